@@ -1,0 +1,28 @@
+# Two commands for players and contributors: `make run` and `make test`.
+BUILD := build
+JOBS  ?= 2
+
+.PHONY: run test bench build deps configure clean
+
+deps:
+	@./tools/install-deps.sh
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+configure: deps $(BUILD)/CMakeCache.txt
+
+build: configure
+	cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	./$(BUILD)/app/cipherly
+
+test: build
+	./tools/run-tests.sh $(BUILD)
+
+bench: build
+	./tools/run-bench.sh $(BUILD)
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Cipherly needs to build, run and test, and only
+# those that are missing. Does nothing at all when everything is present.
+set -euo pipefail
+
+packages=(
+  g++ cmake make
+  qt6-base-dev libgl-dev
+  fonts-liberation2 fonts-dejavu-core
+  poppler-utils
+  xvfb xauth xdotool
+  libbenchmark-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing missing packages: ${missing[*]}"
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+  sudo=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -q
+"${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
