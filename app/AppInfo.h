@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// Fixed facts about the program, defined once.
+namespace AppInfo {
+
+inline const QString Title = QStringLiteral("Cipherly");
+inline constexpr int Major = 3;
+inline constexpr int Minor = 28;
+inline constexpr int Revision = 18;
+inline const QString Description = QStringLiteral("Encryption Word Game");
+inline const QString Copyright = QStringLiteral("Copyright 2005-2026 KEL Software. All rights reserved.");
+
+// "3.28.18"
+QString versionString();
+
+} // namespace AppInfo

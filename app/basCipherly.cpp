@@ -1,0 +1,40 @@
+#include "basCipherly.h"
+
+#include "AppInfo.h"
+#include "Dialogs.h"
+#include "QuoteFile.h"
+#include "SingleInstance.h"
+#include "StandInWindow.h"
+
+namespace basCipherly {
+
+const char *const AlreadyRunningTitle = "Terminating...";
+
+namespace {
+
+// Held for the whole run: it is what tells a later copy that this one runs.
+SingleInstance instanceGuard;
+
+// Printed layouts are given in inches; the printer surface takes its unit
+// here. Nothing to do until the printer surface exists, and a failure of this
+// step is ignored by design.
+void SetPrinterUnitToInches() {}
+
+} // namespace
+
+bool Main() {
+    if (!instanceGuard.acquire()) {
+        dialogs::message(nullptr, QString::fromLatin1(AlreadyRunningTitle),
+                         AppInfo::Title + QStringLiteral(" is already loaded\nand running on your computer!"),
+                         dialogs::Icon::Critical);
+        return false;
+    }
+    quotes::QuoteFileName = AppInfo::Title + QStringLiteral(".Dat");
+    SetPrinterUnitToInches();
+    // Stand-in until the lobby exists.
+    auto *first = new StandInWindow;
+    first->show();
+    return true;
+}
+
+} // namespace basCipherly

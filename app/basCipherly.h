@@ -1,0 +1,14 @@
+#pragma once
+
+// The program's start-up.
+namespace basCipherly {
+
+// Refuses a second running copy, fixes the quote file's name, prepares the
+// printer and opens the first window. Returns false when the program must end
+// at once (another copy is running); otherwise the windows drive the program.
+bool Main();
+
+// The text of the second-copy refusal.
+extern const char *const AlreadyRunningTitle;
+
+} // namespace basCipherly

@@ -1,0 +1,147 @@
+// Quote store and cipher figures for a full quote file of 32,767 records.
+#include "QuoteFile.h"
+#include "modSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+QByteArray fullFile() {
+    QByteArray all;
+    all.reserve(qint64(quotes::MaxRecords) * quotes::RecordLength);
+    for (int i = 0; i < quotes::MaxRecords; ++i)
+        all += QByteArray("A QUOTE OF THE BENCHMARK LIST, NUMBER ")
+                   .append(QByteArray::number(i).replace('0', 'O'))
+                   .leftJustified(quotes::RecordLength, ' ', true);
+    return all;
+}
+
+void writeFile(const QString &name, const QByteArray &bytes) {
+    QFile f(name);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size()) std::abort();
+}
+
+const QByteArray &fileContent() {
+    static const QByteArray bytes = fullFile();
+    return bytes;
+}
+
+void BM_ReadAllRecordsAsTheListFillDoes(benchmark::State &state) {
+    writeFile(quotes::QuoteFileName, fileContent());
+    QStringList list;
+    for (auto _ : state) {
+        if (!quotes::LoadQuoteList(list)) state.SkipWithError("load failed");
+        benchmark::DoNotOptimize(list);
+    }
+}
+BENCHMARK(BM_ReadAllRecordsAsTheListFillDoes)->Unit(benchmark::kMillisecond);
+
+void BM_ReadFileInOneGo(benchmark::State &state) {
+    writeFile(quotes::QuoteFileName, fileContent());
+    for (auto _ : state) {
+        QFile f(quotes::QuoteFileName);
+        f.open(QIODevice::ReadOnly);
+        benchmark::DoNotOptimize(f.readAll());
+    }
+}
+BENCHMARK(BM_ReadFileInOneGo)->Unit(benchmark::kMillisecond);
+
+void BM_DeleteRecord11(benchmark::State &state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        writeFile(quotes::QuoteFileName, fileContent());
+        state.ResumeTiming();
+        if (!quotes::DeleteQuoteRecord(11)) state.SkipWithError("delete failed");
+    }
+}
+BENCHMARK(BM_DeleteRecord11)->Unit(benchmark::kMillisecond);
+
+void BM_PlainCopyOfTheFile(benchmark::State &state) {
+    writeFile(quotes::QuoteFileName, fileContent());
+    for (auto _ : state) {
+        QFile::remove(QStringLiteral("copy.dat"));
+        if (!QFile::copy(quotes::QuoteFileName, QStringLiteral("copy.dat"))) state.SkipWithError("copy failed");
+    }
+}
+BENCHMARK(BM_PlainCopyOfTheFile)->Unit(benchmark::kMillisecond);
+
+void BM_AppendOneRecord(benchmark::State &state) {
+    QByteArray almostFull = fileContent().left(qint64(quotes::MaxRecords - 1) * quotes::RecordLength);
+    for (auto _ : state) {
+        state.PauseTiming();
+        writeFile(quotes::QuoteFileName, almostFull);
+        state.ResumeTiming();
+        if (!quotes::SaveQuote(QStringLiteral("ONE MORE QUOTE AT THE END OF A LONG LIST OF QUOTES"), true, 0))
+            state.SkipWithError("append failed");
+    }
+}
+BENCHMARK(BM_AppendOneRecord)->Unit(benchmark::kMicrosecond);
+
+void BM_MakeCodeKey(benchmark::State &state) {
+    for (auto _ : state) modSupport::MakeCodeKey();
+}
+BENCHMARK(BM_MakeCodeKey)->Unit(benchmark::kMicrosecond);
+
+void BM_EncipherText200(benchmark::State &state) {
+    modSupport::MakeCodeKey();
+    const QString quote = QString(QStringLiteral("THE QUICK BROWN FOX JUMPS OVER THE LAZY DOG; ")).repeated(5).left(200);
+    for (auto _ : state) benchmark::DoNotOptimize(modSupport::EncipherText(quote));
+}
+BENCHMARK(BM_EncipherText200)->Unit(benchmark::kMicrosecond);
+
+template <typename F> double medianSeconds(F &&f, int runs = 5) {
+    std::vector<double> t;
+    for (int i = 0; i < runs; ++i) {
+        const auto a = std::chrono::steady_clock::now();
+        f();
+        t.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - a).count());
+    }
+    std::sort(t.begin(), t.end());
+    return t[t.size() / 2];
+}
+
+void printRatios() {
+    writeFile(quotes::QuoteFileName, fileContent());
+    QStringList list;
+    const double fill = medianSeconds([&] { quotes::LoadQuoteList(list); });
+    const double oneGo = medianSeconds([] {
+        QFile f(quotes::QuoteFileName);
+        f.open(QIODevice::ReadOnly);
+        benchmark::DoNotOptimize(f.readAll());
+    });
+    const double copy = medianSeconds([] {
+        QFile::remove(QStringLiteral("copy.dat"));
+        QFile::copy(quotes::QuoteFileName, QStringLiteral("copy.dat"));
+    });
+    std::vector<double> deletions;
+    for (int i = 0; i < 5; ++i) {
+        writeFile(quotes::QuoteFileName, fileContent());
+        deletions.push_back(medianSeconds([] { quotes::DeleteQuoteRecord(11); }, 1));
+    }
+    std::sort(deletions.begin(), deletions.end());
+    const double del = deletions[2];
+    std::printf("\nQuote file of %d records:\n", int(quotes::MaxRecords));
+    std::printf("  reading every record / reading the file in one go: %.2fx (aim: within 3x)\n", fill / oneGo);
+    std::printf("  deleting record 11 / plain copy of the file:       %.2fx (aim: within 3x)\n", del / copy);
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    printRatios();
+    return 0;
+}

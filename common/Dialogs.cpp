@@ -1,0 +1,80 @@
+#include "Dialogs.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace dialogs {
+namespace {
+
+QMessageBox::StandardButton toStandard(Answer a) {
+    switch (a) {
+    case Answer::Yes: return QMessageBox::Yes;
+    case Answer::No: return QMessageBox::No;
+    case Answer::Cancel: return QMessageBox::Cancel;
+    case Answer::Ok: break;
+    }
+    return QMessageBox::Ok;
+}
+
+class RealDialogs final : public Dialogs {
+public:
+    Answer message(QWidget *parent, const Message &m) override {
+        QMessageBox box(parent);
+        box.setWindowTitle(m.title);
+        box.setText(m.text);
+        switch (m.icon) {
+        case Icon::Information: box.setIcon(QMessageBox::Information); break;
+        case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+        case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+        case Icon::Question: box.setIcon(QMessageBox::Question); break;
+        case Icon::None: break;
+        }
+        switch (m.buttons) {
+        case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+        case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+        case Buttons::YesNoCancel:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            break;
+        }
+        box.setDefaultButton(toStandard(m.defaultAnswer));
+        switch (box.exec()) {
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
+        case QMessageBox::Cancel: return Answer::Cancel;
+        default: break;
+        }
+        // Closing a Yes/No box from its frame counts as its safe answer.
+        if (m.buttons == Buttons::YesNo) return Answer::No;
+        if (m.buttons == Buttons::YesNoCancel) return Answer::Cancel;
+        return Answer::Ok;
+    }
+
+    std::optional<QString> input(QWidget *parent, const Input &in) override {
+        bool ok = false;
+        const QString text =
+            QInputDialog::getText(parent, in.title, in.prompt, QLineEdit::Normal, in.initial, &ok);
+        if (!ok) return std::nullopt;
+        return text;
+    }
+};
+
+RealDialogs realDialogs;
+Dialogs *installed = nullptr;
+
+} // namespace
+
+Dialogs &current() { return installed ? *installed : realDialogs; }
+
+void install(Dialogs *d) { installed = d; }
+
+Answer message(QWidget *parent, const QString &title, const QString &text, Icon icon,
+               Buttons buttons, Answer defaultAnswer) {
+    return current().message(parent, Message{title, text, icon, buttons, defaultAnswer});
+}
+
+std::optional<QString> input(QWidget *parent, const QString &title, const QString &prompt,
+                             const QString &initial) {
+    return current().input(parent, Input{title, prompt, initial});
+}
+
+} // namespace dialogs

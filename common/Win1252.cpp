@@ -1,0 +1,49 @@
+#include "Win1252.h"
+
+#include <array>
+
+namespace win1252 {
+namespace {
+
+// Bytes 0x80..0x9F; the five unassigned ones keep their C1 control code so
+// that every byte survives a round trip.
+constexpr std::array<char16_t, 32> high = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+int byteFor(char16_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return c;
+    for (int i = 0; i < 32; ++i)
+        if (high[i] == c) return 0x80 + i;
+    return -1;
+}
+
+} // namespace
+
+QString decode(const QByteArray &bytes) {
+    QString out(bytes.size(), Qt::Uninitialized);
+    QChar *dst = out.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        dst[i] = (b >= 0x80 && b < 0xA0) ? QChar(high[b - 0x80]) : QChar(b);
+    }
+    return out;
+}
+
+std::optional<QChar> firstUnencodable(const QString &text) {
+    for (QChar c : text)
+        if (byteFor(c.unicode()) < 0) return c;
+    return std::nullopt;
+}
+
+QByteArray encode(const QString &text) {
+    QByteArray out(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int b = byteFor(text[i].unicode());
+        out[i] = static_cast<char>(b < 0 ? '?' : b);
+    }
+    return out;
+}
+
+} // namespace win1252

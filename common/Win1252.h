@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+// The quote file holds one Windows-1252 byte per character on every platform.
+// Decoding and encoding are exact inverses over all 256 byte values, so a
+// record copied through text comes back byte for byte.
+namespace win1252 {
+
+QString decode(const QByteArray &bytes);
+
+// The first character of `text` that Windows-1252 cannot hold, if any.
+std::optional<QChar> firstUnencodable(const QString &text);
+
+// Encodes `text`; characters it cannot hold must have been refused before.
+QByteArray encode(const QString &text);
+
+} // namespace win1252

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QtGlobal>
+#include <functional>
+
+class QPixmap;
+class QWidget;
+
+// Small shared routines used across the program.
+namespace modStandard {
+
+// A whole number from low to high inclusive. The generator is seeded from the
+// clock on the first call of the run.
+qint16 RandomBetween(qint16 low, qint16 high);
+
+// Replaces the uniform source of [0, 1) behind RandomBetween, so a test can
+// force a sequence; an empty function restores the clock-seeded generator.
+void SetRandomSource(std::function<double()> source);
+
+// True once RandomBetween has seeded the generator in this run.
+bool IsRandomSeeded();
+
+// The program's one way of advancing a counter, in the counter's own type.
+template <typename T, typename A> void AddTo(T &target, A amount) {
+    target = static_cast<T>(target + amount);
+}
+
+// On equality both return the first argument.
+inline double LargerOf(double a, double b) { return a >= b ? a : b; }
+inline double SmallerOf(double a, double b) { return a <= b ? a : b; }
+
+// Makes `picture`, repeated from the top-left corner at its natural size, the
+// persistent background of `target`; child controls draw over it.
+void TilePicture(const QPixmap &picture, QWidget *target);
+
+} // namespace modStandard

@@ -1,0 +1,245 @@
+#include "QuoteFile.h"
+
+#include "StringResources.h"
+#include "Win1252.h"
+#include "modStandard.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cmath>
+#include <filesystem>
+#include <memory>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace quotes {
+
+QString QuoteFileName = QStringLiteral("Cipherly.Dat");
+qint16 QuoteFileNumber = 0;
+qint16 QuoteCount = 0;
+FixedRecord QuoteRecord;
+
+namespace {
+
+std::unique_ptr<QFile> openFile;
+QString readOnlyReason; // why the open file could not be opened for writing
+std::function<bool(Step)> injector;
+
+bool injected(Step s) { return injector && injector(s); }
+
+const QString injectedReason = QStringLiteral("Input/output error");
+
+Status fail(const QString &file, const QString &reason) { return Status::failure(file, reason); }
+
+// Pushes written bytes through to the disk, not only out of our buffers.
+bool syncToDisk(QFile &f) {
+    if (!f.flush()) return false;
+#ifdef Q_OS_UNIX
+    return ::fsync(f.handle()) == 0;
+#else
+    return true;
+#endif
+}
+
+QByteArray recordBytes(const QString &text) { return win1252::encode(text); }
+
+} // namespace
+
+FixedRecord::FixedRecord() : m_text(RecordLength, QLatin1Char(' ')) {}
+
+FixedRecord &FixedRecord::operator=(const QString &text) {
+    m_text = text.left(RecordLength);
+    if (m_text.size() < RecordLength) m_text += QString(RecordLength - m_text.size(), QLatin1Char(' '));
+    return *this;
+}
+
+QString Status::describe() const { return file.isEmpty() ? reason : file + QStringLiteral(": ") + reason; }
+
+void SetFaultInjector(std::function<bool(Step)> failsAt) { injector = std::move(failsAt); }
+
+Status OpenQuoteFile() {
+    if (QuoteFileNumber > 0) CloseQuoteFile();
+    auto file = std::make_unique<QFile>(QuoteFileName);
+    readOnlyReason.clear();
+    if (injected(Step::Open)) return fail(QuoteFileName, injectedReason);
+    if (!file->open(QIODevice::ReadWrite)) {
+        // A file we may only read can still be listed; writes report why not.
+        const QString reason = file->errorString();
+        const QFileInfo info(QuoteFileName);
+        if (!info.exists() || info.isDir() || !file->open(QIODevice::ReadOnly))
+            return fail(QuoteFileName, info.isDir() ? QStringLiteral("It is a folder, not a file") : reason);
+        readOnlyReason = reason;
+    }
+    const double records = std::nearbyint(double(file->size()) / RecordLength); // halves to even
+    if (records > MaxRecords)
+        return fail(QuoteFileName, QStringLiteral("It holds more than %1 quotes").arg(MaxRecords));
+    QuoteCount = static_cast<qint16>(records);
+    openFile = std::move(file);
+    QuoteFileNumber = 1;
+    return Status::success();
+}
+
+void CloseQuoteFile() {
+    if (QuoteFileNumber <= 0) return;
+    openFile.reset();
+    QuoteFileNumber = 0;
+}
+
+Status ReadQuoteRecord(qint16 n) {
+    if (QuoteFileNumber <= 0 || !openFile) return fail(QuoteFileName, QStringLiteral("The file is not open"));
+    if (n < 1) return fail(QuoteFileName, QStringLiteral("There is no quote number %1").arg(n));
+    if (injected(Step::Read)) return fail(QuoteFileName, injectedReason);
+    const qint64 at = qint64(n - 1) * RecordLength;
+    QByteArray bytes;
+    if (at < openFile->size()) {
+        if (openFile->pos() != at && !openFile->seek(at)) return fail(QuoteFileName, openFile->errorString());
+        bytes = openFile->read(RecordLength);
+        if (bytes.isEmpty() && openFile->error() != QFileDevice::NoError)
+            return fail(QuoteFileName, openFile->errorString());
+    }
+    // A short last record reads as if blank padded.
+    QuoteRecord = win1252::decode(bytes);
+    return Status::success();
+}
+
+Status WriteQuoteRecord(qint16 n) {
+    if (QuoteFileNumber <= 0 || !openFile) return fail(QuoteFileName, QStringLiteral("The file is not open"));
+    if (!readOnlyReason.isEmpty()) return fail(QuoteFileName, readOnlyReason);
+    if (n < 1) return fail(QuoteFileName, QStringLiteral("There is no quote number %1").arg(n));
+    if (auto bad = win1252::firstUnencodable(QuoteRecord.text()))
+        return fail(QuoteFileName,
+                    QStringLiteral("The character \"%1\" (U+%2) cannot be stored in the quote list")
+                        .arg(*bad)
+                        .arg(bad->unicode(), 4, 16, QLatin1Char('0')));
+    const bool appending = n > QuoteCount;
+    if (appending && n != QuoteCount + 1)
+        return fail(QuoteFileName, QStringLiteral("There is no quote number %1").arg(n - 1));
+    if (appending && QuoteCount >= MaxRecords)
+        return fail(QuoteFileName, QStringLiteral("The quote list is full: it holds %1 quotes, the most it can").arg(MaxRecords));
+
+    const qint64 oldSize = openFile->size();
+    const qint64 at = qint64(n - 1) * RecordLength;
+    const QByteArray bytes = recordBytes(QuoteRecord.text());
+    QString reason;
+    if (injected(Step::Write)) reason = injectedReason;
+    else if (!openFile->seek(at) || openFile->write(bytes) != bytes.size()) reason = openFile->errorString();
+    else if (injected(Step::Flush)) reason = injectedReason;
+    else if (!syncToDisk(*openFile)) reason = openFile->errorString();
+    if (!reason.isEmpty()) {
+        // Never leave half a record behind an append that failed.
+        if (appending) {
+            openFile->resize(oldSize);
+            syncToDisk(*openFile);
+        }
+        return fail(QuoteFileName, reason);
+    }
+    if (appending) modStandard::AddTo(QuoteCount, 1);
+    return Status::success();
+}
+
+Status LoadQuoteList(QStringList &list) {
+    list.clear();
+    Status s = OpenQuoteFile();
+    if (!s) return s;
+    if (QuoteCount == 0) {
+        // A missing, empty or under-half-a-record file gets the reserved quotes.
+        for (int i = 1; i <= ReservedCount; ++i) {
+            QuoteRecord = LoadResString(i);
+            s = WriteQuoteRecord(static_cast<qint16>(i));
+            if (!s) {
+                // Never leave a partial set of reserved quotes behind.
+                if (readOnlyReason.isEmpty()) openFile->resize(0);
+                CloseQuoteFile();
+                return s;
+            }
+        }
+    }
+    list.reserve(QuoteCount);
+    for (qint16 i = 1; i <= QuoteCount && i > 0; ++i) {
+        s = ReadQuoteRecord(i);
+        if (!s) break;
+        list.append(QuoteRecord.trimmed());
+    }
+    CloseQuoteFile();
+    return s;
+}
+
+Status ReadQuote(qint16 row) {
+    Status s = OpenQuoteFile();
+    if (s) s = ReadQuoteRecord(row);
+    CloseQuoteFile();
+    return s;
+}
+
+Status SaveQuote(const QString &text, bool adding, qint16 row) {
+    QuoteRecord = text.toUpper();
+    Status s = OpenQuoteFile();
+    if (!s) return s;
+    const qint16 n = adding ? static_cast<qint16>(QuoteCount + 1) : row;
+    if (adding && QuoteCount >= MaxRecords)
+        s = fail(QuoteFileName, QStringLiteral("The quote list is full: it holds %1 quotes, the most it can").arg(MaxRecords));
+    else if (!adding && (row < 1 || row > QuoteCount))
+        s = fail(QuoteFileName, QStringLiteral("There is no quote number %1").arg(row));
+    else
+        s = WriteQuoteRecord(n);
+    CloseQuoteFile();
+    return s;
+}
+
+Status DeleteQuoteRecord(qint16 r) {
+    Status s = OpenQuoteFile();
+    if (!s) return s;
+    const qint16 n = QuoteCount;
+    // A quote file the player may not change is not replaced behind its back.
+    if (!readOnlyReason.isEmpty() || r < 1 || r > n) {
+        const QString reason = readOnlyReason.isEmpty() ? QStringLiteral("There is no quote number %1").arg(r) : readOnlyReason;
+        CloseQuoteFile();
+        return fail(QuoteFileName, reason);
+    }
+
+    // A leftover of this name, even a link, is removed, never followed.
+    const QFileInfo leftover(TempFileName);
+    if ((leftover.exists() || leftover.isSymLink()) && !QFile::remove(TempFileName)) {
+        CloseQuoteFile();
+        return fail(TempFileName, leftover.isDir() ? QStringLiteral("A folder of that name is in the way")
+                                                   : QStringLiteral("An old file of that name cannot be removed"));
+    }
+    QFile temp(TempFileName);
+    if (injected(Step::CreateTemp) || !temp.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        const QString reason = injected(Step::CreateTemp) ? injectedReason : temp.errorString();
+        CloseQuoteFile();
+        return fail(TempFileName, reason);
+    }
+
+    QString reason;
+    for (qint16 w = 1; w <= n && w > 0 && reason.isEmpty(); ++w) {
+        s = ReadQuoteRecord(w);
+        if (!s) break;
+        if (w == r || QuoteRecord.trimmed() == KilledMarker) continue;
+        const QByteArray bytes = recordBytes(QuoteRecord.text());
+        if (injected(Step::WriteTemp) || temp.write(bytes) != bytes.size())
+            reason = injected(Step::WriteTemp) ? injectedReason : temp.errorString();
+    }
+    if (s && reason.isEmpty() && (injected(Step::FlushTemp) || !syncToDisk(temp)))
+        reason = injected(Step::FlushTemp) ? injectedReason : temp.errorString();
+    temp.close();
+    CloseQuoteFile();
+    if (!s || !reason.isEmpty()) {
+        QFile::remove(TempFileName);
+        return s ? fail(TempFileName, reason) : s;
+    }
+
+    std::error_code ec;
+    if (injected(Step::Rename)) ec = std::make_error_code(std::errc::io_error);
+    else std::filesystem::rename(TempFileName.toStdString(), QuoteFileName.toStdString(), ec);
+    if (ec) {
+        QFile::remove(TempFileName);
+        return fail(QuoteFileName, QString::fromStdString(ec.message()));
+    }
+    return Status::success();
+}
+
+} // namespace quotes

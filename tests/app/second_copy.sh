@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# A player starts Cipherly twice on a real X display: the second copy shows
+# "Terminating...", ends when its message is closed and leaves the first one
+# running.
+set -euo pipefail
+if [ -z "${CIPHERLY_UNDER_XVFB:-}" ]; then
+  export CIPHERLY_UNDER_XVFB=1
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+export QT_QPA_PLATFORM=xcb
+exe=$1
+work=$(mktemp -d)
+# A runtime folder of its own, so no other test's copy counts as running.
+export XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home"
+mkdir -m 700 "$XDG_RUNTIME_DIR" && mkdir "$HOME"
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; echo "0 passed, 1 failed"; exit 1; }
+
+mkdir -p "$work/one" "$work/two"
+(cd "$work/one" && exec "$exe") & first=$!
+pids+=("$first")
+timeout 20 xdotool search --sync --name '^ Cipherly$' >/dev/null || fail "first copy shows no window"
+
+(cd "$work/two" && exec "$exe") & second=$!
+pids+=("$second")
+win=$(timeout 20 xdotool search --sync --name '^Terminating\.\.\.$' | head -n1) || true
+[ -n "$win" ] || fail "no refusal message"
+kill -0 "$second" 2>/dev/null || fail "second copy ended before its message was closed"
+xdotool windowfocus --sync "$win" key Return
+for _ in $(seq 100); do kill -0 "$second" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$second" 2>/dev/null && fail "second copy still running after its message was closed"
+wait "$second" || fail "second copy ended with an error"
+kill -0 "$first" 2>/dev/null || fail "first copy died"
+[ -z "$(ls -A "$work/two")" ] || fail "second copy touched its folder"
+echo "1 passed, 0 failed"

@@ -1,0 +1,135 @@
+#include "AppInfo.h"
+#include "QuoteFile.h"
+#include "ScriptedDialogs.h"
+#include "Settings.h"
+#include "SingleInstance.h"
+#include "TempFolder.h"
+#include "basCipherly.h"
+
+#include <QApplication>
+#include <QLockFile>
+#include <QProcess>
+#include <QSettings>
+#include <QTest>
+
+class TestApp : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempFolder> folder;
+
+    static QString settingsFile() { return QSettings(AppInfo::Title, AppInfo::Title).fileName(); }
+
+    static void closeAllWindows() {
+        for (QWidget *w : QApplication::topLevelWidgets()) delete w;
+    }
+
+private slots:
+    void init() {
+        folder = std::make_unique<TempFolder>();
+        QFile::remove(settingsFile());
+    }
+    void cleanup() {
+        closeAllWindows();
+        folder.reset();
+    }
+
+    void applicationFacts() {
+        QCOMPARE(AppInfo::Title, QStringLiteral("Cipherly"));
+        QCOMPARE(AppInfo::versionString(), QStringLiteral("3.28.18"));
+        QCOMPARE(AppInfo::Description, QStringLiteral("Encryption Word Game"));
+        QVERIFY(AppInfo::Copyright.contains(QStringLiteral("KEL Software")));
+    }
+
+    void settingsDefaultsOnAFirstRun() {
+        QVERIFY(!Settings::FadeStatus());
+        QVERIFY(Settings::ShowWelcome());
+        QCOMPARE(Settings::GetSetting(QStringLiteral("Missing"), QStringLiteral("dflt")), QStringLiteral("dflt"));
+        // Reading writes nothing.
+        QVERIFY(!QFile::exists(settingsFile()));
+    }
+
+    void settingsAreStoredUnderDefaults() {
+        Settings::SaveSetting(Settings::FadeStatusKey, QStringLiteral("True"));
+        Settings::SaveSetting(Settings::NewUserKey, Settings::NoShow);
+        const QSettings raw(AppInfo::Title, AppInfo::Title);
+        QCOMPARE(raw.value(QStringLiteral("Defaults/FadeStatus")).toString(), QStringLiteral("True"));
+        QCOMPARE(raw.value(QStringLiteral("Defaults/NewUser")).toString(), QStringLiteral("NoShow"));
+        QVERIFY(Settings::FadeStatus());
+        QVERIFY(!Settings::ShowWelcome());
+    }
+
+    void fadeStatusReadsLeniently_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("on");
+        QTest::newRow("True") << "True" << true;
+        QTest::newRow("False") << "False" << false;
+        QTest::newRow("lower case true") << "true" << true;
+        QTest::newRow("padded") << " TRUE " << true;
+        QTest::newRow("non-zero number") << "-1" << true;
+        QTest::newRow("zero") << "0" << false;
+        QTest::newRow("garbage") << "Yes please" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+    void fadeStatusReadsLeniently() {
+        QFETCH(QString, stored);
+        QFETCH(bool, on);
+        Settings::SaveSetting(Settings::FadeStatusKey, stored);
+        QCOMPARE(Settings::FadeStatus(), on);
+    }
+
+    void newUserIsComparedExactly() {
+        Settings::SaveSetting(Settings::NewUserKey, QStringLiteral("noshow"));
+        QVERIFY(Settings::ShowWelcome());
+    }
+
+    void aLockLeftByACrashedCopyDoesNotBlock() {
+        // The real program, killed outright, leaves its lock file behind.
+        QProcess crashed;
+        crashed.setWorkingDirectory(folder->path());
+        crashed.start(QStringLiteral(CIPHERLY_EXE), {});
+        QVERIFY(crashed.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(SingleInstance::lockPath()), 10000);
+        crashed.kill();
+        QVERIFY(crashed.waitForFinished());
+        QVERIFY(QFile::exists(SingleInstance::lockPath()));
+        SingleInstance next;
+        QVERIFY(next.acquire());
+    }
+
+    // Main keeps its lock for the rest of the run: these two come last.
+    void aSecondCopyIsRefusedAndTouchesNothing() {
+        QLockFile other(SingleInstance::lockPath());
+        QVERIFY(other.tryLock(0));
+        ScriptedDialogs script;
+        quotes::QuoteFileName = QStringLiteral("Untouched");
+        QVERIFY(!basCipherly::Main());
+        QCOMPARE(script.messages.size(), 1);
+        const dialogs::Message m = script.messages[0];
+        QCOMPARE(m.title, QStringLiteral("Terminating..."));
+        QCOMPARE(m.text, QStringLiteral("Cipherly is already loaded\nand running on your computer!"));
+        QCOMPARE(m.icon, dialogs::Icon::Critical);
+        QCOMPARE(m.buttons, dialogs::Buttons::Ok);
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+        QCOMPARE(quotes::QuoteFileName, QStringLiteral("Untouched"));
+        QVERIFY(!QFile::exists(settingsFile()));
+        QCOMPARE(QDir().entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+        QVERIFY(other.isLocked());
+    }
+
+    void theFirstCopyStartsAndHoldsTheLock() {
+        ScriptedDialogs script;
+        QVERIFY(basCipherly::Main());
+        QVERIFY(script.messages.isEmpty());
+        QCOMPARE(quotes::QuoteFileName, QStringLiteral("Cipherly.Dat"));
+        const auto windows = QApplication::topLevelWidgets();
+        QCOMPARE(windows.size(), 1);
+        QCOMPARE(windows[0]->windowTitle(), QStringLiteral(" Cipherly"));
+        QVERIFY(windows[0]->isVisible());
+        QLockFile other(SingleInstance::lockPath());
+        QVERIFY(!other.tryLock(0));
+    }
+
+};
+
+QTEST_MAIN(TestApp)
+#include "tst_app.moc"

@@ -1,0 +1,104 @@
+#include "modStandard.h"
+#include "modSupport.h"
+
+#include <QTest>
+
+using basCipherly::KeyTable;
+using basCipherly::TakenMark;
+using modSupport::EncipherText;
+using modSupport::MakeCodeKey;
+
+namespace {
+
+// The uniform value that makes RandomBetween(65, 90) draw `letter`.
+double drawOf(char letter) { return (letter - 'A' + 0.5) / 26.0; }
+
+QString keyRow() {
+    QString s;
+    for (int row = 65; row <= 90; ++row) s += KeyTable(row, 1);
+    return s;
+}
+
+} // namespace
+
+class TestCipher : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { modStandard::SetRandomSource({}); }
+
+    void everyKeyIsADerangementOfTheAlphabet() {
+        QSet<QString> distinct;
+        for (int k = 0; k < 3000; ++k) {
+            MakeCodeKey();
+            QSet<QChar> used;
+            for (int row = 65; row <= 90; ++row) {
+                const QString c = KeyTable(row, 1);
+                QCOMPARE(c.size(), 1);
+                QVERIFY(c[0] >= QLatin1Char('A') && c[0] <= QLatin1Char('Z'));
+                QVERIFY2(c[0].unicode() != row, "a letter enciphers to itself");
+                used.insert(c[0]);
+                QCOMPARE(KeyTable(row, 2), QString(TakenMark));
+            }
+            QCOMPARE(used.size(), 26);
+            distinct.insert(keyRow());
+        }
+        // Keys come from a random source, not a fixed list.
+        QVERIFY(distinct.size() > 2990);
+    }
+
+    void aKeyLeavingOnlyZForZStartsAgainFromA() {
+        // A..X take B..Y and Y takes A: the only free letter for Z is Z itself.
+        QList<double> draws;
+        for (char c = 'B'; c <= 'Y'; ++c) draws << drawOf(c);
+        draws << drawOf('A');
+        for (int i = 0; i < 2000; ++i) draws << drawOf(i % 2 ? 'Z' : 'M');
+        // The next key reuses B for A, which only works on a cleared table.
+        for (QChar c : QStringLiteral("BCDEFGHIJKLMNOPQRSTUVWXYZA")) draws << drawOf(char(c.unicode()));
+        int taken = 0;
+        modStandard::SetRandomSource([&] { return draws.value(taken++, drawOf('A')); });
+        MakeCodeKey();
+        QCOMPARE(taken, 25 + 2000 + 26);
+        QCOMPARE(keyRow(), QStringLiteral("BCDEFGHIJKLMNOPQRSTUVWXYZA"));
+    }
+
+    void drawsOfTakenOrOwnLettersAreSkipped() {
+        // A draws itself, then B. B draws itself, then A. C draws B (taken), then D.
+        QList<double> draws{drawOf('A'), drawOf('B'), drawOf('B'), drawOf('A'), drawOf('B')};
+        QString rest = QStringLiteral("DCFEHGJILKNMPORQTSVUXWZY");
+        for (QChar c : rest) draws << drawOf(char(c.unicode()));
+        int taken = 0;
+        modStandard::SetRandomSource([&] { return draws.value(taken++, drawOf('A')); });
+        MakeCodeKey();
+        QCOMPARE(keyRow(), QStringLiteral("BA") + rest);
+        QCOMPARE(taken, draws.size());
+    }
+
+    void encipheringReplacesOnlyCapitalLetters() {
+        MakeCodeKey();
+        QCOMPARE(EncipherText(QString()), QString());
+        const QString plain = QStringLiteral("lower case, digits 0123, blanks, ()',./;!?- and ÀÉÎÕÜ çñ ß · €");
+        QCOMPARE(EncipherText(plain), plain);
+
+        const QString quote = QStringLiteral("THE QUICK BROWN FOX, SAID O'HARA -- JUMPS! É");
+        const QString cipher = EncipherText(quote);
+        QCOMPARE(cipher.size(), quote.size());
+        for (int i = 0; i < quote.size(); ++i) {
+            const QChar p = quote[i];
+            if (p >= QLatin1Char('A') && p <= QLatin1Char('Z')) {
+                QCOMPARE(cipher[i], KeyTable(p.unicode(), 1)[0]);
+                QVERIFY(cipher[i] != p);
+            } else {
+                QCOMPARE(cipher[i], p);
+            }
+        }
+        // Equal letters give equal cipher letters, different ones different.
+        for (int i = 0; i < quote.size(); ++i)
+            for (int j = 0; j < quote.size(); ++j)
+                if (quote[i].isUpper() && quote[j].isUpper() && quote[i] < QChar(0x80) && quote[j] < QChar(0x80))
+                    QCOMPARE(quote[i] == quote[j], cipher[i] == cipher[j]);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCipher)
+#include "tst_cipher.moc"

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "Dialogs.h"
+
+#include <QList>
+#include <functional>
+
+// Answers message and input boxes by script and records what was asked.
+class ScriptedDialogs final : public dialogs::Dialogs {
+public:
+    ScriptedDialogs() { dialogs::install(this); }
+    ~ScriptedDialogs() override { dialogs::install(nullptr); }
+
+    QList<dialogs::Message> messages;
+    QList<dialogs::Input> inputs;
+    QList<dialogs::Answer> answers;         // taken in order; default answer when empty
+    QList<std::optional<QString>> entries;  // input answers; cancel when empty
+    std::function<void()> whileShown;       // runs inside each message, as if it were on screen
+
+    dialogs::Answer message(QWidget *, const dialogs::Message &m) override {
+        messages.append(m);
+        if (whileShown) whileShown();
+        return answers.isEmpty() ? m.defaultAnswer : answers.takeFirst();
+    }
+    std::optional<QString> input(QWidget *, const dialogs::Input &in) override {
+        inputs.append(in);
+        return entries.isEmpty() ? std::nullopt : entries.takeFirst();
+    }
+};
