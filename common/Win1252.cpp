@@ -19,15 +19,26 @@ int byteFor(char16_t c) {
     return -1;
 }
 
+const std::array<char16_t, 256> &byteTable() {
+    static const std::array<char16_t, 256> table = [] {
+        std::array<char16_t, 256> t{};
+        for (int b = 0; b < 256; ++b) t[b] = (b >= 0x80 && b < 0xA0) ? high[b - 0x80] : char16_t(b);
+        return t;
+    }();
+    return table;
+}
+
 } // namespace
+
+void decodeInto(const char *data, qint64 length, QChar *out) {
+    const auto &table = byteTable();
+    for (qint64 i = 0; i < length; ++i) out[i] = QChar(table[static_cast<unsigned char>(data[i])]);
+}
+
 
 QString decode(const QByteArray &bytes) {
     QString out(bytes.size(), Qt::Uninitialized);
-    QChar *dst = out.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        dst[i] = (b >= 0x80 && b < 0xA0) ? QChar(high[b - 0x80]) : QChar(b);
-    }
+    decodeInto(bytes.constData(), bytes.size(), out.data());
     return out;
 }
 

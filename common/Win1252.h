@@ -10,6 +10,8 @@
 namespace win1252 {
 
 QString decode(const QByteArray &bytes);
+// Decodes `length` bytes into `out`, which has room for them.
+void decodeInto(const char *data, qint64 length, QChar *out);
 
 // The first character of `text` that Windows-1252 cannot hold, if any.
 std::optional<QChar> firstUnencodable(const QString &text);

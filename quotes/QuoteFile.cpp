@@ -28,6 +28,44 @@ std::unique_ptr<QFile> openFile;
 QString readOnlyReason; // why the open file could not be opened for writing
 std::function<bool(Step)> injector;
 
+// Records are read through a block of whole records, so reading the list one
+// record at a time costs little more than reading the file in one go.
+constexpr qint64 BlockRecords = 512;
+QByteArray block;
+qint64 blockStart = -1; // byte offset of the block in the file; -1 when empty
+
+void dropBlock() {
+    block.clear();
+    blockStart = -1;
+}
+
+// The bytes of record n (fewer than 200 at the end of a short file, none past it).
+bool recordSpan(qint16 n, const char *&data, qint64 &length, QString &reason) {
+    const qint64 at = qint64(n - 1) * RecordLength;
+    if (blockStart < 0 || at < blockStart || at >= blockStart + block.size()) {
+        dropBlock();
+        if (at >= openFile->size()) {
+            length = 0;
+            return true;
+        }
+        if (!openFile->seek(at)) {
+            reason = openFile->errorString();
+            return false;
+        }
+        block = openFile->read(BlockRecords * RecordLength);
+        if (block.isEmpty() && openFile->error() != QFileDevice::NoError) {
+            reason = openFile->errorString();
+            dropBlock();
+            return false;
+        }
+        blockStart = at;
+    }
+    const qint64 offset = at - blockStart;
+    data = block.constData() + offset;
+    length = qMin<qint64>(RecordLength, block.size() - offset);
+    return true;
+}
+
 bool injected(Step s) { return injector && injector(s); }
 
 const QString injectedReason = QStringLiteral("Input/output error");
@@ -49,6 +87,12 @@ QByteArray recordBytes(const QString &text) { return win1252::encode(text); }
 } // namespace
 
 FixedRecord::FixedRecord() : m_text(RecordLength, QLatin1Char(' ')) {}
+
+void FixedRecord::setBytes(const char *data, qint64 length) {
+    // Decoded in place: the buffer keeps its one allocation across reads.
+    win1252::decodeInto(data, length, m_text.data());
+    for (qint64 i = length; i < RecordLength; ++i) m_text[i] = QLatin1Char(' ');
+}
 
 FixedRecord &FixedRecord::operator=(const QString &text) {
     m_text = text.left(RecordLength);
@@ -84,6 +128,7 @@ Status OpenQuoteFile() {
 
 void CloseQuoteFile() {
     if (QuoteFileNumber <= 0) return;
+    dropBlock();
     openFile.reset();
     QuoteFileNumber = 0;
 }
@@ -92,16 +137,12 @@ Status ReadQuoteRecord(qint16 n) {
     if (QuoteFileNumber <= 0 || !openFile) return fail(QuoteFileName, QStringLiteral("The file is not open"));
     if (n < 1) return fail(QuoteFileName, QStringLiteral("There is no quote number %1").arg(n));
     if (injected(Step::Read)) return fail(QuoteFileName, injectedReason);
-    const qint64 at = qint64(n - 1) * RecordLength;
-    QByteArray bytes;
-    if (at < openFile->size()) {
-        if (openFile->pos() != at && !openFile->seek(at)) return fail(QuoteFileName, openFile->errorString());
-        bytes = openFile->read(RecordLength);
-        if (bytes.isEmpty() && openFile->error() != QFileDevice::NoError)
-            return fail(QuoteFileName, openFile->errorString());
-    }
+    const char *data = nullptr;
+    qint64 length = 0;
+    QString reason;
+    if (!recordSpan(n, data, length, reason)) return fail(QuoteFileName, reason);
     // A short last record reads as if blank padded.
-    QuoteRecord = win1252::decode(bytes);
+    QuoteRecord.setBytes(data, length);
     return Status::success();
 }
 
@@ -120,6 +161,7 @@ Status WriteQuoteRecord(qint16 n) {
     if (appending && QuoteCount >= MaxRecords)
         return fail(QuoteFileName, QStringLiteral("The quote list is full: it holds %1 quotes, the most it can").arg(MaxRecords));
 
+    dropBlock();
     const qint64 oldSize = openFile->size();
     const qint64 at = qint64(n - 1) * RecordLength;
     const QByteArray bytes = recordBytes(QuoteRecord.text());
@@ -215,12 +257,19 @@ Status DeleteQuoteRecord(qint16 r) {
     }
 
     QString reason;
+    // Records are copied as the bytes they are, blank padded to full length.
+    const QByteArray padding(RecordLength, ' ');
     for (qint16 w = 1; w <= n && w > 0 && reason.isEmpty(); ++w) {
-        s = ReadQuoteRecord(w);
-        if (!s) break;
-        if (w == r || QuoteRecord.trimmed() == KilledMarker) continue;
-        const QByteArray bytes = recordBytes(QuoteRecord.text());
-        if (injected(Step::WriteTemp) || temp.write(bytes) != bytes.size())
+        const char *data = nullptr;
+        qint64 length = 0;
+        QString readReason;
+        if (injected(Step::Read) || !recordSpan(w, data, length, readReason)) {
+            s = fail(QuoteFileName, injected(Step::Read) ? injectedReason : readReason);
+            break;
+        }
+        if (w == r || QByteArrayView(data, length).trimmed() == KilledMarker.toLatin1()) continue;
+        if (injected(Step::WriteTemp) || temp.write(data, length) != length ||
+            (length < RecordLength && temp.write(padding.constData(), RecordLength - length) != RecordLength - length))
             reason = injected(Step::WriteTemp) ? injectedReason : temp.errorString();
     }
     if (s && reason.isEmpty() && (injected(Step::FlushTemp) || !syncToDisk(temp)))

@@ -21,6 +21,8 @@ class FixedRecord {
 public:
     FixedRecord();
     FixedRecord &operator=(const QString &text);
+    // Takes a record's bytes as read from the file; a short record is padded.
+    void setBytes(const char *data, qint64 length);
     const QString &text() const { return m_text; }
     QString trimmed() const { return m_text.trimmed(); }
 

@@ -9,5 +9,5 @@ export HOME="$root" XDG_CONFIG_HOME="$root/config" XDG_RUNTIME_DIR="$root/runtim
 export QT_QPA_PLATFORM=offscreen
 cd "$root"
 for b in "$build"/bench/cipherly-bench*; do
-  [ -x "$b" ] && "$b"
+  if [ -f "$b" ] && [ -x "$b" ]; then "$b"; fi
 done
