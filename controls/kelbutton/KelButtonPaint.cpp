@@ -1,0 +1,648 @@
+// KelButton: colours, layout, shape and drawing, on the button's own surface.
+#include "KelButton.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPalette>
+
+#include <cmath>
+
+namespace {
+
+// Truncating division, as the drawing arithmetic is defined.
+constexpr int idiv(int a, int b) { return a / b; }
+
+QColor qc(quint32 bgr) { return QColor(KelButton::toRgb(bgr)); }
+
+QString displayCaption(const QString &caption) {
+    QString s = caption;
+    s.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return s;
+}
+
+constexpr int CaptionFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic;
+
+} // namespace
+
+// ---- Colours -------------------------------------------------------------
+
+quint32 KelButton::TranslateColor(quint32 ref) {
+    if ((ref & 0xFF000000u) == 0) return ref;
+    if ((ref & 0xFF000000u) != 0x80000000u) return 0;
+    const QPalette pal = QApplication::palette();
+    QPalette::ColorRole role;
+    switch (ref & 0x00FFFFFFu) {
+    case 1: role = QPalette::Window; break;       // desktop
+    case 4: role = QPalette::Window; break;       // menu
+    case 5: role = QPalette::Base; break;         // window
+    case 8: role = QPalette::Text; break;         // window text
+    case 13: role = QPalette::Highlight; break;
+    case 14: role = QPalette::HighlightedText; break;
+    case 15: role = QPalette::Button; break;      // button face
+    case 16: role = QPalette::Dark; break;        // button shadow
+    case 18: role = QPalette::ButtonText; break;
+    case 20: role = QPalette::Light; break;       // button highlight
+    case 21: role = QPalette::Shadow; break;      // 3D dark shadow
+    case 22: role = QPalette::Midlight; break;    // 3D light
+    case 23: role = QPalette::ToolTipText; break;
+    case 24: role = QPalette::ToolTipBase; break;
+    default: return 0;
+    }
+    return fromRgb(pal.color(QPalette::Active, role).rgb());
+}
+
+quint32 KelButton::ShadeColor(quint32 c, int d, bool scaleBlue) const {
+    if (m_softBevel) d = idiv(d, 2);
+    int red = int(c & 255);
+    int green = int((c / 256) % 256);
+    int blue = int((c / 65536) % 256);
+    red += d;
+    green += d;
+    blue += scaleBlue ? idiv(blue * d, 192) : d;
+    auto clampCh = [d](int v) {
+        if (d > 0 && v > 255) return 255;
+        if (d < 0 && v < 0) return 0;
+        return v;
+    };
+    red = clampCh(red);
+    green = clampCh(green);
+    blue = clampCh(blue);
+    return quint32(red + 256 * green + 65536 * blue);
+}
+
+void KelButton::ApplyColorScheme() {
+    switch (m_colorScheme) {
+    case CustomColors:
+        m_c.face = TranslateColor(m_backColor);
+        m_c.text = TranslateColor(m_foreColor);
+        m_c.textOver = TranslateColor(m_foreOver);
+        m_c.shadow = ShadeColor(m_c.face, -64, false);
+        m_c.light = ShadeColor(m_c.face, 31, false);
+        m_c.highlight = ShadeColor(m_c.face, 47, false);
+        break;
+    case ClassicGrey:
+        m_c.face = 0x00C0C0C0;
+        m_c.text = 0;
+        m_c.textOver = 0;
+        m_c.shadow = 0x00808080;
+        m_c.light = 0x00DFDFDF;
+        m_c.highlight = 0x00FFFFFF;
+        break;
+    case ContainerColors: {
+        const QWidget *p = parentWidget();
+        const QPalette pal = p ? p->palette() : QApplication::palette();
+        m_c.face = fromRgb(pal.color(p ? p->backgroundRole() : QPalette::Window).rgb());
+        m_c.text = fromRgb(pal.color(p ? p->foregroundRole() : QPalette::WindowText).rgb());
+        m_c.textOver = m_c.text;
+        m_c.shadow = ShadeColor(m_c.face, -64, false);
+        m_c.light = ShadeColor(m_c.face, 31, false);
+        m_c.highlight = ShadeColor(m_c.face, 47, false);
+        break;
+    }
+    default:
+        m_c.face = TranslateColor(0x80000000u | 15);
+        m_c.text = TranslateColor(0x80000000u | 18);
+        m_c.textOver = m_c.text;
+        m_c.shadow = TranslateColor(0x80000000u | 16);
+        m_c.light = TranslateColor(0x80000000u | 22);
+        m_c.highlight = TranslateColor(0x80000000u | 20);
+        break;
+    }
+    m_c.maskRGB = TranslateColor(m_maskColor);
+    m_c.tint = ShadeColor(m_c.face, 48, m_buttonType == Rounded);
+}
+
+// ---- Geometry ------------------------------------------------------------
+
+void KelButton::ResizeHandling() {
+    if (m_isCapturing) return;
+    m_faceRect = QRect(0, 0, width(), height());
+    m_w = width();
+    m_h = height();
+    switch (m_buttonType) {
+    case Rounded: m_faceRect.adjust(4, 4, -4, -4); break;
+    case SeeThrough: m_faceRect.adjust(3, 3, -3, -3); break;
+    case Soft3D: m_faceRect.adjust(5, 5, -5, -5), m_faceRect.translate(1, 1); break;
+    default: break;
+    }
+    if (m_surface.size() != QSize(m_w, m_h)) {
+        m_surface = QImage(qMax(m_w, 0), qMax(m_h, 0), QImage::Format_RGB32);
+        m_surface.fill(Qt::black);
+    }
+    LayoutCaption();
+    setMask(BuildRegion());
+    update();
+    if (m_h != 0) DrawButton(Up, true);
+}
+
+QRegion KelButton::BuildRegion() const {
+    QRegion r(0, 0, m_w, m_h);
+    auto cut = [&r](int x, int y) { r -= QRegion(x, y, 1, 1); };
+    const int W = m_w, H = m_h;
+    if (m_buttonType == Rounded) {
+        cut(0, 0), cut(1, 0), cut(0, 1);
+        cut(W - 2, 0), cut(W - 1, 0), cut(W - 1, 1);
+        cut(0, H - 1), cut(1, H - 1), cut(0, H - 2);
+        cut(W - 2, H - 1), cut(W - 1, H - 1), cut(W - 1, H - 2);
+    } else if (m_buttonType == Soft3D) {
+        cut(0, H - 1), cut(W - 1, 0);
+    }
+    return r;
+}
+
+void KelButton::MeasurePicture() {
+    if (!m_pictureNormal.isSet()) {
+        m_pictureWidth = m_pictureHeight = 0;
+        return;
+    }
+    m_pictureWidth = m_pictureNormal.image.width();
+    m_pictureHeight = m_pictureNormal.image.height();
+}
+
+QSize KelButton::measureCaption(const QRect &within) const {
+    const QFontMetrics fm(font());
+    const QString text = displayCaption(m_caption);
+    if (text.isEmpty()) return {0, 0};
+    const QRect r = fm.boundingRect(QRect(0, 0, qMax(within.width(), 1), 1 << 20), CaptionFlags, text);
+    return r.size();
+}
+
+void KelButton::LayoutCaption() {
+    const int PW = m_pictureWidth, PH = m_pictureHeight, W = m_w, H = m_h;
+    int l, tp, r, b;
+    switch (m_picturePosition) {
+    case PictureLeft: l = PW + 4, tp = 4, r = W - 8, b = H - 8; break;
+    case PictureRight: l = 4, tp = 4, r = W - PW - 8, b = H - 8; break;
+    case PictureTop: l = 4, tp = PH + 4, r = W - 8, b = H - 8; break;
+    case PictureBottom: l = 4, tp = 4, r = W - 8, b = H - PH - 8; break;
+    case PictureBehind: l = 4, tp = 1, r = W - 8, b = H - 4; break;
+    default: {
+        // Undefined positions measure from where the last layout left off
+        // and stay unmoved.
+        const QRect s = m_shiftedCaptionRect;
+        const QSize m = measureCaption(s);
+        m_captionRect = QRect(s.left(), s.top(), m.width(), m.height());
+        m_shiftedCaptionRect = m_captionRect.translated(1, 1);
+        if (m_caption.trimmed().isEmpty()) PlacePicture();
+        return;
+    }
+    }
+    const QSize m = measureCaption(QRect(l, tp, r - l, b - tp));
+    int cr = l + m.width(), cb = tp + m.height();
+    int dx, dy;
+    if (m_picturePosition == PictureRight) {
+        dx = idiv(W - PW - cr - 4, 2);
+        dy = idiv(H - cb, 2);
+    } else if (m_picturePosition == PictureBottom) {
+        dx = idiv(W - cr, 2);
+        dy = idiv(H - PH - cb - 4, 2);
+    } else {
+        dx = idiv(W - cr, 2);
+        dy = idiv(H - cb, 2);
+    }
+    m_captionRect = QRect(l + dx, tp + dy, m.width(), m.height());
+    m_shiftedCaptionRect = m_captionRect.translated(1, 1);
+    PlacePicture();
+}
+
+void KelButton::PlacePicture() {
+    if (!m_pictureNormal.isSet() && !m_pictureOver.isSet()) return;
+    const int PW = m_pictureWidth, PH = m_pictureHeight, W = m_w, H = m_h;
+    const QRect &c = m_captionRect; // right() + 1 and bottom() + 1 are the exclusive edges
+    if (!m_caption.trimmed().isEmpty() && m_picturePosition != PictureBehind) {
+        switch (m_picturePosition) {
+        case PictureLeft: m_pictureX = c.left() - PW - 6, m_pictureY = idiv(H - PH, 2); return;
+        case PictureRight: m_pictureX = c.left() + c.width() + 6, m_pictureY = idiv(H - PH, 2); return;
+        case PictureTop: m_pictureX = idiv(W - PW, 2), m_pictureY = c.top() - PH - 2; return;
+        case PictureBottom: m_pictureX = idiv(W - PW, 2), m_pictureY = c.top() + c.height() + 2; return;
+        default: return; // undefined positions leave the picture where it was
+        }
+    }
+    m_pictureX = idiv(W - PW, 2);
+    m_pictureY = idiv(H - PH, 2);
+}
+
+// ---- Primitives ----------------------------------------------------------
+
+void KelButton::DrawBox(int x, int y, int w, int h, quint32 colour, bool frameOnly) {
+    if (w <= 0 || h <= 0) return;
+    const QRgb c = toRgb(colour);
+    const QRect area = QRect(x, y, w, h).intersected(m_surface.rect());
+    if (area.isEmpty()) return;
+    for (int py = area.top(); py <= area.bottom(); ++py) {
+        auto *line = reinterpret_cast<QRgb *>(m_surface.scanLine(py));
+        const bool edgeRow = py == y || py == y + h - 1;
+        for (int px = area.left(); px <= area.right(); ++px)
+            if (!frameOnly || edgeRow || px == x || px == x + w - 1) line[px] = c;
+    }
+}
+
+void KelButton::DrawDot(int x, int y, quint32 colour) {
+    if (m_surface.rect().contains(x, y)) m_surface.setPixel(x, y, toRgb(colour));
+}
+
+void KelButton::DrawLine(int x1, int y1, int x2, int y2, quint32 colour) {
+    // Bresenham from (x1, y1) up to, but not including, (x2, y2).
+    int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
+    int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
+    int err = dx + dy;
+    int x = x1, y = y1;
+    while (!(x == x2 && y == y2)) {
+        DrawDot(x, y, colour);
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+}
+
+void KelButton::DrawBevel(quint32 topLeft, quint32 bottomRight) {
+    const int W = m_w, H = m_h;
+    DrawLine(0, 0, W, 0, topLeft);
+    DrawLine(0, 0, 0, H, topLeft);
+    DrawLine(W - 1, 0, W - 1, H, bottomRight);
+    DrawLine(0, H - 1, W, H - 1, bottomRight);
+}
+
+void KelButton::DrawFocus() {
+    if (!m_showFocusRect || !m_hasFocus) return;
+    const QRect r = m_faceRect.intersected(m_surface.rect());
+    if (r.isEmpty()) return;
+    // The dotted rectangle inverts every other pixel of the frame.
+    auto invert = [this](int x, int y) {
+        if ((x + y) % 2 == 0) m_surface.setPixel(x, y, m_surface.pixel(x, y) ^ 0x00FFFFFF);
+    };
+    for (int x = r.left(); x <= r.right(); ++x) {
+        invert(x, r.top());
+        if (r.bottom() != r.top()) invert(x, r.bottom());
+    }
+    for (int y = r.top() + 1; y < r.bottom(); ++y) {
+        invert(r.left(), y);
+        if (r.right() != r.left()) invert(r.right(), y);
+    }
+}
+
+void KelButton::drawCaptionText(const QRect &r, quint32 colour) {
+    const QString text = displayCaption(m_caption);
+    if (text.isEmpty() || m_surface.isNull()) return;
+    QPainter p(&m_surface);
+    p.setFont(font());
+    p.setPen(qc(colour));
+    // Measured rectangles are tight; let the text run on rather than clip.
+    p.drawText(QRect(r.left(), r.top(), qMax(r.width(), 1), r.height() + 4), CaptionFlags | Qt::TextDontClip, text);
+}
+
+void KelButton::DrawCaptionEffect(const QRect &r) {
+    if (m_specialEffect <= 0) return;
+    const quint32 ref = m_buttonType == Soft3D ? m_c.tint : m_c.face;
+    const int d = m_specialEffect == Sunken ? 40 : -40;
+    drawCaptionText(r.translated(1, 1), ShadeColor(ref, d, false));
+    if (m_specialEffect < 3) drawCaptionText(r.translated(-1, -1), ShadeColor(ref, -d, false));
+}
+
+void KelButton::DrawCaption(quint8 style) {
+    m_lastCaptionStyle = style;
+    switch (style) {
+    case 0:
+        DrawCaptionEffect(m_captionRect);
+        drawCaptionText(m_captionRect, m_c.text);
+        break;
+    case 1:
+        DrawCaptionEffect(m_captionRect);
+        drawCaptionText(m_captionRect, m_c.textOver);
+        break;
+    case 2:
+        DrawCaptionEffect(m_shiftedCaptionRect);
+        drawCaptionText(m_shiftedCaptionRect, m_c.textOver);
+        break;
+    case 3:
+        drawCaptionText(m_shiftedCaptionRect, m_c.highlight);
+        drawCaptionText(m_captionRect, m_c.shadow);
+        break;
+    case 4: drawCaptionText(m_captionRect, Tint(-104)); break;
+    case 5:
+        drawCaptionText(m_shiftedCaptionRect, ShadeColor(m_c.shadow, -50, false));
+        drawCaptionText(m_captionRect, m_c.highlight);
+        break;
+    default: break;
+    }
+}
+
+void KelButton::Ramp(quint32 base, int span, bool scaleBlue, bool fromBottom) {
+    if (m_h == 0) return;
+    const float step = float(span) / float(m_h);
+    for (int i = 1; i <= m_h; ++i) {
+        const int k = int(std::nearbyint(-step * float(i)));
+        const int y = fromBottom ? m_h - i : i;
+        DrawLine(0, y, m_w, y, ShadeColor(base, k, scaleBlue));
+    }
+}
+
+void KelButton::copyCapture() {
+    if (m_capture.isNull()) return;
+    QPainter p(&m_surface);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(0, 0, m_capture, 0, 0, m_w, m_h);
+}
+
+// ---- Drawing -------------------------------------------------------------
+
+void KelButton::DrawButton(quint8 state, bool force) {
+    if (m_checkBox && m_value) state = Down;
+    if (!force && m_caption == m_lastCaption && state == m_lastState) return;
+    if (m_h == 0 || !m_isShown || m_surface.isNull()) return;
+    m_lastState = state;
+    m_lastCaption = m_caption;
+    m_surface.fill(toRgb(m_c.face));
+
+    const bool swapped = m_isHover && m_colorScheme == CustomColors;
+    const quint32 remembered = m_backColor;
+    if (swapped) {
+        m_backColor = m_backOver;
+        ApplyColorScheme();
+    }
+    DrawBox(0, 0, m_w, m_h, m_c.face, false);
+    if (!m_enabled) drawDisabled();
+    else if (state == Up) drawUp();
+    else if (state == Down) drawDown();
+    if (swapped) {
+        m_backColor = remembered;
+        ApplyColorScheme();
+    }
+    update();
+}
+
+void KelButton::drawUp() {
+    const int W = m_w, H = m_h;
+    switch (m_buttonType) {
+    case Soft3D: {
+        if (!m_isHover) Ramp(m_c.highlight, 58, false);
+        else DrawBox(0, 0, W, H, m_c.light, false);
+        const quint8 style = m_isHover ? 1 : 0;
+        if (m_host->displayAsDefault(*this)) {
+            // The default button's caption is bold for this drawing only.
+            m_isShown = false;
+            const bool wasBold = FontBold();
+            setFontBold(true);
+            DrawCaption(style);
+            if (m_host->displayAsDefault(*this)) {
+                setFontBold(wasBold);
+                m_isShown = true;
+            }
+        } else {
+            DrawCaption(style);
+        }
+        DrawBox(0, 0, W, H, ShadeColor(m_c.shadow, -50, false), true);
+        DrawBox(1, 1, W - 2, H - 2, ShadeColor(m_c.face, -9, false), true);
+        DrawBox(2, 2, W - 4, 2, m_c.highlight, false);
+        DrawBox(2, 4, 2, H - 6, m_c.highlight, false);
+        DrawFocus();
+        DrawPicture(PictureNormalMode);
+        break;
+    }
+    case SeeThrough:
+        copyCapture();
+        DrawCaption(m_isHover ? 1 : 0);
+        if (m_isHover) DrawBevel(m_c.highlight, m_c.shadow);
+        DrawFocus();
+        DrawPicture(PictureNormalMode);
+        break;
+    case Rounded:
+        Ramp(m_c.tint, 25, true);
+        DrawCaption(m_isHover ? 1 : 0);
+        DrawBox(0, 0, W, H, 0x00733C00, true);
+        DrawDot(1, 1, 0x007B4D10);
+        DrawDot(1, H - 2, 0x007B4D10);
+        DrawDot(W - 2, 1, 0x007B4D10);
+        DrawDot(W - 2, H - 2, 0x007B4D10);
+        drawRoundedRing();
+        DrawPicture(PictureNormalMode);
+        break;
+    default: DrawPicture(PictureNormalMode); break;
+    }
+}
+
+void KelButton::drawRoundedRing() {
+    const int W = m_w, H = m_h;
+    const bool blue = (m_hasFocus || m_host->displayAsDefault(*this)) && m_showFocusRect;
+    if (m_isHover || blue) {
+        const bool o = m_isHover;
+        DrawBox(1, 2, W - 2, H - 4, o ? 0x0031B2FF : 0x00E7AE8C, true);
+        DrawLine(2, H - 2, W - 2, H - 2, o ? 0x000096E7 : 0x00EF826B);
+        DrawLine(2, 1, W - 2, 1, o ? 0x00CEF3FF : 0x00FFE7CE);
+        DrawLine(1, 2, W - 1, 2, o ? 0x008CDBFF : 0x00F7D7BD);
+        DrawLine(2, 3, 2, H - 3, o ? 0x006BCBFF : 0x00F0D1B5);
+        DrawLine(W - 3, 3, W - 3, H - 3, o ? 0x006BCBFF : 0x00F0D1B5);
+        return;
+    }
+    DrawLine(2, H - 2, W - 2, H - 2, Tint(-48));
+    DrawLine(1, H - 3, W - 2, H - 3, Tint(-32));
+    DrawLine(W - 2, 2, W - 2, H - 2, Tint(-36));
+    DrawLine(W - 3, 3, W - 3, H - 3, Tint(-24));
+    DrawLine(2, 1, W - 2, 1, Tint(16));
+    DrawLine(1, 2, W - 2, 2, Tint(10));
+    DrawLine(1, 2, 1, H - 2, Tint(-5));
+    DrawLine(2, 3, 2, H - 3, Tint(-10));
+}
+
+void KelButton::drawDown() {
+    const int W = m_w, H = m_h;
+    switch (m_buttonType) {
+    case Soft3D:
+        DrawBox(1, 1, W, H, ShadeColor(m_c.face, -9, false), false);
+        DrawBox(0, 0, W, H, ShadeColor(m_c.shadow, -48, false), true);
+        DrawLine(2, H - 2, W - 2, H - 2, m_c.highlight);
+        DrawLine(W - 2, 2, W - 2, H - 1, m_c.highlight);
+        DrawCaption(5);
+        DrawFocus();
+        DrawPicture(PicturePressedMode);
+        break;
+    case SeeThrough:
+        copyCapture();
+        DrawBevel(m_c.shadow, m_c.highlight);
+        DrawCaption(5);
+        DrawFocus();
+        DrawPicture(PicturePressedMode);
+        break;
+    case Rounded: {
+        const quint32 B = Tint(-32);
+        Ramp(B, 25, true, true);
+        DrawCaption(2);
+        DrawBox(0, 0, W, H, 0x00733C00, true);
+        DrawDot(1, 1, 0x007B4D10);
+        DrawDot(1, H - 2, 0x007B4D10);
+        DrawDot(W - 2, 1, 0x007B4D10);
+        DrawDot(W - 2, H - 2, 0x007B4D10);
+        DrawLine(2, H - 2, W - 2, H - 2, ShadeColor(B, 16, true));
+        DrawLine(1, H - 3, W - 2, H - 3, ShadeColor(B, 10, true));
+        DrawLine(W - 2, 2, W - 2, H - 2, ShadeColor(B, 5, true));
+        DrawLine(W - 3, 3, W - 3, H - 3, m_c.tint);
+        DrawLine(2, 1, W - 2, 1, ShadeColor(B, -32, true));
+        DrawLine(1, 2, W - 2, 2, ShadeColor(B, -24, true));
+        DrawLine(1, 2, 1, H - 2, ShadeColor(B, -32, true));
+        DrawLine(2, 2, 2, H - 2, ShadeColor(B, -22, true));
+        DrawPicture(PicturePressedMode);
+        break;
+    }
+    default: DrawPicture(PicturePressedMode); break;
+    }
+}
+
+void KelButton::drawDisabled() {
+    const int W = m_w, H = m_h;
+    switch (m_buttonType) {
+    case Soft3D:
+        Ramp(m_c.highlight, 58, false);
+        DrawBox(0, 0, W, H, ShadeColor(m_c.shadow, -50, false), true);
+        DrawBox(1, 1, W - 2, H - 2, ShadeColor(m_c.face, -9, false), true);
+        DrawBox(2, 2, W - 4, 2, m_c.highlight, false);
+        DrawBox(2, 4, 2, H - 6, m_c.highlight, false);
+        DrawCaption(3);
+        DrawPicture(PictureDisabledMode);
+        break;
+    case SeeThrough:
+        copyCapture();
+        DrawCaption(3);
+        DrawPicture(PictureDisabledMode);
+        break;
+    case Rounded:
+        DrawBox(0, 0, W, H, Tint(-24), false);
+        DrawCaption(4);
+        DrawBox(0, 0, W, H, Tint(-84), true);
+        DrawDot(1, 1, Tint(-72));
+        DrawDot(1, H - 2, Tint(-72));
+        DrawDot(W - 2, 1, Tint(-72));
+        DrawDot(W - 2, H - 2, Tint(-72));
+        DrawPicture(PictureDisabledMode);
+        break;
+    default: DrawPicture(PictureDisabledMode); break;
+    }
+}
+
+void KelButton::paintEvent(QPaintEvent *) {
+    QPainter p(this);
+    p.drawImage(0, 0, m_surface);
+}
+
+// ---- Pictures ------------------------------------------------------------
+
+void KelButton::DrawPicture(PictureMode mode) {
+    if (!m_pictureNormal.isSet()) return;
+    const int x = m_pictureX, y = m_pictureY, w = m_pictureWidth, h = m_pictureHeight;
+    const quint32 mask = m_c.maskRGB;
+    switch (mode) {
+    case PictureNormalMode:
+        if (!m_isHover) {
+            DrawPictureEffect(0, m_pictureNormal);
+            BlitPicture(x, y, w, h, m_pictureNormal, mask, -1, false, m_useGreyscale);
+        } else {
+            const KelPicture &p = m_pictureOver.isSet() ? m_pictureOver : m_pictureNormal;
+            DrawPictureEffect(0, p);
+            BlitPicture(x, y, w, h, p, mask, -1, false, false);
+        }
+        break;
+    case PicturePressedMode:
+        if (!m_pictureOver.isSet()) {
+            DrawPictureEffect(1, m_pictureNormal);
+            BlitPicture(x + 1, y + 1, w, h, m_pictureNormal, mask, -1, false, false);
+        } else {
+            BlitPicture(x + 1, y + 1, w, h, m_pictureOver, mask, -1, false, false);
+        }
+        break;
+    case PictureDisabledMode:
+        if (m_buttonType == Rounded) {
+            BlitPicture(x + 1, y + 1, w, h, m_pictureNormal, mask, -1, false, true);
+        } else {
+            BlitPicture(x + 1, y + 1, w, h, m_pictureNormal, mask, m_c.highlight, true, false);
+            BlitPicture(x, y, w, h, m_pictureNormal, mask, m_c.shadow, true, false);
+        }
+        break;
+    }
+    if (m_picturePosition == PictureBehind) DrawCaption(m_lastCaptionStyle);
+}
+
+void KelButton::DrawPictureEffect(int offset, const KelPicture &picture) {
+    if (m_specialEffect <= 0) return;
+    const quint32 ref = m_buttonType == Rounded ? m_c.tint : m_c.face;
+    const int d = m_specialEffect == Sunken ? 40 : -40;
+    const int x = m_pictureX, y = m_pictureY, w = m_pictureWidth, h = m_pictureHeight;
+    BlitPicture(x + offset + 1, y + offset + 1, w, h, picture, m_c.maskRGB, ShadeColor(ref, d, false), false, false);
+    if (m_specialEffect < 3)
+        BlitPicture(x + offset - 1, y + offset - 1, w, h, picture, m_c.maskRGB, ShadeColor(ref, -d, false), false, false);
+}
+
+namespace {
+
+// Rounds p / q to the nearest whole number, halves to even, exactly.
+int roundHalfEven(int p, int q) {
+    int whole = p / q;
+    const int rest = p % q;
+    if (2 * rest > q || (2 * rest == q && whole % 2 != 0)) ++whole;
+    return whole;
+}
+
+} // namespace
+
+void KelButton::BlitPicture(int x, int y, int w, int h, const KelPicture &picture, quint32 transparent,
+                            qint64 silhouette, bool threshold, bool grey) {
+    if (w == 0 || h == 0 || !picture.isSet()) return;
+    QImage pic;
+    if (picture.isIcon) {
+        // An icon's see-through parts come out in the mask colour.
+        pic = QImage(w, h, QImage::Format_RGB32);
+        pic.fill(toRgb(m_c.maskRGB));
+        QPainter p(&pic);
+        p.drawImage(0, 0, picture.image);
+    } else {
+        pic = picture.image.format() == QImage::Format_RGB32 ? picture.image
+                                                              : picture.image.convertToFormat(QImage::Format_RGB32);
+    }
+    const qint64 effective = m_useMaskColor ? qint64(transparent) : -1;
+    const QRgb sil = silhouette >= 0 ? toRgb(quint32(silhouette)) : 0;
+    for (int py = 0; py < h; ++py) {
+        const int ty = y + py;
+        if (ty < 0 || ty >= m_surface.height()) continue;
+        auto *dst = reinterpret_cast<QRgb *>(m_surface.scanLine(ty));
+        const QRgb *src = py < pic.height() ? reinterpret_cast<const QRgb *>(pic.constScanLine(py)) : nullptr;
+        for (int px = 0; px < w; ++px) {
+            const int tx = x + px;
+            if (tx < 0 || tx >= m_surface.width()) continue;
+            const QRgb s = (src && px < pic.width()) ? src[px] : qRgb(0, 0, 0);
+            const int R = qRed(s), G = qGreen(s), B = qBlue(s);
+            if (effective >= 0 && fromRgb(qRgb(R, G, B)) == quint32(effective)) continue;
+            if (silhouette >= 0) {
+                if (threshold && R + G + B > 384) continue;
+                dst[tx] = sil;
+            } else if (grey) {
+                const int first = roundHalfEven(3 * R, 10);
+                const int g = roundHalfEven(100 * first + 59 * G + 11 * B, 100);
+                dst[tx] = qRgb(g, g, g);
+            } else {
+                dst[tx] = qRgb(R, G, B);
+            }
+        }
+    }
+}
+
+void KelButton::CaptureBackground() {
+    m_isCapturing = true;
+    QWidget *parent = parentWidget();
+    if (parent && !m_capture.isNull()) {
+        // The parent's own pixels under the button, without its other children.
+        QImage shot(m_capture.size(), QImage::Format_RGB32);
+        shot.fill(toRgb(m_c.face));
+        {
+            QPainter p(&shot);
+            parent->render(&p, QPoint(0, 0), QRegion(QRect(pos(), m_capture.size())), QWidget::DrawWindowBackground);
+        }
+        m_capture = shot;
+    }
+    m_isCapturing = false;
+}
