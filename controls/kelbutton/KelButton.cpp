@@ -335,6 +335,15 @@ void KelButton::Refresh() {
     redrawLast();
 }
 
+void KelButton::DrawLook(bool hover, bool focus, quint8 state) {
+    const bool wasHover = m_isHover, hadFocus = m_hasFocus;
+    m_isHover = hover;
+    m_hasFocus = focus;
+    DrawButton(state, true);
+    m_isHover = wasHover;
+    m_hasFocus = hadFocus;
+}
+
 void KelButton::AmbientChanged() {
     ApplyColorScheme();
     redrawLast();

@@ -110,6 +110,10 @@ public:
 
     void Refresh();
 
+    // Draws the look the button has with these flags, then forgets them: the
+    // gallery shows every state side by side this way.
+    void DrawLook(bool hover, bool focus, quint8 state);
+
     // Host extenders the windows use.
     QString Tag() const { return m_tag; }
     void setTag(const QString &tag) { m_tag = tag; }

@@ -93,7 +93,10 @@ void KelButton::ApplyColorScheme() {
     case ContainerColors: {
         const QWidget *p = parentWidget();
         const QPalette pal = p ? p->palette() : QApplication::palette();
-        m_c.face = fromRgb(pal.color(p ? p->backgroundRole() : QPalette::Window).rgb());
+        // A tiled background has no single colour; its first pixel stands in.
+        const QBrush back = pal.brush(p ? p->backgroundRole() : QPalette::Window);
+        const QImage tile = back.textureImage();
+        m_c.face = fromRgb(tile.isNull() ? back.color().rgb() : tile.pixel(0, 0));
         m_c.text = fromRgb(pal.color(p ? p->foregroundRole() : QPalette::WindowText).rgb());
         m_c.textOver = m_c.text;
         m_c.shadow = ShadeColor(m_c.face, -64, false);
@@ -244,6 +247,15 @@ void KelButton::DrawDot(int x, int y, quint32 colour) {
 }
 
 void KelButton::DrawLine(int x1, int y1, int x2, int y2, quint32 colour) {
+    if (y1 == y2) { // the ramps draw one row at a time
+        if (y1 < 0 || y1 >= m_surface.height() || x1 == x2) return;
+        const int step = x1 < x2 ? 1 : -1;
+        const QRgb c = toRgb(colour);
+        auto *line = reinterpret_cast<QRgb *>(m_surface.scanLine(y1));
+        for (int x = x1; x != x2; x += step)
+            if (x >= 0 && x < m_surface.width()) line[x] = c;
+        return;
+    }
     // Bresenham from (x1, y1) up to, but not including, (x2, y2).
     int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
     int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;

@@ -147,8 +147,11 @@ QString WindowDesign::format() const {
     QString out = QStringLiteral("window ") + window + QLatin1Char('\n');
     for (const auto &b : buttons) {
         out += QStringLiteral("\nbutton %1 %2 %3 %4 %5\n").arg(b.name).arg(b.left).arg(b.top).arg(b.width).arg(b.height);
-        for (const auto &e : b.bag.entries())
-            out += QStringLiteral("  %1 %2 %3\n").arg(e.key, QLatin1String(typeName(e.type)), valueText(e)).replace(QLatin1String(" \n"), QLatin1String("\n"));
+        for (const auto &e : b.bag.entries()) {
+            const QString value = valueText(e);
+            out += QStringLiteral("  ") + e.key + QLatin1Char(' ') + QLatin1String(typeName(e.type));
+            out += value.isEmpty() ? QStringLiteral("\n") : QLatin1Char(' ') + value + QLatin1Char('\n');
+        }
         out += QStringLiteral("end\n");
     }
     return out;

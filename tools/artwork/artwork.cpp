@@ -1,0 +1,192 @@
+// Paints every picture Cipherly shows: button icons, the mouse icon, window
+// background tiles, the animated title letters and watchers, and the
+// application icon. Usage: cipherly-artwork OUTPUT_FOLDER
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QtMath>
+
+#include <cstdio>
+
+namespace {
+
+QString out;
+
+bool save(const QImage &img, const QString &name) {
+    const QString path = out + QLatin1Char('/') + name;
+    QDir().mkpath(QFileInfo(path).path());
+    if (!img.save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+QImage canvas(int w, int h) {
+    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    return img;
+}
+
+// A round, glossy badge: the base of every button icon.
+void badge(QPainter &p, int size, QColor colour) {
+    const QRectF r(1.5, 1.5, size - 3, size - 3);
+    QRadialGradient g(r.center() - QPointF(size * 0.15, size * 0.18), size * 0.7);
+    g.setColorAt(0, colour.lighter(160));
+    g.setColorAt(0.6, colour);
+    g.setColorAt(1, colour.darker(140));
+    p.setPen(QPen(colour.darker(180), 1));
+    p.setBrush(g);
+    p.drawEllipse(r);
+    QPainterPath shine;
+    shine.addEllipse(QRectF(size * 0.22, size * 0.1, size * 0.56, size * 0.32));
+    p.fillPath(shine, QColor(255, 255, 255, 70));
+}
+
+using Glyph = void (*)(QPainter &, int);
+
+QImage icon(int size, QColor colour, Glyph glyph) {
+    QImage img = canvas(size, size);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    badge(p, size, colour);
+    p.setPen(QPen(Qt::white, size / 10.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::white);
+    glyph(p, size);
+    return img;
+}
+
+void glyphText(QPainter &p, int s, const QString &t) {
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setBold(true);
+    f.setPixelSize(int(s * 0.62));
+    p.setFont(f);
+    p.drawText(QRectF(0, 0, s, s * 0.98), Qt::AlignCenter, t);
+}
+
+void gQuit(QPainter &p, int s) {
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(s * 0.28, s * 0.3, s * 0.44, s * 0.44), 120 * 16, 300 * 16);
+    p.drawLine(QPointF(s * 0.5, s * 0.22), QPointF(s * 0.5, s * 0.5));
+}
+void gHelp(QPainter &p, int s) { glyphText(p, s, QStringLiteral("?")); }
+void gAdd(QPainter &p, int s) {
+    p.drawLine(QPointF(s * 0.5, s * 0.27), QPointF(s * 0.5, s * 0.73));
+    p.drawLine(QPointF(s * 0.27, s * 0.5), QPointF(s * 0.73, s * 0.5));
+}
+void gEdit(QPainter &p, int s) {
+    p.drawLine(QPointF(s * 0.3, s * 0.7), QPointF(s * 0.7, s * 0.3));
+    p.drawLine(QPointF(s * 0.27, s * 0.73), QPointF(s * 0.36, s * 0.73));
+}
+void gDelete(QPainter &p, int s) {
+    p.drawLine(QPointF(s * 0.32, s * 0.32), QPointF(s * 0.68, s * 0.68));
+    p.drawLine(QPointF(s * 0.68, s * 0.32), QPointF(s * 0.32, s * 0.68));
+}
+void gPrint(QPainter &p, int s) {
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(s * 0.26, s * 0.42, s * 0.48, s * 0.22));
+    p.drawLine(QPointF(s * 0.36, s * 0.3), QPointF(s * 0.64, s * 0.3));
+    p.drawLine(QPointF(s * 0.36, s * 0.75), QPointF(s * 0.64, s * 0.75));
+}
+void gSolve(QPainter &p, int s) {
+    p.drawLine(QPointF(s * 0.28, s * 0.52), QPointF(s * 0.44, s * 0.68));
+    p.drawLine(QPointF(s * 0.44, s * 0.68), QPointF(s * 0.73, s * 0.33));
+}
+void gHint(QPainter &p, int s) { glyphText(p, s, QStringLiteral("!")); }
+void gReturn(QPainter &p, int s) {
+    p.drawLine(QPointF(s * 0.7, s * 0.5), QPointF(s * 0.3, s * 0.5));
+    p.drawLine(QPointF(s * 0.3, s * 0.5), QPointF(s * 0.45, s * 0.35));
+    p.drawLine(QPointF(s * 0.3, s * 0.5), QPointF(s * 0.45, s * 0.65));
+}
+void gContinue(QPainter &p, int s) {
+    QPolygonF tri{QPointF(s * 0.38, s * 0.28), QPointF(s * 0.72, s * 0.5), QPointF(s * 0.38, s * 0.72)};
+    p.drawPolygon(tri);
+}
+void gFade(QPainter &p, int s) {
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 4; ++i) {
+        p.setBrush(QColor(255, 255, 255, 255 - i * 55));
+        p.drawEllipse(QPointF(s * (0.3 + i * 0.13), s * 0.5), s * 0.08, s * 0.08);
+    }
+}
+void gEmail(QPainter &p, int s) {
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(s * 0.26, s * 0.33, s * 0.48, s * 0.34));
+    p.drawLine(QPointF(s * 0.26, s * 0.33), QPointF(s * 0.5, s * 0.52));
+    p.drawLine(QPointF(s * 0.74, s * 0.33), QPointF(s * 0.5, s * 0.52));
+}
+void gGift(QPainter &p, int s) {
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(s * 0.28, s * 0.42, s * 0.44, s * 0.3));
+    p.drawLine(QPointF(s * 0.5, s * 0.35), QPointF(s * 0.5, s * 0.72));
+    p.drawLine(QPointF(s * 0.25, s * 0.42), QPointF(s * 0.75, s * 0.42));
+    p.drawArc(QRectF(s * 0.34, s * 0.24, s * 0.16, s * 0.14), 0, 270 * 16);
+    p.drawArc(QRectF(s * 0.5, s * 0.24, s * 0.16, s * 0.14), -90 * 16, 270 * 16);
+}
+void gSave(QPainter &p, int s) {
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(s * 0.28, s * 0.28, s * 0.44, s * 0.44));
+    p.fillRect(QRectF(s * 0.38, s * 0.28, s * 0.24, s * 0.14), Qt::white);
+}
+void gTopic(QPainter &p, int s) {
+    for (int i = 0; i < 3; ++i) p.drawLine(QPointF(s * 0.3, s * (0.36 + i * 0.14)), QPointF(s * 0.7, s * (0.36 + i * 0.14)));
+}
+
+struct IconSpec {
+    const char *name;
+    QColor colour;
+    Glyph glyph;
+};
+
+bool icons() {
+    const IconSpec specs[] = {
+        {"quit", QColor(214, 64, 52), gQuit},       {"help", QColor(52, 120, 214), gHelp},
+        {"add", QColor(60, 170, 80), gAdd},         {"edit", QColor(232, 150, 30), gEdit},
+        {"delete", QColor(200, 50, 90), gDelete},   {"print", QColor(90, 90, 200), gPrint},
+        {"solve", QColor(40, 160, 150), gSolve},    {"hint", QColor(240, 190, 20), gHint},
+        {"return", QColor(120, 80, 200), gReturn},  {"continue", QColor(60, 160, 60), gContinue},
+        {"fade", QColor(110, 110, 140), gFade},     {"email", QColor(30, 140, 200), gEmail},
+        {"gift", QColor(220, 60, 140), gGift},      {"save", QColor(50, 150, 90), gSave},
+        {"cancel", QColor(170, 80, 60), gDelete},   {"topic", QColor(70, 130, 180), gTopic},
+    };
+    bool ok = true;
+    for (const auto &s : specs) {
+        ok &= save(icon(32, s.colour, s.glyph), QStringLiteral("icons/%1.png").arg(QLatin1String(s.name)));
+        ok &= save(icon(16, s.colour, s.glyph), QStringLiteral("icons/%1-16.png").arg(QLatin1String(s.name)));
+    }
+    return ok;
+}
+
+// The pointer over every button: a small pointing pencil.
+bool cursor() {
+    QImage img = canvas(32, 32);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPolygonF body{QPointF(1, 1), QPointF(9, 4), QPointF(24, 19), QPointF(19, 24), QPointF(4, 9)};
+    p.setPen(QPen(QColor(60, 40, 20), 1.2));
+    p.setBrush(QColor(250, 200, 60));
+    p.drawPolygon(body);
+    p.setBrush(QColor(240, 120, 130));
+    p.drawPolygon(QPolygonF{QPointF(24, 19), QPointF(28, 23), QPointF(23, 28), QPointF(19, 24)});
+    p.setBrush(QColor(60, 40, 20));
+    p.drawPolygon(QPolygonF{QPointF(1, 1), QPointF(5, 2.5), QPointF(2.5, 5)});
+    return save(img, QStringLiteral("cursors/pencil.png"));
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+        return 2;
+    }
+    out = QString::fromLocal8Bit(argv[1]);
+    const bool ok = icons() && cursor();
+    return ok ? 0 : 1;
+}
