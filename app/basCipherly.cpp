@@ -4,7 +4,7 @@
 #include "Dialogs.h"
 #include "QuoteFile.h"
 #include "SingleInstance.h"
-#include "StandInWindow.h"
+#include "frmMain.h"
 
 namespace basCipherly {
 
@@ -31,8 +31,8 @@ bool Main() {
     }
     quotes::QuoteFileName = AppInfo::Title + QStringLiteral(".Dat");
     SetPrinterUnitToInches();
-    // Stand-in until the lobby exists.
-    auto *first = new StandInWindow;
+    // The lobby opens directly until the title page exists.
+    auto *first = new frmMain;
     first->show();
     return true;
 }

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake make
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev libxcb1-dev
   fonts-liberation2 fonts-dejavu-core
   poppler-utils
   xvfb xauth xdotool

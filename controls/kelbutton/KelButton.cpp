@@ -344,6 +344,26 @@ void KelButton::DrawLook(bool hover, bool focus, quint8 state) {
     m_hasFocus = hadFocus;
 }
 
+void KelButton::PerformClick() {
+    m_pressButton = 1;
+    ClickHandling();
+}
+
+KelButton *KelButton::fromDesign(const WindowDesign &design, const QString &name, QWidget *parent,
+                                 KelButtonHost *host) {
+    auto *b = new KelButton(parent, host);
+    b->setObjectName(name);
+    const DesignedButton *d = design.find(name);
+    if (!d) {
+        qWarning("window design %s has no button %s", qPrintable(design.window), qPrintable(name));
+        b->InitProperties();
+        return b;
+    }
+    b->ReadProperties(d->bag);
+    b->setGeometry(d->left / 15, d->top / 15, d->width / 15, d->height / 15);
+    return b;
+}
+
 void KelButton::AmbientChanged() {
     ApplyColorScheme();
     redrawLast();
@@ -370,10 +390,7 @@ void KelButton::UpdateAccessKey() {
     if (m_accessKey.isNull() || m_accessKey.isSpace()) return;
     m_shortcut = new QShortcut(QKeySequence(QStringLiteral("Alt+") + m_accessKey.toUpper()), this);
     m_shortcut->setContext(Qt::WindowShortcut);
-    connect(m_shortcut, &QShortcut::activated, this, [this] {
-        m_pressButton = 1;
-        ClickHandling();
-    });
+    connect(m_shortcut, &QShortcut::activated, this, &KelButton::PerformClick);
 }
 
 // ---- Input ---------------------------------------------------------------

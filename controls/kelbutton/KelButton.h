@@ -110,6 +110,13 @@ public:
 
     void Refresh();
 
+    // Presses the button as its access key does: clicks it when enabled.
+    void PerformClick();
+
+    // A button of a window's design: its place (twips) and saved state.
+    static KelButton *fromDesign(const WindowDesign &design, const QString &name, QWidget *parent,
+                                 KelButtonHost *host = nullptr);
+
     // Draws the look the button has with these flags, then forgets them: the
     // gallery shows every state side by side this way.
     void DrawLook(bool hover, bool focus, quint8 state);

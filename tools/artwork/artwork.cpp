@@ -177,6 +177,57 @@ bool cursor() {
     return save(img, QStringLiteral("cursors/pencil.png"));
 }
 
+// A background tile: a soft colour with faint scattered letters, the
+// program's theme, repeating seamlessly.
+QImage tile(QColor base, QColor ink, quint32 seed) {
+    const int size = 96;
+    QImage img(size, size, QImage::Format_RGB32);
+    QLinearGradient g(0, 0, size, size);
+    g.setColorAt(0, base.lighter(104));
+    g.setColorAt(0.5, base);
+    g.setColorAt(1, base.lighter(104));
+    QPainter p(&img);
+    p.fillRect(img.rect(), base);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    QFont f(QStringLiteral("DejaVu Serif"));
+    f.setBold(true);
+    quint32 r = seed;
+    auto next = [&r] {
+        r = r * 1664525u + 1013904223u;
+        return r >> 8;
+    };
+    for (int i = 0; i < 9; ++i) {
+        const int x = int(next() % size), y = int(next() % size);
+        const QChar letter(QLatin1Char(char('A' + next() % 26)));
+        f.setPixelSize(14 + int(next() % 12));
+        p.setFont(f);
+        p.setPen(ink);
+        // Draw at every wrapped position so the tile repeats without seams.
+        for (int dx : {-size, 0, size})
+            for (int dy : {-size, 0, size}) {
+                p.save();
+                p.translate(x + dx, y + dy);
+                p.rotate(double(int(next() % 50)) - 25.0);
+                p.drawText(0, 0, QString(letter));
+                p.restore();
+            }
+    }
+    return img;
+}
+
+bool tiles() {
+    bool ok = true;
+    ok &= save(tile(QColor(206, 226, 250), QColor(180, 205, 240), 11), QStringLiteral("tiles/lobby.png"));
+    ok &= save(tile(QColor(214, 240, 214), QColor(188, 222, 190), 23), QStringLiteral("tiles/list.png"));
+    ok &= save(tile(QColor(252, 234, 214), QColor(240, 214, 190), 37), QStringLiteral("tiles/quote.png"));
+    ok &= save(tile(QColor(232, 222, 248), QColor(212, 198, 236), 41), QStringLiteral("tiles/solve.png"));
+    ok &= save(tile(QColor(226, 244, 226), QColor(204, 230, 206), 53), QStringLiteral("tiles/manual.png"));
+    ok &= save(tile(QColor(255, 246, 210), QColor(245, 228, 170), 67), QStringLiteral("tiles/title.png"));
+    ok &= save(tile(QColor(222, 238, 252), QColor(196, 220, 244), 79), QStringLiteral("tiles/newuser.png"));
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -187,6 +238,6 @@ int main(int argc, char **argv) {
         return 2;
     }
     out = QString::fromLocal8Bit(argv[1]);
-    const bool ok = icons() && cursor();
+    const bool ok = icons() && cursor() && tiles();
     return ok ? 0 : 1;
 }

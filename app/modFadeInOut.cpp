@@ -1,0 +1,125 @@
+#include "modFadeInOut.h"
+
+#include "Settings.h"
+#include "modStandard.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QWidget>
+
+#if defined(CIPHERLY_WITH_XCB) && QT_CONFIG(xcb)
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
+#define CIPHERLY_HAVE_XCB 1
+#endif
+
+namespace {
+
+#ifdef CIPHERLY_HAVE_XCB
+// On X11 a window can only be see-through while a compositing manager runs,
+// which owns the _NET_WM_CM_S<screen> selection.
+bool compositorRunning() {
+    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!x11 || !x11->connection()) return false;
+    xcb_connection_t *c = x11->connection();
+    int screen = 0;
+    const QByteArray display = qgetenv("DISPLAY");
+    const int dot = display.lastIndexOf('.');
+    if (dot > display.lastIndexOf(':')) screen = display.mid(dot + 1).toInt();
+    const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(screen);
+    xcb_intern_atom_reply_t *atom =
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, quint16(name.size()), name.constData()), nullptr);
+    if (!atom) return false;
+    bool owned = false;
+    if (atom->atom != XCB_ATOM_NONE) {
+        xcb_get_selection_owner_reply_t *owner =
+            xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, atom->atom), nullptr);
+        owned = owner && owner->owner != XCB_WINDOW_NONE;
+        free(owner);
+    }
+    free(atom);
+    return owned;
+}
+#endif
+
+class RealOpacity final : public OpacityControl {
+public:
+    bool available(QWidget *) override {
+        const QString platform = QGuiApplication::platformName();
+        if (platform == QLatin1String("wayland") || platform == QLatin1String("windows") ||
+            platform == QLatin1String("cocoa"))
+            return true;
+#ifdef CIPHERLY_HAVE_XCB
+        if (platform == QLatin1String("xcb")) return compositorRunning();
+#endif
+        return false;
+    }
+    bool apply(QWidget *window, int alpha) override {
+        if (!window) return false;
+        window->setWindowOpacity(qBound(0, alpha, 255) / 255.0);
+        return true;
+    }
+};
+
+RealOpacity realOpacity;
+OpacityControl *installed = nullptr;
+
+} // namespace
+
+namespace modFadeInOut {
+
+bool FadeEnabled = false;
+
+OpacityControl &opacity() { return installed ? *installed : realOpacity; }
+
+void setOpacityControl(OpacityControl *c) { installed = c; }
+
+bool SetFormAlpha(QWidget *window, int alpha, bool force) {
+    if (!force && !Settings::FadeStatus()) return false;
+    OpacityControl &o = opacity();
+    if (!o.available(window)) return false;
+    return o.apply(window, alpha);
+}
+
+} // namespace modFadeInOut
+
+FadeMachine::FadeMachine(QWidget *window, std::function<void()> endAction)
+    : QObject(window), m_window(window), m_endAction(std::move(endAction)) {
+    timerFadeInOut.setInterval(TickMs);
+    timerFadeInOut.setTimerType(Qt::PreciseTimer);
+    connect(&timerFadeInOut, &QTimer::timeout, this, &FadeMachine::timerFadeInOut_Timer);
+}
+
+void FadeMachine::StartFade(int from, int to, int step, bool unloadAtEnd) {
+    m_fadeFrom = from;
+    m_fadeTo = to;
+    m_fadeStep = step;
+    m_fadeUnloadAtEnd = unloadAtEnd;
+    m_fadeFirstTick = true;
+    timerFadeInOut.start();
+}
+
+void FadeMachine::WaitForFade() {
+    while (timerFadeInOut.isActive()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+void FadeMachine::timerFadeInOut_Timer() {
+    if (m_fadeFirstTick) {
+        m_fadeFirstTick = false;
+        m_currentAlpha = qint16(m_fadeFrom);
+        m_window->setEnabled(false);
+    }
+    if (m_fadeFrom < m_fadeTo)
+        m_currentAlpha = qint16(modStandard::SmallerOf(m_fadeTo, m_currentAlpha + m_fadeStep));
+    else
+        m_currentAlpha = qint16(modStandard::LargerOf(m_fadeTo, m_currentAlpha - m_fadeStep));
+    modFadeInOut::opacity().apply(m_window, m_currentAlpha);
+    if (m_currentAlpha == m_fadeTo) {
+        timerFadeInOut.stop();
+        if (m_fadeUnloadAtEnd) {
+            if (m_endAction) m_endAction();
+        } else {
+            m_window->setEnabled(true);
+        }
+    }
+}

@@ -1,0 +1,3 @@
+#include "HelpTopic.h"
+
+qint16 HelpTopic = HelpTopics::MainLobby;

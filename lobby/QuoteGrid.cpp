@@ -1,0 +1,98 @@
+#include "QuoteGrid.h"
+
+#include <QHeaderView>
+#include <QScrollBar>
+
+void QuoteListModel::setQuotes(QStringList quotes) {
+    beginResetModel();
+    m_quotes = std::move(quotes);
+    endResetModel();
+}
+
+void QuoteListModel::setStatus(const QString &status) {
+    if (status == m_status) return;
+    m_status = status;
+    emit headerDataChanged(Qt::Horizontal, 0, 0);
+}
+
+QVariant QuoteListModel::data(const QModelIndex &index, int role) const {
+    if (!index.isValid() || index.row() >= m_quotes.size()) return {};
+    if (role == Qt::DisplayRole) return m_quotes[index.row()];
+    if (role == Qt::ToolTipRole) return QLatin1Char(' ') + m_quotes[index.row()] + QLatin1Char(' ');
+    return {};
+}
+
+QVariant QuoteListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && section == 0 && role == Qt::DisplayRole) return m_status;
+    return {};
+}
+
+QuoteGrid::QuoteGrid(QWidget *parent) : QTableView(parent), m_model(new QuoteListModel(this)) {
+    setModel(m_model);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);
+    setShowGrid(true);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionsClickable(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setMouseTracking(true);
+    // The lobby decides what is on top; the view only keeps the highlight in sight.
+    setAutoScroll(false);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int v) {
+        if (v > 0 && v >= verticalScrollBar()->maximum()) verticalScrollBar()->setValue(verticalScrollBar()->maximum() - 1);
+    });
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &current) {
+        if (current.isValid() && !m_placing) scrollTo(current, EnsureVisible);
+        emit rowChanged(current.isValid() ? current.row() + 1 : 0);
+    });
+}
+
+int QuoteGrid::row() const {
+    const QModelIndex i = currentIndex();
+    return i.isValid() ? i.row() + 1 : 0;
+}
+
+void QuoteGrid::setRow(int row) {
+    m_placing = true;
+    if (row < 1 || row > m_model->rowCount()) setCurrentIndex(QModelIndex());
+    else setCurrentIndex(m_model->index(row - 1, 0));
+    m_placing = false;
+}
+
+int QuoteGrid::topRow() const { return verticalScrollBar()->value() + 1; }
+
+void QuoteGrid::setTopRow(int row) {
+    // The view lays itself out later; make room for the row to be on top now.
+    setScrollRange();
+    verticalScrollBar()->setValue(qMax(0, row - 1));
+}
+
+int QuoteGrid::rowAt(const QPoint &viewportPoint) const {
+    const int r = QTableView::rowAt(viewportPoint.y());
+    return r < 0 ? 0 : r + 1;
+}
+
+void QuoteGrid::updateGeometries() {
+    // The base narrows the range to whole pages and would pull the top row back.
+    const int top = verticalScrollBar()->value();
+    QTableView::updateGeometries();
+    // One scroll step per row, and room to bring the last row to the top.
+    setScrollRange();
+    verticalScrollBar()->setValue(top);
+}
+
+void QuoteGrid::setScrollRange() {
+    // The header view puts the last row at the bottom when the bar is at its
+    // maximum, so the range runs one step past the last row, which is never used.
+    const int rows = m_model->rowCount();
+    verticalScrollBar()->setRange(0, rows);
+}

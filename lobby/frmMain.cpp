@@ -1,0 +1,501 @@
+// The Main Lobby: the window, its quote list and its edit mode.
+#include "frmMain.h"
+
+#include "AppInfo.h"
+#include "BusyWindow.h"
+#include "Dialogs.h"
+#include "HelpTopic.h"
+#include "Links.h"
+#include "Settings.h"
+#include "Twips.h"
+#include "WindowSize.h"
+#include "Win1252.h"
+#include "modStandard.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QShortcut>
+#include <QTimer>
+
+using dialogs::Answer;
+using dialogs::Buttons;
+using dialogs::Icon;
+using modFadeInOut::FadeEnabled;
+
+const QColor frmMain::Peach(255, 224, 192);
+const QColor frmMain::Yellow(255, 255, 0);
+const QColor frmMain::Pink(255, 128, 255);
+const QColor frmMain::Cyan(0, 255, 255);
+const QColor frmMain::GuideText(128, 64, 64);
+const QString frmMain::GuideTextForEditing = QStringLiteral(
+    "A quote should be from 50 to 200 characters in length. Normal letters and punctuation such as "
+    "()',./;!?- etc. are allowed, but numbers and carriage-returns (the <Enter> key) should not be used.");
+const QString frmMain::GiftReminder = QStringLiteral(
+    "Before you go: a Cipherly puzzle page, printed and made out to a\n"
+    "friend, makes a fine little gift. Try \"Scramble && Print\" next time!");
+
+namespace {
+
+QFont fixedsys(int points) {
+    QFont f(QStringLiteral("Fixedsys"), points);
+    f.setStyleHint(QFont::TypeWriter);
+    f.setFixedPitch(true);
+    return f;
+}
+
+QString lines(std::initializer_list<const char *> parts) {
+    QStringList l;
+    for (const char *p : parts) l << QString::fromUtf8(p);
+    return l.join(QStringLiteral("\r\n"));
+}
+
+QPixmap tile(const char *name) { return QPixmap(QStringLiteral(":/pictures/tiles/%1.png").arg(QLatin1String(name))); }
+
+} // namespace
+
+frmMain::frmMain(QWidget *parent) : QWidget(parent), fade(this, [this] { endProgram(); }) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    QString error;
+    if (!WindowDesign::load(QStringLiteral(":/design/frmMain.kel"), m_design, &error))
+        qWarning("lobby design: %s", qPrintable(error));
+    buildControls();
+    wireHandlers();
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+KelButton *frmMain::designed(const QString &name, QWidget *parent) {
+    return KelButton::fromDesign(m_design, name, parent);
+}
+
+void frmMain::buildControls() {
+    cmdHelp = designed(QStringLiteral("cmdHelp"), this);
+    cmdFadeStatus = designed(QStringLiteral("cmdFadeStatus"), this);
+    cmdFadeStatus->hide(); // shown only where windows can fade
+    cmdEmailFriend = designed(QStringLiteral("cmdEmailFriend"), this);
+    cmdgift = designed(QStringLiteral("cmdgift"), this);
+    cmdQuit = designed(QStringLiteral("cmdQuit"), this);
+
+    picQuoteList = new QWidget(this);
+    picQuoteList->setObjectName(QStringLiteral("picQuoteList"));
+    PlaceTwips(picQuoteList, 210, 680, 7155, 2745);
+    cmdSolveRandomQuote = designed(QStringLiteral("cmdSolveRandomQuote"), picQuoteList);
+    cmdAddEditQuote[1] = designed(QStringLiteral("cmdAddEditQuote1"), picQuoteList);
+    grid = new QuoteGrid(picQuoteList);
+    grid->setObjectName(QStringLiteral("grid"));
+    grid->setFont(QFont(QStringLiteral("Arial"), 8));
+    PlaceTwips(grid, 105, 795, 6885, 1830);
+
+    picQuote = new QWidget(this);
+    picQuote->setObjectName(QStringLiteral("picQuote"));
+    PlaceTwips(picQuote, 210, 3570, 7155, 3060);
+    for (int i : {1, 2}) {
+        txtBox[i] = new QuoteTextBox(i, picQuote);
+        txtBox[i]->setObjectName(QStringLiteral("txtBox%1").arg(i));
+        txtBox[i]->setFont(fixedsys(9));
+    }
+    PlaceTwips(txtBox[1], 105, 210, 5160, 1275);
+    txtBox[1]->setMaxLength(200);
+    txtBox[1]->setLocked(true);
+    txtBox[1]->setBackColor(Peach);
+    PlaceTwips(txtBox[2], 105, 1575, 5160, 1275);
+    txtBox[2]->setForeColor(GuideText);
+    txtBox[2]->setLocked(true);
+    txtBox[2]->hide();
+    cmdAddEditQuote[2] = designed(QStringLiteral("cmdAddEditQuote2"), picQuote);
+    cmdDeleteQuote = designed(QStringLiteral("cmdDeleteQuote"), picQuote);
+    cmdScrambleAndPrintQuote = designed(QStringLiteral("cmdScrambleAndPrintQuote"), picQuote);
+    cmdAddEditSave = designed(QStringLiteral("cmdAddEditSave"), picQuote);
+    cmdAddEditSave->hide();
+    cmdAddEditCancel = designed(QStringLiteral("cmdAddEditCancel"), picQuote);
+    cmdAddEditCancel->hide();
+    cmdFinishedPrinting = designed(QStringLiteral("cmdFinishedPrinting"), picQuote);
+    cmdFinishedPrinting->hide();
+
+    // Designed off the window; placed in the list's stead at load.
+    picPrintQuote = new QWidget(this);
+    picPrintQuote->setObjectName(QStringLiteral("picPrintQuote"));
+    picPrintQuote->setGeometry(-2000, 0, twips::toPixels(7155), twips::toPixels(2745));
+    picPrintQuote->hide();
+    picSolveRandomQuote = new QWidget(this);
+    picSolveRandomQuote->setObjectName(QStringLiteral("picSolveRandomQuote"));
+    picSolveRandomQuote->setGeometry(-2000, 0, twips::toPixels(7155), twips::toPixels(2745));
+    picSolveRandomQuote->hide();
+
+    setCancelButton(cmdQuit);
+    auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    esc->setContext(Qt::WindowShortcut);
+    connect(esc, &QShortcut::activated, this, [this] {
+        if (m_cancel && m_cancel->isVisible()) m_cancel->PerformClick();
+    });
+    // The window sees these keys before whichever control has the focus.
+    for (int key : {Qt::Key_F1, Qt::Key_F4, Qt::Key_F8}) {
+        auto *s = new QShortcut(QKeySequence(key), this);
+        s->setContext(Qt::WindowShortcut);
+        connect(s, &QShortcut::activated, this, [this, key] { Form_KeyDown(key); });
+    }
+}
+
+void frmMain::wireHandlers() {
+    connect(cmdHelp, &KelButton::Click, this, &frmMain::cmdHelp_Click);
+    connect(cmdQuit, &KelButton::Click, this, &frmMain::cmdQuit_Click);
+    connect(cmdFadeStatus, &KelButton::Click, this, &frmMain::cmdFadeStatus_Click);
+    connect(cmdFadeStatus, &KelButton::MouseMove, this,
+            [this](qint16 &, qint16 &, float &, float &) { cmdFadeStatus_MouseMove(); });
+    connect(cmdEmailFriend, &KelButton::Click, this, &frmMain::cmdEmailFriend_Click);
+    connect(cmdgift, &KelButton::Click, this, &frmMain::cmdgift_Click);
+    for (int i : {1, 2}) {
+        connect(cmdAddEditQuote[i], &KelButton::Click, this, [this, i] { cmdAddEditQuote_Click(i); });
+        connect(txtBox[i], &QuoteTextBox::gotFocus, this, &frmMain::txtBox_GotFocus);
+        connect(txtBox[i], &QuoteTextBox::keyDown, this, [this](int index, int key, Qt::KeyboardModifiers) {
+            txtBox_KeyDown(index, key);
+        });
+    }
+    connect(cmdAddEditSave, &KelButton::Click, this, &frmMain::cmdAddEditSave_Click);
+    connect(cmdAddEditCancel, &KelButton::Click, this, &frmMain::cmdAddEditCancel_Click);
+    connect(cmdDeleteQuote, &KelButton::Click, this, &frmMain::cmdDeleteQuote_Click);
+    connect(grid, &QuoteGrid::rowChanged, this, &frmMain::grid_RowColChange);
+}
+
+void frmMain::setCancelButton(KelButton *b) {
+    if (m_cancel) m_cancel->setCancel(false);
+    m_cancel = b;
+    if (m_cancel) m_cancel->setCancel(true);
+}
+
+// ---- Load and first activation -----------------------------------------
+
+void frmMain::Form_Load() {
+    FadeEnabled = modFadeInOut::SetFormAlpha(this, 0, true);
+    if (FadeEnabled) {
+        cmdFadeStatus->show();
+        if (!Settings::FadeStatus()) {
+            modFadeInOut::SetFormAlpha(this, 255, true);
+            FadeEnabled = false;
+        }
+    } else {
+        Settings::SaveSetting(Settings::FadeStatusKey, Settings::BooleanText(false));
+    }
+    SetOuterSize(this, 7660, 7200);
+    setWindowTitle(QStringLiteral(" ") + AppInfo::Title);
+    PlaceTwips(picPrintQuote, 210, 680, 7155, 2745);
+    PlaceTwips(picSolveRandomQuote, 210, 680, 7155, 2745);
+    grid->horizontalHeader()->resizeSection(0, grid->width());
+    modStandard::TilePicture(tile("lobby"), this);
+    modStandard::TilePicture(tile("list"), picQuoteList);
+    modStandard::TilePicture(tile("quote"), picQuote);
+    modStandard::TilePicture(tile("list"), picPrintQuote);
+    modStandard::TilePicture(tile("solve"), picSolveRandomQuote);
+}
+
+void frmMain::showEvent(QShowEvent *e) {
+    QWidget::showEvent(e);
+    // The first activation runs once the window is on screen.
+    if (!m_activated) QTimer::singleShot(0, this, &frmMain::Form_Activate);
+}
+
+void frmMain::Form_Activate() {
+    if (m_activated) return;
+    m_activated = true;
+    cmdHelp->setToolTip(QStringLiteral(" Need a little information? "));
+    cmdQuit->setToolTip(QStringLiteral(" Click here to exit ") + AppInfo::Title + QStringLiteral(" "));
+    cmdEmailFriend->setToolTip(QStringLiteral(" Tell a friend about ") + AppInfo::Title + QStringLiteral(" "));
+    cmdgift->setToolTip(QStringLiteral(" A gift idea from KEL Software "));
+    cmdEmailFriend->show();
+    cmdgift->show();
+
+    cmdAddEditQuote[1]->setCaption(lines({"&Add a", "New Quote"}));
+    cmdAddEditQuote[2]->setCaption(lines({"&Edit", "this", "Quote"}));
+    cmdDeleteQuote->setCaption(lines({"Delete", "this", "Quote"}));
+    cmdSolveRandomQuote->setCaption(lines({"&Solve a Random Quote", "On-Screen"}));
+    cmdFinishedPrinting->setCaption(lines({"&Finished", "with", "this", "Quote"}));
+    for (KelButton *b : {cmdAddEditQuote[1], cmdAddEditQuote[2], cmdDeleteQuote, cmdSolveRandomQuote,
+                         cmdFinishedPrinting, cmdAddEditSave, cmdAddEditCancel, cmdScrambleAndPrintQuote})
+        b->Refresh();
+
+    FillQuoteList();
+    ShowHighlightedQuote();
+    repaint();
+    if (FadeEnabled) fade.StartFade(0, 255, 20, false);
+}
+
+// ---- The list -----------------------------------------------------------
+
+void frmMain::showStoreError(const QString &what, const quotes::Status &s) {
+    dialogs::message(this, AppInfo::Title, what + QStringLiteral("\n\n") + s.describe(), Icon::Critical);
+}
+
+void frmMain::FillQuoteList() {
+    {
+        BusyWindow busy(this);
+        grid->hide();
+        QStringList list;
+        const quotes::Status s = quotes::LoadQuoteList(list);
+        grid->list()->setQuotes(list);
+        if (!s) showStoreError(QStringLiteral("The quote list could not be read."), s);
+        ListBusy = true;
+        grid->setRow(0);
+        ListBusy = false;
+        grid->show();
+        const int last = grid->list()->rowCount();
+        grid->setRow(RowToHighlight > 0 ? qMin<int>(RowToHighlight, last) : last);
+        grid->setTopRow(grid->row());
+        ShowHighlightedQuote();
+    }
+    grid->setFocus();
+}
+
+void frmMain::ShowHighlightedQuote() {
+    if (ListBusy) return;
+    const int row = grid->row();
+    if (row >= 1) {
+        const quotes::Status s = quotes::ReadQuote(qint16(row));
+        if (!s) {
+            showStoreError(QStringLiteral("The highlighted quote could not be read."), s);
+            return;
+        }
+    } else {
+        quotes::QuoteRecord = QString();
+    }
+    grid->list()->setStatus(QStringLiteral("Quote List (Currently Highlighted: %1 of %2 on file)")
+                                .arg(row)
+                                .arg(grid->list()->rowCount()));
+    txtBox[1]->setText(quotes::QuoteRecord.trimmed());
+}
+
+void frmMain::grid_RowColChange() { ShowHighlightedQuote(); }
+
+void frmMain::txtBox_GotFocus(int index) {
+    if (index == 1 && (IsAdding || IsEditing)) return;
+    if (grid->isVisible() && grid->isEnabled()) grid->setFocus();
+    else if (cmdHelp->isVisible() && cmdHelp->isEnabled()) cmdHelp->setFocus();
+}
+
+void frmMain::Form_KeyDown(int key) {
+    if (key == Qt::Key_F1) cmdHelp_Click();
+}
+
+// ---- Help, fading, links, quitting ---------------------------------------
+
+void frmMain::cmdHelp_Click() {
+    if (FadeEnabled) fade.StartFade(255, 204, 2, false);
+    // The help window is modal and opens at the topic of the current mode.
+    if (showHelp) showHelp(this);
+    if (FadeEnabled) fade.StartFade(204, 255, 3, false);
+}
+
+void frmMain::cmdFadeStatus_MouseMove() {
+    cmdFadeStatus->setToolTip((FadeEnabled ? QStringLiteral(" Disable") : QStringLiteral(" Enable")) +
+                              QStringLiteral(" form fade effects "));
+}
+
+void frmMain::cmdFadeStatus_Click() {
+    FadeEnabled = !FadeEnabled;
+    Settings::SaveSetting(Settings::FadeStatusKey, Settings::BooleanText(FadeEnabled));
+}
+
+void frmMain::cmdEmailFriend_Click() {
+    modStandard::OpenLink(modStandard::EmailLink, this, QStringLiteral("?subject=") + AppInfo::Title +
+                                                            QStringLiteral(" - ") + AppInfo::Description);
+}
+
+void frmMain::cmdgift_Click() {
+    dialogs::message(this, AppInfo::Title, GiftReminder, Icon::Information);
+}
+
+void frmMain::cmdQuit_Click() {
+    const bool reminder = clock().second() < 5;
+    const QString text = reminder ? GiftReminder + QStringLiteral("\n\nReady to quit now?")
+                                  : QStringLiteral("Are you sure you wish to quit?");
+    const QString title = reminder ? QStringLiteral("Quit ") + AppInfo::Title + QStringLiteral("?") : QStringLiteral("Confirm");
+    if (FadeEnabled) {
+        fade.StartFade(255, 204, 2, false);
+        fade.WaitForFade();
+    }
+    const Answer a = dialogs::message(this, title, text, reminder ? Icon::Exclamation : Icon::Question, Buttons::YesNo,
+                                      Answer::Yes);
+    if (a == Answer::Yes) {
+        quotes::CloseQuoteFile();
+        if (FadeEnabled) fade.StartFade(204, 0, 20, true);
+        else endProgram();
+    } else if (FadeEnabled) {
+        fade.StartFade(204, 255, 3, false);
+    }
+}
+
+void frmMain::endProgram() {
+    m_quitting = true;
+    QApplication::closeAllWindows();
+    QApplication::quit();
+}
+
+void frmMain::closeEvent(QCloseEvent *e) {
+    // The close box asks as the Quit button does; the program's own closing
+    // and the session ending are not stopped.
+    if (m_quitting || qApp->isSavingSession()) {
+        m_quitting = true;
+        e->accept();
+        return;
+    }
+    e->ignore();
+    QTimer::singleShot(0, this, &frmMain::cmdQuit_Click);
+}
+
+void frmMain::fadeOutAndWait() {
+    if (!FadeEnabled) return;
+    fade.StartFade(255, 0, 20, false);
+    fade.WaitForFade();
+}
+
+void frmMain::fadeInAndWait() {
+    if (!FadeEnabled) return;
+    fade.StartFade(0, 255, 20, false);
+    fade.WaitForFade();
+}
+
+// ---- Editing ---------------------------------------------------------------
+
+namespace {
+const QString ReservedTitle = QStringLiteral("Reserved");
+const QString ReservedText =
+    QStringLiteral("The first 10 quotes are an\nintegral part of Cipherly\nand can not be edited or deleted.");
+} // namespace
+
+void frmMain::cmdAddEditQuote_Click(int index) {
+    if (index == 1) {
+        IsAdding = true;
+    } else {
+        if (grid->row() < 11) {
+            dialogs::message(this, ReservedTitle, ReservedText, Icon::Information);
+            return;
+        }
+        IsEditing = true;
+    }
+    HelpTopic = HelpTopics::QuoteListMaintenance;
+    fadeOutAndWait();
+    cmdAddEditQuote[2]->hide();
+    cmdDeleteQuote->hide();
+    cmdScrambleAndPrintQuote->hide();
+    cmdAddEditSave->setCaption(IsAdding ? lines({"&Save", "New", "Quote"}) : lines({"&Save", "Changes"}));
+    cmdAddEditSave->show();
+    cmdAddEditCancel->setCaption(IsAdding ? lines({"&Cancel", "New", "Quote"}) : lines({"Don't", "Save", "&Changes"}));
+    cmdAddEditCancel->show();
+    picQuoteList->hide();
+    PlaceTwips(picQuote, 210, 680, 7155, 3060);
+    SetOuterSize(this, 7660, 4300);
+    if (IsAdding) {
+        txtBox[1]->setText(QString());
+        txtBox[1]->setBackColor(Yellow);
+    } else {
+        txtBox[1]->setBackColor(Pink);
+    }
+    txtBox[1]->setLocked(false);
+    txtBox[2]->setText(GuideTextForEditing);
+    txtBox[2]->show();
+    fadeInAndWait();
+    txtBox[1]->setFocus();
+    txtBox[1]->moveCursor(QTextCursor::End);
+}
+
+void frmMain::txtBox_KeyDown(int index, int /*key*/) {
+    // Sees the text as it was before this key: the button lags one key behind.
+    if (index != 1 || !(IsAdding || IsEditing)) return;
+    cmdAddEditSave->setEnabledProperty(!txtBox[1]->text().trimmed().isEmpty());
+}
+
+void frmMain::cmdAddEditSave_Click() {
+    QString text = txtBox[1]->text();
+    bool replaced = false;
+    for (qsizetype at; (at = text.indexOf(QLatin1String("\r\n"))) >= 0; replaced = true) text.replace(at, 2, QStringLiteral(" "));
+    if (replaced)
+        dialogs::message(this, QStringLiteral("Keystroke Entry Error"),
+                         QStringLiteral("The <Enter> keystroke(s)\nin this quote have been removed."), Icon::Information);
+    text = text.trimmed();
+    txtBox[1]->setText(text);
+    if (text.size() < 50) {
+        dialogs::message(this, QStringLiteral("Length too short..."),
+                         QStringLiteral("A quote should be at least\n50 characters in length."), Icon::Critical);
+        txtBox[1]->setFocus();
+        return;
+    }
+    for (QChar c : text)
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+            dialogs::message(this, QStringLiteral("Numbers not allowed..."),
+                             QStringLiteral("Please do not include\nnumeral characters in the quote."), Icon::Critical);
+            txtBox[1]->setFocus();
+            return;
+        }
+    if (win1252::firstUnencodable(text.toUpper())) {
+        dialogs::message(this, QStringLiteral("Characters not allowed..."),
+                         QStringLiteral("Please use only letters and punctuation\nthat the quote list can store."),
+                         Icon::Critical);
+        txtBox[1]->setFocus();
+        return;
+    }
+    const quotes::Status s = quotes::SaveQuote(text, IsAdding, qint16(grid->row()));
+    if (!s) {
+        // Nothing was stored: stay in edit mode with the text as typed.
+        showStoreError(IsAdding ? QStringLiteral("The new quote could not be saved.")
+                                : QStringLiteral("The changes could not be saved."),
+                       s);
+        txtBox[1]->setFocus();
+        return;
+    }
+    cmdAddEditSave->setTag(QStringLiteral("Saved"));
+    cmdAddEditCancel_Click();
+}
+
+void frmMain::cmdAddEditCancel_Click() {
+    const bool wasAdding = IsAdding;
+    if (IsAdding) IsAdding = false;
+    else IsEditing = false;
+    fadeOutAndWait();
+    picQuoteList->show();
+    PlaceTwips(picQuote, 210, 3570, 7155, 3060);
+    SetOuterSize(this, 7660, 7200);
+    txtBox[1]->setLocked(true);
+    txtBox[1]->setBackColor(Cyan);
+    txtBox[2]->hide();
+    txtBox[2]->setText(QString());
+    cmdAddEditQuote[2]->show();
+    cmdDeleteQuote->show();
+    cmdScrambleAndPrintQuote->show();
+    cmdAddEditSave->hide();
+    cmdAddEditCancel->hide();
+    if (cmdAddEditSave->Tag() != QLatin1String("Saved")) {
+        txtBox[1]->setText(quotes::QuoteRecord.trimmed());
+    } else {
+        RowToHighlight = wasAdding ? quotes::QuoteCount : qint16(grid->row());
+        FillQuoteList();
+        cmdAddEditSave->setTag(QString());
+    }
+    HelpTopic = HelpTopics::MainLobby;
+    fadeInAndWait();
+}
+
+void frmMain::cmdDeleteQuote_Click() {
+    const int row = grid->row();
+    if (row < 11) {
+        dialogs::message(this, ReservedTitle, ReservedText, Icon::Information);
+        return;
+    }
+    if (dialogs::message(this, QStringLiteral("Confirm Deletion"),
+                         QStringLiteral("Are you SURE you want to\ndelete this quote from the list?"), Icon::Question,
+                         Buttons::YesNo, Answer::No) != Answer::Yes)
+        return;
+    quotes::Status s;
+    {
+        BusyWindow busy(this);
+        s = quotes::DeleteQuoteRecord(qint16(row));
+    }
+    if (!s) {
+        showStoreError(QStringLiteral("The quote could not be deleted; the list is as it was."), s);
+        RowToHighlight = qint16(row);
+    } else {
+        RowToHighlight = qint16(row - 1);
+    }
+    FillQuoteList();
+}

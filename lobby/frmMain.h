@@ -1,0 +1,100 @@
+#pragma once
+
+#include "KelButton.h"
+#include "QuoteGrid.h"
+#include "QuoteTextBox.h"
+#include "QuoteFile.h"
+#include "modFadeInOut.h"
+
+#include <QDateTime>
+#include <QTime>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class QLabel;
+class QCheckBox;
+class QLineEdit;
+
+// The Main Lobby: the quote list, the quote panel and the four modes (list,
+// edit, print, solve). The controls are public as a form's controls are, so
+// that tests can drive and read them as a player would.
+class frmMain : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmMain(QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    // Routines the modes share.
+    void FillQuoteList();
+    void ShowHighlightedQuote();
+
+    // Handlers.
+    void Form_Load();
+    void Form_Activate();
+    void grid_RowColChange();
+    void txtBox_GotFocus(int index);
+    void txtBox_KeyDown(int index, int key);
+    void Form_KeyDown(int key);
+    void cmdHelp_Click();
+    void cmdQuit_Click();
+    void cmdFadeStatus_Click();
+    void cmdFadeStatus_MouseMove();
+    void cmdEmailFriend_Click();
+    void cmdgift_Click();
+    void cmdAddEditQuote_Click(int index);
+    void cmdAddEditSave_Click();
+    void cmdAddEditCancel_Click();
+    void cmdDeleteQuote_Click();
+
+    // Window state.
+    bool IsAdding = false;
+    bool IsEditing = false;
+    qint16 RowToHighlight = 0;
+    bool ListBusy = false;
+    bool activated() const { return m_activated; }
+
+    // The button Esc presses.
+    KelButton *cancelButton() const { return m_cancel; }
+    void setCancelButton(KelButton *b);
+
+    // The clock the quit question reads its seconds from; replaceable in tests.
+    std::function<QTime()> clock = [] { return QTime::currentTime(); };
+    // Opens the help window at the current topic; set when the help window exists.
+    std::function<void(QWidget *)> showHelp;
+
+    FadeMachine fade;
+
+    // Controls.
+    KelButton *cmdHelp, *cmdQuit, *cmdFadeStatus, *cmdEmailFriend, *cmdgift;
+    QWidget *picQuoteList, *picQuote, *picPrintQuote, *picSolveRandomQuote;
+    QuoteGrid *grid;
+    KelButton *cmdSolveRandomQuote;
+    std::array<KelButton *, 3> cmdAddEditQuote{}; // [1] add, [2] edit
+    std::array<QuoteTextBox *, 3> txtBox{};       // [1] quote box, [2] guide box
+    KelButton *cmdDeleteQuote, *cmdScrambleAndPrintQuote, *cmdAddEditSave, *cmdAddEditCancel, *cmdFinishedPrinting;
+
+    static const QColor Peach, Yellow, Pink, Cyan, GuideText;
+    static const QString GuideTextForEditing;
+    static const QString GiftReminder;
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
+    void showEvent(QShowEvent *e) override;
+
+private:
+    void buildControls();
+    void wireHandlers();
+    // Fades out and waits, when fading is on.
+    void fadeOutAndWait();
+    void fadeInAndWait();
+    void showStoreError(const QString &what, const quotes::Status &s);
+    void endProgram();
+    KelButton *designed(const QString &name, QWidget *parent);
+
+    WindowDesign m_design;
+    KelButton *m_cancel = nullptr;
+    bool m_activated = false;
+    bool m_quitting = false;
+};

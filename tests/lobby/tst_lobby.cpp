@@ -1,0 +1,542 @@
+#include "HelpTopic.h"
+#include "QuoteFile.h"
+#include "ScriptedDialogs.h"
+#include "Settings.h"
+#include "StringResources.h"
+#include "TempFolder.h"
+#include "frmMain.h"
+#include "modFadeInOut.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QMimeData>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+
+using dialogs::Answer;
+using dialogs::Icon;
+
+namespace {
+
+struct RecordingOpacity : OpacityControl {
+    bool canFade = false;
+    QList<int> applied;
+    bool available(QWidget *) override { return canFade; }
+    bool apply(QWidget *, int alpha) override {
+        applied << alpha;
+        return true;
+    }
+};
+
+QByteArray record(const QString &text) { return text.toLatin1().leftJustified(200, ' ', true); }
+
+void writeQuotes(int count) {
+    QFile f(quotes::QuoteFileName);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    for (int i = 1; i <= count; ++i)
+        f.write(record(i <= 10 ? LoadResString(i) : QStringLiteral("USER QUOTE NUMBER %1 OF THE LIST, LONG ENOUGH TO KEEP").arg(QString(QChar('A' + i % 26)))));
+}
+
+QByteArray fileBytes() {
+    QFile f(quotes::QuoteFileName);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void typeInto(QWidget *w, const QString &text) {
+    for (QChar c : text) QTest::keyClick(w, c.toLatin1());
+}
+
+} // namespace
+
+class TestLobby : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempFolder> folder;
+    std::unique_ptr<ScriptedDialogs> script;
+    RecordingOpacity opacity;
+    QPointer<frmMain> lobby;
+
+    frmMain &open() {
+        lobby = new frmMain;
+        lobby->show();
+        if (!QTest::qWaitFor([this] { return lobby->activated() && !lobby->fade.isFading(); }, 5000))
+            qWarning("the lobby did not finish opening");
+        return *lobby;
+    }
+
+    static QString settingsFile() { return QSettings(QStringLiteral("Cipherly"), QStringLiteral("Cipherly")).fileName(); }
+
+private slots:
+    void init() {
+        folder = std::make_unique<TempFolder>();
+        quotes::QuoteFileName = QStringLiteral("Cipherly.Dat");
+        script = std::make_unique<ScriptedDialogs>();
+        opacity.canFade = false;
+        opacity.applied.clear();
+        modFadeInOut::setOpacityControl(&opacity);
+        QFile::remove(settingsFile());
+        HelpTopic = HelpTopics::MainLobby;
+    }
+    void cleanup() {
+        delete lobby;
+        script.reset();
+        modFadeInOut::setOpacityControl(nullptr);
+        folder.reset();
+    }
+
+    // ---- Fading ----------------------------------------------------------
+
+    void fadesStepExactlyAndEndOnTheirTarget_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("ticks");
+        QTest::newRow("dim 255 to 204 by 2") << 255 << 204 << 2 << 26;
+        QTest::newRow("undim 204 to 255 by 3") << 204 << 255 << 3 << 17;
+        QTest::newRow("out 204 to 0 by 20") << 204 << 0 << 20 << 11;
+        QTest::newRow("in 0 to 255 by 20") << 0 << 255 << 20 << 13;
+        QTest::newRow("from equals to") << 120 << 120 << 20 << 1;
+    }
+    void fadesStepExactlyAndEndOnTheirTarget() {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(int, step);
+        QFETCH(int, ticks);
+        QWidget w;
+        int ended = 0;
+        FadeMachine m(&w, [&] { ++ended; });
+        m.StartFade(from, to, step, false);
+        QVERIFY(m.isFading());
+        m.timerFadeInOut_Timer();
+        QVERIFY(!w.isEnabled() || ticks == 1); // disabled from the first tick
+        while (m.isFading()) m.timerFadeInOut_Timer();
+        QCOMPARE(opacity.applied.size(), ticks);
+        QCOMPARE(opacity.applied.last(), to);
+        if (from != to) QCOMPARE(opacity.applied.first(), from < to ? from + step : from - step);
+        QVERIFY(w.isEnabled());
+        QCOMPARE(ended, 0);
+        // A closing fade ends with the window's end action instead.
+        m.StartFade(to, to, step, true);
+        m.timerFadeInOut_Timer();
+        QCOMPARE(ended, 1);
+    }
+
+    void setFormAlphaHonoursTheSetting() {
+        QWidget w;
+        opacity.canFade = true;
+        QVERIFY(!modFadeInOut::SetFormAlpha(&w, 0, false));
+        QVERIFY(opacity.applied.isEmpty());
+        QVERIFY(modFadeInOut::SetFormAlpha(&w, 0, true));
+        Settings::SaveSetting(Settings::FadeStatusKey, QStringLiteral("True"));
+        QVERIFY(modFadeInOut::SetFormAlpha(&w, 255, false));
+        QCOMPARE(opacity.applied, QList<int>({0, 255}));
+        opacity.canFade = false;
+        QVERIFY(!modFadeInOut::SetFormAlpha(&w, 255, true));
+    }
+
+    void withoutOpacityTheSwitchIsHiddenAndFadingOff() {
+        frmMain &m = open();
+        QVERIFY(!m.cmdFadeStatus->isVisible());
+        QVERIFY(!modFadeInOut::FadeEnabled);
+        QCOMPARE(Settings::GetSetting(Settings::FadeStatusKey), QStringLiteral("False"));
+        QVERIFY(opacity.applied.isEmpty());
+    }
+
+    void withOpacityTheLobbyFadesInWhenSwitchedOn() {
+        opacity.canFade = true;
+        Settings::SaveSetting(Settings::FadeStatusKey, QStringLiteral("True"));
+        frmMain &m = open();
+        QVERIFY(m.cmdFadeStatus->isVisible());
+        QVERIFY(modFadeInOut::FadeEnabled);
+        QCOMPARE(opacity.applied.first(), 0);
+        QCOMPARE(opacity.applied.mid(1), QList<int>({20, 40, 60, 80, 100, 120, 140, 160, 180, 200, 220, 240, 255}));
+        QVERIFY(m.isEnabled());
+    }
+
+    void theFadeSwitchTogglesAndSaysWhatItWillDo() {
+        opacity.canFade = true;
+        frmMain &m = open();
+        QVERIFY(m.cmdFadeStatus->isVisible());
+        QCOMPARE(opacity.applied, QList<int>({0, 255})); // made opaque again: fading was off
+        QVERIFY(!modFadeInOut::FadeEnabled);
+        m.cmdFadeStatus_MouseMove();
+        QCOMPARE(m.cmdFadeStatus->toolTip(), QStringLiteral(" Enable form fade effects "));
+        m.cmdFadeStatus->PerformClick();
+        QVERIFY(modFadeInOut::FadeEnabled);
+        QCOMPARE(Settings::GetSetting(Settings::FadeStatusKey), QStringLiteral("True"));
+        m.cmdFadeStatus_MouseMove();
+        QCOMPARE(m.cmdFadeStatus->toolTip(), QStringLiteral(" Disable form fade effects "));
+        m.cmdFadeStatus->PerformClick();
+        QCOMPARE(Settings::GetSetting(Settings::FadeStatusKey), QStringLiteral("False"));
+        QCOMPARE(opacity.applied.size(), 2); // the lobby keeps its opacity
+    }
+
+    // ---- The list ----------------------------------------------------------
+
+    void firstStartCreatesAndShowsTheReservedQuotes() {
+        frmMain &m = open();
+        QCOMPARE(fileBytes().size(), 2000);
+        QCOMPARE(m.grid->list()->rowCount(), 10);
+        QCOMPARE(m.grid->row(), 10);
+        QCOMPARE(m.grid->topRow(), 10);
+        QCOMPARE(m.grid->model()->headerData(0, Qt::Horizontal).toString(),
+                 QStringLiteral("Quote List (Currently Highlighted: 10 of 10 on file)"));
+        QCOMPARE(m.txtBox[1]->text(), LoadResString(10));
+        QCOMPARE(m.txtBox[1]->palette().color(QPalette::Base), frmMain::Peach);
+        QVERIFY(m.txtBox[1]->locked());
+        QVERIFY(!m.txtBox[2]->isVisible());
+        QCOMPARE(m.windowTitle(), QStringLiteral(" Cipherly"));
+        QCOMPARE(m.cmdQuit->toolTip(), QStringLiteral(" Click here to exit Cipherly "));
+        QCOMPARE(m.cmdHelp->toolTip(), QStringLiteral(" Need a little information? "));
+        QCOMPARE(m.cmdSolveRandomQuote->Caption(), QStringLiteral("&Solve a Random Quote\r\nOn-Screen"));
+        QCOMPARE(m.cmdFinishedPrinting->Caption(), QStringLiteral("&Finished\r\nwith\r\nthis\r\nQuote"));
+        QCOMPARE(HelpTopic, HelpTopics::MainLobby);
+        QVERIFY(script->messages.isEmpty());
+    }
+
+    void movingTheHighlightRereadsTheFile() {
+        writeQuotes(12);
+        frmMain &m = open();
+        // Change record 5 behind the lobby's back: the next highlight shows it.
+        QVERIFY(quotes::SaveQuote(QStringLiteral("changed on disk"), false, 5));
+        m.grid->setRow(5);
+        QCOMPARE(m.txtBox[1]->text(), QStringLiteral("CHANGED ON DISK"));
+        QCOMPARE(m.grid->model()->headerData(0, Qt::Horizontal).toString(),
+                 QStringLiteral("Quote List (Currently Highlighted: 5 of 12 on file)"));
+        QTest::keyClick(m.grid, Qt::Key_Down);
+        QCOMPARE(m.grid->row(), 6);
+        QCOMPARE(m.txtBox[1]->text(), LoadResString(6));
+    }
+
+    void rowsCarryTheirTextAsTooltip() {
+        frmMain &m = open();
+        const QModelIndex row5 = m.grid->model()->index(4, 0);
+        QCOMPARE(row5.data(Qt::ToolTipRole).toString(), QStringLiteral(" ") + LoadResString(5) + QStringLiteral(" "));
+        QVERIFY(!m.grid->model()->headerData(0, Qt::Horizontal, Qt::ToolTipRole).isValid());
+    }
+
+    void theQuoteBoxGivesTheFocusBackInListMode() {
+        frmMain &m = open();
+        QTest::mouseClick(m.txtBox[1]->viewport(), Qt::LeftButton);
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m.grid));
+    }
+
+    void aDamagedQuoteFileIsToldAndTheLobbyStaysUsable() {
+        QVERIFY(QDir().mkdir(quotes::QuoteFileName));
+        frmMain &m = open();
+        QCOMPARE(script->messages.size(), 1);
+        QCOMPARE(script->messages[0].icon, Icon::Critical);
+        QVERIFY(script->messages[0].text.contains(QStringLiteral("Cipherly.Dat")));
+        QCOMPARE(m.grid->list()->rowCount(), 0);
+        QVERIFY(m.isEnabled());
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
+    // ---- Editing -------------------------------------------------------------
+
+    void addingToAListOf12() {
+        writeQuotes(12);
+        frmMain &m = open();
+        m.cmdAddEditQuote[1]->PerformClick();
+        QVERIFY(m.IsAdding);
+        QCOMPARE(HelpTopic, HelpTopics::QuoteListMaintenance);
+        QVERIFY(!m.picQuoteList->isVisible());
+        QCOMPARE(m.picQuote->y(), 680 / 15);
+        QCOMPARE(m.txtBox[1]->palette().color(QPalette::Base), frmMain::Yellow);
+        QCOMPARE(m.txtBox[2]->text(), frmMain::GuideTextForEditing);
+        QCOMPARE(m.cmdAddEditSave->Caption(), QStringLiteral("&Save\r\nNew\r\nQuote"));
+        QCOMPARE(m.cmdAddEditCancel->Caption(), QStringLiteral("&Cancel\r\nNew\r\nQuote"));
+        QVERIFY(!m.cmdDeleteQuote->isVisible());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m.txtBox[1]));
+        typeInto(m.txtBox[1], QStringLiteral("the quick brown fox jumps over the lazy dog, twice over!"));
+        m.cmdAddEditSave->PerformClick();
+        QVERIFY(script->messages.isEmpty());
+        QVERIFY(!m.IsAdding);
+        QCOMPARE(m.grid->list()->rowCount(), 13);
+        QCOMPARE(m.grid->row(), 13);
+        QCOMPARE(m.txtBox[1]->text(), QStringLiteral("THE QUICK BROWN FOX JUMPS OVER THE LAZY DOG, TWICE OVER!"));
+        QCOMPARE(m.txtBox[1]->palette().color(QPalette::Base), frmMain::Cyan);
+        QCOMPARE(fileBytes().mid(12 * 200), record(QStringLiteral("THE QUICK BROWN FOX JUMPS OVER THE LAZY DOG, TWICE OVER!")));
+        QCOMPARE(HelpTopic, HelpTopics::MainLobby);
+        QVERIFY(m.picQuoteList->isVisible());
+    }
+
+    void editingRow12KeepsItHighlighted() {
+        writeQuotes(14);
+        frmMain &m = open();
+        m.grid->setRow(12);
+        m.cmdAddEditQuote[2]->PerformClick();
+        QVERIFY(m.IsEditing);
+        QCOMPARE(m.txtBox[1]->palette().color(QPalette::Base), frmMain::Pink);
+        QCOMPARE(m.cmdAddEditSave->Caption(), QStringLiteral("&Save\r\nChanges"));
+        QCOMPARE(m.cmdAddEditCancel->Caption(), QStringLiteral("Don't\r\nSave\r\n&Changes"));
+        m.txtBox[1]->setText(QStringLiteral("an edited quote which is certainly long enough to keep"));
+        m.cmdAddEditSave->PerformClick();
+        QCOMPARE(m.grid->row(), 12);
+        QCOMPARE(m.grid->list()->rowCount(), 14);
+        QCOMPARE(m.txtBox[1]->text(), QStringLiteral("AN EDITED QUOTE WHICH IS CERTAINLY LONG ENOUGH TO KEEP"));
+    }
+
+    void reservedRowsCannotBeEditedOrDeleted() {
+        writeQuotes(11);
+        frmMain &m = open();
+        const QByteArray before = fileBytes();
+        m.grid->setRow(10);
+        m.cmdAddEditQuote[2]->PerformClick();
+        m.cmdDeleteQuote->PerformClick();
+        QCOMPARE(script->messages.size(), 2);
+        for (const auto &msg : script->messages) {
+            QCOMPARE(msg.title, QStringLiteral("Reserved"));
+            QCOMPARE(msg.text, QStringLiteral("The first 10 quotes are an\nintegral part of Cipherly\nand can not be edited or deleted."));
+            QCOMPARE(msg.icon, Icon::Information);
+        }
+        QVERIFY(!m.IsEditing);
+        QCOMPARE(fileBytes(), before);
+        m.grid->setRow(11);
+        m.cmdAddEditQuote[2]->PerformClick();
+        QVERIFY(m.IsEditing);
+    }
+
+    void lengthIsMeasuredAfterTrimming() {
+        frmMain &m = open();
+        m.cmdAddEditQuote[1]->PerformClick();
+        const QString fortyNine = QString(49, QLatin1Char('A'));
+        m.txtBox[1]->setText(QStringLiteral("   ") + fortyNine + QStringLiteral("    "));
+        m.cmdAddEditSave->PerformClick();
+        QCOMPARE(script->messages.size(), 1);
+        QCOMPARE(script->messages[0].title, QStringLiteral("Length too short..."));
+        QCOMPARE(script->messages[0].text, QStringLiteral("A quote should be at least\n50 characters in length."));
+        QCOMPARE(script->messages[0].icon, Icon::Critical);
+        QVERIFY(m.IsAdding);
+        QCOMPARE(m.txtBox[1]->text(), fortyNine); // the trimmed text stays
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m.txtBox[1]));
+        m.txtBox[1]->setText(fortyNine + QStringLiteral("B"));
+        m.cmdAddEditSave->PerformClick();
+        QVERIFY(!m.IsAdding);
+        QCOMPARE(m.grid->list()->rowCount(), 11);
+    }
+
+    void digitsAndUnstorableCharactersAreRefused() {
+        frmMain &m = open();
+        m.cmdAddEditQuote[1]->PerformClick();
+        const QString base = QStringLiteral("A QUOTE WITH PUNCTUATION ()',./;!?- AND NOTHING ELSE IN IT ");
+        m.txtBox[1]->setText(base + QStringLiteral("0"));
+        m.cmdAddEditSave->PerformClick();
+        QCOMPARE(script->messages.last().title, QStringLiteral("Numbers not allowed..."));
+        QCOMPARE(script->messages.last().text, QStringLiteral("Please do not include\nnumeral characters in the quote."));
+        m.txtBox[1]->setText(base + QString::fromUtf8("\u2603"));
+        m.cmdAddEditSave->PerformClick();
+        QCOMPARE(script->messages.last().title, QStringLiteral("Characters not allowed..."));
+        QCOMPARE(script->messages.last().text,
+                 QStringLiteral("Please use only letters and punctuation\nthat the quote list can store."));
+        QCOMPARE(script->messages.last().icon, Icon::Critical);
+        QVERIFY(m.IsAdding);
+        QCOMPARE(fileBytes().size(), 2000);
+        m.txtBox[1]->setText(base + QStringLiteral("É"));
+        m.cmdAddEditSave->PerformClick();
+        QVERIFY(!m.IsAdding);
+        QCOMPARE(m.grid->list()->rowCount(), 11);
+    }
+
+    void enterKeysBecomeBlanksWithOneMessage() {
+        frmMain &m = open();
+        m.cmdAddEditQuote[1]->PerformClick();
+        typeInto(m.txtBox[1], QStringLiteral("FIRST PART OF THE QUOTE"));
+        QTest::keyClick(m.txtBox[1], Qt::Key_Return);
+        typeInto(m.txtBox[1], QStringLiteral("SECOND PART"));
+        QTest::keyClick(m.txtBox[1], Qt::Key_Return);
+        typeInto(m.txtBox[1], QStringLiteral("AND THE THIRD PART OF IT"));
+        m.cmdAddEditSave->PerformClick();
+        QCOMPARE(script->messages.size(), 1);
+        QCOMPARE(script->messages[0].title, QStringLiteral("Keystroke Entry Error"));
+        QCOMPARE(script->messages[0].text, QStringLiteral("The <Enter> keystroke(s)\nin this quote have been removed."));
+        QCOMPARE(script->messages[0].icon, Icon::Information);
+        QCOMPARE(m.txtBox[1]->text(), QStringLiteral("FIRST PART OF THE QUOTE SECOND PART AND THE THIRD PART OF IT"));
+        QVERIFY(!m.IsAdding);
+    }
+
+    void theQuoteBoxHoldsAt200CharactersHoweverTextArrives() {
+        frmMain &m = open();
+        m.cmdAddEditQuote[1]->PerformClick();
+        QMimeData paste;
+        paste.setText(QString(250, QLatin1Char('Q')));
+        m.txtBox[1]->insertPlainText(QString()); // focus on the box
+        QMetaObject::invokeMethod(m.txtBox[1], [&] { m.txtBox[1]->paste(); });
+        QApplication::clipboard()->setMimeData(new QMimeData);
+        m.txtBox[1]->setText(QString());
+        QApplication::clipboard()->setText(QString(250, QLatin1Char('Q')));
+        m.txtBox[1]->paste();
+        QCOMPARE(m.txtBox[1]->text().size(), 200);
+        m.txtBox[1]->setText(QString(195, QLatin1Char('R')));
+        m.txtBox[1]->moveCursor(QTextCursor::End);
+        QApplication::clipboard()->setText(QStringLiteral("AB\nCDEFG"));
+        m.txtBox[1]->paste();
+        QCOMPARE(m.txtBox[1]->text(), QString(195, QLatin1Char('R')) + QStringLiteral("AB\r\nC"));
+        typeInto(m.txtBox[1], QStringLiteral("XYZ"));
+        QCOMPARE(QuoteTextBox::designLength(m.txtBox[1]->toPlainText()), 200);
+        // Tab moves the focus on instead of entering the box.
+        QTest::keyClick(m.txtBox[1], Qt::Key_Tab);
+        QVERIFY(!m.txtBox[1]->toPlainText().contains(QLatin1Char('\t')));
+        QVERIFY(QApplication::focusWidget() != m.txtBox[1]);
+    }
+
+    void saveButtonFollowsTheTextOneKeyLate() {
+        frmMain &m = open();
+        m.cmdAddEditSave->setEnabledProperty(false);
+        m.cmdAddEditQuote[1]->PerformClick();
+        QVERIFY(!m.cmdAddEditSave->Enabled()); // entering edit mode changes nothing
+        QTest::keyClick(m.txtBox[1], Qt::Key_H);
+        QVERIFY(!m.cmdAddEditSave->Enabled());
+        QTest::keyClick(m.txtBox[1], Qt::Key_I);
+        QVERIFY(m.cmdAddEditSave->Enabled());
+    }
+
+    void cancelRestoresTheStoredQuoteEvenAfterARefusedSave() {
+        writeQuotes(12);
+        frmMain &m = open();
+        m.grid->setRow(12);
+        const QString stored = m.txtBox[1]->text();
+        m.cmdAddEditQuote[2]->PerformClick();
+        m.txtBox[1]->setText(QStringLiteral("too short"));
+        m.cmdAddEditSave->PerformClick();
+        QCOMPARE(script->messages.size(), 1);
+        m.cmdAddEditCancel->PerformClick();
+        QVERIFY(!m.IsEditing);
+        QCOMPARE(m.txtBox[1]->text(), stored);
+        QVERIFY(m.txtBox[1]->locked());
+    }
+
+    void deletionAsksWithNoAsTheDefault() {
+        writeQuotes(13);
+        frmMain &m = open();
+        const QByteArray before = fileBytes();
+        m.grid->setRow(12);
+        m.cmdDeleteQuote->PerformClick(); // the default answer: No
+        QCOMPARE(script->messages.last().title, QStringLiteral("Confirm Deletion"));
+        QCOMPARE(script->messages.last().text, QStringLiteral("Are you SURE you want to\ndelete this quote from the list?"));
+        QCOMPARE(script->messages.last().defaultAnswer, Answer::No);
+        QCOMPARE(script->messages.last().buttons, dialogs::Buttons::YesNo);
+        QCOMPARE(fileBytes(), before);
+        script->answers << Answer::Yes;
+        m.cmdDeleteQuote->PerformClick();
+        QCOMPARE(fileBytes().size(), 12 * 200);
+        QCOMPARE(m.grid->row(), 11);
+        QCOMPARE(m.grid->list()->rowCount(), 12);
+        QVERIFY(m.isEnabled());
+    }
+
+    void aFailedDeletionIsToldAndChangesNothing() {
+        writeQuotes(13);
+        frmMain &m = open();
+        const QByteArray before = fileBytes();
+        QVERIFY(QDir().mkdir(quotes::TempFileName)); // in the way of the copy
+        m.grid->setRow(12);
+        script->answers << Answer::Yes;
+        m.cmdDeleteQuote->PerformClick();
+        QCOMPARE(script->messages.last().icon, Icon::Critical);
+        QVERIFY(script->messages.last().text.contains(quotes::TempFileName));
+        QCOMPARE(fileBytes(), before);
+        QCOMPARE(m.grid->row(), 12);
+        QVERIFY(m.isEnabled());
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
+    // ---- Keys, help and quitting ---------------------------------------------
+
+    void f1OpensHelpAtTheTopicOfTheMode() {
+        frmMain &m = open();
+        QList<qint16> topics;
+        m.showHelp = [&](QWidget *) { topics << HelpTopic; };
+        QTest::keyClick(m.grid, Qt::Key_F1);
+        m.cmdAddEditQuote[1]->PerformClick();
+        QTest::keyClick(m.txtBox[1], Qt::Key_F1);
+        QCOMPARE(topics, QList<qint16>({3, 4}));
+    }
+
+    void escAsksToQuitAndNoKeepsThePlaying() {
+        frmMain &m = open();
+        m.clock = [] { return QTime(10, 20, 30); };
+        script->answers << Answer::No;
+        QTest::keyClick(m.grid, Qt::Key_Escape);
+        QCOMPARE(script->messages.size(), 1);
+        QCOMPARE(script->messages[0].title, QStringLiteral("Confirm"));
+        QCOMPARE(script->messages[0].text, QStringLiteral("Are you sure you wish to quit?"));
+        QCOMPARE(script->messages[0].icon, Icon::Question);
+        QVERIFY(lobby);
+        QVERIFY(m.isVisible());
+        // Esc in edit mode is still the Quit button.
+        m.cmdAddEditQuote[1]->PerformClick();
+        script->answers << Answer::No;
+        QTest::keyClick(m.txtBox[1], Qt::Key_Escape);
+        QCOMPARE(script->messages.size(), 2);
+    }
+
+    void theFirstSecondsOfAMinuteRemindOfGifts() {
+        frmMain &m = open();
+        m.clock = [] { return QTime(10, 20, 4); };
+        script->answers << Answer::No;
+        m.cmdQuit->PerformClick();
+        QCOMPARE(script->messages[0].title, QStringLiteral("Quit Cipherly?"));
+        QVERIFY(script->messages[0].text.endsWith(QStringLiteral("\n\nReady to quit now?")));
+        QCOMPARE(script->messages[0].icon, Icon::Exclamation);
+        m.clock = [] { return QTime(10, 20, 5); };
+        script->answers << Answer::No;
+        m.cmdQuit->PerformClick();
+        QCOMPARE(script->messages[1].title, QStringLiteral("Confirm"));
+    }
+
+    void theCloseBoxAsksAsQuitDoes() {
+        frmMain &m = open();
+        m.clock = [] { return QTime(10, 20, 30); };
+        script->answers << Answer::No;
+        QVERIFY(!m.close()); // as the close box asks
+        QTRY_COMPARE(script->messages.size(), 1);
+        QVERIFY(lobby && m.isVisible());
+    }
+
+    void quittingWithFadingDimsAndEnds() {
+        opacity.canFade = true;
+        Settings::SaveSetting(Settings::FadeStatusKey, QStringLiteral("True"));
+        frmMain &m = open();
+        m.clock = [] { return QTime(10, 20, 30); };
+        opacity.applied.clear();
+        // No: dimmed to 204 while asked, then back to full opacity, enabled.
+        script->answers << Answer::No;
+        m.cmdQuit->PerformClick();
+        QTRY_VERIFY(!m.fade.isFading());
+        QCOMPARE(opacity.applied[25], 204);
+        QCOMPARE(opacity.applied.last(), 255);
+        QVERIFY(m.isEnabled());
+        // Yes: faded out to 0 and the program's windows are closed.
+        opacity.applied.clear();
+        script->answers << Answer::Yes;
+        m.cmdQuit->PerformClick();
+        QTRY_VERIFY(!lobby);
+        QCOMPARE(opacity.applied.last(), 0);
+    }
+
+    void clicksDuringAModeChangeFadeDoNotReachTheWindow() {
+        opacity.canFade = true;
+        Settings::SaveSetting(Settings::FadeStatusKey, QStringLiteral("True"));
+        writeQuotes(12);
+        frmMain &m = open();
+        m.grid->setRow(12);
+        // While the add button's fade-out runs, the player clicks Delete.
+        bool clicked = false;
+        QTimer::singleShot(40, &m, [&] {
+            clicked = true;
+            QTest::mouseClick(m.cmdDeleteQuote, Qt::LeftButton, {}, QPoint(10, 10));
+        });
+        m.cmdAddEditQuote[1]->PerformClick();
+        QVERIFY(clicked);
+        QVERIFY(m.IsAdding);
+        QVERIFY(script->messages.isEmpty()); // no deletion was asked for
+        QCOMPARE(fileBytes().size(), 12 * 200);
+        QVERIFY(m.isEnabled());
+    }
+};
+
+QTEST_MAIN(TestLobby)
+#include "tst_lobby.moc"
