@@ -1,4 +1,6 @@
 #include "Dialogs.h"
+#include "Links.h"
+#include "ScriptedDialogs.h"
 #include "StringResources.h"
 #include "Twips.h"
 #include "Win1252.h"
@@ -115,6 +117,32 @@ private slots:
     void stringResourcesAreFoundByNumber() {
         QVERIFY(!LoadResString(1).isEmpty());
         QCOMPARE(LoadResString(424242), QString());
+    }
+
+    void linksOpenThroughTheDesktopAndTellFailures() {
+        ScriptedDialogs script;
+        QList<QUrl> opened;
+        bool works = true;
+        modStandard::SetUrlOpener([&](const QUrl &u) {
+            opened << u;
+            return works;
+        });
+        modStandard::OpenLink(modStandard::EmailLink, nullptr, QString());
+        modStandard::OpenLink(modStandard::WebLink, nullptr, QStringLiteral("www.example.org/x"));
+        QCOMPARE(opened, QList<QUrl>({QUrl(QStringLiteral("mailto:kel.software@example.com")),
+                                      QUrl(QStringLiteral("http://www.example.org/x"))}));
+        QVERIFY(script.messages.isEmpty());
+        works = false;
+        modStandard::OpenLink(modStandard::WebLink, nullptr, QString());
+        modStandard::OpenLink(42, nullptr, QStringLiteral("anything")); // no target at all
+        QCOMPARE(script.messages.size(), 2);
+        for (const auto &m : script.messages) {
+            QCOMPARE(m.title, QStringLiteral("Error"));
+            QCOMPARE(m.text, QStringLiteral("Could not establish an internet connection!"));
+            QCOMPARE(m.icon, dialogs::Icon::Critical);
+        }
+        QCOMPARE(opened.size(), 3); // an unknown kind never reaches the desktop
+        modStandard::SetUrlOpener({});
     }
 
     void twipsConvertAtFifteenPerPixel() {

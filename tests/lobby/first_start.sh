@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# A player starts Cipherly in an empty folder on a real X display: the lobby
+# opens and the quote file holds exactly the ten reserved quotes.
+set -euo pipefail
+if [ -z "${CIPHERLY_UNDER_XVFB:-}" ]; then
+  export CIPHERLY_UNDER_XVFB=1
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+export QT_QPA_PLATFORM=xcb
+exe=$1 strings=$2
+work=$(mktemp -d)
+export XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
+mkdir -m 700 "$XDG_RUNTIME_DIR" && mkdir -p "$HOME" "$work/play"
+pid=
+cleanup() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; wait 2>/dev/null || true; rm -rf "$work"; }
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; echo "0 passed, 1 failed"; exit 1; }
+
+(cd "$work/play" && exec "$exe") & pid=$!
+timeout 20 xdotool search --sync --name '^ Cipherly$' >/dev/null || fail "no lobby window"
+for _ in $(seq 100); do
+  [ -f "$work/play/Cipherly.Dat" ] && [ "$(stat -c %s "$work/play/Cipherly.Dat")" -eq 2000 ] && break
+  sleep 0.1
+done
+[ "$(stat -c %s "$work/play/Cipherly.Dat")" -eq 2000 ] || fail "quote file is not 2,000 bytes"
+for i in $(seq 1 10); do
+  expected=$(printf '%-200s' "$(cat "$strings/$i.txt")")
+  actual=$(dd if="$work/play/Cipherly.Dat" bs=200 skip=$((i - 1)) count=1 status=none)
+  [ "$actual" = "$expected" ] || fail "record $i is not reserved quote $i"
+done
+[ "$(grep -c . "$HOME/.config/Cipherly/Cipherly.conf")" -ge 1 ] || fail "no settings written"
+echo "1 passed, 0 failed"
