@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "QuoteFile.h"
 #include "SingleInstance.h"
+#include "PrinterSurface.h"
 #include "frmMain.h"
 
 namespace basCipherly {
@@ -15,10 +16,9 @@ namespace {
 // Held for the whole run: it is what tells a later copy that this one runs.
 SingleInstance instanceGuard;
 
-// Printed layouts are given in inches; the printer surface takes its unit
-// here. Nothing to do until the printer surface exists, and a failure of this
-// step is ignored by design.
-void SetPrinterUnitToInches() {}
+// Every printed layout is given in inches. Switching the unit cannot fail
+// here: the printer itself is only reached when something is printed.
+void SetPrinterUnitToInches() { PrinterSurface::SetUnitToInches(); }
 
 } // namespace
 

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHeaderView>
+#include <QLabel>
 #include <QKeyEvent>
 #include <QShortcut>
 #include <QTimer>
@@ -125,6 +126,8 @@ void frmMain::buildControls() {
     picSolveRandomQuote->setGeometry(-2000, 0, twips::toPixels(7155), twips::toPixels(2745));
     picSolveRandomQuote->hide();
 
+    buildPlayPanels();
+
     setCancelButton(cmdQuit);
     auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     esc->setContext(Qt::WindowShortcut);
@@ -158,6 +161,7 @@ void frmMain::wireHandlers() {
     connect(cmdAddEditCancel, &KelButton::Click, this, &frmMain::cmdAddEditCancel_Click);
     connect(cmdDeleteQuote, &KelButton::Click, this, &frmMain::cmdDeleteQuote_Click);
     connect(grid, &QuoteGrid::rowChanged, this, &frmMain::grid_RowColChange);
+    wirePlayHandlers();
 }
 
 void frmMain::setCancelButton(KelButton *b) {
@@ -189,6 +193,7 @@ void frmMain::Form_Load() {
     modStandard::TilePicture(tile("quote"), picQuote);
     modStandard::TilePicture(tile("list"), picPrintQuote);
     modStandard::TilePicture(tile("solve"), picSolveRandomQuote);
+    lblSolveMessage->setText(QStringLiteral("In the scrambled quote below,\n\nshow the letter         as a"));
 }
 
 void frmMain::showEvent(QShowEvent *e) {
@@ -212,8 +217,13 @@ void frmMain::Form_Activate() {
     cmdDeleteQuote->setCaption(lines({"Delete", "this", "Quote"}));
     cmdSolveRandomQuote->setCaption(lines({"&Solve a Random Quote", "On-Screen"}));
     cmdFinishedPrinting->setCaption(lines({"&Finished", "with", "this", "Quote"}));
+    cmdPrintQuote->setCaption(lines({"&Print the", "Scrambled Message"}));
+    cmdFinishedSolving->setCaption(lines({"&Finished, Return", "(Esc)"}));
+    cmdSolve->setCaption(lines({"&Solve", "(F8)"}));
+    cmdHint->setCaption(lines({"Hin&t", "(F4)"}));
     for (KelButton *b : {cmdAddEditQuote[1], cmdAddEditQuote[2], cmdDeleteQuote, cmdSolveRandomQuote,
-                         cmdFinishedPrinting, cmdAddEditSave, cmdAddEditCancel, cmdScrambleAndPrintQuote})
+                         cmdFinishedPrinting, cmdPrintQuote, cmdFinishedSolving, cmdSolve, cmdHint, cmdAddEditSave,
+                         cmdAddEditCancel, cmdScrambleAndPrintQuote})
         b->Refresh();
 
     FillQuoteList();
@@ -275,7 +285,10 @@ void frmMain::txtBox_GotFocus(int index) {
 }
 
 void frmMain::Form_KeyDown(int key) {
+    const bool solving = picSolveRandomQuote->isVisible();
     if (key == Qt::Key_F1) cmdHelp_Click();
+    else if (key == Qt::Key_F4 && solving && cmdHint->isVisible()) cmdHint_Click();
+    else if (key == Qt::Key_F8 && solving && cmdSolve->isVisible()) cmdSolve_Click();
 }
 
 // ---- Help, fading, links, quitting ---------------------------------------

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "KelButton.h"
+#include "AnimatedPicture.h"
+#include "LetterBox.h"
 #include "QuoteGrid.h"
+#include "SolveGame.h"
 #include "QuoteTextBox.h"
 #include "QuoteFile.h"
 #include "modFadeInOut.h"
@@ -48,6 +51,20 @@ public:
     void cmdAddEditCancel_Click();
     void cmdDeleteQuote_Click();
 
+    // Print mode.
+    void cmdScrambleAndPrintQuote_Click();
+    void cmdPrintQuote_Click();
+    void cmdFinishedPrinting_Click();
+
+    // Solve mode.
+    void cmdSolveRandomQuote_Click();
+    void txtLetter_GotFocus(int index);
+    void txtLetter_KeyUp(int index, int keyCode);
+    void UpdateSolution();
+    void cmdHint_Click();
+    void cmdSolve_Click();
+    void cmdFinishedSolving_Click();
+
     // Window state.
     bool IsAdding = false;
     bool IsEditing = false;
@@ -63,6 +80,11 @@ public:
     std::function<QTime()> clock = [] { return QTime::currentTime(); };
     // Opens the help window at the current topic; set when the help window exists.
     std::function<void(QWidget *)> showHelp;
+    // The clock a game is timed by; replaceable in tests.
+    std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
+
+    QString PrintForName;
+    SolveGame game;
 
     FadeMachine fade;
 
@@ -74,6 +96,15 @@ public:
     std::array<KelButton *, 3> cmdAddEditQuote{}; // [1] add, [2] edit
     std::array<QuoteTextBox *, 3> txtBox{};       // [1] quote box, [2] guide box
     KelButton *cmdDeleteQuote, *cmdScrambleAndPrintQuote, *cmdAddEditSave, *cmdAddEditCancel, *cmdFinishedPrinting;
+    // Print panel.
+    QLabel *Label1, *lblLetter, *lblCode;
+    KelButton *cmdPrintQuote;
+    QCheckBox *chkPrintSolutionPage;
+    // Solve panel.
+    QLabel *lblSolveMessage;
+    std::array<LetterBox *, 3> txtLetter{}; // [1] cipher letter, [2] plain letter
+    KelButton *cmdHint, *cmdSolve, *cmdFinishedSolving;
+    std::array<AnimatedPicture *, 3> AniGiff{};
 
     static const QColor Peach, Yellow, Pink, Cyan, GuideText;
     static const QString GuideTextForEditing;
@@ -85,6 +116,8 @@ protected:
 
 private:
     void buildControls();
+    void buildPlayPanels();
+    void wirePlayHandlers();
     void wireHandlers();
     // Fades out and waits, when fading is on.
     void fadeOutAndWait();

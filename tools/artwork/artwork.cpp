@@ -10,6 +10,8 @@
 #include <QRadialGradient>
 #include <QtMath>
 
+#include <cmath>
+
 #include <cstdio>
 
 namespace {
@@ -216,6 +218,70 @@ QImage tile(QColor base, QColor ink, quint32 seed) {
     return img;
 }
 
+// The two watchers of the solve panel: one looks around (and blinks), the
+// other bobs to the music behind his shades.
+QImage watcher(bool shades, int frame) {
+    const int size = 72;
+    QImage img = canvas(size, size);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double phase = frame / 8.0 * 2 * M_PI;
+    const double bob = shades ? 3 * std::sin(phase) : 0;
+    const QPointF c(size / 2.0, size / 2.0 + 2 + bob);
+    QRadialGradient g(c - QPointF(8, 10), 40);
+    const QColor skin = shades ? QColor(120, 200, 255) : QColor(255, 214, 70);
+    g.setColorAt(0, skin.lighter(135));
+    g.setColorAt(1, skin.darker(115));
+    p.setPen(QPen(skin.darker(170), 2));
+    p.setBrush(g);
+    p.drawEllipse(c, 28, 27);
+    if (shades) {
+        p.setPen(QPen(QColor(20, 20, 30), 2));
+        p.setBrush(QColor(25, 25, 40));
+        p.drawRoundedRect(QRectF(c.x() - 22, c.y() - 10, 19, 12), 4, 4);
+        p.drawRoundedRect(QRectF(c.x() + 3, c.y() - 10, 19, 12), 4, 4);
+        p.drawLine(QPointF(c.x() - 3, c.y() - 6), QPointF(c.x() + 3, c.y() - 6));
+        // A glint that travels across the lenses.
+        const double gx = -20 + (frame % 8) * 5.5;
+        p.setPen(QPen(QColor(255, 255, 255, 200), 2));
+        p.drawLine(QPointF(c.x() + gx, c.y() - 8), QPointF(c.x() + gx + 3, c.y() - 3));
+        p.setPen(QPen(QColor(90, 40, 20), 2.5, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(c.x() - 12, c.y() + 1, 24, 14), 200 * 16, 140 * 16);
+    } else {
+        const bool blink = frame == 5;
+        const QPointF look(4 * std::cos(phase), 3 * std::sin(phase));
+        for (int side : {-1, 1}) {
+            const QPointF eye(c.x() + side * 10, c.y() - 6);
+            p.setPen(QPen(QColor(60, 40, 20), 1.5));
+            p.setBrush(Qt::white);
+            if (blink) {
+                p.drawLine(eye - QPointF(7, 0), eye + QPointF(7, 0));
+            } else {
+                p.drawEllipse(eye, 8, 9);
+                p.setPen(Qt::NoPen);
+                p.setBrush(QColor(40, 90, 160));
+                p.drawEllipse(eye + look, 4, 4);
+                p.setBrush(Qt::black);
+                p.drawEllipse(eye + look, 2, 2);
+            }
+        }
+        p.setPen(QPen(QColor(140, 60, 20), 2.5, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(c.x() - 9, c.y() + 5, 18, 10), 200 * 16, 140 * 16);
+    }
+    return img;
+}
+
+bool watchers() {
+    bool ok = true;
+    for (int f = 0; f < 8; ++f) {
+        ok &= save(watcher(false, f), QStringLiteral("watchers/eyes-%1.png").arg(f));
+        ok &= save(watcher(true, f), QStringLiteral("watchers/shades-%1.png").arg(f));
+    }
+    return ok;
+}
+
 bool tiles() {
     bool ok = true;
     ok &= save(tile(QColor(206, 226, 250), QColor(180, 205, 240), 11), QStringLiteral("tiles/lobby.png"));
@@ -238,6 +304,6 @@ int main(int argc, char **argv) {
         return 2;
     }
     out = QString::fromLocal8Bit(argv[1]);
-    const bool ok = icons() && cursor() && tiles();
+    const bool ok = icons() && cursor() && tiles() && watchers();
     return ok ? 0 : 1;
 }

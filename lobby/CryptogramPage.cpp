@@ -1,0 +1,98 @@
+#include "CryptogramPage.h"
+
+#include "AppInfo.h"
+#include "PrinterSurface.h"
+#include "modSupport.h"
+
+namespace CryptogramPage {
+namespace {
+
+void font(PrinterSurface &s, const char *name, double size, bool bold, bool italic) {
+    s.setFontName(QString::fromLatin1(name));
+    s.setFontSize(size);
+    s.setFontBold(bold);
+    s.setFontItalic(italic);
+}
+
+void line(PrinterSurface &s, const QString &text) {
+    s.print(text);
+    s.endLine();
+}
+
+void lineEnds(PrinterSurface &s, int n) {
+    for (int i = 0; i < n; ++i) s.endLine();
+}
+
+} // namespace
+
+void layOutQuote(PrinterSurface &s, const QString &text) {
+    for (const QChar c : text) {
+        if (s.currentX() < 1.0) s.setCurrentX(1.0);
+        s.print(QString(c) + QLatin1Char(' '));
+        if (s.currentX() > 6.5 && (c == QLatin1Char(' ') || s.currentX() > 8.0)) lineEnds(s, 3);
+    }
+}
+
+void print(PrinterSurface &s, int page, const QString &forName, const QString &enciphered, const QString &plain) {
+    const bool solution = page == 2;
+    // a: the title
+    font(s, "Arial", 12, true, false);
+    s.setCurrentX(1.0);
+    s.setCurrentY(1.0);
+    line(s, AppInfo::Title);
+    // b: who it is for, and what to do
+    s.setCurrentX(1.0);
+    s.setCurrentY(1.5);
+    if (!solution) {
+        if (!forName.isEmpty()) {
+            line(s, QStringLiteral("This scrambled message was made"));
+            s.setCurrentX(1.0);
+            line(s, QStringLiteral("especially for ") + forName + QStringLiteral("!"));
+            s.endLine();
+            s.setCurrentX(1.0);
+        }
+        line(s, QStringLiteral("Solve the scrambled message below..."));
+    } else {
+        line(s, AppInfo::Title + QStringLiteral("'s Solution Page--"));
+    }
+    // c, d: the quote
+    s.setFontName(QStringLiteral("Fixedsys"));
+    s.setFontSize(12);
+    s.setCurrentX(1.0);
+    s.setCurrentY(3.5);
+    layOutQuote(s, solution ? plain : enciphered);
+    lineEnds(s, 5);
+    // e
+    font(s, "Arial", 10, true, true);
+    s.setCurrentX(1.0);
+    line(s, solution ? QStringLiteral("Code Key:") : QStringLiteral("Notes:"));
+    // f: the key rows, empty on the puzzle page
+    s.setFontName(QStringLiteral("Fixedsys"));
+    s.setFontSize(12);
+    s.setFontItalic(false);
+    for (int half = 0; half < 2; ++half) {
+        lineEnds(s, 2);
+        s.setFontBold(true);
+        for (int k = 1; k <= 13; ++k) {
+            s.setCurrentX(1.2 + 0.4 * k);
+            s.print(QString(QChar('A' + half * 13 + k - 1)));
+        }
+        if (solution) {
+            s.setFontBold(false);
+            s.endLine();
+            for (int k = 1; k <= 13; ++k) {
+                s.setCurrentX(1.2 + 0.4 * k);
+                s.print(basCipherly::KeyTable('A' + half * 13 + k - 1, 1));
+            }
+        }
+    }
+    // g, h
+    lineEnds(s, 5);
+    font(s, "Arial", 10, true, true);
+    s.setCurrentX(1.0);
+    if (solution) line(s, QStringLiteral("Notes:"));
+    // i
+    s.endDocument();
+}
+
+} // namespace CryptogramPage

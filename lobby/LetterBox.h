@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QLineEdit>
+
+// One of the solve panel's two one-letter boxes; it tells the window when the
+// focus enters it and which key was released in it.
+class LetterBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit LetterBox(int index, QWidget *parent = nullptr);
+    int index() const { return m_index; }
+    // The key code of a released key: 65-90 for letters, 32 space, 190 full stop, 0 anything else.
+    static int keyCode(int qtKey);
+
+signals:
+    void gotFocus(int index);
+    void keyUp(int index, int keyCode);
+
+protected:
+    void focusInEvent(QFocusEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+    void keyReleaseEvent(QKeyEvent *e) override;
+
+private:
+    int m_index;
+};

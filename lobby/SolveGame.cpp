@@ -1,0 +1,42 @@
+#include "SolveGame.h"
+
+#include "modStandard.h"
+
+void SolveGame::start(const QString &quote) {
+    m_quote = quote.trimmed();
+    m_progress = m_quote;
+    for (QChar &c : m_progress)
+        if (c.unicode() >= 65 && c.unicode() <= 90) c = Unsolved;
+    m_hints = 0;
+}
+
+void SolveGame::applyPair(const QString &enciphered, const QString &cipher, const QString &plain) {
+    if (cipher.isEmpty() || plain.isEmpty()) return;
+    const QChar from = cipher[0], to = plain[0];
+    for (int i = 0; i < enciphered.size() && i < m_progress.size(); ++i)
+        if (enciphered[i] == from) m_progress[i] = to;
+}
+
+int SolveGame::takeHint(const QString &shown, const std::function<int(int, int)> &randomBetween) {
+    if (!shown.contains(Unsolved)) return -1;
+    int at;
+    do at = randomBetween(1, int(shown.size())) - 1;
+    while (shown[at] != Unsolved);
+    modStandard::AddTo(m_hints, 1);
+    return at;
+}
+
+QString SolveGame::minutesText(qint64 seconds) {
+    // Tenths of a minute, rounded half up as the pattern rounds.
+    const qint64 tenths = (seconds * 10 * 2 + 60) / 120;
+    const qint64 whole = tenths / 10, fraction = tenths % 10;
+    return (whole ? QString::number(whole) : QString()) + QLatin1Char('.') +
+           (fraction ? QString::number(fraction) : QString());
+}
+
+QString SolveGame::congratulations(const QDateTime &now) const {
+    const qint64 seconds = m_start.secsTo(now);
+    return QStringLiteral("Congratulations!\r\nYou solved this scrambled quote\r\nin %1 minutes, using %2 hints!")
+        .arg(minutesText(qMax<qint64>(seconds, 0)))
+        .arg(m_hints);
+}
