@@ -1,5 +1,6 @@
 #include "QuoteTextBox.h"
 
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextBlock>
@@ -9,15 +10,59 @@ QuoteTextBox::QuoteTextBox(int index, QWidget *parent) : QPlainTextEdit(parent),
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // No scroll bar: it would narrow one box and not the other.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     document()->setDocumentMargin(2);
     connect(this, &QPlainTextEdit::textChanged, this, &QuoteTextBox::enforceMaxLength);
+}
+
+namespace {
+
+constexpr QChar SoftBreak = QChar::LineSeparator;
+
+QString withoutSoftBreaks(QString s) { return s.remove(SoftBreak); }
+
+} // namespace
+
+QString QuoteTextBox::wrapAtBlanks(const QString &plain, int columns) {
+    if (columns < 1) return plain;
+    QString out;
+    int line = 0; // characters on the current line
+    qsizetype i = 0;
+    while (i < plain.size()) {
+        if (plain[i] == QLatin1Char('\n')) {
+            out += plain[i++];
+            line = 0;
+            continue;
+        }
+        qsizetype end = i;
+        while (end < plain.size() && plain[end] != QLatin1Char(' ') && plain[end] != QLatin1Char('\n')) ++end;
+        QString word = plain.mid(i, end - i);
+        if (line > 0 && line + word.size() > columns) {
+            out += SoftBreak;
+            line = 0;
+        }
+        // A word longer than a whole line is cut where the line ends.
+        while (word.size() > columns - line && line == 0 && word.size() > columns) {
+            out += word.left(columns) + SoftBreak;
+            word = word.mid(columns);
+        }
+        out += word;
+        line += int(word.size());
+        // Blanks stay at the end of their line, however many there are.
+        while (end < plain.size() && plain[end] == QLatin1Char(' ')) {
+            out += plain[end++];
+            ++line;
+        }
+        i = end;
+    }
+    return out;
 }
 
 int QuoteTextBox::designLength(const QString &plain) { return int(plain.size() + plain.count(QLatin1Char('\n'))); }
 
 QString QuoteTextBox::text() const {
-    QString t = toPlainText();
+    QString t = isReadOnly() ? m_shown : toPlainText();
     t.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     return t;
 }
@@ -26,7 +71,38 @@ void QuoteTextBox::setText(const QString &text) {
     QString t = text;
     t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    setPlainText(t);
+    m_shown = t;
+    if (isReadOnly()) layOutLocked();
+    else setPlainText(t);
+}
+
+int QuoteTextBox::columns() const {
+    const double advance = QFontMetricsF(font()).horizontalAdvance(QLatin1Char('M'));
+    const double room = viewport()->width() - 2 * document()->documentMargin() - cursorWidth();
+    return advance > 0 ? qMax(1, int(room / advance)) : 1;
+}
+
+void QuoteTextBox::layOutLocked() {
+    setPlainText(wrapAtBlanks(m_shown, columns()));
+}
+
+void QuoteTextBox::setLocked(bool locked) {
+    if (locked == isReadOnly()) return;
+    const QString t = text();
+    setReadOnly(locked);
+    setLineWrapMode(locked ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+    setText(t);
+}
+
+void QuoteTextBox::resizeEvent(QResizeEvent *e) {
+    QPlainTextEdit::resizeEvent(e);
+    if (isReadOnly()) layOutLocked();
+}
+
+QMimeData *QuoteTextBox::createMimeDataFromSelection() const {
+    QMimeData *data = QPlainTextEdit::createMimeDataFromSelection();
+    if (data && data->hasText()) data->setText(withoutSoftBreaks(data->text()));
+    return data;
 }
 
 void QuoteTextBox::setBackColor(const QColor &c) {
@@ -78,7 +154,9 @@ void QuoteTextBox::insertFromMimeData(const QMimeData *source) {
 }
 
 void QuoteTextBox::enforceMaxLength() {
-    if (m_maxLength <= 0 || m_enforcing) return;
+    // Only what the player types is held to the maximum; a locked box shows
+    // whatever the program puts into it.
+    if (m_maxLength <= 0 || m_enforcing || isReadOnly()) return;
     QString plain = toPlainText();
     if (designLength(plain) <= m_maxLength) return;
     m_enforcing = true;

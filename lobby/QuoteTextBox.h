@@ -5,7 +5,10 @@
 // A multi-line text box in the manner of the lobby's quote and guide boxes:
 // line breaks read as CR LF and count as two characters against the maximum
 // length, however the text arrives (typing, pasting, dropping); Tab moves the
-// focus on.
+// focus on. A locked box lays its lines out itself, breaking only at blanks
+// (or inside a word too long for a line), so two boxes of the same width whose
+// texts have their blanks in the same places break at the same places,
+// whatever the other characters are.
 class QuoteTextBox : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -16,12 +19,16 @@ public:
     void setText(const QString &text);
     int maxLength() const { return m_maxLength; }
     void setMaxLength(int n) { m_maxLength = n; }
-    void setLocked(bool locked) { setReadOnly(locked); }
+    void setLocked(bool locked);
     bool locked() const { return isReadOnly(); }
     void setBackColor(const QColor &c);
     void setForeColor(const QColor &c);
     // Length as the quote list counts it: a line break is two characters.
     static int designLength(const QString &plain);
+    // `plain` with soft line breaks where a box of `columns` fixed-pitch
+    // characters breaks it: at blanks, or inside a word longer than a line.
+    static QString wrapAtBlanks(const QString &plain, int columns);
+    int columns() const;
 
 signals:
     void gotFocus(int index);
@@ -32,11 +39,15 @@ protected:
     void focusInEvent(QFocusEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
     void insertFromMimeData(const QMimeData *source) override;
+    QMimeData *createMimeDataFromSelection() const override;
+    void resizeEvent(QResizeEvent *e) override;
 
 private:
     void enforceMaxLength();
+    void layOutLocked();
 
     int m_index;
     int m_maxLength = 0;
     bool m_enforcing = false;
+    QString m_shown; // a locked box's text, without its soft line breaks
 };

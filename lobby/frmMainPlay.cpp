@@ -9,12 +9,14 @@
 #include "HelpTopic.h"
 #include "PrintWrapped.h"
 #include "PrinterSurface.h"
+#include "WrapCheckBox.h"
 #include "WindowSize.h"
 #include "modStandard.h"
 #include "modSupport.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QGraphicsDropShadowEffect>
 #include <QLabel>
 
 using dialogs::Answer;
@@ -48,6 +50,12 @@ void frmMain::buildPlayPanels() {
     heading.setItalic(true);
     Label1->setFont(heading);
     colour(Label1, QPalette::WindowText, QColor(255, 255, 0));
+    // Yellow on a light panel needs an edge to be read.
+    auto *edge = new QGraphicsDropShadowEffect(Label1);
+    edge->setOffset(1, 1);
+    edge->setBlurRadius(2);
+    edge->setColor(QColor(40, 70, 40));
+    Label1->setGraphicsEffect(edge);
     PlaceTwips(Label1, 315, 1485, 1170, 270);
     lblLetter = new QLabel(QStringLiteral("A B C D E F G H I J K L M N O P Q R S T U V W X Y Z"), picPrintQuote);
     lblLetter->setFont(fixedsys(9));
@@ -57,11 +65,10 @@ void frmMain::buildPlayPanels() {
     colour(lblCode, QPalette::WindowText, QColor(0, 0, 255));
     PlaceTwips(lblCode, 450, 2130, 6315, 225);
     cmdPrintQuote = designed(QStringLiteral("cmdPrintQuote"), picPrintQuote);
-    chkPrintSolutionPage = new QCheckBox(QStringLiteral("Also print a Solution Page"), picPrintQuote);
+    chkPrintSolutionPage = new WrapCheckBox(QStringLiteral("Also print a Solution Page"), picPrintQuote);
     PlaceTwips(chkPrintSolutionPage, 4725, 630, 1590, 540);
-    chkPrintSolutionPage->setStyleSheet(QStringLiteral("QCheckBox { spacing: 4px; }"));
-    QFont small = chkPrintSolutionPage->font();
-    small.setPointSizeF(8);
+    QFont small(QStringLiteral("MS Sans Serif"), 8);
+    small.setBold(true);
     chkPrintSolutionPage->setFont(small);
 
     // Solve panel.

@@ -1,0 +1,538 @@
+#include "CryptogramPage.h"
+#include "Fonts.h"
+#include "HelpTopic.h"
+#include "PrinterSurface.h"
+#include "QuoteFile.h"
+#include "ScriptedDialogs.h"
+#include "SolveGame.h"
+#include "TempFolder.h"
+#include "frmMain.h"
+#include "modStandard.h"
+#include "modSupport.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <cmath>
+#include <random>
+
+using dialogs::Answer;
+using Piece = RecordingSurface::Piece;
+
+namespace {
+
+const QString Quote = QStringLiteral("THE BEST WAY OUT IS ALWAYS THROUGH, SAID THE POET - ROBERT FROST");
+
+// Forces RandomBetween to give `value` for a draw from low to high.
+double drawFor(int value, int low, int high) { return (value - low + 0.5) / (high - low + 1); }
+
+bool near(double a, double b) { return std::abs(a - b) < 1e-6; }
+
+QList<Piece> onDocument(const QList<Piece> &all, int doc) {
+    QList<Piece> out;
+    for (const auto &p : all)
+        if (p.document == doc) out << p;
+    return out;
+}
+
+} // namespace
+
+class TestPlay : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempFolder> folder;
+    std::unique_ptr<ScriptedDialogs> script;
+    QPointer<frmMain> lobby;
+    RecordingSurface *lastSurface = nullptr;
+    int surfacesOpened = 0;
+
+    frmMain &open(int records = 12) {
+        QFile f(quotes::QuoteFileName);
+        if (f.open(QIODevice::WriteOnly)) {
+            for (int i = 1; i <= records; ++i) f.write(Quote.toLatin1().leftJustified(200, ' '));
+            f.close();
+        }
+        lobby = new frmMain;
+        lobby->show();
+        if (!QTest::qWaitFor([this] { return lobby->activated(); }, 5000)) qWarning("lobby not up");
+        return *lobby;
+    }
+
+    // Starts a game on `record`: the first draw is the record, the rest random.
+    void startGame(frmMain &m, int record = 3) {
+        const int count = quotes::OpenQuoteFile() ? quotes::QuoteCount : 1;
+        quotes::CloseQuoteFile();
+        auto rng = std::make_shared<std::mt19937>(record);
+        int calls = 0;
+        modStandard::SetRandomSource([=]() mutable {
+            return calls++ == 0 ? drawFor(record, 1, count) : std::uniform_real_distribution<double>(0, 1)(*rng);
+        });
+        m.cmdSolveRandomQuote->PerformClick();
+        modStandard::SetRandomSource({});
+    }
+
+    // The cipher letter that stands for plain `letter` in the game on show.
+    static QChar cipherOf(QChar letter) { return basCipherly::KeyTable(letter.unicode(), 1)[0]; }
+
+private slots:
+    void initTestCase() {
+        RegisterFontSubstitutions();
+        PrinterSurface::SetUnitToInches();
+        PrinterSurface::setFactory([this] {
+            auto s = std::make_unique<RecordingSurface>();
+            lastSurface = s.get();
+            ++surfacesOpened;
+            return std::unique_ptr<PrinterSurface>(std::move(s));
+        });
+    }
+    void init() {
+        folder = std::make_unique<TempFolder>();
+        quotes::QuoteFileName = QStringLiteral("Cipherly.Dat");
+        script = std::make_unique<ScriptedDialogs>();
+        surfacesOpened = 0;
+    }
+    void cleanup() {
+        delete lobby;
+        script.reset();
+        modStandard::SetRandomSource({});
+        folder.reset();
+    }
+
+    // ---- The game's own arithmetic ------------------------------------------
+
+    void minutesAreShownAsThePatternSays() {
+        QCOMPARE(SolveGame::minutesText(738), QStringLiteral("12.3"));
+        QCOMPARE(SolveGame::minutesText(30), QStringLiteral(".5"));
+        QCOMPARE(SolveGame::minutesText(120), QStringLiteral("2."));
+        QCOMPARE(SolveGame::minutesText(3), QStringLiteral(".1")); // 0.05 rounds up
+        QCOMPARE(SolveGame::minutesText(6003), QStringLiteral("100.1"));
+        SolveGame g;
+        g.start(QStringLiteral("  AB, C  "));
+        QCOMPARE(g.SolveQuote(), QStringLiteral("AB, C"));
+        QCOMPARE(g.SolveProgress(), QStringLiteral("··, ·"));
+        const QDateTime t0(QDate(2026, 12, 8), QTime(10, 0, 0));
+        g.startClock(t0);
+        int draws = 0;
+        QCOMPARE(g.takeHint(QStringLiteral("A·, C"), [&](int, int) { return ++draws == 1 ? 1 : 2; }), 1);
+        QCOMPARE(draws, 2); // the first draw hit a placed letter and was drawn again
+        QCOMPARE(g.congratulations(t0.addSecs(30)),
+                 QStringLiteral("Congratulations!\r\nYou solved this scrambled quote\r\nin .5 minutes, using 1 hints!"));
+        QCOMPARE(g.takeHint(QStringLiteral("AX, C"), [](int, int) { return 1; }), -1);
+        QCOMPARE(g.HintCount(), qint16(1));
+    }
+
+    void hintsFallInProportionToUnsolvedOccurrences() {
+        SolveGame g;
+        int a = 0, b = 0;
+        const QString shown = QStringLiteral("···X·"); // positions 0,1,2 and 4 are open
+        for (int i = 0; i < 4000; ++i) {
+            const int at = g.takeHint(shown, [](int low, int high) { return int(modStandard::RandomBetween(qint16(low), qint16(high))); });
+            QVERIFY(at != 3);
+            (at < 3 ? a : b)++;
+        }
+        QVERIFY2(a > 2700 && a < 3300, qPrintable(QString::number(a))); // about three in four
+    }
+
+    // ---- Solving on screen ---------------------------------------------------
+
+    void aGameStartsWithTheDrawnQuoteEnciphered() {
+        frmMain &m = open();
+        startGame(m, 12);
+        QCOMPARE(HelpTopic, HelpTopics::SolvingOnScreen);
+        QCOMPARE(m.game.SolveQuote(), Quote);
+        QString expected = Quote;
+        for (QChar &c : expected)
+            if (c.isLetter()) c = SolveGame::Unsolved;
+        QCOMPARE(m.txtBox[1]->text(), expected);
+        QCOMPARE(m.txtBox[2]->text(), modSupport::EncipherText(Quote));
+        QCOMPARE(m.txtBox[1]->palette().color(QPalette::Base), frmMain::Yellow);
+        QVERIFY(m.picSolveRandomQuote->isVisible() && !m.picQuoteList->isVisible());
+        QVERIFY(!m.cmdQuit->Enabled());
+        QCOMPARE(m.cancelButton(), m.cmdFinishedSolving);
+        QVERIFY(m.AniGiff[1]->isVisible() && m.AniGiff[2]->isVisible());
+        QCOMPARE(m.AniGiff[1]->toolTip(), QStringLiteral(" Don't mind these guys-- They just like to watch you play! "));
+        QCOMPARE(m.AniGiff[2]->toolTip(), QStringLiteral(" Why the shades?  Because these guys are SO cool! "));
+        QCOMPARE(m.lblSolveMessage->text(), QStringLiteral("In the scrambled quote below,\n\nshow the letter         as a"));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m.txtLetter[1]));
+        QVERIFY(!m.game.SolveStartTime().isNull());
+    }
+
+    void everyRecordCanBeDrawn() {
+        frmMain &m = open(3);
+        QVERIFY(quotes::SaveQuote(QStringLiteral("THE FIRST RECORD OF THIS LIST IS A QUOTE THAT ANY GAME MAY DRAW"), false, 1));
+        startGame(m, 1);
+        QVERIFY(m.game.SolveQuote().startsWith(QStringLiteral("THE FIRST RECORD")));
+        m.cmdFinishedSolving->PerformClick();
+        startGame(m, 3);
+        QCOMPARE(m.game.SolveQuote(), Quote);
+    }
+
+    void pairsAreTypedAsAPlayerTypesThem() {
+        frmMain &m = open();
+        startGame(m);
+        const QChar t = cipherOf(QLatin1Char('T'));
+        // A lower-case cipher letter, then the plain letter.
+        QTest::keyClick(m.txtLetter[1], t.toLower().toLatin1());
+        QCOMPARE(m.txtLetter[1]->text(), QString(t));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m.txtLetter[2]));
+        QTest::keyClick(m.txtLetter[2], 't');
+        for (int i = 0; i < Quote.size(); ++i)
+            QCOMPARE(m.txtBox[1]->text()[i] == QLatin1Char('T'), Quote[i] == QLatin1Char('T'));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m.txtLetter[1]));
+        QVERIFY(m.txtLetter[1]->text().isEmpty() && m.txtLetter[2]->text().isEmpty());
+        // Space in box 2 takes the letter back.
+        QTest::keyClick(m.txtLetter[1], t.toLatin1());
+        QTest::keyClick(m.txtLetter[2], Qt::Key_Space);
+        QVERIFY(!m.txtBox[1]->text().contains(QLatin1Char('T')));
+        // A cipher letter that is not in the quote changes nothing.
+        QChar absent;
+        for (char c = 'A'; c <= 'Z'; ++c)
+            if (!m.txtBox[2]->text().contains(QLatin1Char(c))) absent = QLatin1Char(c);
+        QVERIFY(!absent.isNull());
+        const QString before = m.txtBox[1]->text();
+        QTest::keyClick(m.txtLetter[1], absent.toLatin1());
+        QTest::keyClick(m.txtLetter[2], 'q');
+        QCOMPARE(m.txtBox[1]->text(), before);
+        // Any other key empties the box.
+        QTest::keyClick(m.txtLetter[1], '7');
+        QVERIFY(m.txtLetter[1]->text().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m.txtLetter[1]));
+        // Box 2 cannot be entered while box 1 is empty.
+        m.txtLetter[2]->setFocus();
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m.txtLetter[1]));
+    }
+
+    void solvingByPairsEndsWithTheReport() {
+        frmMain &m = open();
+        QDateTime clock(QDate(2026, 12, 8), QTime(12, 0, 0));
+        m.now = [&] { return clock; };
+        startGame(m);
+        clock = clock.addSecs(738);
+        QSet<QChar> letters;
+        for (QChar c : Quote)
+            if (c.isLetter()) letters.insert(c);
+        for (QChar c : letters) {
+            QTest::keyClick(m.txtLetter[1], cipherOf(c).toLatin1());
+            QTest::keyClick(m.txtLetter[2], c.toLatin1());
+        }
+        QCOMPARE(m.txtBox[1]->text(), Quote);
+        QCOMPARE(m.lblSolveMessage->text(),
+                 QStringLiteral("Congratulations!\nYou solved this scrambled quote\nin 12.3 minutes, using 0 hints!"));
+        QVERIFY(!m.cmdHint->isVisible() && !m.cmdSolve->isVisible());
+        QVERIFY(!m.txtLetter[1]->isVisible() && !m.AniGiff[1]->isVisible());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m.cmdFinishedSolving));
+        // F4 and F8 do nothing once solved.
+        QTest::keyClick(m.cmdFinishedSolving, Qt::Key_F4);
+        QCOMPARE(m.game.HintCount(), qint16(0));
+    }
+
+    void hintsPlaceOnlyUnplacedLettersAndMayFinish() {
+        frmMain &m = open();
+        startGame(m);
+        // Every letter placed, all of them wrong: a hint does nothing.
+        for (char c = 'A'; c <= 'Z'; ++c) {
+            QTest::keyClick(m.txtLetter[1], c);
+            QTest::keyClick(m.txtLetter[2], 'z');
+        }
+        QVERIFY(!m.txtBox[1]->text().contains(SolveGame::Unsolved));
+        QTest::keyClick(m.txtLetter[1], Qt::Key_F4);
+        QCOMPARE(m.game.HintCount(), qint16(0));
+        m.cmdFinishedSolving->PerformClick();
+        // A fresh game solved by hints alone reports them all, "hints!" even for one.
+        startGame(m);
+        int used = 0;
+        while (m.cmdHint->isVisible()) {
+            QTest::keyClick(m.txtLetter[1], Qt::Key_F4);
+            ++used;
+            QVERIFY(used < 40);
+        }
+        QCOMPARE(m.game.HintCount(), qint16(used));
+        QVERIFY(m.lblSolveMessage->text().endsWith(QStringLiteral("using %1 hints!").arg(used)));
+    }
+
+    void solveShowsTheAnswerAndTheNextGameStartsClean() {
+        frmMain &m = open();
+        startGame(m);
+        QTest::keyClick(m.txtLetter[1], Qt::Key_F8);
+        QCOMPARE(m.txtBox[1]->text(), Quote);
+        QCOMPARE(m.lblSolveMessage->text(), QStringLiteral("\nSee the solved message below."));
+        QCOMPARE(m.cmdSolve->Tag(), QString());
+        QTest::keyClick(m.cmdFinishedSolving, Qt::Key_Escape);
+        QVERIFY(m.picQuoteList->isVisible());
+        QCOMPARE(m.cancelButton(), m.cmdQuit);
+        QVERIFY(m.cmdQuit->Enabled());
+        QCOMPARE(m.txtBox[1]->palette().color(QPalette::Base), frmMain::Cyan);
+        QCOMPARE(m.txtBox[1]->text(), Quote); // the highlighted quote again
+        QVERIFY(!m.txtBox[2]->isVisible());
+        QCOMPARE(HelpTopic, HelpTopics::MainLobby);
+        startGame(m);
+        QCOMPARE(m.cmdSolve->Tag(), QString());
+        QVERIFY(m.txtBox[1]->text().contains(SolveGame::Unsolved));
+    }
+
+    void f4AndF8BelongToSolveModeOnly() {
+        frmMain &m = open();
+        QTest::keyClick(m.grid, Qt::Key_F8);
+        QTest::keyClick(m.grid, Qt::Key_F4);
+        QVERIFY(m.picQuoteList->isVisible());
+        QCOMPARE(m.txtBox[1]->text(), Quote);
+        QVERIFY(script->messages.isEmpty());
+    }
+
+    void bothBoxesBreakTheirLinesAtTheSamePlaces() {
+        frmMain &m = open(1);
+        const QString longQuote = QStringLiteral(
+            "WHOSE WOODS THESE ARE I THINK I KNOW; HIS HOUSE IS IN THE VILLAGE THOUGH. HE WILL NOT SEE ME STOPPING "
+            "HERE TO WATCH HIS WOODS FILL UP WITH SNOW-AND-ICE/RAIN... - R. FROST");
+        QVERIFY(quotes::SaveQuote(longQuote, false, 1));
+        startGame(m, 1);
+        QTest::keyClick(m.txtLetter[1], cipherOf(QLatin1Char('W')).toLatin1());
+        QTest::keyClick(m.txtLetter[2], 'w');
+        QApplication::processEvents();
+        // Where each character is painted in the two boxes: same line, same column.
+        int lines = 0;
+        QCOMPARE(m.txtBox[1]->document()->characterCount(), m.txtBox[2]->document()->characterCount());
+        for (int i = 0; i < m.txtBox[1]->document()->characterCount() - 1; ++i) {
+            QTextCursor a(m.txtBox[1]->document()), b(m.txtBox[2]->document());
+            a.setPosition(i);
+            b.setPosition(i);
+            const QRect ra = m.txtBox[1]->cursorRect(a), rb = m.txtBox[2]->cursorRect(b);
+            QCOMPARE(ra.x(), rb.x());
+            QCOMPARE(ra.y() - m.txtBox[1]->cursorRect(QTextCursor(m.txtBox[1]->document())).y(),
+                     rb.y() - m.txtBox[2]->cursorRect(QTextCursor(m.txtBox[2]->document())).y());
+            if (i && ra.x() < m.txtBox[1]->cursorRect([&] { QTextCursor c(m.txtBox[1]->document()); c.setPosition(i - 1); return c; }()).x()) ++lines;
+        }
+        QVERIFY(lines >= 2); // the quote really wraps
+        // On the grabbed pictures the text lines are at the same heights too.
+        const QImage top = m.txtBox[1]->viewport()->grab().toImage(), bottom = m.txtBox[2]->viewport()->grab().toImage();
+        // The first pixel row of each band of ink.
+        auto inkRows = [](const QImage &img) {
+            QList<int> rows;
+            const QRgb base = img.pixel(img.width() - 3, img.height() - 3);
+            bool inBand = false;
+            for (int y = 0; y < img.height(); ++y) {
+                bool ink = false;
+                for (int x = 0; x < img.width() - 20 && !ink; ++x) ink = img.pixel(x, y) != base;
+                if (ink && !inBand) rows << y;
+                inBand = ink;
+            }
+            return rows;
+        };
+        QCOMPARE(inkRows(top).size(), lines + 1);
+        QCOMPARE(inkRows(bottom).size(), lines + 1);
+    }
+
+    // ---- Printing a scrambled quote -----------------------------------------
+
+    void printModeShowsTheKeyUnderTheAlphabet() {
+        frmMain &m = open();
+        m.cmdScrambleAndPrintQuote->PerformClick();
+        QCOMPARE(HelpTopic, HelpTopics::EncryptingPrinting);
+        QVERIFY(m.picPrintQuote->isVisible() && m.cmdFinishedPrinting->isVisible());
+        QVERIFY(!m.cmdDeleteQuote->isVisible());
+        const QString code = m.lblCode->text();
+        QCOMPARE(code.size(), 52);
+        for (int k = 0; k < 26; ++k) {
+            QCOMPARE(code[2 * k + 1], QLatin1Char(' '));
+            QVERIFY(code[2 * k] != QChar('A' + k)); // never a letter under itself
+            QCOMPARE(QString(code[2 * k]), basCipherly::KeyTable('A' + k, 1));
+        }
+        QCOMPARE(m.lblLetter->text(), QStringLiteral("A B C D E F G H I J K L M N O P Q R S T U V W X Y Z"));
+        QCOMPARE(m.txtBox[2]->text(), modSupport::EncipherText(Quote));
+        QCOMPARE(m.chkPrintSolutionPage->text(), QStringLiteral("Also print a Solution Page"));
+        m.cmdFinishedPrinting->PerformClick();
+        QVERIFY(m.picQuoteList->isVisible() && !m.txtBox[2]->isVisible());
+        QCOMPARE(m.lblCode->text(), QString());
+        QCOMPARE(HelpTopic, HelpTopics::MainLobby);
+    }
+
+    void personalisingAsksAndRemembers() {
+        frmMain &m = open();
+        m.cmdScrambleAndPrintQuote->PerformClick();
+        // Yes, then a cancelled name: nothing printed.
+        script->answers << Answer::Yes;
+        m.cmdPrintQuote->PerformClick();
+        QCOMPARE(surfacesOpened, 0);
+        QCOMPARE(script->messages[0].text, QStringLiteral("Would you like to personalize this printout?"));
+        QCOMPARE(script->messages[0].title, QStringLiteral("Cipherly"));
+        QCOMPARE(script->messages[0].buttons, dialogs::Buttons::YesNoCancel);
+        QCOMPARE(script->inputs[0].title, QStringLiteral("Personalize this printout"));
+        QCOMPARE(script->inputs[0].prompt, QStringLiteral("Okay-- Who are you printing\nthis scrambled quote for?"));
+        QCOMPARE(script->inputs[0].initial, QString());
+        // A name is printed and offered next time.
+        script->answers << Answer::Yes;
+        script->entries << QStringLiteral("Grandma Jo");
+        m.cmdPrintQuote->PerformClick();
+        QCOMPARE(surfacesOpened, 1);
+        QCOMPARE(lastSurface->documents, 1);
+        script->answers << Answer::Yes;
+        m.cmdPrintQuote->PerformClick();
+        QCOMPARE(script->inputs.last().initial, QStringLiteral("Grandma Jo"));
+        // No clears it; Cancel prints nothing.
+        script->answers << Answer::No;
+        m.cmdPrintQuote->PerformClick();
+        QCOMPARE(m.PrintForName, QString());
+        QCOMPARE(surfacesOpened, 2);
+        script->answers << Answer::Cancel;
+        m.cmdPrintQuote->PerformClick();
+        QCOMPARE(surfacesOpened, 2);
+        // With the solution page ticked: two documents.
+        m.chkPrintSolutionPage->setChecked(true);
+        script->answers << Answer::No;
+        m.cmdPrintQuote->PerformClick();
+        QCOMPARE(lastSurface->documents, 2);
+        QVERIFY(m.isEnabled());
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
+    void thePuzzleAndSolutionPagesLineByLine() {
+        modSupport::MakeCodeKey();
+        const QString cipher = modSupport::EncipherText(Quote);
+        RecordingSurface s;
+        CryptogramPage::print(s, 1, QStringLiteral("Sam"), cipher, Quote);
+        CryptogramPage::print(s, 2, QStringLiteral("Sam"), cipher, Quote);
+        QCOMPARE(s.documents, 2);
+        const QList<Piece> p1 = onDocument(s.pieces, 1), p2 = onDocument(s.pieces, 2);
+        auto find = [](const QList<Piece> &ps, const QString &text) {
+            for (const auto &p : ps)
+                if (p.text == text) return p;
+            return Piece{};
+        };
+        const Piece title = find(p1, QStringLiteral("Cipherly"));
+        QVERIFY(near(title.x, 1.0) && near(title.y, 1.0));
+        QCOMPARE(title.family, QStringLiteral("Arial"));
+        QCOMPARE(title.size, 12.0);
+        QVERIFY(title.bold && !title.italic);
+        const Piece made = find(p1, QStringLiteral("This scrambled message was made"));
+        QVERIFY(near(made.x, 1.0) && near(made.y, 1.5));
+        const Piece forWhom = find(p1, QStringLiteral("especially for Sam!"));
+        QVERIFY(near(forWhom.x, 1.0) && forWhom.y > made.y);
+        const Piece solve = find(p1, QStringLiteral("Solve the scrambled message below..."));
+        QVERIFY(solve.y > forWhom.y + (forWhom.y - made.y) * 1.5); // an empty line between
+        // The quote: Fixedsys 12 bold from 3.5 inches, every character with a blank.
+        const Piece q0 = find(p1, QString(cipher[0]) + QLatin1Char(' '));
+        QVERIFY(near(q0.x, 1.0) && near(q0.y, 3.5));
+        QCOMPARE(q0.family, QStringLiteral("Fixedsys"));
+        QVERIFY(q0.bold);
+        const Piece notes = find(p1, QStringLiteral("Notes:"));
+        QVERIFY(notes.italic && notes.bold && notes.size == 10.0 && near(notes.x, 1.0));
+        // The empty key rows: A..M and N..Z at 1.6 .. 6.4 inches.
+        for (int k = 1; k <= 13; ++k) {
+            const Piece a = find(p1, QString(QChar('A' + k - 1))), n = find(p1, QString(QChar('M' + k)));
+            QVERIFY(near(a.x, 1.2 + 0.4 * k) && near(n.x, 1.2 + 0.4 * k));
+            QVERIFY(a.bold && !a.italic && n.y > a.y);
+        }
+        QVERIFY(find(p1, QStringLiteral("A")).y > notes.y);
+        // Page 2: its heading, the plain quote, the key under "Code Key:", then "Notes:".
+        QVERIFY(!find(p2, QStringLiteral("Cipherly's Solution Page--")).text.isEmpty());
+        QVERIFY(near(find(p2, QStringLiteral("Cipherly's Solution Page--")).y, 1.5));
+        QVERIFY(find(p2, QStringLiteral("This scrambled message was made")).text.isEmpty());
+        QVERIFY(near(find(p2, QString(Quote[0]) + QLatin1Char(' ')).y, 3.5));
+        const Piece key = find(p2, QStringLiteral("Code Key:"));
+        QVERIFY(key.italic);
+        int cipherRows = 0;
+        for (const auto &p : p2)
+            if (!p.bold && p.family == QStringLiteral("Fixedsys") && p.text.size() == 1) {
+                ++cipherRows;
+                QVERIFY(p.y > key.y);
+            }
+        QCOMPARE(cipherRows, 26);
+        QCOMPARE(p2.last().text, QStringLiteral("Notes:"));
+    }
+
+    void anUnnamedPuzzleStartsWithTheInstruction() {
+        RecordingSurface s;
+        CryptogramPage::print(s, 1, QString(), QStringLiteral("XYZ"), QStringLiteral("ABC"));
+        QCOMPARE(s.pieces[1].text, QStringLiteral("Solve the scrambled message below..."));
+        QVERIFY(near(s.pieces[1].y, 1.5));
+    }
+
+    void quoteLinesBreakAtBlanksPast65OrAnywherePast8() {
+        RecordingSurface s;
+        s.setFontName(QStringLiteral("Fixedsys"));
+        s.setFontSize(12);
+        s.setFontBold(true);
+        s.setCurrentX(1.0);
+        CryptogramPage::layOutQuote(s, QStringLiteral("AAAA BBBB CCCC DDDD EEEE FFFF GGGG HHHH IIII"));
+        // Where each line starts, and what it starts with.
+        QList<QPair<double, QString>> starts;
+        double lastY = -1;
+        for (const auto &p : s.pieces)
+            if (p.y != lastY) {
+                starts << qMakePair(p.y, p.text);
+                lastY = p.y;
+            }
+        QVERIFY(starts.size() >= 2);
+        for (int i = 1; i < starts.size(); ++i) {
+            QVERIFY(near(starts[i].first - starts[i - 1].first, 3 * s.lineHeight()));
+            QCOMPARE(starts[i].second.at(0) != QLatin1Char(' '), true);
+        }
+        for (const auto &p : s.pieces) QVERIFY(p.x < 6.5 + 0.25 || p.text == QStringLiteral("  "));
+        // Without blanks: cut after the character that passes 8.0 inches.
+        RecordingSurface t;
+        t.setFontName(QStringLiteral("Fixedsys"));
+        t.setFontSize(12);
+        t.setCurrentX(1.0);
+        CryptogramPage::layOutQuote(t, QString(60, QLatin1Char('W')));
+        double maxX = 0;
+        int firstLine = 0;
+        for (const auto &p : t.pieces) {
+            maxX = qMax(maxX, p.x);
+            if (near(p.y, t.pieces[0].y)) ++firstLine;
+        }
+        QVERIFY(maxX > 7.7 && maxX <= 8.0);
+        QCOMPARE(firstLine, int(std::floor((8.0 - 1.0) / t.textWidth(QStringLiteral("W ")))) + 1);
+    }
+
+    void aRealPdfPutsTheTextWhereTheLayoutSays() {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) QSKIP("pdftotext is not installed");
+        auto pdf = DeviceSurface::toPdfFolder(folder->path());
+        pdf->setDocumentName(QStringLiteral("puzzle"));
+        modSupport::MakeCodeKey();
+        CryptogramPage::print(*pdf, 1, QString(), modSupport::EncipherText(Quote), Quote);
+        QCOMPARE(pdf->files().size(), 1);
+        QVERIFY(pdf->failures().isEmpty());
+        QVERIFY(QFileInfo(pdf->files()[0]).fileName().startsWith(QStringLiteral("Cipherly puzzle ")));
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf->files()[0], QStringLiteral("-")});
+        QVERIFY(p.waitForFinished(20000));
+        const QString xml = QString::fromUtf8(p.readAllStandardOutput());
+        const QRegularExpression word(QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
+        QMap<QString, QList<QPointF>> at;
+        for (auto it = word.globalMatch(xml); it.hasNext();) {
+            const auto m = it.next();
+            at[m.captured(3)] << QPointF(m.captured(1).toDouble() / 72.0, m.captured(2).toDouble() / 72.0);
+        }
+        QVERIFY(at.contains(QStringLiteral("Solve")));
+        QVERIFY(std::abs(at[QStringLiteral("Solve")][0].y() - 1.5) < 0.03);
+        QVERIFY(std::abs(at[QStringLiteral("Solve")][0].x() - 1.0) < 0.03);
+        // The key letters of the empty rows at 1.6 .. 6.4 inches.
+        for (int k = 1; k <= 13; ++k) {
+            const QString letter(QChar('A' + k - 1));
+            QVERIFY2(at.contains(letter), qPrintable(letter));
+            bool found = false;
+            for (const QPointF &pt : at[letter]) found |= std::abs(pt.x() - (1.2 + 0.4 * k)) < 0.03;
+            QVERIFY2(found, qPrintable(letter));
+        }
+    }
+
+    void anUnwritableFolderIsToldAndGivesTheWindowBack() {
+        QFile blocker(folder->file(QStringLiteral("blocked")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        auto blocked = DeviceSurface::toPdfFolder(folder->file(QStringLiteral("blocked"))); // a file, not a folder
+        blocked->setDocumentName(QStringLiteral("puzzle"));
+        CryptogramPage::print(*blocked, 1, QString(), QStringLiteral("X"), QStringLiteral("A"));
+        QVERIFY(blocked->files().isEmpty());
+        QCOMPARE(blocked->failures().size(), 1);
+        QVERIFY(blocked->report().contains(QStringLiteral("puzzle")));
+    }
+};
+
+QTEST_MAIN(TestPlay)
+#include "tst_play.moc"
