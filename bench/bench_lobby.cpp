@@ -1,5 +1,11 @@
 // The lobby with a full quote file: filling the list, and moving the highlight.
+#include "CryptogramPage.h"
+#include "Fonts.h"
+#include "PrinterSurface.h"
 #include "QuoteFile.h"
+#include "SolveGame.h"
+#include "modStandard.h"
+#include "modSupport.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -49,10 +55,74 @@ void BM_HighlightChange(benchmark::State &state) {
 }
 BENCHMARK(BM_HighlightChange)->Unit(benchmark::kMillisecond);
 
+const QString LongQuote = QString(QStringLiteral("THE WOODS ARE LOVELY, DARK AND DEEP; BUT I HAVE PROMISES. ")).repeated(4).left(200);
+
+// A game's start without its window: the record drawn and read, a key, the
+// quote enciphered and the solution set up.
+void BM_StartGameCore(benchmark::State &state) {
+    lobby();
+    SolveGame game;
+    for (auto _ : state) {
+        quotes::OpenQuoteFile();
+        quotes::ReadQuoteRecord(modStandard::RandomBetween(1, quotes::QuoteCount));
+        quotes::CloseQuoteFile();
+        modSupport::MakeCodeKey();
+        game.start(quotes::QuoteRecord.trimmed());
+        benchmark::DoNotOptimize(modSupport::EncipherText(game.SolveQuote()));
+    }
+}
+BENCHMARK(BM_StartGameCore)->Unit(benchmark::kMicrosecond);
+
+// The same through the lobby's own button, and back to the list (no fades).
+void BM_StartAndLeaveGameInTheWindow(benchmark::State &state) {
+    frmMain &m = lobby();
+    for (auto _ : state) {
+        m.cmdSolveRandomQuote_Click();
+        m.cmdFinishedSolving_Click();
+    }
+}
+BENCHMARK(BM_StartAndLeaveGameInTheWindow)->Unit(benchmark::kMillisecond);
+
+void BM_UpdateSolution200(benchmark::State &state) {
+    frmMain &m = lobby();
+    m.cmdSolveRandomQuote_Click();
+    m.game.start(LongQuote);
+    modSupport::MakeCodeKey();
+    m.txtBox[2]->setText(modSupport::EncipherText(LongQuote));
+    m.txtBox[1]->setText(m.game.SolveProgress());
+    const QString cipherE = basCipherly::KeyTable('E', 1);
+    for (auto _ : state) {
+        m.txtLetter[1]->setText(cipherE);
+        m.txtLetter[2]->setText(QStringLiteral("E"));
+        m.UpdateSolution();
+    }
+    m.cmdFinishedSolving_Click();
+}
+BENCHMARK(BM_UpdateSolution200)->Unit(benchmark::kMicrosecond);
+
+void BM_PrintBothPagesToPdf(benchmark::State &state) {
+    QTemporaryDir out;
+    modSupport::MakeCodeKey();
+    const QString cipher = modSupport::EncipherText(LongQuote);
+    for (auto _ : state) {
+        auto pdf = DeviceSurface::toPdfFolder(out.path());
+        for (int page = 1; page <= 2; ++page) {
+            pdf->setDocumentName(page == 1 ? QStringLiteral("puzzle") : QStringLiteral("solution"));
+            CryptogramPage::print(*pdf, page, QStringLiteral("Sam"), cipher, LongQuote);
+        }
+        state.PauseTiming();
+        for (const QString &f : pdf->files()) QFile::remove(f);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_PrintBothPagesToPdf)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
+    RegisterFontSubstitutions();
+    PrinterSurface::SetUnitToInches();
     QTemporaryDir dir;
     QDir::setCurrent(dir.path());
     benchmark::Initialize(&argc, argv);

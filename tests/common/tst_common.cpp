@@ -1,5 +1,8 @@
 #include "Dialogs.h"
+#include "Fonts.h"
 #include "Links.h"
+#include "PrintWrapped.h"
+#include "PrinterSurface.h"
 #include "ScriptedDialogs.h"
 #include "StringResources.h"
 #include "Twips.h"
@@ -20,8 +23,99 @@ using namespace modStandard;
 class TestCommon : public QObject {
     Q_OBJECT
 
+    static QList<RecordingSurface::Piece> piecesOf(const RecordingSurface &s, const QString &text) {
+        QList<RecordingSurface::Piece> out;
+        for (const auto &p : s.pieces)
+            if (p.text == text) out << p;
+        return out;
+    }
+
 private slots:
+    void initTestCase() {
+        RegisterFontSubstitutions();
+        PrinterSurface::SetUnitToInches();
+    }
     void cleanup() { SetRandomSource({}); }
+
+    void wrappedPrintingOfOnePage() {
+        RecordingSurface s;
+        QWidget owner;
+        s.setFontName(QStringLiteral("Arial"));
+        s.setFontSize(10);
+        const QString text = QStringLiteral("A short help text.\r\nIts second line.");
+        PrintWrappedOn(s, &owner, text, QStringLiteral("Cipherly, Help Section: Topic"), true, false);
+        QVERIFY(owner.isEnabled()); // given back afterwards
+        QCOMPARE(s.documents, 1);
+        const auto heading = piecesOf(s, QStringLiteral("Cipherly, Help Section: Topic"));
+        QCOMPARE(heading.size(), 1);
+        QVERIFY(heading[0].underline);
+        QCOMPARE(heading[0].x, 1.0);
+        QCOMPARE(heading[0].y, 1.0);
+        // The text starts at 1.5 inches, not underlined; the line break starts a line.
+        QCOMPARE(s.pieces[1].text, QStringLiteral("A"));
+        QCOMPARE(s.pieces[1].y, 1.5);
+        QVERIFY(!s.pieces[1].underline);
+        const auto i = piecesOf(s, QStringLiteral("I"));
+        QCOMPARE(i.size(), 1);
+        QCOMPARE(i[0].x, 1.0);
+        QVERIFY(i[0].y > 1.5);
+        for (const auto &p : s.pieces) QVERIFY(!p.text.startsWith(QStringLiteral("(page")));
+    }
+
+    void wrappedPrintingOverThreePages() {
+        RecordingSurface s;
+        s.setFontName(QStringLiteral("Arial"));
+        s.setFontSize(10);
+        QString text;
+        for (int i = 0; i < 130; ++i) text += QStringLiteral("Line %1 of a long help topic that goes on.\r\n").arg(i);
+        PrintWrappedOn(s, nullptr, text, QStringLiteral("Heading"), false, false);
+        int lastPage = 0;
+        for (const auto &p : s.pieces) lastPage = qMax(lastPage, p.page);
+        QCOMPARE(lastPage, 3);
+        QCOMPARE(piecesOf(s, QStringLiteral("Heading")).size(), 1); // page 1 only
+        QVERIFY(piecesOf(s, QStringLiteral("(page 1)")).isEmpty());
+        for (int page : {2, 3}) {
+            const auto foot = piecesOf(s, QStringLiteral("(page %1)").arg(page));
+            QCOMPARE(foot.size(), 1);
+            QCOMPARE(foot[0].page, page);
+            QCOMPARE(foot[0].x, 6.0);
+            QCOMPARE(foot[0].y, 9.2);
+        }
+        // Later pages start at the top margin; no line goes below 8.8 inches.
+        for (const auto &p : s.pieces) {
+            QVERIFY(p.y >= 1.0);
+            if (!p.text.startsWith(QStringLiteral("(page"))) QVERIFY(p.y <= 8.8 + s.lineHeight());
+        }
+        double firstOnPage2 = 99;
+        for (const auto &p : s.pieces)
+            if (p.page == 2) firstOnPage2 = qMin(firstOnPage2, p.y);
+        QCOMPARE(firstOnPage2, 1.0);
+    }
+
+    void wrappedPrintingBreaksLines() {
+        RecordingSurface s;
+        s.setFontName(QStringLiteral("Courier"));
+        s.setFontSize(10);
+        PrintWrappedOn(s, nullptr, QString(150, QLatin1Char('x')), QString(), false, false);
+        double maxX = 0;
+        QSet<double> rows;
+        for (const auto &p : s.pieces) {
+            maxX = qMax(maxX, p.x + s.textWidth(p.text));
+            rows.insert(p.y);
+        }
+        QVERIFY(maxX > 8.0 && maxX < 8.0 + s.textWidth(QStringLiteral("x")) + 1e-9);
+        QVERIFY(rows.size() >= 2);
+        RecordingSurface b;
+        b.setFontName(QStringLiteral("Courier"));
+        b.setFontSize(10);
+        PrintWrappedOn(b, nullptr, QStringLiteral("word ").repeated(40), QString(), false, false);
+        // Every line but the last ends with the first blank printed past 6.5 inches.
+        QMap<double, double> lineEnd;
+        for (const auto &p : b.pieces) lineEnd[p.y] = qMax(lineEnd.value(p.y), p.x + b.textWidth(p.text));
+        const QList<double> ends = lineEnd.values();
+        for (int i = 0; i + 1 < ends.size(); ++i) QVERIFY(ends[i] > 6.5 && ends[i] < 6.5 + b.textWidth(QStringLiteral("word ")) + 1e-9);
+    }
+
 
     void randomBetweenStaysInsideInclusiveBounds() {
         QVERIFY(!IsRandomSeeded());
