@@ -10,7 +10,7 @@ inline constexpr int Major = 3;
 inline constexpr int Minor = 28;
 inline constexpr int Revision = 18;
 inline const QString Description = QStringLiteral("Encryption Word Game");
-inline const QString Copyright = QStringLiteral("Copyright 2005-2026 KEL Software. All rights reserved.");
+inline const QString Copyright = QStringLiteral("2026 KEL Software. All rights reserved.");
 
 // "3.28.18"
 QString versionString();

@@ -5,7 +5,7 @@
 #include "QuoteFile.h"
 #include "SingleInstance.h"
 #include "PrinterSurface.h"
-#include "frmMain.h"
+#include "frmTitlePage.h"
 
 namespace basCipherly {
 
@@ -31,8 +31,7 @@ bool Main() {
     }
     quotes::QuoteFileName = AppInfo::Title + QStringLiteral(".Dat");
     SetPrinterUnitToInches();
-    // The lobby opens directly until the title page exists.
-    auto *first = new frmMain;
+    auto *first = new frmTitlePage;
     first->show();
     return true;
 }

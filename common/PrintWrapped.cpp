@@ -7,7 +7,7 @@
 
 namespace modStandard {
 
-void PrintWrappedOn(PrinterSurface &s, QWidget *owner, const QString &text, const QString &heading,
+void PrintWrapped(PrinterSurface &s, QWidget *owner, const QString &text, const QString &heading,
                     bool underlineHeading, bool headingOnEveryPage) {
     BusyWindow busy(owner);
     qint16 page = 0;
@@ -50,14 +50,6 @@ void PrintWrappedOn(PrinterSurface &s, QWidget *owner, const QString &text, cons
         }
     }
     s.endDocument();
-}
-
-void PrintWrapped(QWidget *owner, const QString &text, const QString &heading, bool underlineHeading,
-                  bool headingOnEveryPage) {
-    auto surface = PrinterSurface::open();
-    surface->setDocumentName(QStringLiteral("help"));
-    PrintWrappedOn(*surface, owner, text, heading, underlineHeading, headingOnEveryPage);
-    ReportPrinting(owner, *surface);
 }
 
 void ReportPrinting(QWidget *owner, const PrinterSurface &surface) {

@@ -11,11 +11,9 @@ namespace modStandard {
 // lines broken at the first blank past 6.5 inches (or anywhere past 8.0), pages
 // ended past 8.8 inches, "(page n)" at the foot of every page after the first.
 // The owner is disabled with the busy pointer throughout.
-void PrintWrapped(QWidget *owner, const QString &text, const QString &heading, bool underlineHeading,
-                  bool headingOnEveryPage);
-// The same on a given surface, without a message afterwards.
-void PrintWrappedOn(PrinterSurface &surface, QWidget *owner, const QString &text, const QString &heading,
-                    bool underlineHeading, bool headingOnEveryPage);
+// The heading is printed in the surface's current font.
+void PrintWrapped(PrinterSurface &surface, QWidget *owner, const QString &text, const QString &heading,
+                  bool underlineHeading, bool headingOnEveryPage);
 
 // Tells the player where a printout went (the PDF files written when there is
 // no printer) or what failed; says nothing when it simply went to the printer.

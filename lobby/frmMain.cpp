@@ -8,7 +8,9 @@
 #include "Links.h"
 #include "Settings.h"
 #include "Twips.h"
+#include "ShowModal.h"
 #include "WindowSize.h"
+#include "frmManual.h"
 #include "Win1252.h"
 #include "modStandard.h"
 
@@ -63,6 +65,8 @@ frmMain::frmMain(QWidget *parent) : QWidget(parent), fade(this, [this] { endProg
         qWarning("lobby design: %s", qPrintable(error));
     buildControls();
     wireHandlers();
+    // A fresh help window each time, at the topic of the mode.
+    showHelp = [](QWidget *) { ShowModal(new frmManual); };
     Form_Load();
 }
 
@@ -295,7 +299,6 @@ void frmMain::Form_KeyDown(int key) {
 
 void frmMain::cmdHelp_Click() {
     if (FadeEnabled) fade.StartFade(255, 204, 2, false);
-    // The help window is modal and opens at the topic of the current mode.
     if (showHelp) showHelp(this);
     if (FadeEnabled) fade.StartFade(204, 255, 3, false);
 }

@@ -78,7 +78,7 @@ public:
 
     // The clock the quit question reads its seconds from; replaceable in tests.
     std::function<QTime()> clock = [] { return QTime::currentTime(); };
-    // Opens the help window at the current topic; set when the help window exists.
+    // Opens the help window modally at the current topic; replaceable in tests.
     std::function<void(QWidget *)> showHelp;
     // The clock a game is timed by; replaceable in tests.
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };

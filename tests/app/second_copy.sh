@@ -25,7 +25,7 @@ fail() { echo "FAIL: $*"; echo "0 passed, 1 failed"; exit 1; }
 mkdir -p "$work/one" "$work/two"
 (cd "$work/one" && exec "$exe") & first=$!
 pids+=("$first")
-timeout 20 xdotool search --sync --name '^ Cipherly$' >/dev/null || fail "first copy shows no window"
+timeout 20 xdotool search --sync --onlyvisible --pid "$first" >/dev/null || fail "first copy shows no window"
 
 (cd "$work/two" && exec "$exe") & second=$!
 pids+=("$second")

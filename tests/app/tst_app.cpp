@@ -123,7 +123,7 @@ private slots:
         QCOMPARE(quotes::QuoteFileName, QStringLiteral("Cipherly.Dat"));
         const auto windows = QApplication::topLevelWidgets();
         QCOMPARE(windows.size(), 1);
-        QCOMPARE(windows[0]->windowTitle(), QStringLiteral(" Cipherly"));
+        QCOMPARE(windows[0]->objectName(), QStringLiteral("frmTitlePage"));
         QVERIFY(windows[0]->isVisible());
         QLockFile other(SingleInstance::lockPath());
         QVERIFY(!other.tryLock(0));

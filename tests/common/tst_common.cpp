@@ -43,7 +43,7 @@ private slots:
         s.setFontName(QStringLiteral("Arial"));
         s.setFontSize(10);
         const QString text = QStringLiteral("A short help text.\r\nIts second line.");
-        PrintWrappedOn(s, &owner, text, QStringLiteral("Cipherly, Help Section: Topic"), true, false);
+        PrintWrapped(s, &owner, text, QStringLiteral("Cipherly, Help Section: Topic"), true, false);
         QVERIFY(owner.isEnabled()); // given back afterwards
         QCOMPARE(s.documents, 1);
         const auto heading = piecesOf(s, QStringLiteral("Cipherly, Help Section: Topic"));
@@ -68,7 +68,7 @@ private slots:
         s.setFontSize(10);
         QString text;
         for (int i = 0; i < 130; ++i) text += QStringLiteral("Line %1 of a long help topic that goes on.\r\n").arg(i);
-        PrintWrappedOn(s, nullptr, text, QStringLiteral("Heading"), false, false);
+        PrintWrapped(s, nullptr, text, QStringLiteral("Heading"), false, false);
         int lastPage = 0;
         for (const auto &p : s.pieces) lastPage = qMax(lastPage, p.page);
         QCOMPARE(lastPage, 3);
@@ -96,7 +96,7 @@ private slots:
         RecordingSurface s;
         s.setFontName(QStringLiteral("Courier"));
         s.setFontSize(10);
-        PrintWrappedOn(s, nullptr, QString(150, QLatin1Char('x')), QString(), false, false);
+        PrintWrapped(s, nullptr, QString(150, QLatin1Char('x')), QString(), false, false);
         double maxX = 0;
         QSet<double> rows;
         for (const auto &p : s.pieces) {
@@ -108,7 +108,7 @@ private slots:
         RecordingSurface b;
         b.setFontName(QStringLiteral("Courier"));
         b.setFontSize(10);
-        PrintWrappedOn(b, nullptr, QStringLiteral("word ").repeated(40), QString(), false, false);
+        PrintWrapped(b, nullptr, QStringLiteral("word ").repeated(40), QString(), false, false);
         // Every line but the last ends with the first blank printed past 6.5 inches.
         QMap<double, double> lineEnd;
         for (const auto &p : b.pieces) lineEnd[p.y] = qMax(lineEnd.value(p.y), p.x + b.textWidth(p.text));

@@ -17,6 +17,15 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*"; echo "0 passed, 1 failed"; exit 1; }
 
 (cd "$work/play" && exec "$exe") & pid=$!
+# Title page, then the welcome screen, each left with its Continue button.
+title=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" | head -n1) || true
+[ -n "$title" ] || fail "no title page"
+sleep 0.5
+xdotool windowfocus --sync "$title" key alt+c
+welcome=$(timeout 20 xdotool search --sync --name '^ Cipherly - New User Overview$' | head -n1) || true
+[ -n "$welcome" ] || fail "no welcome screen"
+sleep 0.5
+xdotool windowfocus --sync "$welcome" key alt+c
 timeout 20 xdotool search --sync --name '^ Cipherly$' >/dev/null || fail "no lobby window"
 for _ in $(seq 100); do
   [ -f "$work/play/Cipherly.Dat" ] && [ "$(stat -c %s "$work/play/Cipherly.Dat")" -eq 2000 ] && break

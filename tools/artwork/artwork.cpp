@@ -282,6 +282,77 @@ bool watchers() {
     return ok;
 }
 
+// One capital of the title: it rocks and shimmers through the rainbow.
+QImage titleLetter(QChar letter, int index, int frame) {
+    QImage img = canvas(40, 25);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const double phase = (frame + index * 2) / 8.0 * 2 * M_PI;
+    QColor c = QColor::fromHsv((index * 45 + frame * 12) % 360, 210, 230);
+    QFont f(QStringLiteral("DejaVu Serif"));
+    f.setBold(true);
+    f.setPixelSize(22);
+    p.setFont(f);
+    p.translate(20, 13 + 1.5 * std::sin(phase));
+    p.rotate(8 * std::sin(phase));
+    const QRectF box(-20, -13, 40, 25);
+    p.setPen(QColor(60, 40, 90, 160));
+    p.drawText(box.translated(1.5, 1.5), Qt::AlignCenter, QString(letter));
+    QLinearGradient g(0, -12, 0, 12);
+    g.setColorAt(0, c.lighter(150));
+    g.setColorAt(1, c.darker(130));
+    p.setPen(QPen(QBrush(g), 1));
+    p.drawText(box, Qt::AlignCenter, QString(letter));
+    return img;
+}
+
+bool titleLetters() {
+    bool ok = true;
+    const QString word = QStringLiteral("CIPHERLY");
+    for (int i = 0; i < 8; ++i)
+        for (int f = 0; f < 8; ++f)
+            ok &= save(titleLetter(word[i], i, f), QStringLiteral("title/letter%1-%2.png").arg(i + 1).arg(f));
+    return ok;
+}
+
+// The application icon: a scrambled "C" over a page of cipher letters.
+QImage appIcon(int size) {
+    QImage img = canvas(size, size);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.scale(size / 256.0, size / 256.0);
+    QLinearGradient g(0, 0, 256, 256);
+    g.setColorAt(0, QColor(255, 214, 90));
+    g.setColorAt(1, QColor(240, 140, 40));
+    p.setPen(QPen(QColor(150, 80, 20), 6));
+    p.setBrush(g);
+    p.drawRoundedRect(QRectF(12, 12, 232, 232), 44, 44);
+    QFont small(QStringLiteral("DejaVu Sans Mono"));
+    small.setBold(true);
+    small.setPixelSize(30);
+    p.setFont(small);
+    p.setPen(QColor(255, 255, 255, 120));
+    const char *rows[] = {"QXZ JV", "KEL BU", "RYN WO", "PDS FM"};
+    for (int r = 0; r < 4; ++r) p.drawText(QPointF(40, 70 + r * 50), QString::fromLatin1(rows[r]));
+    QFont big(QStringLiteral("DejaVu Serif"));
+    big.setBold(true);
+    big.setPixelSize(190);
+    p.setFont(big);
+    p.setPen(QColor(90, 30, 120, 170));
+    p.drawText(QRectF(10, 6, 240, 240), Qt::AlignCenter, QStringLiteral("C"));
+    p.setPen(QColor(70, 20, 110));
+    p.drawText(QRectF(0, -4, 240, 240), Qt::AlignCenter, QStringLiteral("C"));
+    return img;
+}
+
+bool appIcons() {
+    bool ok = true;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) ok &= save(appIcon(size), QStringLiteral("app/cipherly-%1.png").arg(size));
+    return ok;
+}
+
 bool tiles() {
     bool ok = true;
     ok &= save(tile(QColor(206, 226, 250), QColor(180, 205, 240), 11), QStringLiteral("tiles/lobby.png"));
@@ -304,6 +375,6 @@ int main(int argc, char **argv) {
         return 2;
     }
     out = QString::fromLocal8Bit(argv[1]);
-    const bool ok = icons() && cursor() && tiles() && watchers();
+    const bool ok = icons() && cursor() && tiles() && watchers() && titleLetters() && appIcons();
     return ok ? 0 : 1;
 }

@@ -1,0 +1,66 @@
+#include "frmNewUser.h"
+
+#include "AppInfo.h"
+#include "Settings.h"
+#include "StringResources.h"
+#include "WindowSize.h"
+#include "WrapCheckBox.h"
+#include "modStandard.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QTimer>
+
+using modFadeInOut::FadeEnabled;
+
+frmNewUser::frmNewUser(QWidget *parent) : QWidget(parent, Qt::Window), fade(this, [this] { close(); }) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    WindowDesign::load(QStringLiteral(":/design/frmNewUser.kel"), m_design);
+    lbl = new QLabel(this);
+    lbl->setFont(QFont(QStringLiteral("Arial"), 9));
+    lbl->setWordWrap(true);
+    lbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    PlaceTwips(lbl, 105, 105, 6315, 3900);
+    Shape1 = new QFrame(this);
+    Shape1->setFrameShape(QFrame::StyledPanel);
+    Shape1->setAutoFillBackground(true);
+    QPalette panel = Shape1->palette();
+    panel.setColor(QPalette::Window, QColor(255, 246, 210));
+    Shape1->setPalette(panel);
+    PlaceTwips(Shape1, 105, 4095, 2220, 750);
+    chk = new WrapCheckBox(QStringLiteral("Don't show this Welcome screen again"), this);
+    PlaceTwips(chk, 210, 4200, 2010, 540);
+    chk->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    cmdContinue = KelButton::fromDesign(m_design, QStringLiteral("cmdContinue"), this);
+    connect(cmdContinue, &KelButton::Click, this, &frmNewUser::cmdContinue_Click);
+    Form_Load();
+}
+
+void frmNewUser::Form_Load() {
+    FadeEnabled = modFadeInOut::SetFormAlpha(this, 0, false);
+    SetOuterSize(this, 6600, 5430);
+    setWindowTitle(QStringLiteral(" ") + AppInfo::Title + QStringLiteral(" - New User Overview"));
+    modStandard::TilePicture(QPixmap(QStringLiteral(":/pictures/tiles/newuser.png")), this);
+}
+
+void frmNewUser::showEvent(QShowEvent *e) {
+    QWidget::showEvent(e);
+    if (!m_activated) QTimer::singleShot(0, this, &frmNewUser::Form_Activate);
+}
+
+void frmNewUser::Form_Activate() {
+    if (m_activated) return;
+    m_activated = true;
+    QString text = QStringLiteral("Welcome! Are you a new user? If so, then let's take a moment for a quick overview.\r\n\r\n") +
+                   LoadResString(1000);
+    lbl->setText(text.replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    cmdContinue->setCaption(QStringLiteral("&Continue"));
+    cmdContinue->Refresh();
+    if (FadeEnabled) fade.StartFade(0, 255, 20, false);
+}
+
+void frmNewUser::cmdContinue_Click() {
+    if (chk->isChecked()) Settings::SaveSetting(Settings::NewUserKey, Settings::NoShow);
+    if (FadeEnabled) fade.StartFade(255, 0, 20, true);
+    else close();
+}

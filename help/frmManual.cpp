@@ -1,0 +1,180 @@
+#include "frmManual.h"
+
+#include "AppInfo.h"
+#include "Dialogs.h"
+#include "HelpTopic.h"
+#include "Links.h"
+#include "PrintWrapped.h"
+#include "PrinterSurface.h"
+#include "StringResources.h"
+#include "WindowSize.h"
+#include "modStandard.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QShortcut>
+#include <QTimer>
+
+using modFadeInOut::FadeEnabled;
+
+namespace {
+
+struct Item {
+    const char *caption;
+    int number; // -1 for a separator
+};
+
+const Item Items[16] = {{"", -1},
+                        {"Overview", 1000},
+                        {"-", -1},
+                        {"The Main Lobby", 3000},
+                        {"Quote List Maintenance", 4000},
+                        {"Encrypting && Printing a Quote", 5000},
+                        {"Solving a Quote On-Screen", 6000},
+                        {"-", -1},
+                        {"About Cipherly", 7777},
+                        {"About KEL Software", 8000},
+                        {"-", -1},
+                        {"Email KEL Software", 1111},
+                        {"Visit KEL Software's Web Page", 2222},
+                        {"Order Cipherly Online (w/ Credit Card)", 3333},
+                        {"-", -1},
+                        {"Exit this Menu", 0}};
+
+constexpr int ItemCount = 15;
+
+} // namespace
+
+int frmManual::itemNumber(int index) { return index >= 1 && index <= ItemCount ? Items[index].number : -1; }
+
+QString frmManual::itemCaption(int index) {
+    return index >= 1 && index <= ItemCount ? QString::fromLatin1(Items[index].caption) : QString();
+}
+
+frmManual::frmManual(QWidget *parent) : QWidget(parent, Qt::Window), fade(this, [this] { close(); }) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    QString error;
+    if (!WindowDesign::load(QStringLiteral(":/design/frmManual.kel"), m_design, &error))
+        qWarning("help design: %s", qPrintable(error));
+    cmdHelpTopic = KelButton::fromDesign(m_design, QStringLiteral("cmdHelpTopic"), this);
+    cmdPrintHelp = KelButton::fromDesign(m_design, QStringLiteral("cmdPrintHelp"), this);
+    cmdReturn = KelButton::fromDesign(m_design, QStringLiteral("cmdReturn"), this);
+    cmdReturn->setCancel(true);
+    labelHelpTopic = new QLabel(this);
+    QFont bold(QStringLiteral("MS Sans Serif"));
+    bold.setPointSizeF(9.75);
+    bold.setBold(true);
+    labelHelpTopic->setFont(bold);
+    PlaceTwips(labelHelpTopic, 210, 840, 6000, 330);
+    txtManual = new QPlainTextEdit(this);
+    txtManual->setReadOnly(true);
+    txtManual->setFont(QFont(QStringLiteral("Arial"), 9));
+    txtManual->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtManual->setTabChangesFocus(true);
+    QPalette pal = txtManual->palette();
+    pal.setColor(QPalette::Base, QColor(192, 255, 192));
+    txtManual->setPalette(pal);
+    PlaceTwips(txtManual, 210, 1155, 6000, 4845);
+
+    menuHelpMenu = new QMenu(QStringLiteral("Help Topics"), this);
+    for (int i = 1; i <= ItemCount; ++i) {
+        if (Items[i].number < 0) {
+            menuHelpTopic[i] = menuHelpMenu->addSeparator();
+            continue;
+        }
+        QAction *a = menuHelpMenu->addAction(itemCaption(i));
+        a->setData(Items[i].number);
+        const int number = Items[i].number;
+        a->setCheckable(number != 0 && number != 1111 && number != 2222 && number != 3333 && number != 7777);
+        connect(a, &QAction::triggered, this, [this, i] { menuHelpTopic_Click(i); });
+        menuHelpTopic[i] = a;
+    }
+    menuHelpTopic[13]->setVisible(false); // ordering stays out of the menu
+
+    connect(cmdHelpTopic, &KelButton::Click, this, &frmManual::cmdHelpTopic_Click);
+    connect(cmdPrintHelp, &KelButton::Click, this, &frmManual::cmdPrintHelp_Click);
+    connect(cmdReturn, &KelButton::Click, this, &frmManual::cmdReturn_Click);
+    auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setContext(Qt::WindowShortcut);
+    connect(f1, &QShortcut::activated, this, &frmManual::cmdHelpTopic_Click);
+    auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    esc->setContext(Qt::WindowShortcut);
+    connect(esc, &QShortcut::activated, cmdReturn, &KelButton::PerformClick);
+    Form_Load();
+}
+
+void frmManual::Form_Load() {
+    FadeEnabled = modFadeInOut::SetFormAlpha(this, 0, false);
+    SetOuterSize(this, 6525, 6585);
+    setWindowTitle(AppInfo::Title + QStringLiteral(" - Help Window"));
+    modStandard::TilePicture(QPixmap(QStringLiteral(":/pictures/tiles/manual.png")), this);
+}
+
+void frmManual::showEvent(QShowEvent *e) {
+    QWidget::showEvent(e);
+    if (!m_activated) QTimer::singleShot(0, this, &frmManual::Form_Activate);
+}
+
+void frmManual::Form_Activate() {
+    if (m_activated) return;
+    m_activated = true;
+    cmdPrintHelp->setCaption(QStringLiteral("&Print"));
+    cmdPrintHelp->setToolTip(QStringLiteral(" Be sure your printer is ready! "));
+    cmdHelpTopic->setCaption(QStringLiteral("Help Topics\r\n(F1)"));
+    cmdReturn->setCaption(QStringLiteral("&Return\r\n(Esc)"));
+    for (KelButton *b : {cmdPrintHelp, cmdHelpTopic, cmdReturn}) b->Refresh();
+    aboutText = AppInfo::Title + QStringLiteral("\r\nVersion w%1.%2.%3\r\n\r\n")
+                                     .arg(AppInfo::Major)
+                                     .arg(AppInfo::Minor)
+                                     .arg(AppInfo::Revision) +
+                AppInfo::Description + QStringLiteral("\r\n\u00A9") + AppInfo::Copyright + QStringLiteral("\r\n\r\n");
+    menuHelpTopic_Click(HelpTopic);
+    if (FadeEnabled) fade.StartFade(0, 255, 20, false);
+}
+
+void frmManual::cmdHelpTopic_Click() {
+    const QPoint at(cmdHelpTopic->x() + 700 / 15, cmdHelpTopic->y() + 340 / 15);
+    menuHelpMenu->popup(mapToGlobal(at));
+}
+
+void frmManual::menuHelpTopic_Click(int index) {
+    const int number = itemNumber(index);
+    if (number == 1111 || number == 2222 || number == 3333) {
+        modStandard::OpenLink(qint16(number / 1111), this, QString());
+        return;
+    }
+    if (number == 7777) {
+        QString text = aboutText;
+        dialogs::message(this, itemCaption(index), text.replace(QLatin1String("\r\n"), QLatin1String("\n")).trimmed(),
+                         dialogs::Icon::Information);
+        return;
+    }
+    if (index < ItemCount && index != currentTopic && number > 0) {
+        currentTopic = qint16(index);
+        for (int i = 1; i <= ItemCount; ++i)
+            if (menuHelpTopic[i]->isCheckable()) menuHelpTopic[i]->setChecked(i == index);
+        labelHelpTopic->setText(itemCaption(index).replace(QLatin1String("&&"), QLatin1String("&")));
+        QString text = LoadResString(number);
+        txtManual->setPlainText(text.replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    }
+}
+
+void frmManual::cmdPrintHelp_Click() {
+    auto surface = PrinterSurface::open();
+    surface->setDocumentName(QStringLiteral("help"));
+    surface->setFontName(QStringLiteral("Arial"));
+    surface->setFontSize(10);
+    surface->setFontBold(false);
+    surface->setFontItalic(false);
+    QString text = txtManual->toPlainText();
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    modStandard::PrintWrapped(*surface, this, text,
+                              AppInfo::Title + QStringLiteral(", Help Section: ") + itemCaption(currentTopic), true, false);
+    modStandard::ReportPrinting(this, *surface);
+}
+
+void frmManual::cmdReturn_Click() {
+    if (FadeEnabled) fade.StartFade(255, 0, 20, true);
+    else close();
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "KelButton.h"
+#include "modFadeInOut.h"
+
+#include <QWidget>
+#include <array>
+
+class QLabel;
+class QMenu;
+class QAction;
+class QPlainTextEdit;
+
+// The help window: one topic at a time, a pop-up menu of topics, the About
+// box, the maker's links and printing. Opened modally by the lobby at the
+// topic of its mode; discarded when it closes.
+class frmManual : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmManual(QWidget *parent = nullptr);
+
+    void Form_Load();
+    void Form_Activate();
+    void cmdHelpTopic_Click();
+    void menuHelpTopic_Click(int index);
+    void cmdPrintHelp_Click();
+    void cmdReturn_Click();
+
+    // The menu item number (help-context field) of each index, 1 to 15.
+    static int itemNumber(int index);
+    static QString itemCaption(int index);
+
+    qint16 currentTopic = 0;
+    QString aboutText;
+    bool activated() const { return m_activated; }
+
+    FadeMachine fade;
+    KelButton *cmdHelpTopic, *cmdPrintHelp, *cmdReturn;
+    QLabel *labelHelpTopic;
+    QPlainTextEdit *txtManual;
+    QMenu *menuHelpMenu;
+    std::array<QAction *, 16> menuHelpTopic{}; // [1] .. [15]
+
+protected:
+    void showEvent(QShowEvent *e) override;
+
+private:
+    WindowDesign m_design;
+    bool m_activated = false;
+};
