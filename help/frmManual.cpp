@@ -152,12 +152,13 @@ void frmManual::menuHelpTopic_Click(int index) {
     }
     if (index < ItemCount && index != currentTopic && number > 0) {
         currentTopic = qint16(index);
-        for (int i = 1; i <= ItemCount; ++i)
-            if (menuHelpTopic[i]->isCheckable()) menuHelpTopic[i]->setChecked(i == index);
         labelHelpTopic->setText(itemCaption(index).replace(QLatin1String("&&"), QLatin1String("&")));
         QString text = LoadResString(number);
         txtManual->setPlainText(text.replace(QLatin1String("\r\n"), QLatin1String("\n")));
     }
+    // Only the shown topic carries the tick, whatever a click on a menu item toggled.
+    for (int i = 1; i <= ItemCount; ++i)
+        if (menuHelpTopic[i]->isCheckable()) menuHelpTopic[i]->setChecked(i == currentTopic);
 }
 
 void frmManual::cmdPrintHelp_Click() {

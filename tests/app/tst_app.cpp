@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QLockFile>
+#include <QPointer>
 #include <QProcess>
 #include <QSettings>
 #include <QTest>
@@ -20,7 +21,10 @@ class TestApp : public QObject {
     static QString settingsFile() { return QSettings(AppInfo::Title, AppInfo::Title).fileName(); }
 
     static void closeAllWindows() {
-        for (QWidget *w : QApplication::topLevelWidgets()) delete w;
+        QList<QPointer<QWidget>> windows;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (!w->parentWidget()) windows << w;
+        for (const auto &w : windows) delete w.data();
     }
 
 private slots:

@@ -25,6 +25,9 @@ xdotool windowfocus --sync "$title" key alt+c
 welcome=$(timeout 20 xdotool search --sync --name '^ Cipherly - New User Overview$' | head -n1) || true
 [ -n "$welcome" ] || fail "no welcome screen"
 sleep 0.5
+# Tick "Don't show this Welcome screen again" with the mouse, then Continue.
+xdotool mousemove --window "$welcome" 20 296 click 1
+sleep 0.3
 xdotool windowfocus --sync "$welcome" key alt+c
 timeout 20 xdotool search --sync --name '^ Cipherly$' >/dev/null || fail "no lobby window"
 for _ in $(seq 100); do
@@ -37,5 +40,15 @@ for i in $(seq 1 10); do
   actual=$(dd if="$work/play/Cipherly.Dat" bs=200 skip=$((i - 1)) count=1 status=none)
   [ "$actual" = "$expected" ] || fail "record $i is not reserved quote $i"
 done
-[ "$(grep -c . "$HOME/.config/Cipherly/Cipherly.conf")" -ge 1 ] || fail "no settings written"
+grep -q '^NewUser=NoShow' "$HOME/.config/Cipherly/Cipherly.conf" || fail "the welcome screen's tick was not kept"
+kill "$pid"; wait "$pid" 2>/dev/null || true
+
+# The second start goes from the title page straight to the lobby.
+(cd "$work/play" && exec "$exe") & pid=$!
+title=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" | head -n1) || true
+[ -n "$title" ] || fail "no title page on the second start"
+sleep 0.5
+xdotool windowfocus --sync "$title" key alt+c
+timeout 20 xdotool search --sync --name '^ Cipherly$' >/dev/null || fail "no lobby on the second start"
+xdotool search --name 'New User Overview' >/dev/null && fail "the welcome screen came back"
 echo "1 passed, 0 failed"

@@ -1,0 +1,319 @@
+#include "AnimatedPicture.h"
+#include "AppInfo.h"
+#include "Fonts.h"
+#include "HelpTopic.h"
+#include "Links.h"
+#include "PrinterSurface.h"
+#include "ScriptedDialogs.h"
+#include "Settings.h"
+#include "StringResources.h"
+#include "TempFolder.h"
+#include "frmManual.h"
+#include "frmNewUser.h"
+#include "frmTitlePage.h"
+#include "modFadeInOut.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTest>
+
+namespace {
+
+struct RecordingOpacity : OpacityControl {
+    bool canFade = false;
+    QList<int> applied;
+    bool available(QWidget *) override { return canFade; }
+    bool apply(QWidget *, int alpha) override {
+        applied << alpha;
+        return true;
+    }
+};
+
+template <typename W> bool waitActivated(W *w) {
+    return QTest::qWaitFor([w] { return w->activated() && !w->fade.isFading(); }, 5000);
+}
+
+} // namespace
+
+class TestHelp : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempFolder> folder;
+    std::unique_ptr<ScriptedDialogs> script;
+    RecordingOpacity opacity;
+    RecordingSurface *lastSurface = nullptr;
+
+private slots:
+    void initTestCase() {
+        RegisterFontSubstitutions();
+        PrinterSurface::SetUnitToInches();
+        PrinterSurface::setFactory([this] {
+            auto s = std::make_unique<RecordingSurface>();
+            lastSurface = s.get();
+            return std::unique_ptr<PrinterSurface>(std::move(s));
+        });
+        modFadeInOut::setOpacityControl(&opacity);
+    }
+    void init() {
+        folder = std::make_unique<TempFolder>();
+        script = std::make_unique<ScriptedDialogs>();
+        QFile::remove(QSettings(QStringLiteral("Cipherly"), QStringLiteral("Cipherly")).fileName());
+        opacity.canFade = false;
+        opacity.applied.clear();
+        HelpTopic = HelpTopics::MainLobby;
+    }
+    void cleanup() {
+        QList<QPointer<QWidget>> windows;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (!w->parentWidget()) windows << w;
+        for (const auto &w : windows) delete w.data();
+        script.reset();
+        folder.reset();
+    }
+
+    // ---- The help window ---------------------------------------------------
+
+    void opensAtTheTopicOfTheMode() {
+        auto *w = new frmManual;
+        w->show();
+        QVERIFY(waitActivated(w));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Cipherly - Help Window"));
+        QCOMPARE(w->currentTopic, qint16(3));
+        QVERIFY(w->menuHelpTopic[3]->isChecked());
+        for (int i : {1, 4, 5, 6, 9}) QVERIFY(!w->menuHelpTopic[i]->isChecked());
+        QCOMPARE(w->labelHelpTopic->text(), QStringLiteral("The Main Lobby"));
+        QCOMPARE(w->txtManual->toPlainText(), LoadResString(3000).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        QCOMPARE(w->cmdHelpTopic->Caption(), QStringLiteral("Help Topics\r\n(F1)"));
+        QCOMPARE(w->cmdReturn->Caption(), QStringLiteral("&Return\r\n(Esc)"));
+        QCOMPARE(w->cmdPrintHelp->toolTip(), QStringLiteral(" Be sure your printer is ready! "));
+        QCOMPARE(w->aboutText, QStringLiteral("Cipherly\r\nVersion w3.28.18\r\n\r\nEncryption Word Game\r\n\u00A9") +
+                                   AppInfo::Copyright + QStringLiteral("\r\n\r\n"));
+    }
+
+    void theMenuHoldsItsFifteenItems() {
+        QStringList captions;
+        QList<int> numbers;
+        for (int i = 1; i <= 15; ++i) {
+            captions << frmManual::itemCaption(i);
+            numbers << frmManual::itemNumber(i);
+        }
+        QCOMPARE(captions, QStringList({"Overview", "-", "The Main Lobby", "Quote List Maintenance",
+                                        "Encrypting && Printing a Quote", "Solving a Quote On-Screen", "-",
+                                        "About Cipherly", "About KEL Software", "-", "Email KEL Software",
+                                        "Visit KEL Software's Web Page", "Order Cipherly Online (w/ Credit Card)", "-",
+                                        "Exit this Menu"}));
+        QCOMPARE(numbers, QList<int>({1000, -1, 3000, 4000, 5000, 6000, -1, 7777, 8000, -1, 1111, 2222, 3333, -1, 0}));
+        frmManual w;
+        QVERIFY(!w.menuHelpTopic[13]->isVisible());
+        QVERIFY(w.menuHelpTopic[2]->isSeparator());
+        for (int id : {1000, 3000, 4000, 5000, 6000, 8000}) QVERIFY(!LoadResString(id).isEmpty());
+    }
+
+    void choosingTheShownTopicKeepsItsPlace() {
+        auto *w = new frmManual;
+        w->show();
+        QVERIFY(waitActivated(w));
+        w->resize(w->width(), w->height());
+        w->txtManual->verticalScrollBar()->setValue(w->txtManual->verticalScrollBar()->maximum());
+        const int scrolled = w->txtManual->verticalScrollBar()->value();
+        QVERIFY(scrolled > 0);
+        w->menuHelpTopic[3]->trigger();
+        QCOMPARE(w->txtManual->verticalScrollBar()->value(), scrolled);
+        // Exit this Menu and About change nothing shown.
+        w->menuHelpTopic[15]->trigger();
+        w->menuHelpTopic[8]->trigger();
+        QCOMPARE(w->currentTopic, qint16(3));
+        QVERIFY(w->menuHelpTopic[3]->isChecked());
+        QCOMPARE(w->txtManual->verticalScrollBar()->value(), scrolled);
+        QCOMPARE(script->messages.size(), 1);
+        QCOMPARE(script->messages[0].title, QStringLiteral("About Cipherly"));
+        QCOMPARE(script->messages[0].icon, dialogs::Icon::Information);
+        QVERIFY(script->messages[0].text.startsWith(QStringLiteral("Cipherly\nVersion w3.28.18")));
+        // Another topic moves the tick.
+        w->menuHelpTopic[5]->trigger();
+        QCOMPARE(w->labelHelpTopic->text(), QStringLiteral("Encrypting & Printing a Quote"));
+        QVERIFY(w->menuHelpTopic[5]->isChecked() && !w->menuHelpTopic[3]->isChecked());
+    }
+
+    void linksOpenTheMakersAddresses() {
+        QList<QUrl> opened;
+        modStandard::SetUrlOpener([&](const QUrl &u) {
+            opened << u;
+            return true;
+        });
+        frmManual w;
+        w.menuHelpTopic[11]->trigger();
+        w.menuHelpTopic[12]->trigger();
+        QCOMPARE(opened, QList<QUrl>({modStandard::LinkTarget(1, {}), modStandard::LinkTarget(2, {})}));
+        modStandard::SetUrlOpener({});
+    }
+
+    void f1PopsUpTheTopicsFromTheTextBox() {
+        auto *w = new frmManual;
+        w->show();
+        QVERIFY(waitActivated(w));
+        w->txtManual->setFocus();
+        QTest::keyClick(w->txtManual, Qt::Key_F1);
+        QTRY_VERIFY(w->menuHelpMenu->isVisible());
+        const QPoint expected = w->mapToGlobal(QPoint(w->cmdHelpTopic->x() + 700 / 15, w->cmdHelpTopic->y() + 340 / 15));
+        QCOMPARE(w->menuHelpMenu->pos(), expected);
+        w->menuHelpMenu->close();
+    }
+
+    void printingUsesTheStoredCaptionUnderlined() {
+        HelpTopic = HelpTopics::EncryptingPrinting;
+        auto *w = new frmManual;
+        w->show();
+        QVERIFY(waitActivated(w));
+        w->cmdPrintHelp->PerformClick();
+        QVERIFY(lastSurface);
+        QCOMPARE(lastSurface->pieces[0].text, QStringLiteral("Cipherly, Help Section: Encrypting && Printing a Quote"));
+        QVERIFY(lastSurface->pieces[0].underline);
+        QCOMPARE(lastSurface->pieces[0].family, QStringLiteral("Arial"));
+        QCOMPARE(lastSurface->pieces[0].size, 10.0);
+        QVERIFY(!lastSurface->pieces[0].bold);
+        QVERIFY(!lastSurface->pieces[1].underline);
+        w->menuHelpTopic[3]->trigger();
+        w->cmdPrintHelp->PerformClick();
+        QCOMPARE(lastSurface->pieces[0].text, QStringLiteral("Cipherly, Help Section: The Main Lobby"));
+        QVERIFY(w->isEnabled());
+    }
+
+    void escReturnsAndAFreshWindowOpensAtTheNewTopic() {
+        QPointer<frmManual> w = new frmManual;
+        w->show();
+        QVERIFY(waitActivated(w.data()));
+        w->menuHelpTopic[9]->trigger();
+        QTest::keyClick(w->txtManual, Qt::Key_Escape);
+        QTRY_VERIFY(!w);
+        HelpTopic = HelpTopics::SolvingOnScreen;
+        auto *again = new frmManual;
+        again->show();
+        QVERIFY(waitActivated(again));
+        QCOMPARE(again->currentTopic, qint16(6));
+        QCOMPARE(again->labelHelpTopic->text(), QStringLiteral("Solving a Quote On-Screen"));
+    }
+
+    void withFadingTheHelpWindowFadesInAndOut() {
+        opacity.canFade = true;
+        Settings::SaveSetting(Settings::FadeStatusKey, QStringLiteral("True"));
+        QPointer<frmManual> w = new frmManual;
+        QCOMPARE(opacity.applied, QList<int>({0})); // invisible at load
+        w->show();
+        QVERIFY(waitActivated(w.data()));
+        QCOMPARE(opacity.applied.last(), 255);
+        QCOMPARE(opacity.applied.size(), 1 + 13);
+        w->cmdReturn->PerformClick();
+        QTRY_VERIFY(!w);
+        QCOMPARE(opacity.applied.last(), 0);
+        QCOMPARE(opacity.applied.size(), 1 + 13 + 13);
+    }
+
+    // ---- Title page and welcome screen ---------------------------------------
+
+    void theTitlePageSaysWhatItIs() {
+        auto *t = new frmTitlePage;
+        t->show();
+        QVERIFY(waitActivated(t));
+        QCOMPARE(t->windowTitle(), QString());
+        QCOMPARE(t->labelAppDescription->text(), QStringLiteral("Encryption Word Game"));
+        QCOMPARE(t->labelVersion->text(), QStringLiteral("Version w3.28.18"));
+        QCOMPARE(frmTitlePage::versionLine(), QStringLiteral("Version w3.28.18"));
+        QCOMPARE(t->labelCopyright->text(), QStringLiteral("\u00A9") + AppInfo::Copyright);
+        QCOMPARE(t->labelKelSoftware->text(), QStringLiteral("KEL Software"));
+        QVERIFY(t->labelKelSoftware->font().bold() && t->labelKelSoftware->font().italic());
+        QCOMPARE(t->labelKelAddress->text().count(QLatin1Char('\n')), 1);
+        QCOMPARE(t->labelKelContact[1]->toolTip(), QStringLiteral(" Click here to Email KEL Software! "));
+        QCOMPARE(t->labelKelContact[2]->toolTip(), QStringLiteral(" Click here to visit KEL Software! "));
+        QCOMPARE(t->cmdContinue->Caption(), QStringLiteral("&Continue"));
+        QVERIFY(!t->cmdOrderInfo->isVisible());
+        for (int i = 1; i <= 8; ++i) {
+            QCOMPARE(t->gif[i]->x(), 525 * (i - 1) / 15);
+            QCOMPARE(t->gif[i]->y(), (i % 2 ? 210 : 105) / 15);
+            QVERIFY(t->gif[i]->running());
+        }
+        QList<QUrl> opened;
+        modStandard::SetUrlOpener([&](const QUrl &u) {
+            opened << u;
+            return true;
+        });
+        QTest::mouseClick(t->labelKelContact[2], Qt::LeftButton);
+        QCOMPARE(opened, QList<QUrl>({modStandard::LinkTarget(2, {})}));
+        modStandard::SetUrlOpener({});
+    }
+
+    void continueShowsTheWelcomeThenTheLobbyOnce() {
+        QPointer<frmTitlePage> t = new frmTitlePage;
+        int welcomes = 0, lobbies = 0;
+        t->showWelcome = [&] { ++welcomes; };
+        t->openLobby = [&] { ++lobbies; };
+        t->show();
+        QVERIFY(waitActivated(t.data()));
+        t->cmdContinue->PerformClick();
+        QTRY_VERIFY(!t);
+        QCOMPARE(welcomes, 1);
+        QCOMPARE(lobbies, 1);
+        // "NoShow" skips the welcome screen; the lobby still opens once.
+        Settings::SaveSetting(Settings::NewUserKey, Settings::NoShow);
+        QPointer<frmTitlePage> t2 = new frmTitlePage;
+        t2->showWelcome = [&] { ++welcomes; };
+        t2->openLobby = [&] { ++lobbies; };
+        t2->show();
+        QVERIFY(waitActivated(t2.data()));
+        t2->cmdContinue->PerformClick();
+        QTRY_VERIFY(!t2);
+        QCOMPARE(welcomes, 1);
+        QCOMPARE(lobbies, 2);
+    }
+
+    void withFadingTheTitlePageFadesOutBy10BeforeTheLobby() {
+        opacity.canFade = true;
+        Settings::SaveSetting(Settings::FadeStatusKey, QStringLiteral("True"));
+        QPointer<frmTitlePage> t = new frmTitlePage;
+        int lobbies = 0;
+        t->showWelcome = [] {};
+        t->openLobby = [&] {
+            ++lobbies;
+            QCOMPARE(opacity.applied.last(), 0);
+        };
+        t->show();
+        QVERIFY(waitActivated(t.data()));
+        QVERIFY(opacity.applied.isEmpty()); // the title page never fades in
+        t->cmdContinue->PerformClick();
+        QTRY_VERIFY(!t);
+        QCOMPARE(lobbies, 1);
+        QCOMPARE(opacity.applied.first(), 255);
+        QCOMPARE(opacity.applied.size(), 1 + 26);
+    }
+
+    void theWelcomeScreenRemembersOnlyATick() {
+        QPointer<frmNewUser> w = new frmNewUser;
+        w->show();
+        QVERIFY(waitActivated(w.data()));
+        QCOMPARE(w->windowTitle(), QStringLiteral(" Cipherly - New User Overview"));
+        QVERIFY(w->lbl->text().startsWith(
+            QStringLiteral("Welcome! Are you a new user? If so, then let's take a moment for a quick overview.\n\n")));
+        QVERIFY(w->lbl->text().endsWith(LoadResString(1000).replace(QLatin1String("\r\n"), QLatin1String("\n"))));
+        QCOMPARE(w->chk->text(), QStringLiteral("Don't show this Welcome screen again"));
+        QVERIFY(!w->chk->isChecked());
+        w->cmdContinue->PerformClick();
+        QTRY_VERIFY(!w);
+        QVERIFY(Settings::ShowWelcome());
+        QPointer<frmNewUser> again = new frmNewUser;
+        again->show();
+        QVERIFY(waitActivated(again.data()));
+        QTest::mouseClick(again->chk, Qt::LeftButton, {}, QPoint(5, again->chk->height() / 2));
+        QVERIFY(again->chk->isChecked());
+        QTest::keyClick(again, Qt::Key_C, Qt::AltModifier);
+        QTRY_VERIFY(!again);
+        QCOMPARE(Settings::GetSetting(Settings::NewUserKey), QStringLiteral("NoShow"));
+    }
+};
+
+QTEST_MAIN(TestHelp)
+#include "tst_help.moc"
