@@ -2,7 +2,7 @@
 BUILD := build
 JOBS  ?= 2
 
-.PHONY: run test bench build deps configure clean
+.PHONY: run test bench build deps configure clean package install
 
 deps:
 	@./tools/install-deps.sh
@@ -23,6 +23,9 @@ test: build
 
 bench: build
 	./tools/run-bench.sh $(BUILD)
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)

@@ -3,6 +3,7 @@
 #include "basCipherly.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
@@ -10,6 +11,12 @@ int main(int argc, char *argv[]) {
     QApplication::setOrganizationName(AppInfo::Title);
     QApplication::setApplicationVersion(AppInfo::versionString());
     RegisterFontSubstitutions();
+    // Task bars and window lists show the game's own icon.
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/pictures/app/cipherly-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.example.Cipherly"));
     if (!basCipherly::Main()) return 0;
     return app.exec();
 }

@@ -79,6 +79,7 @@ void frmMain::buildPlayPanels() {
     colour(lblSolveMessage, QPalette::WindowText, QColor(0, 64, 0));
     lblSolveMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PlaceTwips(lblSolveMessage, 1785, 1365, 4320, 1065);
+    lblSolveMessage->setTextInteractionFlags(Qt::TextSelectableByMouse); // so a result can be copied
     for (int i : {1, 2}) {
         txtLetter[i] = new LetterBox(i, picSolveRandomQuote);
         txtLetter[i]->setObjectName(QStringLiteral("txtLetter%1").arg(i));

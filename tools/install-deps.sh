@@ -8,8 +8,9 @@ packages=(
   qt6-base-dev libgl-dev libxcb1-dev
   fonts-liberation2 fonts-dejavu-core fonts-comic-neue
   poppler-utils
-  xvfb xauth xdotool
+  xvfb xauth xdotool xclip
   libbenchmark-dev
+  desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

@@ -8,6 +8,7 @@ if [ -z "${CIPHERLY_UNDER_XVFB:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
 export QT_QPA_PLATFORM=xcb
+. "$(dirname "$0")/../xhelpers.sh"
 exe=$1
 work=$(mktemp -d)
 # A runtime folder of its own, so no other test's copy counts as running.
@@ -25,14 +26,14 @@ fail() { echo "FAIL: $*"; echo "0 passed, 1 failed"; exit 1; }
 mkdir -p "$work/one" "$work/two"
 (cd "$work/one" && exec "$exe") & first=$!
 pids+=("$first")
-timeout 20 xdotool search --sync --onlyvisible --pid "$first" >/dev/null || fail "first copy shows no window"
+wait_window --pid "$first" >/dev/null || fail "first copy shows no window"
 
 (cd "$work/two" && exec "$exe") & second=$!
 pids+=("$second")
-win=$(timeout 20 xdotool search --sync --name '^Terminating\.\.\.$' | head -n1) || true
+win=$(wait_window --name '^Terminating\.\.\.$') || true
 [ -n "$win" ] || fail "no refusal message"
 kill -0 "$second" 2>/dev/null || fail "second copy ended before its message was closed"
-xdotool windowfocus --sync "$win" key Return
+keys "$win" Return
 for _ in $(seq 100); do kill -0 "$second" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$second" 2>/dev/null && fail "second copy still running after its message was closed"
 wait "$second" || fail "second copy ended with an error"

@@ -7,6 +7,7 @@ if [ -z "${CIPHERLY_UNDER_XVFB:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
 export QT_QPA_PLATFORM=xcb
+. "$(dirname "$0")/../xhelpers.sh"
 exe=$1 strings=$2
 work=$(mktemp -d)
 export XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
@@ -18,18 +19,18 @@ fail() { echo "FAIL: $*"; echo "0 passed, 1 failed"; exit 1; }
 
 (cd "$work/play" && exec "$exe") & pid=$!
 # Title page, then the welcome screen, each left with its Continue button.
-title=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" | head -n1) || true
+title=$(wait_window --pid "$pid") || true
 [ -n "$title" ] || fail "no title page"
 sleep 0.5
-xdotool windowfocus --sync "$title" key alt+c
-welcome=$(timeout 20 xdotool search --sync --name '^ Cipherly - New User Overview$' | head -n1) || true
+keys "$title" alt+c
+welcome=$(wait_window --name '^ Cipherly - New User Overview$') || true
 [ -n "$welcome" ] || fail "no welcome screen"
 sleep 0.5
 # Tick "Don't show this Welcome screen again" with the mouse, then Continue.
 xdotool mousemove --window "$welcome" 20 296 click 1
 sleep 0.3
-xdotool windowfocus --sync "$welcome" key alt+c
-timeout 20 xdotool search --sync --name '^ Cipherly$' >/dev/null || fail "no lobby window"
+keys "$welcome" alt+c
+wait_window --name '^ Cipherly$' >/dev/null || fail "no lobby window"
 for _ in $(seq 100); do
   [ -f "$work/play/Cipherly.Dat" ] && [ "$(stat -c %s "$work/play/Cipherly.Dat")" -eq 2000 ] && break
   sleep 0.1
@@ -45,10 +46,10 @@ kill "$pid"; wait "$pid" 2>/dev/null || true
 
 # The second start goes from the title page straight to the lobby.
 (cd "$work/play" && exec "$exe") & pid=$!
-title=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" | head -n1) || true
+title=$(wait_window --pid "$pid") || true
 [ -n "$title" ] || fail "no title page on the second start"
 sleep 0.5
-xdotool windowfocus --sync "$title" key alt+c
-timeout 20 xdotool search --sync --name '^ Cipherly$' >/dev/null || fail "no lobby on the second start"
-xdotool search --name 'New User Overview' >/dev/null && fail "the welcome screen came back"
+keys "$title" alt+c
+wait_window --name '^ Cipherly$' >/dev/null || fail "no lobby on the second start"
+no_window --name 'New User Overview' || fail "the welcome screen came back"
 echo "1 passed, 0 failed"

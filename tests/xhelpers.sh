@@ -1,0 +1,25 @@
+# Shared by the tests that drive the real program on an X display.
+# Windows come and go while a search runs; a search that trips over a window
+# that just went away simply tries again.
+
+# wait_window ARGS...: the first shown window `xdotool search ARGS` finds, within 20 s.
+wait_window() {
+  local w
+  for _ in $(seq 200); do
+    w=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n1) || true
+    if [ -n "$w" ]; then echo "$w"; return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# no_window ARGS...: succeeds when no such window exists.
+no_window() { [ -z "$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n1)" ]; }
+
+# keys WINDOW KEY...: gives WINDOW the focus and presses the keys.
+keys() {
+  local w=$1; shift
+  xdotool windowfocus --sync "$w" 2>/dev/null || xdotool windowfocus "$w" 2>/dev/null || true
+  sleep 0.2
+  xdotool key --clearmodifiers "$@"
+}
