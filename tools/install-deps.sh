@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Cipherly needs to build, run and test, and only
 # those that are missing. Does nothing at all when everything is present.
+# Extra package names given as arguments are installed the same way.
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,7 @@ packages=(
   xvfb xauth xdotool xclip
   libbenchmark-dev
   desktop-file-utils appstream dpkg-dev
+  "$@"
 )
 
 missing=()
