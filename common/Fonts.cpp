@@ -12,3 +12,10 @@ void RegisterFontSubstitutions() {
     QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),
                                {QStringLiteral("Comic Neue"), QStringLiteral("URW Chancery L"), QStringLiteral("DejaVu Sans")});
 }
+
+QFont FixedsysFont(int points) {
+    QFont f(QStringLiteral("Fixedsys"), points);
+    f.setStyleHint(QFont::TypeWriter);
+    f.setFixedPitch(true);
+    return f;
+}

@@ -4,6 +4,7 @@
 #include "AppInfo.h"
 #include "BusyWindow.h"
 #include "Dialogs.h"
+#include "Fonts.h"
 #include "HelpTopic.h"
 #include "Links.h"
 #include "Settings.h"
@@ -40,13 +41,6 @@ const QString frmMain::GiftReminder = QStringLiteral(
     "friend, makes a fine little gift. Try \"Scramble && Print\" next time!");
 
 namespace {
-
-QFont fixedsys(int points) {
-    QFont f(QStringLiteral("Fixedsys"), points);
-    f.setStyleHint(QFont::TypeWriter);
-    f.setFixedPitch(true);
-    return f;
-}
 
 QString lines(std::initializer_list<const char *> parts) {
     QStringList l;
@@ -100,7 +94,7 @@ void frmMain::buildControls() {
     for (int i : {1, 2}) {
         txtBox[i] = new QuoteTextBox(i, picQuote);
         txtBox[i]->setObjectName(QStringLiteral("txtBox%1").arg(i));
-        txtBox[i]->setFont(fixedsys(9));
+        txtBox[i]->setFont(FixedsysFont(9));
     }
     PlaceTwips(txtBox[1], 105, 210, 5160, 1275);
     txtBox[1]->setMaxLength(200);

@@ -6,6 +6,7 @@
 #include "BusyWindow.h"
 #include "CryptogramPage.h"
 #include "Dialogs.h"
+#include "Fonts.h"
 #include "HelpTopic.h"
 #include "PrintWrapped.h"
 #include "PrinterSurface.h"
@@ -25,13 +26,6 @@ using dialogs::Icon;
 using modFadeInOut::FadeEnabled;
 
 namespace {
-
-QFont fixedsys(int points) {
-    QFont f(QStringLiteral("Fixedsys"), points);
-    f.setStyleHint(QFont::TypeWriter);
-    f.setFixedPitch(true);
-    return f;
-}
 
 void colour(QWidget *w, QPalette::ColorRole role, const QColor &c) {
     QPalette p = w->palette();
@@ -58,10 +52,10 @@ void frmMain::buildPlayPanels() {
     Label1->setGraphicsEffect(edge);
     PlaceTwips(Label1, 315, 1485, 1170, 270);
     lblLetter = new QLabel(QStringLiteral("A B C D E F G H I J K L M N O P Q R S T U V W X Y Z"), picPrintQuote);
-    lblLetter->setFont(fixedsys(9));
+    lblLetter->setFont(FixedsysFont(9));
     PlaceTwips(lblLetter, 450, 1890, 6315, 225);
     lblCode = new QLabel(picPrintQuote);
-    lblCode->setFont(fixedsys(9));
+    lblCode->setFont(FixedsysFont(9));
     colour(lblCode, QPalette::WindowText, QColor(0, 0, 255));
     PlaceTwips(lblCode, 450, 2130, 6315, 225);
     cmdPrintQuote = designed(QStringLiteral("cmdPrintQuote"), picPrintQuote);

@@ -1,4 +1,14 @@
 # Shared by the tests that drive the real program on an X display.
+
+# under_xvfb SCRIPT ARGS...: runs SCRIPT again inside a private X server,
+# unless it already runs in one.
+under_xvfb() {
+  if [ -z "${CIPHERLY_UNDER_XVFB:-}" ]; then
+    export CIPHERLY_UNDER_XVFB=1
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$@"
+  fi
+  export QT_QPA_PLATFORM=xcb
+}
 # Windows come and go while a search runs; a search that trips over a window
 # that just went away simply tries again.
 

@@ -3,12 +3,8 @@
 # "Terminating...", ends when its message is closed and leaves the first one
 # running.
 set -euo pipefail
-if [ -z "${CIPHERLY_UNDER_XVFB:-}" ]; then
-  export CIPHERLY_UNDER_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
-export QT_QPA_PLATFORM=xcb
 . "$(dirname "$0")/../xhelpers.sh"
+under_xvfb "$0" "$@"
 exe=$1
 work=$(mktemp -d)
 # A runtime folder of its own, so no other test's copy counts as running.

@@ -2,12 +2,8 @@
 # A whole session as a player plays it, with the installed program on a real
 # X display, driven only through the keyboard and the mouse.
 set -euo pipefail
-if [ -z "${CIPHERLY_UNDER_XVFB:-}" ]; then
-  export CIPHERLY_UNDER_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
-fi
-export QT_QPA_PLATFORM=xcb
 . "$(dirname "$0")/../xhelpers.sh"
+under_xvfb "$0" "$@"
 build=$1 strings=$2
 work=$(mktemp -d)
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"

@@ -4,6 +4,7 @@
 #include "HelpTopic.h"
 #include "Links.h"
 #include "PrinterSurface.h"
+#include "RecordingOpacity.h"
 #include "ScriptedDialogs.h"
 #include "Settings.h"
 #include "StringResources.h"
@@ -24,15 +25,6 @@
 
 namespace {
 
-struct RecordingOpacity : OpacityControl {
-    bool canFade = false;
-    QList<int> applied;
-    bool available(QWidget *) override { return canFade; }
-    bool apply(QWidget *, int alpha) override {
-        applied << alpha;
-        return true;
-    }
-};
 
 template <typename W> bool waitActivated(W *w) {
     return QTest::qWaitFor([w] { return w->activated() && !w->fade.isFading(); }, 5000);

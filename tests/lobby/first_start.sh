@@ -2,12 +2,8 @@
 # A player starts Cipherly in an empty folder on a real X display: the lobby
 # opens and the quote file holds exactly the ten reserved quotes.
 set -euo pipefail
-if [ -z "${CIPHERLY_UNDER_XVFB:-}" ]; then
-  export CIPHERLY_UNDER_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
-export QT_QPA_PLATFORM=xcb
 . "$(dirname "$0")/../xhelpers.sh"
+under_xvfb "$0" "$@"
 exe=$1 strings=$2
 work=$(mktemp -d)
 export XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"

@@ -1,5 +1,6 @@
 #include "HelpTopic.h"
 #include "QuoteFile.h"
+#include "RecordingOpacity.h"
 #include "ScriptedDialogs.h"
 #include "Settings.h"
 #include "StringResources.h"
@@ -20,15 +21,6 @@ using dialogs::Icon;
 
 namespace {
 
-struct RecordingOpacity : OpacityControl {
-    bool canFade = false;
-    QList<int> applied;
-    bool available(QWidget *) override { return canFade; }
-    bool apply(QWidget *, int alpha) override {
-        applied << alpha;
-        return true;
-    }
-};
 
 QByteArray record(const QString &text) { return text.toLatin1().leftJustified(200, ' ', true); }
 

@@ -145,7 +145,7 @@ struct IconSpec {
 };
 
 bool icons() {
-    const IconSpec specs[] = {
+    const IconSpec badges[] = {
         {"quit", QColor(214, 64, 52), gQuit},       {"help", QColor(52, 120, 214), gHelp},
         {"add", QColor(60, 170, 80), gAdd},         {"edit", QColor(232, 150, 30), gEdit},
         {"delete", QColor(200, 50, 90), gDelete},   {"print", QColor(90, 90, 200), gPrint},
@@ -156,7 +156,7 @@ bool icons() {
         {"cancel", QColor(170, 80, 60), gDelete},   {"topic", QColor(70, 130, 180), gTopic},
     };
     bool ok = true;
-    for (const auto &s : specs) {
+    for (const auto &s : badges) {
         ok &= save(icon(32, s.colour, s.glyph), QStringLiteral("icons/%1.png").arg(QLatin1String(s.name)));
         ok &= save(icon(16, s.colour, s.glyph), QStringLiteral("icons/%1-16.png").arg(QLatin1String(s.name)));
     }
