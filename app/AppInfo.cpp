@@ -2,6 +2,8 @@
 
 namespace AppInfo {
 
-QString versionString() { return QStringLiteral("%1.%2.%3").arg(Major).arg(Minor).arg(Revision); }
+QString versionString() {
+    return QStringLiteral("%1.%2.%3").arg(Major).arg(Minor).arg(Revision);
+}
 
 } // namespace AppInfo

@@ -7,7 +7,9 @@
 namespace Settings {
 namespace {
 
-QString qualified(const QString &key) { return QStringLiteral("Defaults/") + key; }
+QString qualified(const QString &key) {
+    return QStringLiteral("Defaults/") + key;
+}
 
 } // namespace
 
@@ -30,10 +32,16 @@ bool ReadBoolean(const QString &key, bool defaultValue) {
     return isNumber && number != 0.0;
 }
 
-QString BooleanText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
+QString BooleanText(bool value) {
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
 
-bool FadeStatus() { return ReadBoolean(FadeStatusKey, false); }
+bool FadeStatus() {
+    return ReadBoolean(FadeStatusKey, false);
+}
 
-bool ShowWelcome() { return GetSetting(NewUserKey) != NoShow; }
+bool ShowWelcome() {
+    return GetSetting(NewUserKey) != NoShow;
+}
 
 } // namespace Settings

@@ -2,9 +2,9 @@
 
 #include "AppInfo.h"
 #include "Dialogs.h"
+#include "PrinterSurface.h"
 #include "QuoteFile.h"
 #include "SingleInstance.h"
-#include "PrinterSurface.h"
 #include "frmTitlePage.h"
 
 namespace basCipherly {
@@ -18,14 +18,17 @@ SingleInstance instanceGuard;
 
 // Every printed layout is given in inches. Switching the unit cannot fail
 // here: the printer itself is only reached when something is printed.
-void SetPrinterUnitToInches() { PrinterSurface::SetUnitToInches(); }
+void SetPrinterUnitToInches() {
+    PrinterSurface::SetUnitToInches();
+}
 
 } // namespace
 
 bool Main() {
     if (!instanceGuard.acquire()) {
         dialogs::message(nullptr, QString::fromLatin1(AlreadyRunningTitle),
-                         AppInfo::Title + QStringLiteral(" is already loaded\nand running on your computer!"),
+                         AppInfo::Title +
+                             QStringLiteral(" is already loaded\nand running on your computer!"),
                          dialogs::Icon::Critical);
         return false;
     }

@@ -13,7 +13,8 @@
 
 using modFadeInOut::FadeEnabled;
 
-frmNewUser::frmNewUser(QWidget *parent) : QWidget(parent, Qt::Window), fade(this, [this] { close(); }) {
+frmNewUser::frmNewUser(QWidget *parent)
+    : QWidget(parent, Qt::Window), fade(this, [this] { close(); }) {
     setAttribute(Qt::WA_DeleteOnClose);
     WindowDesign::load(QStringLiteral(":/design/frmNewUser.kel"), m_design);
     lbl = new QLabel(this);
@@ -51,7 +52,8 @@ void frmNewUser::showEvent(QShowEvent *e) {
 void frmNewUser::Form_Activate() {
     if (m_activated) return;
     m_activated = true;
-    QString text = QStringLiteral("Welcome! Are you a new user? If so, then let's take a moment for a quick overview.\r\n\r\n") +
+    QString text = QStringLiteral("Welcome! Are you a new user? If so, then let's take a moment "
+                                  "for a quick overview.\r\n\r\n") +
                    LoadResString(1000);
     lbl->setText(text.replace(QLatin1String("\r\n"), QLatin1String("\n")));
     cmdContinue->setCaption(QStringLiteral("&Continue"));
@@ -61,6 +63,8 @@ void frmNewUser::Form_Activate() {
 
 void frmNewUser::cmdContinue_Click() {
     if (chk->isChecked()) Settings::SaveSetting(Settings::NewUserKey, Settings::NoShow);
-    if (FadeEnabled) fade.StartFade(255, 0, 20, true);
-    else close();
+    if (FadeEnabled)
+        fade.StartFade(255, 0, 20, true);
+    else
+        close();
 }

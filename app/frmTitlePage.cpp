@@ -24,11 +24,14 @@ QLabel *label(QWidget *parent, int l, int t, int w, int h) {
     return x;
 }
 
-QString hashes(int n) { return n == 0 ? QString() : QString::number(n); }
+QString hashes(int n) {
+    return n == 0 ? QString() : QString::number(n);
+}
 
 } // namespace
 
-frmTitlePage::frmTitlePage(QWidget *parent) : QWidget(parent, Qt::Window), fade(this, [this] { handOver(); }) {
+frmTitlePage::frmTitlePage(QWidget *parent)
+    : QWidget(parent, Qt::Window), fade(this, [this] { handOver(); }) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("frmTitlePage"));
     WindowDesign::load(QStringLiteral(":/design/frmTitlePage.kel"), m_design);
@@ -40,8 +43,9 @@ frmTitlePage::frmTitlePage(QWidget *parent) : QWidget(parent, Qt::Window), fade(
     labelAppTitle->setFrameShape(QFrame::Panel);
     labelAppTitle->setFrameShadow(QFrame::Sunken);
     for (int i = 1; i <= 8; ++i) {
-        gif[i] = new AnimatedPicture(QStringLiteral(":/pictures/title/letter%1-%2.png").arg(i).arg(QStringLiteral("%1")), 8,
-                                     110 + 7 * i, this);
+        gif[i] = new AnimatedPicture(
+            QStringLiteral(":/pictures/title/letter%1-%2.png").arg(i).arg(QStringLiteral("%1")), 8,
+            110 + 7 * i, this);
         PlaceTwips(gif[i], 525 * (i - 1), i % 2 ? 210 : 105, 600, 375);
     }
     labelAppDescription = label(this, 105, 630, 4005, 540);
@@ -92,8 +96,8 @@ void frmTitlePage::showEvent(QShowEvent *e) {
 }
 
 QString frmTitlePage::versionLine() {
-    return QStringLiteral("Version w") + hashes(AppInfo::Major) + QLatin1Char('.') + hashes(AppInfo::Minor) +
-           QLatin1Char('.') + hashes(AppInfo::Revision);
+    return QStringLiteral("Version w") + hashes(AppInfo::Major) + QLatin1Char('.') +
+           hashes(AppInfo::Minor) + QLatin1Char('.') + hashes(AppInfo::Revision);
 }
 
 void frmTitlePage::Form_Activate() {
@@ -113,7 +117,8 @@ void frmTitlePage::Form_Activate() {
 }
 
 bool frmTitlePage::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
         for (int i : {1, 2})
             if (watched == labelKelContact[i]) {
                 labelKelContact_Click(i);
@@ -122,13 +127,18 @@ bool frmTitlePage::eventFilter(QObject *watched, QEvent *event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void frmTitlePage::labelKelContact_Click(int index) { modStandard::OpenLink(qint16(index), this, QString()); }
+void frmTitlePage::labelKelContact_Click(int index) {
+    modStandard::OpenLink(qint16(index), this, QString());
+}
 
 void frmTitlePage::cmdContinue_Click() {
-    if (Settings::GetSetting(Settings::NewUserKey) != Settings::NoShow && showWelcome) showWelcome();
+    if (Settings::GetSetting(Settings::NewUserKey) != Settings::NoShow && showWelcome)
+        showWelcome();
     FadeEnabled = modFadeInOut::SetFormAlpha(this, 255, false);
-    if (FadeEnabled) fade.StartFade(255, 0, 10, true);
-    else handOver();
+    if (FadeEnabled)
+        fade.StartFade(255, 0, 10, true);
+    else
+        handOver();
 }
 
 void frmTitlePage::handOver() {

@@ -33,7 +33,8 @@ public:
 
     FadeMachine fade;
     std::array<AnimatedPicture *, 9> gif{}; // [1] .. [8]
-    QLabel *labelAppTitle, *labelAppDescription, *labelVersion, *labelCopyright, *labelKelSoftware, *labelKelAddress;
+    QLabel *labelAppTitle, *labelAppDescription, *labelVersion, *labelCopyright, *labelKelSoftware,
+        *labelKelAddress;
     std::array<QLabel *, 3> labelKelContact{}; // [1] e-mail, [2] web
     KelButton *cmdContinue, *cmdOrderInfo;
 

@@ -27,8 +27,8 @@ bool compositorRunning() {
     const int dot = display.lastIndexOf('.');
     if (dot > display.lastIndexOf(':')) screen = display.mid(dot + 1).toInt();
     const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(screen);
-    xcb_intern_atom_reply_t *atom =
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, quint16(name.size()), name.constData()), nullptr);
+    xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(
+        c, xcb_intern_atom(c, 1, quint16(name.size()), name.constData()), nullptr);
     if (!atom) return false;
     bool owned = false;
     if (atom->atom != XCB_ATOM_NONE) {
@@ -70,9 +70,13 @@ namespace modFadeInOut {
 
 bool FadeEnabled = false;
 
-OpacityControl &opacity() { return installed ? *installed : realOpacity; }
+OpacityControl &opacity() {
+    return installed ? *installed : realOpacity;
+}
 
-void setOpacityControl(OpacityControl *c) { installed = c; }
+void setOpacityControl(OpacityControl *c) {
+    installed = c;
+}
 
 bool SetFormAlpha(QWidget *window, int alpha, bool force) {
     if (!force && !Settings::FadeStatus()) return false;
@@ -100,7 +104,8 @@ void FadeMachine::StartFade(int from, int to, int step, bool unloadAtEnd) {
 }
 
 void FadeMachine::WaitForFade() {
-    while (timerFadeInOut.isActive()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    while (timerFadeInOut.isActive())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 void FadeMachine::timerFadeInOut_Timer() {

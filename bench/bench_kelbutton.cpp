@@ -17,7 +17,8 @@ struct Fixture {
         button = new KelButton(&window);
         button->InitProperties();
         button->setCaption(QStringLiteral("&Solve a\r\nRandom Quote"));
-        button->setPictureNormal(KelPicture::fromResource(QStringLiteral(":/pictures/icons/solve.png")));
+        button->setPictureNormal(
+            KelPicture::fromResource(QStringLiteral(":/pictures/icons/solve.png")));
         button->setGeometry(20, 20, 135, 43);
         button->setButtonType(type);
         window.show();
@@ -27,14 +28,21 @@ struct Fixture {
 
 void BM_DrawButton(benchmark::State &state) {
     Fixture f(int(state.range(0)));
-    for (auto _ : state) f.button->DrawLook(false, false, KelButton::Up);
+    for (auto _ : state)
+        f.button->DrawLook(false, false, KelButton::Up);
 }
-BENCHMARK(BM_DrawButton)->Arg(KelButton::Soft3D)->Arg(KelButton::Rounded)->Arg(KelButton::SeeThrough)->Arg(2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DrawButton)
+    ->Arg(KelButton::Soft3D)
+    ->Arg(KelButton::Rounded)
+    ->Arg(KelButton::SeeThrough)
+    ->Arg(2)
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_HoverTick(benchmark::State &state) {
     Fixture f(KelButton::Soft3D);
     QCursor::setPos(f.button->mapToGlobal(QPoint(60, 20)));
-    for (auto _ : state) benchmark::DoNotOptimize(f.button->IsMouseOver());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(f.button->IsMouseOver());
 }
 BENCHMARK(BM_HoverTick)->Unit(benchmark::kMicrosecond);
 

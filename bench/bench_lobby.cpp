@@ -4,9 +4,9 @@
 #include "PrinterSurface.h"
 #include "QuoteFile.h"
 #include "SolveGame.h"
+#include "frmMain.h"
 #include "modStandard.h"
 #include "modSupport.h"
-#include "frmMain.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,7 +21,8 @@ void writeFullFile() {
     QFile f(quotes::QuoteFileName);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) std::abort();
     for (int i = 0; i < quotes::MaxRecords; ++i)
-        f.write(QByteArray("A QUOTE OF THE BENCHMARK LIST, WHICH IS AS LONG AS IT MAY BE").leftJustified(200, ' '));
+        f.write(QByteArray("A QUOTE OF THE BENCHMARK LIST, WHICH IS AS LONG AS IT MAY BE")
+                    .leftJustified(200, ' '));
 }
 
 frmMain &lobby() {
@@ -29,7 +30,8 @@ frmMain &lobby() {
         writeFullFile();
         auto *w = new frmMain;
         w->show();
-        while (!w->activated()) QApplication::processEvents();
+        while (!w->activated())
+            QApplication::processEvents();
         return w;
     }();
     return *m;
@@ -55,7 +57,10 @@ void BM_HighlightChange(benchmark::State &state) {
 }
 BENCHMARK(BM_HighlightChange)->Unit(benchmark::kMillisecond);
 
-const QString LongQuote = QString(QStringLiteral("THE WOODS ARE LOVELY, DARK AND DEEP; BUT I HAVE PROMISES. ")).repeated(4).left(200);
+const QString LongQuote =
+    QString(QStringLiteral("THE WOODS ARE LOVELY, DARK AND DEEP; BUT I HAVE PROMISES. "))
+        .repeated(4)
+        .left(200);
 
 // A game's start without its window: the record drawn and read, a key, the
 // quote enciphered and the solution set up.
@@ -111,7 +116,8 @@ void BM_PrintBothPagesToPdf(benchmark::State &state) {
             CryptogramPage::print(*pdf, page, QStringLiteral("Sam"), cipher, LongQuote);
         }
         state.PauseTiming();
-        for (const QString &f : pdf->files()) QFile::remove(f);
+        for (const QString &f : pdf->files())
+            QFile::remove(f);
         state.ResumeTiming();
     }
 }

@@ -27,7 +27,8 @@ QByteArray fullFile() {
 
 void writeFile(const QString &name, const QByteArray &bytes) {
     QFile f(name);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size()) std::abort();
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+        std::abort();
 }
 
 const QByteArray &fileContent() {
@@ -69,32 +70,39 @@ void BM_PlainCopyOfTheFile(benchmark::State &state) {
     writeFile(quotes::QuoteFileName, fileContent());
     for (auto _ : state) {
         QFile::remove(QStringLiteral("copy.dat"));
-        if (!QFile::copy(quotes::QuoteFileName, QStringLiteral("copy.dat"))) state.SkipWithError("copy failed");
+        if (!QFile::copy(quotes::QuoteFileName, QStringLiteral("copy.dat")))
+            state.SkipWithError("copy failed");
     }
 }
 BENCHMARK(BM_PlainCopyOfTheFile)->Unit(benchmark::kMillisecond);
 
 void BM_AppendOneRecord(benchmark::State &state) {
-    QByteArray almostFull = fileContent().left(qint64(quotes::MaxRecords - 1) * quotes::RecordLength);
+    QByteArray almostFull =
+        fileContent().left(qint64(quotes::MaxRecords - 1) * quotes::RecordLength);
     for (auto _ : state) {
         state.PauseTiming();
         writeFile(quotes::QuoteFileName, almostFull);
         state.ResumeTiming();
-        if (!quotes::SaveQuote(QStringLiteral("ONE MORE QUOTE AT THE END OF A LONG LIST OF QUOTES"), true, 0))
+        if (!quotes::SaveQuote(QStringLiteral("ONE MORE QUOTE AT THE END OF A LONG LIST OF QUOTES"),
+                               true, 0))
             state.SkipWithError("append failed");
     }
 }
 BENCHMARK(BM_AppendOneRecord)->Unit(benchmark::kMicrosecond);
 
 void BM_MakeCodeKey(benchmark::State &state) {
-    for (auto _ : state) modSupport::MakeCodeKey();
+    for (auto _ : state)
+        modSupport::MakeCodeKey();
 }
 BENCHMARK(BM_MakeCodeKey)->Unit(benchmark::kMicrosecond);
 
 void BM_EncipherText200(benchmark::State &state) {
     modSupport::MakeCodeKey();
-    const QString quote = QString(QStringLiteral("THE QUICK BROWN FOX JUMPS OVER THE LAZY DOG; ")).repeated(5).left(200);
-    for (auto _ : state) benchmark::DoNotOptimize(modSupport::EncipherText(quote));
+    const QString quote = QString(QStringLiteral("THE QUICK BROWN FOX JUMPS OVER THE LAZY DOG; "))
+                              .repeated(5)
+                              .left(200);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(modSupport::EncipherText(quote));
 }
 BENCHMARK(BM_EncipherText200)->Unit(benchmark::kMicrosecond);
 
@@ -139,9 +147,11 @@ void printRatios() {
     std::sort(deletions.begin(), deletions.end());
     const double del = deletions[2];
     std::printf("\nQuote file of %d records:\n", int(quotes::MaxRecords));
-    std::printf("  reading every record / reading the file in one go: %.2fx (aim: within 3x)\n", fill / oneGo);
+    std::printf("  reading every record / reading the file in one go: %.2fx (aim: within 3x)\n",
+                fill / oneGo);
     std::printf("  reading every record / one read split into texts:  %.2fx\n", fill / oneGoSplit);
-    std::printf("  deleting record 11 / plain copy of the file:       %.2fx (aim: within 3x)\n", del / copy);
+    std::printf("  deleting record 11 / plain copy of the file:       %.2fx (aim: within 3x)\n",
+                del / copy);
 }
 
 } // namespace

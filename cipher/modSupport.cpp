@@ -8,7 +8,8 @@ CodeKeyTable KeyTable;
 
 void CodeKeyTable::clear() {
     for (auto &row : m_cells)
-        for (auto &cell : row) cell.clear();
+        for (auto &cell : row)
+            cell.clear();
 }
 
 } // namespace basCipherly
@@ -48,8 +49,10 @@ QString EncipherText(QString text) {
     result.reserve(text.size());
     for (const QChar c : text) {
         const char16_t code = c.unicode();
-        if (code >= 65 && code <= 90) result += KeyTable(code, 1);
-        else result += c;
+        if (code >= 65 && code <= 90)
+            result += KeyTable(code, 1);
+        else
+            result += c;
     }
     return result;
 }

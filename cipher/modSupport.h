@@ -12,7 +12,9 @@ public:
     static constexpr int LastRow = 90;
 
     QString &operator()(int row, int column) { return m_cells[row - FirstRow][column - 1]; }
-    const QString &operator()(int row, int column) const { return m_cells[row - FirstRow][column - 1]; }
+    const QString &operator()(int row, int column) const {
+        return m_cells[row - FirstRow][column - 1];
+    }
     void clear();
 
 private:

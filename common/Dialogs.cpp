@@ -8,10 +8,14 @@ namespace {
 
 QMessageBox::StandardButton toStandard(Answer a) {
     switch (a) {
-    case Answer::Yes: return QMessageBox::Yes;
-    case Answer::No: return QMessageBox::No;
-    case Answer::Cancel: return QMessageBox::Cancel;
-    case Answer::Ok: break;
+    case Answer::Yes:
+        return QMessageBox::Yes;
+    case Answer::No:
+        return QMessageBox::No;
+    case Answer::Cancel:
+        return QMessageBox::Cancel;
+    case Answer::Ok:
+        break;
     }
     return QMessageBox::Ok;
 }
@@ -23,25 +27,42 @@ public:
         box.setWindowTitle(m.title);
         box.setText(m.text);
         switch (m.icon) {
-        case Icon::Information: box.setIcon(QMessageBox::Information); break;
-        case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-        case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
-        case Icon::Question: box.setIcon(QMessageBox::Question); break;
-        case Icon::None: break;
+        case Icon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case Icon::Exclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case Icon::Critical:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case Icon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case Icon::None:
+            break;
         }
         switch (m.buttons) {
-        case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-        case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+        case Buttons::Ok:
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
+        case Buttons::YesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            break;
         case Buttons::YesNoCancel:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
         }
         box.setDefaultButton(toStandard(m.defaultAnswer));
         switch (box.exec()) {
-        case QMessageBox::Yes: return Answer::Yes;
-        case QMessageBox::No: return Answer::No;
-        case QMessageBox::Cancel: return Answer::Cancel;
-        default: break;
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        case QMessageBox::Cancel:
+            return Answer::Cancel;
+        default:
+            break;
         }
         // Closing a Yes/No box from its frame counts as its safe answer.
         if (m.buttons == Buttons::YesNo) return Answer::No;
@@ -63,9 +84,13 @@ Dialogs *installed = nullptr;
 
 } // namespace
 
-Dialogs &current() { return installed ? *installed : realDialogs; }
+Dialogs &current() {
+    return installed ? *installed : realDialogs;
+}
 
-void install(Dialogs *d) { installed = d; }
+void install(Dialogs *d) {
+    installed = d;
+}
 
 Answer message(QWidget *parent, const QString &title, const QString &text, Icon icon,
                Buttons buttons, Answer defaultAnswer) {

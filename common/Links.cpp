@@ -11,10 +11,14 @@ std::function<bool(const QUrl &)> urlOpener;
 
 QUrl LinkTarget(qint16 kind, const QString &address) {
     switch (kind) {
-    case EmailLink: return QUrl(QStringLiteral("mailto:") + (address.isEmpty() ? MakerEmail : address));
-    case WebLink: return QUrl(QStringLiteral("http://") + (address.isEmpty() ? MakerWeb : address));
-    case OrderLink: return QUrl(QStringLiteral("http://") + MakerOrderPage);
-    default: return {};
+    case EmailLink:
+        return QUrl(QStringLiteral("mailto:") + (address.isEmpty() ? MakerEmail : address));
+    case WebLink:
+        return QUrl(QStringLiteral("http://") + (address.isEmpty() ? MakerWeb : address));
+    case OrderLink:
+        return QUrl(QStringLiteral("http://") + MakerOrderPage);
+    default:
+        return {};
     }
 }
 
@@ -23,10 +27,13 @@ void OpenLink(qint16 kind, QWidget *owner, const QString &address) {
     const bool opened = target.isValid() && !target.isEmpty() &&
                         (urlOpener ? urlOpener(target) : QDesktopServices::openUrl(target));
     if (!opened)
-        dialogs::message(owner, QStringLiteral("Error"), QStringLiteral("Could not establish an internet connection!"),
+        dialogs::message(owner, QStringLiteral("Error"),
+                         QStringLiteral("Could not establish an internet connection!"),
                          dialogs::Icon::Critical);
 }
 
-void SetUrlOpener(std::function<bool(const QUrl &)> opener) { urlOpener = std::move(opener); }
+void SetUrlOpener(std::function<bool(const QUrl &)> opener) {
+    urlOpener = std::move(opener);
+}
 
 } // namespace modStandard

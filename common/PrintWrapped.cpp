@@ -8,7 +8,7 @@
 namespace modStandard {
 
 void PrintWrapped(PrinterSurface &s, QWidget *owner, const QString &text, const QString &heading,
-                    bool underlineHeading, bool headingOnEveryPage) {
+                  bool underlineHeading, bool headingOnEveryPage) {
     BusyWindow busy(owner);
     qint16 page = 0;
     bool newPageMark = true;
@@ -56,7 +56,8 @@ void ReportPrinting(QWidget *owner, const PrinterSurface &surface) {
     const QString report = surface.report();
     if (report.isEmpty()) return;
     dialogs::message(owner, QStringLiteral("Cipherly"), report,
-                     surface.failures().isEmpty() ? dialogs::Icon::Information : dialogs::Icon::Critical);
+                     surface.failures().isEmpty() ? dialogs::Icon::Information
+                                                  : dialogs::Icon::Critical);
 }
 
 } // namespace modStandard

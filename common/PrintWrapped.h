@@ -12,8 +12,8 @@ namespace modStandard {
 // ended past 8.8 inches, "(page n)" at the foot of every page after the first.
 // The owner is disabled with the busy pointer throughout.
 // The heading is printed in the surface's current font.
-void PrintWrapped(PrinterSurface &surface, QWidget *owner, const QString &text, const QString &heading,
-                  bool underlineHeading, bool headingOnEveryPage);
+void PrintWrapped(PrinterSurface &surface, QWidget *owner, const QString &text,
+                  const QString &heading, bool underlineHeading, bool headingOnEveryPage);
 
 // Tells the player where a printout went (the PDF files written when there is
 // no printer) or what failed; says nothing when it simply went to the printer.

@@ -32,9 +32,15 @@ std::unique_ptr<QImage> measuringImage() {
 PrinterSurface::PrinterSurface() : m_font(QStringLiteral("Arial"), 10) {}
 PrinterSurface::~PrinterSurface() = default;
 
-void PrinterSurface::SetUnitToInches() { s_unitInches = 1.0; }
-bool PrinterSurface::unitIsInches() { return s_unitInches == 1.0; }
-double PrinterSurface::unitInches() { return s_unitInches; }
+void PrinterSurface::SetUnitToInches() {
+    s_unitInches = 1.0;
+}
+bool PrinterSurface::unitIsInches() {
+    return s_unitInches == 1.0;
+}
+double PrinterSurface::unitInches() {
+    return s_unitInches;
+}
 
 void PrinterSurface::setFactory(std::function<std::unique_ptr<PrinterSurface>()> factory) {
     s_factory = std::move(factory);
@@ -92,13 +98,16 @@ void PrinterSurface::endDocument() {
 QString PrinterSurface::report() const {
     QString out;
     if (!m_files.isEmpty()) {
-        out = m_files.size() == 1 ? QStringLiteral("There is no printer, so the printout was saved as:\n\n")
-                                  : QStringLiteral("There is no printer, so the printouts were saved as:\n\n");
-        for (const QString &f : m_files) out += f + QLatin1Char('\n');
+        out = m_files.size() == 1
+                  ? QStringLiteral("There is no printer, so the printout was saved as:\n\n")
+                  : QStringLiteral("There is no printer, so the printouts were saved as:\n\n");
+        for (const QString &f : m_files)
+            out += f + QLatin1Char('\n');
     }
     if (!m_failures.isEmpty()) {
         if (!out.isEmpty()) out += QLatin1Char('\n');
-        out += QStringLiteral("Not everything could be printed:\n\n") + m_failures.join(QLatin1Char('\n'));
+        out += QStringLiteral("Not everything could be printed:\n\n") +
+               m_failures.join(QLatin1Char('\n'));
     }
     return out.trimmed();
 }
@@ -115,11 +124,13 @@ bool RecordingSurface::beginDocument() {
 }
 
 void RecordingSurface::drawText(double x, double y, const QFont &font, const QString &text) {
-    pieces.append({documents, m_page, x, y, font.family(), font.pointSizeF(), font.bold(), font.italic(),
-                   font.underline(), text});
+    pieces.append({documents, m_page, x, y, font.family(), font.pointSizeF(), font.bold(),
+                   font.italic(), font.underline(), text});
 }
 
-QPaintDevice *RecordingSurface::measuringDevice() const { return m_device.get(); }
+QPaintDevice *RecordingSurface::measuringDevice() const {
+    return m_device.get();
+}
 
 // ---- Printer and PDF -------------------------------------------------------
 
@@ -156,20 +167,24 @@ std::unique_ptr<DeviceSurface> DeviceSurface::toDefaultPrinter() {
 }
 
 QString DeviceSurface::fileNameFor(const QString &document, const QDateTime &when) {
-    return QStringLiteral("Cipherly %1 %2.pdf").arg(document, when.toString(QStringLiteral("yyyy-MM-dd HH.mm.ss")));
+    return QStringLiteral("Cipherly %1 %2.pdf")
+        .arg(document, when.toString(QStringLiteral("yyyy-MM-dd HH.mm.ss")));
 }
 
 bool DeviceSurface::beginDocument() {
     const QString what = QStringLiteral("The %1 page").arg(documentName());
     if (d->pdf) {
         QDir().mkpath(d->folder);
-        QString path = QDir(d->folder).filePath(fileNameFor(documentName(), QDateTime::currentDateTime()));
+        QString path =
+            QDir(d->folder).filePath(fileNameFor(documentName(), QDateTime::currentDateTime()));
         for (int n = 2; QFileInfo::exists(path); ++n)
-            path = QDir(d->folder).filePath(fileNameFor(documentName(), QDateTime::currentDateTime()).replace(
-                QStringLiteral(".pdf"), QStringLiteral(" (%1).pdf").arg(n)));
+            path = QDir(d->folder).filePath(
+                fileNameFor(documentName(), QDateTime::currentDateTime())
+                    .replace(QStringLiteral(".pdf"), QStringLiteral(" (%1).pdf").arg(n)));
         d->file = std::make_unique<QSaveFile>(path);
         if (!d->file->open(QIODevice::WriteOnly)) {
-            addFailure(QStringLiteral("%1 could not be saved as %2: %3").arg(what, path, d->file->errorString()));
+            addFailure(QStringLiteral("%1 could not be saved as %2: %3")
+                           .arg(what, path, d->file->errorString()));
             d->file.reset();
             return false;
         }
@@ -187,8 +202,10 @@ bool DeviceSurface::beginDocument() {
         d->device = d->printer.get();
     }
     if (!d->painter.begin(d->device)) {
-        addFailure(d->pdf ? QStringLiteral("%1 could not be written to %2").arg(what, d->file->fileName())
-                          : QStringLiteral("%1 could not be sent to the printer %2").arg(what, d->printerInfo.printerName()));
+        addFailure(
+            d->pdf ? QStringLiteral("%1 could not be written to %2").arg(what, d->file->fileName())
+                   : QStringLiteral("%1 could not be sent to the printer %2")
+                         .arg(what, d->printerInfo.printerName()));
         if (d->file) d->file->cancelWriting();
         d->writer.reset();
         d->file.reset();
@@ -209,8 +226,10 @@ void DeviceSurface::drawText(double x, double y, const QFont &font, const QStrin
 }
 
 void DeviceSurface::nextPage() {
-    if (d->writer) d->writer->newPage();
-    else if (d->printer) d->printer->newPage();
+    if (d->writer)
+        d->writer->newPage();
+    else if (d->printer)
+        d->printer->newPage();
 }
 
 bool DeviceSurface::finishDocument() {
@@ -222,14 +241,16 @@ bool DeviceSurface::finishDocument() {
         if (ok && d->file->commit()) {
             addFile(d->file->fileName());
         } else {
-            addFailure(QStringLiteral("%1 could not be saved as %2: %3").arg(what, d->file->fileName(), d->file->errorString()));
+            addFailure(QStringLiteral("%1 could not be saved as %2: %3")
+                           .arg(what, d->file->fileName(), d->file->errorString()));
             d->file->cancelWriting();
             ok = false;
         }
         d->file.reset();
     } else {
         if (!ok || d->printer->printerState() == QPrinter::Error) {
-            addFailure(QStringLiteral("%1 could not be printed on %2").arg(what, d->printerInfo.printerName()));
+            addFailure(QStringLiteral("%1 could not be printed on %2")
+                           .arg(what, d->printerInfo.printerName()));
             ok = false;
         }
         d->printer.reset();
@@ -238,4 +259,6 @@ bool DeviceSurface::finishDocument() {
     return ok;
 }
 
-QPaintDevice *DeviceSurface::measuringDevice() const { return d->device ? d->device : d->idle.get(); }
+QPaintDevice *DeviceSurface::measuringDevice() const {
+    return d->device ? d->device : d->idle.get();
+}

@@ -7,7 +7,11 @@ namespace twips {
 inline constexpr int PerPixel = 15;
 inline constexpr int PerInch = 1440;
 
-constexpr int toPixels(int t) { return t / PerPixel; }
-constexpr int fromPixels(int px) { return px * PerPixel; }
+constexpr int toPixels(int t) {
+    return t / PerPixel;
+}
+constexpr int fromPixels(int px) {
+    return px * PerPixel;
+}
 
 } // namespace twips

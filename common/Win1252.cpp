@@ -22,7 +22,8 @@ int byteFor(char16_t c) {
 const std::array<char16_t, 256> &byteTable() {
     static const std::array<char16_t, 256> table = [] {
         std::array<char16_t, 256> t{};
-        for (int b = 0; b < 256; ++b) t[b] = (b >= 0x80 && b < 0xA0) ? high[b - 0x80] : char16_t(b);
+        for (int b = 0; b < 256; ++b)
+            t[b] = (b >= 0x80 && b < 0xA0) ? high[b - 0x80] : char16_t(b);
         return t;
     }();
     return table;
@@ -32,9 +33,9 @@ const std::array<char16_t, 256> &byteTable() {
 
 void decodeInto(const char *data, qint64 length, QChar *out) {
     const auto &table = byteTable();
-    for (qint64 i = 0; i < length; ++i) out[i] = QChar(table[static_cast<unsigned char>(data[i])]);
+    for (qint64 i = 0; i < length; ++i)
+        out[i] = QChar(table[static_cast<unsigned char>(data[i])]);
 }
-
 
 QString decode(const QByteArray &bytes) {
     QString out(bytes.size(), Qt::Uninitialized);

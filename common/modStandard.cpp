@@ -36,9 +36,13 @@ qint16 RandomBetween(qint16 low, qint16 high) {
     return static_cast<qint16>(int(std::floor(r * span)) + low);
 }
 
-void SetRandomSource(std::function<double()> source) { replacement = std::move(source); }
+void SetRandomSource(std::function<double()> source) {
+    replacement = std::move(source);
+}
 
-bool IsRandomSeeded() { return seeded; }
+bool IsRandomSeeded() {
+    return seeded;
+}
 
 void TilePicture(const QPixmap &picture, QWidget *target) {
     if (!target || picture.isNull()) return;

@@ -26,8 +26,12 @@ template <typename T, typename A> void AddTo(T &target, A amount) {
 }
 
 // On equality both return the first argument.
-inline double LargerOf(double a, double b) { return a >= b ? a : b; }
-inline double SmallerOf(double a, double b) { return a <= b ? a : b; }
+inline double LargerOf(double a, double b) {
+    return a >= b ? a : b;
+}
+inline double SmallerOf(double a, double b) {
+    return a <= b ? a : b;
+}
 
 // Makes `picture`, repeated from the top-left corner at its natural size, the
 // persistent background of `target`; child controls draw over it.

@@ -46,13 +46,16 @@ constexpr int ItemCount = 15;
 
 } // namespace
 
-int frmManual::itemNumber(int index) { return index >= 1 && index <= ItemCount ? Items[index].number : -1; }
+int frmManual::itemNumber(int index) {
+    return index >= 1 && index <= ItemCount ? Items[index].number : -1;
+}
 
 QString frmManual::itemCaption(int index) {
     return index >= 1 && index <= ItemCount ? QString::fromLatin1(Items[index].caption) : QString();
 }
 
-frmManual::frmManual(QWidget *parent) : QWidget(parent, Qt::Window), fade(this, [this] { close(); }) {
+frmManual::frmManual(QWidget *parent)
+    : QWidget(parent, Qt::Window), fade(this, [this] { close(); }) {
     setAttribute(Qt::WA_DeleteOnClose);
     QString error;
     if (!WindowDesign::load(QStringLiteral(":/design/frmManual.kel"), m_design, &error))
@@ -86,7 +89,8 @@ frmManual::frmManual(QWidget *parent) : QWidget(parent, Qt::Window), fade(this, 
         QAction *a = menuHelpMenu->addAction(itemCaption(i));
         a->setData(Items[i].number);
         const int number = Items[i].number;
-        a->setCheckable(number != 0 && number != 1111 && number != 2222 && number != 3333 && number != 7777);
+        a->setCheckable(number != 0 && number != 1111 && number != 2222 && number != 3333 &&
+                        number != 7777);
         connect(a, &QAction::triggered, this, [this, i] { menuHelpTopic_Click(i); });
         menuHelpTopic[i] = a;
     }
@@ -123,12 +127,15 @@ void frmManual::Form_Activate() {
     cmdPrintHelp->setToolTip(QStringLiteral(" Be sure your printer is ready! "));
     cmdHelpTopic->setCaption(QStringLiteral("Help Topics\r\n(F1)"));
     cmdReturn->setCaption(QStringLiteral("&Return\r\n(Esc)"));
-    for (KelButton *b : {cmdPrintHelp, cmdHelpTopic, cmdReturn}) b->Refresh();
-    aboutText = AppInfo::Title + QStringLiteral("\r\nVersion w%1.%2.%3\r\n\r\n")
-                                     .arg(AppInfo::Major)
-                                     .arg(AppInfo::Minor)
-                                     .arg(AppInfo::Revision) +
-                AppInfo::Description + QStringLiteral("\r\n\u00A9") + AppInfo::Copyright + QStringLiteral("\r\n\r\n");
+    for (KelButton *b : {cmdPrintHelp, cmdHelpTopic, cmdReturn})
+        b->Refresh();
+    aboutText = AppInfo::Title +
+                QStringLiteral("\r\nVersion w%1.%2.%3\r\n\r\n")
+                    .arg(AppInfo::Major)
+                    .arg(AppInfo::Minor)
+                    .arg(AppInfo::Revision) +
+                AppInfo::Description + QStringLiteral("\r\n\u00A9") + AppInfo::Copyright +
+                QStringLiteral("\r\n\r\n");
     menuHelpTopic_Click(HelpTopic);
     if (FadeEnabled) fade.StartFade(0, 255, 20, false);
 }
@@ -146,13 +153,15 @@ void frmManual::menuHelpTopic_Click(int index) {
     }
     if (number == 7777) {
         QString text = aboutText;
-        dialogs::message(this, itemCaption(index), text.replace(QLatin1String("\r\n"), QLatin1String("\n")).trimmed(),
+        dialogs::message(this, itemCaption(index),
+                         text.replace(QLatin1String("\r\n"), QLatin1String("\n")).trimmed(),
                          dialogs::Icon::Information);
         return;
     }
     if (index < ItemCount && index != currentTopic && number > 0) {
         currentTopic = qint16(index);
-        labelHelpTopic->setText(itemCaption(index).replace(QLatin1String("&&"), QLatin1String("&")));
+        labelHelpTopic->setText(
+            itemCaption(index).replace(QLatin1String("&&"), QLatin1String("&")));
         QString text = LoadResString(number);
         txtManual->setPlainText(text.replace(QLatin1String("\r\n"), QLatin1String("\n")));
     }
@@ -171,11 +180,15 @@ void frmManual::cmdPrintHelp_Click() {
     QString text = txtManual->toPlainText();
     text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     modStandard::PrintWrapped(*surface, this, text,
-                              AppInfo::Title + QStringLiteral(", Help Section: ") + itemCaption(currentTopic), true, false);
+                              AppInfo::Title + QStringLiteral(", Help Section: ") +
+                                  itemCaption(currentTopic),
+                              true, false);
     modStandard::ReportPrinting(this, *surface);
 }
 
 void frmManual::cmdReturn_Click() {
-    if (FadeEnabled) fade.StartFade(255, 0, 20, true);
-    else close();
+    if (FadeEnabled)
+        fade.StartFade(255, 0, 20, true);
+    else
+        close();
 }

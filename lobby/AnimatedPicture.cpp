@@ -2,9 +2,11 @@
 
 #include <QPainter>
 
-AnimatedPicture::AnimatedPicture(const QString &framePattern, int frames, int frameMs, QWidget *parent)
+AnimatedPicture::AnimatedPicture(const QString &framePattern, int frames, int frameMs,
+                                 QWidget *parent)
     : QWidget(parent) {
-    for (int i = 0; i < frames; ++i) m_frames << QPixmap(framePattern.arg(i));
+    for (int i = 0; i < frames; ++i)
+        m_frames << QPixmap(framePattern.arg(i));
     m_timer.setInterval(frameMs);
     connect(&m_timer, &QTimer::timeout, this, [this] {
         if (m_frames.isEmpty()) return;
@@ -20,6 +22,10 @@ void AnimatedPicture::paintEvent(QPaintEvent *) {
     p.drawPixmap((width() - f.width()) / 2, (height() - f.height()) / 2, f);
 }
 
-void AnimatedPicture::showEvent(QShowEvent *) { m_timer.start(); }
+void AnimatedPicture::showEvent(QShowEvent *) {
+    m_timer.start();
+}
 
-void AnimatedPicture::hideEvent(QHideEvent *) { m_timer.stop(); }
+void AnimatedPicture::hideEvent(QHideEvent *) {
+    m_timer.stop();
+}

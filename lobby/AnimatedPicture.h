@@ -9,7 +9,8 @@
 class AnimatedPicture : public QWidget {
     Q_OBJECT
 public:
-    AnimatedPicture(const QString &framePattern, int frames, int frameMs, QWidget *parent = nullptr);
+    AnimatedPicture(const QString &framePattern, int frames, int frameMs,
+                    QWidget *parent = nullptr);
     int frameCount() const { return int(m_frames.size()); }
     int currentFrame() const { return m_current; }
     bool running() const { return m_timer.isActive(); }

@@ -20,7 +20,8 @@ void line(PrinterSurface &s, const QString &text) {
 }
 
 void lineEnds(PrinterSurface &s, int n) {
-    for (int i = 0; i < n; ++i) s.endLine();
+    for (int i = 0; i < n; ++i)
+        s.endLine();
 }
 
 } // namespace
@@ -33,7 +34,8 @@ void layOutQuote(PrinterSurface &s, const QString &text) {
     }
 }
 
-void print(PrinterSurface &s, int page, const QString &forName, const QString &enciphered, const QString &plain) {
+void print(PrinterSurface &s, int page, const QString &forName, const QString &enciphered,
+           const QString &plain) {
     const bool solution = page == 2;
     // a: the title
     font(s, "Arial", 12, true, false);

@@ -14,6 +14,7 @@ namespace CryptogramPage {
 void layOutQuote(PrinterSurface &s, const QString &text);
 
 // Draws page 1 or 2 and ends its document. `forName` personalises page 1.
-void print(PrinterSurface &s, int page, const QString &forName, const QString &enciphered, const QString &plain);
+void print(PrinterSurface &s, int page, const QString &forName, const QString &enciphered,
+           const QString &plain);
 
 } // namespace CryptogramPage

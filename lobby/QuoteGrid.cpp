@@ -48,12 +48,14 @@ QuoteGrid::QuoteGrid(QWidget *parent) : QTableView(parent), m_model(new QuoteLis
     // The lobby decides what is on top; the view only keeps the highlight in sight.
     setAutoScroll(false);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int v) {
-        if (v > 0 && v >= verticalScrollBar()->maximum()) verticalScrollBar()->setValue(verticalScrollBar()->maximum() - 1);
+        if (v > 0 && v >= verticalScrollBar()->maximum())
+            verticalScrollBar()->setValue(verticalScrollBar()->maximum() - 1);
     });
-    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &current) {
-        if (current.isValid() && !m_placing) scrollTo(current, EnsureVisible);
-        emit rowChanged(current.isValid() ? current.row() + 1 : 0);
-    });
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) {
+                if (current.isValid() && !m_placing) scrollTo(current, EnsureVisible);
+                emit rowChanged(current.isValid() ? current.row() + 1 : 0);
+            });
 }
 
 int QuoteGrid::row() const {
@@ -63,12 +65,16 @@ int QuoteGrid::row() const {
 
 void QuoteGrid::setRow(int row) {
     m_placing = true;
-    if (row < 1 || row > m_model->rowCount()) setCurrentIndex(QModelIndex());
-    else setCurrentIndex(m_model->index(row - 1, 0));
+    if (row < 1 || row > m_model->rowCount())
+        setCurrentIndex(QModelIndex());
+    else
+        setCurrentIndex(m_model->index(row - 1, 0));
     m_placing = false;
 }
 
-int QuoteGrid::topRow() const { return verticalScrollBar()->value() + 1; }
+int QuoteGrid::topRow() const {
+    return verticalScrollBar()->value() + 1;
+}
 
 void QuoteGrid::setTopRow(int row) {
     // The view lays itself out later; make room for the row to be on top now.

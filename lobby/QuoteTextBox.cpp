@@ -20,7 +20,9 @@ namespace {
 
 constexpr QChar SoftBreak = QChar::LineSeparator;
 
-QString withoutSoftBreaks(QString s) { return s.remove(SoftBreak); }
+QString withoutSoftBreaks(QString s) {
+    return s.remove(SoftBreak);
+}
 
 } // namespace
 
@@ -36,7 +38,9 @@ QString QuoteTextBox::wrapAtBlanks(const QString &plain, int columns) {
             continue;
         }
         qsizetype end = i;
-        while (end < plain.size() && plain[end] != QLatin1Char(' ') && plain[end] != QLatin1Char('\n')) ++end;
+        while (end < plain.size() && plain[end] != QLatin1Char(' ') &&
+               plain[end] != QLatin1Char('\n'))
+            ++end;
         QString word = plain.mid(i, end - i);
         if (line > 0 && line + word.size() > columns) {
             out += SoftBreak;
@@ -59,7 +63,9 @@ QString QuoteTextBox::wrapAtBlanks(const QString &plain, int columns) {
     return out;
 }
 
-int QuoteTextBox::designLength(const QString &plain) { return int(plain.size() + plain.count(QLatin1Char('\n'))); }
+int QuoteTextBox::designLength(const QString &plain) {
+    return int(plain.size() + plain.count(QLatin1Char('\n')));
+}
 
 QString QuoteTextBox::text() const {
     QString t = isReadOnly() ? m_shown : toPlainText();
@@ -72,8 +78,10 @@ void QuoteTextBox::setText(const QString &text) {
     t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     m_shown = t;
-    if (isReadOnly()) layOutLocked();
-    else setPlainText(t);
+    if (isReadOnly())
+        layOutLocked();
+    else
+        setPlainText(t);
 }
 
 int QuoteTextBox::columns() const {
@@ -141,7 +149,8 @@ void QuoteTextBox::insertFromMimeData(const QMimeData *source) {
     QString incoming = source->text();
     incoming.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     incoming.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    const QString selected = textCursor().selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    const QString selected =
+        textCursor().selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     int room = m_maxLength - designLength(toPlainText()) + designLength(selected);
     QString fits;
     for (QChar c : incoming) {
@@ -167,7 +176,8 @@ void QuoteTextBox::enforceMaxLength() {
         plain.remove(position - 1, 1);
         --position;
     }
-    while (designLength(plain) > m_maxLength) plain.chop(1);
+    while (designLength(plain) > m_maxLength)
+        plain.chop(1);
     setPlainText(plain);
     cursor = textCursor();
     cursor.setPosition(qMin(position, int(plain.size())));

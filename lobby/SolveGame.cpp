@@ -20,7 +20,8 @@ void SolveGame::applyPair(const QString &enciphered, const QString &cipher, cons
 int SolveGame::takeHint(const QString &shown, const std::function<int(int, int)> &randomBetween) {
     if (!shown.contains(Unsolved)) return -1;
     int at;
-    do at = randomBetween(1, int(shown.size())) - 1;
+    do
+        at = randomBetween(1, int(shown.size())) - 1;
     while (shown[at] != Unsolved);
     modStandard::AddTo(m_hints, 1);
     return at;
@@ -36,7 +37,8 @@ QString SolveGame::minutesText(qint64 seconds) {
 
 QString SolveGame::congratulations(const QDateTime &now) const {
     const qint64 seconds = m_start.secsTo(now);
-    return QStringLiteral("Congratulations!\r\nYou solved this scrambled quote\r\nin %1 minutes, using %2 hints!")
+    return QStringLiteral("Congratulations!\r\nYou solved this scrambled quote\r\nin %1 minutes, "
+                          "using %2 hints!")
         .arg(minutesText(qMax<qint64>(seconds, 0)))
         .arg(m_hints);
 }

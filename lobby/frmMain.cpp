@@ -8,18 +8,18 @@
 #include "HelpTopic.h"
 #include "Links.h"
 #include "Settings.h"
-#include "Twips.h"
 #include "ShowModal.h"
+#include "Twips.h"
+#include "Win1252.h"
 #include "WindowSize.h"
 #include "frmManual.h"
-#include "Win1252.h"
 #include "modStandard.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHeaderView>
-#include <QLabel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QShortcut>
 #include <QTimer>
 
@@ -35,20 +35,24 @@ const QColor frmMain::Cyan(0, 255, 255);
 const QColor frmMain::GuideText(128, 64, 64);
 const QString frmMain::GuideTextForEditing = QStringLiteral(
     "A quote should be from 50 to 200 characters in length. Normal letters and punctuation such as "
-    "()',./;!?- etc. are allowed, but numbers and carriage-returns (the <Enter> key) should not be used.");
-const QString frmMain::GiftReminder = QStringLiteral(
-    "Before you go: a Cipherly puzzle page, printed and made out to a\n"
-    "friend, makes a fine little gift. Try \"Scramble && Print\" next time!");
+    "()',./;!?- etc. are allowed, but numbers and carriage-returns (the <Enter> key) should not be "
+    "used.");
+const QString frmMain::GiftReminder =
+    QStringLiteral("Before you go: a Cipherly puzzle page, printed and made out to a\n"
+                   "friend, makes a fine little gift. Try \"Scramble & Print\" next time!");
 
 namespace {
 
 QString lines(std::initializer_list<const char *> parts) {
     QStringList l;
-    for (const char *p : parts) l << QString::fromUtf8(p);
+    for (const char *p : parts)
+        l << QString::fromUtf8(p);
     return l.join(QStringLiteral("\r\n"));
 }
 
-QPixmap tile(const char *name) { return QPixmap(QStringLiteral(":/pictures/tiles/%1.png").arg(QLatin1String(name))); }
+QPixmap tile(const char *name) {
+    return QPixmap(QStringLiteral(":/pictures/tiles/%1.png").arg(QLatin1String(name)));
+}
 
 } // namespace
 
@@ -149,11 +153,11 @@ void frmMain::wireHandlers() {
     connect(cmdEmailFriend, &KelButton::Click, this, &frmMain::cmdEmailFriend_Click);
     connect(cmdgift, &KelButton::Click, this, &frmMain::cmdgift_Click);
     for (int i : {1, 2}) {
-        connect(cmdAddEditQuote[i], &KelButton::Click, this, [this, i] { cmdAddEditQuote_Click(i); });
+        connect(cmdAddEditQuote[i], &KelButton::Click, this,
+                [this, i] { cmdAddEditQuote_Click(i); });
         connect(txtBox[i], &QuoteTextBox::gotFocus, this, &frmMain::txtBox_GotFocus);
-        connect(txtBox[i], &QuoteTextBox::keyDown, this, [this](int index, int key, Qt::KeyboardModifiers) {
-            txtBox_KeyDown(index, key);
-        });
+        connect(txtBox[i], &QuoteTextBox::keyDown, this,
+                [this](int index, int key, Qt::KeyboardModifiers) { txtBox_KeyDown(index, key); });
     }
     connect(cmdAddEditSave, &KelButton::Click, this, &frmMain::cmdAddEditSave_Click);
     connect(cmdAddEditCancel, &KelButton::Click, this, &frmMain::cmdAddEditCancel_Click);
@@ -191,7 +195,8 @@ void frmMain::Form_Load() {
     modStandard::TilePicture(tile("quote"), picQuote);
     modStandard::TilePicture(tile("list"), picPrintQuote);
     modStandard::TilePicture(tile("solve"), picSolveRandomQuote);
-    lblSolveMessage->setText(QStringLiteral("In the scrambled quote below,\n\nshow the letter         as a"));
+    lblSolveMessage->setText(
+        QStringLiteral("In the scrambled quote below,\n\nshow the letter         as a"));
 }
 
 void frmMain::showEvent(QShowEvent *e) {
@@ -204,8 +209,10 @@ void frmMain::Form_Activate() {
     if (m_activated) return;
     m_activated = true;
     cmdHelp->setToolTip(QStringLiteral(" Need a little information? "));
-    cmdQuit->setToolTip(QStringLiteral(" Click here to exit ") + AppInfo::Title + QStringLiteral(" "));
-    cmdEmailFriend->setToolTip(QStringLiteral(" Tell a friend about ") + AppInfo::Title + QStringLiteral(" "));
+    cmdQuit->setToolTip(QStringLiteral(" Click here to exit ") + AppInfo::Title +
+                        QStringLiteral(" "));
+    cmdEmailFriend->setToolTip(QStringLiteral(" Tell a friend about ") + AppInfo::Title +
+                               QStringLiteral(" "));
     cmdgift->setToolTip(QStringLiteral(" A gift idea from KEL Software "));
     cmdEmailFriend->show();
     cmdgift->show();
@@ -219,9 +226,10 @@ void frmMain::Form_Activate() {
     cmdFinishedSolving->setCaption(lines({"&Finished, Return", "(Esc)"}));
     cmdSolve->setCaption(lines({"&Solve", "(F8)"}));
     cmdHint->setCaption(lines({"Hin&t", "(F4)"}));
-    for (KelButton *b : {cmdAddEditQuote[1], cmdAddEditQuote[2], cmdDeleteQuote, cmdSolveRandomQuote,
-                         cmdFinishedPrinting, cmdPrintQuote, cmdFinishedSolving, cmdSolve, cmdHint, cmdAddEditSave,
-                         cmdAddEditCancel, cmdScrambleAndPrintQuote})
+    for (KelButton *b :
+         {cmdAddEditQuote[1], cmdAddEditQuote[2], cmdDeleteQuote, cmdSolveRandomQuote,
+          cmdFinishedPrinting, cmdPrintQuote, cmdFinishedSolving, cmdSolve, cmdHint, cmdAddEditSave,
+          cmdAddEditCancel, cmdScrambleAndPrintQuote})
         b->Refresh();
 
     FillQuoteList();
@@ -233,7 +241,8 @@ void frmMain::Form_Activate() {
 // ---- The list -----------------------------------------------------------
 
 void frmMain::showStoreError(const QString &what, const quotes::Status &s) {
-    dialogs::message(this, AppInfo::Title, what + QStringLiteral("\n\n") + s.describe(), Icon::Critical);
+    dialogs::message(this, AppInfo::Title, what + QStringLiteral("\n\n") + s.describe(),
+                     Icon::Critical);
 }
 
 void frmMain::FillQuoteList() {
@@ -274,19 +283,26 @@ void frmMain::ShowHighlightedQuote() {
     txtBox[1]->setText(quotes::QuoteRecord.trimmed());
 }
 
-void frmMain::grid_RowColChange() { ShowHighlightedQuote(); }
+void frmMain::grid_RowColChange() {
+    ShowHighlightedQuote();
+}
 
 void frmMain::txtBox_GotFocus(int index) {
     if (index == 1 && (IsAdding || IsEditing)) return;
-    if (grid->isVisible() && grid->isEnabled()) grid->setFocus();
-    else if (cmdHelp->isVisible() && cmdHelp->isEnabled()) cmdHelp->setFocus();
+    if (grid->isVisible() && grid->isEnabled())
+        grid->setFocus();
+    else if (cmdHelp->isVisible() && cmdHelp->isEnabled())
+        cmdHelp->setFocus();
 }
 
 void frmMain::Form_KeyDown(int key) {
     const bool solving = picSolveRandomQuote->isVisible();
-    if (key == Qt::Key_F1) cmdHelp_Click();
-    else if (key == Qt::Key_F4 && solving && cmdHint->isVisible()) cmdHint_Click();
-    else if (key == Qt::Key_F8 && solving && cmdSolve->isVisible()) cmdSolve_Click();
+    if (key == Qt::Key_F1)
+        cmdHelp_Click();
+    else if (key == Qt::Key_F4 && solving && cmdHint->isVisible())
+        cmdHint_Click();
+    else if (key == Qt::Key_F8 && solving && cmdSolve->isVisible())
+        cmdSolve_Click();
 }
 
 // ---- Help, fading, links, quitting ---------------------------------------
@@ -298,8 +314,9 @@ void frmMain::cmdHelp_Click() {
 }
 
 void frmMain::cmdFadeStatus_MouseMove() {
-    cmdFadeStatus->setToolTip((FadeEnabled ? QStringLiteral(" Disable") : QStringLiteral(" Enable")) +
-                              QStringLiteral(" form fade effects "));
+    cmdFadeStatus->setToolTip(
+        (FadeEnabled ? QStringLiteral(" Disable") : QStringLiteral(" Enable")) +
+        QStringLiteral(" form fade effects "));
 }
 
 void frmMain::cmdFadeStatus_Click() {
@@ -308,8 +325,9 @@ void frmMain::cmdFadeStatus_Click() {
 }
 
 void frmMain::cmdEmailFriend_Click() {
-    modStandard::OpenLink(modStandard::EmailLink, this, QStringLiteral("?subject=") + AppInfo::Title +
-                                                            QStringLiteral(" - ") + AppInfo::Description);
+    modStandard::OpenLink(modStandard::EmailLink, this,
+                          QStringLiteral("?subject=") + AppInfo::Title + QStringLiteral(" - ") +
+                              AppInfo::Description);
 }
 
 void frmMain::cmdgift_Click() {
@@ -320,17 +338,21 @@ void frmMain::cmdQuit_Click() {
     const bool reminder = clock().second() < 5;
     const QString text = reminder ? GiftReminder + QStringLiteral("\n\nReady to quit now?")
                                   : QStringLiteral("Are you sure you wish to quit?");
-    const QString title = reminder ? QStringLiteral("Quit ") + AppInfo::Title + QStringLiteral("?") : QStringLiteral("Confirm");
+    const QString title = reminder ? QStringLiteral("Quit ") + AppInfo::Title + QStringLiteral("?")
+                                   : QStringLiteral("Confirm");
     if (FadeEnabled) {
         fade.StartFade(255, 204, 2, false);
         fade.WaitForFade();
     }
-    const Answer a = dialogs::message(this, title, text, reminder ? Icon::Exclamation : Icon::Question, Buttons::YesNo,
-                                      Answer::Yes);
+    const Answer a =
+        dialogs::message(this, title, text, reminder ? Icon::Exclamation : Icon::Question,
+                         Buttons::YesNo, Answer::Yes);
     if (a == Answer::Yes) {
         quotes::CloseQuoteFile();
-        if (FadeEnabled) fade.StartFade(204, 0, 20, true);
-        else endProgram();
+        if (FadeEnabled)
+            fade.StartFade(204, 0, 20, true);
+        else
+            endProgram();
     } else if (FadeEnabled) {
         fade.StartFade(204, 255, 3, false);
     }
@@ -370,8 +392,8 @@ void frmMain::fadeInAndWait() {
 
 namespace {
 const QString ReservedTitle = QStringLiteral("Reserved");
-const QString ReservedText =
-    QStringLiteral("The first 10 quotes are an\nintegral part of Cipherly\nand can not be edited or deleted.");
+const QString ReservedText = QStringLiteral(
+    "The first 10 quotes are an\nintegral part of Cipherly\nand can not be edited or deleted.");
 } // namespace
 
 void frmMain::cmdAddEditQuote_Click(int index) {
@@ -389,9 +411,11 @@ void frmMain::cmdAddEditQuote_Click(int index) {
     cmdAddEditQuote[2]->hide();
     cmdDeleteQuote->hide();
     cmdScrambleAndPrintQuote->hide();
-    cmdAddEditSave->setCaption(IsAdding ? lines({"&Save", "New", "Quote"}) : lines({"&Save", "Changes"}));
+    cmdAddEditSave->setCaption(IsAdding ? lines({"&Save", "New", "Quote"})
+                                        : lines({"&Save", "Changes"}));
     cmdAddEditSave->show();
-    cmdAddEditCancel->setCaption(IsAdding ? lines({"&Cancel", "New", "Quote"}) : lines({"Don't", "Save", "&Changes"}));
+    cmdAddEditCancel->setCaption(IsAdding ? lines({"&Cancel", "New", "Quote"})
+                                          : lines({"Don't", "Save", "&Changes"}));
     cmdAddEditCancel->show();
     picQuoteList->hide();
     PlaceTwips(picQuote, 210, 680, 7155, 3060);
@@ -419,29 +443,37 @@ void frmMain::txtBox_KeyDown(int index, int /*key*/) {
 void frmMain::cmdAddEditSave_Click() {
     QString text = txtBox[1]->text();
     bool replaced = false;
-    for (qsizetype at; (at = text.indexOf(QLatin1String("\r\n"))) >= 0; replaced = true) text.replace(at, 2, QStringLiteral(" "));
+    for (qsizetype at; (at = text.indexOf(QLatin1String("\r\n"))) >= 0; replaced = true)
+        text.replace(at, 2, QStringLiteral(" "));
     if (replaced)
-        dialogs::message(this, QStringLiteral("Keystroke Entry Error"),
-                         QStringLiteral("The <Enter> keystroke(s)\nin this quote have been removed."), Icon::Information);
+        dialogs::message(
+            this, QStringLiteral("Keystroke Entry Error"),
+            QStringLiteral("The <Enter> keystroke(s)\nin this quote have been removed."),
+            Icon::Information);
     text = text.trimmed();
     txtBox[1]->setText(text);
     if (text.size() < 50) {
         dialogs::message(this, QStringLiteral("Length too short..."),
-                         QStringLiteral("A quote should be at least\n50 characters in length."), Icon::Critical);
+                         QStringLiteral("A quote should be at least\n50 characters in length."),
+                         Icon::Critical);
         txtBox[1]->setFocus();
         return;
     }
     for (QChar c : text)
         if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
-            dialogs::message(this, QStringLiteral("Numbers not allowed..."),
-                             QStringLiteral("Please do not include\nnumeral characters in the quote."), Icon::Critical);
+            dialogs::message(
+                this, QStringLiteral("Numbers not allowed..."),
+                QStringLiteral("Please do not include\nnumeral characters in the quote."),
+                Icon::Critical);
             txtBox[1]->setFocus();
             return;
         }
     if (win1252::firstUnencodable(text.toUpper())) {
-        dialogs::message(this, QStringLiteral("Characters not allowed..."),
-                         QStringLiteral("Please use only letters and punctuation\nthat the quote list can store."),
-                         Icon::Critical);
+        dialogs::message(
+            this, QStringLiteral("Characters not allowed..."),
+            QStringLiteral(
+                "Please use only letters and punctuation\nthat the quote list can store."),
+            Icon::Critical);
         txtBox[1]->setFocus();
         return;
     }
@@ -460,8 +492,10 @@ void frmMain::cmdAddEditSave_Click() {
 
 void frmMain::cmdAddEditCancel_Click() {
     const bool wasAdding = IsAdding;
-    if (IsAdding) IsAdding = false;
-    else IsEditing = false;
+    if (IsAdding)
+        IsAdding = false;
+    else
+        IsEditing = false;
     fadeOutAndWait();
     picQuoteList->show();
     PlaceTwips(picQuote, 210, 3570, 7155, 3060);
@@ -492,9 +526,10 @@ void frmMain::cmdDeleteQuote_Click() {
         dialogs::message(this, ReservedTitle, ReservedText, Icon::Information);
         return;
     }
-    if (dialogs::message(this, QStringLiteral("Confirm Deletion"),
-                         QStringLiteral("Are you SURE you want to\ndelete this quote from the list?"), Icon::Question,
-                         Buttons::YesNo, Answer::No) != Answer::Yes)
+    if (dialogs::message(
+            this, QStringLiteral("Confirm Deletion"),
+            QStringLiteral("Are you SURE you want to\ndelete this quote from the list?"),
+            Icon::Question, Buttons::YesNo, Answer::No) != Answer::Yes)
         return;
     quotes::Status s;
     {

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "KelButton.h"
 #include "AnimatedPicture.h"
+#include "KelButton.h"
 #include "LetterBox.h"
-#include "QuoteGrid.h"
-#include "SolveGame.h"
-#include "QuoteTextBox.h"
 #include "QuoteFile.h"
+#include "QuoteGrid.h"
+#include "QuoteTextBox.h"
+#include "SolveGame.h"
 #include "modFadeInOut.h"
 
 #include <QDateTime>
@@ -95,7 +95,8 @@ public:
     KelButton *cmdSolveRandomQuote;
     std::array<KelButton *, 3> cmdAddEditQuote{}; // [1] add, [2] edit
     std::array<QuoteTextBox *, 3> txtBox{};       // [1] quote box, [2] guide box
-    KelButton *cmdDeleteQuote, *cmdScrambleAndPrintQuote, *cmdAddEditSave, *cmdAddEditCancel, *cmdFinishedPrinting;
+    KelButton *cmdDeleteQuote, *cmdScrambleAndPrintQuote, *cmdAddEditSave, *cmdAddEditCancel,
+        *cmdFinishedPrinting;
     // Print panel.
     QLabel *Label1, *lblLetter, *lblCode;
     KelButton *cmdPrintQuote;

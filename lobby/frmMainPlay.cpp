@@ -10,8 +10,8 @@
 #include "HelpTopic.h"
 #include "PrintWrapped.h"
 #include "PrinterSurface.h"
-#include "WrapCheckBox.h"
 #include "WindowSize.h"
+#include "WrapCheckBox.h"
 #include "modStandard.h"
 #include "modSupport.h"
 
@@ -51,7 +51,8 @@ void frmMain::buildPlayPanels() {
     edge->setColor(QColor(40, 70, 40));
     Label1->setGraphicsEffect(edge);
     PlaceTwips(Label1, 315, 1485, 1170, 270);
-    lblLetter = new QLabel(QStringLiteral("A B C D E F G H I J K L M N O P Q R S T U V W X Y Z"), picPrintQuote);
+    lblLetter = new QLabel(QStringLiteral("A B C D E F G H I J K L M N O P Q R S T U V W X Y Z"),
+                           picPrintQuote);
     lblLetter->setFont(FixedsysFont(9));
     PlaceTwips(lblLetter, 450, 1890, 6315, 225);
     lblCode = new QLabel(picPrintQuote);
@@ -59,7 +60,8 @@ void frmMain::buildPlayPanels() {
     colour(lblCode, QPalette::WindowText, QColor(0, 0, 255));
     PlaceTwips(lblCode, 450, 2130, 6315, 225);
     cmdPrintQuote = designed(QStringLiteral("cmdPrintQuote"), picPrintQuote);
-    chkPrintSolutionPage = new WrapCheckBox(QStringLiteral("Also print a Solution Page"), picPrintQuote);
+    chkPrintSolutionPage =
+        new WrapCheckBox(QStringLiteral("Also print a Solution Page"), picPrintQuote);
     PlaceTwips(chkPrintSolutionPage, 4725, 630, 1590, 540);
     QFont small(QStringLiteral("MS Sans Serif"), 8);
     small.setBold(true);
@@ -73,7 +75,8 @@ void frmMain::buildPlayPanels() {
     colour(lblSolveMessage, QPalette::WindowText, QColor(0, 64, 0));
     lblSolveMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PlaceTwips(lblSolveMessage, 1785, 1365, 4320, 1065);
-    lblSolveMessage->setTextInteractionFlags(Qt::TextSelectableByMouse); // so a result can be copied
+    lblSolveMessage->setTextInteractionFlags(
+        Qt::TextSelectableByMouse); // so a result can be copied
     for (int i : {1, 2}) {
         txtLetter[i] = new LetterBox(i, picSolveRandomQuote);
         txtLetter[i]->setObjectName(QStringLiteral("txtLetter%1").arg(i));
@@ -87,17 +90,22 @@ void frmMain::buildPlayPanels() {
     cmdHint = designed(QStringLiteral("cmdHint"), picSolveRandomQuote);
     cmdSolve = designed(QStringLiteral("cmdSolve"), picSolveRandomQuote);
     cmdFinishedSolving = designed(QStringLiteral("cmdFinishedSolving"), picSolveRandomQuote);
-    AniGiff[1] = new AnimatedPicture(QStringLiteral(":/pictures/watchers/eyes-%1.png"), 8, 140, picSolveRandomQuote);
-    AniGiff[1]->setToolTip(QStringLiteral(" Don't mind these guys-- They just like to watch you play! "));
+    AniGiff[1] = new AnimatedPicture(QStringLiteral(":/pictures/watchers/eyes-%1.png"), 8, 140,
+                                     picSolveRandomQuote);
+    AniGiff[1]->setToolTip(
+        QStringLiteral(" Don't mind these guys-- They just like to watch you play! "));
     PlaceTwips(AniGiff[1], 420, 1290, 1080, 1080);
-    AniGiff[2] = new AnimatedPicture(QStringLiteral(":/pictures/watchers/shades-%1.png"), 8, 160, picSolveRandomQuote);
+    AniGiff[2] = new AnimatedPicture(QStringLiteral(":/pictures/watchers/shades-%1.png"), 8, 160,
+                                     picSolveRandomQuote);
     AniGiff[2]->setToolTip(QStringLiteral(" Why the shades?  Because these guys are SO cool! "));
     PlaceTwips(AniGiff[2], 6060, 1290, 1080, 1080);
-    for (int i : {1, 2}) AniGiff[i]->hide();
+    for (int i : {1, 2})
+        AniGiff[i]->hide();
 }
 
 void frmMain::wirePlayHandlers() {
-    connect(cmdScrambleAndPrintQuote, &KelButton::Click, this, &frmMain::cmdScrambleAndPrintQuote_Click);
+    connect(cmdScrambleAndPrintQuote, &KelButton::Click, this,
+            &frmMain::cmdScrambleAndPrintQuote_Click);
     connect(cmdPrintQuote, &KelButton::Click, this, &frmMain::cmdPrintQuote_Click);
     connect(cmdFinishedPrinting, &KelButton::Click, this, &frmMain::cmdFinishedPrinting_Click);
     connect(cmdSolveRandomQuote, &KelButton::Click, this, &frmMain::cmdSolveRandomQuote_Click);
@@ -124,7 +132,8 @@ void frmMain::cmdScrambleAndPrintQuote_Click() {
     picPrintQuote->show();
     modSupport::MakeCodeKey();
     QString code;
-    for (int letter = 'A'; letter <= 'Z'; ++letter) code += basCipherly::KeyTable(letter, 1) + QLatin1Char(' ');
+    for (int letter = 'A'; letter <= 'Z'; ++letter)
+        code += basCipherly::KeyTable(letter, 1) + QLatin1Char(' ');
     lblCode->setText(code);
     txtBox[2]->show();
     txtBox[2]->setText(modSupport::EncipherText(txtBox[1]->text()));
@@ -132,13 +141,16 @@ void frmMain::cmdScrambleAndPrintQuote_Click() {
 }
 
 void frmMain::cmdPrintQuote_Click() {
-    const Answer a = dialogs::message(this, AppInfo::Title, QStringLiteral("Would you like to personalize this printout?"),
-                                      Icon::Question, Buttons::YesNoCancel, Answer::Yes);
+    const Answer a = dialogs::message(
+        this, AppInfo::Title, QStringLiteral("Would you like to personalize this printout?"),
+        Icon::Question, Buttons::YesNoCancel, Answer::Yes);
     if (a == Answer::Cancel) return;
     if (a == Answer::Yes) {
-        PrintForName = dialogs::input(this, QStringLiteral("Personalize this printout"),
-                                      QStringLiteral("Okay-- Who are you printing\nthis scrambled quote for?"), PrintForName)
-                           .value_or(QString());
+        PrintForName =
+            dialogs::input(this, QStringLiteral("Personalize this printout"),
+                           QStringLiteral("Okay-- Who are you printing\nthis scrambled quote for?"),
+                           PrintForName)
+                .value_or(QString());
         if (PrintForName.isEmpty()) return;
     } else {
         PrintForName.clear();
@@ -149,8 +161,10 @@ void frmMain::cmdPrintQuote_Click() {
         surface = PrinterSurface::open();
         const int pages = chkPrintSolutionPage->isChecked() ? 2 : 1;
         for (int page = 1; page <= pages; ++page) {
-            surface->setDocumentName(page == 1 ? QStringLiteral("puzzle") : QStringLiteral("solution"));
-            CryptogramPage::print(*surface, page, PrintForName, txtBox[2]->text(), txtBox[1]->text());
+            surface->setDocumentName(page == 1 ? QStringLiteral("puzzle")
+                                               : QStringLiteral("solution"));
+            CryptogramPage::print(*surface, page, PrintForName, txtBox[2]->text(),
+                                  txtBox[1]->text());
         }
         QApplication::processEvents();
     }
@@ -182,7 +196,8 @@ void frmMain::cmdSolveRandomQuote_Click() {
     cmdFinishedPrinting->hide();
     cmdScrambleAndPrintQuote->hide();
     picQuoteList->hide();
-    lblSolveMessage->setText(QStringLiteral("In the scrambled quote below,\n\nshow the letter         as a"));
+    lblSolveMessage->setText(
+        QStringLiteral("In the scrambled quote below,\n\nshow the letter         as a"));
     cmdHint->show();
     cmdSolve->show();
     setCancelButton(cmdFinishedSolving);
@@ -193,7 +208,8 @@ void frmMain::cmdSolveRandomQuote_Click() {
     }
     picSolveRandomQuote->show();
     QApplication::processEvents();
-    for (int i : {1, 2}) AniGiff[i]->show();
+    for (int i : {1, 2})
+        AniGiff[i]->show();
     QApplication::processEvents();
 
     QString quote;
@@ -204,8 +220,12 @@ void frmMain::cmdSolveRandomQuote_Click() {
     }
     quotes::CloseQuoteFile();
     if (!s || quote.isEmpty()) {
-        if (!s) showStoreError(QStringLiteral("No quote could be read for a game."), s);
-        else dialogs::message(this, AppInfo::Title, QStringLiteral("The quote list is empty: there is nothing to solve."), Icon::Information);
+        if (!s)
+            showStoreError(QStringLiteral("No quote could be read for a game."), s);
+        else
+            dialogs::message(this, AppInfo::Title,
+                             QStringLiteral("The quote list is empty: there is nothing to solve."),
+                             Icon::Information);
         fadeInAndWait();
         cmdFinishedSolving_Click();
         return;
@@ -234,8 +254,10 @@ void frmMain::txtLetter_KeyUp(int index, int keyCode) {
     LetterBox *box = txtLetter[index];
     if (keyCode >= 65 && keyCode <= 90) {
         box->setText(box->text().toUpper());
-        if (index == 1) txtLetter[2]->setFocus();
-        else UpdateSolution();
+        if (index == 1)
+            txtLetter[2]->setFocus();
+        else
+            UpdateSolution();
     } else if (keyCode == 32 || keyCode == 190) {
         if (index == 1) {
             box->clear();
@@ -263,7 +285,8 @@ void frmMain::UpdateSolution() {
         }
         QApplication::processEvents();
         if (cmdSolve->Tag() != QString(SolveGame::Unsolved)) {
-            lblSolveMessage->setText(game.congratulations(now()).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+            lblSolveMessage->setText(
+                game.congratulations(now()).replace(QLatin1String("\r\n"), QLatin1String("\n")));
         } else {
             cmdSolve->setTag(QString());
             lblSolveMessage->setText(QStringLiteral("\nSee the solved message below."));
@@ -301,7 +324,8 @@ void frmMain::cmdFinishedSolving_Click() {
     cmdHint->show();
     cmdSolve->show();
     cmdSolve->setTag(QString());
-    for (int i : {1, 2}) txtLetter[i]->show();
+    for (int i : {1, 2})
+        txtLetter[i]->show();
     picQuoteList->show();
     cmdAddEditQuote[2]->show();
     cmdDeleteQuote->show();

@@ -66,11 +66,15 @@ bool recordSpan(qint16 n, const char *&data, qint64 &length, QString &reason) {
     return true;
 }
 
-bool injected(Step s) { return injector && injector(s); }
+bool injected(Step s) {
+    return injector && injector(s);
+}
 
 const QString injectedReason = QStringLiteral("Input/output error");
 
-Status fail(const QString &file, const QString &reason) { return Status::failure(file, reason); }
+Status fail(const QString &file, const QString &reason) {
+    return Status::failure(file, reason);
+}
 
 // Pushes written bytes through to the disk, not only out of our buffers.
 bool syncToDisk(QFile &f) {
@@ -82,7 +86,9 @@ bool syncToDisk(QFile &f) {
 #endif
 }
 
-QByteArray recordBytes(const QString &text) { return win1252::encode(text); }
+QByteArray recordBytes(const QString &text) {
+    return win1252::encode(text);
+}
 
 } // namespace
 
@@ -91,18 +97,24 @@ FixedRecord::FixedRecord() : m_text(RecordLength, QLatin1Char(' ')) {}
 void FixedRecord::setBytes(const char *data, qint64 length) {
     // Decoded in place: the buffer keeps its one allocation across reads.
     win1252::decodeInto(data, length, m_text.data());
-    for (qint64 i = length; i < RecordLength; ++i) m_text[i] = QLatin1Char(' ');
+    for (qint64 i = length; i < RecordLength; ++i)
+        m_text[i] = QLatin1Char(' ');
 }
 
 FixedRecord &FixedRecord::operator=(const QString &text) {
     m_text = text.left(RecordLength);
-    if (m_text.size() < RecordLength) m_text += QString(RecordLength - m_text.size(), QLatin1Char(' '));
+    if (m_text.size() < RecordLength)
+        m_text += QString(RecordLength - m_text.size(), QLatin1Char(' '));
     return *this;
 }
 
-QString Status::describe() const { return file.isEmpty() ? reason : file + QStringLiteral(": ") + reason; }
+QString Status::describe() const {
+    return file.isEmpty() ? reason : file + QStringLiteral(": ") + reason;
+}
 
-void SetFaultInjector(std::function<bool(Step)> failsAt) { injector = std::move(failsAt); }
+void SetFaultInjector(std::function<bool(Step)> failsAt) {
+    injector = std::move(failsAt);
+}
 
 Status OpenQuoteFile() {
     if (QuoteFileNumber > 0) CloseQuoteFile();
@@ -114,7 +126,8 @@ Status OpenQuoteFile() {
         const QString reason = file->errorString();
         const QFileInfo info(QuoteFileName);
         if (!info.exists() || info.isDir() || !file->open(QIODevice::ReadOnly))
-            return fail(QuoteFileName, info.isDir() ? QStringLiteral("It is a folder, not a file") : reason);
+            return fail(QuoteFileName,
+                        info.isDir() ? QStringLiteral("It is a folder, not a file") : reason);
         readOnlyReason = reason;
     }
     const double records = std::nearbyint(double(file->size()) / RecordLength); // halves to even
@@ -134,7 +147,8 @@ void CloseQuoteFile() {
 }
 
 Status ReadQuoteRecord(qint16 n) {
-    if (QuoteFileNumber <= 0 || !openFile) return fail(QuoteFileName, QStringLiteral("The file is not open"));
+    if (QuoteFileNumber <= 0 || !openFile)
+        return fail(QuoteFileName, QStringLiteral("The file is not open"));
     if (n < 1) return fail(QuoteFileName, QStringLiteral("There is no quote number %1").arg(n));
     if (injected(Step::Read)) return fail(QuoteFileName, injectedReason);
     const char *data = nullptr;
@@ -147,7 +161,8 @@ Status ReadQuoteRecord(qint16 n) {
 }
 
 Status WriteQuoteRecord(qint16 n) {
-    if (QuoteFileNumber <= 0 || !openFile) return fail(QuoteFileName, QStringLiteral("The file is not open"));
+    if (QuoteFileNumber <= 0 || !openFile)
+        return fail(QuoteFileName, QStringLiteral("The file is not open"));
     if (!readOnlyReason.isEmpty()) return fail(QuoteFileName, readOnlyReason);
     if (n < 1) return fail(QuoteFileName, QStringLiteral("There is no quote number %1").arg(n));
     if (auto bad = win1252::firstUnencodable(QuoteRecord.text()))
@@ -159,17 +174,23 @@ Status WriteQuoteRecord(qint16 n) {
     if (appending && n != QuoteCount + 1)
         return fail(QuoteFileName, QStringLiteral("There is no quote number %1").arg(n - 1));
     if (appending && QuoteCount >= MaxRecords)
-        return fail(QuoteFileName, QStringLiteral("The quote list is full: it holds %1 quotes, the most it can").arg(MaxRecords));
+        return fail(QuoteFileName,
+                    QStringLiteral("The quote list is full: it holds %1 quotes, the most it can")
+                        .arg(MaxRecords));
 
     dropBlock();
     const qint64 oldSize = openFile->size();
     const qint64 at = qint64(n - 1) * RecordLength;
     const QByteArray bytes = recordBytes(QuoteRecord.text());
     QString reason;
-    if (injected(Step::Write)) reason = injectedReason;
-    else if (!openFile->seek(at) || openFile->write(bytes) != bytes.size()) reason = openFile->errorString();
-    else if (injected(Step::Flush)) reason = injectedReason;
-    else if (!syncToDisk(*openFile)) reason = openFile->errorString();
+    if (injected(Step::Write))
+        reason = injectedReason;
+    else if (!openFile->seek(at) || openFile->write(bytes) != bytes.size())
+        reason = openFile->errorString();
+    else if (injected(Step::Flush))
+        reason = injectedReason;
+    else if (!syncToDisk(*openFile))
+        reason = openFile->errorString();
     if (!reason.isEmpty()) {
         // Never leave half a record behind an append that failed.
         if (appending) {
@@ -222,7 +243,9 @@ Status SaveQuote(const QString &text, bool adding, qint16 row) {
     if (!s) return s;
     const qint16 n = adding ? static_cast<qint16>(QuoteCount + 1) : row;
     if (adding && QuoteCount >= MaxRecords)
-        s = fail(QuoteFileName, QStringLiteral("The quote list is full: it holds %1 quotes, the most it can").arg(MaxRecords));
+        s = fail(QuoteFileName,
+                 QStringLiteral("The quote list is full: it holds %1 quotes, the most it can")
+                     .arg(MaxRecords));
     else if (!adding && (row < 1 || row > QuoteCount))
         s = fail(QuoteFileName, QStringLiteral("There is no quote number %1").arg(row));
     else
@@ -237,7 +260,9 @@ Status DeleteQuoteRecord(qint16 r) {
     const qint16 n = QuoteCount;
     // A quote file the player may not change is not replaced behind its back.
     if (!readOnlyReason.isEmpty() || r < 1 || r > n) {
-        const QString reason = readOnlyReason.isEmpty() ? QStringLiteral("There is no quote number %1").arg(r) : readOnlyReason;
+        const QString reason = readOnlyReason.isEmpty()
+                                   ? QStringLiteral("There is no quote number %1").arg(r)
+                                   : readOnlyReason;
         CloseQuoteFile();
         return fail(QuoteFileName, reason);
     }
@@ -246,8 +271,10 @@ Status DeleteQuoteRecord(qint16 r) {
     const QFileInfo leftover(TempFileName);
     if ((leftover.exists() || leftover.isSymLink()) && !QFile::remove(TempFileName)) {
         CloseQuoteFile();
-        return fail(TempFileName, leftover.isDir() ? QStringLiteral("A folder of that name is in the way")
-                                                   : QStringLiteral("An old file of that name cannot be removed"));
+        return fail(TempFileName,
+                    leftover.isDir()
+                        ? QStringLiteral("A folder of that name is in the way")
+                        : QStringLiteral("An old file of that name cannot be removed"));
     }
     QFile temp(TempFileName);
     if (injected(Step::CreateTemp) || !temp.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
@@ -269,7 +296,8 @@ Status DeleteQuoteRecord(qint16 r) {
         }
         if (w == r || QByteArrayView(data, length).trimmed() == KilledMarker.toLatin1()) continue;
         if (injected(Step::WriteTemp) || temp.write(data, length) != length ||
-            (length < RecordLength && temp.write(padding.constData(), RecordLength - length) != RecordLength - length))
+            (length < RecordLength &&
+             temp.write(padding.constData(), RecordLength - length) != RecordLength - length))
             reason = injected(Step::WriteTemp) ? injectedReason : temp.errorString();
     }
     if (s && reason.isEmpty() && (injected(Step::FlushTemp) || !syncToDisk(temp)))
@@ -282,8 +310,10 @@ Status DeleteQuoteRecord(qint16 r) {
     }
 
     std::error_code ec;
-    if (injected(Step::Rename)) ec = std::make_error_code(std::errc::io_error);
-    else std::filesystem::rename(TempFileName.toStdString(), QuoteFileName.toStdString(), ec);
+    if (injected(Step::Rename))
+        ec = std::make_error_code(std::errc::io_error);
+    else
+        std::filesystem::rename(TempFileName.toStdString(), QuoteFileName.toStdString(), ec);
     if (ec) {
         QFile::remove(TempFileName);
         return fail(QuoteFileName, QString::fromStdString(ec.message()));

@@ -16,7 +16,9 @@ constexpr quint32 SysButtonFace = 0x80000000u | 15;
 constexpr quint32 SysButtonText = 0x80000000u | 18;
 } // namespace
 
-QString KelButtonHost::displayName(const KelButton &button) const { return button.objectName(); }
+QString KelButtonHost::displayName(const KelButton &button) const {
+    return button.objectName();
+}
 
 QFont KelButtonHost::font(const KelButton &button) const {
     return button.parentWidget() ? button.parentWidget()->font() : QApplication::font();
@@ -88,9 +90,13 @@ void KelButton::WriteProperties(PropertyBag &bag) const {
 }
 
 void KelButton::ReadProperties(const PropertyBag &bag) {
-    auto i32 = [&](const char *k, qint64 d) { return qint32(bag.read(QLatin1String(k), d).toLongLong()); };
+    auto i32 = [&](const char *k, qint64 d) {
+        return qint32(bag.read(QLatin1String(k), d).toLongLong());
+    };
     auto flag = [&](const char *k, bool d) { return bag.read(QLatin1String(k), d).toBool(); };
-    auto pic = [&](const char *k) { return bag.read(QLatin1String(k), QVariant()).value<KelPicture>(); };
+    auto pic = [&](const char *k) {
+        return bag.read(QLatin1String(k), QVariant()).value<KelPicture>();
+    };
     m_buttonType = i32("BTYPE", 2);
     m_caption = bag.read(QStringLiteral("TX"), QString()).toString();
     m_enabled = flag("ENAB", true);
@@ -213,7 +219,9 @@ void KelButton::setFontUnderline(bool on) {
     DrawButton(Up, true);
 }
 
-qint16 KelButton::FontSize() const { return qint16(std::nearbyint(font().pointSizeF())); }
+qint16 KelButton::FontSize() const {
+    return qint16(std::nearbyint(font().pointSizeF()));
+}
 
 void KelButton::setFontSize(qint16 points) {
     QFont f = font();
@@ -248,15 +256,29 @@ void KelButton::setMousePointer(qint16 code) {
     m_mousePointer = code;
     switch (code) {
     case 99:
-        if (m_mouseIcon.isSet()) setCursor(QCursor(QPixmap::fromImage(m_mouseIcon.image)));
-        else unsetCursor();
+        if (m_mouseIcon.isSet())
+            setCursor(QCursor(QPixmap::fromImage(m_mouseIcon.image)));
+        else
+            unsetCursor();
         break;
-    case 1: setCursor(Qt::ArrowCursor); break;
-    case 2: setCursor(Qt::CrossCursor); break;
-    case 3: setCursor(Qt::IBeamCursor); break;
-    case 11: setCursor(Qt::WaitCursor); break;
-    case 13: setCursor(Qt::BusyCursor); break;
-    default: unsetCursor(); break;
+    case 1:
+        setCursor(Qt::ArrowCursor);
+        break;
+    case 2:
+        setCursor(Qt::CrossCursor);
+        break;
+    case 3:
+        setCursor(Qt::IBeamCursor);
+        break;
+    case 11:
+        setCursor(Qt::WaitCursor);
+        break;
+    case 13:
+        setCursor(Qt::BusyCursor);
+        break;
+    default:
+        unsetCursor();
+        break;
     }
     notify("MPTR");
 }
@@ -267,7 +289,9 @@ void KelButton::setMouseIcon(const KelPicture &icon) {
     notify("MICON");
 }
 
-qint32 KelButton::hwnd() const { return qint32(internalWinId()); }
+qint32 KelButton::hwnd() const {
+    return qint32(internalWinId());
+}
 
 void KelButton::setSoftBevel(bool on) {
     m_softBevel = on;
@@ -413,24 +437,40 @@ qint16 KelButton::buttonCode(Qt::MouseButtons b) {
 
 qint16 KelButton::keyCode(const QKeyEvent *e) {
     const int k = e->key();
-    if ((k >= Qt::Key_A && k <= Qt::Key_Z) || (k >= Qt::Key_0 && k <= Qt::Key_9) || k == Qt::Key_Space) return qint16(k);
+    if ((k >= Qt::Key_A && k <= Qt::Key_Z) || (k >= Qt::Key_0 && k <= Qt::Key_9) ||
+        k == Qt::Key_Space)
+        return qint16(k);
     if (k >= Qt::Key_F1 && k <= Qt::Key_F24) return qint16(112 + (k - Qt::Key_F1));
     switch (k) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Tab: return 9;
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Delete: return 46;
-    case Qt::Key_Period: return 190;
-    case Qt::Key_Shift: return 16;
-    case Qt::Key_Control: return 17;
-    case Qt::Key_Alt: return 18;
-    default: return qint16(k & 0xFF);
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Tab:
+        return 9;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    case Qt::Key_Delete:
+        return 46;
+    case Qt::Key_Period:
+        return 190;
+    case Qt::Key_Shift:
+        return 16;
+    case Qt::Key_Control:
+        return 17;
+    case Qt::Key_Alt:
+        return 18;
+    default:
+        return qint16(k & 0xFF);
     }
 }
 
@@ -506,13 +546,16 @@ void KelButton::keyPressEvent(QKeyEvent *e) {
     emit KeyDown(code, shift);
     m_pressKey = quint8(code & 0xFF);
     if (code == 32) DrawButton(Down, false);
-    if (!e->text().isEmpty() && e->text()[0].unicode() < 256 && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+    if (!e->text().isEmpty() && e->text()[0].unicode() < 256 &&
+        !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         qint16 ascii = qint16(e->text()[0].unicode());
         emit KeyPress(ascii);
     }
     // Keys other than space belong to the window as well (F1, Esc, ...).
-    if (e->key() == Qt::Key_Space) e->accept();
-    else e->ignore();
+    if (e->key() == Qt::Key_Space)
+        e->accept();
+    else
+        e->ignore();
 }
 
 void KelButton::keyReleaseEvent(QKeyEvent *e) {
@@ -529,8 +572,10 @@ void KelButton::keyReleaseEvent(QKeyEvent *e) {
         showNow();
         emit Click();
     }
-    if (e->key() == Qt::Key_Space) e->accept();
-    else e->ignore();
+    if (e->key() == Qt::Key_Space)
+        e->accept();
+    else
+        e->ignore();
 }
 
 void KelButton::focusInEvent(QFocusEvent *) {
@@ -556,9 +601,13 @@ void KelButton::showEvent(QShowEvent *) {
     DrawButton(Up, true);
 }
 
-void KelButton::hideEvent(QHideEvent *) { m_isShown = false; }
+void KelButton::hideEvent(QHideEvent *) {
+    m_isShown = false;
+}
 
-void KelButton::resizeEvent(QResizeEvent *) { ResizeHandling(); }
+void KelButton::resizeEvent(QResizeEvent *) {
+    ResizeHandling();
+}
 
 bool KelButton::event(QEvent *e) {
     if (e->type() == QEvent::FontChange && !m_isCapturing) LayoutCaption();
@@ -581,4 +630,6 @@ void KelButton::OverTimerTick() {
     emit MouseOut();
 }
 
-void KelButton::showNow() { repaint(); }
+void KelButton::showNow() {
+    repaint();
+}

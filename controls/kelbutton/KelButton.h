@@ -37,7 +37,13 @@ public:
 
     enum Style { Rounded = 3, SeeThrough = 11, Soft3D = 14, Flat = 2 };
     enum Scheme { SystemColors = 1, CustomColors = 2, ClassicGrey = 3, ContainerColors = 4 };
-    enum Position { PictureLeft = 0, PictureRight = 1, PictureTop = 2, PictureBottom = 3, PictureBehind = 4 };
+    enum Position {
+        PictureLeft = 0,
+        PictureRight = 1,
+        PictureTop = 2,
+        PictureBottom = 3,
+        PictureBehind = 4
+    };
     enum Effect { NoEffect = 0, Raised = 1, Sunken = 2, DropShadow = 3 };
     enum DrawState : quint8 { Up = 0, Down = 2 };
     enum PictureMode { PictureNormalMode, PicturePressedMode, PictureDisabledMode };
@@ -140,7 +146,8 @@ public:
 
     // Derived drawing state, for the gallery and tests.
     struct Colours {
-        quint32 face = 0, light = 0, highlight = 0, shadow = 0, text = 0, textOver = 0, maskRGB = 0, tint = 0;
+        quint32 face = 0, light = 0, highlight = 0, shadow = 0, text = 0, textOver = 0, maskRGB = 0,
+                tint = 0;
     };
     const Colours &colours() const { return m_c; }
     QRect faceRect() const { return m_faceRect; }
@@ -159,8 +166,12 @@ public:
     // Colour helpers, exact to the pixel.
     quint32 ShadeColor(quint32 c, int d, bool scaleBlue) const;
     static quint32 TranslateColor(quint32 ref);
-    static QRgb toRgb(quint32 bgr) { return qRgb(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
-    static quint32 fromRgb(QRgb c) { return quint32(qRed(c)) | quint32(qGreen(c)) << 8 | quint32(qBlue(c)) << 16; }
+    static QRgb toRgb(quint32 bgr) {
+        return qRgb(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+    }
+    static quint32 fromRgb(QRgb c) {
+        return quint32(qRed(c)) | quint32(qGreen(c)) << 8 | quint32(qBlue(c)) << 16;
+    }
     // Whether the pointer is over this button's own, uncut pixels.
     bool IsMouseOver() const;
 
@@ -245,7 +256,8 @@ private:
     qint32 m_picturePosition = 0;
     qint32 m_specialEffect = 0;
     quint32 m_backColor = 0, m_backOver = 0, m_foreColor = 0, m_foreOver = 0, m_maskColor = 0;
-    bool m_useMaskColor = false, m_useGreyscale = false, m_softBevel = false, m_showFocusRect = false;
+    bool m_useMaskColor = false, m_useGreyscale = false, m_softBevel = false,
+         m_showFocusRect = false;
     bool m_enabled = false, m_checkBox = false, m_value = false;
     QString m_caption;
     KelPicture m_pictureNormal, m_pictureOver, m_mouseIcon;

@@ -11,9 +11,13 @@
 namespace {
 
 // Truncating division, as the drawing arithmetic is defined.
-constexpr int idiv(int a, int b) { return a / b; }
+constexpr int idiv(int a, int b) {
+    return a / b;
+}
 
-QColor qc(quint32 bgr) { return QColor(KelButton::toRgb(bgr)); }
+QColor qc(quint32 bgr) {
+    return QColor(KelButton::toRgb(bgr));
+}
 
 QString displayCaption(const QString &caption) {
     QString s = caption;
@@ -22,7 +26,8 @@ QString displayCaption(const QString &caption) {
     return s;
 }
 
-constexpr int CaptionFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic;
+constexpr int CaptionFlags =
+    Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic;
 
 } // namespace
 
@@ -34,21 +39,50 @@ quint32 KelButton::TranslateColor(quint32 ref) {
     const QPalette pal = QApplication::palette();
     QPalette::ColorRole role;
     switch (ref & 0x00FFFFFFu) {
-    case 1: role = QPalette::Window; break;       // desktop
-    case 4: role = QPalette::Window; break;       // menu
-    case 5: role = QPalette::Base; break;         // window
-    case 8: role = QPalette::Text; break;         // window text
-    case 13: role = QPalette::Highlight; break;
-    case 14: role = QPalette::HighlightedText; break;
-    case 15: role = QPalette::Button; break;      // button face
-    case 16: role = QPalette::Dark; break;        // button shadow
-    case 18: role = QPalette::ButtonText; break;
-    case 20: role = QPalette::Light; break;       // button highlight
-    case 21: role = QPalette::Shadow; break;      // 3D dark shadow
-    case 22: role = QPalette::Midlight; break;    // 3D light
-    case 23: role = QPalette::ToolTipText; break;
-    case 24: role = QPalette::ToolTipBase; break;
-    default: return 0;
+    case 1:
+        role = QPalette::Window;
+        break; // desktop
+    case 4:
+        role = QPalette::Window;
+        break; // menu
+    case 5:
+        role = QPalette::Base;
+        break; // window
+    case 8:
+        role = QPalette::Text;
+        break; // window text
+    case 13:
+        role = QPalette::Highlight;
+        break;
+    case 14:
+        role = QPalette::HighlightedText;
+        break;
+    case 15:
+        role = QPalette::Button;
+        break; // button face
+    case 16:
+        role = QPalette::Dark;
+        break; // button shadow
+    case 18:
+        role = QPalette::ButtonText;
+        break;
+    case 20:
+        role = QPalette::Light;
+        break; // button highlight
+    case 21:
+        role = QPalette::Shadow;
+        break; // 3D dark shadow
+    case 22:
+        role = QPalette::Midlight;
+        break; // 3D light
+    case 23:
+        role = QPalette::ToolTipText;
+        break;
+    case 24:
+        role = QPalette::ToolTipBase;
+        break;
+    default:
+        return 0;
     }
     return fromRgb(pal.color(QPalette::Active, role).rgb());
 }
@@ -125,10 +159,17 @@ void KelButton::ResizeHandling() {
     m_w = width();
     m_h = height();
     switch (m_buttonType) {
-    case Rounded: m_faceRect.adjust(4, 4, -4, -4); break;
-    case SeeThrough: m_faceRect.adjust(3, 3, -3, -3); break;
-    case Soft3D: m_faceRect.adjust(5, 5, -5, -5), m_faceRect.translate(1, 1); break;
-    default: break;
+    case Rounded:
+        m_faceRect.adjust(4, 4, -4, -4);
+        break;
+    case SeeThrough:
+        m_faceRect.adjust(3, 3, -3, -3);
+        break;
+    case Soft3D:
+        m_faceRect.adjust(5, 5, -5, -5), m_faceRect.translate(1, 1);
+        break;
+    default:
+        break;
     }
     if (m_surface.size() != QSize(m_w, m_h)) {
         m_surface = QImage(qMax(m_w, 0), qMax(m_h, 0), QImage::Format_RGB32);
@@ -168,7 +209,8 @@ QSize KelButton::measureCaption(const QRect &within) const {
     const QFontMetrics fm(font());
     const QString text = displayCaption(m_caption);
     if (text.isEmpty()) return {0, 0};
-    const QRect r = fm.boundingRect(QRect(0, 0, qMax(within.width(), 1), 1 << 20), CaptionFlags, text);
+    const QRect r =
+        fm.boundingRect(QRect(0, 0, qMax(within.width(), 1), 1 << 20), CaptionFlags, text);
     return r.size();
 }
 
@@ -176,11 +218,21 @@ void KelButton::LayoutCaption() {
     const int PW = m_pictureWidth, PH = m_pictureHeight, W = m_w, H = m_h;
     int l, tp, r, b;
     switch (m_picturePosition) {
-    case PictureLeft: l = PW + 4, tp = 4, r = W - 8, b = H - 8; break;
-    case PictureRight: l = 4, tp = 4, r = W - PW - 8, b = H - 8; break;
-    case PictureTop: l = 4, tp = PH + 4, r = W - 8, b = H - 8; break;
-    case PictureBottom: l = 4, tp = 4, r = W - 8, b = H - PH - 8; break;
-    case PictureBehind: l = 4, tp = 1, r = W - 8, b = H - 4; break;
+    case PictureLeft:
+        l = PW + 4, tp = 4, r = W - 8, b = H - 8;
+        break;
+    case PictureRight:
+        l = 4, tp = 4, r = W - PW - 8, b = H - 8;
+        break;
+    case PictureTop:
+        l = 4, tp = PH + 4, r = W - 8, b = H - 8;
+        break;
+    case PictureBottom:
+        l = 4, tp = 4, r = W - 8, b = H - PH - 8;
+        break;
+    case PictureBehind:
+        l = 4, tp = 1, r = W - 8, b = H - 4;
+        break;
     default: {
         // Undefined positions measure from where the last layout left off
         // and stay unmoved.
@@ -216,11 +268,20 @@ void KelButton::PlacePicture() {
     const QRect &c = m_captionRect; // right() + 1 and bottom() + 1 are the exclusive edges
     if (!m_caption.trimmed().isEmpty() && m_picturePosition != PictureBehind) {
         switch (m_picturePosition) {
-        case PictureLeft: m_pictureX = c.left() - PW - 6, m_pictureY = idiv(H - PH, 2); return;
-        case PictureRight: m_pictureX = c.left() + c.width() + 6, m_pictureY = idiv(H - PH, 2); return;
-        case PictureTop: m_pictureX = idiv(W - PW, 2), m_pictureY = c.top() - PH - 2; return;
-        case PictureBottom: m_pictureX = idiv(W - PW, 2), m_pictureY = c.top() + c.height() + 2; return;
-        default: return; // undefined positions leave the picture where it was
+        case PictureLeft:
+            m_pictureX = c.left() - PW - 6, m_pictureY = idiv(H - PH, 2);
+            return;
+        case PictureRight:
+            m_pictureX = c.left() + c.width() + 6, m_pictureY = idiv(H - PH, 2);
+            return;
+        case PictureTop:
+            m_pictureX = idiv(W - PW, 2), m_pictureY = c.top() - PH - 2;
+            return;
+        case PictureBottom:
+            m_pictureX = idiv(W - PW, 2), m_pictureY = c.top() + c.height() + 2;
+            return;
+        default:
+            return; // undefined positions leave the picture where it was
         }
     }
     m_pictureX = idiv(W - PW, 2);
@@ -308,7 +369,8 @@ void KelButton::drawCaptionText(const QRect &r, quint32 colour) {
     p.setFont(font());
     p.setPen(qc(colour));
     // Measured rectangles are tight; let the text run on rather than clip.
-    p.drawText(QRect(r.left(), r.top(), qMax(r.width(), 1), r.height() + 4), CaptionFlags | Qt::TextDontClip, text);
+    p.drawText(QRect(r.left(), r.top(), qMax(r.width(), 1), r.height() + 4),
+               CaptionFlags | Qt::TextDontClip, text);
 }
 
 void KelButton::DrawCaptionEffect(const QRect &r) {
@@ -338,12 +400,15 @@ void KelButton::DrawCaption(quint8 style) {
         drawCaptionText(m_shiftedCaptionRect, m_c.highlight);
         drawCaptionText(m_captionRect, m_c.shadow);
         break;
-    case 4: drawCaptionText(m_captionRect, Tint(-104)); break;
+    case 4:
+        drawCaptionText(m_captionRect, Tint(-104));
+        break;
     case 5:
         drawCaptionText(m_shiftedCaptionRect, ShadeColor(m_c.shadow, -50, false));
         drawCaptionText(m_captionRect, m_c.highlight);
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -381,9 +446,12 @@ void KelButton::DrawButton(quint8 state, bool force) {
         ApplyColorScheme();
     }
     DrawBox(0, 0, m_w, m_h, m_c.face, false);
-    if (!m_enabled) drawDisabled();
-    else if (state == Up) drawUp();
-    else if (state == Down) drawDown();
+    if (!m_enabled)
+        drawDisabled();
+    else if (state == Up)
+        drawUp();
+    else if (state == Down)
+        drawDown();
     if (swapped) {
         m_backColor = remembered;
         ApplyColorScheme();
@@ -395,8 +463,10 @@ void KelButton::drawUp() {
     const int W = m_w, H = m_h;
     switch (m_buttonType) {
     case Soft3D: {
-        if (!m_isHover) Ramp(m_c.highlight, 58, false);
-        else DrawBox(0, 0, W, H, m_c.light, false);
+        if (!m_isHover)
+            Ramp(m_c.highlight, 58, false);
+        else
+            DrawBox(0, 0, W, H, m_c.light, false);
         const quint8 style = m_isHover ? 1 : 0;
         if (m_host->displayAsDefault(*this)) {
             // The default button's caption is bold for this drawing only.
@@ -437,7 +507,9 @@ void KelButton::drawUp() {
         drawRoundedRing();
         DrawPicture(PictureNormalMode);
         break;
-    default: DrawPicture(PictureNormalMode); break;
+    default:
+        DrawPicture(PictureNormalMode);
+        break;
     }
 }
 
@@ -503,7 +575,9 @@ void KelButton::drawDown() {
         DrawPicture(PicturePressedMode);
         break;
     }
-    default: DrawPicture(PicturePressedMode); break;
+    default:
+        DrawPicture(PicturePressedMode);
+        break;
     }
 }
 
@@ -534,7 +608,9 @@ void KelButton::drawDisabled() {
         DrawDot(W - 2, H - 2, Tint(-72));
         DrawPicture(PictureDisabledMode);
         break;
-    default: DrawPicture(PictureDisabledMode); break;
+    default:
+        DrawPicture(PictureDisabledMode);
+        break;
     }
 }
 
@@ -585,9 +661,11 @@ void KelButton::DrawPictureEffect(int offset, const KelPicture &picture) {
     const quint32 ref = m_buttonType == Rounded ? m_c.tint : m_c.face;
     const int d = m_specialEffect == Sunken ? 40 : -40;
     const int x = m_pictureX, y = m_pictureY, w = m_pictureWidth, h = m_pictureHeight;
-    BlitPicture(x + offset + 1, y + offset + 1, w, h, picture, m_c.maskRGB, ShadeColor(ref, d, false), false, false);
+    BlitPicture(x + offset + 1, y + offset + 1, w, h, picture, m_c.maskRGB,
+                ShadeColor(ref, d, false), false, false);
     if (m_specialEffect < 3)
-        BlitPicture(x + offset - 1, y + offset - 1, w, h, picture, m_c.maskRGB, ShadeColor(ref, -d, false), false, false);
+        BlitPicture(x + offset - 1, y + offset - 1, w, h, picture, m_c.maskRGB,
+                    ShadeColor(ref, -d, false), false, false);
 }
 
 namespace {
@@ -602,8 +680,8 @@ int roundHalfEven(int p, int q) {
 
 } // namespace
 
-void KelButton::BlitPicture(int x, int y, int w, int h, const KelPicture &picture, quint32 transparent,
-                            qint64 silhouette, bool threshold, bool grey) {
+void KelButton::BlitPicture(int x, int y, int w, int h, const KelPicture &picture,
+                            quint32 transparent, qint64 silhouette, bool threshold, bool grey) {
     if (w == 0 || h == 0 || !picture.isSet()) return;
     QImage pic;
     if (picture.isIcon) {
@@ -613,8 +691,9 @@ void KelButton::BlitPicture(int x, int y, int w, int h, const KelPicture &pictur
         QPainter p(&pic);
         p.drawImage(0, 0, picture.image);
     } else {
-        pic = picture.image.format() == QImage::Format_RGB32 ? picture.image
-                                                              : picture.image.convertToFormat(QImage::Format_RGB32);
+        pic = picture.image.format() == QImage::Format_RGB32
+                  ? picture.image
+                  : picture.image.convertToFormat(QImage::Format_RGB32);
     }
     const qint64 effective = m_useMaskColor ? qint64(transparent) : -1;
     const QRgb sil = silhouette >= 0 ? toRgb(quint32(silhouette)) : 0;
@@ -622,7 +701,8 @@ void KelButton::BlitPicture(int x, int y, int w, int h, const KelPicture &pictur
         const int ty = y + py;
         if (ty < 0 || ty >= m_surface.height()) continue;
         auto *dst = reinterpret_cast<QRgb *>(m_surface.scanLine(ty));
-        const QRgb *src = py < pic.height() ? reinterpret_cast<const QRgb *>(pic.constScanLine(py)) : nullptr;
+        const QRgb *src =
+            py < pic.height() ? reinterpret_cast<const QRgb *>(pic.constScanLine(py)) : nullptr;
         for (int px = 0; px < w; ++px) {
             const int tx = x + px;
             if (tx < 0 || tx >= m_surface.width()) continue;
@@ -652,7 +732,8 @@ void KelButton::CaptureBackground() {
         shot.fill(toRgb(m_c.face));
         {
             QPainter p(&shot);
-            parent->render(&p, QPoint(0, 0), QRegion(QRect(pos(), m_capture.size())), QWidget::DrawWindowBackground);
+            parent->render(&p, QPoint(0, 0), QRegion(QRect(pos(), m_capture.size())),
+                           QWidget::DrawWindowBackground);
         }
         m_capture = shot;
     }

@@ -43,7 +43,8 @@ bool PropertyBag::operator==(const PropertyBag &o) const {
         if (a.type == Type::Picture) {
             if (!(a.value.value<KelPicture>() == b.value.value<KelPicture>())) return false;
         } else if (a.type == Type::Font) {
-            if (fontToText(a.value.value<QFont>()) != fontToText(b.value.value<QFont>())) return false;
+            if (fontToText(a.value.value<QFont>()) != fontToText(b.value.value<QFont>()))
+                return false;
         } else if (a.value != b.value) {
             return false;
         }
@@ -81,21 +82,30 @@ namespace {
 
 const char *typeName(PropertyBag::Type t) {
     switch (t) {
-    case PropertyBag::Type::Int32: return "i32";
-    case PropertyBag::Type::Int16: return "i16";
-    case PropertyBag::Type::Boolean: return "bool";
-    case PropertyBag::Type::String: return "str";
-    case PropertyBag::Type::Font: return "font";
-    case PropertyBag::Type::Picture: return "pic";
+    case PropertyBag::Type::Int32:
+        return "i32";
+    case PropertyBag::Type::Int16:
+        return "i16";
+    case PropertyBag::Type::Boolean:
+        return "bool";
+    case PropertyBag::Type::String:
+        return "str";
+    case PropertyBag::Type::Font:
+        return "font";
+    case PropertyBag::Type::Picture:
+        return "pic";
     }
     return "str";
 }
 
 bool typeFromName(const QString &n, PropertyBag::Type &t) {
     static const QList<QPair<QString, PropertyBag::Type>> names{
-        {QStringLiteral("i32"), PropertyBag::Type::Int32}, {QStringLiteral("i16"), PropertyBag::Type::Int16},
-        {QStringLiteral("bool"), PropertyBag::Type::Boolean}, {QStringLiteral("str"), PropertyBag::Type::String},
-        {QStringLiteral("font"), PropertyBag::Type::Font}, {QStringLiteral("pic"), PropertyBag::Type::Picture}};
+        {QStringLiteral("i32"), PropertyBag::Type::Int32},
+        {QStringLiteral("i16"), PropertyBag::Type::Int16},
+        {QStringLiteral("bool"), PropertyBag::Type::Boolean},
+        {QStringLiteral("str"), PropertyBag::Type::String},
+        {QStringLiteral("font"), PropertyBag::Type::Font},
+        {QStringLiteral("pic"), PropertyBag::Type::Picture}};
     for (const auto &p : names)
         if (p.first == n) {
             t = p.second;
@@ -108,10 +118,14 @@ bool typeFromName(const QString &n, PropertyBag::Type &t) {
 QString escape(const QString &s) {
     QString out;
     for (QChar c : s) {
-        if (c == QLatin1Char('\\')) out += QLatin1String("\\\\");
-        else if (c == QLatin1Char('\r')) out += QLatin1String("\\r");
-        else if (c == QLatin1Char('\n')) out += QLatin1String("\\n");
-        else out += c;
+        if (c == QLatin1Char('\\'))
+            out += QLatin1String("\\\\");
+        else if (c == QLatin1Char('\r'))
+            out += QLatin1String("\\r");
+        else if (c == QLatin1Char('\n'))
+            out += QLatin1String("\\n");
+        else
+            out += c;
     }
     return out;
 }
@@ -132,11 +146,16 @@ QString unescape(const QString &s) {
 QString valueText(const PropertyBag::Entry &e) {
     switch (e.type) {
     case PropertyBag::Type::Int32:
-    case PropertyBag::Type::Int16: return QString::number(e.value.toLongLong());
-    case PropertyBag::Type::Boolean: return e.value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
-    case PropertyBag::Type::String: return escape(e.value.toString());
-    case PropertyBag::Type::Font: return fontToText(e.value.value<QFont>());
-    case PropertyBag::Type::Picture: return e.value.value<KelPicture>().source;
+    case PropertyBag::Type::Int16:
+        return QString::number(e.value.toLongLong());
+    case PropertyBag::Type::Boolean:
+        return e.value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    case PropertyBag::Type::String:
+        return escape(e.value.toString());
+    case PropertyBag::Type::Font:
+        return fontToText(e.value.value<QFont>());
+    case PropertyBag::Type::Picture:
+        return e.value.value<KelPicture>().source;
     }
     return {};
 }
@@ -146,11 +165,18 @@ QString valueText(const PropertyBag::Entry &e) {
 QString WindowDesign::format() const {
     QString out = QStringLiteral("window ") + window + QLatin1Char('\n');
     for (const auto &b : buttons) {
-        out += QStringLiteral("\nbutton %1 %2 %3 %4 %5\n").arg(b.name).arg(b.left).arg(b.top).arg(b.width).arg(b.height);
+        out += QStringLiteral("\nbutton %1 %2 %3 %4 %5\n")
+                   .arg(b.name)
+                   .arg(b.left)
+                   .arg(b.top)
+                   .arg(b.width)
+                   .arg(b.height);
         for (const auto &e : b.bag.entries()) {
             const QString value = valueText(e);
-            out += QStringLiteral("  ") + e.key + QLatin1Char(' ') + QLatin1String(typeName(e.type));
-            out += value.isEmpty() ? QStringLiteral("\n") : QLatin1Char(' ') + value + QLatin1Char('\n');
+            out +=
+                QStringLiteral("  ") + e.key + QLatin1Char(' ') + QLatin1String(typeName(e.type));
+            out += value.isEmpty() ? QStringLiteral("\n")
+                                   : QLatin1Char(' ') + value + QLatin1Char('\n');
         }
         out += QStringLiteral("end\n");
     }
@@ -173,7 +199,8 @@ bool WindowDesign::parse(const QString &text, WindowDesign &out, QString *error)
             out.window = trimmed.mid(7);
         } else if (!current && trimmed.startsWith(QLatin1String("button "))) {
             const QStringList f = trimmed.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-            if (f.size() != 6) return bad(i, QStringLiteral("a button needs a name and four numbers"));
+            if (f.size() != 6)
+                return bad(i, QStringLiteral("a button needs a name and four numbers"));
             DesignedButton b;
             b.name = f[1];
             bool ok[4];
@@ -194,16 +221,28 @@ bool WindowDesign::parse(const QString &text, WindowDesign &out, QString *error)
             const QString type = s1 < 0 ? QString() : body.mid(s1 + 1, s2 < 0 ? -1 : s2 - s1 - 1);
             const QString value = s2 < 0 ? QString() : body.mid(s2 + 1);
             PropertyBag::Type t;
-            if (key.isEmpty() || !typeFromName(type, t)) return bad(i, QStringLiteral("unknown value type"));
+            if (key.isEmpty() || !typeFromName(type, t))
+                return bad(i, QStringLiteral("unknown value type"));
             QVariant v;
             switch (t) {
-            case PropertyBag::Type::Int32: v = value.toInt(); break;
-            case PropertyBag::Type::Int16: v = QVariant::fromValue<qint16>(qint16(value.toInt())); break;
-            case PropertyBag::Type::Boolean: v = value == QLatin1String("True"); break;
-            case PropertyBag::Type::String: v = unescape(value); break;
-            case PropertyBag::Type::Font: v = QVariant::fromValue(fontFromText(value)); break;
+            case PropertyBag::Type::Int32:
+                v = value.toInt();
+                break;
+            case PropertyBag::Type::Int16:
+                v = QVariant::fromValue<qint16>(qint16(value.toInt()));
+                break;
+            case PropertyBag::Type::Boolean:
+                v = value == QLatin1String("True");
+                break;
+            case PropertyBag::Type::String:
+                v = unescape(value);
+                break;
+            case PropertyBag::Type::Font:
+                v = QVariant::fromValue(fontFromText(value));
+                break;
             case PropertyBag::Type::Picture:
-                v = QVariant::fromValue(value.isEmpty() ? KelPicture{} : KelPicture::fromResource(value));
+                v = QVariant::fromValue(value.isEmpty() ? KelPicture{}
+                                                        : KelPicture::fromResource(value));
                 break;
             }
             current->bag.write(key, t, v);

@@ -16,7 +16,9 @@ struct KelPicture {
 
     bool isSet() const { return !image.isNull(); }
     static KelPicture fromResource(const QString &path);
-    bool operator==(const KelPicture &o) const { return source == o.source && isIcon == o.isIcon && image == o.image; }
+    bool operator==(const KelPicture &o) const {
+        return source == o.source && isIcon == o.isIcon && image == o.image;
+    }
 };
 Q_DECLARE_METATYPE(KelPicture)
 

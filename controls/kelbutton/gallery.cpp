@@ -19,16 +19,21 @@ QPixmap backgroundTile() {
     tile.fill(QColor(226, 236, 250));
     QPainter p(&tile);
     p.setPen(QColor(196, 214, 240));
-    for (int i = -24; i < 24; i += 6) p.drawLine(i, 24, i + 24, 0);
+    for (int i = -24; i < 24; i += 6)
+        p.drawLine(i, 24, i + 24, 0);
     return QPixmap::fromImage(tile);
 }
 
 const char *schemeName(int s) {
     switch (s) {
-    case KelButton::CustomColors: return "custom colours";
-    case KelButton::ClassicGrey: return "classic grey";
-    case KelButton::ContainerColors: return "container colours";
-    default: return "system colours";
+    case KelButton::CustomColors:
+        return "custom colours";
+    case KelButton::ClassicGrey:
+        return "classic grey";
+    case KelButton::ContainerColors:
+        return "container colours";
+    default:
+        return "system colours";
     }
 }
 
@@ -44,7 +49,8 @@ int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QString snapshot;
     for (int i = 1; i + 1 < argc; ++i)
-        if (QString::fromLocal8Bit(argv[i]) == QLatin1String("--snapshot")) snapshot = QString::fromLocal8Bit(argv[i + 1]);
+        if (QString::fromLocal8Bit(argv[i]) == QLatin1String("--snapshot"))
+            snapshot = QString::fromLocal8Bit(argv[i + 1]);
 
     WindowDesign design;
     QString error;
@@ -58,8 +64,8 @@ int main(int argc, char **argv) {
                           {"down", false, false, true, KelButton::Down},
                           {"focused", false, true, true, KelButton::Up},
                           {"disabled", false, false, false, KelButton::Up}};
-    const int schemes[] = {KelButton::CustomColors, KelButton::ClassicGrey, KelButton::ContainerColors,
-                           KelButton::SystemColors};
+    const int schemes[] = {KelButton::CustomColors, KelButton::ClassicGrey,
+                           KelButton::ContainerColors, KelButton::SystemColors};
 
     QScrollArea view;
     auto *sheetOwner = new QWidget; // the view owns it
@@ -83,7 +89,8 @@ int main(int argc, char **argv) {
     for (const auto &d : design.buttons) {
         for (int scheme : schemes) {
             const int y = HeaderH + row * (CellH + Gap);
-            auto *label = new QLabel(QStringLiteral("%1\n%2").arg(d.name, QLatin1String(schemeName(scheme))), &sheet);
+            auto *label = new QLabel(
+                QStringLiteral("%1\n%2").arg(d.name, QLatin1String(schemeName(scheme))), &sheet);
             label->setGeometry(8, y, LabelW - 12, CellH);
             for (int c = 0; c < 5; ++c) {
                 auto *b = new KelButton(&sheet);
@@ -102,7 +109,8 @@ int main(int argc, char **argv) {
     sheet.show();
     view.show();
     QApplication::processEvents();
-    for (auto &[b, look] : cells) b->DrawLook(look.hover, look.focus, look.state);
+    for (auto &[b, look] : cells)
+        b->DrawLook(look.hover, look.focus, look.state);
 
     if (!snapshot.isEmpty()) {
         if (!sheet.grab().save(snapshot)) {

@@ -24,7 +24,8 @@ class TestApp : public QObject {
         QList<QPointer<QWidget>> windows;
         for (QWidget *w : QApplication::topLevelWidgets())
             if (!w->parentWidget()) windows << w;
-        for (const auto &w : windows) delete w.data();
+        for (const auto &w : windows)
+            delete w.data();
     }
 
 private slots:
@@ -47,7 +48,8 @@ private slots:
     void settingsDefaultsOnAFirstRun() {
         QVERIFY(!Settings::FadeStatus());
         QVERIFY(Settings::ShowWelcome());
-        QCOMPARE(Settings::GetSetting(QStringLiteral("Missing"), QStringLiteral("dflt")), QStringLiteral("dflt"));
+        QCOMPARE(Settings::GetSetting(QStringLiteral("Missing"), QStringLiteral("dflt")),
+                 QStringLiteral("dflt"));
         // Reading writes nothing.
         QVERIFY(!QFile::exists(settingsFile()));
     }
@@ -56,8 +58,10 @@ private slots:
         Settings::SaveSetting(Settings::FadeStatusKey, QStringLiteral("True"));
         Settings::SaveSetting(Settings::NewUserKey, Settings::NoShow);
         const QSettings raw(AppInfo::Title, AppInfo::Title);
-        QCOMPARE(raw.value(QStringLiteral("Defaults/FadeStatus")).toString(), QStringLiteral("True"));
-        QCOMPARE(raw.value(QStringLiteral("Defaults/NewUser")).toString(), QStringLiteral("NoShow"));
+        QCOMPARE(raw.value(QStringLiteral("Defaults/FadeStatus")).toString(),
+                 QStringLiteral("True"));
+        QCOMPARE(raw.value(QStringLiteral("Defaults/NewUser")).toString(),
+                 QStringLiteral("NoShow"));
         QVERIFY(Settings::FadeStatus());
         QVERIFY(!Settings::ShowWelcome());
     }
@@ -110,7 +114,8 @@ private slots:
         QCOMPARE(script.messages.size(), 1);
         const dialogs::Message m = script.messages[0];
         QCOMPARE(m.title, QStringLiteral("Terminating..."));
-        QCOMPARE(m.text, QStringLiteral("Cipherly is already loaded\nand running on your computer!"));
+        QCOMPARE(m.text,
+                 QStringLiteral("Cipherly is already loaded\nand running on your computer!"));
         QCOMPARE(m.icon, dialogs::Icon::Critical);
         QCOMPARE(m.buttons, dialogs::Buttons::Ok);
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
@@ -132,7 +137,6 @@ private slots:
         QLockFile other(SingleInstance::lockPath());
         QVERIFY(!other.tryLock(0));
     }
-
 };
 
 QTEST_MAIN(TestApp)

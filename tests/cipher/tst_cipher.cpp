@@ -11,11 +11,14 @@ using modSupport::MakeCodeKey;
 namespace {
 
 // The uniform value that makes RandomBetween(65, 90) draw `letter`.
-double drawOf(char letter) { return (letter - 'A' + 0.5) / 26.0; }
+double drawOf(char letter) {
+    return (letter - 'A' + 0.5) / 26.0;
+}
 
 QString keyRow() {
     QString s;
-    for (int row = 65; row <= 90; ++row) s += KeyTable(row, 1);
+    for (int row = 65; row <= 90; ++row)
+        s += KeyTable(row, 1);
     return s;
 }
 
@@ -50,11 +53,14 @@ private slots:
     void aKeyLeavingOnlyZForZStartsAgainFromA() {
         // A..X take B..Y and Y takes A: the only free letter for Z is Z itself.
         QList<double> draws;
-        for (char c = 'B'; c <= 'Y'; ++c) draws << drawOf(c);
+        for (char c = 'B'; c <= 'Y'; ++c)
+            draws << drawOf(c);
         draws << drawOf('A');
-        for (int i = 0; i < 2000; ++i) draws << drawOf(i % 2 ? 'Z' : 'M');
+        for (int i = 0; i < 2000; ++i)
+            draws << drawOf(i % 2 ? 'Z' : 'M');
         // The next key reuses B for A, which only works on a cleared table.
-        for (QChar c : QStringLiteral("BCDEFGHIJKLMNOPQRSTUVWXYZA")) draws << drawOf(char(c.unicode()));
+        for (QChar c : QStringLiteral("BCDEFGHIJKLMNOPQRSTUVWXYZA"))
+            draws << drawOf(char(c.unicode()));
         int taken = 0;
         modStandard::SetRandomSource([&] { return draws.value(taken++, drawOf('A')); });
         MakeCodeKey();
@@ -66,7 +72,8 @@ private slots:
         // A draws itself, then B. B draws itself, then A. C draws B (taken), then D.
         QList<double> draws{drawOf('A'), drawOf('B'), drawOf('B'), drawOf('A'), drawOf('B')};
         QString rest = QStringLiteral("DCFEHGJILKNMPORQTSVUXWZY");
-        for (QChar c : rest) draws << drawOf(char(c.unicode()));
+        for (QChar c : rest)
+            draws << drawOf(char(c.unicode()));
         int taken = 0;
         modStandard::SetRandomSource([&] { return draws.value(taken++, drawOf('A')); });
         MakeCodeKey();
@@ -77,7 +84,8 @@ private slots:
     void encipheringReplacesOnlyCapitalLetters() {
         MakeCodeKey();
         QCOMPARE(EncipherText(QString()), QString());
-        const QString plain = QStringLiteral("lower case, digits 0123, blanks, ()',./;!?- and ÀÉÎÕÜ çñ ß · €");
+        const QString plain =
+            QStringLiteral("lower case, digits 0123, blanks, ()',./;!?- and ÀÉÎÕÜ çñ ß · €");
         QCOMPARE(EncipherText(plain), plain);
 
         const QString quote = QStringLiteral("THE QUICK BROWN FOX, SAID O'HARA -- JUMPS! É");
@@ -95,7 +103,8 @@ private slots:
         // Equal letters give equal cipher letters, different ones different.
         for (int i = 0; i < quote.size(); ++i)
             for (int j = 0; j < quote.size(); ++j)
-                if (quote[i].isUpper() && quote[j].isUpper() && quote[i] < QChar(0x80) && quote[j] < QChar(0x80))
+                if (quote[i].isUpper() && quote[j].isUpper() && quote[i] < QChar(0x80) &&
+                    quote[j] < QChar(0x80))
                     QCOMPARE(quote[i] == quote[j], cipher[i] == cipher[j]);
     }
 };

@@ -59,7 +59,8 @@ private slots:
         QCOMPARE(i.size(), 1);
         QCOMPARE(i[0].x, 1.0);
         QVERIFY(i[0].y > 1.5);
-        for (const auto &p : s.pieces) QVERIFY(!p.text.startsWith(QStringLiteral("(page")));
+        for (const auto &p : s.pieces)
+            QVERIFY(!p.text.startsWith(QStringLiteral("(page")));
     }
 
     void wrappedPrintingOverThreePages() {
@@ -67,10 +68,12 @@ private slots:
         s.setFontName(QStringLiteral("Arial"));
         s.setFontSize(10);
         QString text;
-        for (int i = 0; i < 130; ++i) text += QStringLiteral("Line %1 of a long help topic that goes on.\r\n").arg(i);
+        for (int i = 0; i < 130; ++i)
+            text += QStringLiteral("Line %1 of a long help topic that goes on.\r\n").arg(i);
         PrintWrapped(s, nullptr, text, QStringLiteral("Heading"), false, false);
         int lastPage = 0;
-        for (const auto &p : s.pieces) lastPage = qMax(lastPage, p.page);
+        for (const auto &p : s.pieces)
+            lastPage = qMax(lastPage, p.page);
         QCOMPARE(lastPage, 3);
         QCOMPARE(piecesOf(s, QStringLiteral("Heading")).size(), 1); // page 1 only
         QVERIFY(piecesOf(s, QStringLiteral("(page 1)")).isEmpty());
@@ -111,15 +114,17 @@ private slots:
         PrintWrapped(b, nullptr, QStringLiteral("word ").repeated(40), QString(), false, false);
         // Every line but the last ends with the first blank printed past 6.5 inches.
         QMap<double, double> lineEnd;
-        for (const auto &p : b.pieces) lineEnd[p.y] = qMax(lineEnd.value(p.y), p.x + b.textWidth(p.text));
+        for (const auto &p : b.pieces)
+            lineEnd[p.y] = qMax(lineEnd.value(p.y), p.x + b.textWidth(p.text));
         const QList<double> ends = lineEnd.values();
-        for (int i = 0; i + 1 < ends.size(); ++i) QVERIFY(ends[i] > 6.5 && ends[i] < 6.5 + b.textWidth(QStringLiteral("word ")) + 1e-9);
+        for (int i = 0; i + 1 < ends.size(); ++i)
+            QVERIFY(ends[i] > 6.5 && ends[i] < 6.5 + b.textWidth(QStringLiteral("word ")) + 1e-9);
     }
-
 
     void randomBetweenStaysInsideInclusiveBounds() {
         QVERIFY(!IsRandomSeeded());
-        for (int i = 0; i < 100; ++i) QCOMPARE(RandomBetween(1, 1), qint16(1));
+        for (int i = 0; i < 100; ++i)
+            QCOMPARE(RandomBetween(1, 1), qint16(1));
         QVERIFY(IsRandomSeeded());
         std::set<int> seen;
         for (int i = 0; i < 5000; ++i) {
@@ -192,7 +197,8 @@ private slots:
 
     void win1252RoundTripsEveryByte() {
         QByteArray all(256, 0);
-        for (int i = 0; i < 256; ++i) all[i] = char(i);
+        for (int i = 0; i < 256; ++i)
+            all[i] = char(i);
         const QString text = win1252::decode(all);
         QCOMPARE(text.size(), 256);
         QCOMPARE(text[0x80], QChar(0x20AC));

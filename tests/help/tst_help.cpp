@@ -25,7 +25,6 @@
 
 namespace {
 
-
 template <typename W> bool waitActivated(W *w) {
     return QTest::qWaitFor([w] { return w->activated() && !w->fade.isFading(); }, 5000);
 }
@@ -63,7 +62,8 @@ private slots:
         QList<QPointer<QWidget>> windows;
         for (QWidget *w : QApplication::topLevelWidgets())
             if (!w->parentWidget()) windows << w;
-        for (const auto &w : windows) delete w.data();
+        for (const auto &w : windows)
+            delete w.data();
         script.reset();
         folder.reset();
     }
@@ -77,14 +77,18 @@ private slots:
         QCOMPARE(w->windowTitle(), QStringLiteral("Cipherly - Help Window"));
         QCOMPARE(w->currentTopic, qint16(3));
         QVERIFY(w->menuHelpTopic[3]->isChecked());
-        for (int i : {1, 4, 5, 6, 9}) QVERIFY(!w->menuHelpTopic[i]->isChecked());
+        for (int i : {1, 4, 5, 6, 9})
+            QVERIFY(!w->menuHelpTopic[i]->isChecked());
         QCOMPARE(w->labelHelpTopic->text(), QStringLiteral("The Main Lobby"));
-        QCOMPARE(w->txtManual->toPlainText(), LoadResString(3000).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        QCOMPARE(w->txtManual->toPlainText(),
+                 LoadResString(3000).replace(QLatin1String("\r\n"), QLatin1String("\n")));
         QCOMPARE(w->cmdHelpTopic->Caption(), QStringLiteral("Help Topics\r\n(F1)"));
         QCOMPARE(w->cmdReturn->Caption(), QStringLiteral("&Return\r\n(Esc)"));
         QCOMPARE(w->cmdPrintHelp->toolTip(), QStringLiteral(" Be sure your printer is ready! "));
-        QCOMPARE(w->aboutText, QStringLiteral("Cipherly\r\nVersion w3.28.18\r\n\r\nEncryption Word Game\r\n\u00A9") +
-                                   AppInfo::Copyright + QStringLiteral("\r\n\r\n"));
+        QCOMPARE(
+            w->aboutText,
+            QStringLiteral("Cipherly\r\nVersion w3.28.18\r\n\r\nEncryption Word Game\r\n\u00A9") +
+                AppInfo::Copyright + QStringLiteral("\r\n\r\n"));
     }
 
     void theMenuHoldsItsFifteenItems() {
@@ -94,16 +98,19 @@ private slots:
             captions << frmManual::itemCaption(i);
             numbers << frmManual::itemNumber(i);
         }
-        QCOMPARE(captions, QStringList({"Overview", "-", "The Main Lobby", "Quote List Maintenance",
-                                        "Encrypting && Printing a Quote", "Solving a Quote On-Screen", "-",
-                                        "About Cipherly", "About KEL Software", "-", "Email KEL Software",
-                                        "Visit KEL Software's Web Page", "Order Cipherly Online (w/ Credit Card)", "-",
-                                        "Exit this Menu"}));
-        QCOMPARE(numbers, QList<int>({1000, -1, 3000, 4000, 5000, 6000, -1, 7777, 8000, -1, 1111, 2222, 3333, -1, 0}));
+        QCOMPARE(captions,
+                 QStringList({"Overview", "-", "The Main Lobby", "Quote List Maintenance",
+                              "Encrypting && Printing a Quote", "Solving a Quote On-Screen", "-",
+                              "About Cipherly", "About KEL Software", "-", "Email KEL Software",
+                              "Visit KEL Software's Web Page",
+                              "Order Cipherly Online (w/ Credit Card)", "-", "Exit this Menu"}));
+        QCOMPARE(numbers, QList<int>({1000, -1, 3000, 4000, 5000, 6000, -1, 7777, 8000, -1, 1111,
+                                      2222, 3333, -1, 0}));
         frmManual w;
         QVERIFY(!w.menuHelpTopic[13]->isVisible());
         QVERIFY(w.menuHelpTopic[2]->isSeparator());
-        for (int id : {1000, 3000, 4000, 5000, 6000, 8000}) QVERIFY(!LoadResString(id).isEmpty());
+        for (int id : {1000, 3000, 4000, 5000, 6000, 8000})
+            QVERIFY(!LoadResString(id).isEmpty());
     }
 
     void choosingTheShownTopicKeepsItsPlace() {
@@ -141,7 +148,8 @@ private slots:
         frmManual w;
         w.menuHelpTopic[11]->trigger();
         w.menuHelpTopic[12]->trigger();
-        QCOMPARE(opened, QList<QUrl>({modStandard::LinkTarget(1, {}), modStandard::LinkTarget(2, {})}));
+        QCOMPARE(opened,
+                 QList<QUrl>({modStandard::LinkTarget(1, {}), modStandard::LinkTarget(2, {})}));
         modStandard::SetUrlOpener({});
     }
 
@@ -152,7 +160,8 @@ private slots:
         w->txtManual->setFocus();
         QTest::keyClick(w->txtManual, Qt::Key_F1);
         QTRY_VERIFY(w->menuHelpMenu->isVisible());
-        const QPoint expected = w->mapToGlobal(QPoint(w->cmdHelpTopic->x() + 700 / 15, w->cmdHelpTopic->y() + 340 / 15));
+        const QPoint expected = w->mapToGlobal(
+            QPoint(w->cmdHelpTopic->x() + 700 / 15, w->cmdHelpTopic->y() + 340 / 15));
         QCOMPARE(w->menuHelpMenu->pos(), expected);
         w->menuHelpMenu->close();
     }
@@ -164,7 +173,8 @@ private slots:
         QVERIFY(waitActivated(w));
         w->cmdPrintHelp->PerformClick();
         QVERIFY(lastSurface);
-        QCOMPARE(lastSurface->pieces[0].text, QStringLiteral("Cipherly, Help Section: Encrypting && Printing a Quote"));
+        QCOMPARE(lastSurface->pieces[0].text,
+                 QStringLiteral("Cipherly, Help Section: Encrypting && Printing a Quote"));
         QVERIFY(lastSurface->pieces[0].underline);
         QCOMPARE(lastSurface->pieces[0].family, QStringLiteral("Arial"));
         QCOMPARE(lastSurface->pieces[0].size, 10.0);
@@ -172,7 +182,8 @@ private slots:
         QVERIFY(!lastSurface->pieces[1].underline);
         w->menuHelpTopic[3]->trigger();
         w->cmdPrintHelp->PerformClick();
-        QCOMPARE(lastSurface->pieces[0].text, QStringLiteral("Cipherly, Help Section: The Main Lobby"));
+        QCOMPARE(lastSurface->pieces[0].text,
+                 QStringLiteral("Cipherly, Help Section: The Main Lobby"));
         QVERIFY(w->isEnabled());
     }
 
@@ -220,8 +231,10 @@ private slots:
         QCOMPARE(t->labelKelSoftware->text(), QStringLiteral("KEL Software"));
         QVERIFY(t->labelKelSoftware->font().bold() && t->labelKelSoftware->font().italic());
         QCOMPARE(t->labelKelAddress->text().count(QLatin1Char('\n')), 1);
-        QCOMPARE(t->labelKelContact[1]->toolTip(), QStringLiteral(" Click here to Email KEL Software! "));
-        QCOMPARE(t->labelKelContact[2]->toolTip(), QStringLiteral(" Click here to visit KEL Software! "));
+        QCOMPARE(t->labelKelContact[1]->toolTip(),
+                 QStringLiteral(" Click here to Email KEL Software! "));
+        QCOMPARE(t->labelKelContact[2]->toolTip(),
+                 QStringLiteral(" Click here to visit KEL Software! "));
         QCOMPARE(t->cmdContinue->Caption(), QStringLiteral("&Continue"));
         QVERIFY(!t->cmdOrderInfo->isVisible());
         for (int i = 1; i <= 8; ++i) {
@@ -289,8 +302,10 @@ private slots:
         QVERIFY(waitActivated(w.data()));
         QCOMPARE(w->windowTitle(), QStringLiteral(" Cipherly - New User Overview"));
         QVERIFY(w->lbl->text().startsWith(
-            QStringLiteral("Welcome! Are you a new user? If so, then let's take a moment for a quick overview.\n\n")));
-        QVERIFY(w->lbl->text().endsWith(LoadResString(1000).replace(QLatin1String("\r\n"), QLatin1String("\n"))));
+            QStringLiteral("Welcome! Are you a new user? If so, then let's take a moment for a "
+                           "quick overview.\n\n")));
+        QVERIFY(w->lbl->text().endsWith(
+            LoadResString(1000).replace(QLatin1String("\r\n"), QLatin1String("\n"))));
         QCOMPARE(w->chk->text(), QStringLiteral("Don't show this Welcome screen again"));
         QVERIFY(!w->chk->isChecked());
         w->cmdContinue->PerformClick();

@@ -10,13 +10,21 @@
 
 namespace {
 
-constexpr quint32 bgr(int r, int g, int b) { return quint32(r) | quint32(g) << 8 | quint32(b) << 16; }
+constexpr quint32 bgr(int r, int g, int b) {
+    return quint32(r) | quint32(g) << 8 | quint32(b) << 16;
+}
 
-QColor at(const KelButton &b, int x, int y) { return QColor(b.surface().pixel(x, y)); }
-QColor col(quint32 c) { return QColor(KelButton::toRgb(c)); }
+QColor at(const KelButton &b, int x, int y) {
+    return QColor(b.surface().pixel(x, y));
+}
+QColor col(quint32 c) {
+    return QColor(KelButton::toRgb(c));
+}
 
 // Right and bottom exclusive, as the layout is reasoned about.
-QList<int> edges(const QRect &r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
+QList<int> edges(const QRect &r) {
+    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
 
 // A button whose caption always measures 40 x 15, as in the worked layout.
 class MeasuredButton : public KelButton {
@@ -55,14 +63,20 @@ struct Log : QObject {
             events << QStringLiteral("MouseDown%1").arg(bt);
             downAt << QPointF(x, y);
         });
-        connect(&b, &KelButton::MouseUp, this, [this](qint16 &bt, qint16 &, float &, float &) { events << QStringLiteral("MouseUp%1").arg(bt); });
-        connect(&b, &KelButton::MouseMove, this, [this](qint16 &, qint16 &, float &, float &) { events << QStringLiteral("MouseMove"); });
+        connect(&b, &KelButton::MouseUp, this, [this](qint16 &bt, qint16 &, float &, float &) {
+            events << QStringLiteral("MouseUp%1").arg(bt);
+        });
+        connect(&b, &KelButton::MouseMove, this, [this](qint16 &, qint16 &, float &, float &) {
+            events << QStringLiteral("MouseMove");
+        });
         connect(&b, &KelButton::KeyDown, this, [this](qint16 &k, qint16 &) {
             events << QStringLiteral("KeyDown%1").arg(k);
             if (onKeyDown) onKeyDown(k);
         });
-        connect(&b, &KelButton::KeyPress, this, [this](qint16 &a) { events << QStringLiteral("KeyPress%1").arg(a); });
-        connect(&b, &KelButton::KeyUp, this, [this](qint16 &k, qint16 &) { events << QStringLiteral("KeyUp%1").arg(k); });
+        connect(&b, &KelButton::KeyPress, this,
+                [this](qint16 &a) { events << QStringLiteral("KeyPress%1").arg(a); });
+        connect(&b, &KelButton::KeyUp, this,
+                [this](qint16 &k, qint16 &) { events << QStringLiteral("KeyUp%1").arg(k); });
         connect(&b, &KelButton::MouseOver, this, [this] { events << QStringLiteral("MouseOver"); });
         connect(&b, &KelButton::MouseIn, this, [this] { events << QStringLiteral("MouseIn"); });
         connect(&b, &KelButton::MouseOut, this, [this] { events << QStringLiteral("MouseOut"); });
@@ -78,7 +92,8 @@ struct Log : QObject {
 struct Stage {
     QWidget window;
     KelButton *button;
-    explicit Stage(int type, const QString &caption = QStringLiteral("&Go"), QSize size = {135, 43}) {
+    explicit Stage(int type, const QString &caption = QStringLiteral("&Go"),
+                   QSize size = {135, 43}) {
         window.resize(400, 200);
         button = new KelButton(&window);
         button->InitProperties();
@@ -122,10 +137,12 @@ private slots:
         PropertyBag bag;
         b.WriteProperties(bag);
         QStringList keys;
-        for (const auto &e : bag.entries()) keys << e.key;
-        QCOMPARE(keys, QStringList({"BTYPE", "TX", "ENAB", "FONT", "COLTYPE", "FOCUSR", "BCOL", "BCOLO", "FCOL", "FCOLO",
-                                    "MCOL", "MPTR", "MICON", "PICN", "PICH", "UMCOL", "SOFT", "PICPOS", "NGREY", "FX",
-                                    "CHECK", "VALUE"}));
+        for (const auto &e : bag.entries())
+            keys << e.key;
+        QCOMPARE(keys, QStringList({"BTYPE", "TX",    "ENAB",  "FONT",  "COLTYPE", "FOCUSR",
+                                    "BCOL",  "BCOLO", "FCOL",  "FCOLO", "MCOL",    "MPTR",
+                                    "MICON", "PICN",  "PICH",  "UMCOL", "SOFT",    "PICPOS",
+                                    "NGREY", "FX",    "CHECK", "VALUE"}));
         using T = PropertyBag::Type;
         QCOMPARE(bag.entries()[3].type, T::Font);
         QCOMPARE(bag.entries()[11].type, T::Int16);
@@ -154,14 +171,19 @@ private slots:
         QStringList names;
         connect(&b, &KelButton::PropertyChanged, this, [&](const QString &n) { names << n; });
         b.setBackColor(1), b.setBackOver(2), b.setForeColor(3), b.setForeOver(4), b.setMaskColor(5);
-        b.setButtonType(3), b.setCaption(QStringLiteral("x")), b.setEnabledProperty(true), b.setFontProperty(QFont());
-        b.setColorScheme(2), b.setShowFocusRect(true), b.setMousePointer(0), b.setMouseIcon({}), b.setSoftBevel(false);
-        b.setPictureNormal({}), b.setPicturePosition(1), b.setUseMaskColor(true), b.setUseGreyscale(false);
+        b.setButtonType(3), b.setCaption(QStringLiteral("x")), b.setEnabledProperty(true),
+            b.setFontProperty(QFont());
+        b.setColorScheme(2), b.setShowFocusRect(true), b.setMousePointer(0), b.setMouseIcon({}),
+            b.setSoftBevel(false);
+        b.setPictureNormal({}), b.setPicturePosition(1), b.setUseMaskColor(true),
+            b.setUseGreyscale(false);
         b.setSpecialEffect(0), b.setCheckBoxBehaviour(false), b.setValue(false);
-        b.setFontBold(true), b.setFontItalic(true), b.setFontUnderline(true), b.setFontSize(10), b.setFontName("Arial");
-        QCOMPARE(names, QStringList({"BCOL", "BCOLO", "FCOL", "FCOLO", "MCOL", "BTYPE", "TX", "ENAB", "FONT", "COLTYPE",
-                                     "FOCUSR", "MPTR", "MICON", "SOFT", "PICN", "PICPOS", "UMCOL", "NGREY", "FX", "CHECK",
-                                     "VALUE"}));
+        b.setFontBold(true), b.setFontItalic(true), b.setFontUnderline(true), b.setFontSize(10),
+            b.setFontName("Arial");
+        QCOMPARE(names,
+                 QStringList({"BCOL", "BCOLO",  "FCOL",    "FCOLO",  "MCOL", "BTYPE", "TX",
+                              "ENAB", "FONT",   "COLTYPE", "FOCUSR", "MPTR", "MICON", "SOFT",
+                              "PICN", "PICPOS", "UMCOL",   "NGREY",  "FX",   "CHECK", "VALUE"}));
     }
 
     void overColoursFollowOnlyInDesignMode() {
@@ -245,24 +267,39 @@ private slots:
         QString error;
         QVERIFY(!WindowDesign::parse(QStringLiteral("window w\nbutton a 1 2 3\nend\n"), d, &error));
         QVERIFY(error.startsWith(QStringLiteral("line 2")));
-        QVERIFY(!WindowDesign::parse(QStringLiteral("window w\nbutton a 1 2 3 4\n  TX what x\nend\n"), d, &error));
-        QVERIFY(!WindowDesign::parse(QStringLiteral("window w\nbutton a 1 2 3 4\n  TX str x\n"), d, &error));
-        QVERIFY(WindowDesign::parse(QStringLiteral("window w\nbutton a 1 2 3 4\n  TX str Two\\r\\nLines \\\\ & more\nend\n"), d, &error));
-        QCOMPARE(d.buttons[0].bag.read(QStringLiteral("TX"), {}).toString(), QStringLiteral("Two\r\nLines \\ & more"));
+        QVERIFY(!WindowDesign::parse(
+            QStringLiteral("window w\nbutton a 1 2 3 4\n  TX what x\nend\n"), d, &error));
+        QVERIFY(!WindowDesign::parse(QStringLiteral("window w\nbutton a 1 2 3 4\n  TX str x\n"), d,
+                                     &error));
+        QVERIFY(WindowDesign::parse(
+            QStringLiteral(
+                "window w\nbutton a 1 2 3 4\n  TX str Two\\r\\nLines \\\\ & more\nend\n"),
+            d, &error));
+        QCOMPARE(d.buttons[0].bag.read(QStringLiteral("TX"), {}).toString(),
+                 QStringLiteral("Two\r\nLines \\ & more"));
     }
 
     void accessKeys_data() {
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("key");
-        QTest::newRow("Hin&t") << "Hin&t" << "t";
-        QTest::newRow("&Solve") << "&Solve" << "S";
-        QTest::newRow("doubled only") << "Encrypting && Printing a Quote" << "";
-        QTest::newRow("doubled then single") << "A && B &Cut" << "C";
-        QTest::newRow("doubled then doubled") << "A && B && C" << "";
-        QTest::newRow("lone &") << "&" << "";
-        QTest::newRow("ends in &") << "Quit&" << "";
-        QTest::newRow("single char") << "Q" << "";
-        QTest::newRow("multi-line") << "&Finished,\r\nReturn" << "F";
+        QTest::newRow("Hin&t") << "Hin&t"
+                               << "t";
+        QTest::newRow("&Solve") << "&Solve"
+                                << "S";
+        QTest::newRow("doubled only") << "Encrypting && Printing a Quote"
+                                      << "";
+        QTest::newRow("doubled then single") << "A && B &Cut"
+                                             << "C";
+        QTest::newRow("doubled then doubled") << "A && B && C"
+                                              << "";
+        QTest::newRow("lone &") << "&"
+                                << "";
+        QTest::newRow("ends in &") << "Quit&"
+                                   << "";
+        QTest::newRow("single char") << "Q"
+                                     << "";
+        QTest::newRow("multi-line") << "&Finished,\r\nReturn"
+                                    << "F";
     }
     void accessKeys() {
         QFETCH(QString, caption);
@@ -345,7 +382,8 @@ private slots:
         Stage s(KelButton::Soft3D, QString(), {60, 30});
         const auto c = s.button->colours();
         s.button->DrawLook(false, false, KelButton::Up); // without the focus rectangle
-        QCOMPARE(at(*s.button, 30, 0), col(s.button->ShadeColor(c.shadow, -50, false))); // outer frame
+        QCOMPARE(at(*s.button, 30, 0),
+                 col(s.button->ShadeColor(c.shadow, -50, false))); // outer frame
         for (int i = 4; i <= 27; ++i) {
             const int k = int(std::nearbyint(-float(58) / 30.0f * float(i)));
             QCOMPARE(at(*s.button, 30, i), col(s.button->ShadeColor(c.highlight, k, false)));
@@ -466,7 +504,8 @@ private slots:
         Stage s(2, QStringLiteral("WWWWWWWW"));
         const QImage img = s.button->surface();
         for (int y = 0; y < img.height(); ++y)
-            for (int x = 0; x < img.width(); ++x) QCOMPARE(img.pixel(x, y), img.pixel(0, 0));
+            for (int x = 0; x < img.width(); ++x)
+                QCOMPARE(img.pixel(x, y), img.pixel(0, 0));
     }
 
     // ---- Pictures --------------------------------------------------------
@@ -490,12 +529,14 @@ private slots:
         KelPicture pic;
         pic.image = QImage(15, 9, QImage::Format_RGB32);
         for (int y = 0; y < 9; ++y)
-            for (int x = 0; x < 15; ++x) pic.image.setPixel(x, y, qRgb(10 * x, 20 * y, (x == y) ? 255 : 0));
+            for (int x = 0; x < 15; ++x)
+                pic.image.setPixel(x, y, qRgb(10 * x, 20 * y, (x == y) ? 255 : 0));
         s.button->setPictureNormal(pic);
         s.button->DrawLook(false, false, KelButton::Up);
         const QPoint p = s.button->picturePos();
         for (int y = 0; y < 9; ++y)
-            for (int x = 0; x < 15; ++x) QCOMPARE(at(*s.button, p.x() + x, p.y() + y), QColor(pic.image.pixel(x, y)));
+            for (int x = 0; x < 15; ++x)
+                QCOMPARE(at(*s.button, p.x() + x, p.y() + y), QColor(pic.image.pixel(x, y)));
     }
 
     void maskColourIsSeeThroughOnlyWhenAsked() {
@@ -526,7 +567,8 @@ private slots:
         b.setPictureNormal(pic);
         b.setEnabledProperty(false);
         const QPoint p = b.picturePos();
-        QCOMPARE(at(b, p.x() + 6, p.y() + 6), col(b.colours().highlight)); // only the +1 copy reaches here
+        QCOMPARE(at(b, p.x() + 6, p.y() + 6),
+                 col(b.colours().highlight)); // only the +1 copy reaches here
         QCOMPARE(at(b, p.x() + 2, p.y() + 2), col(b.colours().shadow));
         QVERIFY(at(b, p.x(), p.y()) != col(b.colours().shadow));
         // Rounded: grey, one pixel down-right.
@@ -543,7 +585,8 @@ private slots:
         s.button->DrawLook(false, false, KelButton::Down);
         for (const QImage &img : {hovered, s.button->surface()})
             for (int y = 0; y < img.height(); ++y)
-                for (int x = 0; x < img.width(); ++x) QVERIFY(QColor(img.pixel(x, y)) != QColor(Qt::red));
+                for (int x = 0; x < img.width(); ++x)
+                    QVERIFY(QColor(img.pixel(x, y)) != QColor(Qt::red));
     }
 
     void pictureBehindDrawsTheCaptionOverThePicture() {
@@ -556,7 +599,8 @@ private slots:
         bool red = false;
         for (int y = 0; y < img.height() && !red; ++y)
             for (int x = 0; x < img.width(); ++x)
-                if (QColor(img.pixel(x, y)).red() > 200 && QColor(img.pixel(x, y)).green() < 60) red = true;
+                if (QColor(img.pixel(x, y)).red() > 200 && QColor(img.pixel(x, y)).green() < 60)
+                    red = true;
         QVERIFY2(red, "the caption stands over the picture");
     }
 
@@ -650,12 +694,14 @@ private slots:
         Log log(*s.button);
         // What the window system delivers for a double click.
         const QPointF p(30, 25);
-        for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
-                               QEvent::MouseButtonRelease}) {
+        for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                               QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
             QMouseEvent e(t, p, s.button->mapToGlobal(p), Qt::LeftButton,
-                          t == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+                          t == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                          Qt::NoModifier);
             QApplication::sendEvent(s.button, &e);
-            if (t == QEvent::MouseButtonDblClick) QCOMPARE(s.button->lastState(), quint8(KelButton::Down));
+            if (t == QEvent::MouseButtonDblClick)
+                QCOMPARE(s.button->lastState(), quint8(KelButton::Down));
         }
         QCOMPARE(log.downAt.last(), QPointF(0, 0));
         QCOMPARE(log.events.count("MouseDown1"), 2);
@@ -685,14 +731,15 @@ private slots:
         QTest::mousePress(s.button, Qt::LeftButton, {}, s.button->rect().center());
         // Out: drawn up.
         QCursor::setPos(s.window.mapToGlobal(QPoint(5, 5)));
-        QMouseEvent out(QEvent::MouseMove, QPointF(-40, -40), s.button->mapToGlobal(QPointF(-40, -40)), Qt::NoButton,
-                        Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent out(QEvent::MouseMove, QPointF(-40, -40),
+                        s.button->mapToGlobal(QPointF(-40, -40)), Qt::NoButton, Qt::LeftButton,
+                        Qt::NoModifier);
         QApplication::sendEvent(s.button, &out);
         QCOMPARE(s.button->lastState(), quint8(KelButton::Up));
         // Back in: MouseIn (no hover timer running) and drawn down.
         QCursor::setPos(s.centre());
-        QMouseEvent in(QEvent::MouseMove, QPointF(s.button->rect().center()), QPointF(s.centre()), Qt::NoButton,
-                       Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent in(QEvent::MouseMove, QPointF(s.button->rect().center()), QPointF(s.centre()),
+                       Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(s.button, &in);
         QCOMPARE(s.button->lastState(), quint8(KelButton::Down));
         QCOMPARE(log.events.count("MouseIn"), 1);

@@ -21,14 +21,18 @@ using dialogs::Icon;
 
 namespace {
 
-
-QByteArray record(const QString &text) { return text.toLatin1().leftJustified(200, ' ', true); }
+QByteArray record(const QString &text) {
+    return text.toLatin1().leftJustified(200, ' ', true);
+}
 
 void writeQuotes(int count) {
     QFile f(quotes::QuoteFileName);
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     for (int i = 1; i <= count; ++i)
-        f.write(record(i <= 10 ? LoadResString(i) : QStringLiteral("USER QUOTE NUMBER %1 OF THE LIST, LONG ENOUGH TO KEEP").arg(QString(QChar('A' + i % 26)))));
+        f.write(record(i <= 10
+                           ? LoadResString(i)
+                           : QStringLiteral("USER QUOTE NUMBER %1 OF THE LIST, LONG ENOUGH TO KEEP")
+                                 .arg(QString(QChar('A' + i % 26)))));
 }
 
 QByteArray fileBytes() {
@@ -37,7 +41,8 @@ QByteArray fileBytes() {
 }
 
 void typeInto(QWidget *w, const QString &text) {
-    for (QChar c : text) QTest::keyClick(w, c.toLatin1());
+    for (QChar c : text)
+        QTest::keyClick(w, c.toLatin1());
 }
 
 } // namespace
@@ -53,12 +58,15 @@ class TestLobby : public QObject {
     frmMain &open() {
         lobby = new frmMain;
         lobby->show();
-        if (!QTest::qWaitFor([this] { return lobby->activated() && !lobby->fade.isFading(); }, 5000))
+        if (!QTest::qWaitFor([this] { return lobby->activated() && !lobby->fade.isFading(); },
+                             5000))
             qWarning("the lobby did not finish opening");
         return *lobby;
     }
 
-    static QString settingsFile() { return QSettings(QStringLiteral("Cipherly"), QStringLiteral("Cipherly")).fileName(); }
+    static QString settingsFile() {
+        return QSettings(QStringLiteral("Cipherly"), QStringLiteral("Cipherly")).fileName();
+    }
 
 private slots:
     void init() {
@@ -103,7 +111,8 @@ private slots:
         QVERIFY(m.isFading());
         m.timerFadeInOut_Timer();
         QVERIFY(!w.isEnabled() || ticks == 1); // disabled from the first tick
-        while (m.isFading()) m.timerFadeInOut_Timer();
+        while (m.isFading())
+            m.timerFadeInOut_Timer();
         QCOMPARE(opacity.applied.size(), ticks);
         QCOMPARE(opacity.applied.last(), to);
         if (from != to) QCOMPARE(opacity.applied.first(), from < to ? from + step : from - step);
@@ -143,7 +152,8 @@ private slots:
         QVERIFY(m.cmdFadeStatus->isVisible());
         QVERIFY(modFadeInOut::FadeEnabled);
         QCOMPARE(opacity.applied.first(), 0);
-        QCOMPARE(opacity.applied.mid(1), QList<int>({20, 40, 60, 80, 100, 120, 140, 160, 180, 200, 220, 240, 255}));
+        QCOMPARE(opacity.applied.mid(1),
+                 QList<int>({20, 40, 60, 80, 100, 120, 140, 160, 180, 200, 220, 240, 255}));
         QVERIFY(m.isEnabled());
     }
 
@@ -182,8 +192,10 @@ private slots:
         QCOMPARE(m.windowTitle(), QStringLiteral(" Cipherly"));
         QCOMPARE(m.cmdQuit->toolTip(), QStringLiteral(" Click here to exit Cipherly "));
         QCOMPARE(m.cmdHelp->toolTip(), QStringLiteral(" Need a little information? "));
-        QCOMPARE(m.cmdSolveRandomQuote->Caption(), QStringLiteral("&Solve a Random Quote\r\nOn-Screen"));
-        QCOMPARE(m.cmdFinishedPrinting->Caption(), QStringLiteral("&Finished\r\nwith\r\nthis\r\nQuote"));
+        QCOMPARE(m.cmdSolveRandomQuote->Caption(),
+                 QStringLiteral("&Solve a Random Quote\r\nOn-Screen"));
+        QCOMPARE(m.cmdFinishedPrinting->Caption(),
+                 QStringLiteral("&Finished\r\nwith\r\nthis\r\nQuote"));
         QCOMPARE(HelpTopic, HelpTopics::MainLobby);
         QVERIFY(script->messages.isEmpty());
     }
@@ -205,7 +217,8 @@ private slots:
     void rowsCarryTheirTextAsTooltip() {
         frmMain &m = open();
         const QModelIndex row5 = m.grid->model()->index(4, 0);
-        QCOMPARE(row5.data(Qt::ToolTipRole).toString(), QStringLiteral(" ") + LoadResString(5) + QStringLiteral(" "));
+        QCOMPARE(row5.data(Qt::ToolTipRole).toString(),
+                 QStringLiteral(" ") + LoadResString(5) + QStringLiteral(" "));
         QVERIFY(!m.grid->model()->headerData(0, Qt::Horizontal, Qt::ToolTipRole).isValid());
     }
 
@@ -242,15 +255,19 @@ private slots:
         QCOMPARE(m.cmdAddEditCancel->Caption(), QStringLiteral("&Cancel\r\nNew\r\nQuote"));
         QVERIFY(!m.cmdDeleteQuote->isVisible());
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m.txtBox[1]));
-        typeInto(m.txtBox[1], QStringLiteral("the quick brown fox jumps over the lazy dog, twice over!"));
+        typeInto(m.txtBox[1],
+                 QStringLiteral("the quick brown fox jumps over the lazy dog, twice over!"));
         m.cmdAddEditSave->PerformClick();
         QVERIFY(script->messages.isEmpty());
         QVERIFY(!m.IsAdding);
         QCOMPARE(m.grid->list()->rowCount(), 13);
         QCOMPARE(m.grid->row(), 13);
-        QCOMPARE(m.txtBox[1]->text(), QStringLiteral("THE QUICK BROWN FOX JUMPS OVER THE LAZY DOG, TWICE OVER!"));
+        QCOMPARE(m.txtBox[1]->text(),
+                 QStringLiteral("THE QUICK BROWN FOX JUMPS OVER THE LAZY DOG, TWICE OVER!"));
         QCOMPARE(m.txtBox[1]->palette().color(QPalette::Base), frmMain::Cyan);
-        QCOMPARE(fileBytes().mid(12 * 200), record(QStringLiteral("THE QUICK BROWN FOX JUMPS OVER THE LAZY DOG, TWICE OVER!")));
+        QCOMPARE(
+            fileBytes().mid(12 * 200),
+            record(QStringLiteral("THE QUICK BROWN FOX JUMPS OVER THE LAZY DOG, TWICE OVER!")));
         QCOMPARE(HelpTopic, HelpTopics::MainLobby);
         QVERIFY(m.picQuoteList->isVisible());
     }
@@ -264,11 +281,13 @@ private slots:
         QCOMPARE(m.txtBox[1]->palette().color(QPalette::Base), frmMain::Pink);
         QCOMPARE(m.cmdAddEditSave->Caption(), QStringLiteral("&Save\r\nChanges"));
         QCOMPARE(m.cmdAddEditCancel->Caption(), QStringLiteral("Don't\r\nSave\r\n&Changes"));
-        m.txtBox[1]->setText(QStringLiteral("an edited quote which is certainly long enough to keep"));
+        m.txtBox[1]->setText(
+            QStringLiteral("an edited quote which is certainly long enough to keep"));
         m.cmdAddEditSave->PerformClick();
         QCOMPARE(m.grid->row(), 12);
         QCOMPARE(m.grid->list()->rowCount(), 14);
-        QCOMPARE(m.txtBox[1]->text(), QStringLiteral("AN EDITED QUOTE WHICH IS CERTAINLY LONG ENOUGH TO KEEP"));
+        QCOMPARE(m.txtBox[1]->text(),
+                 QStringLiteral("AN EDITED QUOTE WHICH IS CERTAINLY LONG ENOUGH TO KEEP"));
     }
 
     void reservedRowsCannotBeEditedOrDeleted() {
@@ -281,7 +300,8 @@ private slots:
         QCOMPARE(script->messages.size(), 2);
         for (const auto &msg : script->messages) {
             QCOMPARE(msg.title, QStringLiteral("Reserved"));
-            QCOMPARE(msg.text, QStringLiteral("The first 10 quotes are an\nintegral part of Cipherly\nand can not be edited or deleted."));
+            QCOMPARE(msg.text, QStringLiteral("The first 10 quotes are an\nintegral part of "
+                                              "Cipherly\nand can not be edited or deleted."));
             QCOMPARE(msg.icon, Icon::Information);
         }
         QVERIFY(!m.IsEditing);
@@ -299,7 +319,8 @@ private slots:
         m.cmdAddEditSave->PerformClick();
         QCOMPARE(script->messages.size(), 1);
         QCOMPARE(script->messages[0].title, QStringLiteral("Length too short..."));
-        QCOMPARE(script->messages[0].text, QStringLiteral("A quote should be at least\n50 characters in length."));
+        QCOMPARE(script->messages[0].text,
+                 QStringLiteral("A quote should be at least\n50 characters in length."));
         QCOMPARE(script->messages[0].icon, Icon::Critical);
         QVERIFY(m.IsAdding);
         QCOMPARE(m.txtBox[1]->text(), fortyNine); // the trimmed text stays
@@ -313,16 +334,19 @@ private slots:
     void digitsAndUnstorableCharactersAreRefused() {
         frmMain &m = open();
         m.cmdAddEditQuote[1]->PerformClick();
-        const QString base = QStringLiteral("A QUOTE WITH PUNCTUATION ()',./;!?- AND NOTHING ELSE IN IT ");
+        const QString base =
+            QStringLiteral("A QUOTE WITH PUNCTUATION ()',./;!?- AND NOTHING ELSE IN IT ");
         m.txtBox[1]->setText(base + QStringLiteral("0"));
         m.cmdAddEditSave->PerformClick();
         QCOMPARE(script->messages.last().title, QStringLiteral("Numbers not allowed..."));
-        QCOMPARE(script->messages.last().text, QStringLiteral("Please do not include\nnumeral characters in the quote."));
+        QCOMPARE(script->messages.last().text,
+                 QStringLiteral("Please do not include\nnumeral characters in the quote."));
         m.txtBox[1]->setText(base + QString::fromUtf8("\u2603"));
         m.cmdAddEditSave->PerformClick();
         QCOMPARE(script->messages.last().title, QStringLiteral("Characters not allowed..."));
         QCOMPARE(script->messages.last().text,
-                 QStringLiteral("Please use only letters and punctuation\nthat the quote list can store."));
+                 QStringLiteral(
+                     "Please use only letters and punctuation\nthat the quote list can store."));
         QCOMPARE(script->messages.last().icon, Icon::Critical);
         QVERIFY(m.IsAdding);
         QCOMPARE(fileBytes().size(), 2000);
@@ -343,9 +367,11 @@ private slots:
         m.cmdAddEditSave->PerformClick();
         QCOMPARE(script->messages.size(), 1);
         QCOMPARE(script->messages[0].title, QStringLiteral("Keystroke Entry Error"));
-        QCOMPARE(script->messages[0].text, QStringLiteral("The <Enter> keystroke(s)\nin this quote have been removed."));
+        QCOMPARE(script->messages[0].text,
+                 QStringLiteral("The <Enter> keystroke(s)\nin this quote have been removed."));
         QCOMPARE(script->messages[0].icon, Icon::Information);
-        QCOMPARE(m.txtBox[1]->text(), QStringLiteral("FIRST PART OF THE QUOTE SECOND PART AND THE THIRD PART OF IT"));
+        QCOMPARE(m.txtBox[1]->text(),
+                 QStringLiteral("FIRST PART OF THE QUOTE SECOND PART AND THE THIRD PART OF IT"));
         QVERIFY(!m.IsAdding);
     }
 
@@ -407,7 +433,8 @@ private slots:
         m.grid->setRow(12);
         m.cmdDeleteQuote->PerformClick(); // the default answer: No
         QCOMPARE(script->messages.last().title, QStringLiteral("Confirm Deletion"));
-        QCOMPARE(script->messages.last().text, QStringLiteral("Are you SURE you want to\ndelete this quote from the list?"));
+        QCOMPARE(script->messages.last().text,
+                 QStringLiteral("Are you SURE you want to\ndelete this quote from the list?"));
         QCOMPARE(script->messages.last().defaultAnswer, Answer::No);
         QCOMPARE(script->messages.last().buttons, dialogs::Buttons::YesNo);
         QCOMPARE(fileBytes(), before);

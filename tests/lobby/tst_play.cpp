@@ -26,12 +26,17 @@ using Piece = RecordingSurface::Piece;
 
 namespace {
 
-const QString Quote = QStringLiteral("THE BEST WAY OUT IS ALWAYS THROUGH, SAID THE POET - ROBERT FROST");
+const QString Quote =
+    QStringLiteral("THE BEST WAY OUT IS ALWAYS THROUGH, SAID THE POET - ROBERT FROST");
 
 // Forces RandomBetween to give `value` for a draw from low to high.
-double drawFor(int value, int low, int high) { return (value - low + 0.5) / (high - low + 1); }
+double drawFor(int value, int low, int high) {
+    return (value - low + 0.5) / (high - low + 1);
+}
 
-bool near(double a, double b) { return std::abs(a - b) < 1e-6; }
+bool near(double a, double b) {
+    return std::abs(a - b) < 1e-6;
+}
 
 QList<Piece> onDocument(const QList<Piece> &all, int doc) {
     QList<Piece> out;
@@ -54,7 +59,8 @@ class TestPlay : public QObject {
     frmMain &open(int records = 12) {
         QFile f(quotes::QuoteFileName);
         if (f.open(QIODevice::WriteOnly)) {
-            for (int i = 1; i <= records; ++i) f.write(Quote.toLatin1().leftJustified(200, ' '));
+            for (int i = 1; i <= records; ++i)
+                f.write(Quote.toLatin1().leftJustified(200, ' '));
             f.close();
         }
         lobby = new frmMain;
@@ -70,7 +76,8 @@ class TestPlay : public QObject {
         auto rng = std::make_shared<std::mt19937>(record);
         int calls = 0;
         modStandard::SetRandomSource([=]() mutable {
-            return calls++ == 0 ? drawFor(record, 1, count) : std::uniform_real_distribution<double>(0, 1)(*rng);
+            return calls++ == 0 ? drawFor(record, 1, count)
+                                : std::uniform_real_distribution<double>(0, 1)(*rng);
         });
         m.cmdSolveRandomQuote->PerformClick();
         modStandard::SetRandomSource({});
@@ -118,10 +125,12 @@ private slots:
         const QDateTime t0(QDate(2026, 12, 8), QTime(10, 0, 0));
         g.startClock(t0);
         int draws = 0;
-        QCOMPARE(g.takeHint(QStringLiteral("A·, C"), [&](int, int) { return ++draws == 1 ? 1 : 2; }), 1);
+        QCOMPARE(
+            g.takeHint(QStringLiteral("A·, C"), [&](int, int) { return ++draws == 1 ? 1 : 2; }), 1);
         QCOMPARE(draws, 2); // the first draw hit a placed letter and was drawn again
         QCOMPARE(g.congratulations(t0.addSecs(30)),
-                 QStringLiteral("Congratulations!\r\nYou solved this scrambled quote\r\nin .5 minutes, using 1 hints!"));
+                 QStringLiteral("Congratulations!\r\nYou solved this scrambled quote\r\nin .5 "
+                                "minutes, using 1 hints!"));
         QCOMPARE(g.takeHint(QStringLiteral("AX, C"), [](int, int) { return 1; }), -1);
         QCOMPARE(g.HintCount(), qint16(1));
     }
@@ -131,7 +140,9 @@ private slots:
         int a = 0, b = 0;
         const QString shown = QStringLiteral("···X·"); // positions 0,1,2 and 4 are open
         for (int i = 0; i < 4000; ++i) {
-            const int at = g.takeHint(shown, [](int low, int high) { return int(modStandard::RandomBetween(qint16(low), qint16(high))); });
+            const int at = g.takeHint(shown, [](int low, int high) {
+                return int(modStandard::RandomBetween(qint16(low), qint16(high)));
+            });
             QVERIFY(at != 3);
             (at < 3 ? a : b)++;
         }
@@ -155,16 +166,21 @@ private slots:
         QVERIFY(!m.cmdQuit->Enabled());
         QCOMPARE(m.cancelButton(), m.cmdFinishedSolving);
         QVERIFY(m.AniGiff[1]->isVisible() && m.AniGiff[2]->isVisible());
-        QCOMPARE(m.AniGiff[1]->toolTip(), QStringLiteral(" Don't mind these guys-- They just like to watch you play! "));
-        QCOMPARE(m.AniGiff[2]->toolTip(), QStringLiteral(" Why the shades?  Because these guys are SO cool! "));
-        QCOMPARE(m.lblSolveMessage->text(), QStringLiteral("In the scrambled quote below,\n\nshow the letter         as a"));
+        QCOMPARE(m.AniGiff[1]->toolTip(),
+                 QStringLiteral(" Don't mind these guys-- They just like to watch you play! "));
+        QCOMPARE(m.AniGiff[2]->toolTip(),
+                 QStringLiteral(" Why the shades?  Because these guys are SO cool! "));
+        QCOMPARE(m.lblSolveMessage->text(),
+                 QStringLiteral("In the scrambled quote below,\n\nshow the letter         as a"));
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m.txtLetter[1]));
         QVERIFY(!m.game.SolveStartTime().isNull());
     }
 
     void everyRecordCanBeDrawn() {
         frmMain &m = open(3);
-        QVERIFY(quotes::SaveQuote(QStringLiteral("THE FIRST RECORD OF THIS LIST IS A QUOTE THAT ANY GAME MAY DRAW"), false, 1));
+        QVERIFY(quotes::SaveQuote(
+            QStringLiteral("THE FIRST RECORD OF THIS LIST IS A QUOTE THAT ANY GAME MAY DRAW"),
+            false, 1));
         startGame(m, 1);
         QVERIFY(m.game.SolveQuote().startsWith(QStringLiteral("THE FIRST RECORD")));
         m.cmdFinishedSolving->PerformClick();
@@ -222,7 +238,8 @@ private slots:
         }
         QCOMPARE(m.txtBox[1]->text(), Quote);
         QCOMPARE(m.lblSolveMessage->text(),
-                 QStringLiteral("Congratulations!\nYou solved this scrambled quote\nin 12.3 minutes, using 0 hints!"));
+                 QStringLiteral("Congratulations!\nYou solved this scrambled quote\nin 12.3 "
+                                "minutes, using 0 hints!"));
         QVERIFY(!m.cmdHint->isVisible() && !m.cmdSolve->isVisible());
         QVERIFY(!m.txtLetter[1]->isVisible() && !m.AniGiff[1]->isVisible());
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m.cmdFinishedSolving));
@@ -286,9 +303,10 @@ private slots:
 
     void bothBoxesBreakTheirLinesAtTheSamePlaces() {
         frmMain &m = open(1);
-        const QString longQuote = QStringLiteral(
-            "WHOSE WOODS THESE ARE I THINK I KNOW; HIS HOUSE IS IN THE VILLAGE THOUGH. HE WILL NOT SEE ME STOPPING "
-            "HERE TO WATCH HIS WOODS FILL UP WITH SNOW-AND-ICE/RAIN... - R. FROST");
+        const QString longQuote =
+            QStringLiteral("WHOSE WOODS THESE ARE I THINK I KNOW; HIS HOUSE IS IN THE VILLAGE "
+                           "THOUGH. HE WILL NOT SEE ME STOPPING "
+                           "HERE TO WATCH HIS WOODS FILL UP WITH SNOW-AND-ICE/RAIN... - R. FROST");
         QVERIFY(quotes::SaveQuote(longQuote, false, 1));
         startGame(m, 1);
         QTest::keyClick(m.txtLetter[1], cipherOf(QLatin1Char('W')).toLatin1());
@@ -296,7 +314,8 @@ private slots:
         QApplication::processEvents();
         // Where each character is painted in the two boxes: same line, same column.
         int lines = 0;
-        QCOMPARE(m.txtBox[1]->document()->characterCount(), m.txtBox[2]->document()->characterCount());
+        QCOMPARE(m.txtBox[1]->document()->characterCount(),
+                 m.txtBox[2]->document()->characterCount());
         for (int i = 0; i < m.txtBox[1]->document()->characterCount() - 1; ++i) {
             QTextCursor a(m.txtBox[1]->document()), b(m.txtBox[2]->document());
             a.setPosition(i);
@@ -305,11 +324,19 @@ private slots:
             QCOMPARE(ra.x(), rb.x());
             QCOMPARE(ra.y() - m.txtBox[1]->cursorRect(QTextCursor(m.txtBox[1]->document())).y(),
                      rb.y() - m.txtBox[2]->cursorRect(QTextCursor(m.txtBox[2]->document())).y());
-            if (i && ra.x() < m.txtBox[1]->cursorRect([&] { QTextCursor c(m.txtBox[1]->document()); c.setPosition(i - 1); return c; }()).x()) ++lines;
+            if (i && ra.x() < m.txtBox[1]
+                                  ->cursorRect([&] {
+                                      QTextCursor c(m.txtBox[1]->document());
+                                      c.setPosition(i - 1);
+                                      return c;
+                                  }())
+                                  .x())
+                ++lines;
         }
         QVERIFY(lines >= 2); // the quote really wraps
         // On the grabbed pictures the text lines are at the same heights too.
-        const QImage top = m.txtBox[1]->viewport()->grab().toImage(), bottom = m.txtBox[2]->viewport()->grab().toImage();
+        const QImage top = m.txtBox[1]->viewport()->grab().toImage(),
+                     bottom = m.txtBox[2]->viewport()->grab().toImage();
         // The first pixel row of each band of ink.
         auto inkRows = [](const QImage &img) {
             QList<int> rows;
@@ -317,7 +344,8 @@ private slots:
             bool inBand = false;
             for (int y = 0; y < img.height(); ++y) {
                 bool ink = false;
-                for (int x = 0; x < img.width() - 20 && !ink; ++x) ink = img.pixel(x, y) != base;
+                for (int x = 0; x < img.width() - 20 && !ink; ++x)
+                    ink = img.pixel(x, y) != base;
                 if (ink && !inBand) rows << y;
                 inBand = ink;
             }
@@ -342,7 +370,8 @@ private slots:
             QVERIFY(code[2 * k] != QChar('A' + k)); // never a letter under itself
             QCOMPARE(QString(code[2 * k]), basCipherly::KeyTable('A' + k, 1));
         }
-        QCOMPARE(m.lblLetter->text(), QStringLiteral("A B C D E F G H I J K L M N O P Q R S T U V W X Y Z"));
+        QCOMPARE(m.lblLetter->text(),
+                 QStringLiteral("A B C D E F G H I J K L M N O P Q R S T U V W X Y Z"));
         QCOMPARE(m.txtBox[2]->text(), modSupport::EncipherText(Quote));
         QCOMPARE(m.chkPrintSolutionPage->text(), QStringLiteral("Also print a Solution Page"));
         m.cmdFinishedPrinting->PerformClick();
@@ -358,11 +387,13 @@ private slots:
         script->answers << Answer::Yes;
         m.cmdPrintQuote->PerformClick();
         QCOMPARE(surfacesOpened, 0);
-        QCOMPARE(script->messages[0].text, QStringLiteral("Would you like to personalize this printout?"));
+        QCOMPARE(script->messages[0].text,
+                 QStringLiteral("Would you like to personalize this printout?"));
         QCOMPARE(script->messages[0].title, QStringLiteral("Cipherly"));
         QCOMPARE(script->messages[0].buttons, dialogs::Buttons::YesNoCancel);
         QCOMPARE(script->inputs[0].title, QStringLiteral("Personalize this printout"));
-        QCOMPARE(script->inputs[0].prompt, QStringLiteral("Okay-- Who are you printing\nthis scrambled quote for?"));
+        QCOMPARE(script->inputs[0].prompt,
+                 QStringLiteral("Okay-- Who are you printing\nthis scrambled quote for?"));
         QCOMPARE(script->inputs[0].initial, QString());
         // A name is printed and offered next time.
         script->answers << Answer::Yes;
@@ -423,7 +454,8 @@ private slots:
         QVERIFY(notes.italic && notes.bold && notes.size == 10.0 && near(notes.x, 1.0));
         // The empty key rows: A..M and N..Z at 1.6 .. 6.4 inches.
         for (int k = 1; k <= 13; ++k) {
-            const Piece a = find(p1, QString(QChar('A' + k - 1))), n = find(p1, QString(QChar('M' + k)));
+            const Piece a = find(p1, QString(QChar('A' + k - 1))),
+                        n = find(p1, QString(QChar('M' + k)));
             QVERIFY(near(a.x, 1.2 + 0.4 * k) && near(n.x, 1.2 + 0.4 * k));
             QVERIFY(a.bold && !a.italic && n.y > a.y);
         }
@@ -458,7 +490,8 @@ private slots:
         s.setFontSize(12);
         s.setFontBold(true);
         s.setCurrentX(1.0);
-        CryptogramPage::layOutQuote(s, QStringLiteral("AAAA BBBB CCCC DDDD EEEE FFFF GGGG HHHH IIII"));
+        CryptogramPage::layOutQuote(s,
+                                    QStringLiteral("AAAA BBBB CCCC DDDD EEEE FFFF GGGG HHHH IIII"));
         // Where each line starts, and what it starts with.
         QList<QPair<double, QString>> starts;
         double lastY = -1;
@@ -472,7 +505,8 @@ private slots:
             QVERIFY(near(starts[i].first - starts[i - 1].first, 3 * s.lineHeight()));
             QCOMPARE(starts[i].second.at(0) != QLatin1Char(' '), true);
         }
-        for (const auto &p : s.pieces) QVERIFY(p.x < 6.5 + 0.25 || p.text == QStringLiteral("  "));
+        for (const auto &p : s.pieces)
+            QVERIFY(p.x < 6.5 + 0.25 || p.text == QStringLiteral("  "));
         // Without blanks: cut after the character that passes 8.0 inches.
         RecordingSurface t;
         t.setFontName(QStringLiteral("Fixedsys"));
@@ -490,23 +524,28 @@ private slots:
     }
 
     void aRealPdfPutsTheTextWhereTheLayoutSays() {
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) QSKIP("pdftotext is not installed");
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext is not installed");
         auto pdf = DeviceSurface::toPdfFolder(folder->path());
         pdf->setDocumentName(QStringLiteral("puzzle"));
         modSupport::MakeCodeKey();
         CryptogramPage::print(*pdf, 1, QString(), modSupport::EncipherText(Quote), Quote);
         QCOMPARE(pdf->files().size(), 1);
         QVERIFY(pdf->failures().isEmpty());
-        QVERIFY(QFileInfo(pdf->files()[0]).fileName().startsWith(QStringLiteral("Cipherly puzzle ")));
+        QVERIFY(
+            QFileInfo(pdf->files()[0]).fileName().startsWith(QStringLiteral("Cipherly puzzle ")));
         QProcess p;
-        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf->files()[0], QStringLiteral("-")});
+        p.start(QStringLiteral("pdftotext"),
+                {QStringLiteral("-bbox"), pdf->files()[0], QStringLiteral("-")});
         QVERIFY(p.waitForFinished(20000));
         const QString xml = QString::fromUtf8(p.readAllStandardOutput());
-        const QRegularExpression word(QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
+        const QRegularExpression word(
+            QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
         QMap<QString, QList<QPointF>> at;
         for (auto it = word.globalMatch(xml); it.hasNext();) {
             const auto m = it.next();
-            at[m.captured(3)] << QPointF(m.captured(1).toDouble() / 72.0, m.captured(2).toDouble() / 72.0);
+            at[m.captured(3)] << QPointF(m.captured(1).toDouble() / 72.0,
+                                         m.captured(2).toDouble() / 72.0);
         }
         QVERIFY(at.contains(QStringLiteral("Solve")));
         QVERIFY(std::abs(at[QStringLiteral("Solve")][0].y() - 1.5) < 0.03);
@@ -516,7 +555,8 @@ private slots:
             const QString letter(QChar('A' + k - 1));
             QVERIFY2(at.contains(letter), qPrintable(letter));
             bool found = false;
-            for (const QPointF &pt : at[letter]) found |= std::abs(pt.x() - (1.2 + 0.4 * k)) < 0.03;
+            for (const QPointF &pt : at[letter])
+                found |= std::abs(pt.x() - (1.2 + 0.4 * k)) < 0.03;
             QVERIFY2(found, qPrintable(letter));
         }
     }
@@ -525,7 +565,8 @@ private slots:
         QFile blocker(folder->file(QStringLiteral("blocked")));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        auto blocked = DeviceSurface::toPdfFolder(folder->file(QStringLiteral("blocked"))); // a file, not a folder
+        auto blocked = DeviceSurface::toPdfFolder(
+            folder->file(QStringLiteral("blocked"))); // a file, not a folder
         blocked->setDocumentName(QStringLiteral("puzzle"));
         CryptogramPage::print(*blocked, 1, QString(), QStringLiteral("X"), QStringLiteral("A"));
         QVERIFY(blocked->files().isEmpty());

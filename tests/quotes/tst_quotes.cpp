@@ -22,19 +22,23 @@ void writeBytes(const QByteArray &bytes, const QString &name = QuoteFileName) {
     QCOMPARE(f.write(bytes), bytes.size());
 }
 
-QByteArray record(const QByteArray &text) { return text.leftJustified(RecordLength, ' ', true); }
+QByteArray record(const QByteArray &text) {
+    return text.leftJustified(RecordLength, ' ', true);
+}
 
 // A quote file of the given texts, one record each.
 void writeQuotes(const QList<QByteArray> &texts) {
     QByteArray all;
-    for (const auto &t : texts) all += record(t);
+    for (const auto &t : texts)
+        all += record(t);
     writeBytes(all);
 }
 
 QList<QByteArray> numberedQuotes(int count) {
     QList<QByteArray> texts;
     for (int i = 1; i <= count; ++i)
-        texts << QByteArray("QUOTE NUMBER ") + QByteArray(i % 26 + 1, char('A' + (i % 26))) + " OF THE LIST";
+        texts << QByteArray("QUOTE NUMBER ") + QByteArray(i % 26 + 1, char('A' + (i % 26))) +
+                     " OF THE LIST";
     return texts;
 }
 
@@ -100,26 +104,32 @@ private slots:
         QStringList list;
         QVERIFY(LoadQuoteList(list));
         QCOMPARE(list.size(), listed);
-        if (listed == 10) QCOMPARE(fileBytes().size(), 2000);
-        else QCOMPARE(fileBytes(), bytes); // a file with records is used unchanged
+        if (listed == 10)
+            QCOMPARE(fileBytes().size(), 2000);
+        else
+            QCOMPARE(fileBytes(), bytes); // a file with records is used unchanged
     }
 
     void addingAppendsOneUpperCasePaddedRecord() {
         writeQuotes(numberedQuotes(12));
         const QByteArray before = fileBytes();
-        QVERIFY(SaveQuote(QStringLiteral("a new quote, in lower case; with punctuation ()',./;!?-"), true, 0));
+        QVERIFY(SaveQuote(QStringLiteral("a new quote, in lower case; with punctuation ()',./;!?-"),
+                          true, 0));
         const QByteArray after = fileBytes();
         QCOMPARE(after.size(), 13 * 200);
         QCOMPARE(after.left(before.size()), before);
-        QCOMPARE(after.mid(12 * 200), record("A NEW QUOTE, IN LOWER CASE; WITH PUNCTUATION ()',./;!?-"));
+        QCOMPARE(after.mid(12 * 200),
+                 record("A NEW QUOTE, IN LOWER CASE; WITH PUNCTUATION ()',./;!?-"));
         QCOMPARE(QuoteCount, qint16(13));
     }
 
     void editingRewritesOnlyItsOwnBytes() {
         writeQuotes(numberedQuotes(14));
         QByteArray expected = fileBytes();
-        QVERIFY(SaveQuote(QStringLiteral("an edited quote that is long enough to be stored here"), false, 12));
-        expected.replace(11 * 200, 200, record("AN EDITED QUOTE THAT IS LONG ENOUGH TO BE STORED HERE"));
+        QVERIFY(SaveQuote(QStringLiteral("an edited quote that is long enough to be stored here"),
+                          false, 12));
+        expected.replace(11 * 200, 200,
+                         record("AN EDITED QUOTE THAT IS LONG ENOUGH TO BE STORED HERE"));
         QCOMPARE(fileBytes(), expected);
     }
 
@@ -137,7 +147,8 @@ private slots:
 
     void accentedLettersAreStoredAsSingleBytes() {
         writeQuotes(numberedQuotes(10));
-        QVERIFY(SaveQuote(QStringLiteral("Café crème – déjà vu, naïve piñata and œuvre for everyone"), true, 0));
+        QVERIFY(SaveQuote(
+            QStringLiteral("Café crème – déjà vu, naïve piñata and œuvre for everyone"), true, 0));
         const QByteArray stored = fileBytes().mid(2000, 200);
         QVERIFY(stored.startsWith("CAF\xC9 CR\xC8ME \x96 D\xC9J\xC0 VU"));
         QVERIFY(ReadQuote(11));
@@ -147,7 +158,9 @@ private slots:
     void textTheFileCannotHoldIsRefused() {
         writeQuotes(numberedQuotes(10));
         const QByteArray before = fileBytes();
-        const Status s = SaveQuote(QString::fromUtf8("A SNOWMAN \u2603 DOES NOT FIT INTO ONE BYTE OF THE QUOTE FILE"), true, 0);
+        const Status s = SaveQuote(
+            QString::fromUtf8("A SNOWMAN \u2603 DOES NOT FIT INTO ONE BYTE OF THE QUOTE FILE"),
+            true, 0);
         QVERIFY(!s);
         QVERIFY2(s.reason.contains(QChar(0x2603)), qPrintable(s.reason));
         QCOMPARE(s.file, QuoteFileName);
@@ -161,7 +174,8 @@ private slots:
         QList<QByteArray> expected = texts;
         expected.removeAt(11);
         QByteArray all;
-        for (const auto &t : expected) all += record(t);
+        for (const auto &t : expected)
+            all += record(t);
         QCOMPARE(fileBytes(), all);
         QVERIFY(!QFile::exists(TempFileName));
     }
@@ -170,7 +184,9 @@ private slots:
         QStringList list;
         QVERIFY(LoadQuoteList(list));
         const QByteArray reserved = fileBytes();
-        QVERIFY(SaveQuote(QStringLiteral("THE ONLY QUOTE OF THE USER, LONG ENOUGH TO BE KEPT IN THE LIST"), true, 0));
+        QVERIFY(SaveQuote(
+            QStringLiteral("THE ONLY QUOTE OF THE USER, LONG ENOUGH TO BE KEPT IN THE LIST"), true,
+            0));
         QCOMPARE(fileBytes().size(), 2200);
         QVERIFY(DeleteQuoteRecord(11));
         QCOMPARE(fileBytes(), reserved);
@@ -184,9 +200,10 @@ private slots:
         writeQuotes(texts);
         // The marker is matched exactly: "$killed$" is a quote like any other.
         QVERIFY(DeleteQuoteRecord(14));
-        QCOMPARE(fileBytes(), record(texts[0]) + record(texts[1]) + record(texts[2]) + record(texts[3]) +
-                                  record(texts[4]) + record(texts[5]) + record(texts[6]) + record(texts[7]) +
-                                  record(texts[8]) + record(texts[9]) + record(texts[11]) + record(texts[12]));
+        QCOMPARE(fileBytes(), record(texts[0]) + record(texts[1]) + record(texts[2]) +
+                                  record(texts[3]) + record(texts[4]) + record(texts[5]) +
+                                  record(texts[6]) + record(texts[7]) + record(texts[8]) +
+                                  record(texts[9]) + record(texts[11]) + record(texts[12]));
     }
 
     void aFailedDeletionLeavesTheFileUntouched_data() {
@@ -235,7 +252,9 @@ private slots:
         writeQuotes(numberedQuotes(11));
         const QByteArray before = fileBytes();
         SetFaultInjector([](Step s) { return s == Step::Flush; });
-        QVERIFY(!SaveQuote(QStringLiteral("THIS QUOTE CANNOT BE WRITTEN BECAUSE THE DISK IS FULL TODAY"), true, 0));
+        QVERIFY(!SaveQuote(
+            QStringLiteral("THIS QUOTE CANNOT BE WRITTEN BECAUSE THE DISK IS FULL TODAY"), true,
+            0));
         SetFaultInjector({});
         QCOMPARE(fileBytes(), before);
     }
@@ -260,7 +279,8 @@ private slots:
         QStringList list;
         QVERIFY(LoadQuoteList(list));
         QCOMPARE(list.size(), 12);
-        const Status s = SaveQuote(QStringLiteral("THIS QUOTE CANNOT GO INTO A FILE THAT MAY ONLY BE READ"), true, 0);
+        const Status s = SaveQuote(
+            QStringLiteral("THIS QUOTE CANNOT GO INTO A FILE THAT MAY ONLY BE READ"), true, 0);
         QVERIFY(!s);
         QVERIFY(!DeleteQuoteRecord(11));
         QFile::setPermissions(QuoteFileName, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
@@ -273,7 +293,8 @@ private slots:
         const QByteArray before = fileBytes();
         QFile::setPermissions(folder->path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         const Status s = DeleteQuoteRecord(11);
-        QFile::setPermissions(folder->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(folder->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                  QFileDevice::ExeOwner);
         QVERIFY(!s);
         QCOMPARE(s.file, TempFileName);
         QCOMPARE(fileBytes(), before);
@@ -282,7 +303,8 @@ private slots:
         QFile::setPermissions(folder->path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         QStringList list;
         QVERIFY(!LoadQuoteList(list));
-        QFile::setPermissions(folder->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(folder->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                  QFileDevice::ExeOwner);
     }
 
     void theListStopsAt32767Quotes() {
@@ -291,18 +313,24 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly));
             QVERIFY(f.resize(qint64(MaxRecords) * RecordLength));
         }
-        const Status s = SaveQuote(QStringLiteral("ONE QUOTE TOO MANY FOR A LIST THAT IS ALREADY AS LONG AS IT CAN BE"), true, 0);
+        const Status s = SaveQuote(
+            QStringLiteral("ONE QUOTE TOO MANY FOR A LIST THAT IS ALREADY AS LONG AS IT CAN BE"),
+            true, 0);
         QVERIFY(!s);
         QVERIFY(s.reason.contains(QStringLiteral("32767")));
         QCOMPARE(QFileInfo(QuoteFileName).size(), qint64(MaxRecords) * RecordLength);
         // The last record can still be edited.
-        QVERIFY(SaveQuote(QStringLiteral("THE LAST QUOTE OF A FULL LIST CAN STILL BE CHANGED BY ITS OWNER"), false, MaxRecords));
+        QVERIFY(SaveQuote(
+            QStringLiteral("THE LAST QUOTE OF A FULL LIST CAN STILL BE CHANGED BY ITS OWNER"),
+            false, MaxRecords));
     }
 
     void twoFoldersKeepTwoQuoteFiles() {
         QStringList list;
         QVERIFY(LoadQuoteList(list));
-        QVERIFY(SaveQuote(QStringLiteral("A QUOTE THAT BELONGS TO THE FIRST FOLDER AND TO NO OTHER ONE"), true, 0));
+        QVERIFY(SaveQuote(
+            QStringLiteral("A QUOTE THAT BELONGS TO THE FIRST FOLDER AND TO NO OTHER ONE"), true,
+            0));
         TempFolder other;
         QVERIFY(LoadQuoteList(list));
         QCOMPARE(list.size(), 10);

@@ -13,9 +13,9 @@ public:
 
     QList<dialogs::Message> messages;
     QList<dialogs::Input> inputs;
-    QList<dialogs::Answer> answers;         // taken in order; default answer when empty
-    QList<std::optional<QString>> entries;  // input answers; cancel when empty
-    std::function<void()> whileShown;       // runs inside each message, as if it were on screen
+    QList<dialogs::Answer> answers;        // taken in order; default answer when empty
+    QList<std::optional<QString>> entries; // input answers; cancel when empty
+    std::function<void()> whileShown;      // runs inside each message, as if it were on screen
 
     dialogs::Answer message(QWidget *, const dialogs::Message &m) override {
         messages.append(m);

@@ -75,7 +75,9 @@ void gQuit(QPainter &p, int s) {
     p.drawArc(QRectF(s * 0.28, s * 0.3, s * 0.44, s * 0.44), 120 * 16, 300 * 16);
     p.drawLine(QPointF(s * 0.5, s * 0.22), QPointF(s * 0.5, s * 0.5));
 }
-void gHelp(QPainter &p, int s) { glyphText(p, s, QStringLiteral("?")); }
+void gHelp(QPainter &p, int s) {
+    glyphText(p, s, QStringLiteral("?"));
+}
 void gAdd(QPainter &p, int s) {
     p.drawLine(QPointF(s * 0.5, s * 0.27), QPointF(s * 0.5, s * 0.73));
     p.drawLine(QPointF(s * 0.27, s * 0.5), QPointF(s * 0.73, s * 0.5));
@@ -98,14 +100,17 @@ void gSolve(QPainter &p, int s) {
     p.drawLine(QPointF(s * 0.28, s * 0.52), QPointF(s * 0.44, s * 0.68));
     p.drawLine(QPointF(s * 0.44, s * 0.68), QPointF(s * 0.73, s * 0.33));
 }
-void gHint(QPainter &p, int s) { glyphText(p, s, QStringLiteral("!")); }
+void gHint(QPainter &p, int s) {
+    glyphText(p, s, QStringLiteral("!"));
+}
 void gReturn(QPainter &p, int s) {
     p.drawLine(QPointF(s * 0.7, s * 0.5), QPointF(s * 0.3, s * 0.5));
     p.drawLine(QPointF(s * 0.3, s * 0.5), QPointF(s * 0.45, s * 0.35));
     p.drawLine(QPointF(s * 0.3, s * 0.5), QPointF(s * 0.45, s * 0.65));
 }
 void gContinue(QPainter &p, int s) {
-    QPolygonF tri{QPointF(s * 0.38, s * 0.28), QPointF(s * 0.72, s * 0.5), QPointF(s * 0.38, s * 0.72)};
+    QPolygonF tri{QPointF(s * 0.38, s * 0.28), QPointF(s * 0.72, s * 0.5),
+                  QPointF(s * 0.38, s * 0.72)};
     p.drawPolygon(tri);
 }
 void gFade(QPainter &p, int s) {
@@ -135,7 +140,9 @@ void gSave(QPainter &p, int s) {
     p.fillRect(QRectF(s * 0.38, s * 0.28, s * 0.24, s * 0.14), Qt::white);
 }
 void gTopic(QPainter &p, int s) {
-    for (int i = 0; i < 3; ++i) p.drawLine(QPointF(s * 0.3, s * (0.36 + i * 0.14)), QPointF(s * 0.7, s * (0.36 + i * 0.14)));
+    for (int i = 0; i < 3; ++i)
+        p.drawLine(QPointF(s * 0.3, s * (0.36 + i * 0.14)),
+                   QPointF(s * 0.7, s * (0.36 + i * 0.14)));
 }
 
 struct IconSpec {
@@ -146,19 +153,21 @@ struct IconSpec {
 
 bool icons() {
     const IconSpec badges[] = {
-        {"quit", QColor(214, 64, 52), gQuit},       {"help", QColor(52, 120, 214), gHelp},
-        {"add", QColor(60, 170, 80), gAdd},         {"edit", QColor(232, 150, 30), gEdit},
-        {"delete", QColor(200, 50, 90), gDelete},   {"print", QColor(90, 90, 200), gPrint},
-        {"solve", QColor(40, 160, 150), gSolve},    {"hint", QColor(240, 190, 20), gHint},
-        {"return", QColor(120, 80, 200), gReturn},  {"continue", QColor(60, 160, 60), gContinue},
-        {"fade", QColor(110, 110, 140), gFade},     {"email", QColor(30, 140, 200), gEmail},
-        {"gift", QColor(220, 60, 140), gGift},      {"save", QColor(50, 150, 90), gSave},
-        {"cancel", QColor(170, 80, 60), gDelete},   {"topic", QColor(70, 130, 180), gTopic},
+        {"quit", QColor(214, 64, 52), gQuit},      {"help", QColor(52, 120, 214), gHelp},
+        {"add", QColor(60, 170, 80), gAdd},        {"edit", QColor(232, 150, 30), gEdit},
+        {"delete", QColor(200, 50, 90), gDelete},  {"print", QColor(90, 90, 200), gPrint},
+        {"solve", QColor(40, 160, 150), gSolve},   {"hint", QColor(240, 190, 20), gHint},
+        {"return", QColor(120, 80, 200), gReturn}, {"continue", QColor(60, 160, 60), gContinue},
+        {"fade", QColor(110, 110, 140), gFade},    {"email", QColor(30, 140, 200), gEmail},
+        {"gift", QColor(220, 60, 140), gGift},     {"save", QColor(50, 150, 90), gSave},
+        {"cancel", QColor(170, 80, 60), gDelete},  {"topic", QColor(70, 130, 180), gTopic},
     };
     bool ok = true;
     for (const auto &s : badges) {
-        ok &= save(icon(32, s.colour, s.glyph), QStringLiteral("icons/%1.png").arg(QLatin1String(s.name)));
-        ok &= save(icon(16, s.colour, s.glyph), QStringLiteral("icons/%1-16.png").arg(QLatin1String(s.name)));
+        ok &= save(icon(32, s.colour, s.glyph),
+                   QStringLiteral("icons/%1.png").arg(QLatin1String(s.name)));
+        ok &= save(icon(16, s.colour, s.glyph),
+                   QStringLiteral("icons/%1-16.png").arg(QLatin1String(s.name)));
     }
     return ok;
 }
@@ -312,7 +321,8 @@ bool titleLetters() {
     const QString word = QStringLiteral("CIPHERLY");
     for (int i = 0; i < 8; ++i)
         for (int f = 0; f < 8; ++f)
-            ok &= save(titleLetter(word[i], i, f), QStringLiteral("title/letter%1-%2.png").arg(i + 1).arg(f));
+            ok &= save(titleLetter(word[i], i, f),
+                       QStringLiteral("title/letter%1-%2.png").arg(i + 1).arg(f));
     return ok;
 }
 
@@ -335,7 +345,8 @@ QImage appIcon(int size) {
     p.setFont(small);
     p.setPen(QColor(255, 255, 255, 120));
     const char *rows[] = {"QXZ JV", "KEL BU", "RYN WO", "PDS FM"};
-    for (int r = 0; r < 4; ++r) p.drawText(QPointF(40, 70 + r * 50), QString::fromLatin1(rows[r]));
+    for (int r = 0; r < 4; ++r)
+        p.drawText(QPointF(40, 70 + r * 50), QString::fromLatin1(rows[r]));
     QFont big(QStringLiteral("DejaVu Serif"));
     big.setBold(true);
     big.setPixelSize(190);
@@ -349,19 +360,27 @@ QImage appIcon(int size) {
 
 bool appIcons() {
     bool ok = true;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) ok &= save(appIcon(size), QStringLiteral("app/cipherly-%1.png").arg(size));
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        ok &= save(appIcon(size), QStringLiteral("app/cipherly-%1.png").arg(size));
     return ok;
 }
 
 bool tiles() {
     bool ok = true;
-    ok &= save(tile(QColor(206, 226, 250), QColor(180, 205, 240), 11), QStringLiteral("tiles/lobby.png"));
-    ok &= save(tile(QColor(214, 240, 214), QColor(188, 222, 190), 23), QStringLiteral("tiles/list.png"));
-    ok &= save(tile(QColor(252, 234, 214), QColor(240, 214, 190), 37), QStringLiteral("tiles/quote.png"));
-    ok &= save(tile(QColor(232, 222, 248), QColor(212, 198, 236), 41), QStringLiteral("tiles/solve.png"));
-    ok &= save(tile(QColor(226, 244, 226), QColor(204, 230, 206), 53), QStringLiteral("tiles/manual.png"));
-    ok &= save(tile(QColor(255, 246, 210), QColor(245, 228, 170), 67), QStringLiteral("tiles/title.png"));
-    ok &= save(tile(QColor(222, 238, 252), QColor(196, 220, 244), 79), QStringLiteral("tiles/newuser.png"));
+    ok &= save(tile(QColor(206, 226, 250), QColor(180, 205, 240), 11),
+               QStringLiteral("tiles/lobby.png"));
+    ok &= save(tile(QColor(214, 240, 214), QColor(188, 222, 190), 23),
+               QStringLiteral("tiles/list.png"));
+    ok &= save(tile(QColor(252, 234, 214), QColor(240, 214, 190), 37),
+               QStringLiteral("tiles/quote.png"));
+    ok &= save(tile(QColor(232, 222, 248), QColor(212, 198, 236), 41),
+               QStringLiteral("tiles/solve.png"));
+    ok &= save(tile(QColor(226, 244, 226), QColor(204, 230, 206), 53),
+               QStringLiteral("tiles/manual.png"));
+    ok &= save(tile(QColor(255, 246, 210), QColor(245, 228, 170), 67),
+               QStringLiteral("tiles/title.png"));
+    ok &= save(tile(QColor(222, 238, 252), QColor(196, 220, 244), 79),
+               QStringLiteral("tiles/newuser.png"));
     return ok;
 }
 
