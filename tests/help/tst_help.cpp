@@ -5,6 +5,7 @@
 #include "Links.h"
 #include "PrinterSurface.h"
 #include "RecordingOpacity.h"
+#include "RecordingPrinter.h"
 #include "ScriptedDialogs.h"
 #include "Settings.h"
 #include "StringResources.h"
@@ -37,17 +38,11 @@ class TestHelp : public QObject {
     std::unique_ptr<TempFolder> folder;
     std::unique_ptr<ScriptedDialogs> script;
     RecordingOpacity opacity;
-    RecordingSurface *lastSurface = nullptr;
+    RecordingPrinter printer;
 
 private slots:
     void initTestCase() {
-        RegisterFontSubstitutions();
-        PrinterSurface::SetUnitToInches();
-        PrinterSurface::setFactory([this] {
-            auto s = std::make_unique<RecordingSurface>();
-            lastSurface = s.get();
-            return std::unique_ptr<PrinterSurface>(std::move(s));
-        });
+        printer.install();
         modFadeInOut::setOpacityControl(&opacity);
     }
     void init() {
@@ -172,17 +167,17 @@ private slots:
         w->show();
         QVERIFY(waitActivated(w));
         w->cmdPrintHelp->PerformClick();
-        QVERIFY(lastSurface);
-        QCOMPARE(lastSurface->pieces[0].text,
+        QVERIFY(printer.last);
+        QCOMPARE(printer.last->pieces[0].text,
                  QStringLiteral("Cipherly, Help Section: Encrypting && Printing a Quote"));
-        QVERIFY(lastSurface->pieces[0].underline);
-        QCOMPARE(lastSurface->pieces[0].family, QStringLiteral("Arial"));
-        QCOMPARE(lastSurface->pieces[0].size, 10.0);
-        QVERIFY(!lastSurface->pieces[0].bold);
-        QVERIFY(!lastSurface->pieces[1].underline);
+        QVERIFY(printer.last->pieces[0].underline);
+        QCOMPARE(printer.last->pieces[0].family, QStringLiteral("Arial"));
+        QCOMPARE(printer.last->pieces[0].size, 10.0);
+        QVERIFY(!printer.last->pieces[0].bold);
+        QVERIFY(!printer.last->pieces[1].underline);
         w->menuHelpTopic[3]->trigger();
         w->cmdPrintHelp->PerformClick();
-        QCOMPARE(lastSurface->pieces[0].text,
+        QCOMPARE(printer.last->pieces[0].text,
                  QStringLiteral("Cipherly, Help Section: The Main Lobby"));
         QVERIFY(w->isEnabled());
     }

@@ -3,6 +3,7 @@
 #include "HelpTopic.h"
 #include "PrinterSurface.h"
 #include "QuoteFile.h"
+#include "RecordingPrinter.h"
 #include "ScriptedDialogs.h"
 #include "SolveGame.h"
 #include "TempFolder.h"
@@ -53,8 +54,7 @@ class TestPlay : public QObject {
     std::unique_ptr<TempFolder> folder;
     std::unique_ptr<ScriptedDialogs> script;
     QPointer<frmMain> lobby;
-    RecordingSurface *lastSurface = nullptr;
-    int surfacesOpened = 0;
+    RecordingPrinter printer;
 
     frmMain &open(int records = 12) {
         QFile f(quotes::QuoteFileName);
@@ -88,20 +88,13 @@ class TestPlay : public QObject {
 
 private slots:
     void initTestCase() {
-        RegisterFontSubstitutions();
-        PrinterSurface::SetUnitToInches();
-        PrinterSurface::setFactory([this] {
-            auto s = std::make_unique<RecordingSurface>();
-            lastSurface = s.get();
-            ++surfacesOpened;
-            return std::unique_ptr<PrinterSurface>(std::move(s));
-        });
+        printer.install();
     }
     void init() {
         folder = std::make_unique<TempFolder>();
         quotes::QuoteFileName = QStringLiteral("Cipherly.Dat");
         script = std::make_unique<ScriptedDialogs>();
-        surfacesOpened = 0;
+        printer.opened = 0;
     }
     void cleanup() {
         delete lobby;
@@ -386,7 +379,7 @@ private slots:
         // Yes, then a cancelled name: nothing printed.
         script->answers << Answer::Yes;
         m.cmdPrintQuote->PerformClick();
-        QCOMPARE(surfacesOpened, 0);
+        QCOMPARE(printer.opened, 0);
         QCOMPARE(script->messages[0].text,
                  QStringLiteral("Would you like to personalize this printout?"));
         QCOMPARE(script->messages[0].title, QStringLiteral("Cipherly"));
@@ -399,8 +392,8 @@ private slots:
         script->answers << Answer::Yes;
         script->entries << QStringLiteral("Grandma Jo");
         m.cmdPrintQuote->PerformClick();
-        QCOMPARE(surfacesOpened, 1);
-        QCOMPARE(lastSurface->documents, 1);
+        QCOMPARE(printer.opened, 1);
+        QCOMPARE(printer.last->documents, 1);
         script->answers << Answer::Yes;
         m.cmdPrintQuote->PerformClick();
         QCOMPARE(script->inputs.last().initial, QStringLiteral("Grandma Jo"));
@@ -408,15 +401,15 @@ private slots:
         script->answers << Answer::No;
         m.cmdPrintQuote->PerformClick();
         QCOMPARE(m.PrintForName, QString());
-        QCOMPARE(surfacesOpened, 2);
+        QCOMPARE(printer.opened, 2);
         script->answers << Answer::Cancel;
         m.cmdPrintQuote->PerformClick();
-        QCOMPARE(surfacesOpened, 2);
+        QCOMPARE(printer.opened, 2);
         // With the solution page ticked: two documents.
         m.chkPrintSolutionPage->setChecked(true);
         script->answers << Answer::No;
         m.cmdPrintQuote->PerformClick();
-        QCOMPARE(lastSurface->documents, 2);
+        QCOMPARE(printer.last->documents, 2);
         QVERIFY(m.isEnabled());
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
