@@ -9,6 +9,7 @@
 #include "Win1252.h"
 #include "modStandard.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
@@ -61,6 +62,28 @@ private slots:
         QVERIFY(i[0].y > 1.5);
         for (const auto &p : s.pieces)
             QVERIFY(!p.text.startsWith(QStringLiteral("(page")));
+    }
+
+    void theOwnerIsDisabledWhileItPrints() {
+        // A surface that notes, at every piece of text, whether the owner takes input.
+        struct Watching : RecordingSurface {
+            QWidget *owner = nullptr;
+            QList<bool> enabled;
+            QList<bool> busyPointer;
+            void drawText(double x, double y, const QFont &f, const QString &t) override {
+                enabled << owner->isEnabled();
+                busyPointer << (QApplication::overrideCursor() != nullptr);
+                RecordingSurface::drawText(x, y, f, t);
+            }
+        } s;
+        QWidget owner;
+        s.owner = &owner;
+        PrintWrapped(s, &owner, QStringLiteral("Some text to print."), QStringLiteral("Heading"), false, false);
+        QVERIFY(!s.enabled.isEmpty());
+        QVERIFY(!s.enabled.contains(true));
+        QVERIFY(!s.busyPointer.contains(false));
+        QVERIFY(owner.isEnabled());
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
     void wrappedPrintingOverThreePages() {

@@ -450,6 +450,35 @@ private slots:
         QCOMPARE(at(b, 1, 1), tint(-72));
     }
 
+    void soft3DDisabledAndSeeThroughFocusAndDisabled() {
+        Stage s(KelButton::Soft3D, QString());
+        KelButton &b = *s.button;
+        const auto c = b.colours();
+        b.setEnabledProperty(false);
+        // Disabled: the ramp and frames of the up look, whatever the state, and no focus.
+        b.DrawLook(true, true, KelButton::Down);
+        const int k = int(std::nearbyint(-58.0f / 43.0f * 20.0f));
+        QCOMPARE(at(b, 60, 20), col(b.ShadeColor(c.highlight, k, false)));
+        QCOMPARE(at(b, 0, 20), col(b.ShadeColor(c.shadow, -50, false)));
+        QCOMPARE(at(b, 2, 2), col(c.highlight));
+        const QImage disabled = b.surface();
+        b.DrawLook(false, false, KelButton::Up);
+        QCOMPARE(b.surface(), disabled);
+
+        Stage t(KelButton::SeeThrough, QString());
+        KelButton &see = *t.button;
+        see.DrawLook(false, false, KelButton::Up);
+        const QImage plain = see.surface();
+        see.DrawLook(false, true, KelButton::Up);
+        // The face rectangle is inset by 3: every other pixel of its edge inverted.
+        QCOMPARE(see.faceRect(), QRect(3, 3, 135 - 6, 43 - 6));
+        QCOMPARE(see.surface().pixel(3, 3), plain.pixel(3, 3) ^ 0x00FFFFFF);
+        QCOMPARE(see.surface().pixel(4, 3), plain.pixel(4, 3));
+        see.setEnabledProperty(false);
+        see.DrawLook(false, true, KelButton::Down);
+        QCOMPARE(see.surface(), plain); // no edge, no focus, the parent's pixels
+    }
+
     void hoverColoursLastOneDrawing() {
         Stage s(KelButton::Soft3D, QString());
         KelButton &b = *s.button;
