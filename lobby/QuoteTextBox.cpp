@@ -85,9 +85,12 @@ void QuoteTextBox::setText(const QString &text) {
 }
 
 int QuoteTextBox::columns() const {
-    const double advance = QFontMetricsF(font()).horizontalAdvance(QLatin1Char('M'));
-    const double room = viewport()->width() - 2 * document()->documentMargin() - cursorWidth();
-    return advance > 0 ? qMax(1, int(room / advance)) : 1;
+    // Measured as the box draws a line: the most characters whose run fits.
+    const QFontMetrics fm(font());
+    const int room = viewport()->width() - int(2 * document()->documentMargin()) - cursorWidth();
+    int n = 1;
+    while (n < 1000 && fm.horizontalAdvance(QString(n + 1, QLatin1Char('M'))) <= room) ++n;
+    return n;
 }
 
 void QuoteTextBox::layOutLocked() {

@@ -29,7 +29,7 @@ sleep 0.8
 keys "$welcome" alt+c
 lobby=$(wait_window --name '^ Cipherly$')
 sleep 1
-keys "$lobby" Up Up
+keys "$lobby" ctrl+Home Down Down
 sleep 0.5
 import -window "$lobby" "$out/lobby.png"
 

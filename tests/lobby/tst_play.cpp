@@ -315,6 +315,7 @@ private slots:
             b.setPosition(i);
             const QRect ra = m.txtBox[1]->cursorRect(a), rb = m.txtBox[2]->cursorRect(b);
             QCOMPARE(ra.x(), rb.x());
+            QVERIFY(ra.x() <= m.txtBox[1]->viewport()->width()); // nothing runs past the edge
             QCOMPARE(ra.y() - m.txtBox[1]->cursorRect(QTextCursor(m.txtBox[1]->document())).y(),
                      rb.y() - m.txtBox[2]->cursorRect(QTextCursor(m.txtBox[2]->document())).y());
             if (i && ra.x() < m.txtBox[1]
