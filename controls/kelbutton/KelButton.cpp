@@ -111,7 +111,7 @@ void KelButton::ReadProperties(const PropertyBag &bag) {
     m_maskColor = quint32(i32("MCOL", DefaultMask));
     m_mousePointer = qint16(i32("MPTR", 0));
     m_mouseIcon = pic("MICON");
-    setMousePointer(m_mousePointer);
+    applyPointer();
     m_pictureNormal = pic("PICN");
     m_pictureOver = pic("PICH");
     m_useMaskColor = flag("UMCOL", true);
@@ -252,40 +252,30 @@ void KelButton::setShowFocusRect(bool on) {
     notify("FOCUSR");
 }
 
+void KelButton::applyPointer() {
+    switch (m_mousePointer) {
+    case 99:
+        if (m_mouseIcon.isSet()) setCursor(QCursor(QPixmap::fromImage(m_mouseIcon.image)));
+        else unsetCursor();
+        break;
+    case 1: setCursor(Qt::ArrowCursor); break;
+    case 2: setCursor(Qt::CrossCursor); break;
+    case 3: setCursor(Qt::IBeamCursor); break;
+    case 11: setCursor(Qt::WaitCursor); break;
+    case 13: setCursor(Qt::BusyCursor); break;
+    default: unsetCursor(); break;
+    }
+}
+
 void KelButton::setMousePointer(qint16 code) {
     m_mousePointer = code;
-    switch (code) {
-    case 99:
-        if (m_mouseIcon.isSet())
-            setCursor(QCursor(QPixmap::fromImage(m_mouseIcon.image)));
-        else
-            unsetCursor();
-        break;
-    case 1:
-        setCursor(Qt::ArrowCursor);
-        break;
-    case 2:
-        setCursor(Qt::CrossCursor);
-        break;
-    case 3:
-        setCursor(Qt::IBeamCursor);
-        break;
-    case 11:
-        setCursor(Qt::WaitCursor);
-        break;
-    case 13:
-        setCursor(Qt::BusyCursor);
-        break;
-    default:
-        unsetCursor();
-        break;
-    }
+    applyPointer();
     notify("MPTR");
 }
 
 void KelButton::setMouseIcon(const KelPicture &icon) {
     m_mouseIcon = icon;
-    if (m_mousePointer == 99 && icon.isSet()) setCursor(QCursor(QPixmap::fromImage(icon.image)));
+    applyPointer();
     notify("MICON");
 }
 

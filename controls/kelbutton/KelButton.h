@@ -237,6 +237,7 @@ private:
     void CaptureBackground();
 
     // Input.
+    void applyPointer();
     void UpdateAccessKey();
     void mousePressed(qint16 button, qint16 shift, float x, float y);
     void ClickHandling();

@@ -150,6 +150,21 @@ private slots:
         QCOMPARE(bag.entries()[21].type, T::Boolean);
     }
 
+    void loadingNeitherNotifiesNorDraws() {
+        KelButton source;
+        source.InitProperties();
+        source.setMousePointer(99);
+        PropertyBag bag;
+        source.WriteProperties(bag);
+        KelButton b;
+        QStringList names;
+        connect(&b, &KelButton::PropertyChanged, this, [&](const QString &n) { names << n; });
+        b.ReadProperties(bag);
+        QVERIFY(names.isEmpty());
+        QCOMPARE(b.MousePointer(), qint16(99));
+        QCOMPARE(b.colours().face, 0u); // colours are derived when shown
+    }
+
     void pictureOverIsStoredAsPichButNotifiedAsPico() {
         KelButton b;
         QStringList names;
