@@ -33,3 +33,9 @@ keys() {
   sleep 0.2
   xdotool key --clearmodifiers "$@"
 }
+
+# height WINDOW: the window's height in pixels.
+height() { xdotool getwindowgeometry --shell "$1" 2>/dev/null | sed -n 's/^HEIGHT=//p'; }
+
+# wait_until COMMAND: polls a shell condition for up to 20 s.
+wait_until() { for _ in $(seq 200); do eval "$1" && return 0; sleep 0.1; done; return 1; }
