@@ -175,12 +175,12 @@ bool DeviceSurface::beginDocument() {
     const QString what = QStringLiteral("The %1 page").arg(documentName());
     if (d->pdf) {
         QDir().mkpath(d->folder);
-        QString path =
-            QDir(d->folder).filePath(fileNameFor(documentName(), QDateTime::currentDateTime()));
+        // Two documents within one second get " (2)", " (3)", ... rather than one name.
+        const QString name = fileNameFor(documentName(), QDateTime::currentDateTime());
+        QString path = QDir(d->folder).filePath(name);
         for (int n = 2; QFileInfo::exists(path); ++n)
             path = QDir(d->folder).filePath(
-                fileNameFor(documentName(), QDateTime::currentDateTime())
-                    .replace(QStringLiteral(".pdf"), QStringLiteral(" (%1).pdf").arg(n)));
+                QString(name).replace(QStringLiteral(".pdf"), QStringLiteral(" (%1).pdf").arg(n)));
         d->file = std::make_unique<QSaveFile>(path);
         if (!d->file->open(QIODevice::WriteOnly)) {
             addFailure(QStringLiteral("%1 could not be saved as %2: %3")

@@ -89,7 +89,8 @@ int QuoteTextBox::columns() const {
     const QFontMetrics fm(font());
     const int room = viewport()->width() - int(2 * document()->documentMargin()) - cursorWidth();
     int n = 1;
-    while (n < 1000 && fm.horizontalAdvance(QString(n + 1, QLatin1Char('M'))) <= room) ++n;
+    while (n < 1000 && fm.horizontalAdvance(QString(n + 1, QLatin1Char('M'))) <= room)
+        ++n;
     return n;
 }
 

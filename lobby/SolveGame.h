@@ -15,7 +15,6 @@ public:
     void startClock(const QDateTime &now) { m_start = now; }
 
     const QString &SolveQuote() const { return m_quote; }
-    QString &SolveProgress() { return m_progress; }
     const QString &SolveProgress() const { return m_progress; }
     qint16 HintCount() const { return m_hints; }
     const QDateTime &SolveStartTime() const { return m_start; }

@@ -86,8 +86,11 @@ bool syncToDisk(QFile &f) {
 #endif
 }
 
-QByteArray recordBytes(const QString &text) {
-    return win1252::encode(text);
+// Runs one I/O step, unless a test injects its failure; the reason it failed,
+// or empty when it succeeded. The injector is asked exactly once per step.
+template <typename Op> QString attempt(Step step, Op &&op, const QFileDevice &file) {
+    if (injected(step)) return injectedReason;
+    return op() ? QString() : file.errorString();
 }
 
 } // namespace
@@ -181,16 +184,13 @@ Status WriteQuoteRecord(qint16 n) {
     dropBlock();
     const qint64 oldSize = openFile->size();
     const qint64 at = qint64(n - 1) * RecordLength;
-    const QByteArray bytes = recordBytes(QuoteRecord.text());
-    QString reason;
-    if (injected(Step::Write))
-        reason = injectedReason;
-    else if (!openFile->seek(at) || openFile->write(bytes) != bytes.size())
-        reason = openFile->errorString();
-    else if (injected(Step::Flush))
-        reason = injectedReason;
-    else if (!syncToDisk(*openFile))
-        reason = openFile->errorString();
+    const QByteArray bytes = win1252::encode(QuoteRecord.text());
+    QString reason = attempt(
+        Step::Write, [&] { return openFile->seek(at) && openFile->write(bytes) == bytes.size(); },
+        *openFile);
+    if (reason.isEmpty())
+        reason = attempt(
+            Step::Flush, [&] { return syncToDisk(*openFile); }, *openFile);
     if (!reason.isEmpty()) {
         // Never leave half a record behind an append that failed.
         if (appending) {
@@ -277,10 +277,12 @@ Status DeleteQuoteRecord(qint16 r) {
                         : QStringLiteral("An old file of that name cannot be removed"));
     }
     QFile temp(TempFileName);
-    if (injected(Step::CreateTemp) || !temp.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        const QString reason = injected(Step::CreateTemp) ? injectedReason : temp.errorString();
+    const QString notCreated = attempt(
+        Step::CreateTemp, [&] { return temp.open(QIODevice::WriteOnly | QIODevice::NewOnly); },
+        temp);
+    if (!notCreated.isEmpty()) {
         CloseQuoteFile();
-        return fail(TempFileName, reason);
+        return fail(TempFileName, notCreated);
     }
 
     QString reason;
@@ -290,18 +292,28 @@ Status DeleteQuoteRecord(qint16 r) {
         const char *data = nullptr;
         qint64 length = 0;
         QString readReason;
-        if (injected(Step::Read) || !recordSpan(w, data, length, readReason)) {
-            s = fail(QuoteFileName, injected(Step::Read) ? injectedReason : readReason);
+        if (injected(Step::Read))
+            readReason = injectedReason;
+        else
+            recordSpan(w, data, length, readReason); // says why when it fails
+        if (!readReason.isEmpty()) {
+            s = fail(QuoteFileName, readReason);
             break;
         }
         if (w == r || QByteArrayView(data, length).trimmed() == KilledMarker.toLatin1()) continue;
-        if (injected(Step::WriteTemp) || temp.write(data, length) != length ||
-            (length < RecordLength &&
-             temp.write(padding.constData(), RecordLength - length) != RecordLength - length))
-            reason = injected(Step::WriteTemp) ? injectedReason : temp.errorString();
+        reason = attempt(
+            Step::WriteTemp,
+            [&] {
+                return temp.write(data, length) == length &&
+                       (length == RecordLength ||
+                        temp.write(padding.constData(), RecordLength - length) ==
+                            RecordLength - length);
+            },
+            temp);
     }
-    if (s && reason.isEmpty() && (injected(Step::FlushTemp) || !syncToDisk(temp)))
-        reason = injected(Step::FlushTemp) ? injectedReason : temp.errorString();
+    if (s && reason.isEmpty())
+        reason = attempt(
+            Step::FlushTemp, [&] { return syncToDisk(temp); }, temp);
     temp.close();
     CloseQuoteFile();
     if (!s || !reason.isEmpty()) {

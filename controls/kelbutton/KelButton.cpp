@@ -195,28 +195,24 @@ void KelButton::setFontProperty(const QFont &f) {
     notify("FONT");
 }
 
-void KelButton::setFontBold(bool on) {
+void KelButton::changeFont(const std::function<void(QFont &)> &change) {
     QFont f = font();
-    f.setBold(on);
+    change(f);
     setFont(f);
     LayoutCaption();
     DrawButton(Up, true);
+}
+
+void KelButton::setFontBold(bool on) {
+    changeFont([on](QFont &f) { f.setBold(on); });
 }
 
 void KelButton::setFontItalic(bool on) {
-    QFont f = font();
-    f.setItalic(on);
-    setFont(f);
-    LayoutCaption();
-    DrawButton(Up, true);
+    changeFont([on](QFont &f) { f.setItalic(on); });
 }
 
 void KelButton::setFontUnderline(bool on) {
-    QFont f = font();
-    f.setUnderline(on);
-    setFont(f);
-    LayoutCaption();
-    DrawButton(Up, true);
+    changeFont([on](QFont &f) { f.setUnderline(on); });
 }
 
 qint16 KelButton::FontSize() const {
@@ -224,19 +220,11 @@ qint16 KelButton::FontSize() const {
 }
 
 void KelButton::setFontSize(qint16 points) {
-    QFont f = font();
-    f.setPointSize(points);
-    setFont(f);
-    LayoutCaption();
-    DrawButton(Up, true);
+    changeFont([points](QFont &f) { f.setPointSize(points); });
 }
 
 void KelButton::setFontName(const QString &name) {
-    QFont f = font();
-    f.setFamily(name);
-    setFont(f);
-    LayoutCaption();
-    DrawButton(Up, true);
+    changeFont([&name](QFont &f) { f.setFamily(name); });
 }
 
 void KelButton::setColorScheme(qint32 s) {
@@ -255,15 +243,29 @@ void KelButton::setShowFocusRect(bool on) {
 void KelButton::applyPointer() {
     switch (m_mousePointer) {
     case 99:
-        if (m_mouseIcon.isSet()) setCursor(QCursor(QPixmap::fromImage(m_mouseIcon.image)));
-        else unsetCursor();
+        if (m_mouseIcon.isSet())
+            setCursor(QCursor(QPixmap::fromImage(m_mouseIcon.image)));
+        else
+            unsetCursor();
         break;
-    case 1: setCursor(Qt::ArrowCursor); break;
-    case 2: setCursor(Qt::CrossCursor); break;
-    case 3: setCursor(Qt::IBeamCursor); break;
-    case 11: setCursor(Qt::WaitCursor); break;
-    case 13: setCursor(Qt::BusyCursor); break;
-    default: unsetCursor(); break;
+    case 1:
+        setCursor(Qt::ArrowCursor);
+        break;
+    case 2:
+        setCursor(Qt::CrossCursor);
+        break;
+    case 3:
+        setCursor(Qt::IBeamCursor);
+        break;
+    case 11:
+        setCursor(Qt::WaitCursor);
+        break;
+    case 13:
+        setCursor(Qt::BusyCursor);
+        break;
+    default:
+        unsetCursor();
+        break;
     }
 }
 

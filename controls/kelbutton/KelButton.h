@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
+
 class QShortcut;
 class KelButton;
 
@@ -235,6 +237,9 @@ private:
     void BlitPicture(int x, int y, int w, int h, const KelPicture &picture, quint32 transparent,
                      qint64 silhouette, bool threshold, bool grey);
     void CaptureBackground();
+
+    // Font attribute setters share this: change, lay out, redraw; no notification.
+    void changeFont(const std::function<void(QFont &)> &change);
 
     // Input.
     void applyPointer();

@@ -78,7 +78,8 @@ private slots:
         } s;
         QWidget owner;
         s.owner = &owner;
-        PrintWrapped(s, &owner, QStringLiteral("Some text to print."), QStringLiteral("Heading"), false, false);
+        PrintWrapped(s, &owner, QStringLiteral("Some text to print."), QStringLiteral("Heading"),
+                     false, false);
         QVERIFY(!s.enabled.isEmpty());
         QVERIFY(!s.enabled.contains(true));
         QVERIFY(!s.busyPointer.contains(false));

@@ -87,9 +87,7 @@ class TestPlay : public QObject {
     static QChar cipherOf(QChar letter) { return basCipherly::KeyTable(letter.unicode(), 1)[0]; }
 
 private slots:
-    void initTestCase() {
-        printer.install();
-    }
+    void initTestCase() { printer.install(); }
     void init() {
         folder = std::make_unique<TempFolder>();
         quotes::QuoteFileName = QStringLiteral("Cipherly.Dat");
