@@ -39,3 +39,28 @@ height() { xdotool getwindowgeometry --shell "$1" 2>/dev/null | sed -n 's/^HEIGH
 
 # wait_until COMMAND: polls a shell condition for up to 20 s.
 wait_until() { for _ in $(seq 200); do eval "$1" && return 0; sleep 0.1; done; return 1; }
+
+# private_world: a throw-away folder $work with its own HOME, settings, data
+# and 0700 runtime folder (so no other copy counts as running), and an empty
+# $work/play to start the game in. Every process in `pids` is ended and $work
+# removed when the script exits.
+private_world() {
+  work=$(mktemp -d)
+  export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
+  export XDG_RUNTIME_DIR="$work/runtime"
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+  mkdir -p "$HOME/Documents" "$work/play"
+  pids=()
+  trap end_world EXIT
+}
+end_world() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+
+# fail WHY: the test's verdict, in the closing line the runners read.
+fail() { echo "FAIL: $*"; echo "0 passed, 1 failed"; exit 1; }
+
+# ended PID: the process is gone.
+ended() { ! kill -0 "$1" 2>/dev/null; }

@@ -6,18 +6,7 @@ set -euo pipefail
 . "$(dirname "$0")/../xhelpers.sh"
 under_xvfb "$0" "$@"
 exe=$1
-work=$(mktemp -d)
-# A runtime folder of its own, so no other test's copy counts as running.
-export XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home"
-mkdir -m 700 "$XDG_RUNTIME_DIR" && mkdir "$HOME"
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; echo "0 passed, 1 failed"; exit 1; }
+private_world
 
 mkdir -p "$work/one" "$work/two"
 (cd "$work/one" && exec "$exe") & first=$!

@@ -5,23 +5,10 @@ set -euo pipefail
 . "$(dirname "$0")/../xhelpers.sh"
 under_xvfb "$0" "$@"
 build=$1 strings=$2
-work=$(mktemp -d)
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR" && mkdir -p "$HOME/Documents" "$work/play"
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; echo "0 passed, 1 failed"; exit 1; }
+private_world
 step() { echo "-- $*"; }
 size() { stat -c %s "$work/play/Cipherly.Dat"; }
 record() { dd if="$work/play/Cipherly.Dat" bs=200 skip=$(($1 - 1)) count=1 status=none; }
-wait_for() { for _ in $(seq 100); do eval "$1" && return 0; sleep 0.1; done; return 1; }
-ended() { ! kill -0 "$1" 2>/dev/null; }
 
 step "install"
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
@@ -31,19 +18,30 @@ grep -q '^Exec=cipherly$' "$work/prefix/share/applications/com.example.Cipherly.
 export PATH="$work/prefix/bin:$PATH"
 
 start() { (cd "$work/play" && exec cipherly) & pid=$!; pids+=("$pid"); }
+# Starts the game and leaves its title page with Continue.
+start_past_title() {
+  start
+  title=$(wait_window --pid "$pid") || fail "no title page"
+  sleep 0.5
+  keys "$title" alt+c
+}
+# Asks to quit from the lobby, answers Yes and sees the program end.
+quit_with_yes() {
+  keys "$lobby" Escape
+  question=$(wait_window --name '^(Confirm|Quit Cipherly\?)$') || fail "no quit question"
+  keys "$question" alt+y
+  wait_until "ended $pid" || fail "the program did not end"
+}
 
 step "first start: title page, welcome screen (ticked), lobby"
-start
-title=$(wait_window --pid "$pid") || fail "no title page"
-sleep 0.5
-keys "$title" alt+c
+start_past_title
 welcome=$(wait_window --name '^ Cipherly - New User Overview$') || fail "no welcome screen"
 sleep 0.5
 xdotool mousemove --window "$welcome" 20 296 click 1
 sleep 0.3
 keys "$welcome" alt+c
 lobby=$(wait_window --name '^ Cipherly$') || fail "no lobby"
-wait_for '[ -f "$work/play/Cipherly.Dat" ] && [ "$(size)" -eq 2000 ]' || fail "the ten reserved quotes are not on file"
+wait_until '[ -f "$work/play/Cipherly.Dat" ] && [ "$(size)" -eq 2000 ]' || fail "the ten reserved quotes are not on file"
 for i in $(seq 1 10); do
   [ "$(record "$i")" = "$(printf '%-200s' "$(cat "$strings/$i.txt")")" ] || fail "record $i"
 done
@@ -57,7 +55,7 @@ sleep 0.5
 xdotool type --delay 20 "the quick brown fox jumps over the lazy dog, near the riverbank"
 sleep 0.3
 keys "$lobby" alt+s
-wait_for '[ "$(size)" -eq 2200 ]' || fail "the new quote was not stored"
+wait_until '[ "$(size)" -eq 2200 ]' || fail "the new quote was not stored"
 wait_until '[ "$(height "$lobby")" -eq "$tall" ]' || fail "the list did not come back"
 [ "$(record 11)" = "$(printf '%-200s' 'THE QUICK BROWN FOX JUMPS OVER THE LAZY DOG, NEAR THE RIVERBANK')" ] || fail "record 11 is not the quote in capitals"
 
@@ -66,7 +64,7 @@ sleep 0.8
 xdotool mousemove --window "$lobby" 428 341 click 1
 confirm=$(wait_window --name '^Confirm Deletion$') || fail "no confirmation asked"
 keys "$confirm" alt+y
-wait_for '[ "$(size)" -eq 2000 ]' || fail "the quote was not deleted"
+wait_until '[ "$(size)" -eq 2000 ]' || fail "the quote was not deleted"
 
 step "play a game to the end with Solve"
 sleep 0.8
@@ -97,7 +95,7 @@ keys "$ask" alt+n
 sleep 1
 told=$(wait_window --name '^Cipherly$') || fail "not told where the printout went"
 keys "$told" Return
-wait_for '[ "$(ls "$HOME/Documents" | wc -l)" -eq 2 ]' || fail "not two PDF files"
+wait_until '[ "$(ls "$HOME/Documents" | wc -l)" -eq 2 ]' || fail "not two PDF files"
 puzzle=$(ls "$HOME/Documents"/Cipherly\ puzzle\ *.pdf) || fail "no puzzle page"
 solution=$(ls "$HOME/Documents"/Cipherly\ solution\ *.pdf) || fail "no solution page"
 pdftotext "$puzzle" - | grep -q 'Solve the scrambled message below...' || fail "puzzle page text"
@@ -111,25 +109,16 @@ first=$pid
 start
 refusal=$(wait_window --name '^Terminating\.\.\.$') || fail "no refusal"
 keys "$refusal" Return
-wait_for "ended $pid" || fail "the second copy did not end"
+wait_until "ended $pid" || fail "the second copy did not end"
 kill -0 "$first" 2>/dev/null || fail "the first copy died"
 pid=$first
 
 step "quit with Yes"
-keys "$lobby" Escape
-question=$(wait_window --name '^(Confirm|Quit Cipherly\?)$') || fail "no quit question"
-keys "$question" alt+y
-wait_for "ended $pid" || fail "the program did not end"
+quit_with_yes
 
 step "second start goes straight to the lobby"
-start
-title=$(wait_window --pid "$pid") || fail "no title page"
-sleep 0.5
-keys "$title" alt+c
+start_past_title
 lobby=$(wait_window --name '^ Cipherly$') || fail "no lobby"
 no_window --name 'New User Overview' || fail "the welcome screen came back"
-keys "$lobby" Escape
-question=$(wait_window --name '^(Confirm|Quit Cipherly\?)$') || fail "no quit question"
-keys "$question" alt+y
-wait_for "ended $pid" || fail "the program did not end"
+quit_with_yes
 echo "1 passed, 0 failed"

@@ -5,15 +5,9 @@ set -euo pipefail
 . "$(dirname "$0")/../xhelpers.sh"
 under_xvfb "$0" "$@"
 exe=$1 strings=$2
-work=$(mktemp -d)
-export XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
-mkdir -m 700 "$XDG_RUNTIME_DIR" && mkdir -p "$HOME" "$work/play"
-pid=
-cleanup() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; wait 2>/dev/null || true; rm -rf "$work"; }
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; echo "0 passed, 1 failed"; exit 1; }
+private_world
 
-(cd "$work/play" && exec "$exe") & pid=$!
+(cd "$work/play" && exec "$exe") & pid=$!; pids+=("$pid")
 # Title page, then the welcome screen, each left with its Continue button.
 title=$(wait_window --pid "$pid") || true
 [ -n "$title" ] || fail "no title page"
@@ -41,7 +35,7 @@ grep -q '^NewUser=NoShow' "$HOME/.config/Cipherly/Cipherly.conf" || fail "the we
 kill "$pid"; wait "$pid" 2>/dev/null || true
 
 # The second start goes from the title page straight to the lobby.
-(cd "$work/play" && exec "$exe") & pid=$!
+(cd "$work/play" && exec "$exe") & pid=$!; pids+=("$pid")
 title=$(wait_window --pid "$pid") || true
 [ -n "$title" ] || fail "no title page on the second start"
 sleep 0.5
