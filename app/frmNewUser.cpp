@@ -16,6 +16,7 @@ using modFadeInOut::FadeEnabled;
 frmNewUser::frmNewUser(QWidget *parent)
     : QWidget(parent, Qt::Window), fade(this, [this] { close(); }) {
     setAttribute(Qt::WA_DeleteOnClose);
+    MakeFixedWindow(this, false);
     WindowDesign::load(QStringLiteral(":/design/frmNewUser.kel"), m_design);
     lbl = new QLabel(this);
     lbl->setFont(QFont(QStringLiteral("Arial"), 9));
@@ -39,9 +40,9 @@ frmNewUser::frmNewUser(QWidget *parent)
 
 void frmNewUser::Form_Load() {
     FadeEnabled = modFadeInOut::SetFormAlpha(this, 0, false);
-    SetOuterSize(this, 6600, 5430);
+    SetDesignedSize(this, 6600, 5430);
     setWindowTitle(QStringLiteral(" ") + AppInfo::Title + QStringLiteral(" - New User Overview"));
-    modStandard::TilePicture(QPixmap(QStringLiteral(":/pictures/tiles/newuser.png")), this);
+    modStandard::TilePicture(QStringLiteral(":/pictures/tiles/newuser.png"), this);
 }
 
 void frmNewUser::showEvent(QShowEvent *e) {

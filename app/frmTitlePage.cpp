@@ -12,6 +12,7 @@
 
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTimer>
 
 using modFadeInOut::FadeEnabled;
@@ -31,11 +32,16 @@ QString hashes(int n) {
 } // namespace
 
 frmTitlePage::frmTitlePage(QWidget *parent)
-    : QWidget(parent, Qt::Window), fade(this, [this] { handOver(); }) {
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      fade(this, [this] { handOver(); }) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("frmTitlePage"));
     WindowDesign::load(QStringLiteral(":/design/frmTitlePage.kel"), m_design);
-    labelAppTitle = label(this, 105, 105, 4110, 540);
+    // The page has no caption: its own thin frame stands around the client area.
+    client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    QWidget *const c = client;
+    labelAppTitle = label(c, 105, 105, 4110, 540);
     labelAppTitle->setAutoFillBackground(true);
     QPalette backdrop = labelAppTitle->palette();
     backdrop.setColor(QPalette::Window, QColor(255, 250, 235));
@@ -45,17 +51,17 @@ frmTitlePage::frmTitlePage(QWidget *parent)
     for (int i = 1; i <= 8; ++i) {
         gif[i] = new AnimatedPicture(
             QStringLiteral(":/pictures/title/letter%1-%2.png").arg(i).arg(QStringLiteral("%1")), 8,
-            110 + 7 * i, this);
+            110 + 7 * i, c);
         PlaceTwips(gif[i], 525 * (i - 1), i % 2 ? 210 : 105, 600, 375);
     }
-    labelAppDescription = label(this, 105, 630, 4005, 540);
+    labelAppDescription = label(c, 105, 630, 4005, 540);
     QFont description(QStringLiteral("MS Sans Serif"));
     description.setPointSizeF(9.75);
     description.setBold(true);
     labelAppDescription->setFont(description);
-    labelVersion = label(this, 105, 1050, 2115, 225);
-    labelCopyright = label(this, 105, 1260, 4725, 225);
-    labelKelSoftware = label(this, 4830, 105, 3165, 540);
+    labelVersion = label(c, 105, 1050, 2115, 225);
+    labelCopyright = label(c, 105, 1260, 4725, 225);
+    labelKelSoftware = label(c, 4830, 105, 3165, 540);
     QFont maker(QStringLiteral("Comic Sans MS"));
     maker.setPointSizeF(21.75);
     maker.setBold(true);
@@ -64,9 +70,9 @@ frmTitlePage::frmTitlePage(QWidget *parent)
     QPalette makerColour = labelKelSoftware->palette();
     makerColour.setColor(QPalette::WindowText, QColor(150, 40, 120));
     labelKelSoftware->setPalette(makerColour);
-    labelKelAddress = label(this, 5670, 630, 2325, 435);
+    labelKelAddress = label(c, 5670, 630, 2325, 435);
     for (int i : {1, 2}) {
-        labelKelContact[i] = label(this, 4935, i == 1 ? 1200 : 1470, 3060, 330);
+        labelKelContact[i] = label(c, 4935, i == 1 ? 1200 : 1470, 3060, 330);
         labelKelContact[i]->setCursor(Qt::PointingHandCursor);
         QPalette link = labelKelContact[i]->palette();
         link.setColor(QPalette::WindowText, QColor(0, 0, 200));
@@ -76,8 +82,8 @@ frmTitlePage::frmTitlePage(QWidget *parent)
         labelKelContact[i]->setFont(f);
         labelKelContact[i]->installEventFilter(this);
     }
-    cmdContinue = KelButton::fromDesign(m_design, QStringLiteral("cmdContinue"), this);
-    cmdOrderInfo = KelButton::fromDesign(m_design, QStringLiteral("cmdOrderInfo"), this);
+    cmdContinue = KelButton::fromDesign(m_design, QStringLiteral("cmdContinue"), c);
+    cmdOrderInfo = KelButton::fromDesign(m_design, QStringLiteral("cmdOrderInfo"), c);
     cmdOrderInfo->hide(); // ordering is not offered
     connect(cmdContinue, &KelButton::Click, this, &frmTitlePage::cmdContinue_Click);
     openLobby = [] { (new frmMain)->show(); };
@@ -86,8 +92,33 @@ frmTitlePage::frmTitlePage(QWidget *parent)
 }
 
 void frmTitlePage::Form_Load() {
-    SetOuterSize(this, 8200, 3465);
-    modStandard::TilePicture(QPixmap(QStringLiteral(":/pictures/tiles/title.png")), this);
+    // The designed size is the outer size: the frame drawn here takes 3
+    // pixels on each side, the client area the rest.
+    const int w = windowsize::clientWidth(8200), h = windowsize::clientHeight(3465, false);
+    const int frame = windowsize::ClassicFrame;
+    setFixedSize(w + 2 * frame, h + 2 * frame);
+    client->setGeometry(frame, frame, w, h);
+    modStandard::TilePicture(QStringLiteral(":/pictures/tiles/title.png"), client);
+}
+
+void frmTitlePage::paintEvent(QPaintEvent *) {
+    // The classic raised frame of a window: light outside, shadow below and
+    // to the right, the face colour between it and the client area.
+    QPainter p(this);
+    const QRect r = rect();
+    p.fillRect(r, QColor(212, 208, 200));
+    p.setPen(QColor(212, 208, 200));
+    p.drawLine(r.topLeft(), r.topRight() - QPoint(1, 0));
+    p.drawLine(r.topLeft(), r.bottomLeft() - QPoint(0, 1));
+    p.setPen(Qt::white);
+    p.drawLine(r.topLeft() + QPoint(1, 1), r.topRight() + QPoint(-2, 1));
+    p.drawLine(r.topLeft() + QPoint(1, 1), r.bottomLeft() + QPoint(1, -2));
+    p.setPen(QColor(64, 64, 64));
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+    p.setPen(QColor(128, 128, 128));
+    p.drawLine(r.bottomLeft() + QPoint(1, -1), r.bottomRight() + QPoint(-1, -1));
+    p.drawLine(r.topRight() + QPoint(-1, 1), r.bottomRight() + QPoint(-1, -1));
 }
 
 void frmTitlePage::showEvent(QShowEvent *e) {

@@ -32,6 +32,8 @@ public:
     std::function<void()> showWelcome;
 
     FadeMachine fade;
+    // The client area, inside the page's own frame; every control lies on it.
+    QWidget *client;
     std::array<AnimatedPicture *, 9> gif{}; // [1] .. [8]
     QLabel *labelAppTitle, *labelAppDescription, *labelVersion, *labelCopyright, *labelKelSoftware,
         *labelKelAddress;
@@ -40,6 +42,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *e) override;
+    void paintEvent(QPaintEvent *e) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -16,12 +16,16 @@
 namespace {
 
 #ifdef CIPHERLY_HAVE_XCB
+xcb_connection_t *x11Connection() {
+    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
 // On X11 a window can only be see-through while a compositing manager runs,
 // which owns the _NET_WM_CM_S<screen> selection.
 bool compositorRunning() {
-    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11 || !x11->connection()) return false;
-    xcb_connection_t *c = x11->connection();
+    xcb_connection_t *c = x11Connection();
+    if (!c) return false;
     int screen = 0;
     const QByteArray display = qgetenv("DISPLAY");
     const int dot = display.lastIndexOf('.');
@@ -45,9 +49,10 @@ bool compositorRunning() {
 class RealOpacity final : public OpacityControl {
 public:
     bool available(QWidget *) override {
+        // A Wayland window has no opacity a client can set: there, as on the
+        // offscreen and minimal platforms, windows do not fade.
         const QString platform = QGuiApplication::platformName();
-        if (platform == QLatin1String("wayland") || platform == QLatin1String("windows") ||
-            platform == QLatin1String("cocoa"))
+        if (platform == QLatin1String("windows") || platform == QLatin1String("cocoa"))
             return true;
 #ifdef CIPHERLY_HAVE_XCB
         if (platform == QLatin1String("xcb")) return compositorRunning();
@@ -57,6 +62,11 @@ public:
     bool apply(QWidget *window, int alpha) override {
         if (!window) return false;
         window->setWindowOpacity(qBound(0, alpha, 255) / 255.0);
+#ifdef CIPHERLY_HAVE_XCB
+        // Each step goes to the X server at once; left in the queue, several
+        // steps would reach the screen as one jump.
+        if (xcb_connection_t *c = x11Connection()) xcb_flush(c);
+#endif
         return true;
     }
 };

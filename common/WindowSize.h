@@ -2,9 +2,29 @@
 
 class QWidget;
 
-// Windows are designed by their outer size, frame and caption included; the
-// client area is what is left once the desktop's frame is known. Sizes in twips.
-void SetOuterSize(QWidget *window, int widthTwips, int heightTwips);
+// Window sizes are designed as outer sizes on a classic desktop whose fixed
+// frame is 3 pixels on each side with a 19-pixel caption. The client area is
+// what that frame leaves, and it is the same on every desktop: the real
+// desktop adds its own frame outside it. Sizes in twips.
+namespace windowsize {
+
+inline constexpr int ClassicFrame = 3;
+inline constexpr int ClassicCaption = 19;
+
+// Client size in pixels of a window designed `widthTwips` by `heightTwips`;
+// a window without a caption loses the frame only.
+int clientWidth(int widthTwips);
+int clientHeight(int heightTwips, bool captioned);
+
+} // namespace windowsize
+
+// Gives a captioned window its designed size: a fixed client area that can be
+// neither resized nor maximised.
+void SetDesignedSize(QWidget *window, int widthTwips, int heightTwips);
+
+// Makes `window` a fixed-size captioned window: a close box, and a minimise
+// box when `minimisable`, but never a maximise box.
+void MakeFixedWindow(QWidget *window, bool minimisable);
 
 // Places a control in twips relative to its container.
 void PlaceTwips(QWidget *control, int left, int top, int width, int height);

@@ -1,5 +1,7 @@
 #include "modStandard.h"
 
+#include "Artwork.h"
+
 #include <QPalette>
 #include <QPixmap>
 #include <QWidget>
@@ -50,6 +52,11 @@ void TilePicture(const QPixmap &picture, QWidget *target) {
     palette.setBrush(QPalette::Window, QBrush(picture));
     target->setPalette(palette);
     target->setAutoFillBackground(true);
+}
+
+void TilePicture(const QString &picture, QWidget *target) {
+    if (!target) return;
+    TilePicture(artwork::pixmap(picture, target->devicePixelRatioF()), target);
 }
 
 } // namespace modStandard

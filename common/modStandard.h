@@ -4,6 +4,7 @@
 #include <functional>
 
 class QPixmap;
+class QString;
 class QWidget;
 
 // Small shared routines used across the program.
@@ -36,5 +37,8 @@ inline double SmallerOf(double a, double b) {
 // Makes `picture`, repeated from the top-left corner at its natural size, the
 // persistent background of `target`; child controls draw over it.
 void TilePicture(const QPixmap &picture, QWidget *target);
+// The same for a picture of the program's own, in the artwork made for the
+// target's screen.
+void TilePicture(const QString &picture, QWidget *target);
 
 } // namespace modStandard

@@ -57,6 +57,7 @@ QString frmManual::itemCaption(int index) {
 frmManual::frmManual(QWidget *parent)
     : QWidget(parent, Qt::Window), fade(this, [this] { close(); }) {
     setAttribute(Qt::WA_DeleteOnClose);
+    MakeFixedWindow(this, false);
     QString error;
     if (!WindowDesign::load(QStringLiteral(":/design/frmManual.kel"), m_design, &error))
         qWarning("help design: %s", qPrintable(error));
@@ -110,9 +111,9 @@ frmManual::frmManual(QWidget *parent)
 
 void frmManual::Form_Load() {
     FadeEnabled = modFadeInOut::SetFormAlpha(this, 0, false);
-    SetOuterSize(this, 6525, 6585);
+    SetDesignedSize(this, 6525, 6585);
     setWindowTitle(AppInfo::Title + QStringLiteral(" - Help Window"));
-    modStandard::TilePicture(QPixmap(QStringLiteral(":/pictures/tiles/manual.png")), this);
+    modStandard::TilePicture(QStringLiteral(":/pictures/tiles/manual.png"), this);
 }
 
 void frmManual::showEvent(QShowEvent *e) {

@@ -1,12 +1,14 @@
 #include "AnimatedPicture.h"
 
+#include "Artwork.h"
+
 #include <QPainter>
 
 AnimatedPicture::AnimatedPicture(const QString &framePattern, int frames, int frameMs,
                                  QWidget *parent)
     : QWidget(parent) {
     for (int i = 0; i < frames; ++i)
-        m_frames << QPixmap(framePattern.arg(i));
+        m_frames << artwork::pixmap(framePattern.arg(i), devicePixelRatioF());
     m_timer.setInterval(frameMs);
     connect(&m_timer, &QTimer::timeout, this, [this] {
         if (m_frames.isEmpty()) return;
@@ -19,7 +21,8 @@ void AnimatedPicture::paintEvent(QPaintEvent *) {
     if (m_frames.isEmpty()) return;
     QPainter p(this);
     const QPixmap &f = m_frames[m_current];
-    p.drawPixmap((width() - f.width()) / 2, (height() - f.height()) / 2, f);
+    const QSize size = f.deviceIndependentSize().toSize();
+    p.drawPixmap((width() - size.width()) / 2, (height() - size.height()) / 2, f);
 }
 
 void AnimatedPicture::showEvent(QShowEvent *) {

@@ -50,14 +50,15 @@ QString lines(std::initializer_list<const char *> parts) {
     return l.join(QStringLiteral("\r\n"));
 }
 
-QPixmap tile(const char *name) {
-    return QPixmap(QStringLiteral(":/pictures/tiles/%1.png").arg(QLatin1String(name)));
+QString tile(const char *name) {
+    return QStringLiteral(":/pictures/tiles/%1.png").arg(QLatin1String(name));
 }
 
 } // namespace
 
 frmMain::frmMain(QWidget *parent) : QWidget(parent), fade(this, [this] { endProgram(); }) {
     setAttribute(Qt::WA_DeleteOnClose);
+    MakeFixedWindow(this, true);
     QString error;
     if (!WindowDesign::load(QStringLiteral(":/design/frmMain.kel"), m_design, &error))
         qWarning("lobby design: %s", qPrintable(error));
@@ -185,7 +186,7 @@ void frmMain::Form_Load() {
     } else {
         Settings::SaveSetting(Settings::FadeStatusKey, Settings::BooleanText(false));
     }
-    SetOuterSize(this, 7660, 7200);
+    SetDesignedSize(this, 7660, 7200);
     setWindowTitle(QStringLiteral(" ") + AppInfo::Title);
     PlaceTwips(picPrintQuote, 210, 680, 7155, 2745);
     PlaceTwips(picSolveRandomQuote, 210, 680, 7155, 2745);
@@ -419,7 +420,7 @@ void frmMain::cmdAddEditQuote_Click(int index) {
     cmdAddEditCancel->show();
     picQuoteList->hide();
     PlaceTwips(picQuote, 210, 680, 7155, 3060);
-    SetOuterSize(this, 7660, 4300);
+    SetDesignedSize(this, 7660, 4300);
     if (IsAdding) {
         txtBox[1]->setText(QString());
         txtBox[1]->setBackColor(Yellow);
@@ -499,7 +500,7 @@ void frmMain::cmdAddEditCancel_Click() {
     fadeOutAndWait();
     picQuoteList->show();
     PlaceTwips(picQuote, 210, 3570, 7155, 3060);
-    SetOuterSize(this, 7660, 7200);
+    SetDesignedSize(this, 7660, 7200);
     txtBox[1]->setLocked(true);
     txtBox[1]->setBackColor(Cyan);
     txtBox[2]->hide();

@@ -9,7 +9,8 @@ packages=(
   qt6-base-dev libgl-dev libxcb1-dev
   fonts-liberation2 fonts-dejavu-core fonts-comic-neue
   poppler-utils
-  xvfb xauth xdotool xclip
+  xvfb xauth xdotool xclip x11-utils wmctrl libx11-dev libxfixes-dev
+  openbox xcompmgr weston qt6-wayland
   libbenchmark-dev
   desktop-file-utils appstream dpkg-dev
   "$@"

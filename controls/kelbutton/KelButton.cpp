@@ -243,9 +243,11 @@ void KelButton::setShowFocusRect(bool on) {
 void KelButton::applyPointer() {
     switch (m_mousePointer) {
     case 99:
-        if (m_mouseIcon.isSet())
-            setCursor(QCursor(QPixmap::fromImage(m_mouseIcon.image)));
-        else
+        if (m_mouseIcon.isSet()) {
+            // The pencil writes with its tip, the picture's top-left corner.
+            QPixmap picture = QPixmap::fromImage(m_mouseIcon.imageFor(deviceScale()));
+            setCursor(QCursor(picture, 1, 1));
+        } else
             unsetCursor();
         break;
     case 1:
@@ -583,7 +585,8 @@ void KelButton::focusOutEvent(QFocusEvent *) {
 void KelButton::showEvent(QShowEvent *) {
     if (m_buttonType == SeeThrough) {
         if (m_capture.isNull() && m_w > 0 && m_h > 0) {
-            m_capture = QImage(m_w, m_h, QImage::Format_RGB32);
+            m_capture = QImage(m_surface.size(), QImage::Format_RGB32);
+            m_capture.setDevicePixelRatio(m_scale);
             m_capture.fill(Qt::black);
         }
         CaptureBackground();

@@ -218,6 +218,9 @@ private:
     void DrawBox(int x, int y, int w, int h, quint32 colour, bool frameOnly);
     void DrawLine(int x1, int y1, int x2, int y2, quint32 colour);
     void DrawDot(int x, int y, quint32 colour);
+    void fillCell(int x, int y, QRgb c);
+    // Device pixels per pixel of the drawing on this button's screen.
+    int deviceScale() const;
     void DrawBevel(quint32 topLeft, quint32 bottomRight);
     void DrawFocus();
     void DrawCaption(quint8 style);
@@ -276,6 +279,7 @@ private:
     QRect m_faceRect, m_captionRect, m_shiftedCaptionRect;
     int m_pictureX = 0, m_pictureY = 0, m_pictureWidth = 0, m_pictureHeight = 0;
     QImage m_surface;
+    int m_scale = 1;
     QImage m_capture;
     quint8 m_lastState = 0;
     QString m_lastCaption;

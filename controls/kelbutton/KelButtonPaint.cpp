@@ -171,9 +171,19 @@ void KelButton::ResizeHandling() {
     default:
         break;
     }
-    if (m_surface.size() != QSize(m_w, m_h)) {
-        m_surface = QImage(qMax(m_w, 0), qMax(m_h, 0), QImage::Format_RGB32);
+    // On a scaled screen the surface holds k device pixels per pixel, so the
+    // caption and the pictures are drawn sharp rather than blown up.
+    const int k = deviceScale();
+    if (m_surface.size() != QSize(m_w * k, m_h * k) || m_scale != k) {
+        m_scale = k;
+        m_surface = QImage(qMax(m_w, 0) * k, qMax(m_h, 0) * k, QImage::Format_RGB32);
+        m_surface.setDevicePixelRatio(k);
         m_surface.fill(Qt::black);
+        if (!m_capture.isNull()) {
+            m_capture = QImage(m_surface.size(), QImage::Format_RGB32);
+            m_capture.setDevicePixelRatio(k);
+            m_capture.fill(Qt::black);
+        }
     }
     LayoutCaption();
     setMask(BuildRegion());
@@ -290,31 +300,59 @@ void KelButton::PlacePicture() {
 
 // ---- Primitives ----------------------------------------------------------
 
+int KelButton::deviceScale() const {
+    return qBound(1, int(std::ceil(devicePixelRatioF() - 0.01)), 4);
+}
+
+void KelButton::fillCell(int x, int y, QRgb c) {
+    // One pixel of the drawing: a k-by-k block of the surface.
+    const int k = m_scale;
+    for (int dy = 0; dy < k; ++dy) {
+        auto *line = reinterpret_cast<QRgb *>(m_surface.scanLine(y * k + dy));
+        for (int dx = 0; dx < k; ++dx)
+            line[x * k + dx] = c;
+    }
+}
+
 void KelButton::DrawBox(int x, int y, int w, int h, quint32 colour, bool frameOnly) {
     if (w <= 0 || h <= 0) return;
     const QRgb c = toRgb(colour);
-    const QRect area = QRect(x, y, w, h).intersected(m_surface.rect());
+    const QRect area = QRect(x, y, w, h).intersected(QRect(0, 0, m_w, m_h));
     if (area.isEmpty()) return;
     for (int py = area.top(); py <= area.bottom(); ++py) {
-        auto *line = reinterpret_cast<QRgb *>(m_surface.scanLine(py));
         const bool edgeRow = py == y || py == y + h - 1;
+        if (m_scale == 1) {
+            auto *line = reinterpret_cast<QRgb *>(m_surface.scanLine(py));
+            for (int px = area.left(); px <= area.right(); ++px)
+                if (!frameOnly || edgeRow || px == x || px == x + w - 1) line[px] = c;
+            continue;
+        }
         for (int px = area.left(); px <= area.right(); ++px)
-            if (!frameOnly || edgeRow || px == x || px == x + w - 1) line[px] = c;
+            if (!frameOnly || edgeRow || px == x || px == x + w - 1) fillCell(px, py, c);
     }
 }
 
 void KelButton::DrawDot(int x, int y, quint32 colour) {
-    if (m_surface.rect().contains(x, y)) m_surface.setPixel(x, y, toRgb(colour));
+    if (x < 0 || y < 0 || x >= m_w || y >= m_h) return;
+    if (m_scale == 1)
+        m_surface.setPixel(x, y, toRgb(colour));
+    else
+        fillCell(x, y, toRgb(colour));
 }
 
 void KelButton::DrawLine(int x1, int y1, int x2, int y2, quint32 colour) {
     if (y1 == y2) { // the ramps draw one row at a time
-        if (y1 < 0 || y1 >= m_surface.height() || x1 == x2) return;
+        if (y1 < 0 || y1 >= m_h || x1 == x2) return;
         const int step = x1 < x2 ? 1 : -1;
         const QRgb c = toRgb(colour);
-        auto *line = reinterpret_cast<QRgb *>(m_surface.scanLine(y1));
+        if (m_scale == 1) {
+            auto *line = reinterpret_cast<QRgb *>(m_surface.scanLine(y1));
+            for (int x = x1; x != x2; x += step)
+                if (x >= 0 && x < m_w) line[x] = c;
+            return;
+        }
         for (int x = x1; x != x2; x += step)
-            if (x >= 0 && x < m_surface.width()) line[x] = c;
+            if (x >= 0 && x < m_w) fillCell(x, y1, c);
         return;
     }
     // Bresenham from (x1, y1) up to, but not including, (x2, y2).
@@ -346,11 +384,16 @@ void KelButton::DrawBevel(quint32 topLeft, quint32 bottomRight) {
 
 void KelButton::DrawFocus() {
     if (!m_showFocusRect || !m_hasFocus) return;
-    const QRect r = m_faceRect.intersected(m_surface.rect());
+    const QRect r = m_faceRect.intersected(QRect(0, 0, m_w, m_h));
     if (r.isEmpty()) return;
     // The dotted rectangle inverts every other pixel of the frame.
     auto invert = [this](int x, int y) {
-        if ((x + y) % 2 == 0) m_surface.setPixel(x, y, m_surface.pixel(x, y) ^ 0x00FFFFFF);
+        if ((x + y) % 2 != 0) return;
+        for (int dy = 0; dy < m_scale; ++dy)
+            for (int dx = 0; dx < m_scale; ++dx) {
+                const int sx = x * m_scale + dx, sy = y * m_scale + dy;
+                m_surface.setPixel(sx, sy, m_surface.pixel(sx, sy) ^ 0x00FFFFFF);
+            }
     };
     for (int x = r.left(); x <= r.right(); ++x) {
         invert(x, r.top());
@@ -426,7 +469,7 @@ void KelButton::copyCapture() {
     if (m_capture.isNull()) return;
     QPainter p(&m_surface);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(0, 0, m_capture, 0, 0, m_w, m_h);
+    p.drawImage(QPointF(0, 0), m_capture);
 }
 
 // ---- Drawing -------------------------------------------------------------
@@ -615,8 +658,10 @@ void KelButton::drawDisabled() {
 }
 
 void KelButton::paintEvent(QPaintEvent *) {
+    // Moved to a screen of another scale: draw afresh for it first.
+    if (deviceScale() != m_scale) ResizeHandling();
     QPainter p(this);
-    p.drawImage(0, 0, m_surface);
+    p.drawImage(QPointF(0, 0), m_surface);
 }
 
 // ---- Pictures ------------------------------------------------------------
@@ -683,28 +728,37 @@ int roundHalfEven(int p, int q) {
 void KelButton::BlitPicture(int x, int y, int w, int h, const KelPicture &picture,
                             quint32 transparent, qint64 silhouette, bool threshold, bool grey) {
     if (w == 0 || h == 0 || !picture.isSet()) return;
+    const int k = m_scale;
+    // The artwork made for this scale when there is one; otherwise the
+    // picture's own pixels, each repeated k times.
+    const QImage &artwork = picture.imageFor(k);
     QImage pic;
     if (picture.isIcon) {
         // An icon's see-through parts come out in the mask colour.
-        pic = QImage(w, h, QImage::Format_RGB32);
+        pic = QImage(w * k, h * k, QImage::Format_RGB32);
         pic.fill(toRgb(m_c.maskRGB));
         QPainter p(&pic);
-        p.drawImage(0, 0, picture.image);
+        if (k == 1 && artwork.devicePixelRatio() == 1)
+            p.drawImage(0, 0, artwork);
+        else
+            p.drawImage(QRectF(QPointF(0, 0), artwork.deviceIndependentSize() * k), artwork);
     } else {
-        pic = picture.image.format() == QImage::Format_RGB32
-                  ? picture.image
-                  : picture.image.convertToFormat(QImage::Format_RGB32);
+        pic = artwork.format() == QImage::Format_RGB32
+                  ? artwork
+                  : artwork.convertToFormat(QImage::Format_RGB32);
+        if (pic.devicePixelRatio() != k)
+            pic = pic.scaled((pic.deviceIndependentSize() * k).toSize());
     }
     const qint64 effective = m_useMaskColor ? qint64(transparent) : -1;
     const QRgb sil = silhouette >= 0 ? toRgb(quint32(silhouette)) : 0;
-    for (int py = 0; py < h; ++py) {
-        const int ty = y + py;
+    for (int py = 0; py < h * k; ++py) {
+        const int ty = y * k + py;
         if (ty < 0 || ty >= m_surface.height()) continue;
         auto *dst = reinterpret_cast<QRgb *>(m_surface.scanLine(ty));
         const QRgb *src =
             py < pic.height() ? reinterpret_cast<const QRgb *>(pic.constScanLine(py)) : nullptr;
-        for (int px = 0; px < w; ++px) {
-            const int tx = x + px;
+        for (int px = 0; px < w * k; ++px) {
+            const int tx = x * k + px;
             if (tx < 0 || tx >= m_surface.width()) continue;
             const QRgb s = (src && px < pic.width()) ? src[px] : qRgb(0, 0, 0);
             const int R = qRed(s), G = qGreen(s), B = qBlue(s);
@@ -729,10 +783,11 @@ void KelButton::CaptureBackground() {
     if (parent && !m_capture.isNull()) {
         // The parent's own pixels under the button, without its other children.
         QImage shot(m_capture.size(), QImage::Format_RGB32);
+        shot.setDevicePixelRatio(m_capture.devicePixelRatio());
         shot.fill(toRgb(m_c.face));
         {
             QPainter p(&shot);
-            parent->render(&p, QPoint(0, 0), QRegion(QRect(pos(), m_capture.size())),
+            parent->render(&p, QPoint(0, 0), QRegion(QRect(pos(), size())),
                            QWidget::DrawWindowBackground);
         }
         m_capture = shot;

@@ -3,12 +3,19 @@
 #include <QFile>
 #include <QStringList>
 
+#include "Artwork.h"
+
 KelPicture KelPicture::fromResource(const QString &path) {
     KelPicture p;
     p.source = path;
+    // Icons and pointers keep their see-through parts; bitmaps are opaque.
     p.isIcon = path.endsWith(QLatin1String(".ico"), Qt::CaseInsensitive) ||
-               path.contains(QLatin1String("/icons/"));
-    p.image = QImage(path).convertToFormat(p.isIcon ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+               path.endsWith(QLatin1String(".cur"), Qt::CaseInsensitive) ||
+               path.contains(QLatin1String("/icons/")) || path.contains(QLatin1String("/cursors/"));
+    const QImage::Format format = p.isIcon ? QImage::Format_ARGB32 : QImage::Format_RGB32;
+    p.image = QImage(path).convertToFormat(format);
+    const QImage large = artwork::large(path);
+    if (!large.isNull()) p.image2x = large.convertToFormat(format);
     return p;
 }
 

@@ -11,10 +11,16 @@
 // design can be saved back as it was read.
 struct KelPicture {
     QImage image;
+    // The same picture painted for screens scaled twice or more; may be empty.
+    QImage image2x;
     bool isIcon = false;
     QString source;
 
     bool isSet() const { return !image.isNull(); }
+    // The artwork to draw at `scale` device pixels per pixel.
+    const QImage &imageFor(int scale) const {
+        return scale >= 2 && !image2x.isNull() ? image2x : image;
+    }
     static KelPicture fromResource(const QString &path);
     bool operator==(const KelPicture &o) const {
         return source == o.source && isIcon == o.isIcon && image == o.image;

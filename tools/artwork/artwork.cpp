@@ -1,6 +1,7 @@
 // Paints every picture Cipherly shows: button icons, the mouse icon, window
 // background tiles, the animated title letters and watchers, and the
-// application icon. Usage: cipherly-artwork OUTPUT_FOLDER
+// application icon, each also painted twice as large for scaled screens.
+// Usage: cipherly-artwork OUTPUT_FOLDER
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -17,9 +18,14 @@
 namespace {
 
 QString out;
+// Device pixels per pixel of the artwork being painted: 1 as designed, 2 for
+// scaled screens ("name@2x.png").
+int scale = 1;
 
 bool save(const QImage &img, const QString &name) {
-    const QString path = out + QLatin1Char('/') + name;
+    QString file = name;
+    if (scale != 1) file.insert(file.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(scale));
+    const QString path = out + QLatin1Char('/') + file;
     QDir().mkpath(QFileInfo(path).path());
     if (!img.save(path)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
@@ -29,9 +35,14 @@ bool save(const QImage &img, const QString &name) {
 }
 
 QImage canvas(int w, int h) {
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage img(w * scale, h * scale, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     return img;
+}
+
+// Paints in the artwork's own pixels, whatever the scale.
+void scaled(QPainter &p) {
+    if (scale != 1) p.scale(scale, scale);
 }
 
 // A round, glossy badge: the base of every button icon.
@@ -54,6 +65,7 @@ using Glyph = void (*)(QPainter &, int);
 QImage icon(int size, QColor colour, Glyph glyph) {
     QImage img = canvas(size, size);
     QPainter p(&img);
+    scaled(p);
     p.setRenderHint(QPainter::Antialiasing);
     badge(p, size, colour);
     p.setPen(QPen(Qt::white, size / 10.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -176,6 +188,7 @@ bool icons() {
 bool cursor() {
     QImage img = canvas(32, 32);
     QPainter p(&img);
+    scaled(p);
     p.setRenderHint(QPainter::Antialiasing);
     QPolygonF body{QPointF(1, 1), QPointF(9, 4), QPointF(24, 19), QPointF(19, 24), QPointF(4, 9)};
     p.setPen(QPen(QColor(60, 40, 20), 1.2));
@@ -192,13 +205,14 @@ bool cursor() {
 // program's theme, repeating seamlessly.
 QImage tile(QColor base, QColor ink, quint32 seed) {
     const int size = 96;
-    QImage img(size, size, QImage::Format_RGB32);
+    QImage img(size * scale, size * scale, QImage::Format_RGB32);
     QLinearGradient g(0, 0, size, size);
     g.setColorAt(0, base.lighter(104));
     g.setColorAt(0.5, base);
     g.setColorAt(1, base.lighter(104));
     QPainter p(&img);
     p.fillRect(img.rect(), base);
+    scaled(p);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     QFont f(QStringLiteral("DejaVu Serif"));
@@ -233,6 +247,7 @@ QImage watcher(bool shades, int frame) {
     const int size = 72;
     QImage img = canvas(size, size);
     QPainter p(&img);
+    scaled(p);
     p.setRenderHint(QPainter::Antialiasing);
     const double phase = frame / 8.0 * 2 * M_PI;
     const double bob = shades ? 3 * std::sin(phase) : 0;
@@ -295,6 +310,7 @@ bool watchers() {
 QImage titleLetter(QChar letter, int index, int frame) {
     QImage img = canvas(40, 25);
     QPainter p(&img);
+    scaled(p);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     const double phase = (frame + index * 2) / 8.0 * 2 * M_PI;
@@ -394,6 +410,10 @@ int main(int argc, char **argv) {
         return 2;
     }
     out = QString::fromLocal8Bit(argv[1]);
-    const bool ok = icons() && cursor() && tiles() && watchers() && titleLetters() && appIcons();
+    bool ok = icons() && cursor() && tiles() && watchers() && titleLetters() && appIcons();
+    // The same pictures, painted for screens scaled twice (the application
+    // icon already comes in every size).
+    scale = 2;
+    ok = ok && icons() && cursor() && tiles() && watchers() && titleLetters();
     return ok ? 0 : 1;
 }
