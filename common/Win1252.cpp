@@ -43,6 +43,10 @@ QString decode(const QByteArray &bytes) {
     return out;
 }
 
+bool canHold(QChar c) {
+    return byteFor(c.unicode()) >= 0;
+}
+
 std::optional<QChar> firstUnencodable(const QString &text) {
     for (QChar c : text)
         if (byteFor(c.unicode()) < 0) return c;

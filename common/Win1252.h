@@ -13,6 +13,9 @@ QString decode(const QByteArray &bytes);
 // Decodes `length` bytes into `out`, which has room for them.
 void decodeInto(const char *data, qint64 length, QChar *out);
 
+// Whether Windows-1252 holds `c`.
+bool canHold(QChar c);
+
 // The first character of `text` that Windows-1252 cannot hold, if any.
 std::optional<QChar> firstUnencodable(const QString &text);
 

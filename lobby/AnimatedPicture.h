@@ -13,6 +13,7 @@ public:
                     QWidget *parent = nullptr);
     int frameCount() const { return int(m_frames.size()); }
     int currentFrame() const { return m_current; }
+    const QPixmap &frame(int i) const { return m_frames[i]; }
     bool running() const { return m_timer.isActive(); }
 
 protected:

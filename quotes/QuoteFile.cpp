@@ -1,17 +1,22 @@
 #include "QuoteFile.h"
 
+#include "QuoteRules.h"
 #include "StringResources.h"
 #include "Win1252.h"
 #include "modStandard.h"
 
 #include <QFile>
+#include <QDir>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cmath>
-#include <filesystem>
+#include <cstring>
 #include <memory>
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -72,26 +77,97 @@ bool injected(Step s) {
 
 const QString injectedReason = QStringLiteral("Input/output error");
 
+// A record whose text, with the blanks at both ends removed, is "$Killed$".
+bool isKilledMarker(const char *data, qint64 length) {
+    qint64 from = 0, to = length;
+    while (from < to && data[from] == ' ')
+        ++from;
+    while (to > from && data[to - 1] == ' ')
+        --to;
+    return QByteArrayView(data + from, to - from) == KilledMarker.toLatin1();
+}
+
 Status fail(const QString &file, const QString &reason) {
     return Status::failure(file, reason);
 }
 
-// Pushes written bytes through to the disk, not only out of our buffers.
-bool syncToDisk(QFile &f) {
-    if (!f.flush()) return false;
-#ifdef Q_OS_UNIX
-    return ::fsync(f.handle()) == 0;
-#else
-    return true;
-#endif
+QString systemReason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 // Runs one I/O step, unless a test injects its failure; the reason it failed,
 // or empty when it succeeded. The injector is asked exactly once per step.
-template <typename Op> QString attempt(Step step, Op &&op, const QFileDevice &file) {
+template <typename Op> QString attempt(Step step, Op &&op) {
     if (injected(step)) return injectedReason;
-    return op() ? QString() : file.errorString();
+    return op();
 }
+
+// The file's own descriptor: every write goes straight to the system, so a
+// short write is seen as such and its reason is the system's own.
+#ifdef Q_OS_UNIX
+QString writeAt(QFile &f, const char *data, qint64 count, qint64 offset) {
+    const int fd = f.handle();
+    while (count > 0) {
+        const ssize_t n = ::pwrite(fd, data, size_t(count), off_t(offset));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return systemReason(errno);
+        }
+        if (n == 0) return systemReason(ENOSPC);
+        data += n, count -= n, offset += n;
+    }
+    return {};
+}
+
+QString readAt(QFile &f, char *data, qint64 count, qint64 offset) {
+    const int fd = f.handle();
+    while (count > 0) {
+        const ssize_t n = ::pread(fd, data, size_t(count), off_t(offset));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return systemReason(errno);
+        }
+        if (n == 0) return QStringLiteral("The file ended early");
+        data += n, count -= n, offset += n;
+    }
+    return {};
+}
+
+QString truncateTo(QFile &f, qint64 size) {
+    if (::ftruncate(f.handle(), off_t(size)) != 0) return systemReason(errno);
+    struct stat st;
+    if (::fstat(f.handle(), &st) != 0) return systemReason(errno);
+    return st.st_size == size ? QString() : QStringLiteral("The file kept its new length");
+}
+
+// Pushes written bytes through to the disk, not only out of our buffers.
+QString syncToDisk(QFile &f) {
+    return ::fsync(f.handle()) == 0 ? QString() : systemReason(errno);
+}
+
+void syncFolder(const QString &folder) {
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    ::fsync(fd); // the rename is done; a folder that cannot be flushed keeps it all the same
+    ::close(fd);
+}
+#else
+QString writeAt(QFile &f, const char *data, qint64 count, qint64 offset) {
+    if (!f.seek(offset) || f.write(data, count) != count) return f.errorString();
+    return {};
+}
+QString readAt(QFile &f, char *data, qint64 count, qint64 offset) {
+    if (!f.seek(offset) || f.read(data, count) != count) return f.errorString();
+    return {};
+}
+QString truncateTo(QFile &f, qint64 size) {
+    return f.resize(size) && f.size() == size ? QString() : f.errorString();
+}
+QString syncToDisk(QFile &f) {
+    return f.flush() ? QString() : f.errorString();
+}
+void syncFolder(const QString &) {}
+#endif
 
 } // namespace
 
@@ -124,11 +200,12 @@ Status OpenQuoteFile() {
     auto file = std::make_unique<QFile>(QuoteFileName);
     readOnlyReason.clear();
     if (injected(Step::Open)) return fail(QuoteFileName, injectedReason);
-    if (!file->open(QIODevice::ReadWrite)) {
+    if (!file->open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
         // A file we may only read can still be listed; writes report why not.
         const QString reason = file->errorString();
         const QFileInfo info(QuoteFileName);
-        if (!info.exists() || info.isDir() || !file->open(QIODevice::ReadOnly))
+        if (!info.exists() || info.isDir() ||
+            !file->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
             return fail(QuoteFileName,
                         info.isDir() ? QStringLiteral("It is a folder, not a file") : reason);
         readOnlyReason = reason;
@@ -184,40 +261,133 @@ Status WriteQuoteRecord(qint16 n) {
     dropBlock();
     const qint64 oldSize = openFile->size();
     const qint64 at = qint64(n - 1) * RecordLength;
-    const QByteArray bytes = win1252::encode(QuoteRecord.text());
-    QString reason = attempt(
-        Step::Write, [&] { return openFile->seek(at) && openFile->write(bytes) == bytes.size(); },
-        *openFile);
-    if (reason.isEmpty())
-        reason = attempt(
-            Step::Flush, [&] { return syncToDisk(*openFile); }, *openFile);
+    // A short last record is first made whole with blanks, as records are.
+    const qint64 from = appending ? qMin(oldSize, at) : at;
+    QByteArray bytes(at - from, ' ');
+    bytes += win1252::encode(QuoteRecord.text());
+    // What the write will cover, to put back if it fails.
+    QByteArray before(qBound<qint64>(0, oldSize - from, bytes.size()), Qt::Uninitialized);
+    QString reason = readAt(*openFile, before.data(), before.size(), from);
+    if (!reason.isEmpty()) return fail(QuoteFileName, reason);
+    reason = attempt(Step::Write, [&] { return writeAt(*openFile, bytes.constData(), bytes.size(), from); });
+    if (reason.isEmpty()) reason = attempt(Step::Flush, [&] { return syncToDisk(*openFile); });
     if (!reason.isEmpty()) {
-        // Never leave half a record behind an append that failed.
-        if (appending) {
-            openFile->resize(oldSize);
-            syncToDisk(*openFile);
-        }
+        // Never leave a half record, or half a change, behind.
+        QString restored = writeAt(*openFile, before.constData(), before.size(), from);
+        if (restored.isEmpty()) restored = truncateTo(*openFile, oldSize);
+        if (restored.isEmpty()) restored = syncToDisk(*openFile);
+        if (!restored.isEmpty())
+            reason += QStringLiteral("; the file could not be put back as it was (%1)").arg(restored);
         return fail(QuoteFileName, reason);
     }
     if (appending) modStandard::AddTo(QuoteCount, 1);
     return Status::success();
 }
 
+QString QuoteFileTarget() {
+    QString path = QFileInfo(QuoteFileName).absoluteFilePath();
+    for (int hops = 0; hops < 32; ++hops) {
+        const QFileInfo info(path);
+        if (!info.isSymLink()) break;
+        const QString next = info.symLinkTarget();
+        if (next.isEmpty()) break;
+        path = next;
+    }
+    return path;
+}
+
+Status ReplaceQuoteFile(const std::function<Status(const PutBytes &put)> &fill) {
+    const QString target = QuoteFileTarget();
+    const QString folder = QFileInfo(target).absolutePath();
+    const QString tempPath = QDir(folder).filePath(TempFileName);
+    // A leftover of this name, even a link, is removed, never followed.
+    const QFileInfo leftover(tempPath);
+    if ((leftover.exists() || leftover.isSymLink()) && !QFile::remove(tempPath)) {
+        CloseQuoteFile();
+        return fail(TempFileName, leftover.isDir()
+                                      ? QStringLiteral("A folder of that name is in the way")
+                                      : QStringLiteral("An old file of that name cannot be removed"));
+    }
+    QFile temp(tempPath);
+    const QString notCreated = attempt(Step::CreateTemp, [&] {
+        return temp.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)
+                   ? QString()
+                   : temp.errorString();
+    });
+    if (!notCreated.isEmpty()) {
+        CloseQuoteFile();
+        return fail(TempFileName, notCreated);
+    }
+    qint64 written = 0;
+    const PutBytes put = [&](const char *data, qint64 count) {
+        const QString reason =
+            attempt(Step::WriteTemp, [&] { return writeAt(temp, data, count, written); });
+        if (reason.isEmpty()) written += count;
+        return reason;
+    };
+    Status s = fill(put);
+#ifdef Q_OS_UNIX
+    // The new file is the old one's: same permissions, same owner where we may.
+    struct stat old;
+    if (s && ::stat(QFile::encodeName(target).constData(), &old) == 0) {
+        if (::fchmod(temp.handle(), old.st_mode & 07777) != 0)
+            s = fail(TempFileName, systemReason(errno));
+        else if (old.st_uid != ::geteuid() || old.st_gid != ::getegid())
+            (void)!::fchown(temp.handle(), old.st_uid, old.st_gid);
+    }
+#endif
+    if (s) {
+        const QString reason = attempt(Step::FlushTemp, [&] { return syncToDisk(temp); });
+        if (!reason.isEmpty()) s = fail(TempFileName, reason);
+    }
+    temp.close();
+    CloseQuoteFile();
+    if (s) {
+        QString reason = attempt(Step::Rename, [&] {
+            return std::rename(QFile::encodeName(tempPath).constData(),
+                               QFile::encodeName(target).constData()) == 0
+                       ? QString()
+                       : systemReason(errno);
+        });
+        if (reason.isEmpty()) {
+            syncFolder(folder);
+            return Status::success();
+        }
+        s = fail(QuoteFileName, reason);
+    }
+    QFile::remove(tempPath);
+    return s;
+}
+
 Status LoadQuoteList(QStringList &list) {
     list.clear();
+    const bool existed = QFileInfo::exists(QuoteFileName);
     Status s = OpenQuoteFile();
     if (!s) return s;
     if (QuoteCount == 0) {
-        // A missing, empty or under-half-a-record file gets the reserved quotes.
-        for (int i = 1; i <= ReservedCount; ++i) {
-            QuoteRecord = LoadResString(i);
-            s = WriteQuoteRecord(static_cast<qint16>(i));
-            if (!s) {
-                // Never leave a partial set of reserved quotes behind.
-                if (readOnlyReason.isEmpty()) openFile->resize(0);
-                CloseQuoteFile();
-                return s;
+        // A missing, empty or under-half-a-record file gets the reserved
+        // quotes, all ten in one step: a file never holds only some of them.
+        if (!readOnlyReason.isEmpty()) {
+            s = fail(QuoteFileName, readOnlyReason);
+        } else {
+            QByteArray reserved;
+            for (int i = 1; i <= ReservedCount; ++i) {
+                FixedRecord r;
+                r = LoadResString(i);
+                reserved += win1252::encode(r.text());
             }
+            s = ReplaceQuoteFile([&](const PutBytes &put) {
+                const QString reason = put(reserved.constData(), reserved.size());
+                return reason.isEmpty() ? Status::success() : fail(TempFileName, reason);
+            });
+            if (s) s = OpenQuoteFile();
+        }
+        if (!s) {
+            CloseQuoteFile();
+            // The empty file the opening made is not left behind either.
+            if (!existed && QFileInfo(QuoteFileName).size() == 0) QFile::remove(QuoteFileTarget());
+            s.whileCreating = true;
+            return s;
         }
     }
     list.reserve(QuoteCount);
@@ -238,19 +408,23 @@ Status ReadQuote(qint16 row) {
 }
 
 Status SaveQuote(const QString &text, bool adding, qint16 row) {
-    QuoteRecord = text.toUpper();
+    // A refused quote never takes the stored quote's place in the buffer.
+    const FixedRecord stored = QuoteRecord;
     Status s = OpenQuoteFile();
-    if (!s) return s;
-    const qint16 n = adding ? static_cast<qint16>(QuoteCount + 1) : row;
-    if (adding && QuoteCount >= MaxRecords)
-        s = fail(QuoteFileName,
-                 QStringLiteral("The quote list is full: it holds %1 quotes, the most it can")
-                     .arg(MaxRecords));
-    else if (!adding && (row < 1 || row > QuoteCount))
-        s = fail(QuoteFileName, QStringLiteral("There is no quote number %1").arg(row));
-    else
-        s = WriteQuoteRecord(n);
+    if (s) {
+        QuoteRecord = UpperCase(text);
+        const qint16 n = adding ? static_cast<qint16>(QuoteCount + 1) : row;
+        if (adding && QuoteCount >= MaxRecords)
+            s = fail(QuoteFileName,
+                     QStringLiteral("The quote list is full: it holds %1 quotes, the most it can")
+                         .arg(MaxRecords));
+        else if (!adding && (row < 1 || row > QuoteCount))
+            s = fail(QuoteFileName, QStringLiteral("There is no quote number %1").arg(row));
+        else
+            s = WriteQuoteRecord(n);
+    }
     CloseQuoteFile();
+    if (!s) QuoteRecord = stored;
     return s;
 }
 
@@ -266,71 +440,26 @@ Status DeleteQuoteRecord(qint16 r) {
         CloseQuoteFile();
         return fail(QuoteFileName, reason);
     }
-
-    // A leftover of this name, even a link, is removed, never followed.
-    const QFileInfo leftover(TempFileName);
-    if ((leftover.exists() || leftover.isSymLink()) && !QFile::remove(TempFileName)) {
-        CloseQuoteFile();
-        return fail(TempFileName,
-                    leftover.isDir()
-                        ? QStringLiteral("A folder of that name is in the way")
-                        : QStringLiteral("An old file of that name cannot be removed"));
-    }
-    QFile temp(TempFileName);
-    const QString notCreated = attempt(
-        Step::CreateTemp, [&] { return temp.open(QIODevice::WriteOnly | QIODevice::NewOnly); },
-        temp);
-    if (!notCreated.isEmpty()) {
-        CloseQuoteFile();
-        return fail(TempFileName, notCreated);
-    }
-
-    QString reason;
-    // Records are copied as the bytes they are, blank padded to full length.
-    const QByteArray padding(RecordLength, ' ');
-    for (qint16 w = 1; w <= n && w > 0 && reason.isEmpty(); ++w) {
-        const char *data = nullptr;
-        qint64 length = 0;
-        QString readReason;
-        if (injected(Step::Read))
-            readReason = injectedReason;
-        else
-            recordSpan(w, data, length, readReason); // says why when it fails
-        if (!readReason.isEmpty()) {
-            s = fail(QuoteFileName, readReason);
-            break;
+    return ReplaceQuoteFile([&](const PutBytes &put) {
+        // Records are copied as the bytes they are, blank padded to full length.
+        const QByteArray padding(RecordLength, ' ');
+        for (qint16 w = 1; w <= n && w > 0; ++w) {
+            const char *data = nullptr;
+            qint64 length = 0;
+            QString reason = attempt(Step::Read, [&] {
+                QString why;
+                recordSpan(w, data, length, why); // says why when it fails
+                return why;
+            });
+            if (!reason.isEmpty()) return fail(QuoteFileName, reason);
+            if (w == r || isKilledMarker(data, length)) continue;
+            reason = put(data, length);
+            if (reason.isEmpty() && length < RecordLength)
+                reason = put(padding.constData(), RecordLength - length);
+            if (!reason.isEmpty()) return fail(TempFileName, reason);
         }
-        if (w == r || QByteArrayView(data, length).trimmed() == KilledMarker.toLatin1()) continue;
-        reason = attempt(
-            Step::WriteTemp,
-            [&] {
-                return temp.write(data, length) == length &&
-                       (length == RecordLength ||
-                        temp.write(padding.constData(), RecordLength - length) ==
-                            RecordLength - length);
-            },
-            temp);
-    }
-    if (s && reason.isEmpty())
-        reason = attempt(
-            Step::FlushTemp, [&] { return syncToDisk(temp); }, temp);
-    temp.close();
-    CloseQuoteFile();
-    if (!s || !reason.isEmpty()) {
-        QFile::remove(TempFileName);
-        return s ? fail(TempFileName, reason) : s;
-    }
-
-    std::error_code ec;
-    if (injected(Step::Rename))
-        ec = std::make_error_code(std::errc::io_error);
-    else
-        std::filesystem::rename(TempFileName.toStdString(), QuoteFileName.toStdString(), ec);
-    if (ec) {
-        QFile::remove(TempFileName);
-        return fail(QuoteFileName, QString::fromStdString(ec.message()));
-    }
-    return Status::success();
+        return Status::success();
+    });
 }
 
 } // namespace quotes

@@ -35,6 +35,8 @@ private:
 struct Status {
     QString file;
     QString reason;
+    // The failure came while the list was first made (its ten reserved quotes).
+    bool whileCreating = false;
 
     bool ok() const { return reason.isEmpty(); }
     explicit operator bool() const { return ok(); }
@@ -72,6 +74,20 @@ Status ReadQuote(qint16 row);
 // to "TempFile.$$$" beside the quote file and renaming it over the quote file in
 // one step. On any failure the quote file is left as it was.
 Status DeleteQuoteRecord(qint16 r);
+
+// Writes `count` bytes to the new quote file being made; the reason it
+// failed, or empty.
+using PutBytes = std::function<QString(const char *data, qint64 count)>;
+// Replaces the quote file in one step: `fill` writes the new content through
+// `put` into "TempFile.$$$" beside the file (beside the file a link points
+// at), which is flushed, given the old file's permissions and renamed over
+// it; the folder is flushed too. A failure of `fill` or of any step leaves
+// the quote file as it was. The quote file may be open for reading while
+// `fill` runs; it is closed before the rename.
+Status ReplaceQuoteFile(const std::function<Status(const PutBytes &put)> &fill);
+
+// Where the quote file really is: its own path, or the file its link points at.
+QString QuoteFileTarget();
 
 // Test seam: a failure injected at a named step of the store's I/O.
 enum class Step { Open, Read, Write, Flush, CreateTemp, WriteTemp, FlushTemp, Rename };

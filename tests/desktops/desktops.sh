@@ -3,21 +3,40 @@
 # and "wayland" (weston's X11 backend, the game a native Wayland client).
 # Needs xhelpers.sh and a private_world.
 
+# blank_pointers DIR: a pointer theme "blank" in DIR whose every pointer is
+# one see-through pixel. weston draws its own pointer into the screen, and
+# where exactly depends on how it last saw the mouse; this keeps it out of
+# the pictures. (Pointers the game makes itself, as the pencil, still show.)
+blank_pointers() {
+  mkdir -p "$1/blank/cursors"
+  # An Xcursor file: header, one table entry, one 1 x 1 image, all clear.
+  printf 'Xcur\x10\0\0\0\0\0\1\0\1\0\0\0\2\0\xfd\xff\x18\0\0\0\x1c\0\0\0' >"$1/blank/cursors/left_ptr"
+  printf '\x24\0\0\0\2\0\xfd\xff\x18\0\0\0\1\0\0\0\1\0\0\0\1\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0' >>"$1/blank/cursors/left_ptr"
+  for name in default arrow top_left_arrow text xterm pointer hand2 watch wait progress \
+    left_side right_side top_side bottom_side top_left_corner top_right_corner \
+    bottom_left_corner bottom_right_corner; do
+    ln -sf left_ptr "$1/blank/cursors/$name"
+  done
+}
+
 # start_desktop NAME: brings up the desktop and points the game at it.
 start_desktop() {
   desktop=$1
-  unset WAYLAND_DISPLAY
+  unset WAYLAND_DISPLAY XCURSOR_PATH XCURSOR_THEME
   export QT_QPA_PLATFORM=xcb
   case "$desktop" in
     bare) ;;
     openbox)
       openbox --sm-disable >/dev/null 2>&1 & desktop_pid=$!; pids+=("$desktop_pid")
       wait_until 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window' ||
-        fail "openbox did not start" ;;
+        fail "openbox did not start"
+      sleep 1 ;;
     wayland)
       local socket="cipherly-wl-$$"
       # No on-screen keyboard: a player at a desk has a real one.
-      printf '[core]\nidle-time=0\n[input-method]\npath=\n' >"$work/weston.ini"
+      printf '[core]\nidle-time=0\n[input-method]\npath=\n[shell]\ncursor-theme=blank\n' >"$work/weston.ini"
+      blank_pointers "$work/pointers"
+      export XCURSOR_PATH="$work/pointers" XCURSOR_THEME=blank
       weston --config="$work/weston.ini" --backend=x11-backend.so --socket="$socket" \
         --width=1000 --height=740 >"$work/weston.log" 2>&1 & desktop_pid=$!; pids+=("$desktop_pid")
       wait_until "[ -S '$XDG_RUNTIME_DIR/$socket' ]" || fail "weston did not start"
@@ -27,6 +46,16 @@ start_desktop() {
       sleep 1 ;;
     *) fail "unknown desktop $desktop" ;;
   esac
+}
+
+# park_pointer: moves the pointer out of the way of every window. weston
+# draws its own pointer where it last saw it (the middle of the screen at
+# first), so it is shown the way to a far corner, where no window opens.
+park_pointer() {
+  if [ "$desktop" = wayland ]; then
+    for at in "500 400" "990 730" "995 735"; do xdotool mousemove $at; sleep 0.3; done
+  fi
+  xdotool mousemove 1023 767
 }
 
 # stop_desktop: ends the running desktop.

@@ -90,12 +90,13 @@ no_maximise() {
 play_through() {
   rm -rf "$HOME/.config" "$work/play/Cipherly.Dat"
   mkdir -p "$HOME/.config"
-  xdotool mousemove 1023 767
+  park_pointer
   (cd "$work/play" && exec "$exe" 2>>"$work/game.log") & pid=$!; pids+=("$pid")
 
   echo "-- $desktop: title page"
   local title
-  title=$(x11_window --pid "$pid") || fail "no title page"
+  title=$(x11_window --pid "$pid") ||
+    fail "no title page ($(ended "$pid" && echo ended || echo running); $(xdotool search --onlyvisible --name '.' getwindowname %@ 2>/dev/null | tr '\n' '|'))"
   if [ "$desktop" != wayland ]; then
     [ "$(xdotool getwindowgeometry "$title" | sed -n 's/.*Geometry: //p')" = 546x231 ] ||
       fail "the title page is not 546 x 231"

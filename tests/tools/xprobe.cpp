@@ -1,13 +1,20 @@
 // What the real-display tests see of the screen, as a player would see it.
 //   xprobe shot FILE                 the whole X screen, as shown
 //   xprobe client WINDOW FILE        the client area of an X window, from the screen
-//   xprobe cursor FILE               the pointer's picture, with its transparency
+//   xprobe cursor FILE               the pointer's picture, with its transparency;
+//                                    prints W H XHOT YHOT SEE-THROUGH OPAQUE
 //   xprobe find BIG SMALL [IGNORE…]  where SMALL stands in BIG, pixel for pixel
 //   xprobe same A B [IGNORE…]        whether two pictures are equal, pixel for pixel
+//   xprobe compositor                whether a compositing manager runs
+//   xprobe opacity SECONDS           every opacity that reaches the X server on a
+//                                    top-level window, one line each: window name
+//                                    and opacity 0-255, as it happens
 // IGNORE is x,y,w,h in SMALL's (or A's) pixels: an area that may differ
-// (an animation, a blinking caret).
+// (an animation, a blinking caret); or mask:FILE:x:y, the pixels that FILE,
+// placed at x,y, covers with any opacity.
 #include <QGuiApplication>
 #include <QImage>
+#include <QElapsedTimer>
 #include <QList>
 #include <QRect>
 #include <QStringList>
@@ -17,6 +24,8 @@
 #include <X11/extensions/Xfixes.h>
 
 #include <cstdio>
+
+#include <sys/select.h>
 
 namespace {
 
@@ -38,26 +47,46 @@ QImage fromX(Display *d, Window w, int x, int y, int width, int height) {
     return out;
 }
 
-QList<QRect> ignored(int argc, char **argv, int from) {
-    QList<QRect> out;
+struct Ignored {
+    QList<QRect> areas;
+    QList<QPair<QImage, QPoint>> masks;
+    bool contains(int x, int y) const {
+        for (const QRect &r : areas)
+            if (r.contains(x, y)) return true;
+        for (const auto &[mask, at] : masks) {
+            const QPoint p = QPoint(x, y) - at;
+            if (mask.rect().contains(p) && qAlpha(mask.pixel(p)) > 0) return true;
+        }
+        return false;
+    }
+};
+
+Ignored ignored(int argc, char **argv, int from) {
+    Ignored out;
     for (int i = from; i < argc; ++i) {
-        const QStringList v = QString::fromLatin1(argv[i]).split(QLatin1Char(','));
-        if (v.size() == 4) out << QRect(v[0].toInt(), v[1].toInt(), v[2].toInt(), v[3].toInt());
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (arg.startsWith(QLatin1String("mask:"))) {
+            const QStringList v = arg.split(QLatin1Char(':'));
+            if (v.size() == 4)
+                out.masks.append({QImage(v[1]).convertToFormat(QImage::Format_ARGB32),
+                                  QPoint(v[2].toInt(), v[3].toInt())});
+            continue;
+        }
+        const QStringList v = arg.split(QLatin1Char(','));
+        if (v.size() == 4)
+            out.areas << QRect(v[0].toInt(), v[1].toInt(), v[2].toInt(), v[3].toInt());
     }
     return out;
 }
 
-bool matches(const QImage &big, const QImage &small, int ox, int oy, const QList<QRect> &skip,
+bool matches(const QImage &big, const QImage &small, int ox, int oy, const Ignored &skip,
              int *firstBadX = nullptr, int *firstBadY = nullptr) {
     for (int y = 0; y < small.height(); ++y) {
         const auto *b = reinterpret_cast<const QRgb *>(big.constScanLine(oy + y)) + ox;
         const auto *s = reinterpret_cast<const QRgb *>(small.constScanLine(y));
         for (int x = 0; x < small.width(); ++x) {
             if ((b[x] & 0xFFFFFF) == (s[x] & 0xFFFFFF)) continue;
-            bool skipped = false;
-            for (const QRect &r : skip)
-                if (r.contains(x, y)) skipped = true;
-            if (skipped) continue;
+            if (skip.contains(x, y)) continue;
             if (firstBadX) *firstBadX = x, *firstBadY = y;
             return false;
         }
@@ -65,20 +94,96 @@ bool matches(const QImage &big, const QImage &small, int ox, int oy, const QList
     return true;
 }
 
+QByteArray windowName(Display *d, Window w) {
+    char *name = nullptr;
+    QByteArray out;
+    if (XFetchName(d, w, &name) && name) out = name;
+    if (name) XFree(name);
+    Atom utf8 = XInternAtom(d, "UTF8_STRING", False), net = XInternAtom(d, "_NET_WM_NAME", False);
+    Atom type;
+    int format;
+    unsigned long items, after;
+    unsigned char *data = nullptr;
+    if (XGetWindowProperty(d, w, net, 0, 256, False, utf8, &type, &format, &items, &after, &data) ==
+            Success &&
+        data) {
+        if (items) out = QByteArray(reinterpret_cast<char *>(data), int(items));
+        XFree(data);
+    }
+    return out;
+}
+
+// Watches every top-level window, present and to come, for its opacity. The
+// value is read the moment the server reports the change, so steps that
+// reach the server together show as one.
+int spyOpacity(Display *d, Window root, double seconds) {
+    // Windows come and go while we watch; one gone before we read it is no error.
+    XSetErrorHandler([](Display *, XErrorEvent *) { return 0; });
+    const Atom opacity = XInternAtom(d, "_NET_WM_WINDOW_OPACITY", False);
+    auto watch = [&](Window w) { XSelectInput(d, w, PropertyChangeMask | StructureNotifyMask); };
+    XSelectInput(d, root, SubstructureNotifyMask);
+    Window r, parent, *children = nullptr;
+    unsigned int n = 0;
+    if (XQueryTree(d, root, &r, &parent, &children, &n)) {
+        for (unsigned int i = 0; i < n; ++i)
+            watch(children[i]);
+        if (children) XFree(children);
+    }
+    XSync(d, False);
+    const int fd = ConnectionNumber(d);
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < qint64(seconds * 1000)) {
+        while (XPending(d)) {
+            XEvent e;
+            XNextEvent(d, &e);
+            if (e.type == CreateNotify) {
+                watch(e.xcreatewindow.window);
+            } else if (e.type == PropertyNotify && e.xproperty.atom == opacity) {
+                Atom type;
+                int format;
+                unsigned long items, after;
+                unsigned char *data = nullptr;
+                if (e.xproperty.state == PropertyNewValue &&
+                    XGetWindowProperty(d, e.xproperty.window, opacity, 0, 1, False, AnyPropertyType,
+                                       &type, &format, &items, &after, &data) == Success &&
+                    data && items == 1) {
+                    const unsigned long v = *reinterpret_cast<unsigned long *>(data);
+                    std::printf("%s\t%lu\n", windowName(d, e.xproperty.window).constData(),
+                                (v & 0xFFFFFFFFul) / 0x01010101ul);
+                    std::fflush(stdout);
+                }
+                if (data) XFree(data);
+                // An opaque window carries no opacity at all.
+                if (e.xproperty.state == PropertyDelete) {
+                    std::printf("%s\t255\n", windowName(d, e.xproperty.window).constData());
+                    std::fflush(stdout);
+                }
+            }
+        }
+        fd_set set;
+        FD_ZERO(&set);
+        FD_SET(fd, &set);
+        timeval tv{0, 50000};
+        select(fd + 1, &set, nullptr, nullptr, &tv);
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc < 3) return usage();
-    const QByteArray what = argv[1];
+    if (argc < 2) return usage();
+    QByteArray what = argv[1];
 
     if (what == "find" || what == "same") {
         if (argc < 4) return usage();
         const QImage a = QImage(QString::fromLocal8Bit(argv[2])).convertToFormat(QImage::Format_RGB32);
         const QImage b = QImage(QString::fromLocal8Bit(argv[3])).convertToFormat(QImage::Format_RGB32);
         if (a.isNull() || b.isNull()) return usage();
-        const QList<QRect> skip = ignored(argc, argv, 4);
+        const Ignored skip = ignored(argc, argv, 4);
         if (what == "same") {
             if (a.size() != b.size()) {
                 std::printf("sizes differ: %dx%d and %dx%d\n", a.width(), a.height(), b.width(),
@@ -108,6 +213,7 @@ int main(int argc, char **argv) {
     }
     const Window root = DefaultRootWindow(d);
     int status = 0;
+    if (argc < 3 && what != "compositor") what.clear();
     if (what == "shot") {
         XWindowAttributes a;
         XGetWindowAttributes(d, root, &a);
@@ -133,12 +239,24 @@ int main(int argc, char **argv) {
             status = 1;
         } else {
             QImage out(c->width, c->height, QImage::Format_ARGB32_Premultiplied);
-            for (int i = 0; i < c->width * c->height; ++i)
-                out.setPixel(i % c->width, i / c->width, QRgb(c->pixels[i]));
-            std::printf("%d %d\n", c->xhot, c->yhot);
+            int clear = 0, solid = 0;
+            for (int i = 0; i < c->width * c->height; ++i) {
+                const QRgb px = QRgb(c->pixels[i]);
+                out.setPixel(i % c->width, i / c->width, px);
+                clear += qAlpha(px) == 0;
+                solid += qAlpha(px) == 255;
+            }
+            // Size, hot spot, and how many pixels are see-through and opaque.
+            std::printf("%d %d %d %d %d %d\n", c->width, c->height, c->xhot, c->yhot, clear, solid);
             status = out.convertToFormat(QImage::Format_ARGB32).save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
             XFree(c);
         }
+    } else if (what == "compositor") {
+        char name[32];
+        std::snprintf(name, sizeof name, "_NET_WM_CM_S%d", DefaultScreen(d));
+        status = XGetSelectionOwner(d, XInternAtom(d, name, False)) != None ? 0 : 1;
+    } else if (what == "opacity") {
+        status = spyOpacity(d, root, QByteArray(argv[2]).toDouble());
     } else {
         status = usage();
     }

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# With a compositing manager on X11, every step of every fade reaches the X
+# server as a step of its own, as the player sees it: 13 steps for a window
+# fading in, 26 for the title page fading out and for the lobby dimming, 17
+# for its return and 11 for the last fade when the player quits.
+set -euo pipefail
+here=$(dirname "$0")
+. "$here/../xhelpers.sh"
+under_xvfb "$0" "$@"
+exe=$1 probe=$2
+private_world
+
+xcompmgr >/dev/null 2>&1 & pids+=("$!")
+wait_until "\"$probe\" compositor" || fail "no compositing manager"
+mkdir -p "$HOME/.config/Cipherly"
+printf '[Defaults]\nFadeStatus=True\n' >"$HOME/.config/Cipherly/Cipherly.conf"
+
+"$probe" opacity 60 >"$work/opacity.log" & spy=$!; pids+=("$spy")
+sleep 0.5
+(cd "$work/play" && exec "$exe") & pid=$!; pids+=("$pid")
+
+title=$(wait_window --pid "$pid") || fail "no title page"
+sleep 0.8
+keys "$title" alt+c
+welcome=$(wait_window --name '^ Cipherly - New User Overview$') || fail "no welcome screen"
+sleep 1
+keys "$welcome" alt+c
+lobby=$(wait_window --name '^ Cipherly$') || fail "no lobby"
+sleep 1.5
+keys "$lobby" F1
+help=$(wait_window --name '^Cipherly - Help Window$') || fail "no help window"
+sleep 1.5
+keys "$help" Escape
+sleep 1.5
+keys "$lobby" Escape
+question=$(wait_window --name '^(Confirm|Quit Cipherly\?)$') || fail "no quit question"
+sleep 0.5
+keys "$question" alt+y
+wait_until "ended $pid" || fail "the game did not end"
+sleep 0.5; kill "$spy" 2>/dev/null || true
+
+# steps NAME: the distinct opacities the window went through, in order.
+steps() {
+  awk -F'\t' -v n="$1" '$1 == n { if ($2 != last && !(NR0++ == 0 && $2 == 0)) print $2; last = $2 }' \
+    "$work/opacity.log" | tr '\n' ' '
+}
+# fade FROM TO STEP: the opacities a fade applies, its first tick already a step away.
+fade() {
+  local a=$1 to=$2 step=$3 out=""
+  while [ "$a" -ne "$to" ]; do
+    if [ "$1" -lt "$to" ]; then a=$((a + step)); [ "$a" -gt "$to" ] && a=$to
+    else a=$((a - step)); [ "$a" -lt "$to" ] && a=$to; fi
+    out="$out$a "
+  done
+  echo "$out"
+}
+# A window that closes when its fade reaches 0 may be gone before the spy can
+# read that last value; every other step must be there.
+expect() {
+  local name=$1 want=$2 got
+  got=$(steps "$name")
+  [ "$got" = "$want" ] || [ "$got 0 " = "$want" ] || { cat "$work/opacity.log"; fail "$name went through '$got', not '$want'"; }
+  echo "   $name: $(echo "$want" | wc -w) values, as expected"
+}
+
+# A window prepared for fading starts at 0 (set before the spy can see it, or
+# seen); the title page is opaque until it fades out.
+expect 'Cipherly' "$(fade 255 0 10)"
+expect ' Cipherly - New User Overview' "$(fade 0 255 20)$(fade 255 0 20)"
+expect ' Cipherly' "$(fade 0 255 20)$(fade 255 204 2)$(fade 204 255 3)$(fade 255 204 2)$(fade 204 0 20)"
+expect 'Cipherly - Help Window' "$(fade 0 255 20)$(fade 255 0 20)"
+echo "1 passed, 0 failed"

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# The pencil pointer over a button has a see-through background, on X11 (the
+# pointer's picture as the X server holds it) and on Wayland (what weston
+# draws on the screen around it).
+set -euo pipefail
+here=$(dirname "$0")
+. "$here/../xhelpers.sh"
+. "$here/desktops.sh"
+under_xvfb "$0" "$@"
+exe=$1 probe=$2 pencil=$3
+private_world
+mkdir -p "$HOME/.config/Cipherly"
+shots="$work/shots"; mkdir -p "$shots"
+
+# The Continue button lies at 402,178 on the title page, 134 x 43 pixels.
+# The pointer rests near its lower right corner, so most of the pointer's
+# picture lies over the page beyond the button, which hovering leaves alone.
+px=530 py=215
+ignore_title="3,10,285,32"
+ignore_button="402,178,134,43"
+
+start_game() {
+  park_pointer
+  (cd "$work/play" && exec "$exe") & pid=$!; pids+=("$pid")
+}
+end_game() { kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; }
+
+echo "-- X11: the pointer's own picture"
+start_desktop bare
+start_game
+title=$(wait_window --pid "$pid") || fail "no title page"
+sleep 1
+xdotool windowfocus "$title"
+"$probe" client "$title" "$shots/title.png"
+xdotool mousemove --window "$title" "$px" "$py"
+sleep 0.5
+read -r w h hx hy clear solid < <("$probe" cursor "$shots/cursor.png") || fail "no pointer picture"
+echo "   pointer $w x $h, hot spot $hx,$hy: $clear see-through, $solid opaque pixels"
+[ "$w" -eq 32 ] && [ "$h" -eq 32 ] || fail "the pointer is not the 32 x 32 pencil"
+[ "$hx" -eq 1 ] && [ "$hy" -eq 1 ] || fail "the pencil does not point with its tip"
+[ "$clear" -gt 512 ] || fail "the pointer has an opaque box around the pencil"
+[ "$solid" -gt 50 ] || fail "the pointer shows no pencil"
+end_game
+stop_desktop
+
+echo "-- Wayland: the screen around the pointer"
+start_desktop wayland
+start_game
+wait_until "\"$probe\" shot \"$shots/screen.png\" && \"$probe\" find \"$shots/screen.png\" \"$shots/title.png\" $ignore_title >\"$shots/at\"" ||
+  fail "no title page on Wayland"
+read -r ox oy <"$shots/at"
+xdotool mousemove $((ox + px)) $((oy + py))
+sleep 0.2
+xdotool mousemove $((ox + px + 1)) $((oy + py)) && xdotool mousemove $((ox + px)) $((oy + py))
+sleep 0.6
+"$probe" shot "$shots/pointed.png"
+# Where the pencil is see-through, the page must show as it is; a box would
+# cover it.
+"$probe" find "$shots/pointed.png" "$shots/title.png" "$ignore_title" "$ignore_button" \
+  "mask:$pencil:$((px - 1)):$((py - 1))" >/dev/null ||
+  fail "the pointer covers the page around the pencil"
+# And the pointer is really there: without allowing for it, the page differs.
+"$probe" find "$shots/pointed.png" "$shots/title.png" "$ignore_title" "$ignore_button" >/dev/null &&
+  fail "no pointer drawn over the page"
+end_game
+stop_desktop
+echo "1 passed, 0 failed"

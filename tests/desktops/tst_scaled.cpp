@@ -1,0 +1,202 @@
+// Every window at the screen scale this run is given (QT_SCALE_FACTOR): the
+// layout stays as designed, nothing is clipped, and every picture comes from
+// the artwork made for the scale.
+#include "AnimatedPicture.h"
+#include "Fonts.h"
+#include "HelpTopic.h"
+#include "KelButton.h"
+#include "QuoteFile.h"
+#include "RecordingOpacity.h"
+#include "ScriptedDialogs.h"
+#include "TempFolder.h"
+#include "frmMain.h"
+#include "frmManual.h"
+#include "frmNewUser.h"
+#include "frmTitlePage.h"
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QTest>
+
+namespace {
+
+qreal scale() {
+    return qApp->devicePixelRatio();
+}
+
+// Everything the player can see of `window` lies inside it and inside its
+// own container, and no text is cut off.
+void checkLayout(QWidget *window, const QString &what) {
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (!w->isVisibleTo(window) || w->isWindow()) continue;
+        // The inner parts of list and text views are theirs to lay out.
+        if (qobject_cast<QAbstractScrollArea *>(w->parentWidget()) ||
+            (w->parentWidget() && qobject_cast<QAbstractScrollArea *>(w->parentWidget()->parentWidget())))
+            continue;
+        const QRect inWindow(w->mapTo(window, QPoint(0, 0)), w->size());
+        QVERIFY2(window->rect().contains(inWindow),
+                 qPrintable(QStringLiteral("%1: %2 lies outside the window")
+                                .arg(what, w->objectName() + QLatin1Char(' ') +
+                                               QString::fromLatin1(w->metaObject()->className()))));
+        QVERIFY2(w->parentWidget()->rect().contains(w->geometry()),
+                 qPrintable(QStringLiteral("%1: %2 lies outside its container")
+                                .arg(what, w->objectName())));
+        if (auto *label = qobject_cast<QLabel *>(w); label && !label->text().isEmpty()) {
+            const QSize room = label->contentsRect().size();
+            const QString text = label->text();
+            if (label->wordWrap()) {
+                QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                         qPrintable(what + QStringLiteral(": text cut off at the foot: ") +
+                                    text.left(40)));
+            } else {
+                const QSize need =
+                    label->fontMetrics().boundingRect(QRect(0, 0, 4000, 4000), 0, text).size();
+                QVERIFY2(need.width() <= room.width() && need.height() <= room.height() + 2,
+                         qPrintable(what + QStringLiteral(": text wider than its label: ") + text));
+            }
+        }
+        if (auto *b = qobject_cast<KelButton *>(w); b && !b->Caption().isEmpty())
+            QVERIFY2(b->rect().contains(b->captionRect()),
+                     qPrintable(what + QStringLiteral(": caption cut off: ") + b->Caption()));
+    }
+}
+
+// Pictures drawn on this screen come from the artwork for its scale.
+void checkArtwork(QWidget *window, const QString &what) {
+    const int k = scale() > 1.0 ? 2 : 1;
+    for (KelButton *b : window->findChildren<KelButton *>()) {
+        if (!b->isVisibleTo(window)) continue;
+        QCOMPARE(b->surface().devicePixelRatio(), qreal(k));
+        QCOMPARE(b->surface().size(), b->size() * k);
+        if (b->MousePointer() == 99 && b->MouseIcon().isSet())
+            QCOMPARE(b->cursor().pixmap().devicePixelRatio(), qreal(k));
+    }
+    QList<QWidget *> all = window->findChildren<QWidget *>();
+    all << window;
+    for (QWidget *w : all) {
+        if (!w->autoFillBackground()) continue;
+        const QBrush brush = w->palette().brush(QPalette::Window);
+        if (brush.style() == Qt::TexturePattern)
+            QVERIFY2(brush.texture().devicePixelRatio() == k,
+                     qPrintable(what + QStringLiteral(": background of ") + w->objectName()));
+    }
+    for (AnimatedPicture *a : window->findChildren<AnimatedPicture *>())
+        for (int i = 0; i < a->frameCount(); ++i)
+            QCOMPARE(a->frame(i).devicePixelRatio(), qreal(k));
+}
+
+template <typename W> bool opened(W *w) {
+    return QTest::qWaitFor([w] { return w->activated(); }, 5000);
+}
+
+} // namespace
+
+class TestScaled : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempFolder> folder;
+    std::unique_ptr<ScriptedDialogs> script;
+    RecordingOpacity opacity;
+
+private slots:
+    void initTestCase() {
+        RegisterFontSubstitutions();
+        modFadeInOut::setOpacityControl(&opacity);
+        qInfo("screen scale %.2f", scale());
+    }
+    void init() {
+        folder = std::make_unique<TempFolder>();
+        quotes::QuoteFileName = QStringLiteral("Cipherly.Dat");
+        script = std::make_unique<ScriptedDialogs>();
+    }
+    void cleanup() {
+        QList<QPointer<QWidget>> windows;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (!w->parentWidget()) windows << w;
+        for (const auto &w : windows)
+            delete w.data();
+        script.reset();
+        folder.reset();
+    }
+
+    void theTitlePageAndTheWelcomeScreen() {
+        auto *title = new frmTitlePage;
+        title->openLobby = [] {};
+        title->show();
+        QVERIFY(opened(title));
+        QCOMPARE(title->size(), QSize(546, 231));
+        QCOMPARE(title->client->geometry(), QRect(3, 3, 540, 225));
+        checkLayout(title, QStringLiteral("title page"));
+        checkArtwork(title, QStringLiteral("title page"));
+
+        auto *welcome = new frmNewUser;
+        welcome->show();
+        QVERIFY(opened(welcome));
+        QCOMPARE(welcome->size(), QSize(434, 337));
+        checkLayout(welcome, QStringLiteral("welcome screen"));
+        checkArtwork(welcome, QStringLiteral("welcome screen"));
+    }
+
+    void theHelpWindow() {
+        HelpTopic = HelpTopics::MainLobby;
+        auto *help = new frmManual;
+        help->show();
+        QVERIFY(opened(help));
+        QCOMPARE(help->size(), QSize(429, 414));
+        checkLayout(help, QStringLiteral("help window"));
+        checkArtwork(help, QStringLiteral("help window"));
+    }
+
+    void theLobbyInEveryMode() {
+        auto *lobby = new frmMain;
+        lobby->show();
+        QVERIFY(opened(lobby));
+        QCOMPARE(lobby->size(), QSize(504, 455));
+        checkLayout(lobby, QStringLiteral("list mode"));
+        checkArtwork(lobby, QStringLiteral("list mode"));
+
+        lobby->cmdAddEditQuote_Click(1);
+        QCOMPARE(lobby->size(), QSize(504, 261));
+        checkLayout(lobby, QStringLiteral("edit mode"));
+        lobby->cmdAddEditCancel_Click();
+        QCOMPARE(lobby->size(), QSize(504, 455));
+
+        lobby->cmdScrambleAndPrintQuote_Click();
+        checkLayout(lobby, QStringLiteral("print mode"));
+        checkArtwork(lobby, QStringLiteral("print mode"));
+        lobby->cmdFinishedPrinting_Click();
+
+        lobby->cmdSolveRandomQuote_Click();
+        checkLayout(lobby, QStringLiteral("solve mode"));
+        checkArtwork(lobby, QStringLiteral("solve mode"));
+        lobby->cmdFinishedSolving_Click();
+    }
+
+    void aButtonPictureIsTheArtworkForTheScale() {
+        auto *title = new frmTitlePage;
+        title->openLobby = [] {};
+        title->show();
+        QVERIFY(opened(title));
+        KelButton *b = title->cmdContinue;
+        const int k = scale() > 1.0 ? 2 : 1;
+        QImage art(k == 2 ? QStringLiteral(":/pictures/icons/continue@2x.png")
+                          : QStringLiteral(":/pictures/icons/continue.png"));
+        art = art.convertToFormat(QImage::Format_ARGB32);
+        QVERIFY(!art.isNull());
+        const QPoint at = b->picturePos() * k;
+        int compared = 0;
+        for (int y = 0; y < art.height(); ++y)
+            for (int x = 0; x < art.width(); ++x) {
+                const QRgb a = art.pixel(x, y);
+                if (qAlpha(a) != 255 || (a & 0xFFFFFF) == 0xC0C0C0) continue;
+                QCOMPARE(QColor(b->surface().pixel(at + QPoint(x, y))), QColor(a));
+                ++compared;
+            }
+        QVERIFY(compared > art.width() * art.height() / 3);
+    }
+};
+
+QTEST_MAIN(TestScaled)
+#include "tst_scaled.moc"
