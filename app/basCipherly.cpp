@@ -25,10 +25,24 @@ void SetPrinterUnitToInches() {
 } // namespace
 
 bool Main() {
-    if (!instanceGuard.acquire()) {
+    switch (instanceGuard.acquire()) {
+    case SingleInstance::Result::Acquired:
+        break;
+    case SingleInstance::Result::HeldByAnother:
         dialogs::message(nullptr, QString::fromLatin1(AlreadyRunningTitle),
                          AppInfo::Title +
                              QStringLiteral(" is already loaded\nand running on your computer!"),
+                         dialogs::Icon::Critical);
+        return false;
+    case SingleInstance::Result::Unavailable:
+        // Two copies on one quote list could delete each other's quotes:
+        // without a way to tell, the game does not start.
+        dialogs::message(nullptr, QString::fromLatin1(AlreadyRunningTitle),
+                         AppInfo::Title +
+                             QStringLiteral(" cannot make sure that no other copy of it is "
+                                            "running,\nso it will not start and risk your quote "
+                                            "list.\n\n") +
+                             instanceGuard.reason(),
                          dialogs::Icon::Critical);
         return false;
     }

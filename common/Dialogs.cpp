@@ -1,5 +1,6 @@
 #include "Dialogs.h"
 
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -92,13 +93,36 @@ void install(Dialogs *d) {
     installed = d;
 }
 
+namespace {
+
+// A question or a message always comes with the normal pointer, even when it
+// interrupts a long operation that shows the busy one.
+class NormalPointer {
+public:
+    NormalPointer() : m_busy(QGuiApplication::overrideCursor() != nullptr) {
+        if (m_busy) QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    ~NormalPointer() {
+        if (m_busy) QGuiApplication::restoreOverrideCursor();
+    }
+    NormalPointer(const NormalPointer &) = delete;
+    NormalPointer &operator=(const NormalPointer &) = delete;
+
+private:
+    bool m_busy;
+};
+
+} // namespace
+
 Answer message(QWidget *parent, const QString &title, const QString &text, Icon icon,
                Buttons buttons, Answer defaultAnswer) {
+    const NormalPointer pointer;
     return current().message(parent, Message{title, text, icon, buttons, defaultAnswer});
 }
 
 std::optional<QString> input(QWidget *parent, const QString &title, const QString &prompt,
                              const QString &initial) {
+    const NormalPointer pointer;
     return current().input(parent, Input{title, prompt, initial});
 }
 

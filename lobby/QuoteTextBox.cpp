@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextBlock>
+#include <QTextDocumentFragment>
+#include <QUrl>
 
 QuoteTextBox::QuoteTextBox(int index, QWidget *parent) : QPlainTextEdit(parent), m_index(index) {
     setTabChangesFocus(true);
@@ -144,15 +146,37 @@ void QuoteTextBox::keyPressEvent(QKeyEvent *e) {
     QPlainTextEdit::keyPressEvent(e);
 }
 
+QString QuoteTextBox::pastableText(const QMimeData *source) {
+    // A clipboard can hold nothing at all (a fresh session), or only a
+    // picture; then nothing is pasted. Rich text and addresses paste as the
+    // text they read as.
+    if (!source) return {};
+    if (source->hasText()) return source->text();
+    if (source->hasHtml()) return QTextDocumentFragment::fromHtml(source->html()).toPlainText();
+    if (source->hasUrls()) {
+        QStringList urls;
+        for (const QUrl &u : source->urls())
+            urls << u.toDisplayString(QUrl::PreferLocalFile);
+        return urls.join(QLatin1Char(' '));
+    }
+    return {};
+}
+
+bool QuoteTextBox::canInsertFromMimeData(const QMimeData *source) const {
+    return !isReadOnly() && !pastableText(source).isEmpty();
+}
+
 void QuoteTextBox::insertFromMimeData(const QMimeData *source) {
-    if (!source || !source->hasText() || m_maxLength <= 0) {
-        QPlainTextEdit::insertFromMimeData(source);
+    // Qt itself is never handed the source: it fails on one without text.
+    QString incoming = pastableText(source);
+    if (incoming.isEmpty() || isReadOnly()) return;
+    incoming.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    incoming.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (m_maxLength <= 0) {
+        textCursor().insertText(incoming);
         return;
     }
     // Only what still fits goes in; a pasted line break counts as two.
-    QString incoming = source->text();
-    incoming.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    incoming.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     const QString selected =
         textCursor().selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     int room = m_maxLength - designLength(toPlainText()) + designLength(selected);

@@ -29,6 +29,8 @@ public:
     // characters breaks it: at blanks, or inside a word longer than a line.
     static QString wrapAtBlanks(const QString &plain, int columns);
     int columns() const;
+    // The text a paste or a drop of `source` puts in; empty when it holds none.
+    static QString pastableText(const QMimeData *source);
 
 signals:
     void gotFocus(int index);
@@ -39,6 +41,7 @@ protected:
     void focusInEvent(QFocusEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
     void insertFromMimeData(const QMimeData *source) override;
+    bool canInsertFromMimeData(const QMimeData *source) const override;
     QMimeData *createMimeDataFromSelection() const override;
     void resizeEvent(QResizeEvent *e) override;
 

@@ -7,10 +7,10 @@
 #include "Fonts.h"
 #include "HelpTopic.h"
 #include "Links.h"
+#include "QuoteRules.h"
 #include "Settings.h"
 #include "ShowModal.h"
 #include "Twips.h"
-#include "Win1252.h"
 #include "WindowSize.h"
 #include "frmManual.h"
 #include "modStandard.h"
@@ -253,7 +253,10 @@ void frmMain::FillQuoteList() {
         QStringList list;
         const quotes::Status s = quotes::LoadQuoteList(list);
         grid->list()->setQuotes(list);
-        if (!s) showStoreError(QStringLiteral("The quote list could not be read."), s);
+        if (!s)
+            showStoreError(s.whileCreating ? QStringLiteral("The quote list could not be created.")
+                                           : QStringLiteral("The quote list could not be read."),
+                           s);
         ListBusy = true;
         grid->setRow(0);
         ListBusy = false;
@@ -442,45 +445,42 @@ void frmMain::txtBox_KeyDown(int index, int /*key*/) {
 }
 
 void frmMain::cmdAddEditSave_Click() {
-    QString text = txtBox[1]->text();
-    bool replaced = false;
-    for (qsizetype at; (at = text.indexOf(QLatin1String("\r\n"))) >= 0; replaced = true)
-        text.replace(at, 2, QStringLiteral(" "));
-    if (replaced)
+    // Line breaks, and Tabs pasted in, become blanks: a quote is one line.
+    const quotes::Normalized n = quotes::NormalizeQuote(txtBox[1]->text());
+    if (n.breaksReplaced)
         dialogs::message(
             this, QStringLiteral("Keystroke Entry Error"),
             QStringLiteral("The <Enter> keystroke(s)\nin this quote have been removed."),
             Icon::Information);
-    text = text.trimmed();
-    txtBox[1]->setText(text);
-    if (text.size() < 50) {
+    txtBox[1]->setText(n.text);
+    const quotes::Verdict v = quotes::CheckQuote(n.text);
+    if (v.problem == quotes::Problem::TooShort) {
         dialogs::message(this, QStringLiteral("Length too short..."),
                          QStringLiteral("A quote should be at least\n50 characters in length."),
                          Icon::Critical);
         txtBox[1]->setFocus();
         return;
     }
-    for (QChar c : text)
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
-            dialogs::message(
-                this, QStringLiteral("Numbers not allowed..."),
-                QStringLiteral("Please do not include\nnumeral characters in the quote."),
-                Icon::Critical);
-            txtBox[1]->setFocus();
-            return;
-        }
-    if (win1252::firstUnencodable(text.toUpper())) {
-        dialogs::message(
-            this, QStringLiteral("Characters not allowed..."),
-            QStringLiteral(
-                "Please use only letters and punctuation\nthat the quote list can store."),
-            Icon::Critical);
+    if (v.problem == quotes::Problem::Digit) {
+        dialogs::message(this, QStringLiteral("Numbers not allowed..."),
+                         QStringLiteral("Please do not include\nnumeral characters in the quote."),
+                         Icon::Critical);
         txtBox[1]->setFocus();
         return;
     }
-    const quotes::Status s = quotes::SaveQuote(text, IsAdding, qint16(grid->row()));
+    if (v.problem == quotes::Problem::Unstorable) {
+        dialogs::message(this, QStringLiteral("Characters not allowed..."),
+                         QStringLiteral("Please do not include\nthe character \"%1\" in the quote.")
+                             .arg(v.character),
+                         Icon::Critical);
+        txtBox[1]->setFocus();
+        return;
+    }
+    // Longer than 200 cannot be typed; the store cuts nothing it was given.
+    const quotes::Status s = quotes::SaveQuote(n.text, IsAdding, qint16(grid->row()));
     if (!s) {
-        // Nothing was stored: stay in edit mode with the text as typed.
+        // Nothing was stored: stay in edit mode with the text as typed; the
+        // stored quote is still the one a cancel brings back.
         showStoreError(IsAdding ? QStringLiteral("The new quote could not be saved.")
                                 : QStringLiteral("The changes could not be saved."),
                        s);

@@ -13,6 +13,13 @@
 #include <QSettings>
 #include <QTest>
 
+namespace {
+void writeFile(const QString &name) {
+    QFile f(name);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+}
+} // namespace
+
 class TestApp : public QObject {
     Q_OBJECT
 
@@ -101,7 +108,33 @@ private slots:
         QVERIFY(crashed.waitForFinished());
         QVERIFY(QFile::exists(SingleInstance::lockPath()));
         SingleInstance next;
-        QVERIFY(next.acquire());
+        QCOMPARE(next.acquire(), SingleInstance::Result::Acquired);
+    }
+
+    void aLockFolderThatFailsFallsBackAndStillSeesTheOtherCopy() {
+        // The first place cannot take a lock (it is a file, not a folder): the
+        // guard moves on to the next instead of letting every copy run.
+        writeFile(QStringLiteral("not-a-folder"));
+        const QString good = folder->file(QStringLiteral("second"));
+        SingleInstance first({folder->file(QStringLiteral("not-a-folder")), good});
+        QCOMPARE(first.acquire(), SingleInstance::Result::Acquired);
+        QCOMPARE(first.heldPath(), good + QStringLiteral("/cipherly.lock"));
+        // A copy that finds the first place usable again still sees this one.
+        SingleInstance second({folder->file(QStringLiteral("first")), good});
+        QCOMPARE(second.acquire(), SingleInstance::Result::HeldByAnother);
+        QVERIFY(!QFile::exists(folder->file(QStringLiteral("first/cipherly.lock"))));
+        first.release();
+        QCOMPARE(second.acquire(), SingleInstance::Result::Acquired);
+    }
+
+    void noLockAnywhereMeansNoStart() {
+        writeFile(QStringLiteral("a"));
+        writeFile(QStringLiteral("b"));
+        SingleInstance guard({folder->file(QStringLiteral("a")), folder->file(QStringLiteral("b"))});
+        QCOMPARE(guard.acquire(), SingleInstance::Result::Unavailable);
+        QVERIFY(guard.reason().contains(folder->file(QStringLiteral("a"))));
+        QVERIFY(guard.reason().contains(folder->file(QStringLiteral("b"))));
+        QVERIFY(guard.heldPath().isEmpty());
     }
 
     // Main keeps its lock for the rest of the run: these two come last.

@@ -59,7 +59,7 @@ fade() {
 expect() {
   local name=$1 want=$2 got
   got=$(steps "$name")
-  [ "$got" = "$want" ] || [ "$got 0 " = "$want" ] || { cat "$work/opacity.log"; fail "$name went through '$got', not '$want'"; }
+  [ "$got" = "$want" ] || [ "${got}0 " = "$want" ] || { cat "$work/opacity.log"; fail "$name went through '$got', not '$want'"; }
   echo "   $name: $(echo "$want" | wc -w) values, as expected"
 }
 

@@ -234,6 +234,8 @@ private slots:
         QCOMPARE(script->messages.size(), 1);
         QCOMPARE(script->messages[0].icon, Icon::Critical);
         QVERIFY(script->messages[0].text.contains(QStringLiteral("Cipherly.Dat")));
+        QVERIFY(script->messages[0].text.startsWith(QStringLiteral("The quote list could not be read.")));
+        QCOMPARE(script->pointers[0], Qt::ArrowCursor);
         QCOMPARE(m.grid->list()->rowCount(), 0);
         QVERIFY(m.isEnabled());
         QCOMPARE(QApplication::overrideCursor(), nullptr);
@@ -341,12 +343,12 @@ private slots:
         QCOMPARE(script->messages.last().title, QStringLiteral("Numbers not allowed..."));
         QCOMPARE(script->messages.last().text,
                  QStringLiteral("Please do not include\nnumeral characters in the quote."));
-        m.txtBox[1]->setText(base + QString::fromUtf8("\u2603"));
+        // The refusal names the first character the list cannot hold: é is fine, ł is not.
+        m.txtBox[1]->setText(base + QString::fromUtf8("café ... łódź \u2603"));
         m.cmdAddEditSave->PerformClick();
         QCOMPARE(script->messages.last().title, QStringLiteral("Characters not allowed..."));
         QCOMPARE(script->messages.last().text,
-                 QStringLiteral(
-                     "Please use only letters and punctuation\nthat the quote list can store."));
+                 QString::fromUtf8("Please do not include\nthe character \"ł\" in the quote."));
         QCOMPARE(script->messages.last().icon, Icon::Critical);
         QVERIFY(m.IsAdding);
         QCOMPARE(fileBytes().size(), 2000);
@@ -373,6 +375,57 @@ private slots:
         QCOMPARE(m.txtBox[1]->text(),
                  QStringLiteral("FIRST PART OF THE QUOTE SECOND PART AND THE THIRD PART OF IT"));
         QVERIFY(!m.IsAdding);
+    }
+
+    void aPastedTabBecomesABlankWithTheSameNotice() {
+        frmMain &m = open();
+        m.cmdAddEditQuote[1]->PerformClick();
+        QApplication::clipboard()->setText(
+            QStringLiteral("WORDS\tTHAT CAME FROM A TABLE, WITH A TAB BETWEEN THEIR COLUMNS"));
+        m.txtBox[1]->paste();
+        QVERIFY(m.txtBox[1]->text().contains(QLatin1Char('\t')));
+        m.cmdAddEditSave->PerformClick();
+        QCOMPARE(script->messages.size(), 1);
+        QCOMPARE(script->messages[0].title, QStringLiteral("Keystroke Entry Error"));
+        QVERIFY(!m.IsAdding);
+        const QByteArray stored = fileBytes().mid(10 * 200, 200);
+        QVERIFY(!stored.contains('\t'));
+        QVERIFY(stored.startsWith("WORDS THAT CAME FROM A TABLE"));
+    }
+
+    void pastingWhatHoldsNoTextKeepsTheBoxAsItIs_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("pasted");
+        QTest::newRow("nothing at all") << "empty" << "";
+        QTest::newRow("only a picture") << "image" << "";
+        QTest::newRow("only rich text") << "html" << "RICH WORDS";
+        QTest::newRow("only an address") << "urls" << "https://example.com/quotes";
+    }
+    void pastingWhatHoldsNoTextKeepsTheBoxAsItIs() {
+        QFETCH(QString, kind);
+        QFETCH(QString, pasted);
+        frmMain &m = open();
+        m.cmdAddEditQuote[1]->PerformClick();
+        typeInto(m.txtBox[1], QStringLiteral("TYPED SO FAR "));
+        auto *data = new QMimeData;
+        if (kind == QLatin1String("image")) {
+            QImage picture(8, 8, QImage::Format_RGB32);
+            picture.fill(Qt::red);
+            data->setImageData(picture);
+        } else if (kind == QLatin1String("html")) {
+            data->setHtml(QStringLiteral("<p><b>RICH</b> WORDS</p>"));
+        } else if (kind == QLatin1String("urls")) {
+            data->setUrls({QUrl(QStringLiteral("https://example.com/quotes"))});
+        }
+        QApplication::clipboard()->setMimeData(data);
+        // As the player pastes: the keys, and the middle button.
+        QTest::keyClick(m.txtBox[1], Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(m.txtBox[1]->text(), QStringLiteral("TYPED SO FAR ") + pasted);
+        m.txtBox[1]->setText(QStringLiteral("TYPED SO FAR "));
+        m.txtBox[1]->moveCursor(QTextCursor::End);
+        QTest::keyClick(m.txtBox[1], Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(m.txtBox[1]->text(), QStringLiteral("TYPED SO FAR ") + pasted);
+        QVERIFY(m.IsAdding);
     }
 
     void theQuoteBoxHoldsAt200CharactersHoweverTextArrives() {
@@ -424,6 +477,47 @@ private slots:
         QVERIFY(!m.IsEditing);
         QCOMPARE(m.txtBox[1]->text(), stored);
         QVERIFY(m.txtBox[1]->locked());
+    }
+
+    void aSaveTheFileRefusesLeavesTheStoredQuoteEverywhere() {
+        writeQuotes(12);
+        frmMain &m = open();
+        m.grid->setRow(12);
+        const QString stored = m.txtBox[1]->text();
+        const QByteArray before = fileBytes();
+        m.cmdAddEditQuote[2]->PerformClick();
+        m.txtBox[1]->setText(
+            QStringLiteral("THE WORDS THE DISK WOULD NOT TAKE, TYPED OVER THE STORED QUOTE"));
+        quotes::SetFaultInjector([](quotes::Step s) { return s == quotes::Step::Write; });
+        m.cmdAddEditSave->PerformClick();
+        quotes::SetFaultInjector({});
+        QCOMPARE(script->messages.size(), 1);
+        QCOMPARE(script->messages[0].icon, Icon::Critical);
+        QVERIFY(m.IsEditing); // the typed text stays on screen to be tried again
+        m.cmdAddEditCancel->PerformClick();
+        QCOMPARE(m.txtBox[1]->text(), stored);
+        QCOMPARE(quotes::QuoteRecord.trimmed(), stored);
+        // Printing enciphers the stored quote, and a plain Save keeps it.
+        m.cmdScrambleAndPrintQuote->PerformClick();
+        QCOMPARE(m.txtBox[2]->text().size(), stored.size());
+        m.cmdFinishedPrinting->PerformClick();
+        m.cmdAddEditQuote[2]->PerformClick();
+        m.cmdAddEditSave->PerformClick();
+        QCOMPARE(fileBytes(), before);
+    }
+
+    void storeErrorsComeWithTheNormalPointerAndSayWhatFailed() {
+        // The ten reserved quotes cannot be made: the player is told so, with
+        // the normal pointer over the message, not the busy one.
+        quotes::SetFaultInjector([](quotes::Step s) { return s == quotes::Step::CreateTemp; });
+        frmMain &m = open();
+        quotes::SetFaultInjector({});
+        QCOMPARE(script->messages.size(), 1);
+        QVERIFY(script->messages[0].text.startsWith(
+            QStringLiteral("The quote list could not be created.")));
+        QCOMPARE(script->pointers[0], Qt::ArrowCursor);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        QVERIFY(m.isEnabled());
     }
 
     void deletionAsksWithNoAsTheDefault() {

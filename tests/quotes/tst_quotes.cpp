@@ -1,4 +1,5 @@
 #include "QuoteFile.h"
+#include "QuoteRules.h"
 #include "StringResources.h"
 #include "TempFolder.h"
 
@@ -27,11 +28,23 @@ QByteArray record(const QByteArray &text) {
 }
 
 // A quote file of the given texts, one record each.
-void writeQuotes(const QList<QByteArray> &texts) {
+void writeQuotes(const QList<QByteArray> &texts, const QString &name = QuoteFileName) {
     QByteArray all;
     for (const auto &t : texts)
         all += record(t);
-    writeBytes(all);
+    writeBytes(all, name);
+}
+
+// Fills the disk that holds `folder` to its last byte.
+void fillDisk(const QString &folder, const QString &name = QStringLiteral("filler")) {
+    QFile filler(QDir(folder).filePath(name));
+    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const QByteArray page(4096, 'f');
+    while (filler.write(page) == page.size()) {
+    }
+    // Whatever room is left is less than a page; take it byte by byte.
+    while (filler.write("f", 1) == 1) {
+    }
 }
 
 QList<QByteArray> numberedQuotes(int count) {
@@ -323,6 +336,251 @@ private slots:
         QVERIFY(SaveQuote(
             QStringLiteral("THE LAST QUOTE OF A FULL LIST CAN STILL BE CHANGED BY ITS OWNER"),
             false, MaxRecords));
+    }
+
+    // ---- What a real machine does to the store ------------------------------
+
+    void aFullDiskLeavesTheFileAsItWas() {
+        // Run by small_disk.sh on a tmpfs of its own: the append needs a new
+        // page of the disk and gets only part of its record written.
+        const QString disk = qEnvironmentVariable("CIPHERLY_SMALL_DISK");
+        if (disk.isEmpty()) QSKIP("needs a small disk of its own (tests/small_disk.sh)");
+        QDir::setCurrent(disk);
+        writeQuotes(numberedQuotes(20)); // 4,000 bytes: the next record crosses a page
+        const QByteArray before = fileBytes();
+        fillDisk(disk);
+        QVERIFY(ReadQuote(12));
+        const QString shown = QuoteRecord.text();
+
+        Status s = SaveQuote(
+            QStringLiteral("A QUOTE THE PLAYER TYPED ON A DAY WHEN THE DISK WAS FULL TO THE BRIM"),
+            true, 0);
+        QVERIFY(!s);
+        QCOMPARE(s.reason, QStringLiteral("No space left on device"));
+        QCOMPARE(fileBytes(), before);
+        QCOMPARE(QuoteRecord.text(), shown); // the refused quote is nowhere
+        QStringList list;
+        QVERIFY(LoadQuoteList(list));
+        QCOMPARE(list.size(), 20);
+
+        // A deletion needs a whole new file; it cannot be made, and says why.
+        s = DeleteQuoteRecord(15);
+        QVERIFY(!s);
+        QCOMPARE(s.reason, QStringLiteral("No space left on device"));
+        QCOMPARE(fileBytes(), before);
+        QVERIFY(!QFile::exists(TempFileName));
+
+        // Nor can the ten reserved quotes be made on a full disk: no file is
+        // left with some of them, and none is left empty.
+        QVERIFY(QFile::remove(QuoteFileName));
+        fillDisk(disk, QStringLiteral("more filler"));
+        s = LoadQuoteList(list);
+        QVERIFY(!s);
+        QVERIFY(s.whileCreating);
+        QCOMPARE(s.reason, QStringLiteral("No space left on device"));
+        QVERIFY(!QFile::exists(QuoteFileName));
+        QVERIFY(!QFile::exists(TempFileName));
+        QVERIFY(QFile::remove(QStringLiteral("filler")));
+        QVERIFY(QFile::remove(QStringLiteral("more filler")));
+        QVERIFY(LoadQuoteList(list));
+        QCOMPARE(list.size(), 10);
+        QDir::setCurrent(folder->path());
+    }
+
+    void aRefusedSaveKeepsTheStoredQuoteInTheBuffer_data() {
+        QTest::addColumn<bool>("adding");
+        QTest::addColumn<int>("fault");
+        QTest::newRow("append, write fails") << true << int(Step::Write);
+        QTest::newRow("append, flush fails") << true << int(Step::Flush);
+        QTest::newRow("edit, write fails") << false << int(Step::Write);
+        QTest::newRow("edit, flush fails") << false << int(Step::Flush);
+        QTest::newRow("file cannot be opened") << false << int(Step::Open);
+    }
+    void aRefusedSaveKeepsTheStoredQuoteInTheBuffer() {
+        QFETCH(bool, adding);
+        QFETCH(int, fault);
+        writeQuotes(numberedQuotes(12));
+        const QByteArray before = fileBytes();
+        QVERIFY(ReadQuote(12));
+        const QString stored = QuoteRecord.text();
+        SetFaultInjector([fault](Step s) { return s == Step(fault); });
+        QVERIFY(!SaveQuote(
+            QStringLiteral("THE PLAYER'S NEW WORDS THAT THE DISK REFUSED TO TAKE IN THIS TIME"),
+            adding, 12));
+        SetFaultInjector({});
+        QCOMPARE(QuoteRecord.text(), stored);
+        QCOMPARE(fileBytes(), before);
+    }
+
+    void aFullListRefusalKeepsTheStoredQuote() {
+        {
+            QFile f(QuoteFileName);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(f.resize(qint64(MaxRecords) * RecordLength));
+        }
+        QVERIFY(ReadQuote(5));
+        const QString stored = QuoteRecord.text();
+        QVERIFY(!SaveQuote(QStringLiteral("ONE QUOTE TOO MANY FOR A LIST THAT CANNOT GROW ANY MORE"),
+                           true, 0));
+        QCOMPARE(QuoteRecord.text(), stored);
+    }
+
+    void theReservedQuotesComeAllTenOrNotAtAll_data() {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<bool>("existed");
+        QTest::newRow("no file, copy fails") << int(Step::WriteTemp) << false;
+        QTest::newRow("no file, flush fails") << int(Step::FlushTemp) << false;
+        QTest::newRow("no file, rename fails") << int(Step::Rename) << false;
+        QTest::newRow("empty file, copy fails") << int(Step::WriteTemp) << true;
+        QTest::newRow("empty file, rename fails") << int(Step::Rename) << true;
+    }
+    void theReservedQuotesComeAllTenOrNotAtAll() {
+        QFETCH(int, fault);
+        QFETCH(bool, existed);
+        if (existed) writeBytes({});
+        SetFaultInjector([fault](Step s) { return s == Step(fault); });
+        QStringList list;
+        const Status s = LoadQuoteList(list);
+        SetFaultInjector({});
+        QVERIFY(!s);
+        QVERIFY(s.whileCreating);
+        QVERIFY(list.isEmpty());
+        QCOMPARE(QFile::exists(QuoteFileName), existed);
+        if (existed) QCOMPARE(fileBytes(), QByteArray());
+        QVERIFY(!QFile::exists(TempFileName));
+        QVERIFY(LoadQuoteList(list));
+        QCOMPARE(fileBytes().size(), 2000);
+    }
+
+    void aDeletionKeepsTheFilesPermissions() {
+#ifdef Q_OS_UNIX
+        writeQuotes(numberedQuotes(13));
+        QVERIFY(QFile::setPermissions(QuoteFileName, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        QVERIFY(DeleteQuoteRecord(12));
+        const auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+                            QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+        const QFileDevice::Permissions now = QFileInfo(QuoteFileName).permissions();
+        QVERIFY(!(now & others)); // still private to its owner
+        QVERIFY(now & QFileDevice::ReadOwner && now & QFileDevice::WriteOwner);
+        QCOMPARE(fileBytes().size(), 12 * 200);
+#else
+        QSKIP("permissions are a Unix matter here");
+#endif
+    }
+
+    void aDeletionWritesThroughALink() {
+#ifdef Q_OS_UNIX
+        QVERIFY(QDir().mkdir(QStringLiteral("lists")));
+        writeQuotes(numberedQuotes(13), QStringLiteral("lists/mine.Dat"));
+        QVERIFY(QFile::link(QStringLiteral("lists/mine.Dat"), QuoteFileName));
+        QVERIFY(DeleteQuoteRecord(12));
+        QVERIFY(QFileInfo(QuoteFileName).isSymLink());
+        QCOMPARE(fileBytes(QStringLiteral("lists/mine.Dat")).size(), 12 * 200);
+        QCOMPARE(fileBytes(), fileBytes(QStringLiteral("lists/mine.Dat")));
+        QVERIFY(!QFile::exists(TempFileName));
+        QVERIFY(!QFile::exists(QStringLiteral("lists/") + TempFileName));
+        // Making the reserved quotes writes through a link as well.
+        QVERIFY(QFile::remove(QuoteFileName));
+        QVERIFY(QFile::link(QStringLiteral("lists/new.Dat"), QuoteFileName));
+        QStringList list;
+        QVERIFY(LoadQuoteList(list));
+        QVERIFY(QFileInfo(QuoteFileName).isSymLink());
+        QCOMPARE(fileBytes(QStringLiteral("lists/new.Dat")).size(), 2000);
+#else
+        QSKIP("links are a Unix matter here");
+#endif
+    }
+
+    void aShortLastRecordIsMadeWholeWithBlanks_data() {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("records");
+        QTest::newRow("2,150 bytes") << 2150 << 11;
+        QTest::newRow("2,350 bytes") << 2350 << 12;
+    }
+    void aShortLastRecordIsMadeWholeWithBlanks() {
+        QFETCH(int, size);
+        QFETCH(int, records);
+        QByteArray bytes;
+        for (const QByteArray &t : numberedQuotes(records))
+            bytes += record(t);
+        bytes.truncate(size);
+        writeBytes(bytes);
+        QVERIFY(SaveQuote(
+            QStringLiteral("THE QUOTE AFTER A SHORT RECORD STANDS IN A WHOLE RECORD OF ITS OWN"),
+            true, 0));
+        const QByteArray after = fileBytes();
+        QCOMPARE(after.size(), (records + 1) * 200);
+        QVERIFY(!after.contains('\0'));
+        QCOMPARE(after.left(size), bytes);
+        QCOMPARE(after.mid(size, records * 200 - size), QByteArray(records * 200 - size, ' '));
+    }
+
+    void onlyBlanksSurroundAMarker() {
+        QList<QByteArray> texts = numberedQuotes(14);
+        texts[10] = "  $Killed$";
+        texts[11] = "$Killed$\t";
+        texts[12] = "\t$Killed$";
+        writeQuotes(texts);
+        QVERIFY(DeleteQuoteRecord(14));
+        QStringList list;
+        QVERIFY(LoadQuoteList(list));
+        // The blank-padded marker went; the ones with a Tab are quotes and stay.
+        QCOMPARE(list.size(), 12);
+        QCOMPARE(fileBytes().mid(10 * 200, 200), record("$Killed$\t"));
+        QCOMPARE(fileBytes().mid(11 * 200, 200), record("\t$Killed$"));
+    }
+
+    // ---- The rules every quote meets -----------------------------------------
+
+    void upperCaseNeverLengthensAndStaysStorable_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("sharp s stays") << QStringLiteral("straße") << QStringLiteral("STRAßE");
+        QTest::newRow("micro stays") << QStringLiteral("5 µm") << QStringLiteral("5 µM");
+        QTest::newRow("florin stays") << QStringLiteral("ƒ") << QStringLiteral("ƒ");
+        QTest::newRow("accents rise") << QStringLiteral("café déjà") << QStringLiteral("CAFÉ DÉJÀ");
+        QTest::newRow("y diaeresis") << QStringLiteral("ÿ") << QStringLiteral("Ÿ");
+        QTest::newRow("ligatures") << QStringLiteral("œuvre šž") << QStringLiteral("ŒUVRE ŠŽ");
+    }
+    void upperCaseNeverLengthensAndStaysStorable() {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        QCOMPARE(UpperCase(typed), stored);
+    }
+
+    void a200CharacterQuoteWithSharpSKeepsEveryCharacter() {
+        const QString typed = QString(190, QLatin1Char('a')) + QStringLiteral(" straße z");
+        QCOMPARE(typed.size(), 199);
+        const QString full = typed + QLatin1Char('!');
+        writeQuotes(numberedQuotes(10));
+        QVERIFY(SaveQuote(full, true, 0));
+        QVERIFY(ReadQuote(11));
+        QCOMPARE(QuoteRecord.text(), UpperCase(full));
+        QVERIFY(QuoteRecord.text().endsWith(QStringLiteral("STRAßE Z!")));
+    }
+
+    void normalizingMakesOneLine() {
+        Normalized n = NormalizeQuote(QStringLiteral("  one\r\ntwo\tthree\rfour\nfive  "));
+        QCOMPARE(n.text, QStringLiteral("one two three four five"));
+        QVERIFY(n.breaksReplaced);
+        n = NormalizeQuote(QStringLiteral(" plain words "));
+        QCOMPARE(n.text, QStringLiteral("plain words"));
+        QVERIFY(!n.breaksReplaced);
+    }
+
+    void checkingFindsTheFirstFault() {
+        const QString fifty(50, QLatin1Char('x'));
+        QCOMPARE(CheckQuote(fifty.left(49)).problem, Problem::TooShort);
+        QVERIFY(CheckQuote(fifty).ok());
+        QVERIFY(CheckQuote(QString(200, QLatin1Char('x'))).ok());
+        QCOMPARE(CheckQuote(QString(201, QLatin1Char('x'))).problem, Problem::TooLong);
+        Verdict v = CheckQuote(fifty + QStringLiteral(" in 1999 or 2000"));
+        QCOMPARE(v.problem, Problem::Digit);
+        QCOMPARE(v.character, QLatin1Char('1'));
+        v = CheckQuote(fifty + QStringLiteral(" café ... łódź"));
+        QCOMPARE(v.problem, Problem::Unstorable);
+        QCOMPARE(v.character, QChar(0x0142)); // ł; é is fine
+        QCOMPARE(QuoteKey(QStringLiteral("a  quote\tof  mine")), QStringLiteral("A QUOTE OF MINE"));
     }
 
     void twoFoldersKeepTwoQuoteFiles() {

@@ -2,6 +2,8 @@
 
 #include "Dialogs.h"
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QList>
 #include <functional>
 
@@ -16,9 +18,12 @@ public:
     QList<dialogs::Answer> answers;        // taken in order; default answer when empty
     QList<std::optional<QString>> entries; // input answers; cancel when empty
     std::function<void()> whileShown;      // runs inside each message, as if it were on screen
+    QList<Qt::CursorShape> pointers;       // the pointer each message was shown with
 
     dialogs::Answer message(QWidget *, const dialogs::Message &m) override {
         messages.append(m);
+        const QCursor *over = QGuiApplication::overrideCursor();
+        pointers.append(over ? over->shape() : Qt::ArrowCursor);
         if (whileShown) whileShown();
         return answers.isEmpty() ? m.defaultAnswer : answers.takeFirst();
     }

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# A fresh desktop session has nothing to paste. A player in add mode presses
+# Ctrl+V, Shift+Insert and the middle button over the quote box anyway: the
+# game stays up, the words typed so far stay, and Save stores them.
+set -euo pipefail
+. "$(dirname "$0")/../xhelpers.sh"
+under_xvfb "$0" "$@"
+exe=$1
+private_world
+mkdir -p "$HOME/.config/Cipherly"
+printf '[Defaults]\nNewUser=NoShow\n' >"$HOME/.config/Cipherly/Cipherly.conf"
+
+# A new X server: no program owns the clipboard or the selection.
+[ -z "$(xclip -o -selection clipboard 2>/dev/null)" ] || fail "the clipboard is not empty"
+[ -z "$(xclip -o -selection primary 2>/dev/null)" ] || fail "the selection is not empty"
+
+(cd "$work/play" && exec "$exe") & pid=$!; pids+=("$pid")
+title=$(wait_window --pid "$pid") || fail "no title page"
+sleep 0.5
+keys "$title" alt+c
+lobby=$(wait_window --name '^ Cipherly$') || fail "no lobby"
+sleep 1
+keys "$lobby" alt+a
+sleep 0.8
+xdotool type --delay 20 "nothing to paste, but the words typed so far must stay put"
+keys "$lobby" ctrl+v
+sleep 0.3
+ended "$pid" && fail "Ctrl+V with an empty clipboard ended the game"
+keys "$lobby" shift+Insert
+sleep 0.3
+ended "$pid" && fail "Shift+Insert with an empty clipboard ended the game"
+# The middle button pastes the selection, also empty.
+xdotool mousemove --window "$lobby" 100 100 click 2
+sleep 0.3
+ended "$pid" && fail "a middle click with nothing selected ended the game"
+keys "$lobby" alt+s
+wait_until '[ "$(stat -c %s "$work/play/Cipherly.Dat" 2>/dev/null)" = 2200 ]' ||
+  fail "the typed quote was not saved"
+got=$(dd if="$work/play/Cipherly.Dat" bs=200 skip=10 count=1 status=none)
+[ "$got" = "$(printf '%-200s' 'NOTHING TO PASTE, BUT THE WORDS TYPED SO FAR MUST STAY PUT')" ] ||
+  fail "the saved quote is '$got'"
+echo "1 passed, 0 failed"
