@@ -11,3 +11,5 @@ cd "$root"
 for b in "$build"/bench/cipherly-bench*; do
   if [ -f "$b" ] && [ -x "$b" ]; then "$b"; fi
 done
+# The quote store, killed a thousand times in each of its writes.
+"$build/bench/cipherly-store-kills" 1000
