@@ -16,11 +16,11 @@ head -c 1M /dev/zero >"$CIPHERLY_SMALL_DISK/filler" 2>/dev/null || true
 touch "$CIPHERLY_SMALL_DISK/probe" 2>/dev/null && echo x >"$CIPHERLY_SMALL_DISK/probe" 2>/dev/null &&
   fail "the disk is not full"
 
-(cd "$work/one" && exec "$exe") & first=$!; pids+=("$first")
+launch "$work/one" "$exe" || fail "the game did not start"; first=$pid
 wait_window --pid "$first" >/dev/null || fail "the game did not start with its runtime folder full"
 [ -f "$XDG_DATA_HOME/Cipherly/cipherly.lock" ] || fail "the lock is not in the data folder"
 
-(cd "$work/two" && exec "$exe") & second=$!; pids+=("$second")
+launch "$work/two" "$exe" || fail "the second copy did not start"; second=$pid
 refusal=$(wait_window --name '^Terminating\.\.\.$') || fail "a second copy was not refused"
 keys "$refusal" Return
 wait_until "ended $second" || fail "the second copy did not end"
@@ -30,7 +30,7 @@ kill "$first"; wait "$first" 2>/dev/null || true
 # Nowhere to keep a lock: the data folder and the temporary folder are files.
 rm -rf "$XDG_DATA_HOME/Cipherly"
 touch "$XDG_DATA_HOME/Cipherly" "$work/tmpfile"
-(cd "$work/two" && TMPDIR="$work/tmpfile" exec "$exe") & third=$!; pids+=("$third")
+launch "$work/two" env TMPDIR="$work/tmpfile" "$exe" || fail "the game did not start"; third=$pid
 refusal=$(wait_window --name '^Terminating\.\.\.$') || fail "no message when no lock can be had"
 keys "$refusal" Return
 wait_until "ended $third" || fail "the game did not end"

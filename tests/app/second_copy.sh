@@ -9,12 +9,10 @@ exe=$1
 private_world
 
 mkdir -p "$work/one" "$work/two"
-(cd "$work/one" && exec "$exe") & first=$!
-pids+=("$first")
+launch "$work/one" "$exe" || fail "the first copy did not start"; first=$pid
 wait_window --pid "$first" >/dev/null || fail "first copy shows no window"
 
-(cd "$work/two" && exec "$exe") & second=$!
-pids+=("$second")
+launch "$work/two" "$exe" || fail "the second copy did not start"; second=$pid
 win=$(wait_window --name '^Terminating\.\.\.$') || true
 [ -n "$win" ] || fail "no refusal message"
 kill -0 "$second" 2>/dev/null || fail "second copy ended before its message was closed"

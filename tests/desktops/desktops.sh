@@ -27,9 +27,13 @@ start_desktop() {
   case "$desktop" in
     bare) ;;
     openbox)
-      openbox --sm-disable >/dev/null 2>&1 & desktop_pid=$!; pids+=("$desktop_pid")
-      wait_until 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window' ||
-        fail "openbox did not start"
+      local attempt
+      for attempt in 1 2 3; do
+        openbox --sm-disable >/dev/null 2>&1 & desktop_pid=$!; pids+=("$desktop_pid")
+        wait_until 'ended $desktop_pid || xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window'
+        ended "$desktop_pid" || break
+      done
+      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window || fail "openbox did not start"
       sleep 1 ;;
     wayland)
       local socket="cipherly-wl-$$"
@@ -37,9 +41,14 @@ start_desktop() {
       printf '[core]\nidle-time=0\n[input-method]\npath=\n[shell]\ncursor-theme=blank\n' >"$work/weston.ini"
       blank_pointers "$work/pointers"
       export XCURSOR_PATH="$work/pointers" XCURSOR_THEME=blank
-      weston --config="$work/weston.ini" --backend=x11-backend.so --socket="$socket" \
-        --width=1000 --height=740 >"$work/weston.log" 2>&1 & desktop_pid=$!; pids+=("$desktop_pid")
-      wait_until "[ -S '$XDG_RUNTIME_DIR/$socket' ]" || fail "weston did not start"
+      local attempt
+      for attempt in 1 2 3; do
+        weston --config="$work/weston.ini" --backend=x11-backend.so --socket="$socket" \
+          --width=1000 --height=740 >"$work/weston.log" 2>&1 & desktop_pid=$!; pids+=("$desktop_pid")
+        wait_until "ended $desktop_pid || [ -S '$XDG_RUNTIME_DIR/$socket' ]"
+        ended "$desktop_pid" || break
+      done
+      [ -S "$XDG_RUNTIME_DIR/$socket" ] || { cat "$work/weston.log"; fail "weston did not start"; }
       export WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland
       # weston's own window holds the keyboard for its clients.
       weston_window=$(wait_window --class '^Weston Compositor$') || fail "no weston window"
@@ -53,9 +62,9 @@ start_desktop() {
 # first), so it is shown the way to a far corner, where no window opens.
 park_pointer() {
   if [ "$desktop" = wayland ]; then
-    for at in "500 400" "990 730" "995 735"; do xdotool mousemove $at; sleep 0.3; done
+    for at in "500 400" "990 730" "995 735"; do xretry xdotool mousemove $at; sleep 0.3; done
   fi
-  xdotool mousemove 1023 767
+  xretry xdotool mousemove 1023 767
 }
 
 # stop_desktop: ends the running desktop.
@@ -74,9 +83,9 @@ stop_desktop() {
 press() {
   local w=$1; shift
   if [ "$desktop" = wayland ]; then
-    xdotool windowfocus "$weston_window" 2>/dev/null || true
+    xretry xdotool windowfocus "$weston_window" 2>/dev/null || true
     sleep 0.2
-    xdotool key --clearmodifiers "$@"
+    xretry xdotool key --clearmodifiers "$@"
   else
     keys "$w" "$@"
   fi

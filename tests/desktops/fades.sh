@@ -15,9 +15,13 @@ wait_until "\"$probe\" compositor" || fail "no compositing manager"
 mkdir -p "$HOME/.config/Cipherly"
 printf '[Defaults]\nFadeStatus=True\n' >"$HOME/.config/Cipherly/Cipherly.conf"
 
-"$probe" opacity 60 >"$work/opacity.log" & spy=$!; pids+=("$spy")
+for _ in 1 2 3 4 5; do
+  "$probe" opacity 60 >"$work/opacity.log" & spy=$!; pids+=("$spy")
+  sleep 0.3
+  ended "$spy" || break # the server may turn it away; then it knocks again
+done
 sleep 0.5
-(cd "$work/play" && exec "$exe") & pid=$!; pids+=("$pid")
+launch "$work/play" "$exe" || fail "the game did not start"
 
 title=$(wait_window --pid "$pid") || fail "no title page"
 sleep 0.8

@@ -21,7 +21,7 @@ ignore_button="402,178,134,43"
 
 start_game() {
   park_pointer
-  (cd "$work/play" && exec "$exe") & pid=$!; pids+=("$pid")
+  launch "$work/play" "$exe" || fail "the game did not start"
 }
 end_game() { kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; }
 
@@ -30,11 +30,11 @@ start_desktop bare
 start_game
 title=$(wait_window --pid "$pid") || fail "no title page"
 sleep 1
-xdotool windowfocus "$title"
-"$probe" client "$title" "$shots/title.png"
-xdotool mousemove --window "$title" "$px" "$py"
+xretry xdotool windowfocus "$title"
+xretry "$probe" client "$title" "$shots/title.png"
+xretry xdotool mousemove --window "$title" "$px" "$py"
 sleep 0.5
-read -r w h hx hy clear solid < <("$probe" cursor "$shots/cursor.png") || fail "no pointer picture"
+read -r w h hx hy clear solid < <(xretry "$probe" cursor "$shots/cursor.png") || fail "no pointer picture"
 echo "   pointer $w x $h, hot spot $hx,$hy: $clear see-through, $solid opaque pixels"
 [ "$w" -eq 32 ] && [ "$h" -eq 32 ] || fail "the pointer is not the 32 x 32 pencil"
 [ "$hx" -eq 1 ] && [ "$hy" -eq 1 ] || fail "the pencil does not point with its tip"
@@ -49,11 +49,11 @@ start_game
 wait_until "\"$probe\" shot \"$shots/screen.png\" && \"$probe\" find \"$shots/screen.png\" \"$shots/title.png\" $ignore_title >\"$shots/at\"" ||
   fail "no title page on Wayland"
 read -r ox oy <"$shots/at"
-xdotool mousemove $((ox + px)) $((oy + py))
+xretry xdotool mousemove $((ox + px)) $((oy + py))
 sleep 0.2
-xdotool mousemove $((ox + px + 1)) $((oy + py)) && xdotool mousemove $((ox + px)) $((oy + py))
+xretry xdotool mousemove $((ox + px + 1)) $((oy + py)) && xretry xdotool mousemove $((ox + px)) $((oy + py))
 sleep 0.6
-"$probe" shot "$shots/pointed.png"
+xretry "$probe" shot "$shots/pointed.png"
 # Where the pencil is see-through, the page must show as it is; a box would
 # cover it.
 "$probe" find "$shots/pointed.png" "$shots/title.png" "$ignore_title" "$ignore_button" \

@@ -15,7 +15,7 @@ shots="$work/shots"
 mkdir -p "$shots"
 # CIPHERLY_KEEP_SHOTS=FOLDER keeps every picture taken, to look at.
 keep_shots() { [ -z "${CIPHERLY_KEEP_SHOTS:-}" ] || cp "$shots"/*.png "$CIPHERLY_KEEP_SHOTS"/ 2>/dev/null || true; }
-trap 'keep_shots; [ -f "$work/game.log" ] && tail -5 "$work/game.log"; end_world' EXIT
+trap 'keep_shots; end_world' EXIT
 
 # Areas that may differ between two pictures of the same window, in the
 # window's own pixels: the title's dancing letters and the blinking caret of
@@ -31,20 +31,20 @@ capture() {
   if [ "$desktop" = bare ]; then
     # With no window manager nothing activates a new window; the player's
     # click would, as every desktop does on its own.
-    xdotool windowfocus "$win" 2>/dev/null || true
+    xretry xdotool windowfocus "$win" 2>/dev/null || true
     sleep 1.2
-    "$probe" client "$win" "$ref" || fail "no picture of $name"
+    xretry "$probe" client "$win" "$ref" || fail "no picture of $name"
     return
   fi
   local tries=0
   while :; do
     if [ "$desktop" = wayland ]; then
-      "$probe" shot "$got.screen.png"
+      xretry "$probe" shot "$got.screen.png"
       if at=$("$probe" find "$got.screen.png" "$ref" "$@"); then
         echo "   $name found at $at on $desktop"; return
       fi
     else
-      "$probe" client "$win" "$got"
+      xretry "$probe" client "$win" "$got"
       "$probe" same "$ref" "$got" "$@" >/dev/null && return
     fi
     tries=$((tries + 1))
@@ -76,14 +76,14 @@ x11_window() {
 no_maximise() {
   [ "$desktop" = openbox ] || return 0
   local actions
-  actions=$(xprop -id "$1" _NET_WM_ALLOWED_ACTIONS)
+  actions=$(xretry xprop -id "$1" _NET_WM_ALLOWED_ACTIONS)
   case "$actions" in *MAXIMIZE*) fail "the window offers to maximise: $actions" ;; esac
   local before after
-  before=$(xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: //p')
+  before=$(xretry xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: //p')
   # As a task bar or a double click on the title bar asks.
-  wmctrl -i -r "$1" -b add,maximized_vert,maximized_horz
+  xretry wmctrl -i -r "$1" -b add,maximized_vert,maximized_horz
   sleep 0.5
-  after=$(xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: //p')
+  after=$(xretry xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: //p')
   [ "$before" = "$after" ] || fail "the window changed size from $before to $after"
 }
 
@@ -91,19 +91,19 @@ play_through() {
   rm -rf "$HOME/.config" "$work/play/Cipherly.Dat"
   mkdir -p "$HOME/.config"
   park_pointer
-  (cd "$work/play" && exec "$exe" 2>>"$work/game.log") & pid=$!; pids+=("$pid")
+  launch "$work/play" "$exe" || fail "the game did not start"
 
   echo "-- $desktop: title page"
   local title
   title=$(x11_window --pid "$pid") ||
     fail "no title page ($(ended "$pid" && echo ended || echo running); $(xdotool search --onlyvisible --name '.' getwindowname %@ 2>/dev/null | tr '\n' '|'))"
   if [ "$desktop" != wayland ]; then
-    [ "$(xdotool getwindowgeometry "$title" | sed -n 's/.*Geometry: //p')" = 546x231 ] ||
+    [ "$(xretry xdotool getwindowgeometry "$title" | sed -n 's/.*Geometry: //p')" = 546x231 ] ||
       fail "the title page is not 546 x 231"
   fi
   if [ "$desktop" = openbox ]; then
     sleep 0.5
-    extents=$(xprop -id "$title" _NET_FRAME_EXTENTS)
+    extents=$(xretry xprop -id "$title" _NET_FRAME_EXTENTS)
     [ "$extents" = "_NET_FRAME_EXTENTS(CARDINAL) = 0, 0, 0, 0" ] || fail "title page framed: $extents"
   fi
   capture title "$title" "$ignore_title"

@@ -17,7 +17,7 @@ exe="$work/prefix/bin/cipherly"
 grep -q '^Exec=cipherly$' "$work/prefix/share/applications/com.example.Cipherly.desktop" || fail "no launcher"
 export PATH="$work/prefix/bin:$PATH"
 
-start() { (cd "$work/play" && exec cipherly) & pid=$!; pids+=("$pid"); }
+start() { launch "$work/play" cipherly || fail "the game did not start"; }
 # Starts the game and leaves its title page with Continue.
 start_past_title() {
   start
@@ -37,7 +37,7 @@ step "first start: title page, welcome screen (ticked), lobby"
 start_past_title
 welcome=$(wait_window --name '^ Cipherly - New User Overview$') || fail "no welcome screen"
 sleep 0.5
-xdotool mousemove --window "$welcome" 20 296 click 1
+xretry xdotool mousemove --window "$welcome" 20 296 click 1
 sleep 0.3
 keys "$welcome" alt+c
 lobby=$(wait_window --name '^ Cipherly$') || fail "no lobby"
@@ -52,7 +52,7 @@ tall=$(height "$lobby")
 keys "$lobby" alt+a
 wait_until '[ "$(height "$lobby")" -lt "$tall" ]' || fail "edit mode did not open"
 sleep 0.5
-xdotool type --delay 20 "the quick brown fox jumps over the lazy dog, near the riverbank"
+xretry xdotool type --delay 20 "the quick brown fox jumps over the lazy dog, near the riverbank"
 sleep 0.3
 keys "$lobby" alt+s
 wait_until '[ "$(size)" -eq 2200 ]' || fail "the new quote was not stored"
@@ -61,7 +61,7 @@ wait_until '[ "$(height "$lobby")" -eq "$tall" ]' || fail "the list did not come
 
 step "delete it again"
 sleep 0.8
-xdotool mousemove --window "$lobby" 428 341 click 1
+xretry xdotool mousemove --window "$lobby" 428 341 click 1
 confirm=$(wait_window --name '^Confirm Deletion$') || fail "no confirmation asked"
 keys "$confirm" alt+y
 wait_until '[ "$(size)" -eq 2000 ]' || fail "the quote was not deleted"
@@ -75,7 +75,7 @@ for _ in 1 2 3; do
   keys "$lobby" F8
   sleep 0.8
   # Select the closing message with the mouse, as a player copying it would.
-  xdotool mousemove --window "$lobby" 134 137 mousedown 1 mousemove --window "$lobby" 420 205 mouseup 1
+  xretry xdotool mousemove --window "$lobby" 134 137 mousedown 1 mousemove --window "$lobby" 420 205 mouseup 1
   sleep 0.3
   message=$(xclip -o -selection primary 2>/dev/null || true)
   case "$message" in *"See the solved message below."*) break ;; esac
@@ -87,7 +87,7 @@ sleep 1
 step "print a puzzle with a solution page"
 keys "$lobby" alt+p
 sleep 1
-xdotool mousemove --window "$lobby" 337 105 click 1
+xretry xdotool mousemove --window "$lobby" 337 105 click 1
 sleep 0.3
 keys "$lobby" alt+p
 ask=$(wait_window --name '^Cipherly$') || fail "not asked about personalizing"

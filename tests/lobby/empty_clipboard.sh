@@ -14,7 +14,7 @@ printf '[Defaults]\nNewUser=NoShow\n' >"$HOME/.config/Cipherly/Cipherly.conf"
 [ -z "$(xclip -o -selection clipboard 2>/dev/null)" ] || fail "the clipboard is not empty"
 [ -z "$(xclip -o -selection primary 2>/dev/null)" ] || fail "the selection is not empty"
 
-(cd "$work/play" && exec "$exe") & pid=$!; pids+=("$pid")
+launch "$work/play" "$exe" || fail "the game did not start"
 title=$(wait_window --pid "$pid") || fail "no title page"
 sleep 0.5
 keys "$title" alt+c
@@ -22,7 +22,7 @@ lobby=$(wait_window --name '^ Cipherly$') || fail "no lobby"
 sleep 1
 keys "$lobby" alt+a
 sleep 0.8
-xdotool type --delay 20 "nothing to paste, but the words typed so far must stay put"
+xretry xdotool type --delay 20 "nothing to paste, but the words typed so far must stay put"
 keys "$lobby" ctrl+v
 sleep 0.3
 ended "$pid" && fail "Ctrl+V with an empty clipboard ended the game"
@@ -30,7 +30,7 @@ keys "$lobby" shift+Insert
 sleep 0.3
 ended "$pid" && fail "Shift+Insert with an empty clipboard ended the game"
 # The middle button pastes the selection, also empty.
-xdotool mousemove --window "$lobby" 100 100 click 2
+xretry xdotool mousemove --window "$lobby" 100 100 click 2
 sleep 0.3
 ended "$pid" && fail "a middle click with nothing selected ended the game"
 keys "$lobby" alt+s

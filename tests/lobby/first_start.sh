@@ -7,7 +7,7 @@ under_xvfb "$0" "$@"
 exe=$1 strings=$2
 private_world
 
-(cd "$work/play" && exec "$exe") & pid=$!; pids+=("$pid")
+launch "$work/play" "$exe" || fail "the game did not start"
 # Title page, then the welcome screen, each left with its Continue button.
 title=$(wait_window --pid "$pid") || true
 [ -n "$title" ] || fail "no title page"
@@ -17,7 +17,7 @@ welcome=$(wait_window --name '^ Cipherly - New User Overview$') || true
 [ -n "$welcome" ] || fail "no welcome screen"
 sleep 0.5
 # Tick "Don't show this Welcome screen again" with the mouse, then Continue.
-xdotool mousemove --window "$welcome" 20 296 click 1
+xretry xdotool mousemove --window "$welcome" 20 296 click 1
 sleep 0.3
 keys "$welcome" alt+c
 wait_window --name '^ Cipherly$' >/dev/null || fail "no lobby window"
@@ -35,7 +35,7 @@ grep -q '^NewUser=NoShow' "$HOME/.config/Cipherly/Cipherly.conf" || fail "the we
 kill "$pid"; wait "$pid" 2>/dev/null || true
 
 # The second start goes from the title page straight to the lobby.
-(cd "$work/play" && exec "$exe") & pid=$!; pids+=("$pid")
+launch "$work/play" "$exe" || fail "the game did not start"
 title=$(wait_window --pid "$pid") || true
 [ -n "$title" ] || fail "no title page on the second start"
 sleep 0.5
