@@ -1,6 +1,7 @@
 #include "frmNewUser.h"
 
 #include "AppInfo.h"
+#include "Labels.h"
 #include "Settings.h"
 #include "StringResources.h"
 #include "WindowSize.h"
@@ -18,11 +19,9 @@ frmNewUser::frmNewUser(QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     MakeFixedWindow(this, false);
     WindowDesign::load(QStringLiteral(":/design/frmNewUser.kel"), m_design);
-    lbl = new QLabel(this);
+    lbl = NewLabel(this, 105, 105, 6315, 3900);
     lbl->setFont(QFont(QStringLiteral("Arial"), 9));
     lbl->setWordWrap(true);
-    lbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    PlaceTwips(lbl, 105, 105, 6315, 3900);
     Shape1 = new QFrame(this);
     Shape1->setFrameShape(QFrame::StyledPanel);
     Shape1->setAutoFillBackground(true);

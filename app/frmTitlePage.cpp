@@ -2,6 +2,7 @@
 
 #include "AnimatedPicture.h"
 #include "AppInfo.h"
+#include "Labels.h"
 #include "Links.h"
 #include "Settings.h"
 #include "ShowModal.h"
@@ -10,6 +11,8 @@
 #include "frmNewUser.h"
 #include "modStandard.h"
 
+#include <QApplication>
+#include <QEventLoopLocker>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -19,12 +22,6 @@ using modFadeInOut::FadeEnabled;
 
 namespace {
 
-QLabel *label(QWidget *parent, int l, int t, int w, int h) {
-    auto *x = new QLabel(parent);
-    PlaceTwips(x, l, t, w, h);
-    return x;
-}
-
 QString hashes(int n) {
     return n == 0 ? QString() : QString::number(n);
 }
@@ -32,8 +29,7 @@ QString hashes(int n) {
 } // namespace
 
 frmTitlePage::frmTitlePage(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      fade(this, [this] { handOver(); }) {
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), fade(this, [this] { handOver(); }) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("frmTitlePage"));
     WindowDesign::load(QStringLiteral(":/design/frmTitlePage.kel"), m_design);
@@ -41,7 +37,7 @@ frmTitlePage::frmTitlePage(QWidget *parent)
     client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     QWidget *const c = client;
-    labelAppTitle = label(c, 105, 105, 4110, 540);
+    labelAppTitle = NewLabel(c, 105, 105, 4110, 540);
     labelAppTitle->setAutoFillBackground(true);
     QPalette backdrop = labelAppTitle->palette();
     backdrop.setColor(QPalette::Window, QColor(255, 250, 235));
@@ -54,14 +50,14 @@ frmTitlePage::frmTitlePage(QWidget *parent)
             110 + 7 * i, c);
         PlaceTwips(gif[i], 525 * (i - 1), i % 2 ? 210 : 105, 600, 375);
     }
-    labelAppDescription = label(c, 105, 630, 4005, 540);
+    labelAppDescription = NewLabel(c, 105, 630, 4005, 540);
     QFont description(QStringLiteral("MS Sans Serif"));
     description.setPointSizeF(9.75);
     description.setBold(true);
     labelAppDescription->setFont(description);
-    labelVersion = label(c, 105, 1050, 2115, 225);
-    labelCopyright = label(c, 105, 1260, 4725, 225);
-    labelKelSoftware = label(c, 4830, 105, 3165, 540);
+    labelVersion = NewLabel(c, 105, 1050, 2115, 225);
+    labelCopyright = NewLabel(c, 105, 1260, 2115, 225);
+    labelKelSoftware = NewLabel(c, 4830, 105, 3165, 540);
     QFont maker(QStringLiteral("Comic Sans MS"));
     maker.setPointSizeF(21.75);
     maker.setBold(true);
@@ -70,9 +66,9 @@ frmTitlePage::frmTitlePage(QWidget *parent)
     QPalette makerColour = labelKelSoftware->palette();
     makerColour.setColor(QPalette::WindowText, QColor(150, 40, 120));
     labelKelSoftware->setPalette(makerColour);
-    labelKelAddress = label(c, 5670, 630, 2325, 435);
+    labelKelAddress = NewLabel(c, 5670, 630, 2325, 435);
     for (int i : {1, 2}) {
-        labelKelContact[i] = label(c, 4935, i == 1 ? 1200 : 1470, 3060, 330);
+        labelKelContact[i] = NewLabel(c, 4935, i == 1 ? 1200 : 1470, 3060, 330);
         labelKelContact[i]->setCursor(Qt::PointingHandCursor);
         QPalette link = labelKelContact[i]->palette();
         link.setColor(QPalette::WindowText, QColor(0, 0, 200));
@@ -138,6 +134,7 @@ void frmTitlePage::Form_Activate() {
     labelVersion->setText(versionLine());
     labelCopyright->setText(QStringLiteral("\u00A9") + AppInfo::Copyright);
     labelKelSoftware->setText(QStringLiteral("KEL Software"));
+    FitTextToWidth(labelKelSoftware);
     labelKelAddress->setText(QStringLiteral("1200 Puzzle Lane\nRiddleton, WA 98000"));
     labelKelContact[1]->setToolTip(QStringLiteral(" Click here to Email KEL Software! "));
     labelKelContact[1]->setText(modStandard::MakerEmail);
@@ -175,8 +172,15 @@ void frmTitlePage::cmdContinue_Click() {
 void frmTitlePage::handOver() {
     if (m_handedOver) return;
     m_handedOver = true;
-    // The lobby is on screen before the title page goes, so the program never
-    // stands without a window in between.
-    if (openLobby) openLobby();
+    // The title page closes and is discarded first; then the lobby opens.
+    // The program must not end in the moment between, with no window open.
+    auto *keepRunning = new QEventLoopLocker;
+    connect(
+        this, &QObject::destroyed, qApp,
+        [open = openLobby, keepRunning] {
+            if (open) open();
+            delete keepRunning;
+        },
+        Qt::QueuedConnection);
     close();
 }

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QPalette>
 #include <QWidget>
 
 #if defined(CIPHERLY_WITH_XCB) && QT_CONFIG(xcb)
@@ -52,8 +53,7 @@ public:
         // A Wayland window has no opacity a client can set: there, as on the
         // offscreen and minimal platforms, windows do not fade.
         const QString platform = QGuiApplication::platformName();
-        if (platform == QLatin1String("windows") || platform == QLatin1String("cocoa"))
-            return true;
+        if (platform == QLatin1String("windows") || platform == QLatin1String("cocoa")) return true;
 #ifdef CIPHERLY_HAVE_XCB
         if (platform == QLatin1String("xcb")) return compositorRunning();
 #endif
@@ -118,10 +118,32 @@ void FadeMachine::WaitForFade() {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
+void FadeMachine::keepLookWhileDisabled() {
+    // A disabled window draws its texts grey; while it fades it is disabled
+    // only to keep input away, so its disabled colours are its normal ones.
+    if (m_lookKept) return;
+    m_lookKept = true;
+    m_hadOwnPalette = m_window->testAttribute(Qt::WA_SetPalette);
+    m_ownPalette = m_window->palette();
+    QPalette same = m_ownPalette;
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto r = QPalette::ColorRole(role);
+        same.setBrush(QPalette::Disabled, r, m_ownPalette.brush(QPalette::Active, r));
+    }
+    m_window->setPalette(same);
+}
+
+void FadeMachine::restoreLook() {
+    if (!m_lookKept) return;
+    m_lookKept = false;
+    m_window->setPalette(m_hadOwnPalette ? m_ownPalette : QPalette());
+}
+
 void FadeMachine::timerFadeInOut_Timer() {
     if (m_fadeFirstTick) {
         m_fadeFirstTick = false;
         m_currentAlpha = qint16(m_fadeFrom);
+        keepLookWhileDisabled();
         m_window->setEnabled(false);
     }
     if (m_fadeFrom < m_fadeTo)
@@ -135,6 +157,7 @@ void FadeMachine::timerFadeInOut_Timer() {
             if (m_endAction) m_endAction();
         } else {
             m_window->setEnabled(true);
+            restoreLook();
         }
     }
 }

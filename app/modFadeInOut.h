@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPalette>
 #include <QTimer>
 #include <functional>
 
@@ -54,7 +55,13 @@ public:
     QTimer timerFadeInOut;
 
 private:
+    void keepLookWhileDisabled();
+    void restoreLook();
+
     QWidget *m_window;
+    QPalette m_ownPalette;
+    bool m_hadOwnPalette = false;
+    bool m_lookKept = false;
     std::function<void()> m_endAction;
     int m_fadeFrom = 0, m_fadeTo = 0, m_fadeStep = 0;
     bool m_fadeUnloadAtEnd = false;

@@ -19,7 +19,8 @@ enum LinkKind : qint16 { EmailLink = 1, WebLink = 2, OrderLink = 3 };
 QUrl LinkTarget(qint16 kind, const QString &address);
 
 // Opens an e-mail or web address with the desktop's default program; tells the
-// player when the desktop could not.
+// player when the desktop could not. On Linux the desktop's opener
+// (xdg-open) runs in the background and its failure is told when it ends.
 void OpenLink(qint16 kind, QWidget *owner, const QString &address);
 
 // Test seam: replaces the desktop's "open"; an empty function restores it.

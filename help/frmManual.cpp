@@ -3,6 +3,7 @@
 #include "AppInfo.h"
 #include "Dialogs.h"
 #include "HelpTopic.h"
+#include "Labels.h"
 #include "Links.h"
 #include "PrintWrapped.h"
 #include "PrinterSurface.h"
@@ -12,8 +13,11 @@
 
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QShortcut>
+#include <QStyleOptionMenuItem>
 #include <QTimer>
 
 using modFadeInOut::FadeEnabled;
@@ -44,6 +48,42 @@ const Item Items[16] = {{"", -1},
 
 constexpr int ItemCount = 15;
 
+// The topic menu shows a tick on the topic shown and nothing in front of any
+// other item; a style would otherwise draw an empty box in front of every
+// topic that is not shown, and none in front of the other items.
+class TopicMenuStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override {
+        const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
+        if (element != CE_MenuItem || !item ||
+            item->checkType == QStyleOptionMenuItem::NotCheckable) {
+            QProxyStyle::drawControl(element, option, painter, widget);
+            return;
+        }
+        QStyleOptionMenuItem plain(*item);
+        plain.checkType = QStyleOptionMenuItem::NotCheckable;
+        plain.checked = false;
+        QProxyStyle::drawControl(element, &plain, painter, widget);
+        if (!item->checked) return;
+        // A plain tick in front of the caption.
+        const QRectF r(item->rect.left() + 6, item->rect.top(), item->rect.height() * 0.8,
+                       item->rect.height());
+        const QColor ink = item->palette.color(
+            item->state & State_Selected ? QPalette::HighlightedText : QPalette::Text);
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(QPen(ink, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const QPolygonF tick{
+            QPointF(r.left() + r.width() * 0.2, r.center().y()),
+            QPointF(r.left() + r.width() * 0.42, r.center().y() + r.height() * 0.2),
+            QPointF(r.left() + r.width() * 0.8, r.center().y() - r.height() * 0.22)};
+        painter->drawPolyline(tick);
+        painter->restore();
+    }
+};
+
 } // namespace
 
 int frmManual::itemNumber(int index) {
@@ -65,12 +105,11 @@ frmManual::frmManual(QWidget *parent)
     cmdPrintHelp = KelButton::fromDesign(m_design, QStringLiteral("cmdPrintHelp"), this);
     cmdReturn = KelButton::fromDesign(m_design, QStringLiteral("cmdReturn"), this);
     cmdReturn->setCancel(true);
-    labelHelpTopic = new QLabel(this);
+    labelHelpTopic = NewLabel(this, 210, 840, 6000, 330);
     QFont bold(QStringLiteral("MS Sans Serif"));
     bold.setPointSizeF(9.75);
     bold.setBold(true);
     labelHelpTopic->setFont(bold);
-    PlaceTwips(labelHelpTopic, 210, 840, 6000, 330);
     txtManual = new QPlainTextEdit(this);
     txtManual->setReadOnly(true);
     txtManual->setFont(QFont(QStringLiteral("Arial"), 9));
@@ -82,6 +121,9 @@ frmManual::frmManual(QWidget *parent)
     PlaceTwips(txtManual, 210, 1155, 6000, 4845);
 
     menuHelpMenu = new QMenu(QStringLiteral("Help Topics"), this);
+    auto *menuStyle = new TopicMenuStyle;
+    menuStyle->setParent(menuHelpMenu);
+    menuHelpMenu->setStyle(menuStyle);
     for (int i = 1; i <= ItemCount; ++i) {
         if (Items[i].number < 0) {
             menuHelpTopic[i] = menuHelpMenu->addSeparator();

@@ -1,17 +1,12 @@
 #include "LetterBox.h"
 
+#include "PlatformKeys.h"
+
 #include <QKeyEvent>
 
 LetterBox::LetterBox(int index, QWidget *parent) : QLineEdit(parent), m_index(index) {
     setMaxLength(1);
     setAlignment(Qt::AlignCenter);
-}
-
-int LetterBox::keyCode(int qtKey) {
-    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return qtKey;
-    if (qtKey == Qt::Key_Space) return 32;
-    if (qtKey == Qt::Key_Period) return 190;
-    return 0;
 }
 
 void LetterBox::focusInEvent(QFocusEvent *e) {
@@ -33,5 +28,5 @@ void LetterBox::keyPressEvent(QKeyEvent *e) {
 void LetterBox::keyReleaseEvent(QKeyEvent *e) {
     QLineEdit::keyReleaseEvent(e);
     if (e->isAutoRepeat()) return;
-    emit keyUp(m_index, keyCode(e->key()));
+    emit keyUp(m_index, PlatformKeyCode(e->key(), e->modifiers()));
 }

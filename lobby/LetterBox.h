@@ -9,11 +9,10 @@ class LetterBox : public QLineEdit {
 public:
     explicit LetterBox(int index, QWidget *parent = nullptr);
     int index() const { return m_index; }
-    // The key code of a released key: 65-90 for letters, 32 space, 190 full stop, 0 anything else.
-    static int keyCode(int qtKey);
 
 signals:
     void gotFocus(int index);
+    // The released key's platform code (65-90 letters, 32 space, 190 full stop, ...).
     void keyUp(int index, int keyCode);
 
 protected:

@@ -94,6 +94,9 @@ void QuoteGrid::updateGeometries() {
     // One scroll step per row, and room to bring the last row to the top.
     setScrollRange();
     verticalScrollBar()->setValue(top);
+    // The base lays the last row on the bottom edge when the bar stood at its
+    // end, which leaves the top row half under the header: every row whole.
+    verticalHeader()->setOffsetToSectionPosition(verticalScrollBar()->value());
 }
 
 void QuoteGrid::setScrollRange() {

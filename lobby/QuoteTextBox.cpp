@@ -114,8 +114,16 @@ void QuoteTextBox::resizeEvent(QResizeEvent *e) {
 }
 
 QMimeData *QuoteTextBox::createMimeDataFromSelection() const {
-    QMimeData *data = QPlainTextEdit::createMimeDataFromSelection();
-    if (data && data->hasText()) data->setText(withoutSoftBreaks(data->text()));
+    if (!isReadOnly()) return QPlainTextEdit::createMimeDataFromSelection();
+    // A locked box breaks its lines itself; what is copied is the text as it
+    // is stored, without those breaks.
+    const QTextCursor cursor = textCursor();
+    const QString raw = document()->toRawText();
+    QString copied = withoutSoftBreaks(
+        raw.mid(cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart()));
+    copied.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    auto *data = new QMimeData;
+    data->setText(copied);
     return data;
 }
 

@@ -7,6 +7,7 @@
 #include "QuoteGrid.h"
 #include "QuoteTextBox.h"
 #include "SolveGame.h"
+#include "SolveMessageLabel.h"
 #include "modFadeInOut.h"
 
 #include <QDateTime>
@@ -102,7 +103,7 @@ public:
     KelButton *cmdPrintQuote;
     QCheckBox *chkPrintSolutionPage;
     // Solve panel.
-    QLabel *lblSolveMessage;
+    SolveMessageLabel *lblSolveMessage;
     std::array<LetterBox *, 3> txtLetter{}; // [1] cipher letter, [2] plain letter
     KelButton *cmdHint, *cmdSolve, *cmdFinishedSolving;
     std::array<AnimatedPicture *, 3> AniGiff{};

@@ -8,6 +8,7 @@
 #include "Dialogs.h"
 #include "Fonts.h"
 #include "HelpTopic.h"
+#include "Labels.h"
 #include "PrintWrapped.h"
 #include "PrinterSurface.h"
 #include "WindowSize.h"
@@ -37,7 +38,7 @@ void colour(QWidget *w, QPalette::ColorRole role, const QColor &c) {
 
 void frmMain::buildPlayPanels() {
     // Print panel.
-    Label1 = new QLabel(QStringLiteral("Code Key:"), picPrintQuote);
+    Label1 = NewLabel(picPrintQuote, 315, 1485, 1170, 270, QStringLiteral("Code Key:"));
     QFont heading(QStringLiteral("Arial"));
     heading.setPointSizeF(11.25);
     heading.setBold(true);
@@ -50,15 +51,12 @@ void frmMain::buildPlayPanels() {
     edge->setBlurRadius(2);
     edge->setColor(QColor(40, 70, 40));
     Label1->setGraphicsEffect(edge);
-    PlaceTwips(Label1, 315, 1485, 1170, 270);
-    lblLetter = new QLabel(QStringLiteral("A B C D E F G H I J K L M N O P Q R S T U V W X Y Z"),
-                           picPrintQuote);
+    lblLetter = NewLabel(picPrintQuote, 450, 1890, 6315, 225,
+                         QStringLiteral("A B C D E F G H I J K L M N O P Q R S T U V W X Y Z"));
     lblLetter->setFont(FixedsysFont(9));
-    PlaceTwips(lblLetter, 450, 1890, 6315, 225);
-    lblCode = new QLabel(picPrintQuote);
+    lblCode = NewLabel(picPrintQuote, 450, 2130, 6315, 225);
     lblCode->setFont(FixedsysFont(9));
     colour(lblCode, QPalette::WindowText, QColor(0, 0, 255));
-    PlaceTwips(lblCode, 450, 2130, 6315, 225);
     cmdPrintQuote = designed(QStringLiteral("cmdPrintQuote"), picPrintQuote);
     chkPrintSolutionPage =
         new WrapCheckBox(QStringLiteral("Also print a Solution Page"), picPrintQuote);
@@ -68,15 +66,12 @@ void frmMain::buildPlayPanels() {
     chkPrintSolutionPage->setFont(small);
 
     // Solve panel.
-    lblSolveMessage = new QLabel(picSolveRandomQuote);
+    lblSolveMessage = new SolveMessageLabel(picSolveRandomQuote);
     QFont message(QStringLiteral("MS Sans Serif"), 12);
     message.setBold(true);
     lblSolveMessage->setFont(message);
     colour(lblSolveMessage, QPalette::WindowText, QColor(0, 64, 0));
-    lblSolveMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PlaceTwips(lblSolveMessage, 1785, 1365, 4320, 1065);
-    lblSolveMessage->setTextInteractionFlags(
-        Qt::TextSelectableByMouse); // so a result can be copied
     for (int i : {1, 2}) {
         txtLetter[i] = new LetterBox(i, picSolveRandomQuote);
         txtLetter[i]->setObjectName(QStringLiteral("txtLetter%1").arg(i));
@@ -87,6 +82,8 @@ void frmMain::buildPlayPanels() {
     }
     PlaceTwips(txtLetter[1], 3675, 1785, 435, 540);
     PlaceTwips(txtLetter[2], 4890, 1785, 435, 540);
+    // The words after the blanks stand clear of the first box.
+    lblSolveMessage->setGapEnd(txtLetter[1]->geometry().right() + 1 - lblSolveMessage->x() + 3);
     cmdHint = designed(QStringLiteral("cmdHint"), picSolveRandomQuote);
     cmdSolve = designed(QStringLiteral("cmdSolve"), picSolveRandomQuote);
     cmdFinishedSolving = designed(QStringLiteral("cmdFinishedSolving"), picSolveRandomQuote);

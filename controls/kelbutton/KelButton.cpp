@@ -1,6 +1,8 @@
 // KelButton: properties, persistence, input and events.
 #include "KelButton.h"
 
+#include "PlatformKeys.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
@@ -430,42 +432,7 @@ qint16 KelButton::buttonCode(Qt::MouseButtons b) {
 }
 
 qint16 KelButton::keyCode(const QKeyEvent *e) {
-    const int k = e->key();
-    if ((k >= Qt::Key_A && k <= Qt::Key_Z) || (k >= Qt::Key_0 && k <= Qt::Key_9) ||
-        k == Qt::Key_Space)
-        return qint16(k);
-    if (k >= Qt::Key_F1 && k <= Qt::Key_F24) return qint16(112 + (k - Qt::Key_F1));
-    switch (k) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Escape:
-        return 27;
-    case Qt::Key_Tab:
-        return 9;
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_Left:
-        return 37;
-    case Qt::Key_Up:
-        return 38;
-    case Qt::Key_Right:
-        return 39;
-    case Qt::Key_Down:
-        return 40;
-    case Qt::Key_Delete:
-        return 46;
-    case Qt::Key_Period:
-        return 190;
-    case Qt::Key_Shift:
-        return 16;
-    case Qt::Key_Control:
-        return 17;
-    case Qt::Key_Alt:
-        return 18;
-    default:
-        return qint16(k & 0xFF);
-    }
+    return qint16(PlatformKeyCode(e->key(), e->modifiers()));
 }
 
 void KelButton::mousePressed(qint16 button, qint16 shift, float x, float y) {

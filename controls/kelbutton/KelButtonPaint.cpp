@@ -36,55 +36,52 @@ constexpr int CaptionFlags =
 quint32 KelButton::TranslateColor(quint32 ref) {
     if ((ref & 0xFF000000u) == 0) return ref;
     if ((ref & 0xFF000000u) != 0x80000000u) return 0;
-    const QPalette pal = QApplication::palette();
-    QPalette::ColorRole role;
-    switch (ref & 0x00FFFFFFu) {
-    case 1:
-        role = QPalette::Window;
-        break; // desktop
-    case 4:
-        role = QPalette::Window;
-        break; // menu
-    case 5:
-        role = QPalette::Base;
-        break; // window
-    case 8:
-        role = QPalette::Text;
-        break; // window text
-    case 13:
-        role = QPalette::Highlight;
-        break;
-    case 14:
-        role = QPalette::HighlightedText;
-        break;
-    case 15:
-        role = QPalette::Button;
-        break; // button face
-    case 16:
-        role = QPalette::Dark;
-        break; // button shadow
-    case 18:
-        role = QPalette::ButtonText;
-        break;
-    case 20:
-        role = QPalette::Light;
-        break; // button highlight
-    case 21:
-        role = QPalette::Shadow;
-        break; // 3D dark shadow
-    case 22:
-        role = QPalette::Midlight;
-        break; // 3D light
-    case 23:
-        role = QPalette::ToolTipText;
-        break;
-    case 24:
-        role = QPalette::ToolTipBase;
-        break;
-    default:
-        return 0;
-    }
-    return fromRgb(pal.color(QPalette::Active, role).rgb());
+    // Every system colour of the classic desktop, 0 to 30: the desktop's
+    // palette role that plays its part, or a fixed colour where Qt keeps none.
+    struct Source {
+        QPalette::ColorGroup group;
+        QPalette::ColorRole role;
+        QRgb fixed; // used when the role is NoRole
+    };
+    constexpr auto A = QPalette::Active, I = QPalette::Inactive, D = QPalette::Disabled;
+    static const Source system[31] = {
+        {A, QPalette::Button, 0},                   // 0 scroll bar
+        {A, QPalette::Window, 0},                   // 1 desktop
+        {A, QPalette::Highlight, 0},                // 2 active caption
+        {I, QPalette::Dark, 0},                     // 3 inactive caption
+        {A, QPalette::Window, 0},                   // 4 menu
+        {A, QPalette::Base, 0},                     // 5 window
+        {A, QPalette::Shadow, 0},                   // 6 window frame
+        {A, QPalette::WindowText, 0},               // 7 menu text
+        {A, QPalette::Text, 0},                     // 8 window text
+        {A, QPalette::HighlightedText, 0},          // 9 caption text
+        {A, QPalette::Button, 0},                   // 10 active border
+        {I, QPalette::Button, 0},                   // 11 inactive border
+        {A, QPalette::Dark, 0},                     // 12 application workspace
+        {A, QPalette::Highlight, 0},                // 13 highlight
+        {A, QPalette::HighlightedText, 0},          // 14 highlighted text
+        {A, QPalette::Button, 0},                   // 15 button face
+        {A, QPalette::Dark, 0},                     // 16 button shadow
+        {D, QPalette::WindowText, 0},               // 17 grey text
+        {A, QPalette::ButtonText, 0},               // 18 button text
+        {I, QPalette::Light, 0},                    // 19 inactive caption text
+        {A, QPalette::Light, 0},                    // 20 button highlight
+        {A, QPalette::Shadow, 0},                   // 21 3D dark shadow
+        {A, QPalette::Midlight, 0},                 // 22 3D light
+        {A, QPalette::ToolTipText, 0},              // 23 tooltip text
+        {A, QPalette::ToolTipBase, 0},              // 24 tooltip background
+        {A, QPalette::NoRole, qRgb(192, 192, 192)}, // 25 (kept free on the classic desktop)
+        {A, QPalette::Link, 0},                     // 26 hot-tracked item
+        {A, QPalette::NoRole, qRgb(166, 202, 240)}, // 27 gradient of the active caption
+        {A, QPalette::NoRole, qRgb(192, 192, 192)}, // 28 gradient of an inactive caption
+        {A, QPalette::Highlight, 0},                // 29 menu highlight
+        {A, QPalette::Window, 0},                   // 30 menu bar
+    };
+    const quint32 index = ref & 0x00FFFFFFu;
+    if (index > 30) return 0; // no such system colour: the translation fails
+    const Source &src = system[index];
+    if (src.role == QPalette::NoRole) return fromRgb(src.fixed);
+    return fromRgb(QApplication::palette().color(src.group, src.role).rgb());
 }
 
 quint32 KelButton::ShadeColor(quint32 c, int d, bool scaleBlue) const {

@@ -10,9 +10,11 @@
 #include "modStandard.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
@@ -267,6 +269,50 @@ private slots:
         }
         QCOMPARE(opened.size(), 3); // an unknown kind never reaches the desktop
         modStandard::SetUrlOpener({});
+    }
+
+    void theDesktopOpenersFailureIsToldWithoutHoldingUpTheWindow() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+        // A desktop opener that cannot open the address, as xdg-open exits 4.
+        QTemporaryDir bin;
+        QFile opener(bin.filePath(QStringLiteral("xdg-open")));
+        QVERIFY(opener.open(QIODevice::WriteOnly));
+        opener.write("#!/bin/sh\necho \"$1\" >>\"$(dirname \"$0\")/asked\"\nsleep 0.3\nexit "
+                     "\"$(cat \"$(dirname \"$0\")/status\")\"\n");
+        opener.close();
+        opener.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                              QFileDevice::ExeOwner);
+        auto status = [&](const char *code) {
+            QFile f(bin.filePath(QStringLiteral("status")));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(code);
+        };
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", bin.path().toLocal8Bit() + ':' + path);
+        ScriptedDialogs script;
+        status("4");
+        QElapsedTimer clock;
+        clock.start();
+        modStandard::OpenLink(modStandard::WebLink, nullptr, QString());
+        QVERIFY(clock.elapsed() < 250); // the window goes on while the opener works
+        QVERIFY(script.messages.isEmpty());
+        QTRY_COMPARE(script.messages.size(), 1);
+        QCOMPARE(script.messages[0].text,
+                 QStringLiteral("Could not establish an internet connection!"));
+        status("0");
+        modStandard::OpenLink(modStandard::EmailLink, nullptr, QString());
+        auto asked = [&] {
+            QFile f(bin.filePath(QStringLiteral("asked")));
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        QTRY_COMPARE(asked(), QByteArray("http://www.example.com/cipherly\n"
+                                         "mailto:kel.software@example.com\n"));
+        QTest::qWait(500);
+        QCOMPARE(script.messages.size(), 1); // a success is not told
+        qputenv("PATH", path);
+#else
+        QSKIP("the desktop opener is a Linux matter");
+#endif
     }
 
     void twipsConvertAtFifteenPerPixel() {

@@ -106,6 +106,34 @@ private slots:
         QVERIFY(w.menuHelpTopic[2]->isSeparator());
         for (int id : {1000, 3000, 4000, 5000, 6000, 8000})
             QVERIFY(!LoadResString(id).isEmpty());
+        // The texts say what the game does: Esc while solving returns to the
+        // list, and a hint fills in every place of one scrambled letter.
+        QVERIFY(LoadResString(3000).contains(QStringLiteral("Esc takes you back to the list")));
+        QVERIFY(LoadResString(6000).contains(QStringLiteral("everywhere it appears")));
+        QVERIFY(!LoadResString(6000).contains(QStringLiteral("one more letter")));
+    }
+
+    void theMenuTicksOnlyTheShownTopicAndDrawsNoEmptyBoxes() {
+        HelpTopic = HelpTopics::MainLobby;
+        auto *w = new frmManual;
+        w->show();
+        QVERIFY(waitActivated(w));
+        w->cmdHelpTopic_Click();
+        QTRY_VERIFY(w->menuHelpMenu->isVisible());
+        const QImage menu = w->menuHelpMenu->grab().toImage();
+        // The front of a row, up to where the captions start: where a tick or
+        // a box would stand.
+        auto front = [&](int index) {
+            const QRect r = w->menuHelpMenu->actionGeometry(w->menuHelpTopic[index]);
+            return menu.copy(QRect(r.left(), r.top(), r.height(), r.height()));
+        };
+        // A topic not shown looks in front like an item that is no topic...
+        QCOMPARE(front(4), front(9));
+        QCOMPARE(front(5), front(12));
+        // ...and the shown topic carries its tick.
+        QVERIFY(front(3) != front(4));
+        w->menuHelpMenu->hide();
+        w->close();
     }
 
     void choosingTheShownTopicKeepsItsPlace() {
@@ -214,6 +242,85 @@ private slots:
 
     // ---- Title page and welcome screen ---------------------------------------
 
+    void labelsDrawTheirTextFromTheTop() {
+        auto *t = new frmTitlePage;
+        t->show();
+        QVERIFY(waitActivated(t));
+        // The first row with ink lies near the label's top, not in its middle
+        // (the description's label is twice as tall as its line).
+        for (QLabel *l : {t->labelAppDescription}) {
+            const QImage img = l->grab().toImage();
+            const QRgb paper = img.pixel(img.width() - 1, img.height() - 1);
+            int firstInk = -1;
+            for (int y = 0; y < img.height() && firstInk < 0; ++y)
+                for (int x = 0; x < img.width(); ++x)
+                    if (qGray(img.pixel(x, y)) < qGray(paper) - 80) {
+                        firstInk = y;
+                        break;
+                    }
+            QVERIFY2(
+                firstInk >= 0 && firstInk <= 4,
+                qPrintable(QStringLiteral("%1: ink from row %2").arg(l->text()).arg(firstInk)));
+        }
+        // The copyright line keeps its designed width and its text fits it.
+        QCOMPARE(t->labelCopyright->width(), 2115 / 15);
+        QVERIFY(t->labelCopyright->fontMetrics().horizontalAdvance(t->labelCopyright->text()) <=
+                t->labelCopyright->width());
+        t->close();
+    }
+
+    void theMakersNameFitsInWhateverFontStandsIn() {
+        // Without the informal font the name comes in a wide one; it still
+        // fits, and keeps its last letter.
+        const QStringList before = QFont::substitutes(QStringLiteral("Comic Sans MS"));
+        QFont::removeSubstitutions(QStringLiteral("Comic Sans MS"));
+        QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("DejaVu Sans"));
+        auto *t = new frmTitlePage;
+        t->show();
+        const bool up = waitActivated(t);
+        const QLabel *name = t->labelKelSoftware;
+        const int need = name->fontMetrics().horizontalAdvance(name->text());
+        const int room = name->contentsRect().width();
+        QFont::removeSubstitutions(QStringLiteral("Comic Sans MS"));
+        QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"), before);
+        QVERIFY(up);
+        QVERIFY2(need <= room, qPrintable(QStringLiteral("%1 > %2").arg(need).arg(room)));
+        QVERIFY(name->font().pointSizeF() < 21.75);
+        t->close();
+    }
+
+    void aFadingWindowKeepsTheColoursOfItsTexts() {
+        opacity.canFade = true;
+        Settings::SaveSetting(Settings::FadeStatusKey, QStringLiteral("True"));
+        QPointer<frmTitlePage> t = new frmTitlePage;
+        t->showWelcome = [] {};
+        t->openLobby = [] {};
+        t->show();
+        QVERIFY(waitActivated(t.data()));
+        const QImage before = t->labelAppDescription->grab().toImage();
+        const QImage version = t->labelVersion->grab().toImage();
+        t->cmdContinue->PerformClick();
+        QTRY_VERIFY(opacity.applied.size() >= 3);
+        QVERIFY(!t->isEnabled()); // it takes no input while it fades...
+        QCOMPARE(t->labelAppDescription->grab().toImage(), before); // ...and looks the same
+        QCOMPARE(t->labelVersion->grab().toImage(), version);
+        QTRY_VERIFY(!t);
+
+        // The welcome screen's check box while it fades in.
+        QPointer<frmNewUser> w = new frmNewUser;
+        const QImage box = [&] {
+            w->chk->ensurePolished();
+            return w->chk->grab().toImage();
+        }();
+        w->show();
+        QTRY_VERIFY(w->fade.isFading());
+        QTRY_VERIFY(!w->isEnabled());
+        QCOMPARE(w->chk->grab().toImage(), box);
+        QTRY_VERIFY(!w->fade.isFading());
+        QVERIFY(w->isEnabled());
+        w->close();
+    }
+
     void theTitlePageSaysWhatItIs() {
         auto *t = new frmTitlePage;
         t->show();
@@ -250,14 +357,20 @@ private slots:
     void continueShowsTheWelcomeThenTheLobbyOnce() {
         QPointer<frmTitlePage> t = new frmTitlePage;
         int welcomes = 0, lobbies = 0;
+        bool titleGoneFirst = false;
         t->showWelcome = [&] { ++welcomes; };
-        t->openLobby = [&] { ++lobbies; };
+        // The title page is closed and discarded before the lobby is made.
+        t->openLobby = [&] {
+            ++lobbies;
+            titleGoneFirst = !t;
+        };
         t->show();
         QVERIFY(waitActivated(t.data()));
         t->cmdContinue->PerformClick();
         QTRY_VERIFY(!t);
         QCOMPARE(welcomes, 1);
-        QCOMPARE(lobbies, 1);
+        QTRY_COMPARE(lobbies, 1);
+        QVERIFY(titleGoneFirst);
         // "NoShow" skips the welcome screen; the lobby still opens once.
         Settings::SaveSetting(Settings::NewUserKey, Settings::NoShow);
         QPointer<frmTitlePage> t2 = new frmTitlePage;
@@ -268,7 +381,7 @@ private slots:
         t2->cmdContinue->PerformClick();
         QTRY_VERIFY(!t2);
         QCOMPARE(welcomes, 1);
-        QCOMPARE(lobbies, 2);
+        QTRY_COMPARE(lobbies, 2);
     }
 
     void withFadingTheTitlePageFadesOutBy10BeforeTheLobby() {
@@ -286,7 +399,7 @@ private slots:
         QVERIFY(opacity.applied.isEmpty()); // the title page never fades in
         t->cmdContinue->PerformClick();
         QTRY_VERIFY(!t);
-        QCOMPARE(lobbies, 1);
+        QTRY_COMPARE(lobbies, 1);
         QCOMPARE(opacity.applied.first(), 255);
         QCOMPARE(opacity.applied.size(), 1 + 26);
     }
@@ -296,6 +409,9 @@ private slots:
         w->show();
         QVERIFY(waitActivated(w.data()));
         QCOMPARE(w->windowTitle(), QStringLiteral(" Cipherly - New User Overview"));
+        // The whole greeting and overview fit the label.
+        QVERIFY(w->lbl->heightForWidth(w->lbl->width()) <= w->lbl->height());
+        QVERIFY(LoadResString(1000).startsWith(QStringLiteral("Hello, and welcome")));
         QVERIFY(w->lbl->text().startsWith(
             QStringLiteral("Welcome! Are you a new user? If so, then let's take a moment for a "
                            "quick overview.\n\n")));

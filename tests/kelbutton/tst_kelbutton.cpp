@@ -4,6 +4,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QPainter>
+#include <QSet>
 #include <QTest>
 
 #include <cmath>
@@ -705,6 +706,71 @@ private slots:
         QCOMPARE(s.button->lastState(), quint8(KelButton::Up));
         QTest::keyRelease(s.button, Qt::Key_Space);
         QVERIFY(!log.events.contains("Click"));
+    }
+
+    void keyEventsCarryThePlatformCodes_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("code");
+        QTest::newRow("Home") << int(Qt::Key_Home) << 0 << 36;
+        QTest::newRow("End") << int(Qt::Key_End) << 0 << 35;
+        QTest::newRow("Page Up") << int(Qt::Key_PageUp) << 0 << 33;
+        QTest::newRow("Page Down") << int(Qt::Key_PageDown) << 0 << 34;
+        QTest::newRow("Insert") << int(Qt::Key_Insert) << 0 << 45;
+        QTest::newRow("comma") << int(Qt::Key_Comma) << 0 << 188;
+        QTest::newRow("full stop") << int(Qt::Key_Period) << 0 << 190;
+        QTest::newRow("semicolon") << int(Qt::Key_Semicolon) << 0 << 186;
+        QTest::newRow("apostrophe") << int(Qt::Key_Apostrophe) << 0 << 222;
+        QTest::newRow("shifted 1") << int(Qt::Key_Exclam) << int(Qt::ShiftModifier) << 49;
+        QTest::newRow("question mark") << int(Qt::Key_Question) << int(Qt::ShiftModifier) << 191;
+        QTest::newRow("keypad 5") << int(Qt::Key_5) << int(Qt::KeypadModifier) << 101;
+        QTest::newRow("keypad point") << int(Qt::Key_Period) << int(Qt::KeypadModifier) << 110;
+        QTest::newRow("keypad plus") << int(Qt::Key_Plus) << int(Qt::KeypadModifier) << 107;
+        QTest::newRow("F12") << int(Qt::Key_F12) << 0 << 123;
+        QTest::newRow("Caps Lock") << int(Qt::Key_CapsLock) << 0 << 20;
+        QTest::newRow("Menu") << int(Qt::Key_Menu) << 0 << 93;
+        QTest::newRow("Num Lock") << int(Qt::Key_NumLock) << 0 << 144;
+        QTest::newRow("letter") << int(Qt::Key_Q) << 0 << 81;
+        QTest::newRow("digit") << int(Qt::Key_7) << 0 << 55;
+    }
+    void keyEventsCarryThePlatformCodes() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, code);
+        Stage s(KelButton::Soft3D);
+        s.button->setFocus();
+        Log log(*s.button);
+        QTest::keyPress(s.button, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QTest::keyRelease(s.button, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        // A shifted key comes after the Shift key's own (16).
+        QVERIFY2(log.events.contains(QStringLiteral("KeyDown%1").arg(code)),
+                 qPrintable(log.events.join(QLatin1Char(' '))));
+        QVERIFY(log.events.contains(QStringLiteral("KeyUp%1").arg(code)));
+    }
+
+    void everySystemColourTranslates() {
+        // A desktop whose every colour is its own and none is black: no
+        // system colour reference may come out black.
+        const QPalette saved = QApplication::palette();
+        QPalette vivid;
+        int n = 1;
+        for (int g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            for (int r = 0; r < QPalette::NColorRoles; ++r)
+                vivid.setColor(QPalette::ColorGroup(g), QPalette::ColorRole(r),
+                               QColor(40 + n % 200, 60 + (n * 7) % 190, 80 + (n * 13) % 170)),
+                    ++n;
+        QApplication::setPalette(vivid);
+        QSet<quint32> seen;
+        for (quint32 i = 0; i <= 30; ++i) {
+            const quint32 c = KelButton::TranslateColor(0x80000000u | i);
+            QVERIFY2(c != 0, qPrintable(QStringLiteral("system colour %1 came out black").arg(i)));
+            seen << c;
+        }
+        QVERIFY(seen.size() > 15); // they follow the desktop, not one fallback
+        QCOMPARE(KelButton::TranslateColor(0x80000000u | 15),
+                 KelButton::fromRgb(vivid.color(QPalette::Active, QPalette::Button).rgb()));
+        QCOMPARE(KelButton::TranslateColor(0x80000000u | 31), 0u); // no such system colour
+        QApplication::setPalette(saved);
     }
 
     void checkBoxTogglesBeforeClickAndStaysDown() {

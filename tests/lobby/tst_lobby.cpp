@@ -214,6 +214,33 @@ private slots:
         QCOMPARE(m.txtBox[1]->text(), LoadResString(6));
     }
 
+    void everyVisibleRowIsWholeWhateverKeyMovedTheHighlight_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Down to the end") << int(Qt::Key_Down) << 0;
+        QTest::newRow("Page Down") << int(Qt::Key_PageDown) << 0;
+        QTest::newRow("Ctrl+End") << int(Qt::Key_End) << int(Qt::ControlModifier);
+        QTest::newRow("Ctrl+Home") << int(Qt::Key_Home) << int(Qt::ControlModifier);
+        QTest::newRow("Page Up") << int(Qt::Key_PageUp) << 0;
+    }
+    void everyVisibleRowIsWholeWhateverKeyMovedTheHighlight() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        writeQuotes(40);
+        frmMain &m = open();
+        m.grid->setFocus();
+        m.grid->setRow(20);
+        for (int i = 0; i < 45; ++i)
+            QTest::keyClick(m.grid, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QApplication::processEvents();
+        const int top = m.grid->topRow();
+        // The top visible row starts right under the header, not half under it.
+        QCOMPARE(m.grid->rowViewportPosition(top - 1), 0);
+        QVERIFY(m.grid->rowViewportPosition(m.grid->row() - 1) >= 0);
+        QVERIFY(m.grid->rowViewportPosition(m.grid->row() - 1) + m.grid->rowHeight(0) <=
+                m.grid->viewport()->height());
+    }
+
     void rowsCarryTheirTextAsTooltip() {
         frmMain &m = open();
         const QModelIndex row5 = m.grid->model()->index(4, 0);
@@ -234,7 +261,8 @@ private slots:
         QCOMPARE(script->messages.size(), 1);
         QCOMPARE(script->messages[0].icon, Icon::Critical);
         QVERIFY(script->messages[0].text.contains(QStringLiteral("Cipherly.Dat")));
-        QVERIFY(script->messages[0].text.startsWith(QStringLiteral("The quote list could not be read.")));
+        QVERIFY(script->messages[0].text.startsWith(
+            QStringLiteral("The quote list could not be read.")));
         QCOMPARE(script->pointers[0], Qt::ArrowCursor);
         QCOMPARE(m.grid->list()->rowCount(), 0);
         QVERIFY(m.isEnabled());
@@ -396,10 +424,14 @@ private slots:
     void pastingWhatHoldsNoTextKeepsTheBoxAsItIs_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("pasted");
-        QTest::newRow("nothing at all") << "empty" << "";
-        QTest::newRow("only a picture") << "image" << "";
-        QTest::newRow("only rich text") << "html" << "RICH WORDS";
-        QTest::newRow("only an address") << "urls" << "https://example.com/quotes";
+        QTest::newRow("nothing at all") << "empty"
+                                        << "";
+        QTest::newRow("only a picture") << "image"
+                                        << "";
+        QTest::newRow("only rich text") << "html"
+                                        << "RICH WORDS";
+        QTest::newRow("only an address") << "urls"
+                                         << "https://example.com/quotes";
     }
     void pastingWhatHoldsNoTextKeepsTheBoxAsItIs() {
         QFETCH(QString, kind);

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
@@ -214,6 +215,48 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m.txtLetter[1]));
     }
 
+    void theInstructionNeverTakesTheFocus() {
+        frmMain &m = open();
+        startGame(m);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m.txtLetter[1]));
+        QTest::mouseClick(m.lblSolveMessage, Qt::LeftButton, {}, QPoint(20, 8));
+        QTest::mouseDClick(m.lblSolveMessage, Qt::LeftButton, {}, QPoint(20, 8));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m.txtLetter[1]));
+        // Typing goes on into the boxes.
+        const QChar t = cipherOf(QLatin1Char('T'));
+        QTest::keyClick(QApplication::focusWidget(), t.toLatin1());
+        QCOMPARE(m.txtLetter[1]->text(), QString(t));
+    }
+
+    void theLetterBoxesStandBetweenTheWords() {
+        frmMain &m = open();
+        startGame(m);
+        SolveMessageLabel *l = m.lblSolveMessage;
+        QCOMPARE(l->text(),
+                 QStringLiteral("In the scrambled quote below,\n\nshow the letter         as a"));
+        // The third line's words, and the boxes, in the label's own pixels.
+        const QList<QRect> words = l->wordRects();
+        QCOMPARE(words.size(), 5); // show the letter as a
+        const QRect box1 = m.txtLetter[1]->geometry().translated(-l->pos());
+        const QRect box2 = m.txtLetter[2]->geometry().translated(-l->pos());
+        QVERIFY(words[2].right() < box1.left()); // "letter" ends before box 1
+        QVERIFY(words[3].left() > box1.right()); // "as" starts after it
+        QVERIFY(words[4].right() < box2.left()); // "a" ends before box 2
+        // And the glyphs really are drawn so: under either box the label shows
+        // only the panel behind it.
+        const QImage img = l->grab().toImage();
+        const QString text = l->text();
+        l->setText(QString());
+        const QImage panel = l->grab().toImage();
+        l->setText(text);
+        const int top = words[3].top(), bottom = words[3].bottom();
+        for (const QRect &box : {box1, box2})
+            for (int y = qMax(top, 0); y <= qMin(bottom, img.height() - 1); ++y)
+                for (int x = qMax(box.left(), 0); x <= qMin(box.right(), img.width() - 1); ++x)
+                    QVERIFY2(img.pixel(x, y) == panel.pixel(x, y),
+                             qPrintable(QStringLiteral("ink at %1,%2 under a box").arg(x).arg(y)));
+    }
+
     void solvingByPairsEndsWithTheReport() {
         frmMain &m = open();
         QDateTime clock(QDate(2026, 12, 8), QTime(12, 0, 0));
@@ -290,6 +333,19 @@ private slots:
         QVERIFY(m.picQuoteList->isVisible());
         QCOMPARE(m.txtBox[1]->text(), Quote);
         QVERIFY(script->messages.isEmpty());
+    }
+
+    void copyingFromTheBoxesGivesTheTextWithoutTheWrapBreaks() {
+        frmMain &m = open();
+        startGame(m, 1);
+        for (int i : {1, 2}) {
+            QVERIFY(
+                m.txtBox[i]->document()->toRawText().contains(QChar::LineSeparator)); // it wraps
+            m.txtBox[i]->selectAll();
+            m.txtBox[i]->copy();
+            QCOMPARE(QApplication::clipboard()->text(), m.txtBox[i]->text());
+            QVERIFY(!QApplication::clipboard()->text().contains(QLatin1Char('\n')));
+        }
     }
 
     void bothBoxesBreakTheirLinesAtTheSamePlaces() {
