@@ -1,11 +1,14 @@
 #include "basCipherly.h"
 
 #include "AppInfo.h"
+#include "ListFolder.h"
 #include "Dialogs.h"
 #include "PrinterSurface.h"
 #include "QuoteFile.h"
 #include "SingleInstance.h"
 #include "frmTitlePage.h"
+
+#include <QDir>
 
 namespace basCipherly {
 
@@ -47,6 +50,17 @@ bool Main() {
         return false;
     }
     quotes::QuoteFileName = AppInfo::Title + QStringLiteral(".Dat");
+    // Started from the menu, the list lives in the player's data folder.
+    if (ListFolder::StartedFromMenu()) {
+        const ListFolder::Outcome where = ListFolder::UseDataFolder(
+            QDir::homePath(), ListFolder::DataFolder(), quotes::QuoteFileName);
+        if (!where.problem.isEmpty())
+            dialogs::message(nullptr, AppInfo::Title,
+                             where.problem +
+                                 QStringLiteral("\n\nThe quote list is kept in %1 this time.")
+                                     .arg(QDir::currentPath()),
+                             dialogs::Icon::Exclamation);
+    }
     SetPrinterUnitToInches();
     auto *first = new frmTitlePage;
     first->show();

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian package into a fresh, minimal Debian 12 system made with
-# debootstrap, and starts the game there from its menu entry's command under
-# Xvfb. Needs root and Debian's package mirror. Usage: tools/check-package.sh [BUILD_DIR]
+# debootstrap, and starts the game there from its menu entry's command, as a
+# desktop's launcher would: once on X11 (under Xvfb) and once on Wayland
+# (weston, with no X display at all). Needs root and Debian's package mirror.
+# Usage: tools/check-package.sh [BUILD_DIR]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
@@ -17,17 +19,41 @@ cat > "$system/tmp/check.sh" <<'EOS'
 set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
 apt-get update -q >/dev/null
-apt-get install -y -q --no-install-recommends /tmp/cipherly.deb xvfb xauth xdotool >/dev/null
-command=$(grep '^Exec=' /usr/share/applications/com.example.Cipherly.desktop | cut -d= -f2)
-cat > /tmp/run.sh <<EOR
-export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=/tmp/rt
-mkdir -p -m 700 /tmp/rt && cd /tmp
+apt-get install -y -q --no-install-recommends /tmp/cipherly.deb xvfb xauth xdotool weston >/dev/null
+# A desktop session's PATH, which holds /usr/games.
+export PATH=/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games
+command=$(grep '^Exec=' /usr/share/applications/com.example.Cipherly.desktop | cut -d= -f2-)
+mkdir -p /root/.local/share
+
+echo "-- X11"
+cat > /tmp/x11.sh <<EOR
+export XDG_RUNTIME_DIR=/tmp/rt-x; mkdir -p -m 700 \$XDG_RUNTIME_DIR; cd /root
 $command & p=\$!
 for i in \$(seq 50); do w=\$(xdotool search --onlyvisible --pid \$p 2>/dev/null | head -n1); [ -n "\$w" ] && break; sleep 0.2; done
 kill \$p
 [ -n "\$w" ]
 EOR
-xvfb-run -a bash /tmp/run.sh
+xvfb-run -a bash /tmp/x11.sh
+
+echo "-- Wayland"
+cat > /tmp/wayland.sh <<EOR
+export XDG_RUNTIME_DIR=/tmp/rt-w; mkdir -p -m 700 \$XDG_RUNTIME_DIR
+weston --backend=x11-backend.so --socket=check --idle-time=0 >/tmp/weston.log 2>&1 & wp=\$!
+for i in \$(seq 50); do [ -S \$XDG_RUNTIME_DIR/check ] && break; sleep 0.2; done
+cd /root
+# As a Wayland session starts it: no X display, the session type set.
+env -u DISPLAY -u QT_QPA_PLATFORM XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=check $command >/tmp/game.log 2>&1 & p=\$!
+sleep 5
+alive=no; kill -0 \$p 2>/dev/null && alive=yes
+kill \$p 2>/dev/null; kill \$wp 2>/dev/null
+cat /tmp/game.log
+[ \$alive = yes ]
+EOR
+xvfb-run -a bash /tmp/wayland.sh
 EOS
 chmod +x "$system/tmp/check.sh"
-if chroot "$system" /tmp/check.sh; then echo "the package installs on a fresh Debian 12 and the game starts"; else echo "FAILED"; exit 1; fi
+if chroot "$system" /tmp/check.sh; then
+  echo "the package installs on a fresh Debian 12 and the game starts from its menu entry, on X11 and on Wayland"
+else
+  echo "FAILED"; exit 1
+fi

@@ -12,7 +12,7 @@ packages=(
   xvfb xauth xdotool xclip x11-utils wmctrl libx11-dev libxfixes-dev
   openbox xcompmgr weston qt6-wayland
   libbenchmark-dev
-  desktop-file-utils appstream dpkg-dev
+  desktop-file-utils appstream dpkg-dev lintian file
   "$@"
 )
 

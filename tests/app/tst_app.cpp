@@ -1,4 +1,5 @@
 #include "AppInfo.h"
+#include "ListFolder.h"
 #include "QuoteFile.h"
 #include "ScriptedDialogs.h"
 #include "Settings.h"
@@ -135,6 +136,79 @@ private slots:
         QVERIFY(guard.reason().contains(folder->file(QStringLiteral("a"))));
         QVERIFY(guard.reason().contains(folder->file(QStringLiteral("b"))));
         QVERIFY(guard.heldPath().isEmpty());
+    }
+
+    void aMenuStartCarriesTheHomeListToTheDataFolder() {
+        const QString home = folder->file(QStringLiteral("home"));
+        const QString data = folder->file(QStringLiteral("home/.local/share/Cipherly"));
+        QVERIFY(QDir().mkpath(home));
+        QFile list(home + QStringLiteral("/Cipherly.Dat"));
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write(QByteArray(2400, 'Q'));
+        list.close();
+        const ListFolder::Outcome o =
+            ListFolder::UseDataFolder(home, data, QStringLiteral("Cipherly.Dat"));
+        QVERIFY(o.problem.isEmpty());
+        QVERIFY(o.moved);
+        QCOMPARE(QDir::currentPath(), data);
+        QCOMPARE(QFileInfo(data + QStringLiteral("/Cipherly.Dat")).size(), 2400);
+        QVERIFY(!QFile::exists(home + QStringLiteral("/Cipherly.Dat")));
+        QDir::setCurrent(folder->path());
+    }
+
+    void aListInBothPlacesIsLeftAlone() {
+        const QString home = folder->file(QStringLiteral("home"));
+        const QString data = folder->file(QStringLiteral("data"));
+        QVERIFY(QDir().mkpath(home) && QDir().mkpath(data));
+        for (const QString &f : {home, data}) {
+            QFile list(f + QStringLiteral("/Cipherly.Dat"));
+            QVERIFY(list.open(QIODevice::WriteOnly));
+            list.write(f.toLatin1());
+        }
+        const ListFolder::Outcome o =
+            ListFolder::UseDataFolder(home, data, QStringLiteral("Cipherly.Dat"));
+        QVERIFY(o.problem.isEmpty());
+        QVERIFY(!o.moved);
+        QFile kept(home + QStringLiteral("/Cipherly.Dat"));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), home.toLatin1()); // the player's other list is not touched
+        QDir::setCurrent(folder->path());
+    }
+
+    void aDataFolderThatCannotBeMadeKeepsEverythingWhereItIs() {
+        const QString home = folder->file(QStringLiteral("home"));
+        QVERIFY(QDir().mkpath(home));
+        writeFile(folder->file(QStringLiteral("blocked")));
+        QFile list(home + QStringLiteral("/Cipherly.Dat"));
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write(QByteArray(2000, 'Q'));
+        list.close();
+        const QString before = QDir::currentPath();
+        const ListFolder::Outcome o = ListFolder::UseDataFolder(
+            home, folder->file(QStringLiteral("blocked/Cipherly")), QStringLiteral("Cipherly.Dat"));
+        QVERIFY(!o.problem.isEmpty());
+        QCOMPARE(QDir::currentPath(), before);
+        QCOMPARE(QFileInfo(home + QStringLiteral("/Cipherly.Dat")).size(), 2000);
+    }
+
+    void aListOnAnotherDiskIsCopiedWholeThenRemoved() {
+        // Run by small_disk.sh: the data folder is on a disk of its own.
+        const QString disk = qEnvironmentVariable("CIPHERLY_SMALL_DISK");
+        if (disk.isEmpty()) QSKIP("needs a disk of its own (tests/small_disk.sh)");
+        const QString home = folder->file(QStringLiteral("home"));
+        QVERIFY(QDir().mkpath(home));
+        QFile list(home + QStringLiteral("/Cipherly.Dat"));
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write(QByteArray(2600, 'Q'));
+        list.close();
+        const ListFolder::Outcome o = ListFolder::UseDataFolder(
+            home, disk + QStringLiteral("/Cipherly"), QStringLiteral("Cipherly.Dat"));
+        QVERIFY2(o.problem.isEmpty(), qPrintable(o.problem));
+        QVERIFY(o.moved);
+        QCOMPARE(QFileInfo(disk + QStringLiteral("/Cipherly/Cipherly.Dat")).size(), 2600);
+        QVERIFY(!QFile::exists(home + QStringLiteral("/Cipherly.Dat")));
+        QVERIFY(!QFile::exists(disk + QStringLiteral("/Cipherly/Cipherly.Dat.moving")));
+        QDir::setCurrent(folder->path());
     }
 
     // Main keeps its lock for the rest of the run: these two come last.

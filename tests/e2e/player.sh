@@ -12,10 +12,10 @@ record() { dd if="$work/play/Cipherly.Dat" bs=200 skip=$(($1 - 1)) count=1 statu
 
 step "install"
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
-exe="$work/prefix/bin/cipherly"
+exe="$work/prefix/games/cipherly"
 [ -x "$exe" ] || fail "nothing installed"
-grep -q '^Exec=cipherly$' "$work/prefix/share/applications/com.example.Cipherly.desktop" || fail "no launcher"
-export PATH="$work/prefix/bin:$PATH"
+grep -q '^Exec=.*cipherly$' "$work/prefix/share/applications/com.example.Cipherly.desktop" || fail "no launcher"
+export PATH="$work/prefix/games:$PATH"
 
 start() { launch "$work/play" cipherly || fail "the game did not start"; }
 # Starts the game and leaves its title page with Continue.

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# The Debian package as Debian itself checks one: lintian finds no error and
+# no warning, the game is in /usr/games and stripped, the manual page and the
+# changelog are compressed, the copyright file is machine-readable, and the
+# package depends on Qt's Wayland platform and the fonts the designs name.
+set -euo pipefail
+build=$1
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+fail() { echo "FAIL: $*"; echo "0 passed, 1 failed"; exit 1; }
+cpack --config "$build/CPackConfig.cmake" -B "$out" -G DEB >"$out/cpack.log" 2>&1 ||
+  { cat "$out/cpack.log"; fail "the package could not be built"; }
+deb=$(ls "$out"/cipherly_*_amd64.deb)
+
+if command -v lintian >/dev/null; then
+  lintian "$deb" >"$out/lintian.log" 2>&1 || true
+  if grep -E '^[EW]: ' "$out/lintian.log"; then fail "lintian reports the lines above"; fi
+else
+  echo "lintian is not installed; its check is left out"
+fi
+
+files=$(dpkg-deb -c "$deb" | awk '{print $6}')
+for f in ./usr/games/cipherly ./usr/share/man/man6/cipherly.6.gz ./usr/share/doc/cipherly/copyright \
+  ./usr/share/doc/cipherly/changelog.gz ./usr/share/applications/com.example.Cipherly.desktop \
+  ./usr/share/metainfo/com.example.Cipherly.metainfo.xml; do
+  grep -qxF "$f" <<<"$files" || fail "the package lacks $f"
+done
+grep -q '^./usr/bin/' <<<"$files" && fail "the game is in /usr/bin"
+
+dpkg-deb -x "$deb" "$out/root"
+file "$out/root/usr/games/cipherly" | grep -q ', stripped' || fail "the game is not stripped"
+# In the build folder the program keeps its debugging information.
+file "$build/app/cipherly" | grep -q 'with debug_info' || fail "the build lost its debugging information"
+zcat "$out/root/usr/share/man/man6/cipherly.6.gz" | grep -q '^\.TH CIPHERLY 6' || fail "no manual page"
+zcat "$out/root/usr/share/man/man6/cipherly.6.gz" | grep -q 'has no options' || fail "the manual page says nothing of options"
+head -n1 "$out/root/usr/share/doc/cipherly/copyright" |
+  grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+  fail "the copyright file is not machine-readable"
+grep -q "^Exec=.*cipherly" "$out/root/usr/share/applications/com.example.Cipherly.desktop" || fail "no command in the desktop entry"
+
+depends=$(dpkg-deb -f "$deb" Depends)
+for p in qt6-wayland fonts-liberation2 fonts-comic-neue fonts-dejavu-core; do
+  grep -qE "(^|, )$p( |,|$)" <<<"$depends" || fail "the package does not depend on $p: $depends"
+done
+[ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "not in section games"
+dpkg-deb -f "$deb" Suggests | grep -q fortunes || fail "the fortune collections are not suggested"
+echo "1 passed, 0 failed"
