@@ -1,5 +1,7 @@
 #include "Dialogs.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -55,6 +57,7 @@ public:
             break;
         }
         box.setDefaultButton(toStandard(m.defaultAnswer));
+        if (!m.details.isEmpty()) box.setDetailedText(m.details);
         switch (box.exec()) {
         case QMessageBox::Yes:
             return Answer::Yes;
@@ -77,6 +80,16 @@ public:
             QInputDialog::getText(parent, in.title, in.prompt, QLineEdit::Normal, in.initial, &ok);
         if (!ok) return std::nullopt;
         return text;
+    }
+
+    QStringList openFiles(QWidget *parent, const FileRequest &r) override {
+        return QFileDialog::getOpenFileNames(parent, r.title, r.folder, r.filter);
+    }
+
+    QString saveFile(QWidget *parent, const FileRequest &r) override {
+        const QString start =
+            r.suggestedName.isEmpty() ? r.folder : QDir(r.folder).filePath(r.suggestedName);
+        return QFileDialog::getSaveFileName(parent, r.title, start, r.filter);
     }
 };
 
@@ -116,8 +129,22 @@ private:
 
 Answer message(QWidget *parent, const QString &title, const QString &text, Icon icon,
                Buttons buttons, Answer defaultAnswer) {
+    return message(parent, Message{title, text, icon, buttons, defaultAnswer, {}});
+}
+
+Answer message(QWidget *parent, const Message &m) {
     const NormalPointer pointer;
-    return current().message(parent, Message{title, text, icon, buttons, defaultAnswer});
+    return current().message(parent, m);
+}
+
+QStringList openFiles(QWidget *parent, const FileRequest &r) {
+    const NormalPointer pointer;
+    return current().openFiles(parent, r);
+}
+
+QString saveFile(QWidget *parent, const FileRequest &r) {
+    const NormalPointer pointer;
+    return current().saveFile(parent, r);
 }
 
 std::optional<QString> input(QWidget *parent, const QString &title, const QString &prompt,

@@ -20,6 +20,7 @@ struct Message {
     Icon icon = Icon::None;
     Buttons buttons = Buttons::Ok;
     Answer defaultAnswer = Answer::Ok;
+    QString details; // shown under "Show Details..." when not empty
 };
 
 struct Input {
@@ -28,12 +29,25 @@ struct Input {
     QString initial;
 };
 
+// A file dialog: its title, the folder it opens at, its filter ("Text files
+// (*.txt);;All files (*)") and, when saving, the name it suggests.
+struct FileRequest {
+    QString title;
+    QString folder;
+    QString filter;
+    QString suggestedName;
+};
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
     virtual Answer message(QWidget *parent, const Message &m) = 0;
     // The entered text, or nothing when the user cancelled.
     virtual std::optional<QString> input(QWidget *parent, const Input &in) = 0;
+    // The files chosen to open; none when the user cancelled.
+    virtual QStringList openFiles(QWidget *parent, const FileRequest &r) = 0;
+    // The file chosen to save to; empty when the user cancelled.
+    virtual QString saveFile(QWidget *parent, const FileRequest &r) = 0;
 };
 
 // The dialogs in force; the real message boxes unless a test installed others.
@@ -45,5 +59,9 @@ Answer message(QWidget *parent, const QString &title, const QString &text, Icon 
                Buttons buttons = Buttons::Ok, Answer defaultAnswer = Answer::Ok);
 std::optional<QString> input(QWidget *parent, const QString &title, const QString &prompt,
                              const QString &initial = {});
+// A message with details the player can unfold.
+Answer message(QWidget *parent, const Message &m);
+QStringList openFiles(QWidget *parent, const FileRequest &r);
+QString saveFile(QWidget *parent, const FileRequest &r);
 
 } // namespace dialogs

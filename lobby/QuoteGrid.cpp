@@ -1,6 +1,11 @@
 #include "QuoteGrid.h"
 
+#include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QScrollBar>
 
 void QuoteListModel::setQuotes(QStringList quotes) {
@@ -28,6 +33,9 @@ QVariant QuoteListModel::headerData(int section, Qt::Orientation orientation, in
 }
 
 QuoteGrid::QuoteGrid(QWidget *parent) : QTableView(parent), m_model(new QuoteListModel(this)) {
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DropOnly);
     setModel(m_model);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -104,4 +112,63 @@ void QuoteGrid::setScrollRange() {
     // maximum, so the range runs one step past the last row, which is never used.
     const int rows = m_model->rowCount();
     verticalScrollBar()->setRange(0, rows);
+}
+
+namespace {
+bool holdsQuotes(const QMimeData *data) {
+    if (!data) return false;
+    if (data->hasUrls())
+        for (const QUrl &u : data->urls())
+            if (u.isLocalFile()) return true;
+    return data->hasText();
+}
+} // namespace
+
+void QuoteGrid::dragEnterEvent(QDragEnterEvent *e) {
+    if (holdsQuotes(e->mimeData()))
+        e->acceptProposedAction();
+    else
+        e->ignore();
+}
+
+void QuoteGrid::dragMoveEvent(QDragMoveEvent *e) {
+    if (holdsQuotes(e->mimeData()))
+        e->acceptProposedAction();
+    else
+        e->ignore();
+}
+
+void QuoteGrid::dropEvent(QDropEvent *e) {
+    const QMimeData *data = e->mimeData();
+    if (!holdsQuotes(data)) {
+        e->ignore();
+        return;
+    }
+    QList<QUrl> files;
+    if (data->hasUrls())
+        for (const QUrl &u : data->urls())
+            if (u.isLocalFile()) files << u;
+    e->acceptProposedAction();
+    emit quotesDropped(files, files.isEmpty() ? data->text() : QString());
+}
+
+QPoint QuoteGrid::keyboardMenuPoint() const {
+    const int r = row();
+    if (r < 1) return viewport()->rect().center();
+    const QRect cell = visualRect(m_model->index(r - 1, 0));
+    return QPoint(cell.left() + 20, cell.bottom());
+}
+
+void QuoteGrid::contextMenuEvent(QContextMenuEvent *e) {
+    emit contextMenuAsked(e->reason() == QContextMenuEvent::Mouse ? e->pos() : keyboardMenuPoint());
+    e->accept();
+}
+
+void QuoteGrid::keyPressEvent(QKeyEvent *e) {
+    // Shift+F10 asks for the menu as the Menu key does.
+    if (e->key() == Qt::Key_F10 && e->modifiers() == Qt::ShiftModifier) {
+        emit contextMenuAsked(keyboardMenuPoint());
+        return;
+    }
+    QTableView::keyPressEvent(e);
 }

@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <QTableView>
+#include <QUrl>
 
 // The quote list as the grid shows it: one column, the header is the status
 // line, row n of the grid (from 1) is table row n - 1.
@@ -49,12 +50,24 @@ public:
 
 signals:
     void rowChanged(int row);
+    // Files, or text, dropped onto the list from the desktop.
+    void quotesDropped(const QList<QUrl> &files, const QString &text);
+    // The list's context menu is asked for: a right click, the Menu key or
+    // Shift+F10; `at` is in the pixels of the grid's viewport.
+    void contextMenuAsked(const QPoint &at);
 
 protected:
     void updateGeometries() override;
+    void dragEnterEvent(QDragEnterEvent *e) override;
+    void dragMoveEvent(QDragMoveEvent *e) override;
+    void dropEvent(QDropEvent *e) override;
+    void contextMenuEvent(QContextMenuEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
 
 private:
     void setScrollRange();
+    // Where a menu asked for from the keyboard opens: at the highlighted row.
+    QPoint keyboardMenuPoint() const;
 
     QuoteListModel *m_model;
     bool m_placing = false;

@@ -164,6 +164,8 @@ void frmMain::wireHandlers() {
     connect(cmdAddEditCancel, &KelButton::Click, this, &frmMain::cmdAddEditCancel_Click);
     connect(cmdDeleteQuote, &KelButton::Click, this, &frmMain::cmdDeleteQuote_Click);
     connect(grid, &QuoteGrid::rowChanged, this, &frmMain::grid_RowColChange);
+    connect(grid, &QuoteGrid::contextMenuAsked, this, &frmMain::grid_ContextMenu);
+    connect(grid, &QuoteGrid::quotesDropped, this, &frmMain::grid_QuotesDropped);
     wirePlayHandlers();
 }
 

@@ -20,6 +20,7 @@
 class QLabel;
 class QCheckBox;
 class QLineEdit;
+class QMenu;
 
 // The Main Lobby: the quote list, the quote panel and the four modes (list,
 // edit, print, solve). The controls are public as a form's controls are, so
@@ -56,6 +57,18 @@ public:
     void cmdScrambleAndPrintQuote_Click();
     void cmdPrintQuote_Click();
     void cmdFinishedPrinting_Click();
+
+    // The list's context menu and quote collections.
+    void grid_ContextMenu(const QPoint &at);
+    void menuImportQuotes_Click();
+    void menuExportQuotes_Click();
+    void grid_QuotesDropped(const QList<QUrl> &files, const QString &text);
+    // Imports files and text into the list, with one report at the end.
+    void ImportQuotesFrom(const QList<QUrl> &files, const QString &text);
+    // Adds an item at the end of the list's context menu.
+    void addListMenuItem(const QString &caption, std::function<void()> action);
+    // The list's context menu while it is open; for tests.
+    QMenu *listMenu() const { return m_listMenu; }
 
     // Solve mode.
     void cmdSolveRandomQuote_Click();
@@ -130,6 +143,8 @@ private:
 
     WindowDesign m_design;
     KelButton *m_cancel = nullptr;
+    QList<QPair<QString, std::function<void()>>> m_listMenuExtras;
+    QMenu *m_listMenu = nullptr;
     bool m_activated = false;
     bool m_quitting = false;
 };

@@ -5,8 +5,8 @@
 #include "Win1252.h"
 #include "modStandard.h"
 
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
@@ -269,7 +269,8 @@ Status WriteQuoteRecord(qint16 n) {
     QByteArray before(qBound<qint64>(0, oldSize - from, bytes.size()), Qt::Uninitialized);
     QString reason = readAt(*openFile, before.data(), before.size(), from);
     if (!reason.isEmpty()) return fail(QuoteFileName, reason);
-    reason = attempt(Step::Write, [&] { return writeAt(*openFile, bytes.constData(), bytes.size(), from); });
+    reason = attempt(Step::Write,
+                     [&] { return writeAt(*openFile, bytes.constData(), bytes.size(), from); });
     if (reason.isEmpty()) reason = attempt(Step::Flush, [&] { return syncToDisk(*openFile); });
     if (!reason.isEmpty()) {
         // Never leave a half record, or half a change, behind.
@@ -277,7 +278,8 @@ Status WriteQuoteRecord(qint16 n) {
         if (restored.isEmpty()) restored = truncateTo(*openFile, oldSize);
         if (restored.isEmpty()) restored = syncToDisk(*openFile);
         if (!restored.isEmpty())
-            reason += QStringLiteral("; the file could not be put back as it was (%1)").arg(restored);
+            reason +=
+                QStringLiteral("; the file could not be put back as it was (%1)").arg(restored);
         return fail(QuoteFileName, reason);
     }
     if (appending) modStandard::AddTo(QuoteCount, 1);
@@ -304,9 +306,10 @@ Status ReplaceQuoteFile(const std::function<Status(const PutBytes &put)> &fill) 
     const QFileInfo leftover(tempPath);
     if ((leftover.exists() || leftover.isSymLink()) && !QFile::remove(tempPath)) {
         CloseQuoteFile();
-        return fail(TempFileName, leftover.isDir()
-                                      ? QStringLiteral("A folder of that name is in the way")
-                                      : QStringLiteral("An old file of that name cannot be removed"));
+        return fail(TempFileName,
+                    leftover.isDir()
+                        ? QStringLiteral("A folder of that name is in the way")
+                        : QStringLiteral("An old file of that name cannot be removed"));
     }
     QFile temp(tempPath);
     const QString notCreated = attempt(Step::CreateTemp, [&] {
@@ -318,14 +321,27 @@ Status ReplaceQuoteFile(const std::function<Status(const PutBytes &put)> &fill) 
         CloseQuoteFile();
         return fail(TempFileName, notCreated);
     }
+    // Records are gathered and written a large piece at a time.
     qint64 written = 0;
-    const PutBytes put = [&](const char *data, qint64 count) {
-        const QString reason =
-            attempt(Step::WriteTemp, [&] { return writeAt(temp, data, count, written); });
-        if (reason.isEmpty()) written += count;
+    QByteArray pending;
+    constexpr qint64 Piece = 1 << 20;
+    auto writePending = [&] {
+        const QString reason = writeAt(temp, pending.constData(), pending.size(), written);
+        if (reason.isEmpty()) written += pending.size();
+        pending.clear();
         return reason;
     };
+    const PutBytes put = [&](const char *data, qint64 count) {
+        return attempt(Step::WriteTemp, [&] {
+            pending.append(data, count);
+            return pending.size() >= Piece ? writePending() : QString();
+        });
+    };
     Status s = fill(put);
+    if (s && !pending.isEmpty()) {
+        const QString reason = writePending();
+        if (!reason.isEmpty()) s = fail(TempFileName, reason);
+    }
 #ifdef Q_OS_UNIX
     // The new file is the old one's: same permissions, same owner where we may.
     struct stat old;

@@ -10,7 +10,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QHeaderView>
+#include <QMenu>
 #include <QMimeData>
 #include <QSettings>
 #include <QTest>
@@ -267,6 +270,105 @@ private slots:
         QCOMPARE(m.grid->list()->rowCount(), 0);
         QVERIFY(m.isEnabled());
         QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
+    // ---- Quote collections ------------------------------------------------------
+
+    void theListMenuOffersImportAndExportInListModeOnly() {
+        frmMain &m = open();
+        QStringList items;
+        QTimer::singleShot(0, [&] {
+            if (QMenu *menu = m.listMenu()) {
+                for (QAction *a : menu->actions())
+                    items << a->text();
+                menu->close();
+            }
+        });
+        m.grid->setFocus();
+        QTest::keyClick(m.grid, Qt::Key_F10, Qt::ShiftModifier);
+        QCOMPARE(items.mid(0, 2), QStringList({"&Import Quotes...", "&Export Quotes..."}));
+        // In edit mode the list is away, and so is its menu.
+        m.cmdAddEditQuote[1]->PerformClick();
+        bool shown = false;
+        QTimer::singleShot(0, [&] {
+            if (QMenu *menu = m.listMenu()) {
+                shown = true;
+                menu->close();
+            }
+        });
+        m.grid_ContextMenu(QPoint(5, 5));
+        QApplication::processEvents();
+        QVERIFY(!shown);
+    }
+
+    void importingThroughTheMenuReportsAndHighlightsTheFirstNewQuote() {
+        writeQuotes(12);
+        QFile file(folder->file(QStringLiteral("fortunes")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("A fortune of some length that the list will gladly take in.\n\t-- Someone\n%\n"
+                   "short\n%\n"
+                   "Another fortune of some length, which also finds a place in the list.\n");
+        file.close();
+        frmMain &m = open();
+        script->filesToOpen << QStringList{file.fileName()};
+        QTimer::singleShot(0, [&] {
+            if (QMenu *menu = m.listMenu()) {
+                QAction *import = menu->actions()[0];
+                menu->close();
+                import->trigger();
+            }
+        });
+        QTest::keyClick(m.grid, Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_COMPARE(script->messages.size(), 1);
+        // The file dialog opened at the fortune collections, or home without them.
+        QCOMPARE(script->fileRequests[0].folder,
+                 QFileInfo(QStringLiteral("/usr/share/games/fortunes")).isDir()
+                     ? QStringLiteral("/usr/share/games/fortunes")
+                     : QDir::homePath());
+        const dialogs::Message report = script->messages[0];
+        QCOMPARE(report.title, QStringLiteral("Import Quotes"));
+        QVERIFY2(report.text.startsWith(QStringLiteral("2 quotes were added from fortunes.")),
+                 qPrintable(report.text));
+        QVERIFY(report.text.contains(QStringLiteral("1 too short or too long")));
+        QVERIFY(report.details.contains(QStringLiteral("short")));
+        QCOMPARE(m.grid->list()->rowCount(), 14);
+        QCOMPARE(m.grid->row(), 13);
+        QCOMPARE(m.txtBox[1]->text(), QStringLiteral("A FORTUNE OF SOME LENGTH THAT THE LIST WILL "
+                                                     "GLADLY TAKE IN. - SOMEONE"));
+        // The next dialog opens where the last file came from.
+        script->filesToOpen << QStringList();
+        m.menuImportQuotes_Click();
+        QCOMPARE(script->fileRequests.last().folder, folder->path());
+    }
+
+    void quotesDroppedOntoTheListAreImported() {
+        frmMain &m = open();
+        QMimeData data;
+        data.setText(
+            QStringLiteral("A quote dropped from another program onto the list of quotes.\n"
+                           "and a second one, also dropped there, and long enough too."));
+        QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(m.grid->viewport(), &enter);
+        QVERIFY(enter.isAccepted());
+        QApplication::sendEvent(m.grid->viewport(), &drop);
+        QCOMPARE(m.grid->list()->rowCount(), 12);
+        QVERIFY(script->messages.last().text.contains(QStringLiteral("the dropped text")));
+        QCOMPARE(m.grid->row(), 11);
+    }
+
+    void exportingWritesThePlayersOwnQuotes() {
+        writeQuotes(13);
+        frmMain &m = open();
+        const QString target = folder->file(QStringLiteral("out.txt"));
+        script->filesToSave << target;
+        m.menuExportQuotes_Click();
+        QFile out(target);
+        QVERIFY(out.open(QIODevice::ReadOnly));
+        QCOMPARE(out.readAll().count('\n'), 3);
+        QVERIFY(
+            script->messages.last().text.startsWith(QStringLiteral("3 quotes were written to")));
     }
 
     // ---- Editing -------------------------------------------------------------

@@ -1,4 +1,5 @@
 #include "QuoteFile.h"
+#include "QuoteImport.h"
 #include "QuoteRules.h"
 #include "StringResources.h"
 #include "TempFolder.h"
@@ -420,8 +421,8 @@ private slots:
         }
         QVERIFY(ReadQuote(5));
         const QString stored = QuoteRecord.text();
-        QVERIFY(!SaveQuote(QStringLiteral("ONE QUOTE TOO MANY FOR A LIST THAT CANNOT GROW ANY MORE"),
-                           true, 0));
+        QVERIFY(!SaveQuote(
+            QStringLiteral("ONE QUOTE TOO MANY FOR A LIST THAT CANNOT GROW ANY MORE"), true, 0));
         QCOMPARE(QuoteRecord.text(), stored);
     }
 
@@ -455,10 +456,12 @@ private slots:
     void aDeletionKeepsTheFilesPermissions() {
 #ifdef Q_OS_UNIX
         writeQuotes(numberedQuotes(13));
-        QVERIFY(QFile::setPermissions(QuoteFileName, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        QVERIFY(
+            QFile::setPermissions(QuoteFileName, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
         QVERIFY(DeleteQuoteRecord(12));
-        const auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
-                            QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+        const auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                            QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                            QFileDevice::WriteOther | QFileDevice::ExeOther;
         const QFileDevice::Permissions now = QFileInfo(QuoteFileName).permissions();
         QVERIFY(!(now & others)); // still private to its owner
         QVERIFY(now & QFileDevice::ReadOwner && now & QFileDevice::WriteOwner);
@@ -581,6 +584,157 @@ private slots:
         QCOMPARE(v.problem, Problem::Unstorable);
         QCOMPARE(v.character, QChar(0x0142)); // ł; é is fine
         QCOMPARE(QuoteKey(QStringLiteral("a  quote\tof  mine")), QStringLiteral("A QUOTE OF MINE"));
+    }
+
+    // ---- Quote collections ------------------------------------------------------
+
+    void everyFormatGivesItsQuotes() {
+        // Plain text, one quote per line; blank lines are no quotes.
+        QCOMPARE(CandidatesIn("first line\n\n  second line  \r\nthird", QStringLiteral("a.txt")),
+                 QStringList({"first line", "  second line  ", "third"}));
+        // A fortune file: entries between "%" lines, their lines joined, the
+        // attribution turned into " - " and the name.
+        const QByteArray fortune = "The first fortune,\n\tover two lines.\n%\n"
+                                   "A saying with its author\n\t\t-- Mark Twain\n%\n%\n"
+                                   "Last one\n";
+        QCOMPARE(CandidatesIn(fortune, QStringLiteral("fortunes")),
+                 QStringList({"The first fortune, over two lines.",
+                              "A saying with its author - Mark Twain", "Last one"}));
+        // Another player's list: its records, trimmed; markers are no quotes.
+        const QByteArray dat = record("A QUOTE FROM ANOTHER LIST") + record("$Killed$") +
+                               record("\xC9LAN AND \xC6THER"); // Windows-1252 bytes
+        QCOMPARE(CandidatesIn(dat, QStringLiteral("friend.DAT")),
+                 QStringList({"A QUOTE FROM ANOTHER LIST", QString::fromUtf8("ÉLAN AND ÆTHER")}));
+        // UTF-8 text, and Windows-1252 text where the bytes are not UTF-8.
+        QCOMPARE(DecodeText("caf\xC3\xA9"), QString::fromUtf8("café"));
+        QCOMPARE(DecodeText("caf\xE9 \x93quoted\x94"), QString::fromUtf8("café “quoted”"));
+        QCOMPARE(DecodeText("\xEF\xBB\xBFwith a mark"), QStringLiteral("with a mark"));
+    }
+
+    void importingSkipsWhatTheRulesRefuseAndWhatIsThere() {
+        writeQuotes(numberedQuotes(12));
+        const QString longOne = QString(201, QLatin1Char('x'));
+        const QByteArray text =
+            "A fine new quote that is long enough to pass every rule of the list.\n"
+            "too short\n" +
+            longOne.toLatin1() +
+            "\n"
+            "A quote with the year 1984 in it, which is long enough to be read.\n"
+            "A quote with \xC5\x82\xC3\xB3"
+            "d\xC5\xBA in it, which the list cannot hold at all.\n"
+            "a  FINE new quote that is long enough to pass every rule of the list.\n" // a repeat
+            "QUOTE NUMBER B OF THE LIST\n"                                            // too short
+            "Tabs\tand  blanks stay as the rules have them, in a quote of some length.\n";
+        writeQuotes(numberedQuotes(12));
+        const ImportResult r =
+            ImportQuotes({{QStringLiteral("mine.txt"), text, QStringLiteral("mine.txt")}});
+        QVERIFY(r.status);
+        QCOMPARE(r.added, 2);
+        QCOMPARE(r.firstAdded, qint16(13));
+        QCOMPARE(r.skipped[Skip::Length].size(), 3);
+        QCOMPARE(r.skipped[Skip::Digits].size(), 1);
+        QCOMPARE(r.skipped[Skip::Unstorable].size(), 1);
+        QCOMPARE(r.skipped[Skip::Duplicate].size(), 1);
+        QStringList list;
+        QVERIFY(LoadQuoteList(list));
+        QCOMPARE(list.size(), 14);
+        QCOMPARE(
+            list[12],
+            QStringLiteral("A FINE NEW QUOTE THAT IS LONG ENOUGH TO PASS EVERY RULE OF THE LIST."));
+        QCOMPARE(list[13],
+                 QStringLiteral(
+                     "TABS AND  BLANKS STAY AS THE RULES HAVE THEM, IN A QUOTE OF SOME LENGTH."));
+        // The same file again adds nothing: everything is in the list now.
+        const ImportResult again =
+            ImportQuotes({{QStringLiteral("mine.txt"), text, QStringLiteral("mine.txt")}});
+        QCOMPARE(again.added, 0);
+        QCOMPARE(again.skipped[Skip::Duplicate].size(), 3);
+        QCOMPARE(fileBytes().size(), 14 * 200);
+    }
+
+    void theListNeverGrowsPast32767() {
+        {
+            QFile f(QuoteFileName);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(f.resize(qint64(MaxRecords - 2) * RecordLength));
+        }
+        QByteArray text;
+        for (int i = 0; i < 5; ++i)
+            text += "A quote among many that came in one file, this one is number " +
+                    QByteArray(i + 1, 'I') + ".\n";
+        const ImportResult r = ImportQuotes({{QStringLiteral("many.txt"), text, {}}});
+        QVERIFY(r.status);
+        QCOMPARE(r.added, 2);
+        QCOMPARE(r.skipped[Skip::NoRoom].size(), 3);
+        QCOMPARE(QFileInfo(QuoteFileName).size(), qint64(MaxRecords) * RecordLength);
+    }
+
+    void aCancelOrAFailingWriteLeavesTheListAsItWas_data() {
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<int>("fault");
+        QTest::newRow("cancelled half way") << true << -1;
+        QTest::newRow("the new file cannot be made") << false << int(Step::CreateTemp);
+        QTest::newRow("the copy fails") << false << int(Step::WriteTemp);
+        QTest::newRow("the rename fails") << false << int(Step::Rename);
+    }
+    void aCancelOrAFailingWriteLeavesTheListAsItWas() {
+        QFETCH(bool, cancel);
+        QFETCH(int, fault);
+        writeQuotes(numberedQuotes(12));
+        const QByteArray before = fileBytes();
+        QByteArray text;
+        for (int i = 0; i < 2000; ++i)
+            text += "One of two thousand quotes of a long file, this one numbered " +
+                    QByteArray::number(i)
+                        .replace('0', 'O')
+                        .replace('1', 'I')
+                        .replace('2', 'Z')
+                        .replace('3', 'E')
+                        .replace('4', 'A')
+                        .replace('5', 'S')
+                        .replace('6', 'G')
+                        .replace('7', 'T')
+                        .replace('8', 'B')
+                        .replace('9', 'P') +
+                    ".\n";
+        if (fault >= 0) SetFaultInjector([fault](Step s) { return s == Step(fault); });
+        int calls = 0;
+        const ImportResult r =
+            ImportQuotes({{QStringLiteral("long.txt"), text, {}}}, [&](qint64 done, qint64 total) {
+                ++calls;
+                return !cancel || done < total / 2;
+            });
+        SetFaultInjector({});
+        QVERIFY(calls > 1);
+        QCOMPARE(r.cancelled, cancel);
+        if (!cancel) QVERIFY(!r.status);
+        QCOMPARE(r.added, 0);
+        QCOMPARE(fileBytes(), before);
+        QVERIFY(!QFile::exists(TempFileName));
+    }
+
+    void exportingThenImportingGivesTheSameList() {
+        QList<QByteArray> texts = numberedQuotes(10);
+        texts << "A PLAYER'S OWN QUOTE WITH \xC9 AND \x93"
+                 "CURLY QUOTES\x94, LONG ENOUGH FOR THE LIST"
+              << "ANOTHER OF THE PLAYER'S OWN, WITH A DASH - AND A SEMICOLON; TO TRAVEL WELL";
+        writeQuotes(texts);
+        int count = 0;
+        QVERIFY(ExportQuotes(folder->file(QStringLiteral("mine.txt")), &count));
+        QCOMPARE(count, 2);
+        QFile exported(folder->file(QStringLiteral("mine.txt")));
+        QVERIFY(exported.open(QIODevice::ReadOnly));
+        const QByteArray text = exported.readAll();
+        QVERIFY(text.contains(QString::fromUtf8("“CURLY QUOTES”").toUtf8())); // UTF-8
+        QCOMPARE(text.count('\n'), 2);
+        const QByteArray before = fileBytes();
+        // Into a fresh list: the same list comes back.
+        QFile::remove(QuoteFileName);
+        writeQuotes(numberedQuotes(10));
+        QVERIFY(
+            ImportQuotes({{QStringLiteral("mine.txt"), text, QStringLiteral("mine.txt")}}).added ==
+            2);
+        QCOMPARE(fileBytes(), before);
     }
 
     void twoFoldersKeepTwoQuoteFiles() {

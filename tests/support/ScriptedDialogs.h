@@ -19,6 +19,9 @@ public:
     QList<std::optional<QString>> entries; // input answers; cancel when empty
     std::function<void()> whileShown;      // runs inside each message, as if it were on screen
     QList<Qt::CursorShape> pointers;       // the pointer each message was shown with
+    QList<dialogs::FileRequest> fileRequests;
+    QList<QStringList> filesToOpen; // answers to file dialogs; cancel when empty
+    QStringList filesToSave;
 
     dialogs::Answer message(QWidget *, const dialogs::Message &m) override {
         messages.append(m);
@@ -30,5 +33,13 @@ public:
     std::optional<QString> input(QWidget *, const dialogs::Input &in) override {
         inputs.append(in);
         return entries.isEmpty() ? std::nullopt : entries.takeFirst();
+    }
+    QStringList openFiles(QWidget *, const dialogs::FileRequest &r) override {
+        fileRequests.append(r);
+        return filesToOpen.isEmpty() ? QStringList() : filesToOpen.takeFirst();
+    }
+    QString saveFile(QWidget *, const dialogs::FileRequest &r) override {
+        fileRequests.append(r);
+        return filesToSave.isEmpty() ? QString() : filesToSave.takeFirst();
     }
 };

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# A player fills the list from a fortune file: the list's context menu by
+# keyboard (the Menu key, then Shift+F10), the file dialog, the report, and
+# the refilled list; then the player's own quotes go out to a text file.
+set -euo pipefail
+. "$(dirname "$0")/../xhelpers.sh"
+under_xvfb "$0" "$@"
+exe=$1
+private_world
+mkdir -p "$HOME/.config/Cipherly"
+printf '[Defaults]\nNewUser=NoShow\n' >"$HOME/.config/Cipherly/Cipherly.conf"
+fortunes="$work/collection"
+{
+  for i in $(seq 1 40); do
+    printf 'Fortune number %s of the collection, which is long enough for the list.\n\t-- A. Writer\n%%\n' "$(printf '%s' "$i" | tr 0-9 A-J)"
+  done
+  printf 'Too short\n%%\nThis one mentions 1999, so digits keep it out of the list of quotes.\n'
+} >"$fortunes"
+
+launch "$work/play" "$exe" || fail "the game did not start"
+title=$(wait_window --pid "$pid") || fail "no title page"
+sleep 0.5
+keys "$title" alt+c
+lobby=$(wait_window --name '^ Cipherly$') || fail "no lobby"
+wait_until '[ "$(stat -c %s "$work/play/Cipherly.Dat" 2>/dev/null)" = 2000 ]' || fail "no list"
+sleep 0.8
+
+keys "$lobby" Menu
+sleep 0.5
+keys "$lobby" i
+dialog=$(wait_window --name '^Import Quotes$') || fail "no file dialog"
+sleep 0.8
+xretry xdotool type --delay 10 "$fortunes"
+keys "$dialog" Return
+report=$(wait_window --name '^Import Quotes$') || fail "no report"
+wait_until '[ "$(stat -c %s "$work/play/Cipherly.Dat")" = $((50 * 200)) ]' ||
+  fail "the list does not hold 50 quotes: $(stat -c %s "$work/play/Cipherly.Dat") bytes"
+first=$(dd if="$work/play/Cipherly.Dat" bs=200 skip=10 count=1 status=none)
+[ "$first" = "$(printf '%-200s' 'FORTUNE NUMBER B OF THE COLLECTION, WHICH IS LONG ENOUGH FOR THE LIST. - A. WRITER')" ] ||
+  fail "the first imported quote is '$first'"
+sleep 0.5
+keys "$report" Return
+sleep 0.8
+
+# Shift+F10 opens the same menu; Export writes the player's own quotes.
+keys "$lobby" shift+F10
+sleep 0.5
+keys "$lobby" e
+dialog=$(wait_window --name '^Export Quotes$') || fail "no export dialog"
+sleep 0.8
+xretry xdotool key --clearmodifiers ctrl+a
+xretry xdotool type --delay 10 "$work/mine.txt"
+keys "$dialog" Return
+wait_until '[ -f "$work/mine.txt" ]' || fail "nothing exported"
+[ "$(wc -l <"$work/mine.txt")" = 40 ] || fail "the export holds $(wc -l <"$work/mine.txt") lines, not 40"
+echo "1 passed, 0 failed"
