@@ -105,6 +105,30 @@ void BM_UpdateSolution200(benchmark::State &state) {
 }
 BENCHMARK(BM_UpdateSolution200)->Unit(benchmark::kMicrosecond);
 
+// The solver's aids following the pointer over a 200-character quote: both
+// boxes lit anew and the strip counted again, and all three painted.
+void BM_SolverAidsFollowThePointer200(benchmark::State &state) {
+    frmMain &m = lobby();
+    m.cmdSolveRandomQuote_Click();
+    m.game.start(LongQuote);
+    modSupport::MakeCodeKey();
+    m.txtBox[2]->setText(modSupport::EncipherText(LongQuote));
+    m.txtBox[1]->setText(m.game.SolveProgress());
+    m.SolverAids = true;
+    m.ApplySolverAids();
+    int at = 0;
+    for (auto _ : state) {
+        at = (at + 7) % 200;
+        m.txtBox_LetterHovered(at);
+        m.txtBox[1]->repaint();
+        m.txtBox[2]->repaint();
+        m.stripLetters->repaint();
+    }
+    m.SolverAids = false;
+    m.cmdFinishedSolving_Click();
+}
+BENCHMARK(BM_SolverAidsFollowThePointer200)->Unit(benchmark::kMicrosecond);
+
 void BM_PrintBothPagesToPdf(benchmark::State &state) {
     QTemporaryDir out;
     modSupport::MakeCodeKey();

@@ -152,7 +152,7 @@ void QuoteGrid::dropEvent(QDropEvent *e) {
     emit quotesDropped(files, files.isEmpty() ? data->text() : QString());
 }
 
-QPoint QuoteGrid::keyboardMenuPoint() const {
+QPoint QuoteGrid::menuPoint() const {
     const int r = row();
     if (r < 1) return viewport()->rect().center();
     const QRect cell = visualRect(m_model->index(r - 1, 0));
@@ -160,15 +160,6 @@ QPoint QuoteGrid::keyboardMenuPoint() const {
 }
 
 void QuoteGrid::contextMenuEvent(QContextMenuEvent *e) {
-    emit contextMenuAsked(e->reason() == QContextMenuEvent::Mouse ? e->pos() : keyboardMenuPoint());
+    emit contextMenuAsked(e->reason() == QContextMenuEvent::Mouse ? e->pos() : menuPoint());
     e->accept();
-}
-
-void QuoteGrid::keyPressEvent(QKeyEvent *e) {
-    // Shift+F10 asks for the menu as the Menu key does.
-    if (e->key() == Qt::Key_F10 && e->modifiers() == Qt::ShiftModifier) {
-        emit contextMenuAsked(keyboardMenuPoint());
-        return;
-    }
-    QTableView::keyPressEvent(e);
 }

@@ -45,6 +45,9 @@ public:
     // The first visible row, counted from 1.
     int topRow() const;
     void setTopRow(int row);
+    // Where a menu asked for from the keyboard opens: at the highlighted row,
+    // in the viewport's pixels.
+    QPoint menuPoint() const;
     // The row under a point of the viewport, counted from 1; 0 for none.
     int rowAt(const QPoint &viewportPoint) const;
 
@@ -52,8 +55,8 @@ signals:
     void rowChanged(int row);
     // Files, or text, dropped onto the list from the desktop.
     void quotesDropped(const QList<QUrl> &files, const QString &text);
-    // The list's context menu is asked for: a right click, the Menu key or
-    // Shift+F10; `at` is in the pixels of the grid's viewport.
+    // The list's context menu is asked for: a right click or the Menu key;
+    // `at` is in the pixels of the grid's viewport.
     void contextMenuAsked(const QPoint &at);
 
 protected:
@@ -62,12 +65,9 @@ protected:
     void dragMoveEvent(QDragMoveEvent *e) override;
     void dropEvent(QDropEvent *e) override;
     void contextMenuEvent(QContextMenuEvent *e) override;
-    void keyPressEvent(QKeyEvent *e) override;
 
 private:
     void setScrollRange();
-    // Where a menu asked for from the keyboard opens: at the highlighted row.
-    QPoint keyboardMenuPoint() const;
 
     QuoteListModel *m_model;
     bool m_placing = false;

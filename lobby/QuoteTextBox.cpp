@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QTextBlock>
 #include <QTextDocumentFragment>
 #include <QUrl>
@@ -97,7 +98,91 @@ int QuoteTextBox::columns() const {
 }
 
 void QuoteTextBox::layOutLocked() {
-    setPlainText(wrapAtBlanks(m_shown, columns()));
+    const QString displayed = wrapAtBlanks(m_shown, columns());
+    // Each stored character's place in the document, past the breaks added.
+    m_displayedAt.resize(m_shown.size());
+    for (int d = 0, i = 0; d < displayed.size() && i < m_shown.size(); ++d)
+        if (displayed[d] != SoftBreak) m_displayedAt[i++] = d;
+    setPlainText(displayed);
+    if (!m_highlighted.isEmpty()) setHighlighted(m_highlighted, m_highlightColour);
+}
+
+int QuoteTextBox::storedIndexAt(const QPoint &viewportPoint) const {
+    if (!isReadOnly()) return -1;
+    const int nearest = cursorForPosition(viewportPoint).position();
+    const int end = document()->characterCount() - 1;
+    // The point lies in the cell of the character before or after the cursor.
+    for (int q : {nearest - 1, nearest}) {
+        if (q < 0 || q >= end) continue;
+        QTextCursor from(document()), to(document());
+        from.setPosition(q);
+        to.setPosition(q + 1);
+        const QRect a = cursorRect(from), b = cursorRect(to);
+        if (a.top() != b.top()) continue; // a line break, no character
+        if (!QRect(a.left(), a.top(), b.left() - a.left(), a.height()).contains(viewportPoint))
+            continue;
+        const auto it = std::lower_bound(m_displayedAt.cbegin(), m_displayedAt.cend(), q);
+        if (it != m_displayedAt.cend() && *it == q) return int(it - m_displayedAt.cbegin());
+    }
+    return -1;
+}
+
+void QuoteTextBox::setHighlighted(const QList<int> &storedIndexes, const QColor &colour) {
+    m_highlighted = storedIndexes;
+    m_highlightColour = colour;
+    QList<QTextEdit::ExtraSelection> marks;
+    marks.reserve(storedIndexes.size());
+    for (int i : storedIndexes) {
+        if (i < 0 || i >= m_displayedAt.size()) continue;
+        QTextEdit::ExtraSelection mark;
+        mark.cursor = QTextCursor(document());
+        mark.cursor.setPosition(m_displayedAt[i]);
+        mark.cursor.setPosition(m_displayedAt[i] + 1, QTextCursor::KeepAnchor);
+        mark.format.setBackground(colour);
+        marks << mark;
+    }
+    setExtraSelections(marks);
+}
+
+void QuoteTextBox::setTracksLetters(bool on) {
+    m_tracksLetters = on;
+    viewport()->setMouseTracking(on);
+    if (!on && m_hovered >= 0) {
+        m_hovered = -1;
+        emit letterHovered(-1);
+    }
+}
+
+bool QuoteTextBox::viewportEvent(QEvent *e) {
+    if (m_tracksLetters && isReadOnly()) {
+        switch (e->type()) {
+        case QEvent::MouseMove: {
+            const int at = storedIndexAt(static_cast<QMouseEvent *>(e)->position().toPoint());
+            if (at != m_hovered) {
+                m_hovered = at;
+                emit letterHovered(at);
+            }
+            break;
+        }
+        case QEvent::Leave:
+            if (m_hovered >= 0) {
+                m_hovered = -1;
+                emit letterHovered(-1);
+            }
+            break;
+        case QEvent::MouseButtonRelease: {
+            auto *m = static_cast<QMouseEvent *>(e);
+            if (m->button() == Qt::LeftButton) {
+                const int at = storedIndexAt(m->position().toPoint());
+                if (at >= 0) emit letterClicked(at);
+            }
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    return QPlainTextEdit::viewportEvent(e);
 }
 
 void QuoteTextBox::setLocked(bool locked) {

@@ -32,8 +32,22 @@ public:
     // The text a paste or a drop of `source` puts in; empty when it holds none.
     static QString pastableText(const QMimeData *source);
 
+    // The character of the stored text under a point of the viewport; -1 when
+    // the point is over no character.
+    int storedIndexAt(const QPoint &viewportPoint) const;
+    // Marks these characters of the stored text with a background colour;
+    // an empty list takes every mark away.
+    void setHighlighted(const QList<int> &storedIndexes, const QColor &colour);
+    QList<int> highlighted() const { return m_highlighted; }
+    // While on, the box tells which character the pointer rests on and
+    // which one is clicked (locked boxes only).
+    void setTracksLetters(bool on);
+
 signals:
     void gotFocus(int index);
+    // The character under the pointer (-1 for none) and a click on one.
+    void letterHovered(int storedIndex);
+    void letterClicked(int storedIndex);
     // Before the key takes effect.
     void keyDown(int index, int key, Qt::KeyboardModifiers modifiers);
 
@@ -44,6 +58,7 @@ protected:
     bool canInsertFromMimeData(const QMimeData *source) const override;
     QMimeData *createMimeDataFromSelection() const override;
     void resizeEvent(QResizeEvent *e) override;
+    bool viewportEvent(QEvent *e) override;
 
 private:
     void enforceMaxLength();
@@ -52,5 +67,10 @@ private:
     int m_index;
     int m_maxLength = 0;
     bool m_enforcing = false;
-    QString m_shown; // a locked box's text, without its soft line breaks
+    QString m_shown;          // a locked box's text, without its soft line breaks
+    QList<int> m_displayedAt; // where each stored character stands in the document
+    QList<int> m_highlighted;
+    QColor m_highlightColour;
+    bool m_tracksLetters = false;
+    int m_hovered = -1;
 };

@@ -42,3 +42,32 @@ QString SolveGame::congratulations(const QDateTime &now) const {
         .arg(minutesText(qMax<qint64>(seconds, 0)))
         .arg(m_hints);
 }
+
+QList<int> SolveGame::PlacesOf(const QString &enciphered, QChar cipher) {
+    QList<int> out;
+    for (int i = 0; i < enciphered.size(); ++i)
+        if (enciphered[i] == cipher) out << i;
+    return out;
+}
+
+QList<SolveGame::StripEntry> SolveGame::LetterStrip(const QString &enciphered,
+                                                    const QString &shown) {
+    QList<StripEntry> strip(26);
+    for (int k = 0; k < 26; ++k)
+        strip[k].cipher = QChar('A' + k);
+    for (int i = 0; i < enciphered.size() && i < shown.size(); ++i) {
+        const char16_t c = enciphered[i].unicode();
+        if (c < 'A' || c > 'Z') continue;
+        StripEntry &e = strip[c - 'A'];
+        ++e.count;
+        const QChar given = shown[i];
+        if (given != Unsolved && given.unicode() >= 'A' && given.unicode() <= 'Z') e.plain = given;
+    }
+    // A plain letter given to more than one cipher letter is marked on each.
+    int uses[26] = {};
+    for (const StripEntry &e : strip)
+        if (!e.plain.isNull()) ++uses[e.plain.unicode() - 'A'];
+    for (StripEntry &e : strip)
+        e.conflict = !e.plain.isNull() && uses[e.plain.unicode() - 'A'] > 1;
+    return strip;
+}

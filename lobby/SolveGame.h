@@ -28,6 +28,22 @@ public:
     // Counts the hint.
     int takeHint(const QString &shown, const std::function<int(int, int)> &randomBetween);
 
+    // Every place (0-based) of `cipher` in `enciphered`.
+    static QList<int> PlacesOf(const QString &enciphered, QChar cipher);
+
+    // What the letter strip shows of one cipher letter: how often it occurs,
+    // the plain letter the player has given it so far (null for none), and
+    // whether that plain letter is given to another cipher letter too.
+    struct StripEntry {
+        QChar cipher;
+        int count = 0;
+        QChar plain;
+        bool conflict = false;
+    };
+    // The 26 cipher letters in alphabetical order, for the enciphered quote
+    // and the solution as it is `shown`.
+    static QList<StripEntry> LetterStrip(const QString &enciphered, const QString &shown);
+
     // The closing report of a game the player completed.
     QString congratulations(const QDateTime &now) const;
     // Minutes in the "###.#" pattern: 738 s -> "12.3", 30 s -> ".5", 120 s -> "2.".

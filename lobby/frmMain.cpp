@@ -137,6 +137,15 @@ void frmMain::buildControls() {
     connect(esc, &QShortcut::activated, this, [this] {
         if (m_cancel && m_cancel->isVisible()) m_cancel->PerformClick();
     });
+    // Shift+F10 asks for the context menu of what is on show, as the Menu key does.
+    auto *menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+    menuKey->setContext(Qt::WindowShortcut);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        if (picSolveRandomQuote->isVisible())
+            picSolveRandomQuote_ContextMenu(txtLetter[1]->geometry().bottomLeft());
+        else if (picQuoteList->isVisible())
+            grid_ContextMenu(grid->menuPoint());
+    });
     // The window sees these keys before whichever control has the focus.
     for (int key : {Qt::Key_F1, Qt::Key_F4, Qt::Key_F8}) {
         auto *s = new QShortcut(QKeySequence(key), this);

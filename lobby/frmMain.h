@@ -3,6 +3,7 @@
 #include "AnimatedPicture.h"
 #include "KelButton.h"
 #include "LetterBox.h"
+#include "LetterStrip.h"
 #include "QuoteFile.h"
 #include "QuoteGrid.h"
 #include "QuoteTextBox.h"
@@ -70,6 +71,18 @@ public:
     // The list's context menu while it is open; for tests.
     QMenu *listMenu() const { return m_listMenu; }
 
+    // Solver's aids, a switch of the solve panel's context menu.
+    void picSolveRandomQuote_ContextMenu(const QPoint &at);
+    void menuSolverAids_Click();
+    void ApplySolverAids();
+    void UpdateSolverAids();
+    void txtBox_LetterHovered(int storedIndex);
+    void txtBox_LetterClicked(int storedIndex);
+    static bool solverAidsOn();
+    bool SolverAids = false;
+    static const QColor LitLetter;
+    QMenu *solveMenu() const { return m_solveMenu; }
+
     // Solve mode.
     void cmdSolveRandomQuote_Click();
     void txtLetter_GotFocus(int index);
@@ -120,6 +133,7 @@ public:
     std::array<LetterBox *, 3> txtLetter{}; // [1] cipher letter, [2] plain letter
     KelButton *cmdHint, *cmdSolve, *cmdFinishedSolving;
     std::array<AnimatedPicture *, 3> AniGiff{};
+    LetterStrip *stripLetters;
 
     static const QColor Peach, Yellow, Pink, Cyan, GuideText;
     static const QString GuideTextForEditing;
@@ -145,6 +159,8 @@ private:
     KelButton *m_cancel = nullptr;
     QList<QPair<QString, std::function<void()>>> m_listMenuExtras;
     QMenu *m_listMenu = nullptr;
+    QMenu *m_solveMenu = nullptr;
+    int m_hoveredLetter = -1;
     bool m_activated = false;
     bool m_quitting = false;
 };

@@ -98,6 +98,14 @@ void frmMain::buildPlayPanels() {
     PlaceTwips(AniGiff[2], 6060, 1290, 1080, 1080);
     for (int i : {1, 2})
         AniGiff[i]->hide();
+    // The solver's letter strip, along the panel's foot below every control.
+    stripLetters = new LetterStrip(picSolveRandomQuote);
+    stripLetters->setObjectName(QStringLiteral("stripLetters"));
+    PlaceTwips(stripLetters, 0, 2445, 7155, 300);
+    stripLetters->hide();
+    picSolveRandomQuote->setContextMenuPolicy(Qt::CustomContextMenu);
+    for (QWidget *w : std::initializer_list<QWidget *>{txtLetter[1], txtLetter[2], lblSolveMessage})
+        w->setContextMenuPolicy(Qt::NoContextMenu); // the panel's menu, not a text menu
 }
 
 void frmMain::wirePlayHandlers() {
@@ -113,6 +121,11 @@ void frmMain::wirePlayHandlers() {
         connect(txtLetter[i], &LetterBox::gotFocus, this, &frmMain::txtLetter_GotFocus);
         connect(txtLetter[i], &LetterBox::keyUp, this, &frmMain::txtLetter_KeyUp);
     }
+    connect(picSolveRandomQuote, &QWidget::customContextMenuRequested, this,
+            &frmMain::picSolveRandomQuote_ContextMenu);
+    connect(txtLetter[1], &QLineEdit::textChanged, this, [this] { UpdateSolverAids(); });
+    connect(txtBox[2], &QuoteTextBox::letterHovered, this, &frmMain::txtBox_LetterHovered);
+    connect(txtBox[2], &QuoteTextBox::letterClicked, this, &frmMain::txtBox_LetterClicked);
 }
 
 // ---- Print mode ------------------------------------------------------------
@@ -234,6 +247,8 @@ void frmMain::cmdSolveRandomQuote_Click() {
     txtBox[2]->show();
     txtBox[2]->setText(modSupport::EncipherText(game.SolveQuote()));
     game.startClock(now()); // once the quote is on screen, before the fade-in
+    SolverAids = solverAidsOn();
+    ApplySolverAids();
     fadeInAndWait();
     txtLetter[1]->setFocus();
 }
@@ -272,6 +287,7 @@ void frmMain::UpdateSolution() {
         game.applyPair(txtBox[2]->text(), txtLetter[1]->text(), txtLetter[2]->text());
         txtBox[1]->setText(game.SolveProgress());
     }
+    UpdateSolverAids();
     if (txtBox[1]->text() == game.SolveQuote()) {
         cmdHint->hide();
         cmdSolve->hide();
@@ -289,6 +305,7 @@ void frmMain::UpdateSolution() {
             lblSolveMessage->setText(QStringLiteral("\nSee the solved message below."));
         }
         cmdFinishedSolving->setFocus();
+        ApplySolverAids(); // the game is over: nothing more to light up or pick
     } else {
         // Entering box 1 empties both boxes, also when the focus is there already.
         const bool alreadyThere = txtLetter[1]->hasFocus();
@@ -317,6 +334,7 @@ void frmMain::cmdSolve_Click() {
 void frmMain::cmdFinishedSolving_Click() {
     fadeOutAndWait();
     picSolveRandomQuote->hide();
+    ApplySolverAids(); // the aids go with the panel
     QApplication::processEvents();
     cmdHint->show();
     cmdSolve->show();

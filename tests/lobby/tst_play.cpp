@@ -5,6 +5,7 @@
 #include "QuoteFile.h"
 #include "RecordingPrinter.h"
 #include "ScriptedDialogs.h"
+#include "Settings.h"
 #include "SolveGame.h"
 #include "TempFolder.h"
 #include "frmMain.h"
@@ -15,10 +16,12 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
+#include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 
 #include <cmath>
 #include <random>
@@ -401,6 +404,151 @@ private slots:
         };
         QCOMPARE(inkRows(top).size(), lines + 1);
         QCOMPARE(inkRows(bottom).size(), lines + 1);
+    }
+
+    // ---- Solver's aids ------------------------------------------------------------
+
+    // What the solve panel and both boxes look like, as the player sees them.
+    static QList<QImage> looks(frmMain &m) {
+        QApplication::processEvents();
+        return {m.picSolveRandomQuote->grab().toImage(), m.txtBox[1]->grab().toImage(),
+                m.txtBox[2]->grab().toImage()};
+    }
+
+    // The point over the guide box's character `index`.
+    static QPoint over(QuoteTextBox *box, int index) {
+        for (int y = 2; y < box->viewport()->height(); y += 3)
+            for (int x = 2; x < box->viewport()->width(); x += 2)
+                if (box->storedIndexAt(QPoint(x, y)) == index) return QPoint(x + 1, y + 1);
+        return {-1, -1};
+    }
+
+    void withTheAidsOffTheGameIsAsItWas() {
+        // Off on a new installation.
+        QVERIFY(!frmMain::solverAidsOn());
+        frmMain &m = open();
+        startGame(m);
+        QVERIFY(!m.SolverAids);
+        QVERIFY(!m.stripLetters->isVisible());
+        const QList<QImage> before = looks(m);
+        // The pointer over a letter of the guide box and a click on it change
+        // nothing, and a pair still goes in by the keys alone.
+        const QPoint at = over(m.txtBox[2], 0);
+        QVERIFY(at.x() >= 0);
+        QTest::mouseMove(m.txtBox[2]->viewport(), at);
+        QTest::mouseClick(m.txtBox[2]->viewport(), Qt::LeftButton, {}, at);
+        QVERIFY(m.txtLetter[1]->text().isEmpty());
+        m.txtLetter[1]->setFocus();
+        QCOMPARE(looks(m), before);
+        // Switched on and off again through the menu: the same pixels.
+        m.menuSolverAids_Click();
+        QVERIFY(m.stripLetters->isVisible());
+        QVERIFY(looks(m) != before);
+        m.menuSolverAids_Click();
+        QCOMPARE(looks(m), before);
+        QCOMPARE(Settings::GetSetting(QStringLiteral("SolverAids")), QStringLiteral("False"));
+    }
+
+    void theSwitchIsInThePanelsMenuAndRemembered() {
+        frmMain &m = open();
+        startGame(m);
+        QString caption;
+        bool ticked = true;
+        QTimer::singleShot(0, [&] {
+            if (QMenu *menu = m.solveMenu()) {
+                QAction *a = menu->actions()[0];
+                caption = a->text();
+                ticked = a->isChecked();
+                menu->close();
+                a->trigger();
+            }
+        });
+        QTest::keyClick(m.txtLetter[1], Qt::Key_F10, Qt::ShiftModifier);
+        QCOMPARE(caption, QStringLiteral("&Solver's Aids"));
+        QVERIFY(!ticked);
+        QVERIFY(m.SolverAids);
+        QCOMPARE(Settings::GetSetting(QStringLiteral("SolverAids")), QStringLiteral("True"));
+        // The next game starts with the aids on.
+        m.cmdFinishedSolving->PerformClick();
+        QVERIFY(!m.stripLetters->isVisible());
+        startGame(m);
+        QVERIFY(m.SolverAids && m.stripLetters->isVisible());
+        Settings::SaveSetting(QStringLiteral("SolverAids"), QStringLiteral("False"));
+    }
+
+    void theAidsLightUpPickAndCount() {
+        Settings::SaveSetting(QStringLiteral("SolverAids"), QStringLiteral("True"));
+        frmMain &m = open();
+        startGame(m);
+        const QString guide = m.txtBox[2]->text();
+        const QChar t = cipherOf(QLatin1Char('T')), h = cipherOf(QLatin1Char('H'));
+        // A cipher letter in box 1 lights up every place of it in both boxes.
+        QTest::keyClick(m.txtLetter[1], t.toLatin1());
+        const QList<int> places = SolveGame::PlacesOf(guide, t);
+        QCOMPARE(places.size(), int(Quote.count(QLatin1Char('T'))));
+        QCOMPARE(m.txtBox[2]->highlighted(), places);
+        QCOMPARE(m.txtBox[1]->highlighted(), places);
+        QTest::keyClick(m.txtLetter[2], 't');
+        // The pointer resting on a letter of the guide box lights that letter.
+        const int firstH = int(guide.indexOf(h));
+        QTest::mouseMove(m.txtBox[2]->viewport(), over(m.txtBox[2], firstH));
+        QCOMPARE(m.txtBox[2]->highlighted(), SolveGame::PlacesOf(guide, h));
+        // A click on it puts it into box 1 and moves on to box 2.
+        QTest::mouseClick(m.txtBox[2]->viewport(), Qt::LeftButton, {}, over(m.txtBox[2], firstH));
+        QCOMPARE(m.txtLetter[1]->text(), QString(h));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m.txtLetter[2]));
+        QTest::keyClick(m.txtLetter[2], 'h');
+        QVERIFY(m.txtBox[1]->text().contains(QStringLiteral("TH")));
+        // The strip: counts, the letters given, and a letter given twice.
+        auto entry = [&](QChar cipher) {
+            return m.stripLetters->entries()[cipher.unicode() - 'A'];
+        };
+        QCOMPARE(m.stripLetters->entries().size(), 26);
+        QCOMPARE(entry(t).count, int(Quote.count(QLatin1Char('T'))));
+        QCOMPARE(entry(t).plain, QLatin1Char('T'));
+        QCOMPARE(entry(h).plain, QLatin1Char('H'));
+        QVERIFY(!entry(t).conflict);
+        QChar absent;
+        for (char c = 'A'; c <= 'Z'; ++c)
+            if (!guide.contains(QLatin1Char(c))) absent = QLatin1Char(c);
+        QCOMPARE(entry(absent).count, 0);
+        const QChar o = cipherOf(QLatin1Char('O'));
+        QTest::keyClick(m.txtLetter[1], o.toLatin1());
+        QTest::keyClick(m.txtLetter[2], 't'); // T given to two cipher letters
+        QVERIFY(entry(t).conflict && entry(o).conflict);
+        QVERIFY(!entry(h).conflict);
+        // Taking it back clears the mark.
+        QTest::keyClick(m.txtLetter[1], o.toLatin1());
+        QTest::keyClick(m.txtLetter[2], Qt::Key_Space);
+        QVERIFY(!entry(t).conflict);
+        // A hint shows in the strip; the aids never count as hints.
+        QCOMPARE(m.game.HintCount(), qint16(0));
+        m.cmdHint->PerformClick();
+        QCOMPARE(m.game.HintCount(), qint16(1));
+        int given = 0;
+        for (const auto &e : m.stripLetters->entries())
+            given += !e.plain.isNull();
+        QCOMPARE(given, 3);
+        // Solve: every letter given, nothing lit, and the closing words as ever.
+        m.cmdSolve->PerformClick();
+        for (const auto &e : m.stripLetters->entries())
+            QCOMPARE(e.plain.isNull(), e.count == 0);
+        QVERIFY(m.txtBox[2]->highlighted().isEmpty());
+        QCOMPARE(m.lblSolveMessage->text(), QStringLiteral("\nSee the solved message below."));
+        Settings::SaveSetting(QStringLiteral("SolverAids"), QStringLiteral("False"));
+    }
+
+    void theStripStaysClearOfEveryControl() {
+        Settings::SaveSetting(QStringLiteral("SolverAids"), QStringLiteral("True"));
+        frmMain &m = open();
+        startGame(m);
+        const QRect strip = m.stripLetters->geometry();
+        QVERIFY(m.picSolveRandomQuote->rect().contains(strip));
+        for (QWidget *w :
+             m.picSolveRandomQuote->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (w != m.stripLetters && w->isVisibleTo(m.picSolveRandomQuote))
+                QVERIFY2(!w->geometry().intersects(strip), qPrintable(w->objectName()));
+        Settings::SaveSetting(QStringLiteral("SolverAids"), QStringLiteral("False"));
     }
 
     // ---- Printing a scrambled quote -----------------------------------------

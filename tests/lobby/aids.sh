@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# A player switches the solver's aids on with the mouse (a right click on the
+# solve panel, then the menu item), picks a scrambled letter with a click in
+# the guide box, types the plain letter, and sees it in the solution box.
+set -euo pipefail
+. "$(dirname "$0")/../xhelpers.sh"
+under_xvfb "$0" "$@"
+exe=$1
+private_world
+mkdir -p "$HOME/.config/Cipherly"
+printf '[Defaults]\nNewUser=NoShow\n' >"$HOME/.config/Cipherly/Cipherly.conf"
+
+launch "$work/play" "$exe" || fail "the game did not start"
+title=$(wait_window --pid "$pid") || fail "no title page"
+sleep 0.5
+keys "$title" alt+c
+lobby=$(wait_window --name '^ Cipherly$') || fail "no lobby"
+sleep 1
+keys "$lobby" alt+s
+sleep 1.5
+# The panel between the Solve and the Finished buttons holds no control.
+xretry xdotool mousemove --window "$lobby" 290 70 click 3
+sleep 0.6
+xretry xdotool mousemove --window "$lobby" 310 80 click 1
+wait_until "grep -q '^SolverAids=True' '$HOME/.config/Cipherly/Cipherly.conf'" ||
+  fail "the switch was not turned on"
+sleep 0.4
+# Every quote of the list starts with a letter: pick the guide box's first.
+xretry xdotool mousemove --window "$lobby" 27 352 click 1
+sleep 0.4
+xretry xdotool type --delay 50 q
+sleep 0.6
+# The solution box, selected with the mouse as a player copying it would.
+xretry xdotool mousemove --window "$lobby" 23 258 mousedown 1 mousemove --window "$lobby" 360 330 mouseup 1
+sleep 0.4
+solution=$(xclip -o -selection primary 2>/dev/null || true)
+case "$solution" in
+  Q*) ;;
+  *) fail "the solution box starts '${solution:0:20}', not with the letter given to the picked one" ;;
+esac
+echo "1 passed, 0 failed"
