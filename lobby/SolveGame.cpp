@@ -1,5 +1,6 @@
 #include "SolveGame.h"
 
+#include "Minutes.h"
 #include "modStandard.h"
 
 void SolveGame::start(const QString &quote) {
@@ -28,11 +29,7 @@ int SolveGame::takeHint(const QString &shown, const std::function<int(int, int)>
 }
 
 QString SolveGame::minutesText(qint64 seconds) {
-    // Tenths of a minute, rounded half up as the pattern rounds.
-    const qint64 tenths = (seconds * 10 * 2 + 60) / 120;
-    const qint64 whole = tenths / 10, fraction = tenths % 10;
-    return (whole ? QString::number(whole) : QString()) + QLatin1Char('.') +
-           (fraction ? QString::number(fraction) : QString());
+    return MinutesText(seconds);
 }
 
 QString SolveGame::congratulations(const QDateTime &now) const {

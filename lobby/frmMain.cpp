@@ -13,6 +13,7 @@
 #include "Twips.h"
 #include "WindowSize.h"
 #include "frmManual.h"
+#include "frmStatistics.h"
 #include "modStandard.h"
 
 #include <QApplication>
@@ -66,6 +67,8 @@ frmMain::frmMain(QWidget *parent) : QWidget(parent), fade(this, [this] { endProg
     wireHandlers();
     // A fresh help window each time, at the topic of the mode.
     showHelp = [](QWidget *) { ShowModal(new frmManual); };
+    showStatistics = [](QWidget *) { ShowModal(new frmStatistics); };
+    addListMenuItem(QStringLiteral("&Statistics..."), [this] { menuStatistics_Click(); });
     Form_Load();
 }
 
@@ -137,15 +140,19 @@ void frmMain::buildControls() {
     connect(esc, &QShortcut::activated, this, [this] {
         if (m_cancel && m_cancel->isVisible()) m_cancel->PerformClick();
     });
-    // Shift+F10 asks for the context menu of what is on show, as the Menu key does.
-    auto *menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
-    menuKey->setContext(Qt::WindowShortcut);
-    connect(menuKey, &QShortcut::activated, this, [this] {
-        if (picSolveRandomQuote->isVisible())
-            picSolveRandomQuote_ContextMenu(txtLetter[1]->geometry().bottomLeft());
-        else if (picQuoteList->isVisible())
-            grid_ContextMenu(grid->menuPoint());
-    });
+    // The Menu key and Shift+F10 ask for the context menu of what is on show,
+    // wherever the focus is.
+    for (const QKeySequence &key :
+         {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
+        auto *menuKey = new QShortcut(key, this);
+        menuKey->setContext(Qt::WindowShortcut);
+        connect(menuKey, &QShortcut::activated, this, [this] {
+            if (picSolveRandomQuote->isVisible())
+                picSolveRandomQuote_ContextMenu(txtLetter[1]->geometry().bottomLeft());
+            else if (picQuoteList->isVisible())
+                grid_ContextMenu(grid->menuPoint());
+        });
+    }
     // The window sees these keys before whichever control has the focus.
     for (int key : {Qt::Key_F1, Qt::Key_F4, Qt::Key_F8}) {
         auto *s = new QShortcut(QKeySequence(key), this);
@@ -323,8 +330,13 @@ void frmMain::Form_KeyDown(int key) {
 // ---- Help, fading, links, quitting ---------------------------------------
 
 void frmMain::cmdHelp_Click() {
+    showOverDimmedLobby(showHelp);
+}
+
+void frmMain::showOverDimmedLobby(const std::function<void(QWidget *)> &show) {
+    // The lobby dims while a window it opened stands in front of it.
     if (FadeEnabled) fade.StartFade(255, 204, 2, false);
-    if (showHelp) showHelp(this);
+    if (show) show(this);
     if (FadeEnabled) fade.StartFade(204, 255, 3, false);
 }
 
@@ -374,6 +386,7 @@ void frmMain::cmdQuit_Click() {
 }
 
 void frmMain::endProgram() {
+    RecordGame(stats::Outcome::Abandoned); // a game left open by quitting
     m_quitting = true;
     QApplication::closeAllWindows();
     QApplication::quit();
@@ -383,6 +396,7 @@ void frmMain::closeEvent(QCloseEvent *e) {
     // The close box asks as the Quit button does; the program's own closing
     // and the session ending are not stopped.
     if (m_quitting || qApp->isSavingSession()) {
+        RecordGame(stats::Outcome::Abandoned);
         m_quitting = true;
         e->accept();
         return;

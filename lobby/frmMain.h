@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AnimatedPicture.h"
+#include "GameRecord.h"
 #include "KelButton.h"
 #include "LetterBox.h"
 #include "LetterStrip.h"
@@ -83,6 +84,12 @@ public:
     static const QColor LitLetter;
     QMenu *solveMenu() const { return m_solveMenu; }
 
+    // The record of finished games, and the statistics window.
+    void RecordGame(stats::Outcome outcome);
+    void menuStatistics_Click();
+    // Opens the statistics window modally; replaceable in tests.
+    std::function<void(QWidget *)> showStatistics;
+
     // Solve mode.
     void cmdSolveRandomQuote_Click();
     void txtLetter_GotFocus(int index);
@@ -150,6 +157,8 @@ private:
     void wireHandlers();
     // Fades out and waits, when fading is on.
     void fadeOutAndWait();
+    // Shows a modal window over the lobby, dimmed while it is open.
+    void showOverDimmedLobby(const std::function<void(QWidget *)> &show);
     void fadeInAndWait();
     void showStoreError(const QString &what, const quotes::Status &s);
     void endProgram();
@@ -160,6 +169,7 @@ private:
     QList<QPair<QString, std::function<void()>>> m_listMenuExtras;
     QMenu *m_listMenu = nullptr;
     QMenu *m_solveMenu = nullptr;
+    bool m_gameOpen = false; // a game is on and not yet in the record
     int m_hoveredLetter = -1;
     bool m_activated = false;
     bool m_quitting = false;

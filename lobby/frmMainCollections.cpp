@@ -194,3 +194,33 @@ void frmMain::menuExportQuotes_Click() {
                                            QDir::toNativeSeparators(path)),
                      Icon::Information);
 }
+
+// ---- The record of games ----------------------------------------------------
+
+void frmMain::RecordGame(stats::Outcome outcome) {
+    if (!m_gameOpen) return;
+    m_gameOpen = false;
+    const QDateTime end = now();
+    stats::Game g;
+    g.finished = end;
+    g.seconds = qMax<qint64>(0, game.SolveStartTime().secsTo(end));
+    g.hints = game.HintCount();
+    g.outcome = outcome;
+    g.length = int(game.SolveQuote().size());
+    const QString reason = stats::AppendGame(g);
+    // A record that cannot be kept is told once a run; the games go on.
+    static bool told = false;
+    if (!reason.isEmpty() && !told) {
+        told = true;
+        dialogs::message(this, AppInfo::Title,
+                         QStringLiteral("Your games cannot be recorded for the statistics:\n%1: "
+                                        "%2.\n\nYou can play on; games are not counted until "
+                                        "this is put right.")
+                             .arg(QDir::toNativeSeparators(stats::RecordPath()), reason),
+                         Icon::Exclamation);
+    }
+}
+
+void frmMain::menuStatistics_Click() {
+    showOverDimmedLobby(showStatistics);
+}

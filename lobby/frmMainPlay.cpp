@@ -247,6 +247,7 @@ void frmMain::cmdSolveRandomQuote_Click() {
     txtBox[2]->show();
     txtBox[2]->setText(modSupport::EncipherText(game.SolveQuote()));
     game.startClock(now()); // once the quote is on screen, before the fade-in
+    m_gameOpen = true;
     SolverAids = solverAidsOn();
     ApplySolverAids();
     fadeInAndWait();
@@ -300,7 +301,9 @@ void frmMain::UpdateSolution() {
         if (cmdSolve->Tag() != QString(SolveGame::Unsolved)) {
             lblSolveMessage->setText(
                 game.congratulations(now()).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+            RecordGame(stats::Outcome::Solved);
         } else {
+            RecordGame(stats::Outcome::Shown);
             cmdSolve->setTag(QString());
             lblSolveMessage->setText(QStringLiteral("\nSee the solved message below."));
         }
@@ -332,6 +335,7 @@ void frmMain::cmdSolve_Click() {
 }
 
 void frmMain::cmdFinishedSolving_Click() {
+    RecordGame(stats::Outcome::Abandoned); // returned to the list before the end
     fadeOutAndWait();
     picSolveRandomQuote->hide();
     ApplySolverAids(); // the aids go with the panel

@@ -1,5 +1,6 @@
 #include "CryptogramPage.h"
 #include "Fonts.h"
+#include "GameRecord.h"
 #include "HelpTopic.h"
 #include "PrinterSurface.h"
 #include "QuoteFile.h"
@@ -20,6 +21,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -549,6 +551,67 @@ private slots:
             if (w != m.stripLetters && w->isVisibleTo(m.picSolveRandomQuote))
                 QVERIFY2(!w->geometry().intersects(strip), qPrintable(w->objectName()));
         Settings::SaveSetting(QStringLiteral("SolverAids"), QStringLiteral("False"));
+    }
+
+    // ---- The record of games --------------------------------------------------------
+
+    void everyGameThatEndsIsRecorded() {
+        QTemporaryDir data;
+        stats::SetRecordPath(data.filePath(QStringLiteral("games.csv")));
+        frmMain &m = open();
+        QDateTime t(QDate(2026, 12, 8), QTime(20, 0, 0));
+        m.now = [&] { return t; };
+        // Solved with a hint, after 12 minutes 18 seconds.
+        startGame(m);
+        m.cmdHint->PerformClick();
+        t = t.addSecs(738);
+        for (QChar c : Quote)
+            if (c.isLetter() && m.txtBox[1]->text().contains(SolveGame::Unsolved)) {
+                QTest::keyClick(m.txtLetter[1], cipherOf(c).toLatin1());
+                QTest::keyClick(m.txtLetter[2], c.toLatin1());
+            }
+        QVERIFY(m.lblSolveMessage->text().startsWith(QStringLiteral("Congratulations!")));
+        m.cmdFinishedSolving->PerformClick(); // already recorded: once only
+        // Shown with Solve after 95 seconds.
+        startGame(m);
+        t = t.addSecs(95);
+        m.cmdSolve->PerformClick();
+        m.cmdFinishedSolving->PerformClick();
+        // Abandoned after 12 seconds.
+        startGame(m);
+        t = t.addSecs(12);
+        m.cmdFinishedSolving->PerformClick();
+        const QList<stats::Game> games = stats::ReadGames();
+        QCOMPARE(games.size(), 3);
+        QCOMPARE(games[0].outcome, stats::Outcome::Solved);
+        QCOMPARE(games[0].seconds, qint64(738));
+        QCOMPARE(games[0].hints, 1);
+        QCOMPARE(games[0].length, int(Quote.size()));
+        QCOMPARE(games[0].finished, QDateTime(QDate(2026, 12, 8), QTime(20, 12, 18)));
+        QCOMPARE(games[1].outcome, stats::Outcome::Shown);
+        QCOMPARE(games[1].seconds, qint64(95));
+        QCOMPARE(games[2].outcome, stats::Outcome::Abandoned);
+        QCOMPARE(games[2].seconds, qint64(12));
+        QVERIFY(script->messages.isEmpty());
+        stats::SetRecordPath({});
+    }
+
+    void aRecordThatCannotBeKeptIsToldOnceAndPlayGoesOn() {
+        QTemporaryDir data;
+        QFile blocker(data.filePath(QStringLiteral("blocked")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        stats::SetRecordPath(data.filePath(QStringLiteral("blocked/games.csv")));
+        frmMain &m = open();
+        for (int i = 0; i < 3; ++i) {
+            startGame(m);
+            m.cmdSolve->PerformClick();
+            m.cmdFinishedSolving->PerformClick();
+        }
+        QCOMPARE(script->messages.size(), 1);
+        QVERIFY(script->messages[0].text.contains(QStringLiteral("cannot be recorded")));
+        QVERIFY(!m.picSolveRandomQuote->isVisible()); // back in the list, playing on
+        stats::SetRecordPath({});
     }
 
     // ---- Printing a scrambled quote -----------------------------------------

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <optional>
+
+// The record of every game that ended: one row of games.csv in the player's
+// data folder for each, with the columns finished (ISO 8601 local date and
+// time), seconds, hints, outcome and length. Rows are appended whole; a row
+// that is damaged or foreign is skipped when the record is read.
+namespace stats {
+
+enum class Outcome { Solved, Shown, Abandoned };
+
+struct Game {
+    QDateTime finished;
+    qint64 seconds = 0;
+    int hints = 0;
+    Outcome outcome = Outcome::Abandoned;
+    int length = 0;
+
+    bool operator==(const Game &o) const {
+        return finished == o.finished && seconds == o.seconds && hints == o.hints &&
+               outcome == o.outcome && length == o.length;
+    }
+};
+
+inline const QString Header = QStringLiteral("finished,seconds,hints,outcome,length");
+QString OutcomeName(Outcome o);
+
+// $XDG_DATA_HOME/Cipherly/games.csv, by default ~/.local/share/Cipherly/games.csv.
+QString RecordPath();
+// Replaces the record's place; an empty path restores it (for tests).
+void SetRecordPath(const QString &path);
+
+// One row of the record, and a row read back; nothing for a damaged or
+// foreign row.
+QString RowOf(const Game &g);
+std::optional<Game> GameOf(const QString &row);
+
+// Appends a game, making the folder and the header when missing. The reason
+// it could not, or empty.
+QString AppendGame(const Game &g);
+
+// Every game of the record, oldest first; damaged rows are left out.
+QList<Game> ReadGames(int *skipped = nullptr);
+
+// Empties the record, in one step: the header alone stays. The reason it
+// could not, or empty.
+QString ResetRecord();
+
+} // namespace stats

@@ -1,0 +1,237 @@
+// The record of finished games, its figures and the statistics window.
+#include "Figures.h"
+#include "GameRecord.h"
+#include "RecordingOpacity.h"
+#include "ScriptedDialogs.h"
+#include "Settings.h"
+#include "TempFolder.h"
+#include "frmStatistics.h"
+
+#include <QApplication>
+#include <QChartView>
+#include <QLabel>
+#include <QPointer>
+#include <QScatterSeries>
+#include <QTest>
+
+#include <csignal>
+#include <random>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace stats;
+
+namespace {
+
+Game game(Outcome o, qint64 seconds = 60, int hints = 0, int minute = 0) {
+    Game g;
+    g.finished = QDateTime(QDate(2026, 12, 8), QTime(10, minute, 0));
+    g.seconds = seconds;
+    g.hints = hints;
+    g.outcome = o;
+    g.length = 117;
+    return g;
+}
+
+QByteArray recordBytes() {
+    QFile f(RecordPath());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestStats : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempFolder> folder;
+    RecordingOpacity opacity;
+
+private slots:
+    void init() {
+        folder = std::make_unique<TempFolder>();
+        SetRecordPath(folder->file(QStringLiteral("data/Cipherly/games.csv")));
+        opacity.canFade = false;
+        opacity.applied.clear();
+        modFadeInOut::setOpacityControl(&opacity);
+    }
+    void cleanup() {
+        modFadeInOut::setOpacityControl(nullptr);
+        SetRecordPath({});
+        folder.reset();
+    }
+
+    // ---- The record ----------------------------------------------------------
+
+    void everyOutcomeIsOneRowUnderTheHeader() {
+        QVERIFY(AppendGame(game(Outcome::Solved, 738, 2, 1)).isEmpty());
+        QVERIFY(AppendGame(game(Outcome::Shown, 95, 0, 2)).isEmpty());
+        QVERIFY(AppendGame(game(Outcome::Abandoned, 12, 1, 3)).isEmpty());
+        QCOMPARE(recordBytes(), QByteArray("finished,seconds,hints,outcome,length\n"
+                                           "2026-12-08T10:01:00,738,2,solved,117\n"
+                                           "2026-12-08T10:02:00,95,0,shown,117\n"
+                                           "2026-12-08T10:03:00,12,1,abandoned,117\n"));
+        QCOMPARE(ReadGames(),
+                 QList<Game>({game(Outcome::Solved, 738, 2, 1), game(Outcome::Shown, 95, 0, 2),
+                              game(Outcome::Abandoned, 12, 1, 3)}));
+    }
+
+    void damagedAndForeignRowsAreSkipped() {
+        QDir().mkpath(QFileInfo(RecordPath()).absolutePath());
+        QFile f(RecordPath());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("finished,seconds,hints,outcome,length\n"
+                "2026-12-08T10:01:00,738,2,solved,117\n"
+                "not a row at all\n"
+                "2026-12-08T10:02:00,95,0,given-up,117\n" // an outcome of someone else's
+                "2026-12-08T10:03:00,-5,0,shown,117\n"
+                "2026-13-08T10:03:00,5,0,shown,117\n"
+                "2026-12-08T10:04:00,40,0,shown,117,extra\n"
+                "2026-12-08T10:05:00,40,0,sh"); // cut short by a power cut
+        f.close();
+        int skipped = 0;
+        QCOMPARE(ReadGames(&skipped), QList<Game>({game(Outcome::Solved, 738, 2, 1)}));
+        QCOMPARE(skipped, 6);
+        // A row appended after a row cut short stands on a line of its own.
+        QVERIFY(AppendGame(game(Outcome::Abandoned, 7, 0, 9)).isEmpty());
+        QCOMPARE(ReadGames().size(), 2);
+        QCOMPARE(ReadGames().last(), game(Outcome::Abandoned, 7, 0, 9));
+    }
+
+    void aFolderThatCannotBeWrittenSaysWhy() {
+        QFile blocker(folder->file(QStringLiteral("blocked")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        SetRecordPath(folder->file(QStringLiteral("blocked/Cipherly/games.csv")));
+        const QString reason = AppendGame(game(Outcome::Solved));
+        QVERIFY(!reason.isEmpty());
+        QVERIFY(ReadGames().isEmpty());
+    }
+
+    void aKillWhileARowIsWrittenLeavesWholeRows() {
+        // A child appends games as fast as it can and is killed at a random
+        // moment, again and again: every row read back is whole.
+        std::mt19937 random(12345);
+        int rows = 0;
+        for (int round = 0; round < 60; ++round) {
+            const pid_t child = fork();
+            if (child == 0) {
+                for (int i = 0;; ++i)
+                    AppendGame(
+                        game(i % 3 == 0 ? Outcome::Solved : Outcome::Shown, i, i % 4, i % 60));
+            }
+            usleep(useconds_t(std::uniform_int_distribution<int>(200, 3000)(random)));
+            kill(child, SIGKILL);
+            waitpid(child, nullptr, 0);
+        }
+        int skipped = -1;
+        rows = int(ReadGames(&skipped).size());
+        QVERIFY(rows > 60);
+        QCOMPARE(skipped, 0);
+        QVERIFY(recordBytes().endsWith('\n'));
+    }
+
+    void resettingKeepsOnlyTheHeader() {
+        QVERIFY(AppendGame(game(Outcome::Solved)).isEmpty());
+        QVERIFY(ResetRecord().isEmpty());
+        QCOMPARE(recordBytes(), QByteArray("finished,seconds,hints,outcome,length\n"));
+        QVERIFY(ReadGames().isEmpty());
+    }
+
+    // ---- The figures -----------------------------------------------------------
+
+    void streaksEndAtAGameShownOrAbandoned() {
+        const QList<Game> games = {
+            game(Outcome::Solved, 120, 1), game(Outcome::Solved, 60, 0),
+            game(Outcome::Shown, 300),     game(Outcome::Solved, 90, 2),
+            game(Outcome::Solved, 30, 0),  game(Outcome::Solved, 600, 3),
+            game(Outcome::Abandoned, 5),   game(Outcome::Solved, 45, 1),
+        };
+        const Figures f = FiguresOf(games);
+        QCOMPARE(f.played, 8);
+        QCOMPARE(f.solved, 6);
+        QCOMPARE(f.shown, 1);
+        QCOMPARE(f.abandoned, 1);
+        QCOMPARE(f.bestStreak, 3);
+        QCOMPARE(f.currentStreak, 1);
+        QCOMPARE(*f.bestSeconds, qint64(30));
+        QCOMPARE(*f.averageSeconds,
+                 qint64((120 + 60 + 90 + 30 + 600 + 45 + 3) / 6)); // 157.5 -> 158
+        QCOMPARE(*f.hintsPerSolved, 7.0 / 6);
+        QCOMPARE(f.recent.size(), 7); // the abandoned game is no point on the chart
+        QVERIFY(!FiguresOf({game(Outcome::Shown)}).averageSeconds);
+        QCOMPARE(FiguresOf({}).currentStreak, 0);
+    }
+
+    void theChartTakesTheLast50() {
+        QList<Game> games;
+        for (int i = 0; i < 70; ++i)
+            games << game(i % 2 ? Outcome::Solved : Outcome::Shown, i);
+        const Figures f = FiguresOf(games);
+        QCOMPARE(f.recent.size(), RecentGames);
+        QCOMPARE(f.recent.first().seconds, qint64(20));
+        QCOMPARE(f.recent.last().seconds, qint64(69));
+    }
+
+    // ---- The window --------------------------------------------------------------
+
+    void theWindowShowsTheFiguresAndTheChart() {
+        for (const Game &g : {game(Outcome::Solved, 738, 2), game(Outcome::Shown, 95),
+                              game(Outcome::Abandoned, 12), game(Outcome::Solved, 30, 0)})
+            AppendGame(g);
+        QPointer<frmStatistics> w = new frmStatistics;
+        w->show();
+        QTRY_VERIFY(w->activated());
+        QCOMPARE(w->windowTitle(), QStringLiteral(" Cipherly - Statistics"));
+        const QString text = w->lblFigures->text();
+        for (const char *line :
+             {"Games played: 4", "Solved: 2", "Shown with Solve: 1", "Abandoned: 1",
+              "Best time: .5 minutes", "Average time: 6.4 minutes", "Hints per solved game: 1.0",
+              "Solved in a row now: 1", "Most solved in a row: 1"})
+            QVERIFY2(text.contains(QLatin1String(line)), line);
+        QList<int> points;
+        for (QAbstractSeries *s : w->chartGames->chart()->series())
+            if (auto *scatter = qobject_cast<QScatterSeries *>(s)) points << int(scatter->count());
+        QCOMPARE(points, QList<int>({2, 1})); // solved and shown, in two colours
+        // Every control inside the window.
+        for (QWidget *c : w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            QVERIFY(w->rect().contains(c->geometry()));
+        QTest::keyClick(w, Qt::Key_Escape);
+        QTRY_VERIFY(!w);
+    }
+
+    void resetAsksWithNoAsTheDefault() {
+        AppendGame(game(Outcome::Solved));
+        ScriptedDialogs script;
+        QPointer<frmStatistics> w = new frmStatistics;
+        w->show();
+        QTRY_VERIFY(w->activated());
+        w->cmdResetStatistics->PerformClick(); // the default answer: No
+        QCOMPARE(script.messages.size(), 1);
+        QCOMPARE(script.messages[0].defaultAnswer, dialogs::Answer::No);
+        QCOMPARE(script.messages[0].buttons, dialogs::Buttons::YesNo);
+        QCOMPARE(ReadGames().size(), 1);
+        script.answers << dialogs::Answer::Yes;
+        w->cmdResetStatistics->PerformClick();
+        QVERIFY(ReadGames().isEmpty());
+        QVERIFY(w->lblFigures->text().contains(QStringLiteral("Games played: 0")));
+        w->close();
+    }
+
+    void theWindowFadesLikeTheOthers() {
+        opacity.canFade = true;
+        Settings::SaveSetting(Settings::FadeStatusKey, QStringLiteral("True"));
+        QPointer<frmStatistics> w = new frmStatistics;
+        w->show();
+        QTRY_COMPARE(opacity.applied.size(), 1 + 13);
+        QCOMPARE(opacity.applied.first(), 0);
+        QCOMPARE(opacity.applied.last(), 255);
+        w->cmdReturn->PerformClick();
+        QTRY_VERIFY(!w);
+        QCOMPARE(opacity.applied.size(), 1 + 13 + 13);
+        QCOMPARE(opacity.applied.last(), 0);
+        Settings::SaveSetting(Settings::FadeStatusKey, QStringLiteral("False"));
+    }
+};
+
+QTEST_MAIN(TestStats)
+#include "tst_stats.moc"
