@@ -1,6 +1,7 @@
 #include "QuoteFile.h"
 
 #include "QuoteRules.h"
+#include "SafeFile.h"
 #include "StringResources.h"
 #include "Win1252.h"
 #include "modStandard.h"
@@ -9,16 +10,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cerrno>
 #include <cmath>
-#include <cstring>
 #include <memory>
-
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace quotes {
 
@@ -91,10 +84,6 @@ Status fail(const QString &file, const QString &reason) {
     return Status::failure(file, reason);
 }
 
-QString systemReason(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
 // Runs one I/O step, unless a test injects its failure; the reason it failed,
 // or empty when it succeeded. The injector is asked exactly once per step.
 template <typename Op> QString attempt(Step step, Op &&op) {
@@ -102,72 +91,27 @@ template <typename Op> QString attempt(Step step, Op &&op) {
     return op();
 }
 
-// The file's own descriptor: every write goes straight to the system, so a
-// short write is seen as such and its reason is the system's own.
-#ifdef Q_OS_UNIX
-QString writeAt(QFile &f, const char *data, qint64 count, qint64 offset) {
-    const int fd = f.handle();
-    while (count > 0) {
-        const ssize_t n = ::pwrite(fd, data, size_t(count), off_t(offset));
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return systemReason(errno);
+// The store's own fault injector, as the safe writer's stages.
+safefile::FailAt storeStages() {
+    if (!injector) return {};
+    return [](safefile::Stage s) {
+        switch (s) {
+        case safefile::Stage::CreateTemp:
+            return injected(Step::CreateTemp);
+        case safefile::Stage::WriteTemp:
+            return injected(Step::WriteTemp);
+        case safefile::Stage::SyncTemp:
+            return injected(Step::FlushTemp);
+        case safefile::Stage::Rename:
+            return injected(Step::Rename);
+        case safefile::Stage::Write:
+            return injected(Step::Write);
+        case safefile::Stage::Sync:
+            return injected(Step::Flush);
         }
-        if (n == 0) return systemReason(ENOSPC);
-        data += n, count -= n, offset += n;
-    }
-    return {};
+        return false;
+    };
 }
-
-QString readAt(QFile &f, char *data, qint64 count, qint64 offset) {
-    const int fd = f.handle();
-    while (count > 0) {
-        const ssize_t n = ::pread(fd, data, size_t(count), off_t(offset));
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return systemReason(errno);
-        }
-        if (n == 0) return QStringLiteral("The file ended early");
-        data += n, count -= n, offset += n;
-    }
-    return {};
-}
-
-QString truncateTo(QFile &f, qint64 size) {
-    if (::ftruncate(f.handle(), off_t(size)) != 0) return systemReason(errno);
-    struct stat st;
-    if (::fstat(f.handle(), &st) != 0) return systemReason(errno);
-    return st.st_size == size ? QString() : QStringLiteral("The file kept its new length");
-}
-
-// Pushes written bytes through to the disk, not only out of our buffers.
-QString syncToDisk(QFile &f) {
-    return ::fsync(f.handle()) == 0 ? QString() : systemReason(errno);
-}
-
-void syncFolder(const QString &folder) {
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0) return;
-    ::fsync(fd); // the rename is done; a folder that cannot be flushed keeps it all the same
-    ::close(fd);
-}
-#else
-QString writeAt(QFile &f, const char *data, qint64 count, qint64 offset) {
-    if (!f.seek(offset) || f.write(data, count) != count) return f.errorString();
-    return {};
-}
-QString readAt(QFile &f, char *data, qint64 count, qint64 offset) {
-    if (!f.seek(offset) || f.read(data, count) != count) return f.errorString();
-    return {};
-}
-QString truncateTo(QFile &f, qint64 size) {
-    return f.resize(size) && f.size() == size ? QString() : f.errorString();
-}
-QString syncToDisk(QFile &f) {
-    return f.flush() ? QString() : f.errorString();
-}
-void syncFolder(const QString &) {}
-#endif
 
 } // namespace
 
@@ -265,113 +209,40 @@ Status WriteQuoteRecord(qint16 n) {
     const qint64 from = appending ? qMin(oldSize, at) : at;
     QByteArray bytes(at - from, ' ');
     bytes += win1252::encode(QuoteRecord.text());
-    // What the write will cover, to put back if it fails.
-    QByteArray before(qBound<qint64>(0, oldSize - from, bytes.size()), Qt::Uninitialized);
-    QString reason = readAt(*openFile, before.data(), before.size(), from);
+    const QString reason = safefile::writeWithUndo(openFile->handle(), from, bytes, storeStages());
     if (!reason.isEmpty()) return fail(QuoteFileName, reason);
-    reason = attempt(Step::Write,
-                     [&] { return writeAt(*openFile, bytes.constData(), bytes.size(), from); });
-    if (reason.isEmpty()) reason = attempt(Step::Flush, [&] { return syncToDisk(*openFile); });
-    if (!reason.isEmpty()) {
-        // Never leave a half record, or half a change, behind.
-        QString restored = writeAt(*openFile, before.constData(), before.size(), from);
-        if (restored.isEmpty()) restored = truncateTo(*openFile, oldSize);
-        if (restored.isEmpty()) restored = syncToDisk(*openFile);
-        if (!restored.isEmpty())
-            reason +=
-                QStringLiteral("; the file could not be put back as it was (%1)").arg(restored);
-        return fail(QuoteFileName, reason);
-    }
     if (appending) modStandard::AddTo(QuoteCount, 1);
     return Status::success();
 }
 
 QString QuoteFileTarget() {
-    QString path = QFileInfo(QuoteFileName).absoluteFilePath();
-    for (int hops = 0; hops < 32; ++hops) {
-        const QFileInfo info(path);
-        if (!info.isSymLink()) break;
-        const QString next = info.symLinkTarget();
-        if (next.isEmpty()) break;
-        path = next;
-    }
-    return path;
+    return safefile::resolveLinks(QuoteFileName);
 }
 
 Status ReplaceQuoteFile(const std::function<Status(const PutBytes &put)> &fill) {
-    const QString target = QuoteFileTarget();
-    const QString folder = QFileInfo(target).absolutePath();
-    const QString tempPath = QDir(folder).filePath(TempFileName);
-    // A leftover of this name, even a link, is removed, never followed.
-    const QFileInfo leftover(tempPath);
-    if ((leftover.exists() || leftover.isSymLink()) && !QFile::remove(tempPath)) {
-        CloseQuoteFile();
-        return fail(TempFileName,
-                    leftover.isDir()
-                        ? QStringLiteral("A folder of that name is in the way")
-                        : QStringLiteral("An old file of that name cannot be removed"));
-    }
-    QFile temp(tempPath);
-    const QString notCreated = attempt(Step::CreateTemp, [&] {
-        return temp.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)
-                   ? QString()
-                   : temp.errorString();
-    });
-    if (!notCreated.isEmpty()) {
-        CloseQuoteFile();
-        return fail(TempFileName, notCreated);
-    }
-    // Records are gathered and written a large piece at a time.
-    qint64 written = 0;
-    QByteArray pending;
-    constexpr qint64 Piece = 1 << 20;
-    auto writePending = [&] {
-        const QString reason = writeAt(temp, pending.constData(), pending.size(), written);
-        if (reason.isEmpty()) written += pending.size();
-        pending.clear();
-        return reason;
-    };
-    const PutBytes put = [&](const char *data, qint64 count) {
-        return attempt(Step::WriteTemp, [&] {
-            pending.append(data, count);
-            return pending.size() >= Piece ? writePending() : QString();
-        });
-    };
-    Status s = fill(put);
-    if (s && !pending.isEmpty()) {
-        const QString reason = writePending();
-        if (!reason.isEmpty()) s = fail(TempFileName, reason);
-    }
-#ifdef Q_OS_UNIX
-    // The new file is the old one's: same permissions, same owner where we may.
-    struct stat old;
-    if (s && ::stat(QFile::encodeName(target).constData(), &old) == 0) {
-        if (::fchmod(temp.handle(), old.st_mode & 07777) != 0)
-            s = fail(TempFileName, systemReason(errno));
-        else if (old.st_uid != ::geteuid() || old.st_gid != ::getegid())
-            (void)!::fchown(temp.handle(), old.st_uid, old.st_gid);
-    }
-#endif
-    if (s) {
-        const QString reason = attempt(Step::FlushTemp, [&] { return syncToDisk(temp); });
-        if (!reason.isEmpty()) s = fail(TempFileName, reason);
-    }
-    temp.close();
+    safefile::ReplaceOptions o;
+    o.tempName = TempFileName;
+    o.failAt = storeStages();
+    // The list is read while the new one is written; it is closed before the rename.
+    o.beforeRename = [] { CloseQuoteFile(); };
+    Status filled = Status::success();
+    const safefile::Result r = safefile::replaceFile(
+        QuoteFileName,
+        [&](const safefile::Put &put) {
+            filled = fill(put);
+            return filled.reason;
+        },
+        o);
     CloseQuoteFile();
-    if (s) {
-        QString reason = attempt(Step::Rename, [&] {
-            return std::rename(QFile::encodeName(tempPath).constData(),
-                               QFile::encodeName(target).constData()) == 0
-                       ? QString()
-                       : systemReason(errno);
-        });
-        if (reason.isEmpty()) {
-            syncFolder(folder);
-            return Status::success();
-        }
-        s = fail(QuoteFileName, reason);
-    }
-    QFile::remove(tempPath);
+    if (!filled) return filled;
+    if (r) return Status::success();
+    return fail(r.which == safefile::Result::Which::Temp ? TempFileName : QuoteFileName, r.reason);
+}
+
+Status CheckListWritable() {
+    Status s = OpenQuoteFile();
+    if (s && !readOnlyReason.isEmpty()) s = fail(QuoteFileName, readOnlyReason);
+    CloseQuoteFile();
     return s;
 }
 

@@ -86,6 +86,10 @@ using PutBytes = std::function<QString(const char *data, qint64 count)>;
 // `fill` runs; it is closed before the rename.
 Status ReplaceQuoteFile(const std::function<Status(const PutBytes &put)> &fill);
 
+// Whether the list can be changed at all: a list the player may only read is
+// refused before any work starts, with the system's reason.
+Status CheckListWritable();
+
 // Where the quote file really is: its own path, or the file its link points at.
 QString QuoteFileTarget();
 

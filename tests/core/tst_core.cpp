@@ -1,0 +1,261 @@
+#include "RecordingSystem.h"
+#include "SafeFile.h"
+#include "TempFolder.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray bytesOf(const QString &name) {
+    QFile f(name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void put(const QString &name, const QByteArray &bytes) {
+    QFile f(name);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+// The folder holds one entry: no temporary file was left beside the target.
+bool onlyEntry(const QString &folder) {
+    QDir d(folder);
+    return d.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size() == 1;
+}
+
+} // namespace
+
+class TestCore : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempFolder> folder;
+
+private slots:
+    void init() { folder = std::make_unique<TempFolder>(); }
+    void cleanup() { folder.reset(); }
+
+    // ---- Replacing a file in one step -------------------------------------
+
+    void aReplacementWritesSyncsRenamesThenSyncsTheFolder() {
+        const QString target = folder->file(QStringLiteral("list.Dat"));
+        put(target, QByteArray(600, 'o'));
+        QVERIFY(
+            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+        RecordingSystem rec;
+        const QByteArray fresh(3 << 20, 'n'); // more than one piece
+        QVERIFY(safefile::replaceFile(target, fresh));
+        QCOMPARE(bytesOf(target), fresh);
+        struct stat st;
+        QCOMPARE(::stat(QFile::encodeName(target).constData(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, 0640u); // the old file's mode
+
+        const QString temp = safefile::tempNameFor(QStringLiteral("list.Dat"));
+        const int created = rec.find(QStringLiteral("open"), temp);
+        const int lastWrite = rec.findLast(QStringLiteral("pwrite"), temp);
+        const int synced = rec.find(QStringLiteral("fsync"), temp, lastWrite);
+        const int closed = rec.find(QStringLiteral("close"), temp, synced);
+        const int renamed = rec.find(QStringLiteral("rename"), temp, closed);
+        const int folderSynced = rec.findFolderSync(renamed);
+        QVERIFY2(created >= 0 && lastWrite > created, "the new content is written");
+        QVERIFY2(synced > lastWrite, "the new file is synced after its last write");
+        QVERIFY2(closed > synced && renamed > closed, "it is closed, then renamed");
+        QVERIFY2(folderSynced > renamed, "the folder is synced after the rename");
+        QVERIFY(onlyEntry(folder->path()));
+    }
+
+    void aFailureAnywhereLeavesTheOldFileAndNoTemporary_data() {
+        QTest::addColumn<QString>("call");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<bool>("pretend");
+        QTest::newRow("the temporary cannot be made") << "open" << ENOSPC << false;
+        QTest::newRow("a write fails") << "pwrite" << ENOSPC << false;
+        QTest::newRow("a write claims bytes it never wrote") << "pwrite" << 0 << true;
+        QTest::newRow("the sync fails") << "fsync" << EIO << false;
+        QTest::newRow("the close reports a lost write") << "close" << EIO << false;
+        QTest::newRow("the mode cannot be kept") << "fchmod" << EPERM << false;
+        QTest::newRow("the rename fails") << "rename" << EXDEV << false;
+    }
+    void aFailureAnywhereLeavesTheOldFileAndNoTemporary() {
+        QFETCH(QString, call);
+        QFETCH(int, error);
+        QFETCH(bool, pretend);
+        const QString target = folder->file(QStringLiteral("games.csv"));
+        const QByteArray before("finished,seconds\nold row\n");
+        put(target, before);
+        RecordingSystem rec;
+        const QString temp = safefile::tempNameFor(QStringLiteral("games.csv"));
+        auto onTemp = [&](const RecordingSystem::Call &c) {
+            return c.name == call && c.path.contains(temp);
+        };
+        if (pretend)
+            rec.pretendToWrite = onTemp;
+        else
+            rec.failWith = [&](const RecordingSystem::Call &c) { return onTemp(c) ? error : 0; };
+        const safefile::Result r = safefile::replaceFile(target, QByteArray(5000, 'x'));
+        QVERIFY2(!r.ok(), "a failed step is never reported as success");
+        QVERIFY(!r.reason.isEmpty());
+        QCOMPARE(bytesOf(target), before);
+        QVERIFY(onlyEntry(folder->path()));
+    }
+
+    void aFillThatFailsIsReportedWithItsReason() {
+        const QString target = folder->file(QStringLiteral("out.txt"));
+        const safefile::Result r = safefile::replaceFile(target, [](const safefile::Put &put) {
+            const QString why = put("abc", 3);
+            return why.isEmpty() ? QStringLiteral("The source could not be read") : why;
+        });
+        QCOMPARE(r.reason, QStringLiteral("The source could not be read"));
+        QVERIFY(!QFile::exists(target));
+        QVERIFY(
+            QDir(folder->path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    }
+
+    void aLinkStaysALinkAndItsTargetIsReplaced() {
+        QVERIFY(QDir().mkpath(folder->file(QStringLiteral("lists"))));
+        put(folder->file(QStringLiteral("lists/mine.Dat")), "old");
+        // A relative link, read from the link's own folder.
+        QVERIFY(
+            QFile::link(QStringLiteral("lists/mine.Dat"), folder->file(QStringLiteral("my.Dat"))));
+        QVERIFY(safefile::replaceFile(folder->file(QStringLiteral("my.Dat")), QByteArray("new")));
+        QVERIFY(QFileInfo(folder->file(QStringLiteral("my.Dat"))).isSymLink());
+        QCOMPARE(bytesOf(folder->file(QStringLiteral("lists/mine.Dat"))), QByteArray("new"));
+    }
+
+    void aLeftoverTemporaryIsRemovedNeverFollowed() {
+        const QString target = folder->file(QStringLiteral("t.csv"));
+        put(folder->file(QStringLiteral("precious")), "keep me");
+        QVERIFY(QFile::link(folder->file(QStringLiteral("precious")),
+                            folder->file(safefile::tempNameFor(QStringLiteral("t.csv")))));
+        QVERIFY(safefile::replaceFile(target, QByteArray("row")));
+        QCOMPARE(bytesOf(folder->file(QStringLiteral("precious"))), QByteArray("keep me"));
+        QCOMPARE(bytesOf(target), QByteArray("row"));
+    }
+
+    void whatMayNotBeReplacedIsLeftAlone() {
+        const QString target = folder->file(QStringLiteral("readonly.Dat"));
+        put(target, "mine");
+        QVERIFY(
+            QFile::setPermissions(target, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        if (!RunningAsRoot()) {
+            QVERIFY(!safefile::replaceFile(target, QByteArray("changed")));
+            QCOMPARE(bytesOf(target), QByteArray("mine"));
+        }
+        QVERIFY(QDir().mkdir(folder->file(QStringLiteral("a folder"))));
+        QVERIFY(!safefile::replaceFile(folder->file(QStringLiteral("a folder")), QByteArray("x")));
+        QVERIFY(QFileInfo(folder->file(QStringLiteral("a folder"))).isDir());
+    }
+
+    // ---- Writing in place with undo ----------------------------------------
+
+    void aWriteInPlaceIsSyncedAndUndoneWhenItFails_data() {
+        QTest::addColumn<QString>("call");
+        QTest::addColumn<int>("nth"); // which such call fails (1 = the first)
+        QTest::addColumn<int>("at");  // 350 runs past the end, 100 stays inside (an edit)
+        QTest::newRow("the first write fails") << "pwrite" << 1 << 350;
+        QTest::newRow("a later piece of the write fails") << "pwrite" << 2 << 350;
+        QTest::newRow("the sync fails") << "fsync" << 1 << 350;
+        QTest::newRow("an edit's write fails") << "pwrite" << 2 << 100;
+        QTest::newRow("an edit's sync fails") << "fsync" << 1 << 100;
+    }
+    void aWriteInPlaceIsSyncedAndUndoneWhenItFails() {
+        QFETCH(QString, call);
+        QFETCH(int, nth);
+        QFETCH(int, at);
+        const QString name = folder->file(QStringLiteral("Cipherly.Dat"));
+        const QByteArray before = QByteArray(400, 'a') + QByteArray(150, 'b');
+        put(name, before);
+        QFile f(name);
+        QVERIFY(f.open(QIODevice::ReadWrite | QIODevice::Unbuffered));
+        {
+            // Without faults: the bytes are there, and synced after the write.
+            RecordingSystem rec;
+            QVERIFY(safefile::writeWithUndo(f.handle(), 550, QByteArray(50, 'c')).isEmpty());
+            const int wrote = rec.find(QStringLiteral("pwrite"), {});
+            QVERIFY(wrote >= 0);
+            QVERIFY2(rec.find(QStringLiteral("fsync"), {}, wrote) > wrote, "the write is synced");
+        }
+        const QByteArray whole = before + QByteArray(50, 'c');
+        QCOMPARE(bytesOf(name), whole);
+
+        RecordingSystem rec;
+        int seen = 0;
+        rec.failWith = [&](const RecordingSystem::Call &c) {
+            return c.name == call && ++seen == nth ? ENOSPC : 0;
+        };
+        // The system takes a hundred bytes a call: a first piece lands before
+        // a later one fails.
+        rec.mostPerWrite = 100;
+        const QString why = safefile::writeWithUndo(f.handle(), at, QByteArray(400, 'z'));
+        QVERIFY2(!why.isEmpty(), "a failed write is never reported as success");
+        QCOMPARE(bytesOf(name), whole);
+        const int cut = rec.find(QStringLiteral("ftruncate"), {});
+        QVERIFY2(cut >= 0, "the old length is put back");
+        QVERIFY2(rec.find(QStringLiteral("fsync"), {}, cut) > cut, "and synced");
+    }
+
+    void anAppendLeavesNoPartialRowBehind() {
+        const QString name = folder->file(QStringLiteral("games.csv"));
+        // A new file whose first append fails is not left behind, empty or not.
+        {
+            RecordingSystem rec;
+            rec.failWith = [](const RecordingSystem::Call &c) {
+                return c.name == QLatin1String("fsync") && !c.folder ? EIO : 0;
+            };
+            QVERIFY(!safefile::append(name, [](qint64, char) {
+                         return QByteArray("header\nrow\n");
+                     }).isEmpty());
+            QVERIFY(!QFile::exists(name));
+        }
+        QVERIFY(safefile::append(name, [](qint64 size, char last) {
+                    return size == 0 && last == '\n' ? QByteArray("header\nrow 1\n") : QByteArray();
+                }).isEmpty());
+        QCOMPARE(bytesOf(name), QByteArray("header\nrow 1\n"));
+        {
+            RecordingSystem rec;
+            int writes = 0;
+            rec.failWith = [&](const RecordingSystem::Call &c) {
+                return c.name == QLatin1String("pwrite") && ++writes == 1 ? ENOSPC : 0;
+            };
+            QVERIFY(!safefile::append(name, [](qint64, char) {
+                         return QByteArray("row 2\n");
+                     }).isEmpty());
+        }
+        QCOMPARE(bytesOf(name), QByteArray("header\nrow 1\n"));
+        // It sees the last byte, to start a row cut short on a line of its own.
+        put(name, "header\nrow 1\nrow 2 cut sh");
+        QVERIFY(safefile::append(name, [](qint64, char last) {
+                    return QByteArray(last == '\n' ? "" : "\n") + "row 3\n";
+                }).isEmpty());
+        QCOMPARE(bytesOf(name), QByteArray("header\nrow 1\nrow 2 cut sh\nrow 3\n"));
+    }
+
+    void anAppendToAPipeIsRefusedWithoutWaiting() {
+        const QString fifo = folder->file(QStringLiteral("games.csv"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QCOMPARE(safefile::append(fifo, [](qint64, char) { return QByteArray("row\n"); }),
+                 QStringLiteral("It is not a regular file"));
+    }
+
+    // ---- Links and removal --------------------------------------------------
+
+    void aLinkIsMadeInOneStepAndRemovalNeverFollowsOne() {
+        put(folder->file(QStringLiteral("real")), "data");
+        const QString at = folder->file(QStringLiteral("link"));
+        put(at, "an old file in the way");
+        QVERIFY(safefile::makeLink(folder->file(QStringLiteral("real")), at).isEmpty());
+        QVERIFY(QFileInfo(at).isSymLink());
+        QCOMPARE(bytesOf(at), QByteArray("data"));
+        QVERIFY(safefile::remove(at).isEmpty());
+        QVERIFY(!QFileInfo(at).isSymLink());
+        QCOMPARE(bytesOf(folder->file(QStringLiteral("real"))), QByteArray("data"));
+        QVERIFY(safefile::remove(at).isEmpty()); // already gone: no failure
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCore)
+#include "tst_core.moc"
