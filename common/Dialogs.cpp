@@ -2,9 +2,11 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace dialogs {
 namespace {
@@ -89,7 +91,14 @@ public:
     QString saveFile(QWidget *parent, const FileRequest &r) override {
         const QString start =
             r.suggestedName.isEmpty() ? r.folder : QDir(r.folder).filePath(r.suggestedName);
-        return QFileDialog::getSaveFileName(parent, r.title, start, r.filter);
+        QString kind;
+        QString chosen = QFileDialog::getSaveFileName(parent, r.title, start, r.filter, &kind);
+        // A name typed without an ending takes the ending of the kind chosen.
+        static const QRegularExpression ending(QStringLiteral("\\*(\\.[^ )]+)"));
+        if (const auto m = ending.match(kind);
+            !chosen.isEmpty() && QFileInfo(chosen).suffix().isEmpty() && m.hasMatch())
+            chosen += m.captured(1);
+        return chosen;
     }
 };
 

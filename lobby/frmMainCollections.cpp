@@ -175,7 +175,7 @@ void frmMain::menuExportQuotes_Click() {
                                                                                    : documents;
     const QString path =
         dialogs::saveFile(this, {QStringLiteral("Export Quotes"), folder,
-                                 QStringLiteral("Text files (*.txt);;All files (*)"),
+                                 QStringLiteral("Text (*.txt);;Quote list (*.Dat)"),
                                  QStringLiteral("My %1 quotes.txt").arg(AppInfo::Title)});
     if (path.isEmpty()) return;
     Settings::SaveSetting(FolderKey, QFileInfo(path).absolutePath());
@@ -185,14 +185,15 @@ void frmMain::menuExportQuotes_Click() {
         showStoreError(QStringLiteral("The quotes could not be exported."), s);
         return;
     }
-    dialogs::message(this, QStringLiteral("Export Quotes"),
-                     count == 0 ? QStringLiteral("You have no quotes of your own yet: %1 holds "
-                                                 "none.")
-                                      .arg(QDir::toNativeSeparators(path))
-                                : QStringLiteral("%1 written to %2.")
-                                      .arg(plural(count, "quote was", "quotes were"),
-                                           QDir::toNativeSeparators(path)),
-                     Icon::Information);
+    dialogs::message(
+        this, QStringLiteral("Export Quotes"),
+        count == 0 && !quotes::ExportsAsList(path)
+            ? QStringLiteral("You have no quotes of your own yet: %1 holds "
+                             "none.")
+                  .arg(QDir::toNativeSeparators(path))
+            : QStringLiteral("%1 written to %2.")
+                  .arg(plural(count, "quote was", "quotes were"), QDir::toNativeSeparators(path)),
+        Icon::Information);
 }
 
 // ---- The record of games ----------------------------------------------------

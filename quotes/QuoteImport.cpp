@@ -1,8 +1,9 @@
 #include "QuoteImport.h"
 
+#include "SafeFile.h"
 #include "Win1252.h"
 
-#include <QSaveFile>
+#include <QFileInfo>
 #include <QSet>
 #include <QStringDecoder>
 
@@ -162,17 +163,35 @@ ImportResult ImportQuotes(const QList<ImportSource> &sources, const ImportProgre
     return result;
 }
 
+bool ExportsAsList(const QString &path) {
+    return path.endsWith(QLatin1String(".Dat"), Qt::CaseInsensitive);
+}
+
 Status ExportQuotes(const QString &path, int *count) {
     QStringList list;
     Status s = LoadQuoteList(list);
     if (!s) return s;
-    QByteArray text;
+    QByteArray bytes;
     int n = 0;
-    for (qsizetype i = ReservedCount; i < list.size(); ++i, ++n)
-        text += list[i].toUtf8() + '\n';
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit())
-        return Status::failure(path, out.errorString());
+    if (ExportsAsList(path)) {
+        // A list of records, the whole list: a copy another player can use as it is.
+        for (const QString &quote : std::as_const(list)) {
+            FixedRecord r;
+            r = quote;
+            bytes += win1252::encode(r.text());
+            ++n;
+        }
+    } else {
+        for (qsizetype i = ReservedCount; i < list.size(); ++i, ++n)
+            bytes += list[i].toUtf8() + '\n';
+    }
+    const safefile::Result r = safefile::replaceFile(path, bytes);
+    if (!r) {
+        const QString name = QFileInfo(path).fileName();
+        return Status::failure(
+            r.which == safefile::Result::Which::Temp ? safefile::tempNameFor(name) : name,
+            r.reason);
+    }
     if (count) *count = n;
     return Status::success();
 }

@@ -52,7 +52,14 @@ using ImportProgress = std::function<bool(qint64 done, qint64 total)>;
 // in the list. The new list is written in one step.
 ImportResult ImportQuotes(const QList<ImportSource> &sources, const ImportProgress &progress = {});
 
-// The player's own quotes (records 11 on), one per line, as UTF-8 text.
+// Whether an export to `path` writes a quote list (a name ending in ".Dat")
+// rather than text.
+bool ExportsAsList(const QString &path);
+
+// Exports the list to `path`, replacing what is there in one step or not at
+// all: as a quote list of 200-byte records (the whole list) for a name ending
+// in ".Dat", else the player's own quotes (records 11 on), one per line, as
+// UTF-8 text. `count` is how many quotes were written.
 Status ExportQuotes(const QString &path, int *count = nullptr);
 
 } // namespace quotes

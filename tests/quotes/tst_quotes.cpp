@@ -1,6 +1,7 @@
 #include "QuoteFile.h"
 #include "QuoteImport.h"
 #include "QuoteRules.h"
+#include "SafeFile.h"
 #include "StringResources.h"
 #include "TempFolder.h"
 
@@ -735,6 +736,35 @@ private slots:
             ImportQuotes({{QStringLiteral("mine.txt"), text, QStringLiteral("mine.txt")}}).added ==
             2);
         QCOMPARE(fileBytes(), before);
+    }
+
+    void anExportNamedDatIsAQuoteList() {
+        QList<QByteArray> texts = numberedQuotes(12);
+        writeQuotes(texts);
+        int count = 0;
+        const QString name = folder->file(QStringLiteral("For my friend.Dat"));
+        QVERIFY(ExportQuotes(name, &count));
+        QCOMPARE(count, 12);
+        QCOMPARE(fileBytes(name), fileBytes()); // the whole list, record for record
+        QVERIFY(ExportsAsList(QStringLiteral("x.dat")));
+        QVERIFY(!ExportsAsList(QStringLiteral("x.Dat.txt")));
+    }
+
+    void anExportOnAFullDiskKeepsTheEarlierOne() {
+        // Run by small_disk.sh: the export's folder is on a small disk that fills up.
+        const QString disk = qEnvironmentVariable("CIPHERLY_SMALL_DISK");
+        if (disk.isEmpty()) QSKIP("needs a small disk of its own (tests/small_disk.sh)");
+        writeQuotes(numberedQuotes(60));
+        const QString earlier = QDir(disk).filePath(QStringLiteral("mine.txt"));
+        writeBytes("AN EARLIER EXPORT THE PLAYER KEEPS\n", earlier);
+        fillDisk(disk);
+        int count = -1;
+        const Status s = ExportQuotes(earlier, &count);
+        QVERIFY2(!s, "an export that could not be written is never reported as written");
+        QCOMPARE(s.reason, QStringLiteral("No space left on device"));
+        QCOMPARE(count, -1);
+        QCOMPARE(fileBytes(earlier), QByteArray("AN EARLIER EXPORT THE PLAYER KEEPS\n"));
+        QVERIFY(!QFileInfo::exists(QDir(disk).filePath(safefile::tempNameFor("mine.txt"))));
     }
 
     void twoFoldersKeepTwoQuoteFiles() {

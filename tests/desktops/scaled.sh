@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# The game on scaled screens, as the X server shows it: at 125 % and 150 %
+# (QT_SCALE_FACTOR) and at 200 % (Xft.dpi 192, as desktops set it), the title
+# page and the lobby take exactly their designed size times the scale, so
+# nothing is cut off and nothing moves.
+set -euo pipefail
+. "$(dirname "$0")/../xhelpers.sh"
+under_xvfb "$0" "$@"
+exe=$1
+private_world
+mkdir -p "$HOME/.config/Cipherly"
+printf '[Defaults]\nNewUser=NoShow\n' >"$HOME/.config/Cipherly/Cipherly.conf"
+
+# size_is WINDOW W H SCALE: the window is W x H times SCALE, give or take the
+# rounding of one pixel.
+size_is() {
+  local got want
+  got=$(xretry xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: //p')
+  want=$(awk -v w="$2" -v h="$3" -v s="$4" 'BEGIN { printf "%d %d", w * s + 0.5, h * s + 0.5 }')
+  read -r gw gh <<<"${got/x/ }"
+  read -r ww wh <<<"$want"
+  [ $((gw - ww)) -ge -1 ] && [ $((gw - ww)) -le 1 ] && [ $((gh - wh)) -ge -1 ] && [ $((gh - wh)) -le 1 ] ||
+    fail "$5 is $got at $4, not about ${ww}x${wh}"
+}
+
+play() {
+  local scale=$1
+  rm -f "$work/play/Cipherly.Dat"
+  launch "$work/play" "$exe" || fail "the game did not start"
+  local title lobby
+  title=$(wait_window --pid "$pid") || fail "no title page"
+  sleep 0.8
+  size_is "$title" 546 231 "$scale" "the title page"
+  keys "$title" alt+c
+  lobby=$(wait_window --name '^ Cipherly$') || fail "no lobby"
+  sleep 0.8
+  size_is "$lobby" 504 455 "$scale" "the lobby"
+  keys "$lobby" alt+a
+  sleep 0.8
+  size_is "$lobby" 504 261 "$scale" "the lobby in edit mode"
+  kill "$pid"; wait "$pid" 2>/dev/null || true
+}
+
+for factor in 1.25 1.5; do
+  echo "-- QT_SCALE_FACTOR=$factor"
+  QT_SCALE_FACTOR=$factor play "$factor"
+done
+echo "-- Xft.dpi 192"
+xretry xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "$(printf 'Xft.dpi:\t192\n')"
+play 2
+echo "1 passed, 0 failed"
