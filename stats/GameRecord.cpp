@@ -1,28 +1,18 @@
 #include "GameRecord.h"
 
+#include "DataFolder.h"
+#include "InputGate.h"
+#include "SafeFile.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QStandardPaths>
 
-#include <cerrno>
-#include <cstring>
 #include <optional>
-
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 namespace stats {
 
 namespace {
 QString overridePath;
-
-QString systemReason(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
-}
 } // namespace
 
 QString OutcomeName(Outcome o) {
@@ -39,8 +29,7 @@ QString OutcomeName(Outcome o) {
 
 QString RecordPath() {
     if (!overridePath.isEmpty()) return overridePath;
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
-        .filePath(QStringLiteral("Cipherly/games.csv"));
+    return QDir(DataFolder()).filePath(QStringLiteral("games.csv"));
 }
 
 void SetRecordPath(const QString &path) {
@@ -56,7 +45,7 @@ QString RowOf(const Game &g) {
         .arg(g.length);
 }
 
-std::optional<Game> GameOf(const QString &row) {
+std::optional<Game> GameOf(const QString &row, const QDateTime &now) {
     const QStringList f = row.trimmed().split(QLatin1Char(','));
     if (f.size() != 5) return std::nullopt;
     Game g;
@@ -65,8 +54,11 @@ std::optional<Game> GameOf(const QString &row) {
     g.seconds = f[1].toLongLong(&secondsOk);
     g.hints = f[2].toInt(&hintsOk);
     g.length = f[4].toInt(&lengthOk);
+    // A row outside what a game can be (a year at one quote, more hints than
+    // letters, a date to come) is damage, not a game.
     if (!g.finished.isValid() || !secondsOk || !hintsOk || !lengthOk || g.seconds < 0 ||
-        g.hints < 0 || g.length < 1 || g.length > 200)
+        g.seconds > MaxSeconds || g.hints < 0 || g.hints > MaxHints || g.length < 1 ||
+        g.length > 200 || g.finished > now.addDays(1))
         return std::nullopt;
     if (f[3] == QLatin1String("solved"))
         g.outcome = Outcome::Solved;
@@ -84,65 +76,57 @@ QString AppendGame(const Game &g) {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QFileInfo(folder).isDir() && !QDir().mkpath(folder))
         return QStringLiteral("the folder %1 cannot be made").arg(folder);
-    QByteArray line = RowOf(g).toUtf8() + '\n';
-#ifdef Q_OS_UNIX
-    // One write of the whole row to the end of the file: a row is there whole
-    // or not at all, whatever moment the game is stopped at.
-    const int fd =
-        ::open(QFile::encodeName(path).constData(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) return systemReason(errno);
-    const off_t size = ::lseek(fd, 0, SEEK_END);
-    if (size == 0) {
-        line.prepend(Header.toUtf8() + '\n');
-    } else if (size > 0) {
+    const QByteArray row = RowOf(g).toUtf8() + '\n';
+    // The whole row or nothing: a failed append is cut back to where it began.
+    return safefile::append(path, [&](qint64 size, char last) {
+        if (size == 0) return Header.toUtf8() + '\n' + row;
         // A row cut short before (a power cut) ends on its own line.
-        char last = '\n';
-        if (::pread(fd, &last, 1, size - 1) == 1 && last != '\n') line.prepend('\n');
-    }
-    const ssize_t n = ::write(fd, line.constData(), size_t(line.size()));
-    const int error = errno;
-    const bool synced = n == line.size() && ::fsync(fd) == 0;
-    ::close(fd);
-    if (n != line.size()) return n < 0 ? systemReason(error) : systemReason(ENOSPC);
-    if (!synced) return systemReason(errno);
-    return {};
-#else
-    QFile f(path);
-    const bool fresh = !f.exists() || f.size() == 0;
-    if (!f.open(QIODevice::Append)) return f.errorString();
-    if (fresh) line.prepend(Header.toUtf8() + '\n');
-    if (f.write(line) != line.size() || !f.flush()) return f.errorString();
-    return {};
-#endif
+        return last == '\n' ? row : '\n' + row;
+    });
 }
 
-QList<Game> ReadGames(int *skipped) {
+QList<Game> ReadGames(int *skipped, QString *problem) {
     QList<Game> games;
     int bad = 0;
-    QFile f(RecordPath());
-    if (f.open(QIODevice::ReadOnly)) {
-        const QList<QByteArray> rows = f.readAll().split('\n');
-        for (const QByteArray &row : rows) {
+    QByteArray bytes;
+    QString why;
+    if (QFileInfo::exists(RecordPath()) || QFileInfo(RecordPath()).isSymLink())
+        why = gate::readFile(RecordPath(), bytes);
+    const QDateTime now = QDateTime::currentDateTime();
+    if (why.isEmpty()) {
+        for (const QByteArray &row : bytes.split('\n')) {
             const QString text = QString::fromUtf8(row).trimmed();
             if (text.isEmpty() || text == Header) continue;
-            if (auto g = GameOf(text))
+            if (auto g = GameOf(text, now))
                 games << *g;
             else
                 ++bad;
         }
     }
     if (skipped) *skipped = bad;
+    if (problem) *problem = why;
     return games;
 }
 
 QString ResetRecord() {
     const QString path = RecordPath();
-    if (!QFileInfo::exists(path)) return {};
-    QSaveFile out(path);
-    const QByteArray header = Header.toUtf8() + '\n';
-    if (!out.open(QIODevice::WriteOnly) || out.write(header) != header.size() || !out.commit())
-        return out.errorString();
-    return {};
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink()) return {};
+    // Through a link, only a record of games is written over: a link to any
+    // other file is left alone.
+    if (info.isSymLink()) {
+        QByteArray start;
+        gate::Source source;
+        QString why = source.open(path);
+        if (why.isEmpty()) why = source.readPiece(start, Header.size() + 1);
+        if (!why.isEmpty()) return why;
+        if (!start.startsWith(Header.toUtf8()))
+            return QStringLiteral("It leads to %1, which is not a record of games; it is left "
+                                  "alone")
+                .arg(info.symLinkTarget());
+    }
+    const safefile::Result r = safefile::replaceFile(path, Header.toUtf8() + '\n');
+    return r.reason;
 }
 
 } // namespace stats

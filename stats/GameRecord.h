@@ -27,6 +27,9 @@ struct Game {
 };
 
 inline const QString Header = QStringLiteral("finished,seconds,hints,outcome,length");
+// What a game can be at most: a year on one quote, 200 hints.
+inline constexpr qint64 MaxSeconds = qint64(365) * 24 * 3600;
+inline constexpr int MaxHints = 200;
 QString OutcomeName(Outcome o);
 
 // $XDG_DATA_HOME/Cipherly/games.csv, by default ~/.local/share/Cipherly/games.csv.
@@ -35,18 +38,22 @@ QString RecordPath();
 void SetRecordPath(const QString &path);
 
 // One row of the record, and a row read back; nothing for a damaged or
-// foreign row.
+// foreign row, or one outside what a game can be (finished more than a day
+// after `now`, for one).
 QString RowOf(const Game &g);
-std::optional<Game> GameOf(const QString &row);
+std::optional<Game> GameOf(const QString &row, const QDateTime &now = QDateTime::currentDateTime());
 
 // Appends a game, making the folder and the header when missing. The reason
 // it could not, or empty.
 QString AppendGame(const Game &g);
 
-// Every game of the record, oldest first; damaged rows are left out.
-QList<Game> ReadGames(int *skipped = nullptr);
+// Every game of the record, oldest first; damaged rows are left out. A record
+// that cannot be read (not a regular file, too large) gives no games and
+// `problem` says why.
+QList<Game> ReadGames(int *skipped = nullptr, QString *problem = nullptr);
 
-// Empties the record, in one step: the header alone stays. The reason it
+// Empties the record, in one step: the header alone stays. Through a link,
+// only a file that starts with the header is written over. The reason it
 // could not, or empty.
 QString ResetRecord();
 

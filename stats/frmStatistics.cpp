@@ -8,6 +8,7 @@
 #include "modStandard.h"
 
 #include <QChart>
+#include <QDir>
 #include <QChartView>
 #include <QLineSeries>
 #include <QScatterSeries>
@@ -84,6 +85,11 @@ void frmStatistics::Form_Activate() {
     ShowFigures();
     cmdReturn->setFocus(); // the safe button, not the one that forgets
     if (FadeEnabled) fade.StartFade(0, 255, 20, false);
+    if (!m_problem.isEmpty())
+        dialogs::message(this, AppInfo::Title,
+                         QStringLiteral("Your record of games cannot be read:\n%1: %2.")
+                             .arg(QDir::toNativeSeparators(stats::RecordPath()), m_problem),
+                         dialogs::Icon::Exclamation);
 }
 
 QStringList frmStatistics::FigureLines(const stats::Figures &f) {
@@ -105,7 +111,8 @@ QStringList frmStatistics::FigureLines(const stats::Figures &f) {
 }
 
 void frmStatistics::ShowFigures() {
-    figures = stats::FiguresOf(stats::ReadGames());
+    m_problem.clear();
+    figures = stats::FiguresOf(stats::ReadGames(nullptr, &m_problem));
     lblFigures->setText(FigureLines(figures).join(QLatin1Char('\n')));
 
     QChart *chart = chartGames->chart();

@@ -40,5 +40,6 @@ protected:
 
 private:
     WindowDesign m_design;
+    QString m_problem; // why the record could not be read, if it could not
     bool m_activated = false;
 };

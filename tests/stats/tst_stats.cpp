@@ -2,6 +2,7 @@
 #include "Figures.h"
 #include "GameRecord.h"
 #include "RecordingOpacity.h"
+#include "RecordingSystem.h"
 #include "ScriptedDialogs.h"
 #include "Settings.h"
 #include "TempFolder.h"
@@ -16,6 +17,7 @@
 
 #include <csignal>
 #include <random>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -128,6 +130,84 @@ private slots:
         QVERIFY(rows > 60);
         QCOMPARE(skipped, 0);
         QVERIFY(recordBytes().endsWith('\n'));
+    }
+
+    void rowsOutsideWhatAGameCanBeAreSkipped() {
+        QDir().mkpath(QFileInfo(RecordPath()).absolutePath());
+        QFile f(RecordPath());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        const QByteArray later =
+            QDateTime::currentDateTime().addDays(2).toString(Qt::ISODate).toLatin1();
+        f.write("finished,seconds,hints,outcome,length\n"
+                "2026-12-08T10:01:00,9223372036854775807,0,solved,117\n"
+                "2026-12-08T10:01:00,31536001,0,solved,117\n"
+                "2026-12-08T10:01:00,31536000,200,solved,117\n" // a year and 200 hints: the most
+                "2026-12-08T10:01:00,60,201,solved,117\n"
+                "2026-12-08T10:01:00,60,0,solved,0\n"
+                "2026-12-08T10:01:00,60,0,solved,201\n" +
+                later + ",60,0,solved,117\n");
+        f.close();
+        int skipped = 0;
+        const QList<Game> games = ReadGames(&skipped);
+        QCOMPARE(skipped, 6);
+        QCOMPARE(games.size(), 1);
+        QCOMPARE(games[0].seconds, MaxSeconds);
+        // The figures of many such games stay what they are.
+        const Figures fig = FiguresOf(QList<Game>(100000, games[0]));
+        QCOMPARE(*fig.averageSeconds, MaxSeconds);
+        QCOMPARE(*fig.hintsPerSolved, 200.0);
+    }
+
+    void aRecordThatIsNotAFileIsToldWithoutWaiting() {
+        QDir().mkpath(QFileInfo(RecordPath()).absolutePath());
+        QCOMPARE(::mkfifo(QFile::encodeName(RecordPath()).constData(), 0600), 0);
+        QString problem;
+        QVERIFY(ReadGames(nullptr, &problem).isEmpty());
+        QCOMPARE(problem, QStringLiteral("It is a pipe, not a file"));
+        QCOMPARE(AppendGame(game(Outcome::Solved)), QStringLiteral("It is not a regular file"));
+        QVERIFY(!ResetRecord().isEmpty());
+    }
+
+    void aFailedAppendLeavesNoPartOfTheRow() {
+        QVERIFY(AppendGame(game(Outcome::Solved, 738, 2, 1)).isEmpty());
+        const QByteArray before = recordBytes();
+        {
+            // The disk takes 9 bytes of the row, then is full.
+            RecordingSystem rec;
+            rec.mostPerWrite = 9;
+            int writes = 0;
+            rec.failWith = [&](const RecordingSystem::Call &c) {
+                return c.name == QLatin1String("pwrite") && ++writes == 2 ? ENOSPC : 0;
+            };
+            QCOMPARE(AppendGame(game(Outcome::Shown, 95, 0, 2)),
+                     QStringLiteral("No space left on device"));
+        }
+        QCOMPARE(recordBytes(), before);
+    }
+
+    void aResetThroughALinkWritesOnlyOverARecord() {
+        QDir().mkpath(QFileInfo(RecordPath()).absolutePath());
+        const QString other = folder->file(QStringLiteral("notes.txt"));
+        QFile notes(other);
+        QVERIFY(notes.open(QIODevice::WriteOnly));
+        notes.write("the player's own notes\n");
+        notes.close();
+        QVERIFY(QFile::link(other, RecordPath()));
+        const QString why = ResetRecord();
+        QVERIFY(why.contains(QStringLiteral("not a record of games")));
+        QVERIFY(notes.open(QIODevice::ReadOnly));
+        QCOMPARE(notes.readAll(), QByteArray("the player's own notes\n"));
+        notes.close();
+        // A link to a real record (kept on another disk, say) is reset through.
+        QVERIFY(QFile::remove(RecordPath()));
+        const QString kept = folder->file(QStringLiteral("kept.csv"));
+        SetRecordPath(kept);
+        QVERIFY(AppendGame(game(Outcome::Solved)).isEmpty());
+        SetRecordPath(folder->file(QStringLiteral("data/Cipherly/games.csv")));
+        QVERIFY(QFile::link(kept, RecordPath()));
+        QVERIFY(ResetRecord().isEmpty());
+        QVERIFY(QFileInfo(RecordPath()).isSymLink());
+        QCOMPARE(recordBytes(), QByteArray("finished,seconds,hints,outcome,length\n"));
     }
 
     void resettingKeepsOnlyTheHeader() {
