@@ -1,105 +1,90 @@
 #include "SingleInstance.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QLockFile>
-#include <QStandardPaths>
+#include "SafeFile.h"
 
-#ifdef Q_OS_UNIX
+#include <QDir>
+#include <QFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
-#endif
 
 namespace {
 
-const QString LockName = QStringLiteral("cipherly.lock");
+enum class Lock { Taken, Busy, Failed };
 
-QString lockIn(const QString &folder) {
-    return QDir(folder).filePath(LockName);
-}
-
-QString lockError(QLockFile::LockError e) {
-    switch (e) {
-    case QLockFile::PermissionError:
-        return QStringLiteral("the folder cannot be written to");
-    case QLockFile::UnknownError:
-        return QStringLiteral("the lock file cannot be made there (the disk may be full)");
-    default:
-        return QStringLiteral("the lock cannot be taken there");
+// An advisory lock on an open file or folder, without waiting for it.
+Lock lockOn(int fd) {
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EINTR) continue;
+        return errno == EWOULDBLOCK ? Lock::Busy : Lock::Failed;
     }
+    return Lock::Taken;
 }
 
 } // namespace
 
-SingleInstance::SingleInstance(QStringList folders) : m_folders(std::move(folders)) {}
-SingleInstance::~SingleInstance() = default;
+SingleInstance::SingleInstance(QString listFolder) : m_folder(std::move(listFolder)) {}
 
-QStringList SingleInstance::defaultFolders() {
-    QStringList out;
-    QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (!runtime.isEmpty()) out << runtime;
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (!data.isEmpty()) out << QDir(data).filePath(QStringLiteral("Cipherly"));
-#ifdef Q_OS_UNIX
-    out << QDir(QDir::tempPath()).filePath(QStringLiteral("cipherly-%1").arg(::getuid()));
-#else
-    out << QDir(QDir::tempPath()).filePath(QStringLiteral("cipherly"));
-#endif
-    return out;
+SingleInstance::~SingleInstance() {
+    release();
 }
 
-QString SingleInstance::lockPath() {
-    return lockIn(defaultFolders().value(0, QDir::tempPath()));
+void SingleInstance::setFolder(const QString &listFolder) {
+    release();
+    m_folder = listFolder;
 }
 
-QString SingleInstance::heldPath() const {
-    return m_lock && m_lock->isLocked() ? m_heldPath : QString();
+QString SingleInstance::lockPath(const QString &listFolder) {
+    return QDir(listFolder).filePath(QStringLiteral("Cipherly.lock"));
 }
 
 SingleInstance::Result SingleInstance::acquire() {
-    if (m_lock && m_lock->isLocked()) return Result::Acquired;
+    if (held()) return Result::Acquired;
     m_reason.clear();
     QStringList problems;
-    for (const QString &folder : std::as_const(m_folders)) {
-        // A private folder of our own, made when missing.
-        if (!QFileInfo(folder).isDir()) {
-            if (!QDir().mkpath(folder)) {
-                problems << QStringLiteral("%1: the folder cannot be made").arg(folder);
-                continue;
-            }
-            QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                              QFileDevice::ExeOwner);
-        }
-#ifdef Q_OS_UNIX
-        // A folder someone else owns could hold a lock to keep the player out.
-        if (QFileInfo(folder).ownerId() != ::getuid()) {
-            problems << QStringLiteral("%1: the folder belongs to someone else").arg(folder);
+    // Both the lock file and the folder are locked where they can be: a copy
+    // that may not make the file (a read-only folder) still meets the other
+    // on the folder, and a file system that cannot lock folders still has
+    // the file.
+    const int fileFd = ::open(QFile::encodeName(lockPath(m_folder)).constData(),
+                              O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    const int folderFd =
+        ::open(QFile::encodeName(m_folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fileFd < 0)
+        problems << QStringLiteral("%1: %2").arg(lockPath(m_folder), safefile::reasonOf(errno));
+    bool busy = false;
+    for (const int fd : {fileFd, folderFd}) {
+        if (fd < 0) continue;
+        switch (lockOn(fd)) {
+        case Lock::Taken:
+            (fd == fileFd ? m_fileFd : m_folderFd) = fd;
             continue;
+        case Lock::Busy:
+            busy = true;
+            break;
+        case Lock::Failed:
+            problems << QStringLiteral("%1: %2").arg(fd == fileFd ? lockPath(m_folder) : m_folder,
+                                                     safefile::reasonOf(errno));
+            break;
         }
-#endif
-        auto lock = std::make_unique<QLockFile>(lockIn(folder));
-        // Staleness is judged by whether the holder is still alive, never by age.
-        lock->setStaleLockTime(0);
-        if (lock->tryLock(0)) {
-            if (!m_lock) {
-                m_lock = std::move(lock);
-                m_heldPath = lockIn(folder);
-            }
-            // A lock that was only looked into is let go again.
-            continue;
-        }
-        if (lock->error() == QLockFile::LockFailedError) {
-            release();
-            return Result::HeldByAnother;
-        }
-        problems << QStringLiteral("%1: %2").arg(folder, lockError(lock->error()));
+        ::close(fd);
     }
-    if (m_lock) return Result::Acquired;
+    if (folderFd < 0 && fileFd < 0)
+        problems << QStringLiteral("%1: the folder cannot be opened").arg(m_folder);
+    if (busy) {
+        release();
+        return Result::HeldByAnother;
+    }
+    if (held()) return Result::Acquired;
     m_reason = problems.join(QLatin1Char('\n'));
     return Result::Unavailable;
 }
 
 void SingleInstance::release() {
-    if (m_lock) m_lock->unlock();
-    m_lock.reset();
-    m_heldPath.clear();
+    for (int *fd : {&m_fileFd, &m_folderFd}) {
+        if (*fd >= 0) ::close(*fd); // closing lets go of the lock
+        *fd = -1;
+    }
 }

@@ -1,14 +1,17 @@
 #include "basCipherly.h"
 
 #include "AppInfo.h"
-#include "ListFolder.h"
+#include "DataFolder.h"
 #include "Dialogs.h"
+#include "ListFolder.h"
 #include "PrinterSurface.h"
 #include "QuoteFile.h"
 #include "SingleInstance.h"
 #include "frmTitlePage.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace basCipherly {
 
@@ -16,7 +19,8 @@ const char *const AlreadyRunningTitle = "Terminating...";
 
 namespace {
 
-// Held for the whole run: it is what tells a later copy that this one runs.
+// Held for the whole run: it is what tells a later copy that this one runs
+// on the same list.
 SingleInstance instanceGuard;
 
 // Every printed layout is given in inches. Switching the unit cannot fail
@@ -27,7 +31,24 @@ void SetPrinterUnitToInches() {
 
 } // namespace
 
+QString ListFolderFor(const QString &listName) {
+    return ListFolder::Choose(QCoreApplication::applicationDirPath(), DataFolder(), listName);
+}
+
 bool Main() {
+    const QString listName = AppInfo::Title + QStringLiteral(".Dat");
+    QString folder = ListFolderFor(listName);
+    QString problem;
+    if (!QFileInfo(folder).isDir() && !QDir().mkpath(folder)) {
+        // Nowhere else to keep it: this once, the list stays where the game was started.
+        problem = QStringLiteral("The folder %1 cannot be made.\n\nThe quote list is kept in %2 "
+                                 "this time.")
+                      .arg(QDir::toNativeSeparators(folder),
+                           QDir::toNativeSeparators(QDir::currentPath()));
+        folder = QDir::currentPath();
+    }
+    // The lock comes before anything reads the list.
+    instanceGuard.setFolder(folder);
     switch (instanceGuard.acquire()) {
     case SingleInstance::Result::Acquired:
         break;
@@ -49,18 +70,18 @@ bool Main() {
                          dialogs::Icon::Critical);
         return false;
     }
-    quotes::QuoteFileName = AppInfo::Title + QStringLiteral(".Dat");
-    // Started from the menu, the list lives in the player's data folder.
-    if (ListFolder::StartedFromMenu()) {
-        const ListFolder::Outcome where = ListFolder::UseDataFolder(
-            QDir::homePath(), ListFolder::DataFolder(), quotes::QuoteFileName);
-        if (!where.problem.isEmpty())
-            dialogs::message(nullptr, AppInfo::Title,
-                             where.problem +
-                                 QStringLiteral("\n\nThe quote list is kept in %1 this time.")
-                                     .arg(QDir::currentPath()),
-                             dialogs::Icon::Exclamation);
-    }
+    quotes::QuoteFileName = listName;
+    // A list an earlier version kept where the game was started, or in the
+    // home folder, comes to the one place.
+    const ListFolder::Outcome where =
+        ListFolder::Prepare(folder, {QDir::currentPath(), QDir::homePath()}, listName);
+    if (!where.problem.isEmpty()) problem = where.problem;
+    if (!QDir::setCurrent(folder))
+        problem = QStringLiteral("The folder %1 cannot be used.").arg(folder);
+    if (!problem.isEmpty())
+        dialogs::message(nullptr, AppInfo::Title, problem, dialogs::Icon::Exclamation);
+    else if (!where.message().isEmpty())
+        dialogs::message(nullptr, AppInfo::Title, where.message(), dialogs::Icon::Information);
     SetPrinterUnitToInches();
     auto *first = new frmTitlePage;
     first->show();

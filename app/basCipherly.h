@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 // The program's start-up.
 namespace basCipherly {
 
@@ -7,6 +9,10 @@ namespace basCipherly {
 // printer and opens the first window. Returns false when the program must end
 // at once (another copy is running); otherwise the windows drive the program.
 bool Main();
+
+// The folder the list named `listName` lives in: beside the program for a
+// portable copy, else the player's data folder.
+QString ListFolderFor(const QString &listName);
 
 // The text of the second-copy refusal.
 extern const char *const AlreadyRunningTitle;

@@ -3,7 +3,11 @@
 // that is killed outright at a random moment of its work. After every kill
 // the quote file must be whole: exactly the list before, or exactly the list
 // after, never a torn record, a partial list or a lost quote.
+// The move of a list into the data folder from another disk is killed the
+// same way; after each kill the next start (run here as the game runs it at
+// start-up) must leave exactly one list, whole, in the data folder.
 // Usage: cipherly-store-kills [KILLS_PER_OPERATION]   (default 1000)
+#include "ListFolder.h"
 #include "QuoteFile.h"
 #include "StringResources.h"
 
@@ -16,6 +20,7 @@
 #include <csignal>
 #include <cstdio>
 #include <random>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -83,6 +88,86 @@ int killedRun(const Operation &op, long delayUs, long *tookUs = nullptr) {
     return 2;
 }
 
+QByteArray bytesOf(const QString &path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The move from a folder on one disk into a data folder on another, killed
+// at random moments. Returns false when any kill, after the next start, left
+// anything but one whole list in the data folder.
+bool moveAcrossDisks(int kills, std::mt19937 &random) {
+    QTemporaryDir here; // the disk the game is started on
+    QTemporaryDir there(QStringLiteral("/dev/shm/cipherly-kills-XXXXXX")); // another disk
+    struct stat a, b;
+    if (!here.isValid() || !there.isValid() || ::stat(QFile::encodeName(here.path()), &a) != 0 ||
+        ::stat(QFile::encodeName(there.path()), &b) != 0 || a.st_dev == b.st_dev) {
+        std::printf("moves across disks: no second disk here (/dev/shm); not measured\n");
+        return true;
+    }
+    const QString from = here.path() + QStringLiteral("/Cipherly.Dat");
+    const QString data = there.path() + QStringLiteral("/Cipherly");
+    const QString to = data + QStringLiteral("/Cipherly.Dat");
+    const QByteArray list = userList(quotes::MaxRecords); // a full list, 6.5 MB
+    auto reset = [&] {
+        QDir(data).removeRecursively();
+        QFile f(from);
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(list) != list.size())
+            std::abort();
+    };
+    auto start = [&] { ListFolder::Prepare(data, {here.path()}, QStringLiteral("Cipherly.Dat")); };
+    // How long a move takes in a child here, so the kills land inside it.
+    long span = 0;
+    for (int i = 0; i < 3; ++i) {
+        reset();
+        QElapsedTimer clock;
+        clock.start();
+        const pid_t child = fork();
+        if (child == 0) {
+            start();
+            _exit(0);
+        }
+        waitpid(child, nullptr, 0);
+        span = qMax(span, long(clock.nsecsElapsed() / 1000));
+        if (bytesOf(to) != list || QFile::exists(from)) {
+            std::printf("moves across disks: the move does not complete when left alone\n");
+            return false;
+        }
+    }
+    int before = 0, after = 0, midway = 0, broken = 0;
+    std::uniform_int_distribution<long> delay(0, span);
+    for (int i = 0; i < kills; ++i) {
+        reset();
+        const pid_t child = fork();
+        if (child == 0) {
+            start();
+            _exit(0);
+        }
+        usleep(useconds_t(delay(random)));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        const bool source = QFile::exists(from), target = QFile::exists(to);
+        if (QFile::exists(ListFolder::MoveMarker(data, QStringLiteral("Cipherly.Dat"))))
+            ++midway; // a copy begun, its marker standing
+        else if (source && !target)
+            ++before;
+        else if (!source && target)
+            ++after;
+        else
+            ++midway;
+        start(); // the next start of the game
+        const bool one =
+            bytesOf(to) == list && !QFile::exists(from) &&
+            !QFile::exists(ListFolder::MoveMarker(data, QStringLiteral("Cipherly.Dat"))) &&
+            QDir(data).entryList(QDir::Files | QDir::Hidden).size() == 1;
+        if (!one) ++broken;
+    }
+    std::printf("%-20s %5d kills: %5d before the move, %5d after, %5d midway; after the next "
+                "start, %d anything but one whole list\n",
+                "moves across disks", kills, before, after, midway, broken);
+    return broken == 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -93,7 +178,8 @@ int main(int argc, char **argv) {
     quotes::QuoteFileName = QStringLiteral("Cipherly.Dat");
 
     const QByteArray list = userList(400);
-    const QByteArray added = record("A QUOTE ADDED WHILE THE GAME WAS KILLED, AT ANY MOMENT AT ALL");
+    const QByteArray added =
+        record("A QUOTE ADDED WHILE THE GAME WAS KILLED, AT ANY MOMENT AT ALL");
     QByteArray edited = list;
     edited.replace(199 * quotes::RecordLength, quotes::RecordLength,
                    record("A QUOTE EDITED WHILE THE GAME WAS KILLED, AT ANY MOMENT AT ALL"));
@@ -155,6 +241,8 @@ int main(int argc, char **argv) {
                     op.name, kills, tally.before, tally.after, tally.other);
         whole = whole && tally.other == 0;
     }
+    const int moveKills = qMax(200, kills / 4);
+    whole = moveAcrossDisks(moveKills, random) && whole;
     std::printf(whole ? "every kill left a whole list\n" : "SOME KILLS DAMAGED THE LIST\n");
     return whole ? 0 : 1;
 }

@@ -79,8 +79,8 @@ QString Source::readPiece(QByteArray &into, qint64 most) {
     into.resize(start + want);
     qint64 got = 0;
     while (got < want) {
-        const ssize_t n = ::pread(m_fd, into.data() + start + got, size_t(want - got),
-                                  off_t(m_done + got));
+        const ssize_t n =
+            ::pread(m_fd, into.data() + start + got, size_t(want - got), off_t(m_done + got));
         if (n < 0) {
             if (errno == EINTR) continue;
             into.resize(start + got);

@@ -88,6 +88,11 @@ void frmMain::grid_QuotesDropped(const QList<QUrl> &files, const QString &text) 
 }
 
 void frmMain::ImportQuotesFrom(const QList<QUrl> &files, const QString &text) {
+    if (const quotes::Status s = quotes::CheckListWritable(); !s) {
+        showStoreError(QStringLiteral("The quotes could not be imported; the list is as it was."),
+                       s);
+        return;
+    }
     QList<quotes::ImportSource> sources;
     QStringList unreadable;
     for (const QUrl &u : files) {

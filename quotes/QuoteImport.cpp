@@ -80,6 +80,8 @@ ImportResult ImportQuotes(const QList<ImportSource> &sources, const ImportProgre
     ImportResult result;
     QStringList existing;
     result.status = LoadQuoteList(existing);
+    // A list that may only be read is refused before any work, as a deletion is.
+    if (result.status) result.status = CheckListWritable();
     if (!result.status) return result;
     const qint16 before = qint16(existing.size());
 

@@ -8,8 +8,8 @@
 #include "modStandard.h"
 
 #include <QChart>
-#include <QDir>
 #include <QChartView>
+#include <QDir>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QShortcut>

@@ -91,13 +91,14 @@ height() { xdotool getwindowgeometry --shell "$1" 2>/dev/null | sed -n 's/^HEIGH
 wait_until() { for _ in $(seq 200); do eval "$1" && return 0; sleep 0.1; done; return 1; }
 
 # private_world: a throw-away folder $work with its own HOME, settings, data
-# and 0700 runtime folder (so no other copy counts as running), and an empty
-# $work/play to start the game in. Every process in `pids` is ended and $work
+# and 0700 runtime folder, and an empty $work/play to start the game in. The
+# game keeps its list in $list, in the private data folder. Every process in `pids` is ended and $work
 # removed when the script exits.
 private_world() {
   work=$(mktemp -d)
   export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
   export XDG_RUNTIME_DIR="$work/runtime"
+  list="$XDG_DATA_HOME/Cipherly/Cipherly.Dat"
   mkdir -m 700 "$XDG_RUNTIME_DIR"
   mkdir -p "$HOME/Documents" "$work/play"
   pids=()

@@ -1,6 +1,8 @@
 #include "AppInfo.h"
+#include "DataFolder.h"
 #include "ListFolder.h"
 #include "QuoteFile.h"
+#include "RecordingSystem.h"
 #include "ScriptedDialogs.h"
 #include "Settings.h"
 #include "SingleInstance.h"
@@ -8,16 +10,27 @@
 #include "basCipherly.h"
 
 #include <QApplication>
-#include <QLockFile>
 #include <QPointer>
 #include <QProcess>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 void writeFile(const QString &name) {
     QFile f(name);
     QVERIFY(f.open(QIODevice::WriteOnly));
+}
+
+void put(const QString &name, const QByteArray &bytes) {
+    QFile f(name);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+QByteArray bytesOf(const QString &name) {
+    QFile f(name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 } // namespace
 
@@ -37,6 +50,12 @@ class TestApp : public QObject {
     }
 
 private slots:
+    void initTestCase() {
+        // A data folder of this program's own: the real game started here
+        // must not meet another test's list.
+        static QTemporaryDir data;
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    }
     void init() {
         folder = std::make_unique<TempFolder>();
         QFile::remove(settingsFile());
@@ -98,123 +117,198 @@ private slots:
         QVERIFY(Settings::ShowWelcome());
     }
 
+    // ---- One lock per list ----------------------------------------------------
+
     void aLockLeftByACrashedCopyDoesNotBlock() {
         // The real program, killed outright, leaves its lock file behind.
         QProcess crashed;
         crashed.setWorkingDirectory(folder->path());
         crashed.start(QStringLiteral(CIPHERLY_EXE), {});
         QVERIFY(crashed.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(SingleInstance::lockPath()), 10000);
+        const QString lock = SingleInstance::lockPath(DataFolder());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lock), 10000);
+        SingleInstance whileItRuns(DataFolder());
+        QTRY_COMPARE_WITH_TIMEOUT(whileItRuns.acquire(), SingleInstance::Result::HeldByAnother,
+                                  10000);
         crashed.kill();
         QVERIFY(crashed.waitForFinished());
-        QVERIFY(QFile::exists(SingleInstance::lockPath()));
-        SingleInstance next;
+        QVERIFY(QFile::exists(lock));
+        SingleInstance next(DataFolder());
         QCOMPARE(next.acquire(), SingleInstance::Result::Acquired);
     }
 
-    void aLockFolderThatFailsFallsBackAndStillSeesTheOtherCopy() {
-        // The first place cannot take a lock (it is a file, not a folder): the
-        // guard moves on to the next instead of letting every copy run.
-        writeFile(QStringLiteral("not-a-folder"));
-        const QString good = folder->file(QStringLiteral("second"));
-        SingleInstance first({folder->file(QStringLiteral("not-a-folder")), good});
+    void twoCopiesOnOneListSeeEachOther() {
+        const QString list = folder->file(QStringLiteral("data"));
+        QVERIFY(QDir().mkpath(list));
+        SingleInstance first(list), second(list);
         QCOMPARE(first.acquire(), SingleInstance::Result::Acquired);
-        QCOMPARE(first.heldPath(), good + QStringLiteral("/cipherly.lock"));
-        // A copy that finds the first place usable again still sees this one.
-        SingleInstance second({folder->file(QStringLiteral("first")), good});
         QCOMPARE(second.acquire(), SingleInstance::Result::HeldByAnother);
-        QVERIFY(!QFile::exists(folder->file(QStringLiteral("first/cipherly.lock"))));
         first.release();
         QCOMPARE(second.acquire(), SingleInstance::Result::Acquired);
+        second.release();
+        // Where the lock file cannot be made, the folder's own lock still
+        // meets a copy that could make it.
+        QVERIFY(QFile::remove(SingleInstance::lockPath(list)));
+        QVERIFY(QDir().mkdir(SingleInstance::lockPath(list)));
+        SingleInstance withoutFile(list), other(list);
+        QCOMPARE(withoutFile.acquire(), SingleInstance::Result::Acquired);
+        QVERIFY(QDir().rmdir(SingleInstance::lockPath(list)));
+        QCOMPARE(other.acquire(), SingleInstance::Result::HeldByAnother);
     }
 
-    void noLockAnywhereMeansNoStart() {
+    void noLockMeansNoStart() {
         writeFile(QStringLiteral("a"));
-        writeFile(QStringLiteral("b"));
-        SingleInstance guard({folder->file(QStringLiteral("a")), folder->file(QStringLiteral("b"))});
+        SingleInstance guard(folder->file(QStringLiteral("a")));
         QCOMPARE(guard.acquire(), SingleInstance::Result::Unavailable);
         QVERIFY(guard.reason().contains(folder->file(QStringLiteral("a"))));
-        QVERIFY(guard.reason().contains(folder->file(QStringLiteral("b"))));
-        QVERIFY(guard.heldPath().isEmpty());
+        QVERIFY(!guard.held());
     }
 
-    void aMenuStartCarriesTheHomeListToTheDataFolder() {
-        const QString home = folder->file(QStringLiteral("home"));
+    // ---- One list per player ----------------------------------------------------
+
+    void aListBesideAWritableProgramFolderIsAPortableCopy() {
+        const QString program = folder->file(QStringLiteral("unpacked"));
+        QVERIFY(QDir().mkpath(program));
+        const QString data = folder->file(QStringLiteral("data"));
+        QCOMPARE(ListFolder::Choose(program, data, QStringLiteral("Cipherly.Dat")), data);
+        writeFile(program + QStringLiteral("/Cipherly.Dat"));
+        QCOMPARE(ListFolder::Choose(program, data, QStringLiteral("Cipherly.Dat")), program);
+        if (!RunningAsRoot()) {
+            QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
+            QCOMPARE(ListFolder::Choose(program, data, QStringLiteral("Cipherly.Dat")), data);
+            QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+    }
+
+    void theCurrentFolderListMovesInAndTheHomeOneIsNamed() {
+        const QString here = folder->file(QStringLiteral("here")), home = folder->file("home");
         const QString data = folder->file(QStringLiteral("home/.local/share/Cipherly"));
-        QVERIFY(QDir().mkpath(home));
-        QFile list(home + QStringLiteral("/Cipherly.Dat"));
-        QVERIFY(list.open(QIODevice::WriteOnly));
-        list.write(QByteArray(2400, 'Q'));
-        list.close();
+        QVERIFY(QDir().mkpath(here) && QDir().mkpath(home));
+        put(here + "/Cipherly.Dat", QByteArray(2400, 'C'));
+        put(home + "/Cipherly.Dat", QByteArray(2200, 'H'));
         const ListFolder::Outcome o =
-            ListFolder::UseDataFolder(home, data, QStringLiteral("Cipherly.Dat"));
-        QVERIFY(o.problem.isEmpty());
-        QVERIFY(o.moved);
-        QCOMPARE(QDir::currentPath(), data);
-        QCOMPARE(QFileInfo(data + QStringLiteral("/Cipherly.Dat")).size(), 2400);
-        QVERIFY(!QFile::exists(home + QStringLiteral("/Cipherly.Dat")));
-        QDir::setCurrent(folder->path());
+            ListFolder::Prepare(data, {here, home}, QStringLiteral("Cipherly.Dat"));
+        QVERIFY2(o.problem.isEmpty(), qPrintable(o.problem));
+        QCOMPARE(o.movedFrom, here + "/Cipherly.Dat");
+        QCOMPARE(o.leftAlone, QStringList{home + "/Cipherly.Dat"});
+        QCOMPARE(bytesOf(data + "/Cipherly.Dat"), QByteArray(2400, 'C'));
+        QVERIFY(!QFile::exists(here + "/Cipherly.Dat"));
+        QCOMPARE(bytesOf(home + "/Cipherly.Dat"), QByteArray(2200, 'H'));
+        // One message names both places, and the list left alone.
+        QVERIFY(o.message().contains(data));
+        QVERIFY(o.message().contains(here + "/Cipherly.Dat"));
+        QVERIFY(o.message().contains(home + "/Cipherly.Dat"));
+        // Once the data folder has its list, nothing more is moved or said.
+        const ListFolder::Outcome again =
+            ListFolder::Prepare(data, {here, home}, QStringLiteral("Cipherly.Dat"));
+        QVERIFY(again.message().isEmpty());
+        QCOMPARE(bytesOf(home + "/Cipherly.Dat"), QByteArray(2200, 'H'));
     }
 
-    void aListInBothPlacesIsLeftAlone() {
+    void aLinkIsMovedAsALinkToTheSameFile() {
         const QString home = folder->file(QStringLiteral("home"));
         const QString data = folder->file(QStringLiteral("data"));
-        QVERIFY(QDir().mkpath(home) && QDir().mkpath(data));
-        for (const QString &f : {home, data}) {
-            QFile list(f + QStringLiteral("/Cipherly.Dat"));
-            QVERIFY(list.open(QIODevice::WriteOnly));
-            list.write(f.toLatin1());
-        }
+        QVERIFY(QDir().mkpath(home + "/lists"));
+        put(home + "/lists/mine.Dat", QByteArray(2600, 'M'));
+        QVERIFY(QFile::link(QStringLiteral("lists/mine.Dat"), home + "/Cipherly.Dat")); // relative
         const ListFolder::Outcome o =
-            ListFolder::UseDataFolder(home, data, QStringLiteral("Cipherly.Dat"));
-        QVERIFY(o.problem.isEmpty());
-        QVERIFY(!o.moved);
-        QFile kept(home + QStringLiteral("/Cipherly.Dat"));
-        QVERIFY(kept.open(QIODevice::ReadOnly));
-        QCOMPARE(kept.readAll(), home.toLatin1()); // the player's other list is not touched
-        QDir::setCurrent(folder->path());
+            ListFolder::Prepare(data, {home}, QStringLiteral("Cipherly.Dat"));
+        QVERIFY2(o.problem.isEmpty(), qPrintable(o.problem));
+        const QFileInfo moved(data + "/Cipherly.Dat");
+        QVERIFY(moved.isSymLink());
+        QCOMPARE(moved.symLinkTarget(), home + "/lists/mine.Dat");
+        QCOMPARE(bytesOf(moved.filePath()), QByteArray(2600, 'M'));
+        QVERIFY(!QFileInfo(home + "/Cipherly.Dat").isSymLink());
+        QVERIFY(QFile::exists(home + "/lists/mine.Dat"));
     }
 
     void aDataFolderThatCannotBeMadeKeepsEverythingWhereItIs() {
         const QString home = folder->file(QStringLiteral("home"));
         QVERIFY(QDir().mkpath(home));
         writeFile(folder->file(QStringLiteral("blocked")));
-        QFile list(home + QStringLiteral("/Cipherly.Dat"));
-        QVERIFY(list.open(QIODevice::WriteOnly));
-        list.write(QByteArray(2000, 'Q'));
-        list.close();
-        const QString before = QDir::currentPath();
-        const ListFolder::Outcome o = ListFolder::UseDataFolder(
-            home, folder->file(QStringLiteral("blocked/Cipherly")), QStringLiteral("Cipherly.Dat"));
+        put(home + "/Cipherly.Dat", QByteArray(2000, 'Q'));
+        const ListFolder::Outcome o =
+            ListFolder::Prepare(folder->file(QStringLiteral("blocked/Cipherly")), {home},
+                                QStringLiteral("Cipherly.Dat"));
         QVERIFY(!o.problem.isEmpty());
-        QCOMPARE(QDir::currentPath(), before);
-        QCOMPARE(QFileInfo(home + QStringLiteral("/Cipherly.Dat")).size(), 2000);
+        QCOMPARE(bytesOf(home + "/Cipherly.Dat"), QByteArray(2000, 'Q'));
     }
 
-    void aListOnAnotherDiskIsCopiedWholeThenRemoved() {
+    void theGamesOwnLeftoversAreClearedAndNeverFollowed() {
+        const QString data = folder->file(QStringLiteral("data"));
+        QVERIFY(QDir().mkpath(data));
+        put(data + "/Cipherly.Dat", QByteArray(2000, 'L'));
+        put(data + "/TempFile.$$$", QByteArray(6500000, 'T'));
+        put(folder->file("precious"), "the player's");
+        QVERIFY(QFile::link(folder->file("precious"), data + "/.games.csv.part"));
+        ListFolder::Prepare(data, {}, QStringLiteral("Cipherly.Dat"));
+        QVERIFY(!QFileInfo(data + "/TempFile.$$$").exists());
+        QVERIFY(!QFileInfo(data + "/.games.csv.part").isSymLink());
+        QCOMPARE(bytesOf(folder->file("precious")), QByteArray("the player's"));
+        QCOMPARE(bytesOf(data + "/Cipherly.Dat"), QByteArray(2000, 'L'));
+    }
+
+    void anInterruptedMoveIsFinishedOrUndone() {
+        const QString home = folder->file(QStringLiteral("home"));
+        const QString data = folder->file(QStringLiteral("data"));
+        QVERIFY(QDir().mkpath(home) && QDir().mkpath(data));
+        const QString marker = ListFolder::MoveMarker(data, QStringLiteral("Cipherly.Dat"));
+        // Killed after the copy was in place: the original goes.
+        put(home + "/Cipherly.Dat", QByteArray(2400, 'A'));
+        put(data + "/Cipherly.Dat", QByteArray(2400, 'A'));
+        put(marker, QFile::encodeName(home + "/Cipherly.Dat"));
+        ListFolder::Outcome o = ListFolder::Prepare(data, {home}, QStringLiteral("Cipherly.Dat"));
+        QVERIFY(!QFile::exists(home + "/Cipherly.Dat"));
+        QVERIFY(!QFile::exists(marker));
+        QCOMPARE(bytesOf(data + "/Cipherly.Dat"), QByteArray(2400, 'A'));
+        QVERIFY(o.message().isEmpty());
+        // Killed while copying: the half copy goes, and the move starts again.
+        QVERIFY(QFile::remove(data + "/Cipherly.Dat"));
+        put(home + "/Cipherly.Dat", QByteArray(2600, 'B'));
+        put(data + "/.Cipherly.Dat.part", QByteArray(1000, 'B'));
+        put(marker, QFile::encodeName(home + "/Cipherly.Dat"));
+        o = ListFolder::Prepare(data, {home}, QStringLiteral("Cipherly.Dat"));
+        QCOMPARE(bytesOf(data + "/Cipherly.Dat"), QByteArray(2600, 'B'));
+        QVERIFY(!QFile::exists(home + "/Cipherly.Dat"));
+        QVERIFY(!QFile::exists(data + "/.Cipherly.Dat.part"));
+        QVERIFY(!QFile::exists(marker));
+        // A list that differs from the one in place is named, never removed.
+        put(home + "/Cipherly.Dat", QByteArray(2800, 'C'));
+        put(marker, QFile::encodeName(home + "/Cipherly.Dat"));
+        o = ListFolder::Prepare(data, {home}, QStringLiteral("Cipherly.Dat"));
+        QCOMPARE(o.leftAlone, QStringList{home + "/Cipherly.Dat"});
+        QCOMPARE(bytesOf(home + "/Cipherly.Dat"), QByteArray(2800, 'C'));
+    }
+
+    void aListOnAnotherDiskIsCopiedAndSyncedBeforeTheOriginalGoes() {
         // Run by small_disk.sh: the data folder is on a disk of its own.
         const QString disk = qEnvironmentVariable("CIPHERLY_SMALL_DISK");
         if (disk.isEmpty()) QSKIP("needs a disk of its own (tests/small_disk.sh)");
         const QString home = folder->file(QStringLiteral("home"));
         QVERIFY(QDir().mkpath(home));
-        QFile list(home + QStringLiteral("/Cipherly.Dat"));
-        QVERIFY(list.open(QIODevice::WriteOnly));
-        list.write(QByteArray(2600, 'Q'));
-        list.close();
-        const ListFolder::Outcome o = ListFolder::UseDataFolder(
-            home, disk + QStringLiteral("/Cipherly"), QStringLiteral("Cipherly.Dat"));
+        put(home + "/Cipherly.Dat", QByteArray(2600, 'Q'));
+        RecordingSystem rec;
+        const ListFolder::Outcome o =
+            ListFolder::Prepare(disk + "/Cipherly", {home}, QStringLiteral("Cipherly.Dat"));
         QVERIFY2(o.problem.isEmpty(), qPrintable(o.problem));
-        QVERIFY(o.moved);
-        QCOMPARE(QFileInfo(disk + QStringLiteral("/Cipherly/Cipherly.Dat")).size(), 2600);
-        QVERIFY(!QFile::exists(home + QStringLiteral("/Cipherly.Dat")));
-        QVERIFY(!QFile::exists(disk + QStringLiteral("/Cipherly/Cipherly.Dat.moving")));
-        QDir::setCurrent(folder->path());
+        QCOMPARE(bytesOf(disk + "/Cipherly/Cipherly.Dat"), QByteArray(2600, 'Q'));
+        QVERIFY(!QFile::exists(home + "/Cipherly.Dat"));
+        QVERIFY(!QFile::exists(ListFolder::MoveMarker(disk + "/Cipherly", "Cipherly.Dat")));
+        const int copySynced = rec.find("fsync", ".Cipherly.Dat.part");
+        const int inPlace = rec.find("rename", ".Cipherly.Dat.part");
+        const int folderSynced = rec.findFolderSync(inPlace);
+        const int removed = rec.find("unlink", home + "/Cipherly.Dat");
+        QVERIFY2(copySynced >= 0 && inPlace > copySynced, "the copy is synced, then put in place");
+        QVERIFY2(folderSynced > inPlace, "its folder is synced");
+        QVERIFY2(removed > folderSynced, "and only then is the original removed");
+        QVERIFY2(rec.findFolderSync(removed) > removed, "whose folder is synced too");
     }
 
     // Main keeps its lock for the rest of the run: these two come last.
     void aSecondCopyIsRefusedAndTouchesNothing() {
-        QLockFile other(SingleInstance::lockPath());
-        QVERIFY(other.tryLock(0));
+        QVERIFY(QDir().mkpath(DataFolder()));
+        SingleInstance other(DataFolder());
+        QCOMPARE(other.acquire(), SingleInstance::Result::Acquired);
         ScriptedDialogs script;
         quotes::QuoteFileName = QStringLiteral("Untouched");
         QVERIFY(!basCipherly::Main());
@@ -229,7 +323,8 @@ private slots:
         QCOMPARE(quotes::QuoteFileName, QStringLiteral("Untouched"));
         QVERIFY(!QFile::exists(settingsFile()));
         QCOMPARE(QDir().entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
-        QVERIFY(other.isLocked());
+        QVERIFY(!QFile::exists(DataFolder() + QStringLiteral("/Cipherly.Dat")));
+        QVERIFY(other.held());
     }
 
     void theFirstCopyStartsAndHoldsTheLock() {
@@ -241,8 +336,9 @@ private slots:
         QCOMPARE(windows.size(), 1);
         QCOMPARE(windows[0]->objectName(), QStringLiteral("frmTitlePage"));
         QVERIFY(windows[0]->isVisible());
-        QLockFile other(SingleInstance::lockPath());
-        QVERIFY(!other.tryLock(0));
+        QCOMPARE(QDir::currentPath(), DataFolder());
+        SingleInstance other(DataFolder());
+        QCOMPARE(other.acquire(), SingleInstance::Result::HeldByAnother);
     }
 };
 

@@ -25,7 +25,7 @@ size_is() {
 
 play() {
   local scale=$1
-  rm -f "$work/play/Cipherly.Dat"
+  rm -f "$list"
   launch "$work/play" "$exe" || fail "the game did not start"
   local title lobby
   title=$(wait_window --pid "$pid") || fail "no title page"

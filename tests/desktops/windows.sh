@@ -88,7 +88,7 @@ no_maximise() {
 }
 
 play_through() {
-  rm -rf "$HOME/.config" "$work/play/Cipherly.Dat"
+  rm -rf "$HOME/.config" "$list"
   mkdir -p "$HOME/.config"
   park_pointer
   launch "$work/play" "$exe" || fail "the game did not start"

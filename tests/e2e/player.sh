@@ -7,8 +7,8 @@ under_xvfb "$0" "$@"
 build=$1 strings=$2
 private_world
 step() { echo "-- $*"; }
-size() { stat -c %s "$work/play/Cipherly.Dat"; }
-record() { dd if="$work/play/Cipherly.Dat" bs=200 skip=$(($1 - 1)) count=1 status=none; }
+size() { stat -c %s "$list"; }
+record() { dd if="$list" bs=200 skip=$(($1 - 1)) count=1 status=none; }
 
 step "install"
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
@@ -41,7 +41,7 @@ xretry xdotool mousemove --window "$welcome" 20 296 click 1
 sleep 0.3
 keys "$welcome" alt+c
 lobby=$(wait_window --name '^ Cipherly$') || fail "no lobby"
-wait_until '[ -f "$work/play/Cipherly.Dat" ] && [ "$(size)" -eq 2000 ]' || fail "the ten reserved quotes are not on file"
+wait_until '[ -f "$list" ] && [ "$(size)" -eq 2000 ]' || fail "the ten reserved quotes are not on file"
 for i in $(seq 1 10); do
   [ "$(record "$i")" = "$(printf '%-200s' "$(cat "$strings/$i.txt")")" ] || fail "record $i"
 done

@@ -34,9 +34,9 @@ xretry xdotool mousemove --window "$lobby" 100 100 click 2
 sleep 0.3
 ended "$pid" && fail "a middle click with nothing selected ended the game"
 keys "$lobby" alt+s
-wait_until '[ "$(stat -c %s "$work/play/Cipherly.Dat" 2>/dev/null)" = 2200 ]' ||
+wait_until '[ "$(stat -c %s "$list" 2>/dev/null)" = 2200 ]' ||
   fail "the typed quote was not saved"
-got=$(dd if="$work/play/Cipherly.Dat" bs=200 skip=10 count=1 status=none)
+got=$(dd if="$list" bs=200 skip=10 count=1 status=none)
 [ "$got" = "$(printf '%-200s' 'NOTHING TO PASTE, BUT THE WORDS TYPED SO FAR MUST STAY PUT')" ] ||
   fail "the saved quote is '$got'"
 echo "1 passed, 0 failed"

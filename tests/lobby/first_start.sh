@@ -22,13 +22,13 @@ sleep 0.3
 keys "$welcome" alt+c
 wait_window --name '^ Cipherly$' >/dev/null || fail "no lobby window"
 for _ in $(seq 100); do
-  [ -f "$work/play/Cipherly.Dat" ] && [ "$(stat -c %s "$work/play/Cipherly.Dat")" -eq 2000 ] && break
+  [ -f "$list" ] && [ "$(stat -c %s "$list")" -eq 2000 ] && break
   sleep 0.1
 done
-[ "$(stat -c %s "$work/play/Cipherly.Dat")" -eq 2000 ] || fail "quote file is not 2,000 bytes"
+[ "$(stat -c %s "$list")" -eq 2000 ] || fail "quote file is not 2,000 bytes"
 for i in $(seq 1 10); do
   expected=$(printf '%-200s' "$(cat "$strings/$i.txt")")
-  actual=$(dd if="$work/play/Cipherly.Dat" bs=200 skip=$((i - 1)) count=1 status=none)
+  actual=$(dd if="$list" bs=200 skip=$((i - 1)) count=1 status=none)
   [ "$actual" = "$expected" ] || fail "record $i is not reserved quote $i"
 done
 grep -q '^NewUser=NoShow' "$HOME/.config/Cipherly/Cipherly.conf" || fail "the welcome screen's tick was not kept"

@@ -22,7 +22,7 @@ title=$(wait_window --pid "$pid") || fail "no title page"
 sleep 0.5
 keys "$title" alt+c
 lobby=$(wait_window --name '^ Cipherly$') || fail "no lobby"
-wait_until '[ "$(stat -c %s "$work/play/Cipherly.Dat" 2>/dev/null)" = 2000 ]' || fail "no list"
+wait_until '[ "$(stat -c %s "$list" 2>/dev/null)" = 2000 ]' || fail "no list"
 sleep 0.8
 
 keys "$lobby" Menu
@@ -33,9 +33,9 @@ sleep 0.8
 xretry xdotool type --delay 10 "$fortunes"
 keys "$dialog" Return
 report=$(wait_window --name '^Import Quotes$') || fail "no report"
-wait_until '[ "$(stat -c %s "$work/play/Cipherly.Dat")" = $((50 * 200)) ]' ||
-  fail "the list does not hold 50 quotes: $(stat -c %s "$work/play/Cipherly.Dat") bytes"
-first=$(dd if="$work/play/Cipherly.Dat" bs=200 skip=10 count=1 status=none)
+wait_until '[ "$(stat -c %s "$list")" = $((50 * 200)) ]' ||
+  fail "the list does not hold 50 quotes: $(stat -c %s "$list") bytes"
+first=$(dd if="$list" bs=200 skip=10 count=1 status=none)
 [ "$first" = "$(printf '%-200s' 'FORTUNE NUMBER B OF THE COLLECTION, WHICH IS LONG ENOUGH FOR THE LIST. - A. WRITER')" ] ||
   fail "the first imported quote is '$first'"
 sleep 0.5

@@ -298,8 +298,18 @@ private slots:
             QStringLiteral("THIS QUOTE CANNOT GO INTO A FILE THAT MAY ONLY BE READ"), true, 0);
         QVERIFY(!s);
         QVERIFY(!DeleteQuoteRecord(11));
+        // An import is refused as a deletion is, before it reads a thing.
+        QVERIFY(!CheckListWritable());
+        const ImportResult r =
+            ImportQuotes({{QStringLiteral("more.txt"),
+                           "A QUOTE FROM A FILE THAT WOULD GO INTO A LIST THAT MAY ONLY BE READ\n",
+                           {}}});
+        QVERIFY(!r.status);
+        QCOMPARE(r.status.reason, QStringLiteral("Permission denied"));
+        QCOMPARE(r.added, 0);
         QFile::setPermissions(QuoteFileName, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QCOMPARE(fileBytes(), before);
+        QVERIFY(CheckListWritable());
     }
 
     void anUnwritableFolderIsReported() {
