@@ -1,5 +1,8 @@
 #include "PrinterSurface.h"
 
+#include "SafeFile.h"
+
+#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -10,7 +13,6 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -139,7 +141,8 @@ struct DeviceSurface::Private {
     QString folder;
     QPrinterInfo printerInfo;
     std::unique_ptr<QPrinter> printer;
-    std::unique_ptr<QSaveFile> file;
+    QString path;                  // where the PDF goes
+    std::unique_ptr<QBuffer> file; // the PDF as it is drawn; written out whole at the end
     std::unique_ptr<QPdfWriter> writer;
     QPainter painter;
     QPaintDevice *device = nullptr;
@@ -181,13 +184,9 @@ bool DeviceSurface::beginDocument() {
         for (int n = 2; QFileInfo::exists(path); ++n)
             path = QDir(d->folder).filePath(
                 QString(name).replace(QStringLiteral(".pdf"), QStringLiteral(" (%1).pdf").arg(n)));
-        d->file = std::make_unique<QSaveFile>(path);
-        if (!d->file->open(QIODevice::WriteOnly)) {
-            addFailure(QStringLiteral("%1 could not be saved as %2: %3")
-                           .arg(what, path, d->file->errorString()));
-            d->file.reset();
-            return false;
-        }
+        d->path = path;
+        d->file = std::make_unique<QBuffer>();
+        d->file->open(QIODevice::WriteOnly);
         d->writer = std::make_unique<QPdfWriter>(d->file.get());
         d->writer->setResolution(MeasureDpi);
         d->writer->setPageSize(QPageSize(QPageSize::Letter));
@@ -202,11 +201,9 @@ bool DeviceSurface::beginDocument() {
         d->device = d->printer.get();
     }
     if (!d->painter.begin(d->device)) {
-        addFailure(
-            d->pdf ? QStringLiteral("%1 could not be written to %2").arg(what, d->file->fileName())
-                   : QStringLiteral("%1 could not be sent to the printer %2")
-                         .arg(what, d->printerInfo.printerName()));
-        if (d->file) d->file->cancelWriting();
+        addFailure(d->pdf ? QStringLiteral("%1 could not be written to %2").arg(what, d->path)
+                          : QStringLiteral("%1 could not be sent to the printer %2")
+                                .arg(what, d->printerInfo.printerName()));
         d->writer.reset();
         d->file.reset();
         d->printer.reset();
@@ -237,13 +234,16 @@ bool DeviceSurface::finishDocument() {
     const bool ended = d->painter.end();
     bool ok = ended;
     if (d->pdf) {
-        d->writer.reset(); // flushes the PDF into the file
-        if (ok && d->file->commit()) {
-            addFile(d->file->fileName());
+        d->writer.reset(); // flushes the PDF into the buffer
+        // Through the safe writer: the file is there whole, or not at all.
+        const safefile::Result r =
+            ok ? safefile::replaceFile(d->path, d->file->data())
+               : safefile::Result::target(QStringLiteral("It could not be drawn"));
+        if (r) {
+            addFile(d->path);
         } else {
-            addFailure(QStringLiteral("%1 could not be saved as %2: %3")
-                           .arg(what, d->file->fileName(), d->file->errorString()));
-            d->file->cancelWriting();
+            addFailure(
+                QStringLiteral("%1 could not be saved as %2: %3").arg(what, d->path, r.reason));
             ok = false;
         }
         d->file.reset();
