@@ -493,11 +493,15 @@ void frmMain::cmdAddEditSave_Click() {
         txtBox[1]->setFocus();
         return;
     }
-    if (v.problem == quotes::Problem::Unstorable) {
-        dialogs::message(this, QStringLiteral("Characters not allowed..."),
-                         QStringLiteral("Please do not include\nthe character \"%1\" in the quote.")
-                             .arg(v.character),
-                         Icon::Critical);
+    if (v.problem == quotes::Problem::Unstorable || v.problem == quotes::Problem::Control) {
+        dialogs::message(
+            this, QStringLiteral("Characters not allowed..."),
+            v.problem == quotes::Problem::Control
+                ? QStringLiteral("Please do not include\nthe control character %1 in the quote.")
+                      .arg(v.code())
+                : QStringLiteral("Please do not include\nthe character \"%1\" in the quote.")
+                      .arg(v.character),
+            Icon::Critical);
         txtBox[1]->setFocus();
         return;
     }

@@ -9,10 +9,14 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMenu>
 #include <QProgressDialog>
+#include <QTimer>
+
 #include <QStandardPaths>
+#include <limits>
 
 using dialogs::Icon;
 
@@ -33,20 +37,11 @@ QString plural(int n, const char *one, const char *many) {
                                        QString::fromLatin1(n == 1 ? one : many));
 }
 
-QString why(quotes::Skip s) {
-    switch (s) {
-    case quotes::Skip::Length:
-        return QStringLiteral("too short or too long");
-    case quotes::Skip::Digits:
-        return QStringLiteral("with digits");
-    case quotes::Skip::Unstorable:
-        return QStringLiteral("with characters the list cannot hold");
-    case quotes::Skip::Duplicate:
-        return QStringLiteral("already in the list");
-    case quotes::Skip::NoRoom:
-        return QStringLiteral("did not fit: the list holds 32,767 quotes at most");
-    }
-    return {};
+// A list of names, shortened past `most` to "... and N more".
+QString namesOf(const QStringList &names, int most, const QString &separator) {
+    if (names.size() <= most) return names.join(separator);
+    return names.first(most).join(separator) + separator +
+           QStringLiteral("... and %1 more").arg(QLocale().toString(names.size() - most));
 }
 
 } // namespace
@@ -69,11 +64,11 @@ void frmMain::addListMenuItem(const QString &caption, std::function<void()> acti
 }
 
 void frmMain::menuImportQuotes_Click() {
-    const QStringList files = dialogs::openFiles(
-        this, {QStringLiteral("Import Quotes"),
-               startFolder(),
-               QStringLiteral("All files (*);;Text files (*.txt);;Quote lists (*.Dat)"),
-               {}});
+    const QStringList files =
+        dialogs::openFiles(this, {QStringLiteral("Import Quotes"),
+                                  startFolder(),
+                                  QStringLiteral("All files (*);;Text (*.txt);;Quote list (*.Dat)"),
+                                  {}});
     if (files.isEmpty()) return;
     Settings::SaveSetting(FolderKey, QFileInfo(files.first()).absolutePath());
     QList<QUrl> urls;
@@ -84,7 +79,9 @@ void frmMain::menuImportQuotes_Click() {
 
 void frmMain::grid_QuotesDropped(const QList<QUrl> &files, const QString &text) {
     if (IsAdding || IsEditing || !picQuoteList->isVisible()) return;
-    ImportQuotesFrom(files, text);
+    // Taken in now, imported once the drop is over: the program the files
+    // came from does not wait for the report.
+    QTimer::singleShot(0, this, [this, files, text] { ImportQuotesFrom(files, text); });
 }
 
 void frmMain::ImportQuotesFrom(const QList<QUrl> &files, const QString &text) {
@@ -93,43 +90,40 @@ void frmMain::ImportQuotesFrom(const QList<QUrl> &files, const QString &text) {
                        s);
         return;
     }
+    // Files of the same name are told apart by their folders.
+    QStringList paths;
+    for (const QUrl &u : files)
+        if (u.isLocalFile()) paths << u.toLocalFile();
     QList<quotes::ImportSource> sources;
-    QStringList unreadable;
-    for (const QUrl &u : files) {
-        QFile f(u.toLocalFile());
-        if (!f.open(QIODevice::ReadOnly)) {
-            unreadable << QStringLiteral("%1: %2").arg(QFileInfo(f).fileName(), f.errorString());
-            continue;
-        }
-        sources.append({QFileInfo(f).fileName(), f.readAll(), QFileInfo(f).fileName()});
+    for (const QString &path : std::as_const(paths)) {
+        const QString name = QFileInfo(path).fileName();
+        int same = 0;
+        for (const QString &other : std::as_const(paths))
+            same += QFileInfo(other).fileName() == name;
+        sources.append({same > 1 ? QDir::toNativeSeparators(path) : name, {}, path});
     }
     if (!text.isEmpty()) sources.append({QStringLiteral("the dropped text"), text.toUtf8(), {}});
-    if (sources.isEmpty()) {
-        if (!unreadable.isEmpty())
-            dialogs::message(this, QStringLiteral("Import Quotes"),
-                             QStringLiteral("Nothing could be read:\n") + unreadable.join('\n'),
-                             Icon::Critical);
-        return;
-    }
+    if (sources.isEmpty()) return;
 
-    // Longer imports show how far they are, with a way out.
+    // Reading and checking show how far they are, with a way out, from half
+    // a second on; the window keeps painting meanwhile.
     QProgressDialog progress(QStringLiteral("Importing quotes..."), QStringLiteral("Cancel"), 0,
                              1000, this);
     progress.setWindowTitle(QStringLiteral("Import Quotes"));
     progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(500);
+    progress.setMinimumDuration(std::numeric_limits<int>::max());
     progress.setAutoClose(false);
     progress.setAutoReset(false);
+    QElapsedTimer clock;
+    clock.start();
     const quotes::ImportResult r = quotes::ImportQuotes(sources, [&](qint64 done, qint64 total) {
         progress.setValue(total ? int(done * 1000 / total) : 1000);
+        if (!progress.isVisible() && clock.elapsed() >= 400) progress.show();
         QCoreApplication::processEvents();
         return !progress.wasCanceled();
     });
     progress.close();
 
-    QStringList names;
-    for (const auto &s : sources)
-        names << s.name;
     if (r.cancelled) {
         dialogs::message(this, QStringLiteral("Import Quotes"),
                          QStringLiteral("The import was cancelled; the list is as it was."),
@@ -141,31 +135,51 @@ void frmMain::ImportQuotesFrom(const QList<QUrl> &files, const QString &text) {
                        r.status);
         return;
     }
-    QString report =
-        QStringLiteral("%1 added from %2.")
-            .arg(plural(r.added, "quote was", "quotes were"), names.join(QStringLiteral(", ")));
+    QStringList read;
+    for (const quotes::ImportSource &s : std::as_const(sources)) {
+        bool failed = false;
+        for (const QString &n : r.notRead)
+            failed = failed || n.startsWith(s.name + QLatin1Char(':'));
+        if (!failed) read << s.name;
+    }
+    QString report;
+    if (!read.isEmpty())
+        report = QStringLiteral("%1 added from %2.")
+                     .arg(plural(r.added, "quote was", "quotes were"),
+                          namesOf(read, 5, QStringLiteral(", ")));
     QString details;
     if (r.skippedCount() > 0) {
         report +=
             QStringLiteral("\n\n%1 skipped:").arg(plural(r.skippedCount(), "entry", "entries"));
-        for (auto it = r.skipped.cbegin(); it != r.skipped.cend(); ++it) {
-            report +=
-                QStringLiteral("\n- %1 %2").arg(QLocale().toString(it->size()), why(it.key()));
-            details += QStringLiteral("Skipped, %1:\n").arg(why(it.key()));
-            for (const QString &q : *it)
-                details += QStringLiteral("  ") + q + QLatin1Char('\n');
-            details += QLatin1Char('\n');
+        for (auto it = r.skipped.cbegin(); it != r.skipped.cend(); ++it)
+            report += QStringLiteral("\n- %1 %2")
+                          .arg(QLocale().toString(*it), quotes::SkipReason(it.key()));
+        for (int k = 0; k < quotes::SkipKinds; ++k) {
+            const auto kind = quotes::Skip(k);
+            QString entries;
+            for (const auto &[why, text] : r.skippedShown)
+                if (why == kind) entries += QStringLiteral("  ") + text + QLatin1Char('\n');
+            if (!entries.isEmpty())
+                details += QStringLiteral("Skipped, %1:\n").arg(quotes::SkipReason(kind)) +
+                           entries + QLatin1Char('\n');
         }
+        if (r.skippedCount() > r.skippedShown.size())
+            details += QStringLiteral("... and %1 more, not shown here.")
+                           .arg(QLocale().toString(r.skippedCount() - r.skippedShown.size()));
     }
-    if (!unreadable.isEmpty())
-        report += QStringLiteral("\n\nNot read:\n") + unreadable.join(QLatin1Char('\n'));
+    if (!r.notRead.isEmpty())
+        report += (report.isEmpty() ? QString() : QStringLiteral("\n\n")) +
+                  QStringLiteral("Not read:\n") + namesOf(r.notRead, 10, QStringLiteral("\n"));
     if (r.added > 0) {
         RowToHighlight = r.firstAdded;
         FillQuoteList();
     }
+    const bool nothingRead = read.isEmpty();
     dialogs::Message m{QStringLiteral("Import Quotes"),
-                       report,
-                       Icon::Information,
+                       nothingRead ? QStringLiteral("Nothing could be read:\n") +
+                                         namesOf(r.notRead, 10, QStringLiteral("\n"))
+                                   : report,
+                       nothingRead ? Icon::Critical : Icon::Information,
                        dialogs::Buttons::Ok,
                        dialogs::Answer::Ok,
                        details.trimmed()};

@@ -189,11 +189,10 @@ Status WriteQuoteRecord(qint16 n) {
         return fail(QuoteFileName, QStringLiteral("The file is not open"));
     if (!readOnlyReason.isEmpty()) return fail(QuoteFileName, readOnlyReason);
     if (n < 1) return fail(QuoteFileName, QStringLiteral("There is no quote number %1").arg(n));
-    if (auto bad = win1252::firstUnencodable(QuoteRecord.text()))
+    if (const QString bad = FirstUnstorable(QuoteRecord.text()); !bad.isEmpty())
         return fail(QuoteFileName,
-                    QStringLiteral("The character \"%1\" (U+%2) cannot be stored in the quote list")
-                        .arg(*bad)
-                        .arg(bad->unicode(), 4, 16, QLatin1Char('0')));
+                    QStringLiteral("The character \"%1\" (%2) cannot be stored in the quote list")
+                        .arg(bad, CodeOf(bad)));
     const bool appending = n > QuoteCount;
     if (appending && n != QuoteCount + 1)
         return fail(QuoteFileName, QStringLiteral("There is no quote number %1").arg(n - 1));

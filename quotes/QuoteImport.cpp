@@ -1,5 +1,6 @@
 #include "QuoteImport.h"
 
+#include "InputGate.h"
 #include "SafeFile.h"
 #include "Win1252.h"
 
@@ -7,74 +8,342 @@
 #include <QSet>
 #include <QStringDecoder>
 
-namespace quotes {
+#include <memory>
+#include <vector>
 
-QString DecodeText(const QByteArray &bytes) {
-    QByteArray data = bytes;
-    if (data.startsWith("\xEF\xBB\xBF")) data.remove(0, 3);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(data);
-    if (!utf8.hasError()) return text;
-    return win1252::decode(data);
-}
+namespace quotes {
 
 namespace {
 
-QStringList fortuneEntries(const QStringList &lines) {
-    QStringList out;
-    QStringList words;
-    QString by;
-    auto finish = [&] {
-        QString entry = words.join(QLatin1Char(' '));
-        if (!by.isEmpty()) entry += QStringLiteral(" - ") + by;
-        if (!entry.trimmed().isEmpty()) out << entry;
-        words.clear();
-        by.clear();
-    };
-    for (const QString &raw : lines) {
-        if (raw == QLatin1String("%")) {
-            finish();
-            continue;
+constexpr qint64 Piece = 256 * 1024;
+// Longer than any quote by far: a line or an entry past this is too long
+// whatever follows, and is not kept whole.
+constexpr qsizetype Overlong = 4096;
+
+bool isControlByte(unsigned char b) {
+    return (b < 0x20 && b != '\t' && b != '\n' && b != '\r' && b != '\f' && b != '\v' &&
+            b != '\b') ||
+           b == 0x7F;
+}
+
+bool isUtf16(const QByteArray &head) {
+    return head.startsWith("\xFF\xFE") || head.startsWith("\xFE\xFF");
+}
+
+QStringList splitLines(QString text) {
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text.split(QLatin1Char('\n'));
+}
+
+// Lines out of a stream of bytes, a piece at a time. Bytes are read as
+// UTF-8 or Windows-1252 line by line, or as UTF-16 throughout when the text
+// starts with its mark. A line of more than Overlong bytes keeps only its
+// start.
+class LineReader {
+public:
+    explicit LineReader(bool utf16LittleEndian, bool utf16)
+        : m_utf16(utf16),
+          m_decoder(utf16LittleEndian ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE) {}
+
+    template <typename Emit> void feed(QByteArrayView bytes, Emit &&out) {
+        if (m_first) {
+            m_first = false;
+            if (m_utf16)
+                bytes = bytes.sliced(2);
+            else if (bytes.startsWith("\xEF\xBB\xBF"))
+                bytes = bytes.sliced(3);
         }
-        const QString line = raw.trimmed();
-        if (line.isEmpty()) continue;
-        if (line.startsWith(QLatin1String("--"))) {
-            by = line.mid(2).trimmed();
-            continue;
+        if (m_utf16) {
+            m_text += m_decoder.decode(bytes);
+            qsizetype from = 0, nl;
+            while ((nl = m_text.indexOf(QLatin1Char('\n'), from)) >= 0) {
+                QString line = m_text.mid(from, nl - from);
+                if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+                out(line);
+                from = nl + 1;
+            }
+            m_text.remove(0, from);
+            if (m_text.size() > Overlong) m_text.truncate(Overlong);
+            return;
         }
-        words << line;
+        qsizetype from = 0, nl;
+        while ((nl = bytes.indexOf('\n', from)) >= 0) {
+            appendPart(bytes.sliced(from, nl - from));
+            if (m_line.endsWith('\r')) m_line.chop(1);
+            out(DecodeLine(m_line));
+            m_line.clear();
+            from = nl + 1;
+        }
+        appendPart(bytes.sliced(from));
     }
-    finish();
-    return out;
+    template <typename Emit> void finish(Emit &&out) {
+        if (m_utf16 && !m_text.isEmpty()) out(m_text);
+        if (!m_utf16 && !m_line.isEmpty()) out(DecodeLine(m_line));
+        m_text.clear();
+        m_line.clear();
+    }
+
+private:
+    void appendPart(QByteArrayView part) {
+        if (m_line.size() < Overlong)
+            m_line.append(part.first(qMin(part.size(), Overlong - m_line.size())));
+    }
+
+    bool m_utf16, m_first = true;
+    QStringDecoder m_decoder;
+    QByteArray m_line;
+    QString m_text;
+};
+
+// Candidates out of lines: each non-blank line of a text, each entry of a
+// fortune file.
+class Candidates {
+public:
+    explicit Candidates(bool fortune) : m_fortune(fortune) {}
+
+    template <typename Emit> void line(const QString &line, Emit &&out) {
+        if (!m_fortune) {
+            if (!line.trimmed().isEmpty()) out(line);
+            return;
+        }
+        if (line == QLatin1String("%")) {
+            finish(out);
+            return;
+        }
+        if (m_size < Overlong) {
+            m_lines << line;
+            m_size += line.size();
+        }
+    }
+    template <typename Emit> void finish(Emit &&out) {
+        if (!m_lines.isEmpty()) {
+            const QString entry = FortuneEntry(m_lines);
+            if (!entry.trimmed().isEmpty()) out(entry);
+        }
+        m_lines.clear();
+        m_size = 0;
+    }
+
+private:
+    bool m_fortune;
+    QStringList m_lines;
+    qsizetype m_size = 0;
+};
+
+bool hasPercentLine(const QString &text) {
+    return splitLines(text).contains(QStringLiteral("%"));
+}
+
+// Every candidate of a whole buffer, handed to `emit`.
+template <typename Emit> void eachCandidate(const QByteArray &bytes, Emit &&out) {
+    const Kind kind = KindOf(bytes.first(qMin<qsizetype>(bytes.size(), HeadBytes)), bytes.size());
+    if (kind == Kind::NotText) return;
+    if (IsQuoteList(bytes)) {
+        for (qsizetype at = 0; at < bytes.size(); at += RecordLength) {
+            const QString text = win1252::decode(bytes.mid(at, RecordLength)).trimmed();
+            if (!text.isEmpty() && text != KilledMarker) out(text);
+        }
+        return;
+    }
+    LineReader lines(bytes.startsWith("\xFF\xFE"), isUtf16(bytes));
+    Candidates candidates(kind == Kind::Fortune);
+    auto take = [&](const QString &line) { candidates.line(line, out); };
+    lines.feed(bytes, take);
+    lines.finish(take);
+    candidates.finish(out);
 }
 
 } // namespace
 
-QStringList CandidatesIn(const QByteArray &bytes, const QString &fileName) {
-    QStringList out;
-    if (fileName.endsWith(QLatin1String(".Dat"), Qt::CaseInsensitive)) {
-        for (qint64 at = 0; at < bytes.size(); at += RecordLength) {
-            const QString text = win1252::decode(bytes.mid(at, RecordLength)).trimmed();
-            if (!text.isEmpty() && text != KilledMarker) out << text;
+QString DecodeLine(QByteArrayView line) {
+    bool ascii = true;
+    for (char c : line)
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            ascii = false;
+            break;
         }
-        return out;
+    if (ascii) return QString::fromLatin1(line);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(line);
+    if (!utf8.hasError()) return text;
+    return win1252::decode(line.toByteArray());
+}
+
+QString DecodeText(const QByteArray &bytes) {
+    QStringList out;
+    LineReader lines(bytes.startsWith("\xFF\xFE"), isUtf16(bytes));
+    auto take = [&](const QString &line) { out << line; };
+    lines.feed(bytes, take);
+    lines.finish(take);
+    return out.join(QLatin1Char('\n'));
+}
+
+bool IsQuoteList(const QByteArray &bytes) {
+    if (bytes.isEmpty() || bytes.size() % RecordLength != 0 ||
+        bytes.size() > qint64(MaxRecords) * RecordLength)
+        return false;
+    bool padded = false;
+    for (qsizetype at = 0; at < bytes.size(); at += RecordLength) {
+        const QByteArrayView record = QByteArrayView(bytes).sliced(at, RecordLength);
+        for (char c : record) {
+            const auto b = static_cast<unsigned char>(c);
+            // Text of the list's own code page: no control byte, none it leaves unassigned.
+            if (b < 0x20 || b == 0x7F || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 ||
+                b == 0x9D)
+                return false;
+        }
+        padded = padded || record.back() == ' ';
     }
-    QString text = DecodeText(bytes);
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    if (lines.contains(QStringLiteral("%"))) return fortuneEntries(lines);
-    for (const QString &line : lines)
-        if (!line.trimmed().isEmpty()) out << line;
+    return padded;
+}
+
+Kind KindOf(const QByteArray &head, qint64 size) {
+    if (isUtf16(head)) {
+        QStringDecoder utf16(head.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE
+                                                         : QStringDecoder::Utf16BE);
+        return hasPercentLine(utf16.decode(head.sliced(2))) ? Kind::Fortune : Kind::Text;
+    }
+    if (head.contains('\0')) return Kind::NotText;
+    qsizetype controls = 0;
+    for (char c : head)
+        controls += isControlByte(static_cast<unsigned char>(c));
+    if (controls * 20 > head.size()) return Kind::NotText; // more than one byte in twenty
+    if (head.size() == size && IsQuoteList(head)) return Kind::List;
+    qsizetype from = 0;
+    while (from < head.size()) {
+        qsizetype nl = head.indexOf('\n', from);
+        if (nl < 0) nl = head.size();
+        QByteArrayView line = QByteArrayView(head).sliced(from, nl - from);
+        if (line.endsWith('\r')) line.chop(1);
+        if (line == "%") return Kind::Fortune;
+        from = nl + 1;
+    }
+    return Kind::Text;
+}
+
+QString FortuneEntry(const QStringList &lines) {
+    // The closing lines: the last "--" line, if every line after it is an
+    // indented continuation (or blank).
+    qsizetype by = -1;
+    for (qsizetype i = lines.size() - 1; i >= 0; --i) {
+        const QString trimmed = lines[i].trimmed();
+        if (trimmed.startsWith(QLatin1String("--"))) {
+            by = i;
+            break;
+        }
+        if (!trimmed.isEmpty() && !lines[i].front().isSpace()) break;
+    }
+    QStringList words, name;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed();
+        if (line.isEmpty()) continue;
+        if (i == by)
+            name << line.mid(2).trimmed();
+        else
+            (by >= 0 && i > by ? name : words) << line;
+    }
+    QString entry = words.join(QLatin1Char(' '));
+    const QString attribution = name.join(QLatin1Char(' ')).trimmed();
+    if (!attribution.isEmpty()) entry += QStringLiteral(" - ") + attribution;
+    return entry;
+}
+
+QStringList CandidatesIn(const QByteArray &bytes) {
+    QStringList out;
+    eachCandidate(bytes, [&](const QString &c) { out << c; });
     return out;
+}
+
+QString SkipReason(Skip s) {
+    switch (s) {
+    case Skip::TooShort:
+        return QStringLiteral("too short");
+    case Skip::TooLong:
+        return QStringLiteral("too long");
+    case Skip::Digits:
+        return QStringLiteral("with digits");
+    case Skip::Control:
+        return QStringLiteral("with control characters");
+    case Skip::Unstorable:
+        return QStringLiteral("with characters the list cannot hold");
+    case Skip::Duplicate:
+        return QStringLiteral("already in the list");
+    case Skip::NoRoom:
+        return QStringLiteral("did not fit: the list holds 32,767 quotes at most");
+    }
+    return {};
 }
 
 int ImportResult::skippedCount() const {
     int n = 0;
-    for (const QStringList &l : skipped)
-        n += int(l.size());
+    for (int c : skipped)
+        n += c;
     return n;
 }
+
+namespace {
+
+// The checking side of an import: each candidate meets the rules once, the
+// quotes that pass are kept encoded, the rest counted (and the first ones
+// kept for the details).
+class Intake {
+public:
+    Intake(ImportResult &result, const QStringList &existing)
+        : m_result(result), m_room(MaxRecords - int(existing.size())) {
+        m_seen.reserve(existing.size());
+        for (const QString &q : existing)
+            m_seen.insert(QuoteKey(q));
+    }
+
+    void take(const QString &candidate) {
+        const Normalized n = NormalizeQuote(candidate);
+        const Verdict v = CheckQuote(n.text);
+        if (!v.ok()) {
+            switch (v.problem) {
+            case Problem::TooShort:
+                return skip(Skip::TooShort, n.text);
+            case Problem::TooLong:
+                return skip(Skip::TooLong, n.text);
+            case Problem::Digit:
+                return skip(Skip::Digits, n.text);
+            case Problem::Control:
+                return skip(Skip::Control, n.text);
+            default:
+                return skip(Skip::Unstorable, n.text);
+            }
+        }
+        const QString key = QuoteKey(n.text);
+        if (m_seen.contains(key)) return skip(Skip::Duplicate, n.text);
+        if (m_room <= 0) return skip(Skip::NoRoom, n.text);
+        m_seen.insert(key);
+        FixedRecord r;
+        r = UpperCase(n.text);
+        m_added += win1252::encode(r.text());
+        --m_room;
+        ++m_result.added;
+    }
+    const QByteArray &added() const { return m_added; }
+
+private:
+    void skip(Skip why, const QString &text) {
+        ++m_result.skipped[why];
+        if (m_result.skippedShown.size() < DetailsShown) {
+            // Control characters shown as what they are, and no entry at full length.
+            QString shown = text.left(300);
+            for (QChar &c : shown)
+                if (IsControl(c.unicode())) c = QChar(0xFFFD);
+            m_result.skippedShown.append({why, shown});
+        }
+    }
+
+    ImportResult &m_result;
+    int m_room;
+    QSet<QString> m_seen;
+    QByteArray m_added;
+};
+
+} // namespace
 
 ImportResult ImportQuotes(const QList<ImportSource> &sources, const ImportProgress &progress) {
     ImportResult result;
@@ -84,69 +353,119 @@ ImportResult ImportQuotes(const QList<ImportSource> &sources, const ImportProgre
     if (result.status) result.status = CheckListWritable();
     if (!result.status) return result;
     const qint16 before = qint16(existing.size());
+    Intake intake(result, existing);
+    existing.clear();
 
-    QSet<QString> seen;
-    seen.reserve(existing.size());
-    for (const QString &q : std::as_const(existing))
-        seen.insert(QuoteKey(q));
-
-    QList<QStringList> candidates;
-    qint64 total = 0;
+    // Every source is opened first, so the progress can count all their bytes.
+    struct Open {
+        const ImportSource *source;
+        std::unique_ptr<gate::Source> file;
+    };
+    std::vector<Open> open;
+    qint64 total = 0, done = 0;
     for (const ImportSource &s : sources) {
-        candidates << CandidatesIn(s.bytes, s.fileName);
-        total += candidates.last().size();
-    }
-
-    // The records to add, already encoded.
-    QByteArray added;
-    qint64 done = 0;
-    int room = MaxRecords - before;
-    for (const QStringList &list : std::as_const(candidates)) {
-        for (const QString &candidate : list) {
-            if (progress && (done++ % 256) == 0 && !progress(done, total)) {
-                result.cancelled = true;
-                result.added = 0; // nothing was added after all
-                return result;
-            }
-            const Normalized n = NormalizeQuote(candidate);
-            const Verdict v = CheckQuote(n.text);
-            if (!v.ok()) {
-                const Skip why = v.problem == Problem::Digit        ? Skip::Digits
-                                 : v.problem == Problem::Unstorable ? Skip::Unstorable
-                                                                    : Skip::Length;
-                result.skipped[why] << n.text;
+        auto file = std::make_unique<gate::Source>();
+        if (!s.path.isEmpty()) {
+            if (const QString why = file->open(s.path); !why.isEmpty()) {
+                result.notRead << QStringLiteral("%1: %2").arg(s.name, why);
                 continue;
             }
-            const QString key = QuoteKey(n.text);
-            if (seen.contains(key)) {
-                result.skipped[Skip::Duplicate] << n.text;
-                continue;
-            }
-            if (room <= 0) {
-                result.skipped[Skip::NoRoom] << n.text;
-                continue;
-            }
-            seen.insert(key);
-            FixedRecord r;
-            r = UpperCase(n.text);
-            added += win1252::encode(r.text());
-            --room;
-            ++result.added;
+            total += file->size();
+        } else {
+            total += s.bytes.size();
         }
+        open.push_back({&s, std::move(file)});
     }
-    if (progress && !progress(total, total)) {
+    auto goOn = [&] {
+        if (!progress || progress(done, total)) return true;
         result.cancelled = true;
-        result.added = 0;
-        return result;
+        result.added = 0; // nothing was added after all
+        return false;
+    };
+    auto take = [&](const QString &c) { intake.take(c); };
+    if (!goOn()) return result;
+
+    for (Open &o : open) {
+        const bool fromFile = !o.source->path.isEmpty();
+        // The start of the source tells its kind; a source that could be a
+        // list (no more than a full list holds) is read whole to be sure.
+        QByteArray head;
+        qint64 headDone = 0;
+        const qint64 size = fromFile ? o.file->size() : o.source->bytes.size();
+        const qint64 want = size % RecordLength == 0 && size <= qint64(MaxRecords) * RecordLength
+                                ? size
+                                : qMin(size, HeadBytes);
+        if (fromFile) {
+            while (head.size() < want && !o.file->atEnd())
+                if (const QString why = o.file->readPiece(head, want - head.size());
+                    !why.isEmpty()) {
+                    result.notRead << QStringLiteral("%1: %2").arg(o.source->name, why);
+                    head.clear();
+                    break;
+                }
+            headDone = head.size();
+        } else {
+            head = o.source->bytes.first(want);
+            headDone = want;
+        }
+        const Kind kind = KindOf(head.first(qMin<qsizetype>(head.size(), HeadBytes)),
+                                 head.size() == size ? size : -1);
+        if (kind == Kind::NotText) {
+            result.notRead << QStringLiteral("%1: it is not a text file").arg(o.source->name);
+            done += size;
+            continue;
+        }
+        if (head.size() == size && IsQuoteList(head)) {
+            eachCandidate(head, take);
+            done += size;
+            if (!goOn()) return result;
+            continue;
+        }
+        LineReader lines(head.startsWith("\xFF\xFE"), isUtf16(head));
+        Candidates candidates(kind == Kind::Fortune);
+        auto line = [&](const QString &l) { candidates.line(l, take); };
+        // What was read to tell the kind goes first, then the rest piece by piece.
+        for (qsizetype at = 0; at < head.size(); at += Piece) {
+            lines.feed(QByteArrayView(head).sliced(at, qMin<qsizetype>(Piece, head.size() - at)),
+                       line);
+            done += qMin<qsizetype>(Piece, head.size() - at);
+            if (!goOn()) return result;
+        }
+        head.clear();
+        qint64 at = headDone;
+        QByteArray piece;
+        while (at < size) {
+            piece.clear();
+            if (fromFile) {
+                if (o.file->atEnd()) break;
+                if (const QString why = o.file->readPiece(piece, Piece); !why.isEmpty()) {
+                    result.notRead << QStringLiteral("%1: %2").arg(o.source->name, why);
+                    break;
+                }
+            } else {
+                piece = o.source->bytes.mid(at, Piece);
+            }
+            at += piece.size();
+            done += piece.size();
+            lines.feed(piece, line);
+            if (!goOn()) return result;
+        }
+        lines.finish(line);
+        candidates.finish(take);
     }
+    done = total;
+    if (!goOn()) return result;
     if (result.added == 0) return result;
 
     // The list as it is, then the new quotes: one new file, renamed over the old.
+    const QByteArray &added = intake.added();
     result.status = OpenQuoteFile();
-    if (!result.status) return result;
+    if (!result.status) {
+        result.added = 0;
+        return result;
+    }
     const qint16 count = QuoteCount;
     result.status = ReplaceQuoteFile([&](const PutBytes &put) -> Status {
-        const QByteArray padding(RecordLength, ' ');
         for (qint16 w = 1; w <= count && w > 0; ++w) {
             Status s = ReadQuoteRecord(w);
             if (!s) return s;
@@ -158,7 +477,7 @@ ImportResult ImportQuotes(const QList<ImportSource> &sources, const ImportProgre
         return reason.isEmpty() ? Status::success() : Status::failure(TempFileName, reason);
     });
     if (result.status) {
-        result.firstAdded = qint16(count + 1);
+        result.firstAdded = qint16(before + 1);
     } else {
         result.added = 0;
     }

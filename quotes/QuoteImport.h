@@ -14,42 +14,72 @@
 // files players keep them in, and the player's own quotes taken out again.
 namespace quotes {
 
-// The texts a file holds, one candidate quote each, before any rule:
-// - another player's quote list (a name ending in ".Dat"): its records;
-// - a fortune file (entries between lines holding only "%"): each entry's
-//   lines joined with blanks, an attribution line "-- Name" becoming " - Name";
-// - any other text: one quote per line.
-// Text is read as UTF-8, or as Windows-1252 where it is not valid UTF-8.
-QStringList CandidatesIn(const QByteArray &bytes, const QString &fileName);
+// What a file holds, told by what is in it, never by its name:
+// - a quote list: a length that is a multiple of 200, every record
+//   Windows-1252 text padded with blanks (or the deletion marker);
+// - a fortune file: entries between lines holding only "%";
+// - plain text: one quote per line;
+// - not text at all: NUL bytes or many control bytes near its start, as in a
+//   program, a picture or a fortune index file.
+enum class Kind { List, Fortune, Text, NotText };
+
+// How much of a file's start tells its kind.
+inline constexpr qint64 HeadBytes = 64 * 1024;
+// `head` is the file's start (up to HeadBytes), `size` its whole length.
+Kind KindOf(const QByteArray &head, qint64 size);
+// Whether `bytes` (a whole file) is a quote list.
+bool IsQuoteList(const QByteArray &bytes);
+
+// One line of text, read as UTF-8 where it is valid UTF-8 and as
+// Windows-1252 where it is not: a stray byte spoils no other line.
+QString DecodeLine(QByteArrayView line);
+// Every line of a text so (a byte-order mark dropped; UTF-16 with its mark
+// decoded as such), joined by "\n".
 QString DecodeText(const QByteArray &bytes);
 
-enum class Skip { Length, Digits, Unstorable, Duplicate, NoRoom };
-inline constexpr int SkipKinds = 5;
+// The candidate quotes of a whole file, before any rule: a list's records, a
+// fortune file's entries, a text's non-blank lines.
+QStringList CandidatesIn(const QByteArray &bytes);
+
+// A fortune entry, its lines as they stand, as one candidate: the lines
+// joined by blanks and the attribution (what follows the last "--" line that
+// begins the entry's closing lines, with its indented continuation lines)
+// after " - ". A "--" line inside the entry (a dialogue) is text.
+QString FortuneEntry(const QStringList &lines);
+
+enum class Skip { TooShort, TooLong, Digits, Control, Unstorable, Duplicate, NoRoom };
+inline constexpr int SkipKinds = 7;
+QString SkipReason(Skip s);
+
+// The entries a report names one by one, at most.
+inline constexpr int DetailsShown = 1000;
 
 struct ImportSource {
-    QString name;     // what the report calls it (a file's name, or "the dropped text")
-    QByteArray bytes; // its content
-    QString fileName; // for telling a quote list by its name; may be empty
+    QString name;     // what the report calls it (a file, or "the dropped text")
+    QByteArray bytes; // text given directly (a drop); empty when `path` is read
+    QString path;     // a file to read through the gate; empty for `bytes`
 };
 
 struct ImportResult {
     Status status;          // a failure leaves the list as it was
     bool cancelled = false; // so does a cancel
     int added = 0;
-    qint16 firstAdded = 0; // the record number of the first quote added; 0 for none
-    QMap<Skip, QStringList> skipped;
+    qint16 firstAdded = 0;   // the record number of the first quote added; 0 for none
+    QMap<Skip, int> skipped; // how many were skipped, by reason
+    // The first DetailsShown skipped entries, each with its reason.
+    QList<QPair<Skip, QString>> skippedShown;
+    QStringList notRead; // "name: why" for each source that was not read at all
     int skippedCount() const;
 };
 
-// Called now and then with the candidates checked so far and all there are;
+// Called now and then with the bytes read so far and all there are;
 // returning false cancels the import.
 using ImportProgress = std::function<bool(qint64 done, qint64 total)>;
 
-// Adds every candidate of `sources` that meets the rules a typed quote meets
-// (trimmed, line breaks and Tabs as blanks, 50 to 200 characters, no digit,
-// only characters the file can hold, upper case), is not in the list yet
-// (case and runs of blanks aside) nor earlier in the sources, and still fits
-// in the list. The new list is written in one step.
+// Adds every candidate of `sources` that meets the rules a typed quote meets,
+// is not in the list yet (case and runs of blanks aside) nor earlier in the
+// sources, and still fits in the list. Files are read through the gate, a
+// piece at a time; the new list is written in one step.
 ImportResult ImportQuotes(const QList<ImportSource> &sources, const ImportProgress &progress = {});
 
 // Whether an export to `path` writes a quote list (a name ending in ".Dat")

@@ -2,6 +2,8 @@
 
 #include "Win1252.h"
 
+#include <QList>
+
 namespace quotes {
 
 QString UpperCase(const QString &text) {
@@ -13,18 +15,69 @@ QString UpperCase(const QString &text) {
     return out;
 }
 
+bool IsControl(char32_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+
+namespace {
+
+// Walks `text` a whole character (code point) at a time.
+template <typename Visit> void eachCharacter(const QString &text, Visit &&visit) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        qsizetype length = 1;
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            length = 2;
+        }
+        if (visit(c, text.mid(i, length))) return;
+        i += length - 1;
+    }
+}
+
+bool isBreak(QChar c) {
+    return c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QLatin1Char('\t') ||
+           c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+}
+
+bool isBlankLike(QChar c) {
+    return c == QLatin1Char('\v') || c == QLatin1Char('\f') || c == QChar::Nbsp;
+}
+
+} // namespace
+
 Normalized NormalizeQuote(const QString &raw) {
     Normalized n;
     n.text.reserve(raw.size());
     for (qsizetype i = 0; i < raw.size(); ++i) {
         const QChar c = raw[i];
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QLatin1Char('\t') ||
-            c == QChar::LineSeparator || c == QChar::ParagraphSeparator) {
+        if (isBreak(c)) {
             // CR LF is one line break, and one blank.
             if (c == QLatin1Char('\r') && i + 1 < raw.size() && raw[i + 1] == QLatin1Char('\n'))
                 ++i;
             n.text += QLatin1Char(' ');
             n.breaksReplaced = true;
+        } else if (isBlankLike(c)) {
+            n.text += QLatin1Char(' ');
+        } else if (c == QLatin1Char('\b')) {
+            // Overstrike: k backspaces strike the next k characters over the
+            // last k ("X\bX" bold, "_\bX" or "____\b\b\b\bLAST" underlined);
+            // the letter stays, the underline goes. A backspace with nothing
+            // to strike stays, for the check to refuse.
+            qsizetype k = 1;
+            while (i + k < raw.size() && raw[i + k] == QLatin1Char('\b'))
+                ++k;
+            if (k > n.text.size() || i + k + k > raw.size()) {
+                n.text += raw.mid(i, k);
+                i += k - 1;
+                continue;
+            }
+            for (qsizetype j = 0; j < k; ++j) {
+                QChar &under = n.text[n.text.size() - k + j];
+                const QChar over = raw[i + k + j];
+                if (over != QLatin1Char('_')) under = over;
+            }
+            i += k + k - 1;
         } else {
             n.text += c;
         }
@@ -38,12 +91,37 @@ Normalized NormalizeQuote(const QString &raw) {
     return n;
 }
 
+QString CodeOf(const QString &character) {
+    if (character.isEmpty()) return {};
+    return QStringLiteral("U+") +
+           QString::number(character.toUcs4().value(0), 16).toUpper().rightJustified(4, u'0');
+}
+
+QString Verdict::code() const {
+    return CodeOf(character);
+}
+
+QString FirstUnstorable(const QString &text) {
+    QString bad;
+    eachCharacter(text, [&](char32_t, const QString &whole) {
+        if (whole.size() > 1 || !win1252::canHold(whole[0])) bad = whole;
+        return !bad.isEmpty();
+    });
+    return bad;
+}
+
 Verdict CheckQuote(const QString &text) {
     if (text.size() < MinimumLength) return {Problem::TooShort, {}};
     if (text.size() > MaximumLength) return {Problem::TooLong, {}};
     for (QChar c : text)
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) return {Problem::Digit, c};
-    if (auto bad = win1252::firstUnencodable(text)) return {Problem::Unstorable, *bad};
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) return {Problem::Digit, QString(c)};
+    QString control;
+    eachCharacter(text, [&](char32_t c, const QString &whole) {
+        if (IsControl(c)) control = whole;
+        return !control.isEmpty();
+    });
+    if (!control.isEmpty()) return {Problem::Control, control};
+    if (QString bad = FirstUnstorable(text); !bad.isEmpty()) return {Problem::Unstorable, bad};
     return {};
 }
 

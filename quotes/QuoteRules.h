@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// The rules a quote meets before it is stored, whether it is typed, edited or
-// brought in from a file: one implementation for all of them.
+// The rules a quote meets before it is stored, whether it is typed, pasted,
+// edited or brought in from a file: one implementation for all of them.
 namespace quotes {
 
 inline constexpr int MinimumLength = 50;
@@ -15,23 +15,41 @@ inline constexpr int MaximumLength = 200;
 // text never grows.
 QString UpperCase(const QString &text);
 
-// A quote is one line: every line break (CR LF, CR or LF) and every Tab
-// becomes one blank; then blanks are trimmed at both ends.
+// A quote is one line of plain characters:
+// - every line break (CR LF, CR, LF, line and paragraph separators) and every
+//   Tab becomes one blank (`breaksReplaced` tells);
+// - a vertical tab, a form feed and a no-break space become blanks too;
+// - overstrike ("X", backspace, "X" for bold, "_", backspace, "X" for
+//   underline) becomes the letter seen;
+// then blanks are trimmed at both ends. Any other control character stays,
+// for the check to refuse.
 struct Normalized {
     QString text;
     bool breaksReplaced = false; // a line break or a Tab was replaced
 };
 Normalized NormalizeQuote(const QString &raw);
 
-enum class Problem { None, TooShort, TooLong, Digit, Unstorable };
+// Whether `c` is a control character (C0, DEL or C1).
+bool IsControl(char32_t c);
+
+enum class Problem { None, TooShort, TooLong, Digit, Control, Unstorable };
 struct Verdict {
     Problem problem = Problem::None;
-    QChar character; // the digit or the character the file cannot hold
+    QString character; // the digit or the character refused, whole (an emoji is one)
     bool ok() const { return problem == Problem::None; }
+    // "U+1F600", as a refusal names a character.
+    QString code() const;
 };
 // Checks a normalized quote in the order the game reports: length, then the
-// first digit, then the first character the quote file cannot hold.
+// first digit, then the first control character, then the first character
+// the quote file cannot hold.
 Verdict CheckQuote(const QString &text);
+
+// The first character, whole (an emoji is one), that the quote file cannot
+// hold; empty when there is none.
+QString FirstUnstorable(const QString &text);
+// "U+1F600": a character named by its code, as refusals name one.
+QString CodeOf(const QString &character);
 
 // The same quote for the purpose of spotting a repeat: upper case, runs of
 // blanks as one.

@@ -11,5 +11,16 @@ cd "$root"
 for b in "$build"/bench/cipherly-bench*; do
   if [ -f "$b" ] && [ -x "$b" ]; then "$b"; fi
 done
+# Imports as a player meets them: a device, a 64 MiB text, and Debian's
+# fortune collections where they are installed.
+echo "Import of /dev/zero:"
+"$build/bench/cipherly-import-report" /dev/zero || true
+awk 'BEGIN { srand(1); while (n < 64 * 1048576 - 300) { l = ""; for (i = 0; i < 20; ++i) l = l "word" int(rand() * 9) " "; n += length(l) + 1; print l } }' | tr 0-9 a-j >"$root/big.txt"
+echo "Import of a 64 MiB text file:"
+"$build/bench/cipherly-import-report" "$root/big.txt" || true
+if [ -d /usr/share/games/fortunes ]; then
+  echo "Import of the fortune collections in /usr/share/games/fortunes:"
+  find /usr/share/games/fortunes -type f ! -name '*.dat' -print0 | xargs -0 "$build/bench/cipherly-import-report" || true
+fi
 # The quote store, killed a thousand times in each of its writes.
 "$build/bench/cipherly-store-kills" 1000

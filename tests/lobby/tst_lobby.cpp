@@ -329,7 +329,7 @@ private slots:
         QCOMPARE(report.title, QStringLiteral("Import Quotes"));
         QVERIFY2(report.text.startsWith(QStringLiteral("2 quotes were added from fortunes.")),
                  qPrintable(report.text));
-        QVERIFY(report.text.contains(QStringLiteral("1 too short or too long")));
+        QVERIFY(report.text.contains(QStringLiteral("1 too short")));
         QVERIFY(report.details.contains(QStringLiteral("short")));
         QCOMPARE(m.grid->list()->rowCount(), 14);
         QCOMPARE(m.grid->row(), 13);
@@ -353,7 +353,10 @@ private slots:
         QApplication::sendEvent(m.grid->viewport(), &enter);
         QVERIFY(enter.isAccepted());
         QApplication::sendEvent(m.grid->viewport(), &drop);
-        QCOMPARE(m.grid->list()->rowCount(), 12);
+        // The drop is over before the import begins.
+        QCOMPARE(m.grid->list()->rowCount(), 10);
+        QVERIFY(script->messages.isEmpty());
+        QTRY_COMPARE(m.grid->list()->rowCount(), 12);
         QVERIFY(script->messages.last().text.contains(QStringLiteral("the dropped text")));
         QCOMPARE(m.grid->row(), 11);
     }

@@ -1,3 +1,4 @@
+#include "InputGate.h"
 #include "QuoteFile.h"
 #include "QuoteImport.h"
 #include "QuoteRules.h"
@@ -8,6 +9,8 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace quotes;
 
@@ -590,10 +593,10 @@ private slots:
         QCOMPARE(CheckQuote(QString(201, QLatin1Char('x'))).problem, Problem::TooLong);
         Verdict v = CheckQuote(fifty + QStringLiteral(" in 1999 or 2000"));
         QCOMPARE(v.problem, Problem::Digit);
-        QCOMPARE(v.character, QLatin1Char('1'));
+        QCOMPARE(v.character, QStringLiteral("1"));
         v = CheckQuote(fifty + QStringLiteral(" café ... łódź"));
         QCOMPARE(v.problem, Problem::Unstorable);
-        QCOMPARE(v.character, QChar(0x0142)); // ł; é is fine
+        QCOMPARE(v.character, QString(QChar(0x0142))); // ł; é is fine
         QCOMPARE(QuoteKey(QStringLiteral("a  quote\tof  mine")), QStringLiteral("A QUOTE OF MINE"));
     }
 
@@ -601,25 +604,183 @@ private slots:
 
     void everyFormatGivesItsQuotes() {
         // Plain text, one quote per line; blank lines are no quotes.
-        QCOMPARE(CandidatesIn("first line\n\n  second line  \r\nthird", QStringLiteral("a.txt")),
+        QCOMPARE(CandidatesIn("first line\n\n  second line  \r\nthird"),
                  QStringList({"first line", "  second line  ", "third"}));
         // A fortune file: entries between "%" lines, their lines joined, the
         // attribution turned into " - " and the name.
         const QByteArray fortune = "The first fortune,\n\tover two lines.\n%\n"
                                    "A saying with its author\n\t\t-- Mark Twain\n%\n%\n"
                                    "Last one\n";
-        QCOMPARE(CandidatesIn(fortune, QStringLiteral("fortunes")),
+        QCOMPARE(CandidatesIn(fortune),
                  QStringList({"The first fortune, over two lines.",
                               "A saying with its author - Mark Twain", "Last one"}));
         // Another player's list: its records, trimmed; markers are no quotes.
         const QByteArray dat = record("A QUOTE FROM ANOTHER LIST") + record("$Killed$") +
                                record("\xC9LAN AND \xC6THER"); // Windows-1252 bytes
-        QCOMPARE(CandidatesIn(dat, QStringLiteral("friend.DAT")),
+        QCOMPARE(CandidatesIn(dat),
                  QStringList({"A QUOTE FROM ANOTHER LIST", QString::fromUtf8("ÉLAN AND ÆTHER")}));
         // UTF-8 text, and Windows-1252 text where the bytes are not UTF-8.
         QCOMPARE(DecodeText("caf\xC3\xA9"), QString::fromUtf8("café"));
         QCOMPARE(DecodeText("caf\xE9 \x93quoted\x94"), QString::fromUtf8("café “quoted”"));
         QCOMPARE(DecodeText("\xEF\xBB\xBFwith a mark"), QStringLiteral("with a mark"));
+    }
+
+    // ---- The gate: what comes in ----------------------------------------------
+
+    void whatIsNoFileIsRefusedAtOnce() {
+        writeQuotes(numberedQuotes(12));
+        const QByteArray before = fileBytes();
+        const QString fifo = folder->file(QStringLiteral("a pipe"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0); // opening it would wait
+        QVERIFY(QDir().mkdir(folder->file(QStringLiteral("a folder"))));
+        {
+            QFile huge(folder->file(QStringLiteral("huge.txt")));
+            QVERIFY(huge.open(QIODevice::WriteOnly));
+            QVERIFY(huge.resize(gate::MaxBytes + 1)); // sparse: no room taken
+        }
+        const ImportResult r =
+            ImportQuotes({{QStringLiteral("a pipe"), {}, fifo},
+                          {QStringLiteral("a folder"), {}, folder->file("a folder")},
+                          {QStringLiteral("zero"), {}, QStringLiteral("/dev/zero")},
+                          {QStringLiteral("huge.txt"), {}, folder->file("huge.txt")},
+                          {QStringLiteral("gone.txt"), {}, folder->file("gone.txt")}});
+        QVERIFY(r.status);
+        QCOMPARE(r.added, 0);
+        QCOMPARE(
+            r.notRead,
+            QStringList({"a pipe: It is a pipe, not a file", "a folder: It is a folder, not a file",
+                         "zero: It is a device, not a file",
+                         "huge.txt: It is larger than 64 MiB, the most Cipherly reads",
+                         "gone.txt: No such file or directory"}));
+        QCOMPARE(fileBytes(), before);
+    }
+
+    void whatIsNotTextIsRefusedWhole_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QByteArray program("\x7F"
+                           "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0",
+                           16);
+        program += "A long run of words that would make a quote of the right length\n";
+        QTest::newRow("a program") << program;
+        // A fortune index: a header of whole numbers, then offsets.
+        QTest::newRow("a fortune index")
+            << QByteArray("\0\0\0\x02\0\0\x01\x2C\0\0\x03\xE8", 12) + QByteArray(400, '\x01');
+        QTest::newRow("many control bytes")
+            << QByteArray("A line of text with\x01\x02\x03\x04\x05\x06\x07\x0E\x0F\x10 junk\n")
+                   .repeated(50);
+    }
+    void whatIsNotTextIsRefusedWhole() {
+        QFETCH(QByteArray, bytes);
+        writeQuotes(numberedQuotes(12));
+        writeBytes(bytes, folder->file(QStringLiteral("thing")));
+        const ImportResult r =
+            ImportQuotes({{QStringLiteral("thing"), {}, folder->file(QStringLiteral("thing"))}});
+        QCOMPARE(r.added, 0);
+        QCOMPARE(r.skippedCount(), 0);
+        QCOMPARE(r.notRead, QStringList{"thing: it is not a text file"});
+    }
+
+    void textIsReadAsItIsWritten() {
+        // UTF-16 with its mark is decoded; UTF-8 and Windows-1252 are told
+        // apart line by line, so one stray byte spoils no other line.
+        const QString quote =
+            QString::fromUtf8("A quote of the café, written in UTF-16 with its mark "
+                              "at the start");
+        QByteArray utf16("\xFF\xFE");
+        for (QChar c : quote + QStringLiteral("\r\n"))
+            utf16 += char(c.unicode() & 0xFF), utf16 += char(c.unicode() >> 8);
+        QCOMPARE(CandidatesIn(utf16), QStringList{quote});
+        const QByteArray mixed = "Le caf\xC3\xA9 en UTF-8, et encore des mots pour la longueur\n"
+                                 "Le caf\xE9 en Windows-1252, et des mots pour la longueur\n";
+        QCOMPARE(CandidatesIn(mixed),
+                 QStringList(
+                     {QString::fromUtf8("Le café en UTF-8, et encore des mots pour la longueur"),
+                      QString::fromUtf8("Le café en Windows-1252, et des mots pour la longueur")}));
+    }
+
+    void oneSetOfCharacterRules() {
+        // Blanks of every kind, and overstrike as fortune files mark bold and
+        // underlined words.
+        QCOMPARE(NormalizeQuote(QString::fromUtf8("a\u00A0b\vc\fd")).text,
+                 QStringLiteral("a b c d"));
+        QCOMPARE(NormalizeQuote(QStringLiteral("T\bTH\bHE\bE _\bl_\ba_\bs_\bt")).text,
+                 QStringLiteral("THE last"));
+        const QString fifty(50, QLatin1Char('x'));
+        Verdict v = CheckQuote(fifty + QStringLiteral(" and a bell \a"));
+        QCOMPARE(v.problem, Problem::Control);
+        QCOMPARE(v.code(), QStringLiteral("U+0007"));
+        QCOMPARE(CheckQuote(fifty + QString(QChar(0x85))).problem, Problem::Control); // C1
+        // An emoji is one character, named whole.
+        v = CheckQuote(fifty + QString::fromUtf8(" 😀"));
+        QCOMPARE(v.problem, Problem::Unstorable);
+        QCOMPARE(v.character, QString::fromUtf8("😀"));
+        QCOMPARE(v.code(), QStringLiteral("U+1F600"));
+        // What passes never holds a control character, whatever came in.
+        writeQuotes(numberedQuotes(10));
+        const ImportResult r = ImportQuotes(
+            {{QStringLiteral("marked.txt"),
+              "THIS IS THE ____\b\b\b\bLAST time the overstrike hides a word in a quote\n"
+              "A quote with a bell\a in it, which no list should ever have to hold\n"
+              "A quote with an escape \x1B[m of a terminal, long enough to be a quote\n",
+              {}}});
+        QCOMPARE(r.added, 1);
+        QCOMPARE(r.skipped[Skip::Control], 2);
+        QStringList list;
+        QVERIFY(LoadQuoteList(list));
+        for (const QString &q : list)
+            for (QChar c : q)
+                QVERIFY(!IsControl(c.unicode()));
+    }
+
+    void fortuneEntriesKeepTheirWordsAndTheirAuthor() {
+        // An attribution over two lines is the name, whole.
+        QCOMPARE(FortuneEntry({"\tThe words of a long saying,", "\tover two lines.",
+                               "\t\t-- Someone Famous, \"A Book With", "\t\t   A Long Title\""}),
+                 QStringLiteral("The words of a long saying, over two lines. - Someone Famous, "
+                                "\"A Book With A Long Title\""));
+        // A dialogue: the earlier "--" lines are text, in place.
+        QCOMPARE(
+            FortuneEntry({"-- Is it late?", "-- It is never too late.", "", "    -- An Old Play"}),
+            QStringLiteral("-- Is it late? -- It is never too late. - An Old Play"));
+        // A "--" line the text goes on after is no attribution.
+        QCOMPARE(FortuneEntry({"Question:", "-- What?", "Answer: nothing at all."}),
+                 QStringLiteral("Question: -- What? Answer: nothing at all."));
+    }
+
+    void aListIsToldByWhatItHolds() {
+        const QByteArray list = record("A QUOTE FROM ANOTHER PLAYER'S LIST OF THEM") +
+                                record("AND ANOTHER ONE, AS IT IS KEPT IN A LIST");
+        QCOMPARE(KindOf(list, list.size()), Kind::List);
+        QCOMPARE(CandidatesIn(list).size(), 2);
+        // A text whose lines make 200 bytes is still text, whatever its name.
+        const QByteArray text = QByteArray(199, 'a') + '\n';
+        QCOMPARE(KindOf(text, text.size()), Kind::Text);
+        QCOMPARE(CandidatesIn(text), QStringList{QString(199, QLatin1Char('a'))});
+        QCOMPARE(KindOf("A fortune\n%\nAnother\n", 22), Kind::Fortune);
+    }
+
+    void aLargeFileIsReadInPiecesAndCanBeCancelled() {
+        writeQuotes(numberedQuotes(12));
+        const QByteArray before = fileBytes();
+        QByteArray big;
+        while (big.size() < 3 * 1024 * 1024)
+            big += "too short to be a quote\n";
+        writeBytes(big, folder->file(QStringLiteral("big.txt")));
+        QList<qint64> seen;
+        ImportResult r = ImportQuotes({{QStringLiteral("big.txt"), {}, folder->file("big.txt")}},
+                                      [&](qint64 done, qint64) {
+                                          seen << done;
+                                          return true;
+                                      });
+        QVERIFY2(seen.size() > 10, "the reading shows its progress piece by piece");
+        QCOMPARE(seen.last(), qint64(big.size()));
+        // However many are skipped, the details name the first thousand.
+        QCOMPARE(r.skipped[Skip::TooShort], int(big.size() / 24));
+        QCOMPARE(r.skippedShown.size(), DetailsShown);
+        r = ImportQuotes({{QStringLiteral("big.txt"), {}, folder->file("big.txt")}},
+                         [&](qint64 done, qint64 total) { return done < total / 3; });
+        QVERIFY(r.cancelled);
+        QCOMPARE(fileBytes(), before);
     }
 
     void importingSkipsWhatTheRulesRefuseAndWhatIsThere() {
@@ -637,15 +798,15 @@ private slots:
             "QUOTE NUMBER B OF THE LIST\n"                                            // too short
             "Tabs\tand  blanks stay as the rules have them, in a quote of some length.\n";
         writeQuotes(numberedQuotes(12));
-        const ImportResult r =
-            ImportQuotes({{QStringLiteral("mine.txt"), text, QStringLiteral("mine.txt")}});
+        const ImportResult r = ImportQuotes({{QStringLiteral("mine.txt"), text, {}}});
         QVERIFY(r.status);
         QCOMPARE(r.added, 2);
         QCOMPARE(r.firstAdded, qint16(13));
-        QCOMPARE(r.skipped[Skip::Length].size(), 3);
-        QCOMPARE(r.skipped[Skip::Digits].size(), 1);
-        QCOMPARE(r.skipped[Skip::Unstorable].size(), 1);
-        QCOMPARE(r.skipped[Skip::Duplicate].size(), 1);
+        QCOMPARE(r.skipped[Skip::TooShort], 2);
+        QCOMPARE(r.skipped[Skip::TooLong], 1);
+        QCOMPARE(r.skipped[Skip::Digits], 1);
+        QCOMPARE(r.skipped[Skip::Unstorable], 1);
+        QCOMPARE(r.skipped[Skip::Duplicate], 1);
         QStringList list;
         QVERIFY(LoadQuoteList(list));
         QCOMPARE(list.size(), 14);
@@ -656,10 +817,9 @@ private slots:
                  QStringLiteral(
                      "TABS AND  BLANKS STAY AS THE RULES HAVE THEM, IN A QUOTE OF SOME LENGTH."));
         // The same file again adds nothing: everything is in the list now.
-        const ImportResult again =
-            ImportQuotes({{QStringLiteral("mine.txt"), text, QStringLiteral("mine.txt")}});
+        const ImportResult again = ImportQuotes({{QStringLiteral("mine.txt"), text, {}}});
         QCOMPARE(again.added, 0);
-        QCOMPARE(again.skipped[Skip::Duplicate].size(), 3);
+        QCOMPARE(again.skipped[Skip::Duplicate], 3);
         QCOMPARE(fileBytes().size(), 14 * 200);
     }
 
@@ -676,7 +836,7 @@ private slots:
         const ImportResult r = ImportQuotes({{QStringLiteral("many.txt"), text, {}}});
         QVERIFY(r.status);
         QCOMPARE(r.added, 2);
-        QCOMPARE(r.skipped[Skip::NoRoom].size(), 3);
+        QCOMPARE(r.skipped[Skip::NoRoom], 3);
         QCOMPARE(QFileInfo(QuoteFileName).size(), qint64(MaxRecords) * RecordLength);
     }
 
@@ -742,9 +902,7 @@ private slots:
         // Into a fresh list: the same list comes back.
         QFile::remove(QuoteFileName);
         writeQuotes(numberedQuotes(10));
-        QVERIFY(
-            ImportQuotes({{QStringLiteral("mine.txt"), text, QStringLiteral("mine.txt")}}).added ==
-            2);
+        QVERIFY(ImportQuotes({{QStringLiteral("mine.txt"), text, {}}}).added == 2);
         QCOMPARE(fileBytes(), before);
     }
 

@@ -1,0 +1,62 @@
+// What an import of real collections brings in: every file given is imported
+// into a fresh list of ten, and the counts, the time and the memory it took
+// are printed. `make bench` runs it on the fortune collections when they are
+// installed (/usr/share/games/fortunes), on /dev/zero and on a 64 MiB text.
+// Usage: cipherly-import-report FILE...
+#include "QuoteFile.h"
+#include "QuoteImport.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+// A figure of /proc/self/status, in KiB.
+long statusKiB(const char *field) {
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly)) return 0;
+    for (const QByteArray &line : f.readAll().split('\n'))
+        if (line.startsWith(field))
+            return line.mid(qstrlen(field)).trimmed().split(' ')[0].toLong();
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s FILE...\n", argv[0]);
+        return 2;
+    }
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    QStringList ten;
+    quotes::LoadQuoteList(ten);
+    QList<quotes::ImportSource> sources;
+    for (int i = 1; i < argc; ++i) {
+        const QString path = QFile::decodeName(argv[i]);
+        sources.append({QFileInfo(path).fileName(), {}, path});
+    }
+    const long rssBefore = statusKiB("VmRSS:");
+    QElapsedTimer clock;
+    clock.start();
+    const quotes::ImportResult r = quotes::ImportQuotes(sources);
+    const double ms = clock.nsecsElapsed() / 1e6;
+    const long peak = statusKiB("VmHWM:");
+    const int entries = r.added + r.skippedCount();
+    std::printf("%d files (%lld not read): %d entries, %d added (%.1f %%), %d skipped",
+                int(sources.size()), (long long)r.notRead.size(), entries, r.added,
+                entries ? 100.0 * r.added / entries : 0.0, r.skippedCount());
+    for (auto it = r.skipped.cbegin(); it != r.skipped.cend(); ++it)
+        std::printf(", %d %s", *it, qPrintable(quotes::SkipReason(it.key())));
+    std::printf("\n  %.0f ms, peak memory %ld MiB above the %ld MiB before\n", ms,
+                (peak - rssBefore) / 1024, rssBefore / 1024);
+    for (const QString &n : r.notRead)
+        std::printf("  not read: %s\n", qPrintable(n));
+    return r.status ? 0 : 1;
+}
