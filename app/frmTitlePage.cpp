@@ -32,6 +32,7 @@ frmTitlePage::frmTitlePage(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), fade(this, [this] { handOver(); }) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("frmTitlePage"));
+    RefuseEnlarging(this);
     WindowDesign::load(QStringLiteral(":/design/frmTitlePage.kel"), m_design);
     // The page has no caption: its own thin frame stands around the client area.
     client = new QWidget(this);
@@ -83,7 +84,7 @@ frmTitlePage::frmTitlePage(QWidget *parent)
     cmdOrderInfo->hide(); // ordering is not offered
     connect(cmdContinue, &KelButton::Click, this, &frmTitlePage::cmdContinue_Click);
     openLobby = [] { (new frmMain)->show(); };
-    showWelcome = [] { ShowModal(new frmNewUser); };
+    showWelcome = [this] { ShowModal(new frmNewUser, this); };
     Form_Load();
 }
 

@@ -1,5 +1,6 @@
 #include "modFadeInOut.h"
 
+#include "Focus.h"
 #include "Settings.h"
 #include "modStandard.h"
 
@@ -144,6 +145,7 @@ void FadeMachine::timerFadeInOut_Timer() {
         m_fadeFirstTick = false;
         m_currentAlpha = qint16(m_fadeFrom);
         keepLookWhileDisabled();
+        if (m_window->isEnabled()) m_focus = m_window->focusWidget();
         m_window->setEnabled(false);
     }
     if (m_fadeFrom < m_fadeTo)
@@ -158,6 +160,7 @@ void FadeMachine::timerFadeInOut_Timer() {
         } else {
             m_window->setEnabled(true);
             restoreLook();
+            RestoreFocus(m_window, m_focus);
         }
     }
 }

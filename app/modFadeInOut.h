@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPalette>
+#include <QPointer>
 #include <QTimer>
 #include <functional>
 
@@ -63,6 +64,7 @@ private:
     bool m_hadOwnPalette = false;
     bool m_lookKept = false;
     std::function<void()> m_endAction;
+    QPointer<QWidget> m_focus; // what held the focus when the fade began
     int m_fadeFrom = 0, m_fadeTo = 0, m_fadeStep = 0;
     bool m_fadeUnloadAtEnd = false;
     bool m_fadeFirstTick = false;

@@ -2,6 +2,8 @@
 
 #include "Twips.h"
 
+#include <QEvent>
+#include <QTimer>
 #include <QWidget>
 
 namespace windowsize {
@@ -11,8 +13,8 @@ int clientWidth(int widthTwips) {
 }
 
 int clientHeight(int heightTwips, bool captioned) {
-    return qMax(1, twips::toPixels(heightTwips) - 2 * ClassicFrame -
-                       (captioned ? ClassicCaption : 0));
+    return qMax(1,
+                twips::toPixels(heightTwips) - 2 * ClassicFrame - (captioned ? ClassicCaption : 0));
 }
 
 } // namespace windowsize
@@ -22,11 +24,60 @@ void SetDesignedSize(QWidget *window, int widthTwips, int heightTwips) {
                          windowsize::clientHeight(heightTwips, true));
 }
 
+namespace {
+
+// Undoes every request to maximise the window or show it full screen, from a
+// title bar's button or double-click, a key of the desktop or another
+// program, as soon as it arrives: the window keeps its size and its place.
+class KeepNormalState : public QObject {
+public:
+    explicit KeepNormalState(QWidget *window) : QObject(window), m_window(window) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *e) override {
+        if (watched != m_window) return false;
+        constexpr Qt::WindowStates enlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
+        if (e->type() == QEvent::Move && !(m_window->windowState() & enlarged) &&
+            m_window->isVisible())
+            m_place = m_window->pos();
+        if (e->type() == QEvent::WindowStateChange && (m_window->windowState() & enlarged)) {
+            m_window->setWindowState(m_window->windowState() & ~enlarged);
+            QTimer::singleShot(0, m_window, [w = m_window, at = m_place] {
+                if (!at.isNull() && w->pos() != at) w->move(at);
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+    QPoint m_place;
+};
+
+} // namespace
+
+void RefuseEnlarging(QWidget *window) {
+    if (!window->findChild<KeepNormalState *>(QString(), Qt::FindDirectChildrenOnly))
+        new KeepNormalState(window);
+}
+
 void MakeFixedWindow(QWidget *window, bool minimisable) {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (minimisable) flags |= Qt::WindowMinimizeButtonHint;
     window->setWindowFlags(flags);
+    RefuseEnlarging(window);
+}
+
+void ShowCentredOver(QWidget *window, const QWidget *over) {
+    const QWidget *owner = over ? over->window() : nullptr;
+    if (owner && owner->isVisible()) {
+        window->ensurePolished();
+        const QSize size = window->size().expandedTo(window->minimumSize());
+        window->move(owner->geometry().center() - QPoint(size.width() / 2, size.height() / 2));
+    }
 }
 
 void PlaceTwips(QWidget *control, int left, int top, int width, int height) {

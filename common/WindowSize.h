@@ -23,8 +23,15 @@ int clientHeight(int heightTwips, bool captioned);
 void SetDesignedSize(QWidget *window, int widthTwips, int heightTwips);
 
 // Makes `window` a fixed-size captioned window: a close box, and a minimise
-// box when `minimisable`, but never a maximise box.
+// box when `minimisable`, but never a maximise box; and it refuses enlarging.
 void MakeFixedWindow(QWidget *window, bool minimisable);
+
+// A window that can be neither maximised nor made full screen, however it is
+// asked: the request is undone at once and the window stays where it was.
+void RefuseEnlarging(QWidget *window);
+
+// Places `window` centred over the window `over` belongs to, before it shows.
+void ShowCentredOver(QWidget *window, const QWidget *over);
 
 // Places a control in twips relative to its container.
 void PlaceTwips(QWidget *control, int left, int top, int width, int height);

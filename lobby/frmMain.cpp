@@ -66,8 +66,8 @@ frmMain::frmMain(QWidget *parent) : QWidget(parent), fade(this, [this] { endProg
     buildControls();
     wireHandlers();
     // A fresh help window each time, at the topic of the mode.
-    showHelp = [](QWidget *) { ShowModal(new frmManual); };
-    showStatistics = [](QWidget *) { ShowModal(new frmStatistics); };
+    showHelp = [](QWidget *over) { ShowModal(new frmManual, over); };
+    showStatistics = [](QWidget *over) { ShowModal(new frmStatistics, over); };
     addListMenuItem(QStringLiteral("&Statistics..."), [this] { menuStatistics_Click(); });
     Form_Load();
 }

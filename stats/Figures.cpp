@@ -33,8 +33,7 @@ Figures FiguresOf(const QList<Game> &games) {
         f.averageSeconds = qint64(std::llround(double(solvedSeconds) / f.solved));
         f.hintsPerSolved = double(solvedHints) / f.solved;
     }
-    for (qsizetype i = games.size() - 1; i >= 0 && f.recent.size() < RecentGames; --i)
-        if (games[i].outcome != Outcome::Abandoned) f.recent.prepend(games[i]);
+    f.recent = games.mid(qMax<qsizetype>(0, games.size() - RecentGames));
     return f;
 }
 

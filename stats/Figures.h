@@ -15,7 +15,7 @@ struct Figures {
     // Games solved in a row: the run the latest games make, and the longest.
     // A game shown or abandoned ends a run.
     int currentStreak = 0, bestStreak = 0;
-    // The latest games, up to 50, that were solved or shown, oldest first.
+    // The latest games, up to 50, however they ended, oldest first.
     QList<Game> recent;
 };
 

@@ -7,20 +7,13 @@
 #include "WindowSize.h"
 #include "modStandard.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QDir>
-#include <QLineSeries>
-#include <QScatterSeries>
 #include <QShortcut>
 #include <QTimer>
-#include <QValueAxis>
 
 using modFadeInOut::FadeEnabled;
 
 namespace {
-
-const QColor SolvedColour(40, 150, 70), ShownColour(230, 140, 30), AverageColour(70, 90, 200);
 
 QString minutes(std::optional<qint64> seconds) {
     return seconds ? MinutesText(*seconds) + QStringLiteral(" minutes") : QStringLiteral("-");
@@ -47,13 +40,7 @@ frmStatistics::frmStatistics(QWidget *parent)
     lblFigures->setTextInteractionFlags(Qt::TextSelectableByMouse); // figures can be copied
     lblFigures->setFocusPolicy(Qt::NoFocus);
 
-    auto *chart = new QChart;
-    chart->setBackgroundRoundness(6);
-    chart->setMargins(QMargins(4, 4, 4, 4));
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    chart->setTitle(QStringLiteral("Minutes of the last %1 games").arg(stats::RecentGames));
-    chartGames = new QChartView(chart, this);
-    chartGames->setRenderHint(QPainter::Antialiasing);
+    chartGames = new stats::GamesChart(this);
     chartGames->setFocusPolicy(Qt::NoFocus);
     PlaceTwips(chartGames, 3150, 900, 4260, 5000);
 
@@ -115,48 +102,7 @@ void frmStatistics::ShowFigures() {
     figures = stats::FiguresOf(stats::ReadGames(nullptr, &m_problem));
     lblFigures->setText(FigureLines(figures).join(QLatin1Char('\n')));
 
-    QChart *chart = chartGames->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis *a : chart->axes())
-        chart->removeAxis(a);
-    auto *solved = new QScatterSeries, *shown = new QScatterSeries;
-    solved->setName(QStringLiteral("solved"));
-    shown->setName(QStringLiteral("shown"));
-    solved->setColor(SolvedColour);
-    shown->setColor(ShownColour);
-    for (auto *s : {solved, shown}) {
-        s->setMarkerSize(8);
-        s->setBorderColor(Qt::transparent);
-    }
-    double highest = 1;
-    for (int i = 0; i < figures.recent.size(); ++i) {
-        const stats::Game &g = figures.recent[i];
-        const double m = g.seconds / 60.0;
-        highest = qMax(highest, m);
-        (g.outcome == stats::Outcome::Solved ? solved : shown)->append(i + 1, m);
-    }
-    auto *average = new QLineSeries;
-    average->setName(QStringLiteral("average solved"));
-    average->setPen(QPen(AverageColour, 1.5, Qt::DashLine));
-    if (figures.averageSeconds && !figures.recent.isEmpty()) {
-        const double m = *figures.averageSeconds / 60.0;
-        average->append(1, m);
-        average->append(qMax<qsizetype>(figures.recent.size(), 2), m);
-    }
-    auto *x = new QValueAxis, *y = new QValueAxis;
-    x->setRange(0, qMax<qsizetype>(figures.recent.size(), 10) + 1);
-    x->setLabelFormat(QStringLiteral("%d"));
-    x->setTitleText(QStringLiteral("game"));
-    y->setRange(0, std::ceil(highest * 1.1));
-    y->setLabelFormat(QStringLiteral("%.0f"));
-    y->setTitleText(QStringLiteral("minutes"));
-    chart->addAxis(x, Qt::AlignBottom);
-    chart->addAxis(y, Qt::AlignLeft);
-    for (QXYSeries *s : std::initializer_list<QXYSeries *>{solved, shown, average}) {
-        chart->addSeries(s);
-        s->attachAxis(x);
-        s->attachAxis(y);
-    }
+    chartGames->plot(figures);
 }
 
 void frmStatistics::cmdResetStatistics_Click() {

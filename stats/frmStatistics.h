@@ -1,14 +1,13 @@
 #pragma once
 
 #include "Figures.h"
+#include "GamesChart.h"
 #include "KelButton.h"
 #include "modFadeInOut.h"
 
 #include <QWidget>
 
 class QLabel;
-class QChart;
-class QChartView;
 
 // How the player is doing: the figures of the record of games and a chart of
 // the latest ones, in the game's own style. Opened modally from the quote
@@ -32,7 +31,7 @@ public:
     FadeMachine fade;
     KelButton *cmdResetStatistics, *cmdReturn;
     QLabel *labelHeading, *lblFigures;
-    QChartView *chartGames;
+    stats::GamesChart *chartGames;
     stats::Figures figures;
 
 protected:

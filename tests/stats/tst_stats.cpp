@@ -1,6 +1,7 @@
 // The record of finished games, its figures and the statistics window.
 #include "Figures.h"
 #include "GameRecord.h"
+#include "GamesChart.h"
 #include "RecordingOpacity.h"
 #include "RecordingSystem.h"
 #include "ScriptedDialogs.h"
@@ -11,9 +12,12 @@
 #include <QApplication>
 #include <QChartView>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QPointer>
 #include <QScatterSeries>
 #include <QTest>
+#include <QValueAxis>
 
 #include <csignal>
 #include <random>
@@ -237,7 +241,7 @@ private slots:
         QCOMPARE(*f.averageSeconds,
                  qint64((120 + 60 + 90 + 30 + 600 + 45 + 3) / 6)); // 157.5 -> 158
         QCOMPARE(*f.hintsPerSolved, 7.0 / 6);
-        QCOMPARE(f.recent.size(), 7); // the abandoned game is no point on the chart
+        QCOMPARE(f.recent.size(), 8); // the abandoned game is a point on the chart too
         QVERIFY(!FiguresOf({game(Outcome::Shown)}).averageSeconds);
         QCOMPARE(FiguresOf({}).currentStreak, 0);
     }
@@ -271,12 +275,56 @@ private slots:
         QList<int> points;
         for (QAbstractSeries *s : w->chartGames->chart()->series())
             if (auto *scatter = qobject_cast<QScatterSeries *>(s)) points << int(scatter->count());
-        QCOMPARE(points, QList<int>({2, 1})); // solved and shown, in two colours
+        QCOMPARE(points, QList<int>({2, 1, 1})); // solved, shown and abandoned, in three colours
         // Every control inside the window.
         for (QWidget *c : w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
             QVERIFY(w->rect().contains(c->geometry()));
         QTest::keyClick(w, Qt::Key_Escape);
         QTRY_VERIFY(!w);
+    }
+
+    void theChartHasWholeEvenTicksAndALegendThatFits() {
+        // Scales of whole ticks from 0, lined up with the games.
+        QCOMPARE(ScaleFor(0, 4).top, 1);
+        QCOMPARE(ScaleFor(0, 4).step, 1);
+        QCOMPARE(ScaleFor(12.3, 4).step, 5);
+        QCOMPARE(ScaleFor(12.3, 4).top, 15);
+        QCOMPARE(ScaleFor(50, 5).step, 10);
+        QCOMPARE(ScaleFor(50, 5).top, 50);
+        QCOMPARE(ScaleFor(7, 5).step, 2);
+        QCOMPARE(ScaleFor(7, 5).top, 8);
+        for (double h : {0.2, 1.0, 3.3, 9.9, 17.0, 99.0, 480.0, 5256.0}) {
+            const Scale sc = ScaleFor(h, 4);
+            QVERIFY(sc.top >= h && sc.top % sc.step == 0 && sc.ticks() >= 2 && sc.ticks() <= 6);
+        }
+        // An empty chart says there is nothing to show.
+        GamesChart chart;
+        chart.resize(284, 333);
+        chart.plot(FiguresOf({}));
+        QVERIFY(chart.empty());
+        QCOMPARE(chart.chart()->title(), QStringLiteral("No games played yet"));
+        QVERIFY(chart.chart()->axes().isEmpty());
+        // Every game, however it ended; the legend names what is there, and fits.
+        QList<Game> games;
+        for (int i = 0; i < 12; ++i)
+            games << game(i % 3 == 0   ? Outcome::Abandoned
+                          : i % 3 == 1 ? Outcome::Shown
+                                       : Outcome::Solved,
+                          60 * i);
+        chart.plot(FiguresOf(games));
+        QCOMPARE(chart.games().step, 5);
+        QCOMPARE(chart.games().top, 15);
+        QCOMPARE(chart.minutes().top, 15); // 11 minutes at most: 0, 5, 10, 15
+        QVERIFY(chart.summary().contains(QStringLiteral("4 abandoned")));
+        const QFontMetrics fm(chart.chart()->legend()->font());
+        int width = 0;
+        for (QLegendMarker *m : chart.chart()->legend()->markers())
+            if (m->isVisible()) width += fm.horizontalAdvance(m->label()) + 30;
+        QVERIFY2(width <= chart.width(), "the legend would be cut short");
+        // A reset leaves no axis behind.
+        QPointer<QAbstractAxis> old = chart.chart()->axes().first();
+        chart.plot(FiguresOf({}));
+        QVERIFY(!old);
     }
 
     void resetAsksWithNoAsTheDefault() {
