@@ -43,8 +43,10 @@ protected:
             m_window->isVisible())
             m_place = m_window->pos();
         if (e->type() == QEvent::WindowStateChange && (m_window->windowState() & enlarged)) {
-            m_window->setWindowState(m_window->windowState() & ~enlarged);
+            // Undone once the change is through, or it would be applied after all.
             QTimer::singleShot(0, m_window, [w = m_window, at = m_place] {
+                constexpr Qt::WindowStates big = Qt::WindowMaximized | Qt::WindowFullScreen;
+                if (w->windowState() & big) w->setWindowState(w->windowState() & ~big);
                 if (!at.isNull() && w->pos() != at) w->move(at);
             });
         }
@@ -59,8 +61,9 @@ private:
 } // namespace
 
 void RefuseEnlarging(QWidget *window) {
-    if (!window->findChild<KeepNormalState *>(QString(), Qt::FindDirectChildrenOnly))
-        new KeepNormalState(window);
+    if (window->property("cipherlyKeepsNormalState").toBool()) return;
+    window->setProperty("cipherlyKeepsNormalState", true);
+    new KeepNormalState(window);
 }
 
 void MakeFixedWindow(QWidget *window, bool minimisable) {

@@ -240,6 +240,33 @@ private slots:
         QCOMPARE(opacity.applied.size(), 1 + 13 + 13);
     }
 
+    void afterTheFadeTheKeysWork() {
+        // A window is disabled while it fades, and that takes its focus; once
+        // it shows, the keys must work at once.
+        opacity.canFade = true;
+        Settings::SaveSetting(Settings::FadeStatusKey, QStringLiteral("True"));
+        QPointer<frmManual> help = new frmManual;
+        help->show();
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        QTRY_VERIFY(waitActivated(help.data()) && !help->fade.isFading());
+        QVERIFY(help->focusWidget());
+        QTest::keyClick(help->focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!help);
+
+        QPointer<frmNewUser> welcome = new frmNewUser;
+        welcome->show();
+        QVERIFY(QTest::qWaitForWindowActive(welcome));
+        QTRY_VERIFY(welcome->activated() && !welcome->fade.isFading());
+        QWidget *focused = welcome->focusWidget();
+        QVERIFY2(focused == welcome->chk || focused == welcome->cmdContinue,
+                 "the welcome screen's first control has the focus");
+        // Tab to Continue and Space: the screen goes.
+        if (focused == welcome->chk) QTest::keyClick(focused, Qt::Key_Tab);
+        QCOMPARE(welcome->focusWidget(), welcome->cmdContinue);
+        QTest::keyClick(welcome->cmdContinue, Qt::Key_Space);
+        QTRY_VERIFY(!welcome);
+    }
+
     // ---- Title page and welcome screen ---------------------------------------
 
     void labelsDrawTheirTextFromTheTop() {

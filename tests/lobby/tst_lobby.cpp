@@ -5,6 +5,7 @@
 #include "Settings.h"
 #include "StringResources.h"
 #include "TempFolder.h"
+#include "WindowSize.h"
 #include "frmMain.h"
 #include "modFadeInOut.h"
 
@@ -158,6 +159,51 @@ private slots:
         QCOMPARE(opacity.applied.mid(1),
                  QList<int>({20, 40, 60, 80, 100, 120, 140, 160, 180, 200, 220, 240, 255}));
         QVERIFY(m.isEnabled());
+    }
+
+    void afterEveryFadeTheKeysGoWhereTheyWould() {
+        // The lobby is disabled while it fades, which takes its focus: once it
+        // shows, the list takes the keys at once, as it does without fading.
+        writeQuotes(14);
+        opacity.canFade = true;
+        Settings::SaveSetting(Settings::FadeStatusKey, QStringLiteral("True"));
+        frmMain &m = open();
+        QVERIFY(QTest::qWaitForWindowActive(&m));
+        QCOMPARE(QApplication::focusWidget(), m.grid);
+        QCOMPARE(m.grid->row(), 14);
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QCOMPARE(m.grid->row(), 11);
+        // Through a mode and back: the keys still land.
+        m.cmdScrambleAndPrintQuote->PerformClick();
+        QTRY_VERIFY(!m.fade.isFading() && m.cmdFinishedPrinting->isVisible());
+        QVERIFY(QApplication::focusWidget() && QApplication::focusWidget()->window() == &m);
+        m.cmdFinishedPrinting->PerformClick();
+        QTRY_VERIFY(!m.fade.isFading() && m.grid->isVisible());
+        QVERIFY(QApplication::focusWidget() && QApplication::focusWidget()->window() == &m);
+        Settings::SaveSetting(Settings::FadeStatusKey, QStringLiteral("False"));
+    }
+
+    void noRequestMakesTheLobbyLarger() {
+        frmMain &m = open();
+        QVERIFY(QTest::qWaitForWindowExposed(&m));
+        const QSize size = m.size();
+        m.setWindowState(Qt::WindowMaximized);
+        QTRY_COMPARE(m.windowState(), Qt::WindowNoState);
+        QCOMPARE(m.size(), size);
+        m.setWindowState(Qt::WindowFullScreen);
+        QTRY_COMPARE(m.windowState(), Qt::WindowNoState);
+        QCOMPARE(m.size(), size);
+        // Help opens centred over the lobby.
+        QPoint helpAt;
+        m.showHelp = [&](QWidget *over) {
+            QWidget help;
+            help.setFixedSize(200, 100);
+            ShowCentredOver(&help, over);
+            helpAt = help.geometry().center();
+        };
+        m.cmdHelp_Click();
+        QVERIFY((helpAt - m.geometry().center()).manhattanLength() <= 2);
     }
 
     void theFadeSwitchTogglesAndSaysWhatItWillDo() {

@@ -353,7 +353,11 @@ private slots:
         QTRY_COMPARE(opacity.applied.size(), 1 + 13);
         QCOMPARE(opacity.applied.first(), 0);
         QCOMPARE(opacity.applied.last(), 255);
-        w->cmdReturn->PerformClick();
+        // Faded in, the safe button has the focus back: Space presses it.
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QTRY_VERIFY(!w->fade.isFading());
+        QCOMPARE(QApplication::focusWidget(), w->cmdReturn);
+        QTest::keyClick(w->cmdReturn, Qt::Key_Space);
         QTRY_VERIFY(!w);
         QCOMPARE(opacity.applied.size(), 1 + 13 + 13);
         QCOMPARE(opacity.applied.last(), 0);
