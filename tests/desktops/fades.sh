@@ -2,7 +2,9 @@
 # With a compositing manager on X11, every step of every fade reaches the X
 # server as a step of its own, as the player sees it: 13 steps for a window
 # fading in, 26 for the title page fading out and for the lobby dimming, 17
-# for its return and 11 for the last fade when the player quits.
+# for its return and 11 for the last fade when the player quits. And after
+# every fade the keys work at once: a window disabled while it fades gets
+# its focus back.
 set -euo pipefail
 here=$(dirname "$0")
 . "$here/../xhelpers.sh"
@@ -12,8 +14,10 @@ private_world
 
 xcompmgr >/dev/null 2>&1 & pids+=("$!")
 wait_until "\"$probe\" compositor" || fail "no compositing manager"
-mkdir -p "$HOME/.config/Cipherly"
+mkdir -p "$HOME/.config/Cipherly" "$(dirname "$list")"
 printf '[Defaults]\nFadeStatus=True\n' >"$HOME/.config/Cipherly/Cipherly.conf"
+# Eleven quotes: the last one, highlighted at the start, is the player's own.
+for i in $(seq 1 11); do printf '%-200s' "QUOTE NUMBER $(printf '%s' "$i" | tr 0-9 A-J) OF A LIST KEPT FOR THE FADES, LONG ENOUGH TO BE A QUOTE"; done >"$list"
 
 for _ in 1 2 3 4 5; do
   "$probe" opacity 60 >"$work/opacity.log" & spy=$!; pids+=("$spy")
@@ -28,13 +32,27 @@ sleep 0.8
 keys "$title" alt+c
 welcome=$(wait_window --name '^ Cipherly - New User Overview$') || fail "no welcome screen"
 sleep 1
+# Space ticks the box that has the focus: only if the keys work after the fade.
+keys "$welcome" space
 keys "$welcome" alt+c
 lobby=$(wait_window --name '^ Cipherly$') || fail "no lobby"
 sleep 1.5
+# Up moves the highlight to quote 10, a reserved one, whose editing is refused.
+keys "$lobby" Up
+keys "$lobby" alt+e
+refused=$(wait_window --name '^Reserved$') || fail "the keys went nowhere after the lobby faded in"
+keys "$refused" Return
+wait_until "no_window --name '^Reserved$'" || fail "the message stayed"
 keys "$lobby" F1
 help=$(wait_window --name '^Cipherly - Help Window$') || fail "no help window"
 sleep 1.5
 keys "$help" Escape
+sleep 1.5
+keys "$lobby" shift+F10 s
+stats=$(wait_window --name '^ Cipherly - Statistics$') || fail "no statistics window"
+sleep 1.5
+keys "$stats" space
+wait_until "no_window --name '^ Cipherly - Statistics$'" || fail "Space did nothing after the statistics faded in"
 sleep 1.5
 keys "$lobby" Escape
 question=$(wait_window --name '^(Confirm|Quit Cipherly\?)$') || fail "no quit question"
@@ -71,6 +89,9 @@ expect() {
 # seen); the title page is opaque until it fades out.
 expect 'Cipherly' "$(fade 255 0 10)"
 expect ' Cipherly - New User Overview' "$(fade 0 255 20)$(fade 255 0 20)"
-expect ' Cipherly' "$(fade 0 255 20)$(fade 255 204 2)$(fade 204 255 3)$(fade 255 204 2)$(fade 204 0 20)"
+expect ' Cipherly' "$(fade 0 255 20)$(fade 255 204 2)$(fade 204 255 3)$(fade 255 204 2)$(fade 204 255 3)$(fade 255 204 2)$(fade 204 0 20)"
 expect 'Cipherly - Help Window' "$(fade 0 255 20)$(fade 255 0 20)"
+expect ' Cipherly - Statistics' "$(fade 0 255 20)$(fade 255 0 20)"
+grep -q '^NewUser=NoShow' "$HOME/.config/Cipherly/Cipherly.conf" ||
+  fail "Space did not reach the welcome screen's box after it faded in"
 echo "1 passed, 0 failed"
