@@ -246,9 +246,18 @@ void KelButton::applyPointer() {
     switch (m_mousePointer) {
     case 99:
         if (m_mouseIcon.isSet()) {
-            // The pencil writes with its tip, the picture's top-left corner.
-            QPixmap picture = QPixmap::fromImage(m_mouseIcon.imageFor(deviceScale()));
-            setCursor(QCursor(picture, 1, 1));
+            // As large as designed times the screen's scale, drawn from the
+            // large artwork on a scaled screen; the pencil writes with its
+            // tip, the picture's top-left corner.
+            const qreal dpr = devicePixelRatioF();
+            QImage art = m_mouseIcon.imageFor(dpr > 1 ? 2 : 1);
+            const QSize designed = m_mouseIcon.image.size();
+            const QSize side(qRound(designed.width() * dpr), qRound(designed.height() * dpr));
+            if (art.size() != side)
+                art = art.scaled(side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            art.setDevicePixelRatio(dpr);
+            const int tip = qMax(1, qRound(dpr));
+            setCursor(QCursor(QPixmap::fromImage(art), tip, tip));
         } else
             unsetCursor();
         break;
@@ -573,6 +582,13 @@ void KelButton::resizeEvent(QResizeEvent *) {
 
 bool KelButton::event(QEvent *e) {
     if (e->type() == QEvent::FontChange && !m_isCapturing) LayoutCaption();
+    // A pointer of the button's own is given again as the pointer comes in
+    // (a desktop may have put its own in place while a tooltip showed) and
+    // when the button moves to a screen of another scale.
+    if ((e->type() == QEvent::Enter ||
+         e->type() == QEvent::ScreenChangeInternal) &&
+        m_mousePointer == 99)
+        applyPointer();
     return QWidget::event(e);
 }
 

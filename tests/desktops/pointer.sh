@@ -41,6 +41,23 @@ echo "   pointer $w x $h, hot spot $hx,$hy: $clear see-through, $solid opaque pi
 [ "$clear" -gt 512 ] || fail "the pointer has an opaque box around the pencil"
 [ "$solid" -gt 50 ] || fail "the pointer shows no pencil"
 end_game
+
+echo "-- X11 at 125, 150 and 200 %: the pencil grows as everything else does"
+for scale in 1.25:40:1 1.5:48:2 2:64:2; do
+  IFS=: read -r factor side tip <<<"$scale"
+  QT_SCALE_FACTOR=$factor start_game
+  title=$(wait_window --pid "$pid") || fail "no title page at $factor"
+  sleep 1
+  xretry xdotool windowfocus "$title"
+  xretry xdotool mousemove --window "$title" "$(awk -v s="$factor" -v p="$px" 'BEGIN { printf "%d", s * p }')" \
+    "$(awk -v s="$factor" -v p="$py" 'BEGIN { printf "%d", s * p }')"
+  sleep 0.5
+  read -r w h hx hy clear solid < <(xretry "$probe" cursor "$shots/cursor-$factor.png") || fail "no pointer picture"
+  echo "   at $factor: pointer $w x $h, hot spot $hx,$hy"
+  [ "$w" -eq "$side" ] && [ "$h" -eq "$side" ] || fail "the pencil is $w x $h at $factor, not $side x $side"
+  [ "$hx" -eq "$tip" ] && [ "$hy" -eq "$tip" ] || fail "the pencil does not point with its tip at $factor"
+  end_game
+done
 stop_desktop
 
 echo "-- Wayland: the screen around the pointer"

@@ -74,8 +74,12 @@ void checkArtwork(QWidget *window, const QString &what) {
         if (!b->isVisibleTo(window)) continue;
         QCOMPARE(b->surface().devicePixelRatio(), qreal(k));
         QCOMPARE(b->surface().size(), b->size() * k);
-        if (b->MousePointer() == 99 && b->MouseIcon().isSet())
-            QCOMPARE(b->cursor().pixmap().devicePixelRatio(), qreal(k));
+        if (b->MousePointer() == 99 && b->MouseIcon().isSet()) {
+            // As large as designed times the scale, not the large artwork as it is.
+            const QPixmap pointer = b->cursor().pixmap();
+            QCOMPARE(pointer.size(), QSize(qRound(32 * scale()), qRound(32 * scale())));
+            QCOMPARE(pointer.devicePixelRatio(), scale());
+        }
     }
     QList<QWidget *> all = window->findChildren<QWidget *>();
     all << window;
