@@ -79,6 +79,24 @@ xretry "$probe" shot "$shots/pointed.png"
 # And the pointer is really there: without allowing for it, the page differs.
 "$probe" find "$shots/pointed.png" "$shots/title.png" "$ignore_title" "$ignore_button" >/dev/null &&
   fail "no pointer drawn over the page"
+# After a tooltip (the e-mail address's) has shown, the pencil is still the pencil.
+xretry xdotool mousemove $((ox + 400)) $((oy + 90))
+sleep 0.3
+xretry xdotool mousemove $((ox + 401)) $((oy + 90))
+sleep 1.8
+xretry "$probe" shot "$shots/tooltip.png"
+xretry xdotool mousemove $((ox + px)) $((oy + py))
+sleep 0.2
+xretry xdotool mousemove $((ox + px + 1)) $((oy + py)) && xretry xdotool mousemove $((ox + px)) $((oy + py))
+sleep 0.6
+xretry "$probe" shot "$shots/after-tooltip.png"
+"$probe" find "$shots/tooltip.png" "$shots/title.png" "$ignore_title" >/dev/null &&
+  fail "no tooltip showed"
+"$probe" find "$shots/after-tooltip.png" "$shots/title.png" "$ignore_title" "$ignore_button" \
+  "mask:$pencil:$((px - 1)):$((py - 1))" >/dev/null ||
+  fail "after a tooltip the pointer is no longer the see-through pencil"
+"$probe" find "$shots/after-tooltip.png" "$shots/title.png" "$ignore_title" "$ignore_button" >/dev/null &&
+  fail "after a tooltip no pencil is drawn"
 end_game
 stop_desktop
 echo "1 passed, 0 failed"
