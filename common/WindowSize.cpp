@@ -3,6 +3,7 @@
 #include "Twips.h"
 
 #include <QEvent>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 
@@ -28,7 +29,8 @@ namespace {
 
 // Undoes every request to maximise the window or show it full screen, from a
 // title bar's button or double-click, a key of the desktop or another
-// program, as soon as it arrives: the window keeps its size and its place.
+// program, as soon as it arrives. The desktop then puts the window back where
+// it was, as it does after any such state.
 class KeepNormalState : public QObject {
 public:
     explicit KeepNormalState(QWidget *window) : QObject(window), m_window(window) {
@@ -37,25 +39,19 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *e) override {
-        if (watched != m_window) return false;
         constexpr Qt::WindowStates enlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
-        if (e->type() == QEvent::Move && !(m_window->windowState() & enlarged) &&
-            m_window->isVisible())
-            m_place = m_window->pos();
-        if (e->type() == QEvent::WindowStateChange && (m_window->windowState() & enlarged)) {
+        if (watched == m_window && e->type() == QEvent::WindowStateChange &&
+            (m_window->windowState() & enlarged))
             // Undone once the change is through, or it would be applied after all.
-            QTimer::singleShot(0, m_window, [w = m_window, at = m_place] {
+            QTimer::singleShot(0, m_window, [w = m_window] {
                 constexpr Qt::WindowStates big = Qt::WindowMaximized | Qt::WindowFullScreen;
                 if (w->windowState() & big) w->setWindowState(w->windowState() & ~big);
-                if (!at.isNull() && w->pos() != at) w->move(at);
             });
-        }
         return false;
     }
 
 private:
     QWidget *m_window;
-    QPoint m_place;
 };
 
 } // namespace
@@ -79,7 +75,16 @@ void ShowCentredOver(QWidget *window, const QWidget *over) {
     if (owner && owner->isVisible()) {
         window->ensurePolished();
         const QSize size = window->size().expandedTo(window->minimumSize());
-        window->move(owner->geometry().center() - QPoint(size.width() / 2, size.height() / 2));
+        QPoint at = owner->geometry().center() - QPoint(size.width() / 2, size.height() / 2);
+        // Never off the screen: a window half outside it could not be used.
+        if (const QScreen *screen = owner->screen()) {
+            const QRect room = screen->availableGeometry();
+            at.setX(
+                qBound(room.left(), at.x(), qMax(room.left(), room.right() + 1 - size.width())));
+            at.setY(
+                qBound(room.top(), at.y(), qMax(room.top(), room.bottom() + 1 - size.height())));
+        }
+        window->move(at); // a Wayland desktop places windows itself, and ignores this
     }
 }
 

@@ -585,8 +585,7 @@ bool KelButton::event(QEvent *e) {
     // A pointer of the button's own is given again as the pointer comes in
     // (a desktop may have put its own in place while a tooltip showed) and
     // when the button moves to a screen of another scale.
-    if ((e->type() == QEvent::Enter ||
-         e->type() == QEvent::ScreenChangeInternal) &&
+    if ((e->type() == QEvent::Enter || e->type() == QEvent::ScreenChangeInternal) &&
         m_mousePointer == 99)
         applyPointer();
     return QWidget::event(e);

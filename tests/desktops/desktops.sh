@@ -1,6 +1,9 @@
 # The desktops a player really has, inside the test's private X server:
 # "bare" (no window manager), "openbox" (a window manager that frames windows)
-# and "wayland" (weston's X11 backend, the game a native Wayland client).
+# and "wayland" (weston's X11 backend, the game a native Wayland client); and
+# for tools/desktops.sh the desktops players use most: "mutter" (GNOME's, on
+# X11), "kwin" (KDE's, on X11), "xfwm4" (Xfce's, with its compositor) and
+# "mutter-wayland" (GNOME's, nested, the game a Wayland client).
 # Needs xhelpers.sh and a private_world.
 
 # blank_pointers DIR: a pointer theme "blank" in DIR whose every pointer is
@@ -35,6 +38,29 @@ start_desktop() {
       done
       xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window || fail "openbox did not start"
       sleep 1 ;;
+    mutter | kwin | xfwm4)
+      local command
+      case "$desktop" in
+        mutter) command=(mutter --x11 --replace --sm-disable) ;;
+        kwin) command=(env KWIN_COMPOSE=Q kwin_x11 --replace) ;;
+        xfwm4) command=(xfwm4 --compositor=on --replace) ;;
+      esac
+      dbus-run-session -- "${command[@]}" >"$work/$desktop.log" 2>&1 & desktop_pid=$!; pids+=("$desktop_pid")
+      wait_until 'ended $desktop_pid || xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window' ||
+        { cat "$work/$desktop.log"; fail "$desktop did not start"; }
+      ended "$desktop_pid" && { cat "$work/$desktop.log"; fail "$desktop ended"; }
+      sleep 2 ;;
+    mutter-wayland)
+      local socket="cipherly-mutter-$$"
+      dbus-run-session -- mutter --nested --wayland --no-x11 --wayland-display="$socket" \
+        >"$work/mutter.log" 2>&1 & desktop_pid=$!; pids+=("$desktop_pid")
+      wait_until "ended $desktop_pid || [ -S '$XDG_RUNTIME_DIR/$socket' ]"
+      [ -S "$XDG_RUNTIME_DIR/$socket" ] || { cat "$work/mutter.log"; fail "mutter did not start"; }
+      export WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland
+      # Its window carries only a name, which xwininfo reads.
+      wait_until "xwininfo -root -tree | grep -q '\"mutter\"'" || fail "no window of the nested mutter"
+      weston_window=$(xwininfo -root -tree | awk '/"mutter"/ { print $1; exit }')
+      sleep 1 ;;
     wayland)
       local socket="cipherly-wl-$$"
       # No on-screen keyboard: a player at a desk has a real one.
@@ -63,6 +89,9 @@ start_desktop() {
 park_pointer() {
   if [ "$desktop" = wayland ]; then
     for at in "500 400" "990 730" "995 735"; do xretry xdotool mousemove $at; sleep 0.3; done
+  elif [ "$desktop" = mutter-wayland ]; then
+    # Its window is 800 x 600 at the screen's corner.
+    for at in "400 300" "790 590" "795 595"; do xretry xdotool mousemove $at; sleep 0.3; done
   fi
   xretry xdotool mousemove 1023 767
 }
@@ -82,7 +111,7 @@ stop_desktop() {
 # gave the focus.
 press() {
   local w=$1; shift
-  if [ "$desktop" = wayland ]; then
+  if [ "$desktop" = wayland ] || [ "$desktop" = mutter-wayland ]; then
     xretry xdotool windowfocus "$weston_window" 2>/dev/null || true
     sleep 0.2
     xretry xdotool key --clearmodifiers "$@"

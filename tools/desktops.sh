@@ -1,0 +1,253 @@
+#!/usr/bin/env bash
+# The game on the desktops players use most, each in a private X server of
+# its own: a bare X server (the reference), openbox, weston, GNOME's mutter on
+# X11 and nested on Wayland, KDE's kwin on X11, Xfce's xfwm4 with its
+# compositor, and sway (headless, as an ordinary user). For each:
+# - every window's client area is the bare server's, pixel for pixel, and the
+#   title page has no frame;
+# - no request to maximise or show a window full screen changes it;
+# - with fading on (where a compositor can fade), the keys work at once after
+#   each fade: Space ticks the welcome screen's box, Up and Alt+E reach the
+#   list, Space closes the statistics;
+# - the pictures are kept in OUT to look at.
+# Usage: tools/desktops.sh [BUILD] [OUT] [DESKTOP...]   (after `make build`, as root)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-$root/build}" && pwd)
+out=$(mkdir -p "${2:-$build/desktops}" && cd "${2:-$build/desktops}" && pwd)
+shift 2 2>/dev/null || shift $#
+all=(bare openbox wayland mutter kwin xfwm4 mutter-wayland sway)
+wanted=("$@")
+[ ${#wanted[@]} -gt 0 ] || wanted=("${all[@]}")
+exe="$build/app/cipherly" probe="$build/tests/xprobe"
+"$root/tools/install-deps.sh" mutter kwin-x11 xfwm4 sway grim wtype dbus-x11 imagemagick >/dev/null
+
+# One desktop, in its own X server.
+if [ -n "${CIPHERLY_ONE_DESKTOP:-}" ]; then
+  . "$root/tests/xhelpers.sh"
+  . "$root/tests/desktops/desktops.sh"
+  under_xvfb "$0" "$build" "$out"
+  private_world
+  shots="$out"
+  d=$CIPHERLY_ONE_DESKTOP
+  # The title's dancing letters, the quote box's caret while typing, and the
+  # fade switch, which shows only where a compositor can fade windows.
+  ignore_title="3,10,285,32" ignore_edit="21,59,344,85" fade_switch="108,8,30,30"
+  nested() { [ "$d" = wayland ] || [ "$d" = mutter-wayland ]; }
+
+  # capture NAME WINDOW IGNORE...: the client area, the bare server's as reference.
+  capture() {
+    local name=$1 win=$2; shift 2
+    local ref="$shots/bare-$name.png" got="$shots/$d-$name.png" tries=0
+    if [ "$d" = bare ]; then
+      xretry xdotool windowfocus "$win" 2>/dev/null || true
+      sleep 1.2
+      xretry "$probe" client "$win" "$ref" || fail "no picture of $name"
+      return
+    fi
+    [ -f "$ref" ] || fail "no reference for $name: run the bare desktop first"
+    while :; do
+      if nested; then
+        xretry "$probe" shot "$got"
+        if found=$("$probe" find "$got" "$ref" "$@"); then
+          echo "   $name: as on the bare server, at $found"
+          return
+        fi
+      else
+        xretry "$probe" client "$win" "$got"
+        "$probe" same "$ref" "$got" "$@" >/dev/null && { echo "   $name: as on the bare server"; return; }
+      fi
+      tries=$((tries + 1))
+      [ "$tries" -lt 25 ] || fail "$name on $d differs from the bare server's"
+      sleep 0.4
+    done
+  }
+  window() { if nested; then echo none; else wait_window "$@"; fi; }
+  geometry() { xretry xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: //p'; }
+  # unenlargeable WINDOW: asked to maximise and to go full screen, it stays as it was.
+  unenlargeable() {
+    if [ "$d" = mutter-wayland ]; then
+      # The game draws its own title bar here, whose maximise button cannot
+      # be taken away: a click on it must change nothing.
+      local x y name=$2 width
+      read -r x y <<<"$found"
+      width=$(identify -format %w "$shots/bare-$name.png")
+      xretry xdotool mousemove $((x + width - 50)) $((y - 16)) click 1
+      sleep 1
+      park_pointer
+      xretry "$probe" shot "$shots/$d-$name-maximised.png"
+      [ "$("$probe" find "$shots/$d-$name-maximised.png" "$shots/bare-$name.png" "$fade_switch")" = "$found" ] ||
+        fail "the maximise button changed the $name"
+      echo "   the title bar's maximise button changes nothing"
+      return 0
+    fi
+    nested && return 0
+    [ "$d" = bare ] && return 0
+    local before after request
+    before="$(geometry "$1") $(xretry xdotool getwindowgeometry "$1" | sed -n 's/.*Position: \([0-9,]*\).*/\1/p')"
+    for request in add,maximized_vert,maximized_horz add,fullscreen; do
+      xretry wmctrl -i -r "$1" -b "$request"
+      sleep 0.8
+      after="$(geometry "$1") $(xretry xdotool getwindowgeometry "$1" | sed -n 's/.*Position: \([0-9,]*\).*/\1/p')"
+      [ "$before" = "$after" ] || fail "$request: the window went from $before to $after"
+    done
+    echo "   maximise and full screen asked for: the window stays $before"
+  }
+
+  play() {
+    local fading=$1
+    rm -rf "$HOME/.config" "$(dirname "$list")"
+    mkdir -p "$HOME/.config/Cipherly" "$(dirname "$list")"
+    [ "$fading" = on ] && printf '[Defaults]\nFadeStatus=True\n' >"$HOME/.config/Cipherly/Cipherly.conf"
+    for i in $(seq 1 11); do printf '%-200s' "QUOTE NUMBER $(printf '%s' "$i" | tr 0-9 A-J) OF A LIST KEPT FOR THE DESKTOPS, LONG ENOUGH"; done >"$list"
+    park_pointer
+    launch "$work/play" "$exe" || fail "the game did not start"
+    local title welcome lobby help stats
+    echo "-- $d, fading $fading: title page"
+    title=$(window --pid "$pid") || fail "no title page"
+    if ! nested; then
+      [ "$(geometry "$title")" = 546x231 ] || fail "the title page is $(geometry "$title")"
+      [ "$d" = bare ] || case "$(xretry xprop -id "$title" _NET_FRAME_EXTENTS 2>/dev/null)" in
+        *"0, 0, 0, 0"* | *"not found"* | "") ;;
+        *) fail "the title page has a frame" ;;
+      esac
+    fi
+    [ "$fading" = off ] && capture title "$title" "$ignore_title"
+    [ "$fading" = on ] && sleep 1
+    press "$title" alt+c
+    echo "-- $d, fading $fading: welcome screen"
+    welcome=$(window --name '^ Cipherly - New User Overview$') || fail "no welcome screen"
+    if [ "$fading" = off ]; then capture welcome "$welcome"; unenlargeable "$welcome" welcome; else sleep 1; fi
+    [ "$fading" = on ] && press "$welcome" space
+    press "$welcome" alt+c
+    echo "-- $d, fading $fading: lobby"
+    lobby=$(window --name '^ Cipherly$') || fail "no lobby"
+    if [ "$fading" = off ]; then
+      capture lobby "$lobby" "$fade_switch"
+      unenlargeable "$lobby" lobby
+    else
+      sleep 1.5
+      press "$lobby" Up alt+e
+      refused=$(wait_window --name '^Reserved$') || fail "the keys went nowhere after the lobby faded in"
+      press "$refused" Return
+      sleep 0.5
+      echo "   the keys reached the list at once"
+    fi
+    press "$lobby" F1
+    help=$(window --name '^Cipherly - Help Window$') || fail "no help window"
+    if [ "$fading" = off ]; then capture help "$help"; unenlargeable "$help" help; else sleep 1.5; fi
+    press "$help" Escape
+    sleep 1.5
+    press "$lobby" shift+F10 s
+    stats=$(window --name '^ Cipherly - Statistics$') || fail "no statistics window"
+    if [ "$fading" = off ]; then capture statistics "$stats"; else sleep 1.5; fi
+    press "$stats" space
+    if nested; then sleep 1.5; else
+      wait_until "no_window --name '^ Cipherly - Statistics$'" || fail "Space did nothing in the statistics"
+    fi
+    sleep 1
+    if [ "$fading" = off ]; then
+      press "$lobby" alt+a
+      capture edit "$lobby" "$ignore_edit" "$fade_switch"
+      press "$lobby" alt+c
+      sleep 0.8
+    fi
+    press "$lobby" Escape
+    question=$(window --name '^(Confirm|Quit Cipherly\?)$') || fail "no quit question"
+    sleep 0.5
+    press "$question" alt+y
+    wait_until "ended $pid" || fail "the game did not end"
+    if [ "$fading" = on ]; then
+      grep -q '^NewUser=NoShow' "$HOME/.config/Cipherly/Cipherly.conf" ||
+        fail "Space did not reach the welcome screen after it faded in"
+      echo "   the keys reached the welcome screen and the statistics at once"
+    fi
+  }
+
+  start_desktop "$d"
+  play off
+  if "$probe" compositor 2>/dev/null && ! nested; then play on; else
+    echo "-- $d: no compositor, so no fading to try"
+  fi
+  stop_desktop
+  echo "1 passed, 0 failed"
+  exit 0
+fi
+
+# sway, headless: as an ordinary user (it refuses the superuser), looked at
+# with grim and typed into with wtype.
+sway_desktop() {
+  local user=cipherly-player rt work pid
+  id "$user" >/dev/null 2>&1 || useradd -m "$user"
+  work=$(mktemp -d) && chmod 755 "$work"
+  rt="$work/runtime" && mkdir -m 700 "$rt" && chown "$user" "$rt"
+  mkdir "$work/shots" && chown "$user" "$work/shots"
+  printf 'output HEADLESS-1 resolution 1024x768 background #203040 solid_color\n' >"$work/sway.conf"
+  as_player() {
+    setpriv --reuid="$user" --regid="$user" --init-groups env -i HOME="$work/home" PATH="$PATH" \
+      XDG_RUNTIME_DIR="$rt" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share" \
+      WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 "$@"
+  }
+  mkdir -p "$work/home/.config/Cipherly" "$work/home/.local/share/Cipherly"
+  printf '[Defaults]\nNewUser=NoShow\n' >"$work/home/.config/Cipherly/Cipherly.conf"
+  # The list the other desktops were shown with.
+  for i in $(seq 1 11); do printf '%-200s' "QUOTE NUMBER $(printf '%s' "$i" | tr 0-9 A-J) OF A LIST KEPT FOR THE DESKTOPS, LONG ENOUGH"; done \
+    >"$work/home/.local/share/Cipherly/Cipherly.Dat"
+  chown -R "$user" "$work/home"
+  as_player sway -c "$work/sway.conf" >"$work/sway.log" 2>&1 & pid=$!
+  for _ in $(seq 50); do ls "$rt"/wayland-* >/dev/null 2>&1 && ls "$rt"/sway-ipc.* >/dev/null 2>&1 && break; sleep 0.2; done
+  local display sock
+  display=$(basename "$(ls "$rt"/wayland-? | head -1)") sock=$(ls "$rt"/sway-ipc.* | head -1)
+  sw() { as_player env SWAYSOCK="$sock" WAYLAND_DISPLAY="$display" "$@"; }
+  echo "-- sway: title page and lobby"
+  cp "$exe" "$work/cipherly" && chmod 755 "$work/cipherly"
+  sw env QT_QPA_PLATFORM=wayland "$work/cipherly" >"$work/game.log" 2>&1 &
+  seen() { # NAME IGNORE...: the window, as on the bare server, on sway's screen
+    local name=$1; shift
+    for _ in $(seq 20); do
+      sw grim "$work/shots/sway-$name.png"
+      QT_QPA_PLATFORM=offscreen "$probe" find "$work/shots/sway-$name.png" "$out/bare-$name.png" "$@" \
+        >/dev/null 2>&1 && { echo "   $name: as on the bare server"; return 0; }
+      sleep 0.5
+    done
+    echo "   $name: DIFFERS from the bare server (see $out/sway-$name.png)"
+    return 1
+  }
+  local ok=0
+  seen title "3,10,285,32" || ok=1
+  # The keys go to the focused window once sway has given it the focus.
+  for _ in $(seq 10); do
+    sw wtype -M alt -k c -m alt
+    sleep 1
+    sw swaymsg -t get_tree >"$out/sway-tree-try.json"; grep -q "\"name\": \" Cipherly\"" "$out/sway-tree-try.json" && break
+  done
+  seen lobby "108,8,30,30" || ok=1
+  echo "$(sw swaymsg -t get_tree)" >"$out/sway-tree.json"
+  sw swaymsg '[title="^ Cipherly$"] fullscreen enable' >/dev/null 2>&1 || true
+  sleep 1
+  sw grim "$work/shots/sway-fullscreen.png"
+  if QT_QPA_PLATFORM=offscreen "$probe" find "$work/shots/sway-fullscreen.png" "$out/bare-lobby.png" \
+    "108,8,30,30" >/dev/null 2>&1; then
+    echo "   full screen asked for: the lobby keeps its client area"
+  else
+    echo "   full screen asked for: the lobby CHANGED (see $out/sway-fullscreen.png)"
+    ok=1
+  fi
+  cp "$work"/shots/sway-*.png "$out"/
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  rm -rf "$work"
+  return $ok
+}
+
+status=0
+for d in "${wanted[@]}"; do
+  echo "== $d"
+  if [ "$d" = sway ]; then
+    sway_desktop || status=1
+  else
+    CIPHERLY_ONE_DESKTOP=$d "$0" "$build" "$out" || status=1
+  fi
+done
+echo "pictures in $out"
+exit $status
