@@ -24,6 +24,22 @@ void SaveSetting(const QString &key, const QString &value) {
     s.sync();
 }
 
+QString Get(const Key &key) {
+    return GetSetting(key.text(), QString::fromLatin1(key.defaultValue));
+}
+
+void Save(const Key &key, const QString &value) {
+    SaveSetting(key.text(), value);
+}
+
+bool IsOn(const Key &key) {
+    return ReadBoolean(key.text(), QLatin1String(key.defaultValue) == QLatin1String("True"));
+}
+
+void SetOn(const Key &key, bool on) {
+    SaveSetting(key.text(), BooleanText(on));
+}
+
 bool ReadBoolean(const QString &key, bool defaultValue) {
     const QString text = GetSetting(key, BooleanText(defaultValue)).trimmed();
     if (text.compare(QStringLiteral("true"), Qt::CaseInsensitive) == 0) return true;
@@ -37,11 +53,11 @@ QString BooleanText(bool value) {
 }
 
 bool FadeStatus() {
-    return ReadBoolean(FadeStatusKey, false);
+    return IsOn(Keys::FadeStatus);
 }
 
 bool ShowWelcome() {
-    return GetSetting(NewUserKey) != NoShow;
+    return Get(Keys::NewUser) != NoShow;
 }
 
 } // namespace Settings

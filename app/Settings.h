@@ -2,16 +2,43 @@
 
 #include <QString>
 
-// The two per-user settings, kept under application "Cipherly", section
-// "Defaults". Values are text; a missing key reads as the reader's default.
+// The per-user settings, kept under application "Cipherly", section
+// "Defaults". Values are text; a missing key reads as its default. Every key
+// the game keeps is in this one registry, with its default.
 namespace Settings {
 
-inline const QString FadeStatusKey = QStringLiteral("FadeStatus");
-inline const QString NewUserKey = QStringLiteral("NewUser");
+struct Key {
+    const char *name;
+    const char *defaultValue;
+    QString text() const { return QString::fromLatin1(name); }
+};
+
+namespace Keys {
+// Whether windows fade: "True" or "False".
+inline constexpr Key FadeStatus{"FadeStatus", "False"};
+// "NoShow" once the player turned the welcome screen off.
+inline constexpr Key NewUser{"NewUser", ""};
+// Whether the solver's aids are on: "True" or "False".
+inline constexpr Key SolverAids{"SolverAids", "False"};
+// The folder quotes were last imported from or exported to.
+inline constexpr Key QuoteFolder{"QuoteFolder", ""};
+
+inline constexpr Key All[] = {FadeStatus, NewUser, SolverAids, QuoteFolder};
+} // namespace Keys
+
+inline const QString FadeStatusKey = Keys::FadeStatus.text();
+inline const QString NewUserKey = Keys::NewUser.text();
 inline const QString NoShow = QStringLiteral("NoShow");
 
 QString GetSetting(const QString &key, const QString &defaultValue = {});
 void SaveSetting(const QString &key, const QString &value);
+
+// The value of a key of the registry, its default when missing.
+QString Get(const Key &key);
+void Save(const Key &key, const QString &value);
+// A "True"/"False" key of the registry, read leniently.
+bool IsOn(const Key &key);
+void SetOn(const Key &key, bool on);
 
 // "True"/"False" as the program writes them. Read back leniently: any case of
 // "true", or a number other than 0, is on; anything else (missing, "False",

@@ -6,6 +6,7 @@
 #include "StringResources.h"
 #include "WindowSize.h"
 #include "WrapCheckBox.h"
+#include "TilePicture.h"
 #include "modStandard.h"
 
 #include <QFrame>
@@ -62,7 +63,7 @@ void frmNewUser::Form_Activate() {
 }
 
 void frmNewUser::cmdContinue_Click() {
-    if (chk->isChecked()) Settings::SaveSetting(Settings::NewUserKey, Settings::NoShow);
+    if (chk->isChecked()) Settings::Save(Settings::Keys::NewUser, Settings::NoShow);
     if (FadeEnabled)
         fade.StartFade(255, 0, 20, true);
     else

@@ -9,6 +9,7 @@
 #include "WindowSize.h"
 #include "frmMain.h"
 #include "frmNewUser.h"
+#include "TilePicture.h"
 #include "modStandard.h"
 
 #include <QApplication>
@@ -161,7 +162,7 @@ void frmTitlePage::labelKelContact_Click(int index) {
 }
 
 void frmTitlePage::cmdContinue_Click() {
-    if (Settings::GetSetting(Settings::NewUserKey) != Settings::NoShow && showWelcome)
+    if (Settings::ShowWelcome() && showWelcome)
         showWelcome();
     FadeEnabled = modFadeInOut::SetFormAlpha(this, 255, false);
     if (FadeEnabled)

@@ -9,6 +9,7 @@
 #include "PrinterSurface.h"
 #include "StringResources.h"
 #include "WindowSize.h"
+#include "TilePicture.h"
 #include "modStandard.h"
 
 #include <QLabel>

@@ -14,6 +14,7 @@
 #include "WindowSize.h"
 #include "frmManual.h"
 #include "frmStatistics.h"
+#include "TilePicture.h"
 #include "modStandard.h"
 
 #include <QApplication>
@@ -202,7 +203,7 @@ void frmMain::Form_Load() {
             FadeEnabled = false;
         }
     } else {
-        Settings::SaveSetting(Settings::FadeStatusKey, Settings::BooleanText(false));
+        Settings::SetOn(Settings::Keys::FadeStatus, false);
     }
     SetDesignedSize(this, 7660, 7200);
     setWindowTitle(QStringLiteral(" ") + AppInfo::Title);
@@ -348,7 +349,7 @@ void frmMain::cmdFadeStatus_MouseMove() {
 
 void frmMain::cmdFadeStatus_Click() {
     FadeEnabled = !FadeEnabled;
-    Settings::SaveSetting(Settings::FadeStatusKey, Settings::BooleanText(FadeEnabled));
+    Settings::SetOn(Settings::Keys::FadeStatus, FadeEnabled);
 }
 
 void frmMain::cmdEmailFriend_Click() {

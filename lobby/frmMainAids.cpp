@@ -8,14 +8,13 @@
 #include <QMenu>
 
 namespace {
-const QString SolverAidsKey = QStringLiteral("SolverAids");
 const QColor Lit(255, 196, 110);
 } // namespace
 
 const QColor frmMain::LitLetter = Lit;
 
 bool frmMain::solverAidsOn() {
-    return Settings::ReadBoolean(SolverAidsKey, false);
+    return Settings::IsOn(Settings::Keys::SolverAids);
 }
 
 void frmMain::picSolveRandomQuote_ContextMenu(const QPoint &at) {
@@ -32,7 +31,7 @@ void frmMain::picSolveRandomQuote_ContextMenu(const QPoint &at) {
 
 void frmMain::menuSolverAids_Click() {
     SolverAids = !SolverAids;
-    Settings::SaveSetting(SolverAidsKey, Settings::BooleanText(SolverAids));
+    Settings::SetOn(Settings::Keys::SolverAids, SolverAids);
     ApplySolverAids();
 }
 

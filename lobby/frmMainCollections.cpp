@@ -22,11 +22,10 @@ using dialogs::Icon;
 
 namespace {
 
-const QString FolderKey = QStringLiteral("QuoteFolder");
 const QString Fortunes = QStringLiteral("/usr/share/games/fortunes");
 
 QString startFolder() {
-    const QString last = Settings::GetSetting(FolderKey);
+    const QString last = Settings::Get(Settings::Keys::QuoteFolder);
     if (!last.isEmpty() && QFileInfo(last).isDir()) return last;
     if (QFileInfo(Fortunes).isDir()) return Fortunes;
     return QDir::homePath();
@@ -70,7 +69,7 @@ void frmMain::menuImportQuotes_Click() {
                                   QStringLiteral("All files (*);;Text (*.txt);;Quote list (*.Dat)"),
                                   {}});
     if (files.isEmpty()) return;
-    Settings::SaveSetting(FolderKey, QFileInfo(files.first()).absolutePath());
+    Settings::Save(Settings::Keys::QuoteFolder, QFileInfo(files.first()).absolutePath());
     QList<QUrl> urls;
     for (const QString &f : files)
         urls << QUrl::fromLocalFile(f);
@@ -188,7 +187,7 @@ void frmMain::ImportQuotesFrom(const QList<QUrl> &files, const QString &text) {
 
 void frmMain::menuExportQuotes_Click() {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString last = Settings::GetSetting(FolderKey);
+    const QString last = Settings::Get(Settings::Keys::QuoteFolder);
     const QString folder =
         !last.isEmpty() && QFileInfo(last).isDir() && QFileInfo(last).isWritable() ? last
                                                                                    : documents;
@@ -197,7 +196,7 @@ void frmMain::menuExportQuotes_Click() {
                                  QStringLiteral("Text (*.txt);;Quote list (*.Dat)"),
                                  QStringLiteral("My %1 quotes.txt").arg(AppInfo::Title)});
     if (path.isEmpty()) return;
-    Settings::SaveSetting(FolderKey, QFileInfo(path).absolutePath());
+    Settings::Save(Settings::Keys::QuoteFolder, QFileInfo(path).absolutePath());
     int count = 0;
     const quotes::Status s = quotes::ExportQuotes(path, &count);
     if (!s) {

@@ -5,6 +5,7 @@
 #include "Labels.h"
 #include "Minutes.h"
 #include "WindowSize.h"
+#include "TilePicture.h"
 #include "modStandard.h"
 
 #include <QDir>

@@ -1,6 +1,7 @@
 // kelbutton-gallery: every KelButton style and colour scheme in every look,
 // side by side. `--snapshot FILE.png` writes the sheet and exits.
 #include "KelButton.h"
+#include "TilePicture.h"
 #include "modStandard.h"
 
 #include <QApplication>

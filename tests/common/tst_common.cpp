@@ -7,6 +7,7 @@
 #include "StringResources.h"
 #include "Twips.h"
 #include "Win1252.h"
+#include "TilePicture.h"
 #include "modStandard.h"
 
 #include <QApplication>

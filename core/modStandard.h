@@ -3,11 +3,8 @@
 #include <QtGlobal>
 #include <functional>
 
-class QPixmap;
-class QString;
-class QWidget;
-
-// Small shared routines used across the program.
+// Small shared routines used across the program; the tiling of pictures is
+// in TilePicture.h, wrapped printing and links in PrintWrapped.h and Links.h.
 namespace modStandard {
 
 // A whole number from low to high inclusive. The generator is seeded from the
@@ -33,12 +30,5 @@ inline double LargerOf(double a, double b) {
 inline double SmallerOf(double a, double b) {
     return a <= b ? a : b;
 }
-
-// Makes `picture`, repeated from the top-left corner at its natural size, the
-// persistent background of `target`; child controls draw over it.
-void TilePicture(const QPixmap &picture, QWidget *target);
-// The same for a picture of the program's own, in the artwork made for the
-// target's screen.
-void TilePicture(const QString &picture, QWidget *target);
 
 } // namespace modStandard
