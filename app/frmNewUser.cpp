@@ -4,22 +4,18 @@
 #include "Labels.h"
 #include "Settings.h"
 #include "StringResources.h"
+#include "TilePicture.h"
 #include "WindowSize.h"
 #include "WrapCheckBox.h"
-#include "TilePicture.h"
 #include "modStandard.h"
 
 #include <QFrame>
 #include <QLabel>
-#include <QTimer>
 
 using modFadeInOut::FadeEnabled;
 
 frmNewUser::frmNewUser(QWidget *parent)
-    : QWidget(parent, Qt::Window), fade(this, [this] { close(); }) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    MakeFixedWindow(this, false);
-    WindowDesign::load(QStringLiteral(":/design/frmNewUser.kel"), m_design);
+    : DesignedWindow(QStringLiteral("frmNewUser"), Frame::Captioned, {}, parent) {
     lbl = NewLabel(this, 105, 105, 6315, 3900);
     lbl->setFont(QFont(QStringLiteral("Arial"), 9));
     lbl->setWordWrap(true);
@@ -33,7 +29,7 @@ frmNewUser::frmNewUser(QWidget *parent)
     chk = new WrapCheckBox(QStringLiteral("Don't show this Welcome screen again"), this);
     PlaceTwips(chk, 210, 4200, 2010, 540);
     chk->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    cmdContinue = KelButton::fromDesign(m_design, QStringLiteral("cmdContinue"), this);
+    cmdContinue = designed(QStringLiteral("cmdContinue"));
     connect(cmdContinue, &KelButton::Click, this, &frmNewUser::cmdContinue_Click);
     Form_Load();
 }
@@ -45,27 +41,18 @@ void frmNewUser::Form_Load() {
     modStandard::TilePicture(QStringLiteral(":/pictures/tiles/newuser.png"), this);
 }
 
-void frmNewUser::showEvent(QShowEvent *e) {
-    QWidget::showEvent(e);
-    if (!m_activated) QTimer::singleShot(0, this, &frmNewUser::Form_Activate);
-}
-
 void frmNewUser::Form_Activate() {
-    if (m_activated) return;
-    m_activated = true;
+    if (!beginActivation()) return;
     QString text = QStringLiteral("Welcome! Are you a new user? If so, then let's take a moment "
                                   "for a quick overview.\r\n\r\n") +
                    LoadResString(1000);
     lbl->setText(text.replace(QLatin1String("\r\n"), QLatin1String("\n")));
     cmdContinue->setCaption(QStringLiteral("&Continue"));
     cmdContinue->Refresh();
-    if (FadeEnabled) fade.StartFade(0, 255, 20, false);
+    FadeInIfEnabled();
 }
 
 void frmNewUser::cmdContinue_Click() {
     if (chk->isChecked()) Settings::Save(Settings::Keys::NewUser, Settings::NoShow);
-    if (FadeEnabled)
-        fade.StartFade(255, 0, 20, true);
-    else
-        close();
+    FadeOutOrEnd();
 }

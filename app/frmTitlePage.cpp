@@ -6,10 +6,10 @@
 #include "Links.h"
 #include "Settings.h"
 #include "ShowModal.h"
+#include "TilePicture.h"
 #include "WindowSize.h"
 #include "frmMain.h"
 #include "frmNewUser.h"
-#include "TilePicture.h"
 #include "modStandard.h"
 
 #include <QApplication>
@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTimer>
 
 using modFadeInOut::FadeEnabled;
 
@@ -30,11 +29,9 @@ QString hashes(int n) {
 } // namespace
 
 frmTitlePage::frmTitlePage(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), fade(this, [this] { handOver(); }) {
-    setAttribute(Qt::WA_DeleteOnClose);
+    : DesignedWindow(
+          QStringLiteral("frmTitlePage"), Frame::Own, [this] { handOver(); }, parent) {
     setObjectName(QStringLiteral("frmTitlePage"));
-    RefuseEnlarging(this);
-    WindowDesign::load(QStringLiteral(":/design/frmTitlePage.kel"), m_design);
     // The page has no caption: its own thin frame stands around the client area.
     client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -80,8 +77,8 @@ frmTitlePage::frmTitlePage(QWidget *parent)
         labelKelContact[i]->setFont(f);
         labelKelContact[i]->installEventFilter(this);
     }
-    cmdContinue = KelButton::fromDesign(m_design, QStringLiteral("cmdContinue"), c);
-    cmdOrderInfo = KelButton::fromDesign(m_design, QStringLiteral("cmdOrderInfo"), c);
+    cmdContinue = designed(QStringLiteral("cmdContinue"), c);
+    cmdOrderInfo = designed(QStringLiteral("cmdOrderInfo"), c);
     cmdOrderInfo->hide(); // ordering is not offered
     connect(cmdContinue, &KelButton::Click, this, &frmTitlePage::cmdContinue_Click);
     openLobby = [] { (new frmMain)->show(); };
@@ -119,19 +116,13 @@ void frmTitlePage::paintEvent(QPaintEvent *) {
     p.drawLine(r.topRight() + QPoint(-1, 1), r.bottomRight() + QPoint(-1, -1));
 }
 
-void frmTitlePage::showEvent(QShowEvent *e) {
-    QWidget::showEvent(e);
-    if (!m_activated) QTimer::singleShot(0, this, &frmTitlePage::Form_Activate);
-}
-
 QString frmTitlePage::versionLine() {
     return QStringLiteral("Version w") + hashes(AppInfo::Major) + QLatin1Char('.') +
            hashes(AppInfo::Minor) + QLatin1Char('.') + hashes(AppInfo::Revision);
 }
 
 void frmTitlePage::Form_Activate() {
-    if (m_activated) return;
-    m_activated = true;
+    if (!beginActivation()) return;
     labelAppDescription->setText(AppInfo::Description);
     labelVersion->setText(versionLine());
     labelCopyright->setText(QStringLiteral("\u00A9") + AppInfo::Copyright);
@@ -162,13 +153,9 @@ void frmTitlePage::labelKelContact_Click(int index) {
 }
 
 void frmTitlePage::cmdContinue_Click() {
-    if (Settings::ShowWelcome() && showWelcome)
-        showWelcome();
+    if (Settings::ShowWelcome() && showWelcome) showWelcome();
     FadeEnabled = modFadeInOut::SetFormAlpha(this, 255, false);
-    if (FadeEnabled)
-        fade.StartFade(255, 0, 10, true);
-    else
-        handOver();
+    FadeOutOrEnd(10);
 }
 
 void frmTitlePage::handOver() {

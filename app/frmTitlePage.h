@@ -1,9 +1,7 @@
 #pragma once
 
-#include "KelButton.h"
-#include "modFadeInOut.h"
+#include "DesignedWindow.h"
 
-#include <QWidget>
 #include <array>
 #include <functional>
 
@@ -12,16 +10,15 @@ class AnimatedPicture;
 
 // The title page: the animated title, what the game is, its version and
 // notice, the maker and the way on to the lobby.
-class frmTitlePage : public QWidget {
+class frmTitlePage : public DesignedWindow {
     Q_OBJECT
 public:
     explicit frmTitlePage(QWidget *parent = nullptr);
 
     void Form_Load();
-    void Form_Activate();
+    void Form_Activate() override;
     void cmdContinue_Click();
     void labelKelContact_Click(int index);
-    bool activated() const { return m_activated; }
 
     // "Version w3.28.18": each part in the "##" / "####" pattern, zero as nothing.
     static QString versionLine();
@@ -31,7 +28,6 @@ public:
     // Shows the welcome screen modally; replaceable in tests.
     std::function<void()> showWelcome;
 
-    FadeMachine fade;
     // The client area, inside the page's own frame; every control lies on it.
     QWidget *client;
     std::array<AnimatedPicture *, 9> gif{}; // [1] .. [8]
@@ -41,14 +37,11 @@ public:
     KelButton *cmdContinue, *cmdOrderInfo;
 
 protected:
-    void showEvent(QShowEvent *e) override;
     void paintEvent(QPaintEvent *e) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void handOver();
 
-    WindowDesign m_design;
-    bool m_activated = false;
     bool m_handedOver = false;
 };

@@ -4,6 +4,7 @@
 #include "PrinterSurface.h"
 #include "QuoteFile.h"
 #include "SolveGame.h"
+#include "SolverAids.h"
 #include "frmMain.h"
 #include "modStandard.h"
 #include "modSupport.h"
@@ -91,9 +92,9 @@ BENCHMARK(BM_StartAndLeaveGameInTheWindow)->Unit(benchmark::kMillisecond);
 void BM_UpdateSolution200(benchmark::State &state) {
     frmMain &m = lobby();
     m.cmdSolveRandomQuote_Click();
-    m.game.start(LongQuote);
     modSupport::MakeCodeKey();
-    m.txtBox[2]->setText(modSupport::EncipherText(LongQuote));
+    m.game.start(LongQuote, modSupport::EncipherText(LongQuote));
+    m.txtBox[2]->setText(m.game.Enciphered());
     m.txtBox[1]->setText(m.game.SolveProgress());
     const QString cipherE = basCipherly::KeyTable('E', 1);
     for (auto _ : state) {
@@ -110,21 +111,22 @@ BENCHMARK(BM_UpdateSolution200)->Unit(benchmark::kMicrosecond);
 void BM_SolverAidsFollowThePointer200(benchmark::State &state) {
     frmMain &m = lobby();
     m.cmdSolveRandomQuote_Click();
-    m.game.start(LongQuote);
     modSupport::MakeCodeKey();
-    m.txtBox[2]->setText(modSupport::EncipherText(LongQuote));
+    m.game.start(LongQuote, modSupport::EncipherText(LongQuote));
+    m.txtBox[2]->setText(m.game.Enciphered());
     m.txtBox[1]->setText(m.game.SolveProgress());
-    m.SolverAids = true;
-    m.ApplySolverAids();
+    SolverAidsPanel *aids = SolverAidsPanel::of(m);
+    aids->SolverAids = true;
+    aids->ApplySolverAids();
     int at = 0;
     for (auto _ : state) {
         at = (at + 7) % 200;
-        m.txtBox_LetterHovered(at);
+        aids->txtBox_LetterHovered(at);
         m.txtBox[1]->repaint();
         m.txtBox[2]->repaint();
-        m.stripLetters->repaint();
+        aids->stripLetters->repaint();
     }
-    m.SolverAids = false;
+    aids->SolverAids = false;
     m.cmdFinishedSolving_Click();
 }
 BENCHMARK(BM_SolverAidsFollowThePointer200)->Unit(benchmark::kMicrosecond);

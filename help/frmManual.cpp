@@ -8,8 +8,8 @@
 #include "PrintWrapped.h"
 #include "PrinterSurface.h"
 #include "StringResources.h"
-#include "WindowSize.h"
 #include "TilePicture.h"
+#include "WindowSize.h"
 #include "modStandard.h"
 
 #include <QLabel>
@@ -19,7 +19,6 @@
 #include <QProxyStyle>
 #include <QShortcut>
 #include <QStyleOptionMenuItem>
-#include <QTimer>
 
 using modFadeInOut::FadeEnabled;
 
@@ -96,15 +95,10 @@ QString frmManual::itemCaption(int index) {
 }
 
 frmManual::frmManual(QWidget *parent)
-    : QWidget(parent, Qt::Window), fade(this, [this] { close(); }) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    MakeFixedWindow(this, false);
-    QString error;
-    if (!WindowDesign::load(QStringLiteral(":/design/frmManual.kel"), m_design, &error))
-        qWarning("help design: %s", qPrintable(error));
-    cmdHelpTopic = KelButton::fromDesign(m_design, QStringLiteral("cmdHelpTopic"), this);
-    cmdPrintHelp = KelButton::fromDesign(m_design, QStringLiteral("cmdPrintHelp"), this);
-    cmdReturn = KelButton::fromDesign(m_design, QStringLiteral("cmdReturn"), this);
+    : DesignedWindow(QStringLiteral("frmManual"), Frame::Captioned, {}, parent) {
+    cmdHelpTopic = designed(QStringLiteral("cmdHelpTopic"));
+    cmdPrintHelp = designed(QStringLiteral("cmdPrintHelp"));
+    cmdReturn = designed(QStringLiteral("cmdReturn"));
     cmdReturn->setCancel(true);
     labelHelpTopic = NewLabel(this, 210, 840, 6000, 330);
     QFont bold(QStringLiteral("MS Sans Serif"));
@@ -159,14 +153,8 @@ void frmManual::Form_Load() {
     modStandard::TilePicture(QStringLiteral(":/pictures/tiles/manual.png"), this);
 }
 
-void frmManual::showEvent(QShowEvent *e) {
-    QWidget::showEvent(e);
-    if (!m_activated) QTimer::singleShot(0, this, &frmManual::Form_Activate);
-}
-
 void frmManual::Form_Activate() {
-    if (m_activated) return;
-    m_activated = true;
+    if (!beginActivation()) return;
     cmdPrintHelp->setCaption(QStringLiteral("&Print"));
     cmdPrintHelp->setToolTip(QStringLiteral(" Be sure your printer is ready! "));
     cmdHelpTopic->setCaption(QStringLiteral("Help Topics\r\n(F1)"));
@@ -181,7 +169,7 @@ void frmManual::Form_Activate() {
                 AppInfo::Description + QStringLiteral("\r\n\u00A9") + AppInfo::Copyright +
                 QStringLiteral("\r\n\r\n");
     menuHelpTopic_Click(HelpTopic);
-    if (FadeEnabled) fade.StartFade(0, 255, 20, false);
+    FadeInIfEnabled();
 }
 
 void frmManual::cmdHelpTopic_Click() {
@@ -231,8 +219,5 @@ void frmManual::cmdPrintHelp_Click() {
 }
 
 void frmManual::cmdReturn_Click() {
-    if (FadeEnabled)
-        fade.StartFade(255, 0, 20, true);
-    else
-        close();
+    FadeOutOrEnd();
 }

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "KelButton.h"
-#include "modFadeInOut.h"
+#include "DesignedWindow.h"
 
-#include <QWidget>
 #include <array>
 
 class QLabel;
@@ -14,13 +12,13 @@ class QPlainTextEdit;
 // The help window: one topic at a time, a pop-up menu of topics, the About
 // box, the maker's links and printing. Opened modally by the lobby at the
 // topic of its mode; discarded when it closes.
-class frmManual : public QWidget {
+class frmManual : public DesignedWindow {
     Q_OBJECT
 public:
     explicit frmManual(QWidget *parent = nullptr);
 
     void Form_Load();
-    void Form_Activate();
+    void Form_Activate() override;
     void cmdHelpTopic_Click();
     void menuHelpTopic_Click(int index);
     void cmdPrintHelp_Click();
@@ -32,19 +30,10 @@ public:
 
     qint16 currentTopic = 0;
     QString aboutText;
-    bool activated() const { return m_activated; }
 
-    FadeMachine fade;
     KelButton *cmdHelpTopic, *cmdPrintHelp, *cmdReturn;
     QLabel *labelHelpTopic;
     QPlainTextEdit *txtManual;
     QMenu *menuHelpMenu;
     std::array<QAction *, 16> menuHelpTopic{}; // [1] .. [15]
-
-protected:
-    void showEvent(QShowEvent *e) override;
-
-private:
-    WindowDesign m_design;
-    bool m_activated = false;
 };

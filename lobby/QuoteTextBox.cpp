@@ -3,7 +3,6 @@
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMimeData>
-#include <QMouseEvent>
 #include <QTextBlock>
 #include <QTextDocumentFragment>
 #include <QUrl>
@@ -142,47 +141,6 @@ void QuoteTextBox::setHighlighted(const QList<int> &storedIndexes, const QColor 
         marks << mark;
     }
     setExtraSelections(marks);
-}
-
-void QuoteTextBox::setTracksLetters(bool on) {
-    m_tracksLetters = on;
-    viewport()->setMouseTracking(on);
-    if (!on && m_hovered >= 0) {
-        m_hovered = -1;
-        emit letterHovered(-1);
-    }
-}
-
-bool QuoteTextBox::viewportEvent(QEvent *e) {
-    if (m_tracksLetters && isReadOnly()) {
-        switch (e->type()) {
-        case QEvent::MouseMove: {
-            const int at = storedIndexAt(static_cast<QMouseEvent *>(e)->position().toPoint());
-            if (at != m_hovered) {
-                m_hovered = at;
-                emit letterHovered(at);
-            }
-            break;
-        }
-        case QEvent::Leave:
-            if (m_hovered >= 0) {
-                m_hovered = -1;
-                emit letterHovered(-1);
-            }
-            break;
-        case QEvent::MouseButtonRelease: {
-            auto *m = static_cast<QMouseEvent *>(e);
-            if (m->button() == Qt::LeftButton) {
-                const int at = storedIndexAt(m->position().toPoint());
-                if (at >= 0) emit letterClicked(at);
-            }
-            break;
-        }
-        default:
-            break;
-        }
-    }
-    return QPlainTextEdit::viewportEvent(e);
 }
 
 void QuoteTextBox::setLocked(bool locked) {

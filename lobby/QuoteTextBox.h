@@ -39,15 +39,9 @@ public:
     // an empty list takes every mark away.
     void setHighlighted(const QList<int> &storedIndexes, const QColor &colour);
     QList<int> highlighted() const { return m_highlighted; }
-    // While on, the box tells which character the pointer rests on and
-    // which one is clicked (locked boxes only).
-    void setTracksLetters(bool on);
 
 signals:
     void gotFocus(int index);
-    // The character under the pointer (-1 for none) and a click on one.
-    void letterHovered(int storedIndex);
-    void letterClicked(int storedIndex);
     // Before the key takes effect.
     void keyDown(int index, int key, Qt::KeyboardModifiers modifiers);
 
@@ -58,7 +52,6 @@ protected:
     bool canInsertFromMimeData(const QMimeData *source) const override;
     QMimeData *createMimeDataFromSelection() const override;
     void resizeEvent(QResizeEvent *e) override;
-    bool viewportEvent(QEvent *e) override;
 
 private:
     void enforceMaxLength();
@@ -71,6 +64,4 @@ private:
     QList<int> m_displayedAt; // where each stored character stands in the document
     QList<int> m_highlighted;
     QColor m_highlightColour;
-    bool m_tracksLetters = false;
-    int m_hovered = -1;
 };

@@ -3,16 +3,34 @@
 #include "Minutes.h"
 #include "modStandard.h"
 
-void SolveGame::start(const QString &quote) {
+void SolveGame::start(const QString &quote, const QString &enciphered) {
     m_quote = quote.trimmed();
     m_progress = m_quote;
     for (QChar &c : m_progress)
         if (c.unicode() >= 65 && c.unicode() <= 90) c = Unsolved;
+    m_enciphered = enciphered;
     m_hints = 0;
+    m_answerShown = false;
+    m_open = true;
+}
+
+SolveGame::Outcome SolveGame::outcome() const {
+    if (m_answerShown) return Outcome::Shown;
+    return isOver() ? Outcome::Solved : Outcome::Abandoned;
+}
+
+bool SolveGame::close() {
+    const bool wasOpen = m_open;
+    m_open = false;
+    return wasOpen;
+}
+
+void SolveGame::applyPair(const QString &cipher, const QString &plain) {
+    applyPair(m_enciphered, cipher, plain);
 }
 
 void SolveGame::applyPair(const QString &enciphered, const QString &cipher, const QString &plain) {
-    if (cipher.isEmpty() || plain.isEmpty()) return;
+    if (cipher.isEmpty() || plain.isEmpty() || m_answerShown) return;
     const QChar from = cipher[0], to = plain[0];
     for (int i = 0; i < enciphered.size() && i < m_progress.size(); ++i)
         if (enciphered[i] == from) m_progress[i] = to;

@@ -1,32 +1,62 @@
 #pragma once
 
 #include <QDateTime>
+#include <QList>
 #include <QString>
 #include <functional>
 
-// One on-screen game: the quote, the solution in progress, the hints used and
-// the clock. Plain state, no display; the lobby's solve panel drives it.
+// One on-screen game: the quote and its enciphered form, the solution in
+// progress, the hints used, whether the answer was shown, the clock, and
+// whether the game is over and how it ended. The game's state decides all of
+// it; the solve panel only shows it.
 class SolveGame {
 public:
     static constexpr QChar Unsolved = QChar(0x00B7);
+    enum class Outcome { Solved, Shown, Abandoned };
 
-    // Sets up a game for `quote` (stored text, blanks at both ends removed).
-    void start(const QString &quote);
+    // Sets up a game for `quote` (blanks at both ends are removed) and its
+    // enciphered form; the game is open from now on.
+    void start(const QString &quote, const QString &enciphered = {});
     void startClock(const QDateTime &now) { m_start = now; }
 
     const QString &SolveQuote() const { return m_quote; }
     const QString &SolveProgress() const { return m_progress; }
+    const QString &Enciphered() const { return m_enciphered; }
     qint16 HintCount() const { return m_hints; }
     const QDateTime &SolveStartTime() const { return m_start; }
 
-    // Writes `plain` wherever `enciphered` holds `cipher`; an empty plain
-    // letter changes nothing.
+    // What the quote box shows: the solution in progress, or the answer once
+    // Solve has shown it.
+    const QString &shown() const { return m_answerShown ? m_quote : m_progress; }
+    // Solve has shown the answer.
+    bool answerShown() const { return m_answerShown; }
+    // The quote stands complete: solved by the player, or shown.
+    bool isOver() const { return m_answerShown || (!m_quote.isEmpty() && m_progress == m_quote); }
+    // How the game ended, or ends if it is left now.
+    Outcome outcome() const;
+
+    // Between start() and close(): a game that has not been told as ended.
+    bool isOpen() const { return m_open; }
+    // Ends the game for good; true only the first time, so an end is told once.
+    bool close();
+
+    // Writes `plain` wherever the enciphered quote holds `cipher`; an empty
+    // plain letter changes nothing, nor does anything after the answer was shown.
+    void applyPair(const QString &cipher, const QString &plain);
+    // Same, for an enciphered text given by the caller.
     void applyPair(const QString &enciphered, const QString &cipher, const QString &plain);
 
     // A position (0-based) of `shown` holding the unsolved mark, drawn with
     // `randomBetween` from 1 to its length until one is found; -1 when none.
     // Counts the hint.
     int takeHint(const QString &shown, const std::function<int(int, int)> &randomBetween);
+    // The same on what the game shows.
+    int takeHint(const std::function<int(int, int)> &randomBetween) {
+        return takeHint(shown(), randomBetween);
+    }
+
+    // The Solve button: the answer is shown and the game is over.
+    void showAnswer() { m_answerShown = true; }
 
     // Every place (0-based) of `cipher` in `enciphered`.
     static QList<int> PlacesOf(const QString &enciphered, QChar cipher);
@@ -50,7 +80,9 @@ public:
     static QString minutesText(qint64 seconds);
 
 private:
-    QString m_quote, m_progress;
+    QString m_quote, m_progress, m_enciphered;
     qint16 m_hints = 0;
     QDateTime m_start;
+    bool m_answerShown = false;
+    bool m_open = false;
 };

@@ -1,28 +1,25 @@
 // The Main Lobby: the window, its quote list and its edit mode.
 #include "frmMain.h"
 
+#include "Additions.h"
 #include "AppInfo.h"
 #include "BusyWindow.h"
 #include "Dialogs.h"
-#include "Fonts.h"
 #include "HelpTopic.h"
 #include "Links.h"
 #include "QuoteRules.h"
 #include "Settings.h"
 #include "ShowModal.h"
-#include "Twips.h"
+#include "TilePicture.h"
 #include "WindowSize.h"
 #include "frmManual.h"
-#include "frmStatistics.h"
-#include "TilePicture.h"
 #include "modStandard.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QShortcut>
+#include <QMenu>
 #include <QTimer>
 
 using dialogs::Answer;
@@ -58,133 +55,18 @@ QString tile(const char *name) {
 
 } // namespace
 
-frmMain::frmMain(QWidget *parent) : QWidget(parent), fade(this, [this] { endProgram(); }) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    MakeFixedWindow(this, true);
-    QString error;
-    if (!WindowDesign::load(QStringLiteral(":/design/frmMain.kel"), m_design, &error))
-        qWarning("lobby design: %s", qPrintable(error));
+frmMain::frmMain(QWidget *parent)
+    : DesignedWindow(
+          QStringLiteral("frmMain"), Frame::Minimisable, [this] { endProgram(); }, parent) {
     buildControls();
     wireHandlers();
     // A fresh help window each time, at the topic of the mode.
     showHelp = [](QWidget *over) { ShowModal(new frmManual, over); };
-    showStatistics = [](QWidget *over) { ShowModal(new frmStatistics, over); };
-    addListMenuItem(QStringLiteral("&Statistics..."), [this] { menuStatistics_Click(); });
     Form_Load();
+    AttachAdditions(*this);
 }
 
 frmMain::~frmMain() = default;
-
-KelButton *frmMain::designed(const QString &name, QWidget *parent) {
-    return KelButton::fromDesign(m_design, name, parent);
-}
-
-void frmMain::buildControls() {
-    cmdHelp = designed(QStringLiteral("cmdHelp"), this);
-    cmdFadeStatus = designed(QStringLiteral("cmdFadeStatus"), this);
-    cmdFadeStatus->hide(); // shown only where windows can fade
-    cmdEmailFriend = designed(QStringLiteral("cmdEmailFriend"), this);
-    cmdgift = designed(QStringLiteral("cmdgift"), this);
-    cmdQuit = designed(QStringLiteral("cmdQuit"), this);
-
-    picQuoteList = new QWidget(this);
-    picQuoteList->setObjectName(QStringLiteral("picQuoteList"));
-    PlaceTwips(picQuoteList, 210, 680, 7155, 2745);
-    cmdSolveRandomQuote = designed(QStringLiteral("cmdSolveRandomQuote"), picQuoteList);
-    cmdAddEditQuote[1] = designed(QStringLiteral("cmdAddEditQuote1"), picQuoteList);
-    grid = new QuoteGrid(picQuoteList);
-    grid->setObjectName(QStringLiteral("grid"));
-    grid->setFont(QFont(QStringLiteral("Arial"), 8));
-    PlaceTwips(grid, 105, 795, 6885, 1830);
-
-    picQuote = new QWidget(this);
-    picQuote->setObjectName(QStringLiteral("picQuote"));
-    PlaceTwips(picQuote, 210, 3570, 7155, 3060);
-    for (int i : {1, 2}) {
-        txtBox[i] = new QuoteTextBox(i, picQuote);
-        txtBox[i]->setObjectName(QStringLiteral("txtBox%1").arg(i));
-        txtBox[i]->setFont(FixedsysFont(9));
-    }
-    PlaceTwips(txtBox[1], 105, 210, 5160, 1275);
-    txtBox[1]->setMaxLength(200);
-    txtBox[1]->setLocked(true);
-    txtBox[1]->setBackColor(Peach);
-    PlaceTwips(txtBox[2], 105, 1575, 5160, 1275);
-    txtBox[2]->setForeColor(GuideText);
-    txtBox[2]->setLocked(true);
-    txtBox[2]->hide();
-    cmdAddEditQuote[2] = designed(QStringLiteral("cmdAddEditQuote2"), picQuote);
-    cmdDeleteQuote = designed(QStringLiteral("cmdDeleteQuote"), picQuote);
-    cmdScrambleAndPrintQuote = designed(QStringLiteral("cmdScrambleAndPrintQuote"), picQuote);
-    cmdAddEditSave = designed(QStringLiteral("cmdAddEditSave"), picQuote);
-    cmdAddEditSave->hide();
-    cmdAddEditCancel = designed(QStringLiteral("cmdAddEditCancel"), picQuote);
-    cmdAddEditCancel->hide();
-    cmdFinishedPrinting = designed(QStringLiteral("cmdFinishedPrinting"), picQuote);
-    cmdFinishedPrinting->hide();
-
-    // Designed off the window; placed in the list's stead at load.
-    picPrintQuote = new QWidget(this);
-    picPrintQuote->setObjectName(QStringLiteral("picPrintQuote"));
-    picPrintQuote->setGeometry(-2000, 0, twips::toPixels(7155), twips::toPixels(2745));
-    picPrintQuote->hide();
-    picSolveRandomQuote = new QWidget(this);
-    picSolveRandomQuote->setObjectName(QStringLiteral("picSolveRandomQuote"));
-    picSolveRandomQuote->setGeometry(-2000, 0, twips::toPixels(7155), twips::toPixels(2745));
-    picSolveRandomQuote->hide();
-
-    buildPlayPanels();
-
-    setCancelButton(cmdQuit);
-    auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    esc->setContext(Qt::WindowShortcut);
-    connect(esc, &QShortcut::activated, this, [this] {
-        if (m_cancel && m_cancel->isVisible()) m_cancel->PerformClick();
-    });
-    // The Menu key and Shift+F10 ask for the context menu of what is on show,
-    // wherever the focus is.
-    for (const QKeySequence &key :
-         {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
-        auto *menuKey = new QShortcut(key, this);
-        menuKey->setContext(Qt::WindowShortcut);
-        connect(menuKey, &QShortcut::activated, this, [this] {
-            if (picSolveRandomQuote->isVisible())
-                picSolveRandomQuote_ContextMenu(txtLetter[1]->geometry().bottomLeft());
-            else if (picQuoteList->isVisible())
-                grid_ContextMenu(grid->menuPoint());
-        });
-    }
-    // The window sees these keys before whichever control has the focus.
-    for (int key : {Qt::Key_F1, Qt::Key_F4, Qt::Key_F8}) {
-        auto *s = new QShortcut(QKeySequence(key), this);
-        s->setContext(Qt::WindowShortcut);
-        connect(s, &QShortcut::activated, this, [this, key] { Form_KeyDown(key); });
-    }
-}
-
-void frmMain::wireHandlers() {
-    connect(cmdHelp, &KelButton::Click, this, &frmMain::cmdHelp_Click);
-    connect(cmdQuit, &KelButton::Click, this, &frmMain::cmdQuit_Click);
-    connect(cmdFadeStatus, &KelButton::Click, this, &frmMain::cmdFadeStatus_Click);
-    connect(cmdFadeStatus, &KelButton::MouseMove, this,
-            [this](qint16 &, qint16 &, float &, float &) { cmdFadeStatus_MouseMove(); });
-    connect(cmdEmailFriend, &KelButton::Click, this, &frmMain::cmdEmailFriend_Click);
-    connect(cmdgift, &KelButton::Click, this, &frmMain::cmdgift_Click);
-    for (int i : {1, 2}) {
-        connect(cmdAddEditQuote[i], &KelButton::Click, this,
-                [this, i] { cmdAddEditQuote_Click(i); });
-        connect(txtBox[i], &QuoteTextBox::gotFocus, this, &frmMain::txtBox_GotFocus);
-        connect(txtBox[i], &QuoteTextBox::keyDown, this,
-                [this](int index, int key, Qt::KeyboardModifiers) { txtBox_KeyDown(index, key); });
-    }
-    connect(cmdAddEditSave, &KelButton::Click, this, &frmMain::cmdAddEditSave_Click);
-    connect(cmdAddEditCancel, &KelButton::Click, this, &frmMain::cmdAddEditCancel_Click);
-    connect(cmdDeleteQuote, &KelButton::Click, this, &frmMain::cmdDeleteQuote_Click);
-    connect(grid, &QuoteGrid::rowChanged, this, &frmMain::grid_RowColChange);
-    connect(grid, &QuoteGrid::contextMenuAsked, this, &frmMain::grid_ContextMenu);
-    connect(grid, &QuoteGrid::quotesDropped, this, &frmMain::grid_QuotesDropped);
-    wirePlayHandlers();
-}
 
 void frmMain::setCancelButton(KelButton *b) {
     if (m_cancel) m_cancel->setCancel(false);
@@ -219,15 +101,8 @@ void frmMain::Form_Load() {
         QStringLiteral("In the scrambled quote below,\n\nshow the letter         as a"));
 }
 
-void frmMain::showEvent(QShowEvent *e) {
-    QWidget::showEvent(e);
-    // The first activation runs once the window is on screen.
-    if (!m_activated) QTimer::singleShot(0, this, &frmMain::Form_Activate);
-}
-
 void frmMain::Form_Activate() {
-    if (m_activated) return;
-    m_activated = true;
+    if (!beginActivation()) return;
     cmdHelp->setToolTip(QStringLiteral(" Need a little information? "));
     cmdQuit->setToolTip(QStringLiteral(" Click here to exit ") + AppInfo::Title +
                         QStringLiteral(" "));
@@ -255,7 +130,7 @@ void frmMain::Form_Activate() {
     FillQuoteList();
     ShowHighlightedQuote();
     repaint();
-    if (FadeEnabled) fade.StartFade(0, 255, 20, false);
+    FadeInIfEnabled();
 }
 
 // ---- The list -----------------------------------------------------------
@@ -311,7 +186,7 @@ void frmMain::grid_RowColChange() {
 }
 
 void frmMain::txtBox_GotFocus(int index) {
-    if (index == 1 && (IsAdding || IsEditing)) return;
+    if (index == 1 && mode.editing()) return;
     if (grid->isVisible() && grid->isEnabled())
         grid->setFocus();
     else if (cmdHelp->isVisible() && cmdHelp->isEnabled())
@@ -319,7 +194,7 @@ void frmMain::txtBox_GotFocus(int index) {
 }
 
 void frmMain::Form_KeyDown(int key) {
-    const bool solving = picSolveRandomQuote->isVisible();
+    const bool solving = mode.is(LobbyMode::Mode::Solve);
     if (key == Qt::Key_F1)
         cmdHelp_Click();
     else if (key == Qt::Key_F4 && solving && cmdHint->isVisible())
@@ -387,7 +262,7 @@ void frmMain::cmdQuit_Click() {
 }
 
 void frmMain::endProgram() {
-    RecordGame(stats::Outcome::Abandoned); // a game left open by quitting
+    endGame(SolveGame::Outcome::Abandoned); // a game left open by quitting
     m_quitting = true;
     QApplication::closeAllWindows();
     QApplication::quit();
@@ -397,7 +272,7 @@ void frmMain::closeEvent(QCloseEvent *e) {
     // The close box asks as the Quit button does; the program's own closing
     // and the session ending are not stopped.
     if (m_quitting || qApp->isSavingSession()) {
-        RecordGame(stats::Outcome::Abandoned);
+        endGame(SolveGame::Outcome::Abandoned);
         m_quitting = true;
         e->accept();
         return;
@@ -427,38 +302,14 @@ const QString ReservedText = QStringLiteral(
 } // namespace
 
 void frmMain::cmdAddEditQuote_Click(int index) {
-    if (index == 1) {
-        IsAdding = true;
-    } else {
-        if (grid->row() < 11) {
-            dialogs::message(this, ReservedTitle, ReservedText, Icon::Information);
-            return;
-        }
-        IsEditing = true;
+    if (index == 2 && grid->row() < 11) {
+        dialogs::message(this, ReservedTitle, ReservedText, Icon::Information);
+        return;
     }
+    mode.set(index == 1 ? LobbyMode::Mode::Add : LobbyMode::Mode::Edit);
     HelpTopic = HelpTopics::QuoteListMaintenance;
     fadeOutAndWait();
-    cmdAddEditQuote[2]->hide();
-    cmdDeleteQuote->hide();
-    cmdScrambleAndPrintQuote->hide();
-    cmdAddEditSave->setCaption(IsAdding ? lines({"&Save", "New", "Quote"})
-                                        : lines({"&Save", "Changes"}));
-    cmdAddEditSave->show();
-    cmdAddEditCancel->setCaption(IsAdding ? lines({"&Cancel", "New", "Quote"})
-                                          : lines({"Don't", "Save", "&Changes"}));
-    cmdAddEditCancel->show();
-    picQuoteList->hide();
-    PlaceTwips(picQuote, 210, 680, 7155, 3060);
-    SetDesignedSize(this, 7660, 4300);
-    if (IsAdding) {
-        txtBox[1]->setText(QString());
-        txtBox[1]->setBackColor(Yellow);
-    } else {
-        txtBox[1]->setBackColor(Pink);
-    }
-    txtBox[1]->setLocked(false);
-    txtBox[2]->setText(GuideTextForEditing);
-    txtBox[2]->show();
+    mode.arrange();
     fadeInAndWait();
     txtBox[1]->setFocus();
     txtBox[1]->moveCursor(QTextCursor::End);
@@ -466,7 +317,7 @@ void frmMain::cmdAddEditQuote_Click(int index) {
 
 void frmMain::txtBox_KeyDown(int index, int /*key*/) {
     // Sees the text as it was before this key: the button lags one key behind.
-    if (index != 1 || !(IsAdding || IsEditing)) return;
+    if (index != 1 || !mode.editing()) return;
     cmdAddEditSave->setEnabledProperty(!txtBox[1]->text().trimmed().isEmpty());
 }
 
@@ -507,47 +358,35 @@ void frmMain::cmdAddEditSave_Click() {
         return;
     }
     // Longer than 200 cannot be typed; the store cuts nothing it was given.
-    const quotes::Status s = quotes::SaveQuote(n.text, IsAdding, qint16(grid->row()));
+    const bool adding = mode.is(LobbyMode::Mode::Add);
+    const quotes::Status s = quotes::SaveQuote(n.text, adding, qint16(grid->row()));
     if (!s) {
         // Nothing was stored: stay in edit mode with the text as typed; the
         // stored quote is still the one a cancel brings back.
-        showStoreError(IsAdding ? QStringLiteral("The new quote could not be saved.")
-                                : QStringLiteral("The changes could not be saved."),
+        showStoreError(adding ? QStringLiteral("The new quote could not be saved.")
+                              : QStringLiteral("The changes could not be saved."),
                        s);
         txtBox[1]->setFocus();
         return;
     }
+    m_saved = true;
     cmdAddEditSave->setTag(QStringLiteral("Saved"));
     cmdAddEditCancel_Click();
 }
 
 void frmMain::cmdAddEditCancel_Click() {
-    const bool wasAdding = IsAdding;
-    if (IsAdding)
-        IsAdding = false;
-    else
-        IsEditing = false;
+    const bool wasAdding = mode.is(LobbyMode::Mode::Add);
+    mode.set(LobbyMode::Mode::List);
     fadeOutAndWait();
-    picQuoteList->show();
-    PlaceTwips(picQuote, 210, 3570, 7155, 3060);
-    SetDesignedSize(this, 7660, 7200);
-    txtBox[1]->setLocked(true);
-    txtBox[1]->setBackColor(Cyan);
-    txtBox[2]->hide();
-    txtBox[2]->setText(QString());
-    cmdAddEditQuote[2]->show();
-    cmdDeleteQuote->show();
-    cmdScrambleAndPrintQuote->show();
-    cmdAddEditSave->hide();
-    cmdAddEditCancel->hide();
-    if (cmdAddEditSave->Tag() != QLatin1String("Saved")) {
+    mode.arrange();
+    if (!m_saved) {
         txtBox[1]->setText(quotes::QuoteRecord.trimmed());
     } else {
         RowToHighlight = wasAdding ? quotes::QuoteCount : qint16(grid->row());
         FillQuoteList();
+        m_saved = false;
         cmdAddEditSave->setTag(QString());
     }
-    HelpTopic = HelpTopics::MainLobby;
     fadeInAndWait();
 }
 
@@ -574,4 +413,44 @@ void frmMain::cmdDeleteQuote_Click() {
         RowToHighlight = qint16(row - 1);
     }
     FillQuoteList();
+}
+
+// ---- Seams for the additions ------------------------------------------------
+
+void frmMain::addListMenuItem(const QString &caption, std::function<void()> action) {
+    m_listMenuExtras.append({caption, std::move(action)});
+}
+
+void frmMain::grid_ContextMenu(const QPoint &at) {
+    // The list's menu belongs to list mode.
+    if (!mode.is(LobbyMode::Mode::List) || !isEnabled() || m_listMenuExtras.isEmpty()) return;
+    QMenu menu(this);
+    for (const auto &extra : std::as_const(m_listMenuExtras))
+        menu.addAction(extra.first, this, extra.second);
+    m_listMenu = &menu;
+    menu.exec(grid->viewport()->mapToGlobal(at));
+    m_listMenu = nullptr;
+}
+
+void frmMain::addSolveMenuItem(const QString &caption, std::function<bool()> checked,
+                               std::function<void()> action) {
+    m_solveMenuItems.append({caption, std::move(checked), std::move(action)});
+}
+
+void frmMain::picSolveRandomQuote_ContextMenu(const QPoint &at) {
+    if (!mode.is(LobbyMode::Mode::Solve) || !isEnabled() || m_solveMenuItems.isEmpty()) return;
+    QMenu menu(this);
+    for (const SolveItem &item : std::as_const(m_solveMenuItems)) {
+        QAction *a = menu.addAction(item.caption);
+        a->setCheckable(bool(item.checked));
+        if (item.checked) a->setChecked(item.checked());
+        connect(a, &QAction::triggered, this, item.action);
+    }
+    m_solveMenu = &menu;
+    menu.exec(picSolveRandomQuote->mapToGlobal(at));
+    m_solveMenu = nullptr;
+}
+
+void frmMain::endGame(SolveGame::Outcome outcome) {
+    if (game.close()) emit gameEnded(outcome);
 }

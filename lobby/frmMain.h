@@ -1,33 +1,31 @@
 #pragma once
 
 #include "AnimatedPicture.h"
-#include "GameRecord.h"
-#include "KelButton.h"
+#include "DesignedWindow.h"
 #include "LetterBox.h"
-#include "LetterStrip.h"
+#include "LobbyMode.h"
 #include "QuoteFile.h"
 #include "QuoteGrid.h"
 #include "QuoteTextBox.h"
 #include "SolveGame.h"
 #include "SolveMessageLabel.h"
-#include "modFadeInOut.h"
 
 #include <QDateTime>
 #include <QTime>
-#include <QWidget>
 
 #include <array>
 #include <functional>
 
 class QLabel;
 class QCheckBox;
-class QLineEdit;
 class QMenu;
 
 // The Main Lobby: the quote list, the quote panel and the four modes (list,
 // edit, print, solve). The controls are public as a form's controls are, so
-// that tests can drive and read them as a player would.
-class frmMain : public QWidget {
+// that tests can drive and read them as a player would. The additions (quote
+// collections, solver's aids, statistics) hang on the seams at the end: the
+// two context menus and the signals of a game.
+class frmMain : public DesignedWindow {
     Q_OBJECT
 public:
     explicit frmMain(QWidget *parent = nullptr);
@@ -37,9 +35,9 @@ public:
     void FillQuoteList();
     void ShowHighlightedQuote();
 
-    // Handlers.
+    // The list and edit mode.
     void Form_Load();
-    void Form_Activate();
+    void Form_Activate() override;
     void grid_RowColChange();
     void txtBox_GotFocus(int index);
     void txtBox_KeyDown(int index, int key);
@@ -60,36 +58,6 @@ public:
     void cmdPrintQuote_Click();
     void cmdFinishedPrinting_Click();
 
-    // The list's context menu and quote collections.
-    void grid_ContextMenu(const QPoint &at);
-    void menuImportQuotes_Click();
-    void menuExportQuotes_Click();
-    void grid_QuotesDropped(const QList<QUrl> &files, const QString &text);
-    // Imports files and text into the list, with one report at the end.
-    void ImportQuotesFrom(const QList<QUrl> &files, const QString &text);
-    // Adds an item at the end of the list's context menu.
-    void addListMenuItem(const QString &caption, std::function<void()> action);
-    // The list's context menu while it is open; for tests.
-    QMenu *listMenu() const { return m_listMenu; }
-
-    // Solver's aids, a switch of the solve panel's context menu.
-    void picSolveRandomQuote_ContextMenu(const QPoint &at);
-    void menuSolverAids_Click();
-    void ApplySolverAids();
-    void UpdateSolverAids();
-    void txtBox_LetterHovered(int storedIndex);
-    void txtBox_LetterClicked(int storedIndex);
-    static bool solverAidsOn();
-    bool SolverAids = false;
-    static const QColor LitLetter;
-    QMenu *solveMenu() const { return m_solveMenu; }
-
-    // The record of finished games, and the statistics window.
-    void RecordGame(stats::Outcome outcome);
-    void menuStatistics_Click();
-    // Opens the statistics window modally; replaceable in tests.
-    std::function<void(QWidget *)> showStatistics;
-
     // Solve mode.
     void cmdSolveRandomQuote_Click();
     void txtLetter_GotFocus(int index);
@@ -99,12 +67,13 @@ public:
     void cmdSolve_Click();
     void cmdFinishedSolving_Click();
 
-    // Window state.
-    bool IsAdding = false;
-    bool IsEditing = false;
+    // The mode, and the state of the window.
+    LobbyMode mode{*this};
+    const ModeFlag IsAdding{mode, LobbyMode::Mode::Add};
+    const ModeFlag IsEditing{mode, LobbyMode::Mode::Edit};
     qint16 RowToHighlight = 0;
     bool ListBusy = false;
-    bool activated() const { return m_activated; }
+    SolveGame game;
 
     // The button Esc presses.
     KelButton *cancelButton() const { return m_cancel; }
@@ -118,9 +87,6 @@ public:
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
 
     QString PrintForName;
-    SolveGame game;
-
-    FadeMachine fade;
 
     // Controls.
     KelButton *cmdHelp, *cmdQuit, *cmdFadeStatus, *cmdEmailFriend, *cmdgift;
@@ -140,37 +106,68 @@ public:
     std::array<LetterBox *, 3> txtLetter{}; // [1] cipher letter, [2] plain letter
     KelButton *cmdHint, *cmdSolve, *cmdFinishedSolving;
     std::array<AnimatedPicture *, 3> AniGiff{};
-    LetterStrip *stripLetters;
 
     static const QColor Peach, Yellow, Pink, Cyan, GuideText;
     static const QString GuideTextForEditing;
     static const QString GiftReminder;
 
+    // ---- Seams for the additions ------------------------------------------
+
+    // An item at the end of the quote list's context menu (a right click, the
+    // Menu key or Shift+F10 in list mode).
+    void addListMenuItem(const QString &caption, std::function<void()> action);
+    // An item of the solve panel's context menu, which the puzzle boxes
+    // offer too; `checked` says whether the item shows a tick.
+    void addSolveMenuItem(const QString &caption, std::function<bool()> checked,
+                          std::function<void()> action);
+    void grid_ContextMenu(const QPoint &at);
+    void picSolveRandomQuote_ContextMenu(const QPoint &at);
+    // The menus while they are open; for tests.
+    QMenu *listMenu() const { return m_listMenu; }
+    QMenu *solveMenu() const { return m_solveMenu; }
+
+    // Shows a modal window over the lobby, dimmed while it is open.
+    void showOverDimmedLobby(const std::function<void(QWidget *)> &show);
+    // A failure of the quote store, told in a critical message.
+    void showStoreError(const QString &what, const quotes::Status &s);
+
+signals:
+    // The controls were arranged for a new mode.
+    void modeArranged(LobbyMode::Mode mode);
+    // A game is on screen, from its first moment (or from where it stood).
+    void gameStarted();
+    // What the solution shows changed: a pair, a take-back, a hint, Solve.
+    void solutionChanged();
+    // A game ended, told once: solved, shown with Solve, or abandoned by
+    // returning to the list or quitting.
+    void gameEnded(SolveGame::Outcome outcome);
+
 protected:
     void closeEvent(QCloseEvent *e) override;
-    void showEvent(QShowEvent *e) override;
 
 private:
     void buildControls();
     void buildPlayPanels();
     void wirePlayHandlers();
     void wireHandlers();
-    // Fades out and waits, when fading is on.
     void fadeOutAndWait();
-    // Shows a modal window over the lobby, dimmed while it is open.
-    void showOverDimmedLobby(const std::function<void(QWidget *)> &show);
     void fadeInAndWait();
-    void showStoreError(const QString &what, const quotes::Status &s);
     void endProgram();
-    KelButton *designed(const QString &name, QWidget *parent);
+    // Tells the game's end, once.
+    void endGame(SolveGame::Outcome outcome);
 
-    WindowDesign m_design;
     KelButton *m_cancel = nullptr;
     QList<QPair<QString, std::function<void()>>> m_listMenuExtras;
+    struct SolveItem {
+        QString caption;
+        std::function<bool()> checked;
+        std::function<void()> action;
+    };
+    QList<SolveItem> m_solveMenuItems;
     QMenu *m_listMenu = nullptr;
     QMenu *m_solveMenu = nullptr;
-    bool m_gameOpen = false; // a game is on and not yet in the record
-    int m_hoveredLetter = -1;
-    bool m_activated = false;
+    bool m_saved = false; // a save is returning to the list (the design's "Saved" tag)
     bool m_quitting = false;
+
+    friend class LobbyMode;
 };

@@ -4,13 +4,12 @@
 #include "Dialogs.h"
 #include "Labels.h"
 #include "Minutes.h"
-#include "WindowSize.h"
 #include "TilePicture.h"
+#include "WindowSize.h"
 #include "modStandard.h"
 
 #include <QDir>
 #include <QShortcut>
-#include <QTimer>
 
 using modFadeInOut::FadeEnabled;
 
@@ -23,13 +22,9 @@ QString minutes(std::optional<qint64> seconds) {
 } // namespace
 
 frmStatistics::frmStatistics(QWidget *parent)
-    : QWidget(parent, Qt::Window), fade(this, [this] { close(); }) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    MakeFixedWindow(this, false);
-    WindowDesign::load(QStringLiteral(":/design/frmStatistics.kel"), m_design);
-    cmdResetStatistics =
-        KelButton::fromDesign(m_design, QStringLiteral("cmdResetStatistics"), this);
-    cmdReturn = KelButton::fromDesign(m_design, QStringLiteral("cmdReturn"), this);
+    : DesignedWindow(QStringLiteral("frmStatistics"), Frame::Captioned, {}, parent) {
+    cmdResetStatistics = designed(QStringLiteral("cmdResetStatistics"));
+    cmdReturn = designed(QStringLiteral("cmdReturn"));
     cmdReturn->setCancel(true);
     labelHeading = NewLabel(this, 210, 900, 3000, 330, QStringLiteral("How you are doing"));
     QFont bold(QStringLiteral("MS Sans Serif"));
@@ -60,19 +55,13 @@ void frmStatistics::Form_Load() {
     modStandard::TilePicture(QStringLiteral(":/pictures/tiles/manual.png"), this);
 }
 
-void frmStatistics::showEvent(QShowEvent *e) {
-    QWidget::showEvent(e);
-    if (!m_activated) QTimer::singleShot(0, this, &frmStatistics::Form_Activate);
-}
-
 void frmStatistics::Form_Activate() {
-    if (m_activated) return;
-    m_activated = true;
+    if (!beginActivation()) return;
     cmdResetStatistics->Refresh();
     cmdReturn->Refresh();
     ShowFigures();
     cmdReturn->setFocus(); // the safe button, not the one that forgets
-    if (FadeEnabled) fade.StartFade(0, 255, 20, false);
+    FadeInIfEnabled();
     if (!m_problem.isEmpty())
         dialogs::message(this, AppInfo::Title,
                          QStringLiteral("Your record of games cannot be read:\n%1: %2.")
@@ -124,8 +113,5 @@ void frmStatistics::cmdResetStatistics_Click() {
 }
 
 void frmStatistics::cmdReturn_Click() {
-    if (FadeEnabled)
-        fade.StartFade(255, 0, 20, true);
-    else
-        close();
+    FadeOutOrEnd();
 }

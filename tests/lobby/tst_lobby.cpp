@@ -1,4 +1,5 @@
 #include "HelpTopic.h"
+#include "QuoteCollections.h"
 #include "QuoteFile.h"
 #include "RecordingOpacity.h"
 #include "ScriptedDialogs.h"
@@ -62,9 +63,10 @@ class TestLobby : public QObject {
     frmMain &open() {
         lobby = new frmMain;
         lobby->show();
+        // A lobby that does not open in time fails the test.
         if (!QTest::qWaitFor([this] { return lobby->activated() && !lobby->fade.isFading(); },
                              5000))
-            qWarning("the lobby did not finish opening");
+            QTest::qFail("the lobby did not finish opening", __FILE__, __LINE__);
         return *lobby;
     }
 
@@ -383,7 +385,7 @@ private slots:
                                                      "GLADLY TAKE IN. - SOMEONE"));
         // The next dialog opens where the last file came from.
         script->filesToOpen << QStringList();
-        m.menuImportQuotes_Click();
+        QuoteCollections::of(m)->menuImportQuotes_Click();
         QCOMPARE(script->fileRequests.last().folder, folder->path());
     }
 
@@ -412,7 +414,7 @@ private slots:
         frmMain &m = open();
         const QString target = folder->file(QStringLiteral("out.txt"));
         script->filesToSave << target;
-        m.menuExportQuotes_Click();
+        QuoteCollections::of(m)->menuExportQuotes_Click();
         QFile out(target);
         QVERIFY(out.open(QIODevice::ReadOnly));
         QCOMPARE(out.readAll().count('\n'), 3);

@@ -8,6 +8,7 @@
 #include "ScriptedDialogs.h"
 #include "Settings.h"
 #include "SolveGame.h"
+#include "SolverAids.h"
 #include "TempFolder.h"
 #include "frmMain.h"
 #include "modStandard.h"
@@ -32,6 +33,11 @@ using dialogs::Answer;
 using Piece = RecordingSurface::Piece;
 
 namespace {
+
+// The solver's aids of a lobby.
+SolverAidsPanel *aids(const frmMain &m) {
+    return SolverAidsPanel::of(m);
+}
 
 const QString Quote =
     QStringLiteral("THE BEST WAY OUT IS ALWAYS THROUGH, SAID THE POET - ROBERT FROST");
@@ -71,7 +77,9 @@ class TestPlay : public QObject {
         }
         lobby = new frmMain;
         lobby->show();
-        if (!QTest::qWaitFor([this] { return lobby->activated(); }, 5000)) qWarning("lobby not up");
+        // A lobby that does not open in time fails the test.
+        if (!QTest::qWaitFor([this] { return lobby->activated(); }, 5000))
+            QTest::qFail("the lobby did not open", __FILE__, __LINE__);
         return *lobby;
     }
 
@@ -427,11 +435,11 @@ private slots:
 
     void withTheAidsOffTheGameIsAsItWas() {
         // Off on a new installation.
-        QVERIFY(!frmMain::solverAidsOn());
+        QVERIFY(!SolverAidsPanel::solverAidsOn());
         frmMain &m = open();
         startGame(m);
-        QVERIFY(!m.SolverAids);
-        QVERIFY(!m.stripLetters->isVisible());
+        QVERIFY(!aids(m)->SolverAids);
+        QVERIFY(!aids(m)->stripLetters->isVisible());
         const QList<QImage> before = looks(m);
         // The pointer over a letter of the guide box and a click on it change
         // nothing, and a pair still goes in by the keys alone.
@@ -443,10 +451,10 @@ private slots:
         m.txtLetter[1]->setFocus();
         QCOMPARE(looks(m), before);
         // Switched on and off again through the menu: the same pixels.
-        m.menuSolverAids_Click();
-        QVERIFY(m.stripLetters->isVisible());
+        aids(m)->menuSolverAids_Click();
+        QVERIFY(aids(m)->stripLetters->isVisible());
         QVERIFY(looks(m) != before);
-        m.menuSolverAids_Click();
+        aids(m)->menuSolverAids_Click();
         QCOMPARE(looks(m), before);
         QCOMPARE(Settings::GetSetting(QStringLiteral("SolverAids")), QStringLiteral("False"));
     }
@@ -468,13 +476,13 @@ private slots:
         QTest::keyClick(m.txtLetter[1], Qt::Key_F10, Qt::ShiftModifier);
         QCOMPARE(caption, QStringLiteral("&Solver's Aids"));
         QVERIFY(!ticked);
-        QVERIFY(m.SolverAids);
+        QVERIFY(aids(m)->SolverAids);
         QCOMPARE(Settings::GetSetting(QStringLiteral("SolverAids")), QStringLiteral("True"));
         // The next game starts with the aids on.
         m.cmdFinishedSolving->PerformClick();
-        QVERIFY(!m.stripLetters->isVisible());
+        QVERIFY(!aids(m)->stripLetters->isVisible());
         startGame(m);
-        QVERIFY(m.SolverAids && m.stripLetters->isVisible());
+        QVERIFY(aids(m)->SolverAids && aids(m)->stripLetters->isVisible());
         Settings::SaveSetting(QStringLiteral("SolverAids"), QStringLiteral("False"));
     }
 
@@ -503,9 +511,9 @@ private slots:
         QVERIFY(m.txtBox[1]->text().contains(QStringLiteral("TH")));
         // The strip: counts, the letters given, and a letter given twice.
         auto entry = [&](QChar cipher) {
-            return m.stripLetters->entries()[cipher.unicode() - 'A'];
+            return aids(m)->stripLetters->entries()[cipher.unicode() - 'A'];
         };
-        QCOMPARE(m.stripLetters->entries().size(), 26);
+        QCOMPARE(aids(m)->stripLetters->entries().size(), 26);
         QCOMPARE(entry(t).count, int(Quote.count(QLatin1Char('T'))));
         QCOMPARE(entry(t).plain, QLatin1Char('T'));
         QCOMPARE(entry(h).plain, QLatin1Char('H'));
@@ -528,12 +536,12 @@ private slots:
         m.cmdHint->PerformClick();
         QCOMPARE(m.game.HintCount(), qint16(1));
         int given = 0;
-        for (const auto &e : m.stripLetters->entries())
+        for (const auto &e : aids(m)->stripLetters->entries())
             given += !e.plain.isNull();
         QCOMPARE(given, 3);
         // Solve: every letter given, nothing lit, and the closing words as ever.
         m.cmdSolve->PerformClick();
-        for (const auto &e : m.stripLetters->entries())
+        for (const auto &e : aids(m)->stripLetters->entries())
             QCOMPARE(e.plain.isNull(), e.count == 0);
         QVERIFY(m.txtBox[2]->highlighted().isEmpty());
         QCOMPARE(m.lblSolveMessage->text(), QStringLiteral("\nSee the solved message below."));
@@ -544,11 +552,11 @@ private slots:
         Settings::SaveSetting(QStringLiteral("SolverAids"), QStringLiteral("True"));
         frmMain &m = open();
         startGame(m);
-        const QRect strip = m.stripLetters->geometry();
+        const QRect strip = aids(m)->stripLetters->geometry();
         QVERIFY(m.picSolveRandomQuote->rect().contains(strip));
         for (QWidget *w :
              m.picSolveRandomQuote->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            if (w != m.stripLetters && w->isVisibleTo(m.picSolveRandomQuote))
+            if (w != aids(m)->stripLetters && w->isVisibleTo(m.picSolveRandomQuote))
                 QVERIFY2(!w->geometry().intersects(strip), qPrintable(w->objectName()));
         Settings::SaveSetting(QStringLiteral("SolverAids"), QStringLiteral("False"));
     }

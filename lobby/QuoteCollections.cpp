@@ -1,5 +1,7 @@
-// The Main Lobby's quote collections: the list's context menu, importing
-// quotes from files (or dropped text) and exporting the player's own.
+// Quote collections: importing quotes from files (or dropped text) through
+// the list's context menu or a drop, and exporting the player's own.
+#include "QuoteCollections.h"
+
 #include "frmMain.h"
 
 #include "AppInfo.h"
@@ -11,7 +13,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QMenu>
 #include <QProgressDialog>
 #include <QTimer>
 
@@ -45,29 +46,12 @@ QString namesOf(const QStringList &names, int most, const QString &separator) {
 
 } // namespace
 
-void frmMain::grid_ContextMenu(const QPoint &at) {
-    // The list's menu belongs to list mode.
-    if (IsAdding || IsEditing || !picQuoteList->isVisible() || !isEnabled()) return;
-    QMenu menu(this);
-    menu.addAction(QStringLiteral("&Import Quotes..."), this, [this] { menuImportQuotes_Click(); });
-    menu.addAction(QStringLiteral("&Export Quotes..."), this, [this] { menuExportQuotes_Click(); });
-    for (const auto &extra : m_listMenuExtras)
-        menu.addAction(extra.first, this, extra.second);
-    m_listMenu = &menu;
-    menu.exec(grid->viewport()->mapToGlobal(at));
-    m_listMenu = nullptr;
-}
-
-void frmMain::addListMenuItem(const QString &caption, std::function<void()> action) {
-    m_listMenuExtras.append({caption, std::move(action)});
-}
-
-void frmMain::menuImportQuotes_Click() {
+void QuoteCollections::menuImportQuotes_Click() {
     const QStringList files =
-        dialogs::openFiles(this, {QStringLiteral("Import Quotes"),
-                                  startFolder(),
-                                  QStringLiteral("All files (*);;Text (*.txt);;Quote list (*.Dat)"),
-                                  {}});
+        dialogs::openFiles(&m, {QStringLiteral("Import Quotes"),
+                                startFolder(),
+                                QStringLiteral("All files (*);;Text (*.txt);;Quote list (*.Dat)"),
+                                {}});
     if (files.isEmpty()) return;
     Settings::Save(Settings::Keys::QuoteFolder, QFileInfo(files.first()).absolutePath());
     QList<QUrl> urls;
@@ -76,17 +60,17 @@ void frmMain::menuImportQuotes_Click() {
     ImportQuotesFrom(urls, QString());
 }
 
-void frmMain::grid_QuotesDropped(const QList<QUrl> &files, const QString &text) {
-    if (IsAdding || IsEditing || !picQuoteList->isVisible()) return;
+void QuoteCollections::grid_QuotesDropped(const QList<QUrl> &files, const QString &text) {
+    if (!m.mode.is(LobbyMode::Mode::List)) return;
     // Taken in now, imported once the drop is over: the program the files
     // came from does not wait for the report.
-    QTimer::singleShot(0, this, [this, files, text] { ImportQuotesFrom(files, text); });
+    QTimer::singleShot(0, &m, [this, files, text] { ImportQuotesFrom(files, text); });
 }
 
-void frmMain::ImportQuotesFrom(const QList<QUrl> &files, const QString &text) {
+void QuoteCollections::ImportQuotesFrom(const QList<QUrl> &files, const QString &text) {
     if (const quotes::Status s = quotes::CheckListWritable(); !s) {
-        showStoreError(QStringLiteral("The quotes could not be imported; the list is as it was."),
-                       s);
+        m.showStoreError(QStringLiteral("The quotes could not be imported; the list is as it was."),
+                         s);
         return;
     }
     // Files of the same name are told apart by their folders.
@@ -107,7 +91,7 @@ void frmMain::ImportQuotesFrom(const QList<QUrl> &files, const QString &text) {
     // Reading and checking show how far they are, with a way out, from half
     // a second on; the window keeps painting meanwhile.
     QProgressDialog progress(QStringLiteral("Importing quotes..."), QStringLiteral("Cancel"), 0,
-                             1000, this);
+                             1000, &m);
     progress.setWindowTitle(QStringLiteral("Import Quotes"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(std::numeric_limits<int>::max());
@@ -124,14 +108,14 @@ void frmMain::ImportQuotesFrom(const QList<QUrl> &files, const QString &text) {
     progress.close();
 
     if (r.cancelled) {
-        dialogs::message(this, QStringLiteral("Import Quotes"),
+        dialogs::message(&m, QStringLiteral("Import Quotes"),
                          QStringLiteral("The import was cancelled; the list is as it was."),
                          Icon::Information);
         return;
     }
     if (!r.status) {
-        showStoreError(QStringLiteral("The quotes could not be imported; the list is as it was."),
-                       r.status);
+        m.showStoreError(QStringLiteral("The quotes could not be imported; the list is as it was."),
+                         r.status);
         return;
     }
     QStringList read;
@@ -170,41 +154,41 @@ void frmMain::ImportQuotesFrom(const QList<QUrl> &files, const QString &text) {
         report += (report.isEmpty() ? QString() : QStringLiteral("\n\n")) +
                   QStringLiteral("Not read:\n") + namesOf(r.notRead, 10, QStringLiteral("\n"));
     if (r.added > 0) {
-        RowToHighlight = r.firstAdded;
-        FillQuoteList();
+        m.RowToHighlight = r.firstAdded;
+        m.FillQuoteList();
     }
     const bool nothingRead = read.isEmpty();
-    dialogs::Message m{QStringLiteral("Import Quotes"),
-                       nothingRead ? QStringLiteral("Nothing could be read:\n") +
-                                         namesOf(r.notRead, 10, QStringLiteral("\n"))
-                                   : report,
-                       nothingRead ? Icon::Critical : Icon::Information,
-                       dialogs::Buttons::Ok,
-                       dialogs::Answer::Ok,
-                       details.trimmed()};
-    dialogs::message(this, m);
+    const dialogs::Message told{QStringLiteral("Import Quotes"),
+                                nothingRead ? QStringLiteral("Nothing could be read:\n") +
+                                                  namesOf(r.notRead, 10, QStringLiteral("\n"))
+                                            : report,
+                                nothingRead ? Icon::Critical : Icon::Information,
+                                dialogs::Buttons::Ok,
+                                dialogs::Answer::Ok,
+                                details.trimmed()};
+    dialogs::message(&m, told);
 }
 
-void frmMain::menuExportQuotes_Click() {
+void QuoteCollections::menuExportQuotes_Click() {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString last = Settings::Get(Settings::Keys::QuoteFolder);
     const QString folder =
         !last.isEmpty() && QFileInfo(last).isDir() && QFileInfo(last).isWritable() ? last
                                                                                    : documents;
     const QString path =
-        dialogs::saveFile(this, {QStringLiteral("Export Quotes"), folder,
-                                 QStringLiteral("Text (*.txt);;Quote list (*.Dat)"),
-                                 QStringLiteral("My %1 quotes.txt").arg(AppInfo::Title)});
+        dialogs::saveFile(&m, {QStringLiteral("Export Quotes"), folder,
+                               QStringLiteral("Text (*.txt);;Quote list (*.Dat)"),
+                               QStringLiteral("My %1 quotes.txt").arg(AppInfo::Title)});
     if (path.isEmpty()) return;
     Settings::Save(Settings::Keys::QuoteFolder, QFileInfo(path).absolutePath());
     int count = 0;
     const quotes::Status s = quotes::ExportQuotes(path, &count);
     if (!s) {
-        showStoreError(QStringLiteral("The quotes could not be exported."), s);
+        m.showStoreError(QStringLiteral("The quotes could not be exported."), s);
         return;
     }
     dialogs::message(
-        this, QStringLiteral("Export Quotes"),
+        &m, QStringLiteral("Export Quotes"),
         count == 0 && !quotes::ExportsAsList(path)
             ? QStringLiteral("You have no quotes of your own yet: %1 holds "
                              "none.")
@@ -214,32 +198,13 @@ void frmMain::menuExportQuotes_Click() {
         Icon::Information);
 }
 
-// ---- The record of games ----------------------------------------------------
-
-void frmMain::RecordGame(stats::Outcome outcome) {
-    if (!m_gameOpen) return;
-    m_gameOpen = false;
-    const QDateTime end = now();
-    stats::Game g;
-    g.finished = end;
-    g.seconds = qMax<qint64>(0, game.SolveStartTime().secsTo(end));
-    g.hints = game.HintCount();
-    g.outcome = outcome;
-    g.length = int(game.SolveQuote().size());
-    const QString reason = stats::AppendGame(g);
-    // A record that cannot be kept is told once a run; the games go on.
-    static bool told = false;
-    if (!reason.isEmpty() && !told) {
-        told = true;
-        dialogs::message(this, AppInfo::Title,
-                         QStringLiteral("Your games cannot be recorded for the statistics:\n%1: "
-                                        "%2.\n\nYou can play on; games are not counted until "
-                                        "this is put right.")
-                             .arg(QDir::toNativeSeparators(stats::RecordPath()), reason),
-                         Icon::Exclamation);
-    }
+QuoteCollections::QuoteCollections(frmMain &lobby) : QObject(&lobby), m(lobby) {
+    setObjectName(QStringLiteral("collections"));
+    m.addListMenuItem(QStringLiteral("&Import Quotes..."), [this] { menuImportQuotes_Click(); });
+    m.addListMenuItem(QStringLiteral("&Export Quotes..."), [this] { menuExportQuotes_Click(); });
+    connect(m.grid, &QuoteGrid::quotesDropped, this, &QuoteCollections::grid_QuotesDropped);
 }
 
-void frmMain::menuStatistics_Click() {
-    showOverDimmedLobby(showStatistics);
+QuoteCollections *QuoteCollections::of(const frmMain &lobby) {
+    return lobby.findChild<QuoteCollections *>(QString(), Qt::FindDirectChildrenOnly);
 }

@@ -1,0 +1,8 @@
+#pragma once
+
+class frmMain;
+
+// The additions beyond the design, each hung on the lobby's seams by an
+// object of its own: quote collections, the solver's aids and statistics.
+// Without them the lobby is the design.
+void AttachAdditions(frmMain &lobby);

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "SolveGame.h"
+
+#include <QObject>
+#include <functional>
+
+class frmMain;
+
+// Statistics, an addition to the lobby: every game that ends becomes a row of
+// the record of games, and "Statistics..." in the quote list's menu opens the
+// statistics window over the lobby. It hangs on the lobby's end-of-game
+// signal and the list's menu only.
+class GameStatistics : public QObject {
+    Q_OBJECT
+public:
+    explicit GameStatistics(frmMain &lobby);
+    static GameStatistics *of(const frmMain &lobby);
+
+    // Adds the game that just ended to the record.
+    void RecordGame(SolveGame::Outcome outcome);
+    void menuStatistics_Click();
+    // Opens the statistics window modally; replaceable in tests.
+    std::function<void(QWidget *)> showStatistics;
+
+private:
+    frmMain &m;
+    bool m_told = false; // a record that cannot be kept is told once a run
+};

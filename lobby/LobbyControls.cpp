@@ -1,0 +1,213 @@
+// The Main Lobby's controls, as the design places them, and their wiring.
+#include "frmMain.h"
+
+#include "Fonts.h"
+#include "Labels.h"
+#include "Twips.h"
+#include "WindowSize.h"
+#include "WrapCheckBox.h"
+
+#include <QCheckBox>
+#include <QGraphicsDropShadowEffect>
+#include <QLabel>
+#include <QShortcut>
+
+namespace {
+
+void colour(QWidget *w, QPalette::ColorRole role, const QColor &c) {
+    QPalette p = w->palette();
+    p.setColor(role, c);
+    w->setPalette(p);
+}
+
+} // namespace
+
+void frmMain::buildControls() {
+    cmdHelp = designed(QStringLiteral("cmdHelp"), this);
+    cmdFadeStatus = designed(QStringLiteral("cmdFadeStatus"), this);
+    cmdFadeStatus->hide(); // shown only where windows can fade
+    cmdEmailFriend = designed(QStringLiteral("cmdEmailFriend"), this);
+    cmdgift = designed(QStringLiteral("cmdgift"), this);
+    cmdQuit = designed(QStringLiteral("cmdQuit"), this);
+
+    picQuoteList = new QWidget(this);
+    picQuoteList->setObjectName(QStringLiteral("picQuoteList"));
+    PlaceTwips(picQuoteList, 210, 680, 7155, 2745);
+    cmdSolveRandomQuote = designed(QStringLiteral("cmdSolveRandomQuote"), picQuoteList);
+    cmdAddEditQuote[1] = designed(QStringLiteral("cmdAddEditQuote1"), picQuoteList);
+    grid = new QuoteGrid(picQuoteList);
+    grid->setObjectName(QStringLiteral("grid"));
+    grid->setFont(QFont(QStringLiteral("Arial"), 8));
+    PlaceTwips(grid, 105, 795, 6885, 1830);
+
+    picQuote = new QWidget(this);
+    picQuote->setObjectName(QStringLiteral("picQuote"));
+    PlaceTwips(picQuote, 210, 3570, 7155, 3060);
+    for (int i : {1, 2}) {
+        txtBox[i] = new QuoteTextBox(i, picQuote);
+        txtBox[i]->setObjectName(QStringLiteral("txtBox%1").arg(i));
+        txtBox[i]->setFont(FixedsysFont(9));
+    }
+    PlaceTwips(txtBox[1], 105, 210, 5160, 1275);
+    txtBox[1]->setMaxLength(200);
+    txtBox[1]->setLocked(true);
+    txtBox[1]->setBackColor(Peach);
+    PlaceTwips(txtBox[2], 105, 1575, 5160, 1275);
+    txtBox[2]->setForeColor(GuideText);
+    txtBox[2]->setLocked(true);
+    txtBox[2]->hide();
+    cmdAddEditQuote[2] = designed(QStringLiteral("cmdAddEditQuote2"), picQuote);
+    cmdDeleteQuote = designed(QStringLiteral("cmdDeleteQuote"), picQuote);
+    cmdScrambleAndPrintQuote = designed(QStringLiteral("cmdScrambleAndPrintQuote"), picQuote);
+    cmdAddEditSave = designed(QStringLiteral("cmdAddEditSave"), picQuote);
+    cmdAddEditSave->hide();
+    cmdAddEditCancel = designed(QStringLiteral("cmdAddEditCancel"), picQuote);
+    cmdAddEditCancel->hide();
+    cmdFinishedPrinting = designed(QStringLiteral("cmdFinishedPrinting"), picQuote);
+    cmdFinishedPrinting->hide();
+
+    // Designed off the window; placed in the list's stead at load.
+    picPrintQuote = new QWidget(this);
+    picPrintQuote->setObjectName(QStringLiteral("picPrintQuote"));
+    picPrintQuote->setGeometry(-2000, 0, twips::toPixels(7155), twips::toPixels(2745));
+    picPrintQuote->hide();
+    picSolveRandomQuote = new QWidget(this);
+    picSolveRandomQuote->setObjectName(QStringLiteral("picSolveRandomQuote"));
+    picSolveRandomQuote->setGeometry(-2000, 0, twips::toPixels(7155), twips::toPixels(2745));
+    picSolveRandomQuote->hide();
+
+    buildPlayPanels();
+
+    setCancelButton(cmdQuit);
+    auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    esc->setContext(Qt::WindowShortcut);
+    connect(esc, &QShortcut::activated, this, [this] {
+        if (m_cancel && m_cancel->isVisible()) m_cancel->PerformClick();
+    });
+    // The Menu key and Shift+F10 ask for the context menu of what is on show,
+    // wherever the focus is.
+    for (const QKeySequence &key :
+         {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
+        auto *menuKey = new QShortcut(key, this);
+        menuKey->setContext(Qt::WindowShortcut);
+        connect(menuKey, &QShortcut::activated, this, [this] {
+            if (mode.is(LobbyMode::Mode::Solve))
+                picSolveRandomQuote_ContextMenu(txtLetter[1]->geometry().bottomLeft());
+            else if (mode.is(LobbyMode::Mode::List))
+                grid_ContextMenu(grid->menuPoint());
+        });
+    }
+    // The window sees these keys before whichever control has the focus.
+    for (int key : {Qt::Key_F1, Qt::Key_F4, Qt::Key_F8}) {
+        auto *s = new QShortcut(QKeySequence(key), this);
+        s->setContext(Qt::WindowShortcut);
+        connect(s, &QShortcut::activated, this, [this, key] { Form_KeyDown(key); });
+    }
+}
+
+void frmMain::wireHandlers() {
+    connect(cmdHelp, &KelButton::Click, this, &frmMain::cmdHelp_Click);
+    connect(cmdQuit, &KelButton::Click, this, &frmMain::cmdQuit_Click);
+    connect(cmdFadeStatus, &KelButton::Click, this, &frmMain::cmdFadeStatus_Click);
+    connect(cmdFadeStatus, &KelButton::MouseMove, this,
+            [this](qint16 &, qint16 &, float &, float &) { cmdFadeStatus_MouseMove(); });
+    connect(cmdEmailFriend, &KelButton::Click, this, &frmMain::cmdEmailFriend_Click);
+    connect(cmdgift, &KelButton::Click, this, &frmMain::cmdgift_Click);
+    for (int i : {1, 2}) {
+        connect(cmdAddEditQuote[i], &KelButton::Click, this,
+                [this, i] { cmdAddEditQuote_Click(i); });
+        connect(txtBox[i], &QuoteTextBox::gotFocus, this, &frmMain::txtBox_GotFocus);
+        connect(txtBox[i], &QuoteTextBox::keyDown, this,
+                [this](int index, int key, Qt::KeyboardModifiers) { txtBox_KeyDown(index, key); });
+    }
+    connect(cmdAddEditSave, &KelButton::Click, this, &frmMain::cmdAddEditSave_Click);
+    connect(cmdAddEditCancel, &KelButton::Click, this, &frmMain::cmdAddEditCancel_Click);
+    connect(cmdDeleteQuote, &KelButton::Click, this, &frmMain::cmdDeleteQuote_Click);
+    connect(grid, &QuoteGrid::rowChanged, this, &frmMain::grid_RowColChange);
+    connect(grid, &QuoteGrid::contextMenuAsked, this, &frmMain::grid_ContextMenu);
+    wirePlayHandlers();
+}
+
+void frmMain::buildPlayPanels() {
+    // Print panel.
+    Label1 = NewLabel(picPrintQuote, 315, 1485, 1170, 270, QStringLiteral("Code Key:"));
+    QFont heading(QStringLiteral("Arial"));
+    heading.setPointSizeF(11.25);
+    heading.setBold(true);
+    heading.setItalic(true);
+    Label1->setFont(heading);
+    colour(Label1, QPalette::WindowText, QColor(255, 255, 0));
+    // Yellow on a light panel needs an edge to be read.
+    auto *edge = new QGraphicsDropShadowEffect(Label1);
+    edge->setOffset(1, 1);
+    edge->setBlurRadius(2);
+    edge->setColor(QColor(40, 70, 40));
+    Label1->setGraphicsEffect(edge);
+    lblLetter = NewLabel(picPrintQuote, 450, 1890, 6315, 225,
+                         QStringLiteral("A B C D E F G H I J K L M N O P Q R S T U V W X Y Z"));
+    lblLetter->setFont(FixedsysFont(9));
+    lblCode = NewLabel(picPrintQuote, 450, 2130, 6315, 225);
+    lblCode->setFont(FixedsysFont(9));
+    colour(lblCode, QPalette::WindowText, QColor(0, 0, 255));
+    cmdPrintQuote = designed(QStringLiteral("cmdPrintQuote"), picPrintQuote);
+    chkPrintSolutionPage =
+        new WrapCheckBox(QStringLiteral("Also print a Solution Page"), picPrintQuote);
+    PlaceTwips(chkPrintSolutionPage, 4725, 630, 1590, 540);
+    QFont small(QStringLiteral("MS Sans Serif"), 8);
+    small.setBold(true);
+    chkPrintSolutionPage->setFont(small);
+
+    // Solve panel.
+    lblSolveMessage = new SolveMessageLabel(picSolveRandomQuote);
+    QFont message(QStringLiteral("MS Sans Serif"), 12);
+    message.setBold(true);
+    lblSolveMessage->setFont(message);
+    colour(lblSolveMessage, QPalette::WindowText, QColor(0, 64, 0));
+    PlaceTwips(lblSolveMessage, 1785, 1365, 4320, 1065);
+    for (int i : {1, 2}) {
+        txtLetter[i] = new LetterBox(i, picSolveRandomQuote);
+        txtLetter[i]->setObjectName(QStringLiteral("txtLetter%1").arg(i));
+        txtLetter[i]->setFont(QFont(QStringLiteral("Times New Roman"), 18));
+        colour(txtLetter[i], QPalette::Base, i == 1 ? Peach : Yellow);
+        colour(txtLetter[i], QPalette::Text, GuideText);
+        txtLetter[i]->setEnabled(false);
+    }
+    PlaceTwips(txtLetter[1], 3675, 1785, 435, 540);
+    PlaceTwips(txtLetter[2], 4890, 1785, 435, 540);
+    // The words after the blanks stand clear of the first box.
+    lblSolveMessage->setGapEnd(txtLetter[1]->geometry().right() + 1 - lblSolveMessage->x() + 3);
+    cmdHint = designed(QStringLiteral("cmdHint"), picSolveRandomQuote);
+    cmdSolve = designed(QStringLiteral("cmdSolve"), picSolveRandomQuote);
+    cmdFinishedSolving = designed(QStringLiteral("cmdFinishedSolving"), picSolveRandomQuote);
+    AniGiff[1] = new AnimatedPicture(QStringLiteral(":/pictures/watchers/eyes-%1.png"), 8, 140,
+                                     picSolveRandomQuote);
+    AniGiff[1]->setToolTip(
+        QStringLiteral(" Don't mind these guys-- They just like to watch you play! "));
+    PlaceTwips(AniGiff[1], 420, 1290, 1080, 1080);
+    AniGiff[2] = new AnimatedPicture(QStringLiteral(":/pictures/watchers/shades-%1.png"), 8, 160,
+                                     picSolveRandomQuote);
+    AniGiff[2]->setToolTip(QStringLiteral(" Why the shades?  Because these guys are SO cool! "));
+    PlaceTwips(AniGiff[2], 6060, 1290, 1080, 1080);
+    for (int i : {1, 2})
+        AniGiff[i]->hide();
+    picSolveRandomQuote->setContextMenuPolicy(Qt::CustomContextMenu);
+    for (QWidget *w : std::initializer_list<QWidget *>{txtLetter[1], txtLetter[2], lblSolveMessage})
+        w->setContextMenuPolicy(Qt::NoContextMenu); // the panel's menu, not a text menu
+}
+
+void frmMain::wirePlayHandlers() {
+    connect(cmdScrambleAndPrintQuote, &KelButton::Click, this,
+            &frmMain::cmdScrambleAndPrintQuote_Click);
+    connect(cmdPrintQuote, &KelButton::Click, this, &frmMain::cmdPrintQuote_Click);
+    connect(cmdFinishedPrinting, &KelButton::Click, this, &frmMain::cmdFinishedPrinting_Click);
+    connect(cmdSolveRandomQuote, &KelButton::Click, this, &frmMain::cmdSolveRandomQuote_Click);
+    connect(cmdHint, &KelButton::Click, this, &frmMain::cmdHint_Click);
+    connect(cmdSolve, &KelButton::Click, this, &frmMain::cmdSolve_Click);
+    connect(cmdFinishedSolving, &KelButton::Click, this, &frmMain::cmdFinishedSolving_Click);
+    for (int i : {1, 2}) {
+        connect(txtLetter[i], &LetterBox::gotFocus, this, &frmMain::txtLetter_GotFocus);
+        connect(txtLetter[i], &LetterBox::keyUp, this, &frmMain::txtLetter_KeyUp);
+    }
+    connect(picSolveRandomQuote, &QWidget::customContextMenuRequested, this,
+            &frmMain::picSolveRandomQuote_ContextMenu);
+}
