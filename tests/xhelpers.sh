@@ -76,12 +76,47 @@ wait_window() {
 # no_window ARGS...: succeeds when no such window exists.
 no_window() { [ -z "$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n1)" ]; }
 
-# keys WINDOW KEY...: gives WINDOW the focus and presses the keys.
+# keys WINDOW KEY...: gives WINDOW the focus, unless it has it, and presses
+# the keys. The keys reach the game after the focus does: X keeps the order.
 keys() {
   local w=$1; shift
-  xdotool windowfocus --sync "$w" 2>/dev/null || xretry xdotool windowfocus "$w" 2>/dev/null || true
-  sleep 0.2
+  if [ "$(xdotool getwindowfocus 2>/dev/null)" != "$w" ]; then
+    xdotool windowfocus --sync "$w" 2>/dev/null || xretry xdotool windowfocus "$w" 2>/dev/null || true
+  fi
   xretry xdotool key --clearmodifiers "$@"
+}
+
+# press_until CONDITION WINDOW KEY...: presses the keys in WINDOW, and again
+# every two seconds, until the shell condition holds (20 s at most). Only for
+# keys that do no harm when pressed twice.
+press_until() {
+  local condition=$1 w=$2 attempt; shift 2
+  for attempt in 1 2 3 4 5 6 7 8 9 10; do
+    keys "$w" "$@"
+    for _ in $(seq 20); do eval "$condition" && return 0; sleep 0.1; done
+  done
+  return 1
+}
+
+# to_lobby [FOLDER]: starts the game ($exe) in FOLDER ($work/play unless
+# given) with the welcome screen turned off, leaves the title page with
+# Continue and waits for the lobby: the game's process in $pid, the lobby's
+# window in $lobby.
+to_lobby() {
+  local conf="$XDG_CONFIG_HOME/Cipherly/Cipherly.conf" title
+  mkdir -p "$(dirname "$conf")"
+  if ! grep -q '^NewUser=NoShow' "$conf" 2>/dev/null; then
+    if grep -q '^\[Defaults\]' "$conf" 2>/dev/null; then
+      sed -i 's/^\[Defaults\]$/[Defaults]\nNewUser=NoShow/' "$conf"
+    else
+      printf '[Defaults]\nNewUser=NoShow\n' >>"$conf"
+    fi
+  fi
+  launch "${1:-$work/play}" "$exe" || fail "the game did not start"
+  title=$(wait_window --pid "$pid") || fail "no title page"
+  lobby=
+  press_until 'lobby=$(xdotool search --onlyvisible --name "^ Cipherly\$" 2>/dev/null | head -n1); [ -n "$lobby" ]' \
+    "$title" alt+c || fail "no lobby"
 }
 
 # height WINDOW: the window's height in pixels.

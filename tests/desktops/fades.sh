@@ -27,16 +27,18 @@ done
 sleep 0.5
 launch "$work/play" "$exe" || fail "the game did not start"
 
+# faded_in NAME: the window's last opacity, as the spy saw it, is 255.
+faded_in() { awk -F'\t' -v n="$1" '$1 == n { last = $2 } END { exit last == 255 ? 0 : 1 }' "$work/opacity.log"; }
 title=$(wait_window --pid "$pid") || fail "no title page"
-sleep 0.8
-keys "$title" alt+c
-welcome=$(wait_window --name '^ Cipherly - New User Overview$') || fail "no welcome screen"
-sleep 1
+welcome=
+press_until 'welcome=$(xdotool search --onlyvisible --name "^ Cipherly - New User Overview\$" | head -n1); [ -n "$welcome" ]' \
+  "$title" alt+c || fail "no welcome screen"
+wait_until "faded_in ' Cipherly - New User Overview'" || fail "the welcome screen did not fade in"
 # Space ticks the box that has the focus: only if the keys work after the fade.
 keys "$welcome" space
 keys "$welcome" alt+c
 lobby=$(wait_window --name '^ Cipherly$') || fail "no lobby"
-sleep 1.5
+wait_until "faded_in ' Cipherly'" || fail "the lobby did not fade in"
 # Up moves the highlight to quote 10, a reserved one, whose editing is refused.
 keys "$lobby" Up
 keys "$lobby" alt+e
@@ -45,15 +47,16 @@ keys "$refused" Return
 wait_until "no_window --name '^Reserved$'" || fail "the message stayed"
 keys "$lobby" F1
 help=$(wait_window --name '^Cipherly - Help Window$') || fail "no help window"
-sleep 1.5
+wait_until "faded_in 'Cipherly - Help Window'" || fail "the help window did not fade in"
 keys "$help" Escape
-sleep 1.5
+wait_until "no_window --name '^Cipherly - Help Window$'" || fail "the help window stayed"
+wait_until "faded_in ' Cipherly'" || fail "the lobby did not come back"
 keys "$lobby" shift+F10 s
 stats=$(wait_window --name '^ Cipherly - Statistics$') || fail "no statistics window"
-sleep 1.5
+wait_until "faded_in ' Cipherly - Statistics'" || fail "the statistics did not fade in"
 keys "$stats" space
 wait_until "no_window --name '^ Cipherly - Statistics$'" || fail "Space did nothing after the statistics faded in"
-sleep 1.5
+wait_until "faded_in ' Cipherly'" || fail "the lobby did not come back"
 keys "$lobby" Escape
 question=$(wait_window --name '^(Confirm|Quit Cipherly\?)$') || fail "no quit question"
 sleep 0.5

@@ -30,11 +30,17 @@ capture() {
   local ref="$shots/bare-$name.png" got="$shots/$desktop-$name.png"
   if [ "$desktop" = bare ]; then
     # With no window manager nothing activates a new window; the player's
-    # click would, as every desktop does on its own.
+    # click would, as every desktop does on its own. The reference is taken
+    # once the window has settled: two pictures in a row the same.
     xretry xdotool windowfocus "$win" 2>/dev/null || true
-    sleep 1.2
-    xretry "$probe" client "$win" "$ref" || fail "no picture of $name"
-    return
+    xretry "$probe" client "$win" "${ref%.png}-settling.png" || fail "no picture of $name"
+    for _ in $(seq 50); do
+      sleep 0.2
+      xretry "$probe" client "$win" "$ref" || fail "no picture of $name"
+      "$probe" same "${ref%.png}-settling.png" "$ref" "$@" >/dev/null 2>&1 && return
+      cp "$ref" "${ref%.png}-settling.png"
+    done
+    fail "$name never settled"
   fi
   local tries=0
   while :; do

@@ -22,9 +22,11 @@ start() { launch "$work/play" cipherly || fail "the game did not start"; }
 start_past_title() {
   start
   title=$(wait_window --pid "$pid") || fail "no title page"
-  sleep 0.5
-  keys "$title" alt+c
+  press_until "xdotool search --onlyvisible --name '^ Cipherly( - New User Overview)?\$' >/dev/null 2>&1" \
+    "$title" alt+c || fail "the title page did not go"
 }
+# gone WINDOW: the window has left the screen.
+gone() { wait_until "! xdotool getwindowname $1 >/dev/null 2>&1"; }
 # Asks to quit from the lobby, answers Yes and sees the program end.
 quit_with_yes() {
   keys "$lobby" Escape
@@ -36,9 +38,7 @@ quit_with_yes() {
 step "first start: title page, welcome screen (ticked), lobby"
 start_past_title
 welcome=$(wait_window --name '^ Cipherly - New User Overview$') || fail "no welcome screen"
-sleep 0.5
 xretry xdotool mousemove --window "$welcome" 20 296 click 1
-sleep 0.3
 keys "$welcome" alt+c
 lobby=$(wait_window --name '^ Cipherly$') || fail "no lobby"
 wait_until '[ -f "$list" ] && [ "$(size)" -eq 2000 ]' || fail "the ten reserved quotes are not on file"
@@ -47,52 +47,41 @@ for i in $(seq 1 10); do
 done
 
 step "add a quote, stored in capitals"
-sleep 0.5
 tall=$(height "$lobby")
 keys "$lobby" alt+a
 wait_until '[ "$(height "$lobby")" -lt "$tall" ]' || fail "edit mode did not open"
-sleep 0.5
 xretry xdotool type --delay 20 "the quick brown fox jumps over the lazy dog, near the riverbank"
-sleep 0.3
 keys "$lobby" alt+s
 wait_until '[ "$(size)" -eq 2200 ]' || fail "the new quote was not stored"
 wait_until '[ "$(height "$lobby")" -eq "$tall" ]' || fail "the list did not come back"
 [ "$(record 11)" = "$(printf '%-200s' 'THE QUICK BROWN FOX JUMPS OVER THE LAZY DOG, NEAR THE RIVERBANK')" ] || fail "record 11 is not the quote in capitals"
 
 step "delete it again"
-sleep 0.8
 xretry xdotool mousemove --window "$lobby" 428 341 click 1
 confirm=$(wait_window --name '^Confirm Deletion$') || fail "no confirmation asked"
 keys "$confirm" alt+y
 wait_until '[ "$(size)" -eq 2000 ]' || fail "the quote was not deleted"
 
 step "play a game to the end with Solve"
-sleep 0.8
-keys "$lobby" alt+s
-sleep 1.5
+keys "$lobby" alt+s F8
 message=
-for _ in 1 2 3; do
-  keys "$lobby" F8
-  sleep 0.8
+for _ in $(seq 30); do
   # Select the closing message with the mouse, as a player copying it would.
   xretry xdotool mousemove --window "$lobby" 134 137 mousedown 1 mousemove --window "$lobby" 420 205 mouseup 1
-  sleep 0.3
   message=$(xclip -o -selection primary 2>/dev/null || true)
   case "$message" in *"See the solved message below."*) break ;; esac
+  sleep 0.2
 done
 case "$message" in *"See the solved message below."*) ;; *) fail "closing message not shown: '$message'" ;; esac
 keys "$lobby" Escape
-sleep 1
 
 step "print a puzzle with a solution page"
 keys "$lobby" alt+p
-sleep 1
 xretry xdotool mousemove --window "$lobby" 337 105 click 1
-sleep 0.3
 keys "$lobby" alt+p
 ask=$(wait_window --name '^Cipherly$') || fail "not asked about personalizing"
 keys "$ask" alt+n
-sleep 1
+gone "$ask" || fail "the question stayed"
 told=$(wait_window --name '^Cipherly$') || fail "not told where the printout went"
 keys "$told" Return
 wait_until '[ "$(ls "$HOME/Documents" | wc -l)" -eq 2 ]' || fail "not two PDF files"
@@ -102,7 +91,6 @@ pdftotext "$puzzle" - | grep -q 'Solve the scrambled message below...' || fail "
 pdftotext "$solution" - | grep -q "Cipherly's Solution Page--" || fail "solution page heading"
 pdftotext "$solution" - | tr -d ' \n' | grep -q 'LINCOLN' || fail "solution page does not hold the quote"
 keys "$lobby" alt+f
-sleep 1
 
 step "a second copy is refused"
 first=$pid

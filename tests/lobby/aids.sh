@@ -7,33 +7,28 @@ set -euo pipefail
 under_xvfb "$0" "$@"
 exe=$1
 private_world
-mkdir -p "$HOME/.config/Cipherly"
-printf '[Defaults]\nNewUser=NoShow\n' >"$HOME/.config/Cipherly/Cipherly.conf"
 
-launch "$work/play" "$exe" || fail "the game did not start"
-title=$(wait_window --pid "$pid") || fail "no title page"
-sleep 0.5
-keys "$title" alt+c
-lobby=$(wait_window --name '^ Cipherly$') || fail "no lobby"
-sleep 1
+to_lobby
 keys "$lobby" alt+s
-sleep 1.5
 # The panel between the Solve and the Finished buttons holds no control.
 xretry xdotool mousemove --window "$lobby" 290 70 click 3
-sleep 0.6
+menu_open() { [ "$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l)" -ge 2 ]; }
+wait_until menu_open || fail "no menu on the solve panel"
 xretry xdotool mousemove --window "$lobby" 310 80 click 1
 wait_until "grep -q '^SolverAids=True' '$HOME/.config/Cipherly/Cipherly.conf'" ||
   fail "the switch was not turned on"
-sleep 0.4
+wait_until '! menu_open' || fail "the menu stayed"
 # Every quote of the list starts with a letter: pick the guide box's first.
 xretry xdotool mousemove --window "$lobby" 27 352 click 1
-sleep 0.4
 xretry xdotool type --delay 50 q
-sleep 0.6
 # The solution box, selected with the mouse as a player copying it would.
-xretry xdotool mousemove --window "$lobby" 23 258 mousedown 1 mousemove --window "$lobby" 360 330 mouseup 1
-sleep 0.4
-solution=$(xclip -o -selection primary 2>/dev/null || true)
+solution=
+for _ in $(seq 20); do
+  xretry xdotool mousemove --window "$lobby" 23 258 mousedown 1 mousemove --window "$lobby" 360 330 mouseup 1
+  solution=$(xclip -o -selection primary 2>/dev/null || true)
+  case "$solution" in Q*) break ;; esac
+  sleep 0.2
+done
 case "$solution" in
   Q*) ;;
   *) fail "the solution box starts '${solution:0:20}', not with the letter given to the picked one" ;;

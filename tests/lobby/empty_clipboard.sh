@@ -7,31 +7,22 @@ set -euo pipefail
 under_xvfb "$0" "$@"
 exe=$1
 private_world
-mkdir -p "$HOME/.config/Cipherly"
-printf '[Defaults]\nNewUser=NoShow\n' >"$HOME/.config/Cipherly/Cipherly.conf"
 
 # A new X server: no program owns the clipboard or the selection.
 [ -z "$(xclip -o -selection clipboard 2>/dev/null)" ] || fail "the clipboard is not empty"
 [ -z "$(xclip -o -selection primary 2>/dev/null)" ] || fail "the selection is not empty"
 
-launch "$work/play" "$exe" || fail "the game did not start"
-title=$(wait_window --pid "$pid") || fail "no title page"
-sleep 0.5
-keys "$title" alt+c
-lobby=$(wait_window --name '^ Cipherly$') || fail "no lobby"
-sleep 1
+to_lobby
+tall=$(height "$lobby")
 keys "$lobby" alt+a
-sleep 0.8
+wait_until '[ "$(height "$lobby")" -lt "$tall" ]' || fail "no edit mode"
 xretry xdotool type --delay 20 "nothing to paste, but the words typed so far must stay put"
 keys "$lobby" ctrl+v
-sleep 0.3
 ended "$pid" && fail "Ctrl+V with an empty clipboard ended the game"
 keys "$lobby" shift+Insert
-sleep 0.3
 ended "$pid" && fail "Shift+Insert with an empty clipboard ended the game"
 # The middle button pastes the selection, also empty.
 xretry xdotool mousemove --window "$lobby" 100 100 click 2
-sleep 0.3
 ended "$pid" && fail "a middle click with nothing selected ended the game"
 keys "$lobby" alt+s
 wait_until '[ "$(stat -c %s "$list" 2>/dev/null)" = 2200 ]' ||

@@ -9,16 +9,12 @@ private_world
 
 launch "$work/play" "$exe" || fail "the game did not start"
 # Title page, then the welcome screen, each left with its Continue button.
-title=$(wait_window --pid "$pid") || true
-[ -n "$title" ] || fail "no title page"
-sleep 0.5
-keys "$title" alt+c
-welcome=$(wait_window --name '^ Cipherly - New User Overview$') || true
-[ -n "$welcome" ] || fail "no welcome screen"
-sleep 0.5
+title=$(wait_window --pid "$pid") || fail "no title page"
+welcome=
+press_until 'welcome=$(xdotool search --onlyvisible --name "^ Cipherly - New User Overview\$" | head -n1); [ -n "$welcome" ]' \
+  "$title" alt+c || fail "no welcome screen"
 # Tick "Don't show this Welcome screen again" with the mouse, then Continue.
 xretry xdotool mousemove --window "$welcome" 20 296 click 1
-sleep 0.3
 keys "$welcome" alt+c
 wait_window --name '^ Cipherly$' >/dev/null || fail "no lobby window"
 for _ in $(seq 100); do
@@ -35,11 +31,6 @@ grep -q '^NewUser=NoShow' "$HOME/.config/Cipherly/Cipherly.conf" || fail "the we
 kill "$pid"; wait "$pid" 2>/dev/null || true
 
 # The second start goes from the title page straight to the lobby.
-launch "$work/play" "$exe" || fail "the game did not start"
-title=$(wait_window --pid "$pid") || true
-[ -n "$title" ] || fail "no title page on the second start"
-sleep 0.5
-keys "$title" alt+c
-wait_window --name '^ Cipherly$' >/dev/null || fail "no lobby on the second start"
+to_lobby
 no_window --name 'New User Overview' || fail "the welcome screen came back"
 echo "1 passed, 0 failed"

@@ -7,8 +7,6 @@ set -euo pipefail
 under_xvfb "$0" "$@"
 exe=$1
 private_world
-mkdir -p "$HOME/.config/Cipherly"
-printf '[Defaults]\nNewUser=NoShow\n' >"$HOME/.config/Cipherly/Cipherly.conf"
 fortunes="$work/collection"
 {
   for i in $(seq 1 40); do
@@ -17,19 +15,12 @@ fortunes="$work/collection"
   printf 'Too short\n%%\nThis one mentions 1999, so digits keep it out of the list of quotes.\n'
 } >"$fortunes"
 
-launch "$work/play" "$exe" || fail "the game did not start"
-title=$(wait_window --pid "$pid") || fail "no title page"
-sleep 0.5
-keys "$title" alt+c
-lobby=$(wait_window --name '^ Cipherly$') || fail "no lobby"
+to_lobby
 wait_until '[ "$(stat -c %s "$list" 2>/dev/null)" = 2000 ]' || fail "no list"
-sleep 0.8
 
-keys "$lobby" Menu
-sleep 0.5
-keys "$lobby" i
+keys "$lobby" Menu i
 dialog=$(wait_window --name '^Import Quotes$') || fail "no file dialog"
-sleep 0.8
+sleep 0.8 # the file dialog reads its folder before it takes typing
 xretry xdotool type --delay 10 "$fortunes"
 keys "$dialog" Return
 report=$(wait_window --name '^Import Quotes$') || fail "no report"
@@ -38,16 +29,13 @@ wait_until '[ "$(stat -c %s "$list")" = $((50 * 200)) ]' ||
 first=$(dd if="$list" bs=200 skip=10 count=1 status=none)
 [ "$first" = "$(printf '%-200s' 'FORTUNE NUMBER B OF THE COLLECTION, WHICH IS LONG ENOUGH FOR THE LIST. - A. WRITER')" ] ||
   fail "the first imported quote is '$first'"
-sleep 0.5
 keys "$report" Return
-sleep 0.8
+wait_until "no_window --name '^Import Quotes$'" || fail "the report stayed"
 
 # Shift+F10 opens the same menu; Export writes the player's own quotes.
-keys "$lobby" shift+F10
-sleep 0.5
-keys "$lobby" e
+keys "$lobby" shift+F10 e
 dialog=$(wait_window --name '^Export Quotes$') || fail "no export dialog"
-sleep 0.8
+sleep 0.8 # the file dialog reads its folder before it takes typing
 xretry xdotool key --clearmodifiers ctrl+a
 xretry xdotool type --delay 10 "$work/mine.txt"
 keys "$dialog" Return
