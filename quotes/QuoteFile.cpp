@@ -120,6 +120,11 @@ FixedRecord::FixedRecord() : m_text(RecordLength, QLatin1Char(' ')) {}
 void FixedRecord::setBytes(const char *data, qint64 length) {
     // Decoded in place: the buffer keeps its one allocation across reads.
     win1252::decodeInto(data, length, m_text.data());
+    // A record written by something else (an old or hand-edited list) may
+    // hold line breaks or other control bytes: they read as the blanks the
+    // rules make of them in a typed quote.
+    for (qint64 i = 0; i < length; ++i)
+        if (IsControl(m_text[i].unicode())) m_text[i] = QLatin1Char(' ');
     for (qint64 i = length; i < RecordLength; ++i)
         m_text[i] = QLatin1Char(' ');
 }
@@ -314,6 +319,28 @@ Status SaveQuote(const QString &text, bool adding, qint16 row) {
     return s;
 }
 
+Status CopyRecords(const PutBytes &put, qint16 skip) {
+    // Records are copied as the bytes they are, blank padded to full length.
+    const QByteArray padding(RecordLength, ' ');
+    for (qint16 w = 1; w <= QuoteCount && w > 0; ++w) {
+        const char *data = nullptr;
+        qint64 length = 0;
+        QString reason = attempt(Step::Read, [&] {
+            QString why;
+            recordSpan(w, data, length, why); // says why when it fails
+            return why;
+        });
+        if (!reason.isEmpty()) return fail(QuoteFileName, reason);
+        // A deletion drops every marker with its record; a copy keeps all.
+        if (skip > 0 && (w == skip || isKilledMarker(data, length))) continue;
+        reason = put(data, length);
+        if (reason.isEmpty() && length < RecordLength)
+            reason = put(padding.constData(), RecordLength - length);
+        if (!reason.isEmpty()) return fail(TempFileName, reason);
+    }
+    return Status::success();
+}
+
 Status DeleteQuoteRecord(qint16 r) {
     Status s = OpenQuoteFile();
     if (!s) return s;
@@ -326,26 +353,7 @@ Status DeleteQuoteRecord(qint16 r) {
         CloseQuoteFile();
         return fail(QuoteFileName, reason);
     }
-    return ReplaceQuoteFile([&](const PutBytes &put) {
-        // Records are copied as the bytes they are, blank padded to full length.
-        const QByteArray padding(RecordLength, ' ');
-        for (qint16 w = 1; w <= n && w > 0; ++w) {
-            const char *data = nullptr;
-            qint64 length = 0;
-            QString reason = attempt(Step::Read, [&] {
-                QString why;
-                recordSpan(w, data, length, why); // says why when it fails
-                return why;
-            });
-            if (!reason.isEmpty()) return fail(QuoteFileName, reason);
-            if (w == r || isKilledMarker(data, length)) continue;
-            reason = put(data, length);
-            if (reason.isEmpty() && length < RecordLength)
-                reason = put(padding.constData(), RecordLength - length);
-            if (!reason.isEmpty()) return fail(TempFileName, reason);
-        }
-        return Status::success();
-    });
+    return ReplaceQuoteFile([&](const PutBytes &put) { return CopyRecords(put, r); });
 }
 
 } // namespace quotes

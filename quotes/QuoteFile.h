@@ -21,7 +21,8 @@ class FixedRecord {
 public:
     FixedRecord();
     FixedRecord &operator=(const QString &text);
-    // Takes a record's bytes as read from the file; a short record is padded.
+    // Takes a record's bytes as read from the file; a short record is padded,
+    // and control bytes (a line break in an old list) read as blanks.
     void setBytes(const char *data, qint64 length);
     const QString &text() const { return m_text; }
     QString trimmed() const { return m_text.trimmed(); }
@@ -89,6 +90,11 @@ Status ReplaceQuoteFile(const std::function<Status(const PutBytes &put)> &fill);
 // Whether the list can be changed at all: a list the player may only read is
 // refused before any work starts, with the system's reason.
 Status CheckListWritable();
+
+// Hands every record of the open file to `put` as the bytes it holds, blank
+// padded to full length. With `skip` (a deletion), record `skip` and every
+// "$Killed$" record are left out.
+Status CopyRecords(const PutBytes &put, qint16 skip = 0);
 
 // Where the quote file really is: its own path, or the file its link points at.
 QString QuoteFileTarget();

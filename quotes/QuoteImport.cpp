@@ -464,15 +464,9 @@ ImportResult ImportQuotes(const QList<ImportSource> &sources, const ImportProgre
         result.added = 0;
         return result;
     }
-    const qint16 count = QuoteCount;
     result.status = ReplaceQuoteFile([&](const PutBytes &put) -> Status {
-        for (qint16 w = 1; w <= count && w > 0; ++w) {
-            Status s = ReadQuoteRecord(w);
-            if (!s) return s;
-            const QByteArray bytes = win1252::encode(QuoteRecord.text());
-            const QString reason = put(bytes.constData(), bytes.size());
-            if (!reason.isEmpty()) return Status::failure(TempFileName, reason);
-        }
+        // The list as the bytes it holds, then the new quotes.
+        if (Status s = CopyRecords(put); !s) return s;
         const QString reason = put(added.constData(), added.size());
         return reason.isEmpty() ? Status::success() : Status::failure(TempFileName, reason);
     });

@@ -604,6 +604,35 @@ private slots:
         stats::SetRecordPath({});
     }
 
+    void aRecordWithALineBreakMakesAGameThatEnds() {
+        // An old or hand-edited list: a record with CR LF and a tab inside.
+        QTemporaryDir data;
+        stats::SetRecordPath(data.filePath(QStringLiteral("games.csv")));
+        {
+            QFile f(quotes::QuoteFileName);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            for (int i = 1; i <= 11; ++i)
+                f.write(QByteArray(i == 11 ? "A QUOTE KEPT OVER\r\nTWO LINES\tOF AN OLD LIST, LONG ENOUGH"
+                                           : "THE TENTH AND THE OTHERS, ALL OF THEM QUITE LONG ENOUGH")
+                            .leftJustified(200, ' '));
+        }
+        lobby = new frmMain;
+        lobby->show();
+        QVERIFY(QTest::qWaitFor([this] { return lobby->activated(); }, 5000));
+        frmMain &m = *lobby;
+        startGame(m, 11);
+        QCOMPARE(m.game.SolveQuote(),
+                 QStringLiteral("A QUOTE KEPT OVER  TWO LINES OF AN OLD LIST, LONG ENOUGH"));
+        m.cmdSolve->PerformClick();
+        QVERIFY(!m.cmdHint->isVisible() && !m.cmdSolve->isVisible()); // the game is over
+        QCOMPARE(m.lblSolveMessage->text(), QStringLiteral("\nSee the solved message below."));
+        m.cmdFinishedSolving->PerformClick();
+        const QList<stats::Game> games = stats::ReadGames();
+        QCOMPARE(games.size(), 1);
+        QCOMPARE(games[0].outcome, stats::Outcome::Shown); // not "abandoned"
+        stats::SetRecordPath({});
+    }
+
     void aRecordThatCannotBeKeptIsToldOnceAndPlayGoesOn() {
         QTemporaryDir data;
         QFile blocker(data.filePath(QStringLiteral("blocked")));

@@ -906,6 +906,22 @@ private slots:
         QCOMPARE(fileBytes(), before);
     }
 
+    void controlBytesOfAStoredRecordReadAsBlanks() {
+        QList<QByteArray> texts = numberedQuotes(10);
+        texts << "A RECORD OF AN OLD LIST\r\nWITH A BREAK\tAND A BELL\a INSIDE IT";
+        writeQuotes(texts);
+        const QByteArray before = fileBytes();
+        QVERIFY(ReadQuote(11));
+        QCOMPARE(QuoteRecord.trimmed(),
+                 QStringLiteral("A RECORD OF AN OLD LIST  WITH A BREAK AND A BELL  INSIDE IT"));
+        // Reading changes nothing on disk, and an import keeps the bytes as they are.
+        QVERIFY(ImportQuotes({{QStringLiteral("more.txt"),
+                               "ONE MORE QUOTE FOR THE OLD LIST, WHICH IS LONG ENOUGH FOR IT\n",
+                               {}}})
+                    .added == 1);
+        QCOMPARE(fileBytes().left(before.size()), before);
+    }
+
     void anExportNamedDatIsAQuoteList() {
         QList<QByteArray> texts = numberedQuotes(12);
         writeQuotes(texts);
