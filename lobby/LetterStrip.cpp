@@ -10,25 +10,34 @@ LetterStrip::LetterStrip(QWidget *parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+QFont LetterStrip::letterFont() {
+    QFont f(QStringLiteral("Arial"), 8);
+    f.setBold(true);
+    return f;
+}
+
+QFont LetterStrip::countFont() {
+    return QFont(QStringLiteral("Arial"), 8);
+}
+
 void LetterStrip::setEntries(const QList<SolveGame::StripEntry> &entries) {
     m_entries = entries;
     update();
 }
 
 QRect LetterStrip::cell(int index) const {
-    const int left = index * width() / 26, right = (index + 1) * width() / 26;
-    return QRect(left, 0, right - left, height());
+    const int column = index / Rows, row = index % Rows;
+    const int left = column * width() / 2, right = (column + 1) * width() / 2;
+    const int top = row * height() / Rows, bottom = (row + 1) * height() / Rows;
+    return QRect(left, top, right - left, bottom - top);
 }
 
 void LetterStrip::paintEvent(QPaintEvent *) {
     QPainter p(this);
-    QFont letter(QStringLiteral("Arial"));
-    letter.setPixelSize(qMax(7, height() / 2 - 1));
-    letter.setBold(true);
-    QFont small = letter;
-    small.setBold(false);
-    small.setPixelSize(qMax(6, letter.pixelSize() - 2));
-    const int half = height() / 2;
+    const QFont letter = letterFont(), count = countFont();
+    const QFontMetrics countMetrics(count, this);
+    // The count stands in a field as wide as two digits, right aligned.
+    const int countWidth = countMetrics.horizontalAdvance(QStringLiteral("00"));
     for (int k = 0; k < m_entries.size() && k < 26; ++k) {
         const SolveGame::StripEntry &e = m_entries[k];
         const QRect c = cell(k).adjusted(0, 0, -1, -1);
@@ -36,21 +45,25 @@ void LetterStrip::paintEvent(QPaintEvent *) {
         p.setBrush(QColor(255, 255, 255, e.conflict ? 200 : 140));
         p.drawRect(c);
         const QColor ink = e.count ? Ink : Faint;
-        // The cipher letter, with its count beside it.
+        const QRect inside = c.adjusted(3, 0, -3, 0);
+        // The cipher letter, its count, and the plain letter given to it.
         p.setPen(ink);
         p.setFont(letter);
-        const QRect top(c.left() + 1, c.top(), c.width() - 1, half);
-        p.drawText(top, Qt::AlignLeft | Qt::AlignVCenter, QString(e.cipher));
-        p.setFont(small);
-        p.drawText(top.adjusted(0, 0, -1, 0), Qt::AlignRight | Qt::AlignVCenter,
-                   QString::number(e.count));
-        // The plain letter given to it, or the unsolved mark.
+        p.drawText(inside, Qt::AlignLeft | Qt::AlignVCenter, QString(e.cipher));
+        p.setFont(count);
+        const int countLeft = inside.left() + inside.width() / 2 - countWidth;
+        p.drawText(QRect(countLeft, inside.top(), countWidth, inside.height()),
+                   Qt::AlignRight | Qt::AlignVCenter, QString::number(e.count));
         p.setFont(letter);
         p.setPen(e.conflict ? Conflict : ink);
-        const QRect bottom(c.left(), c.top() + half, c.width(), c.height() - half);
-        p.drawText(bottom, Qt::AlignCenter,
+        const QRect given(inside.left() + inside.width() / 2, inside.top(), inside.width() / 2,
+                          inside.height());
+        p.drawText(given, Qt::AlignRight | Qt::AlignVCenter,
                    e.plain.isNull() ? QString(SolveGame::Unsolved) : QString(e.plain));
-        if (e.conflict)
-            p.drawLine(bottom.left() + 3, bottom.bottom(), bottom.right() - 3, bottom.bottom());
+        if (e.conflict) {
+            const QRect mark = p.fontMetrics().boundingRect(given, Qt::AlignRight | Qt::AlignVCenter,
+                                                            QString(e.plain));
+            p.drawLine(mark.left(), mark.bottom(), mark.right(), mark.bottom());
+        }
     }
 }

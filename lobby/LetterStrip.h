@@ -4,10 +4,11 @@
 
 #include <QWidget>
 
-// The solver's letter strip: the 26 cipher letters in order, each with how
-// often it occurs in the quote (faint when never) and the plain letter the
-// player has given it (red when that plain letter is given to another cipher
-// letter too).
+// The solver's letter table: the 26 cipher letters in two columns (A to M,
+// N to Z), each with how often it occurs in the quote (faint when never) and
+// the plain letter the player has given it (red when that plain letter is
+// given to another cipher letter too). Its figures and letters are as large
+// as the quote list's text.
 class LetterStrip : public QWidget {
     Q_OBJECT
 public:
@@ -16,8 +17,12 @@ public:
     const QList<SolveGame::StripEntry> &entries() const { return m_entries; }
     // The cell of cipher letter `index` (0 for A), in the strip's pixels.
     QRect cell(int index) const;
+    // The faces the table writes in: the quote list's, in points.
+    static QFont letterFont();
+    static QFont countFont();
 
     static const QColor Ink, Faint, Conflict;
+    static constexpr int Rows = 13;
 
 protected:
     void paintEvent(QPaintEvent *) override;

@@ -210,4 +210,9 @@ void frmMain::wirePlayHandlers() {
     }
     connect(picSolveRandomQuote, &QWidget::customContextMenuRequested, this,
             &frmMain::picSolveRandomQuote_ContextMenu);
+    for (int i : {1, 2}) {
+        txtBox[i]->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(txtBox[i], &QWidget::customContextMenuRequested, this,
+                [this, i](const QPoint &at) { txtBox_ContextMenu(i, at); });
+    }
 }

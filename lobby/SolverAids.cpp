@@ -10,11 +10,14 @@ const QColor SolverAidsPanel::LitLetter(255, 196, 110);
 
 SolverAidsPanel::SolverAidsPanel(frmMain &lobby) : QObject(&lobby), m(lobby) {
     setObjectName(QStringLiteral("aids"));
-    // The strip along the solve panel's foot, below every control.
-    stripLetters = new LetterStrip(m.picSolveRandomQuote);
+    // The letter table beside the two puzzle boxes, where the list's buttons
+    // stand in the other modes.
+    stripLetters = new LetterStrip(m.picQuote);
     stripLetters->setObjectName(QStringLiteral("stripLetters"));
-    PlaceTwips(stripLetters, 0, 2445, 7155, 300);
+    PlaceTwips(stripLetters, 5370, 210, 1680, 2640);
     stripLetters->hide();
+    for (int i : {1, 2})
+        m_boxFocus[i] = m.txtBox[i]->focusPolicy();
     m.txtBox[2]->viewport()->installEventFilter(this);
     m.addSolveMenuItem(
         QStringLiteral("&Solver's Aids"), [this] { return SolverAids; },
@@ -60,6 +63,10 @@ void SolverAidsPanel::ApplySolverAids() {
         m_tracking = tracking;
         m.txtBox[2]->viewport()->setMouseTracking(tracking);
         if (!tracking) m_hoveredLetter = -1;
+        // While the aids work, a click in the puzzle boxes picks or looks:
+        // the typing stays in the letter boxes.
+        for (int i : {1, 2})
+            m.txtBox[i]->setFocusPolicy(tracking ? Qt::NoFocus : m_boxFocus[i]);
     }
     if (!on) {
         m_hoveredLetter = -1;

@@ -20,6 +20,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+
+#include <memory>
 #include <QTimer>
 
 using dialogs::Answer;
@@ -437,17 +439,35 @@ void frmMain::addSolveMenuItem(const QString &caption, std::function<bool()> che
     m_solveMenuItems.append({caption, std::move(checked), std::move(action)});
 }
 
-void frmMain::picSolveRandomQuote_ContextMenu(const QPoint &at) {
-    if (!mode.is(LobbyMode::Mode::Solve) || !isEnabled() || m_solveMenuItems.isEmpty()) return;
-    QMenu menu(this);
+void frmMain::fillSolveMenu(QMenu &menu) {
     for (const SolveItem &item : std::as_const(m_solveMenuItems)) {
         QAction *a = menu.addAction(item.caption);
         a->setCheckable(bool(item.checked));
         if (item.checked) a->setChecked(item.checked());
         connect(a, &QAction::triggered, this, item.action);
     }
+}
+
+void frmMain::picSolveRandomQuote_ContextMenu(const QPoint &at) {
+    if (!mode.is(LobbyMode::Mode::Solve) || !isEnabled() || m_solveMenuItems.isEmpty()) return;
+    QMenu menu(this);
+    fillSolveMenu(menu);
     m_solveMenu = &menu;
     menu.exec(picSolveRandomQuote->mapToGlobal(at));
+    m_solveMenu = nullptr;
+}
+
+void frmMain::txtBox_ContextMenu(int index, const QPoint &at) {
+    QuoteTextBox *box = txtBox[index];
+    const std::unique_ptr<QMenu> menu(box->createStandardContextMenu(at));
+    // While solving, the puzzle boxes offer what the panel's menu offers too.
+    const bool solving = mode.is(LobbyMode::Mode::Solve) && !m_solveMenuItems.isEmpty();
+    if (solving) {
+        menu->addSeparator();
+        fillSolveMenu(*menu);
+        m_solveMenu = menu.get();
+    }
+    menu->exec(box->viewport()->mapToGlobal(at));
     m_solveMenu = nullptr;
 }
 

@@ -122,6 +122,9 @@ public:
                           std::function<void()> action);
     void grid_ContextMenu(const QPoint &at);
     void picSolveRandomQuote_ContextMenu(const QPoint &at);
+    // A puzzle box's own menu (Copy, Select All), and in solve mode the solve
+    // panel's items after it.
+    void txtBox_ContextMenu(int index, const QPoint &at);
     // The menus while they are open; for tests.
     QMenu *listMenu() const { return m_listMenu; }
     QMenu *solveMenu() const { return m_solveMenu; }
@@ -155,6 +158,7 @@ private:
     void endProgram();
     // Tells the game's end, once.
     void endGame(SolveGame::Outcome outcome);
+    void fillSolveMenu(QMenu &menu);
 
     KelButton *m_cancel = nullptr;
     QList<QPair<QString, std::function<void()>>> m_listMenuExtras;

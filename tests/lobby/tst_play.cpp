@@ -8,6 +8,7 @@
 #include "ScriptedDialogs.h"
 #include "Settings.h"
 #include "SolveGame.h"
+#include "LetterStrip.h"
 #include "SolverAids.h"
 #include "TempFolder.h"
 #include "frmMain.h"
@@ -421,8 +422,7 @@ private slots:
     // What the solve panel and both boxes look like, as the player sees them.
     static QList<QImage> looks(frmMain &m) {
         QApplication::processEvents();
-        return {m.picSolveRandomQuote->grab().toImage(), m.txtBox[1]->grab().toImage(),
-                m.txtBox[2]->grab().toImage()};
+        return {m.picSolveRandomQuote->grab().toImage(), m.picQuote->grab().toImage()};
     }
 
     // The point over the guide box's character `index`.
@@ -553,12 +553,51 @@ private slots:
         frmMain &m = open();
         startGame(m);
         const QRect strip = aids(m)->stripLetters->geometry();
-        QVERIFY(m.picSolveRandomQuote->rect().contains(strip));
-        for (QWidget *w :
-             m.picSolveRandomQuote->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            if (w != aids(m)->stripLetters && w->isVisibleTo(m.picSolveRandomQuote))
+        QVERIFY(m.picQuote->rect().contains(strip));
+        for (QWidget *w : m.picQuote->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (w != aids(m)->stripLetters && w->isVisibleTo(m.picQuote))
                 QVERIFY2(!w->geometry().intersects(strip), qPrintable(w->objectName()));
+        // Its letters and counts are as large as the list's text, and fit their cells.
+        QCOMPARE(LetterStrip::countFont().pointSizeF(), m.grid->font().pointSizeF());
+        const QFontMetrics count(LetterStrip::countFont()), letter(LetterStrip::letterFont());
+        const QRect cell = aids(m)->stripLetters->cell(0);
+        QVERIFY(count.height() <= cell.height() && letter.height() <= cell.height());
+        QVERIFY2(letter.horizontalAdvance(QStringLiteral("W")) + count.horizontalAdvance("00") +
+                         letter.horizontalAdvance(QStringLiteral("W")) + 12 <=
+                     cell.width(),
+                 "a letter, a two-digit count and a letter do not crowd");
         Settings::SaveSetting(QStringLiteral("SolverAids"), QStringLiteral("False"));
+    }
+
+    void withTheAidsOnClicksKeepTheTyping() {
+        // A click in the solution box sends the focus nowhere else.
+        Settings::SaveSetting(QStringLiteral("SolverAids"), QStringLiteral("True"));
+        frmMain &m = open();
+        startGame(m);
+        QVERIFY(QTest::qWaitForWindowActive(&m));
+        m.txtLetter[1]->setFocus();
+        QTest::mouseClick(m.txtBox[1]->viewport(), Qt::LeftButton, {}, QPoint(10, 8));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m.txtLetter[1]));
+        const QChar t = cipherOf(QLatin1Char('T'));
+        QTest::keyClick(QApplication::focusWidget(), t.toLatin1());
+        QTest::keyClick(QApplication::focusWidget(), 't');
+        QVERIFY(m.txtBox[1]->text().startsWith(QStringLiteral("T")));
+        // The puzzle boxes' own menu offers the switch too.
+        QStringList items;
+        QTimer::singleShot(0, [&] {
+            if (QMenu *menu = m.solveMenu()) {
+                for (QAction *a : menu->actions())
+                    items << a->text();
+                menu->close();
+            }
+        });
+        m.txtBox_ContextMenu(1, QPoint(10, 8));
+        QVERIFY2(items.contains(QStringLiteral("&Solver's Aids")), qPrintable(items.join('|')));
+        // Switched off, the design's rule holds again: the box gives the focus away.
+        aids(m)->menuSolverAids_Click();
+        m.txtLetter[1]->setFocus();
+        QTest::mouseClick(m.txtBox[1]->viewport(), Qt::LeftButton, {}, QPoint(10, 8));
+        QVERIFY(QApplication::focusWidget() != m.txtLetter[1]);
     }
 
     // ---- The record of games --------------------------------------------------------
