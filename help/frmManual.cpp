@@ -29,7 +29,7 @@ struct Item {
     int number; // -1 for a separator
 };
 
-const Item Items[16] = {{"", -1},
+const Item Items[19] = {{"", -1},
                         {"Overview", 1000},
                         {"-", -1},
                         {"The Main Lobby", 3000},
@@ -44,9 +44,15 @@ const Item Items[16] = {{"", -1},
                         {"Visit KEL Software's Web Page", 2222},
                         {"Order Cipherly Online (w/ Credit Card)", 3333},
                         {"-", -1},
-                        {"Exit this Menu", 0}};
+                        {"Exit this Menu", 0},
+                        // The additions' topics, shown after the design's solving topic.
+                        {"Quote Collections", 6100},
+                        {"Statistics", 6200},
+                        {"Solver's Aids", 6300}};
 
-constexpr int ItemCount = 15;
+constexpr int ItemCount = 15;         // the design's items
+constexpr int AllItems = 18;          // with the additions' topics
+constexpr int FirstAddition = 16;
 
 // The topic menu shows a tick on the topic shown and nothing in front of any
 // other item; a style would otherwise draw an empty box in front of every
@@ -87,11 +93,11 @@ public:
 } // namespace
 
 int frmManual::itemNumber(int index) {
-    return index >= 1 && index <= ItemCount ? Items[index].number : -1;
+    return index >= 1 && index <= AllItems ? Items[index].number : -1;
 }
 
 QString frmManual::itemCaption(int index) {
-    return index >= 1 && index <= ItemCount ? QString::fromLatin1(Items[index].caption) : QString();
+    return index >= 1 && index <= AllItems ? QString::fromLatin1(Items[index].caption) : QString();
 }
 
 frmManual::frmManual(QWidget *parent)
@@ -133,6 +139,15 @@ frmManual::frmManual(QWidget *parent)
         menuHelpTopic[i] = a;
     }
     menuHelpTopic[13]->setVisible(false); // ordering stays out of the menu
+    // The additions' topics follow the design's topic on solving.
+    for (int i = FirstAddition; i <= AllItems; ++i) {
+        QAction *a = new QAction(itemCaption(i), menuHelpMenu);
+        a->setData(Items[i].number);
+        a->setCheckable(true);
+        menuHelpMenu->insertAction(menuHelpTopic[7], a);
+        connect(a, &QAction::triggered, this, [this, i] { menuHelpTopic_Click(i); });
+        menuHelpTopic[i] = a;
+    }
 
     connect(cmdHelpTopic, &KelButton::Click, this, &frmManual::cmdHelpTopic_Click);
     connect(cmdPrintHelp, &KelButton::Click, this, &frmManual::cmdPrintHelp_Click);
@@ -190,7 +205,7 @@ void frmManual::menuHelpTopic_Click(int index) {
                          dialogs::Icon::Information);
         return;
     }
-    if (index < ItemCount && index != currentTopic && number > 0) {
+    if (index != ItemCount && index != currentTopic && number > 0) {
         currentTopic = qint16(index);
         labelHelpTopic->setText(
             itemCaption(index).replace(QLatin1String("&&"), QLatin1String("&")));
@@ -198,7 +213,7 @@ void frmManual::menuHelpTopic_Click(int index) {
         txtManual->setPlainText(text.replace(QLatin1String("\r\n"), QLatin1String("\n")));
     }
     // Only the shown topic carries the tick, whatever a click on a menu item toggled.
-    for (int i = 1; i <= ItemCount; ++i)
+    for (int i = 1; i <= AllItems; ++i)
         if (menuHelpTopic[i]->isCheckable()) menuHelpTopic[i]->setChecked(i == currentTopic);
 }
 

@@ -24,7 +24,7 @@ public:
     void cmdPrintHelp_Click();
     void cmdReturn_Click();
 
-    // The menu item number (help-context field) of each index, 1 to 15.
+    // The menu item number (help-context field) of each index, 1 to 18.
     static int itemNumber(int index);
     static QString itemCaption(int index);
 
@@ -35,5 +35,5 @@ public:
     QLabel *labelHelpTopic;
     QPlainTextEdit *txtManual;
     QMenu *menuHelpMenu;
-    std::array<QAction *, 16> menuHelpTopic{}; // [1] .. [15]
+    std::array<QAction *, 19> menuHelpTopic{}; // [1] .. [15] as designed, [16] .. [18] the additions'
 };

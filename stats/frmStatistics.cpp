@@ -2,6 +2,9 @@
 
 #include "AppInfo.h"
 #include "Dialogs.h"
+#include "HelpTopic.h"
+#include "ShowModal.h"
+#include "frmManual.h"
 #include "Labels.h"
 #include "Minutes.h"
 #include "TilePicture.h"
@@ -45,6 +48,11 @@ frmStatistics::frmStatistics(QWidget *parent)
     auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     esc->setContext(Qt::WindowShortcut);
     connect(esc, &QShortcut::activated, cmdReturn, &KelButton::PerformClick);
+    // F1 is help on what the player is doing, here as everywhere.
+    auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setContext(Qt::WindowShortcut);
+    connect(f1, &QShortcut::activated, this, &frmStatistics::Form_KeyDownF1);
+    showHelp = [](QWidget *over) { ShowModal(new frmManual, over); };
     Form_Load();
 }
 
@@ -110,6 +118,13 @@ void frmStatistics::cmdResetStatistics_Click() {
                 stats::RecordPath() + QStringLiteral(": ") + reason,
             dialogs::Icon::Critical);
     ShowFigures();
+}
+
+void frmStatistics::Form_KeyDownF1() {
+    const qint16 was = HelpTopic;
+    HelpTopic = HelpTopics::Statistics;
+    if (showHelp) showHelp(this);
+    HelpTopic = was;
 }
 
 void frmStatistics::cmdReturn_Click() {

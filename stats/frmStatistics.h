@@ -18,6 +18,10 @@ public:
     void Form_Activate() override;
     void cmdResetStatistics_Click();
     void cmdReturn_Click();
+    // F1: help, at the topic on statistics.
+    void Form_KeyDownF1();
+    // Opens the help window modally; replaceable in tests.
+    std::function<void(QWidget *)> showHelp;
 
     // Reads the record again and shows it.
     void ShowFigures();

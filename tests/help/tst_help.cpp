@@ -113,6 +113,34 @@ private slots:
         QVERIFY(!LoadResString(6000).contains(QStringLiteral("one more letter")));
     }
 
+    void theAdditionsHaveTopicsOfTheirOwn() {
+        // After the design's topic on solving, before its separator; the
+        // design's fifteen items keep their places.
+        frmManual w;
+        QStringList shown;
+        for (QAction *a : w.menuHelpMenu->actions())
+            if (a->isVisible()) shown << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        QCOMPARE(shown.mid(5, 5), QStringList({"Solving a Quote On-Screen", "Quote Collections",
+                                                "Statistics", "Solver's Aids", "-"}));
+        QCOMPARE(frmManual::itemCaption(8), QStringLiteral("About Cipherly"));
+        QVERIFY(LoadResString(6100).contains(QStringLiteral("Import Quotes")));
+        QVERIFY(LoadResString(6100).contains(QStringLiteral("Export Quotes")));
+        QVERIFY(LoadResString(6200).contains(QStringLiteral("Reset Statistics")));
+        QVERIFY(LoadResString(6300).contains(QStringLiteral("never count as hints")));
+        // Chosen, a topic shows its text and prints under its caption.
+        HelpTopic = HelpTopics::Statistics;
+        auto *help = new frmManual;
+        help->show();
+        QVERIFY(waitActivated(help));
+        QCOMPARE(help->labelHelpTopic->text(), QStringLiteral("Statistics"));
+        QVERIFY(help->menuHelpTopic[HelpTopics::Statistics]->isChecked());
+        QVERIFY(!help->menuHelpTopic[3]->isChecked());
+        help->menuHelpTopic[HelpTopics::QuoteCollections]->trigger();
+        QCOMPARE(help->labelHelpTopic->text(), QStringLiteral("Quote Collections"));
+        QVERIFY(help->txtManual->toPlainText().startsWith(QStringLiteral("Quote Collections")));
+        help->close();
+    }
+
     void theMenuTicksOnlyTheShownTopicAndDrawsNoEmptyBoxes() {
         HelpTopic = HelpTopics::MainLobby;
         auto *w = new frmManual;

@@ -2,6 +2,7 @@
 #include "Figures.h"
 #include "GameRecord.h"
 #include "GamesChart.h"
+#include "HelpTopic.h"
 #include "RecordingOpacity.h"
 #include "RecordingSystem.h"
 #include "ScriptedDialogs.h"
@@ -325,6 +326,19 @@ private slots:
         QPointer<QAbstractAxis> old = chart.chart()->axes().first();
         chart.plot(FiguresOf({}));
         QVERIFY(!old);
+    }
+
+    void f1OpensHelpOnStatistics() {
+        QPointer<frmStatistics> w = new frmStatistics;
+        qint16 topic = 0;
+        w->showHelp = [&](QWidget *) { topic = HelpTopic; };
+        HelpTopic = HelpTopics::MainLobby;
+        w->show();
+        QTRY_VERIFY(w->activated());
+        QTest::keyClick(w, Qt::Key_F1);
+        QCOMPARE(topic, HelpTopics::Statistics);
+        QCOMPARE(HelpTopic, HelpTopics::MainLobby); // the lobby's topic stays its own
+        w->close();
     }
 
     void resetAsksWithNoAsTheDefault() {
