@@ -5,7 +5,40 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <cstdio>
+
+namespace {
+
+// What a terminal user asks of any program. Told without a display; any other
+// argument is ignored, as the game takes none.
+bool answeredFromTheCommandLine(int argc, char *argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--help" || arg == "-h") {
+            std::printf("Usage: cipherly\n"
+                        "%s, an encryption word game: cryptograms made from your quotes.\n"
+                        "The game takes no arguments; it opens its windows and is played there.\n"
+                        "\n"
+                        "  --help     show this and end\n"
+                        "  --version  show the version and end\n"
+                        "\n"
+                        "Your quote list is $XDG_DATA_HOME/Cipherly/Cipherly.Dat\n"
+                        "(~/.local/share/Cipherly/Cipherly.Dat). See cipherly(6).\n",
+                        qPrintable(AppInfo::Title));
+            return true;
+        }
+        if (arg == "--version") {
+            std::printf("%s %s\n", qPrintable(AppInfo::Title), qPrintable(AppInfo::versionString()));
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 int main(int argc, char *argv[]) {
+    if (answeredFromTheCommandLine(argc, argv)) return 0;
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppInfo::Title);
     QApplication::setOrganizationName(AppInfo::Title);

@@ -32,7 +32,14 @@ file "$out/root/usr/games/cipherly" | grep -q ', stripped' || fail "the game is 
 # In the build folder the program keeps its debugging information.
 file "$build/app/cipherly" | grep -q 'with debug_info' || fail "the build lost its debugging information"
 zcat "$out/root/usr/share/man/man6/cipherly.6.gz" | grep -q '^\.TH CIPHERLY 6' || fail "no manual page"
-zcat "$out/root/usr/share/man/man6/cipherly.6.gz" | grep -q 'has no options' || fail "the manual page says nothing of options"
+man=$(zcat "$out/root/usr/share/man/man6/cipherly.6.gz")
+# The manual page covers the options a terminal user tries, every file,
+# setting and addition, and points to the fortune collections.
+for word in '\-\-help' '\-\-version' games.csv FadeStatus NewUser SolverAids QuoteFolder \
+  Cipherly.lock XDG_CONFIG_HOME "Solver's aids" Statistics 'Import Quotes' 'SEE ALSO' \
+  'fortune (6)' Shift+F10; do
+  grep -qF -- "$word" <<<"$man" || fail "the manual page says nothing of $word"
+done
 head -n1 "$out/root/usr/share/doc/cipherly/copyright" |
   grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
   fail "the copyright file is not machine-readable"
@@ -44,4 +51,10 @@ for p in qt6-wayland fonts-liberation2 fonts-comic-neue fonts-dejavu-core; do
 done
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "not in section games"
 dpkg-deb -f "$deb" Suggests | grep -q fortunes || fail "the fortune collections are not suggested"
+dpkg-deb -f "$deb" Recommends | grep -q xdg-utils || fail "xdg-utils, which opens the links, is not recommended"
+# A terminal user asking for help or the version gets it, without a display.
+env -u DISPLAY -u WAYLAND_DISPLAY "$out/root/usr/games/cipherly" --help | grep -q '^Usage: cipherly' ||
+  fail "--help prints no usage"
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$out/root/usr/games/cipherly" --version)" = "Cipherly 3.28.18" ] ||
+  fail "--version prints no version"
 echo "1 passed, 0 failed"
