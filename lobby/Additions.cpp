@@ -1,13 +1,20 @@
 #include "Additions.h"
 
+#include "FreshQuotes.h"
 #include "GameStatistics.h"
+#include "PairHistory.h"
 #include "QuoteCollections.h"
+#include "SavedGame.h"
 #include "SolverAids.h"
 #include "frmMain.h"
 
 void AttachAdditions(frmMain &lobby) {
-    // The list's menu offers them in this order: Import, Export, Statistics.
+    // The list's menu offers them in this order: Import, Export, Statistics,
+    // Solve This Quote.
     new QuoteCollections(lobby);
     new GameStatistics(lobby);
     new SolverAidsPanel(lobby);
+    new FreshQuotes(lobby);
+    new SavedGame(lobby);
+    new PairHistory(lobby);
 }

@@ -30,6 +30,7 @@ void GameStatistics::RecordGame(SolveGame::Outcome outcome) {
                 : outcome == SolveGame::Outcome::Shown ? stats::Outcome::Shown
                                                        : stats::Outcome::Abandoned;
     g.length = int(m.game.SolveQuote().size());
+    g.quote = stats::QuoteHash(m.game.SolveQuote());
     const QString reason = stats::AppendGame(g);
     if (!reason.isEmpty() && !m_told) {
         m_told = true;

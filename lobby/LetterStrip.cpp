@@ -61,8 +61,8 @@ void LetterStrip::paintEvent(QPaintEvent *) {
         p.drawText(given, Qt::AlignRight | Qt::AlignVCenter,
                    e.plain.isNull() ? QString(SolveGame::Unsolved) : QString(e.plain));
         if (e.conflict) {
-            const QRect mark = p.fontMetrics().boundingRect(given, Qt::AlignRight | Qt::AlignVCenter,
-                                                            QString(e.plain));
+            const QRect mark = p.fontMetrics().boundingRect(
+                given, Qt::AlignRight | Qt::AlignVCenter, QString(e.plain));
             p.drawLine(mark.left(), mark.bottom(), mark.right(), mark.bottom());
         }
     }

@@ -12,6 +12,46 @@ void SolveGame::start(const QString &quote, const QString &enciphered) {
     m_hints = 0;
     m_answerShown = false;
     m_open = true;
+    m_done.clear();
+    m_undone.clear();
+    m_hintPending = false;
+}
+
+void SolveGame::restore(const QString &quote, const QString &enciphered, const QString &progress,
+                        qint16 hints) {
+    start(quote, enciphered);
+    if (fits(m_quote, progress)) m_progress = progress;
+    m_hints = hints;
+}
+
+bool SolveGame::fits(const QString &quote, const QString &progress) {
+    if (quote.size() != progress.size()) return false;
+    for (qsizetype i = 0; i < quote.size(); ++i) {
+        const bool letter = quote[i].unicode() >= 'A' && quote[i].unicode() <= 'Z';
+        if (letter ? !(progress[i] == Unsolved ||
+                       (progress[i].unicode() >= 'A' && progress[i].unicode() <= 'Z'))
+                   : progress[i] != quote[i])
+            return false;
+    }
+    return true;
+}
+
+bool SolveGame::undo() {
+    if (!canUndo()) return false;
+    const Change c = m_done.takeLast();
+    for (qsizetype k = 0; k < c.places.size(); ++k)
+        if (m_progress[c.places[k]] == c.after[k]) m_progress[c.places[k]] = c.before[k];
+    m_undone << c;
+    return true;
+}
+
+bool SolveGame::redo() {
+    if (!canRedo()) return false;
+    const Change c = m_undone.takeLast();
+    for (qsizetype k = 0; k < c.places.size(); ++k)
+        if (m_progress[c.places[k]] == c.before[k]) m_progress[c.places[k]] = c.after[k];
+    m_done << c;
+    return true;
 }
 
 SolveGame::Outcome SolveGame::outcome() const {
@@ -30,10 +70,23 @@ void SolveGame::applyPair(const QString &cipher, const QString &plain) {
 }
 
 void SolveGame::applyPair(const QString &enciphered, const QString &cipher, const QString &plain) {
+    const bool hint = m_hintPending;
+    m_hintPending = false;
     if (cipher.isEmpty() || plain.isEmpty() || m_answerShown) return;
     const QChar from = cipher[0], to = plain[0];
+    Change c;
     for (int i = 0; i < enciphered.size() && i < m_progress.size(); ++i)
-        if (enciphered[i] == from) m_progress[i] = to;
+        if (enciphered[i] == from && m_progress[i] != to) {
+            c.places << i;
+            c.before += m_progress[i];
+            c.after += to;
+            m_progress[i] = to;
+        }
+    if (c.places.isEmpty()) return;
+    // A hint is no pair the player placed: it cannot be taken back. A new
+    // pair ends what could be put back.
+    m_undone.clear();
+    if (!hint) m_done << c;
 }
 
 int SolveGame::takeHint(const QString &shown, const std::function<int(int, int)> &randomBetween) {
@@ -43,6 +96,7 @@ int SolveGame::takeHint(const QString &shown, const std::function<int(int, int)>
         at = randomBetween(1, int(shown.size())) - 1;
     while (shown[at] != Unsolved);
     modStandard::AddTo(m_hints, 1);
+    m_hintPending = true;
     return at;
 }
 

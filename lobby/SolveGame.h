@@ -58,6 +58,22 @@ public:
     // The Solve button: the answer is shown and the game is over.
     void showAnswer() { m_answerShown = true; }
 
+    // Taking back the last pair placed, and putting it back. A hint is no
+    // pair: it cannot be taken back, and it still counts. A place the pair
+    // changed that has changed again since is left as it is.
+    bool canUndo() const { return !m_done.isEmpty() && !isOver(); }
+    bool canRedo() const { return !m_undone.isEmpty() && !isOver(); }
+    bool undo();
+    bool redo();
+
+    // A game as it was left: its quote, enciphered form, solution so far and
+    // hints; open from now on, with nothing to take back.
+    void restore(const QString &quote, const QString &enciphered, const QString &progress,
+                 qint16 hints);
+    // Whether `progress` can be the solution in progress of `quote`: the same
+    // length, the same characters where the quote has no letter.
+    static bool fits(const QString &quote, const QString &progress);
+
     // Every place (0-based) of `cipher` in `enciphered`.
     static QList<int> PlacesOf(const QString &enciphered, QChar cipher);
 
@@ -80,6 +96,14 @@ public:
     static QString minutesText(qint64 seconds);
 
 private:
+    // The places one pair changed, and what stood there before and after.
+    struct Change {
+        QList<int> places;
+        QString before, after;
+    };
+    QList<Change> m_done, m_undone;
+    bool m_hintPending = false; // the next pair placed is a hint's
+
     QString m_quote, m_progress, m_enciphered;
     qint16 m_hints = 0;
     QDateTime m_start;

@@ -21,8 +21,8 @@
 #include <QKeyEvent>
 #include <QMenu>
 
-#include <memory>
 #include <QTimer>
+#include <memory>
 
 using dialogs::Answer;
 using dialogs::Buttons;
@@ -133,6 +133,7 @@ void frmMain::Form_Activate() {
     ShowHighlightedQuote();
     repaint();
     FadeInIfEnabled();
+    emit lobbyOpened();
 }
 
 // ---- The list -----------------------------------------------------------
@@ -263,8 +264,18 @@ void frmMain::cmdQuit_Click() {
     }
 }
 
+void frmMain::leaveGame() {
+    // A game left open by quitting ends as abandoned, unless it is kept for
+    // the next start.
+    if (!game.isOpen()) return;
+    if (keepsOpenGames)
+        emit gameSuspended();
+    else
+        endGame(SolveGame::Outcome::Abandoned);
+}
+
 void frmMain::endProgram() {
-    endGame(SolveGame::Outcome::Abandoned); // a game left open by quitting
+    leaveGame();
     m_quitting = true;
     QApplication::closeAllWindows();
     QApplication::quit();
@@ -274,7 +285,7 @@ void frmMain::closeEvent(QCloseEvent *e) {
     // The close box asks as the Quit button does; the program's own closing
     // and the session ending are not stopped.
     if (m_quitting || qApp->isSavingSession()) {
-        endGame(SolveGame::Outcome::Abandoned);
+        leaveGame();
         m_quitting = true;
         e->accept();
         return;

@@ -9,6 +9,7 @@
 #include "QuoteTextBox.h"
 #include "SolveGame.h"
 #include "SolveMessageLabel.h"
+#include "modStandard.h"
 
 #include <QDateTime>
 #include <QTime>
@@ -60,6 +61,16 @@ public:
 
     // Solve mode.
     void cmdSolveRandomQuote_Click();
+    // A game on record `record` of the list, or, for 0, on the record
+    // drawRecord draws; exactly as the design starts a random game.
+    void PlayRecord(qint16 record);
+    // The game set up in `game` on screen again, its clock going on from
+    // `secondsSoFar`.
+    void ResumeGame(qint64 secondsSoFar);
+    // The solution as the game holds it, after a change made outside a pair.
+    void ShowSolution();
+    // Ends an open game as abandoned.
+    void abandonGame();
     void txtLetter_GotFocus(int index);
     void txtLetter_KeyUp(int index, int keyCode);
     void UpdateSolution();
@@ -85,6 +96,13 @@ public:
     std::function<void(QWidget *)> showHelp;
     // The clock a game is timed by; replaceable in tests.
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
+    // The record a random game plays, from 1 to `count`: the design draws any.
+    std::function<qint16(qint16 count)> drawRecord = [](qint16 count) {
+        return modStandard::RandomBetween(1, count);
+    };
+    // A game open when the program ends is kept for the next start rather
+    // than ended as abandoned (set by the addition that keeps it).
+    bool keepsOpenGames = false;
 
     QString PrintForName;
 
@@ -144,6 +162,10 @@ signals:
     // A game ended, told once: solved, shown with Solve, or abandoned by
     // returning to the list or quitting.
     void gameEnded(SolveGame::Outcome outcome);
+    // The program ends with a game open, which is kept for the next start.
+    void gameSuspended();
+    // The lobby is on screen, its first activation done.
+    void lobbyOpened();
 
 protected:
     void closeEvent(QCloseEvent *e) override;
@@ -158,6 +180,8 @@ private:
     void endProgram();
     // Tells the game's end, once.
     void endGame(SolveGame::Outcome outcome);
+    void leaveGame();
+    void showGame();
     void fillSolveMenu(QMenu &menu);
 
     KelButton *m_cancel = nullptr;

@@ -78,6 +78,10 @@ void frmMain::cmdFinishedPrinting_Click() {
 // ---- Solve mode ------------------------------------------------------------
 
 void frmMain::cmdSolveRandomQuote_Click() {
+    PlayRecord(0);
+}
+
+void frmMain::PlayRecord(qint16 record) {
     fadeOutAndWait();
     HelpTopic = HelpTopics::SolvingOnScreen;
     lblSolveMessage->setText(
@@ -88,11 +92,12 @@ void frmMain::cmdSolveRandomQuote_Click() {
 
     QString quote;
     quotes::Status s = quotes::OpenQuoteFile();
-    if (s && quotes::QuoteCount > 0) {
-        s = quotes::ReadQuoteRecord(modStandard::RandomBetween(1, quotes::QuoteCount));
+    const qint16 count = s ? quotes::QuoteCount : 0;
+    quotes::CloseQuoteFile();
+    if (s && count > 0) {
+        s = quotes::ReadQuote(record > 0 ? record : drawRecord(count));
         quote = quotes::QuoteRecord.trimmed();
     }
-    quotes::CloseQuoteFile();
     if (!s || quote.isEmpty()) {
         if (!s)
             showStoreError(QStringLiteral("No quote could be read for a game."), s);
@@ -106,13 +111,40 @@ void frmMain::cmdSolveRandomQuote_Click() {
     }
     modSupport::MakeCodeKey();
     game.start(quote, modSupport::EncipherText(quote.trimmed()));
-    txtBox[1]->setText(game.SolveProgress());
+    game.startClock(now()); // once the quote is on screen, before the fade-in
+    showGame();
+}
+
+void frmMain::ResumeGame(qint64 secondsSoFar) {
+    fadeOutAndWait();
+    lblSolveMessage->setText(
+        QStringLiteral("In the scrambled quote below,\n\nshow the letter         as a"));
+    mode.set(LobbyMode::Mode::Solve);
+    mode.arrange();
+    game.startClock(now().addSecs(-qMax<qint64>(0, secondsSoFar))); // the time goes on
+    showGame();
+}
+
+void frmMain::showGame() {
+    txtBox[1]->setText(game.shown());
     txtBox[1]->setBackColor(Yellow);
     txtBox[2]->setText(game.Enciphered());
-    game.startClock(now()); // once the quote is on screen, before the fade-in
     emit gameStarted();
     fadeInAndWait();
     txtLetter[1]->setFocus();
+}
+
+void frmMain::ShowSolution() {
+    txtBox[1]->setText(game.shown());
+    emit solutionChanged();
+    // Entering box 1 empties both boxes, also when the focus is there already.
+    const bool alreadyThere = txtLetter[1]->hasFocus();
+    txtLetter[1]->setFocus();
+    if (alreadyThere) txtLetter_GotFocus(1);
+}
+
+void frmMain::abandonGame() {
+    endGame(SolveGame::Outcome::Abandoned);
 }
 
 void frmMain::txtLetter_GotFocus(int index) {

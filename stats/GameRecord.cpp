@@ -4,8 +4,10 @@
 #include "InputGate.h"
 #include "SafeFile.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <optional>
 
@@ -36,18 +38,26 @@ void SetRecordPath(const QString &path) {
     overridePath = path;
 }
 
+QString QuoteHash(const QString &quote) {
+    const QByteArray digest =
+        QCryptographicHash::hash(quote.simplified().toUpper().toUtf8(), QCryptographicHash::Sha1);
+    return QString::fromLatin1(digest.toHex().left(8));
+}
+
 QString RowOf(const Game &g) {
-    return QStringLiteral("%1,%2,%3,%4,%5")
-        .arg(g.finished.toString(Qt::ISODate))
-        .arg(g.seconds)
-        .arg(g.hints)
-        .arg(OutcomeName(g.outcome))
-        .arg(g.length);
+    QString row = QStringLiteral("%1,%2,%3,%4,%5")
+                      .arg(g.finished.toString(Qt::ISODate))
+                      .arg(g.seconds)
+                      .arg(g.hints)
+                      .arg(OutcomeName(g.outcome))
+                      .arg(g.length);
+    if (!g.quote.isEmpty()) row += QLatin1Char(',') + g.quote;
+    return row;
 }
 
 std::optional<Game> GameOf(const QString &row, const QDateTime &now) {
     const QStringList f = row.trimmed().split(QLatin1Char(','));
-    if (f.size() != 5) return std::nullopt;
+    if (f.size() != 5 && f.size() != 6) return std::nullopt;
     Game g;
     g.finished = QDateTime::fromString(f[0], Qt::ISODate);
     bool secondsOk = false, hintsOk = false, lengthOk = false;
@@ -68,6 +78,11 @@ std::optional<Game> GameOf(const QString &row, const QDateTime &now) {
         g.outcome = Outcome::Abandoned;
     else
         return std::nullopt;
+    if (f.size() == 6) {
+        static const QRegularExpression hash(QStringLiteral("^[0-9a-f]{8}$"));
+        if (!hash.match(f[5]).hasMatch()) return std::nullopt;
+        g.quote = f[5];
+    }
     return g;
 }
 
@@ -96,7 +111,7 @@ QList<Game> ReadGames(int *skipped, QString *problem) {
     if (why.isEmpty()) {
         for (const QByteArray &row : bytes.split('\n')) {
             const QString text = QString::fromUtf8(row).trimmed();
-            if (text.isEmpty() || text == Header) continue;
+            if (text.isEmpty() || text == Header || text == OldHeader) continue;
             if (auto g = GameOf(text, now))
                 games << *g;
             else
@@ -118,9 +133,9 @@ QString ResetRecord() {
         QByteArray start;
         gate::Source source;
         QString why = source.open(path);
-        if (why.isEmpty()) why = source.readPiece(start, Header.size() + 1);
+        if (why.isEmpty()) why = source.readPiece(start, OldHeader.size() + 1);
         if (!why.isEmpty()) return why;
-        if (!start.startsWith(Header.toUtf8()))
+        if (!start.startsWith(OldHeader.toUtf8()))
             return QStringLiteral("It leads to %1, which is not a record of games; it is left "
                                   "alone")
                 .arg(info.symLinkTarget());

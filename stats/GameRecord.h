@@ -7,8 +7,10 @@
 
 // The record of every game that ended: one row of games.csv in the player's
 // data folder for each, with the columns finished (ISO 8601 local date and
-// time), seconds, hints, outcome and length. Rows are appended whole; a row
-// that is damaged or foreign is skipped when the record is read.
+// time), seconds, hints, outcome, length and quote (a short hash of the
+// quote's text, which tells which quote a game was; rows written before it
+// have five columns and count as ever). Rows are appended whole; a row that
+// is damaged or foreign is skipped when the record is read.
 namespace stats {
 
 enum class Outcome { Solved, Shown, Abandoned };
@@ -19,14 +21,21 @@ struct Game {
     int hints = 0;
     Outcome outcome = Outcome::Abandoned;
     int length = 0;
+    QString quote; // QuoteHash of the quote played; empty in rows of the old form
 
     bool operator==(const Game &o) const {
         return finished == o.finished && seconds == o.seconds && hints == o.hints &&
-               outcome == o.outcome && length == o.length;
+               outcome == o.outcome && length == o.length && quote == o.quote;
     }
 };
 
-inline const QString Header = QStringLiteral("finished,seconds,hints,outcome,length");
+inline const QString Header = QStringLiteral("finished,seconds,hints,outcome,length,quote");
+// The header of a record begun before games named their quote.
+inline const QString OldHeader = QStringLiteral("finished,seconds,hints,outcome,length");
+
+// Eight hexadecimal digits that tell one quote from another: the same for
+// the same words, whatever their case or runs of blanks.
+QString QuoteHash(const QString &quote);
 // What a game can be at most: a year on one quote, 200 hints.
 inline constexpr qint64 MaxSeconds = qint64(365) * 24 * 3600;
 inline constexpr int MaxHints = 200;

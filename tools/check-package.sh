@@ -15,6 +15,7 @@ deb=$(ls "$build"/cipherly_*_amd64.deb | head -n1) || { echo "run 'make package'
 "$root/tools/install-deps.sh" debootstrap
 # The system is made in a folder of this script's own, whatever TMPDIR says.
 system=$(mktemp -d /var/tmp/cipherly-system.XXXXXX)
+chmod 755 "$system" # the root of a system every user reads
 trap 'umount "$system/proc" 2>/dev/null || true; rm -rf "$system"' EXIT
 debootstrap --variant=minbase bookworm "$system" http://deb.debian.org/debian >/dev/null
 cp "$deb" "$system/tmp/cipherly.deb"

@@ -1,14 +1,16 @@
 #include "CryptogramPage.h"
 #include "Fonts.h"
+#include "FreshQuotes.h"
 #include "GameRecord.h"
 #include "HelpTopic.h"
+#include "LetterStrip.h"
 #include "PrinterSurface.h"
 #include "QuoteFile.h"
 #include "RecordingPrinter.h"
+#include "SavedGame.h"
 #include "ScriptedDialogs.h"
 #include "Settings.h"
 #include "SolveGame.h"
-#include "LetterStrip.h"
 #include "SolverAids.h"
 #include "TempFolder.h"
 #include "frmMain.h"
@@ -106,11 +108,14 @@ private slots:
     void init() {
         folder = std::make_unique<TempFolder>();
         quotes::QuoteFileName = QStringLiteral("Cipherly.Dat");
+        // Each test keeps its own record of games.
+        stats::SetRecordPath(folder->file(QStringLiteral("games.csv")));
         script = std::make_unique<ScriptedDialogs>();
         printer.opened = 0;
     }
     void cleanup() {
         delete lobby;
+        stats::SetRecordPath({});
         script.reset();
         modStandard::SetRandomSource({});
         folder.reset();
@@ -651,8 +656,9 @@ private slots:
             QFile f(quotes::QuoteFileName);
             QVERIFY(f.open(QIODevice::WriteOnly));
             for (int i = 1; i <= 11; ++i)
-                f.write(QByteArray(i == 11 ? "A QUOTE KEPT OVER\r\nTWO LINES\tOF AN OLD LIST, LONG ENOUGH"
-                                           : "THE TENTH AND THE OTHERS, ALL OF THEM QUITE LONG ENOUGH")
+                f.write(QByteArray(
+                            i == 11 ? "A QUOTE KEPT OVER\r\nTWO LINES\tOF AN OLD LIST, LONG ENOUGH"
+                                    : "THE TENTH AND THE OTHERS, ALL OF THEM QUITE LONG ENOUGH")
                             .leftJustified(200, ' '));
         }
         lobby = new frmMain;
@@ -688,6 +694,230 @@ private slots:
         QVERIFY(script->messages[0].text.contains(QStringLiteral("cannot be recorded")));
         QVERIFY(!m.picSolveRandomQuote->isVisible()); // back in the list, playing on
         stats::SetRecordPath({});
+    }
+
+    // ---- Play your way: choose, never the same twice, resume, undo --------------
+
+    void solveThisQuotePlaysTheHighlightedOne() {
+        // The last quote of a full list.
+        {
+            QFile f(quotes::QuoteFileName);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            const QByteArray rec = Quote.toLatin1().leftJustified(200, ' ');
+            QByteArray all;
+            for (int i = 1; i < quotes::MaxRecords; ++i)
+                all += rec;
+            all += QByteArray("THE VERY LAST QUOTE OF A LIST THAT HOLDS AS MANY AS IT CAN HOLD")
+                       .leftJustified(200, ' ');
+            QCOMPARE(f.write(all), all.size());
+        }
+        lobby = new frmMain;
+        lobby->show();
+        QVERIFY(QTest::qWaitFor([this] { return lobby->activated(); }, 10000));
+        frmMain &m = *lobby;
+        QCOMPARE(m.grid->row(), int(quotes::MaxRecords));
+        QStringList items;
+        QTimer::singleShot(0, [&] {
+            if (QMenu *menu = m.listMenu()) {
+                for (QAction *a : menu->actions())
+                    items << a->text();
+                QAction *solve = menu->actions().last();
+                menu->close();
+                solve->trigger();
+            }
+        });
+        QTest::keyClick(m.grid, Qt::Key_F10, Qt::ShiftModifier);
+        QCOMPARE(items.last(), QStringLiteral("Solve &This Quote"));
+        QVERIFY(m.mode.is(LobbyMode::Mode::Solve));
+        QCOMPARE(m.game.SolveQuote(),
+                 QStringLiteral("THE VERY LAST QUOTE OF A LIST THAT HOLDS AS MANY AS IT CAN HOLD"));
+        QCOMPARE(m.txtBox[2]->text(), modSupport::EncipherText(m.game.SolveQuote()));
+        QCOMPARE(m.cancelButton(), m.cmdFinishedSolving); // as a random game plays
+    }
+
+    void tenRandomGamesOverTenQuotesAreTenQuotes() {
+        QFile::remove(quotes::QuoteFileName); // the ten built-in quotes
+        lobby = new frmMain;
+        lobby->show();
+        QVERIFY(QTest::qWaitFor([this] { return lobby->activated(); }, 5000));
+        frmMain &m = *lobby;
+        QDateTime t(QDate(2026, 12, 8), QTime(9, 0, 0));
+        m.now = [&] { return t; };
+        QSet<QString> played;
+        for (int i = 0; i < 10; ++i) {
+            t = t.addSecs(60);
+            m.cmdSolveRandomQuote->PerformClick();
+            played << m.game.SolveQuote();
+            m.cmdFinishedSolving->PerformClick();
+        }
+        QCOMPARE(played.size(), 10);
+        // All played: the next is the one played longest ago.
+        QStringList quotes;
+        QVERIFY(quotes::LoadQuoteList(quotes));
+        const QList<stats::Game> games = stats::ReadGames();
+        QCOMPARE(games.size(), 10);
+        QString oldest;
+        for (const QString &q : quotes)
+            if (stats::QuoteHash(q) == games[0].quote) oldest = q;
+        m.cmdSolveRandomQuote->PerformClick();
+        QCOMPARE(m.game.SolveQuote(), oldest);
+    }
+
+    void theChoiceFavoursWhatWasNotPlayed() {
+        const QStringList quotes{QStringLiteral("FIRST QUOTE"), QStringLiteral("SECOND QUOTE"),
+                                 QStringLiteral("THIRD QUOTE")};
+        auto game = [](const QString &q, int minute) {
+            stats::Game g;
+            g.finished = QDateTime(QDate(2026, 12, 8), QTime(10, minute));
+            g.quote = stats::QuoteHash(q);
+            return g;
+        };
+        const auto first = [](int, int) { return 1; };
+        // Never played comes first, whatever the draw; rows of the old form name no quote.
+        stats::Game old = game(quotes[0], 1);
+        old.quote.clear();
+        QCOMPARE(FreshQuotes::Choose(quotes, {game(quotes[0], 5), old, game(quotes[1], 2)}, first),
+                 3);
+        // All played: the one whose last game is the oldest.
+        QCOMPARE(FreshQuotes::Choose(quotes,
+                                     {game(quotes[0], 1), game(quotes[1], 2), game(quotes[2], 3),
+                                      game(quotes[0], 4)},
+                                     first),
+                 2);
+        // The hash ignores case and runs of blanks.
+        QCOMPARE(stats::QuoteHash(QStringLiteral("a  quote")), stats::QuoteHash("A QUOTE"));
+        QCOMPARE(stats::QuoteHash(QStringLiteral("a quote")).size(), 8);
+    }
+
+    void pairsAreTakenBackAndPutBackThroughAWholeGame() {
+        frmMain &m = open();
+        startGame(m);
+        m.cmdHint->PerformClick(); // a hint stays, and counts
+        const QString afterHint = m.game.SolveProgress();
+        QList<QChar> letters;
+        for (QChar c : Quote)
+            if (c.unicode() >= 'A' && c.unicode() <= 'Z' && !letters.contains(c)) letters << c;
+        // Every letter but the last, then all of them taken back.
+        for (qsizetype i = 0; i + 1 < letters.size(); ++i) {
+            QTest::keyClick(m.txtLetter[1], cipherOf(letters[i]).toLatin1());
+            QTest::keyClick(m.txtLetter[2], letters[i].toLatin1());
+        }
+        const QString nearly = m.game.SolveProgress();
+        for (qsizetype i = 0; i + 1 < letters.size(); ++i)
+            QTest::keyClick(m.txtLetter[1], Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(m.game.SolveProgress(), afterHint); // the hint's letters stay
+        QCOMPARE(m.txtBox[1]->text(), afterHint);
+        QCOMPARE(m.game.HintCount(), qint16(1));
+        QVERIFY(!m.game.canUndo());
+        // Put back with both keys.
+        for (qsizetype i = 0; i + 1 < letters.size(); ++i)
+            QTest::keyClick(m.txtLetter[1], Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(m.game.SolveProgress(), nearly);
+        QTest::keyClick(m.txtLetter[1], Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(m.txtLetter[1], Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(m.game.SolveProgress(), nearly);
+        QVERIFY(m.txtLetter[1]->text().isEmpty()); // the letter boxes empty, ready
+        // The last pair ends the game as ever; then there is nothing to take back.
+        QTest::keyClick(m.txtLetter[1], cipherOf(letters.last()).toLatin1());
+        QTest::keyClick(m.txtLetter[2], letters.last().toLatin1());
+        QVERIFY(m.lblSolveMessage->text().startsWith(QStringLiteral("Congratulations!")));
+        QVERIFY(!m.game.canUndo());
+    }
+
+    void aGameLeftOpenIsKeptAndContinued() {
+        frmMain &m = open();
+        QDateTime t(QDate(2026, 12, 8), QTime(14, 3, 0));
+        m.now = [&] { return t; };
+        startGame(m);
+        const QString enciphered = m.txtBox[2]->text();
+        QTest::keyClick(m.txtLetter[1], cipherOf(QLatin1Char('T')).toLatin1());
+        QTest::keyClick(m.txtLetter[2], 't');
+        m.cmdHint->PerformClick();
+        t = t.addSecs(95);
+        QTest::keyClick(m.txtLetter[1], cipherOf(QLatin1Char('H')).toLatin1());
+        QTest::keyClick(m.txtLetter[2], 'h');
+        const QString progress = m.game.SolveProgress();
+        QVERIFY(QFile::exists(SavedGame::FileName()));
+        // The program is killed: the lobby goes without a word.
+        delete lobby;
+        QVERIFY(stats::ReadGames().isEmpty());
+
+        script->answers << dialogs::Answer::Yes;
+        lobby = new frmMain;
+        lobby->now = [&] { return t; };
+        lobby->show();
+        QTRY_VERIFY(lobby->mode.is(LobbyMode::Mode::Solve));
+        const dialogs::Message asked = script->messages.last();
+        QCOMPARE(asked.defaultAnswer, dialogs::Answer::Yes);
+        QCOMPARE(asked.buttons, dialogs::Buttons::YesNo);
+        const int placed = int(progress.size() - progress.count(SolveGame::Unsolved) -
+                               (Quote.size() - Quote.count(QRegularExpression("[A-Z]"))));
+        QVERIFY2(asked.text.contains(QStringLiteral("%1 letters placed").arg(placed)),
+                 qPrintable(asked.text));
+        QVERIFY(asked.text.contains(QLocale().toString(QTime(14, 3), QLocale::ShortFormat)));
+        frmMain &again = *lobby;
+        QCOMPARE(again.txtBox[2]->text(), enciphered); // the same cipher
+        QCOMPARE(again.txtBox[1]->text(), progress);   // the same letters
+        QCOMPARE(again.game.HintCount(), qint16(1));
+        QCOMPARE(again.game.SolveStartTime().secsTo(t), qint64(95)); // the time goes on
+        // Finished now: counted once, and nothing kept.
+        t = t.addSecs(5);
+        again.cmdSolve->PerformClick();
+        QVERIFY(!QFile::exists(SavedGame::FileName()));
+        const QList<stats::Game> games = stats::ReadGames();
+        QCOMPARE(games.size(), 1);
+        QCOMPARE(games[0].outcome, stats::Outcome::Shown);
+        QCOMPARE(games[0].seconds, qint64(100));
+        QCOMPARE(games[0].hints, 1);
+    }
+
+    void aKeptGameRefusedIsRecordedAsAbandoned() {
+        frmMain &m = open();
+        QDateTime t(QDate(2026, 12, 8), QTime(14, 3, 0));
+        m.now = [&] { return t; };
+        startGame(m);
+        t = t.addSecs(40);
+        QTest::keyClick(m.txtLetter[1], cipherOf(QLatin1Char('T')).toLatin1());
+        QTest::keyClick(m.txtLetter[2], 't');
+        m.cmdQuit_Click(); // "Yes", the scripted default: the program ends with the game open
+        QTRY_VERIFY(!lobby);
+        QVERIFY(stats::ReadGames().isEmpty()); // not abandoned: kept
+        script->answers << dialogs::Answer::No;
+        lobby = new frmMain;
+        lobby->now = [&] { return t; };
+        lobby->show();
+        QTRY_COMPARE(stats::ReadGames().size(), 1);
+        QCOMPARE(stats::ReadGames()[0].outcome, stats::Outcome::Abandoned);
+        QCOMPARE(stats::ReadGames()[0].seconds, qint64(40));
+        QVERIFY(!QFile::exists(SavedGame::FileName()));
+        QVERIFY(lobby->mode.is(LobbyMode::Mode::List));
+    }
+
+    void aDamagedKeptGameIsSetAsideNotLost() {
+        QFile damaged(SavedGame::FileName());
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("Cipherly game in progress 1\nquote=SHORT\n");
+        damaged.close();
+        frmMain &m = open();
+        QTRY_VERIFY(!script->messages.isEmpty());
+        QVERIFY(script->messages.last().text.contains(QStringLiteral("could not be read")));
+        QVERIFY(QFile::exists(SavedGame::FileName() + QStringLiteral(".damaged")));
+        QVERIFY(m.mode.is(LobbyMode::Mode::List));
+        // A state written is read back as it was.
+        SavedGame::State s;
+        s.started = QDateTime(QDate(2026, 12, 8), QTime(14, 3, 0));
+        s.seconds = 95;
+        s.hints = 2;
+        s.key = QStringLiteral("BCDEFGHIJKLMNOPQRSTUVWXYZA");
+        s.quote = QStringLiteral("AN APPLE A DAY, AS THEY SAY");
+        s.enciphered = QStringLiteral("BO BQQMF B EBZ, BT UIFZ TBZ");
+        s.progress = QStringLiteral("A· A···· A ·A·, A· ···· ·A·");
+        const std::optional<SavedGame::State> back = SavedGame::Parse(SavedGame::Format(s));
+        QVERIFY(back);
+        QCOMPARE(back->progress, s.progress);
+        QCOMPARE(back->placed(), 6);
+        s.enciphered[0] = QLatin1Char('C'); // a key and a cipher that do not agree
+        QVERIFY(!SavedGame::Parse(SavedGame::Format(s)));
     }
 
     // ---- Printing a scrambled quote -----------------------------------------

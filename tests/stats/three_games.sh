@@ -29,12 +29,12 @@ echo "-- abandoned"
 keys "$lobby" alt+s Escape
 wait_until '[ "$(rows)" -ge 3 ]' || fail "the abandoned game was not recorded"
 
-head -n1 "$record" | grep -qx 'finished,seconds,hints,outcome,length' || fail "no header row"
+head -n1 "$record" | grep -qx 'finished,seconds,hints,outcome,length,quote' || fail "no header row"
 outcomes=$(tail -n +2 "$record" | cut -d, -f4 | tr '\n' ' ')
 [ "$outcomes" = "solved shown abandoned " ] || fail "the record holds '$outcomes'"
 hints=$(sed -n 2p "$record" | cut -d, -f3)
 [ "$hints" -ge 1 ] || fail "the solved game counts no hints"
-tail -n +2 "$record" | grep -qvE '^[0-9]{4}-[0-9]{2}-[0-9]{2}T[0-9]{2}:[0-9]{2}:[0-9]{2},[0-9]+,[0-9]+,[a-z]+,[0-9]+$' &&
+tail -n +2 "$record" | grep -qvE '^[0-9]{4}-[0-9]{2}-[0-9]{2}T[0-9]{2}:[0-9]{2}:[0-9]{2},[0-9]+,[0-9]+,[a-z]+,[0-9]+,[0-9a-f]{8}$' &&
   fail "a row is not as the record's columns say"
 
 echo "-- the statistics window"

@@ -73,7 +73,7 @@ private slots:
         QVERIFY(AppendGame(game(Outcome::Solved, 738, 2, 1)).isEmpty());
         QVERIFY(AppendGame(game(Outcome::Shown, 95, 0, 2)).isEmpty());
         QVERIFY(AppendGame(game(Outcome::Abandoned, 12, 1, 3)).isEmpty());
-        QCOMPARE(recordBytes(), QByteArray("finished,seconds,hints,outcome,length\n"
+        QCOMPARE(recordBytes(), QByteArray("finished,seconds,hints,outcome,length,quote\n"
                                            "2026-12-08T10:01:00,738,2,solved,117\n"
                                            "2026-12-08T10:02:00,95,0,shown,117\n"
                                            "2026-12-08T10:03:00,12,1,abandoned,117\n"));
@@ -143,7 +143,7 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly));
         const QByteArray later =
             QDateTime::currentDateTime().addDays(2).toString(Qt::ISODate).toLatin1();
-        f.write("finished,seconds,hints,outcome,length\n"
+        f.write("finished,seconds,hints,outcome,length,quote\n"
                 "2026-12-08T10:01:00,9223372036854775807,0,solved,117\n"
                 "2026-12-08T10:01:00,31536001,0,solved,117\n"
                 "2026-12-08T10:01:00,31536000,200,solved,117\n" // a year and 200 hints: the most
@@ -212,13 +212,13 @@ private slots:
         QVERIFY(QFile::link(kept, RecordPath()));
         QVERIFY(ResetRecord().isEmpty());
         QVERIFY(QFileInfo(RecordPath()).isSymLink());
-        QCOMPARE(recordBytes(), QByteArray("finished,seconds,hints,outcome,length\n"));
+        QCOMPARE(recordBytes(), QByteArray("finished,seconds,hints,outcome,length,quote\n"));
     }
 
     void resettingKeepsOnlyTheHeader() {
         QVERIFY(AppendGame(game(Outcome::Solved)).isEmpty());
         QVERIFY(ResetRecord().isEmpty());
-        QCOMPARE(recordBytes(), QByteArray("finished,seconds,hints,outcome,length\n"));
+        QCOMPARE(recordBytes(), QByteArray("finished,seconds,hints,outcome,length,quote\n"));
         QVERIFY(ReadGames().isEmpty());
     }
 

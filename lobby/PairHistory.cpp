@@ -1,0 +1,60 @@
+#include "PairHistory.h"
+
+#include "frmMain.h"
+
+#include <QKeyEvent>
+#include <QShortcut>
+
+namespace {
+
+enum class Wish { None, Undo, Redo };
+
+Wish wishOf(const QKeyEvent *k) {
+    if (k->matches(QKeySequence::Undo)) return Wish::Undo;
+    if (k->matches(QKeySequence::Redo) ||
+        (k->key() == Qt::Key_Y && k->modifiers() == Qt::ControlModifier) ||
+        (k->key() == Qt::Key_Z && k->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier)))
+        return Wish::Redo;
+    return Wish::None;
+}
+
+} // namespace
+
+PairHistory::PairHistory(frmMain &lobby) : QObject(&lobby), m(lobby) {
+    setObjectName(QStringLiteral("pairHistory"));
+    const QList<QPair<QKeySequence, bool>> keys = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), false},
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), true},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), true}};
+    for (const auto &[key, redo] : keys) {
+        auto *s = new QShortcut(key, &m);
+        s->setContext(Qt::WindowShortcut);
+        connect(s, &QShortcut::activated, this, redo ? &PairHistory::Redo : &PairHistory::Undo);
+    }
+    for (int i : {1, 2})
+        m.txtLetter[i]->installEventFilter(this);
+}
+
+void PairHistory::Undo() {
+    if (m.mode.is(LobbyMode::Mode::Solve) && m.game.undo()) m.ShowSolution();
+}
+
+void PairHistory::Redo() {
+    if (!m.mode.is(LobbyMode::Mode::Solve) || !m.game.redo()) return;
+    m.ShowSolution();
+    if (m.game.isOver()) m.UpdateSolution(); // the pair put back completes the quote
+}
+
+bool PairHistory::eventFilter(QObject *, QEvent *e) {
+    if (e->type() != QEvent::ShortcutOverride && e->type() != QEvent::KeyPress) return false;
+    const Wish wish = wishOf(static_cast<QKeyEvent *>(e));
+    if (wish == Wish::None) return false;
+    e->accept();
+    if (e->type() == QEvent::KeyPress) {
+        if (wish == Wish::Undo)
+            Undo();
+        else
+            Redo();
+    }
+    return true;
+}

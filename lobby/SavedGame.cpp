@@ -1,0 +1,168 @@
+#include "SavedGame.h"
+
+#include "AppInfo.h"
+#include "Dialogs.h"
+#include "InputGate.h"
+#include "QuoteRules.h"
+#include "SafeFile.h"
+#include "frmMain.h"
+#include "modSupport.h"
+
+#include <QDir>
+#include <QLocale>
+#include <QTimer>
+
+namespace {
+
+const QByteArray Heading = "Cipherly game in progress 1";
+
+} // namespace
+
+SavedGame::SavedGame(frmMain &lobby) : QObject(&lobby), m(lobby) {
+    setObjectName(QStringLiteral("savedGame"));
+    m.keepsOpenGames = true;
+    connect(&m, &frmMain::gameStarted, this, [this] {
+        if (!m_started.isValid()) m_started = m.now();
+        Save();
+    });
+    connect(&m, &frmMain::solutionChanged, this, [this] {
+        if (m.game.isOpen() && !m.game.isOver()) Save();
+    });
+    connect(&m, &frmMain::gameSuspended, this, [this] { Save(); });
+    connect(&m, &frmMain::gameEnded, this, [this] {
+        m_started = QDateTime();
+        safefile::remove(FileName());
+    });
+    connect(&m, &frmMain::lobbyOpened, this,
+            [this] { QTimer::singleShot(0, this, &SavedGame::OfferToContinue); });
+}
+
+SavedGame *SavedGame::of(const frmMain &lobby) {
+    return lobby.findChild<SavedGame *>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+QString SavedGame::FileName() {
+    return QDir::current().filePath(QStringLiteral("Game.sav"));
+}
+
+int SavedGame::State::placed() const {
+    int n = 0;
+    for (qsizetype i = 0; i < progress.size() && i < quote.size(); ++i)
+        n += quote[i].unicode() >= 'A' && quote[i].unicode() <= 'Z' &&
+             progress[i] != SolveGame::Unsolved;
+    return n;
+}
+
+QByteArray SavedGame::Format(const State &s) {
+    QByteArray out = Heading + '\n';
+    out += "started=" + s.started.toString(Qt::ISODate).toUtf8() + '\n';
+    out += "seconds=" + QByteArray::number(s.seconds) + '\n';
+    out += "hints=" + QByteArray::number(s.hints) + '\n';
+    out += "key=" + s.key.toUtf8() + '\n';
+    out += "quote=" + s.quote.toUtf8() + '\n';
+    out += "enciphered=" + s.enciphered.toUtf8() + '\n';
+    out += "progress=" + s.progress.toUtf8() + '\n';
+    return out;
+}
+
+std::optional<SavedGame::State> SavedGame::Parse(const QByteArray &bytes) {
+    const QList<QByteArray> lines = bytes.split('\n');
+    if (lines.isEmpty() || lines[0] != Heading) return std::nullopt;
+    QHash<QByteArray, QString> v;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const qsizetype eq = lines[i].indexOf('=');
+        if (eq > 0) v.insert(lines[i].left(eq), QString::fromUtf8(lines[i].mid(eq + 1)));
+    }
+    State s;
+    bool secondsOk = false, hintsOk = false;
+    s.started = QDateTime::fromString(v.value("started"), Qt::ISODate);
+    s.seconds = v.value("seconds").toLongLong(&secondsOk);
+    s.hints = qint16(v.value("hints").toInt(&hintsOk));
+    s.key = v.value("key");
+    s.quote = v.value("quote");
+    s.enciphered = v.value("enciphered");
+    s.progress = v.value("progress");
+    // A game that could have been: its quote meets the rules, its key is a
+    // key, and the enciphered quote and the solution belong to the quote.
+    QString letters = s.key;
+    std::sort(letters.begin(), letters.end());
+    const quotes::Normalized n = quotes::NormalizeQuote(s.quote);
+    if (!s.started.isValid() || !secondsOk || s.seconds < 0 || s.seconds > 366LL * 24 * 3600 ||
+        !hintsOk || s.hints < 0 || s.hints > 200 ||
+        letters != QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ") || s.quote.isEmpty() ||
+        s.quote.size() > quotes::MaximumLength || n.text != s.quote || n.breaksReplaced ||
+        s.enciphered.size() != s.quote.size() || !SolveGame::fits(s.quote, s.progress))
+        return std::nullopt;
+    for (qsizetype i = 0; i < s.quote.size(); ++i) {
+        const QChar c = s.quote[i];
+        const QChar want = c.unicode() >= 'A' && c.unicode() <= 'Z' ? s.key[c.unicode() - 'A'] : c;
+        if (s.enciphered[i] != want) return std::nullopt;
+    }
+    return s;
+}
+
+QString SavedGame::Save() {
+    if (!m.game.isOpen() || m.game.isOver()) return {};
+    State s;
+    s.started = m_started.isValid() ? m_started : m.now();
+    s.seconds = qMax<qint64>(0, m.game.SolveStartTime().secsTo(m.now()));
+    s.hints = m.game.HintCount();
+    for (int letter = 'A'; letter <= 'Z'; ++letter)
+        s.key += basCipherly::KeyTable(letter, 1);
+    s.quote = m.game.SolveQuote();
+    s.enciphered = m.game.Enciphered();
+    s.progress = m.game.SolveProgress();
+    const safefile::Result r = safefile::replaceFile(FileName(), Format(s));
+    if (!r && !m_told) {
+        m_told = true;
+        dialogs::message(&m, AppInfo::Title,
+                         QStringLiteral("The game on show cannot be kept for later:\n%1: %2.\n\n"
+                                        "You can play on; if the game ends before you finish "
+                                        "it, it is lost.")
+                             .arg(QDir::toNativeSeparators(FileName()), r.reason),
+                         dialogs::Icon::Exclamation);
+    }
+    return r.reason;
+}
+
+void SavedGame::OfferToContinue() {
+    if (!QFileInfo::exists(FileName()) || m.game.isOpen()) return;
+    QByteArray bytes;
+    const QString why = gate::readFile(FileName(), bytes, 64 * 1024);
+    const std::optional<State> s = why.isEmpty() ? Parse(bytes) : std::nullopt;
+    if (!s) {
+        // Set aside, not lost: the player's files are never removed unread.
+        const QString aside = FileName() + QStringLiteral(".damaged");
+        std::rename(QFile::encodeName(FileName()).constData(),
+                    QFile::encodeName(aside).constData());
+        safefile::syncFolder(QFileInfo(aside).absolutePath());
+        dialogs::message(&m, AppInfo::Title,
+                         QStringLiteral("The game kept from last time could not be read%1, so it "
+                                        "cannot be continued. It is set aside as %2.")
+                             .arg(why.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(why),
+                                  QDir::toNativeSeparators(aside)),
+                         dialogs::Icon::Exclamation);
+        return;
+    }
+    const QLocale locale;
+    const QString question =
+        QStringLiteral("You have a game that is not finished yet, started on %1 at %2, with %3 "
+                       "placed.\n\nDo you want to continue it?")
+            .arg(locale.toString(s->started.date(), QLocale::ShortFormat),
+                 locale.toString(s->started.time(), QLocale::ShortFormat),
+                 s->placed() == 1 ? QStringLiteral("1 letter")
+                                  : QStringLiteral("%1 letters").arg(s->placed()));
+    const dialogs::Answer a =
+        dialogs::message(&m, AppInfo::Title, question, dialogs::Icon::Question,
+                         dialogs::Buttons::YesNo, dialogs::Answer::Yes);
+    // The kept game becomes the game on show, with its key and its clock.
+    for (int letter = 'A'; letter <= 'Z'; ++letter)
+        basCipherly::KeyTable(letter, 1) = s->key[letter - 'A'];
+    m.game.restore(s->quote, s->enciphered, s->progress, s->hints);
+    m.game.startClock(m.now().addSecs(-s->seconds));
+    m_started = s->started;
+    if (a == dialogs::Answer::Yes)
+        m.ResumeGame(s->seconds);
+    else
+        m.abandonGame(); // recorded as abandoned, and no longer kept
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDateTime>
+#include <QObject>
+#include <QString>
+#include <optional>
+
+class frmMain;
+
+// A game is never lost, an addition to the lobby: the open game (its quote,
+// key, letters placed, hints and seconds so far) is kept beside the quote
+// list and written anew, safely, after every change. A program that ends,
+// however it ends, leaves it; when the lobby next opens the player is asked
+// whether to continue it. A game that ends normally leaves nothing behind.
+// It hangs on the lobby's game signals only.
+class SavedGame : public QObject {
+    Q_OBJECT
+public:
+    explicit SavedGame(frmMain &lobby);
+    static SavedGame *of(const frmMain &lobby);
+
+    // The file the game is kept in: beside the quote list.
+    static QString FileName();
+
+    struct State {
+        QDateTime started;
+        qint64 seconds = 0;
+        qint16 hints = 0;
+        QString key, quote, enciphered, progress;
+        // How many letters the player has placed.
+        int placed() const;
+    };
+    // The state as the file holds it, and the file as a state writes it;
+    // nothing for a file that is damaged or no game.
+    static std::optional<State> Parse(const QByteArray &bytes);
+    static QByteArray Format(const State &s);
+
+    // Writes the game on show; the reason it could not, or empty.
+    QString Save();
+    // Asks whether to continue a kept game, and continues it or records it
+    // as abandoned.
+    void OfferToContinue();
+
+private:
+    frmMain &m;
+    QDateTime m_started; // when the game on show began, as the player sees it
+    bool m_told = false; // a game that cannot be kept is told once a run
+};

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# A player's game survives a kill: the game is killed in the middle of a
+# game, started again, asked whether to go on (Yes, the default, by Return),
+# and shows the same scrambled quote and the same letters placed.
+set -euo pipefail
+. "$(dirname "$0")/../xhelpers.sh"
+under_xvfb "$0" "$@"
+exe=$1
+private_world
+
+# selected X1 Y1 X2 Y2: the text of the lobby between two points, selected
+# with the mouse as a player copying it would; $2 the text it must start with.
+selected() {
+  local got= _
+  for _ in $(seq 30); do
+    xretry xdotool mousemove --window "$lobby" "$1" "$2" mousedown 1 mousemove --window "$lobby" "$3" "$4" mouseup 1
+    got=$(xclip -o -selection primary 2>/dev/null || true)
+    [ -n "$got" ] && [[ "$got" == "$5"* ]] && break
+    sleep 0.2
+  done
+  printf '%s' "$got"
+}
+
+to_lobby
+keys "$lobby" alt+s
+guide=$(selected 23 350 360 420 "")
+first=${guide:0:1}
+[[ "$first" =~ [A-Z] ]] || fail "the scrambled quote starts '${guide:0:10}'"
+# Selecting took the focus away, as a click in the box does: back to the first letter box.
+xretry xdotool mousemove --window "$lobby" 273 182 click 1
+xretry xdotool type --delay 50 "${first,,}q"
+solution=$(selected 23 258 360 330 "Q")
+[ "${solution:0:1}" = Q ] || fail "the letter did not go in: '${solution:0:10}'"
+wait_until "[ -f '$(dirname "$list")/Game.sav' ]" || fail "the game was not kept"
+kill -9 "$pid"; wait "$pid" 2>/dev/null || true
+
+echo "-- started again after the kill"
+launch "$work/play" "$exe" || fail "the game did not start again"
+title=$(wait_window --pid "$pid") || fail "no title page"
+press_until "xdotool search --onlyvisible --name '^Cipherly\$' >/dev/null 2>&1" "$title" alt+c ||
+  fail "not asked to continue"
+asked=$(wait_window --name '^Cipherly$')
+lobby=$(wait_window --name '^ Cipherly$') || fail "no lobby"
+keys "$asked" Return
+again=$(selected 23 350 360 420 "$first")
+[ "$again" = "$guide" ] || fail "another scrambled quote: '${again:0:30}' not '${guide:0:30}'"
+[ "$(selected 23 258 360 330 Q)" = "$solution" ] || fail "the letters placed were lost"
+echo "1 passed, 0 failed"
