@@ -127,6 +127,10 @@ private slots:
         QVERIFY(LoadResString(6100).contains(QStringLiteral("Export Quotes")));
         QVERIFY(LoadResString(6200).contains(QStringLiteral("Reset Statistics")));
         QVERIFY(LoadResString(6300).contains(QStringLiteral("never count as hints")));
+        // Playing your way is told where a player looks for it: in solving.
+        for (const char *words : {"Solve This Quote", "never played yet", "Ctrl+Z", "Ctrl+Y",
+                                  "A game is never lost"})
+            QVERIFY2(LoadResString(6000).contains(QLatin1String(words)), words);
         // Chosen, a topic shows its text and prints under its caption.
         HelpTopic = HelpTopics::Statistics;
         auto *help = new frmManual;

@@ -37,7 +37,7 @@ man=$(zcat "$out/root/usr/share/man/man6/cipherly.6.gz")
 # setting and addition, and points to the fortune collections.
 for word in '\-\-help' '\-\-version' games.csv FadeStatus NewUser SolverAids QuoteFolder \
   Cipherly.lock XDG_CONFIG_HOME "Solver's aids" Statistics 'Import Quotes' 'SEE ALSO' \
-  'fortune (6)' Shift+F10; do
+  'fortune (6)' Shift+F10 Ctrl+Z Ctrl+Y Game.sav 'Solve This Quote'; do
   grep -qF -- "$word" <<<"$man" || fail "the manual page says nothing of $word"
 done
 head -n1 "$out/root/usr/share/doc/cipherly/copyright" |
