@@ -2,15 +2,50 @@
 
 #include "WindowSize.h"
 
+#include "AppInfo.h"
+
+#include <QAccessibleWidget>
 #include <QTimer>
 
 using modFadeInOut::FadeEnabled;
+
+namespace {
+
+// A designed window as a screen reader meets it: a frame, or a dialog while
+// it is modal, named by its caption without the design's leading blank (the
+// title page, which has none, by the program's name).
+class WindowAccessible : public QAccessibleWidget {
+public:
+    explicit WindowAccessible(QWidget *w) : QAccessibleWidget(w, QAccessible::Window) {}
+    QAccessible::Role role() const override {
+        return widget()->windowModality() != Qt::NonModal ? QAccessible::Dialog
+                                                          : QAccessible::Window;
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name) return QAccessibleWidget::text(t);
+        if (!widget()->accessibleName().isEmpty()) return widget()->accessibleName();
+        const QString title = widget()->windowTitle().trimmed();
+        return title.isEmpty() ? AppInfo::Title : title;
+    }
+};
+
+QAccessibleInterface *windowFactory(const QString &, QObject *object) {
+    if (auto *w = qobject_cast<DesignedWindow *>(object)) return new WindowAccessible(w);
+    return nullptr;
+}
+
+} // namespace
 
 DesignedWindow::DesignedWindow(const QString &design, Frame frame, std::function<void()> endAction,
                                QWidget *parent)
     : QWidget(parent, Qt::Window), fade(this, [this] { m_end(); }),
       m_end(endAction ? std::move(endAction) : std::function<void()>([this] { close(); })) {
     setAttribute(Qt::WA_DeleteOnClose);
+    static bool accessible = false;
+    if (!accessible) {
+        accessible = true;
+        QAccessible::installFactory(windowFactory);
+    }
     if (frame == Frame::Own) {
         setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
         RefuseEnlarging(this);

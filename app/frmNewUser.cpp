@@ -19,6 +19,7 @@ frmNewUser::frmNewUser(QWidget *parent)
     lbl = NewLabel(this, 105, 105, 6315, 3900);
     lbl->setFont(QFont(QStringLiteral("Arial"), 9));
     lbl->setWordWrap(true);
+    lbl->setAccessibleName(QStringLiteral("Welcome"));
     Shape1 = new QFrame(this);
     Shape1->setFrameShape(QFrame::StyledPanel);
     Shape1->setAutoFillBackground(true);
@@ -47,6 +48,7 @@ void frmNewUser::Form_Activate() {
                                   "for a quick overview.\r\n\r\n") +
                    LoadResString(1000);
     lbl->setText(text.replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    lbl->setAccessibleDescription(lbl->text());
     cmdContinue->setCaption(QStringLiteral("&Continue"));
     cmdContinue->Refresh();
     FadeInIfEnabled();

@@ -3,6 +3,7 @@
 #include "AnimatedPicture.h"
 #include "AppInfo.h"
 #include "Labels.h"
+#include "LinkLabel.h"
 #include "Links.h"
 #include "Settings.h"
 #include "ShowModal.h"
@@ -15,7 +16,6 @@
 #include <QApplication>
 #include <QEventLoopLocker>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 
 using modFadeInOut::FadeEnabled;
@@ -67,20 +67,26 @@ frmTitlePage::frmTitlePage(QWidget *parent)
     labelKelSoftware->setPalette(makerColour);
     labelKelAddress = NewLabel(c, 5670, 630, 2325, 435);
     for (int i : {1, 2}) {
-        labelKelContact[i] = NewLabel(c, 4935, i == 1 ? 1200 : 1470, 3060, 330);
-        labelKelContact[i]->setCursor(Qt::PointingHandCursor);
+        auto *contact = new LinkLabel(c);
+        contact->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        PlaceTwips(contact, 4935, i == 1 ? 1200 : 1470, 3060, 330);
+        connect(contact, &LinkLabel::activated, this, [this, i] { labelKelContact_Click(i); });
+        labelKelContact[i] = contact;
         QPalette link = labelKelContact[i]->palette();
         link.setColor(QPalette::WindowText, QColor(0, 0, 200));
         labelKelContact[i]->setPalette(link);
         QFont f = labelKelContact[i]->font();
         f.setUnderline(true);
         labelKelContact[i]->setFont(f);
-        labelKelContact[i]->installEventFilter(this);
     }
     cmdContinue = designed(QStringLiteral("cmdContinue"), c);
     cmdOrderInfo = designed(QStringLiteral("cmdOrderInfo"), c);
     cmdOrderInfo->hide(); // ordering is not offered
     connect(cmdContinue, &KelButton::Click, this, &frmTitlePage::cmdContinue_Click);
+    // Continue comes first, as the one control the design takes keys; Tab
+    // then goes on to the two links.
+    setTabOrder(cmdContinue, labelKelContact[1]);
+    setTabOrder(labelKelContact[1], labelKelContact[2]);
     openLobby = [] { (new frmMain)->show(); };
     showWelcome = [this] { ShowModal(new frmNewUser, this); };
     Form_Load();
@@ -135,17 +141,6 @@ void frmTitlePage::Form_Activate() {
     labelKelContact[2]->setText(modStandard::MakerWeb);
     cmdContinue->setCaption(QStringLiteral("&Continue"));
     cmdContinue->Refresh();
-}
-
-bool frmTitlePage::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
-        for (int i : {1, 2})
-            if (watched == labelKelContact[i]) {
-                labelKelContact_Click(i);
-                return true;
-            }
-    return QWidget::eventFilter(watched, event);
 }
 
 void frmTitlePage::labelKelContact_Click(int index) {

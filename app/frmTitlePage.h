@@ -38,7 +38,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *e) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void handOver();

@@ -50,8 +50,8 @@ const Item Items[19] = {{"", -1},
                         {"Statistics", 6200},
                         {"Solver's Aids", 6300}};
 
-constexpr int ItemCount = 15;         // the design's items
-constexpr int AllItems = 18;          // with the additions' topics
+constexpr int ItemCount = 15; // the design's items
+constexpr int AllItems = 18;  // with the additions' topics
 constexpr int FirstAddition = 16;
 
 // The topic menu shows a tick on the topic shown and nothing in front of any
@@ -120,6 +120,7 @@ frmManual::frmManual(QWidget *parent)
     pal.setColor(QPalette::Base, QColor(192, 255, 192));
     txtManual->setPalette(pal);
     PlaceTwips(txtManual, 210, 1155, 6000, 4845);
+    labelHelpTopic->setBuddy(txtManual);
 
     menuHelpMenu = new QMenu(QStringLiteral("Help Topics"), this);
     auto *menuStyle = new TopicMenuStyle;
@@ -211,6 +212,7 @@ void frmManual::menuHelpTopic_Click(int index) {
             itemCaption(index).replace(QLatin1String("&&"), QLatin1String("&")));
         QString text = LoadResString(number);
         txtManual->setPlainText(text.replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        txtManual->setAccessibleName(labelHelpTopic->text());
     }
     // Only the shown topic carries the tick, whatever a click on a menu item toggled.
     for (int i = 1; i <= AllItems; ++i)

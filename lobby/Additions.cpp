@@ -5,6 +5,7 @@
 #include "PairHistory.h"
 #include "QuoteCollections.h"
 #include "SavedGame.h"
+#include "ScreenReader.h"
 #include "SolverAids.h"
 #include "frmMain.h"
 
@@ -17,4 +18,5 @@ void AttachAdditions(frmMain &lobby) {
     new FreshQuotes(lobby);
     new SavedGame(lobby);
     new PairHistory(lobby);
+    new ScreenReader(lobby);
 }

@@ -38,6 +38,8 @@ void frmMain::buildControls() {
     grid = new QuoteGrid(picQuoteList);
     grid->setObjectName(QStringLiteral("grid"));
     grid->setFont(QFont(QStringLiteral("Arial"), 8));
+    // Tab leaves the list for the next control, as the design's list does.
+    grid->setTabKeyNavigation(false);
     PlaceTwips(grid, 105, 795, 6885, 1830);
 
     picQuote = new QWidget(this);

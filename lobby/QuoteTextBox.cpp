@@ -143,10 +143,17 @@ void QuoteTextBox::setHighlighted(const QList<int> &storedIndexes, const QColor 
     setExtraSelections(marks);
 }
 
+Qt::FocusPolicy QuoteTextBox::ownFocusPolicy() const {
+    // A locked box gives a focus it gets away again (to the list): Tab passes
+    // it by, a click still reaches it.
+    return isReadOnly() ? Qt::ClickFocus : Qt::StrongFocus;
+}
+
 void QuoteTextBox::setLocked(bool locked) {
     if (locked == isReadOnly()) return;
     const QString t = text();
     setReadOnly(locked);
+    setFocusPolicy(ownFocusPolicy());
     setLineWrapMode(locked ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
     setText(t);
 }

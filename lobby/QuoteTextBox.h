@@ -20,6 +20,8 @@ public:
     int maxLength() const { return m_maxLength; }
     void setMaxLength(int n) { m_maxLength = n; }
     void setLocked(bool locked);
+    // How the box takes the focus, locked or not.
+    Qt::FocusPolicy ownFocusPolicy() const;
     bool locked() const { return isReadOnly(); }
     void setBackColor(const QColor &c);
     void setForeColor(const QColor &c);

@@ -16,8 +16,6 @@ SolverAidsPanel::SolverAidsPanel(frmMain &lobby) : QObject(&lobby), m(lobby) {
     stripLetters->setObjectName(QStringLiteral("stripLetters"));
     PlaceTwips(stripLetters, 5370, 210, 1680, 2640);
     stripLetters->hide();
-    for (int i : {1, 2})
-        m_boxFocus[i] = m.txtBox[i]->focusPolicy();
     m.txtBox[2]->viewport()->installEventFilter(this);
     m.addSolveMenuItem(
         QStringLiteral("&Solver's Aids"), [this] { return SolverAids; },
@@ -66,7 +64,7 @@ void SolverAidsPanel::ApplySolverAids() {
         // While the aids work, a click in the puzzle boxes picks or looks:
         // the typing stays in the letter boxes.
         for (int i : {1, 2})
-            m.txtBox[i]->setFocusPolicy(tracking ? Qt::NoFocus : m_boxFocus[i]);
+            m.txtBox[i]->setFocusPolicy(tracking ? Qt::NoFocus : m.txtBox[i]->ownFocusPolicy());
     }
     if (!on) {
         m_hoveredLetter = -1;

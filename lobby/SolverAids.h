@@ -44,5 +44,4 @@ private:
     frmMain &m;
     int m_hoveredLetter = -1;
     bool m_tracking = false;
-    Qt::FocusPolicy m_boxFocus[3] = {}; // the puzzle boxes' own, while the aids are off
 };

@@ -73,10 +73,12 @@ void GamesChart::plot(const Figures &f) {
         delete a; // handed back by the chart: it would be lost
     }
     m_empty = f.recent.isEmpty();
+    setAccessibleName(QStringLiteral("Chart of the last %1 games").arg(RecentGames));
     if (m_empty) {
         c->setTitle(QStringLiteral("No games played yet"));
         c->legend()->hide();
         m_summary = QStringLiteral("No games played yet.");
+        setAccessibleDescription(m_summary);
         return;
     }
     c->setTitle(QStringLiteral("Minutes of the last %1 games").arg(RecentGames));
@@ -139,6 +141,8 @@ void GamesChart::plot(const Figures &f) {
     if (f.averageSeconds)
         m_summary += QStringLiteral(" Games solved take %1 minutes on average.")
                          .arg(MinutesText(*f.averageSeconds));
+    // What the chart shows, in words, for a screen reader.
+    setAccessibleDescription(m_summary);
 }
 
 } // namespace stats

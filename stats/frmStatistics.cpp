@@ -3,12 +3,12 @@
 #include "AppInfo.h"
 #include "Dialogs.h"
 #include "HelpTopic.h"
-#include "ShowModal.h"
-#include "frmManual.h"
 #include "Labels.h"
 #include "Minutes.h"
+#include "ShowModal.h"
 #include "TilePicture.h"
 #include "WindowSize.h"
+#include "frmManual.h"
 #include "modStandard.h"
 
 #include <QDir>
@@ -38,6 +38,7 @@ frmStatistics::frmStatistics(QWidget *parent)
     lblFigures->setFont(QFont(QStringLiteral("Arial"), 9));
     lblFigures->setTextInteractionFlags(Qt::TextSelectableByMouse); // figures can be copied
     lblFigures->setFocusPolicy(Qt::NoFocus);
+    labelHeading->setBuddy(lblFigures);
 
     chartGames = new stats::GamesChart(this);
     chartGames->setFocusPolicy(Qt::NoFocus);

@@ -1,6 +1,8 @@
 // KelButton: properties, persistence, input and events.
 #include "KelButton.h"
 
+#include "KelButtonAccessible.h"
+
 #include "PlatformKeys.h"
 
 #include <QApplication>
@@ -37,6 +39,7 @@ KelButton::KelButton(QWidget *parent, KelButtonHost *host)
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    KelButtonAccessible::install();
     m_overTimer.setInterval(3);
     m_overTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_overTimer, &QTimer::timeout, this, &KelButton::OverTimerTick);

@@ -136,6 +136,8 @@ public:
     bool Cancel() const { return m_cancel; }
     void setCancel(bool on) { m_cancel = on; }
     void setHost(KelButtonHost *host) { m_host = host ? host : &KelButtonHost::standard(); }
+    // Whether the window shows this button as its default one.
+    bool isDefault() const { return m_host->displayAsDefault(*this); }
     // The host reports a change of an ambient fact (font, default button...).
     void AmbientChanged();
 

@@ -1,0 +1,296 @@
+// Every window as a screen reader meets it, walked through Qt's accessibility
+// tree in the process: roles, names, descriptions and actions of everything a
+// player operates or reads.
+#include "Fonts.h"
+#include "GameRecord.h"
+#include "HelpTopic.h"
+#include "KelButton.h"
+#include "KelButtonAccessible.h"
+#include "QuoteFile.h"
+#include "RecordingOpacity.h"
+#include "ScreenReader.h"
+#include "ScriptedDialogs.h"
+#include "TempFolder.h"
+#include "frmMain.h"
+#include "frmManual.h"
+#include "frmNewUser.h"
+#include "frmStatistics.h"
+#include "frmTitlePage.h"
+#include "modSupport.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+// Roles a player operates.
+bool operable(QAccessible::Role r) {
+    return r == QAccessible::Button || r == QAccessible::CheckBox ||
+           r == QAccessible::EditableText || r == QAccessible::Table || r == QAccessible::List ||
+           r == QAccessible::Link;
+}
+
+struct Count {
+    int operable = 0, named = 0, pressable = 0, buttons = 0;
+    QStringList unnamed;
+};
+
+// Walks the tree under `iface`: what is on show and operable, and how much of
+// it is named and can be pressed.
+void walk(QAccessibleInterface *iface, Count &c) {
+    if (!iface || iface->state().invisible) return;
+    const QAccessible::Role role = iface->role();
+    if (operable(role)) {
+        ++c.operable;
+        const QString name = iface->text(QAccessible::Name).trimmed();
+        if (!name.isEmpty())
+            ++c.named;
+        else
+            c.unnamed << QString::fromLatin1(iface->object()->metaObject()->className()) +
+                             QLatin1Char(' ') + iface->object()->objectName();
+        if (role == QAccessible::Button || role == QAccessible::CheckBox ||
+            role == QAccessible::Link) {
+            ++c.buttons;
+            if (QAccessibleActionInterface *a = iface->actionInterface();
+                a && (a->actionNames().contains(QAccessibleActionInterface::pressAction()) ||
+                      a->actionNames().contains(QAccessibleActionInterface::toggleAction())))
+                ++c.pressable;
+        }
+    }
+    // Items of a table are the rows' own business: the table is one control.
+    if (role == QAccessible::Table) return;
+    for (int i = 0; i < iface->childCount(); ++i)
+        walk(iface->child(i), c);
+}
+
+Count countOf(QWidget *window) {
+    Count c;
+    walk(QAccessible::queryAccessibleInterface(window), c);
+    return c;
+}
+
+void checkAllNamed(QWidget *window, const char *what) {
+    const Count c = countOf(window);
+    qInfo("%s: %d controls a player operates, %d named, %d of %d buttons and links pressable", what,
+          c.operable, c.named, c.pressable, c.buttons);
+    QVERIFY2(c.unnamed.isEmpty(), qPrintable(QString::fromLatin1(what) + QStringLiteral(": ") +
+                                             c.unnamed.join(QStringLiteral(", "))));
+    QCOMPARE(c.pressable, c.buttons);
+}
+
+QAccessibleInterface *accessible(QObject *o) {
+    return QAccessible::queryAccessibleInterface(o);
+}
+
+} // namespace
+
+class TestAccess : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempFolder> folder;
+    std::unique_ptr<ScriptedDialogs> script;
+    RecordingOpacity opacity;
+
+    template <typename W> static bool opened(W *w) {
+        return QTest::qWaitFor([w] { return w->activated(); }, 5000);
+    }
+
+private slots:
+    void initTestCase() {
+        RegisterFontSubstitutions();
+        modFadeInOut::setOpacityControl(&opacity);
+        QAccessible::setActive(true);
+    }
+    void init() {
+        folder = std::make_unique<TempFolder>();
+        quotes::QuoteFileName = QStringLiteral("Cipherly.Dat");
+        stats::SetRecordPath(folder->file(QStringLiteral("games.csv")));
+        script = std::make_unique<ScriptedDialogs>();
+    }
+    void cleanup() {
+        QList<QPointer<QWidget>> windows;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (!w->parentWidget()) windows << w;
+        for (const auto &w : windows)
+            delete w.data();
+        stats::SetRecordPath({});
+        script.reset();
+        folder.reset();
+    }
+
+    void aKelButtonIsAPushButtonThatCanBePressed() {
+        QWidget host;
+        auto *b = new KelButton(&host);
+        b->InitProperties();
+        b->setCaption(QStringLiteral("&Finished, Return\r\n(Esc)"));
+        b->setToolTip(QStringLiteral(" Back to the list "));
+        host.show();
+        QAccessibleInterface *i = accessible(b);
+        QCOMPARE(i->role(), QAccessible::Button);
+        QCOMPARE(i->text(QAccessible::Name), QStringLiteral("Finished, Return (Esc)"));
+        QCOMPARE(i->text(QAccessible::Description), QStringLiteral("Back to the list"));
+        QCOMPARE(KelButtonAccessible::spoken(QStringLiteral("Scramble && &Print")),
+                 QStringLiteral("Scramble & Print"));
+        QVERIFY(i->state().focusable);
+        // Press: the design's events, in the order Space gives them.
+        QStringList events;
+        connect(b, &KelButton::KeyDown,
+                [&](qint16 &code, qint16 &) { events << QStringLiteral("down %1").arg(code); });
+        connect(b, &KelButton::KeyPress,
+                [&](qint16 &ascii) { events << QStringLiteral("press %1").arg(ascii); });
+        connect(b, &KelButton::KeyUp,
+                [&](qint16 &code, qint16 &) { events << QStringLiteral("up %1").arg(code); });
+        connect(b, &KelButton::Click, [&] { events << QStringLiteral("click"); });
+        i->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(events, QStringList({"down 32", "press 32", "up 32", "click"}));
+        // A disabled button says so and does nothing.
+        b->setEnabledProperty(false);
+        QVERIFY(i->state().disabled);
+        events.clear();
+        i->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTest::qWait(20);
+        QVERIFY(events.isEmpty());
+        // A button that toggles is a check box, checked as it stands.
+        b->setEnabledProperty(true);
+        b->setCheckBoxBehaviour(true);
+        QCOMPARE(i->role(), QAccessible::CheckBox);
+        i->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QTRY_VERIFY(i->state().checkable && i->state().checked);
+    }
+
+    void theTitlePageAndTheWelcomeScreen() {
+        auto *title = new frmTitlePage;
+        title->openLobby = [] {};
+        title->show();
+        QVERIFY(opened(title));
+        QAccessibleInterface *w = accessible(title);
+        QCOMPARE(w->role(), QAccessible::Window);
+        QCOMPARE(w->text(QAccessible::Name), QStringLiteral("Cipherly"));
+        checkAllNamed(title, "title page");
+        // The links: a link each, reached with Tab after Continue, opened with Return.
+        QAccessibleInterface *mail = accessible(title->labelKelContact[1]);
+        QCOMPARE(mail->role(), QAccessible::Link);
+        QCOMPARE(mail->text(QAccessible::Description),
+                 QStringLiteral("Click here to Email KEL Software!"));
+        QVERIFY(QTest::qWaitForWindowActive(title));
+        QCOMPARE(QApplication::focusWidget(), title->cmdContinue);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), title->labelKelContact[1]);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), title->labelKelContact[2]);
+
+        auto *welcome = new frmNewUser;
+        welcome->setWindowModality(Qt::ApplicationModal);
+        welcome->show();
+        QVERIFY(opened(welcome));
+        QCOMPARE(accessible(welcome)->role(), QAccessible::Dialog);
+        QCOMPARE(accessible(welcome)->text(QAccessible::Name),
+                 QStringLiteral("Cipherly - New User Overview"));
+        QVERIFY(accessible(welcome->lbl)
+                    ->text(QAccessible::Description)
+                    .startsWith(QStringLiteral("Welcome!")));
+        checkAllNamed(welcome, "welcome screen");
+    }
+
+    void theHelpAndStatisticsWindows() {
+        HelpTopic = HelpTopics::MainLobby;
+        auto *help = new frmManual;
+        help->show();
+        QVERIFY(opened(help));
+        QCOMPARE(accessible(help)->text(QAccessible::Name),
+                 QStringLiteral("Cipherly - Help Window"));
+        QCOMPARE(accessible(help->txtManual)->text(QAccessible::Name),
+                 QStringLiteral("The Main Lobby"));
+        checkAllNamed(help, "help window");
+        help->close();
+
+        auto *stats = new frmStatistics;
+        stats->show();
+        QVERIFY(opened(stats));
+        QCOMPARE(accessible(stats)->text(QAccessible::Name),
+                 QStringLiteral("Cipherly - Statistics"));
+        QAccessibleInterface *chart = accessible(stats->chartGames);
+        QCOMPARE(chart->text(QAccessible::Name), QStringLiteral("Chart of the last 50 games"));
+        QCOMPARE(chart->text(QAccessible::Description), QStringLiteral("No games played yet."));
+        checkAllNamed(stats, "statistics window");
+    }
+
+    void theLobbyInEveryMode() {
+        auto *m = new frmMain;
+        m->show();
+        QVERIFY(opened(m));
+        QCOMPARE(accessible(m)->role(), QAccessible::Window);
+        QCOMPARE(accessible(m)->text(QAccessible::Name), QStringLiteral("Cipherly"));
+        QCOMPARE(accessible(m->cmdSolveRandomQuote)->text(QAccessible::Name),
+                 QStringLiteral("Solve a Random Quote On-Screen"));
+        QCOMPARE(accessible(m->grid)->text(QAccessible::Name), QStringLiteral("Quote list"));
+        QVERIFY(accessible(m->grid)
+                    ->text(QAccessible::Description)
+                    .startsWith(QStringLiteral("Quote List (Currently Highlighted: 10 of 10")));
+        checkAllNamed(m, "lobby, list mode");
+        // Tab leaves the list for the next control.
+        QVERIFY(QTest::qWaitForWindowActive(m));
+        m->grid->setFocus();
+        QTest::keyClick(m->grid, Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != m->grid);
+
+        m->cmdAddEditQuote_Click(1);
+        QCOMPARE(accessible(m->txtBox[1])->text(QAccessible::Name), QStringLiteral("New quote"));
+        QCOMPARE(accessible(m->txtBox[1])->text(QAccessible::Description),
+                 frmMain::GuideTextForEditing);
+        checkAllNamed(m, "lobby, edit mode");
+        m->cmdAddEditCancel_Click();
+
+        m->cmdScrambleAndPrintQuote_Click();
+        QCOMPARE(accessible(m->txtBox[2])->text(QAccessible::Name),
+                 QStringLiteral("Scrambled quote"));
+        checkAllNamed(m, "lobby, print mode");
+        m->cmdFinishedPrinting_Click();
+
+        m->cmdSolveRandomQuote_Click();
+        QCOMPARE(accessible(m->txtLetter[1])->text(QAccessible::Name),
+                 QStringLiteral("Scrambled letter"));
+        QCOMPARE(accessible(m->txtLetter[2])->text(QAccessible::Name),
+                 QStringLiteral("Stands for"));
+        QVERIFY(!accessible(m->lblSolveMessage)
+                     ->text(QAccessible::Name)
+                     .contains(QStringLiteral("   ")));
+        QVERIFY(accessible(m->cmdQuit)->state().disabled);
+        checkAllNamed(m, "lobby, solve mode");
+    }
+
+    void aGameIsHeardAsItGoes() {
+        auto *m = new frmMain;
+        m->show();
+        QVERIFY(opened(m));
+        m->cmdSolveRandomQuote_Click();
+        QCOMPARE(ScreenReader::spoken(QStringLiteral("T·E, ·")),
+                 QStringLiteral("T blank E , blank"));
+        QAccessibleInterface *solution = accessible(m->txtBox[1]);
+        QCOMPARE(solution->text(QAccessible::Name), QStringLiteral("Solution so far"));
+        QVERIFY(solution->text(QAccessible::Description).contains(QStringLiteral("blank")));
+        // A pair is told as a change of the solution, read with "blank".
+        const QString before = solution->text(QAccessible::Description);
+        const QChar first = m->game.SolveQuote()[0];
+        m->txtLetter[1]->setText(basCipherly::KeyTable(first.unicode(), 1));
+        m->txtLetter[2]->setText(QString(first));
+        m->UpdateSolution();
+        QVERIFY(solution->text(QAccessible::Description) != before);
+        QVERIFY(solution->text(QAccessible::Description).startsWith(QString(first)));
+        // The closing message is said, and spoken with the button that takes the focus.
+        accessible(m->cmdSolve)
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(accessible(m->lblSolveMessage)->text(QAccessible::Name),
+                     QStringLiteral("See the solved message below."));
+        QCOMPARE(accessible(m->cmdFinishedSolving)->text(QAccessible::Description),
+                 QStringLiteral("See the solved message below."));
+        QVERIFY(!m->cmdSolve->isVisible());
+    }
+};
+
+QTEST_MAIN(TestAccess)
+#include "tst_access.moc"
