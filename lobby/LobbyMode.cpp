@@ -1,21 +1,11 @@
 #include "LobbyMode.h"
 
 #include "HelpTopic.h"
+#include "KelButton.h"
 #include "WindowSize.h"
 #include "frmMain.h"
 
 #include <QApplication>
-
-namespace {
-
-QString lines(std::initializer_list<const char *> parts) {
-    QStringList l;
-    for (const char *p : parts)
-        l << QString::fromUtf8(p);
-    return l.join(QStringLiteral("\r\n"));
-}
-
-} // namespace
 
 void LobbyMode::arrange() {
     frmMain &m = m_lobby;
@@ -37,10 +27,11 @@ void LobbyMode::arrange() {
     // Editing: the quote panel takes the list's place in a shorter window.
     if (editing) {
         const bool adding = m_mode == Mode::Add;
-        m.cmdAddEditSave->setCaption(adding ? lines({"&Save", "New", "Quote"})
-                                            : lines({"&Save", "Changes"}));
-        m.cmdAddEditCancel->setCaption(adding ? lines({"&Cancel", "New", "Quote"})
-                                              : lines({"Don't", "Save", "&Changes"}));
+        m.cmdAddEditSave->setCaption(adding ? KelButton::CaptionLines({"&Save", "New", "Quote"})
+                                            : KelButton::CaptionLines({"&Save", "Changes"}));
+        m.cmdAddEditCancel->setCaption(
+            adding ? KelButton::CaptionLines({"&Cancel", "New", "Quote"})
+                   : KelButton::CaptionLines({"Don't", "Save", "&Changes"}));
     }
     m.cmdAddEditSave->setVisible(editing);
     m.cmdAddEditCancel->setVisible(editing);

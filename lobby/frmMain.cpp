@@ -44,13 +44,6 @@ const QString frmMain::GiftReminder =
 
 namespace {
 
-QString lines(std::initializer_list<const char *> parts) {
-    QStringList l;
-    for (const char *p : parts)
-        l << QString::fromUtf8(p);
-    return l.join(QStringLiteral("\r\n"));
-}
-
 QString tile(const char *name) {
     return QStringLiteral(":/pictures/tiles/%1.png").arg(QLatin1String(name));
 }
@@ -114,15 +107,17 @@ void frmMain::Form_Activate() {
     cmdEmailFriend->show();
     cmdgift->show();
 
-    cmdAddEditQuote[1]->setCaption(lines({"&Add a", "New Quote"}));
-    cmdAddEditQuote[2]->setCaption(lines({"&Edit", "this", "Quote"}));
-    cmdDeleteQuote->setCaption(lines({"Delete", "this", "Quote"}));
-    cmdSolveRandomQuote->setCaption(lines({"&Solve a Random Quote", "On-Screen"}));
-    cmdFinishedPrinting->setCaption(lines({"&Finished", "with", "this", "Quote"}));
-    cmdPrintQuote->setCaption(lines({"&Print the", "Scrambled Message"}));
-    cmdFinishedSolving->setCaption(lines({"&Finished, Return", "(Esc)"}));
-    cmdSolve->setCaption(lines({"&Solve", "(F8)"}));
-    cmdHint->setCaption(lines({"Hin&t", "(F4)"}));
+    cmdAddEditQuote[1]->setCaption(KelButton::CaptionLines({"&Add a", "New Quote"}));
+    cmdAddEditQuote[2]->setCaption(KelButton::CaptionLines({"&Edit", "this", "Quote"}));
+    cmdDeleteQuote->setCaption(KelButton::CaptionLines({"Delete", "this", "Quote"}));
+    cmdSolveRandomQuote->setCaption(
+        KelButton::CaptionLines({"&Solve a Random Quote", "On-Screen"}));
+    cmdFinishedPrinting->setCaption(
+        KelButton::CaptionLines({"&Finished", "with", "this", "Quote"}));
+    cmdPrintQuote->setCaption(KelButton::CaptionLines({"&Print the", "Scrambled Message"}));
+    cmdFinishedSolving->setCaption(KelButton::CaptionLines({"&Finished, Return", "(Esc)"}));
+    cmdSolve->setCaption(KelButton::CaptionLines({"&Solve", "(F8)"}));
+    cmdHint->setCaption(KelButton::CaptionLines({"Hin&t", "(F4)"}));
     for (KelButton *b :
          {cmdAddEditQuote[1], cmdAddEditQuote[2], cmdDeleteQuote, cmdSolveRandomQuote,
           cmdFinishedPrinting, cmdPrintQuote, cmdFinishedSolving, cmdSolve, cmdHint, cmdAddEditSave,

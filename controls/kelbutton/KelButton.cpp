@@ -178,6 +178,13 @@ void KelButton::setButtonType(qint32 t) {
     notify("BTYPE");
 }
 
+QString KelButton::CaptionLines(std::initializer_list<const char *> lines) {
+    QStringList l;
+    for (const char *p : lines)
+        l << QString::fromUtf8(p);
+    return l.join(QStringLiteral("\r\n"));
+}
+
 void KelButton::setCaption(const QString &caption) {
     m_caption = caption;
     UpdateAccessKey();

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <initializer_list>
 
 class QShortcut;
 class KelButton;
@@ -73,6 +74,8 @@ public:
     void setButtonType(qint32 t);
     QString Caption() const { return m_caption; }
     void setCaption(const QString &caption);
+    // A caption of several lines, broken where the button breaks them.
+    static QString CaptionLines(std::initializer_list<const char *> lines);
     bool Enabled() const { return m_enabled; }
     void setEnabledProperty(bool on);
     QFont Font() const { return font(); }

@@ -11,6 +11,7 @@
 #include "ScreenReader.h"
 #include "ScriptedDialogs.h"
 #include "TempFolder.h"
+#include "Windows.h"
 #include "frmMain.h"
 #include "frmManual.h"
 #include "frmNewUser.h"
@@ -94,10 +95,6 @@ class TestAccess : public QObject {
     std::unique_ptr<ScriptedDialogs> script;
     RecordingOpacity opacity;
 
-    template <typename W> static bool opened(W *w) {
-        return QTest::qWaitFor([w] { return w->activated(); }, 5000);
-    }
-
 private slots:
     void initTestCase() {
         RegisterFontSubstitutions();
@@ -111,11 +108,7 @@ private slots:
         script = std::make_unique<ScriptedDialogs>();
     }
     void cleanup() {
-        QList<QPointer<QWidget>> windows;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (!w->parentWidget()) windows << w;
-        for (const auto &w : windows)
-            delete w.data();
+        CloseAllWindows();
         stats::SetRecordPath({});
         script.reset();
         folder.reset();
@@ -165,7 +158,7 @@ private slots:
         auto *title = new frmTitlePage;
         title->openLobby = [] {};
         title->show();
-        QVERIFY(opened(title));
+        QVERIFY(WaitOpened(title));
         QAccessibleInterface *w = accessible(title);
         QCOMPARE(w->role(), QAccessible::Window);
         QCOMPARE(w->text(QAccessible::Name), QStringLiteral("Cipherly"));
@@ -185,7 +178,7 @@ private slots:
         auto *welcome = new frmNewUser;
         welcome->setWindowModality(Qt::ApplicationModal);
         welcome->show();
-        QVERIFY(opened(welcome));
+        QVERIFY(WaitOpened(welcome));
         QCOMPARE(accessible(welcome)->role(), QAccessible::Dialog);
         QCOMPARE(accessible(welcome)->text(QAccessible::Name),
                  QStringLiteral("Cipherly - New User Overview"));
@@ -199,7 +192,7 @@ private slots:
         HelpTopic = HelpTopics::MainLobby;
         auto *help = new frmManual;
         help->show();
-        QVERIFY(opened(help));
+        QVERIFY(WaitOpened(help));
         QCOMPARE(accessible(help)->text(QAccessible::Name),
                  QStringLiteral("Cipherly - Help Window"));
         QCOMPARE(accessible(help->txtManual)->text(QAccessible::Name),
@@ -209,7 +202,7 @@ private slots:
 
         auto *stats = new frmStatistics;
         stats->show();
-        QVERIFY(opened(stats));
+        QVERIFY(WaitOpened(stats));
         QCOMPARE(accessible(stats)->text(QAccessible::Name),
                  QStringLiteral("Cipherly - Statistics"));
         QAccessibleInterface *chart = accessible(stats->chartGames);
@@ -221,7 +214,7 @@ private slots:
     void theLobbyInEveryMode() {
         auto *m = new frmMain;
         m->show();
-        QVERIFY(opened(m));
+        QVERIFY(WaitOpened(m));
         QCOMPARE(accessible(m)->role(), QAccessible::Window);
         QCOMPARE(accessible(m)->text(QAccessible::Name), QStringLiteral("Cipherly"));
         QCOMPARE(accessible(m->cmdSolveRandomQuote)->text(QAccessible::Name),
@@ -265,7 +258,7 @@ private slots:
     void aGameIsHeardAsItGoes() {
         auto *m = new frmMain;
         m->show();
-        QVERIFY(opened(m));
+        QVERIFY(WaitOpened(m));
         m->cmdSolveRandomQuote_Click();
         QCOMPARE(ScreenReader::spoken(QStringLiteral("T·E, ·")),
                  QStringLiteral("T blank E , blank"));

@@ -7,6 +7,7 @@
 #include "Settings.h"
 #include "SingleInstance.h"
 #include "TempFolder.h"
+#include "Windows.h"
 #include "basCipherly.h"
 
 #include <QApplication>
@@ -41,14 +42,6 @@ class TestApp : public QObject {
 
     static QString settingsFile() { return QSettings(AppInfo::Title, AppInfo::Title).fileName(); }
 
-    static void closeAllWindows() {
-        QList<QPointer<QWidget>> windows;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (!w->parentWidget()) windows << w;
-        for (const auto &w : windows)
-            delete w.data();
-    }
-
 private slots:
     void initTestCase() {
         // A data folder of this program's own: the real game started here
@@ -61,7 +54,7 @@ private slots:
         QFile::remove(settingsFile());
     }
     void cleanup() {
-        closeAllWindows();
+        CloseAllWindows();
         folder.reset();
     }
 

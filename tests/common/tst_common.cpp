@@ -5,9 +5,9 @@
 #include "PrinterSurface.h"
 #include "ScriptedDialogs.h"
 #include "StringResources.h"
+#include "TilePicture.h"
 #include "Twips.h"
 #include "Win1252.h"
-#include "TilePicture.h"
 #include "modStandard.h"
 
 #include <QApplication>

@@ -9,6 +9,7 @@
 #include "RecordingOpacity.h"
 #include "ScriptedDialogs.h"
 #include "TempFolder.h"
+#include "Windows.h"
 #include "frmMain.h"
 #include "frmManual.h"
 #include "frmNewUser.h"
@@ -95,10 +96,6 @@ void checkArtwork(QWidget *window, const QString &what) {
             QCOMPARE(a->frame(i).devicePixelRatio(), qreal(k));
 }
 
-template <typename W> bool opened(W *w) {
-    return QTest::qWaitFor([w] { return w->activated(); }, 5000);
-}
-
 } // namespace
 
 class TestScaled : public QObject {
@@ -120,11 +117,7 @@ private slots:
         script = std::make_unique<ScriptedDialogs>();
     }
     void cleanup() {
-        QList<QPointer<QWidget>> windows;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (!w->parentWidget()) windows << w;
-        for (const auto &w : windows)
-            delete w.data();
+        CloseAllWindows();
         script.reset();
         folder.reset();
     }
@@ -133,7 +126,7 @@ private slots:
         auto *title = new frmTitlePage;
         title->openLobby = [] {};
         title->show();
-        QVERIFY(opened(title));
+        QVERIFY(WaitOpened(title));
         QCOMPARE(title->size(), QSize(546, 231));
         QCOMPARE(title->client->geometry(), QRect(3, 3, 540, 225));
         checkLayout(title, QStringLiteral("title page"));
@@ -141,7 +134,7 @@ private slots:
 
         auto *welcome = new frmNewUser;
         welcome->show();
-        QVERIFY(opened(welcome));
+        QVERIFY(WaitOpened(welcome));
         QCOMPARE(welcome->size(), QSize(434, 337));
         checkLayout(welcome, QStringLiteral("welcome screen"));
         checkArtwork(welcome, QStringLiteral("welcome screen"));
@@ -151,7 +144,7 @@ private slots:
         HelpTopic = HelpTopics::MainLobby;
         auto *help = new frmManual;
         help->show();
-        QVERIFY(opened(help));
+        QVERIFY(WaitOpened(help));
         QCOMPARE(help->size(), QSize(429, 414));
         checkLayout(help, QStringLiteral("help window"));
         checkArtwork(help, QStringLiteral("help window"));
@@ -160,7 +153,7 @@ private slots:
     void theLobbyInEveryMode() {
         auto *lobby = new frmMain;
         lobby->show();
-        QVERIFY(opened(lobby));
+        QVERIFY(WaitOpened(lobby));
         QCOMPARE(lobby->size(), QSize(504, 455));
         checkLayout(lobby, QStringLiteral("list mode"));
         checkArtwork(lobby, QStringLiteral("list mode"));
@@ -199,20 +192,20 @@ private slots:
         auto *title = new frmTitlePage;
         title->openLobby = [] {};
         title->show();
-        QVERIFY(opened(title));
+        QVERIFY(WaitOpened(title));
         save(title, QStringLiteral("title"));
         auto *welcome = new frmNewUser;
         welcome->show();
-        QVERIFY(opened(welcome));
+        QVERIFY(WaitOpened(welcome));
         save(welcome, QStringLiteral("welcome"));
         HelpTopic = HelpTopics::MainLobby;
         auto *help = new frmManual;
         help->show();
-        QVERIFY(opened(help));
+        QVERIFY(WaitOpened(help));
         save(help, QStringLiteral("help"));
         auto *lobby = new frmMain;
         lobby->show();
-        QVERIFY(opened(lobby));
+        QVERIFY(WaitOpened(lobby));
         save(lobby, QStringLiteral("lobby"));
         lobby->cmdAddEditQuote_Click(1);
         save(lobby, QStringLiteral("lobby-edit"));
@@ -228,7 +221,7 @@ private slots:
         auto *title = new frmTitlePage;
         title->openLobby = [] {};
         title->show();
-        QVERIFY(opened(title));
+        QVERIFY(WaitOpened(title));
         KelButton *b = title->cmdContinue;
         const int k = scale() > 1.0 ? 2 : 1;
         QImage art(k == 2 ? QStringLiteral(":/pictures/icons/continue@2x.png")

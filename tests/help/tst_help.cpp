@@ -10,6 +10,7 @@
 #include "Settings.h"
 #include "StringResources.h"
 #include "TempFolder.h"
+#include "Windows.h"
 #include "frmManual.h"
 #include "frmNewUser.h"
 #include "frmTitlePage.h"
@@ -23,14 +24,6 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QTest>
-
-namespace {
-
-template <typename W> bool waitActivated(W *w) {
-    return QTest::qWaitFor([w] { return w->activated() && !w->fade.isFading(); }, 5000);
-}
-
-} // namespace
 
 class TestHelp : public QObject {
     Q_OBJECT
@@ -54,11 +47,7 @@ private slots:
         HelpTopic = HelpTopics::MainLobby;
     }
     void cleanup() {
-        QList<QPointer<QWidget>> windows;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (!w->parentWidget()) windows << w;
-        for (const auto &w : windows)
-            delete w.data();
+        CloseAllWindows();
         script.reset();
         folder.reset();
     }
@@ -68,7 +57,7 @@ private slots:
     void opensAtTheTopicOfTheMode() {
         auto *w = new frmManual;
         w->show();
-        QVERIFY(waitActivated(w));
+        QVERIFY(WaitSettled(w));
         QCOMPARE(w->windowTitle(), QStringLiteral("Cipherly - Help Window"));
         QCOMPARE(w->currentTopic, qint16(3));
         QVERIFY(w->menuHelpTopic[3]->isChecked());
@@ -121,21 +110,21 @@ private slots:
         for (QAction *a : w.menuHelpMenu->actions())
             if (a->isVisible()) shown << (a->isSeparator() ? QStringLiteral("-") : a->text());
         QCOMPARE(shown.mid(5, 5), QStringList({"Solving a Quote On-Screen", "Quote Collections",
-                                                "Statistics", "Solver's Aids", "-"}));
+                                               "Statistics", "Solver's Aids", "-"}));
         QCOMPARE(frmManual::itemCaption(8), QStringLiteral("About Cipherly"));
         QVERIFY(LoadResString(6100).contains(QStringLiteral("Import Quotes")));
         QVERIFY(LoadResString(6100).contains(QStringLiteral("Export Quotes")));
         QVERIFY(LoadResString(6200).contains(QStringLiteral("Reset Statistics")));
         QVERIFY(LoadResString(6300).contains(QStringLiteral("never count as hints")));
         // Playing your way is told where a player looks for it: in solving.
-        for (const char *words : {"Solve This Quote", "never played yet", "Ctrl+Z", "Ctrl+Y",
-                                  "A game is never lost"})
+        for (const char *words :
+             {"Solve This Quote", "never played yet", "Ctrl+Z", "Ctrl+Y", "A game is never lost"})
             QVERIFY2(LoadResString(6000).contains(QLatin1String(words)), words);
         // Chosen, a topic shows its text and prints under its caption.
         HelpTopic = HelpTopics::Statistics;
         auto *help = new frmManual;
         help->show();
-        QVERIFY(waitActivated(help));
+        QVERIFY(WaitSettled(help));
         QCOMPARE(help->labelHelpTopic->text(), QStringLiteral("Statistics"));
         QVERIFY(help->menuHelpTopic[HelpTopics::Statistics]->isChecked());
         QVERIFY(!help->menuHelpTopic[3]->isChecked());
@@ -149,7 +138,7 @@ private slots:
         HelpTopic = HelpTopics::MainLobby;
         auto *w = new frmManual;
         w->show();
-        QVERIFY(waitActivated(w));
+        QVERIFY(WaitSettled(w));
         w->cmdHelpTopic_Click();
         QTRY_VERIFY(w->menuHelpMenu->isVisible());
         const QImage menu = w->menuHelpMenu->grab().toImage();
@@ -171,7 +160,7 @@ private slots:
     void choosingTheShownTopicKeepsItsPlace() {
         auto *w = new frmManual;
         w->show();
-        QVERIFY(waitActivated(w));
+        QVERIFY(WaitSettled(w));
         w->resize(w->width(), w->height());
         w->txtManual->verticalScrollBar()->setValue(w->txtManual->verticalScrollBar()->maximum());
         const int scrolled = w->txtManual->verticalScrollBar()->value();
@@ -211,7 +200,7 @@ private slots:
     void f1PopsUpTheTopicsFromTheTextBox() {
         auto *w = new frmManual;
         w->show();
-        QVERIFY(waitActivated(w));
+        QVERIFY(WaitSettled(w));
         w->txtManual->setFocus();
         QTest::keyClick(w->txtManual, Qt::Key_F1);
         QTRY_VERIFY(w->menuHelpMenu->isVisible());
@@ -225,7 +214,7 @@ private slots:
         HelpTopic = HelpTopics::EncryptingPrinting;
         auto *w = new frmManual;
         w->show();
-        QVERIFY(waitActivated(w));
+        QVERIFY(WaitSettled(w));
         w->cmdPrintHelp->PerformClick();
         QVERIFY(printer.last);
         QCOMPARE(printer.last->pieces[0].text,
@@ -245,14 +234,14 @@ private slots:
     void escReturnsAndAFreshWindowOpensAtTheNewTopic() {
         QPointer<frmManual> w = new frmManual;
         w->show();
-        QVERIFY(waitActivated(w.data()));
+        QVERIFY(WaitSettled(w.data()));
         w->menuHelpTopic[9]->trigger();
         QTest::keyClick(w->txtManual, Qt::Key_Escape);
         QTRY_VERIFY(!w);
         HelpTopic = HelpTopics::SolvingOnScreen;
         auto *again = new frmManual;
         again->show();
-        QVERIFY(waitActivated(again));
+        QVERIFY(WaitSettled(again));
         QCOMPARE(again->currentTopic, qint16(6));
         QCOMPARE(again->labelHelpTopic->text(), QStringLiteral("Solving a Quote On-Screen"));
     }
@@ -263,7 +252,7 @@ private slots:
         QPointer<frmManual> w = new frmManual;
         QCOMPARE(opacity.applied, QList<int>({0})); // invisible at load
         w->show();
-        QVERIFY(waitActivated(w.data()));
+        QVERIFY(WaitSettled(w.data()));
         QCOMPARE(opacity.applied.last(), 255);
         QCOMPARE(opacity.applied.size(), 1 + 13);
         w->cmdReturn->PerformClick();
@@ -280,7 +269,7 @@ private slots:
         QPointer<frmManual> help = new frmManual;
         help->show();
         QVERIFY(QTest::qWaitForWindowActive(help));
-        QTRY_VERIFY(waitActivated(help.data()) && !help->fade.isFading());
+        QTRY_VERIFY(WaitSettled(help.data()) && !help->fade.isFading());
         QVERIFY(help->focusWidget());
         QTest::keyClick(help->focusWidget(), Qt::Key_Escape);
         QTRY_VERIFY(!help);
@@ -304,7 +293,7 @@ private slots:
     void labelsDrawTheirTextFromTheTop() {
         auto *t = new frmTitlePage;
         t->show();
-        QVERIFY(waitActivated(t));
+        QVERIFY(WaitSettled(t));
         // The first row with ink lies near the label's top, not in its middle
         // (the description's label is twice as tall as its line).
         for (QLabel *l : {t->labelAppDescription}) {
@@ -336,7 +325,7 @@ private slots:
         QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("DejaVu Sans"));
         auto *t = new frmTitlePage;
         t->show();
-        const bool up = waitActivated(t);
+        const bool up = WaitSettled(t);
         const QLabel *name = t->labelKelSoftware;
         const int need = name->fontMetrics().horizontalAdvance(name->text());
         const int room = name->contentsRect().width();
@@ -355,7 +344,7 @@ private slots:
         t->showWelcome = [] {};
         t->openLobby = [] {};
         t->show();
-        QVERIFY(waitActivated(t.data()));
+        QVERIFY(WaitSettled(t.data()));
         const QImage before = t->labelAppDescription->grab().toImage();
         const QImage version = t->labelVersion->grab().toImage();
         t->cmdContinue->PerformClick();
@@ -383,7 +372,7 @@ private slots:
     void theTitlePageSaysWhatItIs() {
         auto *t = new frmTitlePage;
         t->show();
-        QVERIFY(waitActivated(t));
+        QVERIFY(WaitSettled(t));
         QCOMPARE(t->windowTitle(), QString());
         QCOMPARE(t->labelAppDescription->text(), QStringLiteral("Encryption Word Game"));
         QCOMPARE(t->labelVersion->text(), QStringLiteral("Version w3.28.18"));
@@ -424,7 +413,7 @@ private slots:
             titleGoneFirst = !t;
         };
         t->show();
-        QVERIFY(waitActivated(t.data()));
+        QVERIFY(WaitSettled(t.data()));
         t->cmdContinue->PerformClick();
         QTRY_VERIFY(!t);
         QCOMPARE(welcomes, 1);
@@ -436,7 +425,7 @@ private slots:
         t2->showWelcome = [&] { ++welcomes; };
         t2->openLobby = [&] { ++lobbies; };
         t2->show();
-        QVERIFY(waitActivated(t2.data()));
+        QVERIFY(WaitSettled(t2.data()));
         t2->cmdContinue->PerformClick();
         QTRY_VERIFY(!t2);
         QCOMPARE(welcomes, 1);
@@ -454,7 +443,7 @@ private slots:
             QCOMPARE(opacity.applied.last(), 0);
         };
         t->show();
-        QVERIFY(waitActivated(t.data()));
+        QVERIFY(WaitSettled(t.data()));
         QVERIFY(opacity.applied.isEmpty()); // the title page never fades in
         t->cmdContinue->PerformClick();
         QTRY_VERIFY(!t);
@@ -466,7 +455,7 @@ private slots:
     void theWelcomeScreenRemembersOnlyATick() {
         QPointer<frmNewUser> w = new frmNewUser;
         w->show();
-        QVERIFY(waitActivated(w.data()));
+        QVERIFY(WaitSettled(w.data()));
         QCOMPARE(w->windowTitle(), QStringLiteral(" Cipherly - New User Overview"));
         // The whole greeting and overview fit the label.
         QVERIFY(w->lbl->heightForWidth(w->lbl->width()) <= w->lbl->height());
@@ -483,7 +472,7 @@ private slots:
         QVERIFY(Settings::ShowWelcome());
         QPointer<frmNewUser> again = new frmNewUser;
         again->show();
-        QVERIFY(waitActivated(again.data()));
+        QVERIFY(WaitSettled(again.data()));
         QTest::mouseClick(again->chk, Qt::LeftButton, {}, QPoint(5, again->chk->height() / 2));
         QVERIFY(again->chk->isChecked());
         QTest::keyClick(again, Qt::Key_C, Qt::AltModifier);

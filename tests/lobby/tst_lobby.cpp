@@ -539,8 +539,9 @@ private slots:
                  QString::fromUtf8("Please do not include\nthe character \"😀\" in the quote."));
         m.txtBox[1]->setText(base + QStringLiteral("and a bell \a"));
         m.cmdAddEditSave->PerformClick();
-        QCOMPARE(script->messages.last().text,
-                 QStringLiteral("Please do not include\nthe control character U+0007 in the quote."));
+        QCOMPARE(
+            script->messages.last().text,
+            QStringLiteral("Please do not include\nthe control character U+0007 in the quote."));
         QCOMPARE(fileBytes().size(), 2000);
         m.txtBox[1]->setText(base + QStringLiteral("É"));
         m.cmdAddEditSave->PerformClick();
