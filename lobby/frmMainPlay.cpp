@@ -179,26 +179,23 @@ void frmMain::txtLetter_KeyUp(int index, int keyCode) {
 void frmMain::UpdateSolution() {
     // The game decides; the boxes show it.
     game.applyPair(txtLetter[1]->text(), txtLetter[2]->text());
+    if (!game.isOver()) {
+        ShowSolution(); // and on to the next pair
+        return;
+    }
     txtBox[1]->setText(game.shown());
     emit solutionChanged();
-    if (game.isOver()) {
-        mode.arrange(); // nothing left to play: the letter boxes, Hint and Solve go
-        QApplication::processEvents();
-        if (game.outcome() == SolveGame::Outcome::Solved) {
-            lblSolveMessage->setText(
-                game.congratulations(now()).replace(QLatin1String("\r\n"), QLatin1String("\n")));
-        } else {
-            cmdSolve->setTag(QString());
-            lblSolveMessage->setText(QStringLiteral("\nSee the solved message below."));
-        }
-        endGame(game.outcome());
-        cmdFinishedSolving->setFocus();
+    mode.arrange(); // nothing left to play: the letter boxes, Hint and Solve go
+    QApplication::processEvents();
+    if (game.outcome() == SolveGame::Outcome::Solved) {
+        lblSolveMessage->setText(
+            game.congratulations(now()).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     } else {
-        // Entering box 1 empties both boxes, also when the focus is there already.
-        const bool alreadyThere = txtLetter[1]->hasFocus();
-        txtLetter[1]->setFocus();
-        if (alreadyThere) txtLetter_GotFocus(1);
+        cmdSolve->setTag(QString());
+        lblSolveMessage->setText(QStringLiteral("\nSee the solved message below."));
     }
+    endGame(game.outcome());
+    cmdFinishedSolving->setFocus();
 }
 
 void frmMain::cmdHint_Click() {
