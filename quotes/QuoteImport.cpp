@@ -8,6 +8,7 @@
 #include <QSet>
 #include <QStringDecoder>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -135,23 +136,73 @@ bool hasPercentLine(const QString &text) {
     return splitLines(text).contains(QStringLiteral("%"));
 }
 
-// Every candidate of a whole buffer, handed to `emit`.
-template <typename Emit> void eachCandidate(const QByteArray &bytes, Emit &&out) {
-    const Kind kind = KindOf(bytes.first(qMin<qsizetype>(bytes.size(), HeadBytes)), bytes.size());
-    if (kind == Kind::NotText) return;
-    if (IsQuoteList(bytes)) {
-        for (qsizetype at = 0; at < bytes.size(); at += RecordLength) {
-            const QString text = win1252::decode(bytes.mid(at, RecordLength)).trimmed();
-            if (!text.isEmpty() && text != KilledMarker) out(text);
-        }
-        return;
+// Every candidate of one source, read a piece at a time: the start tells its
+// kind (a source that could be a list, no more than a full list holds, is
+// read whole to be sure), then lines or records go to `take`. `advance` hears
+// of the bytes dealt with and says whether to go on; `stopped` tells that it
+// did not. The reason the source could not be read (in part), or empty.
+QString eachCandidateOf(const ImportSource &source, gate::Source *file,
+                        const std::function<void(const QString &)> &take,
+                        const std::function<bool(qint64 bytes)> &advance, bool &stopped) {
+    stopped = false;
+    const qint64 size = file ? file->size() : source.bytes.size();
+    const qint64 want = size % RecordLength == 0 && size <= qint64(MaxRecords) * RecordLength
+                            ? size
+                            : qMin(size, HeadBytes);
+    // The next piece of the source, appended to `into`.
+    qint64 at = 0;
+    auto next = [&](QByteArray &into, qint64 most) -> QString {
+        const qsizetype had = into.size();
+        if (!file)
+            into += source.bytes.mid(at, most);
+        else if (QString why = file->readPiece(into, most); !why.isEmpty())
+            return why;
+        at += into.size() - had;
+        return {};
+    };
+    QByteArray head;
+    while (head.size() < want) {
+        const qint64 had = at;
+        if (QString why = next(head, want - head.size()); !why.isEmpty()) return why;
+        if (at == had) break; // the file shrank
     }
-    LineReader lines(bytes.startsWith("\xFF\xFE"), isUtf16(bytes));
+
+    const Kind kind = KindOf(head.first(qMin<qsizetype>(head.size(), HeadBytes)),
+                             head.size() == size ? size : -1);
+    if (kind == Kind::NotText) {
+        stopped = !advance(size);
+        return QStringLiteral("it is not a text file");
+    }
+    if (head.size() == size && IsQuoteList(head)) {
+        for (qsizetype r = 0; r < head.size(); r += RecordLength) {
+            const QString text = win1252::decode(head.mid(r, RecordLength)).trimmed();
+            if (!text.isEmpty() && text != KilledMarker) take(text);
+        }
+        stopped = !advance(size);
+        return {};
+    }
+    LineReader lines(head.startsWith("\xFF\xFE"), isUtf16(head));
     Candidates candidates(kind == Kind::Fortune);
-    auto take = [&](const QString &line) { candidates.line(line, out); };
-    lines.feed(bytes, take);
-    lines.finish(take);
-    candidates.finish(out);
+    auto line = [&](const QString &l) { candidates.line(l, take); };
+    // What was read to tell the kind goes first, then the rest piece by piece.
+    for (qsizetype from = 0; from < head.size(); from += Piece) {
+        const qsizetype n = qMin<qsizetype>(Piece, head.size() - from);
+        lines.feed(QByteArrayView(head).sliced(from, n), line);
+        if ((stopped = !advance(n))) return {};
+    }
+    head.clear();
+    QString why;
+    QByteArray piece;
+    while (at < size) {
+        piece.clear();
+        const qint64 had = at;
+        if (why = next(piece, Piece); !why.isEmpty() || at == had) break;
+        lines.feed(piece, line);
+        if ((stopped = !advance(piece.size()))) return {};
+    }
+    lines.finish(line);
+    candidates.finish(take);
+    return why;
 }
 
 } // namespace
@@ -251,7 +302,10 @@ QString FortuneEntry(const QStringList &lines) {
 
 QStringList CandidatesIn(const QByteArray &bytes) {
     QStringList out;
-    eachCandidate(bytes, [&](const QString &c) { out << c; });
+    bool stopped = false;
+    eachCandidateOf(
+        {QString(), bytes, QString()}, nullptr, [&](const QString &c) { out << c; },
+        [](qint64) { return true; }, stopped);
     return out;
 }
 
@@ -364,16 +418,15 @@ ImportResult ImportQuotes(const QList<ImportSource> &sources, const ImportProgre
     std::vector<Open> open;
     qint64 total = 0, done = 0;
     for (const ImportSource &s : sources) {
-        auto file = std::make_unique<gate::Source>();
+        std::unique_ptr<gate::Source> file; // none for text given directly
         if (!s.path.isEmpty()) {
+            file = std::make_unique<gate::Source>();
             if (const QString why = file->open(s.path); !why.isEmpty()) {
                 result.notRead << QStringLiteral("%1: %2").arg(s.name, why);
                 continue;
             }
-            total += file->size();
-        } else {
-            total += s.bytes.size();
         }
+        total += file ? file->size() : s.bytes.size();
         open.push_back({&s, std::move(file)});
     }
     auto goOn = [&] {
@@ -386,72 +439,16 @@ ImportResult ImportQuotes(const QList<ImportSource> &sources, const ImportProgre
     if (!goOn()) return result;
 
     for (Open &o : open) {
-        const bool fromFile = !o.source->path.isEmpty();
-        // The start of the source tells its kind; a source that could be a
-        // list (no more than a full list holds) is read whole to be sure.
-        QByteArray head;
-        qint64 headDone = 0;
-        const qint64 size = fromFile ? o.file->size() : o.source->bytes.size();
-        const qint64 want = size % RecordLength == 0 && size <= qint64(MaxRecords) * RecordLength
-                                ? size
-                                : qMin(size, HeadBytes);
-        if (fromFile) {
-            while (head.size() < want && !o.file->atEnd())
-                if (const QString why = o.file->readPiece(head, want - head.size());
-                    !why.isEmpty()) {
-                    result.notRead << QStringLiteral("%1: %2").arg(o.source->name, why);
-                    head.clear();
-                    break;
-                }
-            headDone = head.size();
-        } else {
-            head = o.source->bytes.first(want);
-            headDone = want;
-        }
-        const Kind kind = KindOf(head.first(qMin<qsizetype>(head.size(), HeadBytes)),
-                                 head.size() == size ? size : -1);
-        if (kind == Kind::NotText) {
-            result.notRead << QStringLiteral("%1: it is not a text file").arg(o.source->name);
-            done += size;
-            continue;
-        }
-        if (head.size() == size && IsQuoteList(head)) {
-            eachCandidate(head, take);
-            done += size;
-            if (!goOn()) return result;
-            continue;
-        }
-        LineReader lines(head.startsWith("\xFF\xFE"), isUtf16(head));
-        Candidates candidates(kind == Kind::Fortune);
-        auto line = [&](const QString &l) { candidates.line(l, take); };
-        // What was read to tell the kind goes first, then the rest piece by piece.
-        for (qsizetype at = 0; at < head.size(); at += Piece) {
-            lines.feed(QByteArrayView(head).sliced(at, qMin<qsizetype>(Piece, head.size() - at)),
-                       line);
-            done += qMin<qsizetype>(Piece, head.size() - at);
-            if (!goOn()) return result;
-        }
-        head.clear();
-        qint64 at = headDone;
-        QByteArray piece;
-        while (at < size) {
-            piece.clear();
-            if (fromFile) {
-                if (o.file->atEnd()) break;
-                if (const QString why = o.file->readPiece(piece, Piece); !why.isEmpty()) {
-                    result.notRead << QStringLiteral("%1: %2").arg(o.source->name, why);
-                    break;
-                }
-            } else {
-                piece = o.source->bytes.mid(at, Piece);
-            }
-            at += piece.size();
-            done += piece.size();
-            lines.feed(piece, line);
-            if (!goOn()) return result;
-        }
-        lines.finish(line);
-        candidates.finish(take);
+        bool stopped = false;
+        const QString why = eachCandidateOf(
+            *o.source, o.file.get(), take,
+            [&](qint64 bytes) {
+                done += bytes;
+                return goOn();
+            },
+            stopped);
+        if (stopped) return result;
+        if (!why.isEmpty()) result.notRead << QStringLiteral("%1: %2").arg(o.source->name, why);
     }
     done = total;
     if (!goOn()) return result;
