@@ -7,8 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cerrno>
-#include <cstdio>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -66,13 +64,11 @@ QString copyInto(const QString &from, const QString &to) {
 // naming the original stands in the folder until then.
 QString move(const QString &from, const QString &to, const QString &marker) {
     const QFileInfo source(from);
-    if (!source.isSymLink() &&
-        std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0) {
-        safefile::syncFolder(QFileInfo(to).absolutePath());
-        safefile::syncFolder(source.absolutePath());
-        return {};
+    if (!source.isSymLink()) {
+        bool acrossDisks = false;
+        const QString why = safefile::rename(from, to, &acrossDisks);
+        if (!acrossDisks) return why;
     }
-    if (!source.isSymLink() && errno != EXDEV) return safefile::reasonOf(errno);
     if (const safefile::Result r = safefile::replaceFile(marker, QFile::encodeName(from)); !r)
         return r.reason;
     const QString why =

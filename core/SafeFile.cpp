@@ -311,6 +311,18 @@ QString remove(const QString &path) {
     return {};
 }
 
+QString rename(const QString &from, const QString &to, bool *acrossDisks) {
+    if (acrossDisks) *acrossDisks = false;
+    if (sys().rename(native(from).constData(), native(to).constData()) != 0) {
+        if (acrossDisks) *acrossDisks = errno == EXDEV;
+        return reasonOf(errno);
+    }
+    syncFolder(QFileInfo(to).absolutePath());
+    if (QFileInfo(from).absolutePath() != QFileInfo(to).absolutePath())
+        syncFolder(QFileInfo(from).absolutePath());
+    return {};
+}
+
 QString makeLink(const QString &target, const QString &at) {
     const QFileInfo info(at);
     const QByteArray temp =

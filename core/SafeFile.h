@@ -111,6 +111,11 @@ QString append(const QString &path,
 // folder; a missing file is no failure.
 QString remove(const QString &path);
 
+// Renames `from` to `to` in one step (a link is renamed as the link it is)
+// and syncs both folders. `acrossDisks` tells a refusal because the two are
+// on different disks, where a copy has to do instead.
+QString rename(const QString &from, const QString &to, bool *acrossDisks = nullptr);
+
 // Makes `at` a link to `target` in one step (through a temporary link renamed
 // over it) and syncs the folder.
 QString makeLink(const QString &target, const QString &at);

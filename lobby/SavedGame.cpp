@@ -133,9 +133,7 @@ void SavedGame::OfferToContinue() {
     if (!s) {
         // Set aside, not lost: the player's files are never removed unread.
         const QString aside = FileName() + QStringLiteral(".damaged");
-        std::rename(QFile::encodeName(FileName()).constData(),
-                    QFile::encodeName(aside).constData());
-        safefile::syncFolder(QFileInfo(aside).absolutePath());
+        safefile::rename(FileName(), aside);
         dialogs::message(&m, AppInfo::Title,
                          QStringLiteral("The game kept from last time could not be read%1, so it "
                                         "cannot be continued. It is set aside as %2.")

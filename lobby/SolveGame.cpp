@@ -37,20 +37,20 @@ bool SolveGame::fits(const QString &quote, const QString &progress) {
 }
 
 bool SolveGame::undo() {
-    if (!canUndo()) return false;
-    const Change c = m_done.takeLast();
-    for (qsizetype k = 0; k < c.places.size(); ++k)
-        if (m_progress[c.places[k]] == c.after[k]) m_progress[c.places[k]] = c.before[k];
-    m_undone << c;
-    return true;
+    return step(m_done, m_undone, true);
 }
 
 bool SolveGame::redo() {
-    if (!canRedo()) return false;
-    const Change c = m_undone.takeLast();
+    return step(m_undone, m_done, false);
+}
+
+bool SolveGame::step(QList<Change> &from, QList<Change> &to, bool back) {
+    if (from.isEmpty() || isOver()) return false;
+    const Change c = from.takeLast();
+    const QString &was = back ? c.after : c.before, &becomes = back ? c.before : c.after;
     for (qsizetype k = 0; k < c.places.size(); ++k)
-        if (m_progress[c.places[k]] == c.before[k]) m_progress[c.places[k]] = c.after[k];
-    m_done << c;
+        if (m_progress[c.places[k]] == was[k]) m_progress[c.places[k]] = becomes[k];
+    to << c;
     return true;
 }
 

@@ -102,6 +102,8 @@ private:
         QString before, after;
     };
     QList<Change> m_done, m_undone;
+    // Moves the last change of `from` to `to`, taking it back or putting it back.
+    bool step(QList<Change> &from, QList<Change> &to, bool back);
     bool m_hintPending = false; // the next pair placed is a hint's
 
     QString m_quote, m_progress, m_enciphered;

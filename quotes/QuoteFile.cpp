@@ -276,7 +276,8 @@ Status LoadQuoteList(QStringList &list) {
         if (!s) {
             CloseQuoteFile();
             // The empty file the opening made is not left behind either.
-            if (!existed && QFileInfo(QuoteFileName).size() == 0) QFile::remove(QuoteFileTarget());
+            if (!existed && QFileInfo(QuoteFileName).size() == 0)
+                safefile::remove(QuoteFileTarget());
             s.whileCreating = true;
             return s;
         }

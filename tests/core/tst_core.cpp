@@ -2,6 +2,7 @@
 #include "SafeFile.h"
 #include "TempFolder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
@@ -254,6 +255,33 @@ private slots:
         QVERIFY(!QFileInfo(at).isSymLink());
         QCOMPARE(bytesOf(folder->file(QStringLiteral("real"))), QByteArray("data"));
         QVERIFY(safefile::remove(at).isEmpty()); // already gone: no failure
+    }
+
+    void aRenameSyncsBothFoldersAndTellsAMoveAcrossDisks() {
+        QVERIFY(QDir(folder->path()).mkdir(QStringLiteral("aside")));
+        const QString from = folder->file(QStringLiteral("Game.sav"));
+        const QString to = folder->file(QStringLiteral("aside/Game.sav.damaged"));
+        put(from, "kept");
+        {
+            RecordingSystem rec;
+            bool acrossDisks = true;
+            QVERIFY(safefile::rename(from, to, &acrossDisks).isEmpty());
+            QVERIFY(!acrossDisks);
+            const int renamed = rec.find(QStringLiteral("rename"), QStringLiteral("Game.sav"));
+            QVERIFY(renamed >= 0);
+            const int first = rec.findFolderSync(renamed);
+            QVERIFY(first > renamed);
+            QVERIFY(rec.findFolderSync(first + 1) > first);
+        }
+        QCOMPARE(bytesOf(to), QByteArray("kept"));
+        RecordingSystem rec;
+        rec.failWith = [](const RecordingSystem::Call &c) {
+            return c.name == QLatin1String("rename") ? EXDEV : 0;
+        };
+        bool acrossDisks = false;
+        QVERIFY(!safefile::rename(to, from, &acrossDisks).isEmpty());
+        QVERIFY(acrossDisks);
+        QVERIFY(QFileInfo::exists(to));
     }
 };
 
