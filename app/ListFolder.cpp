@@ -130,7 +130,7 @@ QString Choose(const QString &programFolder, const QString &dataFolder, const QS
 
 Outcome Prepare(const QString &folder, const QStringList &candidates, const QString &listName) {
     Outcome out;
-    if (!QFileInfo(folder).isDir() && !QDir().mkpath(folder)) {
+    if (!safefile::makeFolder(folder)) {
         out.problem = QStringLiteral("The folder %1 cannot be made.").arg(folder);
         return out;
     }

@@ -6,6 +6,7 @@
 #include "ListFolder.h"
 #include "PrinterSurface.h"
 #include "QuoteFile.h"
+#include "SafeFile.h"
 #include "SingleInstance.h"
 #include "frmTitlePage.h"
 
@@ -39,7 +40,7 @@ bool Main() {
     const QString listName = AppInfo::Title + QStringLiteral(".Dat");
     QString folder = ListFolderFor(listName);
     QString problem;
-    if (!QFileInfo(folder).isDir() && !QDir().mkpath(folder)) {
+    if (!safefile::makeFolder(folder)) {
         // Nowhere else to keep it: this once, the list stays where the game was started.
         problem = QStringLiteral("The folder %1 cannot be made.\n\nThe quote list is kept in %2 "
                                  "this time.")

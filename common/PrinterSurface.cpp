@@ -177,7 +177,7 @@ QString DeviceSurface::fileNameFor(const QString &document, const QDateTime &whe
 bool DeviceSurface::beginDocument() {
     const QString what = QStringLiteral("The %1 page").arg(documentName());
     if (d->pdf) {
-        QDir().mkpath(d->folder);
+        safefile::makeFolder(d->folder); // if it cannot be made, the write says why
         // Two documents within one second get " (2)", " (3)", ... rather than one name.
         const QString name = fileNameFor(documentName(), QDateTime::currentDateTime());
         QString path = QDir(d->folder).filePath(name);

@@ -148,6 +148,10 @@ QString tempNameFor(const QString &name) {
     return QLatin1Char('.') + name + QStringLiteral(".part");
 }
 
+bool makeFolder(const QString &folder) {
+    return QFileInfo(folder).isDir() || QDir().mkpath(folder);
+}
+
 void syncFolder(const QString &folder) {
     const int fd = sys().open(native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
     if (fd < 0) return;

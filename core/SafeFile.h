@@ -120,6 +120,10 @@ QString rename(const QString &from, const QString &to, bool *acrossDisks = nullp
 // over it) and syncs the folder.
 QString makeLink(const QString &target, const QString &at);
 
+// Makes `folder`, and the folders above it, where they are missing; whether
+// it is there now.
+bool makeFolder(const QString &folder);
+
 // Syncs a folder, so that a rename or removal in it lasts; folders that
 // cannot be synced (some file systems refuse) are no failure.
 void syncFolder(const QString &folder);

@@ -40,9 +40,7 @@ void PairHistory::Undo() {
 }
 
 void PairHistory::Redo() {
-    if (!m.mode.is(LobbyMode::Mode::Solve) || !m.game.redo()) return;
-    m.ShowSolution();
-    if (m.game.isOver()) m.UpdateSolution(); // the pair put back completes the quote
+    if (m.mode.is(LobbyMode::Mode::Solve) && m.game.redo()) m.ShowSolution();
 }
 
 bool PairHistory::eventFilter(QObject *, QEvent *e) {

@@ -38,6 +38,8 @@ const QString frmMain::GuideTextForEditing = QStringLiteral(
     "A quote should be from 50 to 200 characters in length. Normal letters and punctuation such as "
     "()',./;!?- etc. are allowed, but numbers and carriage-returns (the <Enter> key) should not be "
     "used.");
+const QString frmMain::SolveInstruction =
+    QStringLiteral("In the scrambled quote below,\n\nshow the letter         as a");
 const QString frmMain::GiftReminder =
     QStringLiteral("Before you go: a Cipherly puzzle page, printed and made out to a\n"
                    "friend, makes a fine little gift. Try \"Scramble & Print\" next time!");
@@ -92,8 +94,7 @@ void frmMain::Form_Load() {
     modStandard::TilePicture(tile("quote"), picQuote);
     modStandard::TilePicture(tile("list"), picPrintQuote);
     modStandard::TilePicture(tile("solve"), picSolveRandomQuote);
-    lblSolveMessage->setText(
-        QStringLiteral("In the scrambled quote below,\n\nshow the letter         as a"));
+    lblSolveMessage->setText(SolveInstruction);
 }
 
 void frmMain::Form_Activate() {
@@ -315,7 +316,6 @@ void frmMain::cmdAddEditQuote_Click(int index) {
         return;
     }
     mode.set(index == 1 ? LobbyMode::Mode::Add : LobbyMode::Mode::Edit);
-    HelpTopic = HelpTopics::QuoteListMaintenance;
     fadeOutAndWait();
     mode.arrange();
     fadeInAndWait();

@@ -67,7 +67,8 @@ public:
     // The game set up in `game` on screen again, its clock going on from
     // `secondsSoFar`.
     void ResumeGame(qint64 secondsSoFar);
-    // The solution as the game holds it, after a change made outside a pair.
+    // The solution as the game holds it, after any change; a game the change
+    // completed ends there.
     void ShowSolution();
     // Ends an open game as abandoned.
     void abandonGame();
@@ -128,6 +129,8 @@ public:
     static const QColor Peach, Yellow, Pink, Cyan, GuideText;
     static const QString GuideTextForEditing;
     static const QString GiftReminder;
+    // The solve panel's instruction, with room for the two letter boxes.
+    static const QString SolveInstruction;
 
     // ---- Seams for the additions ------------------------------------------
 
@@ -181,6 +184,8 @@ private:
     // Tells the game's end, once.
     void endGame(SolveGame::Outcome outcome);
     void leaveGame();
+    // Into the solve mode, the instruction on show, for a game set up in `game`.
+    void openSolvePanel();
     void showGame();
     void fillSolveMenu(QMenu &menu);
 

@@ -6,7 +6,6 @@
 #include "BusyWindow.h"
 #include "CryptogramPage.h"
 #include "Dialogs.h"
-#include "HelpTopic.h"
 #include "PrintWrapped.h"
 #include "PrinterSurface.h"
 #include "modStandard.h"
@@ -83,12 +82,8 @@ void frmMain::cmdSolveRandomQuote_Click() {
 
 void frmMain::PlayRecord(qint16 record) {
     fadeOutAndWait();
-    HelpTopic = HelpTopics::SolvingOnScreen;
-    lblSolveMessage->setText(
-        QStringLiteral("In the scrambled quote below,\n\nshow the letter         as a"));
     game = SolveGame(); // a new game: nothing of the last one shows
-    mode.set(LobbyMode::Mode::Solve);
-    mode.arrange();
+    openSolvePanel();
 
     QString quote;
     quotes::Status s = quotes::OpenQuoteFile();
@@ -117,12 +112,15 @@ void frmMain::PlayRecord(qint16 record) {
 
 void frmMain::ResumeGame(qint64 secondsSoFar) {
     fadeOutAndWait();
-    lblSolveMessage->setText(
-        QStringLiteral("In the scrambled quote below,\n\nshow the letter         as a"));
-    mode.set(LobbyMode::Mode::Solve);
-    mode.arrange();
+    openSolvePanel();
     game.startClock(now().addSecs(-qMax<qint64>(0, secondsSoFar))); // the time goes on
     showGame();
+}
+
+void frmMain::openSolvePanel() {
+    lblSolveMessage->setText(SolveInstruction);
+    mode.set(LobbyMode::Mode::Solve);
+    mode.arrange();
 }
 
 void frmMain::showGame() {
@@ -137,6 +135,20 @@ void frmMain::showGame() {
 void frmMain::ShowSolution() {
     txtBox[1]->setText(game.shown());
     emit solutionChanged();
+    if (game.isOver()) {
+        mode.arrange(); // nothing left to play: the letter boxes, Hint and Solve go
+        QApplication::processEvents();
+        if (game.outcome() == SolveGame::Outcome::Solved) {
+            lblSolveMessage->setText(
+                game.congratulations(now()).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        } else {
+            cmdSolve->setTag(QString());
+            lblSolveMessage->setText(QStringLiteral("\nSee the solved message below."));
+        }
+        endGame(game.outcome());
+        cmdFinishedSolving->setFocus();
+        return;
+    }
     // Entering box 1 empties both boxes, also when the focus is there already.
     const bool alreadyThere = txtLetter[1]->hasFocus();
     txtLetter[1]->setFocus();
@@ -179,23 +191,7 @@ void frmMain::txtLetter_KeyUp(int index, int keyCode) {
 void frmMain::UpdateSolution() {
     // The game decides; the boxes show it.
     game.applyPair(txtLetter[1]->text(), txtLetter[2]->text());
-    if (!game.isOver()) {
-        ShowSolution(); // and on to the next pair
-        return;
-    }
-    txtBox[1]->setText(game.shown());
-    emit solutionChanged();
-    mode.arrange(); // nothing left to play: the letter boxes, Hint and Solve go
-    QApplication::processEvents();
-    if (game.outcome() == SolveGame::Outcome::Solved) {
-        lblSolveMessage->setText(
-            game.congratulations(now()).replace(QLatin1String("\r\n"), QLatin1String("\n")));
-    } else {
-        cmdSolve->setTag(QString());
-        lblSolveMessage->setText(QStringLiteral("\nSee the solved message below."));
-    }
-    endGame(game.outcome());
-    cmdFinishedSolving->setFocus();
+    ShowSolution();
 }
 
 void frmMain::cmdHint_Click() {

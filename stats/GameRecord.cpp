@@ -89,7 +89,7 @@ std::optional<Game> GameOf(const QString &row, const QDateTime &now) {
 QString AppendGame(const Game &g) {
     const QString path = RecordPath();
     const QString folder = QFileInfo(path).absolutePath();
-    if (!QFileInfo(folder).isDir() && !QDir().mkpath(folder))
+    if (!safefile::makeFolder(folder))
         return QStringLiteral("the folder %1 cannot be made").arg(folder);
     const QByteArray row = RowOf(g).toUtf8() + '\n';
     // The whole row or nothing: a failed append is cut back to where it began.
