@@ -11,6 +11,10 @@ QString qualified(const QString &key) {
     return QStringLiteral("Defaults/") + key;
 }
 
+QString BooleanText(bool value) {
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
 } // namespace
 
 QString GetSetting(const QString &key, const QString &defaultValue) {
@@ -33,23 +37,15 @@ void Save(const Key &key, const QString &value) {
 }
 
 bool IsOn(const Key &key) {
-    return ReadBoolean(key.text(), QLatin1String(key.defaultValue) == QLatin1String("True"));
-}
-
-void SetOn(const Key &key, bool on) {
-    SaveSetting(key.text(), BooleanText(on));
-}
-
-bool ReadBoolean(const QString &key, bool defaultValue) {
-    const QString text = GetSetting(key, BooleanText(defaultValue)).trimmed();
+    const QString text = Get(key).trimmed();
     if (text.compare(QStringLiteral("true"), Qt::CaseInsensitive) == 0) return true;
     bool isNumber = false;
     const double number = text.toDouble(&isNumber);
     return isNumber && number != 0.0;
 }
 
-QString BooleanText(bool value) {
-    return value ? QStringLiteral("True") : QStringLiteral("False");
+void SetOn(const Key &key, bool on) {
+    SaveSetting(key.text(), BooleanText(on));
 }
 
 bool FadeStatus() {

@@ -36,15 +36,12 @@ void SaveSetting(const QString &key, const QString &value);
 // The value of a key of the registry, its default when missing.
 QString Get(const Key &key);
 void Save(const Key &key, const QString &value);
-// A "True"/"False" key of the registry, read leniently.
+// A "True"/"False" key of the registry, as the program writes them. Read
+// back leniently: any case of "true", or a number other than 0, is on;
+// anything else ("False", garbage) is off, the safe default; a missing key
+// is its default.
 bool IsOn(const Key &key);
 void SetOn(const Key &key, bool on);
-
-// "True"/"False" as the program writes them. Read back leniently: any case of
-// "true", or a number other than 0, is on; anything else (missing, "False",
-// garbage) is off, the safe default.
-bool ReadBoolean(const QString &key, bool defaultValue);
-QString BooleanText(bool value);
 
 // Whether fading is switched on; off until the player turns it on.
 bool FadeStatus();

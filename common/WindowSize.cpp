@@ -27,6 +27,8 @@ void SetDesignedSize(QWidget *window, int widthTwips, int heightTwips) {
 
 namespace {
 
+constexpr Qt::WindowStates Enlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
+
 // Undoes every request to maximise the window or show it full screen, from a
 // title bar's button or double-click, a key of the desktop or another
 // program, as soon as it arrives. The desktop then puts the window back where
@@ -39,13 +41,11 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *e) override {
-        constexpr Qt::WindowStates enlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
         if (watched == m_window && e->type() == QEvent::WindowStateChange &&
-            (m_window->windowState() & enlarged))
+            (m_window->windowState() & Enlarged))
             // Undone once the change is through, or it would be applied after all.
             QTimer::singleShot(0, m_window, [w = m_window] {
-                constexpr Qt::WindowStates big = Qt::WindowMaximized | Qt::WindowFullScreen;
-                if (w->windowState() & big) w->setWindowState(w->windowState() & ~big);
+                if (w->windowState() & Enlarged) w->setWindowState(w->windowState() & ~Enlarged);
             });
         return false;
     }

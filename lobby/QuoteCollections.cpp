@@ -68,11 +68,6 @@ void QuoteCollections::grid_QuotesDropped(const QList<QUrl> &files, const QStrin
 }
 
 void QuoteCollections::ImportQuotesFrom(const QList<QUrl> &files, const QString &text) {
-    if (const quotes::Status s = quotes::CheckListWritable(); !s) {
-        m.showStoreError(QStringLiteral("The quotes could not be imported; the list is as it was."),
-                         s);
-        return;
-    }
     // Files of the same name are told apart by their folders.
     QStringList paths;
     for (const QUrl &u : files)
