@@ -216,8 +216,10 @@ sway_desktop() {
   local ok=0
   seen title "3,10,285,32" || ok=1
   # The keys go to the focused window once sway has given it the focus.
+  # wtype brings a keyboard of its own: the game is given a moment to take
+  # it up before the keys, or they are lost.
   for _ in $(seq 10); do
-    sw wtype -M alt -k c -m alt
+    sw wtype -s 1000 -M alt -k c -m alt
     sleep 1
     sw swaymsg -t get_tree >"$out/sway-tree-try.json"; grep -q "\"name\": \" Cipherly\"" "$out/sway-tree-try.json" && break
   done
@@ -234,7 +236,8 @@ sway_desktop() {
     ok=1
   fi
   cp "$work"/shots/sway-*.png "$out"/
-  kill "$pid" 2>/dev/null || true
+  # Everything the player ran goes: the game, sway and its helpers.
+  pkill -KILL -u "$user" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
   rm -rf "$work"
   return $ok
