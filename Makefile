@@ -2,7 +2,7 @@
 BUILD := build
 JOBS  ?= 2
 
-.PHONY: run test bench build deps configure clean package install
+.PHONY: run test bench build game deps configure clean package install
 
 deps:
 	@./tools/install-deps.sh
@@ -15,7 +15,12 @@ configure: deps $(BUILD)/CMakeCache.txt
 build: configure
 	cmake --build $(BUILD) -j$(JOBS)
 
-run: build
+# Only the game and what it links: the tests, benchmarks and the artwork
+# tool wait for `make test`.
+game: configure
+	cmake --build $(BUILD) -j$(JOBS) --target cipherly
+
+run: game
 	./$(BUILD)/app/cipherly
 
 test: build

@@ -20,10 +20,12 @@ inline constexpr Key FadeStatus{"FadeStatus", "False"};
 inline constexpr Key NewUser{"NewUser", ""};
 // Whether the solver's aids are on: "True" or "False".
 inline constexpr Key SolverAids{"SolverAids", "False"};
-// The folder quotes were last imported from or exported to.
+// The folder quotes were last imported from.
 inline constexpr Key QuoteFolder{"QuoteFolder", ""};
+// The folder quotes were last exported to.
+inline constexpr Key ExportFolder{"ExportFolder", ""};
 
-inline constexpr Key All[] = {FadeStatus, NewUser, SolverAids, QuoteFolder};
+inline constexpr Key All[] = {FadeStatus, NewUser, SolverAids, QuoteFolder, ExportFolder};
 } // namespace Keys
 
 inline const QString FadeStatusKey = Keys::FadeStatus.text();

@@ -23,12 +23,14 @@ bool answeredFromTheCommandLine(int argc, char *argv[]) {
                         "  --version  show the version and end\n"
                         "\n"
                         "Your quote list is $XDG_DATA_HOME/Cipherly/Cipherly.Dat\n"
-                        "(~/.local/share/Cipherly/Cipherly.Dat). See cipherly(6).\n",
+                        "(~/.local/share/Cipherly/Cipherly.Dat). See cipherly(6); in the\n"
+                        "source tree, man -l packaging/cipherly.6.\n",
                         qPrintable(AppInfo::Title));
             return true;
         }
         if (arg == "--version") {
-            std::printf("%s %s\n", qPrintable(AppInfo::Title), qPrintable(AppInfo::versionString()));
+            std::printf("%s %s\n", qPrintable(AppInfo::Title),
+                        qPrintable(AppInfo::versionString()));
             return true;
         }
     }

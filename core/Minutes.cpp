@@ -7,3 +7,11 @@ QString MinutesText(qint64 seconds) {
     return (whole ? QString::number(whole) : QString()) + QLatin1Char('.') +
            (fraction ? QString::number(fraction) : QString());
 }
+
+QString MinutesSecondsText(qint64 seconds) {
+    seconds = qMax<qint64>(0, seconds);
+    const qint64 m = seconds / 60, s = seconds % 60;
+    if (m == 0) return QStringLiteral("%1 s").arg(s);
+    if (s == 0) return QStringLiteral("%1 min").arg(m);
+    return QStringLiteral("%1 min %2 s").arg(m).arg(s);
+}

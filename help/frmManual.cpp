@@ -12,6 +12,7 @@
 #include "WindowSize.h"
 #include "modStandard.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -49,6 +50,16 @@ const Item Items[19] = {{"", -1},
                         {"Quote Collections", 6100},
                         {"Statistics", 6200},
                         {"Solver's Aids", 6300}};
+
+// Where the quote list is: the game works in the list's folder, so the help
+// names the folder it really uses, the home folder written as "~".
+QString ListFolderShown() {
+    const QString folder = QDir::currentPath(), home = QDir::homePath();
+    if (folder == home) return QStringLiteral("~");
+    if (folder.startsWith(home + QLatin1Char('/')))
+        return QDir::toNativeSeparators(QStringLiteral("~") + folder.mid(home.size()));
+    return QDir::toNativeSeparators(folder);
+}
 
 constexpr int ItemCount = 15; // the design's items
 constexpr int AllItems = 18;  // with the additions' topics
@@ -211,6 +222,7 @@ void frmManual::menuHelpTopic_Click(int index) {
         labelHelpTopic->setText(
             itemCaption(index).replace(QLatin1String("&&"), QLatin1String("&")));
         QString text = LoadResString(number);
+        text.replace(QLatin1String("%LISTFOLDER%"), ListFolderShown());
         txtManual->setPlainText(text.replace(QLatin1String("\r\n"), QLatin1String("\n")));
         txtManual->setAccessibleName(labelHelpTopic->text());
     }

@@ -18,6 +18,7 @@
 
 #include <QStandardPaths>
 #include <limits>
+#include <unistd.h>
 
 using dialogs::Icon;
 
@@ -125,6 +126,14 @@ void QuoteCollections::ImportQuotesFrom(const QList<QUrl> &files, const QString 
         report = QStringLiteral("%1 added from %2.")
                      .arg(plural(r.added, "quote was", "quotes were"),
                           namesOf(read, 5, QStringLiteral(", ")));
+    if (r.plainLetters > 0)
+        report +=
+            QStringLiteral(" In %1, accented letters were written as plain ones (\u00C9 as "
+                           "E, \u00C4 as AE), so that the puzzle hides every letter.")
+                .arg(r.plainLetters == r.added ? QStringLiteral("all of them")
+                     : r.plainLetters == 1
+                         ? QStringLiteral("1 of them")
+                         : QStringLiteral("%1 of them").arg(QLocale().toString(r.plainLetters)));
     QString details;
     if (r.skippedCount() > 0) {
         report +=
@@ -165,17 +174,20 @@ void QuoteCollections::ImportQuotesFrom(const QList<QUrl> &files, const QString 
 }
 
 void QuoteCollections::menuExportQuotes_Click() {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString last = Settings::Get(Settings::Keys::QuoteFolder);
+    // Where the last export went, or the documents: never where quotes were
+    // imported from, which is often a folder the player cannot write.
+    const QString last = Settings::Get(Settings::Keys::ExportFolder);
     const QString folder =
-        !last.isEmpty() && QFileInfo(last).isDir() && QFileInfo(last).isWritable() ? last
-                                                                                   : documents;
+        !last.isEmpty() && QFileInfo(last).isDir() &&
+                ::access(QFile::encodeName(last).constData(), W_OK | X_OK) == 0
+            ? last
+            : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString path =
         dialogs::saveFile(&m, {QStringLiteral("Export Quotes"), folder,
                                QStringLiteral("Text (*.txt);;Quote list (*.Dat)"),
                                QStringLiteral("My %1 quotes.txt").arg(AppInfo::Title)});
     if (path.isEmpty()) return;
-    Settings::Save(Settings::Keys::QuoteFolder, QFileInfo(path).absolutePath());
+    Settings::Save(Settings::Keys::ExportFolder, QFileInfo(path).absolutePath());
     int count = 0;
     const quotes::Status s = quotes::ExportQuotes(path, &count);
     if (!s) {

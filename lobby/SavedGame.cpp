@@ -62,6 +62,8 @@ QByteArray SavedGame::Format(const State &s) {
     out += "quote=" + s.quote.toUtf8() + '\n';
     out += "enciphered=" + s.enciphered.toUtf8() + '\n';
     out += "progress=" + s.progress.toUtf8() + '\n';
+    out += "done=" + s.done.toUtf8() + '\n';
+    out += "undone=" + s.undone.toUtf8() + '\n';
     return out;
 }
 
@@ -82,6 +84,8 @@ std::optional<SavedGame::State> SavedGame::Parse(const QByteArray &bytes) {
     s.quote = v.value("quote");
     s.enciphered = v.value("enciphered");
     s.progress = v.value("progress");
+    s.done = v.value("done");
+    s.undone = v.value("undone");
     // A game that could have been: its quote meets the rules, its key is a
     // key, and the enciphered quote and the solution belong to the quote.
     QString letters = s.key;
@@ -112,6 +116,8 @@ QString SavedGame::Save() {
     s.quote = m.game.SolveQuote();
     s.enciphered = m.game.Enciphered();
     s.progress = m.game.SolveProgress();
+    s.done = m.game.historyText(false);
+    s.undone = m.game.historyText(true);
     const safefile::Result r = safefile::replaceFile(FileName(), Format(s));
     if (!r && !m_told) {
         m_told = true;
@@ -157,6 +163,7 @@ void SavedGame::OfferToContinue() {
     for (int letter = 'A'; letter <= 'Z'; ++letter)
         basCipherly::KeyTable(letter, 1) = s->key[letter - 'A'];
     m.game.restore(s->quote, s->enciphered, s->progress, s->hints);
+    m.game.restoreHistory(s->done, s->undone); // a history that does not fit is only left out
     m.game.startClock(m.now().addSecs(-s->seconds));
     m_started = s->started;
     if (a == dialogs::Answer::Yes)

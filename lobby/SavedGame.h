@@ -27,6 +27,9 @@ public:
         qint64 seconds = 0;
         qint16 hints = 0;
         QString key, quote, enciphered, progress;
+        // The pairs that can be taken back and put back (SolveGame's history
+        // text); empty in a game kept before they were.
+        QString done, undone;
         // How many letters the player has placed.
         int placed() const;
     };

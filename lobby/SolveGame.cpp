@@ -24,6 +24,52 @@ void SolveGame::restore(const QString &quote, const QString &enciphered, const Q
     m_hints = hints;
 }
 
+QString SolveGame::historyText(bool undone) const {
+    QStringList out;
+    for (const Change &c : undone ? m_undone : m_done) {
+        QStringList places;
+        for (int p : c.places)
+            places << QString::number(p);
+        out << places.join(QLatin1Char(',')) + QLatin1Char(':') + c.before + QLatin1Char(':') +
+                   c.after;
+    }
+    return out.join(QLatin1Char(';'));
+}
+
+bool SolveGame::restoreHistory(const QString &done, const QString &undone) {
+    auto isMark = [](QChar c) { return c == Unsolved || (c >= u'A' && c <= u'Z'); };
+    auto parse = [&](const QString &text, QList<Change> &into) {
+        into.clear();
+        if (text.isEmpty()) return true;
+        for (const QString &one : text.split(QLatin1Char(';'))) {
+            const QStringList parts = one.split(QLatin1Char(':'));
+            if (parts.size() != 3) return false;
+            Change c;
+            for (const QString &p : parts[0].split(QLatin1Char(','))) {
+                bool ok = false;
+                const int at = p.toInt(&ok);
+                // Only the places of letters can have changed.
+                if (!ok || at < 0 || at >= m_quote.size() || m_quote[at] < u'A' ||
+                    m_quote[at] > u'Z')
+                    return false;
+                c.places << at;
+            }
+            c.before = parts[1];
+            c.after = parts[2];
+            if (c.before.size() != c.places.size() || c.after.size() != c.places.size())
+                return false;
+            for (qsizetype k = 0; k < c.places.size(); ++k)
+                if (!isMark(c.before[k]) || !isMark(c.after[k])) return false;
+            into << c;
+        }
+        return true;
+    };
+    if (parse(done, m_done) && parse(undone, m_undone)) return true;
+    m_done.clear();
+    m_undone.clear();
+    return false;
+}
+
 bool SolveGame::fits(const QString &quote, const QString &progress) {
     if (quote.size() != progress.size()) return false;
     for (qsizetype i = 0; i < quote.size(); ++i) {

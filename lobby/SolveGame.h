@@ -70,6 +70,14 @@ public:
     // hints; open from now on, with nothing to take back.
     void restore(const QString &quote, const QString &enciphered, const QString &progress,
                  qint16 hints);
+    // The pairs that can be taken back (`done`) and put back (`undone`), as a
+    // kept game holds them: one pair after another, separated by ";", each
+    // its places, the letters there before and after ("3,17:··:TT").
+    QString historyText(bool undone) const;
+    // Takes them back from such text; a history that does not belong to the
+    // game on show is left out whole, and false is told.
+    bool restoreHistory(const QString &done, const QString &undone);
+
     // Whether `progress` can be the solution in progress of `quote`: the same
     // length, the same characters where the quote has no letter.
     static bool fits(const QString &quote, const QString &progress);

@@ -140,10 +140,12 @@ bool hasPercentLine(const QString &text) {
 // kind (a source that could be a list, no more than a full list holds, is
 // read whole to be sure), then lines or records go to `take`. `advance` hears
 // of the bytes dealt with and says whether to go on; `stopped` tells that it
-// did not. The reason the source could not be read (in part), or empty.
+// did not; `kindOut`, when given, hears the kind before the first candidate.
+// The reason the source could not be read (in part), or empty.
 QString eachCandidateOf(const ImportSource &source, gate::Source *file,
                         const std::function<void(const QString &)> &take,
-                        const std::function<bool(qint64 bytes)> &advance, bool &stopped) {
+                        const std::function<bool(qint64 bytes)> &advance, bool &stopped,
+                        Kind *kindOut = nullptr) {
     stopped = false;
     const qint64 size = file ? file->size() : source.bytes.size();
     const qint64 want = size % RecordLength == 0 && size <= qint64(MaxRecords) * RecordLength
@@ -169,6 +171,7 @@ QString eachCandidateOf(const ImportSource &source, gate::Source *file,
 
     const Kind kind = KindOf(head.first(qMin<qsizetype>(head.size(), HeadBytes)),
                              head.size() == size ? size : -1);
+    if (kindOut) *kindOut = kind;
     if (kind == Kind::NotText) {
         stopped = !advance(size);
         return QStringLiteral("it is not a text file");
@@ -315,6 +318,8 @@ QString SkipReason(Skip s) {
         return QStringLiteral("too short");
     case Skip::TooLong:
         return QStringLiteral("too long");
+    case Skip::NotProse:
+        return QStringLiteral("not prose: fewer than half of the characters are letters");
     case Skip::Digits:
         return QStringLiteral("with digits");
     case Skip::Control:
@@ -350,15 +355,19 @@ public:
             m_seen.insert(QuoteKey(q));
     }
 
-    void take(const QString &candidate) {
-        const Normalized n = NormalizeQuote(candidate);
+    // A quote list's records come as the list holds them; entries of text
+    // and fortune files have their accented letters made plain.
+    void take(const QString &candidate, bool listRecord) {
+        Normalized n = NormalizeQuote(candidate);
+        const QString plain = listRecord ? n.text : PlainLetters(n.text);
+        const bool madePlain = plain != n.text;
+        n.text = plain;
         const Verdict v = CheckQuote(n.text);
+        if (v.problem == Problem::TooShort) return skip(Skip::TooShort, n.text);
+        if (v.problem == Problem::TooLong) return skip(Skip::TooLong, n.text);
+        if (!IsProse(n.text)) return skip(Skip::NotProse, n.text);
         if (!v.ok()) {
             switch (v.problem) {
-            case Problem::TooShort:
-                return skip(Skip::TooShort, n.text);
-            case Problem::TooLong:
-                return skip(Skip::TooLong, n.text);
             case Problem::Digit:
                 return skip(Skip::Digits, n.text);
             case Problem::Control:
@@ -376,6 +385,7 @@ public:
         m_added += win1252::encode(r.text());
         --m_room;
         ++m_result.added;
+        m_result.plainLetters += madePlain;
     }
     const QByteArray &added() const { return m_added; }
 
@@ -435,7 +445,8 @@ ImportResult ImportQuotes(const QList<ImportSource> &sources, const ImportProgre
         result.added = 0; // nothing was added after all
         return false;
     };
-    auto take = [&](const QString &c) { intake.take(c); };
+    Kind kind = Kind::Text;
+    auto take = [&](const QString &c) { intake.take(c, kind == Kind::List); };
     if (!goOn()) return result;
 
     for (Open &o : open) {
@@ -446,7 +457,7 @@ ImportResult ImportQuotes(const QList<ImportSource> &sources, const ImportProgre
                 done += bytes;
                 return goOn();
             },
-            stopped);
+            stopped, &kind);
         if (stopped) return result;
         if (!why.isEmpty()) result.notRead << QStringLiteral("%1: %2").arg(o.source->name, why);
     }

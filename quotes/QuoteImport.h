@@ -47,8 +47,8 @@ QStringList CandidatesIn(const QByteArray &bytes);
 // after " - ". A "--" line inside the entry (a dialogue) is text.
 QString FortuneEntry(const QStringList &lines);
 
-enum class Skip { TooShort, TooLong, Digits, Control, Unstorable, Duplicate, NoRoom };
-inline constexpr int SkipKinds = 7;
+enum class Skip { TooShort, TooLong, NotProse, Digits, Control, Unstorable, Duplicate, NoRoom };
+inline constexpr int SkipKinds = 8;
 QString SkipReason(Skip s);
 
 // The entries a report names one by one, at most.
@@ -68,6 +68,8 @@ struct ImportResult {
     QMap<Skip, int> skipped; // how many were skipped, by reason
     // The first DetailsShown skipped entries, each with its reason.
     QList<QPair<Skip, QString>> skippedShown;
+    // How many of the quotes added had accented letters written as plain ones.
+    int plainLetters = 0;
     QStringList notRead; // "name: why" for each source that was not read at all
     int skippedCount() const;
 };
@@ -76,7 +78,8 @@ struct ImportResult {
 // returning false cancels the import.
 using ImportProgress = std::function<bool(qint64 done, qint64 total)>;
 
-// Adds every candidate of `sources` that meets the rules a typed quote meets,
+// Adds every candidate of `sources` that reads as prose, with its accented
+// letters made plain (PlainLetters) and meets the rules a typed quote meets,
 // is not in the list yet (case and runs of blanks aside) nor earlier in the
 // sources, and still fits in the list. Files are read through the gate, a
 // piece at a time; the new list is written in one step.

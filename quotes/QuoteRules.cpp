@@ -125,6 +125,91 @@ Verdict CheckQuote(const QString &text) {
     return {};
 }
 
+QString PlainLetters(const QString &text) {
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80 || !c.isLetter()) {
+            out += c;
+            continue;
+        }
+        switch (c.unicode()) {
+        case u'Ä':
+            out += QLatin1String("AE");
+            continue;
+        case u'ä':
+            out += QLatin1String("ae");
+            continue;
+        case u'Ö':
+            out += QLatin1String("OE");
+            continue;
+        case u'ö':
+            out += QLatin1String("oe");
+            continue;
+        case u'Ü':
+            out += QLatin1String("UE");
+            continue;
+        case u'ü':
+            out += QLatin1String("ue");
+            continue;
+        case u'ß':
+            out += QLatin1String("ss");
+            continue;
+        case 0x1E9E:
+            out += QLatin1String("SS");
+            continue; // capital sharp s
+        case u'Æ':
+            out += QLatin1String("AE");
+            continue;
+        case u'æ':
+            out += QLatin1String("ae");
+            continue;
+        case 0x152:
+            out += QLatin1String("OE");
+            continue; // Œ
+        case 0x153:
+            out += QLatin1String("oe");
+            continue; // œ
+        case u'Ø':
+            out += QLatin1Char('O');
+            continue;
+        case u'ø':
+            out += QLatin1Char('o');
+            continue;
+        case 0x141:
+            out += QLatin1Char('L');
+            continue; // Ł
+        case 0x142:
+            out += QLatin1Char('l');
+            continue; // ł
+        case 0x110:
+            out += QLatin1Char('D');
+            continue; // Đ
+        case 0x111:
+            out += QLatin1Char('d');
+            continue; // đ
+        default:
+            break;
+        }
+        // A Latin letter and its marks: the letter alone.
+        const QString parts = c.decomposition();
+        if (!parts.isEmpty() && parts[0].unicode() < 0x80 && parts[0].isLetter() &&
+            (c.decompositionTag() == QChar::Canonical || c.decompositionTag() == QChar::Compat)) {
+            out += parts[0];
+            continue;
+        }
+        out += c; // a letter of another script stays, for the check to judge
+    }
+    return out;
+}
+
+bool IsProse(const QString &text) {
+    qsizetype letters = 0;
+    for (const QChar c : text)
+        letters += c.isLetter();
+    return letters * 2 >= text.size();
+}
+
 QString QuoteKey(const QString &text) {
     return UpperCase(text).simplified();
 }

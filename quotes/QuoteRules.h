@@ -51,6 +51,15 @@ QString FirstUnstorable(const QString &text);
 // "U+1F600": a character named by its code, as refusals name one.
 QString CodeOf(const QString &character);
 
+// Imported text made into a puzzle's letters: every accented Latin letter
+// written as its base letter (É as E, Ç as C, Ñ as N), German's Ä, Ö, Ü and ß
+// as AE, OE, UE and SS, and Æ, Œ, Ø as AE, OE, O, so that the cipher hides
+// every letter. Typed quotes keep what the player typed.
+QString PlainLetters(const QString &text);
+// Whether a text reads as prose: at least half of its characters letters.
+// A drawing made of characters is not.
+bool IsProse(const QString &text);
+
 // The same quote for the purpose of spotting a repeat: upper case, runs of
 // blanks as one.
 QString QuoteKey(const QString &text);

@@ -61,7 +61,9 @@ GamesChart::GamesChart(QWidget *parent) : QChartView(new QChart, parent) {
     chart()->setMargins(QMargins(4, 4, 4, 4));
     chart()->setTitleFont(face(11, true));
     chart()->legend()->setAlignment(Qt::AlignBottom);
-    chart()->legend()->setFont(face(10));
+    chart()->legend()->setFont(face(9));
+    // Four names side by side in the chart's width, none cut short.
+    chart()->legend()->setContentsMargins(0, 0, 0, 0);
     setRenderHint(QPainter::Antialiasing);
 }
 
@@ -132,15 +134,15 @@ void GamesChart::plot(const Figures &f) {
         m->setVisible(m->series() == average ? bool(f.averageSeconds)
                                              : static_cast<QXYSeries *>(m->series())->count() > 0);
     m_summary = QStringLiteral("The last %1 games: %2 solved, %3 shown with Solve, %4 "
-                               "abandoned; the longest took %5 minutes.")
+                               "abandoned; the longest took %5.")
                     .arg(f.recent.size())
                     .arg(counts[0])
                     .arg(counts[1])
                     .arg(counts[2])
-                    .arg(MinutesText(qint64(std::lround(highest * 60))));
+                    .arg(MinutesSecondsText(qint64(std::lround(highest * 60))));
     if (f.averageSeconds)
-        m_summary += QStringLiteral(" Games solved take %1 minutes on average.")
-                         .arg(MinutesText(*f.averageSeconds));
+        m_summary += QStringLiteral(" Games solved take %1 on average.")
+                         .arg(MinutesSecondsText(*f.averageSeconds));
     // What the chart shows, in words, for a screen reader.
     setAccessibleDescription(m_summary);
 }

@@ -19,7 +19,7 @@ using modFadeInOut::FadeEnabled;
 namespace {
 
 QString minutes(std::optional<qint64> seconds) {
-    return seconds ? MinutesText(*seconds) + QStringLiteral(" minutes") : QStringLiteral("-");
+    return seconds ? MinutesSecondsText(*seconds) : QStringLiteral("-");
 }
 
 } // namespace
@@ -107,7 +107,9 @@ void frmStatistics::ShowFigures() {
 void frmStatistics::cmdResetStatistics_Click() {
     if (dialogs::message(
             this, QStringLiteral("Reset Statistics"),
-            QStringLiteral("Are you SURE you want to forget\nevery game played so far?"),
+            QStringLiteral("Are you SURE you want to forget\nevery game played so far?\n\n"
+                           "Random games will then also forget which quotes\nyou have "
+                           "played, and may pick any of them again."),
             dialogs::Icon::Question, dialogs::Buttons::YesNo,
             dialogs::Answer::No) != dialogs::Answer::Yes)
         return;

@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -335,6 +336,25 @@ private slots:
         m.grid->setFocus();
         QTest::keyClick(m.grid, Qt::Key_F10, Qt::ShiftModifier);
         QCOMPARE(items.mid(0, 2), QStringList({"&Import Quotes...", "&Export Quotes..."}));
+        // The README's key table and the manual page name every item of it.
+        auto read = [](const char *name) {
+            QFile f(QStringLiteral(CIPHERLY_SOURCE "/") + QLatin1String(name));
+            return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+        };
+        const QString readme = read("README.md"), manual = read("packaging/cipherly.6");
+        const QString keyRow = readme.section(QStringLiteral("| Menu, Shift+F10 |"), 1)
+                                   .section(QLatin1Char('\n'), 0, 0);
+        const QString manualEntry = manual.section(QStringLiteral(".BR Menu "), 1)
+                                        .section(QStringLiteral(".TP"), 0, 0)
+                                        .simplified();
+        for (QString item : std::as_const(items)) {
+            if (item.isEmpty()) continue; // a separator
+            item.remove(QLatin1Char('&')).remove(QStringLiteral("..."));
+            QVERIFY2(keyRow.contains(item),
+                     qPrintable(item + QStringLiteral(" not in the README")));
+            QVERIFY2(manualEntry.contains(item),
+                     qPrintable(item + QStringLiteral(" not in the manual page")));
+        }
         // In edit mode the list is away, and so is its menu.
         m.cmdAddEditQuote[1]->PerformClick();
         bool shown = false;
@@ -413,8 +433,15 @@ private slots:
         writeQuotes(13);
         frmMain &m = open();
         const QString target = folder->file(QStringLiteral("out.txt"));
+        // Not where quotes were imported from: the documents, then the last export's folder.
+        Settings::Save(Settings::Keys::QuoteFolder, QStringLiteral("/usr"));
         script->filesToSave << target;
         QuoteCollections::of(m)->menuExportQuotes_Click();
+        QCOMPARE(script->fileRequests.last().folder,
+                 QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        script->filesToSave << QString();
+        QuoteCollections::of(m)->menuExportQuotes_Click();
+        QCOMPARE(script->fileRequests.last().folder, folder->path());
         QFile out(target);
         QVERIFY(out.open(QIODevice::ReadOnly));
         QCOMPARE(out.readAll().count('\n'), 3);

@@ -860,6 +860,16 @@ private slots:
         QCOMPARE(again.txtBox[1]->text(), progress);   // the same letters
         QCOMPARE(again.game.HintCount(), qint16(1));
         QCOMPARE(again.game.SolveStartTime().secsTo(t), qint64(95)); // the time goes on
+        // The pairs placed before the break can be taken back, and put back;
+        // the hint's letters stay.
+        QTest::keyClick(again.txtLetter[1], Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(again.game.SolveProgress().count(QLatin1Char('H')), 0);
+        QVERIFY(again.game.SolveProgress().count(QLatin1Char('T')) > 0);
+        QTest::keyClick(again.txtLetter[1], Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(again.game.HintCount(), qint16(1));
+        QTest::keyClick(again.txtLetter[1], Qt::Key_Y, Qt::ControlModifier);
+        QTest::keyClick(again.txtLetter[1], Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(again.txtBox[1]->text(), progress);
         // Finished now: counted once, and nothing kept.
         t = t.addSecs(5);
         again.cmdSolve->PerformClick();
@@ -916,6 +926,22 @@ private slots:
         QVERIFY(back);
         QCOMPARE(back->progress, s.progress);
         QCOMPARE(back->placed(), 6);
+        // A game kept before pairs could be taken back loads, with none to take back.
+        s.done = QStringLiteral("0,3,9,12,16,25:\u00B7\u00B7\u00B7\u00B7\u00B7\u00B7:AAAAAA");
+        QByteArray old = SavedGame::Format(s);
+        QCOMPARE(SavedGame::Parse(old)->done, s.done);
+        old.replace("done=" + s.done.toUtf8() + "\nundone=\n", "");
+        QVERIFY(SavedGame::Parse(old));
+        QVERIFY(SavedGame::Parse(old)->done.isEmpty());
+        SolveGame g;
+        g.restore(s.quote, s.enciphered, s.progress, s.hints);
+        QVERIFY(g.restoreHistory(s.done, {}));
+        QVERIFY(g.undo());
+        QCOMPARE(g.SolveProgress().count(QLatin1Char('A')), 0);
+        // A history that does not belong to the game is left out, the game kept.
+        QVERIFY(!g.restoreHistory(QStringLiteral("0,99:AB:CD"), {}));
+        QVERIFY(!g.restoreHistory(QStringLiteral("2:A:B"), {})); // a blank's place
+        QVERIFY(!g.canUndo());
         s.enciphered[0] = QLatin1Char('C'); // a key and a cipher that do not agree
         QVERIFY(!SavedGame::Parse(SavedGame::Format(s)));
     }

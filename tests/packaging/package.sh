@@ -35,9 +35,9 @@ zcat "$out/root/usr/share/man/man6/cipherly.6.gz" | grep -q '^\.TH CIPHERLY 6' |
 man=$(zcat "$out/root/usr/share/man/man6/cipherly.6.gz")
 # The manual page covers the options a terminal user tries, every file,
 # setting and addition, and points to the fortune collections.
-for word in '\-\-help' '\-\-version' games.csv FadeStatus NewUser SolverAids QuoteFolder \
+for word in '\-\-help' '\-\-version' games.csv FadeStatus NewUser SolverAids QuoteFolder ExportFolder \
   Cipherly.lock XDG_CONFIG_HOME "Solver's aids" Statistics 'Import Quotes' 'SEE ALSO' \
-  'fortune (6)' Shift+F10 Ctrl+Z Ctrl+Y Game.sav 'Solve This Quote'; do
+  'fortune (6)' Shift+F10 Ctrl+Z Ctrl+Y Game.sav 'Solve This Quote' 'Cipherly solution' 'Cipherly help'; do
   grep -qF -- "$word" <<<"$man" || fail "the manual page says nothing of $word"
 done
 head -n1 "$out/root/usr/share/doc/cipherly/copyright" |

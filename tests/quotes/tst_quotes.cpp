@@ -792,16 +792,25 @@ private slots:
             longOne.toLatin1() +
             "\n"
             "A quote with the year 1984 in it, which is long enough to be read.\n"
-            "A quote with \xC5\x82\xC3\xB3"
-            "d\xC5\xBA in it, which the list cannot hold at all.\n"
+            "A quote with \xCE\xB5\xCE\xBB\xCE\xBB in it, which the list cannot hold at all.\n"
+            // Accented letters made plain, German's umlauts and sharp s as two.
+            "\xC3\x87"
+            "a ira, said M\xC3\xBC"
+            "ller of the caf\xC3\xA9 in \xC5\x81\xC3\xB3"
+            "d\xC5\xBA, na\xC3\xAF"
+            "ve and gro\xC3\x9F.\n"
+            // A drawing: fewer than half of its characters letters.
+            "   /\\_/\\    ( o.o )   > ^ <    /  |  \\   (__|__)  ~~ the cat ~~  \n"
             "a  FINE new quote that is long enough to pass every rule of the list.\n" // a repeat
             "QUOTE NUMBER B OF THE LIST\n"                                            // too short
             "Tabs\tand  blanks stay as the rules have them, in a quote of some length.\n";
         writeQuotes(numberedQuotes(12));
         const ImportResult r = ImportQuotes({{QStringLiteral("mine.txt"), text, {}}});
         QVERIFY(r.status);
-        QCOMPARE(r.added, 2);
+        QCOMPARE(r.added, 3);
+        QCOMPARE(r.plainLetters, 1);
         QCOMPARE(r.firstAdded, qint16(13));
+        QCOMPARE(r.skipped[Skip::NotProse], 1);
         QCOMPARE(r.skipped[Skip::TooShort], 2);
         QCOMPARE(r.skipped[Skip::TooLong], 1);
         QCOMPARE(r.skipped[Skip::Digits], 1);
@@ -809,18 +818,20 @@ private slots:
         QCOMPARE(r.skipped[Skip::Duplicate], 1);
         QStringList list;
         QVERIFY(LoadQuoteList(list));
-        QCOMPARE(list.size(), 14);
+        QCOMPARE(list.size(), 15);
         QCOMPARE(
             list[12],
             QStringLiteral("A FINE NEW QUOTE THAT IS LONG ENOUGH TO PASS EVERY RULE OF THE LIST."));
         QCOMPARE(list[13],
+                 QStringLiteral("CA IRA, SAID MUELLER OF THE CAFE IN LODZ, NAIVE AND GROSS."));
+        QCOMPARE(list[14],
                  QStringLiteral(
                      "TABS AND  BLANKS STAY AS THE RULES HAVE THEM, IN A QUOTE OF SOME LENGTH."));
         // The same file again adds nothing: everything is in the list now.
         const ImportResult again = ImportQuotes({{QStringLiteral("mine.txt"), text, {}}});
         QCOMPARE(again.added, 0);
-        QCOMPARE(again.skipped[Skip::Duplicate], 3);
-        QCOMPARE(fileBytes().size(), 14 * 200);
+        QCOMPARE(again.skipped[Skip::Duplicate], 4);
+        QCOMPARE(fileBytes().size(), 15 * 200);
     }
 
     void theListNeverGrowsPast32767() {
@@ -899,10 +910,22 @@ private slots:
         QVERIFY(text.contains(QString::fromUtf8("“CURLY QUOTES”").toUtf8())); // UTF-8
         QCOMPARE(text.count('\n'), 2);
         const QByteArray before = fileBytes();
-        // Into a fresh list: the same list comes back.
+        // Into a fresh list: the same list comes back, but that text brings
+        // its accented letters in plain, as any text does.
         QFile::remove(QuoteFileName);
         writeQuotes(numberedQuotes(10));
-        QVERIFY(ImportQuotes({{QStringLiteral("mine.txt"), text, {}}}).added == 2);
+        const ImportResult r = ImportQuotes({{QStringLiteral("mine.txt"), text, {}}});
+        QCOMPARE(r.added, 2);
+        QCOMPARE(r.plainLetters, 1);
+        QCOMPARE(fileBytes(), QByteArray(before).replace('\xC9', 'E'));
+        // A quote list comes back as it was, accents and all.
+        writeBytes(before);
+        QVERIFY(ExportQuotes(folder->file(QStringLiteral("mine.Dat"))));
+        QFile::remove(QuoteFileName);
+        writeQuotes(numberedQuotes(10));
+        QVERIFY(ImportQuotes(
+                    {{QStringLiteral("mine.Dat"), {}, folder->file(QStringLiteral("mine.Dat"))}})
+                    .added == 2);
         QCOMPARE(fileBytes(), before);
     }
 
