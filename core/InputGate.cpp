@@ -38,6 +38,23 @@ QString sizeText(qint64 bytes) {
     return QStringLiteral("%1 bytes").arg(bytes);
 }
 
+QString Changed() {
+    return QStringLiteral("It changed while it was read");
+}
+
+QString check(const QString &path, qint64 *size, qint64 limit) {
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0) return safefile::reasonOf(errno);
+    if (size) *size = st.st_size;
+    return checked(st, limit);
+}
+
+namespace {
+qint64 modifiedOf(const struct stat &st) {
+    return qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+}
+} // namespace
+
 Source::~Source() {
     close();
 }
@@ -68,13 +85,29 @@ QString Source::open(const QString &path, qint64 limit) {
     }
     m_fd = fd;
     m_size = st.st_size;
+    m_sizeKnown = m_size > 0;
+    m_ended = false;
+    m_limit = limit;
+    m_modified = modifiedOf(st);
     return {};
+}
+
+QString Source::changedSinceOpen() const {
+    struct stat st;
+    if (m_fd < 0 || !m_sizeKnown || ::fstat(m_fd, &st) != 0) return {};
+    return modifiedOf(st) != m_modified || qint64(st.st_size) != m_size ? Changed() : QString();
 }
 
 QString Source::readPiece(QByteArray &into, qint64 most) {
     if (m_fd < 0) return QStringLiteral("The file is not open");
-    const qint64 want = qMin(most, m_size - m_done);
-    if (want <= 0) return {};
+    if (m_ended) return {};
+    // A file that does not tell its size is read until it ends, within the limit.
+    const qint64 want =
+        m_sizeKnown ? qMin(most, m_size - m_done) : qMin(most, m_limit + 1 - m_done);
+    if (want <= 0) {
+        m_ended = true;
+        return m_sizeKnown ? changedSinceOpen() : QString();
+    }
     const qsizetype start = into.size();
     into.resize(start + want);
     qint64 got = 0;
@@ -86,12 +119,30 @@ QString Source::readPiece(QByteArray &into, qint64 most) {
             into.resize(start + got);
             return safefile::reasonOf(errno);
         }
-        if (n == 0) break; // the file shrank: what is there is all there is
+        if (n == 0) break; // the end, sooner than the size said
         got += n;
     }
     into.resize(start + got);
     m_done += got;
-    if (got < want) m_size = m_done;
+    if (!m_sizeKnown) {
+        if (m_done > m_limit) {
+            into.resize(start + got - (m_done - m_limit));
+            m_ended = true;
+            return QStringLiteral("It is larger than %1, the most Cipherly reads")
+                .arg(sizeText(m_limit));
+        }
+        if (got < want) m_ended = true;
+        return {};
+    }
+    if (got < want) {
+        m_size = m_done;
+        m_ended = true;
+        return Changed(); // it shrank while it was read
+    }
+    if (m_done >= m_size) {
+        m_ended = true;
+        return changedSinceOpen();
+    }
     return {};
 }
 

@@ -13,7 +13,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QHash>
 #include <QProgressDialog>
+#include <QSet>
 #include <QTimer>
 
 #include <QStandardPaths>
@@ -31,6 +33,21 @@ QString startFolder() {
     if (!last.isEmpty() && QFileInfo(last).isDir()) return last;
     if (QFileInfo(Fortunes).isDir()) return Fortunes;
     return QDir::homePath();
+}
+
+// A file's name as the report shows it: a line break, a tab or a mark that
+// turns the direction of text shown as its code, so that a name cannot break
+// or reorder the report around it.
+QString ShownName(const QString &name) {
+    QString out;
+    for (const QChar c : name) {
+        const bool hidden = c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0) ||
+                            c.category() == QChar::Other_Format || c == QChar::LineSeparator ||
+                            c == QChar::ParagraphSeparator;
+        out += hidden ? QStringLiteral("<U+%1>").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper()
+                      : QString(c);
+    }
+    return out;
 }
 
 QString plural(int n, const char *one, const char *many) {
@@ -70,17 +87,20 @@ void QuoteCollections::grid_QuotesDropped(const QList<QUrl> &files, const QStrin
 
 void QuoteCollections::ImportQuotesFrom(const QList<QUrl> &files, const QString &text) {
     // Files of the same name are told apart by their folders.
-    QStringList paths;
+    QStringList paths, names;
+    QHash<QString, int> named;
     for (const QUrl &u : files)
-        if (u.isLocalFile()) paths << u.toLocalFile();
+        if (u.isLocalFile()) {
+            paths << u.toLocalFile();
+            names << QFileInfo(paths.last()).fileName();
+            ++named[names.last()];
+        }
     QList<quotes::ImportSource> sources;
-    for (const QString &path : std::as_const(paths)) {
-        const QString name = QFileInfo(path).fileName();
-        int same = 0;
-        for (const QString &other : std::as_const(paths))
-            same += QFileInfo(other).fileName() == name;
-        sources.append({same > 1 ? QDir::toNativeSeparators(path) : name, {}, path});
-    }
+    for (qsizetype i = 0; i < paths.size(); ++i)
+        sources.append(
+            {ShownName(named.value(names[i]) > 1 ? QDir::toNativeSeparators(paths[i]) : names[i]),
+             {},
+             paths[i]});
     if (!text.isEmpty()) sources.append({QStringLiteral("the dropped text"), text.toUtf8(), {}});
     if (sources.isEmpty()) return;
 
@@ -93,10 +113,12 @@ void QuoteCollections::ImportQuotesFrom(const QList<QUrl> &files, const QString 
     progress.setMinimumDuration(std::numeric_limits<int>::max());
     progress.setAutoClose(false);
     progress.setAutoReset(false);
+    // Many files show how far they are from the start; a few from 0.4 s on.
+    if (sources.size() > 100) progress.show();
     QElapsedTimer clock;
     clock.start();
     const quotes::ImportResult r = quotes::ImportQuotes(sources, [&](qint64 done, qint64 total) {
-        progress.setValue(total ? int(done * 1000 / total) : 1000);
+        progress.setValue(total ? int(qMin(done, total) * 1000 / total) : 1000);
         if (!progress.isVisible() && clock.elapsed() >= 400) progress.show();
         QCoreApplication::processEvents();
         return !progress.wasCanceled();
@@ -114,13 +136,12 @@ void QuoteCollections::ImportQuotesFrom(const QList<QUrl> &files, const QString 
                          r.status);
         return;
     }
+    QSet<QString> failed;
+    for (const QString &n : r.notRead)
+        failed.insert(n.section(QStringLiteral(": "), 0, -2));
     QStringList read;
-    for (const quotes::ImportSource &s : std::as_const(sources)) {
-        bool failed = false;
-        for (const QString &n : r.notRead)
-            failed = failed || n.startsWith(s.name + QLatin1Char(':'));
-        if (!failed) read << s.name;
-    }
+    for (const quotes::ImportSource &s : std::as_const(sources))
+        if (!failed.contains(s.name)) read << s.name;
     QString report;
     if (!read.isEmpty())
         report = QStringLiteral("%1 added from %2.")

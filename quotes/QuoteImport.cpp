@@ -27,8 +27,47 @@ bool isControlByte(unsigned char b) {
            b == 0x7F;
 }
 
-bool isUtf16(const QByteArray &head) {
-    return head.startsWith("\xFF\xFE") || head.startsWith("\xFE\xFF");
+// How a text's bytes are read: line by line as UTF-8 or Windows-1252, or
+// throughout as UTF-16 or UTF-32 when the text starts with their mark.
+enum class Encoding { Bytes, Utf16LE, Utf16BE, Utf32LE, Utf32BE };
+
+Encoding encodingOf(QByteArrayView head) {
+    // UTF-32's little-endian mark begins as UTF-16's does: it is asked first.
+    if (head.startsWith(QByteArrayView("\xFF\xFE\0\0", 4))) return Encoding::Utf32LE;
+    if (head.startsWith(QByteArrayView("\0\0\xFE\xFF", 4))) return Encoding::Utf32BE;
+    if (head.startsWith("\xFF\xFE")) return Encoding::Utf16LE;
+    if (head.startsWith("\xFE\xFF")) return Encoding::Utf16BE;
+    return Encoding::Bytes;
+}
+
+QStringDecoder decoderFor(Encoding e) {
+    switch (e) {
+    case Encoding::Utf16LE:
+        return QStringDecoder(QStringDecoder::Utf16LE);
+    case Encoding::Utf16BE:
+        return QStringDecoder(QStringDecoder::Utf16BE);
+    case Encoding::Utf32LE:
+        return QStringDecoder(QStringDecoder::Utf32LE);
+    case Encoding::Utf32BE:
+        return QStringDecoder(QStringDecoder::Utf32BE);
+    case Encoding::Bytes:
+        break;
+    }
+    return QStringDecoder(QStringDecoder::Utf8);
+}
+
+qsizetype markLength(Encoding e, QByteArrayView head) {
+    switch (e) {
+    case Encoding::Utf32LE:
+    case Encoding::Utf32BE:
+        return 4;
+    case Encoding::Utf16LE:
+    case Encoding::Utf16BE:
+        return 2;
+    case Encoding::Bytes:
+        break;
+    }
+    return head.startsWith("\xEF\xBB\xBF") ? 3 : 0;
 }
 
 QStringList splitLines(QString text) {
@@ -37,61 +76,73 @@ QStringList splitLines(QString text) {
     return text.split(QLatin1Char('\n'));
 }
 
-// Lines out of a stream of bytes, a piece at a time. Bytes are read as
-// UTF-8 or Windows-1252 line by line, or as UTF-16 throughout when the text
-// starts with its mark. A line of more than Overlong bytes keeps only its
-// start.
+// Lines out of a stream of bytes, a piece at a time. CR LF, LF and CR alone
+// all end a line, mixed as they come. Bytes are read as UTF-8 or
+// Windows-1252 line by line, or as UTF-16 or UTF-32 throughout when the text
+// starts with its mark. A line of more than Overlong characters keeps only
+// its start.
 class LineReader {
 public:
-    explicit LineReader(bool utf16LittleEndian, bool utf16)
-        : m_utf16(utf16),
-          m_decoder(utf16LittleEndian ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE) {}
+    // `head`: the text's start, which tells how it is encoded.
+    explicit LineReader(QByteArrayView head)
+        : m_encoding(encodingOf(head)), m_decoder(decoderFor(m_encoding)) {}
 
     template <typename Emit> void feed(QByteArrayView bytes, Emit &&out) {
         if (m_first) {
             m_first = false;
-            if (m_utf16)
-                bytes = bytes.sliced(2);
-            else if (bytes.startsWith("\xEF\xBB\xBF"))
-                bytes = bytes.sliced(3);
+            bytes = bytes.sliced(qMin(bytes.size(), markLength(m_encoding, bytes)));
         }
-        if (m_utf16) {
+        if (m_encoding != Encoding::Bytes) {
             m_text += m_decoder.decode(bytes);
-            qsizetype from = 0, nl;
-            while ((nl = m_text.indexOf(QLatin1Char('\n'), from)) >= 0) {
-                QString line = m_text.mid(from, nl - from);
-                if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
-                out(line);
-                from = nl + 1;
-            }
+            const qsizetype from =
+                eachLine(QStringView(m_text), [&](QStringView line) { out(line.toString()); });
             m_text.remove(0, from);
             if (m_text.size() > Overlong) m_text.truncate(Overlong);
             return;
         }
-        qsizetype from = 0, nl;
-        while ((nl = bytes.indexOf('\n', from)) >= 0) {
-            appendPart(bytes.sliced(from, nl - from));
-            if (m_line.endsWith('\r')) m_line.chop(1);
+        const qsizetype from = eachLine(bytes, [&](QByteArrayView line) {
+            appendPart(line);
             out(DecodeLine(m_line));
             m_line.clear();
-            from = nl + 1;
-        }
+        });
         appendPart(bytes.sliced(from));
     }
     template <typename Emit> void finish(Emit &&out) {
-        if (m_utf16 && !m_text.isEmpty()) out(m_text);
-        if (!m_utf16 && !m_line.isEmpty()) out(DecodeLine(m_line));
+        if (m_encoding != Encoding::Bytes && !m_text.isEmpty()) out(m_text);
+        if (m_encoding == Encoding::Bytes && !m_line.isEmpty()) out(DecodeLine(m_line));
         m_text.clear();
         m_line.clear();
     }
 
 private:
+    // Hands every whole line of `text` to `line`; where the unfinished rest
+    // begins. A LF right after a CR (in this piece or at the end of the last)
+    // ends no second line.
+    template <typename View, typename Line> qsizetype eachLine(View text, Line &&line) {
+        qsizetype from = 0;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const auto c = text[i];
+            const bool lf = c == '\n', cr = c == '\r';
+            if (lf && m_afterCR) {
+                m_afterCR = false;
+                from = i + 1;
+                continue;
+            }
+            m_afterCR = false;
+            if (!lf && !cr) continue;
+            line(text.sliced(from, i - from));
+            from = i + 1;
+            m_afterCR = cr;
+        }
+        return from;
+    }
     void appendPart(QByteArrayView part) {
         if (m_line.size() < Overlong)
             m_line.append(part.first(qMin(part.size(), Overlong - m_line.size())));
     }
 
-    bool m_utf16, m_first = true;
+    Encoding m_encoding;
+    bool m_first = true, m_afterCR = false;
     QStringDecoder m_decoder;
     QByteArray m_line;
     QString m_text;
@@ -147,44 +198,54 @@ QString eachCandidateOf(const ImportSource &source, gate::Source *file,
                         const std::function<bool(qint64 bytes)> &advance, bool &stopped,
                         Kind *kindOut = nullptr) {
     stopped = false;
-    const qint64 size = file ? file->size() : source.bytes.size();
-    const qint64 want = size % RecordLength == 0 && size <= qint64(MaxRecords) * RecordLength
+    // -1 for a file that does not tell its size: it is read to its end.
+    const qint64 size =
+        file ? (file->sizeKnown() ? file->size() : -1) : qint64(source.bytes.size());
+    const qint64 want = size < 0 ? HeadBytes
+                        : size % RecordLength == 0 && size <= qint64(MaxRecords) * RecordLength
                             ? size
                             : qMin(size, HeadBytes);
-    // The next piece of the source, appended to `into`.
+    // The next piece of the source, appended to `into`. A file that changed
+    // while it was read is read as far as it goes, and said to have changed.
     qint64 at = 0;
+    bool ended = file ? file->atEnd() : source.bytes.isEmpty();
+    QString changed;
     auto next = [&](QByteArray &into, qint64 most) -> QString {
         const qsizetype had = into.size();
-        if (!file)
+        if (!file) {
             into += source.bytes.mid(at, most);
-        else if (QString why = file->readPiece(into, most); !why.isEmpty())
-            return why;
+        } else if (QString why = file->readPiece(into, most); !why.isEmpty()) {
+            if (why != gate::Changed()) return why;
+            changed = why;
+        }
         at += into.size() - had;
+        ended = file ? file->atEnd() : at >= size;
         return {};
     };
     QByteArray head;
-    while (head.size() < want) {
+    while (head.size() < want && !ended) {
         const qint64 had = at;
         if (QString why = next(head, want - head.size()); !why.isEmpty()) return why;
-        if (at == had) break; // the file shrank
+        if (at == had) break;
     }
+    const bool whole = ended || head.size() == size;
 
-    const Kind kind = KindOf(head.first(qMin<qsizetype>(head.size(), HeadBytes)),
-                             head.size() == size ? size : -1);
+    const Kind kind =
+        KindOf(head.first(qMin<qsizetype>(head.size(), HeadBytes)), whole ? head.size() : -1);
     if (kindOut) *kindOut = kind;
     if (kind == Kind::NotText) {
-        stopped = !advance(size);
+        stopped = !advance(size < 0 ? head.size() : size);
         return QStringLiteral("it is not a text file");
     }
-    if (head.size() == size && IsQuoteList(head)) {
+    if (whole && IsQuoteList(head)) {
         for (qsizetype r = 0; r < head.size(); r += RecordLength) {
             const QString text = win1252::decode(head.mid(r, RecordLength)).trimmed();
             if (!text.isEmpty() && text != KilledMarker) take(text);
         }
-        stopped = !advance(size);
-        return {};
+        stopped = !advance(head.size());
+        return changed;
     }
-    LineReader lines(head.startsWith("\xFF\xFE"), isUtf16(head));
+    LineReader lines(head);
     Candidates candidates(kind == Kind::Fortune);
     auto line = [&](const QString &l) { candidates.line(l, take); };
     // What was read to tell the kind goes first, then the rest piece by piece.
@@ -196,7 +257,7 @@ QString eachCandidateOf(const ImportSource &source, gate::Source *file,
     head.clear();
     QString why;
     QByteArray piece;
-    while (at < size) {
+    while (!ended) {
         piece.clear();
         const qint64 had = at;
         if (why = next(piece, Piece); !why.isEmpty() || at == had) break;
@@ -205,7 +266,7 @@ QString eachCandidateOf(const ImportSource &source, gate::Source *file,
     }
     lines.finish(line);
     candidates.finish(take);
-    return why;
+    return why.isEmpty() ? changed : why;
 }
 
 } // namespace
@@ -226,7 +287,7 @@ QString DecodeLine(QByteArrayView line) {
 
 QString DecodeText(const QByteArray &bytes) {
     QStringList out;
-    LineReader lines(bytes.startsWith("\xFF\xFE"), isUtf16(bytes));
+    LineReader lines(bytes);
     auto take = [&](const QString &line) { out << line; };
     lines.feed(bytes, take);
     lines.finish(take);
@@ -253,10 +314,10 @@ bool IsQuoteList(const QByteArray &bytes) {
 }
 
 Kind KindOf(const QByteArray &head, qint64 size) {
-    if (isUtf16(head)) {
-        QStringDecoder utf16(head.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE
-                                                         : QStringDecoder::Utf16BE);
-        return hasPercentLine(utf16.decode(head.sliced(2))) ? Kind::Fortune : Kind::Text;
+    if (const Encoding e = encodingOf(head); e != Encoding::Bytes) {
+        QStringDecoder wide = decoderFor(e);
+        return hasPercentLine(wide.decode(head.sliced(markLength(e, head)))) ? Kind::Fortune
+                                                                             : Kind::Text;
     }
     if (head.contains('\0')) return Kind::NotText;
     qsizetype controls = 0;
@@ -264,14 +325,12 @@ Kind KindOf(const QByteArray &head, qint64 size) {
         controls += isControlByte(static_cast<unsigned char>(c));
     if (controls * 20 > head.size()) return Kind::NotText; // more than one byte in twenty
     if (head.size() == size && IsQuoteList(head)) return Kind::List;
-    qsizetype from = 0;
-    while (from < head.size()) {
-        qsizetype nl = head.indexOf('\n', from);
-        if (nl < 0) nl = head.size();
-        QByteArrayView line = QByteArrayView(head).sliced(from, nl - from);
-        if (line.endsWith('\r')) line.chop(1);
-        if (line == "%") return Kind::Fortune;
-        from = nl + 1;
+    // A line holding only "%", whatever ends the lines.
+    const qsizetype n = head.size();
+    for (qsizetype i = head.indexOf('%'); i >= 0; i = head.indexOf('%', i + 1)) {
+        const bool starts = i == 0 || head[i - 1] == '\n' || head[i - 1] == '\r';
+        const bool ends = i + 1 == n || head[i + 1] == '\n' || head[i + 1] == '\r';
+        if (starts && ends) return Kind::Fortune;
     }
     return Kind::Text;
 }
@@ -420,46 +479,51 @@ ImportResult ImportQuotes(const QList<ImportSource> &sources, const ImportProgre
     Intake intake(result, existing);
     existing.clear();
 
-    // Every source is opened first, so the progress can count all their bytes.
-    struct Open {
-        const ImportSource *source;
-        std::unique_ptr<gate::Source> file;
-    };
-    std::vector<Open> open;
+    // Every file is checked first, without opening it, so the progress can
+    // count all their bytes; each is opened only while it is read, so that
+    // any number of files can come in at once.
+    std::vector<const ImportSource *> toRead;
     qint64 total = 0, done = 0;
-    for (const ImportSource &s : sources) {
-        std::unique_ptr<gate::Source> file; // none for text given directly
-        if (!s.path.isEmpty()) {
-            file = std::make_unique<gate::Source>();
-            if (const QString why = file->open(s.path); !why.isEmpty()) {
-                result.notRead << QStringLiteral("%1: %2").arg(s.name, why);
-                continue;
-            }
-        }
-        total += file ? file->size() : s.bytes.size();
-        open.push_back({&s, std::move(file)});
-    }
     auto goOn = [&] {
         if (!progress || progress(done, total)) return true;
         result.cancelled = true;
         result.added = 0; // nothing was added after all
         return false;
     };
+    for (const ImportSource &s : sources) {
+        qint64 size = s.bytes.size();
+        if (!s.path.isEmpty()) {
+            if (const QString why = gate::check(s.path, &size); !why.isEmpty()) {
+                result.notRead << QStringLiteral("%1: %2").arg(s.name, why);
+                continue;
+            }
+        }
+        total += size;
+        toRead.push_back(&s);
+        if (toRead.size() % 256 == 0 && !goOn()) return result;
+    }
     Kind kind = Kind::Text;
     auto take = [&](const QString &c) { intake.take(c, kind == Kind::List); };
     if (!goOn()) return result;
 
-    for (Open &o : open) {
+    for (const ImportSource *s : toRead) {
+        gate::Source file; // none for text given directly
+        if (!s->path.isEmpty()) {
+            if (const QString why = file.open(s->path); !why.isEmpty()) {
+                result.notRead << QStringLiteral("%1: %2").arg(s->name, why);
+                continue;
+            }
+        }
         bool stopped = false;
         const QString why = eachCandidateOf(
-            *o.source, o.file.get(), take,
+            *s, s->path.isEmpty() ? nullptr : &file, take,
             [&](qint64 bytes) {
                 done += bytes;
                 return goOn();
             },
             stopped, &kind);
         if (stopped) return result;
-        if (!why.isEmpty()) result.notRead << QStringLiteral("%1: %2").arg(o.source->name, why);
+        if (!why.isEmpty()) result.notRead << QStringLiteral("%1: %2").arg(s->name, why);
     }
     done = total;
     if (!goOn()) return result;

@@ -59,6 +59,8 @@ Normalized NormalizeQuote(const QString &raw) {
             n.breaksReplaced = true;
         } else if (isBlankLike(c)) {
             n.text += QLatin1Char(' ');
+        } else if (c == QChar::SoftHyphen) {
+            // Only a hint where a word may break: never seen, so never kept.
         } else if (c == QLatin1Char('\b')) {
             // Overstrike: k backspaces strike the next k characters over the
             // last k ("X\bX" bold, "_\bX" or "____\b\b\b\bLAST" underlined);

@@ -19,6 +19,7 @@ QString UpperCase(const QString &text);
 // - every line break (CR LF, CR, LF, line and paragraph separators) and every
 //   Tab becomes one blank (`breaksReplaced` tells);
 // - a vertical tab, a form feed and a no-break space become blanks too;
+// - a soft hyphen, which is never seen, is dropped;
 // - overstrike ("X", backspace, "X" for bold, "_", backspace, "X" for
 //   underline) becomes the letter seen;
 // then blanks are trimmed at both ends. Any other control character stays,

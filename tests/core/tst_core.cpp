@@ -1,3 +1,4 @@
+#include "InputGate.h"
 #include "RecordingSystem.h"
 #include "SafeFile.h"
 #include "TempFolder.h"
@@ -240,6 +241,37 @@ private slots:
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
         QCOMPARE(safefile::append(fifo, [](qint64, char) { return QByteArray("row\n"); }),
                  QStringLiteral("It is not a regular file"));
+    }
+
+    // ---- Reading through the gate ----------------------------------------------
+
+    void aFileThatChangesWhileItIsReadIsSaidToHaveChanged() {
+        const QString name = folder->file(QStringLiteral("quotes.txt"));
+        put(name, QByteArray(3000, 'a'));
+        for (const bool grows : {true, false}) {
+            gate::Source s;
+            QVERIFY(s.open(name).isEmpty());
+            QByteArray got;
+            QVERIFY(s.readPiece(got, 1000).isEmpty());
+            QTest::qWait(20); // a later time of change
+            if (grows)
+                put(name, QByteArray(5000, 'b'));
+            else
+                QVERIFY(::truncate(QFile::encodeName(name).constData(), 1500) == 0);
+            QString why;
+            while (!s.atEnd() && why.isEmpty())
+                why = s.readPiece(got, 1000);
+            QCOMPARE(why, gate::Changed());
+        }
+        // Unchanged, it reads whole and says nothing; a file that tells no
+        // size is read to its end.
+        QByteArray all;
+        QVERIFY(gate::readFile(name, all).isEmpty());
+        QCOMPARE(all.size(), 1500);
+        all.clear();
+        QVERIFY(gate::readFile(QStringLiteral("/proc/self/status"), all).isEmpty());
+        QVERIFY(all.startsWith("Name:"));
+        QVERIFY(!gate::readFile(QStringLiteral("/proc/self/status"), all, 10).isEmpty());
     }
 
     // ---- Links and removal --------------------------------------------------

@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <sys/resource.h>
+
 #include <sys/stat.h>
 
 using namespace quotes;
@@ -655,6 +657,34 @@ private slots:
         QCOMPARE(fileBytes(), before);
     }
 
+    void anyNumberOfFilesWithFewFilesOpen() {
+        // Far more files than may be open at once: each is opened only while
+        // it is read.
+        writeQuotes(numberedQuotes(10));
+        struct rlimit was;
+        QVERIFY(::getrlimit(RLIMIT_NOFILE, &was) == 0);
+        struct rlimit few = was;
+        few.rlim_cur = 64;
+        QVERIFY(::setrlimit(RLIMIT_NOFILE, &few) == 0);
+        QList<ImportSource> sources;
+        for (int i = 0; i < 300; ++i) {
+            const QString name = QStringLiteral("q%1").arg(i);
+            const QByteArray tag{char('A' + i / 26 % 26), char('A' + i % 26)};
+            writeBytes("A quote kept in a file of its own, the one called " + tag + ".\n",
+                       folder->file(name));
+            sources.append({name, {}, folder->file(name)});
+        }
+        const ImportResult r = ImportQuotes(sources);
+        ::setrlimit(RLIMIT_NOFILE, &was);
+        QVERIFY(r.notRead.isEmpty());
+        QCOMPARE(r.added, 300);
+        // A file that tells no size (the system's own, in /proc) is read all the same.
+        const ImportResult proc =
+            ImportQuotes({{QStringLiteral("cpuinfo"), {}, QStringLiteral("/proc/self/status")}});
+        QVERIFY(proc.notRead.isEmpty());
+        QVERIFY(proc.skippedCount() > 0);
+    }
+
     void whatIsNotTextIsRefusedWhole_data() {
         QTest::addColumn<QByteArray>("bytes");
         QByteArray program("\x7F"
@@ -690,6 +720,18 @@ private slots:
         for (QChar c : quote + QStringLiteral("\r\n"))
             utf16 += char(c.unicode() & 0xFF), utf16 += char(c.unicode() >> 8);
         QCOMPARE(CandidatesIn(utf16), QStringList{quote});
+        // UTF-32 by its mark, not taken for UTF-16.
+        QByteArray utf32("\xFF\xFE\0\0", 4);
+        for (QChar c : quote + QStringLiteral("\n"))
+            utf32 += QByteArray(1, char(c.unicode() & 0xFF)) + char(c.unicode() >> 8) +
+                     QByteArray(2, '\0');
+        QCOMPARE(CandidatesIn(utf32), QStringList{quote});
+        // CR LF, LF and CR alone end lines, mixed in one file, in text and
+        // fortune files alike.
+        QCOMPARE(CandidatesIn("one line\rtwo line\r\nthree line\nfour\r"),
+                 QStringList({"one line", "two line", "three line", "four"}));
+        QCOMPARE(CandidatesIn("a saying\r\t-- Someone\r%\ranother\r\n%\nthird"),
+                 QStringList({"a saying - Someone", "another", "third"}));
         const QByteArray mixed = "Le caf\xC3\xA9 en UTF-8, et encore des mots pour la longueur\n"
                                  "Le caf\xE9 en Windows-1252, et des mots pour la longueur\n";
         QCOMPARE(CandidatesIn(mixed),
@@ -705,6 +747,7 @@ private slots:
                  QStringLiteral("a b c d"));
         QCOMPARE(NormalizeQuote(QStringLiteral("T\bTH\bHE\bE _\bl_\ba_\bs_\bt")).text,
                  QStringLiteral("THE last"));
+        QCOMPARE(NormalizeQuote(QString::fromUtf8("hy\u00ADphen")).text, QStringLiteral("hyphen"));
         const QString fifty(50, QLatin1Char('x'));
         Verdict v = CheckQuote(fifty + QStringLiteral(" and a bell \a"));
         QCOMPARE(v.problem, Problem::Control);
