@@ -1,8 +1,13 @@
 #include "Settings.h"
 
 #include "AppInfo.h"
+#include "InputGate.h"
+#include "SafeFile.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace Settings {
 namespace {
@@ -15,15 +20,48 @@ QString BooleanText(bool value) {
     return value ? QStringLiteral("True") : QStringLiteral("False");
 }
 
+// Whether the file may be opened by the settings store now: missing (it is
+// made), or a regular file within the size; checked before every use, since
+// opening anything else (a pipe) could wait for ever.
+bool usable() {
+    const QString path = FilePath();
+    return !QFileInfo::exists(path) && !QFileInfo(path).isSymLink()
+               ? true
+               : gate::check(path, nullptr, MaxFileBytes).isEmpty();
+}
+
 } // namespace
 
+QString FilePath() {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+        .filePath(AppInfo::Title + QLatin1Char('/') + AppInfo::Title + QStringLiteral(".conf"));
+}
+
+QString CheckFile() {
+    const QString path = FilePath();
+    if (usable()) return {};
+    const QString why = gate::check(path, nullptr, MaxFileBytes);
+    const safefile::Aside aside = safefile::setAside(path, QStringLiteral(".set-aside"));
+    const QString intro = QStringLiteral("Your settings cannot be read:\n%1: %2.\n\n")
+                              .arg(QDir::toNativeSeparators(path), why);
+    return intro + (aside.ok() ? QStringLiteral("It is set aside as %1, and Cipherly starts with "
+                                                "its usual settings.")
+                                     .arg(QDir::toNativeSeparators(aside.name))
+                               : QStringLiteral("It could not be set aside (%1), so Cipherly "
+                                                "starts with its usual settings and keeps no "
+                                                "new ones.")
+                                     .arg(aside.reason));
+}
+
 QString GetSetting(const QString &key, const QString &defaultValue) {
-    const QSettings s(AppInfo::Title, AppInfo::Title);
+    if (!usable()) return defaultValue;
+    const QSettings s(FilePath(), QSettings::IniFormat);
     return s.value(qualified(key), defaultValue).toString();
 }
 
 void SaveSetting(const QString &key, const QString &value) {
-    QSettings s(AppInfo::Title, AppInfo::Title);
+    if (!usable()) return;
+    QSettings s(FilePath(), QSettings::IniFormat);
     s.setValue(qualified(key), value);
     s.sync();
 }

@@ -32,6 +32,16 @@ inline const QString FadeStatusKey = Keys::FadeStatus.text();
 inline const QString NewUserKey = Keys::NewUser.text();
 inline const QString NoShow = QStringLiteral("NoShow");
 
+// The settings file: $XDG_CONFIG_HOME/Cipherly/Cipherly.conf.
+QString FilePath();
+// The settings file is read only when it is a regular file of a settings
+// file's size; anything else in its place (a pipe, a folder, a giant) is set
+// aside, and the game starts with its defaults. What the player is told, or
+// empty. Until it is put right, settings are neither read nor written.
+QString CheckFile();
+// The most a settings file may hold.
+inline constexpr qint64 MaxFileBytes = 64 * 1024;
+
 QString GetSetting(const QString &key, const QString &defaultValue = {});
 void SaveSetting(const QString &key, const QString &value);
 

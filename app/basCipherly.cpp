@@ -3,10 +3,13 @@
 #include "AppInfo.h"
 #include "DataFolder.h"
 #include "Dialogs.h"
+#include "GameRecord.h"
 #include "ListFolder.h"
 #include "PrinterSurface.h"
 #include "QuoteFile.h"
 #include "SafeFile.h"
+#include "SavedGame.h"
+#include "Settings.h"
 #include "SingleInstance.h"
 #include "frmTitlePage.h"
 
@@ -83,6 +86,13 @@ bool Main() {
         dialogs::message(nullptr, AppInfo::Title, problem, dialogs::Icon::Exclamation);
     else if (!where.message().isEmpty())
         dialogs::message(nullptr, AppInfo::Title, where.message(), dialogs::Icon::Information);
+    // The game in progress and the record of games are files of the game's
+    // own: a link or anything else in their place is set aside, told once.
+    if (const QString foreign = SetAsideForeignFiles({SavedGame::FileName(), stats::RecordPath()});
+        !foreign.isEmpty())
+        dialogs::message(nullptr, AppInfo::Title, foreign, dialogs::Icon::Exclamation);
+    if (const QString settings = Settings::CheckFile(); !settings.isEmpty())
+        dialogs::message(nullptr, AppInfo::Title, settings, dialogs::Icon::Exclamation);
     SetPrinterUnitToInches();
     auto *first = new frmTitlePage;
     first->show();

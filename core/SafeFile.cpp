@@ -9,6 +9,10 @@
 #include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
+#ifdef __linux__
+#include <linux/fs.h>
+#include <sys/syscall.h>
+#endif
 
 namespace safefile {
 
@@ -40,6 +44,19 @@ int System::close(int fd) {
     return ::close(fd);
 }
 int System::rename(const char *from, const char *to) {
+    return ::rename(from, to);
+}
+int System::renameNoReplace(const char *from, const char *to) {
+#if defined(__linux__) && defined(SYS_renameat2)
+    const int done = int(::syscall(SYS_renameat2, AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE));
+    if (done == 0 || (errno != ENOSYS && errno != EINVAL)) return done;
+#endif
+    // A file system that cannot promise it: asked first, then renamed.
+    struct stat st;
+    if (::lstat(to, &st) == 0) {
+        errno = EEXIST;
+        return -1;
+    }
     return ::rename(from, to);
 }
 int System::unlink(const char *path) {
@@ -159,8 +176,15 @@ void syncFolder(const QString &folder) {
     sys().close(fd);
 }
 
+QString LinkRefused() {
+    return QStringLiteral("It is a link, not a file of the game's own");
+}
+
 Result replaceFile(const QString &path, const std::function<QString(const Put &)> &fill,
                    const ReplaceOptions &o) {
+    struct stat self;
+    if (o.refuseLinks && ::lstat(native(path).constData(), &self) == 0 && S_ISLNK(self.st_mode))
+        return Result::target(LinkRefused());
     const QString target = resolveLinks(path);
     const QFileInfo info(target);
     const QString folder = info.absolutePath();
@@ -271,17 +295,18 @@ QString writeWithUndo(int fd, qint64 at, const QByteArray &bytes, const FailAt &
 QString append(const QString &path, const std::function<QByteArray(qint64, char)> &bytesFor,
                mode_t mode) {
     const QByteArray name = native(path);
-    // Checked before opening: a device or a pipe is never opened at all.
+    // Checked before opening: a device, a pipe or a link is never opened at all.
     struct stat st;
+    if (::lstat(name.constData(), &st) == 0 && S_ISLNK(st.st_mode)) return LinkRefused();
     if (::stat(name.constData(), &st) == 0 && !S_ISREG(st.st_mode))
         return QStringLiteral("It is not a regular file");
     bool created = false;
-    int fd = sys().open(name.constData(), O_RDWR | O_CLOEXEC | O_NONBLOCK, 0);
+    int fd = sys().open(name.constData(), O_RDWR | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW, 0);
     if (fd < 0 && errno == ENOENT) {
         fd = sys().open(name.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
         created = fd >= 0;
     }
-    if (fd < 0) return reasonOf(errno);
+    if (fd < 0) return errno == ELOOP ? LinkRefused() : reasonOf(errno);
     if (sys().fstat(fd, &st) != 0) {
         const QString why = reasonOf(errno);
         sys().close(fd);
@@ -325,6 +350,23 @@ QString rename(const QString &from, const QString &to, bool *acrossDisks) {
     if (QFileInfo(from).absolutePath() != QFileInfo(to).absolutePath())
         syncFolder(QFileInfo(from).absolutePath());
     return {};
+}
+
+Aside setAside(const QString &path, const QString &suffix) {
+    Aside a;
+    for (int n = 1; n <= 100; ++n) {
+        a.name = path + suffix + (n == 1 ? QString() : QStringLiteral(" (%1)").arg(n));
+        if (sys().renameNoReplace(native(path).constData(), native(a.name).constData()) == 0) {
+            syncFolder(QFileInfo(path).absolutePath());
+            return a;
+        }
+        if (errno != EEXIST && errno != ENOTEMPTY) {
+            a.reason = reasonOf(errno);
+            return a;
+        }
+    }
+    a.reason = QStringLiteral("Every name to set it aside under is taken");
+    return a;
 }
 
 QString makeLink(const QString &target, const QString &at) {

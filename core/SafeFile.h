@@ -37,6 +37,8 @@ public:
     virtual int fchown(int fd, uid_t uid, gid_t gid);
     virtual int close(int fd);
     virtual int rename(const char *from, const char *to);
+    // rename(), refused with EEXIST when `to` is there.
+    virtual int renameNoReplace(const char *from, const char *to);
     virtual int unlink(const char *path);
     virtual int symlink(const char *target, const char *at);
 };
@@ -82,7 +84,13 @@ struct ReplaceOptions {
     FailAt failAt;                      // a writer's own test seam
     std::function<void()> beforeRename; // the last moment the old file is as it was
     mode_t newFileMode = 0644;          // for a target that does not exist yet (less the umask)
+    // A file of the game's own is never written through a link: a link of
+    // that name (to a file elsewhere, or dangling) is refused, LinkRefused.
+    bool refuseLinks = false;
 };
+
+// Why a write through a link is refused.
+QString LinkRefused();
 
 // Replaces `path` (or the file its links lead to) with what `fill` writes
 // through `put`. A target the player may not write is refused and left alone;
@@ -101,8 +109,8 @@ QString writeWithUndo(int fd, qint64 at, const QByteArray &bytes, const FailAt &
 
 // Appends what `bytesFor` gives (it sees the file's length and its last byte,
 // '\n' for an empty file) to `path`, a regular file made with `mode` when
-// missing. On any failure the file is cut back to its old length and synced,
-// and a file it made is removed again.
+// missing; never through a link (LinkRefused). On any failure the file is cut
+// back to its old length and synced, and a file it made is removed again.
 QString append(const QString &path,
                const std::function<QByteArray(qint64 size, char last)> &bytesFor,
                mode_t mode = 0644);
@@ -115,6 +123,17 @@ QString remove(const QString &path);
 // and syncs both folders. `acrossDisks` tells a refusal because the two are
 // on different disks, where a copy has to do instead.
 QString rename(const QString &from, const QString &to, bool *acrossDisks = nullptr);
+
+// Sets a file (or a link, or whatever else stands there) aside under a name
+// of its own beside it, `path` + `suffix`, or with " (2)", " (3)", ... after
+// that when the name is taken: nothing is ever overwritten. The name it went
+// to, or why it could not be moved (`reason`).
+struct Aside {
+    QString name;
+    QString reason;
+    bool ok() const { return reason.isEmpty(); }
+};
+Aside setAside(const QString &path, const QString &suffix);
 
 // Makes `at` a link to `target` in one step (through a temporary link renamed
 // over it) and syncs the folder.

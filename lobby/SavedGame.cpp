@@ -1,6 +1,7 @@
 #include "SavedGame.h"
 
 #include "AppInfo.h"
+#include "DataFolder.h"
 #include "Dialogs.h"
 #include "InputGate.h"
 #include "QuoteRules.h"
@@ -118,7 +119,9 @@ QString SavedGame::Save() {
     s.progress = m.game.SolveProgress();
     s.done = m.game.historyText(false);
     s.undone = m.game.historyText(true);
-    const safefile::Result r = safefile::replaceFile(FileName(), Format(s));
+    safefile::ReplaceOptions never;
+    never.refuseLinks = true; // never written through a link out of the data folder
+    const safefile::Result r = safefile::replaceFile(FileName(), Format(s), never);
     if (!r && !m_told) {
         m_told = true;
         dialogs::message(&m, AppInfo::Title,
@@ -132,20 +135,28 @@ QString SavedGame::Save() {
 }
 
 void SavedGame::OfferToContinue() {
-    if (!QFileInfo::exists(FileName()) || m.game.isOpen()) return;
+    // Not a file of the game's own (a link): told at the start, never read.
+    if (!QFileInfo::exists(FileName()) || !KeptFileProblem(FileName()).isEmpty() || m.game.isOpen())
+        return;
     QByteArray bytes;
     const QString why = gate::readFile(FileName(), bytes, 64 * 1024);
     const std::optional<State> s = why.isEmpty() ? Parse(bytes) : std::nullopt;
     if (!s) {
-        // Set aside, not lost: the player's files are never removed unread.
-        const QString aside = FileName() + QStringLiteral(".damaged");
-        safefile::rename(FileName(), aside);
-        dialogs::message(&m, AppInfo::Title,
-                         QStringLiteral("The game kept from last time could not be read%1, so it "
-                                        "cannot be continued. It is set aside as %2.")
-                             .arg(why.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(why),
-                                  QDir::toNativeSeparators(aside)),
-                         dialogs::Icon::Exclamation);
+        // Set aside, not lost: the player's files are never removed unread,
+        // nor one set aside before overwritten.
+        const safefile::Aside aside = safefile::setAside(FileName(), QStringLiteral(".damaged"));
+        const QString read = why.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(why);
+        dialogs::message(
+            &m, AppInfo::Title,
+            aside.ok()
+                ? QStringLiteral("The game kept from last time could not be read%1, so it "
+                                 "cannot be continued. It is set aside as %2.")
+                      .arg(read, QDir::toNativeSeparators(aside.name))
+                : QStringLiteral("The game kept from last time could not be read%1, so it "
+                                 "cannot be continued. It could not be set aside either (%2): "
+                                 "it stays as %3, and the next game will replace it.")
+                      .arg(read, aside.reason, QDir::toNativeSeparators(FileName())),
+            dialogs::Icon::Exclamation);
         return;
     }
     const QLocale locale;

@@ -11,6 +11,8 @@
 #include "basCipherly.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QPointer>
 #include <QProcess>
 #include <QSettings>
@@ -84,6 +86,31 @@ private slots:
                  QStringLiteral("NoShow"));
         QVERIFY(Settings::FadeStatus());
         QVERIFY(!Settings::ShowWelcome());
+    }
+
+    void aSettingsFileThatIsNoFileIsSetAsideAndTheDefaultsHold() {
+        QCOMPARE(Settings::FilePath(), settingsFile());
+        QDir().mkpath(QFileInfo(settingsFile()).absolutePath());
+        // A giant (sparse, so the test stays small) and then a folder.
+        {
+            QFile giant(settingsFile());
+            QVERIFY(giant.open(QIODevice::WriteOnly));
+            QVERIFY(giant.resize(100 << 20));
+        }
+        QVERIFY(Settings::CheckFile().contains(QStringLiteral("set aside as")));
+        QVERIFY(QFileInfo(settingsFile() + QStringLiteral(".set-aside")).size() == (100 << 20));
+        Settings::SaveSetting(Settings::FadeStatusKey, QStringLiteral("True"));
+        QVERIFY(Settings::FadeStatus());
+        QFile::remove(settingsFile());
+        QVERIFY(QDir().mkdir(settingsFile()));
+        QVERIFY(!Settings::FadeStatus()); // not read, nor written, until it is put right
+        Settings::SaveSetting(Settings::NewUserKey, Settings::NoShow);
+        QVERIFY(Settings::ShowWelcome());
+        QVERIFY(Settings::CheckFile().contains(QStringLiteral("It is a folder")));
+        QVERIFY(QFileInfo(settingsFile() + QStringLiteral(".set-aside (2)")).isDir());
+        QVERIFY(Settings::CheckFile().isEmpty());
+        QFile::remove(settingsFile() + QStringLiteral(".set-aside"));
+        QDir().rmdir(settingsFile() + QStringLiteral(".set-aside (2)"));
     }
 
     void fadeStatusReadsLeniently_data() {

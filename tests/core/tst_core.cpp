@@ -276,6 +276,30 @@ private slots:
 
     // ---- Links and removal --------------------------------------------------
 
+    void settingAsideNeverOverwritesAndSaysWhenItFails() {
+        const QString kept = folder->file(QStringLiteral("Game.sav"));
+        // An earlier damaged file and a folder already hold the usual names.
+        put(kept + QStringLiteral(".damaged"), "the first damaged game");
+        QVERIFY(QDir().mkdir(kept + QStringLiteral(".damaged (2)")));
+        put(kept, "the second damaged game");
+        const safefile::Aside a = safefile::setAside(kept, QStringLiteral(".damaged"));
+        QVERIFY(a.ok());
+        QCOMPARE(a.name, kept + QStringLiteral(".damaged (3)"));
+        QCOMPARE(bytesOf(a.name), QByteArray("the second damaged game"));
+        QCOMPARE(bytesOf(kept + QStringLiteral(".damaged")), QByteArray("the first damaged game"));
+        QVERIFY(!QFileInfo::exists(kept));
+        const safefile::Aside none = safefile::setAside(kept, QStringLiteral(".damaged"));
+        QCOMPARE(none.reason, QStringLiteral("No such file or directory"));
+        // A kept file that is a link is never written through.
+        QVERIFY(QFile::link(folder->file(QStringLiteral("diary")), kept));
+        QCOMPARE(safefile::append(kept, [](qint64, char) { return QByteArray("row\n"); }),
+                 safefile::LinkRefused());
+        safefile::ReplaceOptions never;
+        never.refuseLinks = true;
+        QCOMPARE(safefile::replaceFile(kept, "game", never).reason, safefile::LinkRefused());
+        QVERIFY(!QFileInfo::exists(folder->file(QStringLiteral("diary"))));
+    }
+
     void aLinkIsMadeInOneStepAndRemovalNeverFollowsOne() {
         put(folder->file(QStringLiteral("real")), "data");
         const QString at = folder->file(QStringLiteral("link"));
