@@ -25,7 +25,12 @@ inline constexpr Key QuoteFolder{"QuoteFolder", ""};
 // The folder quotes were last exported to.
 inline constexpr Key ExportFolder{"ExportFolder", ""};
 
-inline constexpr Key All[] = {FadeStatus, NewUser, SolverAids, QuoteFolder, ExportFolder};
+// The temporary file of an export under way, so that the next start can
+// remove what a killed export left; empty when none is.
+inline constexpr Key ExportPending{"ExportPending", ""};
+
+inline constexpr Key All[] = {FadeStatus,  NewUser,      SolverAids,
+                              QuoteFolder, ExportFolder, ExportPending};
 } // namespace Keys
 
 inline const QString FadeStatusKey = Keys::FadeStatus.text();

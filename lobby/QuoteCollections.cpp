@@ -7,6 +7,7 @@
 #include "AppInfo.h"
 #include "Dialogs.h"
 #include "QuoteImport.h"
+#include "SafeFile.h"
 #include "Settings.h"
 
 #include <QCoreApplication>
@@ -209,8 +210,14 @@ void QuoteCollections::menuExportQuotes_Click() {
                                QStringLiteral("My %1 quotes.txt").arg(AppInfo::Title)});
     if (path.isEmpty()) return;
     Settings::Save(Settings::Keys::ExportFolder, QFileInfo(path).absolutePath());
+    // Where the export's temporary file goes, kept until it is gone: a
+    // killed export leaves none behind past the next start.
+    const QFileInfo target(safefile::resolveLinks(path));
+    Settings::Save(Settings::Keys::ExportPending,
+                   QDir(target.absolutePath()).filePath(safefile::tempNameFor(target.fileName())));
     int count = 0;
     const quotes::Status s = quotes::ExportQuotes(path, &count);
+    Settings::Save(Settings::Keys::ExportPending, QString());
     if (!s) {
         m.showStoreError(QStringLiteral("The quotes could not be exported."), s);
         return;
@@ -231,6 +238,14 @@ QuoteCollections::QuoteCollections(frmMain &lobby) : QObject(&lobby), m(lobby) {
     m.addListMenuItem(QStringLiteral("&Import Quotes..."), [this] { menuImportQuotes_Click(); });
     m.addListMenuItem(QStringLiteral("&Export Quotes..."), [this] { menuExportQuotes_Click(); });
     connect(m.grid, &QuoteGrid::quotesDropped, this, &QuoteCollections::grid_QuotesDropped);
+    RemoveLeftoverExport();
+}
+
+void QuoteCollections::RemoveLeftoverExport() {
+    const QString left = Settings::Get(Settings::Keys::ExportPending);
+    if (left.isEmpty()) return;
+    if (QFileInfo(left).isFile() && !QFileInfo(left).isSymLink()) safefile::remove(left);
+    Settings::Save(Settings::Keys::ExportPending, QString());
 }
 
 QuoteCollections *QuoteCollections::of(const frmMain &lobby) {

@@ -17,6 +17,9 @@ public:
 
     void menuImportQuotes_Click();
     void menuExportQuotes_Click();
+    // What an export killed in the middle left beside its file, removed at
+    // the next start.
+    void RemoveLeftoverExport();
     // Files or text dropped onto the list: taken in now, imported once the
     // drop is over.
     void grid_QuotesDropped(const QList<QUrl> &files, const QString &text);

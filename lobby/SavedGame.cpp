@@ -3,6 +3,8 @@
 #include "AppInfo.h"
 #include "DataFolder.h"
 #include "Dialogs.h"
+#include "GameLimits.h"
+#include "GameStatistics.h"
 #include "InputGate.h"
 #include "QuoteRules.h"
 #include "SafeFile.h"
@@ -30,6 +32,8 @@ SavedGame::SavedGame(frmMain &lobby) : QObject(&lobby), m(lobby) {
         if (m.game.isOpen() && !m.game.isOver()) Save();
     });
     connect(&m, &frmMain::gameSuspended, this, [this] { Save(); });
+    connect(&m, &frmMain::gameEnding, this, &SavedGame::MarkEnded);
+    // After the record has the game (the statistics, attached before).
     connect(&m, &frmMain::gameEnded, this, [this] {
         m_started = QDateTime();
         safefile::remove(FileName());
@@ -65,6 +69,11 @@ QByteArray SavedGame::Format(const State &s) {
     out += "progress=" + s.progress.toUtf8() + '\n';
     out += "done=" + s.done.toUtf8() + '\n';
     out += "undone=" + s.undone.toUtf8() + '\n';
+    if (s.ended.isValid()) {
+        out += "ended=" + s.ended.toString(Qt::ISODate).toUtf8() + '\n';
+        out += "outcome=" + stats::OutcomeName(GameStatistics::RecordOutcome(s.outcome)).toUtf8() +
+               '\n';
+    }
     return out;
 }
 
@@ -80,23 +89,40 @@ std::optional<SavedGame::State> SavedGame::Parse(const QByteArray &bytes) {
     bool secondsOk = false, hintsOk = false;
     s.started = QDateTime::fromString(v.value("started"), Qt::ISODate);
     s.seconds = v.value("seconds").toLongLong(&secondsOk);
-    s.hints = qint16(v.value("hints").toInt(&hintsOk));
+    const int hints = v.value("hints").toInt(&hintsOk);
+    hintsOk = hintsOk && hints >= 0 && hints <= limits::MaxHints;
+    s.hints = qint16(hintsOk ? hints : 0);
     s.key = v.value("key");
     s.quote = v.value("quote");
     s.enciphered = v.value("enciphered");
     s.progress = v.value("progress");
     s.done = v.value("done");
     s.undone = v.value("undone");
+    const QString ended = v.value("ended"), outcome = v.value("outcome");
+    bool endOk = ended.isEmpty() && outcome.isEmpty();
+    if (!ended.isEmpty()) {
+        s.ended = QDateTime::fromString(ended, Qt::ISODate);
+        for (auto o :
+             {SolveGame::Outcome::Solved, SolveGame::Outcome::Shown, SolveGame::Outcome::Abandoned})
+            if (outcome == stats::OutcomeName(GameStatistics::RecordOutcome(o))) {
+                s.outcome = o;
+                endOk = s.ended.isValid();
+            }
+    }
     // A game that could have been: its quote meets the rules, its key is a
     // key, and the enciphered quote and the solution belong to the quote.
     QString letters = s.key;
     std::sort(letters.begin(), letters.end());
     const quotes::Normalized n = quotes::NormalizeQuote(s.quote);
-    if (!s.started.isValid() || !secondsOk || s.seconds < 0 || s.seconds > 366LL * 24 * 3600 ||
-        !hintsOk || s.hints < 0 || s.hints > 200 ||
-        letters != QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ") || s.quote.isEmpty() ||
-        s.quote.size() > quotes::MaximumLength || n.text != s.quote || n.breaksReplaced ||
-        s.enciphered.size() != s.quote.size() || !SolveGame::fits(s.quote, s.progress))
+    // A game that could have been played: a quote the list can hold, in
+    // capitals, with letters still to find unless it ended.
+    const bool lettersToFind = s.progress.contains(SolveGame::Unsolved);
+    if (!s.started.isValid() || !secondsOk || s.seconds < 0 || s.seconds > limits::MaxSeconds ||
+        !hintsOk || !endOk || letters != QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ") ||
+        s.quote.isEmpty() || s.quote.size() > quotes::MaximumLength ||
+        !quotes::FirstUnstorable(s.quote).isEmpty() || s.quote != quotes::UpperCase(s.quote) ||
+        n.text != s.quote || n.breaksReplaced || s.enciphered.size() != s.quote.size() ||
+        !SolveGame::fits(s.quote, s.progress) || (!lettersToFind && !s.ended.isValid()))
         return std::nullopt;
     for (qsizetype i = 0; i < s.quote.size(); ++i) {
         const QChar c = s.quote[i];
@@ -106,8 +132,7 @@ std::optional<SavedGame::State> SavedGame::Parse(const QByteArray &bytes) {
     return s;
 }
 
-QString SavedGame::Save() {
-    if (!m.game.isOpen() || m.game.isOver()) return {};
+SavedGame::State SavedGame::Current() const {
     State s;
     s.started = m_started.isValid() ? m_started : m.now();
     s.seconds = qMax<qint64>(0, m.game.SolveStartTime().secsTo(m.now()));
@@ -119,6 +144,12 @@ QString SavedGame::Save() {
     s.progress = m.game.SolveProgress();
     s.done = m.game.historyText(false);
     s.undone = m.game.historyText(true);
+    return s;
+}
+
+QString SavedGame::Save() {
+    if (!m.game.isOpen() || m.game.isOver()) return {};
+    const State s = Current();
     safefile::ReplaceOptions never;
     never.refuseLinks = true; // never written through a link out of the data folder
     const safefile::Result r = safefile::replaceFile(FileName(), Format(s), never);
@@ -132,6 +163,34 @@ QString SavedGame::Save() {
                          dialogs::Icon::Exclamation);
     }
     return r.reason;
+}
+
+void SavedGame::MarkEnded(SolveGame::Outcome outcome) {
+    safefile::ReplaceOptions never;
+    never.refuseLinks = true;
+    State s = Current();
+    s.ended = m.game.EndTime().isValid() ? m.game.EndTime() : m.now();
+    s.seconds = qMax<qint64>(0, m.game.SolveStartTime().secsTo(s.ended));
+    s.outcome = outcome;
+    // Unmarked, a kept game could be offered again after its row is written:
+    // if it cannot be marked, it goes now, before the row.
+    if (QFileInfo::exists(FileName()) && !safefile::replaceFile(FileName(), Format(s), never))
+        safefile::remove(FileName());
+}
+
+bool SavedGame::Settle(const State &s) {
+    if (!s.ended.isValid()) return false;
+    const stats::Game g = stats::PlayedGame(s.ended, s.seconds, s.hints,
+                                            GameStatistics::RecordOutcome(s.outcome), s.quote);
+    bool recorded = false;
+    const QList<stats::Game> games = stats::ReadGames();
+    // The row a kill may have left written: the newest rows are enough.
+    for (qsizetype i = games.size() - 1; i >= 0 && i >= games.size() - 16 && !recorded; --i)
+        recorded = games[i].finished == g.finished && games[i].quote == g.quote &&
+                   games[i].outcome == g.outcome;
+    if (!recorded) stats::AppendGame(g);
+    safefile::remove(FileName());
+    return true;
 }
 
 void SavedGame::OfferToContinue() {
@@ -159,6 +218,7 @@ void SavedGame::OfferToContinue() {
             dialogs::Icon::Exclamation);
         return;
     }
+    if (Settle(*s)) return; // it ended: recorded, never offered
     const QLocale locale;
     const QString question =
         QStringLiteral("You have a game that is not finished yet, started on %1 at %2, with %3 "

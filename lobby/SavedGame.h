@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SolveGame.h"
+
 #include <QDateTime>
 #include <QObject>
 #include <QString>
@@ -30,6 +32,10 @@ public:
         // The pairs that can be taken back and put back (SolveGame's history
         // text); empty in a game kept before they were.
         QString done, undone;
+        // A game that ended, kept only until it is in the record: when it
+        // ended and how. Invalid for a game in progress.
+        QDateTime ended;
+        SolveGame::Outcome outcome = SolveGame::Outcome::Abandoned;
         // How many letters the player has placed.
         int placed() const;
     };
@@ -40,11 +46,22 @@ public:
 
     // Writes the game on show; the reason it could not, or empty.
     QString Save();
+    // The end of a game, in an order no kill can count twice: the kept game
+    // is marked ended before its row goes into the record, and removed after.
+    // A kept game found marked at the next start is recorded then, unless
+    // its row is there already (Settle).
+    void MarkEnded(SolveGame::Outcome outcome);
+    // Puts a kept game that ended into the record, once, and removes it;
+    // whether `s` was such a game.
+    static bool Settle(const State &s);
     // Asks whether to continue a kept game, and continues it or records it
     // as abandoned.
     void OfferToContinue();
 
 private:
+    // The game on show, as the file keeps it.
+    State Current() const;
+
     frmMain &m;
     QDateTime m_started; // when the game on show began, as the player sees it
     bool m_told = false; // a game that cannot be kept is told once a run

@@ -12,6 +12,7 @@ void SolveGame::start(const QString &quote, const QString &enciphered) {
     m_hints = 0;
     m_answerShown = false;
     m_open = true;
+    m_ended = QDateTime();
     m_done.clear();
     m_undone.clear();
     m_hintPending = false;
@@ -105,8 +106,9 @@ SolveGame::Outcome SolveGame::outcome() const {
     return isOver() ? Outcome::Solved : Outcome::Abandoned;
 }
 
-bool SolveGame::close() {
+bool SolveGame::close(const QDateTime &at) {
     const bool wasOpen = m_open;
+    if (wasOpen) m_ended = at;
     m_open = false;
     return wasOpen;
 }

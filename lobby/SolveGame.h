@@ -37,8 +37,11 @@ public:
 
     // Between start() and close(): a game that has not been told as ended.
     bool isOpen() const { return m_open; }
-    // Ends the game for good; true only the first time, so an end is told once.
-    bool close();
+    // Ends the game for good at `at`; true only the first time, so an end is
+    // told once.
+    bool close(const QDateTime &at = {});
+    // When the game ended; invalid while it is open or when no time was given.
+    const QDateTime &EndTime() const { return m_ended; }
 
     // Writes `plain` wherever the enciphered quote holds `cipher`; an empty
     // plain letter changes nothing, nor does anything after the answer was shown.
@@ -116,7 +119,7 @@ private:
 
     QString m_quote, m_progress, m_enciphered;
     qint16 m_hints = 0;
-    QDateTime m_start;
+    QDateTime m_start, m_ended;
     bool m_answerShown = false;
     bool m_open = false;
 };

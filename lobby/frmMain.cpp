@@ -478,5 +478,7 @@ void frmMain::txtBox_ContextMenu(int index, const QPoint &at) {
 }
 
 void frmMain::endGame(SolveGame::Outcome outcome) {
-    if (game.close()) emit gameEnded(outcome);
+    if (!game.close(now())) return;
+    emit gameEnding(outcome);
+    emit gameEnded(outcome);
 }

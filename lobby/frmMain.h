@@ -162,8 +162,11 @@ signals:
     void gameStarted();
     // What the solution shows changed: a pair, a take-back, a hint, Solve.
     void solutionChanged();
-    // A game ended, told once: solved, shown with Solve, or abandoned by
-    // returning to the list or quitting.
+    // A game ends, told once: solved, shown with Solve, or abandoned by
+    // returning to the list or quitting. gameEnding comes first, for what
+    // must be on disk before the game is recorded (the kept game marked
+    // ended); then gameEnded.
+    void gameEnding(SolveGame::Outcome outcome);
     void gameEnded(SolveGame::Outcome outcome);
     // The program ends with a game open, which is kept for the next start.
     void gameSuspended();

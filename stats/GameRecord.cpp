@@ -44,6 +44,18 @@ QString QuoteHash(const QString &quote) {
     return QString::fromLatin1(digest.toHex().left(8));
 }
 
+Game PlayedGame(const QDateTime &finished, qint64 seconds, int hints, Outcome outcome,
+                const QString &quote) {
+    Game g;
+    g.finished = finished;
+    g.seconds = qBound<qint64>(0, seconds, MaxSeconds);
+    g.hints = qBound(0, hints, MaxHints);
+    g.outcome = outcome;
+    g.length = int(quote.size());
+    g.quote = QuoteHash(quote);
+    return g;
+}
+
 QString RowOf(const Game &g) {
     QString row = QStringLiteral("%1,%2,%3,%4,%5")
                       .arg(g.finished.toString(Qt::ISODate))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GameLimits.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -37,8 +39,12 @@ inline const QString OldHeader = QStringLiteral("finished,seconds,hints,outcome,
 // the same words, whatever their case or runs of blanks.
 QString QuoteHash(const QString &quote);
 // What a game can be at most: a year on one quote, 200 hints.
-inline constexpr qint64 MaxSeconds = qint64(365) * 24 * 3600;
-inline constexpr int MaxHints = 200;
+inline constexpr qint64 MaxSeconds = limits::MaxSeconds;
+inline constexpr int MaxHints = limits::MaxHints;
+// A game as the record keeps it, from what was played: its time held to
+// what a game can be, so that no game played drops out of the record.
+Game PlayedGame(const QDateTime &finished, qint64 seconds, int hints, Outcome outcome,
+                const QString &quote);
 QString OutcomeName(Outcome o);
 
 // $XDG_DATA_HOME/Cipherly/games.csv, by default ~/.local/share/Cipherly/games.csv.

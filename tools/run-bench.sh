@@ -24,3 +24,5 @@ if [ -d /usr/share/games/fortunes ]; then
 fi
 # The quote store, killed a thousand times in each of its writes.
 "$build/bench/cipherly-store-kills" 1000
+# The end of a game, killed 400 times, counted once at the next start.
+"$build/bench/cipherly-game-end-kills" 400

@@ -445,6 +445,19 @@ private slots:
         QFile out(target);
         QVERIFY(out.open(QIODevice::ReadOnly));
         QCOMPARE(out.readAll().count('\n'), 3);
+        QVERIFY(Settings::Get(Settings::Keys::ExportPending).isEmpty());
+        // What an export killed half way left is removed at the next start,
+        // and nothing else of that kind.
+        const QString part = folder->file(QStringLiteral(".out.txt.part"));
+        const QString foreign = folder->file(QStringLiteral(".download.part"));
+        for (const QString &p : {part, foreign}) {
+            QFile f(p);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        Settings::Save(Settings::Keys::ExportPending, part);
+        QuoteCollections::of(m)->RemoveLeftoverExport();
+        QVERIFY(!QFile::exists(part));
+        QVERIFY(QFile::exists(foreign));
         QVERIFY(
             script->messages.last().text.startsWith(QStringLiteral("3 quotes were written to")));
     }
