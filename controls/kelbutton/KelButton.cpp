@@ -40,9 +40,6 @@ KelButton::KelButton(QWidget *parent, KelButtonHost *host)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     KelButtonAccessible::install();
-    m_overTimer.setInterval(3);
-    m_overTimer.setTimerType(Qt::PreciseTimer);
-    connect(&m_overTimer, &QTimer::timeout, this, &KelButton::OverTimerTick);
     m_isShown = true;
 }
 
@@ -462,6 +459,7 @@ void KelButton::mousePressed(qint16 button, qint16 shift, float x, float y) {
 
 void KelButton::mousePressEvent(QMouseEvent *e) {
     m_afterDoubleClick = false;
+    m_pointer = e->position().toPoint();
     mousePressed(buttonCode(e->button()), shiftCode(e->modifiers()), float(e->position().x()),
                  float(e->position().y()));
 }
@@ -493,15 +491,17 @@ void KelButton::mouseMoveEvent(QMouseEvent *e) {
     qint16 button = buttonCode(e->buttons());
     qint16 shift = shiftCode(e->modifiers());
     float x = float(e->position().x()), y = float(e->position().y());
+    m_pointer = e->position().toPoint();
     emit MouseMove(button, shift, x, y);
     if (button >= 2) return;
     if (!IsMouseOver()) {
         DrawButton(Up, false);
+        OverTimerTick(); // the tick that would find the pointer gone
         return;
     }
-    if (!m_overTimer.isActive()) emit MouseIn();
+    if (!m_overTracking) emit MouseIn();
     if (button == 0 && !m_isHover) {
-        m_overTimer.start();
+        m_overTracking = true;
         m_isHover = true;
         DrawButton(Up, true);
         emit MouseOver();
@@ -598,20 +598,25 @@ bool KelButton::event(QEvent *e) {
     if ((e->type() == QEvent::Enter || e->type() == QEvent::ScreenChangeInternal) &&
         m_mousePointer == 99)
         applyPointer();
-    return QWidget::event(e);
+    if (e->type() == QEvent::Enter) m_pointer = static_cast<QEnterEvent *>(e)->position().toPoint();
+    const bool result = QWidget::event(e);
+    // The pointer went to another widget, a window over this one, or away.
+    if (e->type() == QEvent::Leave) {
+        m_pointer = QPoint(-1, -1);
+        OverTimerTick();
+    }
+    return result;
 }
 
 bool KelButton::IsMouseOver() const {
-    const QPoint global = QCursor::pos();
-    QWidget *under = QApplication::widgetAt(global);
-    if (under != this) return false;
-    const QPoint local = mapFromGlobal(global);
-    return rect().contains(local) && (mask().isEmpty() || mask().contains(local));
+    const QPoint local = m_pointer;
+    return rect().contains(local) && (mask().isEmpty() || mask().contains(local)) &&
+           !childAt(local);
 }
 
 void KelButton::OverTimerTick() {
-    if (IsMouseOver()) return;
-    m_overTimer.stop();
+    if (!m_overTracking || IsMouseOver()) return;
+    m_overTracking = false;
     m_isHover = false;
     DrawButton(Up, true);
     emit MouseOut();

@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QPointer>
 #include <QRect>
-#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -165,7 +164,7 @@ public:
     bool isHover() const { return m_isHover; }
     bool hasFocusFlag() const { return m_hasFocus; }
     quint8 lastState() const { return m_lastState; }
-    bool overTimerActive() const { return m_overTimer.isActive(); }
+    bool overTimerActive() const { return m_overTracking; }
     bool hasCaptureSurface() const { return !m_capture.isNull(); }
     // The caption's size as the layout measures it, in the surface's font.
     virtual QSize measureCaption(const QRect &within) const;
@@ -179,7 +178,8 @@ public:
     static quint32 fromRgb(QRgb c) {
         return quint32(qRed(c)) | quint32(qGreen(c)) << 8 | quint32(qBlue(c)) << 16;
     }
-    // Whether the pointer is over this button's own, uncut pixels.
+    // Whether the pointer is over this button's own, uncut pixels, as the
+    // toolkit last told (the pointer's moves, its coming in and going out).
     bool IsMouseOver() const;
 
 signals:
@@ -296,7 +296,12 @@ private:
     quint8 m_pressButton = 0;
     quint8 m_pressKey = 0;
     bool m_afterDoubleClick = false;
-    QTimer m_overTimer;
+    // The design's hover timer, which asks 333 times a second whether the
+    // pointer has gone: here it "runs" from the hover's start, and its tick
+    // comes when the toolkit says the pointer went (a leave, or a move off
+    // the button's own pixels), so a resting pointer costs nothing.
+    bool m_overTracking = false;
+    QPoint m_pointer{-1, -1}; // the pointer's last place on the button, as the toolkit told
     QChar m_accessKey;
     QShortcut *m_shortcut = nullptr;
 };

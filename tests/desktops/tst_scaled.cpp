@@ -199,9 +199,12 @@ private slots:
         QVERIFY(WaitOpened(welcome));
         save(welcome, QStringLiteral("welcome"));
         HelpTopic = HelpTopics::MainLobby;
+        // The topic names the list's folder: the same one in both runs.
+        QDir::setCurrent(QDir::homePath());
         auto *help = new frmManual;
         help->show();
         QVERIFY(WaitOpened(help));
+        QDir::setCurrent(folder->path());
         save(help, QStringLiteral("help"));
         auto *lobby = new frmMain;
         lobby->show();

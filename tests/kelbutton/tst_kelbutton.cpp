@@ -829,6 +829,7 @@ private slots:
         QVERIFY(s.button->overTimerActive());
         // A cut-out corner pixel is not over the button.
         QCursor::setPos(s.button->mapToGlobal(QPoint(0, 0)));
+        QTest::mouseMove(&s.window, s.button->mapTo(&s.window, QPoint(0, 0)));
         QTRY_VERIFY(!s.button->isHover());
         QVERIFY(!s.button->overTimerActive());
         QCOMPARE(log.events.count("MouseOut"), 1);
