@@ -140,8 +140,8 @@ void importOnce() {
     quotes::LoadQuoteList(ten); // a fresh list of ten
     QFile f(QStringLiteral("fortunes"));
     f.open(QIODevice::ReadOnly);
-    const quotes::ImportResult r = quotes::ImportQuotes(
-        {{QStringLiteral("fortunes"), {}, QStringLiteral("fortunes")}});
+    const quotes::ImportResult r =
+        quotes::ImportQuotes({{QStringLiteral("fortunes"), {}, QStringLiteral("fortunes")}});
     if (r.added != 30000) std::abort();
 }
 

@@ -39,6 +39,8 @@ public:
     // than it was, or written to meanwhile) is said to have changed once its
     // end is reached (Changed).
     QString readPiece(QByteArray &into, qint64 most = PieceBytes);
+    // Goes on reading from `at` (within a file of known size).
+    void seek(qint64 at) { m_done = qBound<qint64>(0, at, m_size); }
     void close();
 
 private:

@@ -23,6 +23,8 @@ const QByteArray Heading = "Cipherly game in progress 1";
 
 SavedGame::SavedGame(frmMain &lobby) : QObject(&lobby), m(lobby) {
     setObjectName(QStringLiteral("savedGame"));
+    connect(&m_writer, &LatestWriter::failed, this,
+            [this](const QString &, const QString &why) { tellFailure(why); });
     m.keepsOpenGames = true;
     connect(&m, &frmMain::gameStarted, this, [this] {
         if (!m_started.isValid()) m_started = m.now();
@@ -31,11 +33,16 @@ SavedGame::SavedGame(frmMain &lobby) : QObject(&lobby), m(lobby) {
     connect(&m, &frmMain::solutionChanged, this, [this] {
         if (m.game.isOpen() && !m.game.isOver()) Save();
     });
-    connect(&m, &frmMain::gameSuspended, this, [this] { Save(); });
+    // The program ends: the game is on disk before it does.
+    connect(&m, &frmMain::gameSuspended, this, [this] {
+        Save();
+        Finish();
+    });
     connect(&m, &frmMain::gameEnding, this, &SavedGame::MarkEnded);
     // After the record has the game (the statistics, attached before).
     connect(&m, &frmMain::gameEnded, this, [this] {
         m_started = QDateTime();
+        Finish();
         safefile::remove(FileName());
     });
     connect(&m, &frmMain::lobbyOpened, this,
@@ -147,25 +154,30 @@ SavedGame::State SavedGame::Current() const {
     return s;
 }
 
-QString SavedGame::Save() {
-    if (!m.game.isOpen() || m.game.isOver()) return {};
-    const State s = Current();
+void SavedGame::Save() {
+    if (!m.game.isOpen() || m.game.isOver()) return;
     safefile::ReplaceOptions never;
     never.refuseLinks = true; // never written through a link out of the data folder
-    const safefile::Result r = safefile::replaceFile(FileName(), Format(s), never);
-    if (!r && !m_told) {
-        m_told = true;
-        dialogs::message(&m, AppInfo::Title,
-                         QStringLiteral("The game on show cannot be kept for later:\n%1: %2.\n\n"
-                                        "You can play on; if the game ends before you finish "
-                                        "it, it is lost.")
-                             .arg(QDir::toNativeSeparators(FileName()), r.reason),
-                         dialogs::Icon::Exclamation);
-    }
-    return r.reason;
+    m_writer.write(FileName(), Format(Current()), never);
+}
+
+QString SavedGame::Finish() {
+    return m_writer.finish();
+}
+
+void SavedGame::tellFailure(const QString &reason) {
+    if (m_told) return;
+    m_told = true;
+    dialogs::message(&m, AppInfo::Title,
+                     QStringLiteral("The game on show cannot be kept for later:\n%1: %2.\n\n"
+                                    "You can play on; if the game ends before you finish "
+                                    "it, it is lost.")
+                         .arg(QDir::toNativeSeparators(FileName()), reason),
+                     dialogs::Icon::Exclamation);
 }
 
 void SavedGame::MarkEnded(SolveGame::Outcome outcome) {
+    Finish(); // the marked game is the last word, after every save
     safefile::ReplaceOptions never;
     never.refuseLinks = true;
     State s = Current();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LatestWriter.h"
 #include "SolveGame.h"
 
 #include <QDateTime>
@@ -44,8 +45,12 @@ public:
     static std::optional<State> Parse(const QByteArray &bytes);
     static QByteArray Format(const State &s);
 
-    // Writes the game on show; the reason it could not, or empty.
-    QString Save();
+    // Writes the game on show, off the window's thread: a save that has not
+    // begun gives way to a newer one. Finish() waits until it is on disk.
+    void Save();
+    // The reason the last save failed, or empty, once every save asked for
+    // is done.
+    QString Finish();
     // The end of a game, in an order no kill can count twice: the kept game
     // is marked ended before its row goes into the record, and removed after.
     // A kept game found marked at the next start is recorded then, unless
@@ -62,7 +67,11 @@ private:
     // The game on show, as the file keeps it.
     State Current() const;
 
+    // A save's failure, told once a run.
+    void tellFailure(const QString &reason);
+
     frmMain &m;
+    LatestWriter m_writer;
     QDateTime m_started; // when the game on show began, as the player sees it
     bool m_told = false; // a game that cannot be kept is told once a run
 };

@@ -160,6 +160,7 @@ void frmMain::FillQuoteList() {
         ShowHighlightedQuote();
     }
     grid->setFocus();
+    emit quoteListFilled();
 }
 
 void frmMain::ShowHighlightedQuote() {

@@ -172,6 +172,8 @@ signals:
     void gameSuspended();
     // The lobby is on screen, its first activation done.
     void lobbyOpened();
+    // The quote list was read again (at the start, and after any change).
+    void quoteListFilled();
 
 protected:
     void closeEvent(QCloseEvent *e) override;

@@ -417,6 +417,8 @@ public:
     // A quote list's records come as the list holds them; entries of text
     // and fortune files have their accented letters made plain.
     void take(const QString &candidate, bool listRecord) {
+        // A full list takes nothing more: the rest is only counted.
+        if (m_room <= 0) return skip(Skip::NoRoom, candidate);
         Normalized n = NormalizeQuote(candidate);
         const QString plain = listRecord ? n.text : PlainLetters(n.text);
         const bool madePlain = plain != n.text;
@@ -437,7 +439,6 @@ public:
         }
         const QString key = QuoteKey(n.text);
         if (m_seen.contains(key)) return skip(Skip::Duplicate, n.text);
-        if (m_room <= 0) return skip(Skip::NoRoom, n.text);
         m_seen.insert(key);
         FixedRecord r;
         r = UpperCase(n.text);

@@ -30,7 +30,7 @@ template <typename Visit> void eachCharacter(const QString &text, Visit &&visit)
             c = QChar::surrogateToUcs4(text[i], text[i + 1]);
             length = 2;
         }
-        if (visit(c, text.mid(i, length))) return;
+        if (visit(c, QStringView(text).mid(i, length))) return;
         i += length - 1;
     }
 }
@@ -105,8 +105,8 @@ QString Verdict::code() const {
 
 QString FirstUnstorable(const QString &text) {
     QString bad;
-    eachCharacter(text, [&](char32_t, const QString &whole) {
-        if (whole.size() > 1 || !win1252::canHold(whole[0])) bad = whole;
+    eachCharacter(text, [&](char32_t, QStringView whole) {
+        if (whole.size() > 1 || !win1252::canHold(whole[0])) bad = whole.toString();
         return !bad.isEmpty();
     });
     return bad;
@@ -118,8 +118,8 @@ Verdict CheckQuote(const QString &text) {
     for (QChar c : text)
         if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) return {Problem::Digit, QString(c)};
     QString control;
-    eachCharacter(text, [&](char32_t c, const QString &whole) {
-        if (IsControl(c)) control = whole;
+    eachCharacter(text, [&](char32_t c, QStringView whole) {
+        if (IsControl(c)) control = whole.toString();
         return !control.isEmpty();
     });
     if (!control.isEmpty()) return {Problem::Control, control};

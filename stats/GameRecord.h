@@ -18,6 +18,9 @@ namespace stats {
 enum class Outcome { Solved, Shown, Abandoned };
 
 struct Game {
+    // The date and time on the player's clock when the game ended, as the
+    // record writes it: a wall-clock time kept without a zone (Qt::UTC), so
+    // rows are read without a local-time conversion each (WallClock).
     QDateTime finished;
     qint64 seconds = 0;
     int hints = 0;
@@ -26,8 +29,9 @@ struct Game {
     QString quote; // QuoteHash of the quote played; empty in rows of the old form
 
     bool operator==(const Game &o) const {
-        return finished == o.finished && seconds == o.seconds && hints == o.hints &&
-               outcome == o.outcome && length == o.length && quote == o.quote;
+        return finished.date() == o.finished.date() && finished.time() == o.finished.time() &&
+               seconds == o.seconds && hints == o.hints && outcome == o.outcome &&
+               length == o.length && quote == o.quote;
     }
 };
 
@@ -47,6 +51,9 @@ Game PlayedGame(const QDateTime &finished, qint64 seconds, int hints, Outcome ou
                 const QString &quote);
 QString OutcomeName(Outcome o);
 
+// A time on the player's clock as the record keeps it (see Game::finished).
+QDateTime WallClock(const QDateTime &t);
+
 // $XDG_DATA_HOME/Cipherly/games.csv, by default ~/.local/share/Cipherly/games.csv.
 QString RecordPath();
 // Replaces the record's place; an empty path restores it (for tests).
@@ -64,7 +71,9 @@ QString AppendGame(const Game &g);
 
 // Every game of the record, oldest first; damaged rows are left out. A record
 // that cannot be read (not a regular file, too large) gives no games and
-// `problem` says why.
+// `problem` says why. The record is read once and kept: later calls read
+// only what was added to the file since, and games this program appends are
+// added to what is kept.
 QList<Game> ReadGames(int *skipped = nullptr, QString *problem = nullptr);
 
 // Empties the record, in one step: the header alone stays. Through a link,

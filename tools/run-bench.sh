@@ -26,3 +26,7 @@ fi
 "$build/bench/cipherly-store-kills" 1000
 # The end of a game, killed 400 times, counted once at the next start.
 "$build/bench/cipherly-game-end-kills" 400
+# The record of games at 100,000 rows, against an empty one.
+"$build/bench/cipherly-record-bench"
+# A pair placed while the disk is busy.
+"$build/bench/cipherly-save-bench"

@@ -1,4 +1,5 @@
 #include "InputGate.h"
+#include "LatestWriter.h"
 #include "RecordingSystem.h"
 #include "SafeFile.h"
 #include "TempFolder.h"
@@ -6,7 +7,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSignalSpy>
 #include <QTest>
+#include <QThread>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -241,6 +244,35 @@ private slots:
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
         QCOMPARE(safefile::append(fifo, [](qint64, char) { return QByteArray("row\n"); }),
                  QStringLiteral("It is not a regular file"));
+    }
+
+    void aWriterOffTheWindowsThreadWritesTheLatestWhole() {
+        RecordingSystem system;
+        // A busy disk: every sync of a file takes a while.
+        system.failWith = [](const RecordingSystem::Call &c) {
+            if (c.name == QLatin1String("fsync") && !c.folder) QThread::msleep(15);
+            return 0;
+        };
+        const QString name = folder->file(QStringLiteral("Game.sav"));
+        LatestWriter writer;
+        QSignalSpy failed(&writer, &LatestWriter::failed);
+        for (int i = 0; i < 20; ++i)
+            writer.write(name, "game " + QByteArray::number(i));
+        QCOMPARE(writer.finish(), QString());
+        QCOMPARE(bytesOf(name), QByteArray("game 19"));
+        // Writes that had not begun gave way to newer ones.
+        int renames = 0;
+        for (const auto &c : system.calls)
+            renames += c.name == QLatin1String("rename");
+        QVERIFY2(renames < 20, qPrintable(QString::number(renames)));
+        // A failure leaves the last whole file, and is told.
+        system.failWith = [](const RecordingSystem::Call &c) {
+            return c.name == QLatin1String("pwrite") ? ENOSPC : 0;
+        };
+        writer.write(name, "game 20");
+        QCOMPARE(writer.finish(), QStringLiteral("No space left on device"));
+        QCOMPARE(bytesOf(name), QByteArray("game 19"));
+        QTRY_COMPARE(failed.size(), 1);
     }
 
     // ---- Reading through the gate ----------------------------------------------

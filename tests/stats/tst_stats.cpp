@@ -152,6 +152,39 @@ private slots:
         QVERIFY(recordBytes().endsWith('\n'));
     }
 
+    void theRecordIsKeptAndFollowsItsFile() {
+        // Read once; what the game adds is kept too; what another hand adds
+        // or replaces is read again.
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(AppendGame(game(Outcome::Solved, 60 + i, 0, i)).isEmpty());
+        QCOMPARE(ReadGames().size(), 3);
+        QVERIFY(AppendGame(game(Outcome::Shown, 99, 1, 3)).isEmpty());
+        QCOMPARE(ReadGames().last(), game(Outcome::Shown, 99, 1, 3));
+        {
+            QFile f(RecordPath());
+            QVERIFY(f.open(QIODevice::Append));
+            f.write("2026-12-08T10:04:00,5,0,abandoned,117\nnot a row\n");
+        }
+        int skipped = 0;
+        QList<Game> games = ReadGames(&skipped);
+        QCOMPARE(games.size(), 5);
+        QCOMPARE(games.last(), game(Outcome::Abandoned, 5, 0, 4));
+        QCOMPARE(skipped, 1);
+        QCOMPARE(ReadGames().size(), 5); // unchanged: the same
+        // Replaced by a file of the same length: read anew, not kept.
+        const QByteArray old = recordBytes();
+        QFile::remove(RecordPath());
+        {
+            QFile f(RecordPath());
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray(old).replace("solved", "shown "));
+        }
+        games = ReadGames(&skipped);
+        QCOMPARE(games.size(), 2); // "shown " with a blank is no outcome
+        QVERIFY(ResetRecord().isEmpty());
+        QVERIFY(ReadGames().isEmpty());
+    }
+
     void rowsOutsideWhatAGameCanBeAreSkipped() {
         QDir().mkpath(QFileInfo(RecordPath()).absolutePath());
         QFile f(RecordPath());
