@@ -2,19 +2,29 @@
 
 #include <QList>
 #include <QPixmap>
-#include <QTimer>
 #include <QWidget>
 
-// A looping picture animation that runs only while it is shown.
+// A looping picture animation that runs only while it is shown. Every
+// animation of the program is driven by one clock, which wakes only when a
+// frame is due, and a picture that cannot be seen (its window minimised or
+// covered by another of the game's windows) does not draw. Frames are read
+// when first shown.
 class AnimatedPicture : public QWidget {
     Q_OBJECT
 public:
     AnimatedPicture(const QString &framePattern, int frames, int frameMs,
                     QWidget *parent = nullptr);
-    int frameCount() const { return int(m_frames.size()); }
+    ~AnimatedPicture() override;
+    int frameCount() const { return m_count; }
     int currentFrame() const { return m_current; }
-    const QPixmap &frame(int i) const { return m_frames[i]; }
-    bool running() const { return m_timer.isActive(); }
+    const QPixmap &frame(int i) const;
+    // Shown, and so on the clock.
+    bool running() const { return m_running; }
+    // Whether a player could see it now.
+    bool seen() const;
+    // The next frame, when it is due by `nowMs`; for the clock.
+    void advance(qint64 nowMs);
+    qint64 dueMs() const { return m_due; }
 
 protected:
     void paintEvent(QPaintEvent *) override;
@@ -22,7 +32,11 @@ protected:
     void hideEvent(QHideEvent *) override;
 
 private:
-    QList<QPixmap> m_frames;
+    QString m_pattern;
+    int m_count;
+    int m_interval;
+    mutable QList<QPixmap> m_frames; // null until first needed
     int m_current = 0;
-    QTimer m_timer;
+    bool m_running = false;
+    qint64 m_due = 0;
 };

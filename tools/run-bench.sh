@@ -30,3 +30,7 @@ fi
 "$build/bench/cipherly-record-bench"
 # A pair placed while the disk is busy.
 "$build/bench/cipherly-save-bench"
+# On a real X server: the first window and the wakeups while idle, against a
+# plain Qt window.
+"$(dirname "$0")/../bench/desktop_bench.sh" "$build/app/cipherly" "$build/bench/cipherly-plain-window" \
+  "$build/tests/xprobe"

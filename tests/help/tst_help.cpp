@@ -415,6 +415,35 @@ private slots:
         modStandard::SetUrlOpener({});
     }
 
+    void theLettersMoveOnlyWhereTheyCanBeSeen() {
+        QPointer<frmTitlePage> t = new frmTitlePage;
+        t->openLobby = [] {};
+        t->show();
+        QVERIFY(WaitSettled(t.data()));
+        auto frames = [&] {
+            QList<int> f;
+            for (int i = 1; i <= 8; ++i)
+                f << t->gif[i]->currentFrame();
+            return f;
+        };
+        const QList<int> first = frames();
+        QTRY_VERIFY(frames() != first);
+        // A window of the game over the whole page: no letter draws.
+        QWidget cover;
+        cover.setWindowModality(Qt::ApplicationModal);
+        cover.setGeometry(t->frameGeometry().adjusted(-10, -10, 10, 10));
+        cover.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&cover));
+        for (int i = 1; i <= 8; ++i)
+            QVERIFY(!t->gif[i]->seen());
+        const QList<int> covered = frames();
+        QTest::qWait(400);
+        QCOMPARE(frames(), covered);
+        cover.close();
+        QTRY_VERIFY(frames() != covered);
+        t->close();
+    }
+
     void continueShowsTheWelcomeThenTheLobbyOnce() {
         QPointer<frmTitlePage> t = new frmTitlePage;
         int welcomes = 0, lobbies = 0;

@@ -6,15 +6,18 @@
 //   xprobe find BIG SMALL [IGNORE…]  where SMALL stands in BIG, pixel for pixel
 //   xprobe same A B [IGNORE…]        whether two pictures are equal, pixel for pixel
 //   xprobe compositor                whether a compositing manager runs
+//   xprobe first-window PROGRAM ARGS… starts PROGRAM and prints, when its first window
+//                                    is mapped: the ms since the start, the processor
+//                                    ms it used by then, and its process id
 //   xprobe opacity SECONDS           every opacity that reaches the X server on a
 //                                    top-level window, one line each: window name
 //                                    and opacity 0-255, as it happens
 // IGNORE is x,y,w,h in SMALL's (or A's) pixels: an area that may differ
 // (an animation, a blinking caret); or mask:FILE:x:y, the pixels that FILE,
 // placed at x,y, covers with any opacity.
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
-#include <QElapsedTimer>
 #include <QList>
 #include <QRect>
 #include <QStringList>
@@ -25,7 +28,9 @@
 
 #include <cstdio>
 
+#include <cstring>
 #include <sys/select.h>
+#include <unistd.h>
 
 namespace {
 
@@ -173,6 +178,9 @@ int spyOpacity(Display *d, Window root, double seconds) {
 } // namespace
 
 int main(int argc, char **argv) {
+    // The probe draws nothing; a program it starts keeps the caller's platform.
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    const bool hadPlatform = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc < 2) return usage();
@@ -180,8 +188,10 @@ int main(int argc, char **argv) {
 
     if (what == "find" || what == "same") {
         if (argc < 4) return usage();
-        const QImage a = QImage(QString::fromLocal8Bit(argv[2])).convertToFormat(QImage::Format_RGB32);
-        const QImage b = QImage(QString::fromLocal8Bit(argv[3])).convertToFormat(QImage::Format_RGB32);
+        const QImage a =
+            QImage(QString::fromLocal8Bit(argv[2])).convertToFormat(QImage::Format_RGB32);
+        const QImage b =
+            QImage(QString::fromLocal8Bit(argv[3])).convertToFormat(QImage::Format_RGB32);
         if (a.isNull() || b.isNull()) return usage();
         const Ignored skip = ignored(argc, argv, 4);
         if (what == "same") {
@@ -217,7 +227,8 @@ int main(int argc, char **argv) {
     if (what == "shot") {
         XWindowAttributes a;
         XGetWindowAttributes(d, root, &a);
-        status = fromX(d, root, 0, 0, a.width, a.height).save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+        status =
+            fromX(d, root, 0, 0, a.width, a.height).save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
     } else if (what == "client" && argc >= 4) {
         const Window w = Window(QByteArray(argv[2]).toULong());
         XWindowAttributes a;
@@ -234,7 +245,8 @@ int main(int argc, char **argv) {
         }
     } else if (what == "cursor") {
         int event = 0, error = 0;
-        XFixesCursorImage *c = XFixesQueryExtension(d, &event, &error) ? XFixesGetCursorImage(d) : nullptr;
+        XFixesCursorImage *c =
+            XFixesQueryExtension(d, &event, &error) ? XFixesGetCursorImage(d) : nullptr;
         if (!c) {
             status = 1;
         } else {
@@ -248,13 +260,51 @@ int main(int argc, char **argv) {
             }
             // Size, hot spot, and how many pixels are see-through and opaque.
             std::printf("%d %d %d %d %d %d\n", c->width, c->height, c->xhot, c->yhot, clear, solid);
-            status = out.convertToFormat(QImage::Format_ARGB32).save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+            status =
+                out.convertToFormat(QImage::Format_ARGB32).save(QString::fromLocal8Bit(argv[2]))
+                    ? 0
+                    : 1;
             XFree(c);
         }
     } else if (what == "compositor") {
         char name[32];
         std::snprintf(name, sizeof name, "_NET_WM_CM_S%d", DefaultScreen(d));
         status = XGetSelectionOwner(d, XInternAtom(d, name, False)) != None ? 0 : 1;
+    } else if (what == "first-window") {
+        // Told of every window mapped from before the program starts.
+        XSelectInput(d, root, SubstructureNotifyMask);
+        XSync(d, False);
+        QElapsedTimer clock;
+        clock.start();
+        const pid_t child = fork();
+        if (child == 0) {
+            if (hadPlatform)
+                qputenv("QT_QPA_PLATFORM", platform);
+            else
+                qunsetenv("QT_QPA_PLATFORM");
+            execvp(argv[2], argv + 2);
+            _exit(127);
+        }
+        for (;;) {
+            XEvent e;
+            XNextEvent(d, &e);
+            if (e.type == MapNotify) break;
+        }
+        const double ms = clock.nsecsElapsed() / 1e6;
+        unsigned long user = 0, system = 0;
+        if (FILE *f = std::fopen(QByteArray("/proc/" + QByteArray::number(child) + "/stat"), "r")) {
+            // The 14th and 15th fields, after the name in parentheses.
+            char line[1024] = {};
+            if (std::fgets(line, sizeof line, f)) {
+                const char *after = std::strrchr(line, ')');
+                if (after)
+                    std::sscanf(after + 2, "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %lu %lu",
+                                &user, &system);
+            }
+            std::fclose(f);
+        }
+        std::printf("%.0f %.0f %d\n", ms, (user + system) * 1000.0 / sysconf(_SC_CLK_TCK),
+                    int(child));
     } else if (what == "opacity") {
         status = spyOpacity(d, root, QByteArray(argv[2]).toDouble());
     } else {
