@@ -43,8 +43,8 @@ QString decode(const QByteArray &bytes) {
     return out;
 }
 
-bool canHold(QChar c) {
-    return byteFor(c.unicode()) >= 0;
+int byteOf(char16_t c) {
+    return byteFor(c);
 }
 
 std::optional<QChar> firstUnencodable(const QString &text) {
@@ -55,9 +55,16 @@ std::optional<QChar> firstUnencodable(const QString &text) {
 
 QByteArray encode(const QString &text) {
     QByteArray out(text.size(), Qt::Uninitialized);
+    char *to = out.data();
+    const char16_t *from = reinterpret_cast<const char16_t *>(text.constData());
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const int b = byteFor(text[i].unicode());
-        out[i] = static_cast<char>(b < 0 ? '?' : b);
+        const char16_t c = from[i];
+        if (c < 0x80) {
+            to[i] = char(c);
+            continue;
+        }
+        const int b = byteFor(c);
+        to[i] = static_cast<char>(b < 0 ? '?' : b);
     }
     return out;
 }

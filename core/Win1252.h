@@ -14,7 +14,11 @@ QString decode(const QByteArray &bytes);
 void decodeInto(const char *data, qint64 length, QChar *out);
 
 // Whether Windows-1252 holds `c`.
-bool canHold(QChar c);
+int byteOf(char16_t c);
+// Whether the code page has the character; plain ASCII answered inline.
+inline bool canHold(QChar c) {
+    return c.unicode() < 0x80 || byteOf(c.unicode()) >= 0;
+}
 
 // The first character of `text` that Windows-1252 cannot hold, if any.
 std::optional<QChar> firstUnencodable(const QString &text);

@@ -8,6 +8,8 @@
 #include <QSet>
 #include <QStringDecoder>
 
+#include <climits>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -101,15 +103,36 @@ public:
             return;
         }
         const qsizetype from = eachLine(bytes, [&](QByteArrayView line) {
+            if (m_rawLines) {
+                // Counted, not read: no text is made of it.
+                if (m_line.isEmpty()) {
+                    m_rawLines(line);
+                } else {
+                    appendPart(line);
+                    m_rawLines(m_line);
+                    m_line.clear();
+                }
+                return;
+            }
             appendPart(line);
             out(DecodeLine(m_line));
             m_line.clear();
         });
         appendPart(bytes.sliced(from));
     }
+    // From now on, whole lines of UTF-8 or Windows-1252 go to `raw` as the
+    // bytes they are, undecoded (for counting what no longer fits).
+    void rawLinesTo(std::function<void(QByteArrayView)> raw) {
+        if (m_encoding == Encoding::Bytes) m_rawLines = std::move(raw);
+    }
     template <typename Emit> void finish(Emit &&out) {
         if (m_encoding != Encoding::Bytes && !m_text.isEmpty()) out(m_text);
-        if (m_encoding == Encoding::Bytes && !m_line.isEmpty()) out(DecodeLine(m_line));
+        if (m_encoding == Encoding::Bytes && !m_line.isEmpty()) {
+            if (m_rawLines)
+                m_rawLines(m_line);
+            else
+                out(DecodeLine(m_line));
+        }
         m_text.clear();
         m_line.clear();
     }
@@ -118,6 +141,37 @@ private:
     // Hands every whole line of `text` to `line`; where the unfinished rest
     // begins. A LF right after a CR (in this piece or at the end of the last)
     // ends no second line.
+    template <typename Line> qsizetype eachLine(QByteArrayView text, Line &&line) {
+        // Bytes are searched for line ends the fast way: LF first, then a CR
+        // before it, which is rare.
+        const char *const data = text.data();
+        const qsizetype n = text.size();
+        qsizetype from = 0;
+        if (m_afterCR && n > 0) {
+            m_afterCR = false;
+            if (data[0] == '\n') from = 1;
+        }
+        while (from < n) {
+            const auto *lf =
+                static_cast<const char *>(std::memchr(data + from, '\n', size_t(n - from)));
+            const qsizetype end = lf ? lf - data : n;
+            const auto *cr =
+                static_cast<const char *>(std::memchr(data + from, '\r', size_t(end - from)));
+            if (cr) {
+                line(text.sliced(from, cr - data - from));
+                from = cr - data + 1;
+                if (from == n)
+                    m_afterCR = true;
+                else if (data[from] == '\n')
+                    ++from;
+                continue;
+            }
+            if (!lf) break; // the rest is an unfinished line
+            line(text.sliced(from, end - from));
+            from = end + 1;
+        }
+        return from;
+    }
     template <typename View, typename Line> qsizetype eachLine(View text, Line &&line) {
         qsizetype from = 0;
         for (qsizetype i = 0; i < text.size(); ++i) {
@@ -142,6 +196,7 @@ private:
     }
 
     Encoding m_encoding;
+    std::function<void(QByteArrayView)> m_rawLines;
     bool m_first = true, m_afterCR = false;
     QStringDecoder m_decoder;
     QByteArray m_line;
@@ -175,12 +230,35 @@ public:
         }
         m_lines.clear();
         m_size = 0;
+        if (m_pending) ++m_counted;
+        m_pending = false;
     }
+    // A line only counted, as the bytes it is: a non-blank line of text, or
+    // a fortune entry with a non-blank line, is one candidate more.
+    void count(QByteArrayView raw) {
+        bool blank = true;
+        for (const char c : raw)
+            if (c != ' ' && c != '\t' && c != '\f' && c != '\v') {
+                blank = false;
+                break;
+            }
+        if (!m_fortune) {
+            m_counted += !blank;
+        } else if (raw == "%") {
+            if (m_pending) ++m_counted;
+            m_pending = false;
+        } else if (!blank) {
+            m_pending = true;
+        }
+    }
+    qint64 counted() const { return m_counted; }
 
 private:
     bool m_fortune;
     QStringList m_lines;
     qsizetype m_size = 0;
+    bool m_pending = false;
+    qint64 m_counted = 0;
 };
 
 bool hasPercentLine(const QString &text) {
@@ -193,10 +271,17 @@ bool hasPercentLine(const QString &text) {
 // of the bytes dealt with and says whether to go on; `stopped` tells that it
 // did not; `kindOut`, when given, hears the kind before the first candidate.
 // The reason the source could not be read (in part), or empty.
+// Once `full` says the list can take no more, the rest is only counted, and
+// the count goes to `rest`.
+struct Full {
+    std::function<bool()> full;
+    std::function<void(qint64)> rest;
+};
+
 QString eachCandidateOf(const ImportSource &source, gate::Source *file,
                         const std::function<void(const QString &)> &take,
                         const std::function<bool(qint64 bytes)> &advance, bool &stopped,
-                        Kind *kindOut = nullptr) {
+                        Kind *kindOut = nullptr, const Full &whenFull = {}) {
     stopped = false;
     // -1 for a file that does not tell its size: it is read to its end.
     const qint64 size =
@@ -247,7 +332,14 @@ QString eachCandidateOf(const ImportSource &source, gate::Source *file,
     }
     LineReader lines(head);
     Candidates candidates(kind == Kind::Fortune);
-    auto line = [&](const QString &l) { candidates.line(l, take); };
+    bool counting = false;
+    auto line = [&](const QString &l) {
+        candidates.line(l, take);
+        if (!counting && whenFull.full && whenFull.full()) {
+            counting = true;
+            lines.rawLinesTo([&](QByteArrayView raw) { candidates.count(raw); });
+        }
+    };
     // What was read to tell the kind goes first, then the rest piece by piece.
     for (qsizetype from = 0; from < head.size(); from += Piece) {
         const qsizetype n = qMin<qsizetype>(Piece, head.size() - from);
@@ -266,6 +358,7 @@ QString eachCandidateOf(const ImportSource &source, gate::Source *file,
     }
     lines.finish(line);
     candidates.finish(take);
+    if (candidates.counted() > 0 && whenFull.rest) whenFull.rest(candidates.counted());
     return why.isEmpty() ? changed : why;
 }
 
@@ -437,17 +530,21 @@ public:
                 return skip(Skip::Unstorable, n.text);
             }
         }
-        const QString key = QuoteKey(n.text);
+        const QString upper = UpperCase(n.text);
+        const QString key = QuoteKeyOfUpper(upper);
         if (m_seen.contains(key)) return skip(Skip::Duplicate, n.text);
         m_seen.insert(key);
         FixedRecord r;
-        r = UpperCase(n.text);
+        r = upper;
         m_added += win1252::encode(r.text());
         --m_room;
         ++m_result.added;
         m_result.plainLetters += madePlain;
     }
     const QByteArray &added() const { return m_added; }
+    bool full() const { return m_room <= 0; }
+    // Candidates that came when the list was full, only counted.
+    void didNotFit(qint64 n) { m_result.skipped[Skip::NoRoom] += int(qMin<qint64>(n, INT_MAX)); }
 
 private:
     void skip(Skip why, const QString &text) {
@@ -522,7 +619,8 @@ ImportResult ImportQuotes(const QList<ImportSource> &sources, const ImportProgre
                 done += bytes;
                 return goOn();
             },
-            stopped, &kind);
+            stopped, &kind,
+            {[&] { return intake.full(); }, [&](qint64 n) { intake.didNotFit(n); }});
         if (stopped) return result;
         if (!why.isEmpty()) result.notRead << QStringLiteral("%1: %2").arg(s->name, why);
     }

@@ -9,6 +9,11 @@ namespace quotes {
 QString UpperCase(const QString &text) {
     QString out = text;
     for (QChar &c : out) {
+        const char16_t u = c.unicode();
+        if (u < 0x80) { // plain ASCII, the most of any quote
+            if (u >= 'a' && u <= 'z') c = QChar(u - 'a' + 'A');
+            continue;
+        }
         const QChar upper = c.toUpper(); // the simple, one-to-one mapping
         if (upper != c && win1252::canHold(upper)) c = upper;
     }
@@ -48,6 +53,19 @@ bool isBlankLike(QChar c) {
 
 Normalized NormalizeQuote(const QString &raw) {
     Normalized n;
+    // Most quotes have nothing to normalize: plain characters, no blank at
+    // either end; they are taken as they are.
+    bool plain =
+        !raw.isEmpty() && raw.front() != QLatin1Char(' ') && raw.back() != QLatin1Char(' ');
+    for (qsizetype i = 0; plain && i < raw.size(); ++i) {
+        const char16_t c = raw[i].unicode();
+        plain = c >= 0x20 && c != 0x7F && c != QChar::Nbsp && c != QChar::SoftHyphen &&
+                c != QChar::LineSeparator && c != QChar::ParagraphSeparator;
+    }
+    if (plain) {
+        n.text = raw;
+        return n;
+    }
     n.text.reserve(raw.size());
     for (qsizetype i = 0; i < raw.size(); ++i) {
         const QChar c = raw[i];
@@ -128,6 +146,13 @@ Verdict CheckQuote(const QString &text) {
 }
 
 QString PlainLetters(const QString &text) {
+    bool ascii = true;
+    for (const QChar c : text)
+        if (c.unicode() >= 0x80) {
+            ascii = false;
+            break;
+        }
+    if (ascii) return text;
     QString out;
     out.reserve(text.size());
     for (const QChar c : text) {
@@ -213,7 +238,17 @@ bool IsProse(const QString &text) {
 }
 
 QString QuoteKey(const QString &text) {
-    return UpperCase(text).simplified();
+    return QuoteKeyOfUpper(UpperCase(text));
+}
+
+QString QuoteKeyOfUpper(const QString &upper) {
+    const QString &key = upper;
+    // Runs of blanks as one; most quotes have none to fold.
+    bool single = true;
+    for (qsizetype i = 0; single && i < key.size(); ++i)
+        single = !key[i].isSpace() || (key[i] == QLatin1Char(' ') && i > 0 && i + 1 < key.size() &&
+                                       !key[i + 1].isSpace());
+    return single ? key : key.simplified();
 }
 
 } // namespace quotes

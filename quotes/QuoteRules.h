@@ -64,5 +64,7 @@ bool IsProse(const QString &text);
 // The same quote for the purpose of spotting a repeat: upper case, runs of
 // blanks as one.
 QString QuoteKey(const QString &text);
+// The same for a text already in upper case.
+QString QuoteKeyOfUpper(const QString &upper);
 
 } // namespace quotes

@@ -18,9 +18,11 @@ echo "Import of /dev/zero:"
 awk 'BEGIN { srand(1); while (n < 64 * 1048576 - 300) { l = ""; for (i = 0; i < 20; ++i) l = l "word" int(rand() * 9) " "; n += length(l) + 1; print l } }' | tr 0-9 a-j >"$root/big.txt"
 echo "Import of a 64 MiB text file:"
 "$build/bench/cipherly-import-report" "$root/big.txt" || true
+echo "  the same read and split by a short script: $(python3 "$(dirname "$0")/../bench/plain_split.py" "$root/big.txt")"
 if [ -d /usr/share/games/fortunes ]; then
   echo "Import of the fortune collections in /usr/share/games/fortunes:"
   find /usr/share/games/fortunes -type f ! -name '*.dat' -print0 | xargs -0 "$build/bench/cipherly-import-report" || true
+  echo "  the same read and split by a short script: $(find /usr/share/games/fortunes -type f ! -name '*.dat' -print0 | xargs -0 python3 "$(dirname "$0")/../bench/plain_split.py")"
 fi
 # The quote store, killed a thousand times in each of its writes.
 "$build/bench/cipherly-store-kills" 1000
