@@ -1,5 +1,7 @@
 #include "DesignedWindow.h"
 
+#include "X11.h"
+
 #include "WindowSize.h"
 
 #include "AppInfo.h"
@@ -48,6 +50,7 @@ DesignedWindow::DesignedWindow(const QString &design, Frame frame, std::function
     }
     if (frame == Frame::Own) {
         setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        m_ownFrame = true;
         RefuseEnlarging(this);
     } else {
         MakeFixedWindow(this, frame == Frame::Minimisable);
@@ -82,4 +85,12 @@ void DesignedWindow::showEvent(QShowEvent *e) {
     QWidget::showEvent(e);
     // The first activation runs once the window is on screen.
     if (!m_activated) QTimer::singleShot(0, this, [this] { Form_Activate(); });
+}
+
+void DesignedWindow::setVisible(bool visible) {
+    QWidget::setVisible(visible);
+    // A window that draws its own frame is a utility window to the desktop,
+    // which every desktop, stacking or tiling, leaves without a frame of its
+    // own (some frame every normal window, whatever it asks) and floating.
+    if (visible && m_ownFrame) x11::markUndecorated(this);
 }

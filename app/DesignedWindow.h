@@ -38,9 +38,11 @@ protected:
     // Fades out and ends (the end action) when fading is in force; else ends at once.
     void FadeOutOrEnd(int step = 20);
     void showEvent(QShowEvent *e) override;
+    void setVisible(bool visible) override;
 
 private:
     WindowDesign m_design;
     std::function<void()> m_end;
     bool m_activated = false;
+    bool m_ownFrame = false;
 };

@@ -1,5 +1,6 @@
 #include "AppInfo.h"
 #include "Fonts.h"
+#include "X11.h"
 #include "basCipherly.h"
 
 #include <QApplication>
@@ -37,10 +38,21 @@ bool answeredFromTheCommandLine(int argc, char *argv[]) {
     return false;
 }
 
+// The windows keep their designed pixel size, so their texts must too: a
+// desktop that sets a text resolution below 96 (Xft.dpi 75, 90) would shrink
+// every text inside them. Above 96 the whole window scales with it, as it
+// should; a resolution the player set for Qt is left as it is.
+void KeepDesignedTextSize() {
+    if (qEnvironmentVariableIsSet("QT_FONT_DPI")) return;
+    const int dpi = x11::desktopTextDpi();
+    if (dpi > 0 && dpi < 96) qputenv("QT_FONT_DPI", "96");
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
     if (answeredFromTheCommandLine(argc, argv)) return 0;
+    KeepDesignedTextSize();
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppInfo::Title);
     QApplication::setOrganizationName(AppInfo::Title);

@@ -2,6 +2,7 @@
 
 #include "Focus.h"
 #include "Settings.h"
+#include "X11.h"
 #include "modStandard.h"
 
 #include <QCoreApplication>
@@ -9,44 +10,7 @@
 #include <QPalette>
 #include <QWidget>
 
-#if defined(CIPHERLY_WITH_XCB) && QT_CONFIG(xcb)
-#include <QtGui/qguiapplication_platform.h>
-#include <xcb/xcb.h>
-#define CIPHERLY_HAVE_XCB 1
-#endif
-
 namespace {
-
-#ifdef CIPHERLY_HAVE_XCB
-xcb_connection_t *x11Connection() {
-    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->connection() : nullptr;
-}
-
-// On X11 a window can only be see-through while a compositing manager runs,
-// which owns the _NET_WM_CM_S<screen> selection.
-bool compositorRunning() {
-    xcb_connection_t *c = x11Connection();
-    if (!c) return false;
-    int screen = 0;
-    const QByteArray display = qgetenv("DISPLAY");
-    const int dot = display.lastIndexOf('.');
-    if (dot > display.lastIndexOf(':')) screen = display.mid(dot + 1).toInt();
-    const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(screen);
-    xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(
-        c, xcb_intern_atom(c, 1, quint16(name.size()), name.constData()), nullptr);
-    if (!atom) return false;
-    bool owned = false;
-    if (atom->atom != XCB_ATOM_NONE) {
-        xcb_get_selection_owner_reply_t *owner =
-            xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, atom->atom), nullptr);
-        owned = owner && owner->owner != XCB_WINDOW_NONE;
-        free(owner);
-    }
-    free(atom);
-    return owned;
-}
-#endif
 
 class RealOpacity final : public OpacityControl {
 public:
@@ -55,19 +19,15 @@ public:
         // offscreen and minimal platforms, windows do not fade.
         const QString platform = QGuiApplication::platformName();
         if (platform == QLatin1String("windows") || platform == QLatin1String("cocoa")) return true;
-#ifdef CIPHERLY_HAVE_XCB
-        if (platform == QLatin1String("xcb")) return compositorRunning();
-#endif
+        if (platform == QLatin1String("xcb")) return x11::compositorRunning();
         return false;
     }
     bool apply(QWidget *window, int alpha) override {
         if (!window) return false;
         window->setWindowOpacity(qBound(0, alpha, 255) / 255.0);
-#ifdef CIPHERLY_HAVE_XCB
         // Each step goes to the X server at once; left in the queue, several
         // steps would reach the screen as one jump.
-        if (xcb_connection_t *c = x11Connection()) xcb_flush(c);
-#endif
+        x11::flush();
         return true;
     }
 };

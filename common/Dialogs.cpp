@@ -1,11 +1,14 @@
 #include "Dialogs.h"
 
+#include "WindowSize.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QRegularExpression>
 
 namespace dialogs {
@@ -25,10 +28,30 @@ QMessageBox::StandardButton toStandard(Answer a) {
     return QMessageBox::Ok;
 }
 
+// Centres a box over its owner's client area as it shows, once its size is
+// known and before the desktop maps it.
+class CentreOnShow : public QObject {
+public:
+    CentreOnShow(QWidget *box, const QWidget *owner) : QObject(box), m_owner(owner) {
+        box->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *e) override {
+        if (e->type() == QEvent::Show && m_owner)
+            ShowCentredOver(static_cast<QWidget *>(watched), m_owner);
+        return false;
+    }
+
+private:
+    QPointer<const QWidget> m_owner;
+};
+
 class RealDialogs final : public Dialogs {
 public:
     Answer message(QWidget *parent, const Message &m) override {
         QMessageBox box(parent);
+        if (parent) new CentreOnShow(&box, parent);
         box.setWindowTitle(m.title);
         box.setText(m.text);
         switch (m.icon) {

@@ -6,12 +6,13 @@
 #include <QPointer>
 #include <QWidget>
 
-// Shows `window` modally over the whole program, centred over the window
-// `over` belongs to, and returns once it has closed and is gone (it is
+// Shows `window` modally over the whole program, owned by and centred over
+// the window `over` belongs to, and returns once it has closed and is gone (it is
 // expected to delete itself on close).
 inline void ShowModal(QWidget *window, const QWidget *over = nullptr) {
     QPointer<QWidget> guard(window);
     window->setWindowModality(Qt::ApplicationModal);
+    SetOwner(window, over);
     ShowCentredOver(window, over);
     window->show();
     QEventLoop loop;

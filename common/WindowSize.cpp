@@ -1,11 +1,14 @@
 #include "WindowSize.h"
 
 #include "Twips.h"
+#include "X11.h"
 
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 namespace windowsize {
 
@@ -29,10 +32,12 @@ namespace {
 
 constexpr Qt::WindowStates Enlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
 
-// Undoes every request to maximise the window or show it full screen, from a
-// title bar's button or double-click, a key of the desktop or another
-// program, as soon as it arrives. The desktop then puts the window back where
-// it was, as it does after any such state.
+// Undoes every request to enlarge the window, as soon as it arrives: to
+// maximise it both ways, up and down only, or across only, or to show it
+// full screen, from a title bar's button or double-click, a key or menu of
+// the desktop or another program. Qt names only the first and the last; a
+// desktop that stretches a fixed window one way shows as a size that is not
+// the window's own. The window is then put back where it was.
 class KeepNormalState : public QObject {
 public:
     explicit KeepNormalState(QWidget *window) : QObject(window), m_window(window) {
@@ -41,17 +46,66 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *e) override {
-        if (watched == m_window && e->type() == QEvent::WindowStateChange &&
-            (m_window->windowState() & Enlarged))
-            // Undone once the change is through, or it would be applied after all.
-            QTimer::singleShot(0, m_window, [w = m_window] {
-                if (w->windowState() & Enlarged) w->setWindowState(w->windowState() & ~Enlarged);
-            });
+        if (watched != m_window) return false;
+        switch (e->type()) {
+        case QEvent::WindowStateChange:
+            if (m_window->windowState() & Enlarged) undoLater();
+            break;
+        case QEvent::Resize:
+            if (stretched()) undoLater();
+            break;
+        case QEvent::Move:
+            // Where the window was while it was as designed: where it goes
+            // back. For a moment after an undo, the desktop's own moves (as
+            // it puts its frame back) are undone too.
+            if (stretched() || (m_window->windowState() & Enlarged) || m_undoing) break;
+            if (m_placed && m_settling.isValid() && m_settling.elapsed() < 1000) {
+                // A few tries only: a desktop that insists has the last word.
+                if (m_window->geometry().topLeft() != m_place && m_tries < 3) {
+                    ++m_tries;
+                    undoLater();
+                }
+                break;
+            }
+            m_tries = 0;
+            // The client area's place: the frame's is the desktop's to draw.
+            m_place = m_window->geometry().topLeft();
+            m_placed = true;
+            break;
+        default:
+            break;
+        }
         return false;
     }
 
 private:
+    // A window of fixed size that the desktop made another size.
+    bool stretched() const {
+        const QSize fixed = m_window->minimumSize();
+        return fixed == m_window->maximumSize() && !fixed.isEmpty() && m_window->size() != fixed;
+    }
+    // Undone once the change is through, or it would be applied after all.
+    void undoLater() {
+        if (m_undoing) return;
+        m_undoing = true;
+        QTimer::singleShot(0, m_window, [this] {
+            QWidget *w = m_window;
+            if (w->windowState() & Enlarged) w->setWindowState(w->windowState() & ~Enlarged);
+            x11::removeEnlargedStates(w);
+            if (stretched() || (m_placed && w->geometry().topLeft() != m_place))
+                w->setGeometry(
+                    QRect(m_placed ? m_place : w->geometry().topLeft(), w->minimumSize()));
+            m_undoing = false;
+            m_settling.start();
+        });
+    }
+
     QWidget *m_window;
+    QElapsedTimer m_settling; // since the last undo
+    QPoint m_place;
+    bool m_placed = false;
+    bool m_undoing = false;
+    int m_tries = 0;
 };
 
 } // namespace
@@ -75,7 +129,12 @@ void ShowCentredOver(QWidget *window, const QWidget *over) {
     if (owner && owner->isVisible()) {
         window->ensurePolished();
         const QSize size = window->size().expandedTo(window->minimumSize());
-        QPoint at = owner->geometry().center() - QPoint(size.width() / 2, size.height() / 2);
+        // A window is placed by its frame, which the desktop draws: the new
+        // window's frame is taken to be the owner's, so that the two client
+        // areas share their centre as the player sees them.
+        const QPoint frame = owner->geometry().topLeft() - owner->frameGeometry().topLeft();
+        QPoint at =
+            owner->geometry().center() - QPoint(size.width() / 2, size.height() / 2) - frame;
         // Never off the screen: a window half outside it could not be used.
         if (const QScreen *screen = owner->screen()) {
             const QRect room = screen->availableGeometry();
@@ -86,6 +145,13 @@ void ShowCentredOver(QWidget *window, const QWidget *over) {
         }
         window->move(at); // a Wayland desktop places windows itself, and ignores this
     }
+}
+
+void SetOwner(QWidget *window, const QWidget *over) {
+    const QWidget *owner = over ? over->window() : nullptr;
+    if (!owner || owner == window || !owner->windowHandle()) return;
+    window->winId(); // the window exists on the desktop, so it can be told
+    if (QWindow *w = window->windowHandle()) w->setTransientParent(owner->windowHandle());
 }
 
 void PlaceTwips(QWidget *control, int left, int top, int width, int height) {

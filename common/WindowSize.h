@@ -30,8 +30,15 @@ void MakeFixedWindow(QWidget *window, bool minimisable);
 // asked: the request is undone at once and the window stays where it was.
 void RefuseEnlarging(QWidget *window);
 
-// Places `window` centred over the window `over` belongs to, before it shows.
+// Places `window` centred over the client area of the window `over` belongs
+// to, before it shows.
 void ShowCentredOver(QWidget *window, const QWidget *over);
+
+// Makes the window `over` belongs to the owner of `window` (a top-level
+// window of its own): the desktop keeps it over its owner, gives it no task
+// bar button of its own, and places it there where the desktop places
+// windows itself.
+void SetOwner(QWidget *window, const QWidget *over);
 
 // Places a control in twips relative to its container.
 void PlaceTwips(QWidget *control, int left, int top, int width, int height);

@@ -87,9 +87,11 @@ void frmMain::buildControls() {
         if (m_cancel && m_cancel->isVisible()) m_cancel->PerformClick();
     });
     // The Menu key and Shift+F10 ask for the context menu of what is on show,
-    // wherever the focus is.
+    // wherever the focus is; so does Ctrl+M, for desktops that keep the
+    // first two for themselves.
     for (const QKeySequence &key :
-         {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
+         {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu),
+          QKeySequence(Qt::CTRL | Qt::Key_M)}) {
         auto *menuKey = new QShortcut(key, this);
         menuKey->setContext(Qt::WindowShortcut);
         connect(menuKey, &QShortcut::activated, this, [this] {

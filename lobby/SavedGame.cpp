@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QLocale>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -45,8 +46,8 @@ SavedGame::SavedGame(frmMain &lobby) : QObject(&lobby), m(lobby) {
         Finish();
         safefile::remove(FileName());
     });
-    connect(&m, &frmMain::lobbyOpened, this,
-            [this] { QTimer::singleShot(0, this, &SavedGame::OfferToContinue); });
+    // Asked over the lobby once the desktop has put the lobby in its place.
+    connect(&m, &frmMain::lobbyOpened, this, [this] { AskWhenPlaced(0); });
 }
 
 SavedGame *SavedGame::of(const frmMain &lobby) {
@@ -203,6 +204,15 @@ bool SavedGame::Settle(const State &s) {
     if (!recorded) stats::AppendGame(g);
     safefile::remove(FileName());
     return true;
+}
+
+void SavedGame::AskWhenPlaced(int tries) {
+    const QWindow *w = m.windowHandle();
+    if (w && !w->isExposed() && tries < 40) {
+        QTimer::singleShot(50, this, [this, tries] { AskWhenPlaced(tries + 1); });
+        return;
+    }
+    QTimer::singleShot(0, this, &SavedGame::OfferToContinue);
 }
 
 void SavedGame::OfferToContinue() {

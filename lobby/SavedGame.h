@@ -64,6 +64,8 @@ public:
     void OfferToContinue();
 
 private:
+    // Asks OfferToContinue once the lobby is on the screen (or after 2 s).
+    void AskWhenPlaced(int tries);
     // The game on show, as the file keeps it.
     State Current() const;
 

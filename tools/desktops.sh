@@ -2,7 +2,8 @@
 # The game on the desktops players use most, each in a private X server of
 # its own: a bare X server (the reference), openbox, weston, GNOME's mutter on
 # X11 and nested on Wayland, KDE's kwin on X11, Xfce's xfwm4 with its
-# compositor, and sway (headless, as an ordinary user). For each:
+# compositor, sway (headless, as an ordinary user), and fluxbox, IceWM, i3,
+# awesome, MATE's marco and Enlightenment. For each:
 # - every window's client area is the bare server's, pixel for pixel, and the
 #   title page has no frame;
 # - no request to maximise or show a window full screen changes it;
@@ -16,11 +17,12 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
 out=$(mkdir -p "${2:-$build/desktops}" && cd "${2:-$build/desktops}" && pwd)
 shift 2 2>/dev/null || shift $#
-all=(bare openbox wayland mutter kwin xfwm4 mutter-wayland sway)
+all=(bare openbox wayland mutter kwin xfwm4 mutter-wayland sway fluxbox icewm i3 awesome marco enlightenment)
 wanted=("$@")
 [ ${#wanted[@]} -gt 0 ] || wanted=("${all[@]}")
 exe="$build/app/cipherly" probe="$build/tests/xprobe"
-"$root/tools/install-deps.sh" mutter kwin-x11 xfwm4 sway grim wtype dbus-x11 imagemagick >/dev/null
+"$root/tools/install-deps.sh" mutter kwin-x11 xfwm4 sway grim wtype dbus-x11 imagemagick \
+  fluxbox icewm i3-wm awesome marco enlightenment >/dev/null
 
 # One desktop, in its own X server.
 if [ -n "${CIPHERLY_ONE_DESKTOP:-}" ]; then
@@ -85,13 +87,14 @@ if [ -n "${CIPHERLY_ONE_DESKTOP:-}" ]; then
     [ "$d" = bare ] && return 0
     local before after request
     before="$(geometry "$1") $(xretry xdotool getwindowgeometry "$1" | sed -n 's/.*Position: \([0-9,]*\).*/\1/p')"
-    for request in add,maximized_vert,maximized_horz add,fullscreen; do
-      xretry wmctrl -i -r "$1" -b "$request"
+    for request in maximized_vert maximized_horz maximized_vert,maximized_horz fullscreen; do
+      xretry wmctrl -i -r "$1" -b "add,$request"
       sleep 0.8
       after="$(geometry "$1") $(xretry xdotool getwindowgeometry "$1" | sed -n 's/.*Position: \([0-9,]*\).*/\1/p')"
       [ "$before" = "$after" ] || fail "$request: the window went from $before to $after"
+      xretry wmctrl -i -r "$1" -b "remove,$request" 2>/dev/null || true
     done
-    echo "   maximise and full screen asked for: the window stays $before"
+    echo "   maximised up and down, across, both, and full screen asked for: the window stays $before"
   }
 
   play() {
@@ -138,7 +141,7 @@ if [ -n "${CIPHERLY_ONE_DESKTOP:-}" ]; then
     if [ "$fading" = off ]; then capture help "$help"; unenlargeable "$help" help; else sleep 1.5; fi
     press "$help" Escape
     sleep 1.5
-    press "$lobby" shift+F10 s
+    press "$lobby" ctrl+m s
     stats=$(window --name '^ Cipherly - Statistics$') || fail "no statistics window"
     if [ "$fading" = off ]; then capture statistics "$stats"; else sleep 1.5; fi
     press "$stats" space

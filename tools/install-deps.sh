@@ -10,7 +10,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core fonts-comic-neue
   poppler-utils
   xvfb xauth xdotool xclip x11-utils wmctrl libx11-dev libxfixes-dev
-  openbox xcompmgr weston qt6-wayland
+  openbox fluxbox xcompmgr weston qt6-wayland
   at-spi2-core python3-pyatspi dbus-x11
   libbenchmark-dev
   desktop-file-utils appstream dpkg-dev lintian file

@@ -2,8 +2,10 @@
 # "bare" (no window manager), "openbox" (a window manager that frames windows)
 # and "wayland" (weston's X11 backend, the game a native Wayland client); and
 # for tools/desktops.sh the desktops players use most: "mutter" (GNOME's, on
-# X11), "kwin" (KDE's, on X11), "xfwm4" (Xfce's, with its compositor) and
-# "mutter-wayland" (GNOME's, nested, the game a Wayland client).
+# X11), "kwin" (KDE's, on X11), "xfwm4" (Xfce's, with its compositor),
+# "mutter-wayland" (GNOME's, nested, the game a Wayland client), and the
+# stacking and tiling window managers "fluxbox", "icewm", "i3", "awesome",
+# "marco" (MATE's) and "enlightenment".
 # Needs xhelpers.sh and a private_world.
 
 # blank_pointers DIR: a pointer theme "blank" in DIR whose every pointer is
@@ -38,12 +40,19 @@ start_desktop() {
       done
       xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window || fail "openbox did not start"
       sleep 1 ;;
-    mutter | kwin | xfwm4)
+    mutter | kwin | xfwm4 | fluxbox | icewm | i3 | awesome | marco | enlightenment)
       local command
       case "$desktop" in
         mutter) command=(mutter --x11 --replace --sm-disable) ;;
         kwin) command=(env KWIN_COMPOSE=Q kwin_x11 --replace) ;;
         xfwm4) command=(xfwm4 --compositor=on --replace) ;;
+        fluxbox) command=(fluxbox) ;;
+        icewm) command=(icewm) ;;
+        # i3's stock configuration, as a new user gets it.
+        i3) command=(i3 -c /etc/i3/config) ;;
+        awesome) command=(awesome) ;;
+        marco) command=(marco --replace --no-composite) ;;
+        enlightenment) command=(enlightenment_start) ;;
       esac
       dbus-run-session -- "${command[@]}" >"$work/$desktop.log" 2>&1 & desktop_pid=$!; pids+=("$desktop_pid")
       wait_until 'ended $desktop_pid || xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window' ||

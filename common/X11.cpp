@@ -1,0 +1,145 @@
+#include "X11.h"
+
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QWidget>
+
+#if defined(CIPHERLY_WITH_XCB) && QT_CONFIG(xcb)
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
+#define CIPHERLY_HAVE_XCB 1
+#endif
+
+#include <cstdlib>
+
+namespace x11 {
+
+#ifdef CIPHERLY_HAVE_XCB
+namespace {
+
+xcb_connection_t *connection() {
+    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_atom_t atom(xcb_connection_t *c, const QByteArray &name) {
+    xcb_intern_atom_reply_t *r = xcb_intern_atom_reply(
+        c, xcb_intern_atom(c, 0, quint16(name.size()), name.constData()), nullptr);
+    const xcb_atom_t a = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
+    free(r);
+    return a;
+}
+
+int screenNumber() {
+    const QByteArray display = qgetenv("DISPLAY");
+    const int dot = display.lastIndexOf('.');
+    return dot > display.lastIndexOf(':') ? display.mid(dot + 1).toInt() : 0;
+}
+
+xcb_window_t rootOf(xcb_connection_t *c, int number) {
+    xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(c));
+    for (int i = 0; it.rem && i < number; ++i)
+        xcb_screen_next(&it);
+    return it.rem ? it.data->root : xcb_window_t(XCB_WINDOW_NONE);
+}
+
+} // namespace
+
+bool available() {
+    return connection() != nullptr;
+}
+
+bool compositorRunning() {
+    xcb_connection_t *c = connection();
+    if (!c) return false;
+    const xcb_atom_t selection = atom(c, "_NET_WM_CM_S" + QByteArray::number(screenNumber()));
+    if (selection == XCB_ATOM_NONE) return false;
+    xcb_get_selection_owner_reply_t *owner =
+        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection), nullptr);
+    const bool owned = owner && owner->owner != XCB_WINDOW_NONE;
+    free(owner);
+    return owned;
+}
+
+void flush() {
+    if (xcb_connection_t *c = connection()) xcb_flush(c);
+}
+
+void removeEnlargedStates(QWidget *window) {
+    xcb_connection_t *c = connection();
+    if (!c || !window || !window->windowHandle()) return;
+    const xcb_window_t w = xcb_window_t(window->winId());
+    const xcb_window_t root = rootOf(c, screenNumber());
+    const xcb_atom_t state = atom(c, "_NET_WM_STATE");
+    const xcb_atom_t pairs[2][2] = {
+        {atom(c, "_NET_WM_STATE_MAXIMIZED_VERT"), atom(c, "_NET_WM_STATE_MAXIMIZED_HORZ")},
+        {atom(c, "_NET_WM_STATE_FULLSCREEN"), XCB_ATOM_NONE}};
+    for (const auto &pair : pairs) {
+        xcb_client_message_event_t e{};
+        e.response_type = XCB_CLIENT_MESSAGE;
+        e.format = 32;
+        e.window = w;
+        e.type = state;
+        e.data.data32[0] = 0; // remove
+        e.data.data32[1] = pair[0];
+        e.data.data32[2] = pair[1];
+        e.data.data32[3] = 1; // asked by the program itself
+        xcb_send_event(c, 0, root,
+                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                       reinterpret_cast<const char *>(&e));
+    }
+    xcb_flush(c);
+}
+
+void markUndecorated(QWidget *window) {
+    xcb_connection_t *c = connection();
+    if (!c || !window || !window->windowHandle()) return;
+    const xcb_window_t w = xcb_window_t(window->winId());
+    const xcb_atom_t utility = atom(c, "_NET_WM_WINDOW_TYPE_UTILITY");
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, atom(c, "_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM,
+                        32, 1, &utility);
+    xcb_delete_property(c, w, XCB_ATOM_WM_TRANSIENT_FOR);
+    xcb_flush(c);
+}
+
+int desktopTextDpi() {
+    int number = 0;
+    xcb_connection_t *c = xcb_connect(nullptr, &number);
+    if (!c || xcb_connection_has_error(c)) {
+        if (c) xcb_disconnect(c);
+        return 0;
+    }
+    int dpi = 0;
+    const xcb_window_t root = rootOf(c, number);
+    xcb_get_property_reply_t *r = xcb_get_property_reply(
+        c, xcb_get_property(c, 0, root, XCB_ATOM_RESOURCE_MANAGER, XCB_ATOM_STRING, 0, 1 << 16),
+        nullptr);
+    if (r) {
+        const QByteArray resources(static_cast<const char *>(xcb_get_property_value(r)),
+                                   xcb_get_property_value_length(r));
+        for (const QByteArray &line : resources.split('\n'))
+            if (line.startsWith("Xft.dpi:")) dpi = int(line.mid(8).trimmed().toDouble());
+        free(r);
+    }
+    xcb_disconnect(c);
+    return dpi;
+}
+
+#else
+
+bool available() {
+    return false;
+}
+bool compositorRunning() {
+    return false;
+}
+void flush() {}
+void removeEnlargedStates(QWidget *) {}
+void markUndecorated(QWidget *) {}
+int desktopTextDpi() {
+    return 0;
+}
+
+#endif
+
+} // namespace x11

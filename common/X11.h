@@ -1,0 +1,30 @@
+#pragma once
+
+class QWidget;
+
+// What the game asks of an X11 desktop directly, where Qt has no word for
+// it. Every call does nothing on another platform (Wayland, offscreen).
+namespace x11 {
+
+// Whether the windows are on an X server.
+bool available();
+// Whether a compositing manager runs (owner of _NET_WM_CM_S<screen>), without
+// which a window cannot be see-through.
+bool compositorRunning();
+// Sends what is queued for the server now.
+void flush();
+// Asks the desktop, as its own task bar would, to take every enlarged state
+// from `window`: maximised up and down, across, or both, and full screen.
+void removeEnlargedStates(QWidget *window);
+// Tells the desktop, as `window` is mapped, that it is a utility window of
+// its own, owned by no other: desktops that frame every normal window (and
+// every window owned by another) leave such a window without a frame. Called
+// right after the window is shown, before the desktop has read its
+// properties; Qt names the window a normal one when it shows it.
+void markUndecorated(QWidget *window);
+// The resolution the desktop sets for text (the Xft.dpi resource), read
+// from $DISPLAY before any window exists; 0 when none is set or there is
+// no X server.
+int desktopTextDpi();
+
+} // namespace x11

@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# No enlarged state of any kind changes a window, on a desktop that stretches
+# fixed windows (fluxbox): maximised up and down only, across only, both ways,
+# and full screen, asked as a task bar asks. Each window keeps its size and
+# its place. And a desktop's text resolution below 96 (Xft.dpi 75, 90)
+# changes no pixel of any window.
+# Usage: enlarging.sh GAME XPROBE
+set -euo pipefail
+. "$(dirname "$0")/../xhelpers.sh"
+under_xvfb "$0" "$@"
+exe=$1 probe=$2
+private_world
+
+geometry() { xretry xdotool getwindowgeometry "$1" | sed -n 's/.*Position: \([0-9,]*\).*/\1/p; s/.*Geometry: //p' | tr '\n' ' '; }
+# unchanged NAME WINDOW: every enlarged state asked for, one after another, changes nothing.
+unchanged() {
+  local before how
+  win=$2
+  before=$(geometry "$win")
+  for how in maximized_vert maximized_horz maximized_vert,maximized_horz fullscreen; do
+    xretry wmctrl -i -r "$2" -b "add,$how"
+    sleep 0.3
+    wait_until '[ "$(geometry "$win")" = "$before" ]' ||
+      fail "the $1, asked for $how, went from $before to $(geometry "$win")"
+    xretry wmctrl -i -r "$2" -b "remove,$how" 2>/dev/null || true
+  done
+  echo "   $1: unchanged"
+}
+
+echo "-- fluxbox"
+fluxbox >/dev/null 2>&1 & wm=$!; pids+=("$wm")
+wait_until 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window' || fail "fluxbox did not start"
+launch "$work/play" "$exe" || fail "the game did not start"
+title=$(wait_window --pid "$pid") || fail "no title page"
+keys "$title" alt+c
+welcome=$(wait_window --name '^ Cipherly - New User Overview$') || fail "no welcome screen"
+sleep 0.5
+unchanged "welcome screen" "$welcome"
+keys "$welcome" alt+c
+lobby=$(wait_window --name '^ Cipherly$') || fail "no lobby"
+sleep 0.5
+unchanged lobby "$lobby"
+keys "$lobby" F1
+help=$(wait_window --name '^Cipherly - Help Window$') || fail "no help window"
+sleep 0.5
+unchanged "help window" "$help"
+kill "$pid" "$wm"; wait "$pid" "$wm" 2>/dev/null || true
+
+echo "-- Xft.dpi below 96"
+lobby_picture() {
+  to_lobby
+  sleep 1
+  xretry "$probe" client "$lobby" "$work/$1.png"
+  kill "$pid"; wait "$pid" 2>/dev/null || true
+}
+lobby_picture 96
+for dpi in 75 90; do
+  xretry xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "$(printf 'Xft.dpi:\t%s\n' "$dpi")"
+  lobby_picture "$dpi"
+  "$probe" same "$work/96.png" "$work/$dpi.png" || fail "the lobby at Xft.dpi $dpi is not the lobby at 96"
+  echo "   Xft.dpi $dpi: the lobby pixel for pixel as at 96"
+done
+echo "1 passed, 0 failed"
