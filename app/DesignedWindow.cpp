@@ -1,5 +1,6 @@
 #include "DesignedWindow.h"
 
+#include "Announcer.h"
 #include "X11.h"
 
 #include "WindowSize.h"
@@ -51,6 +52,7 @@ DesignedWindow::DesignedWindow(const QString &design, Frame frame, std::function
     if (frame == Frame::Own) {
         setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
         m_ownFrame = true;
+        x11::prepareUndecorated();
         RefuseEnlarging(this);
     } else {
         MakeFixedWindow(this, frame == Frame::Minimisable);
@@ -89,8 +91,45 @@ void DesignedWindow::showEvent(QShowEvent *e) {
 
 void DesignedWindow::setVisible(bool visible) {
     QWidget::setVisible(visible);
-    // A window that draws its own frame is a utility window to the desktop,
-    // which every desktop, stacking or tiling, leaves without a frame of its
-    // own (some frame every normal window, whatever it asks) and floating.
+    // A window that draws its own frame gets none from the desktop, even
+    // from one that frames every normal window whatever it asks.
     if (visible && m_ownFrame) x11::markUndecorated(this);
+}
+
+namespace {
+
+// Says a window's text once it is the active window: a screen reader hears
+// only the window the player is in.
+class SayWhenActive : public QObject {
+public:
+    SayWhenActive(QWidget *window, const QString &text)
+        : QObject(window), m_announcer(new Announcer(window)), m_text(text) {
+        if (window->isActiveWindow())
+            sayLater();
+        else
+            window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *e) override {
+        if (e->type() == QEvent::WindowActivate) {
+            watched->removeEventFilter(this);
+            sayLater();
+        }
+        return false;
+    }
+
+private:
+    // After the screen reader has told the window and its focus.
+    void sayLater() {
+        QTimer::singleShot(600, m_announcer, [a = m_announcer, t = m_text] { a->say(t); });
+    }
+    Announcer *m_announcer;
+    QString m_text;
+};
+
+} // namespace
+
+void DesignedWindow::SayOnOpening(const QString &text) {
+    new SayWhenActive(this, text);
 }

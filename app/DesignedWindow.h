@@ -39,6 +39,9 @@ protected:
     void FadeOutOrEnd(int step = 20);
     void showEvent(QShowEvent *e) override;
     void setVisible(bool visible) override;
+    // Says what the window shows to a screen reader, once it has told the
+    // window and its focus: a window read as it opens.
+    void SayOnOpening(const QString &text);
 
 private:
     WindowDesign m_design;

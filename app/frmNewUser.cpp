@@ -52,6 +52,7 @@ void frmNewUser::Form_Activate() {
     cmdContinue->setCaption(QStringLiteral("&Continue"));
     cmdContinue->Refresh();
     FadeInIfEnabled();
+    SayOnOpening(lbl->text());
 }
 
 void frmNewUser::cmdContinue_Click() {

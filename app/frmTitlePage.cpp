@@ -141,6 +141,8 @@ void frmTitlePage::Form_Activate() {
     labelKelContact[2]->setText(modStandard::MakerWeb);
     cmdContinue->setCaption(QStringLiteral("&Continue"));
     cmdContinue->Refresh();
+    SayOnOpening(AppInfo::Title + QStringLiteral(", ") + AppInfo::Description +
+                 QStringLiteral(". ") + versionLine() + QStringLiteral(". Press Alt+C to continue"));
 }
 
 void frmTitlePage::labelKelContact_Click(int index) {

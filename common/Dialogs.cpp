@@ -2,6 +2,7 @@
 
 #include "WindowSize.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -10,6 +11,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QTextEdit>
 
 namespace dialogs {
 namespace {
@@ -82,7 +84,18 @@ public:
             break;
         }
         box.setDefaultButton(toStandard(m.defaultAnswer));
-        if (!m.details.isEmpty()) box.setDetailedText(m.details);
+        if (!m.details.isEmpty()) {
+            box.setDetailedText(m.details);
+            // A screen reader's player reaches the details by Tab and reads
+            // them line by line.
+            if (QAccessible::isActive())
+                for (QTextEdit *details : box.findChildren<QTextEdit *>()) {
+                    details->setAccessibleName(QStringLiteral("Details"));
+                    details->setFocusPolicy(Qt::StrongFocus);
+                    details->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                                     Qt::TextSelectableByKeyboard);
+                }
+        }
         switch (box.exec()) {
         case QMessageBox::Yes:
             return Answer::Yes;

@@ -91,13 +91,64 @@ void removeEnlargedStates(QWidget *window) {
     xcb_flush(c);
 }
 
+namespace {
+
+// The name the running window manager gives itself (on its
+// _NET_SUPPORTING_WM_CHECK window); empty when none runs.
+QByteArray windowManagerName(xcb_connection_t *c) {
+    const xcb_window_t root = rootOf(c, screenNumber());
+    const xcb_atom_t check = atom(c, "_NET_SUPPORTING_WM_CHECK");
+    xcb_get_property_reply_t *r = xcb_get_property_reply(
+        c, xcb_get_property(c, 0, root, check, XCB_ATOM_WINDOW, 0, 1), nullptr);
+    xcb_window_t wm = XCB_WINDOW_NONE;
+    if (r && xcb_get_property_value_length(r) >= 4)
+        wm = *static_cast<const xcb_window_t *>(xcb_get_property_value(r));
+    free(r);
+    if (wm == XCB_WINDOW_NONE) return {};
+    QByteArray name;
+    r = xcb_get_property_reply(
+        c, xcb_get_property(c, 0, wm, atom(c, "_NET_WM_NAME"), atom(c, "UTF8_STRING"), 0, 64),
+        nullptr);
+    if (r)
+        name = QByteArray(static_cast<const char *>(xcb_get_property_value(r)),
+                          xcb_get_property_value_length(r));
+    free(r);
+    return name;
+}
+
+} // namespace
+
+// What markUndecorated needs, asked of the server before the window shows:
+// after it, every round trip gives the desktop time to read the window.
+struct Undecorating {
+    bool wanted = false;
+    xcb_atom_t type = XCB_ATOM_NONE, utility = XCB_ATOM_NONE;
+};
+
+const Undecorating &undecorating(xcb_connection_t *c) {
+    static const Undecorating u = [c] {
+        Undecorating u;
+        u.wanted = windowManagerName(c) == "awesome";
+        u.type = atom(c, "_NET_WM_WINDOW_TYPE");
+        u.utility = atom(c, "_NET_WM_WINDOW_TYPE_UTILITY");
+        return u;
+    }();
+    return u;
+}
+
+void prepareUndecorated() {
+    if (xcb_connection_t *c = connection()) undecorating(c);
+}
+
 void markUndecorated(QWidget *window) {
     xcb_connection_t *c = connection();
     if (!c || !window || !window->windowHandle()) return;
+    // Only where normal windows get a frame whatever they ask: elsewhere a
+    // utility window is kept above the others and not given the focus.
+    const Undecorating &u = undecorating(c);
+    if (!u.wanted) return;
     const xcb_window_t w = xcb_window_t(window->winId());
-    const xcb_atom_t utility = atom(c, "_NET_WM_WINDOW_TYPE_UTILITY");
-    xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, atom(c, "_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM,
-                        32, 1, &utility);
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, u.type, XCB_ATOM_ATOM, 32, 1, &u.utility);
     xcb_delete_property(c, w, XCB_ATOM_WM_TRANSIENT_FOR);
     xcb_flush(c);
 }
@@ -136,6 +187,7 @@ bool compositorRunning() {
 void flush() {}
 void removeEnlargedStates(QWidget *) {}
 void markUndecorated(QWidget *) {}
+void prepareUndecorated() {}
 int desktopTextDpi() {
     return 0;
 }

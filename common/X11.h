@@ -16,12 +16,15 @@ void flush();
 // Asks the desktop, as its own task bar would, to take every enlarged state
 // from `window`: maximised up and down, across, or both, and full screen.
 void removeEnlargedStates(QWidget *window);
-// Tells the desktop, as `window` is mapped, that it is a utility window of
-// its own, owned by no other: desktops that frame every normal window (and
-// every window owned by another) leave such a window without a frame. Called
-// right after the window is shown, before the desktop has read its
-// properties; Qt names the window a normal one when it shows it.
+// On a desktop that frames every normal window whatever it asks (awesome),
+// tells it, as `window` is mapped, that the window is a utility window owned
+// by no other, which it leaves unframed. Called right after the window is
+// shown, before the desktop has read its properties (Qt names the window a
+// normal one as it shows it). Elsewhere nothing changes: there a utility
+// window would be kept above the others and not given the focus.
 void markUndecorated(QWidget *window);
+// Asks the server, before such a window is shown, what markUndecorated needs.
+void prepareUndecorated();
 // The resolution the desktop sets for text (the Xft.dpi resource), read
 // from $DISPLAY before any window exists; 0 when none is set or there is
 // no X server.

@@ -22,11 +22,17 @@ void LetterBox::keyPressEvent(QKeyEvent *e) {
     }
     // A new letter replaces the one in the box.
     if (!e->text().isEmpty() && e->text()[0].isPrint()) selectAll();
+    if (!e->isAutoRepeat() && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
+        !m_pressed.contains(e->key()))
+        m_pressed << e->key();
     QLineEdit::keyPressEvent(e);
 }
 
 void LetterBox::keyReleaseEvent(QKeyEvent *e) {
     QLineEdit::keyReleaseEvent(e);
     if (e->isAutoRepeat()) return;
+    // The release of a key pressed elsewhere (Alt+S, that opened the panel)
+    // or with Ctrl or Alt (Ctrl+Z) is no letter typed here.
+    if (!m_pressed.removeOne(e->key())) return;
     emit keyUp(m_index, PlatformKeyCode(e->key(), e->modifiers()));
 }

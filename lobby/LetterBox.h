@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLineEdit>
+#include <QList>
 
 // One of the solve panel's two one-letter boxes; it tells the window when the
 // focus enters it and which key was released in it.
@@ -22,4 +23,8 @@ protected:
 
 private:
     int m_index;
+    // The keys pressed while the box had the focus: only their release is a
+    // key-up of the box's own (not that of a key that opened the panel, or
+    // of a shortcut).
+    QList<int> m_pressed;
 };

@@ -1,5 +1,7 @@
 #include "LetterStrip.h"
 
+#include "LetterStripAccessible.h"
+
 #include <QPainter>
 
 const QColor LetterStrip::Ink(0, 64, 0);
@@ -8,6 +10,7 @@ const QColor LetterStrip::Conflict(200, 0, 0);
 
 LetterStrip::LetterStrip(QWidget *parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    InstallLetterStripAccessible();
 }
 
 QFont LetterStrip::letterFont() {

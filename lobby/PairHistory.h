@@ -16,6 +16,10 @@ public:
     void Undo();
     void Redo();
 
+signals:
+    // A pair is about to be taken back (`back`) or put back.
+    void stepping(bool back);
+
 protected:
     // The letter boxes would take these keys for their own typing.
     bool eventFilter(QObject *watched, QEvent *e) override;

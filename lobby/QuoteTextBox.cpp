@@ -146,14 +146,22 @@ void QuoteTextBox::setHighlighted(const QList<int> &storedIndexes, const QColor 
 Qt::FocusPolicy QuoteTextBox::ownFocusPolicy() const {
     // A locked box gives a focus it gets away again (to the list): Tab passes
     // it by, a click still reaches it.
-    return isReadOnly() ? Qt::ClickFocus : Qt::StrongFocus;
+    return isReadOnly() && !m_readableByKeys ? Qt::ClickFocus : Qt::StrongFocus;
+}
+
+void QuoteTextBox::setReadableByKeys(bool on) {
+    m_readableByKeys = on;
+    setFocusPolicy(ownFocusPolicy());
+    if (isReadOnly())
+        setTextInteractionFlags(on ? Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard
+                                   : Qt::TextSelectableByMouse);
 }
 
 void QuoteTextBox::setLocked(bool locked) {
     if (locked == isReadOnly()) return;
     const QString t = text();
     setReadOnly(locked);
-    setFocusPolicy(ownFocusPolicy());
+    setReadableByKeys(m_readableByKeys);
     setLineWrapMode(locked ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
     setText(t);
 }
@@ -191,7 +199,8 @@ void QuoteTextBox::setForeColor(const QColor &c) {
 
 void QuoteTextBox::focusInEvent(QFocusEvent *e) {
     QPlainTextEdit::focusInEvent(e);
-    emit gotFocus(m_index);
+    // A locked box that is read by keys is where the player wants to be.
+    if (!(isReadOnly() && m_readableByKeys)) emit gotFocus(m_index);
 }
 
 void QuoteTextBox::keyPressEvent(QKeyEvent *e) {

@@ -23,6 +23,9 @@ public:
     // How the box takes the focus, locked or not.
     Qt::FocusPolicy ownFocusPolicy() const;
     bool locked() const { return isReadOnly(); }
+    // For a player with a screen reader: a locked box keeps a focus it gets,
+    // Tab stops at it, and the arrow keys move a caret through its text.
+    void setReadableByKeys(bool on);
     void setBackColor(const QColor &c);
     void setForeColor(const QColor &c);
     // Length as the quote list counts it: a line break is two characters.
@@ -62,6 +65,7 @@ private:
     int m_index;
     int m_maxLength = 0;
     bool m_enforcing = false;
+    bool m_readableByKeys = false;
     QString m_shown;          // a locked box's text, without its soft line breaks
     QList<int> m_displayedAt; // where each stored character stands in the document
     QList<int> m_highlighted;

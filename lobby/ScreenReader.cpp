@@ -1,11 +1,18 @@
 #include "ScreenReader.h"
 
+#include "Announcer.h"
 #include "KelButtonAccessible.h"
+#include "PairHistory.h"
 #include "frmMain.h"
 
+#include <algorithm>
+
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QShortcut>
+#include <QTimer>
 
 namespace {
 
@@ -21,13 +28,77 @@ const QString Instruction = QStringLiteral(
 } // namespace
 
 QString ScreenReader::spoken(const QString &solution) {
+    // Letters one by one, words apart.
     QStringList words;
-    for (QChar c : solution)
-        words << (c == SolveGame::Unsolved ? QStringLiteral("blank") : QString(c));
-    return words.join(QLatin1Char(' ')).simplified();
+    for (const QString &word : solution.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        QStringList letters;
+        for (QChar c : word)
+            letters << (c == SolveGame::Unsolved ? QStringLiteral("blank") : QString(c));
+        words << letters.join(QLatin1Char(' '));
+    }
+    return words.join(QStringLiteral(", "));
 }
 
-ScreenReader::ScreenReader(frmMain &lobby) : QObject(&lobby), m(lobby) {
+QString ScreenReader::MoveSaid(const QString &before, const QString &after,
+                               const QString &enciphered, const QString &cipher,
+                               const QString &plain, Move how) {
+    auto places = [](int n) {
+        return n == 1 ? QStringLiteral("1 place") : QStringLiteral("%1 places").arg(n);
+    };
+    // The places that changed, and to what.
+    int changed = 0;
+    QChar from, to;
+    for (qsizetype i = 0; i < before.size() && i < after.size() && i < enciphered.size(); ++i)
+        if (before[i] != after[i]) {
+            ++changed;
+            from = enciphered[i];
+            to = after[i];
+        }
+    if (how == Move::Hint && changed > 0)
+        return QStringLiteral("Hint: %1 stands for %2, %3").arg(from).arg(to).arg(places(changed));
+    if (how == Move::Typed && !cipher.isEmpty() && !enciphered.contains(cipher))
+        return QStringLiteral("%1 is not in the scrambled quote").arg(cipher);
+    if (changed == 0) {
+        if (!cipher.isEmpty() && !plain.isEmpty())
+            return QStringLiteral("%1 stands for %2 already").arg(cipher, plain);
+        return QString();
+    }
+    QString said =
+        to == SolveGame::Unsolved
+            ? QStringLiteral("%1 taken back, %2").arg(from).arg(places(changed))
+            : QStringLiteral("%1 stands for %2, %3").arg(from).arg(to).arg(places(changed));
+    if (how == Move::Undone) said = QStringLiteral("Undone: ") + said;
+    if (how == Move::Redone) said = QStringLiteral("Redone: ") + said;
+    // A letter given to two scrambled letters is told: one of them is wrong.
+    if (to != SolveGame::Unsolved) {
+        QString others;
+        for (qsizetype i = 0; i < after.size() && i < enciphered.size(); ++i)
+            if (after[i] == to && enciphered[i] != from && !others.contains(enciphered[i]))
+                others += enciphered[i];
+        if (!others.isEmpty())
+            said += QStringLiteral(". %1 is also given to %2").arg(to).arg(others);
+    }
+    return said;
+}
+
+QString ScreenReader::UnknownSaid(const QString &shown, const QString &enciphered) {
+    QString unknown;
+    for (qsizetype i = 0; i < shown.size() && i < enciphered.size(); ++i)
+        if (shown[i] == SolveGame::Unsolved && !unknown.contains(enciphered[i]))
+            unknown += enciphered[i];
+    std::sort(unknown.begin(), unknown.end());
+    if (unknown.isEmpty()) return QStringLiteral("No letters are unknown");
+    QStringList letters;
+    for (QChar c : unknown)
+        letters << QString(c);
+    return QStringLiteral("%1 unknown: %2")
+        .arg(unknown.size() == 1 ? QStringLiteral("1 letter")
+                                 : QStringLiteral("%1 letters").arg(unknown.size()),
+             letters.join(QStringLiteral(", ")));
+}
+
+ScreenReader::ScreenReader(frmMain &lobby)
+    : QObject(&lobby), m(lobby), m_announcer(new Announcer(&lobby)) {
     setObjectName(QStringLiteral("screenReader"));
     m.grid->setAccessibleName(QStringLiteral("Quote list"));
     m.txtLetter[1]->setAccessibleName(QStringLiteral("Scrambled letter"));
@@ -46,16 +117,59 @@ ScreenReader::ScreenReader(frmMain &lobby) : QObject(&lobby), m(lobby) {
     m.picSolveRandomQuote->setAccessibleName(QStringLiteral("Solve panel"));
     connect(m.grid, &QuoteGrid::rowChanged, this,
             [this] { m.grid->setAccessibleDescription(m.grid->list()->status()); });
-    connect(&m, &frmMain::modeArranged, this, [this] { nameForMode(); });
+    connect(&m, &frmMain::modeArranged, this, [this] {
+        nameForMode();
+        QTimer::singleShot(0, this, &ScreenReader::refreshShown);
+        // A new screen is told by its name; solving says more as it starts.
+        using Mode = LobbyMode::Mode;
+        const Mode now = m.mode.current();
+        if (now == m_shownMode) return;
+        m_shownMode = now;
+        if (now == Mode::List) say(QStringLiteral("Quote list"));
+        if (now == Mode::Add) say(QStringLiteral("Adding a new quote"));
+        if (now == Mode::Edit) say(QStringLiteral("Editing the quote"));
+        if (now == Mode::Print)
+            say(QStringLiteral(
+                "Scramble and print. F6 reads the scrambled quote and its code key"));
+    });
     connect(&m, &frmMain::gameStarted, this, [this] {
         nameForMode();
+        m_before.clear();
+        m.txtLetter[1]->setAccessibleDescription(
+            QStringLiteral("Type a letter of the scrambled quote. F6 reads the solution so far, "
+                           "Shift+F6 the scrambled quote, F7 the letters still unknown"));
+        m_shownMode = LobbyMode::Mode::Solve;
+        say(QStringLiteral("Solving a quote. ") + Instruction);
         solutionChanged();
     });
+    if (auto *history = m.findChild<PairHistory *>(QString(), Qt::FindDirectChildrenOnly))
+        connect(history, &PairHistory::stepping, this,
+                [this](bool back) { m_next = back ? Move::Undone : Move::Redone; });
+    // Asked for at any time while solving.
+    for (const auto &[key, read] :
+         {std::pair{QKeySequence(Qt::Key_F6), &ScreenReader::SaySolution},
+          std::pair{QKeySequence(Qt::SHIFT | Qt::Key_F6), &ScreenReader::SayScrambled},
+          std::pair{QKeySequence(Qt::Key_F7), &ScreenReader::SayUnknown}}) {
+        auto *s = new QShortcut(key, &m);
+        s->setContext(Qt::WindowShortcut);
+        connect(s, &QShortcut::activated, this, read);
+    }
     connect(&m, &frmMain::solutionChanged, this, [this] { solutionChanged(); });
     connect(&m, &frmMain::gameEnded, this, [this](SolveGame::Outcome outcome) {
         if (outcome != SolveGame::Outcome::Abandoned) gameEnded();
     });
     nameForMode();
+    QAccessible::installActivationObserver(this);
+    accessibilityActiveChanged(QAccessible::isActive());
+}
+
+ScreenReader::~ScreenReader() {
+    QAccessible::removeActivationObserver(this);
+}
+
+void ScreenReader::accessibilityActiveChanged(bool active) {
+    for (int i : {1, 2})
+        m.txtBox[i]->setReadableByKeys(active);
 }
 
 void ScreenReader::nameForMode() {
@@ -91,8 +205,70 @@ void ScreenReader::nameForMode() {
 }
 
 void ScreenReader::solutionChanged() {
-    m.txtBox[1]->setAccessibleDescription(spoken(m.game.shown()));
+    const QString now = m.game.shown();
+    m.txtBox[1]->setAccessibleDescription(spoken(now));
     tell(m.txtBox[1], QAccessible::DescriptionChanged);
+    // The move, said where the player is: the letter boxes still hold the
+    // pair typed.
+    if (!m_before.isEmpty() && m.game.isOpen() && !m.game.isOver()) {
+        const Move how = m.game.HintCount() > m_hints ? Move::Hint : m_next;
+        const bool typed = how == Move::Typed;
+        const QString said =
+            MoveSaid(m_before, now, m.game.Enciphered(), typed ? m.txtLetter[1]->text() : QString(),
+                     typed ? m.txtLetter[2]->text() : QString(), how);
+        if (!said.isEmpty()) say(said);
+    }
+    m_before = now;
+    m_hints = m.game.HintCount();
+    m_next = Move::Typed;
+}
+
+void ScreenReader::say(const QString &text) {
+    m_said = text;
+    m_announcer->say(text);
+}
+
+void ScreenReader::SaySolution() {
+    if (m.mode.is(LobbyMode::Mode::Print)) {
+        QString key;
+        const QString code = m.lblCode->text().simplified();
+        for (qsizetype k = 0; k < code.size(); k += 2)
+            key += QStringLiteral("%1 as %2, ").arg(QChar(char16_t('A' + k / 2))).arg(code[k]);
+        say(QStringLiteral("Scrambled quote: ") + spoken(m.txtBox[2]->text()) +
+            QStringLiteral(". Code key: ") + key.chopped(2));
+        return;
+    }
+    if (!m.mode.is(LobbyMode::Mode::Solve)) return;
+    say(QStringLiteral("Solution so far: ") + spoken(m.game.shown()));
+}
+
+void ScreenReader::SayScrambled() {
+    if (!m.mode.is(LobbyMode::Mode::Solve)) return;
+    say(QStringLiteral("Scrambled quote: ") + spoken(m.game.Enciphered()));
+}
+
+void ScreenReader::SayUnknown() {
+    if (!m.mode.is(LobbyMode::Mode::Solve)) return;
+    say(UnknownSaid(m.game.shown(), m.game.Enciphered()));
+}
+
+void ScreenReader::refreshShown() {
+    // What a panel shows the player, named, emptied or filled while it was
+    // hidden, stays "not visible" to a screen reader that met it then (it
+    // hears only that it is showing): it is told anew of each, and of the
+    // panels it lies in, as they are now.
+    QList<QWidget *> told;
+    for (QWidget *w : {static_cast<QWidget *>(m.txtBox[1]), static_cast<QWidget *>(m.txtBox[2]),
+                       static_cast<QWidget *>(m.lblSolveMessage), static_cast<QWidget *>(m.lblCode),
+                       static_cast<QWidget *>(m.lblLetter), static_cast<QWidget *>(m.Label1)}) {
+        if (!w->isVisible()) continue;
+        for (QWidget *at = w; at && at != &m; at = at->parentWidget())
+            if (!told.contains(at)) told.prepend(at);
+    }
+    for (QWidget *w : std::as_const(told)) {
+        QAccessibleEvent created(w, QAccessible::ObjectCreated);
+        QAccessible::updateAccessibility(&created);
+    }
 }
 
 void ScreenReader::gameEnded() {

@@ -71,6 +71,10 @@ void frmStatistics::Form_Activate() {
     ShowFigures();
     cmdReturn->setFocus(); // the safe button, not the one that forgets
     FadeInIfEnabled();
+    SayOnOpening(FigureLines(figures)
+                     .join(QStringLiteral(". "))
+                     .replace(QStringLiteral(". . "), QStringLiteral(". ")) +
+                 QStringLiteral(". ") + chartGames->summary());
     if (!m_problem.isEmpty())
         dialogs::message(this, AppInfo::Title,
                          QStringLiteral("Your record of games cannot be read:\n%1: %2.")

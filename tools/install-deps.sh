@@ -11,7 +11,7 @@ packages=(
   poppler-utils
   xvfb xauth xdotool xclip x11-utils wmctrl libx11-dev libxfixes-dev
   openbox fluxbox xcompmgr weston qt6-wayland
-  at-spi2-core python3-pyatspi dbus-x11
+  at-spi2-core python3-pyatspi dbus-x11 orca speech-dispatcher
   libbenchmark-dev
   desktop-file-utils appstream dpkg-dev lintian file
   "$@"

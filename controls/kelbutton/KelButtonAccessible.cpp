@@ -107,9 +107,10 @@ void KelButtonAccessible::doAction(const QString &actionName) {
 
 QStringList KelButtonAccessible::keyBindingsForAction(const QString &actionName) const {
     if (actionName == pressAction() || actionName == toggleAction()) {
+        // The access key only: a screen reader reads what it is given, and
+        // "Space" after every button's name says nothing a player needs.
         const QString key = text(QAccessible::Accelerator);
-        return key.isEmpty() ? QStringList{QStringLiteral("Space")}
-                             : QStringList{key, QStringLiteral("Space")};
+        return key.isEmpty() ? QStringList() : QStringList{key};
     }
     return QAccessibleWidget::keyBindingsForAction(actionName);
 }

@@ -6,10 +6,12 @@
 #include "HelpTopic.h"
 #include "KelButton.h"
 #include "KelButtonAccessible.h"
+#include "LetterStrip.h"
 #include "QuoteFile.h"
 #include "RecordingOpacity.h"
 #include "ScreenReader.h"
 #include "ScriptedDialogs.h"
+#include "SolverAids.h"
 #include "TempFolder.h"
 #include "Windows.h"
 #include "frmMain.h"
@@ -260,8 +262,15 @@ private slots:
         m->show();
         QVERIFY(WaitOpened(m));
         m->cmdSolveRandomQuote_Click();
+        // Letter by letter, the words apart.
         QCOMPARE(ScreenReader::spoken(QStringLiteral("T·E, ·")),
-                 QStringLiteral("T blank E , blank"));
+                 QStringLiteral("T blank E ,, blank"));
+        QCOMPARE(ScreenReader::UnknownSaid(QStringLiteral("T··"), QStringLiteral("XYY")),
+                 QStringLiteral("1 letter unknown: Y"));
+        QCOMPARE(ScreenReader::MoveSaid(QStringLiteral("··"), QStringLiteral("··"),
+                                        QStringLiteral("AB"), QStringLiteral("Q"),
+                                        QStringLiteral("E"), ScreenReader::Move::Typed),
+                 QStringLiteral("Q is not in the scrambled quote"));
         QAccessibleInterface *solution = accessible(m->txtBox[1]);
         QCOMPARE(solution->text(QAccessible::Name), QStringLiteral("Solution so far"));
         QVERIFY(solution->text(QAccessible::Description).contains(QStringLiteral("blank")));
@@ -273,6 +282,37 @@ private slots:
         m->UpdateSolution();
         QVERIFY(solution->text(QAccessible::Description) != before);
         QVERIFY(solution->text(QAccessible::Description).startsWith(QString(first)));
+        auto *reader = m->findChild<ScreenReader *>();
+        QVERIFY2(reader->lastSaid().startsWith(
+                     QStringLiteral("%1 stands for %2, ").arg(m->game.Enciphered()[0], first)),
+                 qPrintable(reader->lastSaid()));
+        // A second pair of the same plain letter is a clash, and is told.
+        const QString enciphered = m->game.Enciphered();
+        const auto other = std::find_if(enciphered.begin(), enciphered.end(), [&](QChar c) {
+            return c.isLetter() && c != m->game.Enciphered()[0];
+        });
+        if (other != enciphered.end()) {
+            m->txtLetter[1]->setText(QString(*other));
+            m->txtLetter[2]->setText(QString(first));
+            m->UpdateSolution();
+            QVERIFY2(
+                reader->lastSaid().contains(QStringLiteral(". %1 is also given to ").arg(first)),
+                qPrintable(reader->lastSaid()));
+        }
+        // A hint, and taking it back with the keys, are told as such.
+        m->cmdHint_Click();
+        QVERIFY2(reader->lastSaid().startsWith(QStringLiteral("Hint: ")),
+                 qPrintable(reader->lastSaid()));
+        QTest::keyClick(m->txtLetter[1], Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY2(reader->lastSaid().startsWith(QStringLiteral("Undone: ")),
+                 qPrintable(reader->lastSaid()));
+        // The letter table is a table of the 26 letters.
+        m->findChild<SolverAidsPanel *>()->menuSolverAids_Click();
+        QAccessibleInterface *table = accessible(m->findChild<LetterStrip *>());
+        QVERIFY(table && table->tableInterface());
+        QCOMPARE(table->tableInterface()->rowCount(), 26);
+        QCOMPARE(table->tableInterface()->cellAt(0, 0)->text(QAccessible::Name),
+                 QStringLiteral("A"));
         // The closing message is said, and spoken with the button that takes the focus.
         accessible(m->cmdSolve)
             ->actionInterface()

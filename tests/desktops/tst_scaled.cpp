@@ -33,7 +33,7 @@ qreal scale() {
 // own container, and no text is cut off.
 void checkLayout(QWidget *window, const QString &what) {
     for (QWidget *w : window->findChildren<QWidget *>()) {
-        if (!w->isVisibleTo(window) || w->isWindow()) continue;
+        if (!w->isVisibleTo(window) || w->isWindow() || w->size().isEmpty()) continue;
         // The inner parts of list and text views are theirs to lay out.
         if (qobject_cast<QAbstractScrollArea *>(w->parentWidget()) ||
             (w->parentWidget() &&

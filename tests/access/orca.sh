@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# A blind player with Orca, Debian's screen reader, running before the game
+# starts and for the whole session, as a player has it; what it speaks is
+# read from its debug file. The player goes from the title page to a game
+# played by keys alone and hears each step: the pages as they open, the
+# scrambled quote, a hint, a pair, a pair taken back, the letters unknown,
+# the solution so far, and the closing message.
+set -euo pipefail
+here=$(dirname "$0")
+. "$here/../xhelpers.sh"
+under_xvfb "$0" "$@"
+exe=$1
+private_world
+# A session bus of the test's own, which the accessibility bus joins. Its
+# daemons write to files of their own and are ended with the test, so none
+# keeps the test runner waiting on their output.
+dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$work/bus.address" 4>"$work/bus.pid" \
+  </dev/null >/dev/null 2>&1 || fail "no session bus"
+export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus.address")
+pids+=("$(head -n1 "$work/bus.pid")")
+/usr/libexec/at-spi-bus-launcher --launch-immediately </dev/null >"$work/bus.log" 2>&1 & pids+=("$!")
+sleep 1
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
+spoken="$work/orca.log"
+# Orca's words are read from its debug file, as it speaks them; no speech
+# server is started (its start can hang Orca's), which the file does not need.
+SPEECHD_CMD=/bin/false orca --debug-file="$spoken" -u "$work/orca" </dev/null >"$work/orca.out" 2>&1 & orca=$!
+# Orca takes its time to go on an ordinary end; the test needs none of it.
+trap 'kill -9 "$orca" 2>/dev/null; end_world' EXIT
+sleep 4
+kill -0 "$orca" 2>/dev/null || { cat "$work/orca.out"; fail "Orca did not start"; }
+
+# said: every sentence spoken so far, one a line.
+said() { grep -o "SPEECH OUTPUT: '[^']*'" "$spoken" | sed "s/^SPEECH OUTPUT: '//; s/'\$//"; }
+# hear TEXT WHAT: waits until Orca has spoken TEXT (an extended regular
+# expression) since the last step.
+mark=0
+hear() {
+  local i
+  for i in $(seq 150); do
+    if said | tail -n +$((mark + 1)) | grep -Eq -- "$1"; then
+      mark=$(said | grep -En -- "$1" | tail -n1 | cut -d: -f1)
+      echo "   heard: $(said | sed -n "${mark}p" | cut -c1-100)"
+      return 0
+    fi
+    sleep 0.2
+    # Orca writes its file in blocks: a Shift, which the game ignores and
+    # Orca notes at length, pushes out what it has said so far.
+    [ $((i % 10)) -ne 0 ] || xdotool key shift 2>/dev/null || true
+  done
+  echo "   spoken since the last step:"; said | tail -n +$((mark + 1)) | sed 's/^/     /'
+  [ -z "${CIPHERLY_KEEP_SPEECH:-}" ] || cp "$spoken" "$CIPHERLY_KEEP_SPEECH"
+  fail "Orca did not say $2"
+}
+
+launch "$work/play" "$exe" || fail "the game did not start"
+title=$(wait_window --pid "$pid") || { cat "$work/launch.err"; ps -p "$pid" >/dev/null && echo running; fail "no title page"; }
+echo "-- the title page"
+xretry xdotool windowfocus "$title" # as the desktop does with a new window
+hear "Encryption Word Game" "what the title page shows"
+keys "$title" alt+c
+echo "-- the welcome screen"
+welcome=$(wait_window --name '^ Cipherly - New User Overview$') || fail "no welcome screen"
+xretry xdotool windowfocus "$welcome"
+hear "Welcome! Are you a new user" "the welcome text"
+keys "$welcome" alt+c
+lobby=$(wait_window --name '^ Cipherly$') || fail "no lobby"
+xretry xdotool windowfocus "$lobby"
+hear "Quote list" "the quote list"
+
+echo "-- a game by keys alone"
+keys "$lobby" alt+s
+hear "Solving a quote" "the solve panel"
+hear "Scrambled letter" "the first letter box"
+# The key that opened the panel moves the focus nowhere else.
+sleep 1
+if said | tail -n +$((mark + 1)) | grep -q "Stands for"; then fail "the focus went on to the second box"; fi
+keys "$lobby" shift+F6
+hear "^notification Scrambled quote: [A-Z]" "the scrambled quote"
+# The puzzle's boxes are on the way back with Shift+Tab, read with a caret.
+keys "$lobby" shift+Tab
+sleep 1
+keys "$lobby" shift+Tab
+hear "^Scrambled quote read only" "the scrambled quote's box"
+hear "^[A-Z]+[ ,.;:'!?-]" "the scrambled quote's line"
+keys "$lobby" F4
+hear "Hint: [A-Z] stands for [A-Z]" "the hint"
+hint=$(said | sed -n "${mark}p" | grep -o "Hint: [A-Z] stands for [A-Z]")
+cipher=${hint:6:1} plain=${hint:21:1}
+wrong=$([ "$plain" = Q ] && echo J || echo Q)
+keys "$lobby" "${cipher,,}"
+hear "Stands for" "the second letter box"
+keys "$lobby" "${wrong,,}"
+hear "$cipher stands for $wrong, [0-9]+ place" "the pair placed"
+keys "$lobby" ctrl+z
+hear "Undone: $cipher stands for $plain" "the pair taken back"
+keys "$lobby" F7
+hear "letters? unknown" "the letters still unknown"
+keys "$lobby" F6
+hear "Solution so far: " "the solution so far"
+keys "$lobby" F8
+hear "See the solved message below" "the closing message"
+echo "1 passed, 0 failed"
