@@ -94,6 +94,7 @@ void DesignedWindow::setVisible(bool visible) {
     // A window that draws its own frame gets none from the desktop, even
     // from one that frames every normal window whatever it asks.
     if (visible && m_ownFrame) x11::markUndecorated(this);
+    if (visible && !m_ownFrame) x11::markOwned(this);
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QWidget>
+#include <QWindow>
 
 #if defined(CIPHERLY_WITH_XCB) && QT_CONFIG(xcb)
 #include <QtGui/qguiapplication_platform.h>
@@ -153,6 +154,17 @@ void markUndecorated(QWidget *window) {
     xcb_flush(c);
 }
 
+void markOwned(QWidget *window) {
+    xcb_connection_t *c = connection();
+    const QWindow *handle = window ? window->windowHandle() : nullptr;
+    const QWindow *owner = handle ? handle->transientParent() : nullptr;
+    if (!c || !owner || !owner->handle()) return;
+    const xcb_window_t o = xcb_window_t(owner->winId());
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, xcb_window_t(window->winId()),
+                        XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW, 32, 1, &o);
+    xcb_flush(c);
+}
+
 int desktopTextDpi() {
     int number = 0;
     xcb_connection_t *c = xcb_connect(nullptr, &number);
@@ -188,6 +200,7 @@ void flush() {}
 void removeEnlargedStates(QWidget *) {}
 void markUndecorated(QWidget *) {}
 void prepareUndecorated() {}
+void markOwned(QWidget *) {}
 int desktopTextDpi() {
     return 0;
 }

@@ -25,6 +25,10 @@ void removeEnlargedStates(QWidget *window);
 void markUndecorated(QWidget *window);
 // Asks the server, before such a window is shown, what markUndecorated needs.
 void prepareUndecorated();
+// Tells the desktop, as `window` is mapped, the window it belongs to (its
+// transient parent), which Qt tells only of dialogs: the desktop then keeps
+// it over its owner and gives it no task-bar button of its own.
+void markOwned(QWidget *window);
 // The resolution the desktop sets for text (the Xft.dpi resource), read
 // from $DISPLAY before any window exists; 0 when none is set or there is
 // no X server.

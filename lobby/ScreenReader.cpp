@@ -8,11 +8,7 @@
 #include <algorithm>
 
 #include <QAccessible>
-#include <QApplication>
-#include <QCheckBox>
-#include <QLabel>
 #include <QShortcut>
-#include <QTimer>
 
 namespace {
 
@@ -119,7 +115,6 @@ ScreenReader::ScreenReader(frmMain &lobby)
             [this] { m.grid->setAccessibleDescription(m.grid->list()->status()); });
     connect(&m, &frmMain::modeArranged, this, [this] {
         nameForMode();
-        QTimer::singleShot(0, this, &ScreenReader::refreshShown);
         // A new screen is told by its name; solving says more as it starts.
         using Mode = LobbyMode::Mode;
         const Mode now = m.mode.current();
@@ -250,25 +245,6 @@ void ScreenReader::SayScrambled() {
 void ScreenReader::SayUnknown() {
     if (!m.mode.is(LobbyMode::Mode::Solve)) return;
     say(UnknownSaid(m.game.shown(), m.game.Enciphered()));
-}
-
-void ScreenReader::refreshShown() {
-    // What a panel shows the player, named, emptied or filled while it was
-    // hidden, stays "not visible" to a screen reader that met it then (it
-    // hears only that it is showing): it is told anew of each, and of the
-    // panels it lies in, as they are now.
-    QList<QWidget *> told;
-    for (QWidget *w : {static_cast<QWidget *>(m.txtBox[1]), static_cast<QWidget *>(m.txtBox[2]),
-                       static_cast<QWidget *>(m.lblSolveMessage), static_cast<QWidget *>(m.lblCode),
-                       static_cast<QWidget *>(m.lblLetter), static_cast<QWidget *>(m.Label1)}) {
-        if (!w->isVisible()) continue;
-        for (QWidget *at = w; at && at != &m; at = at->parentWidget())
-            if (!told.contains(at)) told.prepend(at);
-    }
-    for (QWidget *w : std::as_const(told)) {
-        QAccessibleEvent created(w, QAccessible::ObjectCreated);
-        QAccessible::updateAccessibility(&created);
-    }
 }
 
 void ScreenReader::gameEnded() {

@@ -52,9 +52,6 @@ private:
     // Says `text` where the player is: as the description of the control
     // with the focus, which a screen reader reads on a change.
     void say(const QString &text);
-    // After a panel shows, every control on show is told as it now is, so
-    // that a screen reader that knew it hidden reads it.
-    void refreshShown();
 
     frmMain &m;
     class Announcer *m_announcer;
