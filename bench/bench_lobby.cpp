@@ -93,7 +93,7 @@ void BM_UpdateSolution200(benchmark::State &state) {
     frmMain &m = lobby();
     m.cmdSolveRandomQuote_Click();
     modSupport::MakeCodeKey();
-    m.game.start(LongQuote, modSupport::EncipherText(LongQuote));
+    m.session.start(LongQuote, modSupport::EncipherText(LongQuote));
     m.txtBox[2]->setText(m.game.Enciphered());
     m.txtBox[1]->setText(m.game.SolveProgress());
     const QString cipherE = basCipherly::KeyTable('E', 1);
@@ -112,7 +112,7 @@ void BM_SolverAidsFollowThePointer200(benchmark::State &state) {
     frmMain &m = lobby();
     m.cmdSolveRandomQuote_Click();
     modSupport::MakeCodeKey();
-    m.game.start(LongQuote, modSupport::EncipherText(LongQuote));
+    m.session.start(LongQuote, modSupport::EncipherText(LongQuote));
     m.txtBox[2]->setText(m.game.Enciphered());
     m.txtBox[1]->setText(m.game.SolveProgress());
     SolverAidsPanel *aids = SolverAidsPanel::of(m);

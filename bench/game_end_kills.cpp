@@ -44,7 +44,7 @@ struct Tally {
 int killed(long delayUs, bool marked) {
     QFile::remove(stats::RecordPath());
     SavedGame::State s = game();
-    safefile::replaceFile(SavedGame::FileName(), SavedGame::Format(s));
+    safefile::replaceFile(SavedGame::FileName(), play::FormatGameFile(s));
     s.progress = s.quote;
     s.ended = s.started.addSecs(95);
     s.outcome = SolveGame::Outcome::Solved;
@@ -52,7 +52,7 @@ int killed(long delayUs, bool marked) {
         stats::PlayedGame(s.ended, s.seconds, s.hints, stats::Outcome::Solved, s.quote);
     const pid_t child = fork();
     if (child == 0) {
-        if (marked) safefile::replaceFile(SavedGame::FileName(), SavedGame::Format(s));
+        if (marked) safefile::replaceFile(SavedGame::FileName(), play::FormatGameFile(s));
         stats::AppendGame(row);
         safefile::remove(SavedGame::FileName());
         _exit(0);
@@ -66,7 +66,7 @@ int killed(long delayUs, bool marked) {
     QFile f(SavedGame::FileName());
     if (f.open(QIODevice::ReadOnly)) bytes = f.readAll();
     f.close();
-    const std::optional<SavedGame::State> kept = SavedGame::Parse(bytes);
+    const std::optional<SavedGame::State> kept = play::ParseGameFile(bytes);
     if (kept && !SavedGame::Settle(*kept)) ++counted; // offered again
     counted += int(stats::ReadGames().size());
     return counted;

@@ -1,5 +1,7 @@
 #include "GameStatistics.h"
 
+#include "GameFile.h"
+
 #include "AppInfo.h"
 #include "Dialogs.h"
 #include "GameRecord.h"
@@ -20,17 +22,11 @@ GameStatistics *GameStatistics::of(const frmMain &lobby) {
     return lobby.findChild<GameStatistics *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
-stats::Outcome GameStatistics::RecordOutcome(SolveGame::Outcome outcome) {
-    return outcome == SolveGame::Outcome::Solved  ? stats::Outcome::Solved
-           : outcome == SolveGame::Outcome::Shown ? stats::Outcome::Shown
-                                                  : stats::Outcome::Abandoned;
-}
-
 void GameStatistics::RecordGame(SolveGame::Outcome outcome) {
     const QDateTime end = m.game.EndTime().isValid() ? m.game.EndTime() : m.now();
     const stats::Game g =
         stats::PlayedGame(end, m.game.SolveStartTime().secsTo(end), m.game.HintCount(),
-                          RecordOutcome(outcome), m.game.SolveQuote());
+                          play::RecordOutcome(outcome), m.game.SolveQuote());
     const QString reason = stats::AppendGame(g);
     if (!reason.isEmpty() && !m_told) {
         m_told = true;

@@ -20,8 +20,6 @@ public:
 
     // Adds the game that just ended to the record.
     void RecordGame(SolveGame::Outcome outcome);
-    // How the record names a game's end.
-    static stats::Outcome RecordOutcome(SolveGame::Outcome outcome);
     void menuStatistics_Click();
     // Opens the statistics window modally; replaceable in tests.
     std::function<void(QWidget *)> showStatistics;

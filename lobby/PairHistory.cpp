@@ -38,13 +38,13 @@ PairHistory::PairHistory(frmMain &lobby) : QObject(&lobby), m(lobby) {
 void PairHistory::Undo() {
     if (!m.mode.is(LobbyMode::Mode::Solve) || !m.game.canUndo()) return;
     emit stepping(true);
-    if (m.game.undo()) m.ShowSolution();
+    if (m.session.undo()) m.ShowSolution();
 }
 
 void PairHistory::Redo() {
     if (!m.mode.is(LobbyMode::Mode::Solve) || !m.game.canRedo()) return;
     emit stepping(false);
-    if (m.game.redo()) m.ShowSolution();
+    if (m.session.redo()) m.ShowSolution();
 }
 
 bool PairHistory::eventFilter(QObject *, QEvent *e) {

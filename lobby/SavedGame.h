@@ -1,7 +1,7 @@
 #pragma once
 
+#include "GameFile.h"
 #include "LatestWriter.h"
-#include "SolveGame.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -25,25 +25,8 @@ public:
     // The file the game is kept in: beside the quote list.
     static QString FileName();
 
-    struct State {
-        QDateTime started;
-        qint64 seconds = 0;
-        qint16 hints = 0;
-        QString key, quote, enciphered, progress;
-        // The pairs that can be taken back and put back (SolveGame's history
-        // text); empty in a game kept before they were.
-        QString done, undone;
-        // A game that ended, kept only until it is in the record: when it
-        // ended and how. Invalid for a game in progress.
-        QDateTime ended;
-        SolveGame::Outcome outcome = SolveGame::Outcome::Abandoned;
-        // How many letters the player has placed.
-        int placed() const;
-    };
-    // The state as the file holds it, and the file as a state writes it;
-    // nothing for a file that is damaged or no game.
-    static std::optional<State> Parse(const QByteArray &bytes);
-    static QByteArray Format(const State &s);
+    // The game as the file keeps it.
+    using State = play::KeptGame;
 
     // Writes the game on show, off the window's thread: a save that has not
     // begun gives way to a newer one. Finish() waits until it is on disk.
@@ -66,14 +49,11 @@ public:
 private:
     // Asks OfferToContinue once the lobby is on the screen (or after 2 s).
     void AskWhenPlaced(int tries);
-    // The game on show, as the file keeps it.
-    State Current() const;
 
     // A save's failure, told once a run.
     void tellFailure(const QString &reason);
 
     frmMain &m;
     LatestWriter m_writer;
-    QDateTime m_started; // when the game on show began, as the player sees it
     bool m_told = false; // a game that cannot be kept is told once a run
 };

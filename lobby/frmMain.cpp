@@ -55,6 +55,10 @@ QString tile(const char *name) {
 frmMain::frmMain(QWidget *parent)
     : DesignedWindow(
           QStringLiteral("frmMain"), Frame::Minimisable, [this] { endProgram(); }, parent) {
+    session.now = [this] { return now(); };
+    connect(&session, &GameSession::ending, this, &frmMain::gameEnding);
+    connect(&session, &GameSession::ended, this, &frmMain::gameEnded);
+    connect(&session, &GameSession::suspended, this, &frmMain::gameSuspended);
     buildControls();
     wireHandlers();
     // A fresh help window each time, at the topic of the mode.
@@ -266,7 +270,7 @@ void frmMain::leaveGame() {
     // the next start.
     if (!game.isOpen()) return;
     if (keepsOpenGames)
-        emit gameSuspended();
+        session.suspend();
     else
         endGame(SolveGame::Outcome::Abandoned);
 }
@@ -479,7 +483,5 @@ void frmMain::txtBox_ContextMenu(int index, const QPoint &at) {
 }
 
 void frmMain::endGame(SolveGame::Outcome outcome) {
-    if (!game.close(now())) return;
-    emit gameEnding(outcome);
-    emit gameEnded(outcome);
+    session.end(outcome);
 }

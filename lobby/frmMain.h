@@ -2,6 +2,7 @@
 
 #include "AnimatedPicture.h"
 #include "DesignedWindow.h"
+#include "GameSession.h"
 #include "LetterBox.h"
 #include "LobbyMode.h"
 #include "QuoteFile.h"
@@ -85,7 +86,10 @@ public:
     const ModeFlag IsEditing{mode, LobbyMode::Mode::Edit};
     qint16 RowToHighlight = 0;
     bool ListBusy = false;
-    SolveGame game;
+    // The game in progress, which the solve panel shows and sends the
+    // player's moves to; `game` is what it holds, to read.
+    GameSession session;
+    const SolveGame &game = session.game();
 
     // The button Esc presses.
     KelButton *cancelButton() const { return m_cancel; }

@@ -82,7 +82,7 @@ void frmMain::cmdSolveRandomQuote_Click() {
 
 void frmMain::PlayRecord(qint16 record) {
     fadeOutAndWait();
-    game = SolveGame(); // a new game: nothing of the last one shows
+    session.clear(); // a new game: nothing of the last one shows
     openSolvePanel();
 
     QString quote;
@@ -105,15 +105,18 @@ void frmMain::PlayRecord(qint16 record) {
         return;
     }
     modSupport::MakeCodeKey();
-    game.start(quote, modSupport::EncipherText(quote.trimmed()));
-    game.startClock(now()); // once the quote is on screen, before the fade-in
+    QString key;
+    for (int letter = 'A'; letter <= 'Z'; ++letter)
+        key += basCipherly::KeyTable(letter, 1);
+    // Its clock starts once the quote is on screen, before the fade-in.
+    session.start(quote, modSupport::EncipherText(quote.trimmed()), key);
     showGame();
 }
 
 void frmMain::ResumeGame(qint64 secondsSoFar) {
     fadeOutAndWait();
     openSolvePanel();
-    game.startClock(now().addSecs(-qMax<qint64>(0, secondsSoFar))); // the time goes on
+    session.resume(secondsSoFar); // the time goes on
     showGame();
 }
 
@@ -190,24 +193,25 @@ void frmMain::txtLetter_KeyUp(int index, int keyCode) {
 
 void frmMain::UpdateSolution() {
     // The game decides; the boxes show it.
-    game.applyPair(txtLetter[1]->text(), txtLetter[2]->text());
+    session.placePair(txtLetter[1]->text(), txtLetter[2]->text());
     ShowSolution();
 }
 
 void frmMain::cmdHint_Click() {
-    const int at = game.takeHint([](int low, int high) {
+    const int at = session.hint([](int low, int high) {
         return int(modStandard::RandomBetween(qint16(low), qint16(high)));
     });
     if (at < 0) return;
+    // The boxes show the pair the hint placed.
     txtLetter[1]->setText(QString(game.Enciphered()[at]));
     txtLetter[2]->setText(QString(game.SolveQuote()[at]));
-    UpdateSolution();
+    ShowSolution();
 }
 
 void frmMain::cmdSolve_Click() {
-    game.showAnswer();
+    session.solve();
     cmdSolve->setTag(QString(SolveGame::Unsolved)); // as the design marks it
-    UpdateSolution();
+    ShowSolution();
 }
 
 void frmMain::cmdFinishedSolving_Click() {

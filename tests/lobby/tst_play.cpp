@@ -121,45 +121,6 @@ private slots:
         folder.reset();
     }
 
-    // ---- The game's own arithmetic ------------------------------------------
-
-    void minutesAreShownAsThePatternSays() {
-        QCOMPARE(SolveGame::minutesText(738), QStringLiteral("12.3"));
-        QCOMPARE(SolveGame::minutesText(30), QStringLiteral(".5"));
-        QCOMPARE(SolveGame::minutesText(120), QStringLiteral("2."));
-        QCOMPARE(SolveGame::minutesText(3), QStringLiteral(".1")); // 0.05 rounds up
-        QCOMPARE(SolveGame::minutesText(6003), QStringLiteral("100.1"));
-        SolveGame g;
-        g.start(QStringLiteral("  AB, C  "));
-        QCOMPARE(g.SolveQuote(), QStringLiteral("AB, C"));
-        QCOMPARE(g.SolveProgress(), QStringLiteral("··, ·"));
-        const QDateTime t0(QDate(2026, 12, 8), QTime(10, 0, 0));
-        g.startClock(t0);
-        int draws = 0;
-        QCOMPARE(
-            g.takeHint(QStringLiteral("A·, C"), [&](int, int) { return ++draws == 1 ? 1 : 2; }), 1);
-        QCOMPARE(draws, 2); // the first draw hit a placed letter and was drawn again
-        QCOMPARE(g.congratulations(t0.addSecs(30)),
-                 QStringLiteral("Congratulations!\r\nYou solved this scrambled quote\r\nin .5 "
-                                "minutes, using 1 hints!"));
-        QCOMPARE(g.takeHint(QStringLiteral("AX, C"), [](int, int) { return 1; }), -1);
-        QCOMPARE(g.HintCount(), qint16(1));
-    }
-
-    void hintsFallInProportionToUnsolvedOccurrences() {
-        SolveGame g;
-        int a = 0, b = 0;
-        const QString shown = QStringLiteral("···X·"); // positions 0,1,2 and 4 are open
-        for (int i = 0; i < 4000; ++i) {
-            const int at = g.takeHint(shown, [](int low, int high) {
-                return int(modStandard::RandomBetween(qint16(low), qint16(high)));
-            });
-            QVERIFY(at != 3);
-            (at < 3 ? a : b)++;
-        }
-        QVERIFY2(a > 2700 && a < 3300, qPrintable(QString::number(a))); // about three in four
-    }
-
     // ---- Solving on screen ---------------------------------------------------
 
     void aGameStartsWithTheDrawnQuoteEnciphered() {
@@ -763,32 +724,6 @@ private slots:
         QCOMPARE(m.game.SolveQuote(), oldest);
     }
 
-    void theChoiceFavoursWhatWasNotPlayed() {
-        const QStringList quotes{QStringLiteral("FIRST QUOTE"), QStringLiteral("SECOND QUOTE"),
-                                 QStringLiteral("THIRD QUOTE")};
-        auto game = [](const QString &q, int minute) {
-            stats::Game g;
-            g.finished = QDateTime(QDate(2026, 12, 8), QTime(10, minute));
-            g.quote = stats::QuoteHash(q);
-            return g;
-        };
-        const auto first = [](int, int) { return 1; };
-        // Never played comes first, whatever the draw; rows of the old form name no quote.
-        stats::Game old = game(quotes[0], 1);
-        old.quote.clear();
-        QCOMPARE(FreshQuotes::Choose(quotes, {game(quotes[0], 5), old, game(quotes[1], 2)}, first),
-                 3);
-        // All played: the one whose last game is the oldest.
-        QCOMPARE(FreshQuotes::Choose(quotes,
-                                     {game(quotes[0], 1), game(quotes[1], 2), game(quotes[2], 3),
-                                      game(quotes[0], 4)},
-                                     first),
-                 2);
-        // The hash ignores case and runs of blanks.
-        QCOMPARE(stats::QuoteHash(QStringLiteral("a  quote")), stats::QuoteHash("A QUOTE"));
-        QCOMPARE(stats::QuoteHash(QStringLiteral("a quote")).size(), 8);
-    }
-
     void pairsAreTakenBackAndPutBackThroughAWholeGame() {
         frmMain &m = open();
         startGame(m);
@@ -922,7 +857,7 @@ private slots:
                     stats::PlayedGame(s.ended, 95, 2, stats::Outcome::Solved, s.quote));
             QFile f(SavedGame::FileName());
             QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(SavedGame::Format(s));
+            f.write(play::FormatGameFile(s));
             f.close();
             script->messages.clear();
             frmMain &m = open();
@@ -935,19 +870,6 @@ private slots:
             QCOMPARE(games[0].seconds, qint64(95));
             delete lobby;
         }
-        // Kept games that could not have been: hints past what a game can
-        // take (65,537 is not 1), a quote complete but not ended, a quote with
-        // no letters.
-        s.ended = QDateTime();
-        s.progress = QStringLiteral("A· A···· A ·A·, A· ···· ·A·");
-        QVERIFY(SavedGame::Parse(SavedGame::Format(s)));
-        QVERIFY(!SavedGame::Parse(SavedGame::Format(s).replace("hints=2", "hints=65537")));
-        SavedGame::State complete = s;
-        complete.progress = s.quote;
-        QVERIFY(!SavedGame::Parse(SavedGame::Format(complete)));
-        SavedGame::State noLetters = s;
-        noLetters.quote = noLetters.enciphered = noLetters.progress = QStringLiteral("... !!! ...");
-        QVERIFY(!SavedGame::Parse(SavedGame::Format(noLetters)));
     }
 
     void aDamagedKeptGameIsSetAsideNotLost() {
@@ -960,37 +882,6 @@ private slots:
         QVERIFY(script->messages.last().text.contains(QStringLiteral("could not be read")));
         QVERIFY(QFile::exists(SavedGame::FileName() + QStringLiteral(".damaged")));
         QVERIFY(m.mode.is(LobbyMode::Mode::List));
-        // A state written is read back as it was.
-        SavedGame::State s;
-        s.started = QDateTime(QDate(2026, 12, 8), QTime(14, 3, 0));
-        s.seconds = 95;
-        s.hints = 2;
-        s.key = QStringLiteral("BCDEFGHIJKLMNOPQRSTUVWXYZA");
-        s.quote = QStringLiteral("AN APPLE A DAY, AS THEY SAY");
-        s.enciphered = QStringLiteral("BO BQQMF B EBZ, BT UIFZ TBZ");
-        s.progress = QStringLiteral("A· A···· A ·A·, A· ···· ·A·");
-        const std::optional<SavedGame::State> back = SavedGame::Parse(SavedGame::Format(s));
-        QVERIFY(back);
-        QCOMPARE(back->progress, s.progress);
-        QCOMPARE(back->placed(), 6);
-        // A game kept before pairs could be taken back loads, with none to take back.
-        s.done = QStringLiteral("0,3,9,12,16,25:\u00B7\u00B7\u00B7\u00B7\u00B7\u00B7:AAAAAA");
-        QByteArray old = SavedGame::Format(s);
-        QCOMPARE(SavedGame::Parse(old)->done, s.done);
-        old.replace("done=" + s.done.toUtf8() + "\nundone=\n", "");
-        QVERIFY(SavedGame::Parse(old));
-        QVERIFY(SavedGame::Parse(old)->done.isEmpty());
-        SolveGame g;
-        g.restore(s.quote, s.enciphered, s.progress, s.hints);
-        QVERIFY(g.restoreHistory(s.done, {}));
-        QVERIFY(g.undo());
-        QCOMPARE(g.SolveProgress().count(QLatin1Char('A')), 0);
-        // A history that does not belong to the game is left out, the game kept.
-        QVERIFY(!g.restoreHistory(QStringLiteral("0,99:AB:CD"), {}));
-        QVERIFY(!g.restoreHistory(QStringLiteral("2:A:B"), {})); // a blank's place
-        QVERIFY(!g.canUndo());
-        s.enciphered[0] = QLatin1Char('C'); // a key and a cipher that do not agree
-        QVERIFY(!SavedGame::Parse(SavedGame::Format(s)));
     }
 
     // ---- Printing a scrambled quote -----------------------------------------

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "GameRecord.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+// The fresh-first choice of a random game: a quote never played yet, or,
+// when every quote has been played, one of those played longest ago.
+namespace play {
+
+// A quote's hash (stats::QuoteHash) as the number its eight digits are.
+using QuoteHash = quint32;
+using LastPlayed = QHash<QuoteHash, qint64>; // when each quote was last played, in ms
+
+// The record (from 1) to play among `quotes`, given the games played so far:
+// one drawn by `randomBetween` among the quotes no game played, else among
+// those whose last game is the oldest.
+int ChooseFresh(const QStringList &quotes, const QList<stats::Game> &games,
+                const std::function<int(int, int)> &randomBetween);
+// The same, for the quotes' hashes in list order and when each was last played.
+int ChooseFreshAmong(const QList<QuoteHash> &hashes, const LastPlayed &last,
+                     const std::function<int(int, int)> &randomBetween);
+// Folds the games from `from` on into when each quote was last played.
+void FoldLastPlayed(LastPlayed &last, const QList<stats::Game> &games, qsizetype from);
+
+// The hashes of a list file's quotes, in order, and the file as it was
+// (which, how long, when changed) when they were made; an empty stamp when
+// the file changed meanwhile or could not be read. Any thread.
+struct QuoteIndex {
+    QByteArray stamp;
+    QList<QuoteHash> hashes;
+};
+QuoteIndex IndexOf(const QString &listPath);
+QByteArray StampOf(const QString &listPath);
+
+} // namespace play

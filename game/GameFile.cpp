@@ -1,0 +1,105 @@
+#include "GameFile.h"
+
+#include "GameLimits.h"
+#include "QuoteRules.h"
+
+#include <QHash>
+#include <QList>
+#include <algorithm>
+
+namespace play {
+
+namespace {
+
+const QByteArray Heading = "Cipherly game in progress 1";
+
+} // namespace
+
+stats::Outcome RecordOutcome(SolveGame::Outcome outcome) {
+    return outcome == SolveGame::Outcome::Solved  ? stats::Outcome::Solved
+           : outcome == SolveGame::Outcome::Shown ? stats::Outcome::Shown
+                                                  : stats::Outcome::Abandoned;
+}
+
+int KeptGame::placed() const {
+    int n = 0;
+    for (qsizetype i = 0; i < progress.size() && i < quote.size(); ++i)
+        n += quote[i].unicode() >= 'A' && quote[i].unicode() <= 'Z' &&
+             progress[i] != SolveGame::Unsolved;
+    return n;
+}
+
+QByteArray FormatGameFile(const KeptGame &s) {
+    QByteArray out = Heading + '\n';
+    out += "started=" + s.started.toString(Qt::ISODate).toUtf8() + '\n';
+    out += "seconds=" + QByteArray::number(s.seconds) + '\n';
+    out += "hints=" + QByteArray::number(s.hints) + '\n';
+    out += "key=" + s.key.toUtf8() + '\n';
+    out += "quote=" + s.quote.toUtf8() + '\n';
+    out += "enciphered=" + s.enciphered.toUtf8() + '\n';
+    out += "progress=" + s.progress.toUtf8() + '\n';
+    out += "done=" + s.done.toUtf8() + '\n';
+    out += "undone=" + s.undone.toUtf8() + '\n';
+    if (s.ended.isValid()) {
+        out += "ended=" + s.ended.toString(Qt::ISODate).toUtf8() + '\n';
+        out += "outcome=" + stats::OutcomeName(RecordOutcome(s.outcome)).toUtf8() + '\n';
+    }
+    return out;
+}
+
+std::optional<KeptGame> ParseGameFile(const QByteArray &bytes) {
+    const QList<QByteArray> lines = bytes.split('\n');
+    if (lines.isEmpty() || lines[0] != Heading) return std::nullopt;
+    QHash<QByteArray, QString> v;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const qsizetype eq = lines[i].indexOf('=');
+        if (eq > 0) v.insert(lines[i].left(eq), QString::fromUtf8(lines[i].mid(eq + 1)));
+    }
+    KeptGame s;
+    bool secondsOk = false, hintsOk = false;
+    s.started = QDateTime::fromString(v.value("started"), Qt::ISODate);
+    s.seconds = v.value("seconds").toLongLong(&secondsOk);
+    const int hints = v.value("hints").toInt(&hintsOk);
+    hintsOk = hintsOk && hints >= 0 && hints <= limits::MaxHints;
+    s.hints = qint16(hintsOk ? hints : 0);
+    s.key = v.value("key");
+    s.quote = v.value("quote");
+    s.enciphered = v.value("enciphered");
+    s.progress = v.value("progress");
+    s.done = v.value("done");
+    s.undone = v.value("undone");
+    const QString ended = v.value("ended"), outcome = v.value("outcome");
+    bool endOk = ended.isEmpty() && outcome.isEmpty();
+    if (!ended.isEmpty()) {
+        s.ended = QDateTime::fromString(ended, Qt::ISODate);
+        for (auto o :
+             {SolveGame::Outcome::Solved, SolveGame::Outcome::Shown, SolveGame::Outcome::Abandoned})
+            if (outcome == stats::OutcomeName(RecordOutcome(o))) {
+                s.outcome = o;
+                endOk = s.ended.isValid();
+            }
+    }
+    // A game that could have been: its quote meets the rules, its key is a
+    // key, and the enciphered quote and the solution belong to the quote.
+    QString letters = s.key;
+    std::sort(letters.begin(), letters.end());
+    const quotes::Normalized n = quotes::NormalizeQuote(s.quote);
+    // A game that could have been played: a quote the list can hold, in
+    // capitals, with letters still to find unless it ended.
+    const bool lettersToFind = s.progress.contains(SolveGame::Unsolved);
+    if (!s.started.isValid() || !secondsOk || s.seconds < 0 || s.seconds > limits::MaxSeconds ||
+        !hintsOk || !endOk || letters != QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ") ||
+        s.quote.isEmpty() || s.quote.size() > quotes::MaximumLength ||
+        !quotes::FirstUnstorable(s.quote).isEmpty() || s.quote != quotes::UpperCase(s.quote) ||
+        n.text != s.quote || n.breaksReplaced || s.enciphered.size() != s.quote.size() ||
+        !SolveGame::fits(s.quote, s.progress) || (!lettersToFind && !s.ended.isValid()))
+        return std::nullopt;
+    for (qsizetype i = 0; i < s.quote.size(); ++i) {
+        const QChar c = s.quote[i];
+        const QChar want = c.unicode() >= 'A' && c.unicode() <= 'Z' ? s.key[c.unicode() - 'A'] : c;
+        if (s.enciphered[i] != want) return std::nullopt;
+    }
+    return s;
+}
+
+} // namespace play

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "GameRecord.h"
+#include "SolveGame.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <optional>
+
+namespace play {
+
+// A game in progress as the game file keeps it: its quote, key, letters
+// placed, hints and seconds so far, and the pairs that can be taken back.
+struct KeptGame {
+    QDateTime started;
+    qint64 seconds = 0;
+    qint16 hints = 0;
+    QString key, quote, enciphered, progress;
+    // The pairs that can be taken back and put back (SolveGame's history
+    // text); empty in a game kept before they were.
+    QString done, undone;
+    // A game that ended, kept only until it is in the record: when it ended
+    // and how. Invalid for a game in progress.
+    QDateTime ended;
+    SolveGame::Outcome outcome = SolveGame::Outcome::Abandoned;
+    // How many letters the player has placed.
+    int placed() const;
+};
+
+// The state as the file holds it, and the file as a state writes it;
+// nothing for a file that is damaged or holds no game that could have been
+// played.
+std::optional<KeptGame> ParseGameFile(const QByteArray &bytes);
+QByteArray FormatGameFile(const KeptGame &s);
+
+// How the record of games names a game's end.
+stats::Outcome RecordOutcome(SolveGame::Outcome outcome);
+
+} // namespace play

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "GameFile.h"
+#include "SolveGame.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+// The game in progress, owned in one place: its quote and key, the clock,
+// the pairs and hints and what can be taken back. Windows show it and send
+// it the player's moves; whatever keeps or records games listens to it.
+class GameSession : public QObject {
+    Q_OBJECT
+public:
+    explicit GameSession(QObject *parent = nullptr) : QObject(parent) {}
+
+    // The clock a game is timed by; replaceable in tests.
+    std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
+
+    const SolveGame &game() const { return m_game; }
+    // The key the quote was enciphered with: the scrambled letter of each
+    // plain letter A to Z.
+    const QString &key() const { return m_key; }
+    // When the game began, as the player saw it begin: kept across breaks.
+    const QDateTime &began() const { return m_began; }
+
+    // A new game is set up: nothing of the last one is left.
+    void clear();
+    // Starts a game on `quote`, enciphered with `key`; its clock starts now.
+    void start(const QString &quote, const QString &enciphered, const QString &key = {});
+    // A kept game, set up as it was left, its clock going on from its seconds.
+    void restore(const play::KeptGame &kept);
+    // The clock goes on from `secondsSoFar`, as a kept game comes back on show.
+    void resume(qint64 secondsSoFar);
+
+    // The player's moves; each tells `changed` when it changed something.
+    void placePair(const QString &cipher, const QString &plain);
+    // A hint: the place drawn with `randomBetween`, or -1 when none is left.
+    int hint(const std::function<int(int, int)> &randomBetween);
+    void solve();
+    bool undo();
+    bool redo();
+
+    // Ends the game for good, told once: false when it had ended already.
+    bool end(SolveGame::Outcome outcome);
+    // The program ends with the game open: it is kept for later.
+    void suspend();
+
+    // The game as the game file keeps it.
+    play::KeptGame kept() const;
+
+signals:
+    // A game begins, or comes back after a break.
+    void started();
+    // The solution changed: a pair, a hint, Solve, a take-back.
+    void changed();
+    // A game ends: `ending` first, for what must be on disk before it is
+    // recorded; then `ended`.
+    void ending(SolveGame::Outcome outcome);
+    void ended(SolveGame::Outcome outcome);
+    void suspended();
+
+private:
+    SolveGame m_game;
+    QString m_key;
+    QDateTime m_began;
+};

@@ -1,0 +1,175 @@
+#include "FreshChoice.h"
+#include "GameFile.h"
+#include "GameRecord.h"
+#include "GameSession.h"
+#include "SolveGame.h"
+#include "modStandard.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+// The game without a window: its arithmetic, its file and the choice of a
+// quote.
+class TestGame : public QObject {
+    Q_OBJECT
+private slots:
+    void minutesAreShownAsThePatternSays() {
+        QCOMPARE(SolveGame::minutesText(738), QStringLiteral("12.3"));
+        QCOMPARE(SolveGame::minutesText(30), QStringLiteral(".5"));
+        QCOMPARE(SolveGame::minutesText(120), QStringLiteral("2."));
+        QCOMPARE(SolveGame::minutesText(3), QStringLiteral(".1")); // 0.05 rounds up
+        QCOMPARE(SolveGame::minutesText(6003), QStringLiteral("100.1"));
+        SolveGame g;
+        g.start(QStringLiteral("  AB, C  "));
+        QCOMPARE(g.SolveQuote(), QStringLiteral("AB, C"));
+        QCOMPARE(g.SolveProgress(), QStringLiteral("··, ·"));
+        const QDateTime t0(QDate(2026, 12, 8), QTime(10, 0, 0));
+        g.startClock(t0);
+        int draws = 0;
+        QCOMPARE(
+            g.takeHint(QStringLiteral("A·, C"), [&](int, int) { return ++draws == 1 ? 1 : 2; }), 1);
+        QCOMPARE(draws, 2); // the first draw hit a placed letter and was drawn again
+        QCOMPARE(g.congratulations(t0.addSecs(30)),
+                 QStringLiteral("Congratulations!\r\nYou solved this scrambled quote\r\nin .5 "
+                                "minutes, using 1 hints!"));
+        QCOMPARE(g.takeHint(QStringLiteral("AX, C"), [](int, int) { return 1; }), -1);
+        QCOMPARE(g.HintCount(), qint16(1));
+    }
+
+    void hintsFallInProportionToUnsolvedOccurrences() {
+        SolveGame g;
+        int a = 0, b = 0;
+        const QString shown = QStringLiteral("···X·"); // positions 0,1,2 and 4 are open
+        for (int i = 0; i < 4000; ++i) {
+            const int at = g.takeHint(shown, [](int low, int high) {
+                return int(modStandard::RandomBetween(qint16(low), qint16(high)));
+            });
+            QVERIFY(at != 3);
+            (at < 3 ? a : b)++;
+        }
+        QVERIFY2(a > 2700 && a < 3300, qPrintable(QString::number(a))); // about three in four
+    }
+
+    void theChoiceFavoursWhatWasNotPlayed() {
+        const QStringList quotes{QStringLiteral("FIRST QUOTE"), QStringLiteral("SECOND QUOTE"),
+                                 QStringLiteral("THIRD QUOTE")};
+        auto game = [](const QString &q, int minute) {
+            stats::Game g;
+            g.finished = QDateTime(QDate(2026, 12, 8), QTime(10, minute));
+            g.quote = stats::QuoteHash(q);
+            return g;
+        };
+        const auto first = [](int, int) { return 1; };
+        // Never played comes first, whatever the draw; rows of the old form name no quote.
+        stats::Game old = game(quotes[0], 1);
+        old.quote.clear();
+        QCOMPARE(play::ChooseFresh(quotes, {game(quotes[0], 5), old, game(quotes[1], 2)}, first),
+                 3);
+        // All played: the one whose last game is the oldest.
+        QCOMPARE(play::ChooseFresh(quotes,
+                                   {game(quotes[0], 1), game(quotes[1], 2), game(quotes[2], 3),
+                                    game(quotes[0], 4)},
+                                   first),
+                 2);
+        // The hash ignores case and runs of blanks.
+        QCOMPARE(stats::QuoteHash(QStringLiteral("a  quote")), stats::QuoteHash("A QUOTE"));
+        QCOMPARE(stats::QuoteHash(QStringLiteral("a quote")).size(), 8);
+    }
+
+    void aWholeGameThroughTheSession() {
+        // A clock the test moves; a quote enciphered one letter on.
+        QDateTime t(QDate(2026, 12, 9), QTime(9, 0, 0));
+        GameSession session;
+        session.now = [&] { return t; };
+        QSignalSpy started(&session, &GameSession::started),
+            changed(&session, &GameSession::changed), ended(&session, &GameSession::ended);
+        const QString key = QStringLiteral("BCDEFGHIJKLMNOPQRSTUVWXYZA");
+        session.start(QStringLiteral("AN APPLE A DAY"), QStringLiteral("BO BQQMF B EBZ"), key);
+        QCOMPARE(started.size(), 1);
+        session.placePair(QStringLiteral("B"), QStringLiteral("A"));
+        session.placePair(QStringLiteral("Q"), QStringLiteral("X")); // a wrong pair
+        QCOMPARE(session.game().shown(), QStringLiteral("A· AXX·· A ·A·"));
+        QVERIFY(session.undo());
+        QCOMPARE(session.game().shown(), QStringLiteral("A· A···· A ·A·"));
+        QVERIFY(session.redo() && session.undo());
+        QVERIFY(session.hint([](int, int) { return 2; }) == 1); // the N
+        QCOMPARE(changed.size(), 6);
+        // Kept after five minutes, and back after a break of an hour: the
+        // time goes on from five minutes, the key and the history come back.
+        t = t.addSecs(300);
+        const std::optional<play::KeptGame> kept =
+            play::ParseGameFile(play::FormatGameFile(session.kept()));
+        QVERIFY(kept);
+        QCOMPARE(kept->seconds, qint64(300));
+        QCOMPARE(kept->key, key);
+        t = t.addSecs(3600);
+        GameSession later;
+        later.now = [&] { return t; };
+        later.restore(*kept);
+        later.resume(kept->seconds);
+        QCOMPARE(later.game().shown(), QStringLiteral("AN A···· A ·A·"));
+        QCOMPARE(later.game().HintCount(), qint16(1));
+        QVERIFY(later.undo()); // the pair before the break, not the hint
+        QCOMPARE(later.game().shown(), QStringLiteral("·N ····· · ···"));
+        QCOMPARE(later.began(), QDateTime(QDate(2026, 12, 9), QTime(9, 0, 0)));
+        later.solve();
+        QVERIFY(later.game().isOver());
+        QSignalSpy laterEnded(&later, &GameSession::ended);
+        t = t.addSecs(60);
+        QVERIFY(later.end(later.game().outcome()));
+        QVERIFY(!later.end(SolveGame::Outcome::Abandoned)); // told once
+        QCOMPARE(laterEnded.size(), 1);
+        QCOMPARE(laterEnded[0][0].value<SolveGame::Outcome>(), SolveGame::Outcome::Shown);
+        QCOMPARE(later.game().SolveStartTime().secsTo(later.game().EndTime()), qint64(360));
+        QCOMPARE(ended.size(), 0);
+    }
+
+    void theGameFileKeepsAGameAndRefusesOnesThatCouldNotBe() {
+        // A state written is read back as it was.
+        play::KeptGame s;
+        s.started = QDateTime(QDate(2026, 12, 8), QTime(14, 3, 0));
+        s.seconds = 95;
+        s.hints = 2;
+        s.key = QStringLiteral("BCDEFGHIJKLMNOPQRSTUVWXYZA");
+        s.quote = QStringLiteral("AN APPLE A DAY, AS THEY SAY");
+        s.enciphered = QStringLiteral("BO BQQMF B EBZ, BT UIFZ TBZ");
+        s.progress = QStringLiteral("A· A···· A ·A·, A· ···· ·A·");
+        const std::optional<play::KeptGame> back = play::ParseGameFile(play::FormatGameFile(s));
+        QVERIFY(back);
+        QCOMPARE(back->progress, s.progress);
+        QCOMPARE(back->placed(), 6);
+        // A game kept before pairs could be taken back loads, with none to take back.
+        s.done = QStringLiteral("0,3,9,12,16,25:\u00B7\u00B7\u00B7\u00B7\u00B7\u00B7:AAAAAA");
+        QByteArray old = play::FormatGameFile(s);
+        QCOMPARE(play::ParseGameFile(old)->done, s.done);
+        old.replace("done=" + s.done.toUtf8() + "\nundone=\n", "");
+        QVERIFY(play::ParseGameFile(old));
+        QVERIFY(play::ParseGameFile(old)->done.isEmpty());
+        SolveGame g;
+        g.restore(s.quote, s.enciphered, s.progress, s.hints);
+        QVERIFY(g.restoreHistory(s.done, {}));
+        QVERIFY(g.undo());
+        QCOMPARE(g.SolveProgress().count(QLatin1Char('A')), 0);
+        // A history that does not belong to the game is left out, the game kept.
+        QVERIFY(!g.restoreHistory(QStringLiteral("0,99:AB:CD"), {}));
+        QVERIFY(!g.restoreHistory(QStringLiteral("2:A:B"), {})); // a blank's place
+        QVERIFY(!g.canUndo());
+        s.enciphered[0] = QLatin1Char('C'); // a key and a cipher that do not agree
+        QVERIFY(!play::ParseGameFile(play::FormatGameFile(s)));
+        s.enciphered[0] = QLatin1Char('B');
+        // Kept games that could not have been: hints past what a game can
+        // take (65,537 is not 1), a quote complete but not ended, a quote with
+        // no letters.
+        QVERIFY(play::ParseGameFile(play::FormatGameFile(s)));
+        QVERIFY(!play::ParseGameFile(play::FormatGameFile(s).replace("hints=2", "hints=65537")));
+        play::KeptGame complete = s;
+        complete.progress = s.quote;
+        QVERIFY(!play::ParseGameFile(play::FormatGameFile(complete)));
+        play::KeptGame noLetters = s;
+        noLetters.quote = noLetters.enciphered = noLetters.progress = QStringLiteral("... !!! ...");
+        QVERIFY(!play::ParseGameFile(play::FormatGameFile(noLetters)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGame)
+#include "tst_game.moc"
