@@ -1,5 +1,6 @@
 #include "frmTitlePage.h"
 
+#include "Additions.h"
 #include "AnimatedPicture.h"
 #include "AppInfo.h"
 #include "Labels.h"
@@ -87,7 +88,7 @@ frmTitlePage::frmTitlePage(QWidget *parent)
     // then goes on to the two links.
     setTabOrder(cmdContinue, labelKelContact[1]);
     setTabOrder(labelKelContact[1], labelKelContact[2]);
-    openLobby = [] { (new frmMain)->show(); };
+    openLobby = [] { NewLobby()->show(); };
     showWelcome = [this] { ShowModal(new frmNewUser, this); };
     Form_Load();
 }
@@ -142,7 +143,8 @@ void frmTitlePage::Form_Activate() {
     cmdContinue->setCaption(QStringLiteral("&Continue"));
     cmdContinue->Refresh();
     SayOnOpening(AppInfo::Title + QStringLiteral(", ") + AppInfo::Description +
-                 QStringLiteral(". ") + versionLine() + QStringLiteral(". Press Alt+C to continue"));
+                 QStringLiteral(". ") + versionLine() +
+                 QStringLiteral(". Press Alt+C to continue"));
 }
 
 void frmTitlePage::labelKelContact_Click(int index) {

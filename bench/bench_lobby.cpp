@@ -1,4 +1,5 @@
 // The lobby with a full quote file: filling the list, and moving the highlight.
+#include "Additions.h"
 #include "CryptogramPage.h"
 #include "Fonts.h"
 #include "PrinterSurface.h"
@@ -29,7 +30,7 @@ void writeFullFile() {
 frmMain &lobby() {
     static frmMain *m = [] {
         writeFullFile();
-        auto *w = new frmMain;
+        auto *w = NewLobby();
         w->show();
         while (!w->activated())
             QApplication::processEvents();
@@ -72,9 +73,9 @@ void BM_StartGameCore(benchmark::State &state) {
         quotes::OpenQuoteFile();
         quotes::ReadQuoteRecord(modStandard::RandomBetween(1, quotes::QuoteCount));
         quotes::CloseQuoteFile();
-        modSupport::MakeCodeKey();
+        cipher::MakeCodeKey();
         game.start(quotes::QuoteRecord.trimmed());
-        benchmark::DoNotOptimize(modSupport::EncipherText(game.SolveQuote()));
+        benchmark::DoNotOptimize(cipher::EncipherText(game.SolveQuote()));
     }
 }
 BENCHMARK(BM_StartGameCore)->Unit(benchmark::kMicrosecond);
@@ -92,11 +93,11 @@ BENCHMARK(BM_StartAndLeaveGameInTheWindow)->Unit(benchmark::kMillisecond);
 void BM_UpdateSolution200(benchmark::State &state) {
     frmMain &m = lobby();
     m.cmdSolveRandomQuote_Click();
-    modSupport::MakeCodeKey();
-    m.session.start(LongQuote, modSupport::EncipherText(LongQuote));
+    cipher::MakeCodeKey();
+    m.session.start(LongQuote, cipher::EncipherText(LongQuote));
     m.txtBox[2]->setText(m.game.Enciphered());
     m.txtBox[1]->setText(m.game.SolveProgress());
-    const QString cipherE = basCipherly::KeyTable('E', 1);
+    const QString cipherE = cipher::KeyTable('E', 1);
     for (auto _ : state) {
         m.txtLetter[1]->setText(cipherE);
         m.txtLetter[2]->setText(QStringLiteral("E"));
@@ -111,8 +112,8 @@ BENCHMARK(BM_UpdateSolution200)->Unit(benchmark::kMicrosecond);
 void BM_SolverAidsFollowThePointer200(benchmark::State &state) {
     frmMain &m = lobby();
     m.cmdSolveRandomQuote_Click();
-    modSupport::MakeCodeKey();
-    m.session.start(LongQuote, modSupport::EncipherText(LongQuote));
+    cipher::MakeCodeKey();
+    m.session.start(LongQuote, cipher::EncipherText(LongQuote));
     m.txtBox[2]->setText(m.game.Enciphered());
     m.txtBox[1]->setText(m.game.SolveProgress());
     SolverAidsPanel *aids = SolverAidsPanel::of(m);
@@ -133,8 +134,8 @@ BENCHMARK(BM_SolverAidsFollowThePointer200)->Unit(benchmark::kMicrosecond);
 
 void BM_PrintBothPagesToPdf(benchmark::State &state) {
     QTemporaryDir out;
-    modSupport::MakeCodeKey();
-    const QString cipher = modSupport::EncipherText(LongQuote);
+    cipher::MakeCodeKey();
+    const QString cipher = cipher::EncipherText(LongQuote);
     for (auto _ : state) {
         auto pdf = DeviceSurface::toPdfFolder(out.path());
         for (int page = 1; page <= 2; ++page) {

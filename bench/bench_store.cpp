@@ -93,17 +93,17 @@ BENCHMARK(BM_AppendOneRecord)->Unit(benchmark::kMicrosecond);
 
 void BM_MakeCodeKey(benchmark::State &state) {
     for (auto _ : state)
-        modSupport::MakeCodeKey();
+        cipher::MakeCodeKey();
 }
 BENCHMARK(BM_MakeCodeKey)->Unit(benchmark::kMicrosecond);
 
 void BM_EncipherText200(benchmark::State &state) {
-    modSupport::MakeCodeKey();
+    cipher::MakeCodeKey();
     const QString quote = QString(QStringLiteral("THE QUICK BROWN FOX JUMPS OVER THE LAZY DOG; "))
                               .repeated(5)
                               .left(200);
     for (auto _ : state)
-        benchmark::DoNotOptimize(modSupport::EncipherText(quote));
+        benchmark::DoNotOptimize(cipher::EncipherText(quote));
 }
 BENCHMARK(BM_EncipherText200)->Unit(benchmark::kMicrosecond);
 

@@ -3,6 +3,7 @@
 // random game to show its quote, each as a ratio to the same with no games.
 // The longest single freeze of the window is printed too. Times are the
 // median of several runs, in milliseconds.
+#include "Additions.h"
 #include "GameRecord.h"
 #include "QuoteFile.h"
 #include "frmMain.h"
@@ -71,7 +72,7 @@ Figures measure(int rows) {
     t.start();
     stats::ReadGames(); // as the game's first look at the record
     f.firstRead = t.nsecsElapsed() / 1e6;
-    auto *lobby = new frmMain;
+    auto *lobby = NewLobby();
     lobby->show();
     while (!lobby->activated())
         QApplication::processEvents();

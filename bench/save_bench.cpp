@@ -4,6 +4,7 @@
 // time from a pair's last key to the solution repainted, with the save off
 // the window's thread (as the game does) and, for comparison, with the same
 // save waited for on the window's thread.
+#include "Additions.h"
 #include "SafeFile.h"
 #include "SavedGame.h"
 #include "frmMain.h"
@@ -32,7 +33,7 @@ public:
 // The longest pair, in ms; `waitForSave` waits for each save as a save on
 // the window's thread would.
 double longestPair(bool waitForSave) {
-    auto *m = new frmMain;
+    auto *m = NewLobby();
     m->show();
     while (!m->activated())
         QApplication::processEvents();
@@ -43,7 +44,7 @@ double longestPair(bool waitForSave) {
     double longest = 0;
     for (QChar letter : QStringLiteral("ETAOINSHRDLU")) {
         if (!quote.contains(letter)) continue;
-        const char cipher = basCipherly::KeyTable(letter.unicode(), 1)[0].toLatin1();
+        const char cipher = cipher::KeyTable(letter.unicode(), 1)[0].toLatin1();
         QTest::keyClick(m->txtLetter[1], cipher);
         QElapsedTimer t;
         t.start();

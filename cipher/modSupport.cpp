@@ -2,7 +2,7 @@
 
 #include "modStandard.h"
 
-namespace basCipherly {
+namespace cipher {
 
 CodeKeyTable KeyTable;
 
@@ -11,13 +11,6 @@ void CodeKeyTable::clear() {
         for (auto &cell : row)
             cell.clear();
 }
-
-} // namespace basCipherly
-
-namespace modSupport {
-
-using basCipherly::KeyTable;
-using basCipherly::TakenMark;
 
 void MakeCodeKey() {
     // A draw that can never succeed (only Z left free for Z) is ended by the
@@ -57,4 +50,4 @@ QString EncipherText(QString text) {
     return result;
 }
 
-} // namespace modSupport
+} // namespace cipher

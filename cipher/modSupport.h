@@ -2,7 +2,9 @@
 
 #include <QString>
 
-namespace basCipherly {
+// The cipher (the design's support module): the code key and enciphering
+// with it.
+namespace cipher {
 
 // The code key: rows 65 ("A") to 90 ("Z"); column 1 holds the cipher letter of
 // each plain letter, column 2 the taken mark while a key is being made.
@@ -26,10 +28,6 @@ extern CodeKeyTable KeyTable;
 // Marks a taken letter while a key is made (and an unsolved letter on screen).
 inline constexpr QChar TakenMark = QChar(0x00B7);
 
-} // namespace basCipherly
-
-namespace modSupport {
-
 // Replaces KeyTable with a fresh random key: a permutation of A-Z in which no
 // letter stands for itself.
 void MakeCodeKey();
@@ -37,4 +35,4 @@ void MakeCodeKey();
 // `text` with every A-Z replaced by its cipher letter; everything else in place.
 QString EncipherText(QString text);
 
-} // namespace modSupport
+} // namespace cipher

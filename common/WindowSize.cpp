@@ -97,6 +97,20 @@ private:
                     QRect(m_placed ? m_place : w->geometry().topLeft(), w->minimumSize()));
             m_undoing = false;
             m_settling.start();
+            // A desktop that was still busy enlarging it can apply the change
+            // after the undo: looked at again a moment later, a few times.
+            QTimer::singleShot(300, this, [this] {
+                if (m_window->windowState() & Enlarged || stretched()) {
+                    if (m_rechecks++ < 5) undoLater();
+                    return;
+                }
+                m_rechecks = 0;
+                // Qt takes the size it asked for as granted; the server says.
+                const QSize fixed = m_window->minimumSize(), real = x11::clientSize(m_window);
+                const QSize native = (QSizeF(fixed) * m_window->devicePixelRatioF()).toSize();
+                if (fixed == m_window->maximumSize() && real.isValid() && real != native)
+                    x11::resizeClient(m_window, native);
+            });
         });
     }
 
@@ -106,6 +120,7 @@ private:
     bool m_placed = false;
     bool m_undoing = false;
     int m_tries = 0;
+    int m_rechecks = 0; // undos repeated after a desktop reapplied its change
 };
 
 } // namespace

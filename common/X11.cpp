@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QGuiApplication>
+#include <QSize>
 #include <QWidget>
 #include <QWindow>
 
@@ -154,6 +155,26 @@ void markUndecorated(QWidget *window) {
     xcb_flush(c);
 }
 
+QSize clientSize(QWidget *window) {
+    xcb_connection_t *c = connection();
+    if (!c || !window || !window->windowHandle()) return {};
+    xcb_get_geometry_reply_t *r =
+        xcb_get_geometry_reply(c, xcb_get_geometry(c, xcb_drawable_t(window->winId())), nullptr);
+    if (!r) return {};
+    const QSize size(r->width, r->height);
+    free(r);
+    return size;
+}
+
+void resizeClient(QWidget *window, const QSize &size) {
+    xcb_connection_t *c = connection();
+    if (!c || !window || !window->windowHandle()) return;
+    const quint32 values[] = {quint32(size.width()), quint32(size.height())};
+    xcb_configure_window(c, xcb_window_t(window->winId()),
+                         XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, values);
+    xcb_flush(c);
+}
+
 void markOwned(QWidget *window) {
     xcb_connection_t *c = connection();
     const QWindow *handle = window ? window->windowHandle() : nullptr;
@@ -201,6 +222,10 @@ void removeEnlargedStates(QWidget *) {}
 void markUndecorated(QWidget *) {}
 void prepareUndecorated() {}
 void markOwned(QWidget *) {}
+QSize clientSize(QWidget *) {
+    return {};
+}
+void resizeClient(QWidget *, const QSize &) {}
 int desktopTextDpi() {
     return 0;
 }

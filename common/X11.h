@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QSize>
+
 class QWidget;
 
 // What the game asks of an X11 desktop directly, where Qt has no word for
@@ -23,6 +25,12 @@ void removeEnlargedStates(QWidget *window);
 // normal one as it shows it). Elsewhere nothing changes: there a utility
 // window would be kept above the others and not given the focus.
 void markUndecorated(QWidget *window);
+// The size of `window`'s client area as the X server has it (empty when it
+// cannot be asked), and a request for another: a desktop that ignored a
+// resize while it held the window enlarged can leave the two apart from
+// what Qt believes.
+QSize clientSize(QWidget *window);
+void resizeClient(QWidget *window, const QSize &size);
 // Asks the server, before such a window is shown, what markUndecorated needs.
 void prepareUndecorated();
 // Tells the desktop, as `window` is mapped, the window it belongs to (its

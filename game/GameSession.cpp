@@ -2,6 +2,7 @@
 
 void GameSession::clear() {
     m_game = SolveGame();
+    m_lastPair = {};
     m_key.clear();
     m_began = QDateTime();
 }
@@ -31,6 +32,7 @@ void GameSession::resume(qint64 secondsSoFar) {
 
 void GameSession::placePair(const QString &cipher, const QString &plain) {
     m_game.applyPair(cipher, plain);
+    m_lastPair = {cipher, plain};
     emit changed();
 }
 
@@ -59,8 +61,8 @@ bool GameSession::redo() {
     return true;
 }
 
-bool GameSession::end(SolveGame::Outcome outcome) {
-    if (!m_game.close(now())) return false;
+bool GameSession::end(SolveGame::Outcome outcome, const QDateTime &at) {
+    if (!m_game.close(at.isValid() ? at : now())) return false;
     emit ending(outcome);
     emit ended(outcome);
     m_began = QDateTime();

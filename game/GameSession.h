@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QObject>
+#include <QPair>
 #include <QString>
 #include <functional>
 
@@ -35,16 +36,19 @@ public:
     // The clock goes on from `secondsSoFar`, as a kept game comes back on show.
     void resume(qint64 secondsSoFar);
 
-    // The player's moves; each tells `changed` when it changed something.
+    // The player's moves; each tells `changed`.
     void placePair(const QString &cipher, const QString &plain);
+    // The pair the player placed last: the scrambled letter and its letter.
+    QPair<QString, QString> lastPair() const { return m_lastPair; }
     // A hint: the place drawn with `randomBetween`, or -1 when none is left.
     int hint(const std::function<int(int, int)> &randomBetween);
     void solve();
     bool undo();
     bool redo();
 
-    // Ends the game for good, told once: false when it had ended already.
-    bool end(SolveGame::Outcome outcome);
+    // Ends the game for good at `at` (now, if not given), told once: false
+    // when it had ended already.
+    bool end(SolveGame::Outcome outcome, const QDateTime &at = {});
     // The program ends with the game open: it is kept for later.
     void suspend();
 
@@ -66,4 +70,5 @@ private:
     SolveGame m_game;
     QString m_key;
     QDateTime m_began;
+    QPair<QString, QString> m_lastPair;
 };

@@ -160,6 +160,12 @@ QString SolveGame::congratulations(const QDateTime &now) const {
         .arg(m_hints);
 }
 
+QString SolveGame::closingMessage(const QDateTime &at) const {
+    if (outcome() == Outcome::Solved)
+        return congratulations(at).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return QStringLiteral("\nSee the solved message below.");
+}
+
 QList<int> SolveGame::PlacesOf(const QString &enciphered, QChar cipher) {
     QList<int> out;
     for (int i = 0; i < enciphered.size(); ++i)

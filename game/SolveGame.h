@@ -103,6 +103,9 @@ public:
 
     // The closing report of a game the player completed.
     QString congratulations(const QDateTime &now) const;
+    // What the solve panel says when the quote stands complete at `at`: the
+    // report of a game solved, or a pointer to the answer Solve showed.
+    QString closingMessage(const QDateTime &at) const;
     // Minutes in the "###.#" pattern: 738 s -> "12.3", 30 s -> ".5", 120 s -> "2.".
     static QString minutesText(qint64 seconds);
 

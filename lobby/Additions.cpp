@@ -9,6 +9,16 @@
 #include "SolverAids.h"
 #include "frmMain.h"
 
+QObject *Owner(frmMain &lobby) {
+    return &lobby;
+}
+
+const QObject *Owner(const frmMain &lobby) {
+    return &lobby;
+}
+
+namespace {
+
 void AttachAdditions(frmMain &lobby) {
     // The list's menu offers them in this order: Import, Export, Statistics,
     // Solve This Quote.
@@ -19,4 +29,12 @@ void AttachAdditions(frmMain &lobby) {
     new SavedGame(lobby);
     new PairHistory(lobby);
     new ScreenReader(lobby);
+}
+
+} // namespace
+
+frmMain *NewLobby(QWidget *parent) {
+    auto *lobby = new frmMain(parent);
+    AttachAdditions(*lobby);
+    return lobby;
 }

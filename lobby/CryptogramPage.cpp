@@ -84,7 +84,7 @@ void print(PrinterSurface &s, int page, const QString &forName, const QString &e
             s.endLine();
             for (int k = 1; k <= 13; ++k) {
                 s.setCurrentX(1.2 + 0.4 * k);
-                s.print(basCipherly::KeyTable('A' + half * 13 + k - 1, 1));
+                s.print(cipher::KeyTable('A' + half * 13 + k - 1, 1));
             }
         }
     }

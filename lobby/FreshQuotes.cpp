@@ -14,8 +14,7 @@
 
 #include <sys/stat.h>
 
-FreshQuotes::FreshQuotes(frmMain &lobby) : QObject(&lobby), m(lobby) {
-    setObjectName(QStringLiteral("freshQuotes"));
+FreshQuotes::FreshQuotes(frmMain &lobby) : LobbyAddition(lobby, QStringLiteral("freshQuotes")) {
     m.addListMenuItem(QStringLiteral("Solve &This Quote"), [this] { menuSolveThisQuote_Click(); });
     m.drawRecord = [this](qint16 count) { return drawFresh(count); };
     connect(&m, &frmMain::quoteListFilled, this, [this] {
@@ -23,10 +22,6 @@ FreshQuotes::FreshQuotes(frmMain &lobby) : QObject(&lobby), m(lobby) {
         m_making = std::async(std::launch::async, &play::IndexOf,
                               QFileInfo(quotes::QuoteFileName).absoluteFilePath());
     });
-}
-
-FreshQuotes *FreshQuotes::of(const frmMain &lobby) {
-    return lobby.findChild<FreshQuotes *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 void FreshQuotes::menuSolveThisQuote_Click() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LobbyAddition.h"
+
 #include "FreshChoice.h"
 
 #include <QDateTime>
@@ -20,11 +22,10 @@ struct Game;
 // quote never played yet, or, when every quote has been played, one of those
 // played longest ago. It hangs on the list's menu and on the lobby's draw of
 // a random record.
-class FreshQuotes : public QObject {
+class FreshQuotes : public LobbyAddition<FreshQuotes> {
     Q_OBJECT
 public:
     explicit FreshQuotes(frmMain &lobby);
-    static FreshQuotes *of(const frmMain &lobby);
 
     void menuSolveThisQuote_Click();
 
@@ -38,7 +39,6 @@ private:
     // are folded in.
     const play::LastPlayed &lastPlayed(const QList<stats::Game> &games);
 
-    frmMain &m;
     play::QuoteIndex m_index;
     std::future<play::QuoteIndex> m_making;
     play::LastPlayed m_last;

@@ -11,15 +11,11 @@
 
 #include <QDir>
 
-GameStatistics::GameStatistics(frmMain &lobby) : QObject(&lobby), m(lobby) {
-    setObjectName(QStringLiteral("statistics"));
+GameStatistics::GameStatistics(frmMain &lobby)
+    : LobbyAddition(lobby, QStringLiteral("statistics")) {
     showStatistics = [](QWidget *over) { ShowModal(new frmStatistics, over); };
     m.addListMenuItem(QStringLiteral("&Statistics..."), [this] { menuStatistics_Click(); });
     connect(&m, &frmMain::gameEnded, this, &GameStatistics::RecordGame);
-}
-
-GameStatistics *GameStatistics::of(const frmMain &lobby) {
-    return lobby.findChild<GameStatistics *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 void GameStatistics::RecordGame(SolveGame::Outcome outcome) {

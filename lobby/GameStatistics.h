@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LobbyAddition.h"
+
 #include "GameRecord.h"
 #include "SolveGame.h"
 
@@ -12,11 +14,10 @@ class frmMain;
 // the record of games, and "Statistics..." in the quote list's menu opens the
 // statistics window over the lobby. It hangs on the lobby's end-of-game
 // signal and the list's menu only.
-class GameStatistics : public QObject {
+class GameStatistics : public LobbyAddition<GameStatistics> {
     Q_OBJECT
 public:
     explicit GameStatistics(frmMain &lobby);
-    static GameStatistics *of(const frmMain &lobby);
 
     // Adds the game that just ended to the record.
     void RecordGame(SolveGame::Outcome outcome);
@@ -25,6 +26,5 @@ public:
     std::function<void(QWidget *)> showStatistics;
 
 private:
-    frmMain &m;
     bool m_told = false; // a record that cannot be kept is told once a run
 };

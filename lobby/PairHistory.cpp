@@ -20,8 +20,7 @@ Wish wishOf(const QKeyEvent *k) {
 
 } // namespace
 
-PairHistory::PairHistory(frmMain &lobby) : QObject(&lobby), m(lobby) {
-    setObjectName(QStringLiteral("pairHistory"));
+PairHistory::PairHistory(frmMain &lobby) : LobbyAddition(lobby, QStringLiteral("pairHistory")) {
     const QList<QPair<QKeySequence, bool>> keys = {
         {QKeySequence(Qt::CTRL | Qt::Key_Z), false},
         {QKeySequence(Qt::CTRL | Qt::Key_Y), true},

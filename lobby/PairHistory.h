@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LobbyAddition.h"
+
 #include <QObject>
 
 class frmMain;
@@ -8,7 +10,7 @@ class frmMain;
 // last pair placed, Ctrl+Y (or Ctrl+Shift+Z) puts it back. A hint cannot be
 // taken back and still counts. It hangs on the lobby's solution seam; the
 // game's state (SolveGame) keeps the pairs.
-class PairHistory : public QObject {
+class PairHistory : public LobbyAddition<PairHistory> {
     Q_OBJECT
 public:
     explicit PairHistory(frmMain &lobby);
@@ -25,5 +27,4 @@ protected:
     bool eventFilter(QObject *watched, QEvent *e) override;
 
 private:
-    frmMain &m;
 };

@@ -233,8 +233,8 @@ void QuoteCollections::menuExportQuotes_Click() {
         Icon::Information);
 }
 
-QuoteCollections::QuoteCollections(frmMain &lobby) : QObject(&lobby), m(lobby) {
-    setObjectName(QStringLiteral("collections"));
+QuoteCollections::QuoteCollections(frmMain &lobby)
+    : LobbyAddition(lobby, QStringLiteral("collections")) {
     m.addListMenuItem(QStringLiteral("&Import Quotes..."), [this] { menuImportQuotes_Click(); });
     m.addListMenuItem(QStringLiteral("&Export Quotes..."), [this] { menuExportQuotes_Click(); });
     connect(m.grid, &QuoteGrid::quotesDropped, this, &QuoteCollections::grid_QuotesDropped);
@@ -246,8 +246,4 @@ void QuoteCollections::RemoveLeftoverExport() {
     if (left.isEmpty()) return;
     if (QFileInfo(left).isFile() && !QFileInfo(left).isSymLink()) safefile::remove(left);
     Settings::Save(Settings::Keys::ExportPending, QString());
-}
-
-QuoteCollections *QuoteCollections::of(const frmMain &lobby) {
-    return lobby.findChild<QuoteCollections *>(QString(), Qt::FindDirectChildrenOnly);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LobbyAddition.h"
+
 #include <QList>
 #include <QObject>
 #include <QUrl>
@@ -9,11 +11,10 @@ class frmMain;
 // Quote collections, an addition to the lobby: "Import Quotes..." and
 // "Export Quotes..." in the quote list's menu, and files or text dropped onto
 // the list. It hangs on the list's menu and the grid's drop signal only.
-class QuoteCollections : public QObject {
+class QuoteCollections : public LobbyAddition<QuoteCollections> {
     Q_OBJECT
 public:
     explicit QuoteCollections(frmMain &lobby);
-    static QuoteCollections *of(const frmMain &lobby);
 
     void menuImportQuotes_Click();
     void menuExportQuotes_Click();
@@ -27,5 +28,4 @@ public:
     void ImportQuotesFrom(const QList<QUrl> &files, const QString &text);
 
 private:
-    frmMain &m;
 };

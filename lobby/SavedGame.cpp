@@ -16,8 +16,7 @@
 #include <QTimer>
 #include <QWindow>
 
-SavedGame::SavedGame(frmMain &lobby) : QObject(&lobby), m(lobby) {
-    setObjectName(QStringLiteral("savedGame"));
+SavedGame::SavedGame(frmMain &lobby) : LobbyAddition(lobby, QStringLiteral("savedGame")) {
     connect(&m_writer, &LatestWriter::failed, this,
             [this](const QString &, const QString &why) { tellFailure(why); });
     m.keepsOpenGames = true;
@@ -38,10 +37,6 @@ SavedGame::SavedGame(frmMain &lobby) : QObject(&lobby), m(lobby) {
     });
     // Asked over the lobby once the desktop has put the lobby in its place.
     connect(&m, &frmMain::lobbyOpened, this, [this] { AskWhenPlaced(0); });
-}
-
-SavedGame *SavedGame::of(const frmMain &lobby) {
-    return lobby.findChild<SavedGame *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 QString SavedGame::FileName() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LobbyAddition.h"
+
 #include "GameFile.h"
 #include "LatestWriter.h"
 
@@ -16,11 +18,10 @@ class frmMain;
 // however it ends, leaves it; when the lobby next opens the player is asked
 // whether to continue it. A game that ends normally leaves nothing behind.
 // It hangs on the lobby's game signals only.
-class SavedGame : public QObject {
+class SavedGame : public LobbyAddition<SavedGame> {
     Q_OBJECT
 public:
     explicit SavedGame(frmMain &lobby);
-    static SavedGame *of(const frmMain &lobby);
 
     // The file the game is kept in: beside the quote list.
     static QString FileName();
@@ -53,7 +54,6 @@ private:
     // A save's failure, told once a run.
     void tellFailure(const QString &reason);
 
-    frmMain &m;
     LatestWriter m_writer;
     bool m_told = false; // a game that cannot be kept is told once a run
 };

@@ -94,8 +94,7 @@ QString ScreenReader::UnknownSaid(const QString &shown, const QString &enciphere
 }
 
 ScreenReader::ScreenReader(frmMain &lobby)
-    : QObject(&lobby), m(lobby), m_announcer(new Announcer(&lobby)) {
-    setObjectName(QStringLiteral("screenReader"));
+    : LobbyAddition(lobby, QStringLiteral("screenReader")), m_announcer(new Announcer(&lobby)) {
     m.grid->setAccessibleName(QStringLiteral("Quote list"));
     m.txtLetter[1]->setAccessibleName(QStringLiteral("Scrambled letter"));
     m.txtLetter[1]->setAccessibleDescription(
@@ -203,14 +202,13 @@ void ScreenReader::solutionChanged() {
     const QString now = m.game.shown();
     m.txtBox[1]->setAccessibleDescription(spoken(now));
     tell(m.txtBox[1], QAccessible::DescriptionChanged);
-    // The move, said where the player is: the letter boxes still hold the
-    // pair typed.
+    // The move, said where the player is.
     if (!m_before.isEmpty() && m.game.isOpen() && !m.game.isOver()) {
         const Move how = m.game.HintCount() > m_hints ? Move::Hint : m_next;
         const bool typed = how == Move::Typed;
-        const QString said =
-            MoveSaid(m_before, now, m.game.Enciphered(), typed ? m.txtLetter[1]->text() : QString(),
-                     typed ? m.txtLetter[2]->text() : QString(), how);
+        const auto [cipher, plain] = m.session.lastPair();
+        const QString said = MoveSaid(m_before, now, m.game.Enciphered(),
+                                      typed ? cipher : QString(), typed ? plain : QString(), how);
         if (!said.isEmpty()) say(said);
     }
     m_before = now;
@@ -250,7 +248,7 @@ void ScreenReader::SayUnknown() {
 void ScreenReader::gameEnded() {
     // The closing message: said at once, and again with the button that
     // takes the focus.
-    const QString message = m.lblSolveMessage->text().simplified();
+    const QString message = m.game.closingMessage(m.game.EndTime()).simplified();
     m.lblSolveMessage->setAccessibleName(message);
     m.cmdFinishedSolving->setAccessibleDescription(message);
     tell(m.lblSolveMessage, QAccessible::NameChanged);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LobbyAddition.h"
+
 #include "LobbyMode.h"
 
 #include <QAccessible>
@@ -14,7 +16,7 @@ class frmMain;
 // or hint (unknown letters read as "blank"), and the closing message as an
 // alert, also spoken with the button that takes the focus. It hangs on the
 // lobby's mode and game signals and changes no pixel.
-class ScreenReader : public QObject, public QAccessible::ActivationObserver {
+class ScreenReader : public LobbyAddition<ScreenReader>, public QAccessible::ActivationObserver {
     Q_OBJECT
 public:
     explicit ScreenReader(frmMain &lobby);
@@ -53,7 +55,6 @@ private:
     // with the focus, which a screen reader reads on a change.
     void say(const QString &text);
 
-    frmMain &m;
     class Announcer *m_announcer;
     QString m_before; // the solution before the last change
     int m_hints = 0;  // the hints before it

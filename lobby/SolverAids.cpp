@@ -8,8 +8,7 @@
 
 const QColor SolverAidsPanel::LitLetter(255, 196, 110);
 
-SolverAidsPanel::SolverAidsPanel(frmMain &lobby) : QObject(&lobby), m(lobby) {
-    setObjectName(QStringLiteral("aids"));
+SolverAidsPanel::SolverAidsPanel(frmMain &lobby) : LobbyAddition(lobby, QStringLiteral("aids")) {
     // The letter table beside the two puzzle boxes, where the list's buttons
     // stand in the other modes.
     stripLetters = new LetterStrip(m.picQuote);
@@ -34,10 +33,6 @@ SolverAidsPanel::SolverAidsPanel(frmMain &lobby) : QObject(&lobby), m(lobby) {
         if (mode != LobbyMode::Mode::Solve) ApplySolverAids(); // the aids go with the panel
     });
     connect(m.txtLetter[1], &QLineEdit::textChanged, this, [this] { UpdateSolverAids(); });
-}
-
-SolverAidsPanel *SolverAidsPanel::of(const frmMain &lobby) {
-    return lobby.findChild<SolverAidsPanel *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 bool SolverAidsPanel::solverAidsOn() {

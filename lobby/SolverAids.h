@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LobbyAddition.h"
+
 #include "LetterStrip.h"
 
 #include <QColor>
@@ -14,11 +16,10 @@ class frmMain;
 // cipher letters with their counts and the letters given them. It hangs on
 // the solve panel's menu and the lobby's game signals; while it is off,
 // nothing of it runs.
-class SolverAidsPanel : public QObject {
+class SolverAidsPanel : public LobbyAddition<SolverAidsPanel> {
     Q_OBJECT
 public:
     explicit SolverAidsPanel(frmMain &lobby);
-    static SolverAidsPanel *of(const frmMain &lobby);
 
     // The remembered switch, as a new game finds it.
     static bool solverAidsOn();
@@ -41,7 +42,6 @@ protected:
 private:
     bool playing() const;
 
-    frmMain &m;
     int m_hoveredLetter = -1;
     bool m_tracking = false;
 };

@@ -1,7 +1,6 @@
 // The Main Lobby: the window, its quote list and its edit mode.
 #include "frmMain.h"
 
-#include "Additions.h"
 #include "AppInfo.h"
 #include "BusyWindow.h"
 #include "Dialogs.h"
@@ -64,7 +63,6 @@ frmMain::frmMain(QWidget *parent)
     // A fresh help window each time, at the topic of the mode.
     showHelp = [](QWidget *over) { ShowModal(new frmManual, over); };
     Form_Load();
-    AttachAdditions(*this);
 }
 
 frmMain::~frmMain() = default;
@@ -201,9 +199,9 @@ void frmMain::Form_KeyDown(int key) {
     const bool solving = mode.is(LobbyMode::Mode::Solve);
     if (key == Qt::Key_F1)
         cmdHelp_Click();
-    else if (key == Qt::Key_F4 && solving && cmdHint->isVisible())
+    else if (key == Qt::Key_F4 && solving && !game.isOver())
         cmdHint_Click();
-    else if (key == Qt::Key_F8 && solving && cmdSolve->isVisible())
+    else if (key == Qt::Key_F8 && solving && !game.isOver())
         cmdSolve_Click();
 }
 
@@ -482,6 +480,6 @@ void frmMain::txtBox_ContextMenu(int index, const QPoint &at) {
     m_solveMenu = nullptr;
 }
 
-void frmMain::endGame(SolveGame::Outcome outcome) {
-    session.end(outcome);
+void frmMain::endGame(SolveGame::Outcome outcome, const QDateTime &at) {
+    session.end(outcome, at);
 }

@@ -190,8 +190,8 @@ private:
     void fadeOutAndWait();
     void fadeInAndWait();
     void endProgram();
-    // Tells the game's end, once.
-    void endGame(SolveGame::Outcome outcome);
+    // Tells the game's end, once, at `at` (now, if not given).
+    void endGame(SolveGame::Outcome outcome, const QDateTime &at = {});
     void leaveGame();
     // Into the solve mode, the instruction on show, for a game set up in `game`.
     void openSolvePanel();

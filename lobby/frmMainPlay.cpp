@@ -26,12 +26,12 @@ void frmMain::cmdScrambleAndPrintQuote_Click() {
     mode.set(LobbyMode::Mode::Print);
     lblCode->clear();
     mode.arrange();
-    modSupport::MakeCodeKey();
+    cipher::MakeCodeKey();
     QString code;
     for (int letter = 'A'; letter <= 'Z'; ++letter)
-        code += basCipherly::KeyTable(letter, 1) + QLatin1Char(' ');
+        code += cipher::KeyTable(letter, 1) + QLatin1Char(' ');
     lblCode->setText(code);
-    txtBox[2]->setText(modSupport::EncipherText(txtBox[1]->text()));
+    txtBox[2]->setText(cipher::EncipherText(txtBox[1]->text()));
     fadeInAndWait();
 }
 
@@ -104,12 +104,12 @@ void frmMain::PlayRecord(qint16 record) {
         cmdFinishedSolving_Click();
         return;
     }
-    modSupport::MakeCodeKey();
+    cipher::MakeCodeKey();
     QString key;
     for (int letter = 'A'; letter <= 'Z'; ++letter)
-        key += basCipherly::KeyTable(letter, 1);
+        key += cipher::KeyTable(letter, 1);
     // Its clock starts once the quote is on screen, before the fade-in.
-    session.start(quote, modSupport::EncipherText(quote.trimmed()), key);
+    session.start(quote, cipher::EncipherText(quote.trimmed()), key);
     showGame();
 }
 
@@ -141,14 +141,10 @@ void frmMain::ShowSolution() {
     if (game.isOver()) {
         mode.arrange(); // nothing left to play: the letter boxes, Hint and Solve go
         QApplication::processEvents();
-        if (game.outcome() == SolveGame::Outcome::Solved) {
-            lblSolveMessage->setText(
-                game.congratulations(now()).replace(QLatin1String("\r\n"), QLatin1String("\n")));
-        } else {
-            cmdSolve->setTag(QString());
-            lblSolveMessage->setText(QStringLiteral("\nSee the solved message below."));
-        }
-        endGame(game.outcome());
+        const QDateTime at = now();
+        lblSolveMessage->setText(game.closingMessage(at));
+        if (game.outcome() != SolveGame::Outcome::Solved) cmdSolve->setTag(QString());
+        endGame(game.outcome(), at);
         cmdFinishedSolving->setFocus();
         return;
     }

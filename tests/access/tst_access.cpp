@@ -1,6 +1,7 @@
 // Every window as a screen reader meets it, walked through Qt's accessibility
 // tree in the process: roles, names, descriptions and actions of everything a
 // player operates or reads.
+#include "Additions.h"
 #include "Fonts.h"
 #include "GameRecord.h"
 #include "HelpTopic.h"
@@ -214,7 +215,7 @@ private slots:
     }
 
     void theLobbyInEveryMode() {
-        auto *m = new frmMain;
+        auto *m = NewLobby();
         m->show();
         QVERIFY(WaitOpened(m));
         QCOMPARE(accessible(m)->role(), QAccessible::Window);
@@ -258,7 +259,7 @@ private slots:
     }
 
     void aGameIsHeardAsItGoes() {
-        auto *m = new frmMain;
+        auto *m = NewLobby();
         m->show();
         QVERIFY(WaitOpened(m));
         m->cmdSolveRandomQuote_Click();
@@ -277,7 +278,7 @@ private slots:
         // A pair is told as a change of the solution, read with "blank".
         const QString before = solution->text(QAccessible::Description);
         const QChar first = m->game.SolveQuote()[0];
-        m->txtLetter[1]->setText(basCipherly::KeyTable(first.unicode(), 1));
+        m->txtLetter[1]->setText(cipher::KeyTable(first.unicode(), 1));
         m->txtLetter[2]->setText(QString(first));
         m->UpdateSolution();
         QVERIFY(solution->text(QAccessible::Description) != before);

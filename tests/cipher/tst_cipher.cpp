@@ -3,10 +3,10 @@
 
 #include <QTest>
 
-using basCipherly::KeyTable;
-using basCipherly::TakenMark;
-using modSupport::EncipherText;
-using modSupport::MakeCodeKey;
+using cipher::EncipherText;
+using cipher::KeyTable;
+using cipher::MakeCodeKey;
+using cipher::TakenMark;
 
 namespace {
 

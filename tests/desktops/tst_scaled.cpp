@@ -1,6 +1,7 @@
 // Every window at the screen scale this run is given (QT_SCALE_FACTOR): the
 // layout stays as designed, nothing is clipped, and every picture comes from
 // the artwork made for the scale.
+#include "Additions.h"
 #include "AnimatedPicture.h"
 #include "Fonts.h"
 #include "HelpTopic.h"
@@ -151,7 +152,7 @@ private slots:
     }
 
     void theLobbyInEveryMode() {
-        auto *lobby = new frmMain;
+        auto *lobby = NewLobby();
         lobby->show();
         QVERIFY(WaitOpened(lobby));
         QCOMPARE(lobby->size(), QSize(504, 455));
@@ -206,7 +207,7 @@ private slots:
         QVERIFY(WaitOpened(help));
         QDir::setCurrent(folder->path());
         save(help, QStringLiteral("help"));
-        auto *lobby = new frmMain;
+        auto *lobby = NewLobby();
         lobby->show();
         QVERIFY(WaitOpened(lobby));
         save(lobby, QStringLiteral("lobby"));

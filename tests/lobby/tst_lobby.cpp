@@ -1,3 +1,4 @@
+#include "Additions.h"
 #include "HelpTopic.h"
 #include "QuoteCollections.h"
 #include "QuoteFile.h"
@@ -62,7 +63,7 @@ class TestLobby : public QObject {
     QPointer<frmMain> lobby;
 
     frmMain &open() {
-        lobby = new frmMain;
+        lobby = NewLobby();
         lobby->show();
         // A lobby that does not open in time fails the test.
         if (!QTest::qWaitFor([this] { return lobby->activated() && !lobby->fade.isFading(); },

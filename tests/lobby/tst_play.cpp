@@ -1,3 +1,4 @@
+#include "Additions.h"
 #include "CryptogramPage.h"
 #include "Fonts.h"
 #include "FreshQuotes.h"
@@ -78,7 +79,7 @@ class TestPlay : public QObject {
                 f.write(Quote.toLatin1().leftJustified(200, ' '));
             f.close();
         }
-        lobby = new frmMain;
+        lobby = NewLobby();
         lobby->show();
         // A lobby that does not open in time fails the test.
         if (!QTest::qWaitFor([this] { return lobby->activated(); }, 5000))
@@ -101,7 +102,7 @@ class TestPlay : public QObject {
     }
 
     // The cipher letter that stands for plain `letter` in the game on show.
-    static QChar cipherOf(QChar letter) { return basCipherly::KeyTable(letter.unicode(), 1)[0]; }
+    static QChar cipherOf(QChar letter) { return cipher::KeyTable(letter.unicode(), 1)[0]; }
 
 private slots:
     void initTestCase() { printer.install(); }
@@ -132,7 +133,7 @@ private slots:
         for (QChar &c : expected)
             if (c.isLetter()) c = SolveGame::Unsolved;
         QCOMPARE(m.txtBox[1]->text(), expected);
-        QCOMPARE(m.txtBox[2]->text(), modSupport::EncipherText(Quote));
+        QCOMPARE(m.txtBox[2]->text(), cipher::EncipherText(Quote));
         QCOMPARE(m.txtBox[1]->palette().color(QPalette::Base), frmMain::Yellow);
         QVERIFY(m.picSolveRandomQuote->isVisible() && !m.picQuoteList->isVisible());
         QVERIFY(!m.cmdQuit->Enabled());
@@ -622,7 +623,7 @@ private slots:
                                     : "THE TENTH AND THE OTHERS, ALL OF THEM QUITE LONG ENOUGH")
                             .leftJustified(200, ' '));
         }
-        lobby = new frmMain;
+        lobby = NewLobby();
         lobby->show();
         QVERIFY(QTest::qWaitFor([this] { return lobby->activated(); }, 5000));
         frmMain &m = *lobby;
@@ -672,7 +673,7 @@ private slots:
                        .leftJustified(200, ' ');
             QCOMPARE(f.write(all), all.size());
         }
-        lobby = new frmMain;
+        lobby = NewLobby();
         lobby->show();
         QVERIFY(QTest::qWaitFor([this] { return lobby->activated(); }, 10000));
         frmMain &m = *lobby;
@@ -692,13 +693,13 @@ private slots:
         QVERIFY(m.mode.is(LobbyMode::Mode::Solve));
         QCOMPARE(m.game.SolveQuote(),
                  QStringLiteral("THE VERY LAST QUOTE OF A LIST THAT HOLDS AS MANY AS IT CAN HOLD"));
-        QCOMPARE(m.txtBox[2]->text(), modSupport::EncipherText(m.game.SolveQuote()));
+        QCOMPARE(m.txtBox[2]->text(), cipher::EncipherText(m.game.SolveQuote()));
         QCOMPARE(m.cancelButton(), m.cmdFinishedSolving); // as a random game plays
     }
 
     void tenRandomGamesOverTenQuotesAreTenQuotes() {
         QFile::remove(quotes::QuoteFileName); // the ten built-in quotes
-        lobby = new frmMain;
+        lobby = NewLobby();
         lobby->show();
         QVERIFY(QTest::qWaitFor([this] { return lobby->activated(); }, 5000));
         frmMain &m = *lobby;
@@ -778,7 +779,7 @@ private slots:
         QVERIFY(stats::ReadGames().isEmpty());
 
         script->answers << dialogs::Answer::Yes;
-        lobby = new frmMain;
+        lobby = NewLobby();
         lobby->now = [&] { return t; };
         lobby->show();
         QTRY_VERIFY(lobby->mode.is(LobbyMode::Mode::Solve));
@@ -826,7 +827,7 @@ private slots:
         QTRY_VERIFY(!lobby);
         QVERIFY(stats::ReadGames().isEmpty()); // not abandoned: kept
         script->answers << dialogs::Answer::No;
-        lobby = new frmMain;
+        lobby = NewLobby();
         lobby->now = [&] { return t; };
         lobby->show();
         QTRY_COMPARE(stats::ReadGames().size(), 1);
@@ -897,11 +898,11 @@ private slots:
         for (int k = 0; k < 26; ++k) {
             QCOMPARE(code[2 * k + 1], QLatin1Char(' '));
             QVERIFY(code[2 * k] != QChar('A' + k)); // never a letter under itself
-            QCOMPARE(QString(code[2 * k]), basCipherly::KeyTable('A' + k, 1));
+            QCOMPARE(QString(code[2 * k]), cipher::KeyTable('A' + k, 1));
         }
         QCOMPARE(m.lblLetter->text(),
                  QStringLiteral("A B C D E F G H I J K L M N O P Q R S T U V W X Y Z"));
-        QCOMPARE(m.txtBox[2]->text(), modSupport::EncipherText(Quote));
+        QCOMPARE(m.txtBox[2]->text(), cipher::EncipherText(Quote));
         QCOMPARE(m.chkPrintSolutionPage->text(), QStringLiteral("Also print a Solution Page"));
         m.cmdFinishedPrinting->PerformClick();
         QVERIFY(m.picQuoteList->isVisible() && !m.txtBox[2]->isVisible());
@@ -951,8 +952,8 @@ private slots:
     }
 
     void thePuzzleAndSolutionPagesLineByLine() {
-        modSupport::MakeCodeKey();
-        const QString cipher = modSupport::EncipherText(Quote);
+        cipher::MakeCodeKey();
+        const QString cipher = cipher::EncipherText(Quote);
         RecordingSurface s;
         CryptogramPage::print(s, 1, QStringLiteral("Sam"), cipher, Quote);
         CryptogramPage::print(s, 2, QStringLiteral("Sam"), cipher, Quote);
@@ -1057,8 +1058,8 @@ private slots:
             QSKIP("pdftotext is not installed");
         auto pdf = DeviceSurface::toPdfFolder(folder->path());
         pdf->setDocumentName(QStringLiteral("puzzle"));
-        modSupport::MakeCodeKey();
-        CryptogramPage::print(*pdf, 1, QString(), modSupport::EncipherText(Quote), Quote);
+        cipher::MakeCodeKey();
+        CryptogramPage::print(*pdf, 1, QString(), cipher::EncipherText(Quote), Quote);
         QCOMPARE(pdf->files().size(), 1);
         QVERIFY(pdf->failures().isEmpty());
         QVERIFY(

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class frmMain;
+
+// The lobby as the QObject that owns its additions.
+QObject *Owner(frmMain &lobby);
+const QObject *Owner(const frmMain &lobby);
+
+// What every addition to the lobby shares: it lives as long as the lobby,
+// under a name tests and other additions find it by, and reaches the lobby
+// it hangs on as `m`. `Addition` is the class deriving from it.
+template <class Addition> class LobbyAddition : public QObject {
+public:
+    // The lobby's addition of this kind, or null when it has none.
+    static Addition *of(const frmMain &lobby) {
+        return Owner(lobby)->template findChild<Addition *>(QString(), Qt::FindDirectChildrenOnly);
+    }
+
+protected:
+    LobbyAddition(frmMain &lobby, const QString &name) : QObject(Owner(lobby)), m(lobby) {
+        setObjectName(name);
+    }
+    frmMain &m;
+};
