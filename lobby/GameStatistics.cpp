@@ -15,7 +15,7 @@ GameStatistics::GameStatistics(frmMain &lobby)
     : LobbyAddition(lobby, QStringLiteral("statistics")) {
     showStatistics = [](QWidget *over) { ShowModal(new frmStatistics, over); };
     m.addListMenuItem(QStringLiteral("&Statistics..."), [this] { menuStatistics_Click(); });
-    connect(&m, &frmMain::gameEnded, this, &GameStatistics::RecordGame);
+    connect(&m.session, &GameSession::ended, this, &GameStatistics::RecordGame);
 }
 
 void GameStatistics::RecordGame(SolveGame::Outcome outcome) {

@@ -12,8 +12,8 @@ class frmMain;
 
 // Statistics, an addition to the lobby: every game that ends becomes a row of
 // the record of games, and "Statistics..." in the quote list's menu opens the
-// statistics window over the lobby. It hangs on the lobby's end-of-game
-// signal and the list's menu only.
+// statistics window over the lobby. It hangs on the session's end of a game
+// and the list's menu only.
 class GameStatistics : public LobbyAddition<GameStatistics> {
     Q_OBJECT
 public:

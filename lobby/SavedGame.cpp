@@ -20,18 +20,20 @@ SavedGame::SavedGame(frmMain &lobby) : LobbyAddition(lobby, QStringLiteral("save
     connect(&m_writer, &LatestWriter::failed, this,
             [this](const QString &, const QString &why) { tellFailure(why); });
     m.keepsOpenGames = true;
-    connect(&m, &frmMain::gameStarted, this, [this] { Save(); });
-    connect(&m, &frmMain::solutionChanged, this, [this] {
+    // It hangs on the session: every change of the game is saved.
+    GameSession &session = m.session;
+    connect(&session, &GameSession::started, this, [this] { Save(); });
+    connect(&session, &GameSession::changed, this, [this] {
         if (m.game.isOpen() && !m.game.isOver()) Save();
     });
     // The program ends: the game is on disk before it does.
-    connect(&m, &frmMain::gameSuspended, this, [this] {
+    connect(&session, &GameSession::suspended, this, [this] {
         Save();
         Finish();
     });
-    connect(&m, &frmMain::gameEnding, this, &SavedGame::MarkEnded);
+    connect(&session, &GameSession::ending, this, &SavedGame::MarkEnded);
     // After the record has the game (the statistics, attached before).
-    connect(&m, &frmMain::gameEnded, this, [this] {
+    connect(&session, &GameSession::ended, this, [this] {
         Finish();
         safefile::remove(FileName());
     });

@@ -17,7 +17,7 @@ class frmMain;
 // list and written anew, safely, after every change. A program that ends,
 // however it ends, leaves it; when the lobby next opens the player is asked
 // whether to continue it. A game that ends normally leaves nothing behind.
-// It hangs on the lobby's game signals only.
+// It hangs on the session of the game only.
 class SavedGame : public LobbyAddition<SavedGame> {
     Q_OBJECT
 public:
