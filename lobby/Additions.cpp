@@ -9,14 +9,6 @@
 #include "SolverAids.h"
 #include "frmMain.h"
 
-QObject *Owner(frmMain &lobby) {
-    return &lobby;
-}
-
-const QObject *Owner(const frmMain &lobby) {
-    return &lobby;
-}
-
 namespace {
 
 void AttachAdditions(frmMain &lobby) {

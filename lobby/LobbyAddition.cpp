@@ -1,0 +1,11 @@
+#include "LobbyAddition.h"
+
+#include "frmMain.h"
+
+QObject *Owner(frmMain &lobby) {
+    return &lobby;
+}
+
+const QObject *Owner(const frmMain &lobby) {
+    return &lobby;
+}
