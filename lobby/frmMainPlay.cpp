@@ -86,13 +86,14 @@ void frmMain::PlayRecord(qint16 record) {
     openSolvePanel();
 
     QString quote;
+    // The list is opened once: counted, and the quote read.
     quotes::Status s = quotes::OpenQuoteFile();
     const qint16 count = s ? quotes::QuoteCount : 0;
-    quotes::CloseQuoteFile();
     if (s && count > 0) {
-        s = quotes::ReadQuote(record > 0 ? record : drawRecord(count));
+        s = quotes::ReadQuoteRecord(record > 0 ? record : drawRecord(count));
         quote = quotes::QuoteRecord.trimmed();
     }
+    quotes::CloseQuoteFile();
     if (!s || quote.isEmpty()) {
         if (!s)
             showStoreError(QStringLiteral("No quote could be read for a game."), s);
