@@ -1,5 +1,5 @@
-#include "Additions.h"
 #include "HelpTopic.h"
+#include "Lobby.h"
 #include "QuoteCollections.h"
 #include "QuoteFile.h"
 #include "RecordingOpacity.h"
@@ -62,15 +62,7 @@ class TestLobby : public QObject {
     RecordingOpacity opacity;
     QPointer<frmMain> lobby;
 
-    frmMain &open() {
-        lobby = NewLobby();
-        lobby->show();
-        // A lobby that does not open in time fails the test.
-        if (!QTest::qWaitFor([this] { return lobby->activated() && !lobby->fade.isFading(); },
-                             5000))
-            QTest::qFail("the lobby did not finish opening", __FILE__, __LINE__);
-        return *lobby;
-    }
+    frmMain &open() { return OpenLobby(lobby, true); }
 
     static QString settingsFile() {
         return QSettings(QStringLiteral("Cipherly"), QStringLiteral("Cipherly")).fileName();

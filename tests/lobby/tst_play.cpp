@@ -1,10 +1,10 @@
-#include "Additions.h"
 #include "CryptogramPage.h"
 #include "Fonts.h"
 #include "FreshQuotes.h"
 #include "GameRecord.h"
 #include "HelpTopic.h"
 #include "LetterStrip.h"
+#include "Lobby.h"
 #include "PrinterSurface.h"
 #include "QuoteFile.h"
 #include "RecordingPrinter.h"
@@ -79,12 +79,7 @@ class TestPlay : public QObject {
                 f.write(Quote.toLatin1().leftJustified(200, ' '));
             f.close();
         }
-        lobby = NewLobby();
-        lobby->show();
-        // A lobby that does not open in time fails the test.
-        if (!QTest::qWaitFor([this] { return lobby->activated(); }, 5000))
-            QTest::qFail("the lobby did not open", __FILE__, __LINE__);
-        return *lobby;
+        return OpenLobby(lobby);
     }
 
     // Starts a game on `record`: the first draw is the record, the rest random.
@@ -623,10 +618,7 @@ private slots:
                                     : "THE TENTH AND THE OTHERS, ALL OF THEM QUITE LONG ENOUGH")
                             .leftJustified(200, ' '));
         }
-        lobby = NewLobby();
-        lobby->show();
-        QVERIFY(QTest::qWaitFor([this] { return lobby->activated(); }, 5000));
-        frmMain &m = *lobby;
+        frmMain &m = OpenLobby(lobby);
         startGame(m, 11);
         QCOMPARE(m.game.SolveQuote(),
                  QStringLiteral("A QUOTE KEPT OVER  TWO LINES OF AN OLD LIST, LONG ENOUGH"));
@@ -699,10 +691,7 @@ private slots:
 
     void tenRandomGamesOverTenQuotesAreTenQuotes() {
         QFile::remove(quotes::QuoteFileName); // the ten built-in quotes
-        lobby = NewLobby();
-        lobby->show();
-        QVERIFY(QTest::qWaitFor([this] { return lobby->activated(); }, 5000));
-        frmMain &m = *lobby;
+        frmMain &m = OpenLobby(lobby);
         QDateTime t(QDate(2026, 12, 8), QTime(9, 0, 0));
         m.now = [&] { return t; };
         QSet<QString> played;
