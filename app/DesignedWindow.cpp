@@ -44,11 +44,7 @@ DesignedWindow::DesignedWindow(const QString &design, Frame frame, std::function
     : QWidget(parent, Qt::Window), fade(this, [this] { m_end(); }),
       m_end(endAction ? std::move(endAction) : std::function<void()>([this] { close(); })) {
     setAttribute(Qt::WA_DeleteOnClose);
-    static bool accessible = false;
-    if (!accessible) {
-        accessible = true;
-        QAccessible::installFactory(windowFactory);
-    }
+    QAccessible::installFactory(windowFactory); // Qt keeps one of each
     if (frame == Frame::Own) {
         setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
         m_ownFrame = true;

@@ -7,6 +7,7 @@
 // it finds again and a refusal records it as abandoned.
 // Usage: cipherly-game-end-kills [KILLS]   (default 400)
 #include "GameRecord.h"
+#include "KeptGames.h"
 #include "SafeFile.h"
 #include "SavedGame.h"
 
@@ -24,15 +25,7 @@
 namespace {
 
 SavedGame::State game() {
-    SavedGame::State s;
-    s.started = QDateTime(QDate(2026, 12, 8), QTime(14, 3, 0));
-    s.seconds = 95;
-    s.hints = 2;
-    s.key = QStringLiteral("BCDEFGHIJKLMNOPQRSTUVWXYZA");
-    s.quote = QStringLiteral("AN APPLE A DAY, AS THEY SAY");
-    s.enciphered = QStringLiteral("BO BQQMF B EBZ, BT UIFZ TBZ");
-    s.progress = QStringLiteral("A\u00B7 APPLE A DAY, AS THEY SAY"); // one letter to go
-    return s;
+    return AppleADay(QStringLiteral("A\u00B7 APPLE A DAY, AS THEY SAY")); // one letter to go
 }
 
 struct Tally {

@@ -37,6 +37,13 @@ void MakeCodeKey() {
     }
 }
 
+QString KeyLetters() {
+    QString key;
+    for (int letter = 'A'; letter <= 'Z'; ++letter)
+        key += KeyTable(letter, 1);
+    return key;
+}
+
 QString EncipherText(QString text) {
     QString result;
     result.reserve(text.size());

@@ -32,6 +32,9 @@ inline constexpr QChar TakenMark = QChar(0x00B7);
 // letter stands for itself.
 void MakeCodeKey();
 
+// The key as 26 letters: the cipher letter of A, of B, ... of Z.
+QString KeyLetters();
+
 // `text` with every A-Z replaced by its cipher letter; everything else in place.
 QString EncipherText(QString text);
 

@@ -24,11 +24,7 @@ QAccessibleInterface *announcerFactory(const QString &className, QObject *object
 } // namespace
 
 Announcer::Announcer(QWidget *window) : QWidget(window) {
-    static bool installed = false;
-    if (!installed) {
-        installed = true;
-        QAccessible::installFactory(announcerFactory);
-    }
+    QAccessible::installFactory(announcerFactory); // Qt keeps one of each
     setObjectName(QStringLiteral("announcer"));
     // Nothing to see, nothing to click, nothing to take the keys.
     setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -38,11 +38,7 @@ QAccessibleInterface *factory(const QString &className, QObject *object) {
 } // namespace
 
 LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent) {
-    static bool installed = false;
-    if (!installed) {
-        installed = true;
-        QAccessible::installFactory(factory);
-    }
+    QAccessible::installFactory(factory); // Qt keeps one of each
     // Reached with Tab, never taken by a click: the page looks as designed.
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);

@@ -13,6 +13,7 @@
 #endif
 
 #include <cstdlib>
+#include <cstring>
 
 namespace x11 {
 
@@ -45,6 +46,24 @@ xcb_window_t rootOf(xcb_connection_t *c, int number) {
     return it.rem ? it.data->root : xcb_window_t(XCB_WINDOW_NONE);
 }
 
+// The connection, when `window` exists on the X server; null otherwise.
+xcb_connection_t *connectionFor(const QWidget *window) {
+    return window && window->windowHandle() ? connection() : nullptr;
+}
+
+// A property's value, at most `units` 32-bit units of it; empty when unset.
+QByteArray property(xcb_connection_t *c, xcb_window_t w, xcb_atom_t name, xcb_atom_t type,
+                    quint32 units) {
+    xcb_get_property_reply_t *r =
+        xcb_get_property_reply(c, xcb_get_property(c, 0, w, name, type, 0, units), nullptr);
+    QByteArray value;
+    if (r)
+        value = QByteArray(static_cast<const char *>(xcb_get_property_value(r)),
+                           xcb_get_property_value_length(r));
+    free(r);
+    return value;
+}
+
 } // namespace
 
 bool available() {
@@ -68,8 +87,8 @@ void flush() {
 }
 
 void removeEnlargedStates(QWidget *window) {
-    xcb_connection_t *c = connection();
-    if (!c || !window || !window->windowHandle()) return;
+    xcb_connection_t *c = connectionFor(window);
+    if (!c) return;
     const xcb_window_t w = xcb_window_t(window->winId());
     const xcb_window_t root = rootOf(c, screenNumber());
     const xcb_atom_t state = atom(c, "_NET_WM_STATE");
@@ -98,24 +117,13 @@ namespace {
 // The name the running window manager gives itself (on its
 // _NET_SUPPORTING_WM_CHECK window); empty when none runs.
 QByteArray windowManagerName(xcb_connection_t *c) {
-    const xcb_window_t root = rootOf(c, screenNumber());
-    const xcb_atom_t check = atom(c, "_NET_SUPPORTING_WM_CHECK");
-    xcb_get_property_reply_t *r = xcb_get_property_reply(
-        c, xcb_get_property(c, 0, root, check, XCB_ATOM_WINDOW, 0, 1), nullptr);
+    const QByteArray check = property(c, rootOf(c, screenNumber()),
+                                      atom(c, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW, 1);
+    if (check.size() < int(sizeof(xcb_window_t))) return {};
     xcb_window_t wm = XCB_WINDOW_NONE;
-    if (r && xcb_get_property_value_length(r) >= 4)
-        wm = *static_cast<const xcb_window_t *>(xcb_get_property_value(r));
-    free(r);
+    memcpy(&wm, check.constData(), sizeof wm);
     if (wm == XCB_WINDOW_NONE) return {};
-    QByteArray name;
-    r = xcb_get_property_reply(
-        c, xcb_get_property(c, 0, wm, atom(c, "_NET_WM_NAME"), atom(c, "UTF8_STRING"), 0, 64),
-        nullptr);
-    if (r)
-        name = QByteArray(static_cast<const char *>(xcb_get_property_value(r)),
-                          xcb_get_property_value_length(r));
-    free(r);
-    return name;
+    return property(c, wm, atom(c, "_NET_WM_NAME"), atom(c, "UTF8_STRING"), 64);
 }
 
 } // namespace
@@ -143,8 +151,8 @@ void prepareUndecorated() {
 }
 
 void markUndecorated(QWidget *window) {
-    xcb_connection_t *c = connection();
-    if (!c || !window || !window->windowHandle()) return;
+    xcb_connection_t *c = connectionFor(window);
+    if (!c) return;
     // Only where normal windows get a frame whatever they ask: elsewhere a
     // utility window is kept above the others and not given the focus.
     const Undecorating &u = undecorating(c);
@@ -156,8 +164,8 @@ void markUndecorated(QWidget *window) {
 }
 
 QSize clientSize(QWidget *window) {
-    xcb_connection_t *c = connection();
-    if (!c || !window || !window->windowHandle()) return {};
+    xcb_connection_t *c = connectionFor(window);
+    if (!c) return {};
     xcb_get_geometry_reply_t *r =
         xcb_get_geometry_reply(c, xcb_get_geometry(c, xcb_drawable_t(window->winId())), nullptr);
     if (!r) return {};
@@ -167,8 +175,8 @@ QSize clientSize(QWidget *window) {
 }
 
 void resizeClient(QWidget *window, const QSize &size) {
-    xcb_connection_t *c = connection();
-    if (!c || !window || !window->windowHandle()) return;
+    xcb_connection_t *c = connectionFor(window);
+    if (!c) return;
     const quint32 values[] = {quint32(size.width()), quint32(size.height())};
     xcb_configure_window(c, xcb_window_t(window->winId()),
                          XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, values);
@@ -176,10 +184,9 @@ void resizeClient(QWidget *window, const QSize &size) {
 }
 
 void markOwned(QWidget *window) {
-    xcb_connection_t *c = connection();
-    const QWindow *handle = window ? window->windowHandle() : nullptr;
-    const QWindow *owner = handle ? handle->transientParent() : nullptr;
-    if (!c || !owner || !owner->handle()) return;
+    xcb_connection_t *c = connectionFor(window);
+    const QWindow *owner = c ? window->windowHandle()->transientParent() : nullptr;
+    if (!owner || !owner->handle()) return;
     const xcb_window_t o = xcb_window_t(owner->winId());
     xcb_change_property(c, XCB_PROP_MODE_REPLACE, xcb_window_t(window->winId()),
                         XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW, 32, 1, &o);
@@ -194,17 +201,10 @@ int desktopTextDpi() {
         return 0;
     }
     int dpi = 0;
-    const xcb_window_t root = rootOf(c, number);
-    xcb_get_property_reply_t *r = xcb_get_property_reply(
-        c, xcb_get_property(c, 0, root, XCB_ATOM_RESOURCE_MANAGER, XCB_ATOM_STRING, 0, 1 << 16),
-        nullptr);
-    if (r) {
-        const QByteArray resources(static_cast<const char *>(xcb_get_property_value(r)),
-                                   xcb_get_property_value_length(r));
-        for (const QByteArray &line : resources.split('\n'))
-            if (line.startsWith("Xft.dpi:")) dpi = int(line.mid(8).trimmed().toDouble());
-        free(r);
-    }
+    const QByteArray resources =
+        property(c, rootOf(c, number), XCB_ATOM_RESOURCE_MANAGER, XCB_ATOM_STRING, 1 << 16);
+    for (const QByteArray &line : resources.split('\n'))
+        if (line.startsWith("Xft.dpi:")) dpi = int(line.mid(8).trimmed().toDouble());
     xcb_disconnect(c);
     return dpi;
 }

@@ -4,6 +4,7 @@ void GameSession::clear() {
     m_game = SolveGame();
     m_lastPair = {};
     m_key.clear();
+    m_keptSeconds = 0;
     m_began = QDateTime();
 }
 
@@ -16,16 +17,17 @@ void GameSession::start(const QString &quote, const QString &enciphered, const Q
 }
 
 void GameSession::restore(const play::KeptGame &kept) {
-    m_game = SolveGame();
+    clear();
     m_game.restore(kept.quote, kept.enciphered, kept.progress, kept.hints);
     m_game.restoreHistory(kept.done, kept.undone); // a history that does not fit is only left out
-    m_game.startClock(now().addSecs(-kept.seconds));
+    m_keptSeconds = qMax<qint64>(0, kept.seconds);
+    m_game.startClock(now().addSecs(-m_keptSeconds));
     m_key = kept.key;
     m_began = kept.started;
 }
 
-void GameSession::resume(qint64 secondsSoFar) {
-    m_game.startClock(now().addSecs(-qMax<qint64>(0, secondsSoFar)));
+void GameSession::resume() {
+    m_game.startClock(now().addSecs(-m_keptSeconds));
     if (!m_began.isValid()) m_began = now();
     emit started();
 }

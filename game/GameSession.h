@@ -33,8 +33,9 @@ public:
     void start(const QString &quote, const QString &enciphered, const QString &key = {});
     // A kept game, set up as it was left, its clock going on from its seconds.
     void restore(const play::KeptGame &kept);
-    // The clock goes on from `secondsSoFar`, as a kept game comes back on show.
-    void resume(qint64 secondsSoFar);
+    // The restored game comes back on show: its clock goes on from its
+    // seconds, the time the player took to decide not counted.
+    void resume();
 
     // The player's moves; each tells `changed`.
     void placePair(const QString &cipher, const QString &plain);
@@ -70,5 +71,6 @@ private:
     SolveGame m_game;
     QString m_key;
     QDateTime m_began;
+    qint64 m_keptSeconds = 0; // of a restored game
     QPair<QString, QString> m_lastPair;
 };

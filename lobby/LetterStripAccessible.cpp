@@ -170,8 +170,5 @@ QAccessibleInterface *factory(const QString &className, QObject *object) {
 } // namespace
 
 void InstallLetterStripAccessible() {
-    static bool installed = false;
-    if (installed) return;
-    installed = true;
-    QAccessible::installFactory(factory);
+    QAccessible::installFactory(factory); // Qt keeps one of each
 }

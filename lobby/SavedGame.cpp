@@ -146,7 +146,7 @@ void SavedGame::OfferToContinue() {
     // The kept game becomes the game on show, with its key and its clock.
     m.session.restore(*s);
     if (a == dialogs::Answer::Yes)
-        m.ResumeGame(s->seconds);
+        m.ResumeGame();
     else
         m.abandonGame(); // recorded as abandoned, and no longer kept
 }

@@ -4,6 +4,7 @@
 #include "KelButtonAccessible.h"
 #include "PairHistory.h"
 #include "frmMain.h"
+#include "modSupport.h"
 
 #include <algorithm>
 
@@ -223,12 +224,13 @@ void ScreenReader::say(const QString &text) {
 
 void ScreenReader::SaySolution() {
     if (m.mode.is(LobbyMode::Mode::Print)) {
-        QString key;
-        const QString code = m.lblCode->text().simplified();
-        for (qsizetype k = 0; k < code.size(); k += 2)
-            key += QStringLiteral("%1 as %2, ").arg(QChar(char16_t('A' + k / 2))).arg(code[k]);
+        // The key the print panel shows is the one just made.
+        const QString code = cipher::KeyLetters();
+        QStringList key;
+        for (qsizetype k = 0; k < code.size(); ++k)
+            key << QStringLiteral("%1 as %2").arg(QChar(char16_t('A' + k)), code[k]);
         say(QStringLiteral("Scrambled quote: ") + spoken(m.txtBox[2]->text()) +
-            QStringLiteral(". Code key: ") + key.chopped(2));
+            QStringLiteral(". Code key: ") + key.join(QStringLiteral(", ")));
         return;
     }
     if (!m.mode.is(LobbyMode::Mode::Solve)) return;

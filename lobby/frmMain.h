@@ -65,9 +65,8 @@ public:
     // A game on record `record` of the list, or, for 0, on the record
     // drawRecord draws; exactly as the design starts a random game.
     void PlayRecord(qint16 record);
-    // The game set up in `game` on screen again, its clock going on from
-    // `secondsSoFar`.
-    void ResumeGame(qint64 secondsSoFar);
+    // The game the session restored on screen again, its clock going on.
+    void ResumeGame();
     // The solution as the game holds it, after any change; a game the change
     // completed ends there.
     void ShowSolution();

@@ -106,18 +106,15 @@ void frmMain::PlayRecord(qint16 record) {
         return;
     }
     cipher::MakeCodeKey();
-    QString key;
-    for (int letter = 'A'; letter <= 'Z'; ++letter)
-        key += cipher::KeyTable(letter, 1);
     // Its clock starts once the quote is on screen, before the fade-in.
-    session.start(quote, cipher::EncipherText(quote.trimmed()), key);
+    session.start(quote, cipher::EncipherText(quote.trimmed()), cipher::KeyLetters());
     showGame();
 }
 
-void frmMain::ResumeGame(qint64 secondsSoFar) {
+void frmMain::ResumeGame() {
     fadeOutAndWait();
     openSolvePanel();
-    session.resume(secondsSoFar); // the time goes on
+    session.resume(); // the time goes on
     showGame();
 }
 

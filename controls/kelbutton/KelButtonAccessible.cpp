@@ -25,10 +25,7 @@ KelButton *KelButtonAccessible::button() const {
 }
 
 void KelButtonAccessible::install() {
-    static bool installed = false;
-    if (installed) return;
-    installed = true;
-    QAccessible::installFactory(factory);
+    QAccessible::installFactory(factory); // Qt keeps one of each
 }
 
 QString KelButtonAccessible::spoken(const QString &caption) {

@@ -2,6 +2,7 @@
 #include "GameFile.h"
 #include "GameRecord.h"
 #include "GameSession.h"
+#include "KeptGames.h"
 #include "SolveGame.h"
 #include "modStandard.h"
 
@@ -106,7 +107,7 @@ private slots:
         GameSession later;
         later.now = [&] { return t; };
         later.restore(*kept);
-        later.resume(kept->seconds);
+        later.resume();
         QCOMPARE(later.game().shown(), QStringLiteral("AN A···· A ·A·"));
         QCOMPARE(later.game().HintCount(), qint16(1));
         QVERIFY(later.undo()); // the pair before the break, not the hint
@@ -126,14 +127,7 @@ private slots:
 
     void theGameFileKeepsAGameAndRefusesOnesThatCouldNotBe() {
         // A state written is read back as it was.
-        play::KeptGame s;
-        s.started = QDateTime(QDate(2026, 12, 8), QTime(14, 3, 0));
-        s.seconds = 95;
-        s.hints = 2;
-        s.key = QStringLiteral("BCDEFGHIJKLMNOPQRSTUVWXYZA");
-        s.quote = QStringLiteral("AN APPLE A DAY, AS THEY SAY");
-        s.enciphered = QStringLiteral("BO BQQMF B EBZ, BT UIFZ TBZ");
-        s.progress = QStringLiteral("A· A···· A ·A·, A· ···· ·A·");
+        play::KeptGame s = AppleADay(QStringLiteral("A· A···· A ·A·, A· ···· ·A·"));
         const std::optional<play::KeptGame> back = play::ParseGameFile(play::FormatGameFile(s));
         QVERIFY(back);
         QCOMPARE(back->progress, s.progress);

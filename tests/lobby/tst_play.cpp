@@ -3,6 +3,7 @@
 #include "FreshQuotes.h"
 #include "GameRecord.h"
 #include "HelpTopic.h"
+#include "KeptGames.h"
 #include "LetterStrip.h"
 #include "Lobby.h"
 #include "PrinterSurface.h"
@@ -830,14 +831,7 @@ private slots:
         // A kill can come between the kept game marked ended, its row in the
         // record, and its removal: the next start records it once, never
         // offers it again.
-        SavedGame::State s;
-        s.started = QDateTime(QDate(2026, 12, 8), QTime(14, 3, 0));
-        s.seconds = 95;
-        s.hints = 2;
-        s.key = QStringLiteral("BCDEFGHIJKLMNOPQRSTUVWXYZA");
-        s.quote = QStringLiteral("AN APPLE A DAY, AS THEY SAY");
-        s.enciphered = QStringLiteral("BO BQQMF B EBZ, BT UIFZ TBZ");
-        s.progress = s.quote;
+        SavedGame::State s = AppleADay(QStringLiteral("AN APPLE A DAY, AS THEY SAY"));
         s.ended = s.started.addSecs(95);
         s.outcome = SolveGame::Outcome::Solved;
         for (const bool rowWritten : {false, true}) {

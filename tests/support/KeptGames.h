@@ -1,0 +1,17 @@
+#pragma once
+
+#include "GameFile.h"
+
+// A kept game that could have been played, one letter on as its key, with
+// the solution standing at `progress`.
+inline play::KeptGame AppleADay(const QString &progress) {
+    play::KeptGame s;
+    s.started = QDateTime(QDate(2026, 12, 8), QTime(14, 3, 0));
+    s.seconds = 95;
+    s.hints = 2;
+    s.key = QStringLiteral("BCDEFGHIJKLMNOPQRSTUVWXYZA");
+    s.quote = QStringLiteral("AN APPLE A DAY, AS THEY SAY");
+    s.enciphered = QStringLiteral("BO BQQMF B EBZ, BT UIFZ TBZ");
+    s.progress = progress;
+    return s;
+}
