@@ -1,5 +1,6 @@
 // The lobby with a full quote file: filling the list, and moving the highlight.
 #include "Additions.h"
+#include "Controls.h"
 #include "CryptogramPage.h"
 #include "Fonts.h"
 #include "PrinterSurface.h"
@@ -53,7 +54,7 @@ void BM_HighlightChange(benchmark::State &state) {
     int row = 1;
     for (auto _ : state) {
         row = row % 32000 + 97;
-        m.grid->setRow(row);
+        Ui(m).grid->setRow(row);
         QApplication::processEvents();
     }
 }
@@ -95,12 +96,12 @@ void BM_UpdateSolution200(benchmark::State &state) {
     m.cmdSolveRandomQuote_Click();
     cipher::MakeCodeKey();
     m.session.start(LongQuote, cipher::EncipherText(LongQuote));
-    m.txtBox[2]->setText(m.game.Enciphered());
-    m.txtBox[1]->setText(m.game.SolveProgress());
+    Ui(m).txtBox[2]->setText(m.game.Enciphered());
+    Ui(m).txtBox[1]->setText(m.game.SolveProgress());
     const QString cipherE = cipher::KeyTable('E', 1);
     for (auto _ : state) {
-        m.txtLetter[1]->setText(cipherE);
-        m.txtLetter[2]->setText(QStringLiteral("E"));
+        Ui(m).txtLetter[1]->setText(cipherE);
+        Ui(m).txtLetter[2]->setText(QStringLiteral("E"));
         m.UpdateSolution();
     }
     m.cmdFinishedSolving_Click();
@@ -114,8 +115,8 @@ void BM_SolverAidsFollowThePointer200(benchmark::State &state) {
     m.cmdSolveRandomQuote_Click();
     cipher::MakeCodeKey();
     m.session.start(LongQuote, cipher::EncipherText(LongQuote));
-    m.txtBox[2]->setText(m.game.Enciphered());
-    m.txtBox[1]->setText(m.game.SolveProgress());
+    Ui(m).txtBox[2]->setText(m.game.Enciphered());
+    Ui(m).txtBox[1]->setText(m.game.SolveProgress());
     SolverAidsPanel *aids = SolverAidsPanel::of(m);
     aids->SolverAids = true;
     aids->ApplySolverAids();
@@ -123,8 +124,8 @@ void BM_SolverAidsFollowThePointer200(benchmark::State &state) {
     for (auto _ : state) {
         at = (at + 7) % 200;
         aids->txtBox_LetterHovered(at);
-        m.txtBox[1]->repaint();
-        m.txtBox[2]->repaint();
+        Ui(m).txtBox[1]->repaint();
+        Ui(m).txtBox[2]->repaint();
         aids->stripLetters->repaint();
     }
     aids->SolverAids = false;

@@ -4,6 +4,7 @@
 // The longest single freeze of the window is printed too. Times are the
 // median of several runs, in milliseconds.
 #include "Additions.h"
+#include "Controls.h"
 #include "GameRecord.h"
 #include "QuoteFile.h"
 #include "frmMain.h"
@@ -91,9 +92,9 @@ Figures measure(int rows) {
         statistics << t.nsecsElapsed() / 1e6;
         delete w;
         t.restart();
-        lobby->cmdSolveRandomQuote->PerformClick(); // the quote is on show when it returns
+        Ui(lobby).cmdSolveRandomQuote->PerformClick(); // the quote is on show when it returns
         random << t.nsecsElapsed() / 1e6;
-        lobby->cmdFinishedSolving->PerformClick(); // abandoned: one row more
+        Ui(lobby).cmdFinishedSolving->PerformClick(); // abandoned: one row more
     }
     f.statistics = median(statistics);
     f.random = median(random);

@@ -5,6 +5,7 @@
 // the window's thread (as the game does) and, for comparison, with the same
 // save waited for on the window's thread.
 #include "Additions.h"
+#include "Controls.h"
 #include "SafeFile.h"
 #include "SavedGame.h"
 #include "frmMain.h"
@@ -37,7 +38,7 @@ double longestPair(bool waitForSave) {
     m->show();
     while (!m->activated())
         QApplication::processEvents();
-    m->cmdSolveRandomQuote->PerformClick();
+    Ui(m).cmdSolveRandomQuote->PerformClick();
     SavedGame *saved = SavedGame::of(*m);
     saved->Finish();
     const QString quote = m->game.SolveQuote();
@@ -45,16 +46,16 @@ double longestPair(bool waitForSave) {
     for (QChar letter : QStringLiteral("ETAOINSHRDLU")) {
         if (!quote.contains(letter)) continue;
         const char cipher = cipher::KeyTable(letter.unicode(), 1)[0].toLatin1();
-        QTest::keyClick(m->txtLetter[1], cipher);
+        QTest::keyClick(Ui(m).txtLetter[1], cipher);
         QElapsedTimer t;
         t.start();
-        QTest::keyClick(m->txtLetter[2], letter.toLower().toLatin1());
+        QTest::keyClick(Ui(m).txtLetter[2], letter.toLower().toLatin1());
         if (waitForSave) saved->Finish();
-        m->txtBox[1]->repaint();
+        Ui(m).txtBox[1]->repaint();
         longest = qMax(longest, t.nsecsElapsed() / 1e6);
         if (!m->game.isOpen()) break;
     }
-    if (m->game.isOpen()) m->cmdFinishedSolving->PerformClick(); // nothing kept for the next
+    if (m->game.isOpen()) Ui(m).cmdFinishedSolving->PerformClick(); // nothing kept for the next
     delete m;
     return longest;
 }

@@ -25,7 +25,7 @@ FreshQuotes::FreshQuotes(frmMain &lobby) : LobbyAddition(lobby, QStringLiteral("
 }
 
 void FreshQuotes::menuSolveThisQuote_Click() {
-    const int row = m.grid->row();
+    const int row = c.grid->row();
     if (row >= 1) m.PlayRecord(qint16(row));
 }
 

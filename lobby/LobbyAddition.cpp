@@ -9,3 +9,7 @@ QObject *Owner(frmMain &lobby) {
 const QObject *Owner(const frmMain &lobby) {
     return &lobby;
 }
+
+QWidget *Window(frmMain &lobby) {
+    return &lobby;
+}

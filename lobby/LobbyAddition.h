@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LobbyControls.h"
+
 #include <QObject>
 #include <QString>
 
@@ -8,10 +10,13 @@ class frmMain;
 // The lobby as the QObject that owns its additions.
 QObject *Owner(frmMain &lobby);
 const QObject *Owner(const frmMain &lobby);
+// The lobby as a window.
+QWidget *Window(frmMain &lobby);
 
 // What every addition to the lobby shares: it lives as long as the lobby,
 // under a name tests and other additions find it by, and reaches the lobby
-// it hangs on as `m`. `Addition` is the class deriving from it.
+// it hangs on as `m`, its controls as `c`. `Addition` is the class deriving
+// from it.
 template <class Addition> class LobbyAddition : public QObject {
 public:
     // The lobby's addition of this kind, or null when it has none.
@@ -20,8 +25,10 @@ public:
     }
 
 protected:
-    LobbyAddition(frmMain &lobby, const QString &name) : QObject(Owner(lobby)), m(lobby) {
+    LobbyAddition(frmMain &lobby, const QString &name)
+        : QObject(Owner(lobby)), m(lobby), c(LobbyControls::of(*Window(lobby))) {
         setObjectName(name);
     }
     frmMain &m;
+    const LobbyControls c;
 };

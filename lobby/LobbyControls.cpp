@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QGraphicsDropShadowEffect>
+#include <QHash>
 #include <QLabel>
 #include <QShortcut>
 
@@ -197,6 +198,58 @@ void frmMain::buildPlayPanels() {
     picSolveRandomQuote->setContextMenuPolicy(Qt::CustomContextMenu);
     for (QWidget *w : std::initializer_list<QWidget *>{txtLetter[1], txtLetter[2], lblSolveMessage})
         w->setContextMenuPolicy(Qt::NoContextMenu); // the panel's menu, not a text menu
+
+    // The rest go by their design names too, for whoever must find them.
+    Label1->setObjectName(QStringLiteral("Label1"));
+    lblLetter->setObjectName(QStringLiteral("lblLetter"));
+    lblCode->setObjectName(QStringLiteral("lblCode"));
+    chkPrintSolutionPage->setObjectName(QStringLiteral("chkPrintSolutionPage"));
+    lblSolveMessage->setObjectName(QStringLiteral("lblSolveMessage"));
+    for (int i : {1, 2})
+        AniGiff[i]->setObjectName(QStringLiteral("AniGiff%1").arg(i));
+}
+
+LobbyControls LobbyControls::of(const QWidget &lobby) {
+    QHash<QString, QWidget *> named;
+    for (QWidget *w : lobby.findChildren<QWidget *>())
+        if (!w->objectName().isEmpty()) named.insert(w->objectName(), w);
+    auto find = [&]<class T>(T *&control, const QString &name) {
+        control = qobject_cast<T *>(named.value(name));
+        Q_ASSERT_X(control, "LobbyControls::of", qPrintable(name));
+    };
+    LobbyControls c;
+    find(c.cmdHelp, QStringLiteral("cmdHelp"));
+    find(c.cmdQuit, QStringLiteral("cmdQuit"));
+    find(c.cmdFadeStatus, QStringLiteral("cmdFadeStatus"));
+    find(c.cmdEmailFriend, QStringLiteral("cmdEmailFriend"));
+    find(c.cmdgift, QStringLiteral("cmdgift"));
+    find(c.picQuoteList, QStringLiteral("picQuoteList"));
+    find(c.picQuote, QStringLiteral("picQuote"));
+    find(c.picPrintQuote, QStringLiteral("picPrintQuote"));
+    find(c.picSolveRandomQuote, QStringLiteral("picSolveRandomQuote"));
+    find(c.grid, QStringLiteral("grid"));
+    find(c.cmdSolveRandomQuote, QStringLiteral("cmdSolveRandomQuote"));
+    find(c.cmdDeleteQuote, QStringLiteral("cmdDeleteQuote"));
+    find(c.cmdScrambleAndPrintQuote, QStringLiteral("cmdScrambleAndPrintQuote"));
+    find(c.cmdAddEditSave, QStringLiteral("cmdAddEditSave"));
+    find(c.cmdAddEditCancel, QStringLiteral("cmdAddEditCancel"));
+    find(c.cmdFinishedPrinting, QStringLiteral("cmdFinishedPrinting"));
+    find(c.Label1, QStringLiteral("Label1"));
+    find(c.lblLetter, QStringLiteral("lblLetter"));
+    find(c.lblCode, QStringLiteral("lblCode"));
+    find(c.cmdPrintQuote, QStringLiteral("cmdPrintQuote"));
+    find(c.chkPrintSolutionPage, QStringLiteral("chkPrintSolutionPage"));
+    find(c.lblSolveMessage, QStringLiteral("lblSolveMessage"));
+    find(c.cmdHint, QStringLiteral("cmdHint"));
+    find(c.cmdSolve, QStringLiteral("cmdSolve"));
+    find(c.cmdFinishedSolving, QStringLiteral("cmdFinishedSolving"));
+    for (int i : {1, 2}) {
+        find(c.cmdAddEditQuote[i], QStringLiteral("cmdAddEditQuote%1").arg(i));
+        find(c.txtBox[i], QStringLiteral("txtBox%1").arg(i));
+        find(c.txtLetter[i], QStringLiteral("txtLetter%1").arg(i));
+        find(c.AniGiff[i], QStringLiteral("AniGiff%1").arg(i));
+    }
+    return c;
 }
 
 void frmMain::wirePlayHandlers() {

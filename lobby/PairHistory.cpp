@@ -31,7 +31,7 @@ PairHistory::PairHistory(frmMain &lobby) : LobbyAddition(lobby, QStringLiteral("
         connect(s, &QShortcut::activated, this, redo ? &PairHistory::Redo : &PairHistory::Undo);
     }
     for (int i : {1, 2})
-        m.txtLetter[i]->installEventFilter(this);
+        c.txtLetter[i]->installEventFilter(this);
 }
 
 void PairHistory::Undo() {

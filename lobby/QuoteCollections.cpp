@@ -237,7 +237,7 @@ QuoteCollections::QuoteCollections(frmMain &lobby)
     : LobbyAddition(lobby, QStringLiteral("collections")) {
     m.addListMenuItem(QStringLiteral("&Import Quotes..."), [this] { menuImportQuotes_Click(); });
     m.addListMenuItem(QStringLiteral("&Export Quotes..."), [this] { menuExportQuotes_Click(); });
-    connect(m.grid, &QuoteGrid::quotesDropped, this, &QuoteCollections::grid_QuotesDropped);
+    connect(c.grid, &QuoteGrid::quotesDropped, this, &QuoteCollections::grid_QuotesDropped);
     RemoveLeftoverExport();
 }
 

@@ -96,23 +96,23 @@ QString ScreenReader::UnknownSaid(const QString &shown, const QString &enciphere
 
 ScreenReader::ScreenReader(frmMain &lobby)
     : LobbyAddition(lobby, QStringLiteral("screenReader")), m_announcer(new Announcer(&lobby)) {
-    m.grid->setAccessibleName(QStringLiteral("Quote list"));
-    m.txtLetter[1]->setAccessibleName(QStringLiteral("Scrambled letter"));
-    m.txtLetter[1]->setAccessibleDescription(
+    c.grid->setAccessibleName(QStringLiteral("Quote list"));
+    c.txtLetter[1]->setAccessibleName(QStringLiteral("Scrambled letter"));
+    c.txtLetter[1]->setAccessibleDescription(
         QStringLiteral("Type a letter of the scrambled quote"));
-    m.txtLetter[2]->setAccessibleName(QStringLiteral("Stands for"));
-    m.txtLetter[2]->setAccessibleDescription(
+    c.txtLetter[2]->setAccessibleName(QStringLiteral("Stands for"));
+    c.txtLetter[2]->setAccessibleDescription(
         QStringLiteral("Type the letter the scrambled letter stands for; a space takes it back"));
-    m.lblLetter->setAccessibleName(QStringLiteral("Alphabet"));
-    m.Label1->setBuddy(m.lblCode);
+    c.lblLetter->setAccessibleName(QStringLiteral("Alphabet"));
+    c.Label1->setBuddy(c.lblCode);
     for (int i : {1, 2})
-        m.AniGiff[i]->setAccessibleName(m.AniGiff[i]->toolTip().trimmed());
-    m.picQuoteList->setAccessibleName(QStringLiteral("List panel"));
-    m.picQuote->setAccessibleName(QStringLiteral("Quote panel"));
-    m.picPrintQuote->setAccessibleName(QStringLiteral("Print panel"));
-    m.picSolveRandomQuote->setAccessibleName(QStringLiteral("Solve panel"));
-    connect(m.grid, &QuoteGrid::rowChanged, this,
-            [this] { m.grid->setAccessibleDescription(m.grid->list()->status()); });
+        c.AniGiff[i]->setAccessibleName(c.AniGiff[i]->toolTip().trimmed());
+    c.picQuoteList->setAccessibleName(QStringLiteral("List panel"));
+    c.picQuote->setAccessibleName(QStringLiteral("Quote panel"));
+    c.picPrintQuote->setAccessibleName(QStringLiteral("Print panel"));
+    c.picSolveRandomQuote->setAccessibleName(QStringLiteral("Solve panel"));
+    connect(c.grid, &QuoteGrid::rowChanged, this,
+            [this] { c.grid->setAccessibleDescription(c.grid->list()->status()); });
     connect(&m, &frmMain::modeArranged, this, [this] {
         nameForMode();
         // A new screen is told by its name; solving says more as it starts.
@@ -130,7 +130,7 @@ ScreenReader::ScreenReader(frmMain &lobby)
     connect(&m, &frmMain::gameStarted, this, [this] {
         nameForMode();
         m_before.clear();
-        m.txtLetter[1]->setAccessibleDescription(
+        c.txtLetter[1]->setAccessibleDescription(
             QStringLiteral("Type a letter of the scrambled quote. F6 reads the solution so far, "
                            "Shift+F6 the scrambled quote, F7 the letters still unknown"));
         m_shownMode = LobbyMode::Mode::Solve;
@@ -150,7 +150,7 @@ ScreenReader::ScreenReader(frmMain &lobby)
         connect(s, &QShortcut::activated, this, read);
     }
     connect(&m, &frmMain::solutionChanged, this, [this] { solutionChanged(); });
-    connect(&m, &frmMain::gameEnded, this, [this](SolveGame::Outcome outcome) {
+    connect(&m.session, &GameSession::ended, this, [this](SolveGame::Outcome outcome) {
         if (outcome != SolveGame::Outcome::Abandoned) gameEnded();
     });
     nameForMode();
@@ -164,13 +164,13 @@ ScreenReader::~ScreenReader() {
 
 void ScreenReader::accessibilityActiveChanged(bool active) {
     for (int i : {1, 2})
-        m.txtBox[i]->setReadableByKeys(active);
+        c.txtBox[i]->setReadableByKeys(active);
 }
 
 void ScreenReader::nameForMode() {
     using Mode = LobbyMode::Mode;
     const Mode mode = m.mode.current();
-    QuoteTextBox *quote = m.txtBox[1], *guide = m.txtBox[2];
+    QuoteTextBox *quote = c.txtBox[1], *guide = c.txtBox[2];
     quote->setAccessibleDescription(QString());
     switch (mode) {
     case Mode::List:
@@ -187,22 +187,22 @@ void ScreenReader::nameForMode() {
     case Mode::Print:
         quote->setAccessibleName(QStringLiteral("Quote"));
         guide->setAccessibleName(QStringLiteral("Scrambled quote"));
-        m.lblCode->setAccessibleName(QStringLiteral("Code key"));
+        c.lblCode->setAccessibleName(QStringLiteral("Code key"));
         break;
     case Mode::Solve:
         quote->setAccessibleName(QStringLiteral("Solution so far"));
         guide->setAccessibleName(QStringLiteral("Scrambled quote"));
-        m.lblSolveMessage->setAccessibleName(Instruction);
-        m.cmdFinishedSolving->setAccessibleDescription(QString());
+        c.lblSolveMessage->setAccessibleName(Instruction);
+        c.cmdFinishedSolving->setAccessibleDescription(QString());
         break;
     }
-    m.grid->setAccessibleDescription(m.grid->list()->status());
+    c.grid->setAccessibleDescription(c.grid->list()->status());
 }
 
 void ScreenReader::solutionChanged() {
     const QString now = m.game.shown();
-    m.txtBox[1]->setAccessibleDescription(spoken(now));
-    tell(m.txtBox[1], QAccessible::DescriptionChanged);
+    c.txtBox[1]->setAccessibleDescription(spoken(now));
+    tell(c.txtBox[1], QAccessible::DescriptionChanged);
     // The move, said where the player is.
     if (!m_before.isEmpty() && m.game.isOpen() && !m.game.isOver()) {
         const Move how = m.game.HintCount() > m_hints ? Move::Hint : m_next;
@@ -229,7 +229,7 @@ void ScreenReader::SaySolution() {
         QStringList key;
         for (qsizetype k = 0; k < code.size(); ++k)
             key << QStringLiteral("%1 as %2").arg(QChar(char16_t('A' + k)), code[k]);
-        say(QStringLiteral("Scrambled quote: ") + spoken(m.txtBox[2]->text()) +
+        say(QStringLiteral("Scrambled quote: ") + spoken(c.txtBox[2]->text()) +
             QStringLiteral(". Code key: ") + key.join(QStringLiteral(", ")));
         return;
     }
@@ -251,8 +251,8 @@ void ScreenReader::gameEnded() {
     // The closing message: said at once, and again with the button that
     // takes the focus.
     const QString message = m.game.closingMessage(m.game.EndTime()).simplified();
-    m.lblSolveMessage->setAccessibleName(message);
-    m.cmdFinishedSolving->setAccessibleDescription(message);
-    tell(m.lblSolveMessage, QAccessible::NameChanged);
-    tell(m.lblSolveMessage, QAccessible::Alert);
+    c.lblSolveMessage->setAccessibleName(message);
+    c.cmdFinishedSolving->setAccessibleDescription(message);
+    tell(c.lblSolveMessage, QAccessible::NameChanged);
+    tell(c.lblSolveMessage, QAccessible::Alert);
 }

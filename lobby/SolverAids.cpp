@@ -11,11 +11,11 @@ const QColor SolverAidsPanel::LitLetter(255, 196, 110);
 SolverAidsPanel::SolverAidsPanel(frmMain &lobby) : LobbyAddition(lobby, QStringLiteral("aids")) {
     // The letter table beside the two puzzle boxes, where the list's buttons
     // stand in the other modes.
-    stripLetters = new LetterStrip(m.picQuote);
+    stripLetters = new LetterStrip(c.picQuote);
     stripLetters->setObjectName(QStringLiteral("stripLetters"));
     PlaceTwips(stripLetters, 5370, 210, 1680, 2640);
     stripLetters->hide();
-    m.txtBox[2]->viewport()->installEventFilter(this);
+    c.txtBox[2]->viewport()->installEventFilter(this);
     m.addSolveMenuItem(
         QStringLiteral("&Solver's Aids"), [this] { return SolverAids; },
         [this] { menuSolverAids_Click(); });
@@ -32,7 +32,7 @@ SolverAidsPanel::SolverAidsPanel(frmMain &lobby) : LobbyAddition(lobby, QStringL
     connect(&m, &frmMain::modeArranged, this, [this](LobbyMode::Mode mode) {
         if (mode != LobbyMode::Mode::Solve) ApplySolverAids(); // the aids go with the panel
     });
-    connect(m.txtLetter[1], &QLineEdit::textChanged, this, [this] { UpdateSolverAids(); });
+    connect(c.txtLetter[1], &QLineEdit::textChanged, this, [this] { UpdateSolverAids(); });
 }
 
 bool SolverAidsPanel::solverAidsOn() {
@@ -54,17 +54,17 @@ void SolverAidsPanel::ApplySolverAids() {
     const bool tracking = on && playing();
     if (tracking != m_tracking) {
         m_tracking = tracking;
-        m.txtBox[2]->viewport()->setMouseTracking(tracking);
+        c.txtBox[2]->viewport()->setMouseTracking(tracking);
         if (!tracking) m_hoveredLetter = -1;
         // While the aids work, a click in the puzzle boxes picks or looks:
         // the typing stays in the letter boxes.
         for (int i : {1, 2})
-            m.txtBox[i]->setFocusPolicy(tracking ? Qt::NoFocus : m.txtBox[i]->ownFocusPolicy());
+            c.txtBox[i]->setFocusPolicy(tracking ? Qt::NoFocus : c.txtBox[i]->ownFocusPolicy());
     }
     if (!on) {
         m_hoveredLetter = -1;
-        m.txtBox[1]->setHighlighted({}, LitLetter);
-        m.txtBox[2]->setHighlighted({}, LitLetter);
+        c.txtBox[1]->setHighlighted({}, LitLetter);
+        c.txtBox[2]->setHighlighted({}, LitLetter);
         stripLetters->hide();
         return;
     }
@@ -79,13 +79,13 @@ void SolverAidsPanel::UpdateSolverAids() {
     QChar cipher;
     if (m_hoveredLetter >= 0 && m_hoveredLetter < enciphered.size())
         cipher = enciphered[m_hoveredLetter];
-    else if (!m.txtLetter[1]->text().isEmpty())
-        cipher = m.txtLetter[1]->text()[0].toUpper();
+    else if (!c.txtLetter[1]->text().isEmpty())
+        cipher = c.txtLetter[1]->text()[0].toUpper();
     QList<int> places;
     if (playing() && cipher.unicode() >= 'A' && cipher.unicode() <= 'Z')
         places = SolveGame::PlacesOf(enciphered, cipher);
-    m.txtBox[2]->setHighlighted(places, LitLetter);
-    m.txtBox[1]->setHighlighted(places, LitLetter);
+    c.txtBox[2]->setHighlighted(places, LitLetter);
+    c.txtBox[1]->setHighlighted(places, LitLetter);
     stripLetters->setEntries(SolveGame::LetterStrip(enciphered, m.game.shown()));
 }
 
@@ -100,18 +100,15 @@ void SolverAidsPanel::txtBox_LetterClicked(int storedIndex) {
     if (!SolverAids || !playing() || storedIndex < 0 || storedIndex >= enciphered.size()) return;
     const QChar letter = enciphered[storedIndex];
     if (letter.unicode() < 'A' || letter.unicode() > 'Z') return;
-    m.txtLetter[1]->setFocus();
-    m.txtLetter_GotFocus(1); // entering box 1 empties both, even when it had the focus
-    m.txtLetter[1]->setText(QString(letter));
-    m.txtLetter_KeyUp(1, letter.unicode());
+    m.typeCipherLetter(letter);
 }
 
 bool SolverAidsPanel::eventFilter(QObject *watched, QEvent *e) {
-    if (!m_tracking || watched != m.txtBox[2]->viewport()) return false;
+    if (!m_tracking || watched != c.txtBox[2]->viewport()) return false;
     switch (e->type()) {
     case QEvent::MouseMove: {
         const int at =
-            m.txtBox[2]->storedIndexAt(static_cast<QMouseEvent *>(e)->position().toPoint());
+            c.txtBox[2]->storedIndexAt(static_cast<QMouseEvent *>(e)->position().toPoint());
         if (at != m_hoveredLetter) txtBox_LetterHovered(at);
         break;
     }
@@ -121,7 +118,7 @@ bool SolverAidsPanel::eventFilter(QObject *watched, QEvent *e) {
     case QEvent::MouseButtonRelease: {
         auto *mouse = static_cast<QMouseEvent *>(e);
         if (mouse->button() == Qt::LeftButton) {
-            const int at = m.txtBox[2]->storedIndexAt(mouse->position().toPoint());
+            const int at = c.txtBox[2]->storedIndexAt(mouse->position().toPoint());
             if (at >= 0) txtBox_LetterClicked(at);
         }
         break;

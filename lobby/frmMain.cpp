@@ -55,9 +55,6 @@ frmMain::frmMain(QWidget *parent)
     : DesignedWindow(
           QStringLiteral("frmMain"), Frame::Minimisable, [this] { endProgram(); }, parent) {
     session.now = [this] { return now(); };
-    connect(&session, &GameSession::ending, this, &frmMain::gameEnding);
-    connect(&session, &GameSession::ended, this, &frmMain::gameEnded);
-    connect(&session, &GameSession::suspended, this, &frmMain::gameSuspended);
     buildControls();
     wireHandlers();
     // A fresh help window each time, at the topic of the mode.

@@ -4,6 +4,7 @@
 #include "DesignedWindow.h"
 #include "GameSession.h"
 #include "LetterBox.h"
+#include "LobbyControls.h"
 #include "LobbyMode.h"
 #include "QuoteFile.h"
 #include "QuoteGrid.h"
@@ -23,11 +24,11 @@ class QCheckBox;
 class QMenu;
 
 // The Main Lobby: the quote list, the quote panel and the four modes (list,
-// edit, print, solve). The controls are public as a form's controls are, so
-// that tests can drive and read them as a player would. The additions (quote
+// edit, print, solve). Its controls are its own: others find them by name
+// (LobbyControls::of). The additions (quote
 // collections, solver's aids, statistics) hang on the seams at the end: the
 // two context menus and the signals of a game.
-class frmMain : public DesignedWindow {
+class frmMain : public DesignedWindow, private LobbyControls {
     Q_OBJECT
 public:
     explicit frmMain(QWidget *parent = nullptr);
@@ -74,6 +75,9 @@ public:
     void abandonGame();
     void txtLetter_GotFocus(int index);
     void txtLetter_KeyUp(int index, int keyCode);
+    // A scrambled letter chosen as the player types it into the first letter
+    // box: both boxes emptied, the letter in the first, the focus there.
+    void typeCipherLetter(QChar letter);
     void UpdateSolution();
     void cmdHint_Click();
     void cmdSolve_Click();
@@ -110,25 +114,6 @@ public:
 
     QString PrintForName;
 
-    // Controls.
-    KelButton *cmdHelp, *cmdQuit, *cmdFadeStatus, *cmdEmailFriend, *cmdgift;
-    QWidget *picQuoteList, *picQuote, *picPrintQuote, *picSolveRandomQuote;
-    QuoteGrid *grid;
-    KelButton *cmdSolveRandomQuote;
-    std::array<KelButton *, 3> cmdAddEditQuote{}; // [1] add, [2] edit
-    std::array<QuoteTextBox *, 3> txtBox{};       // [1] quote box, [2] guide box
-    KelButton *cmdDeleteQuote, *cmdScrambleAndPrintQuote, *cmdAddEditSave, *cmdAddEditCancel,
-        *cmdFinishedPrinting;
-    // Print panel.
-    QLabel *Label1, *lblLetter, *lblCode;
-    KelButton *cmdPrintQuote;
-    QCheckBox *chkPrintSolutionPage;
-    // Solve panel.
-    SolveMessageLabel *lblSolveMessage;
-    std::array<LetterBox *, 3> txtLetter{}; // [1] cipher letter, [2] plain letter
-    KelButton *cmdHint, *cmdSolve, *cmdFinishedSolving;
-    std::array<AnimatedPicture *, 3> AniGiff{};
-
     static const QColor Peach, Yellow, Pink, Cyan, GuideText;
     static const QString GuideTextForEditing;
     static const QString GiftReminder;
@@ -161,18 +146,11 @@ public:
 signals:
     // The controls were arranged for a new mode.
     void modeArranged(LobbyMode::Mode mode);
-    // A game is on screen, from its first moment (or from where it stood).
+    // A game is on screen, from its first moment (or from where it stood);
+    // its end, and what ends it, the session tells.
     void gameStarted();
     // What the solution shows changed: a pair, a take-back, a hint, Solve.
     void solutionChanged();
-    // A game ends, told once: solved, shown with Solve, or abandoned by
-    // returning to the list or quitting. gameEnding comes first, for what
-    // must be on disk before the game is recorded (the kept game marked
-    // ended); then gameEnded.
-    void gameEnding(SolveGame::Outcome outcome);
-    void gameEnded(SolveGame::Outcome outcome);
-    // The program ends with a game open, which is kept for the next start.
-    void gameSuspended();
     // The lobby is on screen, its first activation done.
     void lobbyOpened();
     // The quote list was read again (at the start, and after any change).

@@ -185,6 +185,13 @@ void frmMain::txtLetter_KeyUp(int index, int keyCode) {
     }
 }
 
+void frmMain::typeCipherLetter(QChar letter) {
+    txtLetter[1]->setFocus();
+    txtLetter_GotFocus(1); // entering box 1 empties both, even when it had the focus
+    txtLetter[1]->setText(QString(letter));
+    txtLetter_KeyUp(1, letter.unicode());
+}
+
 void frmMain::UpdateSolution() {
     // The game decides; the boxes show it.
     session.placePair(txtLetter[1]->text(), txtLetter[2]->text());

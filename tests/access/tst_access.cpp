@@ -2,6 +2,7 @@
 // tree in the process: roles, names, descriptions and actions of everything a
 // player operates or reads.
 #include "Additions.h"
+#include "Controls.h"
 #include "Fonts.h"
 #include "GameRecord.h"
 #include "HelpTopic.h"
@@ -220,41 +221,41 @@ private slots:
         QVERIFY(WaitOpened(m));
         QCOMPARE(accessible(m)->role(), QAccessible::Window);
         QCOMPARE(accessible(m)->text(QAccessible::Name), QStringLiteral("Cipherly"));
-        QCOMPARE(accessible(m->cmdSolveRandomQuote)->text(QAccessible::Name),
+        QCOMPARE(accessible(Ui(m).cmdSolveRandomQuote)->text(QAccessible::Name),
                  QStringLiteral("Solve a Random Quote On-Screen"));
-        QCOMPARE(accessible(m->grid)->text(QAccessible::Name), QStringLiteral("Quote list"));
-        QVERIFY(accessible(m->grid)
+        QCOMPARE(accessible(Ui(m).grid)->text(QAccessible::Name), QStringLiteral("Quote list"));
+        QVERIFY(accessible(Ui(m).grid)
                     ->text(QAccessible::Description)
                     .startsWith(QStringLiteral("Quote List (Currently Highlighted: 10 of 10")));
         checkAllNamed(m, "lobby, list mode");
         // Tab leaves the list for the next control.
         QVERIFY(QTest::qWaitForWindowActive(m));
-        m->grid->setFocus();
-        QTest::keyClick(m->grid, Qt::Key_Tab);
-        QVERIFY(QApplication::focusWidget() != m->grid);
+        Ui(m).grid->setFocus();
+        QTest::keyClick(Ui(m).grid, Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != Ui(m).grid);
 
         m->cmdAddEditQuote_Click(1);
-        QCOMPARE(accessible(m->txtBox[1])->text(QAccessible::Name), QStringLiteral("New quote"));
-        QCOMPARE(accessible(m->txtBox[1])->text(QAccessible::Description),
+        QCOMPARE(accessible(Ui(m).txtBox[1])->text(QAccessible::Name), QStringLiteral("New quote"));
+        QCOMPARE(accessible(Ui(m).txtBox[1])->text(QAccessible::Description),
                  frmMain::GuideTextForEditing);
         checkAllNamed(m, "lobby, edit mode");
         m->cmdAddEditCancel_Click();
 
         m->cmdScrambleAndPrintQuote_Click();
-        QCOMPARE(accessible(m->txtBox[2])->text(QAccessible::Name),
+        QCOMPARE(accessible(Ui(m).txtBox[2])->text(QAccessible::Name),
                  QStringLiteral("Scrambled quote"));
         checkAllNamed(m, "lobby, print mode");
         m->cmdFinishedPrinting_Click();
 
         m->cmdSolveRandomQuote_Click();
-        QCOMPARE(accessible(m->txtLetter[1])->text(QAccessible::Name),
+        QCOMPARE(accessible(Ui(m).txtLetter[1])->text(QAccessible::Name),
                  QStringLiteral("Scrambled letter"));
-        QCOMPARE(accessible(m->txtLetter[2])->text(QAccessible::Name),
+        QCOMPARE(accessible(Ui(m).txtLetter[2])->text(QAccessible::Name),
                  QStringLiteral("Stands for"));
-        QVERIFY(!accessible(m->lblSolveMessage)
+        QVERIFY(!accessible(Ui(m).lblSolveMessage)
                      ->text(QAccessible::Name)
                      .contains(QStringLiteral("   ")));
-        QVERIFY(accessible(m->cmdQuit)->state().disabled);
+        QVERIFY(accessible(Ui(m).cmdQuit)->state().disabled);
         checkAllNamed(m, "lobby, solve mode");
     }
 
@@ -272,14 +273,14 @@ private slots:
                                         QStringLiteral("AB"), QStringLiteral("Q"),
                                         QStringLiteral("E"), ScreenReader::Move::Typed),
                  QStringLiteral("Q is not in the scrambled quote"));
-        QAccessibleInterface *solution = accessible(m->txtBox[1]);
+        QAccessibleInterface *solution = accessible(Ui(m).txtBox[1]);
         QCOMPARE(solution->text(QAccessible::Name), QStringLiteral("Solution so far"));
         QVERIFY(solution->text(QAccessible::Description).contains(QStringLiteral("blank")));
         // A pair is told as a change of the solution, read with "blank".
         const QString before = solution->text(QAccessible::Description);
         const QChar first = m->game.SolveQuote()[0];
-        m->txtLetter[1]->setText(cipher::KeyTable(first.unicode(), 1));
-        m->txtLetter[2]->setText(QString(first));
+        Ui(m).txtLetter[1]->setText(cipher::KeyTable(first.unicode(), 1));
+        Ui(m).txtLetter[2]->setText(QString(first));
         m->UpdateSolution();
         QVERIFY(solution->text(QAccessible::Description) != before);
         QVERIFY(solution->text(QAccessible::Description).startsWith(QString(first)));
@@ -293,8 +294,8 @@ private slots:
             return c.isLetter() && c != m->game.Enciphered()[0];
         });
         if (other != enciphered.end()) {
-            m->txtLetter[1]->setText(QString(*other));
-            m->txtLetter[2]->setText(QString(first));
+            Ui(m).txtLetter[1]->setText(QString(*other));
+            Ui(m).txtLetter[2]->setText(QString(first));
             m->UpdateSolution();
             QVERIFY2(
                 reader->lastSaid().contains(QStringLiteral(". %1 is also given to ").arg(first)),
@@ -304,7 +305,7 @@ private slots:
         m->cmdHint_Click();
         QVERIFY2(reader->lastSaid().startsWith(QStringLiteral("Hint: ")),
                  qPrintable(reader->lastSaid()));
-        QTest::keyClick(m->txtLetter[1], Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(Ui(m).txtLetter[1], Qt::Key_Z, Qt::ControlModifier);
         QVERIFY2(reader->lastSaid().startsWith(QStringLiteral("Undone: ")),
                  qPrintable(reader->lastSaid()));
         // The letter table is a table of the 26 letters.
@@ -315,14 +316,14 @@ private slots:
         QCOMPARE(table->tableInterface()->cellAt(0, 0)->text(QAccessible::Name),
                  QStringLiteral("A"));
         // The closing message is said, and spoken with the button that takes the focus.
-        accessible(m->cmdSolve)
+        accessible(Ui(m).cmdSolve)
             ->actionInterface()
             ->doAction(QAccessibleActionInterface::pressAction());
-        QTRY_COMPARE(accessible(m->lblSolveMessage)->text(QAccessible::Name),
+        QTRY_COMPARE(accessible(Ui(m).lblSolveMessage)->text(QAccessible::Name),
                      QStringLiteral("See the solved message below."));
-        QCOMPARE(accessible(m->cmdFinishedSolving)->text(QAccessible::Description),
+        QCOMPARE(accessible(Ui(m).cmdFinishedSolving)->text(QAccessible::Description),
                  QStringLiteral("See the solved message below."));
-        QVERIFY(!m->cmdSolve->isVisible());
+        QVERIFY(!Ui(m).cmdSolve->isVisible());
     }
 };
 

@@ -3,6 +3,7 @@
 // the artwork made for the scale.
 #include "Additions.h"
 #include "AnimatedPicture.h"
+#include "Controls.h"
 #include "Fonts.h"
 #include "HelpTopic.h"
 #include "KelButton.h"
@@ -215,8 +216,8 @@ private slots:
         save(lobby, QStringLiteral("lobby-edit"));
         lobby->cmdAddEditCancel_Click();
         lobby->cmdScrambleAndPrintQuote_Click();
-        lobby->lblCode->clear(); // a fresh key each run
-        lobby->txtBox[2]->setText({});
+        Ui(lobby).lblCode->clear(); // a fresh key each run
+        Ui(lobby).txtBox[2]->setText({});
         save(lobby, QStringLiteral("lobby-print"));
         lobby->cmdFinishedPrinting_Click();
     }

@@ -139,7 +139,7 @@ private slots:
 
     void withoutOpacityTheSwitchIsHiddenAndFadingOff() {
         frmMain &m = open();
-        QVERIFY(!m.cmdFadeStatus->isVisible());
+        QVERIFY(!Ui(m).cmdFadeStatus->isVisible());
         QVERIFY(!modFadeInOut::FadeEnabled);
         QCOMPARE(Settings::GetSetting(Settings::FadeStatusKey), QStringLiteral("False"));
         QVERIFY(opacity.applied.isEmpty());
@@ -149,7 +149,7 @@ private slots:
         opacity.canFade = true;
         Settings::SaveSetting(Settings::FadeStatusKey, QStringLiteral("True"));
         frmMain &m = open();
-        QVERIFY(m.cmdFadeStatus->isVisible());
+        QVERIFY(Ui(m).cmdFadeStatus->isVisible());
         QVERIFY(modFadeInOut::FadeEnabled);
         QCOMPARE(opacity.applied.first(), 0);
         QCOMPARE(opacity.applied.mid(1),
@@ -165,17 +165,17 @@ private slots:
         Settings::SaveSetting(Settings::FadeStatusKey, QStringLiteral("True"));
         frmMain &m = open();
         QVERIFY(QTest::qWaitForWindowActive(&m));
-        QCOMPARE(QApplication::focusWidget(), m.grid);
-        QCOMPARE(m.grid->row(), 14);
+        QCOMPARE(QApplication::focusWidget(), Ui(m).grid);
+        QCOMPARE(Ui(m).grid->row(), 14);
         for (int i = 0; i < 3; ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
-        QCOMPARE(m.grid->row(), 11);
+        QCOMPARE(Ui(m).grid->row(), 11);
         // Through a mode and back: the keys still land.
-        m.cmdScrambleAndPrintQuote->PerformClick();
-        QTRY_VERIFY(!m.fade.isFading() && m.cmdFinishedPrinting->isVisible());
+        Ui(m).cmdScrambleAndPrintQuote->PerformClick();
+        QTRY_VERIFY(!m.fade.isFading() && Ui(m).cmdFinishedPrinting->isVisible());
         QVERIFY(QApplication::focusWidget() && QApplication::focusWidget()->window() == &m);
-        m.cmdFinishedPrinting->PerformClick();
-        QTRY_VERIFY(!m.fade.isFading() && m.grid->isVisible());
+        Ui(m).cmdFinishedPrinting->PerformClick();
+        QTRY_VERIFY(!m.fade.isFading() && Ui(m).grid->isVisible());
         QVERIFY(QApplication::focusWidget() && QApplication::focusWidget()->window() == &m);
         Settings::SaveSetting(Settings::FadeStatusKey, QStringLiteral("False"));
     }
@@ -208,17 +208,17 @@ private slots:
     void theFadeSwitchTogglesAndSaysWhatItWillDo() {
         opacity.canFade = true;
         frmMain &m = open();
-        QVERIFY(m.cmdFadeStatus->isVisible());
+        QVERIFY(Ui(m).cmdFadeStatus->isVisible());
         QCOMPARE(opacity.applied, QList<int>({0, 255})); // made opaque again: fading was off
         QVERIFY(!modFadeInOut::FadeEnabled);
         m.cmdFadeStatus_MouseMove();
-        QCOMPARE(m.cmdFadeStatus->toolTip(), QStringLiteral(" Enable form fade effects "));
-        m.cmdFadeStatus->PerformClick();
+        QCOMPARE(Ui(m).cmdFadeStatus->toolTip(), QStringLiteral(" Enable form fade effects "));
+        Ui(m).cmdFadeStatus->PerformClick();
         QVERIFY(modFadeInOut::FadeEnabled);
         QCOMPARE(Settings::GetSetting(Settings::FadeStatusKey), QStringLiteral("True"));
         m.cmdFadeStatus_MouseMove();
-        QCOMPARE(m.cmdFadeStatus->toolTip(), QStringLiteral(" Disable form fade effects "));
-        m.cmdFadeStatus->PerformClick();
+        QCOMPARE(Ui(m).cmdFadeStatus->toolTip(), QStringLiteral(" Disable form fade effects "));
+        Ui(m).cmdFadeStatus->PerformClick();
         QCOMPARE(Settings::GetSetting(Settings::FadeStatusKey), QStringLiteral("False"));
         QCOMPARE(opacity.applied.size(), 2); // the lobby keeps its opacity
     }
@@ -228,21 +228,21 @@ private slots:
     void firstStartCreatesAndShowsTheReservedQuotes() {
         frmMain &m = open();
         QCOMPARE(fileBytes().size(), 2000);
-        QCOMPARE(m.grid->list()->rowCount(), 10);
-        QCOMPARE(m.grid->row(), 10);
-        QCOMPARE(m.grid->topRow(), 10);
-        QCOMPARE(m.grid->model()->headerData(0, Qt::Horizontal).toString(),
+        QCOMPARE(Ui(m).grid->list()->rowCount(), 10);
+        QCOMPARE(Ui(m).grid->row(), 10);
+        QCOMPARE(Ui(m).grid->topRow(), 10);
+        QCOMPARE(Ui(m).grid->model()->headerData(0, Qt::Horizontal).toString(),
                  QStringLiteral("Quote List (Currently Highlighted: 10 of 10 on file)"));
-        QCOMPARE(m.txtBox[1]->text(), LoadResString(10));
-        QCOMPARE(m.txtBox[1]->palette().color(QPalette::Base), frmMain::Peach);
-        QVERIFY(m.txtBox[1]->locked());
-        QVERIFY(!m.txtBox[2]->isVisible());
+        QCOMPARE(Ui(m).txtBox[1]->text(), LoadResString(10));
+        QCOMPARE(Ui(m).txtBox[1]->palette().color(QPalette::Base), frmMain::Peach);
+        QVERIFY(Ui(m).txtBox[1]->locked());
+        QVERIFY(!Ui(m).txtBox[2]->isVisible());
         QCOMPARE(m.windowTitle(), QStringLiteral(" Cipherly"));
-        QCOMPARE(m.cmdQuit->toolTip(), QStringLiteral(" Click here to exit Cipherly "));
-        QCOMPARE(m.cmdHelp->toolTip(), QStringLiteral(" Need a little information? "));
-        QCOMPARE(m.cmdSolveRandomQuote->Caption(),
+        QCOMPARE(Ui(m).cmdQuit->toolTip(), QStringLiteral(" Click here to exit Cipherly "));
+        QCOMPARE(Ui(m).cmdHelp->toolTip(), QStringLiteral(" Need a little information? "));
+        QCOMPARE(Ui(m).cmdSolveRandomQuote->Caption(),
                  QStringLiteral("&Solve a Random Quote\r\nOn-Screen"));
-        QCOMPARE(m.cmdFinishedPrinting->Caption(),
+        QCOMPARE(Ui(m).cmdFinishedPrinting->Caption(),
                  QStringLiteral("&Finished\r\nwith\r\nthis\r\nQuote"));
         QCOMPARE(HelpTopic, HelpTopics::MainLobby);
         QVERIFY(script->messages.isEmpty());
@@ -253,13 +253,13 @@ private slots:
         frmMain &m = open();
         // Change record 5 behind the lobby's back: the next highlight shows it.
         QVERIFY(quotes::SaveQuote(QStringLiteral("changed on disk"), false, 5));
-        m.grid->setRow(5);
-        QCOMPARE(m.txtBox[1]->text(), QStringLiteral("CHANGED ON DISK"));
-        QCOMPARE(m.grid->model()->headerData(0, Qt::Horizontal).toString(),
+        Ui(m).grid->setRow(5);
+        QCOMPARE(Ui(m).txtBox[1]->text(), QStringLiteral("CHANGED ON DISK"));
+        QCOMPARE(Ui(m).grid->model()->headerData(0, Qt::Horizontal).toString(),
                  QStringLiteral("Quote List (Currently Highlighted: 5 of 12 on file)"));
-        QTest::keyClick(m.grid, Qt::Key_Down);
-        QCOMPARE(m.grid->row(), 6);
-        QCOMPARE(m.txtBox[1]->text(), LoadResString(6));
+        QTest::keyClick(Ui(m).grid, Qt::Key_Down);
+        QCOMPARE(Ui(m).grid->row(), 6);
+        QCOMPARE(Ui(m).txtBox[1]->text(), LoadResString(6));
     }
 
     void everyVisibleRowIsWholeWhateverKeyMovedTheHighlight_data() {
@@ -276,31 +276,31 @@ private slots:
         QFETCH(int, modifiers);
         writeQuotes(40);
         frmMain &m = open();
-        m.grid->setFocus();
-        m.grid->setRow(20);
+        Ui(m).grid->setFocus();
+        Ui(m).grid->setRow(20);
         for (int i = 0; i < 45; ++i)
-            QTest::keyClick(m.grid, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+            QTest::keyClick(Ui(m).grid, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QApplication::processEvents();
-        const int top = m.grid->topRow();
+        const int top = Ui(m).grid->topRow();
         // The top visible row starts right under the header, not half under it.
-        QCOMPARE(m.grid->rowViewportPosition(top - 1), 0);
-        QVERIFY(m.grid->rowViewportPosition(m.grid->row() - 1) >= 0);
-        QVERIFY(m.grid->rowViewportPosition(m.grid->row() - 1) + m.grid->rowHeight(0) <=
-                m.grid->viewport()->height());
+        QCOMPARE(Ui(m).grid->rowViewportPosition(top - 1), 0);
+        QVERIFY(Ui(m).grid->rowViewportPosition(Ui(m).grid->row() - 1) >= 0);
+        QVERIFY(Ui(m).grid->rowViewportPosition(Ui(m).grid->row() - 1) + Ui(m).grid->rowHeight(0) <=
+                Ui(m).grid->viewport()->height());
     }
 
     void rowsCarryTheirTextAsTooltip() {
         frmMain &m = open();
-        const QModelIndex row5 = m.grid->model()->index(4, 0);
+        const QModelIndex row5 = Ui(m).grid->model()->index(4, 0);
         QCOMPARE(row5.data(Qt::ToolTipRole).toString(),
                  QStringLiteral(" ") + LoadResString(5) + QStringLiteral(" "));
-        QVERIFY(!m.grid->model()->headerData(0, Qt::Horizontal, Qt::ToolTipRole).isValid());
+        QVERIFY(!Ui(m).grid->model()->headerData(0, Qt::Horizontal, Qt::ToolTipRole).isValid());
     }
 
     void theQuoteBoxGivesTheFocusBackInListMode() {
         frmMain &m = open();
-        QTest::mouseClick(m.txtBox[1]->viewport(), Qt::LeftButton);
-        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m.grid));
+        QTest::mouseClick(Ui(m).txtBox[1]->viewport(), Qt::LeftButton);
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(Ui(m).grid));
     }
 
     void aDamagedQuoteFileIsToldAndTheLobbyStaysUsable() {
@@ -312,7 +312,7 @@ private slots:
         QVERIFY(script->messages[0].text.startsWith(
             QStringLiteral("The quote list could not be read.")));
         QCOMPARE(script->pointers[0], Qt::ArrowCursor);
-        QCOMPARE(m.grid->list()->rowCount(), 0);
+        QCOMPARE(Ui(m).grid->list()->rowCount(), 0);
         QVERIFY(m.isEnabled());
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
@@ -329,8 +329,8 @@ private slots:
                 menu->close();
             }
         });
-        m.grid->setFocus();
-        QTest::keyClick(m.grid, Qt::Key_F10, Qt::ShiftModifier);
+        Ui(m).grid->setFocus();
+        QTest::keyClick(Ui(m).grid, Qt::Key_F10, Qt::ShiftModifier);
         QCOMPARE(items.mid(0, 2), QStringList({"&Import Quotes...", "&Export Quotes..."}));
         // The README's key table and the manual page name every item of it.
         auto read = [](const char *name) {
@@ -352,7 +352,7 @@ private slots:
                      qPrintable(item + QStringLiteral(" not in the manual page")));
         }
         // In edit mode the list is away, and so is its menu.
-        m.cmdAddEditQuote[1]->PerformClick();
+        Ui(m).cmdAddEditQuote[1]->PerformClick();
         bool shown = false;
         QTimer::singleShot(0, [&] {
             if (QMenu *menu = m.listMenu()) {
@@ -382,7 +382,7 @@ private slots:
                 import->trigger();
             }
         });
-        QTest::keyClick(m.grid, Qt::Key_F10, Qt::ShiftModifier);
+        QTest::keyClick(Ui(m).grid, Qt::Key_F10, Qt::ShiftModifier);
         QTRY_COMPARE(script->messages.size(), 1);
         // The file dialog opened at the fortune collections, or home without them.
         QCOMPARE(script->fileRequests[0].folder,
@@ -395,10 +395,11 @@ private slots:
                  qPrintable(report.text));
         QVERIFY(report.text.contains(QStringLiteral("1 too short")));
         QVERIFY(report.details.contains(QStringLiteral("short")));
-        QCOMPARE(m.grid->list()->rowCount(), 14);
-        QCOMPARE(m.grid->row(), 13);
-        QCOMPARE(m.txtBox[1]->text(), QStringLiteral("A FORTUNE OF SOME LENGTH THAT THE LIST WILL "
-                                                     "GLADLY TAKE IN. - SOMEONE"));
+        QCOMPARE(Ui(m).grid->list()->rowCount(), 14);
+        QCOMPARE(Ui(m).grid->row(), 13);
+        QCOMPARE(Ui(m).txtBox[1]->text(),
+                 QStringLiteral("A FORTUNE OF SOME LENGTH THAT THE LIST WILL "
+                                "GLADLY TAKE IN. - SOMEONE"));
         // The next dialog opens where the last file came from.
         script->filesToOpen << QStringList();
         QuoteCollections::of(m)->menuImportQuotes_Click();
@@ -414,15 +415,15 @@ private slots:
         QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton,
                               Qt::NoModifier);
-        QApplication::sendEvent(m.grid->viewport(), &enter);
+        QApplication::sendEvent(Ui(m).grid->viewport(), &enter);
         QVERIFY(enter.isAccepted());
-        QApplication::sendEvent(m.grid->viewport(), &drop);
+        QApplication::sendEvent(Ui(m).grid->viewport(), &drop);
         // The drop is over before the import begins.
-        QCOMPARE(m.grid->list()->rowCount(), 10);
+        QCOMPARE(Ui(m).grid->list()->rowCount(), 10);
         QVERIFY(script->messages.isEmpty());
-        QTRY_COMPARE(m.grid->list()->rowCount(), 12);
+        QTRY_COMPARE(Ui(m).grid->list()->rowCount(), 12);
         QVERIFY(script->messages.last().text.contains(QStringLiteral("the dropped text")));
-        QCOMPARE(m.grid->row(), 11);
+        QCOMPARE(Ui(m).grid->row(), 11);
     }
 
     void exportingWritesThePlayersOwnQuotes() {
@@ -463,49 +464,49 @@ private slots:
     void addingToAListOf12() {
         writeQuotes(12);
         frmMain &m = open();
-        m.cmdAddEditQuote[1]->PerformClick();
+        Ui(m).cmdAddEditQuote[1]->PerformClick();
         QVERIFY(m.IsAdding);
         QCOMPARE(HelpTopic, HelpTopics::QuoteListMaintenance);
-        QVERIFY(!m.picQuoteList->isVisible());
-        QCOMPARE(m.picQuote->y(), 680 / 15);
-        QCOMPARE(m.txtBox[1]->palette().color(QPalette::Base), frmMain::Yellow);
-        QCOMPARE(m.txtBox[2]->text(), frmMain::GuideTextForEditing);
-        QCOMPARE(m.cmdAddEditSave->Caption(), QStringLiteral("&Save\r\nNew\r\nQuote"));
-        QCOMPARE(m.cmdAddEditCancel->Caption(), QStringLiteral("&Cancel\r\nNew\r\nQuote"));
-        QVERIFY(!m.cmdDeleteQuote->isVisible());
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m.txtBox[1]));
-        typeInto(m.txtBox[1],
+        QVERIFY(!Ui(m).picQuoteList->isVisible());
+        QCOMPARE(Ui(m).picQuote->y(), 680 / 15);
+        QCOMPARE(Ui(m).txtBox[1]->palette().color(QPalette::Base), frmMain::Yellow);
+        QCOMPARE(Ui(m).txtBox[2]->text(), frmMain::GuideTextForEditing);
+        QCOMPARE(Ui(m).cmdAddEditSave->Caption(), QStringLiteral("&Save\r\nNew\r\nQuote"));
+        QCOMPARE(Ui(m).cmdAddEditCancel->Caption(), QStringLiteral("&Cancel\r\nNew\r\nQuote"));
+        QVERIFY(!Ui(m).cmdDeleteQuote->isVisible());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(Ui(m).txtBox[1]));
+        typeInto(Ui(m).txtBox[1],
                  QStringLiteral("the quick brown fox jumps over the lazy dog, twice over!"));
-        m.cmdAddEditSave->PerformClick();
+        Ui(m).cmdAddEditSave->PerformClick();
         QVERIFY(script->messages.isEmpty());
         QVERIFY(!m.IsAdding);
-        QCOMPARE(m.grid->list()->rowCount(), 13);
-        QCOMPARE(m.grid->row(), 13);
-        QCOMPARE(m.txtBox[1]->text(),
+        QCOMPARE(Ui(m).grid->list()->rowCount(), 13);
+        QCOMPARE(Ui(m).grid->row(), 13);
+        QCOMPARE(Ui(m).txtBox[1]->text(),
                  QStringLiteral("THE QUICK BROWN FOX JUMPS OVER THE LAZY DOG, TWICE OVER!"));
-        QCOMPARE(m.txtBox[1]->palette().color(QPalette::Base), frmMain::Cyan);
+        QCOMPARE(Ui(m).txtBox[1]->palette().color(QPalette::Base), frmMain::Cyan);
         QCOMPARE(
             fileBytes().mid(12 * 200),
             record(QStringLiteral("THE QUICK BROWN FOX JUMPS OVER THE LAZY DOG, TWICE OVER!")));
         QCOMPARE(HelpTopic, HelpTopics::MainLobby);
-        QVERIFY(m.picQuoteList->isVisible());
+        QVERIFY(Ui(m).picQuoteList->isVisible());
     }
 
     void editingRow12KeepsItHighlighted() {
         writeQuotes(14);
         frmMain &m = open();
-        m.grid->setRow(12);
-        m.cmdAddEditQuote[2]->PerformClick();
+        Ui(m).grid->setRow(12);
+        Ui(m).cmdAddEditQuote[2]->PerformClick();
         QVERIFY(m.IsEditing);
-        QCOMPARE(m.txtBox[1]->palette().color(QPalette::Base), frmMain::Pink);
-        QCOMPARE(m.cmdAddEditSave->Caption(), QStringLiteral("&Save\r\nChanges"));
-        QCOMPARE(m.cmdAddEditCancel->Caption(), QStringLiteral("Don't\r\nSave\r\n&Changes"));
-        m.txtBox[1]->setText(
+        QCOMPARE(Ui(m).txtBox[1]->palette().color(QPalette::Base), frmMain::Pink);
+        QCOMPARE(Ui(m).cmdAddEditSave->Caption(), QStringLiteral("&Save\r\nChanges"));
+        QCOMPARE(Ui(m).cmdAddEditCancel->Caption(), QStringLiteral("Don't\r\nSave\r\n&Changes"));
+        Ui(m).txtBox[1]->setText(
             QStringLiteral("an edited quote which is certainly long enough to keep"));
-        m.cmdAddEditSave->PerformClick();
-        QCOMPARE(m.grid->row(), 12);
-        QCOMPARE(m.grid->list()->rowCount(), 14);
-        QCOMPARE(m.txtBox[1]->text(),
+        Ui(m).cmdAddEditSave->PerformClick();
+        QCOMPARE(Ui(m).grid->row(), 12);
+        QCOMPARE(Ui(m).grid->list()->rowCount(), 14);
+        QCOMPARE(Ui(m).txtBox[1]->text(),
                  QStringLiteral("AN EDITED QUOTE WHICH IS CERTAINLY LONG ENOUGH TO KEEP"));
     }
 
@@ -513,9 +514,9 @@ private slots:
         writeQuotes(11);
         frmMain &m = open();
         const QByteArray before = fileBytes();
-        m.grid->setRow(10);
-        m.cmdAddEditQuote[2]->PerformClick();
-        m.cmdDeleteQuote->PerformClick();
+        Ui(m).grid->setRow(10);
+        Ui(m).cmdAddEditQuote[2]->PerformClick();
+        Ui(m).cmdDeleteQuote->PerformClick();
         QCOMPARE(script->messages.size(), 2);
         for (const auto &msg : script->messages) {
             QCOMPARE(msg.title, QStringLiteral("Reserved"));
@@ -525,93 +526,93 @@ private slots:
         }
         QVERIFY(!m.IsEditing);
         QCOMPARE(fileBytes(), before);
-        m.grid->setRow(11);
-        m.cmdAddEditQuote[2]->PerformClick();
+        Ui(m).grid->setRow(11);
+        Ui(m).cmdAddEditQuote[2]->PerformClick();
         QVERIFY(m.IsEditing);
     }
 
     void lengthIsMeasuredAfterTrimming() {
         frmMain &m = open();
-        m.cmdAddEditQuote[1]->PerformClick();
+        Ui(m).cmdAddEditQuote[1]->PerformClick();
         const QString fortyNine = QString(49, QLatin1Char('A'));
-        m.txtBox[1]->setText(QStringLiteral("   ") + fortyNine + QStringLiteral("    "));
-        m.cmdAddEditSave->PerformClick();
+        Ui(m).txtBox[1]->setText(QStringLiteral("   ") + fortyNine + QStringLiteral("    "));
+        Ui(m).cmdAddEditSave->PerformClick();
         QCOMPARE(script->messages.size(), 1);
         QCOMPARE(script->messages[0].title, QStringLiteral("Length too short..."));
         QCOMPARE(script->messages[0].text,
                  QStringLiteral("A quote should be at least\n50 characters in length."));
         QCOMPARE(script->messages[0].icon, Icon::Critical);
         QVERIFY(m.IsAdding);
-        QCOMPARE(m.txtBox[1]->text(), fortyNine); // the trimmed text stays
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m.txtBox[1]));
-        m.txtBox[1]->setText(fortyNine + QStringLiteral("B"));
-        m.cmdAddEditSave->PerformClick();
+        QCOMPARE(Ui(m).txtBox[1]->text(), fortyNine); // the trimmed text stays
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(Ui(m).txtBox[1]));
+        Ui(m).txtBox[1]->setText(fortyNine + QStringLiteral("B"));
+        Ui(m).cmdAddEditSave->PerformClick();
         QVERIFY(!m.IsAdding);
-        QCOMPARE(m.grid->list()->rowCount(), 11);
+        QCOMPARE(Ui(m).grid->list()->rowCount(), 11);
     }
 
     void digitsAndUnstorableCharactersAreRefused() {
         frmMain &m = open();
-        m.cmdAddEditQuote[1]->PerformClick();
+        Ui(m).cmdAddEditQuote[1]->PerformClick();
         const QString base =
             QStringLiteral("A QUOTE WITH PUNCTUATION ()',./;!?- AND NOTHING ELSE IN IT ");
-        m.txtBox[1]->setText(base + QStringLiteral("0"));
-        m.cmdAddEditSave->PerformClick();
+        Ui(m).txtBox[1]->setText(base + QStringLiteral("0"));
+        Ui(m).cmdAddEditSave->PerformClick();
         QCOMPARE(script->messages.last().title, QStringLiteral("Numbers not allowed..."));
         QCOMPARE(script->messages.last().text,
                  QStringLiteral("Please do not include\nnumeral characters in the quote."));
         // The refusal names the first character the list cannot hold: é is fine, ł is not.
-        m.txtBox[1]->setText(base + QString::fromUtf8("café ... łódź \u2603"));
-        m.cmdAddEditSave->PerformClick();
+        Ui(m).txtBox[1]->setText(base + QString::fromUtf8("café ... łódź \u2603"));
+        Ui(m).cmdAddEditSave->PerformClick();
         QCOMPARE(script->messages.last().title, QStringLiteral("Characters not allowed..."));
         QCOMPARE(script->messages.last().text,
                  QString::fromUtf8("Please do not include\nthe character \"ł\" in the quote."));
         QCOMPARE(script->messages.last().icon, Icon::Critical);
         QVERIFY(m.IsAdding);
         // An emoji is named whole, and a control character by its code.
-        m.txtBox[1]->setText(base + QString::fromUtf8("and a smile 😀"));
-        m.cmdAddEditSave->PerformClick();
+        Ui(m).txtBox[1]->setText(base + QString::fromUtf8("and a smile 😀"));
+        Ui(m).cmdAddEditSave->PerformClick();
         QCOMPARE(script->messages.last().text,
                  QString::fromUtf8("Please do not include\nthe character \"😀\" in the quote."));
-        m.txtBox[1]->setText(base + QStringLiteral("and a bell \a"));
-        m.cmdAddEditSave->PerformClick();
+        Ui(m).txtBox[1]->setText(base + QStringLiteral("and a bell \a"));
+        Ui(m).cmdAddEditSave->PerformClick();
         QCOMPARE(
             script->messages.last().text,
             QStringLiteral("Please do not include\nthe control character U+0007 in the quote."));
         QCOMPARE(fileBytes().size(), 2000);
-        m.txtBox[1]->setText(base + QStringLiteral("É"));
-        m.cmdAddEditSave->PerformClick();
+        Ui(m).txtBox[1]->setText(base + QStringLiteral("É"));
+        Ui(m).cmdAddEditSave->PerformClick();
         QVERIFY(!m.IsAdding);
-        QCOMPARE(m.grid->list()->rowCount(), 11);
+        QCOMPARE(Ui(m).grid->list()->rowCount(), 11);
     }
 
     void enterKeysBecomeBlanksWithOneMessage() {
         frmMain &m = open();
-        m.cmdAddEditQuote[1]->PerformClick();
-        typeInto(m.txtBox[1], QStringLiteral("FIRST PART OF THE QUOTE"));
-        QTest::keyClick(m.txtBox[1], Qt::Key_Return);
-        typeInto(m.txtBox[1], QStringLiteral("SECOND PART"));
-        QTest::keyClick(m.txtBox[1], Qt::Key_Return);
-        typeInto(m.txtBox[1], QStringLiteral("AND THE THIRD PART OF IT"));
-        m.cmdAddEditSave->PerformClick();
+        Ui(m).cmdAddEditQuote[1]->PerformClick();
+        typeInto(Ui(m).txtBox[1], QStringLiteral("FIRST PART OF THE QUOTE"));
+        QTest::keyClick(Ui(m).txtBox[1], Qt::Key_Return);
+        typeInto(Ui(m).txtBox[1], QStringLiteral("SECOND PART"));
+        QTest::keyClick(Ui(m).txtBox[1], Qt::Key_Return);
+        typeInto(Ui(m).txtBox[1], QStringLiteral("AND THE THIRD PART OF IT"));
+        Ui(m).cmdAddEditSave->PerformClick();
         QCOMPARE(script->messages.size(), 1);
         QCOMPARE(script->messages[0].title, QStringLiteral("Keystroke Entry Error"));
         QCOMPARE(script->messages[0].text,
                  QStringLiteral("The <Enter> keystroke(s)\nin this quote have been removed."));
         QCOMPARE(script->messages[0].icon, Icon::Information);
-        QCOMPARE(m.txtBox[1]->text(),
+        QCOMPARE(Ui(m).txtBox[1]->text(),
                  QStringLiteral("FIRST PART OF THE QUOTE SECOND PART AND THE THIRD PART OF IT"));
         QVERIFY(!m.IsAdding);
     }
 
     void aPastedTabBecomesABlankWithTheSameNotice() {
         frmMain &m = open();
-        m.cmdAddEditQuote[1]->PerformClick();
+        Ui(m).cmdAddEditQuote[1]->PerformClick();
         QApplication::clipboard()->setText(
             QStringLiteral("WORDS\tTHAT CAME FROM A TABLE, WITH A TAB BETWEEN THEIR COLUMNS"));
-        m.txtBox[1]->paste();
-        QVERIFY(m.txtBox[1]->text().contains(QLatin1Char('\t')));
-        m.cmdAddEditSave->PerformClick();
+        Ui(m).txtBox[1]->paste();
+        QVERIFY(Ui(m).txtBox[1]->text().contains(QLatin1Char('\t')));
+        Ui(m).cmdAddEditSave->PerformClick();
         QCOMPARE(script->messages.size(), 1);
         QCOMPARE(script->messages[0].title, QStringLiteral("Keystroke Entry Error"));
         QVERIFY(!m.IsAdding);
@@ -636,8 +637,8 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(QString, pasted);
         frmMain &m = open();
-        m.cmdAddEditQuote[1]->PerformClick();
-        typeInto(m.txtBox[1], QStringLiteral("TYPED SO FAR "));
+        Ui(m).cmdAddEditQuote[1]->PerformClick();
+        typeInto(Ui(m).txtBox[1], QStringLiteral("TYPED SO FAR "));
         auto *data = new QMimeData;
         if (kind == QLatin1String("image")) {
             QImage picture(8, 8, QImage::Format_RGB32);
@@ -650,90 +651,91 @@ private slots:
         }
         QApplication::clipboard()->setMimeData(data);
         // As the player pastes: the keys, and the middle button.
-        QTest::keyClick(m.txtBox[1], Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(m.txtBox[1]->text(), QStringLiteral("TYPED SO FAR ") + pasted);
-        m.txtBox[1]->setText(QStringLiteral("TYPED SO FAR "));
-        m.txtBox[1]->moveCursor(QTextCursor::End);
-        QTest::keyClick(m.txtBox[1], Qt::Key_Insert, Qt::ShiftModifier);
-        QCOMPARE(m.txtBox[1]->text(), QStringLiteral("TYPED SO FAR ") + pasted);
+        QTest::keyClick(Ui(m).txtBox[1], Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(Ui(m).txtBox[1]->text(), QStringLiteral("TYPED SO FAR ") + pasted);
+        Ui(m).txtBox[1]->setText(QStringLiteral("TYPED SO FAR "));
+        Ui(m).txtBox[1]->moveCursor(QTextCursor::End);
+        QTest::keyClick(Ui(m).txtBox[1], Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(Ui(m).txtBox[1]->text(), QStringLiteral("TYPED SO FAR ") + pasted);
         QVERIFY(m.IsAdding);
     }
 
     void theQuoteBoxHoldsAt200CharactersHoweverTextArrives() {
         frmMain &m = open();
-        m.cmdAddEditQuote[1]->PerformClick();
+        Ui(m).cmdAddEditQuote[1]->PerformClick();
         QMimeData paste;
         paste.setText(QString(250, QLatin1Char('Q')));
-        m.txtBox[1]->insertPlainText(QString()); // focus on the box
-        QMetaObject::invokeMethod(m.txtBox[1], [&] { m.txtBox[1]->paste(); });
+        Ui(m).txtBox[1]->insertPlainText(QString()); // focus on the box
+        QMetaObject::invokeMethod(Ui(m).txtBox[1], [&] { Ui(m).txtBox[1]->paste(); });
         QApplication::clipboard()->setMimeData(new QMimeData);
-        m.txtBox[1]->setText(QString());
+        Ui(m).txtBox[1]->setText(QString());
         QApplication::clipboard()->setText(QString(250, QLatin1Char('Q')));
-        m.txtBox[1]->paste();
-        QCOMPARE(m.txtBox[1]->text().size(), 200);
-        m.txtBox[1]->setText(QString(195, QLatin1Char('R')));
-        m.txtBox[1]->moveCursor(QTextCursor::End);
+        Ui(m).txtBox[1]->paste();
+        QCOMPARE(Ui(m).txtBox[1]->text().size(), 200);
+        Ui(m).txtBox[1]->setText(QString(195, QLatin1Char('R')));
+        Ui(m).txtBox[1]->moveCursor(QTextCursor::End);
         QApplication::clipboard()->setText(QStringLiteral("AB\nCDEFG"));
-        m.txtBox[1]->paste();
-        QCOMPARE(m.txtBox[1]->text(), QString(195, QLatin1Char('R')) + QStringLiteral("AB\r\nC"));
-        typeInto(m.txtBox[1], QStringLiteral("XYZ"));
-        QCOMPARE(QuoteTextBox::designLength(m.txtBox[1]->toPlainText()), 200);
+        Ui(m).txtBox[1]->paste();
+        QCOMPARE(Ui(m).txtBox[1]->text(),
+                 QString(195, QLatin1Char('R')) + QStringLiteral("AB\r\nC"));
+        typeInto(Ui(m).txtBox[1], QStringLiteral("XYZ"));
+        QCOMPARE(QuoteTextBox::designLength(Ui(m).txtBox[1]->toPlainText()), 200);
         // Tab moves the focus on instead of entering the box.
-        QTest::keyClick(m.txtBox[1], Qt::Key_Tab);
-        QVERIFY(!m.txtBox[1]->toPlainText().contains(QLatin1Char('\t')));
-        QVERIFY(QApplication::focusWidget() != m.txtBox[1]);
+        QTest::keyClick(Ui(m).txtBox[1], Qt::Key_Tab);
+        QVERIFY(!Ui(m).txtBox[1]->toPlainText().contains(QLatin1Char('\t')));
+        QVERIFY(QApplication::focusWidget() != Ui(m).txtBox[1]);
     }
 
     void saveButtonFollowsTheTextOneKeyLate() {
         frmMain &m = open();
-        m.cmdAddEditSave->setEnabledProperty(false);
-        m.cmdAddEditQuote[1]->PerformClick();
-        QVERIFY(!m.cmdAddEditSave->Enabled()); // entering edit mode changes nothing
-        QTest::keyClick(m.txtBox[1], Qt::Key_H);
-        QVERIFY(!m.cmdAddEditSave->Enabled());
-        QTest::keyClick(m.txtBox[1], Qt::Key_I);
-        QVERIFY(m.cmdAddEditSave->Enabled());
+        Ui(m).cmdAddEditSave->setEnabledProperty(false);
+        Ui(m).cmdAddEditQuote[1]->PerformClick();
+        QVERIFY(!Ui(m).cmdAddEditSave->Enabled()); // entering edit mode changes nothing
+        QTest::keyClick(Ui(m).txtBox[1], Qt::Key_H);
+        QVERIFY(!Ui(m).cmdAddEditSave->Enabled());
+        QTest::keyClick(Ui(m).txtBox[1], Qt::Key_I);
+        QVERIFY(Ui(m).cmdAddEditSave->Enabled());
     }
 
     void cancelRestoresTheStoredQuoteEvenAfterARefusedSave() {
         writeQuotes(12);
         frmMain &m = open();
-        m.grid->setRow(12);
-        const QString stored = m.txtBox[1]->text();
-        m.cmdAddEditQuote[2]->PerformClick();
-        m.txtBox[1]->setText(QStringLiteral("too short"));
-        m.cmdAddEditSave->PerformClick();
+        Ui(m).grid->setRow(12);
+        const QString stored = Ui(m).txtBox[1]->text();
+        Ui(m).cmdAddEditQuote[2]->PerformClick();
+        Ui(m).txtBox[1]->setText(QStringLiteral("too short"));
+        Ui(m).cmdAddEditSave->PerformClick();
         QCOMPARE(script->messages.size(), 1);
-        m.cmdAddEditCancel->PerformClick();
+        Ui(m).cmdAddEditCancel->PerformClick();
         QVERIFY(!m.IsEditing);
-        QCOMPARE(m.txtBox[1]->text(), stored);
-        QVERIFY(m.txtBox[1]->locked());
+        QCOMPARE(Ui(m).txtBox[1]->text(), stored);
+        QVERIFY(Ui(m).txtBox[1]->locked());
     }
 
     void aSaveTheFileRefusesLeavesTheStoredQuoteEverywhere() {
         writeQuotes(12);
         frmMain &m = open();
-        m.grid->setRow(12);
-        const QString stored = m.txtBox[1]->text();
+        Ui(m).grid->setRow(12);
+        const QString stored = Ui(m).txtBox[1]->text();
         const QByteArray before = fileBytes();
-        m.cmdAddEditQuote[2]->PerformClick();
-        m.txtBox[1]->setText(
+        Ui(m).cmdAddEditQuote[2]->PerformClick();
+        Ui(m).txtBox[1]->setText(
             QStringLiteral("THE WORDS THE DISK WOULD NOT TAKE, TYPED OVER THE STORED QUOTE"));
         quotes::SetFaultInjector([](quotes::Step s) { return s == quotes::Step::Write; });
-        m.cmdAddEditSave->PerformClick();
+        Ui(m).cmdAddEditSave->PerformClick();
         quotes::SetFaultInjector({});
         QCOMPARE(script->messages.size(), 1);
         QCOMPARE(script->messages[0].icon, Icon::Critical);
         QVERIFY(m.IsEditing); // the typed text stays on screen to be tried again
-        m.cmdAddEditCancel->PerformClick();
-        QCOMPARE(m.txtBox[1]->text(), stored);
+        Ui(m).cmdAddEditCancel->PerformClick();
+        QCOMPARE(Ui(m).txtBox[1]->text(), stored);
         QCOMPARE(quotes::QuoteRecord.trimmed(), stored);
         // Printing enciphers the stored quote, and a plain Save keeps it.
-        m.cmdScrambleAndPrintQuote->PerformClick();
-        QCOMPARE(m.txtBox[2]->text().size(), stored.size());
-        m.cmdFinishedPrinting->PerformClick();
-        m.cmdAddEditQuote[2]->PerformClick();
-        m.cmdAddEditSave->PerformClick();
+        Ui(m).cmdScrambleAndPrintQuote->PerformClick();
+        QCOMPARE(Ui(m).txtBox[2]->text().size(), stored.size());
+        Ui(m).cmdFinishedPrinting->PerformClick();
+        Ui(m).cmdAddEditQuote[2]->PerformClick();
+        Ui(m).cmdAddEditSave->PerformClick();
         QCOMPARE(fileBytes(), before);
     }
 
@@ -755,8 +757,8 @@ private slots:
         writeQuotes(13);
         frmMain &m = open();
         const QByteArray before = fileBytes();
-        m.grid->setRow(12);
-        m.cmdDeleteQuote->PerformClick(); // the default answer: No
+        Ui(m).grid->setRow(12);
+        Ui(m).cmdDeleteQuote->PerformClick(); // the default answer: No
         QCOMPARE(script->messages.last().title, QStringLiteral("Confirm Deletion"));
         QCOMPARE(script->messages.last().text,
                  QStringLiteral("Are you SURE you want to\ndelete this quote from the list?"));
@@ -764,10 +766,10 @@ private slots:
         QCOMPARE(script->messages.last().buttons, dialogs::Buttons::YesNo);
         QCOMPARE(fileBytes(), before);
         script->answers << Answer::Yes;
-        m.cmdDeleteQuote->PerformClick();
+        Ui(m).cmdDeleteQuote->PerformClick();
         QCOMPARE(fileBytes().size(), 12 * 200);
-        QCOMPARE(m.grid->row(), 11);
-        QCOMPARE(m.grid->list()->rowCount(), 12);
+        QCOMPARE(Ui(m).grid->row(), 11);
+        QCOMPARE(Ui(m).grid->list()->rowCount(), 12);
         QVERIFY(m.isEnabled());
     }
 
@@ -776,13 +778,13 @@ private slots:
         frmMain &m = open();
         const QByteArray before = fileBytes();
         QVERIFY(QDir().mkdir(quotes::TempFileName)); // in the way of the copy
-        m.grid->setRow(12);
+        Ui(m).grid->setRow(12);
         script->answers << Answer::Yes;
-        m.cmdDeleteQuote->PerformClick();
+        Ui(m).cmdDeleteQuote->PerformClick();
         QCOMPARE(script->messages.last().icon, Icon::Critical);
         QVERIFY(script->messages.last().text.contains(quotes::TempFileName));
         QCOMPARE(fileBytes(), before);
-        QCOMPARE(m.grid->row(), 12);
+        QCOMPARE(Ui(m).grid->row(), 12);
         QVERIFY(m.isEnabled());
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
@@ -793,9 +795,9 @@ private slots:
         frmMain &m = open();
         QList<qint16> topics;
         m.showHelp = [&](QWidget *) { topics << HelpTopic; };
-        QTest::keyClick(m.grid, Qt::Key_F1);
-        m.cmdAddEditQuote[1]->PerformClick();
-        QTest::keyClick(m.txtBox[1], Qt::Key_F1);
+        QTest::keyClick(Ui(m).grid, Qt::Key_F1);
+        Ui(m).cmdAddEditQuote[1]->PerformClick();
+        QTest::keyClick(Ui(m).txtBox[1], Qt::Key_F1);
         QCOMPARE(topics, QList<qint16>({3, 4}));
     }
 
@@ -803,7 +805,7 @@ private slots:
         frmMain &m = open();
         m.clock = [] { return QTime(10, 20, 30); };
         script->answers << Answer::No;
-        QTest::keyClick(m.grid, Qt::Key_Escape);
+        QTest::keyClick(Ui(m).grid, Qt::Key_Escape);
         QCOMPARE(script->messages.size(), 1);
         QCOMPARE(script->messages[0].title, QStringLiteral("Confirm"));
         QCOMPARE(script->messages[0].text, QStringLiteral("Are you sure you wish to quit?"));
@@ -811,9 +813,9 @@ private slots:
         QVERIFY(lobby);
         QVERIFY(m.isVisible());
         // Esc in edit mode is still the Quit button.
-        m.cmdAddEditQuote[1]->PerformClick();
+        Ui(m).cmdAddEditQuote[1]->PerformClick();
         script->answers << Answer::No;
-        QTest::keyClick(m.txtBox[1], Qt::Key_Escape);
+        QTest::keyClick(Ui(m).txtBox[1], Qt::Key_Escape);
         QCOMPARE(script->messages.size(), 2);
     }
 
@@ -821,13 +823,13 @@ private slots:
         frmMain &m = open();
         m.clock = [] { return QTime(10, 20, 4); };
         script->answers << Answer::No;
-        m.cmdQuit->PerformClick();
+        Ui(m).cmdQuit->PerformClick();
         QCOMPARE(script->messages[0].title, QStringLiteral("Quit Cipherly?"));
         QVERIFY(script->messages[0].text.endsWith(QStringLiteral("\n\nReady to quit now?")));
         QCOMPARE(script->messages[0].icon, Icon::Exclamation);
         m.clock = [] { return QTime(10, 20, 5); };
         script->answers << Answer::No;
-        m.cmdQuit->PerformClick();
+        Ui(m).cmdQuit->PerformClick();
         QCOMPARE(script->messages[1].title, QStringLiteral("Confirm"));
     }
 
@@ -848,7 +850,7 @@ private slots:
         opacity.applied.clear();
         // No: dimmed to 204 while asked, then back to full opacity, enabled.
         script->answers << Answer::No;
-        m.cmdQuit->PerformClick();
+        Ui(m).cmdQuit->PerformClick();
         QTRY_VERIFY(!m.fade.isFading());
         QCOMPARE(opacity.applied[25], 204);
         QCOMPARE(opacity.applied.last(), 255);
@@ -856,7 +858,7 @@ private slots:
         // Yes: faded out to 0 and the program's windows are closed.
         opacity.applied.clear();
         script->answers << Answer::Yes;
-        m.cmdQuit->PerformClick();
+        Ui(m).cmdQuit->PerformClick();
         QTRY_VERIFY(!lobby);
         QCOMPARE(opacity.applied.last(), 0);
     }
@@ -866,14 +868,14 @@ private slots:
         Settings::SaveSetting(Settings::FadeStatusKey, QStringLiteral("True"));
         writeQuotes(12);
         frmMain &m = open();
-        m.grid->setRow(12);
+        Ui(m).grid->setRow(12);
         // While the add button's fade-out runs, the player clicks Delete.
         bool clicked = false;
         QTimer::singleShot(40, &m, [&] {
             clicked = true;
-            QTest::mouseClick(m.cmdDeleteQuote, Qt::LeftButton, {}, QPoint(10, 10));
+            QTest::mouseClick(Ui(m).cmdDeleteQuote, Qt::LeftButton, {}, QPoint(10, 10));
         });
-        m.cmdAddEditQuote[1]->PerformClick();
+        Ui(m).cmdAddEditQuote[1]->PerformClick();
         QVERIFY(clicked);
         QVERIFY(m.IsAdding);
         QVERIFY(script->messages.isEmpty()); // no deletion was asked for

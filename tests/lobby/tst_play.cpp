@@ -93,7 +93,7 @@ class TestPlay : public QObject {
             return calls++ == 0 ? drawFor(record, 1, count)
                                 : std::uniform_real_distribution<double>(0, 1)(*rng);
         });
-        m.cmdSolveRandomQuote->PerformClick();
+        Ui(m).cmdSolveRandomQuote->PerformClick();
         modStandard::SetRandomSource({});
     }
 
@@ -128,20 +128,20 @@ private slots:
         QString expected = Quote;
         for (QChar &c : expected)
             if (c.isLetter()) c = SolveGame::Unsolved;
-        QCOMPARE(m.txtBox[1]->text(), expected);
-        QCOMPARE(m.txtBox[2]->text(), cipher::EncipherText(Quote));
-        QCOMPARE(m.txtBox[1]->palette().color(QPalette::Base), frmMain::Yellow);
-        QVERIFY(m.picSolveRandomQuote->isVisible() && !m.picQuoteList->isVisible());
-        QVERIFY(!m.cmdQuit->Enabled());
-        QCOMPARE(m.cancelButton(), m.cmdFinishedSolving);
-        QVERIFY(m.AniGiff[1]->isVisible() && m.AniGiff[2]->isVisible());
-        QCOMPARE(m.AniGiff[1]->toolTip(),
+        QCOMPARE(Ui(m).txtBox[1]->text(), expected);
+        QCOMPARE(Ui(m).txtBox[2]->text(), cipher::EncipherText(Quote));
+        QCOMPARE(Ui(m).txtBox[1]->palette().color(QPalette::Base), frmMain::Yellow);
+        QVERIFY(Ui(m).picSolveRandomQuote->isVisible() && !Ui(m).picQuoteList->isVisible());
+        QVERIFY(!Ui(m).cmdQuit->Enabled());
+        QCOMPARE(m.cancelButton(), Ui(m).cmdFinishedSolving);
+        QVERIFY(Ui(m).AniGiff[1]->isVisible() && Ui(m).AniGiff[2]->isVisible());
+        QCOMPARE(Ui(m).AniGiff[1]->toolTip(),
                  QStringLiteral(" Don't mind these guys-- They just like to watch you play! "));
-        QCOMPARE(m.AniGiff[2]->toolTip(),
+        QCOMPARE(Ui(m).AniGiff[2]->toolTip(),
                  QStringLiteral(" Why the shades?  Because these guys are SO cool! "));
-        QCOMPARE(m.lblSolveMessage->text(),
+        QCOMPARE(Ui(m).lblSolveMessage->text(),
                  QStringLiteral("In the scrambled quote below,\n\nshow the letter         as a"));
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m.txtLetter[1]));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(Ui(m).txtLetter[1]));
         QVERIFY(!m.game.SolveStartTime().isNull());
     }
 
@@ -152,7 +152,7 @@ private slots:
             false, 1));
         startGame(m, 1);
         QVERIFY(m.game.SolveQuote().startsWith(QStringLiteral("THE FIRST RECORD")));
-        m.cmdFinishedSolving->PerformClick();
+        Ui(m).cmdFinishedSolving->PerformClick();
         startGame(m, 3);
         QCOMPARE(m.game.SolveQuote(), Quote);
     }
@@ -162,60 +162,60 @@ private slots:
         startGame(m);
         const QChar t = cipherOf(QLatin1Char('T'));
         // A lower-case cipher letter, then the plain letter.
-        QTest::keyClick(m.txtLetter[1], t.toLower().toLatin1());
-        QCOMPARE(m.txtLetter[1]->text(), QString(t));
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m.txtLetter[2]));
-        QTest::keyClick(m.txtLetter[2], 't');
+        QTest::keyClick(Ui(m).txtLetter[1], t.toLower().toLatin1());
+        QCOMPARE(Ui(m).txtLetter[1]->text(), QString(t));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(Ui(m).txtLetter[2]));
+        QTest::keyClick(Ui(m).txtLetter[2], 't');
         for (int i = 0; i < Quote.size(); ++i)
-            QCOMPARE(m.txtBox[1]->text()[i] == QLatin1Char('T'), Quote[i] == QLatin1Char('T'));
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m.txtLetter[1]));
-        QVERIFY(m.txtLetter[1]->text().isEmpty() && m.txtLetter[2]->text().isEmpty());
+            QCOMPARE(Ui(m).txtBox[1]->text()[i] == QLatin1Char('T'), Quote[i] == QLatin1Char('T'));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(Ui(m).txtLetter[1]));
+        QVERIFY(Ui(m).txtLetter[1]->text().isEmpty() && Ui(m).txtLetter[2]->text().isEmpty());
         // Space in box 2 takes the letter back.
-        QTest::keyClick(m.txtLetter[1], t.toLatin1());
-        QTest::keyClick(m.txtLetter[2], Qt::Key_Space);
-        QVERIFY(!m.txtBox[1]->text().contains(QLatin1Char('T')));
+        QTest::keyClick(Ui(m).txtLetter[1], t.toLatin1());
+        QTest::keyClick(Ui(m).txtLetter[2], Qt::Key_Space);
+        QVERIFY(!Ui(m).txtBox[1]->text().contains(QLatin1Char('T')));
         // A cipher letter that is not in the quote changes nothing.
         QChar absent;
         for (char c = 'A'; c <= 'Z'; ++c)
-            if (!m.txtBox[2]->text().contains(QLatin1Char(c))) absent = QLatin1Char(c);
+            if (!Ui(m).txtBox[2]->text().contains(QLatin1Char(c))) absent = QLatin1Char(c);
         QVERIFY(!absent.isNull());
-        const QString before = m.txtBox[1]->text();
-        QTest::keyClick(m.txtLetter[1], absent.toLatin1());
-        QTest::keyClick(m.txtLetter[2], 'q');
-        QCOMPARE(m.txtBox[1]->text(), before);
+        const QString before = Ui(m).txtBox[1]->text();
+        QTest::keyClick(Ui(m).txtLetter[1], absent.toLatin1());
+        QTest::keyClick(Ui(m).txtLetter[2], 'q');
+        QCOMPARE(Ui(m).txtBox[1]->text(), before);
         // Any other key empties the box.
-        QTest::keyClick(m.txtLetter[1], '7');
-        QVERIFY(m.txtLetter[1]->text().isEmpty());
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m.txtLetter[1]));
+        QTest::keyClick(Ui(m).txtLetter[1], '7');
+        QVERIFY(Ui(m).txtLetter[1]->text().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(Ui(m).txtLetter[1]));
         // Box 2 cannot be entered while box 1 is empty.
-        m.txtLetter[2]->setFocus();
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m.txtLetter[1]));
+        Ui(m).txtLetter[2]->setFocus();
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(Ui(m).txtLetter[1]));
     }
 
     void theInstructionNeverTakesTheFocus() {
         frmMain &m = open();
         startGame(m);
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m.txtLetter[1]));
-        QTest::mouseClick(m.lblSolveMessage, Qt::LeftButton, {}, QPoint(20, 8));
-        QTest::mouseDClick(m.lblSolveMessage, Qt::LeftButton, {}, QPoint(20, 8));
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m.txtLetter[1]));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(Ui(m).txtLetter[1]));
+        QTest::mouseClick(Ui(m).lblSolveMessage, Qt::LeftButton, {}, QPoint(20, 8));
+        QTest::mouseDClick(Ui(m).lblSolveMessage, Qt::LeftButton, {}, QPoint(20, 8));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(Ui(m).txtLetter[1]));
         // Typing goes on into the boxes.
         const QChar t = cipherOf(QLatin1Char('T'));
         QTest::keyClick(QApplication::focusWidget(), t.toLatin1());
-        QCOMPARE(m.txtLetter[1]->text(), QString(t));
+        QCOMPARE(Ui(m).txtLetter[1]->text(), QString(t));
     }
 
     void theLetterBoxesStandBetweenTheWords() {
         frmMain &m = open();
         startGame(m);
-        SolveMessageLabel *l = m.lblSolveMessage;
+        SolveMessageLabel *l = Ui(m).lblSolveMessage;
         QCOMPARE(l->text(),
                  QStringLiteral("In the scrambled quote below,\n\nshow the letter         as a"));
         // The third line's words, and the boxes, in the label's own pixels.
         const QList<QRect> words = l->wordRects();
         QCOMPARE(words.size(), 5); // show the letter as a
-        const QRect box1 = m.txtLetter[1]->geometry().translated(-l->pos());
-        const QRect box2 = m.txtLetter[2]->geometry().translated(-l->pos());
+        const QRect box1 = Ui(m).txtLetter[1]->geometry().translated(-l->pos());
+        const QRect box2 = Ui(m).txtLetter[2]->geometry().translated(-l->pos());
         QVERIFY(words[2].right() < box1.left()); // "letter" ends before box 1
         QVERIFY(words[3].left() > box1.right()); // "as" starts after it
         QVERIFY(words[4].right() < box2.left()); // "a" ends before box 2
@@ -244,18 +244,18 @@ private slots:
         for (QChar c : Quote)
             if (c.isLetter()) letters.insert(c);
         for (QChar c : letters) {
-            QTest::keyClick(m.txtLetter[1], cipherOf(c).toLatin1());
-            QTest::keyClick(m.txtLetter[2], c.toLatin1());
+            QTest::keyClick(Ui(m).txtLetter[1], cipherOf(c).toLatin1());
+            QTest::keyClick(Ui(m).txtLetter[2], c.toLatin1());
         }
-        QCOMPARE(m.txtBox[1]->text(), Quote);
-        QCOMPARE(m.lblSolveMessage->text(),
+        QCOMPARE(Ui(m).txtBox[1]->text(), Quote);
+        QCOMPARE(Ui(m).lblSolveMessage->text(),
                  QStringLiteral("Congratulations!\nYou solved this scrambled quote\nin 12.3 "
                                 "minutes, using 0 hints!"));
-        QVERIFY(!m.cmdHint->isVisible() && !m.cmdSolve->isVisible());
-        QVERIFY(!m.txtLetter[1]->isVisible() && !m.AniGiff[1]->isVisible());
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m.cmdFinishedSolving));
+        QVERIFY(!Ui(m).cmdHint->isVisible() && !Ui(m).cmdSolve->isVisible());
+        QVERIFY(!Ui(m).txtLetter[1]->isVisible() && !Ui(m).AniGiff[1]->isVisible());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(Ui(m).cmdFinishedSolving));
         // F4 and F8 do nothing once solved.
-        QTest::keyClick(m.cmdFinishedSolving, Qt::Key_F4);
+        QTest::keyClick(Ui(m).cmdFinishedSolving, Qt::Key_F4);
         QCOMPARE(m.game.HintCount(), qint16(0));
     }
 
@@ -264,51 +264,52 @@ private slots:
         startGame(m);
         // Every letter placed, all of them wrong: a hint does nothing.
         for (char c = 'A'; c <= 'Z'; ++c) {
-            QTest::keyClick(m.txtLetter[1], c);
-            QTest::keyClick(m.txtLetter[2], 'z');
+            QTest::keyClick(Ui(m).txtLetter[1], c);
+            QTest::keyClick(Ui(m).txtLetter[2], 'z');
         }
-        QVERIFY(!m.txtBox[1]->text().contains(SolveGame::Unsolved));
-        QTest::keyClick(m.txtLetter[1], Qt::Key_F4);
+        QVERIFY(!Ui(m).txtBox[1]->text().contains(SolveGame::Unsolved));
+        QTest::keyClick(Ui(m).txtLetter[1], Qt::Key_F4);
         QCOMPARE(m.game.HintCount(), qint16(0));
-        m.cmdFinishedSolving->PerformClick();
+        Ui(m).cmdFinishedSolving->PerformClick();
         // A fresh game solved by hints alone reports them all, "hints!" even for one.
         startGame(m);
         int used = 0;
-        while (m.cmdHint->isVisible()) {
-            QTest::keyClick(m.txtLetter[1], Qt::Key_F4);
+        while (Ui(m).cmdHint->isVisible()) {
+            QTest::keyClick(Ui(m).txtLetter[1], Qt::Key_F4);
             ++used;
             QVERIFY(used < 40);
         }
         QCOMPARE(m.game.HintCount(), qint16(used));
-        QVERIFY(m.lblSolveMessage->text().endsWith(QStringLiteral("using %1 hints!").arg(used)));
+        QVERIFY(
+            Ui(m).lblSolveMessage->text().endsWith(QStringLiteral("using %1 hints!").arg(used)));
     }
 
     void solveShowsTheAnswerAndTheNextGameStartsClean() {
         frmMain &m = open();
         startGame(m);
-        QTest::keyClick(m.txtLetter[1], Qt::Key_F8);
-        QCOMPARE(m.txtBox[1]->text(), Quote);
-        QCOMPARE(m.lblSolveMessage->text(), QStringLiteral("\nSee the solved message below."));
-        QCOMPARE(m.cmdSolve->Tag(), QString());
-        QTest::keyClick(m.cmdFinishedSolving, Qt::Key_Escape);
-        QVERIFY(m.picQuoteList->isVisible());
-        QCOMPARE(m.cancelButton(), m.cmdQuit);
-        QVERIFY(m.cmdQuit->Enabled());
-        QCOMPARE(m.txtBox[1]->palette().color(QPalette::Base), frmMain::Cyan);
-        QCOMPARE(m.txtBox[1]->text(), Quote); // the highlighted quote again
-        QVERIFY(!m.txtBox[2]->isVisible());
+        QTest::keyClick(Ui(m).txtLetter[1], Qt::Key_F8);
+        QCOMPARE(Ui(m).txtBox[1]->text(), Quote);
+        QCOMPARE(Ui(m).lblSolveMessage->text(), QStringLiteral("\nSee the solved message below."));
+        QCOMPARE(Ui(m).cmdSolve->Tag(), QString());
+        QTest::keyClick(Ui(m).cmdFinishedSolving, Qt::Key_Escape);
+        QVERIFY(Ui(m).picQuoteList->isVisible());
+        QCOMPARE(m.cancelButton(), Ui(m).cmdQuit);
+        QVERIFY(Ui(m).cmdQuit->Enabled());
+        QCOMPARE(Ui(m).txtBox[1]->palette().color(QPalette::Base), frmMain::Cyan);
+        QCOMPARE(Ui(m).txtBox[1]->text(), Quote); // the highlighted quote again
+        QVERIFY(!Ui(m).txtBox[2]->isVisible());
         QCOMPARE(HelpTopic, HelpTopics::MainLobby);
         startGame(m);
-        QCOMPARE(m.cmdSolve->Tag(), QString());
-        QVERIFY(m.txtBox[1]->text().contains(SolveGame::Unsolved));
+        QCOMPARE(Ui(m).cmdSolve->Tag(), QString());
+        QVERIFY(Ui(m).txtBox[1]->text().contains(SolveGame::Unsolved));
     }
 
     void f4AndF8BelongToSolveModeOnly() {
         frmMain &m = open();
-        QTest::keyClick(m.grid, Qt::Key_F8);
-        QTest::keyClick(m.grid, Qt::Key_F4);
-        QVERIFY(m.picQuoteList->isVisible());
-        QCOMPARE(m.txtBox[1]->text(), Quote);
+        QTest::keyClick(Ui(m).grid, Qt::Key_F8);
+        QTest::keyClick(Ui(m).grid, Qt::Key_F4);
+        QVERIFY(Ui(m).picQuoteList->isVisible());
+        QCOMPARE(Ui(m).txtBox[1]->text(), Quote);
         QVERIFY(script->messages.isEmpty());
     }
 
@@ -316,11 +317,11 @@ private slots:
         frmMain &m = open();
         startGame(m, 1);
         for (int i : {1, 2}) {
-            QVERIFY(
-                m.txtBox[i]->document()->toRawText().contains(QChar::LineSeparator)); // it wraps
-            m.txtBox[i]->selectAll();
-            m.txtBox[i]->copy();
-            QCOMPARE(QApplication::clipboard()->text(), m.txtBox[i]->text());
+            QVERIFY(Ui(m).txtBox[i]->document()->toRawText().contains(
+                QChar::LineSeparator)); // it wraps
+            Ui(m).txtBox[i]->selectAll();
+            Ui(m).txtBox[i]->copy();
+            QCOMPARE(QApplication::clipboard()->text(), Ui(m).txtBox[i]->text());
             QVERIFY(!QApplication::clipboard()->text().contains(QLatin1Char('\n')));
         }
     }
@@ -333,25 +334,27 @@ private slots:
                            "HERE TO WATCH HIS WOODS FILL UP WITH SNOW-AND-ICE/RAIN... - R. FROST");
         QVERIFY(quotes::SaveQuote(longQuote, false, 1));
         startGame(m, 1);
-        QTest::keyClick(m.txtLetter[1], cipherOf(QLatin1Char('W')).toLatin1());
-        QTest::keyClick(m.txtLetter[2], 'w');
+        QTest::keyClick(Ui(m).txtLetter[1], cipherOf(QLatin1Char('W')).toLatin1());
+        QTest::keyClick(Ui(m).txtLetter[2], 'w');
         QApplication::processEvents();
         // Where each character is painted in the two boxes: same line, same column.
         int lines = 0;
-        QCOMPARE(m.txtBox[1]->document()->characterCount(),
-                 m.txtBox[2]->document()->characterCount());
-        for (int i = 0; i < m.txtBox[1]->document()->characterCount() - 1; ++i) {
-            QTextCursor a(m.txtBox[1]->document()), b(m.txtBox[2]->document());
+        QCOMPARE(Ui(m).txtBox[1]->document()->characterCount(),
+                 Ui(m).txtBox[2]->document()->characterCount());
+        for (int i = 0; i < Ui(m).txtBox[1]->document()->characterCount() - 1; ++i) {
+            QTextCursor a(Ui(m).txtBox[1]->document()), b(Ui(m).txtBox[2]->document());
             a.setPosition(i);
             b.setPosition(i);
-            const QRect ra = m.txtBox[1]->cursorRect(a), rb = m.txtBox[2]->cursorRect(b);
+            const QRect ra = Ui(m).txtBox[1]->cursorRect(a), rb = Ui(m).txtBox[2]->cursorRect(b);
             QCOMPARE(ra.x(), rb.x());
-            QVERIFY(ra.x() <= m.txtBox[1]->viewport()->width()); // nothing runs past the edge
-            QCOMPARE(ra.y() - m.txtBox[1]->cursorRect(QTextCursor(m.txtBox[1]->document())).y(),
-                     rb.y() - m.txtBox[2]->cursorRect(QTextCursor(m.txtBox[2]->document())).y());
-            if (i && ra.x() < m.txtBox[1]
+            QVERIFY(ra.x() <= Ui(m).txtBox[1]->viewport()->width()); // nothing runs past the edge
+            QCOMPARE(
+                ra.y() - Ui(m).txtBox[1]->cursorRect(QTextCursor(Ui(m).txtBox[1]->document())).y(),
+                rb.y() - Ui(m).txtBox[2]->cursorRect(QTextCursor(Ui(m).txtBox[2]->document())).y());
+            if (i && ra.x() < Ui(m)
+                                  .txtBox[1]
                                   ->cursorRect([&] {
-                                      QTextCursor c(m.txtBox[1]->document());
+                                      QTextCursor c(Ui(m).txtBox[1]->document());
                                       c.setPosition(i - 1);
                                       return c;
                                   }())
@@ -360,8 +363,8 @@ private slots:
         }
         QVERIFY(lines >= 2); // the quote really wraps
         // On the grabbed pictures the text lines are at the same heights too.
-        const QImage top = m.txtBox[1]->viewport()->grab().toImage(),
-                     bottom = m.txtBox[2]->viewport()->grab().toImage();
+        const QImage top = Ui(m).txtBox[1]->viewport()->grab().toImage(),
+                     bottom = Ui(m).txtBox[2]->viewport()->grab().toImage();
         // The first pixel row of each band of ink.
         auto inkRows = [](const QImage &img) {
             QList<int> rows;
@@ -385,7 +388,7 @@ private slots:
     // What the solve panel and both boxes look like, as the player sees them.
     static QList<QImage> looks(frmMain &m) {
         QApplication::processEvents();
-        return {m.picSolveRandomQuote->grab().toImage(), m.picQuote->grab().toImage()};
+        return {Ui(m).picSolveRandomQuote->grab().toImage(), Ui(m).picQuote->grab().toImage()};
     }
 
     // The point over the guide box's character `index`.
@@ -406,12 +409,12 @@ private slots:
         const QList<QImage> before = looks(m);
         // The pointer over a letter of the guide box and a click on it change
         // nothing, and a pair still goes in by the keys alone.
-        const QPoint at = over(m.txtBox[2], 0);
+        const QPoint at = over(Ui(m).txtBox[2], 0);
         QVERIFY(at.x() >= 0);
-        QTest::mouseMove(m.txtBox[2]->viewport(), at);
-        QTest::mouseClick(m.txtBox[2]->viewport(), Qt::LeftButton, {}, at);
-        QVERIFY(m.txtLetter[1]->text().isEmpty());
-        m.txtLetter[1]->setFocus();
+        QTest::mouseMove(Ui(m).txtBox[2]->viewport(), at);
+        QTest::mouseClick(Ui(m).txtBox[2]->viewport(), Qt::LeftButton, {}, at);
+        QVERIFY(Ui(m).txtLetter[1]->text().isEmpty());
+        Ui(m).txtLetter[1]->setFocus();
         QCOMPARE(looks(m), before);
         // Switched on and off again through the menu: the same pixels.
         aids(m)->menuSolverAids_Click();
@@ -436,13 +439,13 @@ private slots:
                 a->trigger();
             }
         });
-        QTest::keyClick(m.txtLetter[1], Qt::Key_F10, Qt::ShiftModifier);
+        QTest::keyClick(Ui(m).txtLetter[1], Qt::Key_F10, Qt::ShiftModifier);
         QCOMPARE(caption, QStringLiteral("&Solver's Aids"));
         QVERIFY(!ticked);
         QVERIFY(aids(m)->SolverAids);
         QCOMPARE(Settings::GetSetting(QStringLiteral("SolverAids")), QStringLiteral("True"));
         // The next game starts with the aids on.
-        m.cmdFinishedSolving->PerformClick();
+        Ui(m).cmdFinishedSolving->PerformClick();
         QVERIFY(!aids(m)->stripLetters->isVisible());
         startGame(m);
         QVERIFY(aids(m)->SolverAids && aids(m)->stripLetters->isVisible());
@@ -453,25 +456,26 @@ private slots:
         Settings::SaveSetting(QStringLiteral("SolverAids"), QStringLiteral("True"));
         frmMain &m = open();
         startGame(m);
-        const QString guide = m.txtBox[2]->text();
+        const QString guide = Ui(m).txtBox[2]->text();
         const QChar t = cipherOf(QLatin1Char('T')), h = cipherOf(QLatin1Char('H'));
         // A cipher letter in box 1 lights up every place of it in both boxes.
-        QTest::keyClick(m.txtLetter[1], t.toLatin1());
+        QTest::keyClick(Ui(m).txtLetter[1], t.toLatin1());
         const QList<int> places = SolveGame::PlacesOf(guide, t);
         QCOMPARE(places.size(), int(Quote.count(QLatin1Char('T'))));
-        QCOMPARE(m.txtBox[2]->highlighted(), places);
-        QCOMPARE(m.txtBox[1]->highlighted(), places);
-        QTest::keyClick(m.txtLetter[2], 't');
+        QCOMPARE(Ui(m).txtBox[2]->highlighted(), places);
+        QCOMPARE(Ui(m).txtBox[1]->highlighted(), places);
+        QTest::keyClick(Ui(m).txtLetter[2], 't');
         // The pointer resting on a letter of the guide box lights that letter.
         const int firstH = int(guide.indexOf(h));
-        QTest::mouseMove(m.txtBox[2]->viewport(), over(m.txtBox[2], firstH));
-        QCOMPARE(m.txtBox[2]->highlighted(), SolveGame::PlacesOf(guide, h));
+        QTest::mouseMove(Ui(m).txtBox[2]->viewport(), over(Ui(m).txtBox[2], firstH));
+        QCOMPARE(Ui(m).txtBox[2]->highlighted(), SolveGame::PlacesOf(guide, h));
         // A click on it puts it into box 1 and moves on to box 2.
-        QTest::mouseClick(m.txtBox[2]->viewport(), Qt::LeftButton, {}, over(m.txtBox[2], firstH));
-        QCOMPARE(m.txtLetter[1]->text(), QString(h));
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m.txtLetter[2]));
-        QTest::keyClick(m.txtLetter[2], 'h');
-        QVERIFY(m.txtBox[1]->text().contains(QStringLiteral("TH")));
+        QTest::mouseClick(Ui(m).txtBox[2]->viewport(), Qt::LeftButton, {},
+                          over(Ui(m).txtBox[2], firstH));
+        QCOMPARE(Ui(m).txtLetter[1]->text(), QString(h));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(Ui(m).txtLetter[2]));
+        QTest::keyClick(Ui(m).txtLetter[2], 'h');
+        QVERIFY(Ui(m).txtBox[1]->text().contains(QStringLiteral("TH")));
         // The strip: counts, the letters given, and a letter given twice.
         auto entry = [&](QChar cipher) {
             return aids(m)->stripLetters->entries()[cipher.unicode() - 'A'];
@@ -486,28 +490,28 @@ private slots:
             if (!guide.contains(QLatin1Char(c))) absent = QLatin1Char(c);
         QCOMPARE(entry(absent).count, 0);
         const QChar o = cipherOf(QLatin1Char('O'));
-        QTest::keyClick(m.txtLetter[1], o.toLatin1());
-        QTest::keyClick(m.txtLetter[2], 't'); // T given to two cipher letters
+        QTest::keyClick(Ui(m).txtLetter[1], o.toLatin1());
+        QTest::keyClick(Ui(m).txtLetter[2], 't'); // T given to two cipher letters
         QVERIFY(entry(t).conflict && entry(o).conflict);
         QVERIFY(!entry(h).conflict);
         // Taking it back clears the mark.
-        QTest::keyClick(m.txtLetter[1], o.toLatin1());
-        QTest::keyClick(m.txtLetter[2], Qt::Key_Space);
+        QTest::keyClick(Ui(m).txtLetter[1], o.toLatin1());
+        QTest::keyClick(Ui(m).txtLetter[2], Qt::Key_Space);
         QVERIFY(!entry(t).conflict);
         // A hint shows in the strip; the aids never count as hints.
         QCOMPARE(m.game.HintCount(), qint16(0));
-        m.cmdHint->PerformClick();
+        Ui(m).cmdHint->PerformClick();
         QCOMPARE(m.game.HintCount(), qint16(1));
         int given = 0;
         for (const auto &e : aids(m)->stripLetters->entries())
             given += !e.plain.isNull();
         QCOMPARE(given, 3);
         // Solve: every letter given, nothing lit, and the closing words as ever.
-        m.cmdSolve->PerformClick();
+        Ui(m).cmdSolve->PerformClick();
         for (const auto &e : aids(m)->stripLetters->entries())
             QCOMPARE(e.plain.isNull(), e.count == 0);
-        QVERIFY(m.txtBox[2]->highlighted().isEmpty());
-        QCOMPARE(m.lblSolveMessage->text(), QStringLiteral("\nSee the solved message below."));
+        QVERIFY(Ui(m).txtBox[2]->highlighted().isEmpty());
+        QCOMPARE(Ui(m).lblSolveMessage->text(), QStringLiteral("\nSee the solved message below."));
         Settings::SaveSetting(QStringLiteral("SolverAids"), QStringLiteral("False"));
     }
 
@@ -516,12 +520,12 @@ private slots:
         frmMain &m = open();
         startGame(m);
         const QRect strip = aids(m)->stripLetters->geometry();
-        QVERIFY(m.picQuote->rect().contains(strip));
-        for (QWidget *w : m.picQuote->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            if (w != aids(m)->stripLetters && w->isVisibleTo(m.picQuote))
+        QVERIFY(Ui(m).picQuote->rect().contains(strip));
+        for (QWidget *w : Ui(m).picQuote->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (w != aids(m)->stripLetters && w->isVisibleTo(Ui(m).picQuote))
                 QVERIFY2(!w->geometry().intersects(strip), qPrintable(w->objectName()));
         // Its letters and counts are as large as the list's text, and fit their cells.
-        QCOMPARE(LetterStrip::countFont().pointSizeF(), m.grid->font().pointSizeF());
+        QCOMPARE(LetterStrip::countFont().pointSizeF(), Ui(m).grid->font().pointSizeF());
         const QFontMetrics count(LetterStrip::countFont()), letter(LetterStrip::letterFont());
         const QRect cell = aids(m)->stripLetters->cell(0);
         QVERIFY(count.height() <= cell.height() && letter.height() <= cell.height());
@@ -538,13 +542,13 @@ private slots:
         frmMain &m = open();
         startGame(m);
         QVERIFY(QTest::qWaitForWindowActive(&m));
-        m.txtLetter[1]->setFocus();
-        QTest::mouseClick(m.txtBox[1]->viewport(), Qt::LeftButton, {}, QPoint(10, 8));
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m.txtLetter[1]));
+        Ui(m).txtLetter[1]->setFocus();
+        QTest::mouseClick(Ui(m).txtBox[1]->viewport(), Qt::LeftButton, {}, QPoint(10, 8));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(Ui(m).txtLetter[1]));
         const QChar t = cipherOf(QLatin1Char('T'));
         QTest::keyClick(QApplication::focusWidget(), t.toLatin1());
         QTest::keyClick(QApplication::focusWidget(), 't');
-        QVERIFY(m.txtBox[1]->text().startsWith(QStringLiteral("T")));
+        QVERIFY(Ui(m).txtBox[1]->text().startsWith(QStringLiteral("T")));
         // The puzzle boxes' own menu offers the switch too.
         QStringList items;
         QTimer::singleShot(0, [&] {
@@ -558,9 +562,9 @@ private slots:
         QVERIFY2(items.contains(QStringLiteral("&Solver's Aids")), qPrintable(items.join('|')));
         // Switched off, the design's rule holds again: the box gives the focus away.
         aids(m)->menuSolverAids_Click();
-        m.txtLetter[1]->setFocus();
-        QTest::mouseClick(m.txtBox[1]->viewport(), Qt::LeftButton, {}, QPoint(10, 8));
-        QVERIFY(QApplication::focusWidget() != m.txtLetter[1]);
+        Ui(m).txtLetter[1]->setFocus();
+        QTest::mouseClick(Ui(m).txtBox[1]->viewport(), Qt::LeftButton, {}, QPoint(10, 8));
+        QVERIFY(QApplication::focusWidget() != Ui(m).txtLetter[1]);
     }
 
     // ---- The record of games --------------------------------------------------------
@@ -573,24 +577,24 @@ private slots:
         m.now = [&] { return t; };
         // Solved with a hint, after 12 minutes 18 seconds.
         startGame(m);
-        m.cmdHint->PerformClick();
+        Ui(m).cmdHint->PerformClick();
         t = t.addSecs(738);
         for (QChar c : Quote)
-            if (c.isLetter() && m.txtBox[1]->text().contains(SolveGame::Unsolved)) {
-                QTest::keyClick(m.txtLetter[1], cipherOf(c).toLatin1());
-                QTest::keyClick(m.txtLetter[2], c.toLatin1());
+            if (c.isLetter() && Ui(m).txtBox[1]->text().contains(SolveGame::Unsolved)) {
+                QTest::keyClick(Ui(m).txtLetter[1], cipherOf(c).toLatin1());
+                QTest::keyClick(Ui(m).txtLetter[2], c.toLatin1());
             }
-        QVERIFY(m.lblSolveMessage->text().startsWith(QStringLiteral("Congratulations!")));
-        m.cmdFinishedSolving->PerformClick(); // already recorded: once only
+        QVERIFY(Ui(m).lblSolveMessage->text().startsWith(QStringLiteral("Congratulations!")));
+        Ui(m).cmdFinishedSolving->PerformClick(); // already recorded: once only
         // Shown with Solve after 95 seconds.
         startGame(m);
         t = t.addSecs(95);
-        m.cmdSolve->PerformClick();
-        m.cmdFinishedSolving->PerformClick();
+        Ui(m).cmdSolve->PerformClick();
+        Ui(m).cmdFinishedSolving->PerformClick();
         // Abandoned after 12 seconds.
         startGame(m);
         t = t.addSecs(12);
-        m.cmdFinishedSolving->PerformClick();
+        Ui(m).cmdFinishedSolving->PerformClick();
         const QList<stats::Game> games = stats::ReadGames();
         QCOMPARE(games.size(), 3);
         QCOMPARE(games[0].outcome, stats::Outcome::Solved);
@@ -623,10 +627,10 @@ private slots:
         startGame(m, 11);
         QCOMPARE(m.game.SolveQuote(),
                  QStringLiteral("A QUOTE KEPT OVER  TWO LINES OF AN OLD LIST, LONG ENOUGH"));
-        m.cmdSolve->PerformClick();
-        QVERIFY(!m.cmdHint->isVisible() && !m.cmdSolve->isVisible()); // the game is over
-        QCOMPARE(m.lblSolveMessage->text(), QStringLiteral("\nSee the solved message below."));
-        m.cmdFinishedSolving->PerformClick();
+        Ui(m).cmdSolve->PerformClick();
+        QVERIFY(!Ui(m).cmdHint->isVisible() && !Ui(m).cmdSolve->isVisible()); // the game is over
+        QCOMPARE(Ui(m).lblSolveMessage->text(), QStringLiteral("\nSee the solved message below."));
+        Ui(m).cmdFinishedSolving->PerformClick();
         const QList<stats::Game> games = stats::ReadGames();
         QCOMPARE(games.size(), 1);
         QCOMPARE(games[0].outcome, stats::Outcome::Shown); // not "abandoned"
@@ -642,12 +646,12 @@ private slots:
         frmMain &m = open();
         for (int i = 0; i < 3; ++i) {
             startGame(m);
-            m.cmdSolve->PerformClick();
-            m.cmdFinishedSolving->PerformClick();
+            Ui(m).cmdSolve->PerformClick();
+            Ui(m).cmdFinishedSolving->PerformClick();
         }
         QCOMPARE(script->messages.size(), 1);
         QVERIFY(script->messages[0].text.contains(QStringLiteral("cannot be recorded")));
-        QVERIFY(!m.picSolveRandomQuote->isVisible()); // back in the list, playing on
+        QVERIFY(!Ui(m).picSolveRandomQuote->isVisible()); // back in the list, playing on
         stats::SetRecordPath({});
     }
 
@@ -670,7 +674,7 @@ private slots:
         lobby->show();
         QVERIFY(QTest::qWaitFor([this] { return lobby->activated(); }, 10000));
         frmMain &m = *lobby;
-        QCOMPARE(m.grid->row(), int(quotes::MaxRecords));
+        QCOMPARE(Ui(m).grid->row(), int(quotes::MaxRecords));
         QStringList items;
         QTimer::singleShot(0, [&] {
             if (QMenu *menu = m.listMenu()) {
@@ -681,13 +685,13 @@ private slots:
                 solve->trigger();
             }
         });
-        QTest::keyClick(m.grid, Qt::Key_F10, Qt::ShiftModifier);
+        QTest::keyClick(Ui(m).grid, Qt::Key_F10, Qt::ShiftModifier);
         QCOMPARE(items.last(), QStringLiteral("Solve &This Quote"));
         QVERIFY(m.mode.is(LobbyMode::Mode::Solve));
         QCOMPARE(m.game.SolveQuote(),
                  QStringLiteral("THE VERY LAST QUOTE OF A LIST THAT HOLDS AS MANY AS IT CAN HOLD"));
-        QCOMPARE(m.txtBox[2]->text(), cipher::EncipherText(m.game.SolveQuote()));
-        QCOMPARE(m.cancelButton(), m.cmdFinishedSolving); // as a random game plays
+        QCOMPARE(Ui(m).txtBox[2]->text(), cipher::EncipherText(m.game.SolveQuote()));
+        QCOMPARE(m.cancelButton(), Ui(m).cmdFinishedSolving); // as a random game plays
     }
 
     void tenRandomGamesOverTenQuotesAreTenQuotes() {
@@ -698,9 +702,9 @@ private slots:
         QSet<QString> played;
         for (int i = 0; i < 10; ++i) {
             t = t.addSecs(60);
-            m.cmdSolveRandomQuote->PerformClick();
+            Ui(m).cmdSolveRandomQuote->PerformClick();
             played << m.game.SolveQuote();
-            m.cmdFinishedSolving->PerformClick();
+            Ui(m).cmdFinishedSolving->PerformClick();
         }
         QCOMPARE(played.size(), 10);
         // All played: the next is the one played longest ago.
@@ -711,42 +715,42 @@ private slots:
         QString oldest;
         for (const QString &q : quotes)
             if (stats::QuoteHash(q) == games[0].quote) oldest = q;
-        m.cmdSolveRandomQuote->PerformClick();
+        Ui(m).cmdSolveRandomQuote->PerformClick();
         QCOMPARE(m.game.SolveQuote(), oldest);
     }
 
     void pairsAreTakenBackAndPutBackThroughAWholeGame() {
         frmMain &m = open();
         startGame(m);
-        m.cmdHint->PerformClick(); // a hint stays, and counts
+        Ui(m).cmdHint->PerformClick(); // a hint stays, and counts
         const QString afterHint = m.game.SolveProgress();
         QList<QChar> letters;
         for (QChar c : Quote)
             if (c.unicode() >= 'A' && c.unicode() <= 'Z' && !letters.contains(c)) letters << c;
         // Every letter but the last, then all of them taken back.
         for (qsizetype i = 0; i + 1 < letters.size(); ++i) {
-            QTest::keyClick(m.txtLetter[1], cipherOf(letters[i]).toLatin1());
-            QTest::keyClick(m.txtLetter[2], letters[i].toLatin1());
+            QTest::keyClick(Ui(m).txtLetter[1], cipherOf(letters[i]).toLatin1());
+            QTest::keyClick(Ui(m).txtLetter[2], letters[i].toLatin1());
         }
         const QString nearly = m.game.SolveProgress();
         for (qsizetype i = 0; i + 1 < letters.size(); ++i)
-            QTest::keyClick(m.txtLetter[1], Qt::Key_Z, Qt::ControlModifier);
+            QTest::keyClick(Ui(m).txtLetter[1], Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(m.game.SolveProgress(), afterHint); // the hint's letters stay
-        QCOMPARE(m.txtBox[1]->text(), afterHint);
+        QCOMPARE(Ui(m).txtBox[1]->text(), afterHint);
         QCOMPARE(m.game.HintCount(), qint16(1));
         QVERIFY(!m.game.canUndo());
         // Put back with both keys.
         for (qsizetype i = 0; i + 1 < letters.size(); ++i)
-            QTest::keyClick(m.txtLetter[1], Qt::Key_Y, Qt::ControlModifier);
+            QTest::keyClick(Ui(m).txtLetter[1], Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(m.game.SolveProgress(), nearly);
-        QTest::keyClick(m.txtLetter[1], Qt::Key_Z, Qt::ControlModifier);
-        QTest::keyClick(m.txtLetter[1], Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(Ui(m).txtLetter[1], Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(Ui(m).txtLetter[1], Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(m.game.SolveProgress(), nearly);
-        QVERIFY(m.txtLetter[1]->text().isEmpty()); // the letter boxes empty, ready
+        QVERIFY(Ui(m).txtLetter[1]->text().isEmpty()); // the letter boxes empty, ready
         // The last pair ends the game as ever; then there is nothing to take back.
-        QTest::keyClick(m.txtLetter[1], cipherOf(letters.last()).toLatin1());
-        QTest::keyClick(m.txtLetter[2], letters.last().toLatin1());
-        QVERIFY(m.lblSolveMessage->text().startsWith(QStringLiteral("Congratulations!")));
+        QTest::keyClick(Ui(m).txtLetter[1], cipherOf(letters.last()).toLatin1());
+        QTest::keyClick(Ui(m).txtLetter[2], letters.last().toLatin1());
+        QVERIFY(Ui(m).lblSolveMessage->text().startsWith(QStringLiteral("Congratulations!")));
         QVERIFY(!m.game.canUndo());
     }
 
@@ -755,13 +759,13 @@ private slots:
         QDateTime t(QDate(2026, 12, 8), QTime(14, 3, 0));
         m.now = [&] { return t; };
         startGame(m);
-        const QString enciphered = m.txtBox[2]->text();
-        QTest::keyClick(m.txtLetter[1], cipherOf(QLatin1Char('T')).toLatin1());
-        QTest::keyClick(m.txtLetter[2], 't');
-        m.cmdHint->PerformClick();
+        const QString enciphered = Ui(m).txtBox[2]->text();
+        QTest::keyClick(Ui(m).txtLetter[1], cipherOf(QLatin1Char('T')).toLatin1());
+        QTest::keyClick(Ui(m).txtLetter[2], 't');
+        Ui(m).cmdHint->PerformClick();
         t = t.addSecs(95);
-        QTest::keyClick(m.txtLetter[1], cipherOf(QLatin1Char('H')).toLatin1());
-        QTest::keyClick(m.txtLetter[2], 'h');
+        QTest::keyClick(Ui(m).txtLetter[1], cipherOf(QLatin1Char('H')).toLatin1());
+        QTest::keyClick(Ui(m).txtLetter[2], 'h');
         const QString progress = m.game.SolveProgress();
         QVERIFY(QFile::exists(SavedGame::FileName()));
         // The program is killed: the lobby goes without a word.
@@ -782,21 +786,21 @@ private slots:
                  qPrintable(asked.text));
         QVERIFY(asked.text.contains(QLocale().toString(QTime(14, 3), QLocale::ShortFormat)));
         frmMain &again = *lobby;
-        QCOMPARE(again.txtBox[2]->text(), enciphered); // the same cipher
-        QCOMPARE(again.txtBox[1]->text(), progress);   // the same letters
+        QCOMPARE(Ui(again).txtBox[2]->text(), enciphered); // the same cipher
+        QCOMPARE(Ui(again).txtBox[1]->text(), progress);   // the same letters
         QCOMPARE(again.game.HintCount(), qint16(1));
         QCOMPARE(again.game.SolveStartTime().secsTo(t), qint64(95)); // the time goes on
         // The pairs placed before the break can be taken back, and put back;
         // the hint still counts.
-        QTest::keyClick(again.txtLetter[1], Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(Ui(again).txtLetter[1], Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(again.game.SolveProgress().count(SolveGame::Unsolved) >
                 progress.count(SolveGame::Unsolved));
         QCOMPARE(again.game.HintCount(), qint16(1));
-        QTest::keyClick(again.txtLetter[1], Qt::Key_Y, Qt::ControlModifier);
-        QCOMPARE(again.txtBox[1]->text(), progress);
+        QTest::keyClick(Ui(again).txtLetter[1], Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(Ui(again).txtBox[1]->text(), progress);
         // Finished now: counted once, and nothing kept.
         t = t.addSecs(5);
-        again.cmdSolve->PerformClick();
+        Ui(again).cmdSolve->PerformClick();
         QVERIFY(!QFile::exists(SavedGame::FileName()));
         const QList<stats::Game> games = stats::ReadGames();
         QCOMPARE(games.size(), 1);
@@ -811,8 +815,8 @@ private slots:
         m.now = [&] { return t; };
         startGame(m);
         t = t.addSecs(40);
-        QTest::keyClick(m.txtLetter[1], cipherOf(QLatin1Char('T')).toLatin1());
-        QTest::keyClick(m.txtLetter[2], 't');
+        QTest::keyClick(Ui(m).txtLetter[1], cipherOf(QLatin1Char('T')).toLatin1());
+        QTest::keyClick(Ui(m).txtLetter[2], 't');
         m.cmdQuit_Click(); // "Yes", the scripted default: the program ends with the game open
         QTRY_VERIFY(!lobby);
         QVERIFY(stats::ReadGames().isEmpty()); // not abandoned: kept
@@ -872,33 +876,33 @@ private slots:
 
     void printModeShowsTheKeyUnderTheAlphabet() {
         frmMain &m = open();
-        m.cmdScrambleAndPrintQuote->PerformClick();
+        Ui(m).cmdScrambleAndPrintQuote->PerformClick();
         QCOMPARE(HelpTopic, HelpTopics::EncryptingPrinting);
-        QVERIFY(m.picPrintQuote->isVisible() && m.cmdFinishedPrinting->isVisible());
-        QVERIFY(!m.cmdDeleteQuote->isVisible());
-        const QString code = m.lblCode->text();
+        QVERIFY(Ui(m).picPrintQuote->isVisible() && Ui(m).cmdFinishedPrinting->isVisible());
+        QVERIFY(!Ui(m).cmdDeleteQuote->isVisible());
+        const QString code = Ui(m).lblCode->text();
         QCOMPARE(code.size(), 52);
         for (int k = 0; k < 26; ++k) {
             QCOMPARE(code[2 * k + 1], QLatin1Char(' '));
             QVERIFY(code[2 * k] != QChar('A' + k)); // never a letter under itself
             QCOMPARE(QString(code[2 * k]), cipher::KeyTable('A' + k, 1));
         }
-        QCOMPARE(m.lblLetter->text(),
+        QCOMPARE(Ui(m).lblLetter->text(),
                  QStringLiteral("A B C D E F G H I J K L M N O P Q R S T U V W X Y Z"));
-        QCOMPARE(m.txtBox[2]->text(), cipher::EncipherText(Quote));
-        QCOMPARE(m.chkPrintSolutionPage->text(), QStringLiteral("Also print a Solution Page"));
-        m.cmdFinishedPrinting->PerformClick();
-        QVERIFY(m.picQuoteList->isVisible() && !m.txtBox[2]->isVisible());
-        QCOMPARE(m.lblCode->text(), QString());
+        QCOMPARE(Ui(m).txtBox[2]->text(), cipher::EncipherText(Quote));
+        QCOMPARE(Ui(m).chkPrintSolutionPage->text(), QStringLiteral("Also print a Solution Page"));
+        Ui(m).cmdFinishedPrinting->PerformClick();
+        QVERIFY(Ui(m).picQuoteList->isVisible() && !Ui(m).txtBox[2]->isVisible());
+        QCOMPARE(Ui(m).lblCode->text(), QString());
         QCOMPARE(HelpTopic, HelpTopics::MainLobby);
     }
 
     void personalisingAsksAndRemembers() {
         frmMain &m = open();
-        m.cmdScrambleAndPrintQuote->PerformClick();
+        Ui(m).cmdScrambleAndPrintQuote->PerformClick();
         // Yes, then a cancelled name: nothing printed.
         script->answers << Answer::Yes;
-        m.cmdPrintQuote->PerformClick();
+        Ui(m).cmdPrintQuote->PerformClick();
         QCOMPARE(printer.opened, 0);
         QCOMPARE(script->messages[0].text,
                  QStringLiteral("Would you like to personalize this printout?"));
@@ -911,24 +915,24 @@ private slots:
         // A name is printed and offered next time.
         script->answers << Answer::Yes;
         script->entries << QStringLiteral("Grandma Jo");
-        m.cmdPrintQuote->PerformClick();
+        Ui(m).cmdPrintQuote->PerformClick();
         QCOMPARE(printer.opened, 1);
         QCOMPARE(printer.last->documents, 1);
         script->answers << Answer::Yes;
-        m.cmdPrintQuote->PerformClick();
+        Ui(m).cmdPrintQuote->PerformClick();
         QCOMPARE(script->inputs.last().initial, QStringLiteral("Grandma Jo"));
         // No clears it; Cancel prints nothing.
         script->answers << Answer::No;
-        m.cmdPrintQuote->PerformClick();
+        Ui(m).cmdPrintQuote->PerformClick();
         QCOMPARE(m.PrintForName, QString());
         QCOMPARE(printer.opened, 2);
         script->answers << Answer::Cancel;
-        m.cmdPrintQuote->PerformClick();
+        Ui(m).cmdPrintQuote->PerformClick();
         QCOMPARE(printer.opened, 2);
         // With the solution page ticked: two documents.
-        m.chkPrintSolutionPage->setChecked(true);
+        Ui(m).chkPrintSolutionPage->setChecked(true);
         script->answers << Answer::No;
-        m.cmdPrintQuote->PerformClick();
+        Ui(m).cmdPrintQuote->PerformClick();
         QCOMPARE(printer.last->documents, 2);
         QVERIFY(m.isEnabled());
         QCOMPARE(QApplication::overrideCursor(), nullptr);

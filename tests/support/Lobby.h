@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Additions.h"
+#include "Controls.h"
 #include "Windows.h"
 #include "frmMain.h"
 
