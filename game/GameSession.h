@@ -2,6 +2,7 @@
 
 #include "GameFile.h"
 #include "SolveGame.h"
+#include "modStandard.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -19,6 +20,11 @@ public:
 
     // The clock a game is timed by; replaceable in tests.
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
+    // The record of the quote list a random game plays, from 1 to `count`:
+    // any, as designed, unless a choice of quotes is set here.
+    std::function<qint16(qint16 count)> drawRecord = [](qint16 count) {
+        return modStandard::RandomBetween(1, count);
+    };
 
     const SolveGame &game() const { return m_game; }
     // The key the quote was enciphered with: the scrambled letter of each

@@ -16,7 +16,7 @@
 
 FreshQuotes::FreshQuotes(frmMain &lobby) : LobbyAddition(lobby, QStringLiteral("freshQuotes")) {
     m.addListMenuItem(QStringLiteral("Solve &This Quote"), [this] { menuSolveThisQuote_Click(); });
-    m.drawRecord = [this](qint16 count) { return drawFresh(count); };
+    m.session.drawRecord = [this](qint16 count) { return drawFresh(count); };
     connect(&m, &frmMain::quoteListFilled, this, [this] {
         if (m_making.valid()) m_making.wait(); // one at a time
         m_making = std::async(std::launch::async, &play::IndexOf,

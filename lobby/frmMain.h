@@ -64,7 +64,7 @@ public:
     // Solve mode.
     void cmdSolveRandomQuote_Click();
     // A game on record `record` of the list, or, for 0, on the record
-    // drawRecord draws; exactly as the design starts a random game.
+    // the session draws; exactly as the design starts a random game.
     void PlayRecord(qint16 record);
     // The game the session restored on screen again, its clock going on.
     void ResumeGame();
@@ -104,10 +104,6 @@ public:
     std::function<void(QWidget *)> showHelp;
     // The clock a game is timed by; replaceable in tests.
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
-    // The record a random game plays, from 1 to `count`: the design draws any.
-    std::function<qint16(qint16 count)> drawRecord = [](qint16 count) {
-        return modStandard::RandomBetween(1, count);
-    };
     // A game open when the program ends is kept for the next start rather
     // than ended as abandoned (set by the addition that keeps it).
     bool keepsOpenGames = false;

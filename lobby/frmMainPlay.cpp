@@ -90,7 +90,7 @@ void frmMain::PlayRecord(qint16 record) {
     quotes::Status s = quotes::OpenQuoteFile();
     const qint16 count = s ? quotes::QuoteCount : 0;
     if (s && count > 0) {
-        s = quotes::ReadQuoteRecord(record > 0 ? record : drawRecord(count));
+        s = quotes::ReadQuoteRecord(record > 0 ? record : session.drawRecord(count));
         quote = quotes::QuoteRecord.trimmed();
     }
     quotes::CloseQuoteFile();
