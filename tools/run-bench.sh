@@ -24,6 +24,11 @@ if [ -d /usr/share/games/fortunes ]; then
   find /usr/share/games/fortunes -type f ! -name '*.dat' -print0 | xargs -0 "$build/bench/cipherly-import-report" || true
   echo "  the same read and split by a short script: $(find /usr/share/games/fortunes -type f ! -name '*.dat' -print0 | xargs -0 python3 "$(dirname "$0")/../bench/plain_split.py")"
 fi
+# The solver on quotes from a collection its word counts never saw.
+if [ -f /usr/share/games/fortunes/anarchism ]; then
+  echo "The solver on the anarchism collection:"
+  "$build/bench/cipherly-solver-bench" /usr/share/games/fortunes/anarchism
+fi
 # The quote store, killed a thousand times in each of its writes.
 "$build/bench/cipherly-store-kills" 1000
 # The end of a game, killed 400 times, counted once at the next start.

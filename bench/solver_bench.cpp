@@ -1,0 +1,113 @@
+// The solver measured on quotes it has never seen: every entry of the given
+// fortune collections that the game would take as a quote, enciphered with
+// the game's own keys (a fixed sequence, so runs compare), solved from the
+// cipher text alone and rated. Reports how many come out letter for letter,
+// how many with at least 90 % of their letters right, the time taken, and
+// whether taking a quote's short words away makes it rate harder.
+//
+//   cipherly-solver-bench COLLECTION...
+#include "CipherWords.h"
+#include "Difficulty.h"
+#include "QuoteImport.h"
+#include "QuoteRules.h"
+#include "Solver.h"
+#include "WordModel.h"
+#include "modStandard.h"
+#include "modSupport.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cstdio>
+#include <random>
+
+namespace {
+
+solver::Key KeyOf(const QString &plain, const QString &cipher) {
+    solver::Key k{};
+    for (qsizetype i = 0; i < cipher.size(); ++i)
+        if (const int c = solver::CipherLetter(cipher[i]); c >= 0)
+            k[size_t(c)] = char(plain[i].unicode());
+    return k;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QCoreApplication app(argc, argv);
+    std::mt19937 rng(20261209);
+    std::uniform_real_distribution<double> uniform(0, 1);
+    modStandard::SetRandomSource([&] { return uniform(rng); });
+    QElapsedTimer load;
+    load.start();
+    if (solver::WordModel::shared().empty()) return std::fputs("no word data\n", stderr), 1;
+    std::printf("word data loaded in %lld ms\n", load.elapsed());
+
+    QStringList quotes;
+    for (const QString &path : app.arguments().mid(1)) {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly)) continue;
+        for (const QString &raw : quotes::CandidatesIn(f.readAll())) {
+            const QString q =
+                quotes::UpperCase(quotes::PlainLetters(quotes::NormalizeQuote(raw).text));
+            if (quotes::CheckQuote(q).ok() && quotes::IsProse(q)) quotes << q;
+        }
+    }
+    if (quotes.isEmpty()) return std::fputs("no quotes to measure on\n", stderr), 1;
+
+    int exact = 0, nearly = 0, harder = 0, same = 0, compared = 0;
+    std::vector<double> ms;
+    std::array<int, 6> levels{};
+    QList<QPair<double, QString>> worst;
+    for (const QString &q : quotes) {
+        cipher::MakeCodeKey();
+        const QString c = cipher::EncipherText(q);
+        QElapsedTimer t;
+        t.start();
+        const solver::Solution s = solver::Solve(c);
+        const solver::Rating r = solver::Rate(c, s);
+        ms.push_back(double(t.nsecsElapsed()) / 1e6);
+        ++levels[size_t(r.level)];
+        int letters = 0, right = 0;
+        for (qsizetype i = 0; i < q.size(); ++i)
+            if (solver::CipherLetter(c[i]) >= 0) ++letters, right += s.plain[i] == q[i];
+        exact += right == letters;
+        nearly += right * 10 >= letters * 9;
+        if (right != letters)
+            worst.append({double(right) / letters, q + QStringLiteral("\n   ") + s.plain});
+
+        // The same quote without its words of three letters or fewer.
+        QString bare = q;
+        bare.replace(QRegularExpression(QStringLiteral("\\b[A-Z]{1,3}\\b")), QString());
+        bare = bare.simplified();
+        const QString bc = cipher::EncipherText(bare);
+        if (bare.size() >= 30) {
+            const solver::Key truth = KeyOf(bare, bc);
+            ++compared;
+            const double before = solver::Rate(c, KeyOf(q, c)).score,
+                         after = solver::Rate(bc, truth).score;
+            harder += after > before;
+            same += after == before;
+        }
+    }
+    std::sort(ms.begin(), ms.end());
+    const double n = double(quotes.size());
+    std::printf("%lld quotes: %.1f %% letter for letter, %.1f %% with 90 %% of their letters\n",
+                qlonglong(quotes.size()), 100 * exact / n, 100 * nearly / n);
+    std::printf("time: median %.1f ms, 90th percentile %.1f ms, slowest %.1f ms\n",
+                ms[ms.size() / 2], ms[ms.size() * 9 / 10], ms.back());
+    std::printf("levels 1-5: %d %d %d %d %d\n", levels[1], levels[2], levels[3], levels[4],
+                levels[5]);
+    std::printf("without their words of one to three letters, %d of %d quotes rate harder, %d "
+                "the same, %d easier\n",
+                harder, compared, same, compared - harder - same);
+    if (qEnvironmentVariableIsSet("CIPHERLY_SOLVER_MISSES")) {
+        std::sort(worst.begin(), worst.end());
+        for (const auto &[share, text] : worst)
+            std::printf("%.2f %s\n", share, qPrintable(text));
+    }
+    return 0;
+}

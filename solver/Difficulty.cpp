@@ -1,0 +1,308 @@
+#include "Difficulty.h"
+
+#include "CipherWords.h"
+#include "Solver.h"
+#include "WordModel.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+
+namespace solver {
+
+namespace {
+
+// A word a person knows well enough to think of it: seen a few times in the
+// text the model was counted from.
+constexpr uint32_t Common = 3;
+// The letters a person needs before the rest starts to follow.
+constexpr int Opening = 7;
+
+QString Upper(const std::string &s) {
+    return QString::fromLatin1(s.data(), qsizetype(s.size())).toUpper();
+}
+
+QString Times(int n) {
+    return n == 2 ? QStringLiteral("twice") : QStringLiteral("%1 times").arg(n);
+}
+
+QString PairsText(const std::vector<std::pair<char, char>> &pairs) {
+    QStringList out;
+    for (const auto &[c, p] : pairs)
+        out << QStringLiteral("%1=%2").arg(QChar(c), QChar(p));
+    return out.join(QStringLiteral(", "));
+}
+
+bool HasRepeats(const CipherWord &w) {
+    const std::vector<int> letters = w.letters();
+    return letters.size() < size_t(std::count_if(
+                                w.text.begin(), w.text.end(), [](char c) { return c != '\''; }));
+}
+
+// Everything one look at the board tells about a word.
+struct Look {
+    const CipherWord *word = nullptr;
+    std::string truth;     // its reading, empty when the answer lacks a letter
+    int unknown = 0;       // its scrambled letters not yet on the board
+    std::vector<int> fits; // common words that fit the board, commonest first
+    int rank = -1;         // the truth's place among them, or -1
+};
+
+class Solver {
+public:
+    Solver(const QString &cipher, const Key &truth, const Key &board, const WordModel &model)
+        : m_text(cipher), m_truth(truth), m_model(model) {
+        for (int c = 0; c < 26; ++c)
+            if (board[size_t(c)] && board[size_t(c)] == truth[size_t(c)]) place(c);
+        for (QChar ch : cipher)
+            if (const int c = CipherLetter(ch); c >= 0) ++m_letterCount[size_t(c)];
+    }
+
+    int unknownLetters() const {
+        int n = 0;
+        for (int c = 0; c < 26; ++c)
+            n += m_letterCount[size_t(c)] && m_truth[size_t(c)] && !m_board[size_t(c)];
+        return n;
+    }
+
+    bool done() const {
+        for (int c = 0; c < 26; ++c)
+            if (m_letterCount[size_t(c)] && m_truth[size_t(c)] && !m_board[size_t(c)]) return false;
+        return true;
+    }
+
+    Step next() {
+        std::vector<Look> looks;
+        for (const CipherWord &w : m_text.words) {
+            Look l = look(w);
+            if (l.unknown > 0) looks.push_back(std::move(l));
+        }
+        Step best;
+        best.cost = 1e9;
+        auto offer = [&](Step s) {
+            if (s.pairs.empty()) return;
+            if (s.cost < best.cost || (s.cost == best.cost && s.pairs.size() > best.pairs.size()))
+                best = std::move(s);
+        };
+        for (const Look &l : looks) {
+            if (l.truth.empty() || l.rank < 0) continue;
+            const CipherWord &w = *l.word;
+            const int len = int(w.text.size());
+            const bool fresh = l.unknown == int(w.letters().size());
+            const int n = int(l.fits.size());
+            // A person sees a word's shape easily when it is short; a long
+            // word, or many letters to fill at once, takes longer to see.
+            const double reach = 0.3 * std::max(0, len - 5) + 0.3 * std::max(0, l.unknown - 2);
+            if (len == 1 && n <= 2)
+                offer(make(StepKind::OneLetter, l, n == 1 ? 1.0 : 1.5));
+            else if (n == 1 && !fresh)
+                offer(make(StepKind::OnlyFit, l, 1.0 + reach));
+            else if (fresh && w.count >= 2 && len <= 3 && l.rank <= 1)
+                offer(make(StepKind::RepeatedWord, l, l.rank == 0 ? 2.0 : 3.0));
+            else if (fresh && HasRepeats(w) && len >= 4 && n <= 3 && l.rank == 0)
+                offer(make(StepKind::PatternWord, l, (n == 1 ? 2.5 : 3.0) + reach));
+            else if (n <= 3 && l.rank == 0)
+                offer(make(StepKind::LikelyFit, l, (fresh ? 3.0 : 2.0) + reach));
+            else
+                offer(
+                    make(StepKind::Guess, l, 3.0 + std::log2(double(n)) + (fresh ? 1 : 0) + reach));
+        }
+        offer(frequency());
+        if (best.pairs.empty())
+            for (const Look &l : looks) {
+                if (l.truth.empty()) continue;
+                offer(make(StepKind::Leftover, l, 3.0 + 1.5 * l.unknown));
+            }
+        return best;
+    }
+
+    void apply(const Step &s) {
+        for (const auto &[c, p] : s.pairs)
+            place(c - 'A');
+    }
+
+private:
+    void place(int c) {
+        m_board[size_t(c)] = m_truth[size_t(c)];
+        m_used[size_t(m_truth[size_t(c)] - 'A')] = true;
+    }
+
+    Look look(const CipherWord &w) const {
+        Look l;
+        l.word = &w;
+        std::string truth(w.text.size(), '\'');
+        for (size_t k = 0; k < w.text.size(); ++k) {
+            if (w.text[k] == '\'') continue;
+            const int c = w.text[k] - 'a';
+            if (!m_truth[size_t(c)]) return l.truth.clear(), l;
+            truth[k] = char(m_truth[size_t(c)] - 'A' + 'a');
+        }
+        for (int c : w.letters())
+            if (!m_board[size_t(c)]) ++l.unknown;
+        l.truth = truth;
+        if (l.unknown == 0) return l;
+        if (const auto *all = m_model.withPattern(w.pattern))
+            for (int id : *all) {
+                if (m_model.count(id) < Common) continue;
+                if (fits(w, m_model.text(id))) {
+                    if (m_model.text(id) == truth) l.rank = int(l.fits.size());
+                    l.fits.push_back(id);
+                }
+            }
+        return l;
+    }
+
+    bool fits(const CipherWord &w, const std::string &cand) const {
+        for (size_t k = 0; k < cand.size(); ++k) {
+            if (cand[k] == '\'') continue;
+            const int c = w.text[k] - 'a', p = cand[k] - 'a';
+            if (c == p) return false;
+            if (const char on = m_board[size_t(c)]) {
+                if (on - 'A' != p) return false;
+            } else if (m_used[size_t(p)]) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    Step make(StepKind kind, const Look &l, double cost) const {
+        Step s;
+        s.kind = kind;
+        s.cost = cost;
+        s.word = Upper(l.word->text);
+        s.reading = Upper(l.truth);
+        for (int c : l.word->letters())
+            if (!m_board[size_t(c)]) s.pairs.push_back({char('A' + c), m_truth[size_t(c)]});
+        const QString pairs = PairsText(s.pairs);
+        const QString &W = s.word, &R = s.reading;
+        const int n = int(l.fits.size());
+        switch (kind) {
+        case StepKind::OneLetter:
+            s.sentence = QStringLiteral("%1 stands alone, and a word of one letter is A or I: "
+                                        "here it is %2, so %3.")
+                             .arg(W, R, pairs);
+            break;
+        case StepKind::OnlyFit:
+            s.sentence = QStringLiteral("With the letters you have, only one common word fits "
+                                        "%1: %2, so %3.")
+                             .arg(W, R, pairs);
+            break;
+        case StepKind::RepeatedWord:
+            s.sentence =
+                QStringLiteral("%1 appears %2 and has %3 letters: %4 is the commonest "
+                               "such word, so %5.")
+                    .arg(W, Times(l.word->count),
+                         W.size() == 2 ? QStringLiteral("two") : QStringLiteral("three"), R, pairs);
+            break;
+        case StepKind::PatternWord:
+            s.sentence = QStringLiteral("Few words repeat their letters as %1 does, and %2 is the "
+                                        "commonest of them: %3.")
+                             .arg(W, R, pairs);
+            break;
+        case StepKind::LikelyFit:
+            s.sentence = QStringLiteral("Only %1 common words fit %2, and %3 is the likeliest: "
+                                        "%4.")
+                             .arg(QString::number(n), W, R, pairs);
+            break;
+        case StepKind::Guess:
+            s.sentence = QStringLiteral("Nothing is certain yet: %1 could be any of %2 common "
+                                        "words. Try them in turn; %3 reads on, so %4.")
+                             .arg(W, QString::number(n), R, pairs);
+            break;
+        case StepKind::Leftover:
+            s.sentence = QStringLiteral("%1 is a name or a rare word: the letters around it make "
+                                        "it %2, so %3.")
+                             .arg(W, R, pairs);
+            break;
+        case StepKind::Frequency:
+            break;
+        }
+        return s;
+    }
+
+    // The commonest scrambled letter not yet placed, when it is clearly the
+    // commonest and stands for E.
+    Step frequency() const {
+        Step s;
+        int best = -1, second = 0;
+        for (int c = 0; c < 26; ++c) {
+            if (m_board[size_t(c)]) continue;
+            const int n = m_letterCount[size_t(c)];
+            if (best < 0 || n > m_letterCount[size_t(best)]) {
+                if (best >= 0) second = std::max(second, m_letterCount[size_t(best)]);
+                best = c;
+            } else {
+                second = std::max(second, n);
+            }
+        }
+        if (best < 0 || m_truth[size_t(best)] != 'E' || m_used['E' - 'A']) return s;
+        const int n = m_letterCount[size_t(best)];
+        if (n < 4 || n <= second) return s;
+        s.kind = StepKind::Frequency;
+        s.cost = 3.0;
+        s.word = QChar('A' + best);
+        s.reading = QStringLiteral("E");
+        s.pairs.push_back({char('A' + best), 'E'});
+        s.sentence = QStringLiteral("%1 is the commonest letter in the puzzle (%2 times), and E "
+                                    "is the commonest in English: %1=E.")
+                         .arg(s.word, QString::number(n));
+        return s;
+    }
+
+    CipherText m_text;
+    Key m_truth;
+    Key m_board{};
+    std::array<bool, 26> m_used{};
+    std::array<int, 26> m_letterCount{};
+    const WordModel &m_model;
+};
+
+} // namespace
+
+Rating Rate(const QString &cipher, const Key &truth, const Key &board, const WordModel *m) {
+    Solver s(cipher, truth, board, m ? *m : WordModel::shared());
+    Rating r;
+    // What makes a cryptogram hard is finding a way in: the steps until
+    // a handful of letters are known count whole, the rest (which follow
+    // more and more on their own) by their hardest.
+    const int total = s.unknownLetters();
+    double opening = 0, hardest = 0;
+    int found = 0;
+    while (!s.done()) {
+        Step step = s.next();
+        if (step.pairs.empty()) break;
+        s.apply(step);
+        if (found < std::min(Opening, total)) opening += step.cost;
+        hardest = std::max(hardest, step.cost);
+        found += int(step.pairs.size());
+        r.steps.push_back(std::move(step));
+    }
+    r.score = opening + hardest;
+    r.level = LevelOf(r.score);
+    return r;
+}
+
+Rating Rate(const QString &cipher, const Solution &solved) {
+    return Rate(cipher, solved.key);
+}
+
+Step NextStep(const QString &cipher, const Key &truth, const Key &board, const WordModel *m) {
+    Solver s(cipher, truth, board, m ? *m : WordModel::shared());
+    return s.done() ? Step{} : s.next();
+}
+
+Step NextStep(const QString &cipher, const Solution &solved, const Key &board) {
+    return NextStep(cipher, solved.key, board);
+}
+
+int LevelOf(double score) {
+    static constexpr double Bounds[] = {9.3, 10.5, 11.7, 13.8};
+    int level = 1;
+    for (double b : Bounds)
+        if (score >= b) ++level;
+    return level;
+}
+
+} // namespace solver

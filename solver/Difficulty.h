@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <vector>
+
+namespace solver {
+
+class WordModel;
+struct Solution;
+
+// A deduction a person makes on a cryptogram, from easiest to hardest.
+enum class StepKind {
+    OneLetter,    // a word of one letter is A or I
+    OnlyFit,      // with the letters known, one common word fits
+    RepeatedWord, // a short word that recurs is the commonest of its shape
+    PatternWord,  // a word whose repeated letters few words share
+    LikelyFit,    // of the few words that fit, the commonest
+    Frequency,    // the commonest scrambled letter is E
+    Guess,        // a word tried among many that fit
+    Leftover,     // a name or rare word, read from what is left
+};
+
+// One step: the word it reads (scrambled), the pairs it gives (scrambled
+// letter, letter, both upper case), what it costs a person, and the step
+// said in a sentence a player learns from, each pair as "X=T".
+struct Step {
+    StepKind kind = StepKind::Guess;
+    QString word;
+    QString reading;
+    std::vector<std::pair<char, char>> pairs;
+    double cost = 0;
+    QString sentence;
+};
+
+// How hard a quote is to solve by hand: the steps a person takes, their
+// cost, and a level from 1 (easiest) to 5 (hardest).
+struct Rating {
+    int level = 0;
+    double score = 0;
+    std::vector<Step> steps;
+};
+
+// The answer as a key: the letter (upper case) each scrambled letter A to Z
+// stands for, 0 where unknown.
+using Key = std::array<char, 26>;
+
+// The steps a person would take from `board` (the letters placed, 0 where
+// none; wrong ones are ignored) to the answer `truth`, and how hard that is.
+Rating Rate(const QString &cipher, const Key &truth, const Key &board = {},
+            const WordModel *model = nullptr);
+Rating Rate(const QString &cipher, const Solution &solved);
+// The next step from `board`; a step with no pairs when nothing is left.
+Step NextStep(const QString &cipher, const Key &truth, const Key &board,
+              const WordModel *model = nullptr);
+Step NextStep(const QString &cipher, const Solution &solved, const Key &board);
+
+// The level for a score: the bounds were set on quotes of the game's lengths
+// so that each level holds about a fifth of them.
+int LevelOf(double score);
+
+} // namespace solver

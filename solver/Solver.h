@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+namespace solver {
+
+class WordModel;
+
+// What the solver made of a cipher text.
+struct Solution {
+    // The text with every scrambled letter replaced by the letter found for
+    // it, '?' where none was found; everything else as it was.
+    QString plain;
+    // The letter found for each scrambled letter A to Z, 0 where none was.
+    std::array<char, 26> key{};
+    // How likely the solution reads, as a log likelihood (higher is better).
+    double score = 0;
+};
+
+// The quote behind `cipher`, from the cipher text alone, as a person who
+// knows many words and how common they are would find it: candidate words
+// by their pattern of letters, the key built word by word, the likeliest
+// readings kept. A letter never stands for itself, as in the game's keys.
+// `given` holds letters already known (0 where not), which the solution
+// keeps.
+Solution Solve(const QString &cipher, const std::array<char, 26> &given = {},
+               const WordModel *model = nullptr);
+
+} // namespace solver

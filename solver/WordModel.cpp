@@ -1,0 +1,179 @@
+#include "WordModel.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace solver {
+
+namespace {
+
+uint64_t pairKey(int a, int b) {
+    return (uint64_t(uint32_t(a)) << 32) | uint32_t(b);
+}
+
+// Reads the compact form, bounds-checked: any damage leaves the reader failed.
+struct Reader {
+    const std::string &d;
+    size_t at = 0;
+    bool ok = true;
+    uint32_t u32() {
+        if (!ok || at + 4 > d.size()) return ok = false, 0;
+        uint32_t v = 0;
+        for (int i = 3; i >= 0; --i)
+            v = (v << 8) | uint8_t(d[at + size_t(i)]);
+        at += 4;
+        return v;
+    }
+    std::string str() {
+        if (!ok || at + 1 > d.size()) return ok = false, std::string();
+        const size_t n = uint8_t(d[at++]);
+        if (at + n > d.size()) return ok = false, std::string();
+        std::string s = d.substr(at, n);
+        at += n;
+        return s;
+    }
+};
+
+// Smoothing: a word of the list never seen counts as half a sighting; the
+// chance of a word after another mixes the pair's own count with its own.
+constexpr double Unseen = 0.5;
+constexpr double PairWeight = 0.4;
+
+} // namespace
+
+WordModel::WordModel(const std::string &data) {
+    Reader r{data};
+    if (data.compare(0, 4, "CPW1") != 0) return;
+    r.at = 4;
+    const uint32_t n = r.u32();
+    if (!r.ok || n > 10'000'000) return;
+    std::vector<std::string> words;
+    std::vector<uint32_t> counts;
+    words.reserve(n);
+    counts.reserve(n);
+    double total = 0;
+    for (uint32_t i = 0; i < n && r.ok; ++i) {
+        words.push_back(r.str());
+        counts.push_back(r.u32());
+        total += counts.back();
+    }
+    const uint32_t np = r.u32();
+    std::unordered_map<uint64_t, uint32_t> pairs;
+    for (uint32_t i = 0; i < np && r.ok; ++i) {
+        const uint32_t a = r.u32(), b = r.u32(), c = r.u32();
+        if (a >= n || b >= n) r.ok = false;
+        pairs[pairKey(int(a), int(b))] = c;
+    }
+    if (!r.ok) return;
+    m_words = std::move(words);
+    m_count = std::move(counts);
+    m_pairs = std::move(pairs);
+    const double norm = total + Unseen * double(n);
+    m_logp.resize(n);
+    for (uint32_t i = 0; i < n; ++i) {
+        m_logp[i] = float(std::log((m_count[i] + Unseen) / norm));
+        m_ids.emplace(m_words[i], int(i));
+    }
+    m_rare = float(std::log(Unseen / norm));
+    for (uint32_t i = 0; i < n; ++i)
+        m_patterns[pattern(m_words[i])].push_back(int(i));
+    // Letters after letters, from every word, the common ones counting more.
+    std::vector<double> tri(27 * 27 * 27, 0.1), pair(27 * 27, 0);
+    for (uint32_t i = 0; i < n; ++i) {
+        const double weight = 1 + std::log1p(double(m_count[i]));
+        int a = 26, b = 26;
+        for (char ch : m_words[i] + '\0') {
+            if (ch == '\'') continue;
+            const int c = ch ? ch - 'a' : 26;
+            tri[size_t((a * 27 + b) * 27 + c)] += weight;
+            a = b, b = c;
+        }
+    }
+    for (size_t i = 0; i < tri.size(); ++i)
+        pair[i / 27] += tri[i];
+    m_trigram.resize(tri.size());
+    for (size_t i = 0; i < tri.size(); ++i)
+        m_trigram[i] = float(std::log(tri[i] / pair[i / 27]));
+    for (auto &[p, ids] : m_patterns)
+        std::stable_sort(ids.begin(), ids.end(),
+                         [this](int a, int b) { return m_logp[size_t(a)] > m_logp[size_t(b)]; });
+}
+
+const WordModel &WordModel::shared() {
+    static const WordModel model = [] {
+        QFile f(QStringLiteral(":/solver/words.bin"));
+        f.open(QIODevice::ReadOnly);
+        const QByteArray d = f.readAll();
+        return WordModel(std::string(d.constData(), size_t(d.size())));
+    }();
+    return model;
+}
+
+float WordModel::unknownLogp(int length) const {
+    // Below any word of the list, and more so the longer it is: a name or a
+    // word the list lacks is allowed, but only where no word fits.
+    return m_rare - 4.0f - 0.8f * float(length);
+}
+
+float WordModel::lettersLogp(const std::string &word) const {
+    float sum = 0;
+    int a = 26, b = 26;
+    for (size_t i = 0; i <= word.size(); ++i) {
+        const char ch = i < word.size() ? word[i] : '\0';
+        if (ch == '\'') continue;
+        if (ch == '?') {
+            a = b = -1;
+            continue;
+        }
+        const int c = ch ? ch - 'a' : 26;
+        if (a >= 0 && b >= 0) sum += m_trigram[size_t((a * 27 + b) * 27 + c)];
+        a = b, b = c;
+    }
+    return sum;
+}
+
+float WordModel::spelledLogp(const std::string &word) const {
+    // A typical word scores about -2.2 a letter; only worse costs more.
+    const float english = lettersLogp(word) + 2.2f * float(word.size() + 1);
+    return unknownLogp(int(word.size())) + 0.5f * std::min(0.0f, english);
+}
+
+float WordModel::pairLogp(int word, int next) const {
+    const uint32_t seen = m_count[size_t(word)];
+    const auto it = m_pairs.find(pairKey(word, next));
+    if (it == m_pairs.end() || seen == 0) return logp(next);
+    return float(
+        std::log(PairWeight * it->second / seen + (1 - PairWeight) * std::exp(double(logp(next)))));
+}
+
+int WordModel::find(const std::string &word) const {
+    const auto it = m_ids.find(word);
+    return it == m_ids.end() ? -1 : it->second;
+}
+
+const std::vector<int> *WordModel::withPattern(const std::string &p) const {
+    const auto it = m_patterns.find(p);
+    return it == m_patterns.end() ? nullptr : &it->second;
+}
+
+std::string WordModel::pattern(const std::string &word) {
+    std::string p(word.size(), '\0');
+    char order[256];
+    std::memset(order, -1, sizeof order);
+    char next = 0;
+    for (size_t i = 0; i < word.size(); ++i) {
+        const auto c = uint8_t(word[i]);
+        if (c == '\'') {
+            p[i] = '\'';
+            continue;
+        }
+        if (order[c] < 0) order[c] = next++;
+        p[i] = order[c];
+    }
+    return p;
+}
+
+} // namespace solver

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace solver {
+
+// The words the solver knows, how common each is and which follow which:
+// built at build time from a word list and a body of text, read once.
+// Words are lower case ASCII letters, with apostrophes inside some.
+class WordModel {
+public:
+    // The model the game ships with; loaded on first use, from any thread.
+    static const WordModel &shared();
+    // A model from data in the solver's own form; empty when it is damaged.
+    explicit WordModel(const std::string &data);
+
+    bool empty() const { return m_words.empty(); }
+    int size() const { return int(m_words.size()); }
+    const std::string &text(int id) const { return m_words[size_t(id)]; }
+    // The log of how likely the word is at any place in a text.
+    float logp(int id) const { return m_logp[size_t(id)]; }
+    // How often the word was seen in the text the model was counted from.
+    uint32_t count(int id) const { return m_count[size_t(id)]; }
+    // The cost, as a log likelihood, of a word the model does not know,
+    // its letters not yet read.
+    float unknownLogp(int length) const;
+    // The same for a word the model does not know, spelled out: a name that
+    // reads like English costs less than a jumble.
+    float spelledLogp(const std::string &word) const;
+    // How English a run of letters reads, letter after letter: the log
+    // likelihood of each letter after the two before it ('?' letters and
+    // what they touch are left out).
+    float lettersLogp(const std::string &word) const;
+    // The log of how likely `next` is right after `word`.
+    float pairLogp(int word, int next) const;
+    // The word's id, or -1.
+    int find(const std::string &word) const;
+    // The words with the same pattern of repeated letters (and apostrophes),
+    // most common first; null when there are none.
+    const std::vector<int> *withPattern(const std::string &pattern) const;
+
+    // The pattern of a word: each letter as the order in which it first
+    // appears (0, 1, ...), an apostrophe as itself. "hello" and "cheer" share
+    // one, whichever letters spell them.
+    static std::string pattern(const std::string &word);
+
+private:
+    std::vector<std::string> m_words;
+    std::vector<float> m_logp;
+    std::vector<uint32_t> m_count;
+    std::unordered_map<std::string, int> m_ids;
+    std::unordered_map<std::string, std::vector<int>> m_patterns;
+    std::unordered_map<uint64_t, uint32_t> m_pairs;
+    float m_rare = 0; // a word of the list never seen in the text
+    // Letter after two letters: 27 x 27 x 27, 26 meaning a word's edge.
+    std::vector<float> m_trigram;
+};
+
+} // namespace solver

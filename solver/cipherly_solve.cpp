@@ -1,0 +1,52 @@
+// cipherly-solve: the game's solver on the command line. Reads cipher texts,
+// one per line, and prints for each the solution found ('?' for a letter it
+// could not place), a tab, the difficulty from 1 (easiest) to 5 (hardest), a
+// tab, the milliseconds it took; with --explain, a tab and the first step a
+// person would take, in words.
+#include "Difficulty.h"
+#include "Solver.h"
+#include "WordModel.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTextStream>
+
+#include <cstdio>
+
+int main(int argc, char **argv) {
+    QCoreApplication app(argc, argv);
+    bool explain = false;
+    for (const QString &a : app.arguments().mid(1)) {
+        if (a == QLatin1String("--explain")) {
+            explain = true;
+        } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            std::puts("Usage: cipherly-solve [--explain] < CIPHER-TEXTS\n"
+                      "Solves cipher texts, one per line, and prints for each: the solution\n"
+                      "('?' for a letter not found), the difficulty from 1 (easiest) to 5\n"
+                      "(hardest) and the milliseconds taken, separated by tabs; with\n"
+                      "--explain, also the first step a person would take, in words.");
+            return 0;
+        } else {
+            std::fprintf(stderr, "cipherly-solve: unknown option %s (try --help)\n", qPrintable(a));
+            return 2;
+        }
+    }
+    if (solver::WordModel::shared().empty()) {
+        std::fputs("cipherly-solve: the word data is missing or damaged\n", stderr);
+        return 1;
+    }
+    QTextStream in(stdin), out(stdout);
+    QString line;
+    while (in.readLineInto(&line)) {
+        QElapsedTimer t;
+        t.start();
+        const solver::Solution s = solver::Solve(line);
+        const solver::Rating r = solver::Rate(line, s);
+        const qint64 ms = t.elapsed();
+        out << s.plain << '\t' << r.level << '\t' << ms;
+        if (explain) out << '\t' << solver::NextStep(line, s, {}).sentence;
+        out << '\n';
+        out.flush();
+    }
+    return 0;
+}

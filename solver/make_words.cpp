@@ -1,0 +1,142 @@
+// Builds the solver's word data at build time: every word of a word list,
+// with how often each word, and each pair of words in a row, occurs in a
+// body of text. Written in the solver's own compact form (WordModel reads
+// it).
+//
+//   cipherly-make-words OUT WORDLIST TEXT...
+#include <QByteArray>
+#include <QFile>
+#include <QHash>
+#include <QList>
+#include <QSaveFile>
+#include <QtEndian>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+bool isLetter(char c) {
+    return c >= 'a' && c <= 'z';
+}
+
+// The words of `text`, lower case: letters with apostrophes inside them.
+// A word touching any other byte (a digit, an accented letter) is dropped,
+// and so is a break between words across it: ends of entries ('%' lines)
+// and blank lines break the chain of pairs too.
+void readWords(const QByteArray &text, const std::function<void(const QByteArray &)> &word,
+               const std::function<void()> &brk) {
+    QByteArray w;
+    bool bad = false;
+    auto flush = [&] {
+        while (w.endsWith('\''))
+            w.chop(1);
+        while (w.startsWith('\''))
+            w.remove(0, 1);
+        if (!w.isEmpty() && !bad)
+            word(w);
+        else if (bad)
+            brk();
+        w.clear();
+        bad = false;
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+        if (isLetter(c) || (c == '\'' && !w.isEmpty())) {
+            w += c;
+        } else if (static_cast<unsigned char>(c) >= 0x80 || (c >= '0' && c <= '9')) {
+            bad = true;
+        } else {
+            flush();
+            if (c == '%' || (c == '\n' && i + 1 < text.size() && text[i + 1] == '\n')) brk();
+        }
+    }
+    flush();
+}
+
+void put32(QByteArray &out, quint32 v) {
+    char b[4];
+    qToLittleEndian(v, b);
+    out.append(b, 4);
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: %s OUT WORDLIST TEXT...\n", argv[0]);
+        return 2;
+    }
+    QHash<QByteArray, quint32> count;
+    QHash<QPair<QByteArray, QByteArray>, quint32> pairs;
+    for (int a = 3; a < argc; ++a) {
+        QFile f(QString::fromLocal8Bit(argv[a]));
+        if (!f.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "cannot read %s\n", argv[a]);
+            return 1;
+        }
+        QByteArray last;
+        readWords(
+            f.readAll(),
+            [&](const QByteArray &w) {
+                ++count[w];
+                if (!last.isEmpty()) ++pairs[{last, w}];
+                last = w;
+            },
+            [&] { last.clear(); });
+    }
+
+    // The vocabulary: the word list's words (any case, letters and
+    // apostrophes only), and words of the text seen often enough to be words.
+    QList<QByteArray> words;
+    QHash<QByteArray, quint32> id;
+    auto add = [&](const QByteArray &w) {
+        if (w.isEmpty() || w.size() > 30 || id.contains(w)) return;
+        id.insert(w, quint32(words.size()));
+        words.append(w);
+    };
+    QFile list(QString::fromLocal8Bit(argv[2]));
+    if (!list.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "cannot read %s\n", argv[2]);
+        return 1;
+    }
+    while (!list.atEnd()) {
+        const QByteArray w = list.readLine().trimmed().toLower();
+        if (std::all_of(w.begin(), w.end(), [](char c) { return isLetter(c) || c == '\''; }) &&
+            !w.startsWith('\'') && !w.endsWith('\'') &&
+            // The list's letters and two-letter abbreviations ("q", "dz")
+            // are words only where the text uses them.
+            (w.size() > 2 || w == "a" || w == "i" || count.value(w) >= 3))
+            add(w);
+    }
+    for (auto it = count.cbegin(); it != count.cend(); ++it)
+        if (it.value() >= 3) add(it.key());
+
+    QByteArray out("CPW1");
+    put32(out, quint32(words.size()));
+    for (const QByteArray &w : words) {
+        out.append(char(w.size()));
+        out.append(w);
+        put32(out, count.value(w));
+    }
+    QList<std::array<quint32, 3>> kept;
+    for (auto it = pairs.cbegin(); it != pairs.cend(); ++it)
+        if (it.value() >= 2 && id.contains(it.key().first) && id.contains(it.key().second))
+            kept.append({id[it.key().first], id[it.key().second], it.value()});
+    std::sort(kept.begin(), kept.end());
+    put32(out, quint32(kept.size()));
+    for (const auto &p : kept)
+        for (quint32 v : p)
+            put32(out, v);
+
+    QSaveFile o(QString::fromLocal8Bit(argv[1]));
+    if (!o.open(QIODevice::WriteOnly) || o.write(out) != out.size() || !o.commit()) {
+        std::fprintf(stderr, "cannot write %s\n", argv[1]);
+        return 1;
+    }
+    std::printf("%lld words, %lld pairs\n", qlonglong(words.size()), qlonglong(kept.size()));
+    return 0;
+}
