@@ -20,6 +20,8 @@ inline constexpr Key FadeStatus{"FadeStatus", "False"};
 inline constexpr Key NewUser{"NewUser", ""};
 // Whether the solver's aids are on: "True" or "False".
 inline constexpr Key SolverAids{"SolverAids", "False"};
+// Whether the list's status line tells how hard the highlighted quote is.
+inline constexpr Key ShowDifficulty{"ShowDifficulty", "False"};
 // The folder quotes were last imported from.
 inline constexpr Key QuoteFolder{"QuoteFolder", ""};
 // The folder quotes were last exported to.
@@ -29,7 +31,7 @@ inline constexpr Key ExportFolder{"ExportFolder", ""};
 // remove what a killed export left; empty when none is.
 inline constexpr Key ExportPending{"ExportPending", ""};
 
-inline constexpr Key All[] = {FadeStatus,  NewUser,      SolverAids,
+inline constexpr Key All[] = {FadeStatus,  NewUser,      SolverAids,   ShowDifficulty,
                               QuoteFolder, ExportFolder, ExportPending};
 } // namespace Keys
 

@@ -2,6 +2,7 @@
 
 void GameSession::clear() {
     m_game = SolveGame();
+    m_hintsGiveLetters = true;
     m_lastPair = {};
     m_key.clear();
     m_keptSeconds = 0;
@@ -10,6 +11,7 @@ void GameSession::clear() {
 
 void GameSession::start(const QString &quote, const QString &enciphered, const QString &key) {
     m_game.start(quote, enciphered);
+    m_hintsGiveLetters = true;
     m_key = key;
     m_began = now();
     m_game.startClock(m_began);
@@ -39,11 +41,23 @@ void GameSession::placePair(const QString &cipher, const QString &plain) {
 }
 
 int GameSession::hint(const std::function<int(int, int)> &randomBetween) {
+    if (!m_hintsGiveLetters) return -1;
     const int at = m_game.takeHint(randomBetween);
     if (at < 0) return at;
     m_game.applyPair(QString(m_game.Enciphered()[at]), QString(m_game.SolveQuote()[at]));
     emit changed();
     return at;
+}
+
+void GameSession::give(const QString &cipher) {
+    for (QChar c : cipher)
+        m_game.giveLetter(c);
+    emit changed();
+}
+
+void GameSession::countHint() {
+    m_game.countHint();
+    emit changed();
 }
 
 void GameSession::solve() {

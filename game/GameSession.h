@@ -49,6 +49,15 @@ public:
     QPair<QString, QString> lastPair() const { return m_lastPair; }
     // A hint: the place drawn with `randomBetween`, or -1 when none is left.
     int hint(const std::function<int(int, int)> &randomBetween);
+    // Letters the game gives with the quote (an easy game's), each scrambled
+    // letter of `cipher` with its own letter: never taken back, no hint.
+    void give(const QString &cipher);
+    // A hint that gives no letter; it counts as one.
+    void countHint();
+    // Whether Hint gives a letter: a game without (an expert's) teaches only.
+    // Every new game gives them.
+    void setHintsGiveLetters(bool on) { m_hintsGiveLetters = on; }
+    bool hintsGiveLetters() const { return m_hintsGiveLetters; }
     void solve();
     bool undo();
     bool redo();
@@ -79,4 +88,5 @@ private:
     QDateTime m_began;
     qint64 m_keptSeconds = 0; // of a restored game
     QPair<QString, QString> m_lastPair;
+    bool m_hintsGiveLetters = true;
 };

@@ -137,6 +137,10 @@ void SolveGame::applyPair(const QString &enciphered, const QString &cipher, cons
     if (!hint) m_done << c;
 }
 
+void SolveGame::countHint() {
+    modStandard::AddTo(m_hints, 1);
+}
+
 int SolveGame::takeHint(const QString &shown, const std::function<int(int, int)> &randomBetween) {
     if (!shown.contains(Unsolved)) return -1;
     int at;

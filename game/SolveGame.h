@@ -58,6 +58,17 @@ public:
         return takeHint(shown(), randomBetween);
     }
 
+    // A letter the game gives (an easy game's, at its start): placed as a
+    // hint's is, never taken back, but no hint is counted.
+    void giveLetter(QChar cipher) {
+        m_hintPending = true;
+        for (int i = 0; i < m_enciphered.size() && i < m_quote.size(); ++i)
+            if (m_enciphered[i] == cipher) return applyPair(QString(cipher), QString(m_quote[i]));
+        m_hintPending = false;
+    }
+    // A hint that gives no letter (a step explained, letters checked): it
+    // counts as a hint all the same.
+    void countHint();
     // The Solve button: the answer is shown and the game is over.
     void showAnswer() { m_answerShown = true; }
 

@@ -7,17 +7,19 @@
 #include "SavedGame.h"
 #include "ScreenReader.h"
 #include "SolverAids.h"
+#include "SolverHelp.h"
 #include "frmMain.h"
 
 namespace {
 
 void AttachAdditions(frmMain &lobby) {
     // The list's menu offers them in this order: Import, Export, Statistics,
-    // Solve This Quote.
+    // Solve This Quote, Show Difficulty and the random games of a level.
     new QuoteCollections(lobby);
     new GameStatistics(lobby);
     new SolverAidsPanel(lobby);
     new FreshQuotes(lobby);
+    new SolverHelp(lobby); // after FreshQuotes: its games of a level are drawn fresh first
     new SavedGame(lobby);
     new PairHistory(lobby);
     new ScreenReader(lobby);

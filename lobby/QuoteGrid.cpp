@@ -20,6 +20,12 @@ void QuoteListModel::setStatus(const QString &status) {
     emit headerDataChanged(Qt::Horizontal, 0, 0);
 }
 
+void QuoteListModel::setStatusNote(const QString &note) {
+    if (note == m_note) return;
+    m_note = note;
+    emit headerDataChanged(Qt::Horizontal, 0, 0);
+}
+
 QVariant QuoteListModel::data(const QModelIndex &index, int role) const {
     if (!index.isValid() || index.row() >= m_quotes.size()) return {};
     if (role == Qt::DisplayRole) return m_quotes[index.row()];
@@ -28,7 +34,8 @@ QVariant QuoteListModel::data(const QModelIndex &index, int role) const {
 }
 
 QVariant QuoteListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation == Qt::Horizontal && section == 0 && role == Qt::DisplayRole) return m_status;
+    if (orientation == Qt::Horizontal && section == 0 && role == Qt::DisplayRole)
+        return m_status + m_note;
     return {};
 }
 

@@ -425,16 +425,16 @@ void frmMain::cmdDeleteQuote_Click() {
 
 // ---- Seams for the additions ------------------------------------------------
 
-void frmMain::addListMenuItem(const QString &caption, std::function<void()> action) {
-    m_listMenuExtras.append({caption, std::move(action)});
+void frmMain::addListMenuItem(const QString &caption, std::function<void()> action,
+                              std::function<bool()> checked) {
+    m_listMenuExtras.append({caption, std::move(checked), std::move(action)});
 }
 
 void frmMain::grid_ContextMenu(const QPoint &at) {
     // The list's menu belongs to list mode.
     if (!mode.is(LobbyMode::Mode::List) || !isEnabled() || m_listMenuExtras.isEmpty()) return;
     QMenu menu(this);
-    for (const auto &extra : std::as_const(m_listMenuExtras))
-        menu.addAction(extra.first, this, extra.second);
+    fillMenu(menu, m_listMenuExtras);
     m_listMenu = &menu;
     menu.exec(grid->viewport()->mapToGlobal(at));
     m_listMenu = nullptr;
@@ -445,8 +445,8 @@ void frmMain::addSolveMenuItem(const QString &caption, std::function<bool()> che
     m_solveMenuItems.append({caption, std::move(checked), std::move(action)});
 }
 
-void frmMain::fillSolveMenu(QMenu &menu) {
-    for (const SolveItem &item : std::as_const(m_solveMenuItems)) {
+void frmMain::fillMenu(QMenu &menu, const QList<MenuItem> &items) {
+    for (const MenuItem &item : items) {
         QAction *a = menu.addAction(item.caption);
         a->setCheckable(bool(item.checked));
         if (item.checked) a->setChecked(item.checked());
@@ -457,7 +457,7 @@ void frmMain::fillSolveMenu(QMenu &menu) {
 void frmMain::picSolveRandomQuote_ContextMenu(const QPoint &at) {
     if (!mode.is(LobbyMode::Mode::Solve) || !isEnabled() || m_solveMenuItems.isEmpty()) return;
     QMenu menu(this);
-    fillSolveMenu(menu);
+    fillMenu(menu, m_solveMenuItems);
     m_solveMenu = &menu;
     menu.exec(picSolveRandomQuote->mapToGlobal(at));
     m_solveMenu = nullptr;
@@ -470,7 +470,7 @@ void frmMain::txtBox_ContextMenu(int index, const QPoint &at) {
     const bool solving = mode.is(LobbyMode::Mode::Solve) && !m_solveMenuItems.isEmpty();
     if (solving) {
         menu->addSeparator();
-        fillSolveMenu(*menu);
+        fillMenu(*menu, m_solveMenuItems);
         m_solveMenu = menu.get();
     }
     menu->exec(box->viewport()->mapToGlobal(at));

@@ -120,7 +120,9 @@ public:
 
     // An item at the end of the quote list's context menu (a right click, the
     // Menu key or Shift+F10 in list mode).
-    void addListMenuItem(const QString &caption, std::function<void()> action);
+    // `checked`, when given, says whether the item shows a tick.
+    void addListMenuItem(const QString &caption, std::function<void()> action,
+                         std::function<bool()> checked = {});
     // An item of the solve panel's context menu, which the puzzle boxes
     // offer too; `checked` says whether the item shows a tick.
     void addSolveMenuItem(const QString &caption, std::function<bool()> checked,
@@ -169,16 +171,16 @@ private:
     // Into the solve mode, the instruction on show, for a game set up in `game`.
     void openSolvePanel();
     void showGame();
-    void fillSolveMenu(QMenu &menu);
 
     KelButton *m_cancel = nullptr;
-    QList<QPair<QString, std::function<void()>>> m_listMenuExtras;
-    struct SolveItem {
+    struct MenuItem {
         QString caption;
         std::function<bool()> checked;
         std::function<void()> action;
     };
-    QList<SolveItem> m_solveMenuItems;
+    QList<MenuItem> m_listMenuExtras;
+    QList<MenuItem> m_solveMenuItems;
+    void fillMenu(QMenu &menu, const QList<MenuItem> &items);
     QMenu *m_listMenu = nullptr;
     QMenu *m_solveMenu = nullptr;
     bool m_saved = false; // a save is returning to the list (the design's "Saved" tag)

@@ -297,6 +297,24 @@ Step NextStep(const QString &cipher, const Solution &solved, const Key &board) {
     return NextStep(cipher, solved.key, board);
 }
 
+Key KeyOf(const QString &cipher, const QString &text) {
+    Key k{};
+    for (qsizetype i = 0; i < cipher.size() && i < text.size(); ++i) {
+        const int c = CipherLetter(cipher[i]);
+        const char16_t p = text[i].unicode();
+        if (c >= 0 && p >= 'A' && p <= 'Z') k[size_t(c)] = char(p);
+    }
+    return k;
+}
+
+Rating RateQuote(const QString &quote, const WordModel *model) {
+    // Any key will do if no letter stands for itself: each letter as the next.
+    QString cipher = quote.toUpper();
+    for (QChar &ch : cipher)
+        if (const int c = CipherLetter(ch); c >= 0) ch = QChar('A' + (c + 1) % 26);
+    return Rate(cipher, KeyOf(cipher, quote.toUpper()), {}, model);
+}
+
 int LevelOf(double score) {
     static constexpr double Bounds[] = {9.3, 10.5, 11.7, 13.8};
     int level = 1;

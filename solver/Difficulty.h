@@ -56,6 +56,12 @@ Step NextStep(const QString &cipher, const Key &truth, const Key &board,
               const WordModel *model = nullptr);
 Step NextStep(const QString &cipher, const Solution &solved, const Key &board);
 
+// How hard a quote (plain text) is, whatever key scrambles it.
+Rating RateQuote(const QString &quote, const WordModel *model = nullptr);
+// The answer and the board of a game, as keys: `quote` and `progress` (what
+// the board shows, letters or anything else) read against `cipher`.
+Key KeyOf(const QString &cipher, const QString &text);
+
 // The level for a score: the bounds were set on quotes of the game's lengths
 // so that each level holds about a fifth of them.
 int LevelOf(double score);

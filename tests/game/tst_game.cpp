@@ -125,6 +125,25 @@ private slots:
         QCOMPARE(ended.size(), 0);
     }
 
+    void givenLettersAndTeachingHints() {
+        GameSession session;
+        session.start(QStringLiteral("AN APPLE A DAY"), QStringLiteral("BO BQQMF B EBZ"));
+        session.placePair(QStringLiteral("O"), QStringLiteral("N"));
+        session.give(QStringLiteral("BQ")); // A and P, as an easy game starts
+        QCOMPARE(session.game().shown(), QStringLiteral("AN APP·· A ·A·"));
+        QCOMPARE(session.game().HintCount(), qint16(0));
+        QVERIFY(session.undo()); // the player's pair, not what was given
+        QVERIFY(!session.undo());
+        QCOMPARE(session.game().shown(), QStringLiteral("A· APP·· A ·A·"));
+        session.countHint(); // a step explained: no letter, one hint
+        QCOMPARE(session.game().HintCount(), qint16(1));
+        session.setHintsGiveLetters(false); // an expert game
+        QCOMPARE(session.hint([](int, int) { return 2; }), -1);
+        QCOMPARE(session.game().HintCount(), qint16(1));
+        session.start(QStringLiteral("AN APPLE A DAY"), QStringLiteral("BO BQQMF B EBZ"));
+        QVERIFY(session.hintsGiveLetters()); // every new game gives them again
+    }
+
     void theGameFileKeepsAGameAndRefusesOnesThatCouldNotBe() {
         // A state written is read back as it was.
         play::KeptGame s = AppleADay(QStringLiteral("A· A···· A ·A·, A· ···· ·A·"));

@@ -14,6 +14,7 @@
 #include "Settings.h"
 #include "SolveGame.h"
 #include "SolverAids.h"
+#include "SolverHelp.h"
 #include "TempFolder.h"
 #include "frmMain.h"
 #include "modStandard.h"
@@ -425,6 +426,92 @@ private slots:
         QCOMPARE(Settings::GetSetting(QStringLiteral("SolverAids")), QStringLiteral("False"));
     }
 
+    void theStatusLineTellsTheDifficultyOnlyWhenAsked() {
+        frmMain &m = open();
+        const auto header = [&] {
+            return Ui(m).grid->list()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString();
+        };
+        const QString designed = header();
+        QVERIFY(!designed.contains(QStringLiteral("Difficulty")));
+        const auto toggle = [&] {
+            QTimer::singleShot(0, [&] {
+                if (QMenu *menu = m.listMenu()) {
+                    QAction *show = menu->actions().at(4);
+                    QCOMPARE(show->text(), QStringLiteral("Show &Difficulty"));
+                    menu->close();
+                    show->trigger();
+                }
+            });
+            QTest::keyClick(Ui(m).grid, Qt::Key_F10, Qt::ShiftModifier);
+        };
+        toggle(); // rated in the background, then told
+        QVERIFY(QTest::qWaitFor([&] { return header() != designed; }, 10000));
+        QVERIFY(QRegularExpression(QStringLiteral(" \u2013 Difficulty [1-5] of 5 \\((Easy|Medium|"
+                                                  "Hard|Expert)\\)$"))
+                    .match(header())
+                    .hasMatch());
+        QCOMPARE(Settings::GetSetting(QStringLiteral("ShowDifficulty")), QStringLiteral("True"));
+        m.activateWindow(); // back from the menu
+        QVERIFY(QTest::qWaitForWindowActive(&m));
+        toggle();
+        QCOMPARE(header(), designed);
+    }
+
+    void gamesOfALevelStepsExplainedAndLettersChecked() {
+        frmMain &m = open();
+        SolverHelp *help = SolverHelp::of(m);
+        // An easy game starts with the four commonest scrambled letters given.
+        help->playRandom(SolverHelp::Level::Easy);
+        QVERIFY(m.mode.is(LobbyMode::Mode::Solve));
+        QCOMPARE(m.game.SolveQuote(), Quote);
+        for (QChar l : QStringLiteral("TEOS")) // 6, 4, 4, 4 times, the first of a tie first
+            QVERIFY2(m.game.SolveProgress().count(l) == Quote.count(l), qPrintable(QString(l)));
+        QCOMPARE(m.game.HintCount(), qint16(0));
+        QVERIFY(Ui(m).cmdHint->Enabled());
+
+        // A step explained: a sentence with its pairs, its word marked, one hint.
+        script->messages.clear();
+        QTest::keyClick(Ui(m).txtLetter[1], Qt::Key_F2);
+        QCOMPARE(script->messages.size(), 1);
+        QVERIFY2(script->messages[0].text.contains(u'='), qPrintable(script->messages[0].text));
+        QVERIFY(!Ui(m).txtBox[2]->highlighted().isEmpty());
+        QCOMPARE(m.game.HintCount(), qint16(1));
+
+        // One wrong letter: checked, it is named and marked, one hint more.
+        const QChar a = cipherOf(u'A');
+        QTest::keyClick(Ui(m).txtLetter[1], a.toLower().toLatin1());
+        QTest::keyClick(Ui(m).txtLetter[2], 'u');
+        QVERIFY(Ui(m).txtBox[2]->highlighted().isEmpty()); // marks go with the board they were for
+        script->messages.clear();
+        QTest::keyClick(Ui(m).txtLetter[1], Qt::Key_F3);
+        QCOMPARE(script->messages.size(), 1);
+        QCOMPARE(script->messages[0].text,
+                 QStringLiteral("One of your letters is wrong: %1, marked in the puzzle.").arg(a));
+        QCOMPARE(Ui(m).txtBox[2]->highlighted(), SolveGame::PlacesOf(m.game.Enciphered(), a));
+        QCOMPARE(m.game.HintCount(), qint16(2));
+
+        // Every letter placed, one pair wrong: said once, not left silent.
+        script->messages.clear();
+        for (QChar l : QStringLiteral("HBWYUIRLGDPF")) {
+            QTest::keyClick(Ui(m).txtLetter[1], cipherOf(l).toLower().toLatin1());
+            QTest::keyClick(Ui(m).txtLetter[2], l.toLower().toLatin1());
+        }
+        QVERIFY(!m.game.SolveProgress().contains(SolveGame::Unsolved) && !m.game.isOver());
+        QCOMPARE(script->messages.size(), 1);
+        QVERIFY(script->messages[0].text.startsWith(QStringLiteral("Every letter has its place")));
+        Ui(m).cmdFinishedSolving->PerformClick();
+
+        // An expert game gives no letter, and Hint gives none either.
+        help->playRandom(SolverHelp::Level::Expert);
+        QVERIFY(!m.game.SolveProgress().contains(u'T'));
+        QVERIFY(!Ui(m).cmdHint->Enabled());
+        QTest::keyClick(Ui(m).txtLetter[1], Qt::Key_F4);
+        QCOMPARE(m.game.HintCount(), qint16(0));
+        QVERIFY(!m.game.SolveProgress().contains(QRegularExpression(QStringLiteral("[A-Z]"))));
+        Ui(m).cmdFinishedSolving->PerformClick();
+        QVERIFY(Ui(m).cmdHint->Enabled()); // a plain game's Hint again
+    }
+
     void theSwitchIsInThePanelsMenuAndRemembered() {
         frmMain &m = open();
         startGame(m);
@@ -680,13 +767,13 @@ private slots:
             if (QMenu *menu = m.listMenu()) {
                 for (QAction *a : menu->actions())
                     items << a->text();
-                QAction *solve = menu->actions().last();
+                QAction *solve = menu->actions().at(3);
                 menu->close();
                 solve->trigger();
             }
         });
         QTest::keyClick(Ui(m).grid, Qt::Key_F10, Qt::ShiftModifier);
-        QCOMPARE(items.last(), QStringLiteral("Solve &This Quote"));
+        QCOMPARE(items.at(3), QStringLiteral("Solve &This Quote"));
         QVERIFY(m.mode.is(LobbyMode::Mode::Solve));
         QCOMPARE(m.game.SolveQuote(),
                  QStringLiteral("THE VERY LAST QUOTE OF A LIST THAT HOLDS AS MANY AS IT CAN HOLD"));

@@ -1,0 +1,132 @@
+#include "CipherWords.h"
+#include "Difficulty.h"
+#include "Solver.h"
+#include "WordModel.h"
+
+#include <QProcess>
+#include <QTest>
+
+// The solver, on the words the game ships with.
+namespace {
+
+// `plain` scrambled with a fixed key in which no letter stands for itself.
+QString Scramble(const QString &plain) {
+    static const QString Key = QStringLiteral("QWERTYUIOPASDFGHJKLZXCVBNM");
+    QString out = plain;
+    for (QChar &c : out)
+        if (const int i = solver::CipherLetter(c); i >= 0) c = Key[i];
+    return out;
+}
+
+} // namespace
+
+class TestSolver : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QVERIFY(!solver::WordModel::shared().empty()); }
+
+    void findsQuotesFromTheirCipherTextAlone() {
+        for (const QString &plain :
+             {QStringLiteral("IT IS A TRUTH UNIVERSALLY ACKNOWLEDGED, THAT A SINGLE MAN IN "
+                             "POSSESSION OF A GOOD FORTUNE, MUST BE IN WANT OF A WIFE."),
+              QStringLiteral("DON'T COUNT YOUR CHICKENS BEFORE THEY'RE HATCHED; THE WORLD IS "
+                             "FULL OF SURPRISES AND NOT ALL OF THEM ARE KIND."),
+              QStringLiteral("THE QUICK BROWN FOX JUMPS OVER THE LAZY DOG, AND THEN IT RUNS "
+                             "AWAY TO THE WOODS.")}) {
+            const solver::Solution s = solver::Solve(Scramble(plain));
+            QCOMPARE(s.plain, plain); // punctuation, apostrophes and blanks where they were
+        }
+    }
+
+    void keepsGivenLettersAndMarksWhatItCannotRead() {
+        const QString cipher = Scramble(QStringLiteral("THE CAT SAT ON THE MAT."));
+        solver::Key given{};
+        given[size_t(solver::CipherLetter(cipher[0]))] = 'T';
+        const solver::Solution s = solver::Solve(cipher, given);
+        QCOMPARE(s.plain[0], QChar(u'T'));
+        QCOMPARE(solver::Solve(QStringLiteral("12, -- !")).plain, QStringLiteral("12, -- !"));
+    }
+
+    void damagedWordDataIsNoWordsAtAll() {
+        for (const std::string &data :
+             {std::string(), std::string("CPW1"), std::string("CPW1\xff\xff\xff\x7f", 8),
+              std::string("XXXX\x01\0\0\0", 8)}) {
+            const solver::WordModel model(data);
+            QVERIFY(model.empty());
+            QCOMPARE(solver::Solve(QStringLiteral("ABC"), {}, &model).plain, QStringLiteral("???"));
+        }
+    }
+
+    void patternsIgnoreWhichLettersSpellAWord() {
+        QCOMPARE(solver::WordModel::pattern("hello"), solver::WordModel::pattern("cheer"));
+        QVERIFY(solver::WordModel::pattern("hello") != solver::WordModel::pattern("world"));
+        QCOMPARE(solver::WordModel::pattern("don't"), solver::WordModel::pattern("won't"));
+        const solver::CipherText t(QStringLiteral("AB AB, 'CD'E-F"));
+        QCOMPARE(t.words.size(), size_t(3)); // ab (twice), cd'e, f
+        QCOMPARE(t.sequence, (std::vector<int>{0, 0, 1, 2}));
+        QCOMPARE(t.words[0].count, 2);
+        QCOMPARE(t.words[1].text, std::string("cd'e"));
+    }
+
+    void aQuoteWithoutItsShortWordsIsHarder() {
+        const QString full = QStringLiteral(
+            "THE MEN OF THE FUTURE WILL YET FIGHT THEIR WAY TO MANY A LIBERTY THAT WE DO NOT EVEN "
+            "MISS.");
+        const QString bare = QStringLiteral("FUTURE WILL FIGHT THEIR MANY LIBERTY THAT EVEN MISS.");
+        const solver::Rating a = solver::RateQuote(full), b = solver::RateQuote(bare);
+        QVERIFY2(b.score > a.score, qPrintable(QStringLiteral("%1 %2").arg(a.score).arg(b.score)));
+        QVERIFY(a.level >= 1 && b.level <= 5 && a.level <= b.level);
+        QCOMPARE(a.steps.front().kind, solver::StepKind::RepeatedWord); // THE, twice
+    }
+
+    void aStepIsTheNextDeductionFromTheRightLettersOnTheBoard() {
+        const QString plain = QStringLiteral("THE DOG AND THE CAT AND THE BIRD");
+        const QString cipher = Scramble(plain);
+        const solver::Key truth = solver::KeyOf(cipher, plain);
+        solver::Step s = solver::NextStep(cipher, truth, {});
+        QCOMPARE(s.kind, solver::StepKind::RepeatedWord);
+        QCOMPARE(s.reading, QStringLiteral("THE"));
+        QVERIFY2(s.sentence.contains(QStringLiteral("3 times")), qPrintable(s.sentence));
+        QVERIFY(s.sentence.contains(QStringLiteral("%1=T").arg(Scramble(QStringLiteral("T")))));
+
+        // THE on the board, and a wrong letter the step does not build on.
+        solver::Key board{};
+        for (QChar c : QStringLiteral("THE"))
+            board[size_t(solver::CipherLetter(Scramble(QString(c))[0]))] = char(c.unicode());
+        board[size_t(solver::CipherLetter(Scramble(QStringLiteral("D"))[0]))] = 'X';
+        s = solver::NextStep(cipher, truth, board);
+        QVERIFY(!s.pairs.empty());
+        for (const auto &[c, p] : s.pairs)
+            QVERIFY(!QStringLiteral("THE").contains(QChar(p)));
+
+        QVERIFY(solver::NextStep(cipher, truth, truth).pairs.empty()); // nothing left
+    }
+
+    void theCommandPrintsALineForEachCipherText() {
+        QProcess p;
+        p.start(QStringLiteral(CIPHERLY_SOLVE_EXE), {QStringLiteral("--explain")});
+        QVERIFY(p.waitForStarted());
+        const QString plain = QStringLiteral(
+            "IT IS A TRUTH UNIVERSALLY ACKNOWLEDGED, THAT A SINGLE MAN IN POSSESSION OF A GOOD "
+            "FORTUNE, MUST BE IN WANT OF A WIFE.");
+        p.write(Scramble(plain).toLatin1() + "\n\n");
+        p.closeWriteChannel();
+        QVERIFY(p.waitForFinished(30000));
+        const QStringList lines = QString::fromLatin1(p.readAllStandardOutput()).split(u'\n');
+        QCOMPARE(lines.size(), 3); // two lines and the end
+        const QStringList first = lines[0].split(u'\t');
+        QCOMPARE(first.size(), 4);
+        QCOMPARE(first[0], plain);
+        QVERIFY(first[1].toInt() >= 1 && first[1].toInt() <= 5);
+        QVERIFY(first[3].contains(u'='));
+        QCOMPARE(lines[1].split(u'\t').first(), QString()); // an empty line, solved as empty
+
+        QProcess bad;
+        bad.start(QStringLiteral(CIPHERLY_SOLVE_EXE), {QStringLiteral("--fast")});
+        QVERIFY(bad.waitForFinished(30000));
+        QCOMPARE(bad.exitCode(), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSolver)
+#include "tst_solver.moc"
