@@ -30,26 +30,27 @@ struct Item {
     int number; // -1 for a separator
 };
 
-const Item Items[19] = {{"", -1},
-                        {"Overview", 1000},
-                        {"-", -1},
-                        {"The Main Lobby", 3000},
-                        {"Quote List Maintenance", 4000},
-                        {"Encrypting && Printing a Quote", 5000},
-                        {"Solving a Quote On-Screen", 6000},
-                        {"-", -1},
-                        {"About Cipherly", 7777},
-                        {"About KEL Software", 8000},
-                        {"-", -1},
-                        {"Email KEL Software", 1111},
-                        {"Visit KEL Software's Web Page", 2222},
-                        {"Order Cipherly Online (w/ Credit Card)", 3333},
-                        {"-", -1},
-                        {"Exit this Menu", 0},
-                        // The additions' topics, shown after the design's solving topic.
-                        {"Quote Collections", 6100},
-                        {"Statistics", 6200},
-                        {"Solver's Aids", 6300}};
+const Item Items[] = {{"", -1},
+                      {"Overview", 1000},
+                      {"-", -1},
+                      {"The Main Lobby", 3000},
+                      {"Quote List Maintenance", 4000},
+                      {"Encrypting && Printing a Quote", 5000},
+                      {"Solving a Quote On-Screen", 6000},
+                      {"-", -1},
+                      {"About Cipherly", 7777},
+                      {"About KEL Software", 8000},
+                      {"-", -1},
+                      {"Email KEL Software", 1111},
+                      {"Visit KEL Software's Web Page", 2222},
+                      {"Order Cipherly Online (w/ Credit Card)", 3333},
+                      {"-", -1},
+                      {"Exit this Menu", 0},
+                      // The additions' topics, shown after the design's solving topic.
+                      {"Quote Collections", 6100},
+                      {"Statistics", 6200},
+                      {"Solver's Aids", 6300},
+                      {"Difficulty and Teaching Hints", 6400}};
 
 // Where the quote list is: the game works in the list's folder, so the help
 // names the folder it really uses, the home folder written as "~".
@@ -61,8 +62,8 @@ QString ListFolderShown() {
     return QDir::toNativeSeparators(folder);
 }
 
-constexpr int ItemCount = 15; // the design's items
-constexpr int AllItems = 18;  // with the additions' topics
+constexpr int ItemCount = 15;                       // the design's items
+constexpr int AllItems = int(std::size(Items)) - 1; // with the additions' topics
 constexpr int FirstAddition = 16;
 
 // The topic menu shows a tick on the topic shown and nothing in front of any

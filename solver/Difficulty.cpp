@@ -94,8 +94,8 @@ public:
             // A person sees a word's shape easily when it is short; a long
             // word, or many letters to fill at once, takes longer to see.
             const double reach = 0.3 * std::max(0, len - 5) + 0.3 * std::max(0, l.unknown - 2);
-            if (len == 1 && n <= 2)
-                offer(make(StepKind::OneLetter, l, n == 1 ? 1.0 : 1.5));
+            if (len == 1)
+                offer(make(StepKind::OneLetter, l, n == 1 ? 1.0 : l.rank == 0 ? 1.5 : 2.0));
             else if (n == 1 && !fresh)
                 offer(make(StepKind::OnlyFit, l, 1.0 + reach));
             else if (fresh && w.count >= 2 && len <= 3 && l.rank <= 1)

@@ -122,13 +122,15 @@ private slots:
         QStringList shown;
         for (QAction *a : w.menuHelpMenu->actions())
             if (a->isVisible()) shown << (a->isSeparator() ? QStringLiteral("-") : a->text());
-        QCOMPARE(shown.mid(5, 5), QStringList({"Solving a Quote On-Screen", "Quote Collections",
-                                               "Statistics", "Solver's Aids", "-"}));
+        QCOMPARE(shown.mid(5, 6),
+                 QStringList({"Solving a Quote On-Screen", "Quote Collections", "Statistics",
+                              "Solver's Aids", "Difficulty and Teaching Hints", "-"}));
         QCOMPARE(frmManual::itemCaption(8), QStringLiteral("About Cipherly"));
         QVERIFY(LoadResString(6100).contains(QStringLiteral("Import Quotes")));
         QVERIFY(LoadResString(6100).contains(QStringLiteral("Export Quotes")));
         QVERIFY(LoadResString(6200).contains(QStringLiteral("Reset Statistics")));
         QVERIFY(LoadResString(6300).contains(QStringLiteral("never count as hints")));
+        QVERIFY(LoadResString(6400).contains(QStringLiteral("Check My Letters")));
         // Playing your way is told where a player looks for it: in solving.
         for (const char *words :
              {"Solve This Quote", "never played yet", "Ctrl+Z", "Ctrl+Y", "A game is never lost"})
