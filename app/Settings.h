@@ -22,6 +22,11 @@ inline constexpr Key NewUser{"NewUser", ""};
 inline constexpr Key SolverAids{"SolverAids", "False"};
 // Whether the list's status line tells how hard the highlighted quote is.
 inline constexpr Key ShowDifficulty{"ShowDifficulty", "False"};
+// Whether the lobby's title bar shows the clock of a game, which then stops
+// while the window is minimised or another program has the focus.
+inline constexpr Key GameClock{"GameClock", "False"};
+// Whether Solve and Finished, Return ask first once a pair is placed.
+inline constexpr Key AskBeforeGivingUp{"AskBeforeGivingUp", "False"};
 // The folder quotes were last imported from.
 inline constexpr Key QuoteFolder{"QuoteFolder", ""};
 // The folder quotes were last exported to.
@@ -31,8 +36,9 @@ inline constexpr Key ExportFolder{"ExportFolder", ""};
 // remove what a killed export left; empty when none is.
 inline constexpr Key ExportPending{"ExportPending", ""};
 
-inline constexpr Key All[] = {FadeStatus,  NewUser,      SolverAids,   ShowDifficulty,
-                              QuoteFolder, ExportFolder, ExportPending};
+inline constexpr Key All[] = {FadeStatus,     NewUser,      SolverAids,
+                              ShowDifficulty, GameClock,    AskBeforeGivingUp,
+                              QuoteFolder,    ExportFolder, ExportPending};
 } // namespace Keys
 
 inline const QString FadeStatusKey = Keys::FadeStatus.text();

@@ -3,6 +3,7 @@
 #include "WindowSize.h"
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -96,7 +97,14 @@ public:
                                                      Qt::TextSelectableByKeyboard);
                 }
         }
-        switch (box.exec()) {
+        QCheckBox *check = nullptr;
+        if (!m.checkBox.isEmpty()) {
+            check = new QCheckBox(m.checkBox, &box);
+            box.setCheckBox(check);
+        }
+        const int pressed = box.exec();
+        if (check && m.checked) *m.checked = check->isChecked();
+        switch (pressed) {
         case QMessageBox::Yes:
             return Answer::Yes;
         case QMessageBox::No:
@@ -174,7 +182,7 @@ private:
 
 Answer message(QWidget *parent, const QString &title, const QString &text, Icon icon,
                Buttons buttons, Answer defaultAnswer) {
-    return message(parent, Message{title, text, icon, buttons, defaultAnswer, {}});
+    return message(parent, Message{title, text, icon, buttons, defaultAnswer, {}, {}, nullptr});
 }
 
 Answer message(QWidget *parent, const Message &m) {

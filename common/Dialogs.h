@@ -21,6 +21,10 @@ struct Message {
     Buttons buttons = Buttons::Ok;
     Answer defaultAnswer = Answer::Ok;
     QString details; // shown under "Show Details..." when not empty
+    // A check box under the text ("Don't ask again") when not empty; where
+    // its state is told when the box closes.
+    QString checkBox;
+    bool *checked = nullptr;
 };
 
 struct Input {

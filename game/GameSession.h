@@ -68,6 +68,15 @@ public:
     // The program ends with the game open: it is kept for later.
     void suspend();
 
+    // The clock stops while the player is away, and goes on when they come
+    // back: time paused counts in no minutes and no record. A move (a pair,
+    // a hint, Solve, a take-back) or the end of the game ends a pause.
+    void pause();
+    void unpause();
+    bool paused() const { return m_pausedAt.isValid(); }
+    // The seconds the game has been played, pauses left out.
+    qint64 seconds() const;
+
     // The game as the game file keeps it.
     play::KeptGame kept() const;
 
@@ -81,6 +90,8 @@ signals:
     void ending(SolveGame::Outcome outcome);
     void ended(SolveGame::Outcome outcome);
     void suspended();
+    // The clock stopped or went on.
+    void pausedChanged(bool paused);
 
 private:
     SolveGame m_game;
@@ -89,4 +100,7 @@ private:
     qint64 m_keptSeconds = 0; // of a restored game
     QPair<QString, QString> m_lastPair;
     bool m_hintsGiveLetters = true;
+    QDateTime m_pausedAt;
+    // Ends a pause as of `at`, the clock moved on past it.
+    void unpauseAt(const QDateTime &at);
 };

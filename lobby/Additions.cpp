@@ -1,8 +1,10 @@
 #include "Additions.h"
 
+#include "AnswerGuard.h"
 #include "FreshQuotes.h"
 #include "GameStatistics.h"
 #include "PairHistory.h"
+#include "PlayClock.h"
 #include "QuoteCollections.h"
 #include "SavedGame.h"
 #include "ScreenReader.h"
@@ -22,6 +24,8 @@ void AttachAdditions(frmMain &lobby) {
     new SolverHelp(lobby); // after FreshQuotes: its games of a level are drawn fresh first
     new SavedGame(lobby);
     new PairHistory(lobby);
+    new PlayClock(lobby);
+    new AnswerGuard(lobby);
     new ScreenReader(lobby);
 }
 

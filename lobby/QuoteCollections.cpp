@@ -191,7 +191,9 @@ void QuoteCollections::ImportQuotesFrom(const QList<QUrl> &files, const QString 
                                 nothingRead ? Icon::Critical : Icon::Information,
                                 dialogs::Buttons::Ok,
                                 dialogs::Answer::Ok,
-                                details.trimmed()};
+                                details.trimmed(),
+                                {},
+                                nullptr};
     dialogs::message(&m, told);
 }
 

@@ -127,6 +127,11 @@ public:
     // offer too; `checked` says whether the item shows a tick.
     void addSolveMenuItem(const QString &caption, std::function<bool()> checked,
                           std::function<void()> action);
+    // Asked before the answer is shown (Solve) or an open game is left
+    // unfinished (Finished, Return): an addition may ask the player first;
+    // false keeps the game as it is.
+    enum class Leaving { ShowAnswer, GiveUp };
+    void addLeaveCheck(std::function<bool(Leaving)> check);
     void grid_ContextMenu(const QPoint &at);
     void picSolveRandomQuote_ContextMenu(const QPoint &at);
     // A puzzle box's own menu (Copy, Select All), and in solve mode the solve
@@ -180,6 +185,8 @@ private:
     };
     QList<MenuItem> m_listMenuExtras;
     QList<MenuItem> m_solveMenuItems;
+    QList<std::function<bool(Leaving)>> m_leaveChecks;
+    bool mayLeave(Leaving how);
     void fillMenu(QMenu &menu, const QList<MenuItem> &items);
     QMenu *m_listMenu = nullptr;
     QMenu *m_solveMenu = nullptr;

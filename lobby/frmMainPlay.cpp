@@ -209,13 +209,25 @@ void frmMain::cmdHint_Click() {
     ShowSolution();
 }
 
+void frmMain::addLeaveCheck(std::function<bool(Leaving)> check) {
+    m_leaveChecks.append(std::move(check));
+}
+
+bool frmMain::mayLeave(Leaving how) {
+    for (const auto &check : std::as_const(m_leaveChecks))
+        if (!check(how)) return false;
+    return true;
+}
+
 void frmMain::cmdSolve_Click() {
+    if (!mayLeave(Leaving::ShowAnswer)) return;
     session.solve();
     cmdSolve->setTag(QString(SolveGame::Unsolved)); // as the design marks it
     ShowSolution();
 }
 
 void frmMain::cmdFinishedSolving_Click() {
+    if (game.isOpen() && !game.isOver() && !mayLeave(Leaving::GiveUp)) return;
     endGame(SolveGame::Outcome::Abandoned); // returned to the list before the end
     fadeOutAndWait();
     mode.set(LobbyMode::Mode::List);

@@ -144,6 +144,30 @@ private slots:
         QVERIFY(session.hintsGiveLetters()); // every new game gives them again
     }
 
+    void timePausedCountsNowhere() {
+        QDateTime t(QDate(2026, 12, 9), QTime(9, 0, 0));
+        GameSession session;
+        session.now = [&] { return t; };
+        QSignalSpy toggled(&session, &GameSession::pausedChanged);
+        session.start(QStringLiteral("AN APPLE A DAY"), QStringLiteral("BO BQQMF B EBZ"));
+        t = t.addSecs(60);
+        session.pause();
+        t = t.addSecs(600); // ten minutes away
+        QCOMPARE(session.seconds(), qint64(60));
+        QCOMPARE(session.kept().seconds, qint64(60)); // kept while paused: the minute played
+        session.placePair(QStringLiteral("B"), QStringLiteral("A")); // back: a move ends the pause
+        QVERIFY(!session.paused());
+        t = t.addSecs(30);
+        QCOMPARE(session.seconds(), qint64(90));
+        session.pause();
+        t = t.addSecs(300);
+        QVERIFY(session.end(SolveGame::Outcome::Abandoned)); // ended while away
+        QCOMPARE(session.game().SolveStartTime().secsTo(session.game().EndTime()), qint64(90));
+        QCOMPARE(toggled.size(), 4);
+        session.pause(); // nothing to pause once it ended
+        QVERIFY(!session.paused());
+    }
+
     void theGameFileKeepsAGameAndRefusesOnesThatCouldNotBe() {
         // A state written is read back as it was.
         play::KeptGame s = AppleADay(QStringLiteral("A· A···· A ·A·, A· ···· ·A·"));

@@ -1,3 +1,4 @@
+#include "AnswerGuard.h"
 #include "CryptogramPage.h"
 #include "Fonts.h"
 #include "FreshQuotes.h"
@@ -6,6 +7,7 @@
 #include "KeptGames.h"
 #include "LetterStrip.h"
 #include "Lobby.h"
+#include "PlayClock.h"
 #include "PrinterSurface.h"
 #include "QuoteFile.h"
 #include "RecordingPrinter.h"
@@ -113,6 +115,10 @@ private slots:
     }
     void cleanup() {
         delete lobby;
+        // The additions' switches a test turned on are off for the next.
+        for (const Settings::Key &k : {Settings::Keys::ShowDifficulty, Settings::Keys::GameClock,
+                                       Settings::Keys::AskBeforeGivingUp})
+            Settings::SetOn(k, false);
         stats::SetRecordPath({});
         script.reset();
         modStandard::SetRandomSource({});
@@ -510,6 +516,71 @@ private slots:
         QVERIFY(!m.game.SolveProgress().contains(QRegularExpression(QStringLiteral("[A-Z]"))));
         Ui(m).cmdFinishedSolving->PerformClick();
         QVERIFY(Ui(m).cmdHint->Enabled()); // a plain game's Hint again
+    }
+
+    void theClockInTheTitleStopsWhileAway() {
+        QDateTime t(QDate(2026, 12, 9), QTime(9, 0, 0));
+        frmMain &m = open();
+        m.now = [&] { return t; };
+        PlayClock *clock = PlayClock::of(m);
+        startGame(m);
+        QCOMPARE(m.windowTitle(), QStringLiteral(" Cipherly")); // off: the design's title
+        clock->menuShowClock_Click();
+        t = t.addSecs(192);
+        QCOMPARE(clock->title(), QStringLiteral(" Cipherly \u2014 3:12"));
+        // Minimised for twenty minutes: covered, and not counted.
+        m.setWindowState(Qt::WindowMinimized);
+        QVERIFY(QTest::qWaitFor([&] { return m.session.paused(); }, 5000));
+        QVERIFY(clock->cover->isVisibleTo(&m));
+        QCOMPARE(m.windowTitle(), QStringLiteral(" Cipherly \u2014 3:12 (paused)"));
+        t = t.addSecs(1200);
+        m.setWindowState(Qt::WindowNoState);
+        QVERIFY(QTest::qWaitFor([&] { return !m.session.paused(); }, 5000));
+        QVERIFY(!clock->cover->isVisibleTo(&m));
+        QCOMPARE(m.session.seconds(), qint64(192));
+        // Paused by hand, it stays paused until asked; a move ends it too.
+        QTest::keyClick(Ui(m).txtLetter[1], Qt::Key_F9);
+        QVERIFY(m.session.paused());
+        t = t.addSecs(60);
+        QTest::keyClick(Ui(m).txtLetter[1], Qt::Key_F9);
+        QVERIFY(!m.session.paused());
+        QCOMPARE(m.session.seconds(), qint64(192));
+        Ui(m).cmdFinishedSolving->PerformClick();
+        QCOMPARE(m.windowTitle(), QStringLiteral(" Cipherly"));
+        QCOMPARE(Settings::GetSetting(QStringLiteral("GameClock")), QStringLiteral("True"));
+    }
+
+    void noAnswerByAccident() {
+        QDateTime t(QDate(2026, 12, 9), QTime(9, 0, 0));
+        frmMain &m = open();
+        m.now = [&] { return t; };
+        AnswerGuard::of(m)->menuAskFirst_Click();
+        // The second Alt+S of a double press: the game goes on, nothing asked.
+        startGame(m);
+        QTest::keyClick(&m, Qt::Key_S, Qt::AltModifier);
+        QVERIFY(!m.game.isOver());
+        QVERIFY(script->messages.isEmpty());
+        // No pair yet: Solve (Alt+S) shows the answer as designed.
+        t = t.addSecs(5);
+        QTest::keyClick(&m, Qt::Key_S, Qt::AltModifier);
+        QVERIFY(m.game.isOver());
+        Ui(m).cmdFinishedSolving->PerformClick();
+        // With a pair placed, both ask; No keeps the game.
+        startGame(m);
+        t = t.addSecs(5);
+        QTest::keyClick(Ui(m).txtLetter[1], cipherOf(u'T').toLower().toLatin1());
+        QTest::keyClick(Ui(m).txtLetter[2], 't');
+        script->answers = {Answer::No, Answer::No};
+        Ui(m).cmdSolve->PerformClick();
+        QTest::keyClick(&m, Qt::Key_Escape);
+        QCOMPARE(script->messages.size(), 2);
+        QVERIFY(script->messages[0].text.startsWith(QStringLiteral("Show the answer?")));
+        QVERIFY(script->messages[1].text.startsWith(QStringLiteral("Give up this game?")));
+        QCOMPARE(script->messages[1].checkBox, QStringLiteral("Don't ask again"));
+        QVERIFY(m.mode.is(LobbyMode::Mode::Solve) && !m.game.isOver());
+        script->answers = {Answer::Yes};
+        Ui(m).cmdSolve->PerformClick();
+        QVERIFY(m.game.answerShown());
     }
 
     void theSwitchIsInThePanelsMenuAndRemembered() {

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "LobbyAddition.h"
+
+#include <QTimer>
+
+class QLabel;
+
+// The clock of a game and its pause. Switched on, the lobby's title bar
+// shows the minutes and seconds of the game on show, and the clock stops
+// while the window is minimised or another program (a screen lock) has the
+// focus. F9, the Pause key or the solve panel's menu pause a game by hand,
+// on or off: the puzzle is covered and the clock stands still until the
+// player comes back.
+class PlayClock : public LobbyAddition<PlayClock> {
+    Q_OBJECT
+public:
+    explicit PlayClock(frmMain &lobby);
+
+    static bool clockOn();
+    void menuShowClock_Click();
+    void menuPause_Click();
+    // The title the lobby shows now.
+    QString title() const;
+    // "3:12": minutes and seconds.
+    static QString ClockText(qint64 seconds);
+
+    QLabel *cover = nullptr;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *e) override;
+
+private:
+    bool playing() const;
+    void showState();
+    void awayChanged(bool away);
+
+    QTimer m_tick;
+    QString m_designedTitle;
+    bool m_autoPaused = false; // paused because the player went away, not by hand
+};
