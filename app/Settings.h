@@ -27,6 +27,8 @@ inline constexpr Key ShowDifficulty{"ShowDifficulty", "False"};
 inline constexpr Key GameClock{"GameClock", "False"};
 // Whether Solve and Finished, Return ask first once a pair is placed.
 inline constexpr Key AskBeforeGivingUp{"AskBeforeGivingUp", "False"};
+// Whether a pair can be typed on the puzzle itself.
+inline constexpr Key TypeOnPuzzle{"TypeOnPuzzle", "False"};
 // The folder quotes were last imported from.
 inline constexpr Key QuoteFolder{"QuoteFolder", ""};
 // The folder quotes were last exported to.

@@ -5,6 +5,7 @@
 #include "GameStatistics.h"
 #include "PairHistory.h"
 #include "PlayClock.h"
+#include "PuzzleTyping.h"
 #include "QuoteCollections.h"
 #include "SavedGame.h"
 #include "ScreenReader.h"
@@ -26,6 +27,7 @@ void AttachAdditions(frmMain &lobby) {
     new PairHistory(lobby);
     new PlayClock(lobby);
     new AnswerGuard(lobby);
+    new PuzzleTyping(lobby);
     new ScreenReader(lobby);
 }
 

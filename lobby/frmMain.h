@@ -78,6 +78,9 @@ public:
     // A scrambled letter chosen as the player types it into the first letter
     // box: both boxes emptied, the letter in the first, the focus there.
     void typeCipherLetter(QChar letter);
+    // A whole pair typed into the two letter boxes, as the player types it:
+    // the scrambled letter, then its letter (a blank takes it back).
+    void typePair(QChar cipher, QChar plain);
     void UpdateSolution();
     void cmdHint_Click();
     void cmdSolve_Click();

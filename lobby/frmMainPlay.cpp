@@ -192,6 +192,12 @@ void frmMain::typeCipherLetter(QChar letter) {
     txtLetter_KeyUp(1, letter.unicode());
 }
 
+void frmMain::typePair(QChar cipher, QChar plain) {
+    typeCipherLetter(cipher);
+    txtLetter[2]->setText(QString(plain));
+    txtLetter_KeyUp(2, plain == u' ' ? 32 : plain.toUpper().unicode());
+}
+
 void frmMain::UpdateSolution() {
     // The game decides; the boxes show it.
     session.placePair(txtLetter[1]->text(), txtLetter[2]->text());

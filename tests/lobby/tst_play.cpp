@@ -9,6 +9,7 @@
 #include "Lobby.h"
 #include "PlayClock.h"
 #include "PrinterSurface.h"
+#include "PuzzleTyping.h"
 #include "QuoteFile.h"
 #include "RecordingPrinter.h"
 #include "SavedGame.h"
@@ -116,8 +117,9 @@ private slots:
     void cleanup() {
         delete lobby;
         // The additions' switches a test turned on are off for the next.
-        for (const Settings::Key &k : {Settings::Keys::ShowDifficulty, Settings::Keys::GameClock,
-                                       Settings::Keys::AskBeforeGivingUp})
+        for (const Settings::Key &k :
+             {Settings::Keys::ShowDifficulty, Settings::Keys::GameClock,
+              Settings::Keys::AskBeforeGivingUp, Settings::Keys::TypeOnPuzzle})
             Settings::SetOn(k, false);
         stats::SetRecordPath({});
         script.reset();
@@ -581,6 +583,40 @@ private slots:
         script->answers = {Answer::Yes};
         Ui(m).cmdSolve->PerformClick();
         QVERIFY(m.game.answerShown());
+    }
+
+    void aWholeGameTypedOnThePuzzle() {
+        frmMain &m = open();
+        startGame(m);
+        PuzzleTyping *typing = PuzzleTyping::of(m);
+        QuoteTextBox *guide = Ui(m).txtBox[2];
+        // Off: a click on the puzzle picks nothing.
+        QTest::mouseClick(guide->viewport(), Qt::LeftButton, {}, over(guide, 0));
+        QCOMPARE(typing->at(), -1);
+        typing->menuTypeOnPuzzle_Click();
+        QTest::mouseClick(guide->viewport(), Qt::LeftButton, {}, over(guide, 0));
+        QCOMPARE(typing->at(), 0);
+        QCOMPARE(guide->highlighted(),
+                 SolveGame::PlacesOf(m.game.Enciphered(), m.game.Enciphered()[0]));
+        // A wrong letter, taken back with a blank, then put right; Right moves on.
+        QTest::keyClick(guide, 'x');
+        QCOMPARE(m.game.SolveProgress()[0], QChar(u'X'));
+        QTest::keyClick(guide, Qt::Key_Left); // back to the first letter
+        QCOMPARE(typing->at(), 0);
+        QTest::keyClick(guide, Qt::Key_Space);
+        QCOMPARE(m.game.SolveProgress()[0], SolveGame::Unsolved);
+        QTest::keyClick(guide, 't');
+        QCOMPARE(m.game.SolveProgress()[0], QChar(u'T'));
+        QVERIFY(m.session.undo() && m.session.redo()); // the same history as the boxes keep
+        // Every other letter typed where the pick moves on to: the game is won.
+        while (!m.game.isOver()) {
+            const int at = typing->at();
+            QVERIFY(at > 0 && m.game.SolveProgress()[at] == SolveGame::Unsolved);
+            QTest::keyClick(guide, m.game.SolveQuote()[at].toLower().toLatin1());
+        }
+        QVERIFY(m.game.SolveProgress() == Quote && !m.game.answerShown());
+        QCOMPARE(m.game.HintCount(), qint16(0));
+        QVERIFY(guide->highlighted().isEmpty());
     }
 
     void theSwitchIsInThePanelsMenuAndRemembered() {
