@@ -86,6 +86,13 @@ void SetOn(const Key &key, bool on) {
     SaveSetting(key.text(), BooleanText(on));
 }
 
+int ViewSize() {
+    const int size = Get(Keys::ViewSize).trimmed().toInt();
+    for (int allowed : ViewSizes)
+        if (size == allowed) return size;
+    return 0;
+}
+
 bool FadeStatus() {
     return IsOn(Keys::FadeStatus);
 }

@@ -29,6 +29,9 @@ inline constexpr Key GameClock{"GameClock", "False"};
 inline constexpr Key AskBeforeGivingUp{"AskBeforeGivingUp", "False"};
 // Whether a pair can be typed on the puzzle itself.
 inline constexpr Key TypeOnPuzzle{"TypeOnPuzzle", "False"};
+// The size every window is shown at, from the next start: 100, 125, 150 or
+// 200 (per cent of the designed size), or 0 to follow the desktop's scaling.
+inline constexpr Key ViewSize{"ViewSize", "0"};
 // The folder quotes were last imported from.
 inline constexpr Key QuoteFolder{"QuoteFolder", ""};
 // The folder quotes were last exported to.
@@ -74,5 +77,9 @@ void SetOn(const Key &key, bool on);
 bool FadeStatus();
 // Whether the welcome screen is still to be shown.
 bool ShowWelcome();
+// The view size chosen: 100, 125, 150 or 200; 0 (for anything else too)
+// follows the desktop.
+int ViewSize();
+inline constexpr int ViewSizes[] = {100, 125, 150, 200};
 
 } // namespace Settings

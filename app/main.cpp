@@ -1,5 +1,6 @@
 #include "AppInfo.h"
 #include "Fonts.h"
+#include "Settings.h"
 #include "X11.h"
 #include "basCipherly.h"
 
@@ -56,12 +57,27 @@ void DrawWithoutSharedMemory() {
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
 }
 
+// The view size the player chose makes every window larger as a desktop's
+// scaling does, sharp and in proportion, in place of the desktop's own; a
+// scale the player set for Qt is left as it is.
+void ApplyViewSize() {
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) return;
+    const int size = Settings::ViewSize();
+    if (size == 0) return;
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(size / 100.0));
+    // The texts at their designed size too, whatever resolution the desktop
+    // gives them; the factor scales them with their windows.
+    if (!qEnvironmentVariableIsSet("QT_FONT_DPI")) qputenv("QT_FONT_DPI", "96");
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
     if (answeredFromTheCommandLine(argc, argv)) return 0;
     KeepDesignedTextSize();
     DrawWithoutSharedMemory();
+    ApplyViewSize();
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppInfo::Title);
     QApplication::setOrganizationName(AppInfo::Title);

@@ -9,6 +9,7 @@
 #include "QuoteCollections.h"
 #include "SavedGame.h"
 #include "ScreenReader.h"
+#include "ViewSizeChoice.h"
 #include "SolverAids.h"
 #include "SolverHelp.h"
 #include "frmMain.h"
@@ -28,6 +29,7 @@ void AttachAdditions(frmMain &lobby) {
     new PlayClock(lobby);
     new AnswerGuard(lobby);
     new PuzzleTyping(lobby);
+    new ViewSizeChoice(lobby);
     new ScreenReader(lobby);
 }
 

@@ -58,9 +58,14 @@ void PuzzleTyping::pick(int place) {
 }
 
 void PuzzleTyping::apply() {
-    // The boxes take the focus by a click while typing on them is on.
-    for (int i : {1, 2})
-        c.txtBox[i]->setFocusPolicy(playing() ? Qt::ClickFocus : c.txtBox[i]->ownFocusPolicy());
+    // The boxes take the focus by a click while typing on them is on, and
+    // go back to their own way after (other additions set it otherwise).
+    if (playing() != m_ownsFocus) {
+        m_ownsFocus = playing();
+        for (int i : {1, 2})
+            c.txtBox[i]->setFocusPolicy(m_ownsFocus ? Qt::ClickFocus
+                                                    : c.txtBox[i]->ownFocusPolicy());
+    }
     if (!playing() || !isLetterAt(m_at)) {
         if (m_at >= 0)
             for (int i : {1, 2})

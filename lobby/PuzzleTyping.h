@@ -32,4 +32,5 @@ private:
     void apply();
 
     int m_at = -1;
+    bool m_ownsFocus = false;
 };

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The game on scaled screens, as the X server shows it: at 125 % and 150 %
-# (QT_SCALE_FACTOR) and at 200 % (Xft.dpi 192, as desktops set it), the title
-# page and the lobby take exactly their designed size times the scale, so
-# nothing is cut off and nothing moves.
+# (QT_SCALE_FACTOR) and at 200 % (Xft.dpi 192, as desktops set it), and at
+# the view sizes a player chooses, the title page and the lobby take exactly
+# their designed size times the scale, so nothing is cut off and nothing
+# moves.
 set -euo pipefail
 . "$(dirname "$0")/../xhelpers.sh"
 under_xvfb "$0" "$@"
@@ -45,7 +46,22 @@ for factor in 1.25 1.5; do
   echo "-- QT_SCALE_FACTOR=$factor"
   QT_SCALE_FACTOR=$factor play "$factor"
 done
+# The view size the player chose, in place of the desktop's scaling.
+conf="$XDG_CONFIG_HOME/Cipherly/Cipherly.conf"
+view_size() {
+  mkdir -p "${conf%/*}"
+  printf '[Defaults]\nNewUser=NoShow\nViewSize=%s\n' "$1" >"$conf"
+}
+for size in 150 200; do
+  echo "-- ViewSize=$size"
+  view_size "$size"
+  play "$(awk -v s="$size" 'BEGIN { print s / 100 }')"
+done
 echo "-- Xft.dpi 192"
 xretry xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "$(printf 'Xft.dpi:\t192\n')"
+view_size 0 # following the desktop
 play 2
+echo "-- Xft.dpi 192, ViewSize=100"
+view_size 100
+play 1
 echo "1 passed, 0 failed"

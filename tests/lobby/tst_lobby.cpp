@@ -345,6 +345,7 @@ private slots:
                                         .simplified();
         for (QString item : std::as_const(items)) {
             if (item.isEmpty()) continue; // a separator
+            item = item.section(QLatin1Char('\t'), 0, 0); // the key shown beside it
             item.remove(QLatin1Char('&')).remove(QStringLiteral("..."));
             QVERIFY2(keyRow.contains(item),
                      qPrintable(item + QStringLiteral(" not in the README")));

@@ -19,6 +19,7 @@
 #include "SolverAids.h"
 #include "SolverHelp.h"
 #include "TempFolder.h"
+#include "ViewSizeChoice.h"
 #include "frmMain.h"
 #include "modStandard.h"
 #include "modSupport.h"
@@ -617,6 +618,27 @@ private slots:
         QVERIFY(m.game.SolveProgress() == Quote && !m.game.answerShown());
         QCOMPARE(m.game.HintCount(), qint16(0));
         QVERIFY(guide->highlighted().isEmpty());
+    }
+
+    void theViewSizeIsChosenForTheNextStart() {
+        QCOMPARE(ViewSizeChoice::Stepped(0, +1), 125); // the desktop's counts as 100 %
+        QCOMPARE(ViewSizeChoice::Stepped(150, +1), 200);
+        QCOMPARE(ViewSizeChoice::Stepped(200, +1), 200);
+        QCOMPARE(ViewSizeChoice::Stepped(125, -1), 100);
+        QCOMPARE(ViewSizeChoice::Stepped(100, -1), 100);
+        QCOMPARE(ViewSizeChoice::Stepped(150, 0), 0);
+        frmMain &m = open();
+        QTest::keyClick(&m, Qt::Key_Plus, Qt::ControlModifier);
+        QTest::keyClick(&m, Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(Settings::ViewSize(), 150);
+        QCOMPARE(script->messages.last().text,
+                 QStringLiteral("From the next start, Cipherly's windows are shown at 150 %."));
+        Settings::Save(Settings::Keys::ViewSize,
+                       QStringLiteral("175")); // not a size: the desktop's
+        QCOMPARE(Settings::ViewSize(), 0);
+        QTest::keyClick(&m, Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(Settings::ViewSize(), 100);
+        Settings::Save(Settings::Keys::ViewSize, QStringLiteral("0"));
     }
 
     void theSwitchIsInThePanelsMenuAndRemembered() {

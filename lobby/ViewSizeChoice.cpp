@@ -1,0 +1,50 @@
+#include "ViewSizeChoice.h"
+
+#include "AppInfo.h"
+#include "Dialogs.h"
+#include "Settings.h"
+#include "frmMain.h"
+
+#include <QShortcut>
+
+ViewSizeChoice::ViewSizeChoice(frmMain &lobby)
+    : LobbyAddition(lobby, QStringLiteral("viewSizeChoice")) {
+    const std::pair<QString, int> items[] = {{QStringLiteral("Lar&ger View\tCtrl++"), +1},
+                                             {QStringLiteral("Smalle&r View\tCtrl+-"), -1},
+                                             {QStringLiteral("Desktop's View Si&ze"), 0}};
+    for (const auto &[caption, step] : items) {
+        m.addListMenuItem(caption, [this, step = step] { choose(step); });
+        m.addSolveMenuItem(caption, {}, [this, step = step] { choose(step); });
+    }
+    for (const auto &[key, step] : {std::pair{QKeySequence(Qt::CTRL | Qt::Key_Plus), +1},
+                                    std::pair{QKeySequence(Qt::CTRL | Qt::Key_Equal), +1},
+                                    std::pair{QKeySequence(Qt::CTRL | Qt::Key_Minus), -1}}) {
+        auto *s = new QShortcut(key, Window(m));
+        s->setContext(Qt::WindowShortcut);
+        connect(s, &QShortcut::activated, this, [this, step = step] { choose(step); });
+    }
+}
+
+int ViewSizeChoice::Stepped(int size, int step) {
+    if (step == 0) return 0;
+    const int from = size == 0 ? 100 : size;
+    int to = from;
+    for (int s : Settings::ViewSizes)
+        if (step > 0 ? (s > from && (to == from || s < to)) : (s < from && (to == from || s > to)))
+            to = s;
+    return to;
+}
+
+void ViewSizeChoice::choose(int step) {
+    const int now = Settings::ViewSize(), size = Stepped(now, step);
+    Settings::Save(Settings::Keys::ViewSize, QString::number(size));
+    QString text =
+        size == 0 ? QStringLiteral("From the next start, Cipherly's windows follow the desktop's "
+                                   "scaling.")
+                  : QStringLiteral("From the next start, Cipherly's windows are shown at %1 %.")
+                        .arg(size);
+    if (size == now && step > 0) text = QStringLiteral("200 % is the largest view.\n\n") + text;
+    if (size == now && step < 0)
+        text = QStringLiteral("100 %, the designed size, is the smallest view.\n\n") + text;
+    dialogs::message(Window(m), AppInfo::Title, text, dialogs::Icon::Information);
+}
