@@ -32,6 +32,9 @@ inline constexpr Key TypeOnPuzzle{"TypeOnPuzzle", "False"};
 // The size every window is shown at, from the next start: 100, 125, 150 or
 // 200 (per cent of the designed size), or 0 to follow the desktop's scaling.
 inline constexpr Key ViewSize{"ViewSize", "0"};
+// Whether the line above the quote list tells what the record says of the
+// highlighted quote (played, solved, best time).
+inline constexpr Key QuoteMarks{"QuoteMarks", "False"};
 // The folder quotes were last imported from.
 inline constexpr Key QuoteFolder{"QuoteFolder", ""};
 // The folder quotes were last exported to.
@@ -41,9 +44,9 @@ inline constexpr Key ExportFolder{"ExportFolder", ""};
 // remove what a killed export left; empty when none is.
 inline constexpr Key ExportPending{"ExportPending", ""};
 
-inline constexpr Key All[] = {FadeStatus,     NewUser,      SolverAids,
-                              ShowDifficulty, GameClock,    AskBeforeGivingUp,
-                              QuoteFolder,    ExportFolder, ExportPending};
+inline constexpr Key All[] = {FadeStatus, NewUser,           SolverAids,   ShowDifficulty,
+                              GameClock,  AskBeforeGivingUp, TypeOnPuzzle, ViewSize,
+                              QuoteMarks, QuoteFolder,       ExportFolder, ExportPending};
 } // namespace Keys
 
 inline const QString FadeStatusKey = Keys::FadeStatus.text();

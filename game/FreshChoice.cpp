@@ -30,6 +30,22 @@ void FoldLastPlayed(LastPlayed &last, const QList<stats::Game> &games, qsizetype
     }
 }
 
+void FoldHistories(QuoteHistories &h, const QList<stats::Game> &games, qsizetype from) {
+    for (qsizetype i = from; i < games.size(); ++i) {
+        const stats::Game &g = games[i];
+        if (g.quote.isEmpty()) continue;
+        QuoteHistory &q = h[hashOf(g.quote)];
+        ++q.played;
+        if (g.outcome != stats::Outcome::Solved) continue;
+        ++q.solved;
+        if (q.bestSeconds < 0 || g.seconds < q.bestSeconds) q.bestSeconds = g.seconds;
+    }
+}
+
+QuoteHash HashOfQuote(const QString &quote) {
+    return hashOf(stats::QuoteHash(quote));
+}
+
 int ChooseFresh(const QStringList &quotes, const QList<stats::Game> &games,
                 const std::function<int(int, int)> &randomBetween) {
     QList<QuoteHash> hashes;

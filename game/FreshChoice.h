@@ -28,6 +28,19 @@ int ChooseFreshAmong(const QList<QuoteHash> &hashes, const LastPlayed &last,
 // Folds the games from `from` on into when each quote was last played.
 void FoldLastPlayed(LastPlayed &last, const QList<stats::Game> &games, qsizetype from);
 
+// What the record says of one quote: games played, solved, and the best
+// time of a solve.
+struct QuoteHistory {
+    int played = 0;
+    int solved = 0;
+    qint64 bestSeconds = -1;
+};
+using QuoteHistories = QHash<QuoteHash, QuoteHistory>;
+// Folds the games from `from` on into each quote's history.
+void FoldHistories(QuoteHistories &h, const QList<stats::Game> &games, qsizetype from);
+// A quote's hash as the record and the histories know it.
+QuoteHash HashOfQuote(const QString &quote);
+
 // The hashes of a list file's quotes, in order, and the file as it was
 // (which, how long, when changed) when they were made; an empty stamp when
 // the file changed meanwhile or could not be read. Any thread.

@@ -7,6 +7,7 @@
 #include "PlayClock.h"
 #include "PuzzleTyping.h"
 #include "QuoteCollections.h"
+#include "QuoteMarks.h"
 #include "SavedGame.h"
 #include "ScreenReader.h"
 #include "ViewSizeChoice.h"
@@ -24,6 +25,7 @@ void AttachAdditions(frmMain &lobby) {
     new SolverAidsPanel(lobby);
     new FreshQuotes(lobby);
     new SolverHelp(lobby); // after FreshQuotes: its games of a level are drawn fresh first
+    new QuoteMarks(lobby);
     new SavedGame(lobby);
     new PairHistory(lobby);
     new PlayClock(lobby);

@@ -20,9 +20,14 @@ void QuoteListModel::setStatus(const QString &status) {
     emit headerDataChanged(Qt::Horizontal, 0, 0);
 }
 
-void QuoteListModel::setStatusNote(const QString &note) {
-    if (note == m_note) return;
-    m_note = note;
+void QuoteListModel::setStatusNote(const QString &owner, const QString &note) {
+    for (auto &[who, said] : m_notes)
+        if (who == owner) {
+            if (said == note) return;
+            said = note;
+            return emit headerDataChanged(Qt::Horizontal, 0, 0);
+        }
+    m_notes.append({owner, note});
     emit headerDataChanged(Qt::Horizontal, 0, 0);
 }
 
@@ -34,8 +39,12 @@ QVariant QuoteListModel::data(const QModelIndex &index, int role) const {
 }
 
 QVariant QuoteListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation == Qt::Horizontal && section == 0 && role == Qt::DisplayRole)
-        return m_status + m_note;
+    if (orientation == Qt::Horizontal && section == 0 && role == Qt::DisplayRole) {
+        QString shown = m_status;
+        for (const auto &[who, said] : m_notes)
+            shown += said;
+        return shown;
+    }
     return {};
 }
 

@@ -16,8 +16,9 @@ public:
     const QStringList &quotes() const { return m_quotes; }
     void setStatus(const QString &status);
     QString status() const { return m_status; }
-    // Words an addition adds to the status line, after the design's.
-    void setStatusNote(const QString &note);
+    // Words an addition adds to the status line, after the design's; each
+    // addition (`owner`) has its own, told in the order they first came.
+    void setStatusNote(const QString &owner, const QString &note);
 
     int rowCount(const QModelIndex &parent = {}) const override {
         return parent.isValid() ? 0 : int(m_quotes.size());
@@ -31,7 +32,7 @@ public:
 private:
     QStringList m_quotes;
     QString m_status;
-    QString m_note;
+    QList<QPair<QString, QString>> m_notes;
 };
 
 // The grid: lets any row, the last one included, scroll to the top, as the

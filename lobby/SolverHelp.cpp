@@ -111,12 +111,12 @@ void SolverHelp::showLevel() {
     QuoteListModel *list = c.grid->list();
     const int row = c.grid->row();
     if (!Settings::IsOn(Settings::Keys::ShowDifficulty) || row < 1 || row > list->quotes().size()) {
-        list->setStatusNote({});
+        list->setStatusNote(objectName(), {});
         return;
     }
     const QString quote = list->quotes()[row - 1];
     const int level = knownLevel(quote);
-    list->setStatusNote(LevelNote(level));
+    list->setStatusNote(objectName(), LevelNote(level));
     if (level == 0) rateInBackground(quote);
 }
 

@@ -168,6 +168,23 @@ private slots:
         QVERIFY(!session.paused());
     }
 
+    void eachQuotesHistoryFromTheRecord() {
+        const QDateTime t(QDate(2026, 12, 9), QTime(9, 0, 0));
+        const QString a = QStringLiteral("AN APPLE A DAY"), b = QStringLiteral("ANOTHER ONE");
+        using O = stats::Outcome;
+        const QList<stats::Game> games = {
+            stats::PlayedGame(t, 300, 0, O::Solved, a), stats::PlayedGame(t, 90, 1, O::Solved, a),
+            stats::PlayedGame(t, 60, 0, O::Shown, a), stats::PlayedGame(t, 10, 0, O::Abandoned, b)};
+        play::QuoteHistories h;
+        play::FoldHistories(h, games, 0);
+        const play::QuoteHistory ha = h.value(play::HashOfQuote(QStringLiteral("an  apple a day")));
+        QCOMPARE(ha.played, 3);
+        QCOMPARE(ha.solved, 2);
+        QCOMPARE(ha.bestSeconds, qint64(90)); // a game shown is no best time
+        QCOMPARE(h.value(play::HashOfQuote(b)).solved, 0);
+        QCOMPARE(h.value(play::HashOfQuote(QStringLiteral("NEVER"))).played, 0);
+    }
+
     void theGameFileKeepsAGameAndRefusesOnesThatCouldNotBe() {
         // A state written is read back as it was.
         play::KeptGame s = AppleADay(QStringLiteral("A· A···· A ·A·, A· ···· ·A·"));

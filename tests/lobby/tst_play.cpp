@@ -11,6 +11,7 @@
 #include "PrinterSurface.h"
 #include "PuzzleTyping.h"
 #include "QuoteFile.h"
+#include "QuoteMarks.h"
 #include "RecordingPrinter.h"
 #include "SavedGame.h"
 #include "ScriptedDialogs.h"
@@ -464,6 +465,28 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&m));
         toggle();
         QCOMPARE(header(), designed);
+    }
+
+    void theStatusLineTellsTheQuotesRecordWhenAsked() {
+        frmMain &m = open();
+        const auto header = [&] {
+            return Ui(m).grid->list()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString();
+        };
+        const QString designed = header();
+        QuoteMarks *marks = QuoteMarks::of(m);
+        marks->menuShowRecord_Click();
+        QVERIFY(
+            QTest::qWaitFor([&] { return header() == designed + " \u2013 Never played"; }, 10000));
+        startGame(m);
+        Ui(m).cmdSolve->PerformClick();
+        Ui(m).cmdFinishedSolving->PerformClick();
+        QVERIFY(QTest::qWaitFor(
+            [&] { return header() == designed + " \u2013 Played once, not solved"; }, 10000));
+        marks->menuShowRecord_Click();
+        QCOMPARE(header(), designed);
+        play::QuoteHistory h{3, 2, 151};
+        QCOMPARE(QuoteMarks::Note(h),
+                 QStringLiteral(" \u2013 Played 3 times, solved 2, best 2:31"));
     }
 
     void gamesOfALevelStepsExplainedAndLettersChecked() {

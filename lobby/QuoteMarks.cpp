@@ -1,0 +1,82 @@
+#include "QuoteMarks.h"
+
+#include "GameRecord.h"
+#include "PlayClock.h"
+#include "QuoteGrid.h"
+#include "Settings.h"
+#include "frmMain.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QThreadPool>
+
+QuoteMarks::QuoteMarks(frmMain &lobby) : LobbyAddition(lobby, QStringLiteral("quoteMarks")) {
+    m.addListMenuItem(
+        QStringLiteral("Show &Played Record"), [this] { menuShowRecord_Click(); },
+        [] { return marksOn(); });
+    connect(c.grid, &QuoteGrid::rowChanged, this, &QuoteMarks::show);
+    connect(&m, &frmMain::quoteListFilled, this, &QuoteMarks::show);
+    connect(this, &QuoteMarks::histories, this, &QuoteMarks::show);
+    connect(&m.session, &GameSession::ended, this, [this] {
+        m_ready = false; // one game more on record
+        show();
+    });
+}
+
+bool QuoteMarks::marksOn() {
+    return Settings::IsOn(Settings::Keys::QuoteMarks);
+}
+
+void QuoteMarks::menuShowRecord_Click() {
+    Settings::SetOn(Settings::Keys::QuoteMarks, !marksOn());
+    show();
+}
+
+QString QuoteMarks::Note(const play::QuoteHistory &h) {
+    if (h.played == 0) return QStringLiteral(" \u2013 Never played");
+    QString note = h.played == 1 ? QStringLiteral(" \u2013 Played once")
+                                 : QStringLiteral(" \u2013 Played %1 times").arg(h.played);
+    if (h.solved == 0) return note + QStringLiteral(", not solved");
+    note += h.solved == h.played ? QStringLiteral(", solved")
+                                 : QStringLiteral(", solved %1").arg(h.solved);
+    return note + QStringLiteral(", best %1").arg(PlayClock::ClockText(h.bestSeconds));
+}
+
+void QuoteMarks::show() {
+    QuoteListModel *list = c.grid->list();
+    const int row = c.grid->row();
+    if (!marksOn() || row < 1 || row > list->quotes().size()) {
+        list->setStatusNote(objectName(), {});
+        return;
+    }
+    if (!m_ready) {
+        list->setStatusNote(objectName(), {});
+        return readInBackground();
+    }
+    list->setStatusNote(objectName(),
+                        Note(m_histories.value(play::HashOfQuote(list->quotes()[row - 1]))));
+}
+
+void QuoteMarks::readInBackground() {
+    if (m_reading) {
+        m_again = true; // a game ended while reading: read once more after
+        return;
+    }
+    m_reading = true;
+    QPointer<QuoteMarks> self(this);
+    QThreadPool::globalInstance()->start([self] {
+        play::QuoteHistories h;
+        play::FoldHistories(h, stats::ReadGames(), 0);
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [self, h = std::move(h)] {
+                if (!self) return;
+                self->m_reading = false;
+                if (std::exchange(self->m_again, false)) return self->readInBackground();
+                self->m_histories = h;
+                self->m_ready = true;
+                emit self->histories();
+            },
+            Qt::QueuedConnection);
+    });
+}
