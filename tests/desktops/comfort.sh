@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# The comfort additions on a real X server with a window manager: the clock
+# in the title bar does not count the minutes the lobby spends minimised
+# (a real minimise, through the window manager), and a double Alt+S starts
+# a game without showing its answer.
+set -euo pipefail
+here=$(dirname "$0")
+. "$here/../xhelpers.sh"
+. "$here/desktops.sh"
+under_xvfb "$0" "$@"
+exe=$1
+private_world
+start_desktop openbox
+conf="$XDG_CONFIG_HOME/Cipherly/Cipherly.conf"
+mkdir -p "${conf%/*}"
+printf '[Defaults]\nGameClock=True\nAskBeforeGivingUp=True\n' >"$conf"
+to_lobby
+
+# The seconds the title bar's clock shows, or nothing.
+clock() {
+  xdotool getwindowname "$lobby" 2>/dev/null |
+    sed -n 's/^ Cipherly — \([0-9]*\):\([0-9][0-9]\).*/\1 \2/p' | awk '{ print $1 * 60 + $2 }'
+}
+
+# A double Alt+S: a game, and no answer shown (the second press is ignored).
+# A game whose answer is shown is over, and its clock leaves the title bar.
+keys "$lobby" alt+s alt+s
+wait_until '[ -n "$(clock)" ]' || fail "no clock in the title bar: $(xdotool getwindowname "$lobby")"
+sleep 1
+[ -n "$(clock)" ] || fail "the second Alt+S showed the answer"
+xdotool getwindowname "$lobby" | grep -q 'paused' && fail "a new game is paused"
+
+sleep 2
+before=$(clock)
+xdotool windowminimize --sync "$lobby" || fail "the lobby could not be minimised"
+wait_until 'xdotool getwindowname "$lobby" | grep -q "(paused)"' || fail "minimised, the clock goes on"
+sleep 5
+xdotool windowactivate --sync "$lobby" 2>/dev/null || xdotool windowmap --sync "$lobby"
+wait_until '! xdotool getwindowname "$lobby" | grep -q "(paused)"' || fail "back, the clock still stands"
+after=$(clock)
+[ "$((after - before))" -le 2 ] || fail "five seconds minimised counted: $before s before, $after s after"
+
+echo "1 passed, 0 failed"
