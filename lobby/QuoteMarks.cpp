@@ -33,13 +33,13 @@ void QuoteMarks::menuShowRecord_Click() {
 }
 
 QString QuoteMarks::Note(const play::QuoteHistory &h) {
-    if (h.played == 0) return QStringLiteral(" \u2013 Never played");
-    QString note = h.played == 1 ? QStringLiteral(" \u2013 Played once")
-                                 : QStringLiteral(" \u2013 Played %1 times").arg(h.played);
-    if (h.solved == 0) return note + QStringLiteral(", not solved");
-    note += h.solved == h.played ? QStringLiteral(", solved")
-                                 : QStringLiteral(", solved %1").arg(h.solved);
-    return note + QStringLiteral(", best %1").arg(PlayClock::ClockText(h.bestSeconds));
+    // Short, to fit the line beside the design's words and the difficulty.
+    if (h.played == 0) return QStringLiteral(" \u00B7 Unplayed");
+    const QString played = h.played == 1 ? QStringLiteral("once") : QString::number(h.played);
+    if (h.solved == 0) return QStringLiteral(" \u00B7 Played %1, unsolved").arg(played);
+    const QString best = PlayClock::ClockText(h.bestSeconds);
+    if (h.solved == 1) return QStringLiteral(" \u00B7 Solved, best %1").arg(best);
+    return QStringLiteral(" \u00B7 Solved \u00D7%1, best %2").arg(h.solved).arg(best);
 }
 
 void QuoteMarks::show() {

@@ -80,9 +80,7 @@ SolverHelp::SolverHelp(frmMain &lobby) : LobbyAddition(lobby, QStringLiteral("so
 QString SolverHelp::LevelNote(int level) {
     static const char *const Names[] = {"", "Easy", "Easy", "Medium", "Hard", "Expert"};
     if (level < 1 || level > 5) return {};
-    return QStringLiteral(" \u2013 Difficulty %1 of 5 (%2)")
-        .arg(level)
-        .arg(QLatin1String(Names[level]));
+    return QStringLiteral(" \u00B7 %1 (%2/5)").arg(QLatin1String(Names[level])).arg(level);
 }
 
 SolverHelp::Level SolverHelp::LevelOf(int difficulty) {

@@ -456,10 +456,10 @@ private slots:
         };
         toggle(); // rated in the background, then told
         QVERIFY(QTest::qWaitFor([&] { return header() != designed; }, 10000));
-        QVERIFY(QRegularExpression(QStringLiteral(" \u2013 Difficulty [1-5] of 5 \\((Easy|Medium|"
-                                                  "Hard|Expert)\\)$"))
-                    .match(header())
-                    .hasMatch());
+        QVERIFY(
+            QRegularExpression(QStringLiteral(" \u00B7 (Easy|Medium|Hard|Expert) \\([1-5]/5\\)$"))
+                .match(header())
+                .hasMatch());
         QCOMPARE(Settings::GetSetting(QStringLiteral("ShowDifficulty")), QStringLiteral("True"));
         m.activateWindow(); // back from the menu
         QVERIFY(QTest::qWaitForWindowActive(&m));
@@ -475,18 +475,16 @@ private slots:
         const QString designed = header();
         QuoteMarks *marks = QuoteMarks::of(m);
         marks->menuShowRecord_Click();
-        QVERIFY(
-            QTest::qWaitFor([&] { return header() == designed + " \u2013 Never played"; }, 10000));
+        QVERIFY(QTest::qWaitFor([&] { return header() == designed + " \u00B7 Unplayed"; }, 10000));
         startGame(m);
         Ui(m).cmdSolve->PerformClick();
         Ui(m).cmdFinishedSolving->PerformClick();
         QVERIFY(QTest::qWaitFor(
-            [&] { return header() == designed + " \u2013 Played once, not solved"; }, 10000));
+            [&] { return header() == designed + " \u00B7 Played once, unsolved"; }, 10000));
         marks->menuShowRecord_Click();
         QCOMPARE(header(), designed);
         play::QuoteHistory h{3, 2, 151};
-        QCOMPARE(QuoteMarks::Note(h),
-                 QStringLiteral(" \u2013 Played 3 times, solved 2, best 2:31"));
+        QCOMPARE(QuoteMarks::Note(h), QStringLiteral(" \u00B7 Solved \u00D72, best 2:31"));
     }
 
     void gamesOfALevelStepsExplainedAndLettersChecked() {
