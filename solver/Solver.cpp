@@ -14,6 +14,10 @@ namespace {
 // How many readings are kept after each word, and how many words each
 // reading may try for the next one.
 constexpr size_t Beam = 160;
+// A short text gives few words to hold each other: it keeps more readings,
+// at little cost, as it has few words to take.
+constexpr size_t ShortBeam = 400;
+constexpr size_t ShortText = 12; // different words
 constexpr int TriesPerReading = 48;
 
 struct Reading {
@@ -159,6 +163,7 @@ Solution Solve(const QString &cipher, const std::array<char, 26> &given, const W
             start.fwd[size_t(c)] = uint8_t(p + 1);
             start.inv[size_t(p)] = uint8_t(c + 1);
         }
+    const size_t width = words.size() <= ShortText ? ShortBeam : Beam;
     std::vector<Reading> beam{start}, next;
     std::unordered_set<uint64_t> seen;
     if (!model.empty())
@@ -217,12 +222,12 @@ Solution Solve(const QString &cipher, const std::array<char, 26> &given, const W
                 n.score += unknown;
                 next.push_back(n);
             }
-            const size_t keep = std::min(next.size(), Beam * 2);
+            const size_t keep = std::min(next.size(), width * 2);
             std::partial_sort(next.begin(), next.begin() + long(keep), next.end(),
                               [](const Reading &a, const Reading &b) { return a.score > b.score; });
             beam.clear();
             seen.clear();
-            for (size_t i = 0; i < keep && beam.size() < Beam; ++i)
+            for (size_t i = 0; i < keep && beam.size() < width; ++i)
                 if (seen.insert(keyHash(next[i])).second) beam.push_back(next[i]);
         }
 
