@@ -47,7 +47,7 @@ int main(int argc, char **argv) {
     if (quotes.isEmpty()) return std::fputs("no quotes to measure on\n", stderr), 1;
 
     int exact = 0, nearly = 0, harder = 0, same = 0, compared = 0;
-    std::vector<double> ms;
+    std::vector<double> ms, rateMs;
     std::array<int, 6> levels{};
     QList<QPair<double, QString>> worst;
     for (const QString &q : quotes) {
@@ -67,6 +67,12 @@ int main(int argc, char **argv) {
         if (right != letters)
             worst.append({double(right) / letters, q + QStringLiteral("\n   ") + s.plain});
 
+        // A quote rated from its own text, as the lobby rates one.
+        QElapsedTimer rt;
+        rt.start();
+        (void)solver::RateQuote(q);
+        rateMs.push_back(double(rt.nsecsElapsed()) / 1e6);
+
         // The same quote without its words of three letters or fewer.
         QString bare = q;
         bare.replace(QRegularExpression(QStringLiteral("\\b[A-Z]{1,3}\\b")), QString());
@@ -79,11 +85,14 @@ int main(int argc, char **argv) {
         }
     }
     std::sort(ms.begin(), ms.end());
+    std::sort(rateMs.begin(), rateMs.end());
     const double n = double(quotes.size());
     std::printf("%lld quotes: %.1f %% letter for letter, %.1f %% with 90 %% of their letters\n",
                 qlonglong(quotes.size()), 100 * exact / n, 100 * nearly / n);
     std::printf("time: median %.1f ms, 90th percentile %.1f ms, slowest %.1f ms\n",
                 ms[ms.size() / 2], ms[ms.size() * 9 / 10], ms.back());
+    std::printf("a quote rated from its text alone: median %.1f ms, slowest %.1f ms\n",
+                rateMs[rateMs.size() / 2], rateMs.back());
     std::printf("levels 1-5: %d %d %d %d %d\n", levels[1], levels[2], levels[3], levels[4],
                 levels[5]);
     std::printf("without their words of one to three letters, %d of %d quotes rate harder, %d "
