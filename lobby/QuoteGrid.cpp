@@ -31,6 +31,13 @@ void QuoteListModel::setStatusNote(const QString &owner, const QString &note) {
     emit headerDataChanged(Qt::Horizontal, 0, 0);
 }
 
+QString QuoteListModel::status() const {
+    QString shown = m_status;
+    for (const auto &[who, said] : m_notes)
+        shown += said;
+    return shown;
+}
+
 QVariant QuoteListModel::data(const QModelIndex &index, int role) const {
     if (!index.isValid() || index.row() >= m_quotes.size()) return {};
     if (role == Qt::DisplayRole) return m_quotes[index.row()];

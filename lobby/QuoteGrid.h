@@ -15,7 +15,8 @@ public:
     void setQuotes(QStringList quotes);
     const QStringList &quotes() const { return m_quotes; }
     void setStatus(const QString &status);
-    QString status() const { return m_status; }
+    // The status line as it shows: the design's words and the additions'.
+    QString status() const;
     // Words an addition adds to the status line, after the design's; each
     // addition (`owner`) has its own, told in the order they first came.
     void setStatusNote(const QString &owner, const QString &note);

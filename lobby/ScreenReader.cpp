@@ -113,6 +113,9 @@ ScreenReader::ScreenReader(frmMain &lobby)
     c.picSolveRandomQuote->setAccessibleName(QStringLiteral("Solve panel"));
     connect(c.grid, &QuoteGrid::rowChanged, this,
             [this] { c.grid->setAccessibleDescription(c.grid->list()->status()); });
+    // The status line as shown, with what additions add to it when they know.
+    connect(c.grid->list(), &QAbstractItemModel::headerDataChanged, this,
+            [this] { c.grid->setAccessibleDescription(c.grid->list()->status()); });
     connect(&m, &frmMain::modeArranged, this, [this] {
         nameForMode();
         // A new screen is told by its name; solving says more as it starts.

@@ -460,6 +460,7 @@ private slots:
             QRegularExpression(QStringLiteral(" \u00B7 (Easy|Medium|Hard|Expert) \\([1-5]/5\\)$"))
                 .match(header())
                 .hasMatch());
+        QCOMPARE(Ui(m).grid->accessibleDescription(), header()); // a screen reader's too
         QCOMPARE(Settings::GetSetting(QStringLiteral("ShowDifficulty")), QStringLiteral("True"));
         m.activateWindow(); // back from the menu
         QVERIFY(QTest::qWaitForWindowActive(&m));
