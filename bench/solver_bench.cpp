@@ -47,7 +47,7 @@ int main(int argc, char **argv) {
     if (quotes.isEmpty()) return std::fputs("no quotes to measure on\n", stderr), 1;
 
     int exact = 0, nearly = 0, harder = 0, same = 0, compared = 0;
-    std::vector<double> ms, rateMs;
+    std::vector<double> ms, rateMs, scores;
     std::array<int, 6> levels{};
     QList<QPair<double, QString>> worst;
     for (const QString &q : quotes) {
@@ -70,7 +70,7 @@ int main(int argc, char **argv) {
         // A quote rated from its own text, as the lobby rates one.
         QElapsedTimer rt;
         rt.start();
-        (void)solver::RateQuote(q);
+        scores.push_back(solver::RateQuote(q).score);
         rateMs.push_back(double(rt.nsecsElapsed()) / 1e6);
 
         // The same quote without its words of three letters or fewer.
@@ -86,6 +86,7 @@ int main(int argc, char **argv) {
     }
     std::sort(ms.begin(), ms.end());
     std::sort(rateMs.begin(), rateMs.end());
+    std::sort(scores.begin(), scores.end());
     const double n = double(quotes.size());
     std::printf("%lld quotes: %.1f %% letter for letter, %.1f %% with 90 %% of their letters\n",
                 qlonglong(quotes.size()), 100 * exact / n, 100 * nearly / n);
@@ -93,6 +94,9 @@ int main(int argc, char **argv) {
                 ms[ms.size() / 2], ms[ms.size() * 9 / 10], ms.back());
     std::printf("a quote rated from its text alone: median %.1f ms, slowest %.1f ms\n",
                 rateMs[rateMs.size() / 2], rateMs.back());
+    std::printf("scores at the fifths, the bounds of the levels: %.1f %.1f %.1f %.1f\n",
+                scores[scores.size() / 5], scores[scores.size() * 2 / 5],
+                scores[scores.size() * 3 / 5], scores[scores.size() * 4 / 5]);
     std::printf("levels 1-5: %d %d %d %d %d\n", levels[1], levels[2], levels[3], levels[4],
                 levels[5]);
     std::printf("without their words of one to three letters, %d of %d quotes rate harder, %d "

@@ -95,11 +95,14 @@ public:
             // word, or many letters to fill at once, takes longer to see.
             const double reach = 0.3 * std::max(0, len - 5) + 0.3 * std::max(0, l.unknown - 2);
             if (len == 1)
-                offer(make(StepKind::OneLetter, l, n == 1 ? 1.0 : l.rank == 0 ? 1.5 : 2.0));
+                // Certain when only one of A and I is still free; else a
+                // good guess, A being the commoner.
+                offer(make(StepKind::OneLetter, l, n == 1 ? 1.0 : l.rank == 0 ? 2.2 : 2.6));
             else if (n == 1 && !fresh)
                 offer(make(StepKind::OnlyFit, l, 1.0 + reach));
             else if (fresh && w.count >= 2 && len <= 3 && l.rank <= 1)
-                offer(make(StepKind::RepeatedWord, l, l.rank == 0 ? 2.0 : 3.0));
+                offer(make(StepKind::RepeatedWord, l,
+                           l.rank == 0 ? (len == 3 ? 2.0 : 2.5) : 3.0)); // THE is surer than TO
             else if (fresh && HasRepeats(w) && len >= 4 && n <= 3 && l.rank == 0)
                 offer(make(StepKind::PatternWord, l, (n == 1 ? 2.5 : 3.0) + reach));
             else if (n <= 3 && l.rank == 0)
@@ -180,9 +183,17 @@ private:
         const int n = int(l.fits.size());
         switch (kind) {
         case StepKind::OneLetter:
-            s.sentence = QStringLiteral("%1 stands alone, and a word of one letter is A or I: "
-                                        "here it is %2, so %3.")
-                             .arg(W, R, pairs);
+            s.sentence =
+                n == 1 ? QStringLiteral("%1 stands alone, and a word of one letter is A or I; "
+                                        "the other is placed already, so %2.")
+                             .arg(W, pairs)
+                : l.rank == 0
+                    ? QStringLiteral("%1 stands alone, so it is A or I, and A is the commoner "
+                                     "word: %2.")
+                          .arg(W, pairs)
+                    : QStringLiteral("%1 stands alone, so it is A or I; A does not read on "
+                                     "here, so %2.")
+                          .arg(W, pairs);
             break;
         case StepKind::OnlyFit:
             s.sentence = QStringLiteral("With the letters you have, only one common word fits "
@@ -316,7 +327,7 @@ Rating RateQuote(const QString &quote, const WordModel *model) {
 }
 
 int LevelOf(double score) {
-    static constexpr double Bounds[] = {9.3, 10.5, 11.7, 13.8};
+    static constexpr double Bounds[] = {9.1, 10.6, 11.8, 14.1};
     int level = 1;
     for (double b : Bounds)
         if (score >= b) ++level;
