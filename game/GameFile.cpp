@@ -40,6 +40,7 @@ QByteArray FormatGameFile(const KeptGame &s) {
     out += "progress=" + s.progress.toUtf8() + '\n';
     out += "done=" + s.done.toUtf8() + '\n';
     out += "undone=" + s.undone.toUtf8() + '\n';
+    if (!s.letterHints) out += "letterhints=no\n"; // written only for an expert game
     if (s.ended.isValid()) {
         out += "ended=" + s.ended.toString(Qt::ISODate).toUtf8() + '\n';
         out += "outcome=" + stats::OutcomeName(RecordOutcome(s.outcome)).toUtf8() + '\n';
@@ -68,6 +69,7 @@ std::optional<KeptGame> ParseGameFile(const QByteArray &bytes) {
     s.progress = v.value("progress");
     s.done = v.value("done");
     s.undone = v.value("undone");
+    s.letterHints = v.value("letterhints") != QLatin1String("no");
     const QString ended = v.value("ended"), outcome = v.value("outcome");
     bool endOk = ended.isEmpty() && outcome.isEmpty();
     if (!ended.isEmpty()) {

@@ -20,6 +20,8 @@ struct KeptGame {
     // The pairs that can be taken back and put back (SolveGame's history
     // text); empty in a game kept before they were.
     QString done, undone;
+    // Whether Hint gives letters: not in an expert game.
+    bool letterHints = true;
     // A game that ended, kept only until it is in the record: when it ended
     // and how. Invalid for a game in progress.
     QDateTime ended;

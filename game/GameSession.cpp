@@ -28,6 +28,7 @@ void GameSession::restore(const play::KeptGame &kept) {
     m_game.startClock(now().addSecs(-m_keptSeconds));
     m_key = kept.key;
     m_began = kept.started;
+    m_hintsGiveLetters = kept.letterHints;
 }
 
 void GameSession::resume() {
@@ -79,6 +80,12 @@ void GameSession::give(const QString &cipher) {
     for (QChar c : cipher)
         m_game.giveLetter(c);
     emit changed();
+}
+
+void GameSession::setHintsGiveLetters(bool on) {
+    if (on == m_hintsGiveLetters) return;
+    m_hintsGiveLetters = on;
+    emit changed(); // the game as kept changes with it
 }
 
 void GameSession::countHint() {
@@ -133,5 +140,6 @@ play::KeptGame GameSession::kept() const {
     s.progress = m_game.SolveProgress();
     s.done = m_game.historyText(false);
     s.undone = m_game.historyText(true);
+    s.letterHints = m_hintsGiveLetters;
     return s;
 }

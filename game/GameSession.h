@@ -55,8 +55,8 @@ public:
     // A hint that gives no letter; it counts as one.
     void countHint();
     // Whether Hint gives a letter: a game without (an expert's) teaches only.
-    // Every new game gives them.
-    void setHintsGiveLetters(bool on) { m_hintsGiveLetters = on; }
+    // Every new game gives them; a kept game as it was kept.
+    void setHintsGiveLetters(bool on);
     bool hintsGiveLetters() const { return m_hintsGiveLetters; }
     void solve();
     bool undo();

@@ -172,9 +172,10 @@ qint16 SolverHelp::drawAtLevel(qint16 count, const std::function<qint16(qint16)>
 void SolverHelp::gameShown() {
     m_gameLevel = m_wanted;
     m_marked = m_toldFull = false;
-    const bool expert = m_gameLevel == Level::Expert;
-    m.session.setHintsGiveLetters(!expert);
-    c.cmdHint->setEnabledProperty(!expert);
+    // A new game of a level says whether Hint gives letters; a kept game
+    // comes back as it was kept.
+    if (m_wanted != Level::Any) m.session.setHintsGiveLetters(m_gameLevel != Level::Expert);
+    c.cmdHint->setEnabledProperty(m.session.hintsGiveLetters());
     const int given = GivenLetters(m_gameLevel);
     if (given == 0 || m.game.isOver()) return;
     // The commonest scrambled letters are given.

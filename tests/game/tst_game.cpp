@@ -140,8 +140,17 @@ private slots:
         session.setHintsGiveLetters(false); // an expert game
         QCOMPARE(session.hint([](int, int) { return 2; }), -1);
         QCOMPARE(session.game().HintCount(), qint16(1));
+        // Kept and restored, an expert game is one still; the file of any
+        // other game is as it always was.
+        session.now = [] { return QDateTime(QDate(2026, 12, 9), QTime(9, 0, 0)); };
+        const QByteArray file = play::FormatGameFile(session.kept());
+        QVERIFY(file.contains("letterhints=no\n"));
+        GameSession later;
+        later.restore(*play::ParseGameFile(file));
+        QVERIFY(!later.hintsGiveLetters());
         session.start(QStringLiteral("AN APPLE A DAY"), QStringLiteral("BO BQQMF B EBZ"));
         QVERIFY(session.hintsGiveLetters()); // every new game gives them again
+        QVERIFY(!play::FormatGameFile(session.kept()).contains("letterhints"));
     }
 
     void timePausedCountsNowhere() {
