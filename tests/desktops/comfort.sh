@@ -30,10 +30,13 @@ sleep 1
 [ -n "$(clock)" ] || fail "the second Alt+S showed the answer"
 xdotool getwindowname "$lobby" | grep -q 'paused' && fail "a new game is paused"
 
+# Minimised through the window manager, once it manages the lobby.
+wait_until 'xprop -id "$lobby" WM_STATE 2>/dev/null | grep -q Normal' ||
+  fail "openbox does not manage the lobby"
 sleep 2
 before=$(clock)
 xdotool windowminimize --sync "$lobby" || fail "the lobby could not be minimised"
-wait_until 'xdotool getwindowname "$lobby" | grep -q "(paused)"' || fail "minimised, the clock goes on"
+wait_until 'xdotool getwindowname "$lobby" | grep -q "(paused)"' || fail "minimised, the clock goes on: $(xdotool getwindowname "$lobby"), state $(xprop -id "$lobby" WM_STATE _NET_WM_STATE 2>&1 | tr "\n" " ")"
 sleep 5
 xdotool windowactivate --sync "$lobby" 2>/dev/null || xdotool windowmap --sync "$lobby"
 wait_until '! xdotool getwindowname "$lobby" | grep -q "(paused)"' || fail "back, the clock still stands"
