@@ -3,6 +3,7 @@
 // could not place), a tab, the difficulty from 1 (easiest) to 5 (hardest), a
 // tab, the milliseconds it took; with --explain, a tab and the first step a
 // person would take, in words.
+#include "CipherWords.h"
 #include "Difficulty.h"
 #include "Solver.h"
 #include "WordModel.h"
@@ -12,6 +13,11 @@
 #include <QTextStream>
 
 #include <cstdio>
+
+namespace {
+// The longest line solved; a quote is at most 200 characters.
+constexpr int MaxLine = 10000;
+} // namespace
 
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
@@ -37,7 +43,19 @@ int main(int argc, char **argv) {
     }
     QTextStream in(stdin), out(stdout);
     QString line;
+    qint64 number = 0;
     while (in.readLineInto(&line)) {
+        ++number;
+        if (line.endsWith(u'\r')) line.chop(1); // a line from a DOS text
+        if (line.size() > MaxLine) {
+            // Far beyond any quote: told, its letters unread, not rated.
+            std::fprintf(stderr, "cipherly-solve: line %lld is over %d characters; not solved\n",
+                         number, MaxLine);
+            out << solver::CipherText(line).decode({}) << "\t0\t0";
+            if (explain) out << '\t';
+            out << '\n';
+            continue;
+        }
         QElapsedTimer t;
         t.start();
         const solver::Solution s = solver::Solve(line);

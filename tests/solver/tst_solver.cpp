@@ -123,6 +123,17 @@ private slots:
         QVERIFY(first[3].contains(u'='));
         QCOMPARE(lines[1].split(u'\t').first(), QString()); // an empty line, solved as empty
 
+        QProcess huge; // far beyond a quote, in a DOS line: told, not solved
+        huge.start(QStringLiteral(CIPHERLY_SOLVE_EXE), {});
+        QVERIFY(huge.waitForStarted());
+        huge.write(QByteArray(10001, 'Q') + "\r\nABC\r\n");
+        huge.closeWriteChannel();
+        QVERIFY(huge.waitForFinished(30000));
+        const QList<QByteArray> out = huge.readAllStandardOutput().split('\n');
+        QCOMPARE(out[0], QByteArray(10001, '?') + "\t0\t0");
+        QVERIFY(!out[1].contains('\r'));
+        QVERIFY(huge.readAllStandardError().contains("line 1 is over 10000 characters"));
+
         QProcess bad;
         bad.start(QStringLiteral(CIPHERLY_SOLVE_EXE), {QStringLiteral("--fast")});
         QVERIFY(bad.waitForFinished(30000));
