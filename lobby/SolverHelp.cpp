@@ -6,7 +6,6 @@
 #include "QuoteGrid.h"
 #include "QuoteTextBox.h"
 #include "Settings.h"
-#include "WordModel.h"
 #include "frmMain.h"
 
 #include <QCoreApplication>
@@ -68,10 +67,6 @@ SolverHelp::SolverHelp(frmMain &lobby) : LobbyAddition(lobby, QStringLiteral("so
     m.session.drawRecord = [this, draw = m.session.drawRecord](qint16 count) {
         return m_wanted == Level::Any ? draw(count) : drawAtLevel(count, draw);
     };
-    // The solver's words are read once the lobby is up, aside, so that the
-    // first game of a level or step explained does not wait for them.
-    connect(&m, &frmMain::lobbyOpened, this,
-            [] { QThreadPool::globalInstance()->start([] { solver::WordModel::shared(); }); });
     connect(c.grid, &QuoteGrid::rowChanged, this, &SolverHelp::showLevel);
     connect(&m, &frmMain::quoteListFilled, this, &SolverHelp::showLevel);
     connect(this, &SolverHelp::rated, this, &SolverHelp::showLevel);

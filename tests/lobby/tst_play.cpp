@@ -1005,6 +1005,7 @@ private slots:
         QTest::keyClick(Ui(m).txtLetter[1], cipherOf(QLatin1Char('H')).toLatin1());
         QTest::keyClick(Ui(m).txtLetter[2], 'h');
         const QString progress = m.game.SolveProgress();
+        QVERIFY(SavedGame::of(m)->Finish().isEmpty()); // written off the window's thread
         QVERIFY(QFile::exists(SavedGame::FileName()));
         // The program is killed: the lobby goes without a word.
         delete lobby;
