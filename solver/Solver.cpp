@@ -62,37 +62,6 @@ std::vector<int> WordOrder(const std::vector<CipherWord> &words, const WordModel
     return order;
 }
 
-// The reading's score for the whole text in order, each word after the
-// word before it.
-float TextScore(const Reading &r, const std::vector<CipherWord> &words,
-                const std::vector<int> &sequence, const WordModel &model) {
-    float score = 0;
-    int last = -1;
-    for (int i : sequence) {
-        const CipherWord &w = words[size_t(i)];
-        std::string plain(w.text.size(), '\0');
-        bool whole = true;
-        for (size_t k = 0; k < w.text.size(); ++k) {
-            const char c = w.text[k];
-            if (c == '\'')
-                plain[k] = c;
-            else if (const uint8_t p = r.fwd[size_t(c - 'a')])
-                plain[k] = char('a' + p - 1);
-            else
-                whole = false;
-        }
-        const int id = whole ? model.find(plain) : -1;
-        if (id < 0) {
-            score += whole ? model.spelledLogp(plain) : model.unknownLogp(int(w.text.size()));
-            last = -1;
-        } else {
-            score += last >= 0 ? model.pairLogp(last, id) : model.logp(id);
-            last = id;
-        }
-    }
-    return score;
-}
-
 // The word as the reading spells it, '?' for a letter it lacks.
 std::string Spelled(const Reading &r, const CipherWord &w) {
     std::string plain(w.text.size(), '?');
@@ -104,6 +73,28 @@ std::string Spelled(const Reading &r, const CipherWord &w) {
             plain[k] = char('a' + p - 1);
     }
     return plain;
+}
+
+// The reading's score for the whole text in order, each word after the
+// word before it.
+float TextScore(const Reading &r, const std::vector<CipherWord> &words,
+                const std::vector<int> &sequence, const WordModel &model) {
+    float score = 0;
+    int last = -1;
+    for (int i : sequence) {
+        const CipherWord &w = words[size_t(i)];
+        const std::string plain = Spelled(r, w);
+        const bool whole = plain.find('?') == std::string::npos;
+        const int id = whole ? model.find(plain) : -1;
+        if (id < 0) {
+            score += whole ? model.spelledLogp(plain) : model.unknownLogp(int(w.text.size()));
+            last = -1;
+        } else {
+            score += last >= 0 ? model.pairLogp(last, id) : model.logp(id);
+            last = id;
+        }
+    }
+    return score;
 }
 
 // Letters no known word gave (most often in a name): each is read as the
@@ -175,18 +166,8 @@ Solution Solve(const QString &cipher, const std::array<char, 26> &given, const W
             next.clear();
             for (const Reading &r : beam) {
                 // Every letter known: the word is what they spell.
-                std::string plain(w.text.size(), '\0');
-                bool whole = true;
-                for (size_t k = 0; k < w.text.size() && whole; ++k) {
-                    const char c = w.text[k];
-                    if (c == '\'')
-                        plain[k] = c;
-                    else if (const uint8_t p = r.fwd[size_t(c - 'a')])
-                        plain[k] = char('a' + p - 1);
-                    else
-                        whole = false;
-                }
-                if (whole) {
+                const std::string plain = Spelled(r, w);
+                if (plain.find('?') == std::string::npos) {
                     const int id = model.find(plain);
                     Reading n = r;
                     n.score += (id >= 0 ? model.logp(id) : model.spelledLogp(plain)) * times;
