@@ -10,7 +10,6 @@
 
 #include <QCoreApplication>
 #include <QPointer>
-#include <QShortcut>
 #include <QThreadPool>
 
 #include <algorithm>
@@ -57,11 +56,8 @@ SolverHelp::SolverHelp(frmMain &lobby) : LobbyAddition(lobby, QStringLiteral("so
     m.addSolveMenuItem(QStringLiteral("&Check My Letters\tF3"), {},
                        [this] { menuCheckLetters_Click(); });
     for (const auto &[key, action] : {std::pair{Qt::Key_F2, &SolverHelp::menuExplainStep_Click},
-                                      std::pair{Qt::Key_F3, &SolverHelp::menuCheckLetters_Click}}) {
-        auto *s = new QShortcut(QKeySequence(key), Window(m));
-        s->setContext(Qt::WindowShortcut);
-        connect(s, &QShortcut::activated, this, action);
-    }
+                                      std::pair{Qt::Key_F3, &SolverHelp::menuCheckLetters_Click}})
+        onKey(QKeySequence(key), action);
 
     // The draw of a random game, narrowed to a level while one is asked for.
     m.session.drawRecord = [this, draw = m.session.drawRecord](qint16 count) {
@@ -226,14 +222,12 @@ void SolverHelp::menuExplainStep_Click() {
     m.session.countHint();
     mark(PlacesOf(g.Enciphered(), step.word), MarkedLetter);
     QString text = step.sentence;
-    if (truth != board && std::any_of(board.begin(), board.end(), [](char c) { return c; })) {
-        bool wrong = false;
-        for (int i = 0; i < 26; ++i)
-            wrong |= board[size_t(i)] && board[size_t(i)] != truth[size_t(i)];
-        if (wrong)
-            text += QStringLiteral("\n\n(Some of the letters you placed are wrong; the step does "
-                                   "not use them. Check My Letters (F3) marks them.)");
-    }
+    bool wrong = false;
+    for (int i = 0; i < 26; ++i)
+        wrong |= board[size_t(i)] && board[size_t(i)] != truth[size_t(i)];
+    if (wrong)
+        text += QStringLiteral("\n\n(Some of the letters you placed are wrong; the step does "
+                               "not use them. Check My Letters (F3) marks them.)");
     dialogs::message(Window(m), QStringLiteral(" Cipherly - Explain a Step"), text,
                      dialogs::Icon::Information);
 }
@@ -243,16 +237,14 @@ void SolverHelp::menuCheckLetters_Click() {
     const SolveGame &g = m.game;
     const QString &progress = g.SolveProgress(), &quote = g.SolveQuote();
     QList<int> wrong;
-    QString letters;
+    QStringList letters; // the scrambled letters given a wrong one
     bool placed = false;
     for (int i = 0; i < progress.size() && i < quote.size(); ++i) {
-        if (progress[i] == SolveGame::Unsolved || progress[i] == quote[i]) {
-            placed |= progress[i] != SolveGame::Unsolved && progress[i].isLetter();
-            continue;
-        }
+        if (progress[i] == SolveGame::Unsolved || quote[i] < u'A' || quote[i] > u'Z') continue;
         placed = true;
+        if (progress[i] == quote[i]) continue;
         wrong << i;
-        if (!letters.contains(g.Enciphered()[i])) letters += g.Enciphered()[i];
+        if (!letters.contains(g.Enciphered()[i])) letters << g.Enciphered()[i];
     }
     if (!placed) {
         dialogs::message(Window(m), Title, QStringLiteral("No letters are placed yet."),
@@ -264,10 +256,10 @@ void SolverHelp::menuCheckLetters_Click() {
     const QString text =
         letters.isEmpty() ? QStringLiteral("Every letter you have placed is right.")
         : letters.size() == 1
-            ? QStringLiteral("One of your letters is wrong: %1, marked in the puzzle.").arg(letters)
+            ? QStringLiteral("One of your letters is wrong: %1, marked in the puzzle.")
+                  .arg(letters.first())
             : QStringLiteral("%1 of your letters are wrong: %2, marked in the puzzle.")
                   .arg(letters.size())
-                  .arg(QStringList(letters.split(QString(), Qt::SkipEmptyParts))
-                           .join(QStringLiteral(", ")));
+                  .arg(letters.join(QStringLiteral(", ")));
     dialogs::message(Window(m), Title, text, dialogs::Icon::Information);
 }
