@@ -10,9 +10,9 @@
 #include "QuoteMarks.h"
 #include "SavedGame.h"
 #include "ScreenReader.h"
-#include "ViewSizeChoice.h"
 #include "SolverAids.h"
 #include "SolverHelp.h"
+#include "ViewSizeChoice.h"
 #include "frmMain.h"
 
 namespace {

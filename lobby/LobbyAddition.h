@@ -2,7 +2,10 @@
 
 #include "LobbyControls.h"
 
+#include <QKeySequence>
 #include <QObject>
+#include <QShortcut>
+#include <QWidget>
 #include <QString>
 
 class frmMain;
@@ -29,6 +32,13 @@ protected:
         : QObject(Owner(lobby)), m(lobby), c(LobbyControls::of(*Window(lobby))) {
         setObjectName(name);
     }
+    // A key the lobby's window answers with `action`, wherever its focus is.
+    template <class Action> void onKey(const QKeySequence &key, Action action) {
+        auto *s = new QShortcut(key, Window(m));
+        s->setContext(Qt::WindowShortcut);
+        QObject::connect(s, &QShortcut::activated, static_cast<Addition *>(this), action);
+    }
+
     frmMain &m;
     const LobbyControls c;
 };

@@ -3,7 +3,6 @@
 #include "frmMain.h"
 
 #include <QKeyEvent>
-#include <QShortcut>
 
 namespace {
 
@@ -25,11 +24,8 @@ PairHistory::PairHistory(frmMain &lobby) : LobbyAddition(lobby, QStringLiteral("
         {QKeySequence(Qt::CTRL | Qt::Key_Z), false},
         {QKeySequence(Qt::CTRL | Qt::Key_Y), true},
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), true}};
-    for (const auto &[key, redo] : keys) {
-        auto *s = new QShortcut(key, &m);
-        s->setContext(Qt::WindowShortcut);
-        connect(s, &QShortcut::activated, this, redo ? &PairHistory::Redo : &PairHistory::Undo);
-    }
+    for (const auto &[key, redo] : keys)
+        onKey(key, redo ? &PairHistory::Redo : &PairHistory::Undo);
     for (int i : {1, 2})
         c.txtLetter[i]->installEventFilter(this);
 }

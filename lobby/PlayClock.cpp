@@ -7,7 +7,6 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QShortcut>
 #include <QWindow>
 
 PlayClock::PlayClock(frmMain &lobby) : LobbyAddition(lobby, QStringLiteral("playClock")) {
@@ -18,11 +17,8 @@ PlayClock::PlayClock(frmMain &lobby) : LobbyAddition(lobby, QStringLiteral("play
     m.addSolveMenuItem(
         QStringLiteral("&Pause\tF9"), [this] { return m.session.paused(); },
         [this] { menuPause_Click(); });
-    for (int key : {Qt::Key_F9, Qt::Key_Pause}) {
-        auto *s = new QShortcut(QKeySequence(key), Window(m));
-        s->setContext(Qt::WindowShortcut);
-        connect(s, &QShortcut::activated, this, &PlayClock::menuPause_Click);
-    }
+    for (int key : {Qt::Key_F9, Qt::Key_Pause})
+        onKey(QKeySequence(key), &PlayClock::menuPause_Click);
 
     // The cover over both puzzle boxes, as the quote panel's colour.
     cover = new QLabel(QStringLiteral("Paused\n\nPress F9 to go on"), c.picQuote);

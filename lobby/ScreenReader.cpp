@@ -9,7 +9,6 @@
 #include <algorithm>
 
 #include <QAccessible>
-#include <QShortcut>
 
 namespace {
 
@@ -147,11 +146,8 @@ ScreenReader::ScreenReader(frmMain &lobby)
     for (const auto &[key, read] :
          {std::pair{QKeySequence(Qt::Key_F6), &ScreenReader::SaySolution},
           std::pair{QKeySequence(Qt::SHIFT | Qt::Key_F6), &ScreenReader::SayScrambled},
-          std::pair{QKeySequence(Qt::Key_F7), &ScreenReader::SayUnknown}}) {
-        auto *s = new QShortcut(key, &m);
-        s->setContext(Qt::WindowShortcut);
-        connect(s, &QShortcut::activated, this, read);
-    }
+          std::pair{QKeySequence(Qt::Key_F7), &ScreenReader::SayUnknown}})
+        onKey(key, read);
     connect(&m, &frmMain::solutionChanged, this, [this] { solutionChanged(); });
     connect(&m.session, &GameSession::ended, this, [this](SolveGame::Outcome outcome) {
         if (outcome != SolveGame::Outcome::Abandoned) gameEnded();

@@ -5,8 +5,6 @@
 #include "Settings.h"
 #include "frmMain.h"
 
-#include <QShortcut>
-
 ViewSizeChoice::ViewSizeChoice(frmMain &lobby)
     : LobbyAddition(lobby, QStringLiteral("viewSizeChoice")) {
     const std::pair<QString, int> items[] = {{QStringLiteral("Lar&ger View\tCtrl++"), +1},
@@ -18,11 +16,8 @@ ViewSizeChoice::ViewSizeChoice(frmMain &lobby)
     }
     for (const auto &[key, step] : {std::pair{QKeySequence(Qt::CTRL | Qt::Key_Plus), +1},
                                     std::pair{QKeySequence(Qt::CTRL | Qt::Key_Equal), +1},
-                                    std::pair{QKeySequence(Qt::CTRL | Qt::Key_Minus), -1}}) {
-        auto *s = new QShortcut(key, Window(m));
-        s->setContext(Qt::WindowShortcut);
-        connect(s, &QShortcut::activated, this, [this, step = step] { choose(step); });
-    }
+                                    std::pair{QKeySequence(Qt::CTRL | Qt::Key_Minus), -1}})
+        onKey(key, [this, step = step] { choose(step); });
 }
 
 int ViewSizeChoice::Stepped(int size, int step) {
