@@ -17,6 +17,8 @@
 namespace {
 // The longest line solved; a quote is at most 200 characters.
 constexpr int MaxLine = 10000;
+// The most of one line read: more is passed over.
+constexpr qint64 MaxRead = 1 << 20;
 } // namespace
 
 int main(int argc, char **argv) {
@@ -44,8 +46,16 @@ int main(int argc, char **argv) {
     QTextStream in(stdin), out(stdout);
     QString line;
     qint64 number = 0;
-    while (in.readLineInto(&line)) {
+    while (in.readLineInto(&line, MaxRead)) {
         ++number;
+        // Read in bounded pieces: binary (a device, a program file) is
+        // refused, and of a line without end the rest is passed over.
+        if (line.contains(QChar(0))) {
+            std::fprintf(stderr, "cipherly-solve: line %lld is not text; stopped\n", number);
+            return 1;
+        }
+        for (QString rest = line; rest.size() == MaxRead && in.readLineInto(&rest, MaxRead);) {
+        }
         if (line.endsWith(u'\r')) line.chop(1); // a line from a DOS text
         if (line.size() > MaxLine) {
             // Far beyond any quote: told, its letters unread, not rated.
