@@ -134,6 +134,12 @@ private slots:
         QVERIFY(!out[1].contains('\r'));
         QVERIFY(huge.readAllStandardError().contains("line 1 is over 10000 characters"));
 
+        QProcess device; // no text at all: refused, not read without end
+        device.setStandardInputFile(QStringLiteral("/dev/zero"));
+        device.start(QStringLiteral(CIPHERLY_SOLVE_EXE), {});
+        QVERIFY(device.waitForFinished(30000));
+        QCOMPARE(device.exitCode(), 1);
+
         QProcess bad;
         bad.start(QStringLiteral(CIPHERLY_SOLVE_EXE), {QStringLiteral("--fast")});
         QVERIFY(bad.waitForFinished(30000));
