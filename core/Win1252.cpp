@@ -53,10 +53,8 @@ std::optional<QChar> firstUnencodable(const QString &text) {
     return std::nullopt;
 }
 
-QByteArray encode(const QString &text) {
-    QByteArray out(text.size(), Qt::Uninitialized);
-    char *to = out.data();
-    const char16_t *from = reinterpret_cast<const char16_t *>(text.constData());
+void encodeInto(QStringView text, char *to) {
+    const char16_t *from = text.utf16();
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = from[i];
         if (c < 0x80) {
@@ -66,6 +64,11 @@ QByteArray encode(const QString &text) {
         const int b = byteFor(c);
         to[i] = static_cast<char>(b < 0 ? '?' : b);
     }
+}
+
+QByteArray encode(const QString &text) {
+    QByteArray out(text.size(), Qt::Uninitialized);
+    encodeInto(text, out.data());
     return out;
 }
 

@@ -25,5 +25,7 @@ std::optional<QChar> firstUnencodable(const QString &text);
 
 // Encodes `text`; characters it cannot hold must have been refused before.
 QByteArray encode(const QString &text);
+// Encodes `text` into `to`, which has room for one byte per character.
+void encodeInto(QStringView text, char *to);
 
 } // namespace win1252

@@ -23,10 +23,20 @@ constexpr qint64 Piece = 256 * 1024;
 // whatever follows, and is not kept whole.
 constexpr qsizetype Overlong = 4096;
 
+// The control bytes no text holds (a Tab, the line ends, a form feed and a
+// backspace are text's own), as a table: a file's start is counted by it.
+struct ControlByteTable {
+    bool control[256] = {};
+    constexpr ControlByteTable() {
+        for (int b = 0; b < 0x20; ++b)
+            control[b] = b != '\t' && b != '\n' && b != '\r' && b != '\f' && b != '\v' && b != '\b';
+        control[0x7F] = true;
+    }
+};
+inline constexpr ControlByteTable ControlBytes;
+
 bool isControlByte(unsigned char b) {
-    return (b < 0x20 && b != '\t' && b != '\n' && b != '\r' && b != '\f' && b != '\v' &&
-            b != '\b') ||
-           b == 0x7F;
+    return ControlBytes.control[b];
 }
 
 // How a text's bytes are read: line by line as UTF-8 or Windows-1252, or
@@ -96,8 +106,7 @@ public:
         }
         if (m_encoding != Encoding::Bytes) {
             m_text += m_decoder.decode(bytes);
-            const qsizetype from =
-                eachLine(QStringView(m_text), [&](QStringView line) { out(line.toString()); });
+            const qsizetype from = eachLine(QStringView(m_text), out);
             m_text.remove(0, from);
             if (m_text.size() > Overlong) m_text.truncate(Overlong);
             return;
@@ -114,9 +123,13 @@ public:
                 }
                 return;
             }
-            appendPart(line);
-            out(DecodeLine(m_line));
-            m_line.clear();
+            if (m_line.isEmpty() && line.size() <= Overlong) {
+                out(decoded(line));
+            } else {
+                appendPart(line);
+                out(decoded(m_line));
+                m_line.clear();
+            }
         });
         appendPart(bytes.sliced(from));
     }
@@ -126,12 +139,12 @@ public:
         if (m_encoding == Encoding::Bytes) m_rawLines = std::move(raw);
     }
     template <typename Emit> void finish(Emit &&out) {
-        if (m_encoding != Encoding::Bytes && !m_text.isEmpty()) out(m_text);
+        if (m_encoding != Encoding::Bytes && !m_text.isEmpty()) out(QStringView(m_text));
         if (m_encoding == Encoding::Bytes && !m_line.isEmpty()) {
             if (m_rawLines)
                 m_rawLines(m_line);
             else
-                out(DecodeLine(m_line));
+                out(decoded(m_line));
         }
         m_text.clear();
         m_line.clear();
@@ -190,6 +203,22 @@ private:
         }
         return from;
     }
+    // A line of bytes as text, in a buffer kept from line to line: plain
+    // ASCII widened as it is, the rest as DecodeLine reads it.
+    QStringView decoded(QByteArrayView line) {
+        const qsizetype n = line.size();
+        const auto *in = reinterpret_cast<const unsigned char *>(line.data());
+        if (m_decoded.size() < n) m_decoded.resize(n);
+        auto *out = reinterpret_cast<char16_t *>(m_decoded.data());
+        unsigned char high = 0;
+        for (qsizetype i = 0; i < n; ++i) {
+            high |= in[i];
+            out[i] = in[i];
+        }
+        if (!(high & 0x80)) return QStringView(m_decoded).first(n);
+        m_decoded = DecodeLine(line);
+        return m_decoded;
+    }
     void appendPart(QByteArrayView part) {
         if (m_line.size() < Overlong)
             m_line.append(part.first(qMin(part.size(), Overlong - m_line.size())));
@@ -200,7 +229,7 @@ private:
     bool m_first = true, m_afterCR = false;
     QStringDecoder m_decoder;
     QByteArray m_line;
-    QString m_text;
+    QString m_text, m_decoded;
 };
 
 // Candidates out of lines: each non-blank line of a text, each entry of a
@@ -209,27 +238,34 @@ class Candidates {
 public:
     explicit Candidates(bool fortune) : m_fortune(fortune) {}
 
-    template <typename Emit> void line(const QString &line, Emit &&out) {
+    template <typename Emit> void line(QStringView line, Emit &&out) {
         if (!m_fortune) {
-            if (!line.trimmed().isEmpty()) out(line);
+            if (!line.trimmed().isEmpty()) out(line.toString());
             return;
         }
         if (line == QLatin1String("%")) {
             finish(out);
             return;
         }
-        if (m_size < Overlong) {
-            m_lines << line;
-            m_size += line.size();
+        // An entry's lines, one after another in one buffer.
+        if (m_text.size() < Overlong) {
+            m_text += line;
+            m_ends << m_text.size();
         }
     }
     template <typename Emit> void finish(Emit &&out) {
-        if (!m_lines.isEmpty()) {
+        if (!m_ends.isEmpty()) {
+            m_lines.clear();
+            qsizetype from = 0;
+            for (const qsizetype end : std::as_const(m_ends)) {
+                m_lines << QStringView(m_text).sliced(from, end - from);
+                from = end;
+            }
             const QString entry = FortuneEntry(m_lines);
-            if (!entry.trimmed().isEmpty()) out(entry);
+            if (!entry.isEmpty()) out(entry);
         }
-        m_lines.clear();
-        m_size = 0;
+        m_text.resize(0); // the buffers are kept for the next entry
+        m_ends.clear();
         if (m_pending) ++m_counted;
         m_pending = false;
     }
@@ -255,8 +291,9 @@ public:
 
 private:
     bool m_fortune;
-    QStringList m_lines;
-    qsizetype m_size = 0;
+    QString m_text;
+    QList<qsizetype> m_ends;
+    QList<QStringView> m_lines;
     bool m_pending = false;
     qint64 m_counted = 0;
 };
@@ -333,7 +370,7 @@ QString eachCandidateOf(const ImportSource &source, gate::Source *file,
     LineReader lines(head);
     Candidates candidates(kind == Kind::Fortune);
     bool counting = false;
-    auto line = [&](const QString &l) {
+    auto line = [&](QStringView l) {
         candidates.line(l, take);
         if (!counting && whenFull.full && whenFull.full()) {
             counting = true;
@@ -381,7 +418,7 @@ QString DecodeLine(QByteArrayView line) {
 QString DecodeText(const QByteArray &bytes) {
     QStringList out;
     LineReader lines(bytes);
-    auto take = [&](const QString &line) { out << line; };
+    auto take = [&](QStringView line) { out << line.toString(); };
     lines.feed(bytes, take);
     lines.finish(take);
     return out.join(QLatin1Char('\n'));
@@ -429,29 +466,38 @@ Kind KindOf(const QByteArray &head, qint64 size) {
 }
 
 QString FortuneEntry(const QStringList &lines) {
+    return FortuneEntry(QList<QStringView>(lines.cbegin(), lines.cend()));
+}
+
+QString FortuneEntry(const QList<QStringView> &lines) {
     // The closing lines: the last "--" line, if every line after it is an
     // indented continuation (or blank).
     qsizetype by = -1;
     for (qsizetype i = lines.size() - 1; i >= 0; --i) {
-        const QString trimmed = lines[i].trimmed();
+        const QStringView trimmed = lines[i].trimmed();
         if (trimmed.startsWith(QLatin1String("--"))) {
             by = i;
             break;
         }
         if (!trimmed.isEmpty() && !lines[i].front().isSpace()) break;
     }
-    QStringList words, name;
+    // The words' lines joined by blanks, then " - " and the name's lines.
+    QString entry, name;
+    qsizetype size = 0;
+    for (const QStringView line : lines)
+        size += line.size() + 1;
+    entry.reserve(size + 3);
+    if (by >= 0) name.reserve(size);
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString line = lines[i].trimmed();
+        QStringView line = lines[i].trimmed();
         if (line.isEmpty()) continue;
-        if (i == by)
-            name << line.mid(2).trimmed();
-        else
-            (by >= 0 && i > by ? name : words) << line;
+        if (i == by) line = line.mid(2).trimmed();
+        QString &to = by >= 0 && i >= by ? name : entry;
+        if (line.isEmpty()) continue;
+        if (!to.isEmpty()) to += QLatin1Char(' ');
+        to += line;
     }
-    QString entry = words.join(QLatin1Char(' '));
-    const QString attribution = name.join(QLatin1Char(' ')).trimmed();
-    if (!attribution.isEmpty()) entry += QStringLiteral(" - ") + attribution;
+    if (!name.isEmpty()) entry += QStringLiteral(" - ") + name;
     return entry;
 }
 
@@ -495,6 +541,22 @@ int ImportResult::skippedCount() const {
 
 namespace {
 
+// What each printable ASCII character is to an import's checks; 0 for the
+// control characters, which the plain walk leaves to the general rules.
+enum PlainKind : unsigned { Letter = 1, Small = 2, Digit = 4, Blank = 8, Other = 16, Refused = 32 };
+struct PlainKindTable {
+    unsigned char kind[0x80] = {};
+    constexpr PlainKindTable() {
+        for (int c = 0x20; c < 0x7F; ++c)
+            kind[c] = c >= 'a' && c <= 'z'   ? Letter | Small
+                      : c >= 'A' && c <= 'Z' ? Letter
+                      : c >= '0' && c <= '9' ? Digit
+                      : c == ' '             ? Blank
+                                             : Other;
+    }
+};
+inline constexpr PlainKindTable PlainKinds;
+
 // The checking side of an import: each candidate meets the rules once, the
 // quotes that pass are kept encoded, the rest counted (and the first ones
 // kept for the details).
@@ -505,6 +567,9 @@ public:
         m_seen.reserve(existing.size());
         for (const QString &q : existing)
             m_seen.insert(QuoteKey(q));
+        // Room for every record the list can still take, reserved and not
+        // yet touched, so that the records are never copied as they grow.
+        m_added.reserve(qsizetype(qMax(m_room, 0)) * RecordLength);
     }
 
     // A quote list's records come as the list holds them; entries of text
@@ -512,6 +577,7 @@ public:
     void take(const QString &candidate, bool listRecord) {
         // A full list takes nothing more: the rest is only counted.
         if (m_room <= 0) return skip(Skip::NoRoom, candidate);
+        if (takePlain(candidate)) return;
         Normalized n = NormalizeQuote(candidate);
         const QString plain = listRecord ? n.text : PlainLetters(n.text);
         const bool madePlain = plain != n.text;
@@ -531,15 +597,7 @@ public:
             }
         }
         const QString upper = UpperCase(n.text);
-        const QString key = QuoteKeyOfUpper(upper);
-        if (m_seen.contains(key)) return skip(Skip::Duplicate, n.text);
-        m_seen.insert(key);
-        FixedRecord r;
-        r = upper;
-        m_added += win1252::encode(r.text());
-        --m_room;
-        ++m_result.added;
-        m_result.plainLetters += madePlain;
+        if (add(upper, QuoteKeyOfUpper(upper), n.text)) m_result.plainLetters += madePlain;
     }
     const QByteArray &added() const { return m_added; }
     bool full() const { return m_room <= 0; }
@@ -547,6 +605,65 @@ public:
     void didNotFit(qint64 n) { m_result.skipped[Skip::NoRoom] += int(qMin<qint64>(n, INT_MAX)); }
 
 private:
+    // Most entries are printable ASCII with no blank at either end: nothing
+    // to normalize, make plain or refuse but their length, digits and share
+    // of letters, all found in one walk that also makes the capitals. Whether
+    // the entry was one of them.
+    bool takePlain(const QString &text) {
+        const qsizetype size = text.size();
+        if (size == 0 || text.front() == QLatin1Char(' ') || text.back() == QLatin1Char(' '))
+            return false;
+        const auto *in = reinterpret_cast<const char16_t *>(text.constData());
+        // The same verdicts, in the same order, as the general path gives.
+        if (size < MinimumLength || size > MaximumLength) {
+            bool printable = true;
+            for (qsizetype i = 0; i < size; ++i)
+                printable &= char16_t(in[i] - 0x20) <= 0x7E - 0x20;
+            if (!printable) return false;
+            skip(size < MinimumLength ? Skip::TooShort : Skip::TooLong, text);
+            return true;
+        }
+        QString upper(size, Qt::Uninitialized);
+        auto *out = reinterpret_cast<char16_t *>(upper.data());
+        // Told by a table, without a branch per character.
+        unsigned letters = 0, any = 0, runs = 0, blank = 0;
+        for (qsizetype i = 0; i < size; ++i) {
+            const char16_t c = in[i];
+            const unsigned k = c < 0x80 ? PlainKinds.kind[c] : 0;
+            any |= k ? k : Refused;
+            letters += (k & Letter) != 0;
+            out[i] = char16_t(c ^ ((k & Small) ? 0x20 : 0));
+            runs |= blank & k;
+            blank = k & Blank;
+        }
+        if (any & Refused) return false;
+        const bool digits = any & Digit;
+        if (qsizetype(letters) * 2 < size)
+            skip(Skip::NotProse, text);
+        else if (digits)
+            skip(Skip::Digits, text);
+        else
+            add(upper, runs ? upper.simplified() : upper, text);
+        return true;
+    }
+    // Adds a quote in capitals unless the list has it already; whether it did.
+    bool add(const QString &upper, const QString &key, const QString &text) {
+        if (m_seen.contains(key)) {
+            skip(Skip::Duplicate, text);
+            return false;
+        }
+        m_seen.insert(key);
+        // The record: its bytes, then blanks to its length.
+        const QStringView kept = QStringView(upper).first(qMin(upper.size(), RecordLength));
+        const qsizetype at = m_added.size();
+        m_added.resize(at + RecordLength);
+        char *record = m_added.data() + at;
+        win1252::encodeInto(kept, record);
+        std::memset(record + kept.size(), ' ', size_t(RecordLength - kept.size()));
+        --m_room;
+        ++m_result.added;
+        return true;
+    }
     void skip(Skip why, const QString &text) {
         ++m_result.skipped[why];
         if (m_result.skippedShown.size() < DetailsShown) {

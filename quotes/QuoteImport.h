@@ -45,6 +45,7 @@ QStringList CandidatesIn(const QByteArray &bytes);
 // joined by blanks and the attribution (what follows the last "--" line that
 // begins the entry's closing lines, with its indented continuation lines)
 // after " - ". A "--" line inside the entry (a dialogue) is text.
+QString FortuneEntry(const QList<QStringView> &lines);
 QString FortuneEntry(const QStringList &lines);
 
 enum class Skip { TooShort, TooLong, NotProse, Digits, Control, Unstorable, Duplicate, NoRoom };

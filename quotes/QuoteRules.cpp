@@ -4,6 +4,8 @@
 
 #include <QList>
 
+#include <array>
+
 namespace quotes {
 
 QString UpperCase(const QString &text) {
@@ -145,6 +147,33 @@ Verdict CheckQuote(const QString &text) {
     return {};
 }
 
+namespace {
+
+// The plain letter under a Latin letter with marks (É: E), or 0.
+char16_t decomposedBase(QChar c) {
+    const QString parts = c.decomposition();
+    if (!parts.isEmpty() && parts[0].unicode() < 0x80 && parts[0].isLetter() &&
+        (c.decompositionTag() == QChar::Canonical || c.decompositionTag() == QChar::Compat))
+        return parts[0].unicode();
+    return 0;
+}
+
+// The same, found once for the accented letters most texts use (Latin-1 and
+// Latin Extended-A) rather than decomposed again for every one met.
+char16_t baseLetterOf(QChar c) {
+    constexpr char16_t From = 0x80, To = 0x250;
+    static const auto bases = [] {
+        std::array<char16_t, To - From> b{};
+        for (char16_t u = From; u < To; ++u)
+            b[u - From] = decomposedBase(QChar(u));
+        return b;
+    }();
+    const char16_t u = c.unicode();
+    return u >= From && u < To ? bases[u - From] : decomposedBase(c);
+}
+
+} // namespace
+
 QString PlainLetters(const QString &text) {
     bool ascii = true;
     for (const QChar c : text)
@@ -219,10 +248,8 @@ QString PlainLetters(const QString &text) {
             break;
         }
         // A Latin letter and its marks: the letter alone.
-        const QString parts = c.decomposition();
-        if (!parts.isEmpty() && parts[0].unicode() < 0x80 && parts[0].isLetter() &&
-            (c.decompositionTag() == QChar::Canonical || c.decompositionTag() == QChar::Compat)) {
-            out += parts[0];
+        if (const char16_t base = baseLetterOf(c)) {
+            out += QChar(base);
             continue;
         }
         out += c; // a letter of another script stays, for the check to judge

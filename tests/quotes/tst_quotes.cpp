@@ -846,22 +846,29 @@ private slots:
             "   /\\_/\\    ( o.o )   > ^ <    /  |  \\   (__|__)  ~~ the cat ~~  \n"
             "a  FINE new quote that is long enough to pass every rule of the list.\n" // a repeat
             "QUOTE NUMBER B OF THE LIST\n"                                            // too short
-            "Tabs\tand  blanks stay as the rules have them, in a quote of some length.\n";
+            "Tabs\tand  blanks stay as the rules have them, in a quote of some length.\n"
+            // Plain ASCII lines, which an import checks the fast way, meeting
+            // the same rules: a drawing, the shortest and the longest quote,
+            // and a repeat of a quote that was checked the slow way.
+            "<(o.o)> ~~ <(o.o)> ~~ <(o.o)> ~~ <(o.o)> ~~ <(o.o)> ~~ <(o.o)>\n" +
+            QByteArray(MinimumLength, 'y') + "\n" + QByteArray(MaximumLength, 'z') +
+            "\n"
+            "TABS AND BLANKS STAY AS THE RULES HAVE THEM, IN A QUOTE OF SOME LENGTH.\n";
         writeQuotes(numberedQuotes(12));
         const ImportResult r = ImportQuotes({{QStringLiteral("mine.txt"), text, {}}});
         QVERIFY(r.status);
-        QCOMPARE(r.added, 3);
+        QCOMPARE(r.added, 5);
         QCOMPARE(r.plainLetters, 1);
         QCOMPARE(r.firstAdded, qint16(13));
-        QCOMPARE(r.skipped[Skip::NotProse], 1);
+        QCOMPARE(r.skipped[Skip::NotProse], 2);
         QCOMPARE(r.skipped[Skip::TooShort], 2);
         QCOMPARE(r.skipped[Skip::TooLong], 1);
         QCOMPARE(r.skipped[Skip::Digits], 1);
         QCOMPARE(r.skipped[Skip::Unstorable], 1);
-        QCOMPARE(r.skipped[Skip::Duplicate], 1);
+        QCOMPARE(r.skipped[Skip::Duplicate], 2);
         QStringList list;
         QVERIFY(LoadQuoteList(list));
-        QCOMPARE(list.size(), 15);
+        QCOMPARE(list.size(), 17);
         QCOMPARE(
             list[12],
             QStringLiteral("A FINE NEW QUOTE THAT IS LONG ENOUGH TO PASS EVERY RULE OF THE LIST."));
@@ -870,11 +877,13 @@ private slots:
         QCOMPARE(list[14],
                  QStringLiteral(
                      "TABS AND  BLANKS STAY AS THE RULES HAVE THEM, IN A QUOTE OF SOME LENGTH."));
+        QCOMPARE(list[15], QString(MinimumLength, QLatin1Char('Y')));
+        QCOMPARE(list[16], QString(MaximumLength, QLatin1Char('Z')));
         // The same file again adds nothing: everything is in the list now.
         const ImportResult again = ImportQuotes({{QStringLiteral("mine.txt"), text, {}}});
         QCOMPARE(again.added, 0);
-        QCOMPARE(again.skipped[Skip::Duplicate], 4);
-        QCOMPARE(fileBytes().size(), 15 * 200);
+        QCOMPARE(again.skipped[Skip::Duplicate], 7);
+        QCOMPARE(fileBytes().size(), 17 * 200);
     }
 
     void theListNeverGrowsPast32767() {
