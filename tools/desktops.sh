@@ -153,7 +153,14 @@ if [ -n "${CIPHERLY_ONE_DESKTOP:-}" ]; then
     fi
     sleep 1
     if [ "$fading" = off ]; then
-      press "$lobby" alt+a
+      if [ "$d" = i3 ]; then
+        # i3's stock keys take Alt+A (and Alt+E, Alt+H, Alt+S): the player
+        # clicks "Add a New Quote" there.
+        xretry xdotool mousemove --window "$lobby" 371 71 click 1
+        park_pointer
+      else
+        press "$lobby" alt+a
+      fi
       capture edit "$lobby" "$ignore_edit" "$fade_switch"
       press "$lobby" alt+c
       sleep 0.8

@@ -48,8 +48,12 @@ start_desktop() {
         xfwm4) command=(xfwm4 --compositor=on --replace) ;;
         fluxbox) command=(fluxbox) ;;
         icewm) command=(icewm) ;;
-        # i3's stock configuration, as a new user gets it.
-        i3) command=(i3 -c /etc/i3/config) ;;
+        # i3's stock configuration, as a new user keeps it. Its first-run
+        # wizard (which holds the keyboard until it is answered) is left out,
+        # as if the player had answered it and kept the stock keys.
+        i3)
+          grep -v '^exec i3-config-wizard' /etc/i3/config >"$work/i3.config"
+          command=(i3 -c "$work/i3.config") ;;
         awesome) command=(awesome) ;;
         marco) command=(marco --replace --no-composite) ;;
         enlightenment) command=(enlightenment_start) ;;
