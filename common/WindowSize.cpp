@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -139,6 +140,51 @@ void MakeFixedWindow(QWidget *window, bool minimisable) {
     RefuseEnlarging(window);
 }
 
+namespace {
+
+// A window cannot know the frame the desktop gives it until it shows (over a
+// frameless owner, the title page, not even its likely size), and some
+// desktops read the place asked for before that as the frame's, others as the
+// client area's. Once the frame is known, the window is centred over its
+// owner again, frame and all, and kept on the screen with its title bar.
+class CentreWhenFramed : public QObject {
+public:
+    CentreWhenFramed(QWidget *window, const QWidget *owner)
+        : QObject(window), m_window(window), m_owner(owner) {
+        // Looked at until the frame is known, for two seconds at most (a
+        // desktop that draws no frames never gives one).
+        auto *poll = new QTimer(this);
+        connect(poll, &QTimer::timeout, this, [this] {
+            if (++m_looks > 40 || check()) deleteLater();
+        });
+        poll->start(50);
+    }
+
+private:
+    // Whether the frame was known (and the window is now in its place).
+    bool check() {
+        const QScreen *screen = m_window->screen();
+        const QRect frame = m_window->frameGeometry();
+        if (!screen || !m_window->isVisible() || frame.size() == m_window->size()) return false;
+        if (!m_owner || !m_owner->isVisible()) return true;
+        const QPoint border = m_window->geometry().topLeft() - frame.topLeft();
+        const QPoint at = m_owner->geometry().center() -
+                          QPoint(m_window->width() / 2, m_window->height() / 2) - border;
+        const QRect room = screen->availableGeometry();
+        const QPoint to(
+            qBound(room.left(), at.x(), qMax(room.left(), room.right() + 1 - frame.width())),
+            qBound(room.top(), at.y(), qMax(room.top(), room.bottom() + 1 - frame.height())));
+        if (to != frame.topLeft()) m_window->move(to);
+        return true;
+    }
+
+    QWidget *m_window;
+    QPointer<const QWidget> m_owner;
+    int m_looks = 0;
+};
+
+} // namespace
+
 void ShowCentredOver(QWidget *window, const QWidget *over) {
     const QWidget *owner = over ? over->window() : nullptr;
     if (owner && owner->isVisible()) {
@@ -159,6 +205,7 @@ void ShowCentredOver(QWidget *window, const QWidget *over) {
                 qBound(room.top(), at.y(), qMax(room.top(), room.bottom() + 1 - size.height())));
         }
         window->move(at); // a Wayland desktop places windows itself, and ignores this
+        new CentreWhenFramed(window, owner);
     }
 }
 
