@@ -161,20 +161,23 @@ public:
     }
 
 private:
-    // Whether the frame was known (and the window is now in its place).
+    // Whether the frame was known (and the window is now in its place). The
+    // frame is asked of the desktop's window, which learns it as the desktop
+    // frames it; the widget hears of it only when the window moves.
     bool check() {
+        QWindow *handle = m_window->windowHandle();
         const QScreen *screen = m_window->screen();
-        const QRect frame = m_window->frameGeometry();
-        if (!screen || !m_window->isVisible() || frame.size() == m_window->size()) return false;
+        if (!handle || !screen || !m_window->isVisible()) return false;
+        const QMargins frame = handle->frameMargins();
+        if (frame.isNull()) return false;
         if (!m_owner || !m_owner->isVisible()) return true;
-        const QPoint border = m_window->geometry().topLeft() - frame.topLeft();
-        const QPoint at = m_owner->geometry().center() -
-                          QPoint(m_window->width() / 2, m_window->height() / 2) - border;
-        const QRect room = screen->availableGeometry();
+        const QRect room = screen->availableGeometry() - frame;
+        const QPoint at =
+            m_owner->geometry().center() - QPoint(m_window->width() / 2, m_window->height() / 2);
         const QPoint to(
-            qBound(room.left(), at.x(), qMax(room.left(), room.right() + 1 - frame.width())),
-            qBound(room.top(), at.y(), qMax(room.top(), room.bottom() + 1 - frame.height())));
-        if (to != frame.topLeft()) m_window->move(to);
+            qBound(room.left(), at.x(), qMax(room.left(), room.right() + 1 - m_window->width())),
+            qBound(room.top(), at.y(), qMax(room.top(), room.bottom() + 1 - m_window->height())));
+        if (to != handle->position()) handle->setPosition(to);
         return true;
     }
 
