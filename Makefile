@@ -2,7 +2,7 @@
 BUILD := build
 JOBS  ?= 2
 
-.PHONY: run test bench build game deps configure clean package install
+.PHONY: run test bench build game deps configure clean package install translations
 
 deps:
 	@./tools/install-deps.sh
@@ -30,6 +30,15 @@ test: build
 bench: build
 	@./tools/install-deps.sh fortune-anarchism
 	./tools/run-bench.sh $(BUILD)
+
+# The translation files brought up to date with the texts of the code and
+# of the designs (lupdate); a translator then edits translations/cipherly_LL.ts
+# (Qt Linguist, or any editor) and the build makes it part of the game.
+translations: configure
+	python3 tools/gather-texts.py . $(BUILD)/gathered-texts.cpp
+	/usr/lib/qt6/bin/lupdate -locations none -no-obsolete -silent \
+	  app common core controls game help lobby quotes stats solver translations \
+	  $(BUILD)/gathered-texts.cpp -ts $(wildcard translations/cipherly_*.ts) $(TS)
 
 package: build
 	cd $(BUILD) && cpack -G DEB

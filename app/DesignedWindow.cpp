@@ -8,6 +8,7 @@
 #include "AppInfo.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QTimer>
 
 using modFadeInOut::FadeEnabled;
@@ -56,6 +57,18 @@ DesignedWindow::DesignedWindow(const QString &design, Frame frame, std::function
     QString error;
     if (!WindowDesign::load(QStringLiteral(":/design/%1.kel").arg(design), m_design, &error))
         qWarning("%s design: %s", qPrintable(design), qPrintable(error));
+    // The captions in the player's language (tools/gather-texts.py gathers
+    // them for the translators, by the design's window name, their line
+    // breaks as plain line ends).
+    const QByteArray context = m_design.window.toUtf8();
+    for (DesignedButton &b : m_design.buttons) {
+        QString caption = b.bag.read(QStringLiteral("TX"), QString()).toString();
+        if (caption.trimmed().isEmpty()) continue;
+        caption.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        caption = QCoreApplication::translate(context.constData(), caption.toUtf8().constData());
+        caption.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+        b.bag.write(QStringLiteral("TX"), PropertyBag::Type::String, caption);
+    }
 }
 
 KelButton *DesignedWindow::designed(const QString &name, QWidget *parent) {

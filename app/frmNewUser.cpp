@@ -19,7 +19,7 @@ frmNewUser::frmNewUser(QWidget *parent)
     lbl = NewLabel(this, 105, 105, 6315, 3900);
     lbl->setFont(QFont(QStringLiteral("Arial"), 9));
     lbl->setWordWrap(true);
-    lbl->setAccessibleName(QStringLiteral("Welcome"));
+    lbl->setAccessibleName(tr("Welcome"));
     Shape1 = new QFrame(this);
     Shape1->setFrameShape(QFrame::StyledPanel);
     Shape1->setAutoFillBackground(true);
@@ -27,7 +27,7 @@ frmNewUser::frmNewUser(QWidget *parent)
     panel.setColor(QPalette::Window, QColor(255, 246, 210));
     Shape1->setPalette(panel);
     PlaceTwips(Shape1, 105, 4095, 2220, 750);
-    chk = new WrapCheckBox(QStringLiteral("Don't show this Welcome screen again"), this);
+    chk = new WrapCheckBox(tr("Don't show this Welcome screen again"), this);
     PlaceTwips(chk, 210, 4200, 2010, 540);
     chk->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     cmdContinue = designed(QStringLiteral("cmdContinue"));
@@ -38,18 +38,18 @@ frmNewUser::frmNewUser(QWidget *parent)
 void frmNewUser::Form_Load() {
     FadeEnabled = modFadeInOut::SetFormAlpha(this, 0, false);
     SetDesignedSize(this, 6600, 5430);
-    setWindowTitle(QStringLiteral(" ") + AppInfo::Title + QStringLiteral(" - New User Overview"));
+    setWindowTitle(tr(" %1 - New User Overview").arg(AppInfo::Title));
     modStandard::TilePicture(QStringLiteral(":/pictures/tiles/newuser.png"), this);
 }
 
 void frmNewUser::Form_Activate() {
     if (!beginActivation()) return;
-    QString text = QStringLiteral("Welcome! Are you a new user? If so, then let's take a moment "
-                                  "for a quick overview.\r\n\r\n") +
-                   LoadResString(1000);
+    QString text = tr("Welcome! Are you a new user? If so, then let's take a moment "
+                      "for a quick overview.") +
+                   QStringLiteral("\r\n\r\n") + LoadResString(1000);
     lbl->setText(text.replace(QLatin1String("\r\n"), QLatin1String("\n")));
     lbl->setAccessibleDescription(lbl->text());
-    cmdContinue->setCaption(QStringLiteral("&Continue"));
+    cmdContinue->setCaption(tr("&Continue"));
     cmdContinue->Refresh();
     FadeInIfEnabled();
     SayOnOpening(lbl->text());

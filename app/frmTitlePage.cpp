@@ -124,27 +124,27 @@ void frmTitlePage::paintEvent(QPaintEvent *) {
 }
 
 QString frmTitlePage::versionLine() {
-    return QStringLiteral("Version w") + hashes(AppInfo::Major) + QLatin1Char('.') +
-           hashes(AppInfo::Minor) + QLatin1Char('.') + hashes(AppInfo::Revision);
+    return tr("Version w%1")
+        .arg(hashes(AppInfo::Major) + QLatin1Char('.') + hashes(AppInfo::Minor) + QLatin1Char('.') +
+             hashes(AppInfo::Revision));
 }
 
 void frmTitlePage::Form_Activate() {
     if (!beginActivation()) return;
-    labelAppDescription->setText(AppInfo::Description);
+    labelAppDescription->setText(AppInfo::description());
     labelVersion->setText(versionLine());
     labelCopyright->setText(QStringLiteral("\u00A9") + AppInfo::Copyright);
     labelKelSoftware->setText(QStringLiteral("KEL Software"));
     FitTextToWidth(labelKelSoftware);
     labelKelAddress->setText(QStringLiteral("1200 Puzzle Lane\nRiddleton, WA 98000"));
-    labelKelContact[1]->setToolTip(QStringLiteral(" Click here to Email KEL Software! "));
+    labelKelContact[1]->setToolTip(tr(" Click here to Email KEL Software! "));
     labelKelContact[1]->setText(modStandard::MakerEmail);
-    labelKelContact[2]->setToolTip(QStringLiteral(" Click here to visit KEL Software! "));
+    labelKelContact[2]->setToolTip(tr(" Click here to visit KEL Software! "));
     labelKelContact[2]->setText(modStandard::MakerWeb);
-    cmdContinue->setCaption(QStringLiteral("&Continue"));
+    cmdContinue->setCaption(tr("&Continue"));
     cmdContinue->Refresh();
-    SayOnOpening(AppInfo::Title + QStringLiteral(", ") + AppInfo::Description +
-                 QStringLiteral(". ") + versionLine() +
-                 QStringLiteral(". Press Alt+C to continue"));
+    SayOnOpening(tr("%1, %2. %3. Press Alt+C to continue")
+                     .arg(AppInfo::Title, AppInfo::description(), versionLine()));
 }
 
 void frmTitlePage::labelKelContact_Click(int index) {

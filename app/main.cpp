@@ -1,10 +1,12 @@
 #include "AppInfo.h"
 #include "Fonts.h"
+#include "Language.h"
 #include "Settings.h"
 #include "X11.h"
 #include "basCipherly.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
 
 #include <cstdio>
@@ -19,10 +21,14 @@ bool answeredFromTheCommandLine(int argc, char *argv[]) {
         if (arg == "--help" || arg == "-h") {
             std::printf("Usage: cipherly\n"
                         "%s, an encryption word game: cryptograms made from your quotes.\n"
-                        "The game takes no arguments; it opens its windows and is played there.\n"
+                        "The game opens its windows and is played there. It speaks the language\n"
+                        "of the desktop (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) where it has it.\n"
                         "\n"
                         "  --help     show this and end\n"
                         "  --version  show the version and end\n"
+                        "  --english  speak English, whatever the language of the desktop\n"
+                        "  --translation FILE\n"
+                        "             speak the language of a translation file (.qm), to try one\n"
                         "\n"
                         "Your quote list is $XDG_DATA_HOME/Cipherly/Cipherly.Dat\n"
                         "(~/.local/share/Cipherly/Cipherly.Dat). See cipherly(6); in the\n"
@@ -71,6 +77,19 @@ void ApplyViewSize() {
     if (!qEnvironmentVariableIsSet("QT_FONT_DPI")) qputenv("QT_FONT_DPI", "96");
 }
 
+// The language the player asked for on the command line: English whatever
+// the desktop speaks, or a translation file to try; the desktop's otherwise.
+void SpeakTheLanguage(QApplication &app, int argc, char *argv[]) {
+    QString file;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--english") return;
+        if (arg == "--translation" && i + 1 < argc) file = QFile::decodeName(argv[++i]);
+    }
+    language::Install(
+        app, language::Wanted([](const char *name) { return qEnvironmentVariable(name); }), file);
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -82,6 +101,7 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationName(AppInfo::Title);
     QApplication::setOrganizationName(AppInfo::Title);
     QApplication::setApplicationVersion(AppInfo::versionString());
+    SpeakTheLanguage(app, argc, argv);
     RegisterFontSubstitutions();
     // Task bars and window lists show the game's own icon.
     QIcon icon;

@@ -194,7 +194,7 @@ void frmManual::Form_Activate() {
                     .arg(AppInfo::Major)
                     .arg(AppInfo::Minor)
                     .arg(AppInfo::Revision) +
-                AppInfo::Description + QStringLiteral("\r\n\u00A9") + AppInfo::Copyright +
+                AppInfo::description() + QStringLiteral("\r\n\u00A9") + AppInfo::Copyright +
                 QStringLiteral("\r\n\r\n");
     menuHelpTopic_Click(HelpTopic);
     FadeInIfEnabled();

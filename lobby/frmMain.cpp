@@ -229,7 +229,7 @@ void frmMain::cmdFadeStatus_Click() {
 void frmMain::cmdEmailFriend_Click() {
     modStandard::OpenLink(modStandard::EmailLink, this,
                           QStringLiteral("?subject=") + AppInfo::Title + QStringLiteral(" - ") +
-                              AppInfo::Description);
+                              AppInfo::description());
 }
 
 void frmMain::cmdgift_Click() {

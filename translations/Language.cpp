@@ -1,0 +1,75 @@
+#include "Language.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace language {
+
+namespace {
+
+// "de_DE.UTF-8@euro" as "de_DE" and then "de".
+void addLocale(QStringList &out, QString name) {
+    name = name.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+    if (name.isEmpty()) return;
+    if (!out.contains(name)) out << name;
+    const QString bare = name.section(QLatin1Char('_'), 0, 0);
+    if (!out.contains(bare)) out << bare;
+}
+
+bool isEnglish(const QString &name) {
+    return name == QLatin1String("en") || name.startsWith(QLatin1String("en_"));
+}
+
+} // namespace
+
+QStringList Wanted(const std::function<QString(const char *)> &env) {
+    QString locale;
+    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        if (locale = env(name); !locale.isEmpty()) break;
+    QStringList out;
+    // The C locale speaks English, whatever LANGUAGE asks (as gettext has it).
+    if (locale.isEmpty() || locale == QLatin1String("C") || locale == QLatin1String("POSIX") ||
+        locale.startsWith(QLatin1String("C.")))
+        return out;
+    for (const QString &l : env("LANGUAGE").split(QLatin1Char(':'), Qt::SkipEmptyParts))
+        addLocale(out, l);
+    addLocale(out, locale);
+    return out;
+}
+
+QStringList Available() {
+    QStringList out;
+    for (const QFileInfo &f : QDir(QStringLiteral(":/i18n")).entryInfoList({"cipherly_*.qm"}))
+        out << f.completeBaseName().mid(9);
+    return out;
+}
+
+QString Install(QCoreApplication &app, const QStringList &wanted, const QString &file) {
+    auto *own = new QTranslator(&app);
+    if (!file.isEmpty()) {
+        if (!own->load(file)) return QStringLiteral("en");
+        app.installTranslator(own);
+        return own->language().isEmpty() ? QStringLiteral("xx") : own->language();
+    }
+    for (const QString &name : wanted) {
+        if (isEnglish(name)) break;
+        if (!own->load(QStringLiteral(":/i18n/cipherly_%1.qm").arg(name))) continue;
+        app.installTranslator(own);
+        // Qt's stock dialogs and buttons in the same language, where Debian's
+        // Qt translations are installed.
+        auto *qt = new QTranslator(&app);
+        if (qt->load(QStringLiteral("qtbase_%1").arg(name),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            app.installTranslator(qt);
+        QLocale::setDefault(QLocale(name));
+        return name;
+    }
+    delete own;
+    return QStringLiteral("en");
+}
+
+} // namespace language

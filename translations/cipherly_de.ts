@@ -1,0 +1,333 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>AppInfo</name>
+    <message>
+        <source>Encryption Word Game</source>
+        <translation>Wortspiel mit Geheimschrift</translation>
+    </message>
+</context>
+<context>
+    <name>Texts</name>
+    <message>
+        <source>Hello, and welcome to Cipherly, the game of secret messages!
+
+Cipherly turns quotations into cryptograms: every letter of a quote is swapped for another, and you work out which letter stands for which until the quote reads again.
+
+The game keeps a list of quotes for you. The first ten come with it; add as many of your own favourites as you like.
+
+Play it two ways: scramble a quote and print it as a puzzle page for someone else to solve (made out to them by name, with a solution page if you wish), or let Cipherly pick a quote at random and solve it right here on the screen.
+
+Every scramble gets a brand new code key, so a quote never comes out the same way twice. Have fun, and happy puzzling!</source>
+        <translation>Hallo und willkommen bei Cipherly, dem Spiel der geheimen Botschaften!
+
+Cipherly macht Zitate zu Kryptogrammen: Jeder Buchstabe wird gegen einen anderen getauscht, und Sie finden heraus, welcher für welchen steht, bis sich das Zitat wieder lesen lässt.
+
+Das Spiel führt eine Liste von Zitaten für Sie. Zehn sind schon dabei; fügen Sie so viele Lieblingszitate hinzu, wie Sie mögen.
+
+Zwei Arten zu spielen: Drucken Sie ein verschlüsseltes Zitat als Rätselseite für jemand anderen (mit Namen, auf Wunsch mit Lösungsseite), oder lassen Sie Cipherly ein Zitat zufällig wählen und lösen Sie es hier am Bildschirm.
+
+Jedes Mal gibt es einen neuen Schlüssel, so sieht ein Zitat nie zweimal gleich aus. Viel Spaß beim Rätseln!</translation>
+    </message>
+    <message>
+        <source>The Main Lobby is where everything starts.
+
+The top half of the window lists your quotes, one row each. Only the first words of each quote fit on its row; rest the mouse pointer on a row to read all of it. The line at the top of the list tells you which quote is highlighted and how many are on file.
+
+The first 10 quotes are built into Cipherly. They cannot be edited or deleted, and if the quote file (Cipherly.Dat, in the folder %LISTFOLDER%) is ever lost, Cipherly simply makes a new one with these ten quotes in it.
+
+The bottom half of the window shows the highlighted quote in full.
+
+From the Main Lobby you can:
+
+- add a new quote, or edit or delete the highlighted one (see &quot;Quote List Maintenance&quot;);
+- scramble the highlighted quote and print it as a puzzle (see &quot;Encrypting &amp; Printing a Quote&quot;);
+- let Cipherly pick a quote at random and solve it on the screen (see &quot;Solving a Quote On-Screen&quot;).
+
+Press F1 at any time for help on what you are doing. Esc (or the Quit button) leaves the game, after asking; while you solve a quote on screen, Esc takes you back to the list instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quote List Maintenance is about adding, editing and deleting quotes.
+
+To add a quote, click &quot;Add a New Quote&quot;, type the quote into the yellow box and click Save. To change a quote, highlight it in the list, click &quot;Edit this Quote&quot;, make your changes in the pink box and click Save. Cancel leaves the list just as it was.
+
+A quote must be from 50 to 200 characters long, counting spaces. Letters and ordinary punctuation such as ( ) &apos; , . / ; ! ? - are fine, but numbers are not allowed, and neither are Tab or the Enter key: a quote is one long line, and Cipherly wraps it for you. If you do press Enter, Cipherly turns each line break into a space and tells you so. Quotes are turned into capital letters when they are saved.
+
+The first 10 quotes are built into Cipherly and cannot be edited or deleted.
+
+To delete a quote, highlight it and click &quot;Delete this Quote&quot;. Cipherly asks first, because a deleted quote is gone for good.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encrypting &amp; Printing a Quote turns any quote of your list into a puzzle on paper.
+
+Highlight the quote you want in the list and click &quot;Scramble &amp; Print this Quote...&quot;. Cipherly makes a new code key and shows the scrambled quote in the lower box, with the code key above it: under each letter of the alphabet stands the letter that replaces it. Every time you do this you get a brand new key, so the same quote never comes out the same way twice.
+
+Click &quot;Print the Scrambled Message&quot; to print the puzzle page. Cipherly asks whether you would like to personalize the printout; say Yes and type a name, and the page says who the puzzle was made for. Tick &quot;Also print a Solution Page&quot; to get a second page with the answer and the code key, for whoever checks the answers.
+
+If your computer has no printer, Cipherly saves each page as a PDF file in your Documents folder and tells you where.
+
+Click &quot;Finished with this Quote&quot; to return to the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solving a Quote On-Screen lets you play right away.
+
+Click &quot;Solve a Random Quote On-Screen&quot; and Cipherly picks a quote from your list at random, scrambles it with a new code key and shows it in the lower box. It picks a quote you have never played yet while there is one, and after that one you played longest ago. To play a quote of your choice, highlight it in the list and choose &quot;Solve This Quote&quot; in the list&apos;s menu (right-click the list, or press the Menu key Shift+F10 or Ctrl+M). The yellow box above it holds your solution so far: a dot stands for every letter you have not placed yet.
+
+Tick &quot;Show Played Record&quot; in the list&apos;s menu and the line above the list tells whether the highlighted quote was ever played, how often you solved it and your best time.
+
+To place a letter, type a scrambled letter into the first small box and the letter you think it stands for into the second. Every place where that scrambled letter appears is filled in at once. Changed your mind? Type the scrambled letter again and then a space (or a full stop) to take it back, or simply give it another letter. Ctrl+Z takes back the last pair you placed, and Ctrl+Y (or Ctrl+Shift+Z) puts it back again; a hint cannot be taken back.
+
+Stuck? Click Hint (or press F4) and Cipherly picks one scrambled letter you have not placed yet and fills in its true letter everywhere it appears. Given up? Click Solve (or press F8) to see the whole answer.
+
+Want a little help that counts against nothing? Right-click the panel above the boxes or either puzzle box (or press the Menu key, Shift+F10 or Ctrl+M) and tick &quot;Solver&apos;s Aids&quot;; the help topic of that name tells what they do.
+
+Rather type on the puzzle itself? Tick &quot;Type on the Puzzle&quot; in the solve panel&apos;s menu: click a letter of either puzzle box (or move along with the Left and Right arrow keys) and type the letter it stands for. It goes in exactly as through the two small boxes, and the pick moves on to the next letter still to find; a space takes a letter back.
+
+Want everything bigger? &quot;Larger View&quot; (Ctrl++) and &quot;Smaller View&quot; (Ctrl+-) in the list&apos;s or the solve panel&apos;s menu show every window at 100, 125, 150 or 200 per cent, sharp and in proportion; &quot;Desktop&apos;s View Size&quot; leaves it to your desktop. The new size takes effect the next time you start Cipherly.
+
+Like to see the time? In the solve panel&apos;s menu, tick &quot;Show the Clock&quot;: the title bar then shows the minutes and seconds of the game, and the clock stops while Cipherly is minimised or another program has the focus (a locked screen too). F9 (or the Pause key, or &quot;Pause&quot; in the menu) pauses a game by hand: the puzzle is covered, and the time does not count until you press F9 again or make a move. Tick &quot;Ask Before Giving Up&quot; and Solve and &quot;Finished, Return&quot; ask first once you have placed a letter; a Solve pressed straight after a game appears (a double Alt+S) is ignored.
+
+A game is never lost: if Cipherly is closed in the middle of a game, or the computer goes down, the game is kept, and the next time you start Cipherly it asks whether to go on with it, with the same scrambled quote, your letters and hints, and the clock going on from where it stood. Answer No and it counts as a game left unfinished.
+
+When you complete the quote yourself, Cipherly tells you how many minutes you took and how many hints you used. Click &quot;Finished, Return&quot; (or press Esc) to go back to the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quote Collections bring many quotes into your list at once, and take your own quotes out again.
+
+Right-click the quote list (or press the Menu key, Shift+F10 or Ctrl+M, while the list is on show) for its menu: &quot;Import Quotes...&quot;, &quot;Export Quotes...&quot;, &quot;Statistics...&quot; and &quot;Solve This Quote&quot;, which plays the highlighted quote on screen. You can also drop files, or text, from another program onto the list.
+
+Import Quotes reads plain text files (one quote per line), fortune files (entries between lines holding only &quot;%&quot;; the name after the last &quot;--&quot; line becomes &quot; - Name&quot;), and other players&apos; quote lists. Cipherly tells them apart by what they hold, not by their names. Text may be UTF-8, Windows-1252 or UTF-16. Every quote must meet the rules a typed quote meets: 50 to 200 characters, no numbers, and only characters the list can hold. Tabs and special spaces become ordinary spaces; other control characters keep an entry out. An entry in which fewer than half of the characters are letters, such as a drawing made of characters, is skipped as &quot;not prose&quot;. Accented letters in text and fortune files are written as plain letters (É as E, Ç as C, Ñ as N; German&apos;s Ä, Ö, Ü and ß as AE, OE, UE and SS), so that the puzzle hides every letter; the report says how many quotes were changed so. Quotes already in your list are skipped, and the list holds 32,767 quotes at most.
+
+Only ordinary files up to 64 MB are read; a program, a picture, a device or a folder is refused at once with the reason. A long file shows a progress window with a Cancel button, and a cancelled import leaves your list just as it was. At the end one report tells how many quotes came in and how many were skipped, and why; &quot;Show Details...&quot; lists the first thousand skipped entries.
+
+Export Quotes starts in your documents folder, or where you last exported to. It writes your own quotes (the ten built-in ones come with every copy of Cipherly) to a text file, one quote per line. Give the file a name ending in &quot;.Dat&quot; (or choose &quot;Quote list&quot; in the save window) and Cipherly writes your whole list as a quote list another player can import or use as it is. If the file cannot be written completely, for instance because the disk is full, Cipherly says so and leaves any earlier file of that name as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statistics keep count of every game you play on screen.
+
+Every game that ends is written down: solved by you, shown with the Solve button, or left unfinished when you return to the list. A game still open when you quit is kept for later and counts once it ends. Choose &quot;Statistics...&quot; in the quote list&apos;s menu (right-click the list, or press the Menu key Shift+F10 or Ctrl+M) to see how you are doing: the games played, solved, shown and abandoned; your best and your average time for the games you solved; the hints you used per solved game; how many games in a row you have solved now, and the most you ever solved in a row.
+
+The chart on the right shows the minutes of your last 50 games, one dot each: green for solved, orange for shown with Solve, grey for abandoned, with a dashed line at your average time for the games you solved.
+
+&quot;Reset Statistics&quot; forgets every game played so far, after asking you first; random games then also forget which quotes you have played. &quot;Return&quot; (or Esc) closes the window; F1 there opens this topic.
+
+The games are kept in the file games.csv in your Cipherly data folder, one line each.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solver&apos;s Aids help you see the scrambled quote more clearly. They never tell you whether a letter is right, and they never count as hints.
+
+While you solve a quote on screen, right-click the panel above the boxes, or either of the two puzzle boxes (or press the Menu key, Shift+F10 or Ctrl+M), and tick &quot;Solver&apos;s Aids&quot;. Cipherly remembers the switch for your next games.
+
+With the aids on:
+
+- every place of the scrambled letter in the first small box, or of the letter under the mouse pointer, lights up in both boxes;
+- a click on a scrambled letter in the lower box puts it into the first small box for you, so you only type the letter it stands for;
+- a table beside the boxes shows each scrambled letter, how often it occurs in the quote, and the letter you have given it, in red where you have given one letter to two scrambled ones;
+- a click anywhere in the puzzle boxes leaves your typing where it was, in the small boxes.
+
+Untick &quot;Solver&apos;s Aids&quot; to play as before.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cipherly knows a great many English words and how often each is used, and it can solve a scrambled quote the way a person does: from the shapes of its words. It uses that knowledge to tell you how hard a quote is, to pick games of the difficulty you want, and to teach you, a step at a time.
+
+How hard is this quote? Right-click the quote list (or press the Menu key, Shift+F10 or Ctrl+M) and tick &quot;Show Difficulty&quot;. The line above the list then tells the difficulty of the highlighted quote, from 1 (easiest) to 5 (hardest). It is rated the way a person would solve the quote: a quote with short words that repeat (THE, AND, A) or words with a telling pattern of letters (PEOPLE, THAT) is easy to get into; one with long, unusual words and no short ones is not.
+
+Games of a difficulty. The same menu offers &quot;Random Easy Game&quot;, &quot;Random Medium Game&quot;, &quot;Random Hard Game&quot; and &quot;Random Expert Game&quot;. Each picks a quote of that difficulty, one you have not played first, as a random game does. An easy game starts with the four commonest letters of the quote already in place, a medium game with two and a hard game with one. An expert game gives you none, and its Hint button gives no letters either: only the teaching hint below.
+
+Explain a Step (F2, or in the solve panel&apos;s menu) tells you the next thing a good solver would work out from the letters you have placed, and why: for example, that a three-letter word which appears three times is most likely THE, or that only one common word fits a word with the letters you have. The word it reads is marked in both puzzle boxes, and each pair it finds is named, such as X=T. It places nothing: you type the letters yourself. Letters you placed wrongly are left out of its reasoning.
+
+Check My Letters (F3, or in the solve panel&apos;s menu) marks every letter you have placed that is wrong, and names them; if all are right, it says so.
+
+Each explanation and each check counts as one hint in your report and in your statistics. When you have placed every letter but the quote does not read right, Cipherly tells you so, once, and points you to Check My Letters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KEL Software is a small maker of friendly programs for home and family: word games, puzzles and little helpers that do one job well.
+
+Cipherly is one of them. We hope it brings you many happy hours of puzzling, and that you will share its printed puzzles with family and friends.
+
+KEL Software
+1200 Puzzle Lane
+Riddleton, WA 98000
+
+E-mail: kel.software@example.com
+Web: www.example.com/cipherly
+
+Thank you for playing!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>E-&amp;mail a Friend</source>
+        <translation>E-&amp;Mail an Freunde</translation>
+    </message>
+    <message>
+        <source>&amp;Gift Idea</source>
+        <translation>&amp;Geschenk</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Solve a Random Quote
+On-Screen</source>
+        <translation>&amp;Zufälliges Zitat
+am Bildschirm lösen</translation>
+    </message>
+    <message>
+        <source>&amp;Add a
+New Quote</source>
+        <translation>&amp;Neues Zitat
+hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit
+this
+Quote</source>
+        <translation>Dieses
+Zitat
+&amp;bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete
+this
+Quote</source>
+        <translation>Dieses
+Zitat
+löschen</translation>
+    </message>
+    <message>
+        <source>Scramble &amp;&amp; &amp;Print this Quote...</source>
+        <translation>Verschlüsseln &amp;&amp; &amp;drucken...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Finished</source>
+        <translation>&amp;Fertig</translation>
+    </message>
+    <message>
+        <source>&amp;Print the
+Scrambled Message</source>
+        <translation>Verschlüsselte
+Nachricht &amp;drucken</translation>
+    </message>
+    <message>
+        <source>Hin&amp;t</source>
+        <translation>&amp;Tipp</translation>
+    </message>
+    <message>
+        <source>&amp;Solve</source>
+        <translation>&amp;Lösen</translation>
+    </message>
+    <message>
+        <source>&amp;Finished, Return</source>
+        <translation>&amp;Fertig, zurück</translation>
+    </message>
+</context>
+<context>
+    <name>frmManual</name>
+    <message>
+        <source>Help Topics
+(F1)</source>
+        <translation>Hilfethemen
+(F1)</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Return
+(Esc)</source>
+        <translation>&amp;Zurück
+(Esc)</translation>
+    </message>
+</context>
+<context>
+    <name>frmNewUser</name>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>Welcome</source>
+        <translation>Willkommen</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this Welcome screen again</source>
+        <translation>Diese Begrüßung nicht mehr zeigen</translation>
+    </message>
+    <message>
+        <source> %1 - New User Overview</source>
+        <translation> %1 - Überblick für Neulinge</translation>
+    </message>
+    <message>
+        <source>Welcome! Are you a new user? If so, then let&apos;s take a moment for a quick overview.</source>
+        <translation>Willkommen! Sind Sie neu hier? Dann nehmen wir uns einen Moment für einen kurzen Überblick.</translation>
+    </message>
+</context>
+<context>
+    <name>frmStatistics</name>
+    <message>
+        <source>R&amp;eset
+Statistics</source>
+        <translation>Statistik
+&amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Return
+(Esc)</source>
+        <translation>&amp;Zurück
+(Esc)</translation>
+    </message>
+</context>
+<context>
+    <name>frmTitlePage</name>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>&amp;Order Info</source>
+        <translation>&amp;Bestellinfo</translation>
+    </message>
+    <message>
+        <source>Version w%1</source>
+        <translation>Version w%1</translation>
+    </message>
+    <message>
+        <source> Click here to Email KEL Software! </source>
+        <translation> Hier klicken, um KEL Software zu schreiben! </translation>
+    </message>
+    <message>
+        <source> Click here to visit KEL Software! </source>
+        <translation> Hier klicken, um KEL Software zu besuchen! </translation>
+    </message>
+    <message>
+        <source>%1, %2. %3. Press Alt+C to continue</source>
+        <translation>%1, %2. %3. Weiter mit Alt+W</translation>
+    </message>
+</context>
+</TS>
