@@ -4,6 +4,8 @@
 #include "PrinterSurface.h"
 #include "modSupport.h"
 
+#include <QCoreApplication>
+
 namespace CryptogramPage {
 namespace {
 
@@ -47,15 +49,19 @@ void print(PrinterSurface &s, int page, const QString &forName, const QString &e
     s.setCurrentY(1.5);
     if (!solution) {
         if (!forName.isEmpty()) {
-            line(s, QStringLiteral("This scrambled message was made"));
+            line(s,
+                 QCoreApplication::translate("CryptogramPage", "This scrambled message was made"));
             s.setCurrentX(1.0);
-            line(s, QStringLiteral("especially for ") + forName + QStringLiteral("!"));
+            line(s,
+                 QCoreApplication::translate("CryptogramPage", "especially for %1!").arg(forName));
             s.endLine();
             s.setCurrentX(1.0);
         }
-        line(s, QStringLiteral("Solve the scrambled message below..."));
+        line(s,
+             QCoreApplication::translate("CryptogramPage", "Solve the scrambled message below..."));
     } else {
-        line(s, AppInfo::Title + QStringLiteral("'s Solution Page--"));
+        line(s, QCoreApplication::translate("CryptogramPage", "%1's Solution Page--")
+                    .arg(AppInfo::Title));
     }
     // c, d: the quote
     s.setFontName(QStringLiteral("Fixedsys"));
@@ -67,7 +73,8 @@ void print(PrinterSurface &s, int page, const QString &forName, const QString &e
     // e
     font(s, "Arial", 10, true, true);
     s.setCurrentX(1.0);
-    line(s, solution ? QStringLiteral("Code Key:") : QStringLiteral("Notes:"));
+    line(s, solution ? QCoreApplication::translate("CryptogramPage", "Code Key:")
+                     : QCoreApplication::translate("CryptogramPage", "Notes:"));
     // f: the key rows, empty on the puzzle page
     s.setFontName(QStringLiteral("Fixedsys"));
     s.setFontSize(12);
@@ -92,7 +99,7 @@ void print(PrinterSurface &s, int page, const QString &forName, const QString &e
     lineEnds(s, 5);
     font(s, "Arial", 10, true, true);
     s.setCurrentX(1.0);
-    if (solution) line(s, QStringLiteral("Notes:"));
+    if (solution) line(s, QCoreApplication::translate("CryptogramPage", "Notes:"));
     // i
     s.endDocument();
 }

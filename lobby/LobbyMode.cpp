@@ -27,11 +27,12 @@ void LobbyMode::arrange() {
     // Editing: the quote panel takes the list's place in a shorter window.
     if (editing) {
         const bool adding = m_mode == Mode::Add;
-        m.cmdAddEditSave->setCaption(adding ? KelButton::CaptionLines({"&Save", "New", "Quote"})
-                                            : KelButton::CaptionLines({"&Save", "Changes"}));
+        m.cmdAddEditSave->setCaption(adding
+                                         ? KelButton::CaptionLines(frmMain::tr("&Save\nNew\nQuote"))
+                                         : KelButton::CaptionLines(frmMain::tr("&Save\nChanges")));
         m.cmdAddEditCancel->setCaption(
-            adding ? KelButton::CaptionLines({"&Cancel", "New", "Quote"})
-                   : KelButton::CaptionLines({"Don't", "Save", "&Changes"}));
+            adding ? KelButton::CaptionLines(frmMain::tr("&Cancel\nNew\nQuote"))
+                   : KelButton::CaptionLines(frmMain::tr("Don't\nSave\n&Changes")));
     }
     m.cmdAddEditSave->setVisible(editing);
     m.cmdAddEditCancel->setVisible(editing);
@@ -43,7 +44,7 @@ void LobbyMode::arrange() {
     if (editing) {
         if (m_mode == Mode::Add) m.txtBox[1]->setText(QString());
         m.txtBox[1]->setBackColor(m_mode == Mode::Add ? frmMain::Yellow : frmMain::Pink);
-        m.txtBox[2]->setText(frmMain::GuideTextForEditing);
+        m.txtBox[2]->setText(frmMain::GuideTextForEditing());
     }
     // Back in the list from editing or solving, the quote box turns cyan.
     if (list && (from == Mode::Add || from == Mode::Edit || from == Mode::Solve))

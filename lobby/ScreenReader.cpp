@@ -180,7 +180,7 @@ void ScreenReader::nameForMode() {
         quote->setAccessibleName(mode == Mode::Add ? QStringLiteral("New quote")
                                                    : QStringLiteral("Quote being edited"));
         // The rules, told with the box they are for.
-        quote->setAccessibleDescription(frmMain::GuideTextForEditing);
+        quote->setAccessibleDescription(frmMain::GuideTextForEditing());
         guide->setAccessibleName(QStringLiteral("Rules for a quote"));
         break;
     case Mode::Print:

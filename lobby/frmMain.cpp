@@ -33,15 +33,18 @@ const QColor frmMain::Yellow(255, 255, 0);
 const QColor frmMain::Pink(255, 128, 255);
 const QColor frmMain::Cyan(0, 255, 255);
 const QColor frmMain::GuideText(128, 64, 64);
-const QString frmMain::GuideTextForEditing = QStringLiteral(
-    "A quote should be from 50 to 200 characters in length. Normal letters and punctuation such as "
-    "()',./;!?- etc. are allowed, but numbers and carriage-returns (the <Enter> key) should not be "
-    "used.");
-const QString frmMain::SolveInstruction =
-    QStringLiteral("In the scrambled quote below,\n\nshow the letter         as a");
-const QString frmMain::GiftReminder =
-    QStringLiteral("Before you go: a Cipherly puzzle page, printed and made out to a\n"
-                   "friend, makes a fine little gift. Try \"Scramble & Print\" next time!");
+QString frmMain::GuideTextForEditing() {
+    return tr("A quote should be from 50 to 200 characters in length. Normal letters and "
+              "punctuation such as ()',./;!?- etc. are allowed, but numbers and carriage-returns "
+              "(the <Enter> key) should not be used.");
+}
+QString frmMain::SolveInstruction() {
+    return tr("In the scrambled quote below,\n\nshow the letter         as a");
+}
+QString frmMain::GiftReminder() {
+    return tr("Before you go: a Cipherly puzzle page, printed and made out to a\n"
+              "friend, makes a fine little gift. Try \"Scramble & Print\" next time!");
+}
 
 namespace {
 
@@ -93,31 +96,28 @@ void frmMain::Form_Load() {
     modStandard::TilePicture(tile("quote"), picQuote);
     modStandard::TilePicture(tile("list"), picPrintQuote);
     modStandard::TilePicture(tile("solve"), picSolveRandomQuote);
-    lblSolveMessage->setText(SolveInstruction);
+    lblSolveMessage->setText(SolveInstruction());
 }
 
 void frmMain::Form_Activate() {
     if (!beginActivation()) return;
-    cmdHelp->setToolTip(QStringLiteral(" Need a little information? "));
-    cmdQuit->setToolTip(QStringLiteral(" Click here to exit ") + AppInfo::Title +
-                        QStringLiteral(" "));
-    cmdEmailFriend->setToolTip(QStringLiteral(" Tell a friend about ") + AppInfo::Title +
-                               QStringLiteral(" "));
-    cmdgift->setToolTip(QStringLiteral(" A gift idea from KEL Software "));
+    cmdHelp->setToolTip(tr(" Need a little information? "));
+    cmdQuit->setToolTip(tr(" Click here to exit %1 ").arg(AppInfo::Title));
+    cmdEmailFriend->setToolTip(tr(" Tell a friend about %1 ").arg(AppInfo::Title));
+    cmdgift->setToolTip(tr(" A gift idea from KEL Software "));
     cmdEmailFriend->show();
     cmdgift->show();
 
-    cmdAddEditQuote[1]->setCaption(KelButton::CaptionLines({"&Add a", "New Quote"}));
-    cmdAddEditQuote[2]->setCaption(KelButton::CaptionLines({"&Edit", "this", "Quote"}));
-    cmdDeleteQuote->setCaption(KelButton::CaptionLines({"Delete", "this", "Quote"}));
+    cmdAddEditQuote[1]->setCaption(KelButton::CaptionLines(tr("&Add a\nNew Quote")));
+    cmdAddEditQuote[2]->setCaption(KelButton::CaptionLines(tr("&Edit\nthis\nQuote")));
+    cmdDeleteQuote->setCaption(KelButton::CaptionLines(tr("Delete\nthis\nQuote")));
     cmdSolveRandomQuote->setCaption(
-        KelButton::CaptionLines({"&Solve a Random Quote", "On-Screen"}));
-    cmdFinishedPrinting->setCaption(
-        KelButton::CaptionLines({"&Finished", "with", "this", "Quote"}));
-    cmdPrintQuote->setCaption(KelButton::CaptionLines({"&Print the", "Scrambled Message"}));
-    cmdFinishedSolving->setCaption(KelButton::CaptionLines({"&Finished, Return", "(Esc)"}));
-    cmdSolve->setCaption(KelButton::CaptionLines({"&Solve", "(F8)"}));
-    cmdHint->setCaption(KelButton::CaptionLines({"Hin&t", "(F4)"}));
+        KelButton::CaptionLines(tr("&Solve a Random Quote\nOn-Screen")));
+    cmdFinishedPrinting->setCaption(KelButton::CaptionLines(tr("&Finished\nwith\nthis\nQuote")));
+    cmdPrintQuote->setCaption(KelButton::CaptionLines(tr("&Print the\nScrambled Message")));
+    cmdFinishedSolving->setCaption(KelButton::CaptionLines(tr("&Finished, Return\n(Esc)")));
+    cmdSolve->setCaption(KelButton::CaptionLines(tr("&Solve\n(F8)")));
+    cmdHint->setCaption(KelButton::CaptionLines(tr("Hin&t\n(F4)")));
     for (KelButton *b :
          {cmdAddEditQuote[1], cmdAddEditQuote[2], cmdDeleteQuote, cmdSolveRandomQuote,
           cmdFinishedPrinting, cmdPrintQuote, cmdFinishedSolving, cmdSolve, cmdHint, cmdAddEditSave,
@@ -146,8 +146,8 @@ void frmMain::FillQuoteList() {
         const quotes::Status s = quotes::LoadQuoteList(list);
         grid->list()->setQuotes(list);
         if (!s)
-            showStoreError(s.whileCreating ? QStringLiteral("The quote list could not be created.")
-                                           : QStringLiteral("The quote list could not be read."),
+            showStoreError(s.whileCreating ? tr("The quote list could not be created.")
+                                           : tr("The quote list could not be read."),
                            s);
         ListBusy = true;
         grid->setRow(0);
@@ -168,13 +168,13 @@ void frmMain::ShowHighlightedQuote() {
     if (row >= 1) {
         const quotes::Status s = quotes::ReadQuote(qint16(row));
         if (!s) {
-            showStoreError(QStringLiteral("The highlighted quote could not be read."), s);
+            showStoreError(tr("The highlighted quote could not be read."), s);
             return;
         }
     } else {
         quotes::QuoteRecord = QString();
     }
-    grid->list()->setStatus(QStringLiteral("Quote List (Currently Highlighted: %1 of %2 on file)")
+    grid->list()->setStatus(tr("Quote List (Currently Highlighted: %1 of %2 on file)")
                                 .arg(row)
                                 .arg(grid->list()->rowCount()));
     txtBox[1]->setText(quotes::QuoteRecord.trimmed());
@@ -216,9 +216,8 @@ void frmMain::showOverDimmedLobby(const std::function<void(QWidget *)> &show) {
 }
 
 void frmMain::cmdFadeStatus_MouseMove() {
-    cmdFadeStatus->setToolTip(
-        (FadeEnabled ? QStringLiteral(" Disable") : QStringLiteral(" Enable")) +
-        QStringLiteral(" form fade effects "));
+    cmdFadeStatus->setToolTip(FadeEnabled ? tr(" Disable form fade effects ")
+                                          : tr(" Enable form fade effects "));
 }
 
 void frmMain::cmdFadeStatus_Click() {
@@ -233,15 +232,15 @@ void frmMain::cmdEmailFriend_Click() {
 }
 
 void frmMain::cmdgift_Click() {
-    dialogs::message(this, AppInfo::Title, GiftReminder, Icon::Information);
+    dialogs::message(this, AppInfo::Title, GiftReminder(), Icon::Information);
 }
 
 void frmMain::cmdQuit_Click() {
     const bool reminder = clock().second() < 5;
-    const QString text = reminder ? GiftReminder + QStringLiteral("\n\nReady to quit now?")
-                                  : QStringLiteral("Are you sure you wish to quit?");
-    const QString title = reminder ? QStringLiteral("Quit ") + AppInfo::Title + QStringLiteral("?")
-                                   : QStringLiteral("Confirm");
+    const QString text = reminder
+                             ? GiftReminder() + QStringLiteral("\n\n") + tr("Ready to quit now?")
+                             : tr("Are you sure you wish to quit?");
+    const QString title = reminder ? tr("Quit %1?").arg(AppInfo::Title) : tr("Confirm");
     if (FadeEnabled) {
         fade.StartFade(255, 204, 2, false);
         fade.WaitForFade();
@@ -305,14 +304,15 @@ void frmMain::fadeInAndWait() {
 // ---- Editing ---------------------------------------------------------------
 
 namespace {
-const QString ReservedTitle = QStringLiteral("Reserved");
-const QString ReservedText = QStringLiteral(
+const char *const ReservedTitle = QT_TRANSLATE_NOOP("frmMain", "Reserved");
+const char *const ReservedText = QT_TRANSLATE_NOOP(
+    "frmMain",
     "The first 10 quotes are an\nintegral part of Cipherly\nand can not be edited or deleted.");
 } // namespace
 
 void frmMain::cmdAddEditQuote_Click(int index) {
     if (index == 2 && grid->row() < 11) {
-        dialogs::message(this, ReservedTitle, ReservedText, Icon::Information);
+        dialogs::message(this, tr(ReservedTitle), tr(ReservedText), Icon::Information);
         return;
     }
     mode.set(index == 1 ? LobbyMode::Mode::Add : LobbyMode::Mode::Edit);
@@ -333,34 +333,31 @@ void frmMain::cmdAddEditSave_Click() {
     // Line breaks, and Tabs pasted in, become blanks: a quote is one line.
     const quotes::Normalized n = quotes::NormalizeQuote(txtBox[1]->text());
     if (n.breaksReplaced)
-        dialogs::message(
-            this, QStringLiteral("Keystroke Entry Error"),
-            QStringLiteral("The <Enter> keystroke(s)\nin this quote have been removed."),
-            Icon::Information);
+        dialogs::message(this, tr("Keystroke Entry Error"),
+                         tr("The <Enter> keystroke(s)\nin this quote have been removed."),
+                         Icon::Information);
     txtBox[1]->setText(n.text);
     const quotes::Verdict v = quotes::CheckQuote(n.text);
     if (v.problem == quotes::Problem::TooShort) {
-        dialogs::message(this, QStringLiteral("Length too short..."),
-                         QStringLiteral("A quote should be at least\n50 characters in length."),
+        dialogs::message(this, tr("Length too short..."),
+                         tr("A quote should be at least\n50 characters in length."),
                          Icon::Critical);
         txtBox[1]->setFocus();
         return;
     }
     if (v.problem == quotes::Problem::Digit) {
-        dialogs::message(this, QStringLiteral("Numbers not allowed..."),
-                         QStringLiteral("Please do not include\nnumeral characters in the quote."),
+        dialogs::message(this, tr("Numbers not allowed..."),
+                         tr("Please do not include\nnumeral characters in the quote."),
                          Icon::Critical);
         txtBox[1]->setFocus();
         return;
     }
     if (v.problem == quotes::Problem::Unstorable || v.problem == quotes::Problem::Control) {
         dialogs::message(
-            this, QStringLiteral("Characters not allowed..."),
+            this, tr("Characters not allowed..."),
             v.problem == quotes::Problem::Control
-                ? QStringLiteral("Please do not include\nthe control character %1 in the quote.")
-                      .arg(v.code())
-                : QStringLiteral("Please do not include\nthe character \"%1\" in the quote.")
-                      .arg(v.character),
+                ? tr("Please do not include\nthe control character %1 in the quote.").arg(v.code())
+                : tr("Please do not include\nthe character \"%1\" in the quote.").arg(v.character),
             Icon::Critical);
         txtBox[1]->setFocus();
         return;
@@ -371,8 +368,8 @@ void frmMain::cmdAddEditSave_Click() {
     if (!s) {
         // Nothing was stored: stay in edit mode with the text as typed; the
         // stored quote is still the one a cancel brings back.
-        showStoreError(adding ? QStringLiteral("The new quote could not be saved.")
-                              : QStringLiteral("The changes could not be saved."),
+        showStoreError(adding ? tr("The new quote could not be saved.")
+                              : tr("The changes could not be saved."),
                        s);
         txtBox[1]->setFocus();
         return;
@@ -401,13 +398,12 @@ void frmMain::cmdAddEditCancel_Click() {
 void frmMain::cmdDeleteQuote_Click() {
     const int row = grid->row();
     if (row < 11) {
-        dialogs::message(this, ReservedTitle, ReservedText, Icon::Information);
+        dialogs::message(this, tr(ReservedTitle), tr(ReservedText), Icon::Information);
         return;
     }
-    if (dialogs::message(
-            this, QStringLiteral("Confirm Deletion"),
-            QStringLiteral("Are you SURE you want to\ndelete this quote from the list?"),
-            Icon::Question, Buttons::YesNo, Answer::No) != Answer::Yes)
+    if (dialogs::message(this, tr("Confirm Deletion"),
+                         tr("Are you SURE you want to\ndelete this quote from the list?"),
+                         Icon::Question, Buttons::YesNo, Answer::No) != Answer::Yes)
         return;
     quotes::Status s;
     {
@@ -415,7 +411,7 @@ void frmMain::cmdDeleteQuote_Click() {
         s = quotes::DeleteQuoteRecord(qint16(row));
     }
     if (!s) {
-        showStoreError(QStringLiteral("The quote could not be deleted; the list is as it was."), s);
+        showStoreError(tr("The quote could not be deleted; the list is as it was."), s);
         RowToHighlight = qint16(row);
     } else {
         RowToHighlight = qint16(row - 1);

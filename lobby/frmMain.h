@@ -114,10 +114,11 @@ public:
     QString PrintForName;
 
     static const QColor Peach, Yellow, Pink, Cyan, GuideText;
-    static const QString GuideTextForEditing;
-    static const QString GiftReminder;
+    // Texts in the player's language.
+    static QString GuideTextForEditing();
+    static QString GiftReminder();
     // The solve panel's instruction, with room for the two letter boxes.
-    static const QString SolveInstruction;
+    static QString SolveInstruction();
 
     // ---- Seams for the additions ------------------------------------------
 

@@ -36,16 +36,15 @@ void frmMain::cmdScrambleAndPrintQuote_Click() {
 }
 
 void frmMain::cmdPrintQuote_Click() {
-    const Answer a = dialogs::message(
-        this, AppInfo::Title, QStringLiteral("Would you like to personalize this printout?"),
-        Icon::Question, Buttons::YesNoCancel, Answer::Yes);
+    const Answer a =
+        dialogs::message(this, AppInfo::Title, tr("Would you like to personalize this printout?"),
+                         Icon::Question, Buttons::YesNoCancel, Answer::Yes);
     if (a == Answer::Cancel) return;
     if (a == Answer::Yes) {
-        PrintForName =
-            dialogs::input(this, QStringLiteral("Personalize this printout"),
-                           QStringLiteral("Okay-- Who are you printing\nthis scrambled quote for?"),
-                           PrintForName)
-                .value_or(QString());
+        PrintForName = dialogs::input(this, tr("Personalize this printout"),
+                                      tr("Okay-- Who are you printing\nthis scrambled quote for?"),
+                                      PrintForName)
+                           .value_or(QString());
         if (PrintForName.isEmpty()) return;
     } else {
         PrintForName.clear();
@@ -96,10 +95,10 @@ void frmMain::PlayRecord(qint16 record) {
     quotes::CloseQuoteFile();
     if (!s || quote.isEmpty()) {
         if (!s)
-            showStoreError(QStringLiteral("No quote could be read for a game."), s);
+            showStoreError(tr("No quote could be read for a game."), s);
         else
             dialogs::message(this, AppInfo::Title,
-                             QStringLiteral("The quote list is empty: there is nothing to solve."),
+                             tr("The quote list is empty: there is nothing to solve."),
                              Icon::Information);
         fadeInAndWait();
         cmdFinishedSolving_Click();
@@ -119,7 +118,7 @@ void frmMain::ResumeGame() {
 }
 
 void frmMain::openSolvePanel() {
-    lblSolveMessage->setText(SolveInstruction);
+    lblSolveMessage->setText(SolveInstruction());
     mode.set(LobbyMode::Mode::Solve);
     mode.arrange();
 }

@@ -9,6 +9,33 @@
     </message>
 </context>
 <context>
+    <name>CryptogramPage</name>
+    <message>
+        <source>This scrambled message was made</source>
+        <translation>Diese verschlüsselte Nachricht ist</translation>
+    </message>
+    <message>
+        <source>especially for %1!</source>
+        <translation>ganz besonders für %1!</translation>
+    </message>
+    <message>
+        <source>Solve the scrambled message below...</source>
+        <translation>Lösen Sie die verschlüsselte Nachricht unten...</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Solution Page--</source>
+        <translation>%1 – Lösungsseite</translation>
+    </message>
+    <message>
+        <source>Code Key:</source>
+        <translation>Schlüssel:</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notizen:</translation>
+    </message>
+</context>
+<context>
     <name>Texts</name>
     <message>
         <source>Hello, and welcome to Cipherly, the game of secret messages!
@@ -244,6 +271,240 @@ Nachricht &amp;drucken</translation>
     <message>
         <source>&amp;Finished, Return</source>
         <translation>&amp;Fertig, zurück</translation>
+    </message>
+    <message>
+        <source>A quote should be from 50 to 200 characters in length. Normal letters and punctuation such as ()&apos;,./;!?- etc. are allowed, but numbers and carriage-returns (the &lt;Enter&gt; key) should not be used.</source>
+        <translation>Ein Zitat sollte 50 bis 200 Zeichen lang sein. Buchstaben und Satzzeichen wie ()&apos;,./;!?- usw. sind erlaubt, Ziffern und Zeilenumbrüche (die Eingabetaste) dagegen nicht.</translation>
+    </message>
+    <message>
+        <source>In the scrambled quote below,
+
+show the letter         as a</source>
+        <translation>Zeigen Sie im verschlüsselten Zitat
+
+den Buchstaben         als</translation>
+    </message>
+    <message>
+        <source>Before you go: a Cipherly puzzle page, printed and made out to a
+friend, makes a fine little gift. Try &quot;Scramble &amp; Print&quot; next time!</source>
+        <translation>Bevor Sie gehen: Eine gedruckte Cipherly-Rätselseite mit dem Namen
+eines Freundes ist ein schönes kleines Geschenk. Probieren Sie beim
+nächsten Mal &quot;Verschlüsseln &amp; drucken&quot;!</translation>
+    </message>
+    <message>
+        <source> Need a little information? </source>
+        <translation> Brauchen Sie ein paar Hinweise? </translation>
+    </message>
+    <message>
+        <source> Click here to exit %1 </source>
+        <translation> Hier klicken, um %1 zu beenden </translation>
+    </message>
+    <message>
+        <source> Tell a friend about %1 </source>
+        <translation> Freunden von %1 erzählen </translation>
+    </message>
+    <message>
+        <source> A gift idea from KEL Software </source>
+        <translation> Eine Geschenkidee von KEL Software </translation>
+    </message>
+    <message>
+        <source>&amp;Finished
+with
+this
+Quote</source>
+        <translation>&amp;Fertig
+mit
+diesem
+Zitat</translation>
+    </message>
+    <message>
+        <source>&amp;Finished, Return
+(Esc)</source>
+        <translation>&amp;Fertig, zurück
+(Esc)</translation>
+    </message>
+    <message>
+        <source>&amp;Solve
+(F8)</source>
+        <translation>&amp;Lösen
+(F8)</translation>
+    </message>
+    <message>
+        <source>Hin&amp;t
+(F4)</source>
+        <translation>&amp;Tipp
+(F4)</translation>
+    </message>
+    <message>
+        <source>The quote list could not be created.</source>
+        <translation>Die Zitatliste konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The quote list could not be read.</source>
+        <translation>Die Zitatliste konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The highlighted quote could not be read.</source>
+        <translation>Das markierte Zitat konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Quote List (Currently Highlighted: %1 of %2 on file)</source>
+        <translation>Zitatliste (markiert: %1 von %2 gespeicherten)</translation>
+    </message>
+    <message>
+        <source> Disable form fade effects </source>
+        <translation> Überblendungen der Fenster ausschalten </translation>
+    </message>
+    <message>
+        <source> Enable form fade effects </source>
+        <translation> Überblendungen der Fenster einschalten </translation>
+    </message>
+    <message>
+        <source>Ready to quit now?</source>
+        <translation>Jetzt beenden?</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to quit?</source>
+        <translation>Möchten Sie das Spiel wirklich beenden?</translation>
+    </message>
+    <message>
+        <source>Quit %1?</source>
+        <translation>%1 beenden?</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>Reserved</source>
+        <translation>Geschützt</translation>
+    </message>
+    <message>
+        <source>The first 10 quotes are an
+integral part of Cipherly
+and can not be edited or deleted.</source>
+        <translation>Die ersten 10 Zitate gehören
+fest zu Cipherly und können
+weder bearbeitet noch gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Keystroke Entry Error</source>
+        <translation>Fehler bei der Eingabe</translation>
+    </message>
+    <message>
+        <source>The &lt;Enter&gt; keystroke(s)
+in this quote have been removed.</source>
+        <translation>Die Zeilenumbrüche (Eingabetaste)
+in diesem Zitat wurden entfernt.</translation>
+    </message>
+    <message>
+        <source>Length too short...</source>
+        <translation>Zu kurz...</translation>
+    </message>
+    <message>
+        <source>A quote should be at least
+50 characters in length.</source>
+        <translation>Ein Zitat sollte mindestens
+50 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>Numbers not allowed...</source>
+        <translation>Keine Ziffern erlaubt...</translation>
+    </message>
+    <message>
+        <source>Please do not include
+numeral characters in the quote.</source>
+        <translation>Bitte verwenden Sie
+keine Ziffern im Zitat.</translation>
+    </message>
+    <message>
+        <source>Characters not allowed...</source>
+        <translation>Unerlaubte Zeichen...</translation>
+    </message>
+    <message>
+        <source>Please do not include
+the control character %1 in the quote.</source>
+        <translation>Bitte verwenden Sie das
+Steuerzeichen %1 nicht im Zitat.</translation>
+    </message>
+    <message>
+        <source>Please do not include
+the character &quot;%1&quot; in the quote.</source>
+        <translation>Bitte verwenden Sie das
+Zeichen &quot;%1&quot; nicht im Zitat.</translation>
+    </message>
+    <message>
+        <source>The new quote could not be saved.</source>
+        <translation>Das neue Zitat konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The changes could not be saved.</source>
+        <translation>Die Änderungen konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Confirm Deletion</source>
+        <translation>Löschen bestätigen</translation>
+    </message>
+    <message>
+        <source>Are you SURE you want to
+delete this quote from the list?</source>
+        <translation>Möchten Sie dieses Zitat WIRKLICH
+aus der Liste löschen?</translation>
+    </message>
+    <message>
+        <source>The quote could not be deleted; the list is as it was.</source>
+        <translation>Das Zitat konnte nicht gelöscht werden; die Liste ist unverändert.</translation>
+    </message>
+    <message>
+        <source>Would you like to personalize this printout?</source>
+        <translation>Möchten Sie diesen Ausdruck mit einem Namen versehen?</translation>
+    </message>
+    <message>
+        <source>Personalize this printout</source>
+        <translation>Ausdruck mit Namen versehen</translation>
+    </message>
+    <message>
+        <source>Okay-- Who are you printing
+this scrambled quote for?</source>
+        <translation>Gut! Für wen drucken Sie
+dieses verschlüsselte Zitat?</translation>
+    </message>
+    <message>
+        <source>No quote could be read for a game.</source>
+        <translation>Für ein Spiel konnte kein Zitat gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The quote list is empty: there is nothing to solve.</source>
+        <translation>Die Zitatliste ist leer: Es gibt nichts zu lösen.</translation>
+    </message>
+    <message>
+        <source>&amp;Save
+New
+Quote</source>
+        <translation>Neues
+Zitat
+&amp;speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Save
+Changes</source>
+        <translation>&amp;Änderungen
+speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel
+New
+Quote</source>
+        <translation>Neues
+Zitat
+&amp;verwerfen</translation>
+    </message>
+    <message>
+        <source>Don&apos;t
+Save
+&amp;Changes</source>
+        <translation>Änderungen
+&amp;verwerfen</translation>
     </message>
 </context>
 <context>

@@ -175,11 +175,8 @@ void KelButton::setButtonType(qint32 t) {
     notify("BTYPE");
 }
 
-QString KelButton::CaptionLines(std::initializer_list<const char *> lines) {
-    QStringList l;
-    for (const char *p : lines)
-        l << QString::fromUtf8(p);
-    return l.join(QStringLiteral("\r\n"));
+QString KelButton::CaptionLines(QString lines) {
+    return lines.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
 }
 
 void KelButton::setCaption(const QString &caption) {

@@ -73,8 +73,9 @@ public:
     void setButtonType(qint32 t);
     QString Caption() const { return m_caption; }
     void setCaption(const QString &caption);
-    // A caption of several lines, broken where the button breaks them.
-    static QString CaptionLines(std::initializer_list<const char *> lines);
+    // A caption of several lines, broken where the button breaks them, from
+    // lines ended by plain line ends (as a translation gives them).
+    static QString CaptionLines(QString lines);
     bool Enabled() const { return m_enabled; }
     void setEnabledProperty(bool on);
     QFont Font() const { return font(); }

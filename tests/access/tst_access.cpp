@@ -237,7 +237,7 @@ private slots:
         m->cmdAddEditQuote_Click(1);
         QCOMPARE(accessible(Ui(m).txtBox[1])->text(QAccessible::Name), QStringLiteral("New quote"));
         QCOMPARE(accessible(Ui(m).txtBox[1])->text(QAccessible::Description),
-                 frmMain::GuideTextForEditing);
+                 frmMain::GuideTextForEditing());
         checkAllNamed(m, "lobby, edit mode");
         m->cmdAddEditCancel_Click();
 

@@ -471,7 +471,7 @@ private slots:
         QVERIFY(!Ui(m).picQuoteList->isVisible());
         QCOMPARE(Ui(m).picQuote->y(), 680 / 15);
         QCOMPARE(Ui(m).txtBox[1]->palette().color(QPalette::Base), frmMain::Yellow);
-        QCOMPARE(Ui(m).txtBox[2]->text(), frmMain::GuideTextForEditing);
+        QCOMPARE(Ui(m).txtBox[2]->text(), frmMain::GuideTextForEditing());
         QCOMPARE(Ui(m).cmdAddEditSave->Caption(), QStringLiteral("&Save\r\nNew\r\nQuote"));
         QCOMPARE(Ui(m).cmdAddEditCancel->Caption(), QStringLiteral("&Cancel\r\nNew\r\nQuote"));
         QVERIFY(!Ui(m).cmdDeleteQuote->isVisible());
