@@ -30,27 +30,28 @@ struct Item {
     int number; // -1 for a separator
 };
 
-const Item Items[] = {{"", -1},
-                      {"Overview", 1000},
-                      {"-", -1},
-                      {"The Main Lobby", 3000},
-                      {"Quote List Maintenance", 4000},
-                      {"Encrypting && Printing a Quote", 5000},
-                      {"Solving a Quote On-Screen", 6000},
-                      {"-", -1},
-                      {"About Cipherly", 7777},
-                      {"About KEL Software", 8000},
-                      {"-", -1},
-                      {"Email KEL Software", 1111},
-                      {"Visit KEL Software's Web Page", 2222},
-                      {"Order Cipherly Online (w/ Credit Card)", 3333},
-                      {"-", -1},
-                      {"Exit this Menu", 0},
-                      // The additions' topics, shown after the design's solving topic.
-                      {"Quote Collections", 6100},
-                      {"Statistics", 6200},
-                      {"Solver's Aids", 6300},
-                      {"Difficulty and Teaching Hints", 6400}};
+const Item Items[] = {
+    {"", -1},
+    {QT_TRANSLATE_NOOP("frmManual", "Overview"), 1000},
+    {"-", -1},
+    {QT_TRANSLATE_NOOP("frmManual", "The Main Lobby"), 3000},
+    {QT_TRANSLATE_NOOP("frmManual", "Quote List Maintenance"), 4000},
+    {QT_TRANSLATE_NOOP("frmManual", "Encrypting && Printing a Quote"), 5000},
+    {QT_TRANSLATE_NOOP("frmManual", "Solving a Quote On-Screen"), 6000},
+    {"-", -1},
+    {QT_TRANSLATE_NOOP("frmManual", "About Cipherly"), 7777},
+    {QT_TRANSLATE_NOOP("frmManual", "About KEL Software"), 8000},
+    {"-", -1},
+    {QT_TRANSLATE_NOOP("frmManual", "Email KEL Software"), 1111},
+    {QT_TRANSLATE_NOOP("frmManual", "Visit KEL Software's Web Page"), 2222},
+    {QT_TRANSLATE_NOOP("frmManual", "Order Cipherly Online (w/ Credit Card)"), 3333},
+    {"-", -1},
+    {QT_TRANSLATE_NOOP("frmManual", "Exit this Menu"), 0},
+    // The additions' topics, shown after the design's solving topic.
+    {QT_TRANSLATE_NOOP("frmManual", "Quote Collections"), 6100},
+    {QT_TRANSLATE_NOOP("frmManual", "Statistics"), 6200},
+    {QT_TRANSLATE_NOOP("frmManual", "Solver's Aids"), 6300},
+    {QT_TRANSLATE_NOOP("frmManual", "Difficulty and Teaching Hints"), 6400}};
 
 // Where the quote list is: the game works in the list's folder, so the help
 // names the folder it really uses, the home folder written as "~".
@@ -109,7 +110,7 @@ int frmManual::itemNumber(int index) {
 }
 
 QString frmManual::itemCaption(int index) {
-    return index >= 1 && index <= AllItems ? QString::fromLatin1(Items[index].caption) : QString();
+    return index >= 1 && index <= AllItems ? tr(Items[index].caption) : QString();
 }
 
 frmManual::frmManual(QWidget *parent)
@@ -134,7 +135,7 @@ frmManual::frmManual(QWidget *parent)
     PlaceTwips(txtManual, 210, 1155, 6000, 4845);
     labelHelpTopic->setBuddy(txtManual);
 
-    menuHelpMenu = new QMenu(QStringLiteral("Help Topics"), this);
+    menuHelpMenu = new QMenu(tr("Help Topics"), this);
     auto *menuStyle = new TopicMenuStyle;
     menuStyle->setParent(menuHelpMenu);
     menuHelpMenu->setStyle(menuStyle);
@@ -177,25 +178,23 @@ frmManual::frmManual(QWidget *parent)
 void frmManual::Form_Load() {
     FadeEnabled = modFadeInOut::SetFormAlpha(this, 0, false);
     SetDesignedSize(this, 6525, 6585);
-    setWindowTitle(AppInfo::Title + QStringLiteral(" - Help Window"));
+    setWindowTitle(tr("%1 - Help Window").arg(AppInfo::Title));
     modStandard::TilePicture(QStringLiteral(":/pictures/tiles/manual.png"), this);
 }
 
 void frmManual::Form_Activate() {
     if (!beginActivation()) return;
-    cmdPrintHelp->setCaption(QStringLiteral("&Print"));
-    cmdPrintHelp->setToolTip(QStringLiteral(" Be sure your printer is ready! "));
-    cmdHelpTopic->setCaption(QStringLiteral("Help Topics\r\n(F1)"));
-    cmdReturn->setCaption(QStringLiteral("&Return\r\n(Esc)"));
+    cmdPrintHelp->setCaption(tr("&Print"));
+    cmdPrintHelp->setToolTip(tr(" Be sure your printer is ready! "));
+    cmdHelpTopic->setCaption(KelButton::CaptionLines(tr("Help Topics\n(F1)")));
+    cmdReturn->setCaption(KelButton::CaptionLines(tr("&Return\n(Esc)")));
     for (KelButton *b : {cmdPrintHelp, cmdHelpTopic, cmdReturn})
         b->Refresh();
-    aboutText = AppInfo::Title +
-                QStringLiteral("\r\nVersion w%1.%2.%3\r\n\r\n")
-                    .arg(AppInfo::Major)
-                    .arg(AppInfo::Minor)
-                    .arg(AppInfo::Revision) +
-                AppInfo::description() + QStringLiteral("\r\n\u00A9") + AppInfo::Copyright +
-                QStringLiteral("\r\n\r\n");
+    aboutText =
+        AppInfo::Title + QStringLiteral("\r\n") +
+        tr("Version w%1.%2.%3").arg(AppInfo::Major).arg(AppInfo::Minor).arg(AppInfo::Revision) +
+        QStringLiteral("\r\n\r\n") + AppInfo::description() + QStringLiteral("\r\n\u00A9") +
+        AppInfo::Copyright + QStringLiteral("\r\n\r\n");
     menuHelpTopic_Click(HelpTopic);
     FadeInIfEnabled();
 }
@@ -241,10 +240,9 @@ void frmManual::cmdPrintHelp_Click() {
     surface->setFontItalic(false);
     QString text = txtManual->toPlainText();
     text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    modStandard::PrintWrapped(*surface, this, text,
-                              AppInfo::Title + QStringLiteral(", Help Section: ") +
-                                  itemCaption(currentTopic),
-                              true, false);
+    modStandard::PrintWrapped(
+        *surface, this, text,
+        tr("%1, Help Section: %2").arg(AppInfo::Title, itemCaption(currentTopic)), true, false);
     modStandard::ReportPrinting(this, *surface);
 }
 

@@ -75,21 +75,21 @@ void GamesChart::plot(const Figures &f) {
         delete a; // handed back by the chart: it would be lost
     }
     m_empty = f.recent.isEmpty();
-    setAccessibleName(QStringLiteral("Chart of the last %1 games").arg(RecentGames));
+    setAccessibleName(tr("Chart of the last %1 games").arg(RecentGames));
     if (m_empty) {
-        c->setTitle(QStringLiteral("No games played yet"));
+        c->setTitle(tr("No games played yet"));
         c->legend()->hide();
-        m_summary = QStringLiteral("No games played yet.");
+        m_summary = tr("No games played yet.");
         setAccessibleDescription(m_summary);
         return;
     }
-    c->setTitle(QStringLiteral("Minutes of the last %1 games").arg(RecentGames));
+    c->setTitle(tr("Minutes of the last %1 games").arg(RecentGames));
     c->legend()->show();
 
     auto *solved = new QScatterSeries, *shown = new QScatterSeries, *abandoned = new QScatterSeries;
-    solved->setName(QStringLiteral("solved"));
-    shown->setName(QStringLiteral("shown"));
-    abandoned->setName(QStringLiteral("abandoned"));
+    solved->setName(tr("solved"));
+    shown->setName(tr("shown"));
+    abandoned->setName(tr("abandoned"));
     solved->setColor(Solved);
     shown->setColor(Shown);
     abandoned->setColor(Abandoned);
@@ -111,7 +111,7 @@ void GamesChart::plot(const Figures &f) {
         s->append(i + 1, m);
     }
     auto *average = new QLineSeries;
-    average->setName(QStringLiteral("average"));
+    average->setName(tr("average"));
     average->setPen(QPen(Average, 1.5, Qt::DashLine));
     m_games = ScaleFor(qMax<qsizetype>(f.recent.size(), 5), 5);
     if (f.averageSeconds) {
@@ -120,8 +120,7 @@ void GamesChart::plot(const Figures &f) {
         average->append(m_games.top, *f.averageSeconds / 60.0);
     }
     m_minutes = ScaleFor(highest, 4);
-    QValueAxis *x = axis(m_games, QStringLiteral("game")),
-               *y = axis(m_minutes, QStringLiteral("minutes"));
+    QValueAxis *x = axis(m_games, tr("game")), *y = axis(m_minutes, tr("minutes"));
     c->addAxis(x, Qt::AlignBottom);
     c->addAxis(y, Qt::AlignLeft);
     for (QXYSeries *s : std::initializer_list<QXYSeries *>{solved, shown, abandoned, average}) {
@@ -133,16 +132,16 @@ void GamesChart::plot(const Figures &f) {
     for (QLegendMarker *m : c->legend()->markers())
         m->setVisible(m->series() == average ? bool(f.averageSeconds)
                                              : static_cast<QXYSeries *>(m->series())->count() > 0);
-    m_summary = QStringLiteral("The last %1 games: %2 solved, %3 shown with Solve, %4 "
-                               "abandoned; the longest took %5.")
+    m_summary = tr("The last %1 games: %2 solved, %3 shown with Solve, %4 "
+                   "abandoned; the longest took %5.")
                     .arg(f.recent.size())
                     .arg(counts[0])
                     .arg(counts[1])
                     .arg(counts[2])
                     .arg(MinutesSecondsText(qint64(std::lround(highest * 60))));
     if (f.averageSeconds)
-        m_summary += QStringLiteral(" Games solved take %1 on average.")
-                         .arg(MinutesSecondsText(*f.averageSeconds));
+        m_summary +=
+            tr(" Games solved take %1 on average.").arg(MinutesSecondsText(*f.averageSeconds));
     // What the chart shows, in words, for a screen reader.
     setAccessibleDescription(m_summary);
 }

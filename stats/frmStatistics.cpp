@@ -29,7 +29,7 @@ frmStatistics::frmStatistics(QWidget *parent)
     cmdResetStatistics = designed(QStringLiteral("cmdResetStatistics"));
     cmdReturn = designed(QStringLiteral("cmdReturn"));
     cmdReturn->setCancel(true);
-    labelHeading = NewLabel(this, 210, 900, 3000, 330, QStringLiteral("How you are doing"));
+    labelHeading = NewLabel(this, 210, 900, 3000, 330, tr("How you are doing"));
     QFont bold(QStringLiteral("MS Sans Serif"));
     bold.setPointSizeF(9.75);
     bold.setBold(true);
@@ -77,26 +77,26 @@ void frmStatistics::Form_Activate() {
                  QStringLiteral(". ") + chartGames->summary());
     if (!m_problem.isEmpty())
         dialogs::message(this, AppInfo::Title,
-                         QStringLiteral("Your record of games cannot be read:\n%1: %2.")
+                         tr("Your record of games cannot be read:\n%1: %2.")
                              .arg(QDir::toNativeSeparators(stats::RecordPath()), m_problem),
                          dialogs::Icon::Exclamation);
 }
 
 QStringList frmStatistics::FigureLines(const stats::Figures &f) {
     return {
-        QStringLiteral("Games played: %1").arg(f.played),
-        QStringLiteral("Solved: %1").arg(f.solved),
-        QStringLiteral("Shown with Solve: %1").arg(f.shown),
-        QStringLiteral("Abandoned: %1").arg(f.abandoned),
+        tr("Games played: %1").arg(f.played),
+        tr("Solved: %1").arg(f.solved),
+        tr("Shown with Solve: %1").arg(f.shown),
+        tr("Abandoned: %1").arg(f.abandoned),
         QString(),
-        QStringLiteral("Best time: %1").arg(minutes(f.bestSeconds)),
-        QStringLiteral("Average time: %1").arg(minutes(f.averageSeconds)),
-        QStringLiteral("Hints per solved game: %1")
+        tr("Best time: %1").arg(minutes(f.bestSeconds)),
+        tr("Average time: %1").arg(minutes(f.averageSeconds)),
+        tr("Hints per solved game: %1")
             .arg(f.hintsPerSolved ? QString::number(*f.hintsPerSolved, 'f', 1)
                                   : QStringLiteral("-")),
         QString(),
-        QStringLiteral("Solved in a row now: %1").arg(f.currentStreak),
-        QStringLiteral("Most solved in a row: %1").arg(f.bestStreak),
+        tr("Solved in a row now: %1").arg(f.currentStreak),
+        tr("Most solved in a row: %1").arg(f.bestStreak),
     };
 }
 
@@ -109,21 +109,19 @@ void frmStatistics::ShowFigures() {
 }
 
 void frmStatistics::cmdResetStatistics_Click() {
-    if (dialogs::message(
-            this, QStringLiteral("Reset Statistics"),
-            QStringLiteral("Are you SURE you want to forget\nevery game played so far?\n\n"
-                           "Random games will then also forget which quotes\nyou have "
-                           "played, and may pick any of them again."),
-            dialogs::Icon::Question, dialogs::Buttons::YesNo,
-            dialogs::Answer::No) != dialogs::Answer::Yes)
+    if (dialogs::message(this, tr("Reset Statistics"),
+                         tr("Are you SURE you want to forget\nevery game played so far?\n\n"
+                            "Random games will then also forget which quotes\nyou have "
+                            "played, and may pick any of them again."),
+                         dialogs::Icon::Question, dialogs::Buttons::YesNo,
+                         dialogs::Answer::No) != dialogs::Answer::Yes)
         return;
     const QString reason = stats::ResetRecord();
     if (!reason.isEmpty())
-        dialogs::message(
-            this, AppInfo::Title,
-            QStringLiteral("The record of games could not be reset; it is as it was.\n\n") +
-                stats::RecordPath() + QStringLiteral(": ") + reason,
-            dialogs::Icon::Critical);
+        dialogs::message(this, AppInfo::Title,
+                         tr("The record of games could not be reset; it is as it was.\n\n%1: %2")
+                             .arg(stats::RecordPath(), reason),
+                         dialogs::Icon::Critical);
     ShowFigures();
 }
 

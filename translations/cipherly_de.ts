@@ -525,6 +525,86 @@ Save
         <translation>&amp;Zurück
 (Esc)</translation>
     </message>
+    <message>
+        <source>Overview</source>
+        <translation>Überblick</translation>
+    </message>
+    <message>
+        <source>The Main Lobby</source>
+        <translation>Die Hauptübersicht</translation>
+    </message>
+    <message>
+        <source>Quote List Maintenance</source>
+        <translation>Die Zitatliste pflegen</translation>
+    </message>
+    <message>
+        <source>Encrypting &amp;&amp; Printing a Quote</source>
+        <translation>Ein Zitat verschlüsseln &amp;&amp; drucken</translation>
+    </message>
+    <message>
+        <source>Solving a Quote On-Screen</source>
+        <translation>Ein Zitat am Bildschirm lösen</translation>
+    </message>
+    <message>
+        <source>About Cipherly</source>
+        <translation>Über Cipherly</translation>
+    </message>
+    <message>
+        <source>About KEL Software</source>
+        <translation>Über KEL Software</translation>
+    </message>
+    <message>
+        <source>Email KEL Software</source>
+        <translation>E-Mail an KEL Software</translation>
+    </message>
+    <message>
+        <source>Visit KEL Software&apos;s Web Page</source>
+        <translation>Die Webseite von KEL Software besuchen</translation>
+    </message>
+    <message>
+        <source>Order Cipherly Online (w/ Credit Card)</source>
+        <translation>Cipherly online bestellen (mit Kreditkarte)</translation>
+    </message>
+    <message>
+        <source>Exit this Menu</source>
+        <translation>Menü schließen</translation>
+    </message>
+    <message>
+        <source>Quote Collections</source>
+        <translation>Zitatsammlungen</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Solver&apos;s Aids</source>
+        <translation>Lösungshilfen</translation>
+    </message>
+    <message>
+        <source>Difficulty and Teaching Hints</source>
+        <translation>Schwierigkeit und lehrreiche Tipps</translation>
+    </message>
+    <message>
+        <source>Help Topics</source>
+        <translation>Hilfethemen</translation>
+    </message>
+    <message>
+        <source>%1 - Help Window</source>
+        <translation>%1 - Hilfe</translation>
+    </message>
+    <message>
+        <source> Be sure your printer is ready! </source>
+        <translation> Ist Ihr Drucker bereit? </translation>
+    </message>
+    <message>
+        <source>Version w%1.%2.%3</source>
+        <translation>Version w%1.%2.%3</translation>
+    </message>
+    <message>
+        <source>%1, Help Section: %2</source>
+        <translation>%1, Hilfe: %2</translation>
+    </message>
 </context>
 <context>
     <name>frmNewUser</name>
@@ -563,6 +643,76 @@ Statistics</source>
         <translation>&amp;Zurück
 (Esc)</translation>
     </message>
+    <message>
+        <source>How you are doing</source>
+        <translation>So spielen Sie</translation>
+    </message>
+    <message>
+        <source>Your record of games cannot be read:
+%1: %2.</source>
+        <translation>Ihre Spielstatistik kann nicht gelesen werden:
+%1: %2.</translation>
+    </message>
+    <message>
+        <source>Games played: %1</source>
+        <translation>Gespielt: %1</translation>
+    </message>
+    <message>
+        <source>Solved: %1</source>
+        <translation>Gelöst: %1</translation>
+    </message>
+    <message>
+        <source>Shown with Solve: %1</source>
+        <translation>Mit „Lösen“ gezeigt: %1</translation>
+    </message>
+    <message>
+        <source>Abandoned: %1</source>
+        <translation>Abgebrochen: %1</translation>
+    </message>
+    <message>
+        <source>Best time: %1</source>
+        <translation>Beste Zeit: %1</translation>
+    </message>
+    <message>
+        <source>Average time: %1</source>
+        <translation>Mittlere Zeit: %1</translation>
+    </message>
+    <message>
+        <source>Hints per solved game: %1</source>
+        <translation>Tipps je gelöstem Spiel: %1</translation>
+    </message>
+    <message>
+        <source>Solved in a row now: %1</source>
+        <translation>Jetzt in Folge gelöst: %1</translation>
+    </message>
+    <message>
+        <source>Most solved in a row: %1</source>
+        <translation>Meiste in Folge gelöst: %1</translation>
+    </message>
+    <message>
+        <source>Reset Statistics</source>
+        <translation>Statistik löschen</translation>
+    </message>
+    <message>
+        <source>Are you SURE you want to forget
+every game played so far?
+
+Random games will then also forget which quotes
+you have played, and may pick any of them again.</source>
+        <translation>Möchten Sie WIRKLICH alle bisher
+gespielten Spiele vergessen?
+
+Zufällige Spiele vergessen dann auch, welche Zitate
+Sie schon gespielt haben, und können jedes wieder wählen.</translation>
+    </message>
+    <message>
+        <source>The record of games could not be reset; it is as it was.
+
+%1: %2</source>
+        <translation>Die Spielstatistik konnte nicht gelöscht werden; sie ist unverändert.
+
+%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>frmTitlePage</name>
@@ -589,6 +739,57 @@ Statistics</source>
     <message>
         <source>%1, %2. %3. Press Alt+C to continue</source>
         <translation>%1, %2. %3. Weiter mit Alt+W</translation>
+    </message>
+</context>
+<context>
+    <name>stats::GamesChart</name>
+    <message>
+        <source>Chart of the last %1 games</source>
+        <translation>Diagramm der letzten %1 Spiele</translation>
+    </message>
+    <message>
+        <source>No games played yet</source>
+        <translation>Noch keine Spiele gespielt</translation>
+    </message>
+    <message>
+        <source>No games played yet.</source>
+        <translation>Noch keine Spiele gespielt.</translation>
+    </message>
+    <message>
+        <source>Minutes of the last %1 games</source>
+        <translation>Minuten der letzten %1 Spiele</translation>
+    </message>
+    <message>
+        <source>solved</source>
+        <translation>gelöst</translation>
+    </message>
+    <message>
+        <source>shown</source>
+        <translation>gezeigt</translation>
+    </message>
+    <message>
+        <source>abandoned</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <source>average</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>The last %1 games: %2 solved, %3 shown with Solve, %4 abandoned; the longest took %5.</source>
+        <translation>Die letzten %1 Spiele: %2 gelöst, %3 mit „Lösen“ gezeigt, %4 abgebrochen; das längste dauerte %5.</translation>
+    </message>
+    <message>
+        <source> Games solved take %1 on average.</source>
+        <translation> Gelöste Spiele dauern im Mittel %1.</translation>
     </message>
 </context>
 </TS>
