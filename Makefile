@@ -34,11 +34,14 @@ bench: build
 # The translation files brought up to date with the texts of the code and
 # of the designs (lupdate); a translator then edits translations/cipherly_LL.ts
 # (Qt Linguist, or any editor) and the build makes it part of the game.
+# English has a file of its own for the texts that count (1 quote, 2 quotes).
+LUPDATE := /usr/lib/qt6/bin/lupdate -locations none -no-obsolete -silent \
+  app common core controls game help lobby quotes stats solver translations \
+  $(BUILD)/gathered-texts.cpp
 translations: configure
 	python3 tools/gather-texts.py . $(BUILD)/gathered-texts.cpp
-	/usr/lib/qt6/bin/lupdate -locations none -no-obsolete -silent \
-	  app common core controls game help lobby quotes stats solver translations \
-	  $(BUILD)/gathered-texts.cpp -ts $(wildcard translations/cipherly_*.ts) $(TS)
+	$(LUPDATE) -ts $(filter-out %_en.ts,$(wildcard translations/cipherly_*.ts)) $(TS)
+	$(LUPDATE) -pluralonly -ts translations/cipherly_en.ts
 
 package: build
 	cd $(BUILD) && cpack -G DEB

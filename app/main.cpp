@@ -83,7 +83,10 @@ void SpeakTheLanguage(QApplication &app, int argc, char *argv[]) {
     QString file;
     for (int i = 1; i < argc; ++i) {
         const QByteArray arg(argv[i]);
-        if (arg == "--english") return;
+        if (arg == "--english") {
+            language::Install(app, {QStringLiteral("en")});
+            return;
+        }
         if (arg == "--translation" && i + 1 < argc) file = QFile::decodeName(argv[++i]);
     }
     language::Install(

@@ -51,25 +51,20 @@ QString ShownName(const QString &name) {
     return out;
 }
 
-QString plural(int n, const char *one, const char *many) {
-    return QStringLiteral("%1 %2").arg(QLocale().toString(n),
-                                       QString::fromLatin1(n == 1 ? one : many));
-}
-
 // A list of names, shortened past `most` to "... and N more".
 QString namesOf(const QStringList &names, int most, const QString &separator) {
     if (names.size() <= most) return names.join(separator);
     return names.first(most).join(separator) + separator +
-           QStringLiteral("... and %1 more").arg(QLocale().toString(names.size() - most));
+           QuoteCollections::tr("... and %L1 more").arg(names.size() - most);
 }
 
 } // namespace
 
 void QuoteCollections::menuImportQuotes_Click() {
     const QStringList files =
-        dialogs::openFiles(&m, {QStringLiteral("Import Quotes"),
+        dialogs::openFiles(&m, {tr("Import Quotes"),
                                 startFolder(),
-                                QStringLiteral("All files (*);;Text (*.txt);;Quote list (*.Dat)"),
+                                tr("All files (*);;Text (*.txt);;Quote list (*.Dat)"),
                                 {}});
     if (files.isEmpty()) return;
     Settings::Save(Settings::Keys::QuoteFolder, QFileInfo(files.first()).absolutePath());
@@ -102,14 +97,13 @@ void QuoteCollections::ImportQuotesFrom(const QList<QUrl> &files, const QString 
             {ShownName(named.value(names[i]) > 1 ? QDir::toNativeSeparators(paths[i]) : names[i]),
              {},
              paths[i]});
-    if (!text.isEmpty()) sources.append({QStringLiteral("the dropped text"), text.toUtf8(), {}});
+    if (!text.isEmpty()) sources.append({tr("the dropped text"), text.toUtf8(), {}});
     if (sources.isEmpty()) return;
 
     // Reading and checking show how far they are, with a way out, from half
     // a second on; the window keeps painting meanwhile.
-    QProgressDialog progress(QStringLiteral("Importing quotes..."), QStringLiteral("Cancel"), 0,
-                             1000, &m);
-    progress.setWindowTitle(QStringLiteral("Import Quotes"));
+    QProgressDialog progress(tr("Importing quotes..."), tr("Cancel"), 0, 1000, &m);
+    progress.setWindowTitle(tr("Import Quotes"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(std::numeric_limits<int>::max());
     progress.setAutoClose(false);
@@ -127,14 +121,12 @@ void QuoteCollections::ImportQuotesFrom(const QList<QUrl> &files, const QString 
     progress.close();
 
     if (r.cancelled) {
-        dialogs::message(&m, QStringLiteral("Import Quotes"),
-                         QStringLiteral("The import was cancelled; the list is as it was."),
-                         Icon::Information);
+        dialogs::message(&m, tr("Import Quotes"),
+                         tr("The import was cancelled; the list is as it was."), Icon::Information);
         return;
     }
     if (!r.status) {
-        m.showStoreError(QStringLiteral("The quotes could not be imported; the list is as it was."),
-                         r.status);
+        m.showStoreError(tr("The quotes could not be imported; the list is as it was."), r.status);
         return;
     }
     QSet<QString> failed;
@@ -145,21 +137,16 @@ void QuoteCollections::ImportQuotesFrom(const QList<QUrl> &files, const QString 
         if (!failed.contains(s.name)) read << s.name;
     QString report;
     if (!read.isEmpty())
-        report = QStringLiteral("%1 added from %2.")
-                     .arg(plural(r.added, "quote was", "quotes were"),
-                          namesOf(read, 5, QStringLiteral(", ")));
+        report = tr("%Ln quote(s) were added from %1.", nullptr, r.added)
+                     .arg(namesOf(read, 5, QStringLiteral(", ")));
     if (r.plainLetters > 0)
-        report +=
-            QStringLiteral(" In %1, accented letters were written as plain ones (\u00C9 as "
-                           "E, \u00C4 as AE), so that the puzzle hides every letter.")
-                .arg(r.plainLetters == r.added ? QStringLiteral("all of them")
-                     : r.plainLetters == 1
-                         ? QStringLiteral("1 of them")
-                         : QStringLiteral("%1 of them").arg(QLocale().toString(r.plainLetters)));
+        report += tr(" In %1, accented letters were written as plain ones (\u00C9 as "
+                     "E, \u00C4 as AE), so that the puzzle hides every letter.")
+                      .arg(r.plainLetters == r.added ? tr("all of them")
+                                                     : tr("%Ln of them", nullptr, r.plainLetters));
     QString details;
     if (r.skippedCount() > 0) {
-        report +=
-            QStringLiteral("\n\n%1 skipped:").arg(plural(r.skippedCount(), "entry", "entries"));
+        report += QStringLiteral("\n\n") + tr("%Ln entry(s) skipped:", nullptr, r.skippedCount());
         for (auto it = r.skipped.cbegin(); it != r.skipped.cend(); ++it)
             report += QStringLiteral("\n- %1 %2")
                           .arg(QLocale().toString(*it), quotes::SkipReason(it.key()));
@@ -169,23 +156,23 @@ void QuoteCollections::ImportQuotesFrom(const QList<QUrl> &files, const QString 
             for (const auto &[why, text] : r.skippedShown)
                 if (why == kind) entries += QStringLiteral("  ") + text + QLatin1Char('\n');
             if (!entries.isEmpty())
-                details += QStringLiteral("Skipped, %1:\n").arg(quotes::SkipReason(kind)) +
+                details += tr("Skipped, %1:").arg(quotes::SkipReason(kind)) + QLatin1Char('\n') +
                            entries + QLatin1Char('\n');
         }
         if (r.skippedCount() > r.skippedShown.size())
-            details += QStringLiteral("... and %1 more, not shown here.")
-                           .arg(QLocale().toString(r.skippedCount() - r.skippedShown.size()));
+            details += tr("... and %L1 more, not shown here.")
+                           .arg(r.skippedCount() - r.skippedShown.size());
     }
     if (!r.notRead.isEmpty())
-        report += (report.isEmpty() ? QString() : QStringLiteral("\n\n")) +
-                  QStringLiteral("Not read:\n") + namesOf(r.notRead, 10, QStringLiteral("\n"));
+        report += (report.isEmpty() ? QString() : QStringLiteral("\n\n")) + tr("Not read:") +
+                  QLatin1Char('\n') + namesOf(r.notRead, 10, QStringLiteral("\n"));
     if (r.added > 0) {
         m.RowToHighlight = r.firstAdded;
         m.FillQuoteList();
     }
     const bool nothingRead = read.isEmpty();
-    const dialogs::Message told{QStringLiteral("Import Quotes"),
-                                nothingRead ? QStringLiteral("Nothing could be read:\n") +
+    const dialogs::Message told{tr("Import Quotes"),
+                                nothingRead ? tr("Nothing could be read:") + QLatin1Char('\n') +
                                                   namesOf(r.notRead, 10, QStringLiteral("\n"))
                                             : report,
                                 nothingRead ? Icon::Critical : Icon::Information,
@@ -207,9 +194,8 @@ void QuoteCollections::menuExportQuotes_Click() {
             ? last
             : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString path =
-        dialogs::saveFile(&m, {QStringLiteral("Export Quotes"), folder,
-                               QStringLiteral("Text (*.txt);;Quote list (*.Dat)"),
-                               QStringLiteral("My %1 quotes.txt").arg(AppInfo::Title)});
+        dialogs::saveFile(&m, {tr("Export Quotes"), folder, tr("Text (*.txt);;Quote list (*.Dat)"),
+                               tr("My %1 quotes.txt").arg(AppInfo::Title)});
     if (path.isEmpty()) return;
     Settings::Save(Settings::Keys::ExportFolder, QFileInfo(path).absolutePath());
     // Where the export's temporary file goes, kept until it is gone: a
@@ -221,24 +207,22 @@ void QuoteCollections::menuExportQuotes_Click() {
     const quotes::Status s = quotes::ExportQuotes(path, &count);
     Settings::Save(Settings::Keys::ExportPending, QString());
     if (!s) {
-        m.showStoreError(QStringLiteral("The quotes could not be exported."), s);
+        m.showStoreError(tr("The quotes could not be exported."), s);
         return;
     }
-    dialogs::message(
-        &m, QStringLiteral("Export Quotes"),
-        count == 0 && !quotes::ExportsAsList(path)
-            ? QStringLiteral("You have no quotes of your own yet: %1 holds "
-                             "none.")
-                  .arg(QDir::toNativeSeparators(path))
-            : QStringLiteral("%1 written to %2.")
-                  .arg(plural(count, "quote was", "quotes were"), QDir::toNativeSeparators(path)),
-        Icon::Information);
+    dialogs::message(&m, tr("Export Quotes"),
+                     count == 0 && !quotes::ExportsAsList(path)
+                         ? tr("You have no quotes of your own yet: %1 holds none.")
+                               .arg(QDir::toNativeSeparators(path))
+                         : tr("%Ln quote(s) were written to %1.", nullptr, count)
+                               .arg(QDir::toNativeSeparators(path)),
+                     Icon::Information);
 }
 
 QuoteCollections::QuoteCollections(frmMain &lobby)
     : LobbyAddition(lobby, QStringLiteral("collections")) {
-    m.addListMenuItem(QStringLiteral("&Import Quotes..."), [this] { menuImportQuotes_Click(); });
-    m.addListMenuItem(QStringLiteral("&Export Quotes..."), [this] { menuExportQuotes_Click(); });
+    m.addListMenuItem(tr("&Import Quotes..."), [this] { menuImportQuotes_Click(); });
+    m.addListMenuItem(tr("&Export Quotes..."), [this] { menuExportQuotes_Click(); });
     connect(c.grid, &QuoteGrid::quotesDropped, this, &QuoteCollections::grid_QuotesDropped);
     RemoveLeftoverExport();
 }

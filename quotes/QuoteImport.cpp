@@ -4,6 +4,7 @@
 #include "SafeFile.h"
 #include "Win1252.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSet>
 #include <QStringDecoder>
@@ -513,21 +514,21 @@ QStringList CandidatesIn(const QByteArray &bytes) {
 QString SkipReason(Skip s) {
     switch (s) {
     case Skip::TooShort:
-        return QStringLiteral("too short");
+        return QCoreApplication::translate("quotes", "too short");
     case Skip::TooLong:
-        return QStringLiteral("too long");
+        return QCoreApplication::translate("quotes", "too long");
     case Skip::NotProse:
-        return QStringLiteral("not prose: fewer than half of the characters are letters");
+        return QCoreApplication::translate("quotes", "not prose: fewer than half of the characters are letters");
     case Skip::Digits:
-        return QStringLiteral("with digits");
+        return QCoreApplication::translate("quotes", "with digits");
     case Skip::Control:
-        return QStringLiteral("with control characters");
+        return QCoreApplication::translate("quotes", "with control characters");
     case Skip::Unstorable:
-        return QStringLiteral("with characters the list cannot hold");
+        return QCoreApplication::translate("quotes", "with characters the list cannot hold");
     case Skip::Duplicate:
-        return QStringLiteral("already in the list");
+        return QCoreApplication::translate("quotes", "already in the list");
     case Skip::NoRoom:
-        return QStringLiteral("did not fit: the list holds 32,767 quotes at most");
+        return QCoreApplication::translate("quotes", "did not fit: the list holds 32,767 quotes at most");
     }
     return {};
 }

@@ -44,7 +44,8 @@ QStringList Wanted(const std::function<QString(const char *)> &env) {
 QStringList Available() {
     QStringList out;
     for (const QFileInfo &f : QDir(QStringLiteral(":/i18n")).entryInfoList({"cipherly_*.qm"}))
-        out << f.completeBaseName().mid(9);
+        if (const QString name = f.completeBaseName().mid(9); name != QLatin1String("en"))
+            out << name;
     return out;
 }
 
@@ -68,7 +69,12 @@ QString Install(QCoreApplication &app, const QStringList &wanted, const QString 
         QLocale::setDefault(QLocale(name));
         return name;
     }
-    delete own;
+    // English: the design's texts as they stand, and the forms of those that
+    // count ("1 quote was", "2 quotes were").
+    if (own->load(QStringLiteral(":/i18n/cipherly_en.qm")))
+        app.installTranslator(own);
+    else
+        delete own;
     return QStringLiteral("en");
 }
 

@@ -36,6 +36,121 @@
     </message>
 </context>
 <context>
+    <name>QuoteCollections</name>
+    <message>
+        <source>... and %L1 more</source>
+        <translation>... und %L1 weitere</translation>
+    </message>
+    <message>
+        <source>Import Quotes</source>
+        <translation>Zitate importieren</translation>
+    </message>
+    <message>
+        <source>All files (*);;Text (*.txt);;Quote list (*.Dat)</source>
+        <translation>Alle Dateien (*);;Text (*.txt);;Zitatliste (*.Dat)</translation>
+    </message>
+    <message>
+        <source>the dropped text</source>
+        <translation>dem abgelegten Text</translation>
+    </message>
+    <message>
+        <source>Importing quotes...</source>
+        <translation>Zitate werden importiert...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The import was cancelled; the list is as it was.</source>
+        <translation>Der Import wurde abgebrochen; die Liste ist unverändert.</translation>
+    </message>
+    <message>
+        <source>The quotes could not be imported; the list is as it was.</source>
+        <translation>Die Zitate konnten nicht importiert werden; die Liste ist unverändert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln quote(s) were added from %1.</source>
+        <translation>
+            <numerusform>%Ln Zitat wurde aus %1 hinzugefügt.</numerusform>
+            <numerusform>%Ln Zitate wurden aus %1 hinzugefügt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> In %1, accented letters were written as plain ones (É as E, Ä as AE), so that the puzzle hides every letter.</source>
+        <translation> In %1 wurden Buchstaben mit Akzent als einfache geschrieben (É als E, Ä als AE), damit das Rätsel jeden Buchstaben verbirgt.</translation>
+    </message>
+    <message>
+        <source>all of them</source>
+        <translation>allen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of them</source>
+        <translation>
+            <numerusform>einem davon</numerusform>
+            <numerusform>%Ln davon</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln entry(s) skipped:</source>
+        <translation>
+            <numerusform>%Ln Eintrag übersprungen:</numerusform>
+            <numerusform>%Ln Einträge übersprungen:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Skipped, %1:</source>
+        <translation>Übersprungen, %1:</translation>
+    </message>
+    <message>
+        <source>... and %L1 more, not shown here.</source>
+        <translation>... und %L1 weitere, hier nicht gezeigt.</translation>
+    </message>
+    <message>
+        <source>Not read:</source>
+        <translation>Nicht gelesen:</translation>
+    </message>
+    <message>
+        <source>Nothing could be read:</source>
+        <translation>Nichts konnte gelesen werden:</translation>
+    </message>
+    <message>
+        <source>Export Quotes</source>
+        <translation>Zitate exportieren</translation>
+    </message>
+    <message>
+        <source>Text (*.txt);;Quote list (*.Dat)</source>
+        <translation>Text (*.txt);;Zitatliste (*.Dat)</translation>
+    </message>
+    <message>
+        <source>My %1 quotes.txt</source>
+        <translation>Meine %1-Zitate.txt</translation>
+    </message>
+    <message>
+        <source>The quotes could not be exported.</source>
+        <translation>Die Zitate konnten nicht exportiert werden.</translation>
+    </message>
+    <message>
+        <source>You have no quotes of your own yet: %1 holds none.</source>
+        <translation>Sie haben noch keine eigenen Zitate: %1 enthält keine.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln quote(s) were written to %1.</source>
+        <translation>
+            <numerusform>%Ln Zitat wurde in %1 geschrieben.</numerusform>
+            <numerusform>%Ln Zitate wurden in %1 geschrieben.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Import Quotes...</source>
+        <translation>Zitate &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Quotes...</source>
+        <translation>Zitate &amp;exportieren...</translation>
+    </message>
+</context>
+<context>
     <name>Texts</name>
     <message>
         <source>Hello, and welcome to Cipherly, the game of secret messages!
@@ -739,6 +854,41 @@ Sie schon gespielt haben, und können jedes wieder wählen.</translation>
     <message>
         <source>%1, %2. %3. Press Alt+C to continue</source>
         <translation>%1, %2. %3. Weiter mit Alt+W</translation>
+    </message>
+</context>
+<context>
+    <name>quotes</name>
+    <message>
+        <source>too short</source>
+        <translation>zu kurz</translation>
+    </message>
+    <message>
+        <source>too long</source>
+        <translation>zu lang</translation>
+    </message>
+    <message>
+        <source>not prose: fewer than half of the characters are letters</source>
+        <translation>kein Text: weniger als die Hälfte der Zeichen sind Buchstaben</translation>
+    </message>
+    <message>
+        <source>with digits</source>
+        <translation>mit Ziffern</translation>
+    </message>
+    <message>
+        <source>with control characters</source>
+        <translation>mit Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>with characters the list cannot hold</source>
+        <translation>mit Zeichen, die die Liste nicht aufnehmen kann</translation>
+    </message>
+    <message>
+        <source>already in the list</source>
+        <translation>schon in der Liste</translation>
+    </message>
+    <message>
+        <source>did not fit: the list holds 32,767 quotes at most</source>
+        <translation>kein Platz mehr: Die Liste fasst höchstens 32.767 Zitate</translation>
     </message>
 </context>
 <context>

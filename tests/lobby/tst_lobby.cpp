@@ -6,6 +6,7 @@
 #include "ScriptedDialogs.h"
 #include "Settings.h"
 #include "StringResources.h"
+#include "Language.h"
 #include "TempFolder.h"
 #include "WindowSize.h"
 #include "frmMain.h"
@@ -69,6 +70,9 @@ class TestLobby : public QObject {
     }
 
 private slots:
+    // English as the program speaks it, counted texts and all.
+    void initTestCase() { language::Install(*qApp, {QStringLiteral("en")}); }
+
     void init() {
         folder = std::make_unique<TempFolder>();
         quotes::QuoteFileName = QStringLiteral("Cipherly.Dat");

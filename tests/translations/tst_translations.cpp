@@ -47,13 +47,23 @@ private slots:
                  wanted);
     }
 
-    // English comes first in a list it heads, and the game has German.
+    // English comes first in a list it heads, and the game has German; each
+    // counts in its own words.
     void germanIsChosenUnlessEnglishComesFirst() {
+        const auto added = [](int n) {
+            return QCoreApplication::translate("QuoteCollections",
+                                               "%Ln quote(s) were added from %1.", nullptr, n)
+                .arg(QStringLiteral("f"));
+        };
         QVERIFY(language::Available().contains(QStringLiteral("de")));
         QCOMPARE(language::Install(*qApp, {"en_GB", "en", "de"}), QStringLiteral("en"));
         QCOMPARE(frmNewUser::tr("&Continue"), QStringLiteral("&Continue"));
+        QCOMPARE(added(1), QStringLiteral("1 quote was added from f."));
+        QCOMPARE(added(1234), QStringLiteral("1,234 quotes were added from f."));
         QCOMPARE(language::Install(*qApp, {"pt_BR", "pt", "de_DE", "de"}), QStringLiteral("de_DE"));
         QCOMPARE(frmNewUser::tr("&Continue"), QStringLiteral("&Weiter"));
+        QCOMPARE(added(1), QStringLiteral("1 Zitat wurde aus f hinzugefügt."));
+        QCOMPARE(added(1234), QStringLiteral("1.234 Zitate wurden aus f hinzugefügt."));
     }
 
     // Every caption of every window, in German, inside its button; every

@@ -1,0 +1,35 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>QuoteCollections</name>
+    <message numerus="yes">
+        <source>%Ln quote(s) were added from %1.</source>
+        <translation>
+            <numerusform>%Ln quote was added from %1.</numerusform>
+            <numerusform>%Ln quotes were added from %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of them</source>
+        <translation>
+            <numerusform>%Ln of them</numerusform>
+            <numerusform>%Ln of them</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln entry(s) skipped:</source>
+        <translation>
+            <numerusform>%Ln entry skipped:</numerusform>
+            <numerusform>%Ln entries skipped:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln quote(s) were written to %1.</source>
+        <translation>
+            <numerusform>%Ln quote was written to %1.</numerusform>
+            <numerusform>%Ln quotes were written to %1.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
