@@ -9,8 +9,7 @@
 
 AnswerGuard::AnswerGuard(frmMain &lobby) : LobbyAddition(lobby, QStringLiteral("answerGuard")) {
     m.addSolveMenuItem(
-        QStringLiteral("&Ask Before Giving Up"), [] { return guardOn(); },
-        [this] { menuAskFirst_Click(); });
+        tr("&Ask Before Giving Up"), [] { return guardOn(); }, [this] { menuAskFirst_Click(); });
     connect(&m, &frmMain::gameStarted, this, [this] {
         m_placed = !m.game.historyText(false).isEmpty(); // a resumed game may have pairs
         m_shownAt = m.now().toMSecsSinceEpoch();
@@ -37,12 +36,12 @@ bool AnswerGuard::mayLeave(int how) {
     bool stop = false;
     dialogs::Message q;
     q.title = AppInfo::Title;
-    q.text = answer ? QStringLiteral("Show the answer?\n\nThe game then ends as shown, not solved.")
-                    : QStringLiteral("Give up this game?\n\nIt then counts as left unfinished.");
+    q.text = answer ? tr("Show the answer?\n\nThe game then ends as shown, not solved.")
+                    : tr("Give up this game?\n\nIt then counts as left unfinished.");
     q.icon = dialogs::Icon::Question;
     q.buttons = dialogs::Buttons::YesNo;
     q.defaultAnswer = dialogs::Answer::No;
-    q.checkBox = QStringLiteral("Don't ask again");
+    q.checkBox = tr("Don't ask again");
     q.checked = &stop;
     const bool yes = dialogs::message(Window(m), q) == dialogs::Answer::Yes;
     if (stop) Settings::SetOn(Settings::Keys::AskBeforeGivingUp, false);

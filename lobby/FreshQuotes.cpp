@@ -15,7 +15,7 @@
 #include <sys/stat.h>
 
 FreshQuotes::FreshQuotes(frmMain &lobby) : LobbyAddition(lobby, QStringLiteral("freshQuotes")) {
-    m.addListMenuItem(QStringLiteral("Solve &This Quote"), [this] { menuSolveThisQuote_Click(); });
+    m.addListMenuItem(tr("Solve &This Quote"), [this] { menuSolveThisQuote_Click(); });
     m.session.drawRecord = [this](qint16 count) { return drawFresh(count); };
     connect(&m, &frmMain::quoteListFilled, this, [this] {
         if (m_making.valid()) m_making.wait(); // one at a time

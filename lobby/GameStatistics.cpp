@@ -14,7 +14,7 @@
 GameStatistics::GameStatistics(frmMain &lobby)
     : LobbyAddition(lobby, QStringLiteral("statistics")) {
     showStatistics = [](QWidget *over) { ShowModal(new frmStatistics, over); };
-    m.addListMenuItem(QStringLiteral("&Statistics..."), [this] { menuStatistics_Click(); });
+    m.addListMenuItem(tr("&Statistics..."), [this] { menuStatistics_Click(); });
     connect(&m.session, &GameSession::ended, this, &GameStatistics::RecordGame);
 }
 
@@ -27,9 +27,9 @@ void GameStatistics::RecordGame(SolveGame::Outcome outcome) {
     if (!reason.isEmpty() && !m_told) {
         m_told = true;
         dialogs::message(&m, AppInfo::Title,
-                         QStringLiteral("Your games cannot be recorded for the statistics:\n%1: "
-                                        "%2.\n\nYou can play on; games are not counted until "
-                                        "this is put right.")
+                         tr("Your games cannot be recorded for the statistics:\n%1: "
+                            "%2.\n\nYou can play on; games are not counted until "
+                            "this is put right.")
                              .arg(QDir::toNativeSeparators(stats::RecordPath()), reason),
                          dialogs::Icon::Exclamation);
     }

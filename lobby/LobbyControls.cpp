@@ -8,6 +8,7 @@
 #include "WrapCheckBox.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGraphicsDropShadowEffect>
 #include <QHash>
 #include <QLabel>
@@ -135,7 +136,8 @@ void frmMain::wireHandlers() {
 
 void frmMain::buildPlayPanels() {
     // Print panel.
-    Label1 = NewLabel(picPrintQuote, 315, 1485, 1170, 270, QStringLiteral("Code Key:"));
+    Label1 = NewLabel(picPrintQuote, 315, 1485, 1170, 270,
+                      QCoreApplication::translate("frmMain", "Code Key:"));
     QFont heading(QStringLiteral("Arial"));
     heading.setPointSizeF(11.25);
     heading.setBold(true);
@@ -155,8 +157,8 @@ void frmMain::buildPlayPanels() {
     lblCode->setFont(FixedsysFont(9));
     colour(lblCode, QPalette::WindowText, QColor(0, 0, 255));
     cmdPrintQuote = designed(QStringLiteral("cmdPrintQuote"), picPrintQuote);
-    chkPrintSolutionPage =
-        new WrapCheckBox(QStringLiteral("Also print a Solution Page"), picPrintQuote);
+    chkPrintSolutionPage = new WrapCheckBox(
+        QCoreApplication::translate("frmMain", "Also print a Solution Page"), picPrintQuote);
     PlaceTwips(chkPrintSolutionPage, 4725, 630, 1590, 540);
     QFont small(QStringLiteral("MS Sans Serif"), 8);
     small.setBold(true);
@@ -186,12 +188,13 @@ void frmMain::buildPlayPanels() {
     cmdFinishedSolving = designed(QStringLiteral("cmdFinishedSolving"), picSolveRandomQuote);
     AniGiff[1] = new AnimatedPicture(QStringLiteral(":/pictures/watchers/eyes-%1.png"), 8, 140,
                                      picSolveRandomQuote);
-    AniGiff[1]->setToolTip(
-        QStringLiteral(" Don't mind these guys-- They just like to watch you play! "));
+    AniGiff[1]->setToolTip(QCoreApplication::translate(
+        "frmMain", " Don't mind these guys-- They just like to watch you play! "));
     PlaceTwips(AniGiff[1], 420, 1290, 1080, 1080);
     AniGiff[2] = new AnimatedPicture(QStringLiteral(":/pictures/watchers/shades-%1.png"), 8, 160,
                                      picSolveRandomQuote);
-    AniGiff[2]->setToolTip(QStringLiteral(" Why the shades?  Because these guys are SO cool! "));
+    AniGiff[2]->setToolTip(QCoreApplication::translate(
+        "frmMain", " Why the shades?  Because these guys are SO cool! "));
     PlaceTwips(AniGiff[2], 6060, 1290, 1080, 1080);
     for (int i : {1, 2})
         AniGiff[i]->hide();

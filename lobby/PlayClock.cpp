@@ -12,16 +12,14 @@
 PlayClock::PlayClock(frmMain &lobby) : LobbyAddition(lobby, QStringLiteral("playClock")) {
     m_designedTitle = Window(m)->windowTitle();
     m.addSolveMenuItem(
-        QStringLiteral("Show the Cl&ock"), [] { return clockOn(); },
-        [this] { menuShowClock_Click(); });
+        tr("Show the Cl&ock"), [] { return clockOn(); }, [this] { menuShowClock_Click(); });
     m.addSolveMenuItem(
-        QStringLiteral("&Pause\tF9"), [this] { return m.session.paused(); },
-        [this] { menuPause_Click(); });
+        tr("&Pause\tF9"), [this] { return m.session.paused(); }, [this] { menuPause_Click(); });
     for (int key : {Qt::Key_F9, Qt::Key_Pause})
         onKey(QKeySequence(key), &PlayClock::menuPause_Click);
 
     // The cover over both puzzle boxes, as the quote panel's colour.
-    cover = new QLabel(QStringLiteral("Paused\n\nPress F9 to go on"), c.picQuote);
+    cover = new QLabel(tr("Paused\n\nPress F9 to go on"), c.picQuote);
     cover->setObjectName(QStringLiteral("pausedCover"));
     cover->setAlignment(Qt::AlignCenter);
     cover->setAutoFillBackground(true);

@@ -11,8 +11,7 @@ const QColor PuzzleTyping::PickedLetter(170, 230, 170);
 
 PuzzleTyping::PuzzleTyping(frmMain &lobby) : LobbyAddition(lobby, QStringLiteral("puzzleTyping")) {
     m.addSolveMenuItem(
-        QStringLiteral("T&ype on the Puzzle"), [] { return typingOn(); },
-        [this] { menuTypeOnPuzzle_Click(); });
+        tr("T&ype on the Puzzle"), [] { return typingOn(); }, [this] { menuTypeOnPuzzle_Click(); });
     for (int i : {1, 2}) {
         c.txtBox[i]->installEventFilter(this);
         c.txtBox[i]->viewport()->installEventFilter(this);

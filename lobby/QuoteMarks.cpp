@@ -12,8 +12,7 @@
 
 QuoteMarks::QuoteMarks(frmMain &lobby) : LobbyAddition(lobby, QStringLiteral("quoteMarks")) {
     m.addListMenuItem(
-        QStringLiteral("Show &Played Record"), [this] { menuShowRecord_Click(); },
-        [] { return marksOn(); });
+        tr("Show &Played Record"), [this] { menuShowRecord_Click(); }, [] { return marksOn(); });
     connect(c.grid, &QuoteGrid::rowChanged, this, &QuoteMarks::show);
     connect(&m, &frmMain::quoteListFilled, this, &QuoteMarks::show);
     connect(this, &QuoteMarks::histories, this, &QuoteMarks::show);
@@ -34,12 +33,12 @@ void QuoteMarks::menuShowRecord_Click() {
 
 QString QuoteMarks::Note(const play::QuoteHistory &h) {
     // Short, to fit the line beside the design's words and the difficulty.
-    if (h.played == 0) return QStringLiteral(" \u00B7 Unplayed");
-    const QString played = h.played == 1 ? QStringLiteral("once") : QString::number(h.played);
-    if (h.solved == 0) return QStringLiteral(" \u00B7 Played %1, unsolved").arg(played);
+    if (h.played == 0) return tr(" \u00B7 Unplayed");
+    const QString played = h.played == 1 ? tr("once") : QString::number(h.played);
+    if (h.solved == 0) return tr(" \u00B7 Played %1, unsolved").arg(played);
     const QString best = PlayClock::ClockText(h.bestSeconds);
-    if (h.solved == 1) return QStringLiteral(" \u00B7 Solved, best %1").arg(best);
-    return QStringLiteral(" \u00B7 Solved \u00D7%1, best %2").arg(h.solved).arg(best);
+    if (h.solved == 1) return tr(" \u00B7 Solved, best %1").arg(best);
+    return tr(" \u00B7 Solved \u00D7%1, best %2").arg(h.solved).arg(best);
 }
 
 void QuoteMarks::show() {

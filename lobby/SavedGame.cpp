@@ -60,9 +60,9 @@ void SavedGame::tellFailure(const QString &reason) {
     if (m_told) return;
     m_told = true;
     dialogs::message(&m, AppInfo::Title,
-                     QStringLiteral("The game on show cannot be kept for later:\n%1: %2.\n\n"
-                                    "You can play on; if the game ends before you finish "
-                                    "it, it is lost.")
+                     tr("The game on show cannot be kept for later:\n%1: %2.\n\n"
+                        "You can play on; if the game ends before you finish "
+                        "it, it is lost.")
                          .arg(QDir::toNativeSeparators(FileName()), reason),
                      dialogs::Icon::Exclamation);
 }
@@ -118,28 +118,26 @@ void SavedGame::OfferToContinue() {
         // nor one set aside before overwritten.
         const safefile::Aside aside = safefile::setAside(FileName(), QStringLiteral(".damaged"));
         const QString read = why.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(why);
-        dialogs::message(
-            &m, AppInfo::Title,
-            aside.ok()
-                ? QStringLiteral("The game kept from last time could not be read%1, so it "
-                                 "cannot be continued. It is set aside as %2.")
-                      .arg(read, QDir::toNativeSeparators(aside.name))
-                : QStringLiteral("The game kept from last time could not be read%1, so it "
-                                 "cannot be continued. It could not be set aside either (%2): "
-                                 "it stays as %3, and the next game will replace it.")
-                      .arg(read, aside.reason, QDir::toNativeSeparators(FileName())),
-            dialogs::Icon::Exclamation);
+        dialogs::message(&m, AppInfo::Title,
+                         aside.ok()
+                             ? tr("The game kept from last time could not be read%1, so it "
+                                  "cannot be continued. It is set aside as %2.")
+                                   .arg(read, QDir::toNativeSeparators(aside.name))
+                             : tr("The game kept from last time could not be read%1, so it "
+                                  "cannot be continued. It could not be set aside either (%2): "
+                                  "it stays as %3, and the next game will replace it.")
+                                   .arg(read, aside.reason, QDir::toNativeSeparators(FileName())),
+                         dialogs::Icon::Exclamation);
         return;
     }
     if (Settle(*s)) return; // it ended: recorded, never offered
     const QLocale locale;
     const QString question =
-        QStringLiteral("You have a game that is not finished yet, started on %1 at %2, with %3 "
-                       "placed.\n\nDo you want to continue it?")
+        tr("You have a game that is not finished yet, started on %1 at %2, with %3 "
+           "placed.\n\nDo you want to continue it?")
             .arg(locale.toString(s->started.date(), QLocale::ShortFormat),
                  locale.toString(s->started.time(), QLocale::ShortFormat),
-                 s->placed() == 1 ? QStringLiteral("1 letter")
-                                  : QStringLiteral("%1 letters").arg(s->placed()));
+                 tr("%Ln letter(s)", nullptr, s->placed()));
     const dialogs::Answer a =
         dialogs::message(&m, AppInfo::Title, question, dialogs::Icon::Question,
                          dialogs::Buttons::YesNo, dialogs::Answer::Yes);

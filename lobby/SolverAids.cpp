@@ -17,8 +17,7 @@ SolverAidsPanel::SolverAidsPanel(frmMain &lobby) : LobbyAddition(lobby, QStringL
     stripLetters->hide();
     c.txtBox[2]->viewport()->installEventFilter(this);
     m.addSolveMenuItem(
-        QStringLiteral("&Solver's Aids"), [this] { return SolverAids; },
-        [this] { menuSolverAids_Click(); });
+        tr("&Solver's Aids"), [this] { return SolverAids; }, [this] { menuSolverAids_Click(); });
     connect(&m, &frmMain::gameStarted, this, [this] {
         SolverAids = solverAidsOn();
         ApplySolverAids();

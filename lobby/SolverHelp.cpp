@@ -40,21 +40,19 @@ QList<int> PlacesOf(const QString &enciphered, const QString &word) {
 
 SolverHelp::SolverHelp(frmMain &lobby) : LobbyAddition(lobby, QStringLiteral("solverHelp")) {
     m.addListMenuItem(
-        QStringLiteral("Show &Difficulty"),
+        tr("Show &Difficulty"),
         [this] {
             Settings::SetOn(Settings::Keys::ShowDifficulty,
                             !Settings::IsOn(Settings::Keys::ShowDifficulty));
             showLevel();
         },
         [] { return Settings::IsOn(Settings::Keys::ShowDifficulty); });
-    m.addListMenuItem(QStringLiteral("Random Eas&y Game"), [this] { playRandom(Level::Easy); });
-    m.addListMenuItem(QStringLiteral("Random &Medium Game"), [this] { playRandom(Level::Medium); });
-    m.addListMenuItem(QStringLiteral("Random &Hard Game"), [this] { playRandom(Level::Hard); });
-    m.addListMenuItem(QStringLiteral("Random E&xpert Game"), [this] { playRandom(Level::Expert); });
-    m.addSolveMenuItem(QStringLiteral("E&xplain a Step\tF2"), {},
-                       [this] { menuExplainStep_Click(); });
-    m.addSolveMenuItem(QStringLiteral("&Check My Letters\tF3"), {},
-                       [this] { menuCheckLetters_Click(); });
+    m.addListMenuItem(tr("Random Eas&y Game"), [this] { playRandom(Level::Easy); });
+    m.addListMenuItem(tr("Random &Medium Game"), [this] { playRandom(Level::Medium); });
+    m.addListMenuItem(tr("Random &Hard Game"), [this] { playRandom(Level::Hard); });
+    m.addListMenuItem(tr("Random E&xpert Game"), [this] { playRandom(Level::Expert); });
+    m.addSolveMenuItem(tr("E&xplain a Step\tF2"), {}, [this] { menuExplainStep_Click(); });
+    m.addSolveMenuItem(tr("&Check My Letters\tF3"), {}, [this] { menuCheckLetters_Click(); });
     for (const auto &[key, action] : {std::pair{Qt::Key_F2, &SolverHelp::menuExplainStep_Click},
                                       std::pair{Qt::Key_F3, &SolverHelp::menuCheckLetters_Click}})
         onKey(QKeySequence(key), action);
@@ -74,9 +72,14 @@ SolverHelp::SolverHelp(frmMain &lobby) : LobbyAddition(lobby, QStringLiteral("so
 }
 
 QString SolverHelp::LevelNote(int level) {
-    static const char *const Names[] = {"", "Easy", "Easy", "Medium", "Hard", "Expert"};
+    static const char *const Names[] = {"",
+                                        QT_TRANSLATE_NOOP("SolverHelp", "Easy"),
+                                        QT_TRANSLATE_NOOP("SolverHelp", "Easy"),
+                                        QT_TRANSLATE_NOOP("SolverHelp", "Medium"),
+                                        QT_TRANSLATE_NOOP("SolverHelp", "Hard"),
+                                        QT_TRANSLATE_NOOP("SolverHelp", "Expert")};
     if (level < 1 || level > 5) return {};
-    return QStringLiteral(" \u00B7 %1 (%2/5)").arg(QLatin1String(Names[level])).arg(level);
+    return tr(" \u00B7 %1 (%2/5)").arg(tr(Names[level])).arg(level);
 }
 
 SolverHelp::Level SolverHelp::LevelOf(int difficulty) {
@@ -206,9 +209,9 @@ void SolverHelp::solutionShown() {
     if (m_toldFull) return;
     m_toldFull = true;
     dialogs::message(Window(m), Title,
-                     QStringLiteral("Every letter has its place, but the quote does not read "
-                                    "right yet: some letters are wrong.\n\nCheck My Letters (F3) "
-                                    "marks them."),
+                     tr("Every letter has its place, but the quote does not read "
+                        "right yet: some letters are wrong.\n\nCheck My Letters (F3) "
+                        "marks them."),
                      dialogs::Icon::Information);
 }
 
@@ -226,10 +229,9 @@ void SolverHelp::menuExplainStep_Click() {
     for (int i = 0; i < 26; ++i)
         wrong |= board[size_t(i)] && board[size_t(i)] != truth[size_t(i)];
     if (wrong)
-        text += QStringLiteral("\n\n(Some of the letters you placed are wrong; the step does "
-                               "not use them. Check My Letters (F3) marks them.)");
-    dialogs::message(Window(m), QStringLiteral(" Cipherly - Explain a Step"), text,
-                     dialogs::Icon::Information);
+        text += tr("\n\n(Some of the letters you placed are wrong; the step does "
+                   "not use them. Check My Letters (F3) marks them.)");
+    dialogs::message(Window(m), tr(" Cipherly - Explain a Step"), text, dialogs::Icon::Information);
 }
 
 void SolverHelp::menuCheckLetters_Click() {
@@ -247,18 +249,17 @@ void SolverHelp::menuCheckLetters_Click() {
         if (!letters.contains(g.Enciphered()[i])) letters << g.Enciphered()[i];
     }
     if (!placed) {
-        dialogs::message(Window(m), Title, QStringLiteral("No letters are placed yet."),
+        dialogs::message(Window(m), Title, tr("No letters are placed yet."),
                          dialogs::Icon::Information);
         return;
     }
     m.session.countHint();
     mark(wrong, WrongLetter);
     const QString text =
-        letters.isEmpty() ? QStringLiteral("Every letter you have placed is right.")
+        letters.isEmpty() ? tr("Every letter you have placed is right.")
         : letters.size() == 1
-            ? QStringLiteral("One of your letters is wrong: %1, marked in the puzzle.")
-                  .arg(letters.first())
-            : QStringLiteral("%1 of your letters are wrong: %2, marked in the puzzle.")
+            ? tr("One of your letters is wrong: %1, marked in the puzzle.").arg(letters.first())
+            : tr("%1 of your letters are wrong: %2, marked in the puzzle.")
                   .arg(letters.size())
                   .arg(letters.join(QStringLiteral(", ")));
     dialogs::message(Window(m), Title, text, dialogs::Icon::Information);

@@ -7,9 +7,9 @@
 
 ViewSizeChoice::ViewSizeChoice(frmMain &lobby)
     : LobbyAddition(lobby, QStringLiteral("viewSizeChoice")) {
-    const std::pair<QString, int> items[] = {{QStringLiteral("Lar&ger View\tCtrl++"), +1},
-                                             {QStringLiteral("Smalle&r View\tCtrl+-"), -1},
-                                             {QStringLiteral("Desktop's View Si&ze"), 0}};
+    const std::pair<QString, int> items[] = {{tr("Lar&ger View\tCtrl++"), +1},
+                                             {tr("Smalle&r View\tCtrl+-"), -1},
+                                             {tr("Desktop's View Si&ze"), 0}};
     for (const auto &[caption, step] : items) {
         m.addListMenuItem(caption, [this, step = step] { choose(step); });
         m.addSolveMenuItem(caption, {}, [this, step = step] { choose(step); });
@@ -33,13 +33,12 @@ int ViewSizeChoice::Stepped(int size, int step) {
 void ViewSizeChoice::choose(int step) {
     const int now = Settings::ViewSize(), size = Stepped(now, step);
     Settings::Save(Settings::Keys::ViewSize, QString::number(size));
-    QString text =
-        size == 0 ? QStringLiteral("From the next start, Cipherly's windows follow the desktop's "
-                                   "scaling.")
-                  : QStringLiteral("From the next start, Cipherly's windows are shown at %1 %.")
-                        .arg(size);
-    if (size == now && step > 0) text = QStringLiteral("200 % is the largest view.\n\n") + text;
+    QString text = size == 0
+                       ? tr("From the next start, Cipherly's windows follow the desktop's "
+                            "scaling.")
+                       : tr("From the next start, Cipherly's windows are shown at %1 %.").arg(size);
+    if (size == now && step > 0) text = tr("200 % is the largest view.\n\n") + text;
     if (size == now && step < 0)
-        text = QStringLiteral("100 %, the designed size, is the smallest view.\n\n") + text;
+        text = tr("100 %, the designed size, is the smallest view.\n\n") + text;
     dialogs::message(Window(m), AppInfo::Title, text, dialogs::Icon::Information);
 }

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AnswerGuard</name>
+    <message>
+        <source>&amp;Ask Before Giving Up</source>
+        <translation>Vor dem Aufgeben &amp;fragen</translation>
+    </message>
+    <message>
+        <source>Show the answer?
+
+The game then ends as shown, not solved.</source>
+        <translation>Die Lösung zeigen?
+
+Das Spiel endet dann als gezeigt, nicht als gelöst.</translation>
+    </message>
+    <message>
+        <source>Give up this game?
+
+It then counts as left unfinished.</source>
+        <translation>Dieses Spiel aufgeben?
+
+Es zählt dann als nicht beendet.</translation>
+    </message>
+    <message>
+        <source>Don&apos;t ask again</source>
+        <translation>Nicht mehr fragen</translation>
+    </message>
+</context>
+<context>
     <name>AppInfo</name>
     <message>
         <source>Encryption Word Game</source>
@@ -33,6 +60,56 @@
     <message>
         <source>Notes:</source>
         <translation>Notizen:</translation>
+    </message>
+</context>
+<context>
+    <name>FreshQuotes</name>
+    <message>
+        <source>Solve &amp;This Quote</source>
+        <translation>&amp;Dieses Zitat lösen</translation>
+    </message>
+</context>
+<context>
+    <name>GameStatistics</name>
+    <message>
+        <source>&amp;Statistics...</source>
+        <translation>&amp;Statistik...</translation>
+    </message>
+    <message>
+        <source>Your games cannot be recorded for the statistics:
+%1: %2.
+
+You can play on; games are not counted until this is put right.</source>
+        <translation>Ihre Spiele können nicht für die Statistik festgehalten werden:
+%1: %2.
+
+Sie können weiterspielen; bis das behoben ist, werden Spiele nicht gezählt.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayClock</name>
+    <message>
+        <source>Show the Cl&amp;ock</source>
+        <translation>&amp;Uhr zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Pause	F9</source>
+        <translation>&amp;Pause	F9</translation>
+    </message>
+    <message>
+        <source>Paused
+
+Press F9 to go on</source>
+        <translation>Pause
+
+Weiter mit F9</translation>
+    </message>
+</context>
+<context>
+    <name>PuzzleTyping</name>
+    <message>
+        <source>T&amp;ype on the Puzzle</source>
+        <translation>Auf dem Rätsel &amp;tippen</translation>
     </message>
 </context>
 <context>
@@ -148,6 +225,163 @@
     <message>
         <source>&amp;Export Quotes...</source>
         <translation>Zitate &amp;exportieren...</translation>
+    </message>
+</context>
+<context>
+    <name>QuoteMarks</name>
+    <message>
+        <source>Show &amp;Played Record</source>
+        <translation>Gespielte &amp;Zitate zeigen</translation>
+    </message>
+    <message>
+        <source> · Unplayed</source>
+        <translation> · Ungespielt</translation>
+    </message>
+    <message>
+        <source>once</source>
+        <translation>einmal</translation>
+    </message>
+    <message>
+        <source> · Played %1, unsolved</source>
+        <translation> · %1 gespielt, ungelöst</translation>
+    </message>
+    <message>
+        <source> · Solved, best %1</source>
+        <translation> · Gelöst, beste Zeit %1</translation>
+    </message>
+    <message>
+        <source> · Solved ×%1, best %2</source>
+        <translation> · %1× gelöst, beste Zeit %2</translation>
+    </message>
+</context>
+<context>
+    <name>SavedGame</name>
+    <message>
+        <source>The game on show cannot be kept for later:
+%1: %2.
+
+You can play on; if the game ends before you finish it, it is lost.</source>
+        <translation>Das laufende Spiel kann nicht für später aufbewahrt werden:
+%1: %2.
+
+Sie können weiterspielen; endet das Programm vor dem Spiel, ist es verloren.</translation>
+    </message>
+    <message>
+        <source>The game kept from last time could not be read%1, so it cannot be continued. It is set aside as %2.</source>
+        <translation>Das vom letzten Mal aufbewahrte Spiel konnte nicht gelesen werden%1 und kann nicht fortgesetzt werden. Es wurde als %2 beiseitegelegt.</translation>
+    </message>
+    <message>
+        <source>The game kept from last time could not be read%1, so it cannot be continued. It could not be set aside either (%2): it stays as %3, and the next game will replace it.</source>
+        <translation>Das vom letzten Mal aufbewahrte Spiel konnte nicht gelesen werden%1 und kann nicht fortgesetzt werden. Es konnte auch nicht beiseitegelegt werden (%2): Es bleibt als %3, und das nächste Spiel ersetzt es.</translation>
+    </message>
+    <message>
+        <source>You have a game that is not finished yet, started on %1 at %2, with %3 placed.
+
+Do you want to continue it?</source>
+        <translation>Sie haben ein noch nicht beendetes Spiel, begonnen am %1 um %2, mit %3 gesetzt.
+
+Möchten Sie es fortsetzen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln letter(s)</source>
+        <translation>
+            <numerusform>%Ln Buchstabe</numerusform>
+            <numerusform>%Ln Buchstaben</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SolverAidsPanel</name>
+    <message>
+        <source>&amp;Solver&apos;s Aids</source>
+        <translation>&amp;Lösungshilfen</translation>
+    </message>
+</context>
+<context>
+    <name>SolverHelp</name>
+    <message>
+        <source>Show &amp;Difficulty</source>
+        <translation>Schwierigkeit a&amp;nzeigen</translation>
+    </message>
+    <message>
+        <source>Random Eas&amp;y Game</source>
+        <translation>Zufälliges &amp;leichtes Spiel</translation>
+    </message>
+    <message>
+        <source>Random &amp;Medium Game</source>
+        <translation>Zufälliges &amp;mittleres Spiel</translation>
+    </message>
+    <message>
+        <source>Random &amp;Hard Game</source>
+        <translation>Zufälliges sch&amp;weres Spiel</translation>
+    </message>
+    <message>
+        <source>Random E&amp;xpert Game</source>
+        <translation>Zufälliges E&amp;xpertenspiel</translation>
+    </message>
+    <message>
+        <source>E&amp;xplain a Step	F2</source>
+        <translation>Einen Schritt &amp;erklären	F2</translation>
+    </message>
+    <message>
+        <source>&amp;Check My Letters	F3</source>
+        <translation>Meine &amp;Buchstaben prüfen	F3</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Schwer</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experte</translation>
+    </message>
+    <message>
+        <source> · %1 (%2/5)</source>
+        <translation> · %1 (%2/5)</translation>
+    </message>
+    <message>
+        <source>Every letter has its place, but the quote does not read right yet: some letters are wrong.
+
+Check My Letters (F3) marks them.</source>
+        <translation>Jeder Buchstabe hat seinen Platz, aber das Zitat ergibt noch keinen Sinn: Einige Buchstaben sind falsch.
+
+„Meine Buchstaben prüfen“ (F3) markiert sie.</translation>
+    </message>
+    <message>
+        <source>
+
+(Some of the letters you placed are wrong; the step does not use them. Check My Letters (F3) marks them.)</source>
+        <translation>
+
+(Einige Ihrer Buchstaben sind falsch; der Schritt verwendet sie nicht. „Meine Buchstaben prüfen“ (F3) markiert sie.)</translation>
+    </message>
+    <message>
+        <source> Cipherly - Explain a Step</source>
+        <translation> Cipherly - Ein Schritt erklärt</translation>
+    </message>
+    <message>
+        <source>No letters are placed yet.</source>
+        <translation>Noch sind keine Buchstaben gesetzt.</translation>
+    </message>
+    <message>
+        <source>Every letter you have placed is right.</source>
+        <translation>Jeder Buchstabe, den Sie gesetzt haben, ist richtig.</translation>
+    </message>
+    <message>
+        <source>One of your letters is wrong: %1, marked in the puzzle.</source>
+        <translation>Einer Ihrer Buchstaben ist falsch: %1, im Rätsel markiert.</translation>
+    </message>
+    <message>
+        <source>%1 of your letters are wrong: %2, marked in the puzzle.</source>
+        <translation>%1 Ihrer Buchstaben sind falsch: %2, im Rätsel markiert.</translation>
     </message>
 </context>
 <context>
@@ -305,6 +539,45 @@ Web: www.example.com/cipherly
 
 Thank you for playing!</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ViewSizeChoice</name>
+    <message>
+        <source>Lar&amp;ger View	Ctrl++</source>
+        <translation>&amp;Größere Ansicht	Strg++</translation>
+    </message>
+    <message>
+        <source>Smalle&amp;r View	Ctrl+-</source>
+        <translation>&amp;Kleinere Ansicht	Strg+-</translation>
+    </message>
+    <message>
+        <source>Desktop&apos;s View Si&amp;ze</source>
+        <translation>&amp;Ansicht wie der Desktop</translation>
+    </message>
+    <message>
+        <source>From the next start, Cipherly&apos;s windows follow the desktop&apos;s scaling.</source>
+        <translation>Ab dem nächsten Start folgen die Fenster von Cipherly der Skalierung des Desktops.</translation>
+    </message>
+    <message>
+        <source>From the next start, Cipherly&apos;s windows are shown at %1 %.</source>
+        <translation>Ab dem nächsten Start werden die Fenster von Cipherly mit %1 % gezeigt.</translation>
+    </message>
+    <message>
+        <source>200 % is the largest view.
+
+</source>
+        <translation>200 % ist die größte Ansicht.
+
+</translation>
+    </message>
+    <message>
+        <source>100 %, the designed size, is the smallest view.
+
+</source>
+        <translation>100 %, die entworfene Größe, ist die kleinste Ansicht.
+
+</translation>
     </message>
 </context>
 <context>
@@ -620,6 +893,22 @@ Save
 &amp;Changes</source>
         <translation>Änderungen
 &amp;verwerfen</translation>
+    </message>
+    <message>
+        <source>Code Key:</source>
+        <translation>Schlüssel:</translation>
+    </message>
+    <message>
+        <source>Also print a Solution Page</source>
+        <translation>Lösungsseite mitdrucken</translation>
+    </message>
+    <message>
+        <source> Don&apos;t mind these guys-- They just like to watch you play! </source>
+        <translation> Keine Sorge – die beiden schauen Ihnen nur gern beim Spielen zu! </translation>
+    </message>
+    <message>
+        <source> Why the shades?  Because these guys are SO cool! </source>
+        <translation> Warum die Sonnenbrille? Weil die beiden SO cool sind! </translation>
     </message>
 </context>
 <context>

@@ -32,4 +32,14 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>SavedGame</name>
+    <message numerus="yes">
+        <source>%Ln letter(s)</source>
+        <translation>
+            <numerusform>%Ln letter</numerusform>
+            <numerusform>%Ln letters</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

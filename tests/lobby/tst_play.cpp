@@ -5,6 +5,7 @@
 #include "GameRecord.h"
 #include "HelpTopic.h"
 #include "KeptGames.h"
+#include "Language.h"
 #include "LetterStrip.h"
 #include "Lobby.h"
 #include "PlayClock.h"
@@ -107,7 +108,10 @@ class TestPlay : public QObject {
     static QChar cipherOf(QChar letter) { return cipher::KeyTable(letter.unicode(), 1)[0]; }
 
 private slots:
-    void initTestCase() { printer.install(); }
+    void initTestCase() {
+        printer.install();
+        language::Install(*qApp, {QStringLiteral("en")}); // counted texts as the program has them
+    }
     void init() {
         folder = std::make_unique<TempFolder>();
         quotes::QuoteFileName = QStringLiteral("Cipherly.Dat");
