@@ -4,6 +4,7 @@
 #include "Solver.h"
 #include "WordModel.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -24,7 +25,8 @@ QString Upper(const std::string &s) {
 }
 
 QString Times(int n) {
-    return n == 2 ? QStringLiteral("twice") : QStringLiteral("%1 times").arg(n);
+    return n == 2 ? QCoreApplication::translate("solver", "twice")
+                  : QCoreApplication::translate("solver", "%1 times").arg(n);
 }
 
 QString PairsText(const std::vector<std::pair<char, char>> &pairs) {
@@ -184,47 +186,57 @@ private:
         switch (kind) {
         case StepKind::OneLetter:
             s.sentence =
-                n == 1 ? QStringLiteral("%1 stands alone, and a word of one letter is A or I; "
-                                        "the other is placed already, so %2.")
+                n == 1 ? QCoreApplication::translate(
+                             "solver", "%1 stands alone, and a word of one letter is A or I; "
+                                       "the other is placed already, so %2.")
                              .arg(W, pairs)
                 : l.rank == 0
-                    ? QStringLiteral("%1 stands alone, so it is A or I, and A is the commoner "
-                                     "word: %2.")
+                    ? QCoreApplication::translate(
+                          "solver", "%1 stands alone, so it is A or I, and A is the commoner "
+                                    "word: %2.")
                           .arg(W, pairs)
-                    : QStringLiteral("%1 stands alone, so it is A or I; A does not read on "
-                                     "here, so %2.")
+                    : QCoreApplication::translate(
+                          "solver", "%1 stands alone, so it is A or I; A does not read on "
+                                    "here, so %2.")
                           .arg(W, pairs);
             break;
         case StepKind::OnlyFit:
-            s.sentence = QStringLiteral("With the letters you have, only one common word fits "
-                                        "%1: %2, so %3.")
+            s.sentence = QCoreApplication::translate(
+                             "solver", "With the letters you have, only one common word fits "
+                                       "%1: %2, so %3.")
                              .arg(W, R, pairs);
             break;
         case StepKind::RepeatedWord:
-            s.sentence =
-                QStringLiteral("%1 appears %2 and has %3 letters: %4 is the commonest "
-                               "such word, so %5.")
-                    .arg(W, Times(l.word->count),
-                         W.size() == 2 ? QStringLiteral("two") : QStringLiteral("three"), R, pairs);
+            s.sentence = QCoreApplication::translate(
+                             "solver", "%1 appears %2 and has %3 letters: %4 is the commonest "
+                                       "such word, so %5.")
+                             .arg(W, Times(l.word->count),
+                                  W.size() == 2 ? QCoreApplication::translate("solver", "two")
+                                                : QCoreApplication::translate("solver", "three"),
+                                  R, pairs);
             break;
         case StepKind::PatternWord:
-            s.sentence = QStringLiteral("Few words repeat their letters as %1 does, and %2 is the "
-                                        "commonest of them: %3.")
+            s.sentence = QCoreApplication::translate(
+                             "solver", "Few words repeat their letters as %1 does, and %2 is the "
+                                       "commonest of them: %3.")
                              .arg(W, R, pairs);
             break;
         case StepKind::LikelyFit:
-            s.sentence = QStringLiteral("Only %1 common words fit %2, and %3 is the likeliest: "
-                                        "%4.")
+            s.sentence = QCoreApplication::translate(
+                             "solver", "Only %1 common words fit %2, and %3 is the likeliest: "
+                                       "%4.")
                              .arg(QString::number(n), W, R, pairs);
             break;
         case StepKind::Guess:
-            s.sentence = QStringLiteral("Nothing is certain yet: %1 could be any of %2 common "
-                                        "words. Try them in turn; %3 reads on, so %4.")
+            s.sentence = QCoreApplication::translate(
+                             "solver", "Nothing is certain yet: %1 could be any of %2 common "
+                                       "words. Try them in turn; %3 reads on, so %4.")
                              .arg(W, QString::number(n), R, pairs);
             break;
         case StepKind::Leftover:
-            s.sentence = QStringLiteral("%1 is a name or a rare word: the letters around it make "
-                                        "it %2, so %3.")
+            s.sentence = QCoreApplication::translate(
+                             "solver", "%1 is a name or a rare word: the letters around it make "
+                                       "it %2, so %3.")
                              .arg(W, R, pairs);
             break;
         case StepKind::Frequency:
@@ -256,8 +268,9 @@ private:
         s.word = QChar('A' + best);
         s.reading = QStringLiteral("E");
         s.pairs.push_back({char('A' + best), 'E'});
-        s.sentence = QStringLiteral("%1 is the commonest letter in the puzzle (%2 times), and E "
-                                    "is the commonest in English: %1=E.")
+        s.sentence = QCoreApplication::translate(
+                         "solver", "%1 is the commonest letter in the puzzle (%2 times), and E "
+                                   "is the commonest in English: %1=E.")
                          .arg(s.word, QString::number(n));
         return s;
     }

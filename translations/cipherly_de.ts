@@ -1181,6 +1181,65 @@ Sie schon gespielt haben, und können jedes wieder wählen.</translation>
     </message>
 </context>
 <context>
+    <name>solver</name>
+    <message>
+        <source>twice</source>
+        <translation>zweimal</translation>
+    </message>
+    <message>
+        <source>%1 times</source>
+        <translation>%1-mal</translation>
+    </message>
+    <message>
+        <source>%1 stands alone, and a word of one letter is A or I; the other is placed already, so %2.</source>
+        <translation>%1 steht allein, und ein englisches Wort aus einem Buchstaben ist A oder I; das andere ist schon gesetzt, also %2.</translation>
+    </message>
+    <message>
+        <source>%1 stands alone, so it is A or I, and A is the commoner word: %2.</source>
+        <translation>%1 steht allein, ist also A oder I, und A ist das häufigere Wort: %2.</translation>
+    </message>
+    <message>
+        <source>%1 stands alone, so it is A or I; A does not read on here, so %2.</source>
+        <translation>%1 steht allein, ist also A oder I; mit A geht es hier nicht weiter, also %2.</translation>
+    </message>
+    <message>
+        <source>With the letters you have, only one common word fits %1: %2, so %3.</source>
+        <translation>Mit Ihren Buchstaben passt nur ein gängiges Wort zu %1: %2, also %3.</translation>
+    </message>
+    <message>
+        <source>%1 appears %2 and has %3 letters: %4 is the commonest such word, so %5.</source>
+        <translation>%1 kommt %2 vor und hat %3 Buchstaben: %4 ist das häufigste solche Wort, also %5.</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>zwei</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>drei</translation>
+    </message>
+    <message>
+        <source>Few words repeat their letters as %1 does, and %2 is the commonest of them: %3.</source>
+        <translation>Wenige Wörter wiederholen ihre Buchstaben wie %1, und %2 ist das häufigste davon: %3.</translation>
+    </message>
+    <message>
+        <source>Only %1 common words fit %2, and %3 is the likeliest: %4.</source>
+        <translation>Nur %1 gängige Wörter passen zu %2, und %3 ist das wahrscheinlichste: %4.</translation>
+    </message>
+    <message>
+        <source>Nothing is certain yet: %1 could be any of %2 common words. Try them in turn; %3 reads on, so %4.</source>
+        <translation>Noch ist nichts sicher: %1 könnte jedes von %2 gängigen Wörtern sein. Probieren Sie sie der Reihe nach; mit %3 geht es weiter, also %4.</translation>
+    </message>
+    <message>
+        <source>%1 is a name or a rare word: the letters around it make it %2, so %3.</source>
+        <translation>%1 ist ein Name oder ein seltenes Wort: Die Buchstaben darum herum ergeben %2, also %3.</translation>
+    </message>
+    <message>
+        <source>%1 is the commonest letter in the puzzle (%2 times), and E is the commonest in English: %1=E.</source>
+        <translation>%1 ist der häufigste Buchstabe im Rätsel (%2-mal), und E ist der häufigste im Englischen: %1=E.</translation>
+    </message>
+</context>
+<context>
     <name>stats::GamesChart</name>
     <message>
         <source>Chart of the last %1 games</source>
