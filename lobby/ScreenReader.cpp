@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include <QAccessible>
+#include <QCoreApplication>
 
 namespace {
 
@@ -17,9 +18,12 @@ void tell(QObject *object, QAccessible::Event what) {
     QAccessible::updateAccessibility(&e);
 }
 
-const QString Instruction = QStringLiteral(
-    "In the scrambled quote below, show the letter (type it in the first box) as a (type the "
-    "letter it stands for in the second box)");
+QString Instruction() {
+    return QCoreApplication::translate(
+        "ScreenReader",
+        "In the scrambled quote below, show the letter (type it in the first box) as a (type the "
+        "letter it stands for in the second box)");
+}
 
 } // namespace
 
@@ -29,7 +33,9 @@ QString ScreenReader::spoken(const QString &solution) {
     for (const QString &word : solution.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         QStringList letters;
         for (QChar c : word)
-            letters << (c == SolveGame::Unsolved ? QStringLiteral("blank") : QString(c));
+            letters << (c == SolveGame::Unsolved
+                            ? QCoreApplication::translate("ScreenReader", "blank")
+                            : QString(c));
         words << letters.join(QLatin1Char(' '));
     }
     return words.join(QStringLiteral(", "));
@@ -39,7 +45,7 @@ QString ScreenReader::MoveSaid(const QString &before, const QString &after,
                                const QString &enciphered, const QString &cipher,
                                const QString &plain, Move how) {
     auto places = [](int n) {
-        return n == 1 ? QStringLiteral("1 place") : QStringLiteral("%1 places").arg(n);
+        return QCoreApplication::translate("ScreenReader", "%n place(s)", nullptr, n);
     };
     // The places that changed, and to what.
     int changed = 0;
@@ -51,20 +57,29 @@ QString ScreenReader::MoveSaid(const QString &before, const QString &after,
             to = after[i];
         }
     if (how == Move::Hint && changed > 0)
-        return QStringLiteral("Hint: %1 stands for %2, %3").arg(from).arg(to).arg(places(changed));
+        return QCoreApplication::translate("ScreenReader", "Hint: %1 stands for %2, %3")
+            .arg(from)
+            .arg(to)
+            .arg(places(changed));
     if (how == Move::Typed && !cipher.isEmpty() && !enciphered.contains(cipher))
-        return QStringLiteral("%1 is not in the scrambled quote").arg(cipher);
+        return QCoreApplication::translate("ScreenReader", "%1 is not in the scrambled quote")
+            .arg(cipher);
     if (changed == 0) {
         if (!cipher.isEmpty() && !plain.isEmpty())
-            return QStringLiteral("%1 stands for %2 already").arg(cipher, plain);
+            return QCoreApplication::translate("ScreenReader", "%1 stands for %2 already")
+                .arg(cipher, plain);
         return QString();
     }
-    QString said =
-        to == SolveGame::Unsolved
-            ? QStringLiteral("%1 taken back, %2").arg(from).arg(places(changed))
-            : QStringLiteral("%1 stands for %2, %3").arg(from).arg(to).arg(places(changed));
-    if (how == Move::Undone) said = QStringLiteral("Undone: ") + said;
-    if (how == Move::Redone) said = QStringLiteral("Redone: ") + said;
+    QString said = to == SolveGame::Unsolved
+                       ? QCoreApplication::translate("ScreenReader", "%1 taken back, %2")
+                             .arg(from)
+                             .arg(places(changed))
+                       : QCoreApplication::translate("ScreenReader", "%1 stands for %2, %3")
+                             .arg(from)
+                             .arg(to)
+                             .arg(places(changed));
+    if (how == Move::Undone) said = QCoreApplication::translate("ScreenReader", "Undone: ") + said;
+    if (how == Move::Redone) said = QCoreApplication::translate("ScreenReader", "Redone: ") + said;
     // A letter given to two scrambled letters is told: one of them is wrong.
     if (to != SolveGame::Unsolved) {
         QString others;
@@ -72,7 +87,9 @@ QString ScreenReader::MoveSaid(const QString &before, const QString &after,
             if (after[i] == to && enciphered[i] != from && !others.contains(enciphered[i]))
                 others += enciphered[i];
         if (!others.isEmpty())
-            said += QStringLiteral(". %1 is also given to %2").arg(to).arg(others);
+            said += QCoreApplication::translate("ScreenReader", ". %1 is also given to %2")
+                        .arg(to)
+                        .arg(others);
     }
     return said;
 }
@@ -83,33 +100,36 @@ QString ScreenReader::UnknownSaid(const QString &shown, const QString &enciphere
         if (shown[i] == SolveGame::Unsolved && !unknown.contains(enciphered[i]))
             unknown += enciphered[i];
     std::sort(unknown.begin(), unknown.end());
-    if (unknown.isEmpty()) return QStringLiteral("No letters are unknown");
+    if (unknown.isEmpty())
+        return QCoreApplication::translate("ScreenReader", "No letters are unknown");
     QStringList letters;
     for (QChar c : unknown)
         letters << QString(c);
-    return QStringLiteral("%1 unknown: %2")
-        .arg(unknown.size() == 1 ? QStringLiteral("1 letter")
-                                 : QStringLiteral("%1 letters").arg(unknown.size()),
+    return QCoreApplication::translate("ScreenReader", "%1 unknown: %2")
+        .arg(QCoreApplication::translate("ScreenReader", "%n letter(s)", nullptr,
+                                         int(unknown.size())),
              letters.join(QStringLiteral(", ")));
 }
 
 ScreenReader::ScreenReader(frmMain &lobby)
     : LobbyAddition(lobby, QStringLiteral("screenReader")), m_announcer(new Announcer(&lobby)) {
-    c.grid->setAccessibleName(QStringLiteral("Quote list"));
-    c.txtLetter[1]->setAccessibleName(QStringLiteral("Scrambled letter"));
+    c.grid->setAccessibleName(QCoreApplication::translate("ScreenReader", "Quote list"));
+    c.txtLetter[1]->setAccessibleName(
+        QCoreApplication::translate("ScreenReader", "Scrambled letter"));
     c.txtLetter[1]->setAccessibleDescription(
-        QStringLiteral("Type a letter of the scrambled quote"));
-    c.txtLetter[2]->setAccessibleName(QStringLiteral("Stands for"));
-    c.txtLetter[2]->setAccessibleDescription(
-        QStringLiteral("Type the letter the scrambled letter stands for; a space takes it back"));
-    c.lblLetter->setAccessibleName(QStringLiteral("Alphabet"));
+        QCoreApplication::translate("ScreenReader", "Type a letter of the scrambled quote"));
+    c.txtLetter[2]->setAccessibleName(QCoreApplication::translate("ScreenReader", "Stands for"));
+    c.txtLetter[2]->setAccessibleDescription(QCoreApplication::translate(
+        "ScreenReader", "Type the letter the scrambled letter stands for; a space takes it back"));
+    c.lblLetter->setAccessibleName(QCoreApplication::translate("ScreenReader", "Alphabet"));
     c.Label1->setBuddy(c.lblCode);
     for (int i : {1, 2})
         c.AniGiff[i]->setAccessibleName(c.AniGiff[i]->toolTip().trimmed());
-    c.picQuoteList->setAccessibleName(QStringLiteral("List panel"));
-    c.picQuote->setAccessibleName(QStringLiteral("Quote panel"));
-    c.picPrintQuote->setAccessibleName(QStringLiteral("Print panel"));
-    c.picSolveRandomQuote->setAccessibleName(QStringLiteral("Solve panel"));
+    c.picQuoteList->setAccessibleName(QCoreApplication::translate("ScreenReader", "List panel"));
+    c.picQuote->setAccessibleName(QCoreApplication::translate("ScreenReader", "Quote panel"));
+    c.picPrintQuote->setAccessibleName(QCoreApplication::translate("ScreenReader", "Print panel"));
+    c.picSolveRandomQuote->setAccessibleName(
+        QCoreApplication::translate("ScreenReader", "Solve panel"));
     connect(c.grid, &QuoteGrid::rowChanged, this,
             [this] { c.grid->setAccessibleDescription(c.grid->list()->status()); });
     // The status line as shown, with what additions add to it when they know.
@@ -122,21 +142,24 @@ ScreenReader::ScreenReader(frmMain &lobby)
         const Mode now = m.mode.current();
         if (now == m_shownMode) return;
         m_shownMode = now;
-        if (now == Mode::List) say(QStringLiteral("Quote list"));
-        if (now == Mode::Add) say(QStringLiteral("Adding a new quote"));
-        if (now == Mode::Edit) say(QStringLiteral("Editing the quote"));
+        if (now == Mode::List) say(QCoreApplication::translate("ScreenReader", "Quote list"));
+        if (now == Mode::Add)
+            say(QCoreApplication::translate("ScreenReader", "Adding a new quote"));
+        if (now == Mode::Edit)
+            say(QCoreApplication::translate("ScreenReader", "Editing the quote"));
         if (now == Mode::Print)
-            say(QStringLiteral(
+            say(QCoreApplication::translate(
+                "ScreenReader",
                 "Scramble and print. F6 reads the scrambled quote and its code key"));
     });
     connect(&m, &frmMain::gameStarted, this, [this] {
         nameForMode();
         m_before.clear();
-        c.txtLetter[1]->setAccessibleDescription(
-            QStringLiteral("Type a letter of the scrambled quote. F6 reads the solution so far, "
-                           "Shift+F6 the scrambled quote, F7 the letters still unknown"));
+        c.txtLetter[1]->setAccessibleDescription(QCoreApplication::translate(
+            "ScreenReader", "Type a letter of the scrambled quote. F6 reads the solution so far, "
+                            "Shift+F6 the scrambled quote, F7 the letters still unknown"));
         m_shownMode = LobbyMode::Mode::Solve;
-        say(QStringLiteral("Solving a quote. ") + Instruction);
+        say(QCoreApplication::translate("ScreenReader", "Solving a quote. ") + Instruction());
         solutionChanged();
     });
     if (auto *history = m.findChild<PairHistory *>(QString(), Qt::FindDirectChildrenOnly))
@@ -173,25 +196,26 @@ void ScreenReader::nameForMode() {
     quote->setAccessibleDescription(QString());
     switch (mode) {
     case Mode::List:
-        quote->setAccessibleName(QStringLiteral("Highlighted quote"));
+        quote->setAccessibleName(QCoreApplication::translate("ScreenReader", "Highlighted quote"));
         break;
     case Mode::Add:
     case Mode::Edit:
-        quote->setAccessibleName(mode == Mode::Add ? QStringLiteral("New quote")
-                                                   : QStringLiteral("Quote being edited"));
+        quote->setAccessibleName(
+            mode == Mode::Add ? QCoreApplication::translate("ScreenReader", "New quote")
+                              : QCoreApplication::translate("ScreenReader", "Quote being edited"));
         // The rules, told with the box they are for.
         quote->setAccessibleDescription(frmMain::GuideTextForEditing());
-        guide->setAccessibleName(QStringLiteral("Rules for a quote"));
+        guide->setAccessibleName(QCoreApplication::translate("ScreenReader", "Rules for a quote"));
         break;
     case Mode::Print:
-        quote->setAccessibleName(QStringLiteral("Quote"));
-        guide->setAccessibleName(QStringLiteral("Scrambled quote"));
-        c.lblCode->setAccessibleName(QStringLiteral("Code key"));
+        quote->setAccessibleName(QCoreApplication::translate("ScreenReader", "Quote"));
+        guide->setAccessibleName(QCoreApplication::translate("ScreenReader", "Scrambled quote"));
+        c.lblCode->setAccessibleName(QCoreApplication::translate("ScreenReader", "Code key"));
         break;
     case Mode::Solve:
-        quote->setAccessibleName(QStringLiteral("Solution so far"));
-        guide->setAccessibleName(QStringLiteral("Scrambled quote"));
-        c.lblSolveMessage->setAccessibleName(Instruction);
+        quote->setAccessibleName(QCoreApplication::translate("ScreenReader", "Solution so far"));
+        guide->setAccessibleName(QCoreApplication::translate("ScreenReader", "Scrambled quote"));
+        c.lblSolveMessage->setAccessibleName(Instruction());
         c.cmdFinishedSolving->setAccessibleDescription(QString());
         break;
     }
@@ -227,18 +251,22 @@ void ScreenReader::SaySolution() {
         const QString code = cipher::KeyLetters();
         QStringList key;
         for (qsizetype k = 0; k < code.size(); ++k)
-            key << QStringLiteral("%1 as %2").arg(QChar(char16_t('A' + k)), code[k]);
-        say(QStringLiteral("Scrambled quote: ") + spoken(c.txtBox[2]->text()) +
-            QStringLiteral(". Code key: ") + key.join(QStringLiteral(", ")));
+            key << QCoreApplication::translate("ScreenReader", "%1 as %2")
+                       .arg(QChar(char16_t('A' + k)), code[k]);
+        say(QCoreApplication::translate("ScreenReader", "Scrambled quote: ") +
+            spoken(c.txtBox[2]->text()) +
+            QCoreApplication::translate("ScreenReader", ". Code key: ") +
+            key.join(QStringLiteral(", ")));
         return;
     }
     if (!m.mode.is(LobbyMode::Mode::Solve)) return;
-    say(QStringLiteral("Solution so far: ") + spoken(m.game.shown()));
+    say(QCoreApplication::translate("ScreenReader", "Solution so far: ") + spoken(m.game.shown()));
 }
 
 void ScreenReader::SayScrambled() {
     if (!m.mode.is(LobbyMode::Mode::Solve)) return;
-    say(QStringLiteral("Scrambled quote: ") + spoken(m.game.Enciphered()));
+    say(QCoreApplication::translate("ScreenReader", "Scrambled quote: ") +
+        spoken(m.game.Enciphered()));
 }
 
 void ScreenReader::SayUnknown() {

@@ -291,6 +291,179 @@ Möchten Sie es fortsetzen?</translation>
     </message>
 </context>
 <context>
+    <name>ScreenReader</name>
+    <message>
+        <source>In the scrambled quote below, show the letter (type it in the first box) as a (type the letter it stands for in the second box)</source>
+        <translation>Zeigen Sie im verschlüsselten Zitat den Buchstaben (tippen Sie ihn ins erste Feld) als (tippen Sie den Buchstaben, für den er steht, ins zweite Feld)</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>leer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n place(s)</source>
+        <translation>
+            <numerusform>%n Stelle</numerusform>
+            <numerusform>%n Stellen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Hint: %1 stands for %2, %3</source>
+        <translation>Tipp: %1 steht für %2, %3</translation>
+    </message>
+    <message>
+        <source>%1 is not in the scrambled quote</source>
+        <translation>%1 kommt im verschlüsselten Zitat nicht vor</translation>
+    </message>
+    <message>
+        <source>%1 stands for %2 already</source>
+        <translation>%1 steht schon für %2</translation>
+    </message>
+    <message>
+        <source>%1 taken back, %2</source>
+        <translation>%1 zurückgenommen, %2</translation>
+    </message>
+    <message>
+        <source>%1 stands for %2, %3</source>
+        <translation>%1 steht für %2, %3</translation>
+    </message>
+    <message>
+        <source>Undone: </source>
+        <translation>Rückgängig: </translation>
+    </message>
+    <message>
+        <source>Redone: </source>
+        <translation>Wiederholt: </translation>
+    </message>
+    <message>
+        <source>. %1 is also given to %2</source>
+        <translation>. %1 ist auch %2 zugeordnet</translation>
+    </message>
+    <message>
+        <source>No letters are unknown</source>
+        <translation>Kein Buchstabe ist unbekannt</translation>
+    </message>
+    <message>
+        <source>%1 unknown: %2</source>
+        <translation>%1 unbekannt: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n letter(s)</source>
+        <translation>
+            <numerusform>%n Buchstabe</numerusform>
+            <numerusform>%n Buchstaben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quote list</source>
+        <translation>Zitatliste</translation>
+    </message>
+    <message>
+        <source>Scrambled letter</source>
+        <translation>Verschlüsselter Buchstabe</translation>
+    </message>
+    <message>
+        <source>Type a letter of the scrambled quote</source>
+        <translation>Tippen Sie einen Buchstaben des verschlüsselten Zitats</translation>
+    </message>
+    <message>
+        <source>Stands for</source>
+        <translation>Steht für</translation>
+    </message>
+    <message>
+        <source>Type the letter the scrambled letter stands for; a space takes it back</source>
+        <translation>Tippen Sie den Buchstaben, für den der verschlüsselte steht; ein Leerzeichen nimmt ihn zurück</translation>
+    </message>
+    <message>
+        <source>Alphabet</source>
+        <translation>Alphabet</translation>
+    </message>
+    <message>
+        <source>List panel</source>
+        <translation>Listenbereich</translation>
+    </message>
+    <message>
+        <source>Quote panel</source>
+        <translation>Zitatbereich</translation>
+    </message>
+    <message>
+        <source>Print panel</source>
+        <translation>Druckbereich</translation>
+    </message>
+    <message>
+        <source>Solve panel</source>
+        <translation>Lösungsbereich</translation>
+    </message>
+    <message>
+        <source>Adding a new quote</source>
+        <translation>Neues Zitat hinzufügen</translation>
+    </message>
+    <message>
+        <source>Editing the quote</source>
+        <translation>Zitat bearbeiten</translation>
+    </message>
+    <message>
+        <source>Scramble and print. F6 reads the scrambled quote and its code key</source>
+        <translation>Verschlüsseln und drucken. F6 liest das verschlüsselte Zitat und seinen Schlüssel vor</translation>
+    </message>
+    <message>
+        <source>Type a letter of the scrambled quote. F6 reads the solution so far, Shift+F6 the scrambled quote, F7 the letters still unknown</source>
+        <translation>Tippen Sie einen Buchstaben des verschlüsselten Zitats. F6 liest die bisherige Lösung vor, Umschalt+F6 das verschlüsselte Zitat, F7 die noch unbekannten Buchstaben</translation>
+    </message>
+    <message>
+        <source>Solving a quote. </source>
+        <translation>Ein Zitat lösen. </translation>
+    </message>
+    <message>
+        <source>Highlighted quote</source>
+        <translation>Markiertes Zitat</translation>
+    </message>
+    <message>
+        <source>New quote</source>
+        <translation>Neues Zitat</translation>
+    </message>
+    <message>
+        <source>Quote being edited</source>
+        <translation>Zitat in Bearbeitung</translation>
+    </message>
+    <message>
+        <source>Rules for a quote</source>
+        <translation>Regeln für ein Zitat</translation>
+    </message>
+    <message>
+        <source>Quote</source>
+        <translation>Zitat</translation>
+    </message>
+    <message>
+        <source>Scrambled quote</source>
+        <translation>Verschlüsseltes Zitat</translation>
+    </message>
+    <message>
+        <source>Code key</source>
+        <translation>Schlüssel</translation>
+    </message>
+    <message>
+        <source>Solution so far</source>
+        <translation>Bisherige Lösung</translation>
+    </message>
+    <message>
+        <source>%1 as %2</source>
+        <translation>%1 als %2</translation>
+    </message>
+    <message>
+        <source>Scrambled quote: </source>
+        <translation>Verschlüsseltes Zitat: </translation>
+    </message>
+    <message>
+        <source>. Code key: </source>
+        <translation>. Schlüssel: </translation>
+    </message>
+    <message>
+        <source>Solution so far: </source>
+        <translation>Bisherige Lösung: </translation>
+    </message>
+</context>
+<context>
     <name>SolverAidsPanel</name>
     <message>
         <source>&amp;Solver&apos;s Aids</source>

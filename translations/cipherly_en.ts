@@ -42,4 +42,21 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>ScreenReader</name>
+    <message numerus="yes">
+        <source>%n place(s)</source>
+        <translation>
+            <numerusform>%n place</numerusform>
+            <numerusform>%n places</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n letter(s)</source>
+        <translation>
+            <numerusform>%n letter</numerusform>
+            <numerusform>%n letters</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

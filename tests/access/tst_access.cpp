@@ -8,6 +8,7 @@
 #include "HelpTopic.h"
 #include "KelButton.h"
 #include "KelButtonAccessible.h"
+#include "Language.h"
 #include "LetterStrip.h"
 #include "QuoteFile.h"
 #include "RecordingOpacity.h"
@@ -102,6 +103,7 @@ class TestAccess : public QObject {
 private slots:
     void initTestCase() {
         RegisterFontSubstitutions();
+        language::Install(*qApp, {QStringLiteral("en")}); // counted texts as the program has them
         modFadeInOut::setOpacityControl(&opacity);
         QAccessible::setActive(true);
     }
