@@ -19,7 +19,7 @@
 
 namespace basCipherly {
 
-const char *const AlreadyRunningTitle = "Terminating...";
+const char *const AlreadyRunningTitle = QT_TRANSLATE_NOOP("basCipherly", "Terminating...");
 
 namespace {
 
@@ -45,8 +45,9 @@ bool Main() {
     QString problem;
     if (!safefile::makeFolder(folder)) {
         // Nowhere else to keep it: this once, the list stays where the game was started.
-        problem = QStringLiteral("The folder %1 cannot be made.\n\nThe quote list is kept in %2 "
-                                 "this time.")
+        problem = QCoreApplication::translate("basCipherly",
+                                              "The folder %1 cannot be made.\n\nThe quote list is "
+                                              "kept in %2 this time.")
                       .arg(QDir::toNativeSeparators(folder),
                            QDir::toNativeSeparators(QDir::currentPath()));
         folder = QDir::currentPath();
@@ -57,20 +58,22 @@ bool Main() {
     case SingleInstance::Result::Acquired:
         break;
     case SingleInstance::Result::HeldByAnother:
-        dialogs::message(nullptr, QString::fromLatin1(AlreadyRunningTitle),
-                         AppInfo::Title +
-                             QStringLiteral(" is already loaded\nand running on your computer!"),
+        dialogs::message(nullptr, QCoreApplication::translate("basCipherly", AlreadyRunningTitle),
+                         QCoreApplication::translate("basCipherly",
+                                                     "%1 is already loaded\nand running on your "
+                                                     "computer!")
+                             .arg(AppInfo::Title),
                          dialogs::Icon::Critical);
         return false;
     case SingleInstance::Result::Unavailable:
         // Two copies on one quote list could delete each other's quotes:
         // without a way to tell, the game does not start.
-        dialogs::message(nullptr, QString::fromLatin1(AlreadyRunningTitle),
-                         AppInfo::Title +
-                             QStringLiteral(" cannot make sure that no other copy of it is "
-                                            "running,\nso it will not start and risk your quote "
-                                            "list.\n\n") +
-                             instanceGuard.reason(),
+        dialogs::message(nullptr, QCoreApplication::translate("basCipherly", AlreadyRunningTitle),
+                         QCoreApplication::translate(
+                             "basCipherly",
+                             "%1 cannot make sure that no other copy of it is running,\nso it will "
+                             "not start and risk your quote list.\n\n%2")
+                             .arg(AppInfo::Title, instanceGuard.reason()),
                          dialogs::Icon::Critical);
         return false;
     }
@@ -81,7 +84,8 @@ bool Main() {
         ListFolder::Prepare(folder, {QDir::currentPath(), QDir::homePath()}, listName);
     if (!where.problem.isEmpty()) problem = where.problem;
     if (!QDir::setCurrent(folder))
-        problem = QStringLiteral("The folder %1 cannot be used.").arg(folder);
+        problem =
+            QCoreApplication::translate("basCipherly", "The folder %1 cannot be used.").arg(folder);
     if (!problem.isEmpty())
         dialogs::message(nullptr, AppInfo::Title, problem, dialogs::Icon::Exclamation);
     else if (!where.message().isEmpty())

@@ -2,6 +2,7 @@
 
 #include "Minutes.h"
 #include "modStandard.h"
+#include <QCoreApplication>
 
 void SolveGame::start(const QString &quote, const QString &enciphered) {
     m_quote = quote.trimmed();
@@ -158,16 +159,21 @@ QString SolveGame::minutesText(qint64 seconds) {
 
 QString SolveGame::congratulations(const QDateTime &now) const {
     const qint64 seconds = m_start.secsTo(now);
-    return QStringLiteral("Congratulations!\r\nYou solved this scrambled quote\r\nin %1 minutes, "
-                          "using %2 hints!")
+    // The design's English says "hints" whatever their number; a language
+    // with forms of its own counts in them.
+    return QCoreApplication::translate("SolveGame",
+                                       "Congratulations!\nYou solved this scrambled quote\nin %1 "
+                                       "minutes, using %n hint(s)!",
+                                       nullptr, m_hints)
         .arg(minutesText(qMax<qint64>(seconds, 0)))
-        .arg(m_hints);
+        .replace(QLatin1Char('\n'), QLatin1String("\r\n"));
 }
 
 QString SolveGame::closingMessage(const QDateTime &at) const {
     if (outcome() == Outcome::Solved)
         return congratulations(at).replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return QStringLiteral("\nSee the solved message below.");
+    return QLatin1Char('\n') +
+           QCoreApplication::translate("SolveGame", "See the solved message below.");
 }
 
 QList<int> SolveGame::PlacesOf(const QString &enciphered, QChar cipher) {

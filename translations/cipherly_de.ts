@@ -464,6 +464,26 @@ Möchten Sie es fortsetzen?</translation>
     </message>
 </context>
 <context>
+    <name>SolveGame</name>
+    <message numerus="yes">
+        <source>Congratulations!
+You solved this scrambled quote
+in %1 minutes, using %n hint(s)!</source>
+        <translation>
+            <numerusform>Herzlichen Glückwunsch!
+Sie haben dieses verschlüsselte Zitat
+in %1 Minuten gelöst, mit %n Tipp!</numerusform>
+            <numerusform>Herzlichen Glückwunsch!
+Sie haben dieses verschlüsselte Zitat
+in %1 Minuten gelöst, mit %n Tipps!</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>See the solved message below.</source>
+        <translation>Die gelöste Nachricht steht unten.</translation>
+    </message>
+</context>
+<context>
     <name>SolverAidsPanel</name>
     <message>
         <source>&amp;Solver&apos;s Aids</source>
@@ -751,6 +771,41 @@ Thank you for playing!</source>
         <translation>100 %, die entworfene Größe, ist die kleinste Ansicht.
 
 </translation>
+    </message>
+</context>
+<context>
+    <name>basCipherly</name>
+    <message>
+        <source>Terminating...</source>
+        <translation>Wird beendet...</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.
+
+The quote list is kept in %2 this time.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.
+
+Die Zitatliste wird diesmal in %2 geführt.</translation>
+    </message>
+    <message>
+        <source>%1 is already loaded
+and running on your computer!</source>
+        <translation>%1 ist bereits geladen
+und läuft auf Ihrem Computer!</translation>
+    </message>
+    <message>
+        <source>%1 cannot make sure that no other copy of it is running,
+so it will not start and risk your quote list.
+
+%2</source>
+        <translation>%1 kann nicht sicherstellen, dass keine andere Kopie läuft,
+und startet deshalb nicht, um Ihre Zitatliste nicht zu gefährden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be used.</source>
+        <translation>Der Ordner %1 kann nicht verwendet werden.</translation>
     </message>
 </context>
 <context>

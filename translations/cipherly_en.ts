@@ -59,4 +59,20 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>SolveGame</name>
+    <message numerus="yes">
+        <source>Congratulations!
+You solved this scrambled quote
+in %1 minutes, using %n hint(s)!</source>
+        <translation>
+            <numerusform>Congratulations!
+You solved this scrambled quote
+in %1 minutes, using %n hints!</numerusform>
+            <numerusform>Congratulations!
+You solved this scrambled quote
+in %1 minutes, using %n hints!</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -3,6 +3,7 @@
 #include "GameRecord.h"
 #include "GameSession.h"
 #include "KeptGames.h"
+#include "Language.h"
 #include "SolveGame.h"
 #include "modStandard.h"
 
@@ -14,6 +15,9 @@
 class TestGame : public QObject {
     Q_OBJECT
 private slots:
+    // English as the program speaks it, counted texts and all.
+    void initTestCase() { language::Install(*qApp, {QStringLiteral("en")}); }
+
     void minutesAreShownAsThePatternSays() {
         QCOMPARE(SolveGame::minutesText(738), QStringLiteral("12.3"));
         QCOMPARE(SolveGame::minutesText(30), QStringLiteral(".5"));
