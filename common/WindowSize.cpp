@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
@@ -208,7 +209,9 @@ void ShowCentredOver(QWidget *window, const QWidget *over) {
                 qBound(room.top(), at.y(), qMax(room.top(), room.bottom() + 1 - size.height())));
         }
         window->move(at); // a Wayland desktop places windows itself, and ignores this
-        new CentreWhenFramed(window, owner);
+        // Only an X11 desktop lets a program place its windows, frame and all.
+        if (QGuiApplication::platformName() == QLatin1String("xcb"))
+            new CentreWhenFramed(window, owner);
     }
 }
 

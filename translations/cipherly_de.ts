@@ -615,7 +615,21 @@ From the Main Lobby you can:
 - let Cipherly pick a quote at random and solve it on the screen (see &quot;Solving a Quote On-Screen&quot;).
 
 Press F1 at any time for help on what you are doing. Esc (or the Quit button) leaves the game, after asking; while you solve a quote on screen, Esc takes you back to the list instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Hauptübersicht beginnt alles.
+
+Die obere Hälfte des Fensters listet Ihre Zitate auf, jedes in einer Zeile. In eine Zeile passen nur die ersten Wörter eines Zitats; lassen Sie den Mauszeiger auf einer Zeile ruhen, um es ganz zu lesen. Die Zeile über der Liste sagt, welches Zitat markiert ist und wie viele gespeichert sind.
+
+Die ersten 10 Zitate gehören fest zu Cipherly. Sie können weder bearbeitet noch gelöscht werden, und falls die Zitatdatei (Cipherly.Dat im Ordner %LISTFOLDER%) einmal verloren geht, legt Cipherly einfach eine neue mit diesen zehn Zitaten an.
+
+Die untere Hälfte des Fensters zeigt das markierte Zitat vollständig.
+
+Von der Hauptübersicht aus können Sie:
+
+- ein neues Zitat hinzufügen oder das markierte bearbeiten oder löschen (siehe &quot;Die Zitatliste pflegen&quot;);
+- das markierte Zitat verschlüsseln und als Rätsel drucken (siehe &quot;Ein Zitat verschlüsseln &amp; drucken&quot;);
+- Cipherly ein Zitat zufällig wählen lassen und es am Bildschirm lösen (siehe &quot;Ein Zitat am Bildschirm lösen&quot;).
+
+Drücken Sie jederzeit F1, um Hilfe zu dem zu bekommen, was Sie gerade tun. Esc (oder der Knopf Beenden) beendet das Spiel nach einer Rückfrage; während Sie ein Zitat am Bildschirm lösen, bringt Esc Sie stattdessen zur Liste zurück.</translation>
     </message>
     <message>
         <source>Quote List Maintenance is about adding, editing and deleting quotes.
@@ -627,7 +641,15 @@ A quote must be from 50 to 200 characters long, counting spaces. Letters and ord
 The first 10 quotes are built into Cipherly and cannot be edited or deleted.
 
 To delete a quote, highlight it and click &quot;Delete this Quote&quot;. Cipherly asks first, because a deleted quote is gone for good.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Pflegen der Zitatliste geht es ums Hinzufügen, Bearbeiten und Löschen von Zitaten.
+
+Um ein Zitat hinzuzufügen, klicken Sie auf &quot;Neues Zitat hinzufügen&quot;, tippen das Zitat in das gelbe Feld und klicken auf &quot;Neues Zitat speichern&quot;. Um ein Zitat zu ändern, markieren Sie es in der Liste, klicken auf &quot;Dieses Zitat bearbeiten&quot;, nehmen Ihre Änderungen im rosa Feld vor und klicken auf &quot;Änderungen speichern&quot;. &quot;Verwerfen&quot; lässt die Liste genau so, wie sie war.
+
+Ein Zitat muss 50 bis 200 Zeichen lang sein, Leerzeichen mitgezählt. Buchstaben und gewöhnliche Satzzeichen wie ( ) &apos; , . / ; ! ? - sind erlaubt, Ziffern dagegen nicht, und ebenso wenig die Tabulator- oder die Eingabetaste: Ein Zitat ist eine lange Zeile, und Cipherly bricht sie für Sie um. Drücken Sie doch die Eingabetaste, macht Cipherly aus jedem Zeilenumbruch ein Leerzeichen und sagt es Ihnen. Zitate werden beim Speichern in Großbuchstaben umgewandelt.
+
+Die ersten 10 Zitate gehören fest zu Cipherly und können weder bearbeitet noch gelöscht werden.
+
+Um ein Zitat zu löschen, markieren Sie es und klicken auf &quot;Dieses Zitat löschen&quot;. Cipherly fragt vorher nach, denn ein gelöschtes Zitat ist endgültig fort.</translation>
     </message>
     <message>
         <source>Encrypting &amp; Printing a Quote turns any quote of your list into a puzzle on paper.
@@ -639,7 +661,15 @@ Click &quot;Print the Scrambled Message&quot; to print the puzzle page. Cipherly
 If your computer has no printer, Cipherly saves each page as a PDF file in your Documents folder and tells you where.
 
 Click &quot;Finished with this Quote&quot; to return to the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Zitat verschlüsseln &amp; drucken macht aus jedem Zitat Ihrer Liste ein Rätsel auf Papier.
+
+Markieren Sie das gewünschte Zitat in der Liste und klicken Sie auf &quot;Verschlüsseln &amp; drucken...&quot;. Cipherly erzeugt einen neuen Schlüssel und zeigt das verschlüsselte Zitat im unteren Feld, darüber den Schlüssel: Unter jedem Buchstaben des Alphabets steht der Buchstabe, der ihn ersetzt. Jedes Mal bekommen Sie einen ganz neuen Schlüssel, sodass dasselbe Zitat nie zweimal gleich aussieht.
+
+Klicken Sie auf &quot;Verschlüsselte Nachricht drucken&quot;, um die Rätselseite zu drucken. Cipherly fragt, ob Sie den Ausdruck mit einem Namen versehen möchten; antworten Sie mit Ja und tippen Sie einen Namen, dann steht auf der Seite, für wen das Rätsel gemacht wurde. Haken Sie &quot;Lösungsseite mitdrucken&quot; an, um eine zweite Seite mit der Lösung und dem Schlüssel zu bekommen, für den, der die Antworten prüft.
+
+Hat Ihr Computer keinen Drucker, speichert Cipherly jede Seite als PDF-Datei in Ihrem Dokumente-Ordner und sagt Ihnen, wo.
+
+Klicken Sie auf &quot;Fertig mit diesem Zitat&quot;, um zur Liste zurückzukehren.</translation>
     </message>
     <message>
         <source>Solving a Quote On-Screen lets you play right away.
@@ -731,7 +761,18 @@ E-mail: kel.software@example.com
 Web: www.example.com/cipherly
 
 Thank you for playing!</source>
-        <translation type="unfinished"></translation>
+        <translation>KEL Software ist ein kleiner Hersteller freundlicher Programme für Haus und Familie: Wortspiele, Rätsel und kleine Helfer, die eine Aufgabe gut erledigen.
+
+Cipherly ist eines davon. Wir hoffen, es schenkt Ihnen viele schöne Rätselstunden, und dass Sie seine gedruckten Rätsel mit Familie und Freunden teilen.
+
+KEL Software
+1200 Puzzle Lane
+Riddleton, WA 98000
+
+E-Mail: kel.software@example.com
+Web: www.example.com/cipherly
+
+Danke fürs Spielen!</translation>
     </message>
 </context>
 <context>
