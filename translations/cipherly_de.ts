@@ -717,7 +717,15 @@ The chart on the right shows the minutes of your last 50 games, one dot each: gr
 &quot;Reset Statistics&quot; forgets every game played so far, after asking you first; random games then also forget which quotes you have played. &quot;Return&quot; (or Esc) closes the window; F1 there opens this topic.
 
 The games are kept in the file games.csv in your Cipherly data folder, one line each.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Statistik zählt jedes Spiel mit, das Sie am Bildschirm spielen.
+
+Jedes Spiel, das endet, wird festgehalten: von Ihnen gelöst, mit dem Knopf Lösen gezeigt oder unbeendet gelassen, wenn Sie zur Liste zurückkehren. Ein Spiel, das beim Beenden noch offen ist, wird für später aufbewahrt und zählt, sobald es endet. Wählen Sie &quot;Statistik...&quot; im Menü der Zitatliste (Rechtsklick auf die Liste oder die Menütaste, Umschalt+F10 oder Strg+M), um zu sehen, wie Sie spielen: die gespielten, gelösten, gezeigten und abgebrochenen Spiele; Ihre beste und Ihre mittlere Zeit für die gelösten Spiele; die Tipps je gelöstem Spiel; wie viele Spiele Sie jetzt in Folge gelöst haben und die meisten, die Sie je in Folge gelöst haben.
+
+Das Diagramm rechts zeigt die Minuten Ihrer letzten 50 Spiele, je einen Punkt: grün für gelöst, orange für mit Lösen gezeigt, grau für abgebrochen, dazu eine gestrichelte Linie bei Ihrer mittleren Zeit für die gelösten Spiele.
+
+&quot;Statistik löschen&quot; vergisst nach einer Rückfrage alle bisher gespielten Spiele; zufällige Spiele vergessen dann auch, welche Zitate Sie schon gespielt haben. &quot;Zurück&quot; (oder Esc) schließt das Fenster; F1 öffnet dort dieses Thema.
+
+Die Spiele stehen in der Datei games.csv in Ihrem Cipherly-Datenordner, jedes in einer Zeile.</translation>
     </message>
     <message>
         <source>Solver&apos;s Aids help you see the scrambled quote more clearly. They never tell you whether a letter is right, and they never count as hints.
@@ -732,7 +740,18 @@ With the aids on:
 - a click anywhere in the puzzle boxes leaves your typing where it was, in the small boxes.
 
 Untick &quot;Solver&apos;s Aids&quot; to play as before.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösungshilfen lassen Sie das verschlüsselte Zitat klarer sehen. Sie sagen nie, ob ein Buchstabe richtig ist, und zählen nie als Tipps.
+
+Während Sie ein Zitat am Bildschirm lösen, klicken Sie mit der rechten Maustaste auf den Bereich über den Feldern oder auf eines der beiden Rätselfelder (oder drücken die Menütaste, Umschalt+F10 oder Strg+M) und haken &quot;Lösungshilfen&quot; an. Cipherly merkt sich die Einstellung für Ihre nächsten Spiele.
+
+Mit den Hilfen:
+
+- leuchtet jede Stelle des verschlüsselten Buchstabens im ersten kleinen Feld, oder des Buchstabens unter dem Mauszeiger, in beiden Feldern auf;
+- setzt ein Klick auf einen verschlüsselten Buchstaben im unteren Feld ihn für Sie ins erste kleine Feld, sodass Sie nur noch den Buchstaben tippen, für den er steht;
+- zeigt eine Tabelle neben den Feldern jeden verschlüsselten Buchstaben, wie oft er im Zitat vorkommt und welchen Buchstaben Sie ihm gegeben haben, rot dort, wo Sie einen Buchstaben zwei verschlüsselten gegeben haben;
+- lässt ein Klick irgendwo in die Rätselfelder Ihre Eingabe, wo sie war: in den kleinen Feldern.
+
+Haken Sie &quot;Lösungshilfen&quot; ab, um wie vorher zu spielen.</translation>
     </message>
     <message>
         <source>Cipherly knows a great many English words and how often each is used, and it can solve a scrambled quote the way a person does: from the shapes of its words. It uses that knowledge to tell you how hard a quote is, to pick games of the difficulty you want, and to teach you, a step at a time.
