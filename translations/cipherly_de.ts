@@ -765,7 +765,17 @@ Explain a Step (F2, or in the solve panel&apos;s menu) tells you the next thing 
 Check My Letters (F3, or in the solve panel&apos;s menu) marks every letter you have placed that is wrong, and names them; if all are right, it says so.
 
 Each explanation and each check counts as one hint in your report and in your statistics. When you have placed every letter but the quote does not read right, Cipherly tells you so, once, and points you to Check My Letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cipherly kennt sehr viele englische Wörter und weiß, wie oft jedes gebraucht wird, und es kann ein verschlüsseltes Zitat so lösen, wie ein Mensch es tut: aus der Gestalt seiner Wörter. Mit diesem Wissen sagt es Ihnen, wie schwer ein Zitat ist, wählt Spiele der Schwierigkeit, die Sie möchten, und bringt Ihnen Schritt für Schritt das Lösen bei.
+
+Wie schwer ist dieses Zitat? Klicken Sie mit der rechten Maustaste auf die Zitatliste (oder drücken Sie die Menütaste, Umschalt+F10 oder Strg+M) und haken Sie &quot;Schwierigkeit anzeigen&quot; an. Die Zeile über der Liste nennt dann die Schwierigkeit des markierten Zitats, von 1 (am leichtesten) bis 5 (am schwersten). Sie wird so bewertet, wie ein Mensch das Zitat lösen würde: Ein Zitat mit kurzen Wörtern, die sich wiederholen (THE, AND, A), oder mit Wörtern von verräterischem Buchstabenmuster (PEOPLE, THAT) ist leicht zu knacken; eines mit langen, ungewöhnlichen Wörtern und ohne kurze ist es nicht.
+
+Spiele nach Schwierigkeit. Dasselbe Menü bietet &quot;Zufälliges leichtes Spiel&quot;, &quot;Zufälliges mittleres Spiel&quot;, &quot;Zufälliges schweres Spiel&quot; und &quot;Zufälliges Expertenspiel&quot;. Jedes wählt ein Zitat dieser Schwierigkeit, zuerst eines, das Sie noch nicht gespielt haben, wie ein zufälliges Spiel. Ein leichtes Spiel beginnt mit den vier häufigsten Buchstaben des Zitats schon an ihrem Platz, ein mittleres mit zweien und ein schweres mit einem. Ein Expertenspiel gibt Ihnen keinen, und auch sein Tipp-Knopf gibt keine Buchstaben: nur den lehrreichen Tipp unten.
+
+&quot;Einen Schritt erklären&quot; (F2, oder im Menü des Lösungsbereichs) sagt Ihnen, was ein guter Rätsellöser aus Ihren gesetzten Buchstaben als Nächstes herausfinden würde, und warum: zum Beispiel, dass ein Wort aus drei Buchstaben, das dreimal vorkommt, am ehesten THE ist, oder dass nur ein gängiges Wort zu einem Wort mit Ihren Buchstaben passt. Das Wort, um das es geht, wird in beiden Rätselfeldern markiert, und jedes gefundene Paar wird genannt, etwa X=T. Gesetzt wird nichts: Die Buchstaben tippen Sie selbst. Falsch gesetzte Buchstaben bleiben bei der Überlegung außen vor.
+
+&quot;Meine Buchstaben prüfen&quot; (F3, oder im Menü des Lösungsbereichs) markiert jeden gesetzten Buchstaben, der falsch ist, und nennt ihn; sind alle richtig, sagt es das.
+
+Jede Erklärung und jede Prüfung zählt als ein Tipp in Ihrem Bericht und in Ihrer Statistik. Haben Sie jeden Buchstaben gesetzt, ergibt das Zitat aber noch keinen Sinn, sagt Cipherly es Ihnen einmal und verweist auf &quot;Meine Buchstaben prüfen&quot;.</translation>
     </message>
     <message>
         <source>KEL Software is a small maker of friendly programs for home and family: word games, puzzles and little helpers that do one job well.
