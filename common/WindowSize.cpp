@@ -143,6 +143,14 @@ void MakeFixedWindow(QWidget *window, bool minimisable) {
 
 namespace {
 
+// Where a window of `size` goes so that its centre is `centre`, kept within
+// `room` (a window half off the screen could not be used).
+QPoint CentredIn(const QRect &room, QPoint centre, QSize size) {
+    const QPoint at = centre - QPoint(size.width() / 2, size.height() / 2);
+    return {qBound(room.left(), at.x(), qMax(room.left(), room.right() + 1 - size.width())),
+            qBound(room.top(), at.y(), qMax(room.top(), room.bottom() + 1 - size.height()))};
+}
+
 // A window cannot know the frame the desktop gives it until it shows (over a
 // frameless owner, the title page, not even its likely size), and some
 // desktops read the place asked for before that as the frame's, others as the
@@ -172,12 +180,9 @@ private:
         const QMargins frame = handle->frameMargins();
         if (frame.isNull()) return false;
         if (!m_owner || !m_owner->isVisible()) return true;
-        const QRect room = screen->availableGeometry() - frame;
-        const QPoint at =
-            m_owner->geometry().center() - QPoint(m_window->width() / 2, m_window->height() / 2);
-        const QPoint to(
-            qBound(room.left(), at.x(), qMax(room.left(), room.right() + 1 - m_window->width())),
-            qBound(room.top(), at.y(), qMax(room.top(), room.bottom() + 1 - m_window->height())));
+        // The client area placed, with room left on the screen for the frame.
+        const QPoint to = CentredIn(screen->availableGeometry() - frame,
+                                    m_owner->geometry().center(), m_window->size());
         if (to != handle->position()) handle->setPosition(to);
         return true;
     }
@@ -198,17 +203,12 @@ void ShowCentredOver(QWidget *window, const QWidget *over) {
         // window's frame is taken to be the owner's, so that the two client
         // areas share their centre as the player sees them.
         const QPoint frame = owner->geometry().topLeft() - owner->frameGeometry().topLeft();
-        QPoint at =
-            owner->geometry().center() - QPoint(size.width() / 2, size.height() / 2) - frame;
-        // Never off the screen: a window half outside it could not be used.
-        if (const QScreen *screen = owner->screen()) {
-            const QRect room = screen->availableGeometry();
-            at.setX(
-                qBound(room.left(), at.x(), qMax(room.left(), room.right() + 1 - size.width())));
-            at.setY(
-                qBound(room.top(), at.y(), qMax(room.top(), room.bottom() + 1 - size.height())));
-        }
-        window->move(at); // a Wayland desktop places windows itself, and ignores this
+        const QPoint centre = owner->geometry().center() - frame;
+        // A Wayland desktop places windows itself, and ignores this.
+        if (const QScreen *screen = owner->screen())
+            window->move(CentredIn(screen->availableGeometry(), centre, size));
+        else
+            window->move(centre - QPoint(size.width() / 2, size.height() / 2));
         // Only an X11 desktop lets a program place its windows, frame and all.
         if (QGuiApplication::platformName() == QLatin1String("xcb"))
             new CentreWhenFramed(window, owner);
