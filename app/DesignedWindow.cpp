@@ -65,9 +65,9 @@ DesignedWindow::DesignedWindow(const QString &design, Frame frame, std::function
         QString caption = b.bag.read(QStringLiteral("TX"), QString()).toString();
         if (caption.trimmed().isEmpty()) continue;
         caption.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-        caption = QCoreApplication::translate(context.constData(), caption.toUtf8().constData());
-        caption.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-        b.bag.write(QStringLiteral("TX"), PropertyBag::Type::String, caption);
+        b.bag.write(QStringLiteral("TX"), PropertyBag::Type::String,
+                    KelButton::CaptionLines(QCoreApplication::translate(
+                        context.constData(), caption.toUtf8().constData())));
     }
 }
 

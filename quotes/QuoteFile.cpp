@@ -11,6 +11,7 @@
 #include <QFileInfo>
 
 #include <cmath>
+#include <cstring>
 #include <memory>
 
 namespace quotes {
@@ -134,6 +135,15 @@ FixedRecord &FixedRecord::operator=(const QString &text) {
     if (m_text.size() < RecordLength)
         m_text += QString(RecordLength - m_text.size(), QLatin1Char(' '));
     return *this;
+}
+
+void FixedRecord::appendBytes(QByteArray &out, QStringView text) {
+    text = text.first(qMin(text.size(), qsizetype(RecordLength)));
+    const qsizetype at = out.size();
+    out.resize(at + RecordLength);
+    char *record = out.data() + at;
+    win1252::encodeInto(text, record);
+    std::memset(record + text.size(), ' ', size_t(RecordLength - text.size()));
 }
 
 QString Status::describe() const {

@@ -24,6 +24,9 @@ public:
     // Takes a record's bytes as read from the file; a short record is padded,
     // and control bytes (a line break in an old list) read as blanks.
     void setBytes(const char *data, qint64 length);
+    // Appends the record `text` makes, as the file holds it: its bytes, then
+    // blanks to the record's length (the text must be storable).
+    static void appendBytes(QByteArray &out, QStringView text);
     const QString &text() const { return m_text; }
     QString trimmed() const { return m_text.trimmed(); }
 

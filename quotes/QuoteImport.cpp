@@ -491,10 +491,9 @@ QString FortuneEntry(const QList<QStringView> &lines) {
     if (by >= 0) name.reserve(size);
     for (qsizetype i = 0; i < lines.size(); ++i) {
         QStringView line = lines[i].trimmed();
-        if (line.isEmpty()) continue;
         if (i == by) line = line.mid(2).trimmed();
-        QString &to = by >= 0 && i >= by ? name : entry;
         if (line.isEmpty()) continue;
+        QString &to = by >= 0 && i >= by ? name : entry;
         if (!to.isEmpty()) to += QLatin1Char(' ');
         to += line;
     }
@@ -518,7 +517,8 @@ QString SkipReason(Skip s) {
     case Skip::TooLong:
         return QCoreApplication::translate("quotes", "too long");
     case Skip::NotProse:
-        return QCoreApplication::translate("quotes", "not prose: fewer than half of the characters are letters");
+        return QCoreApplication::translate(
+            "quotes", "not prose: fewer than half of the characters are letters");
     case Skip::Digits:
         return QCoreApplication::translate("quotes", "with digits");
     case Skip::Control:
@@ -528,7 +528,8 @@ QString SkipReason(Skip s) {
     case Skip::Duplicate:
         return QCoreApplication::translate("quotes", "already in the list");
     case Skip::NoRoom:
-        return QCoreApplication::translate("quotes", "did not fit: the list holds 32,767 quotes at most");
+        return QCoreApplication::translate("quotes",
+                                           "did not fit: the list holds 32,767 quotes at most");
     }
     return {};
 }
@@ -654,13 +655,7 @@ private:
             return false;
         }
         m_seen.insert(key);
-        // The record: its bytes, then blanks to its length.
-        const QStringView kept = QStringView(upper).first(qMin(upper.size(), RecordLength));
-        const qsizetype at = m_added.size();
-        m_added.resize(at + RecordLength);
-        char *record = m_added.data() + at;
-        win1252::encodeInto(kept, record);
-        std::memset(record + kept.size(), ' ', size_t(RecordLength - kept.size()));
+        FixedRecord::appendBytes(m_added, upper);
         --m_room;
         ++m_result.added;
         return true;

@@ -159,7 +159,7 @@ char16_t decomposedBase(QChar c) {
 }
 
 // The same, found once for the accented letters most texts use (Latin-1 and
-// Latin Extended-A) rather than decomposed again for every one met.
+// Latin Extended-A and -B) rather than decomposed again for every one met.
 char16_t baseLetterOf(QChar c) {
     constexpr char16_t From = 0x80, To = 0x250;
     static const auto bases = [] {

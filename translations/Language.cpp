@@ -1,5 +1,7 @@
 #include "Language.h"
 
+#include "InputGate.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -52,9 +54,18 @@ QStringList Available() {
 QString Install(QCoreApplication &app, const QStringList &wanted, const QString &file) {
     auto *own = new QTranslator(&app);
     if (!file.isEmpty()) {
-        if (!own->load(file)) return QStringLiteral("en");
-        app.installTranslator(own);
-        return own->language().isEmpty() ? QStringLiteral("xx") : own->language();
+        // From outside, so through the gate; the translator reads the bytes
+        // where they are, so they are kept for the rest of the run.
+        static QByteArray bytes;
+        QString why = gate::readFile(file, bytes);
+        if (why.isEmpty() &&
+            own->load(reinterpret_cast<const uchar *>(bytes.constData()), int(bytes.size()))) {
+            app.installTranslator(own);
+            return own->language().isEmpty() ? QStringLiteral("xx") : own->language();
+        }
+        // A file that cannot be read: said, and the player's language instead.
+        if (why.isEmpty()) why = QStringLiteral("it is not a translation");
+        qWarning("%s: %s", qPrintable(file), qPrintable(why));
     }
     for (const QString &name : wanted) {
         if (isEnglish(name)) break;

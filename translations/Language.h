@@ -19,7 +19,8 @@ QStringList Wanted(const std::function<QString(const char *)> &env);
 // Installs the game's translation and Qt's own (for its stock dialogs) for
 // the first wanted language the game has, and makes it the locale numbers
 // and dates follow. `file`, when given, is a translation to use instead
-// (for a translator trying one). The language chosen; "en" for English.
+// (for a translator trying one; one that cannot be read is said, and the
+// wanted languages are tried). The language chosen; "en" for English.
 QString Install(QCoreApplication &app, const QStringList &wanted, const QString &file = {});
 
 // The languages the game has a translation of, beside English.
