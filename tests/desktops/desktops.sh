@@ -33,12 +33,16 @@ start_desktop() {
     bare) ;;
     openbox)
       local attempt
-      for attempt in 1 2 3; do
-        openbox --sm-disable >/dev/null 2>&1 & desktop_pid=$!; pids+=("$desktop_pid")
+      # The server may turn openbox away when it meets the check below at
+      # the same moment (see xretry); it is knocked again after a pause.
+      for attempt in 1 2 3 4 5; do
+        openbox --sm-disable >"$work/openbox.log" 2>&1 & desktop_pid=$!; pids+=("$desktop_pid")
         wait_until 'ended $desktop_pid || xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window'
         ended "$desktop_pid" || break
+        sleep 0.$attempt
       done
-      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window || fail "openbox did not start"
+      xretry sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window' ||
+        { cat "$work/openbox.log"; fail "openbox did not start"; }
       sleep 1 ;;
     mutter | kwin | xfwm4 | fluxbox | icewm | i3 | awesome | marco | enlightenment)
       local command
