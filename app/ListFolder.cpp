@@ -3,6 +3,7 @@
 #include "InputGate.h"
 #include "SafeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -131,7 +132,8 @@ QString Choose(const QString &programFolder, const QString &dataFolder, const QS
 Outcome Prepare(const QString &folder, const QStringList &candidates, const QString &listName) {
     Outcome out;
     if (!safefile::makeFolder(folder)) {
-        out.problem = QStringLiteral("The folder %1 cannot be made.").arg(folder);
+        out.problem =
+            QCoreApplication::translate("basCipherly", "The folder %1 cannot be made.").arg(folder);
         return out;
     }
     const QString list = inFolder(folder, listName);
@@ -151,7 +153,8 @@ Outcome Prepare(const QString &folder, const QStringList &candidates, const QStr
             continue;
         }
         if (QString why = move(other, list, marker); !why.isEmpty()) {
-            out.problem = QStringLiteral("Your quote list %1 cannot be moved to %2: %3.")
+            out.problem = QCoreApplication::translate(
+                              "basCipherly", "Your quote list %1 cannot be moved to %2: %3.")
                               .arg(other, folder, why);
             return out;
         }
@@ -163,13 +166,15 @@ Outcome Prepare(const QString &folder, const QStringList &candidates, const QStr
 QString Outcome::message() const {
     QString text;
     if (!movedFrom.isEmpty())
-        text = QStringLiteral("Cipherly keeps your quote list in one place now, however it is "
-                              "started:\n%1\n\nYour list %2 was moved there.")
+        text = QCoreApplication::translate(
+                   "basCipherly", "Cipherly keeps your quote list in one place now, however it is "
+                                  "started:\n%1\n\nYour list %2 was moved there.")
                    .arg(QDir::toNativeSeparators(folder), QDir::toNativeSeparators(movedFrom));
     for (const QString &other : leftAlone)
         text += (text.isEmpty() ? QString() : QStringLiteral("\n\n")) +
-                QStringLiteral("Another quote list, %1, was left where it is. To bring its "
-                               "quotes in, choose Import Quotes... in the list's menu.")
+                QCoreApplication::translate(
+                    "basCipherly", "Another quote list, %1, was left where it is. To bring its "
+                                   "quotes in, choose Import Quotes... in the list's menu.")
                     .arg(QDir::toNativeSeparators(other));
     return text;
 }

@@ -4,6 +4,7 @@
 #include "InputGate.h"
 #include "SafeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -42,15 +43,19 @@ QString CheckFile() {
     if (usable()) return {};
     const QString why = gate::check(path, nullptr, MaxFileBytes);
     const safefile::Aside aside = safefile::setAside(path, QStringLiteral(".set-aside"));
-    const QString intro = QStringLiteral("Your settings cannot be read:\n%1: %2.\n\n")
-                              .arg(QDir::toNativeSeparators(path), why);
-    return intro + (aside.ok() ? QStringLiteral("It is set aside as %1, and Cipherly starts with "
-                                                "its usual settings.")
-                                     .arg(QDir::toNativeSeparators(aside.name))
-                               : QStringLiteral("It could not be set aside (%1), so Cipherly "
-                                                "starts with its usual settings and keeps no "
-                                                "new ones.")
-                                     .arg(aside.reason));
+    const QString intro =
+        QCoreApplication::translate("basCipherly", "Your settings cannot be read:\n%1: %2.\n\n")
+            .arg(QDir::toNativeSeparators(path), why);
+    return intro + (aside.ok()
+                        ? QCoreApplication::translate(
+                              "basCipherly", "It is set aside as %1, and Cipherly starts with "
+                                             "its usual settings.")
+                              .arg(QDir::toNativeSeparators(aside.name))
+                        : QCoreApplication::translate("basCipherly",
+                                                      "It could not be set aside (%1), so Cipherly "
+                                                      "starts with its usual settings and keeps no "
+                                                      "new ones.")
+                              .arg(aside.reason));
 }
 
 QString GetSetting(const QString &key, const QString &defaultValue) {

@@ -2,6 +2,7 @@
 
 #include "SafeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -72,7 +73,8 @@ SingleInstance::Result SingleInstance::acquire() {
         ::close(fd);
     }
     if (folderFd < 0 && fileFd < 0)
-        problems << QStringLiteral("%1: the folder cannot be opened").arg(m_folder);
+        problems << QCoreApplication::translate("basCipherly", "%1: the folder cannot be opened")
+                        .arg(m_folder);
     if (busy) {
         release();
         return Result::HeldByAnother;

@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QPointer>
 #include <QProcess>
@@ -30,9 +31,10 @@ QUrl LinkTarget(qint16 kind, const QString &address) {
 namespace {
 
 void tellNoConnection(QWidget *owner) {
-    dialogs::message(owner, QStringLiteral("Error"),
-                     QStringLiteral("Could not establish an internet connection!"),
-                     dialogs::Icon::Critical);
+    dialogs::message(
+        owner, QStringLiteral("Error"),
+        QCoreApplication::translate("frmMain", "Could not establish an internet connection!"),
+        dialogs::Icon::Critical);
 }
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)

@@ -3,6 +3,7 @@
 #include "SafeFile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -101,14 +102,16 @@ QString PrinterSurface::report() const {
     QString out;
     if (!m_files.isEmpty()) {
         out = m_files.size() == 1
-                  ? QStringLiteral("There is no printer, so the printout was saved as:\n\n")
-                  : QStringLiteral("There is no printer, so the printouts were saved as:\n\n");
+                  ? QCoreApplication::translate(
+                        "printing", "There is no printer, so the printout was saved as:\n\n")
+                  : QCoreApplication::translate(
+                        "printing", "There is no printer, so the printouts were saved as:\n\n");
         for (const QString &f : m_files)
             out += f + QLatin1Char('\n');
     }
     if (!m_failures.isEmpty()) {
         if (!out.isEmpty()) out += QLatin1Char('\n');
-        out += QStringLiteral("Not everything could be printed:\n\n") +
+        out += QCoreApplication::translate("printing", "Not everything could be printed:\n\n") +
                m_failures.join(QLatin1Char('\n'));
     }
     return out.trimmed();
@@ -170,12 +173,12 @@ std::unique_ptr<DeviceSurface> DeviceSurface::toDefaultPrinter() {
 }
 
 QString DeviceSurface::fileNameFor(const QString &document, const QDateTime &when) {
-    return QStringLiteral("Cipherly %1 %2.pdf")
+    return QCoreApplication::translate("printing", "Cipherly %1 %2.pdf")
         .arg(document, when.toString(QStringLiteral("yyyy-MM-dd HH.mm.ss")));
 }
 
 bool DeviceSurface::beginDocument() {
-    const QString what = QStringLiteral("The %1 page").arg(documentName());
+    const QString what = QCoreApplication::translate("printing", "The %1 page").arg(documentName());
     if (d->pdf) {
         safefile::makeFolder(d->folder); // if it cannot be made, the write says why
         // Two documents within one second get " (2)", " (3)", ... rather than one name.
@@ -201,8 +204,10 @@ bool DeviceSurface::beginDocument() {
         d->device = d->printer.get();
     }
     if (!d->painter.begin(d->device)) {
-        addFailure(d->pdf ? QStringLiteral("%1 could not be written to %2").arg(what, d->path)
-                          : QStringLiteral("%1 could not be sent to the printer %2")
+        addFailure(d->pdf ? QCoreApplication::translate("printing", "%1 could not be written to %2")
+                                .arg(what, d->path)
+                          : QCoreApplication::translate("printing",
+                                                        "%1 could not be sent to the printer %2")
                                 .arg(what, d->printerInfo.printerName()));
         d->writer.reset();
         d->file.reset();
@@ -230,26 +235,26 @@ void DeviceSurface::nextPage() {
 }
 
 bool DeviceSurface::finishDocument() {
-    const QString what = QStringLiteral("The %1 page").arg(documentName());
+    const QString what = QCoreApplication::translate("printing", "The %1 page").arg(documentName());
     const bool ended = d->painter.end();
     bool ok = ended;
     if (d->pdf) {
         d->writer.reset(); // flushes the PDF into the buffer
         // Through the safe writer: the file is there whole, or not at all.
-        const safefile::Result r =
-            ok ? safefile::replaceFile(d->path, d->file->data())
-               : safefile::Result::target(QStringLiteral("It could not be drawn"));
+        const safefile::Result r = ok ? safefile::replaceFile(d->path, d->file->data())
+                                      : safefile::Result::target(QCoreApplication::translate(
+                                            "printing", "It could not be drawn"));
         if (r) {
             addFile(d->path);
         } else {
-            addFailure(
-                QStringLiteral("%1 could not be saved as %2: %3").arg(what, d->path, r.reason));
+            addFailure(QCoreApplication::translate("printing", "%1 could not be saved as %2: %3")
+                           .arg(what, d->path, r.reason));
             ok = false;
         }
         d->file.reset();
     } else {
         if (!ok || d->printer->printerState() == QPrinter::Error) {
-            addFailure(QStringLiteral("%1 could not be printed on %2")
+            addFailure(QCoreApplication::translate("printing", "%1 could not be printed on %2")
                            .arg(what, d->printerInfo.printerName()));
             ok = false;
         }

@@ -2,6 +2,7 @@
 
 #include "SafeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,12 +21,13 @@ QString KeptFileProblem(const QString &path) {
     if (S_ISLNK(st.st_mode)) {
         const QString to = QFileInfo(path).symLinkTarget();
         return QFileInfo::exists(path)
-                   ? QStringLiteral("a link to %1").arg(QDir::toNativeSeparators(to))
-                   : QStringLiteral("a link to %1, which is not there")
+                   ? QCoreApplication::translate("files", "a link to %1")
+                         .arg(QDir::toNativeSeparators(to))
+                   : QCoreApplication::translate("files", "a link to %1, which is not there")
                          .arg(QDir::toNativeSeparators(to));
     }
-    if (S_ISDIR(st.st_mode)) return QStringLiteral("a folder");
-    if (!S_ISREG(st.st_mode)) return QStringLiteral("not a regular file");
+    if (S_ISDIR(st.st_mode)) return QCoreApplication::translate("files", "a folder");
+    if (!S_ISREG(st.st_mode)) return QCoreApplication::translate("files", "not a regular file");
     return {};
 }
 
@@ -36,15 +38,17 @@ QString SetAsideForeignFiles(const QStringList &paths) {
         if (problem.isEmpty()) continue;
         const QString name = QFileInfo(path).fileName();
         const safefile::Aside a = safefile::setAside(path, QStringLiteral(".set-aside"));
-        told << (a.ok() ? QStringLiteral("%1 (%2) is now %3.")
+        told << (a.ok() ? QCoreApplication::translate("files", "%1 (%2) is now %3.")
                               .arg(name, problem, QFileInfo(a.name).fileName())
-                        : QStringLiteral("%1 (%2) could not be set aside: %3. The game will "
-                                         "not write to it.")
+                        : QCoreApplication::translate(
+                              "files", "%1 (%2) could not be set aside: %3. The game will "
+                                       "not write to it.")
                               .arg(name, problem, a.reason));
     }
     if (told.isEmpty()) return {};
-    return QStringLiteral("Cipherly keeps files of its own in %1, and writes nothing through one "
-                          "that is not its own. Found there, and left untouched:\n\n")
+    return QCoreApplication::translate(
+               "files", "Cipherly keeps files of its own in %1, and writes nothing through one "
+                        "that is not its own. Found there, and left untouched:\n\n")
                .arg(QDir::toNativeSeparators(QFileInfo(paths.first()).absolutePath())) +
            told.join(QLatin1Char('\n'));
 }

@@ -2,6 +2,7 @@
 
 #include "SafeFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -15,17 +16,19 @@ namespace {
 
 // Why a file of this kind is not read, in the player's words.
 QString kindRefusal(mode_t mode) {
-    if (S_ISDIR(mode)) return QStringLiteral("It is a folder, not a file");
-    if (S_ISFIFO(mode)) return QStringLiteral("It is a pipe, not a file");
-    if (S_ISSOCK(mode)) return QStringLiteral("It is a socket, not a file");
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return QStringLiteral("It is a device, not a file");
-    return QStringLiteral("It is not a regular file");
+    if (S_ISDIR(mode)) return QCoreApplication::translate("files", "It is a folder, not a file");
+    if (S_ISFIFO(mode)) return QCoreApplication::translate("files", "It is a pipe, not a file");
+    if (S_ISSOCK(mode)) return QCoreApplication::translate("files", "It is a socket, not a file");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QCoreApplication::translate("files", "It is a device, not a file");
+    return QCoreApplication::translate("files", "It is not a regular file");
 }
 
 QString checked(const struct stat &st, qint64 limit) {
     if (!S_ISREG(st.st_mode)) return kindRefusal(st.st_mode);
     if (qint64(st.st_size) > limit)
-        return QStringLiteral("It is larger than %1, the most Cipherly reads").arg(sizeText(limit));
+        return QCoreApplication::translate("files", "It is larger than %1, the most Cipherly reads")
+            .arg(sizeText(limit));
     return {};
 }
 
@@ -33,13 +36,14 @@ QString checked(const struct stat &st, qint64 limit) {
 
 QString sizeText(qint64 bytes) {
     if (bytes >= (qint64(1) << 20) && bytes % (qint64(1) << 20) == 0)
-        return QStringLiteral("%1 MiB").arg(bytes >> 20);
-    if (bytes >= 1024 && bytes % 1024 == 0) return QStringLiteral("%1 KiB").arg(bytes >> 10);
-    return QStringLiteral("%1 bytes").arg(bytes);
+        return QCoreApplication::translate("files", "%1 MiB").arg(bytes >> 20);
+    if (bytes >= 1024 && bytes % 1024 == 0)
+        return QCoreApplication::translate("files", "%1 KiB").arg(bytes >> 10);
+    return QCoreApplication::translate("files", "%1 bytes").arg(bytes);
 }
 
 QString Changed() {
-    return QStringLiteral("It changed while it was read");
+    return QCoreApplication::translate("files", "It changed while it was read");
 }
 
 QString check(const QString &path, qint64 *size, qint64 limit) {
@@ -99,7 +103,7 @@ QString Source::changedSinceOpen() const {
 }
 
 QString Source::readPiece(QByteArray &into, qint64 most) {
-    if (m_fd < 0) return QStringLiteral("The file is not open");
+    if (m_fd < 0) return QCoreApplication::translate("files", "The file is not open");
     if (m_ended) return {};
     // A file that does not tell its size is read until it ends, within the limit.
     const qint64 want =
@@ -128,7 +132,8 @@ QString Source::readPiece(QByteArray &into, qint64 most) {
         if (m_done > m_limit) {
             into.resize(start + got - (m_done - m_limit));
             m_ended = true;
-            return QStringLiteral("It is larger than %1, the most Cipherly reads")
+            return QCoreApplication::translate("files",
+                                               "It is larger than %1, the most Cipherly reads")
                 .arg(sizeText(m_limit));
         }
         if (got < want) m_ended = true;

@@ -1,5 +1,6 @@
 #include "SafeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -101,7 +102,7 @@ QString readAll(int fd, char *data, qint64 count, qint64 at) {
             if (errno == EINTR) continue;
             return reasonOf(errno);
         }
-        if (n == 0) return QStringLiteral("The file ended early");
+        if (n == 0) return QCoreApplication::translate("files", "The file ended early");
         data += n, count -= n, at += n;
     }
     return {};
@@ -112,7 +113,9 @@ QString checkLength(int fd, qint64 expected) {
     struct stat st;
     if (sys().fstat(fd, &st) != 0) return reasonOf(errno);
     if (qint64(st.st_size) != expected)
-        return QStringLiteral("The file is %1 bytes long, not %2").arg(st.st_size).arg(expected);
+        return QCoreApplication::translate("files", "The file is %1 bytes long, not %2")
+            .arg(st.st_size)
+            .arg(expected);
     return {};
 }
 
@@ -177,7 +180,7 @@ void syncFolder(const QString &folder) {
 }
 
 QString LinkRefused() {
-    return QStringLiteral("It is a link, not a file of the game's own");
+    return QCoreApplication::translate("files", "It is a link, not a file of the game's own");
 }
 
 Result replaceFile(const QString &path, const std::function<QString(const Put &)> &fill,
@@ -197,16 +200,19 @@ Result replaceFile(const QString &path, const std::function<QString(const Put &)
     struct stat old;
     const bool exists = ::stat(targetName.constData(), &old) == 0;
     if (exists && !S_ISREG(old.st_mode))
-        return Result::target(S_ISDIR(old.st_mode) ? QStringLiteral("It is a folder, not a file")
-                                                   : QStringLiteral("It is not a regular file"));
+        return Result::target(
+            S_ISDIR(old.st_mode)
+                ? QCoreApplication::translate("files", "It is a folder, not a file")
+                : QCoreApplication::translate("files", "It is not a regular file"));
     if (exists && ::access(targetName.constData(), W_OK) != 0)
         return Result::target(reasonOf(errno));
 
     // A leftover of the temporary name, even a link, is removed, never followed.
     if (sys().unlink(tempName.constData()) != 0 && errno != ENOENT)
-        return Result::temp(errno == EISDIR || errno == EPERM
-                                ? QStringLiteral("A folder of that name is in the way")
-                                : reasonOf(errno));
+        return Result::temp(
+            errno == EISDIR || errno == EPERM
+                ? QCoreApplication::translate("files", "A folder of that name is in the way")
+                : reasonOf(errno));
     if (injected(o.failAt, Stage::CreateTemp)) return Result::temp(InjectedReason);
     const int fd =
         sys().open(tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
@@ -288,7 +294,9 @@ QString writeWithUndo(int fd, qint64 at, const QByteArray &bytes, const FailAt &
     QString undone = writeAll(fd, before.constData(), before.size(), at);
     if (undone.isEmpty()) undone = cutBack(fd, oldSize);
     if (!undone.isEmpty())
-        why += QStringLiteral("; the file could not be put back as it was (%1)").arg(undone);
+        why +=
+            QCoreApplication::translate("files", "; the file could not be put back as it was (%1)")
+                .arg(undone);
     return why;
 }
 
@@ -299,7 +307,7 @@ QString append(const QString &path, const std::function<QByteArray(qint64, char)
     struct stat st;
     if (::lstat(name.constData(), &st) == 0 && S_ISLNK(st.st_mode)) return LinkRefused();
     if (::stat(name.constData(), &st) == 0 && !S_ISREG(st.st_mode))
-        return QStringLiteral("It is not a regular file");
+        return QCoreApplication::translate("files", "It is not a regular file");
     bool created = false;
     int fd = sys().open(name.constData(), O_RDWR | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW, 0);
     if (fd < 0 && errno == ENOENT) {
@@ -314,7 +322,7 @@ QString append(const QString &path, const std::function<QByteArray(qint64, char)
     }
     if (!S_ISREG(st.st_mode)) {
         sys().close(fd);
-        return QStringLiteral("It is not a regular file");
+        return QCoreApplication::translate("files", "It is not a regular file");
     }
     char last = '\n';
     if (st.st_size > 0 && sys().pread(fd, &last, 1, st.st_size - 1) != 1) last = '\n';
@@ -365,7 +373,7 @@ Aside setAside(const QString &path, const QString &suffix) {
             return a;
         }
     }
-    a.reason = QStringLiteral("Every name to set it aside under is taken");
+    a.reason = QCoreApplication::translate("files", "Every name to set it aside under is taken");
     return a;
 }
 

@@ -12,6 +12,7 @@
 #include "WindowSize.h"
 #include "modStandard.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
@@ -233,7 +234,7 @@ void frmManual::menuHelpTopic_Click(int index) {
 
 void frmManual::cmdPrintHelp_Click() {
     auto surface = PrinterSurface::open();
-    surface->setDocumentName(QStringLiteral("help"));
+    surface->setDocumentName(QCoreApplication::translate("printing", "help"));
     surface->setFontName(QStringLiteral("Arial"));
     surface->setFontSize(10);
     surface->setFontBold(false);

@@ -3,6 +3,7 @@
 #include "LetterStrip.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QHash>
 #include <QPointer>
 
@@ -13,11 +14,11 @@ constexpr int Rows = 26, Columns = 3;
 QString heading(int column) {
     switch (column) {
     case 0:
-        return QStringLiteral("Scrambled letter");
+        return QCoreApplication::translate("ScreenReader", "Scrambled letter");
     case 1:
-        return QStringLiteral("Times in the quote");
+        return QCoreApplication::translate("ScreenReader", "Times in the quote");
     default:
-        return QStringLiteral("Stands for");
+        return QCoreApplication::translate("ScreenReader", "Stands for");
     }
 }
 
@@ -64,7 +65,9 @@ public:
             return QString::number(e.count);
         default:
             if (e.plain.isNull()) return QStringLiteral("unknown");
-            return e.conflict ? QStringLiteral("%1, also given to another letter").arg(e.plain)
+            return e.conflict ? QCoreApplication::translate("ScreenReader",
+                                                            "%1, also given to another letter")
+                                    .arg(e.plain)
                               : QString(e.plain);
         }
     }
@@ -100,7 +103,8 @@ public:
     LetterStrip *strip() const { return static_cast<LetterStrip *>(widget()); }
 
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) return QStringLiteral("Letter table");
+        if (t == QAccessible::Name)
+            return QCoreApplication::translate("ScreenReader", "Letter table");
         return QAccessibleWidget::text(t);
     }
     int childCount() const override { return Rows * Columns; }

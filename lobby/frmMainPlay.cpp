@@ -55,8 +55,9 @@ void frmMain::cmdPrintQuote_Click() {
         surface = PrinterSurface::open();
         const int pages = chkPrintSolutionPage->isChecked() ? 2 : 1;
         for (int page = 1; page <= pages; ++page) {
-            surface->setDocumentName(page == 1 ? QStringLiteral("puzzle")
-                                               : QStringLiteral("solution"));
+            surface->setDocumentName(page == 1
+                                         ? QCoreApplication::translate("printing", "puzzle")
+                                         : QCoreApplication::translate("printing", "solution"));
             CryptogramPage::print(*surface, page, PrintForName, txtBox[2]->text(),
                                   txtBox[1]->text());
         }

@@ -6,6 +6,7 @@
 #include "Win1252.h"
 #include "modStandard.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -165,13 +166,16 @@ Status OpenQuoteFile() {
         const QFileInfo info(QuoteFileName);
         if (!info.exists() || info.isDir() ||
             !file->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-            return fail(QuoteFileName,
-                        info.isDir() ? QStringLiteral("It is a folder, not a file") : reason);
+            return fail(QuoteFileName, info.isDir() ? QCoreApplication::translate(
+                                                          "quotes", "It is a folder, not a file")
+                                                    : reason);
         readOnlyReason = reason;
     }
     const double records = std::nearbyint(double(file->size()) / RecordLength); // halves to even
     if (records > MaxRecords)
-        return fail(QuoteFileName, QStringLiteral("It holds more than %1 quotes").arg(MaxRecords));
+        return fail(
+            QuoteFileName,
+            QCoreApplication::translate("quotes", "It holds more than %1 quotes").arg(MaxRecords));
     QuoteCount = static_cast<qint16>(records);
     openFile = std::move(file);
     QuoteFileNumber = 1;
@@ -187,8 +191,10 @@ void CloseQuoteFile() {
 
 Status ReadQuoteRecord(qint16 n) {
     if (QuoteFileNumber <= 0 || !openFile)
-        return fail(QuoteFileName, QStringLiteral("The file is not open"));
-    if (n < 1) return fail(QuoteFileName, QStringLiteral("There is no quote number %1").arg(n));
+        return fail(QuoteFileName, QCoreApplication::translate("quotes", "The file is not open"));
+    if (n < 1)
+        return fail(QuoteFileName,
+                    QCoreApplication::translate("quotes", "There is no quote number %1").arg(n));
     if (injected(Step::Read)) return fail(QuoteFileName, injectedReason);
     const char *data = nullptr;
     qint64 length = 0;
@@ -201,19 +207,25 @@ Status ReadQuoteRecord(qint16 n) {
 
 Status WriteQuoteRecord(qint16 n) {
     if (QuoteFileNumber <= 0 || !openFile)
-        return fail(QuoteFileName, QStringLiteral("The file is not open"));
+        return fail(QuoteFileName, QCoreApplication::translate("quotes", "The file is not open"));
     if (!readOnlyReason.isEmpty()) return fail(QuoteFileName, readOnlyReason);
-    if (n < 1) return fail(QuoteFileName, QStringLiteral("There is no quote number %1").arg(n));
+    if (n < 1)
+        return fail(QuoteFileName,
+                    QCoreApplication::translate("quotes", "There is no quote number %1").arg(n));
     if (const QString bad = FirstUnstorable(QuoteRecord.text()); !bad.isEmpty())
         return fail(QuoteFileName,
-                    QStringLiteral("The character \"%1\" (%2) cannot be stored in the quote list")
+                    QCoreApplication::translate(
+                        "quotes", "The character \"%1\" (%2) cannot be stored in the quote list")
                         .arg(bad, CodeOf(bad)));
     const bool appending = n > QuoteCount;
     if (appending && n != QuoteCount + 1)
-        return fail(QuoteFileName, QStringLiteral("There is no quote number %1").arg(n - 1));
+        return fail(
+            QuoteFileName,
+            QCoreApplication::translate("quotes", "There is no quote number %1").arg(n - 1));
     if (appending && QuoteCount >= MaxRecords)
         return fail(QuoteFileName,
-                    QStringLiteral("The quote list is full: it holds %1 quotes, the most it can")
+                    QCoreApplication::translate(
+                        "quotes", "The quote list is full: it holds %1 quotes, the most it can")
                         .arg(MaxRecords));
 
     dropBlock();
@@ -318,10 +330,12 @@ Status SaveQuote(const QString &text, bool adding, qint16 row) {
         const qint16 n = adding ? static_cast<qint16>(QuoteCount + 1) : row;
         if (adding && QuoteCount >= MaxRecords)
             s = fail(QuoteFileName,
-                     QStringLiteral("The quote list is full: it holds %1 quotes, the most it can")
+                     QCoreApplication::translate(
+                         "quotes", "The quote list is full: it holds %1 quotes, the most it can")
                          .arg(MaxRecords));
         else if (!adding && (row < 1 || row > QuoteCount))
-            s = fail(QuoteFileName, QStringLiteral("There is no quote number %1").arg(row));
+            s = fail(QuoteFileName,
+                     QCoreApplication::translate("quotes", "There is no quote number %1").arg(row));
         else
             s = WriteQuoteRecord(n);
     }
@@ -358,9 +372,10 @@ Status DeleteQuoteRecord(qint16 r) {
     const qint16 n = QuoteCount;
     // A quote file the player may not change is not replaced behind its back.
     if (!readOnlyReason.isEmpty() || r < 1 || r > n) {
-        const QString reason = readOnlyReason.isEmpty()
-                                   ? QStringLiteral("There is no quote number %1").arg(r)
-                                   : readOnlyReason;
+        const QString reason =
+            readOnlyReason.isEmpty()
+                ? QCoreApplication::translate("quotes", "There is no quote number %1").arg(r)
+                : readOnlyReason;
         CloseQuoteFile();
         return fail(QuoteFileName, reason);
     }

@@ -358,7 +358,7 @@ QString eachCandidateOf(const ImportSource &source, gate::Source *file,
     if (kindOut) *kindOut = kind;
     if (kind == Kind::NotText) {
         stopped = !advance(size < 0 ? head.size() : size);
-        return QStringLiteral("it is not a text file");
+        return QCoreApplication::translate("quotes", "it is not a text file");
     }
     if (whole && IsQuoteList(head)) {
         for (qsizetype r = 0; r < head.size(); r += RecordLength) {

@@ -4,6 +4,7 @@
 #include "InputGate.h"
 #include "SafeFile.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
@@ -219,7 +220,8 @@ QString AppendGame(const Game &g) {
     const QString path = RecordPath();
     const QString folder = QFileInfo(path).absolutePath();
     if (!safefile::makeFolder(folder))
-        return QStringLiteral("the folder %1 cannot be made").arg(folder);
+        return QCoreApplication::translate("GameStatistics", "the folder %1 cannot be made")
+            .arg(folder);
     const QByteArray row = RowOf(g).toUtf8() + '\n';
     // What is kept stays whole if the file is the one read, and only the
     // row is new; else the next read reads it all again.
@@ -312,8 +314,10 @@ QString ResetRecord() {
         if (why.isEmpty()) why = source.readPiece(start, OldHeader.size() + 1);
         if (!why.isEmpty()) return why;
         if (!start.startsWith(OldHeader.toUtf8()))
-            return QStringLiteral("It leads to %1, which is not a record of games; it is left "
-                                  "alone")
+            return QCoreApplication::translate(
+                       "GameStatistics",
+                       "It leads to %1, which is not a record of games; it is left "
+                       "alone")
                 .arg(info.symLinkTarget());
     }
     const safefile::Result r = safefile::replaceFile(path, Header.toUtf8() + '\n');

@@ -64,7 +64,7 @@ QString Install(QCoreApplication &app, const QStringList &wanted, const QString 
             return own->language().isEmpty() ? QStringLiteral("xx") : own->language();
         }
         // A file that cannot be read: said, and the player's language instead.
-        if (why.isEmpty()) why = QStringLiteral("it is not a translation");
+        if (why.isEmpty()) why = QCoreApplication::translate("Language", "it is not a translation");
         qWarning("%s: %s", qPrintable(file), qPrintable(why));
     }
     for (const QString &name : wanted) {

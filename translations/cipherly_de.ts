@@ -85,6 +85,21 @@ You can play on; games are not counted until this is put right.</source>
 
 Sie können weiterspielen; bis das behoben ist, werden Spiele nicht gezählt.</translation>
     </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>It leads to %1, which is not a record of games; it is left alone</source>
+        <translation>Sie verweist auf %1, das keine Spielaufzeichnung ist; sie bleibt unangetastet</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>it is not a translation</source>
+        <translation>sie ist keine Übersetzung</translation>
+    </message>
 </context>
 <context>
     <name>PlayClock</name>
@@ -461,6 +476,18 @@ Möchten Sie es fortsetzen?</translation>
     <message>
         <source>Solution so far: </source>
         <translation>Bisherige Lösung: </translation>
+    </message>
+    <message>
+        <source>Times in the quote</source>
+        <translation>Vorkommen im Zitat</translation>
+    </message>
+    <message>
+        <source>%1, also given to another letter</source>
+        <translation>%1, auch einem anderen Buchstaben gegeben</translation>
+    </message>
+    <message>
+        <source>Letter table</source>
+        <translation>Buchstabentabelle</translation>
     </message>
 </context>
 <context>
@@ -905,6 +932,153 @@ und startet deshalb nicht, um Ihre Zitatliste nicht zu gefährden.
         <source>The folder %1 cannot be used.</source>
         <translation>Der Ordner %1 kann nicht verwendet werden.</translation>
     </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Your quote list %1 cannot be moved to %2: %3.</source>
+        <translation>Ihre Zitatliste %1 kann nicht nach %2 verschoben werden: %3.</translation>
+    </message>
+    <message>
+        <source>Cipherly keeps your quote list in one place now, however it is started:
+%1
+
+Your list %2 was moved there.</source>
+        <translation>Cipherly bewahrt Ihre Zitatliste jetzt an einem Ort auf, wie auch immer es gestartet wird:
+%1
+
+Ihre Liste %2 wurde dorthin verschoben.</translation>
+    </message>
+    <message>
+        <source>Another quote list, %1, was left where it is. To bring its quotes in, choose Import Quotes... in the list&apos;s menu.</source>
+        <translation>Eine weitere Zitatliste, %1, blieb, wo sie ist. Um ihre Zitate zu übernehmen, wählen Sie Zitate importieren... im Menü der Liste.</translation>
+    </message>
+    <message>
+        <source>Your settings cannot be read:
+%1: %2.
+
+</source>
+        <translation>Ihre Einstellungen können nicht gelesen werden:
+%1: %2.
+
+</translation>
+    </message>
+    <message>
+        <source>It is set aside as %1, and Cipherly starts with its usual settings.</source>
+        <translation>Die Datei wurde als %1 beiseitegelegt, und Cipherly startet mit seinen üblichen Einstellungen.</translation>
+    </message>
+    <message>
+        <source>It could not be set aside (%1), so Cipherly starts with its usual settings and keeps no new ones.</source>
+        <translation>Die Datei konnte nicht beiseitegelegt werden (%1); Cipherly startet daher mit seinen üblichen Einstellungen und speichert keine neuen.</translation>
+    </message>
+    <message>
+        <source>%1: the folder cannot be opened</source>
+        <translation>%1: Der Ordner kann nicht geöffnet werden</translation>
+    </message>
+</context>
+<context>
+    <name>files</name>
+    <message>
+        <source>a link to %1</source>
+        <translation>eine Verknüpfung auf %1</translation>
+    </message>
+    <message>
+        <source>a link to %1, which is not there</source>
+        <translation>eine Verknüpfung auf %1, das es nicht gibt</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>%1 (%2) is now %3.</source>
+        <translation>%1 (%2) heißt jetzt %3.</translation>
+    </message>
+    <message>
+        <source>%1 (%2) could not be set aside: %3. The game will not write to it.</source>
+        <translation>%1 (%2) konnte nicht beiseitegelegt werden: %3. Das Spiel schreibt nicht hinein.</translation>
+    </message>
+    <message>
+        <source>Cipherly keeps files of its own in %1, and writes nothing through one that is not its own. Found there, and left untouched:
+
+</source>
+        <translation>Cipherly bewahrt in %1 eigene Dateien auf und schreibt nichts durch eine, die nicht seine eigene ist. Dort gefunden und unangetastet gelassen:
+
+</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file</source>
+        <translation>Es ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>It is a pipe, not a file</source>
+        <translation>Es ist eine Pipe, keine Datei</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file</source>
+        <translation>Es ist ein Socket, keine Datei</translation>
+    </message>
+    <message>
+        <source>It is a device, not a file</source>
+        <translation>Es ist ein Gerät, keine Datei</translation>
+    </message>
+    <message>
+        <source>It is not a regular file</source>
+        <translation>Es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>It is larger than %1, the most Cipherly reads</source>
+        <translation>Sie ist größer als %1; mehr liest Cipherly nicht</translation>
+    </message>
+    <message>
+        <source>%1 MiB</source>
+        <translation>%1 MiB</translation>
+    </message>
+    <message>
+        <source>%1 KiB</source>
+        <translation>%1 KiB</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 Bytes</translation>
+    </message>
+    <message>
+        <source>It changed while it was read</source>
+        <translation>Sie hat sich beim Lesen geändert</translation>
+    </message>
+    <message>
+        <source>The file is not open</source>
+        <translation>Die Datei ist nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>The file ended early</source>
+        <translation>Die Datei endete zu früh</translation>
+    </message>
+    <message>
+        <source>The file is %1 bytes long, not %2</source>
+        <translation>Die Datei ist %1 Bytes lang, nicht %2</translation>
+    </message>
+    <message>
+        <source>It is a link, not a file of the game&apos;s own</source>
+        <translation>Es ist eine Verknüpfung, keine eigene Datei des Spiels</translation>
+    </message>
+    <message>
+        <source>A folder of that name is in the way</source>
+        <translation>Ein Ordner dieses Namens ist im Weg</translation>
+    </message>
+    <message>
+        <source>; the file could not be put back as it was (%1)</source>
+        <translation>; die Datei konnte nicht wiederhergestellt werden (%1)</translation>
+    </message>
+    <message>
+        <source>Every name to set it aside under is taken</source>
+        <translation>Jeder Name, unter dem sie beiseitegelegt werden könnte, ist vergeben</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -1236,6 +1410,10 @@ Save
         <source> Why the shades?  Because these guys are SO cool! </source>
         <translation> Warum die Sonnenbrille? Weil die beiden SO cool sind! </translation>
     </message>
+    <message>
+        <source>Could not establish an internet connection!</source>
+        <translation>Es konnte keine Internetverbindung hergestellt werden!</translation>
+    </message>
 </context>
 <context>
     <name>frmManual</name>
@@ -1472,6 +1650,73 @@ Sie schon gespielt haben, und können jedes wieder wählen.</translation>
     </message>
 </context>
 <context>
+    <name>printing</name>
+    <message>
+        <source>There is no printer, so the printout was saved as:
+
+</source>
+        <translation>Es gibt keinen Drucker, daher wurde der Ausdruck gespeichert als:
+
+</translation>
+    </message>
+    <message>
+        <source>There is no printer, so the printouts were saved as:
+
+</source>
+        <translation>Es gibt keinen Drucker, daher wurden die Ausdrucke gespeichert als:
+
+</translation>
+    </message>
+    <message>
+        <source>Not everything could be printed:
+
+</source>
+        <translation>Nicht alles konnte gedruckt werden:
+
+</translation>
+    </message>
+    <message>
+        <source>Cipherly %1 %2.pdf</source>
+        <translation>Cipherly %1 %2.pdf</translation>
+    </message>
+    <message>
+        <source>The %1 page</source>
+        <translation>Die Seite &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1 could not be written to %2</source>
+        <translation>%1 konnte nicht nach %2 geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1 could not be sent to the printer %2</source>
+        <translation>%1 konnte nicht an den Drucker %2 geschickt werden</translation>
+    </message>
+    <message>
+        <source>It could not be drawn</source>
+        <translation>Sie konnte nicht gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved as %2: %3</source>
+        <translation>%1 konnte nicht als %2 gespeichert werden: %3</translation>
+    </message>
+    <message>
+        <source>%1 could not be printed on %2</source>
+        <translation>%1 konnte nicht auf %2 gedruckt werden</translation>
+    </message>
+    <message>
+        <source>help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>puzzle</source>
+        <translation>Rätsel</translation>
+    </message>
+    <message>
+        <source>solution</source>
+        <translation>Lösung</translation>
+    </message>
+</context>
+<context>
     <name>quotes</name>
     <message>
         <source>too short</source>
@@ -1504,6 +1749,34 @@ Sie schon gespielt haben, und können jedes wieder wählen.</translation>
     <message>
         <source>did not fit: the list holds 32,767 quotes at most</source>
         <translation>kein Platz mehr: Die Liste fasst höchstens 32.767 Zitate</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file</source>
+        <translation>Es ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>It holds more than %1 quotes</source>
+        <translation>Sie enthält mehr als %1 Zitate</translation>
+    </message>
+    <message>
+        <source>The file is not open</source>
+        <translation>Die Datei ist nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>There is no quote number %1</source>
+        <translation>Es gibt kein Zitat Nummer %1</translation>
+    </message>
+    <message>
+        <source>The character &quot;%1&quot; (%2) cannot be stored in the quote list</source>
+        <translation>Das Zeichen &quot;%1&quot; (%2) kann nicht in der Zitatliste gespeichert werden</translation>
+    </message>
+    <message>
+        <source>The quote list is full: it holds %1 quotes, the most it can</source>
+        <translation>Die Zitatliste ist voll: Sie enthält %1 Zitate, so viele, wie sie fassen kann</translation>
+    </message>
+    <message>
+        <source>it is not a text file</source>
+        <translation>sie ist keine Textdatei</translation>
     </message>
 </context>
 <context>
