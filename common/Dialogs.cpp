@@ -3,6 +3,7 @@
 #include "WindowSize.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
@@ -91,7 +92,7 @@ public:
             // them line by line.
             if (QAccessible::isActive())
                 for (QTextEdit *details : box.findChildren<QTextEdit *>()) {
-                    details->setAccessibleName(QStringLiteral("Details"));
+                    details->setAccessibleName(QCoreApplication::translate("ScreenReader", "Details"));
                     details->setFocusPolicy(Qt::StrongFocus);
                     details->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                                      Qt::TextSelectableByKeyboard);

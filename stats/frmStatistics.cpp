@@ -60,7 +60,7 @@ frmStatistics::frmStatistics(QWidget *parent)
 void frmStatistics::Form_Load() {
     FadeEnabled = modFadeInOut::SetFormAlpha(this, 0, false);
     SetDesignedSize(this, 7660, 6600);
-    setWindowTitle(QStringLiteral(" ") + AppInfo::Title + QStringLiteral(" - Statistics"));
+    setWindowTitle(tr(" %1 - Statistics").arg(AppInfo::Title));
     modStandard::TilePicture(QStringLiteral(":/pictures/tiles/manual.png"), this);
 }
 

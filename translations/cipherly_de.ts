@@ -489,6 +489,10 @@ Möchten Sie es fortsetzen?</translation>
         <source>Letter table</source>
         <translation>Buchstabentabelle</translation>
     </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
 </context>
 <context>
     <name>SolveGame</name>
@@ -1620,6 +1624,10 @@ Sie schon gespielt haben, und können jedes wieder wählen.</translation>
         <translation>Die Spielstatistik konnte nicht gelöscht werden; sie ist unverändert.
 
 %1: %2</translation>
+    </message>
+    <message>
+        <source> %1 - Statistics</source>
+        <translation> %1 - Statistik</translation>
     </message>
 </context>
 <context>

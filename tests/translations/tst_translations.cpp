@@ -1,8 +1,11 @@
 // The game in another language: which one a Debian user gets, and that the
 // translated texts fit the windows, which keep their designed sizes.
+#include "CryptogramPage.h"
 #include "KelButton.h"
 #include "Language.h"
 #include "Lobby.h"
+#include "RecordingPrinter.h"
+#include "ScriptedDialogs.h"
 #include "TempFolder.h"
 #include "WrapCheckBox.h"
 #include "frmManual.h"
@@ -11,9 +14,61 @@
 #include "frmTitlePage.h"
 
 #include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QResizeEvent>
 #include <QStyle>
 #include <QTest>
+#include <QTimer>
+#include <QTranslator>
+
+namespace {
+
+// Gives back every text it is asked for in brackets, so that a word left
+// outside brackets never went through the translator.
+class PseudoTranslator final : public QTranslator {
+public:
+    QString translate(const char *, const char *source, const char *, int) const override {
+        return source && *source ? u'\u27e6' + QString::fromUtf8(source) + u'\u27e7' : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+// What of `text` is English left unmarked: bracketed texts (nested where
+// one fills another's blank) and the game's own name are taken out.
+QString Unmarked(QString text) {
+    static const QRegularExpression marked(QStringLiteral("\u27e6[^\u27e6\u27e7]*\u27e7"));
+    for (qsizetype before = -1; before != text.size();) {
+        before = text.size();
+        text.remove(marked);
+    }
+    text.remove(QStringLiteral("Cipherly")).remove(QStringLiteral("KEL Software"));
+    static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
+    return text.contains(word) ? text.simplified() : QString();
+}
+
+// Every text a player meets in `w`: titles, captions, labels, tool tips,
+// the names a screen reader gives, and the help window's topic. The quote
+// boxes, which show the player's quotes, are left out.
+QStringList TextsOf(const QWidget *w) {
+    QStringList out{w->windowTitle()};
+    QList<const QWidget *> all{w};
+    for (const QWidget *c : w->findChildren<QWidget *>())
+        all << c;
+    for (const QWidget *c : all) {
+        if (c->inherits("QuoteTextBox") || c->inherits("LetterBox")) continue;
+        out << c->toolTip() << c->accessibleName() << c->accessibleDescription();
+        if (auto *b = qobject_cast<const KelButton *>(c)) out << b->Caption();
+        if (auto *b = qobject_cast<const QAbstractButton *>(c)) out << b->text();
+        if (auto *l = qobject_cast<const QLabel *>(c)) out << l->text();
+        if (auto *t = qobject_cast<const QPlainTextEdit *>(c)) out << t->toPlainText();
+    }
+    return out;
+}
+
+} // namespace
 
 class TestTranslations : public QObject {
     Q_OBJECT
@@ -101,6 +156,95 @@ private slots:
         }
         CloseAllWindows();
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+    }
+
+    // With every text bracketed by the translator, each window in each of
+    // its modes, every help topic, both menus, the messages and the
+    // printed pages are left with no English outside brackets.
+    void noTextEscapesTheTranslator() {
+        TempFolder folder;
+        ScriptedDialogs script;
+        RecordingPrinter printer;
+        printer.install();
+        PseudoTranslator pseudo;
+        QCoreApplication::installTranslator(&pseudo);
+        QStringList met;
+        auto meet = [&met](const QString &where, const QStringList &texts) {
+            for (const QString &t : texts)
+                if (!Unmarked(t).isEmpty()) met << where + QStringLiteral(": ") + t;
+        };
+        // The texts of `menu`, then, with it closed, each of its items that
+        // `use` picks is chosen.
+        auto menuTexts = [](QMenu *menu, const std::function<bool(const QString &)> &use = {}) {
+            QStringList out;
+            if (!menu) return out;
+            const QList<QAction *> items = menu->actions();
+            for (const QAction *a : items)
+                out << a->text() << a->toolTip();
+            menu->close();
+            for (QAction *a : items)
+                if (use && use(a->text())) a->trigger();
+            return out;
+        };
+        QPointer<frmMain> lobby;
+        frmMain &m = OpenLobby(lobby);
+        for (QWidget *w : QList<QWidget *>{new frmTitlePage, new frmNewUser, new frmStatistics}) {
+            w->show();
+            meet(w->objectName(), TextsOf(w));
+        }
+        auto &help = *new frmManual; // discarded when it closes
+        for (int i = 1; i < int(help.menuHelpTopic.size()); ++i) {
+            const int n = frmManual::itemNumber(i);
+            if (n == 1111 || n == 2222 || n == 3333) continue; // links to the maker's pages
+            help.menuHelpTopic_Click(i);
+            meet(QStringLiteral("help %1").arg(i), TextsOf(&help) << menuTexts(help.menuHelpMenu));
+        }
+        meet(QStringLiteral("list"), TextsOf(&m));
+        Ui(m).cmdDeleteQuote->PerformClick(); // a built-in quote: it cannot be deleted
+        // An import with a quote taken and one skipped, and its report.
+        script.filesToOpen = {{folder.file(QStringLiteral("in.txt"))}};
+        QFile in(script.filesToOpen[0][0]);
+        QVERIFY(in.open(QIODevice::WriteOnly));
+        in.write("X.\nA quote long enough to be taken into the list, with nothing wrong.\n");
+        in.close();
+        QTimer::singleShot(0, [&] {
+            meet(QStringLiteral("list menu"), menuTexts(m.listMenu(), [](const QString &t) {
+                     return t.contains(QStringLiteral("Import"));
+                 }));
+        });
+        QTest::keyClick(Ui(m).grid, Qt::Key_F10, Qt::ShiftModifier);
+        Ui(m).cmdScrambleAndPrintQuote->PerformClick();
+        meet(QStringLiteral("print"), TextsOf(&m));
+        Ui(m).chkPrintSolutionPage->setChecked(true);
+        script.answers = {dialogs::Answer::No}; // not personalised
+        Ui(m).cmdPrintQuote->PerformClick();
+        RecordingSurface pages;
+        for (int page : {1, 2})
+            CryptogramPage::print(pages, page, QStringLiteral("Jo"), QStringLiteral("XJ SHAK"),
+                                  QStringLiteral("NO WORD"));
+        for (const RecordingSurface::Piece &p : pages.pieces)
+            if (p.text != p.text.toUpper())
+                meet(QStringLiteral("printed"), {p.text}); // not the cipher
+        Ui(m).cmdFinishedPrinting->PerformClick();
+        Ui(m).cmdSolveRandomQuote->PerformClick();
+        Ui(m).cmdHint->PerformClick();
+        QTimer::singleShot(0, [&] { // every aid, check and explanation
+            meet(QStringLiteral("solve menu"),
+                 menuTexts(m.solveMenu(), [](const QString &) { return true; }));
+        });
+        m.txtBox_ContextMenu(1, QPoint(10, 8));
+        meet(QStringLiteral("solve"), TextsOf(&m));
+        Ui(m).cmdSolve->PerformClick();
+        meet(QStringLiteral("solved"), TextsOf(&m));
+        Ui(m).cmdFinishedSolving->PerformClick();
+        script.answers = {dialogs::Answer::No};
+        Ui(m).cmdQuit->PerformClick();
+        for (const dialogs::Message &msg : script.messages)
+            meet(QStringLiteral("message"), {msg.title, msg.text, msg.details, msg.checkBox});
+        QCoreApplication::removeTranslator(&pseudo);
+        CloseAllWindows();
+        QVERIFY(script.messages.size() >= 2);
+        QVERIFY2(met.isEmpty(), qPrintable(met.join(QLatin1Char('\n'))));
     }
 };
 
