@@ -60,7 +60,7 @@ QString PlayClock::ClockText(qint64 seconds) {
 QString PlayClock::title() const {
     if (!clockOn() || !playing()) return m_designedTitle;
     QString t = m_designedTitle + QStringLiteral(" \u2014 ") + ClockText(m.session.seconds());
-    if (m.session.paused()) t += QStringLiteral(" (paused)");
+    if (m.session.paused()) t += tr(" (paused)");
     return t;
 }
 

@@ -119,6 +119,10 @@ Press F9 to go on</source>
 
 Weiter mit F9</translation>
     </message>
+    <message>
+        <source> (paused)</source>
+        <translation> (Pause)</translation>
+    </message>
 </context>
 <context>
     <name>PuzzleTyping</name>
