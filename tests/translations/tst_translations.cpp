@@ -1,6 +1,7 @@
 // The game in another language: which one a Debian user gets, and that the
 // translated texts fit the windows, which keep their designed sizes.
 #include "CryptogramPage.h"
+#include "Fonts.h"
 #include "KelButton.h"
 #include "Language.h"
 #include "Lobby.h"
@@ -74,6 +75,7 @@ class TestTranslations : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { RegisterFontSubstitutions(); } // the faces the game draws in
     void theLanguageIsTheOneGettextWouldGive_data() {
         QTest::addColumn<QStringList>("env"); // LANGUAGE, LC_ALL, LC_MESSAGES, LANG
         QTest::addColumn<QStringList>("wanted");
@@ -152,6 +154,13 @@ private slots:
                 const int wrap = qobject_cast<const WrapCheckBox *>(c) ? Qt::TextWordWrap : 0;
                 if (!room.contains(c->fontMetrics().boundingRect(room, wrap, text)))
                     cut << name(w, c, c->text());
+            }
+            for (const QLabel *l : w->findChildren<QLabel *>()) {
+                if (l->text().isEmpty() || Qt::mightBeRichText(l->text())) continue;
+                const QRect room = l->contentsRect();
+                const int flags = int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0);
+                if (!room.contains(l->fontMetrics().boundingRect(room, flags, l->text())))
+                    cut << name(w, l, l->text());
             }
         }
         CloseAllWindows();
