@@ -20,7 +20,8 @@ else
 fi
 
 files=$(dpkg-deb -c "$deb" | awk '{print $6}')
-for f in ./usr/games/cipherly ./usr/share/man/man6/cipherly.6.gz ./usr/share/doc/cipherly/copyright \
+for f in ./usr/games/cipherly ./usr/share/man/man6/cipherly.6.gz ./usr/share/man/de/man6/cipherly.6.gz \
+  ./usr/share/doc/cipherly/copyright \
   ./usr/share/doc/cipherly/changelog.gz ./usr/share/applications/com.example.Cipherly.desktop \
   ./usr/share/metainfo/com.example.Cipherly.metainfo.xml; do
   grep -qxF "$f" <<<"$files" || fail "the package lacks $f"
@@ -40,6 +41,11 @@ for word in '\-\-help' '\-\-version' games.csv FadeStatus NewUser SolverAids Quo
   'fortune (6)' Shift+F10 Ctrl+Z Ctrl+Y Game.sav 'Solve This Quote' 'Cipherly solution' 'Cipherly help'; do
   grep -qF -- "$word" <<<"$man" || fail "the manual page says nothing of $word"
 done
+# The German page names every setting and file the English one names.
+german=$(zcat "$out/root/usr/share/man/de/man6/cipherly.6.gz")
+while read -r word; do
+  grep -qxF -- ".B $word" <<<"$german" || fail "the German manual page says nothing of $word"
+done < <(sed -n '/^\.SH FILES/,/^\.SH ENV/s/^\.B \([A-Za-z.$*\\-]*\)$/\1/p' <<<"$man")
 head -n1 "$out/root/usr/share/doc/cipherly/copyright" |
   grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
   fail "the copyright file is not machine-readable"
