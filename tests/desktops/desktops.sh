@@ -102,10 +102,11 @@ start_desktop() {
 
 # park_pointer: moves the pointer out of the way of every window. weston
 # draws its own pointer where it last saw it (the middle of the screen at
-# first), so it is shown the way to a far corner, where no window opens.
+# first), and may open a new window under it, so it is shown the way to its
+# panel along the top, where no window opens.
 park_pointer() {
   if [ "$desktop" = wayland ]; then
-    for at in "500 400" "990 730" "995 735"; do xretry xdotool mousemove $at; sleep 0.3; done
+    for at in "500 400" "600 16" "602 16"; do xretry xdotool mousemove $at; sleep 0.3; done
   elif [ "$desktop" = mutter-wayland ]; then
     # Its window is 800 x 600 at the screen's corner.
     for at in "400 300" "790 590" "795 595"; do xretry xdotool mousemove $at; sleep 0.3; done
