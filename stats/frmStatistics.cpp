@@ -12,6 +12,7 @@
 #include "modStandard.h"
 
 #include <QDir>
+#include <QLocale>
 #include <QShortcut>
 
 using modFadeInOut::FadeEnabled;
@@ -92,7 +93,7 @@ QStringList frmStatistics::FigureLines(const stats::Figures &f) {
         tr("Best time: %1").arg(minutes(f.bestSeconds)),
         tr("Average time: %1").arg(minutes(f.averageSeconds)),
         tr("Hints per solved game: %1")
-            .arg(f.hintsPerSolved ? QString::number(*f.hintsPerSolved, 'f', 1)
+            .arg(f.hintsPerSolved ? QLocale().toString(*f.hintsPerSolved, 'f', 1)
                                   : QStringLiteral("-")),
         QString(),
         tr("Solved in a row now: %1").arg(f.currentStreak),

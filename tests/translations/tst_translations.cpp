@@ -5,6 +5,7 @@
 #include "KelButton.h"
 #include "Language.h"
 #include "Lobby.h"
+#include "Minutes.h"
 #include "RecordingPrinter.h"
 #include "ScriptedDialogs.h"
 #include "TempFolder.h"
@@ -121,6 +122,12 @@ private slots:
         QCOMPARE(frmNewUser::tr("&Continue"), QStringLiteral("&Weiter"));
         QCOMPARE(added(1), QStringLiteral("1 Zitat wurde aus f hinzugefügt."));
         QCOMPARE(added(1234), QStringLiteral("1.234 Zitate wurden aus f hinzugefügt."));
+        // A German reader's decimal comma, in the minutes and in the statistics.
+        QCOMPARE(MinutesText(150), QStringLiteral("2,5"));
+        stats::Figures f;
+        f.hintsPerSolved = 1.5;
+        QVERIFY(
+            frmStatistics::FigureLines(f).contains(QStringLiteral("Tipps je gelöstem Spiel: 1,5")));
     }
 
     // Every caption of every window, in German, inside its button; every
