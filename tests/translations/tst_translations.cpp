@@ -120,6 +120,8 @@ private slots:
         QCOMPARE(added(1234), QStringLiteral("1,234 quotes were added from f."));
         QCOMPARE(language::Install(*qApp, {"pt_BR", "pt", "de_DE", "de"}), QStringLiteral("de_DE"));
         QCOMPARE(frmNewUser::tr("&Continue"), QStringLiteral("&Weiter"));
+        // Qt's own buttons too, from Debian's translations of Qt.
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Ja"));
         QCOMPARE(added(1), QStringLiteral("1 Zitat wurde aus f hinzugefügt."));
         QCOMPARE(added(1234), QStringLiteral("1.234 Zitate wurden aus f hinzugefügt."));
         // A German reader's decimal comma, in the minutes and in the statistics.
