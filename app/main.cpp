@@ -13,14 +13,34 @@
 
 namespace {
 
+// The language the player asked for on the command line: English whatever
+// the desktop speaks, or a translation file to try; the desktop's otherwise.
+void SpeakTheLanguage(QCoreApplication &app, int argc, char *argv[]) {
+    QString file;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--english") {
+            language::Install(app, {QStringLiteral("en")});
+            return;
+        }
+        if (arg == "--translation" && i + 1 < argc) file = QFile::decodeName(argv[++i]);
+    }
+    language::Install(
+        app, language::Wanted([](const char *name) { return qEnvironmentVariable(name); }), file);
+}
+
 // What a terminal user asks of any program. Told without a display; any other
 // argument is ignored, as the game takes none.
 bool answeredFromTheCommandLine(int argc, char *argv[]) {
     for (int i = 1; i < argc; ++i) {
         const QByteArray arg(argv[i]);
         if (arg == "--help" || arg == "-h") {
-            std::printf("Usage: cipherly\n"
-                        "%s, an encryption word game: cryptograms made from your quotes.\n"
+            // In the player's language, as the game would speak it.
+            QCoreApplication app(argc, argv);
+            SpeakTheLanguage(app, argc, argv);
+            const QString usage = QCoreApplication::translate(
+                "main", "Usage: cipherly\n"
+                        "%1, an encryption word game: cryptograms made from your quotes.\n"
                         "The game opens its windows and is played there. It speaks the language\n"
                         "of the desktop (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) where it has it.\n"
                         "\n"
@@ -32,8 +52,8 @@ bool answeredFromTheCommandLine(int argc, char *argv[]) {
                         "\n"
                         "Your quote list is $XDG_DATA_HOME/Cipherly/Cipherly.Dat\n"
                         "(~/.local/share/Cipherly/Cipherly.Dat). See cipherly(6); in the\n"
-                        "source tree, man -l packaging/cipherly.6.\n",
-                        qPrintable(AppInfo::Title));
+                        "source tree, man -l packaging/cipherly.6.\n");
+            std::fputs(usage.arg(AppInfo::Title).toLocal8Bit().constData(), stdout);
             return true;
         }
         if (arg == "--version") {
@@ -75,22 +95,6 @@ void ApplyViewSize() {
     // The texts at their designed size too, whatever resolution the desktop
     // gives them; the factor scales them with their windows.
     if (!qEnvironmentVariableIsSet("QT_FONT_DPI")) qputenv("QT_FONT_DPI", "96");
-}
-
-// The language the player asked for on the command line: English whatever
-// the desktop speaks, or a translation file to try; the desktop's otherwise.
-void SpeakTheLanguage(QApplication &app, int argc, char *argv[]) {
-    QString file;
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray arg(argv[i]);
-        if (arg == "--english") {
-            language::Install(app, {QStringLiteral("en")});
-            return;
-        }
-        if (arg == "--translation" && i + 1 < argc) file = QFile::decodeName(argv[++i]);
-    }
-    language::Install(
-        app, language::Wanted([](const char *name) { return qEnvironmentVariable(name); }), file);
 }
 
 } // namespace

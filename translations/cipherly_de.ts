@@ -1662,6 +1662,41 @@ Sie schon gespielt haben, und können jedes wieder wählen.</translation>
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <source>Usage: cipherly
+%1, an encryption word game: cryptograms made from your quotes.
+The game opens its windows and is played there. It speaks the language
+of the desktop (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) where it has it.
+
+  --help     show this and end
+  --version  show the version and end
+  --english  speak English, whatever the language of the desktop
+  --translation FILE
+             speak the language of a translation file (.qm), to try one
+
+Your quote list is $XDG_DATA_HOME/Cipherly/Cipherly.Dat
+(~/.local/share/Cipherly/Cipherly.Dat). See cipherly(6); in the
+source tree, man -l packaging/cipherly.6.
+</source>
+        <translation>Aufruf: cipherly
+%1, ein Verschlüsselungsspiel: Kryptogramme aus Ihren Zitaten.
+Gespielt wird in den Fenstern des Spiels. Es spricht die Sprache des
+Desktops (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), wo es sie beherrscht.
+
+  --help     dies zeigen und enden
+  --version  die Version zeigen und enden
+  --english  Englisch sprechen, gleich welche Sprache der Desktop spricht
+  --translation DATEI
+             die Sprache einer Übersetzungsdatei (.qm) sprechen, zum Ausprobieren
+
+Ihre Zitatliste ist $XDG_DATA_HOME/Cipherly/Cipherly.Dat
+(~/.local/share/Cipherly/Cipherly.Dat). Siehe cipherly(6); im
+Quellbaum man -l packaging/cipherly.de.6.
+</translation>
+    </message>
+</context>
+<context>
     <name>printing</name>
     <message>
         <source>There is no printer, so the printout was saved as:

@@ -61,6 +61,8 @@ dpkg-deb -f "$deb" Recommends | grep -q xdg-utils || fail "xdg-utils, which open
 # A terminal user asking for help or the version gets it, without a display.
 env -u DISPLAY -u WAYLAND_DISPLAY "$out/root/usr/games/cipherly" --help | grep -q '^Usage: cipherly' ||
   fail "--help prints no usage"
+env -u DISPLAY -u WAYLAND_DISPLAY -u LC_ALL -u LC_MESSAGES -u LANGUAGE LANG=de_DE.UTF-8 "$out/root/usr/games/cipherly" --help | grep -q '^Aufruf: cipherly' ||
+  fail "--help speaks no German to a German reader"
 [ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$out/root/usr/games/cipherly" --version)" = "Cipherly 3.28.18" ] ||
   fail "--version prints no version"
 echo "1 passed, 0 failed"
