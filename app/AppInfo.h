@@ -9,8 +9,7 @@ inline const QString Title = QStringLiteral("Cipherly");
 inline constexpr int Major = 3;
 inline constexpr int Minor = 28;
 inline constexpr int Revision = 18;
-inline const QString Description = QStringLiteral("Encryption Word Game");
-// The same in the player's language.
+// "Encryption Word Game", in the player's language.
 QString description();
 // Short enough for its line on the title page.
 inline const QString Copyright = QStringLiteral("2026 KEL Software");

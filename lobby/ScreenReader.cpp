@@ -9,7 +9,6 @@
 #include <algorithm>
 
 #include <QAccessible>
-#include <QCoreApplication>
 
 namespace {
 
@@ -19,8 +18,7 @@ void tell(QObject *object, QAccessible::Event what) {
 }
 
 QString Instruction() {
-    return QCoreApplication::translate(
-        "ScreenReader",
+    return ScreenReader::tr(
         "In the scrambled quote below, show the letter (type it in the first box) as a (type the "
         "letter it stands for in the second box)");
 }
@@ -33,9 +31,7 @@ QString ScreenReader::spoken(const QString &solution) {
     for (const QString &word : solution.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         QStringList letters;
         for (QChar c : word)
-            letters << (c == SolveGame::Unsolved
-                            ? QCoreApplication::translate("ScreenReader", "blank")
-                            : QString(c));
+            letters << (c == SolveGame::Unsolved ? tr("blank") : QString(c));
         words << letters.join(QLatin1Char(' '));
     }
     return words.join(QStringLiteral(", "));
@@ -44,9 +40,7 @@ QString ScreenReader::spoken(const QString &solution) {
 QString ScreenReader::MoveSaid(const QString &before, const QString &after,
                                const QString &enciphered, const QString &cipher,
                                const QString &plain, Move how) {
-    auto places = [](int n) {
-        return QCoreApplication::translate("ScreenReader", "%n place(s)", nullptr, n);
-    };
+    auto places = [](int n) { return tr("%n place(s)", nullptr, n); };
     // The places that changed, and to what.
     int changed = 0;
     QChar from, to;
@@ -57,39 +51,26 @@ QString ScreenReader::MoveSaid(const QString &before, const QString &after,
             to = after[i];
         }
     if (how == Move::Hint && changed > 0)
-        return QCoreApplication::translate("ScreenReader", "Hint: %1 stands for %2, %3")
-            .arg(from)
-            .arg(to)
-            .arg(places(changed));
+        return tr("Hint: %1 stands for %2, %3").arg(from).arg(to).arg(places(changed));
     if (how == Move::Typed && !cipher.isEmpty() && !enciphered.contains(cipher))
-        return QCoreApplication::translate("ScreenReader", "%1 is not in the scrambled quote")
-            .arg(cipher);
+        return tr("%1 is not in the scrambled quote").arg(cipher);
     if (changed == 0) {
         if (!cipher.isEmpty() && !plain.isEmpty())
-            return QCoreApplication::translate("ScreenReader", "%1 stands for %2 already")
-                .arg(cipher, plain);
+            return tr("%1 stands for %2 already").arg(cipher, plain);
         return QString();
     }
     QString said = to == SolveGame::Unsolved
-                       ? QCoreApplication::translate("ScreenReader", "%1 taken back, %2")
-                             .arg(from)
-                             .arg(places(changed))
-                       : QCoreApplication::translate("ScreenReader", "%1 stands for %2, %3")
-                             .arg(from)
-                             .arg(to)
-                             .arg(places(changed));
-    if (how == Move::Undone) said = QCoreApplication::translate("ScreenReader", "Undone: ") + said;
-    if (how == Move::Redone) said = QCoreApplication::translate("ScreenReader", "Redone: ") + said;
+                       ? tr("%1 taken back, %2").arg(from).arg(places(changed))
+                       : tr("%1 stands for %2, %3").arg(from).arg(to).arg(places(changed));
+    if (how == Move::Undone) said = tr("Undone: ") + said;
+    if (how == Move::Redone) said = tr("Redone: ") + said;
     // A letter given to two scrambled letters is told: one of them is wrong.
     if (to != SolveGame::Unsolved) {
         QString others;
         for (qsizetype i = 0; i < after.size() && i < enciphered.size(); ++i)
             if (after[i] == to && enciphered[i] != from && !others.contains(enciphered[i]))
                 others += enciphered[i];
-        if (!others.isEmpty())
-            said += QCoreApplication::translate("ScreenReader", ". %1 is also given to %2")
-                        .arg(to)
-                        .arg(others);
+        if (!others.isEmpty()) said += tr(". %1 is also given to %2").arg(to).arg(others);
     }
     return said;
 }
@@ -100,36 +81,30 @@ QString ScreenReader::UnknownSaid(const QString &shown, const QString &enciphere
         if (shown[i] == SolveGame::Unsolved && !unknown.contains(enciphered[i]))
             unknown += enciphered[i];
     std::sort(unknown.begin(), unknown.end());
-    if (unknown.isEmpty())
-        return QCoreApplication::translate("ScreenReader", "No letters are unknown");
+    if (unknown.isEmpty()) return tr("No letters are unknown");
     QStringList letters;
     for (QChar c : unknown)
         letters << QString(c);
-    return QCoreApplication::translate("ScreenReader", "%1 unknown: %2")
-        .arg(QCoreApplication::translate("ScreenReader", "%n letter(s)", nullptr,
-                                         int(unknown.size())),
-             letters.join(QStringLiteral(", ")));
+    return tr("%1 unknown: %2")
+        .arg(tr("%n letter(s)", nullptr, int(unknown.size())), letters.join(QStringLiteral(", ")));
 }
 
 ScreenReader::ScreenReader(frmMain &lobby)
     : LobbyAddition(lobby, QStringLiteral("screenReader")), m_announcer(new Announcer(&lobby)) {
-    c.grid->setAccessibleName(QCoreApplication::translate("ScreenReader", "Quote list"));
-    c.txtLetter[1]->setAccessibleName(
-        QCoreApplication::translate("ScreenReader", "Scrambled letter"));
-    c.txtLetter[1]->setAccessibleDescription(
-        QCoreApplication::translate("ScreenReader", "Type a letter of the scrambled quote"));
-    c.txtLetter[2]->setAccessibleName(QCoreApplication::translate("ScreenReader", "Stands for"));
-    c.txtLetter[2]->setAccessibleDescription(QCoreApplication::translate(
-        "ScreenReader", "Type the letter the scrambled letter stands for; a space takes it back"));
-    c.lblLetter->setAccessibleName(QCoreApplication::translate("ScreenReader", "Alphabet"));
+    c.grid->setAccessibleName(tr("Quote list"));
+    c.txtLetter[1]->setAccessibleName(tr("Scrambled letter"));
+    c.txtLetter[1]->setAccessibleDescription(tr("Type a letter of the scrambled quote"));
+    c.txtLetter[2]->setAccessibleName(tr("Stands for"));
+    c.txtLetter[2]->setAccessibleDescription(
+        tr("Type the letter the scrambled letter stands for; a space takes it back"));
+    c.lblLetter->setAccessibleName(tr("Alphabet"));
     c.Label1->setBuddy(c.lblCode);
     for (int i : {1, 2})
         c.AniGiff[i]->setAccessibleName(c.AniGiff[i]->toolTip().trimmed());
-    c.picQuoteList->setAccessibleName(QCoreApplication::translate("ScreenReader", "List panel"));
-    c.picQuote->setAccessibleName(QCoreApplication::translate("ScreenReader", "Quote panel"));
-    c.picPrintQuote->setAccessibleName(QCoreApplication::translate("ScreenReader", "Print panel"));
-    c.picSolveRandomQuote->setAccessibleName(
-        QCoreApplication::translate("ScreenReader", "Solve panel"));
+    c.picQuoteList->setAccessibleName(tr("List panel"));
+    c.picQuote->setAccessibleName(tr("Quote panel"));
+    c.picPrintQuote->setAccessibleName(tr("Print panel"));
+    c.picSolveRandomQuote->setAccessibleName(tr("Solve panel"));
     connect(c.grid, &QuoteGrid::rowChanged, this,
             [this] { c.grid->setAccessibleDescription(c.grid->list()->status()); });
     // The status line as shown, with what additions add to it when they know.
@@ -142,24 +117,20 @@ ScreenReader::ScreenReader(frmMain &lobby)
         const Mode now = m.mode.current();
         if (now == m_shownMode) return;
         m_shownMode = now;
-        if (now == Mode::List) say(QCoreApplication::translate("ScreenReader", "Quote list"));
-        if (now == Mode::Add)
-            say(QCoreApplication::translate("ScreenReader", "Adding a new quote"));
-        if (now == Mode::Edit)
-            say(QCoreApplication::translate("ScreenReader", "Editing the quote"));
+        if (now == Mode::List) say(tr("Quote list"));
+        if (now == Mode::Add) say(tr("Adding a new quote"));
+        if (now == Mode::Edit) say(tr("Editing the quote"));
         if (now == Mode::Print)
-            say(QCoreApplication::translate(
-                "ScreenReader",
-                "Scramble and print. F6 reads the scrambled quote and its code key"));
+            say(tr("Scramble and print. F6 reads the scrambled quote and its code key"));
     });
     connect(&m, &frmMain::gameStarted, this, [this] {
         nameForMode();
         m_before.clear();
-        c.txtLetter[1]->setAccessibleDescription(QCoreApplication::translate(
-            "ScreenReader", "Type a letter of the scrambled quote. F6 reads the solution so far, "
-                            "Shift+F6 the scrambled quote, F7 the letters still unknown"));
+        c.txtLetter[1]->setAccessibleDescription(
+            tr("Type a letter of the scrambled quote. F6 reads the solution so far, "
+               "Shift+F6 the scrambled quote, F7 the letters still unknown"));
         m_shownMode = LobbyMode::Mode::Solve;
-        say(QCoreApplication::translate("ScreenReader", "Solving a quote. ") + Instruction());
+        say(tr("Solving a quote. ") + Instruction());
         solutionChanged();
     });
     if (auto *history = m.findChild<PairHistory *>(QString(), Qt::FindDirectChildrenOnly))
@@ -196,25 +167,23 @@ void ScreenReader::nameForMode() {
     quote->setAccessibleDescription(QString());
     switch (mode) {
     case Mode::List:
-        quote->setAccessibleName(QCoreApplication::translate("ScreenReader", "Highlighted quote"));
+        quote->setAccessibleName(tr("Highlighted quote"));
         break;
     case Mode::Add:
     case Mode::Edit:
-        quote->setAccessibleName(
-            mode == Mode::Add ? QCoreApplication::translate("ScreenReader", "New quote")
-                              : QCoreApplication::translate("ScreenReader", "Quote being edited"));
+        quote->setAccessibleName(mode == Mode::Add ? tr("New quote") : tr("Quote being edited"));
         // The rules, told with the box they are for.
         quote->setAccessibleDescription(frmMain::GuideTextForEditing());
-        guide->setAccessibleName(QCoreApplication::translate("ScreenReader", "Rules for a quote"));
+        guide->setAccessibleName(tr("Rules for a quote"));
         break;
     case Mode::Print:
-        quote->setAccessibleName(QCoreApplication::translate("ScreenReader", "Quote"));
-        guide->setAccessibleName(QCoreApplication::translate("ScreenReader", "Scrambled quote"));
-        c.lblCode->setAccessibleName(QCoreApplication::translate("ScreenReader", "Code key"));
+        quote->setAccessibleName(tr("Quote"));
+        guide->setAccessibleName(tr("Scrambled quote"));
+        c.lblCode->setAccessibleName(tr("Code key"));
         break;
     case Mode::Solve:
-        quote->setAccessibleName(QCoreApplication::translate("ScreenReader", "Solution so far"));
-        guide->setAccessibleName(QCoreApplication::translate("ScreenReader", "Scrambled quote"));
+        quote->setAccessibleName(tr("Solution so far"));
+        guide->setAccessibleName(tr("Scrambled quote"));
         c.lblSolveMessage->setAccessibleName(Instruction());
         c.cmdFinishedSolving->setAccessibleDescription(QString());
         break;
@@ -251,22 +220,18 @@ void ScreenReader::SaySolution() {
         const QString code = cipher::KeyLetters();
         QStringList key;
         for (qsizetype k = 0; k < code.size(); ++k)
-            key << QCoreApplication::translate("ScreenReader", "%1 as %2")
-                       .arg(QChar(char16_t('A' + k)), code[k]);
-        say(QCoreApplication::translate("ScreenReader", "Scrambled quote: ") +
-            spoken(c.txtBox[2]->text()) +
-            QCoreApplication::translate("ScreenReader", ". Code key: ") +
+            key << tr("%1 as %2").arg(QChar(char16_t('A' + k)), code[k]);
+        say(tr("Scrambled quote: ") + spoken(c.txtBox[2]->text()) + tr(". Code key: ") +
             key.join(QStringLiteral(", ")));
         return;
     }
     if (!m.mode.is(LobbyMode::Mode::Solve)) return;
-    say(QCoreApplication::translate("ScreenReader", "Solution so far: ") + spoken(m.game.shown()));
+    say(tr("Solution so far: ") + spoken(m.game.shown()));
 }
 
 void ScreenReader::SayScrambled() {
     if (!m.mode.is(LobbyMode::Mode::Solve)) return;
-    say(QCoreApplication::translate("ScreenReader", "Scrambled quote: ") +
-        spoken(m.game.Enciphered()));
+    say(tr("Scrambled quote: ") + spoken(m.game.Enciphered()));
 }
 
 void ScreenReader::SayUnknown() {

@@ -63,7 +63,7 @@ private slots:
     void applicationFacts() {
         QCOMPARE(AppInfo::Title, QStringLiteral("Cipherly"));
         QCOMPARE(AppInfo::versionString(), QStringLiteral("3.28.18"));
-        QCOMPARE(AppInfo::Description, QStringLiteral("Encryption Word Game"));
+        QCOMPARE(AppInfo::description(), QStringLiteral("Encryption Word Game"));
         QVERIFY(AppInfo::Copyright.contains(QStringLiteral("KEL Software")));
     }
 
