@@ -966,9 +966,11 @@ private slots:
         startGame(m);
         Ui(m).cmdHint->PerformClick(); // a hint stays, and counts
         const QString afterHint = m.game.SolveProgress();
+        // The letters the hint left to find (the hint is drawn at random).
         QList<QChar> letters;
-        for (QChar c : Quote)
-            if (c.unicode() >= 'A' && c.unicode() <= 'Z' && !letters.contains(c)) letters << c;
+        for (qsizetype i = 0; i < Quote.size(); ++i)
+            if (afterHint[i] == SolveGame::Unsolved && !letters.contains(Quote[i]))
+                letters << Quote[i];
         // Every letter but the last, then all of them taken back.
         for (qsizetype i = 0; i + 1 < letters.size(); ++i) {
             QTest::keyClick(Ui(m).txtLetter[1], cipherOf(letters[i]).toLatin1());
