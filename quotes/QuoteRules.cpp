@@ -68,17 +68,20 @@ Normalized NormalizeQuote(const QString &raw) {
         n.text = raw;
         return n;
     }
-    n.text.reserve(raw.size());
+    // Written into a buffer of the raw size, which no rule makes longer.
+    QString out(raw.size(), Qt::Uninitialized);
+    QChar *const to = out.data();
+    qsizetype at = 0;
     for (qsizetype i = 0; i < raw.size(); ++i) {
         const QChar c = raw[i];
         if (isBreak(c)) {
             // CR LF is one line break, and one blank.
             if (c == QLatin1Char('\r') && i + 1 < raw.size() && raw[i + 1] == QLatin1Char('\n'))
                 ++i;
-            n.text += QLatin1Char(' ');
+            to[at++] = QLatin1Char(' ');
             n.breaksReplaced = true;
         } else if (isBlankLike(c)) {
-            n.text += QLatin1Char(' ');
+            to[at++] = QLatin1Char(' ');
         } else if (c == QChar::SoftHyphen) {
             // Only a hint where a word may break: never seen, so never kept.
         } else if (c == QLatin1Char('\b')) {
@@ -89,27 +92,28 @@ Normalized NormalizeQuote(const QString &raw) {
             qsizetype k = 1;
             while (i + k < raw.size() && raw[i + k] == QLatin1Char('\b'))
                 ++k;
-            if (k > n.text.size() || i + k + k > raw.size()) {
-                n.text += raw.mid(i, k);
+            if (k > at || i + k + k > raw.size()) {
+                for (qsizetype j = 0; j < k; ++j)
+                    to[at++] = raw[i + j];
                 i += k - 1;
                 continue;
             }
             for (qsizetype j = 0; j < k; ++j) {
-                QChar &under = n.text[n.text.size() - k + j];
                 const QChar over = raw[i + k + j];
-                if (over != QLatin1Char('_')) under = over;
+                if (over != QLatin1Char('_')) to[at - k + j] = over;
             }
             i += k + k - 1;
         } else {
-            n.text += c;
+            to[at++] = c;
         }
     }
-    qsizetype from = 0, to = n.text.size();
-    while (from < to && n.text[from] == QLatin1Char(' '))
+    qsizetype from = 0;
+    while (from < at && to[from] == QLatin1Char(' '))
         ++from;
-    while (to > from && n.text[to - 1] == QLatin1Char(' '))
-        --to;
-    n.text = n.text.mid(from, to - from);
+    while (at > from && to[at - 1] == QLatin1Char(' '))
+        --at;
+    out.truncate(at);
+    n.text = from ? out.mid(from) : out;
     return n;
 }
 
@@ -182,78 +186,84 @@ QString PlainLetters(const QString &text) {
             break;
         }
     if (ascii) return text;
-    QString out;
-    out.reserve(text.size());
+    // Written into a buffer of twice the size: no letter becomes more than two.
+    QString out(text.size() * 2, Qt::Uninitialized);
+    QChar *to = out.data();
+    auto put = [&to](const char *plain) {
+        while (*plain)
+            *to++ = QLatin1Char(*plain++);
+    };
     for (const QChar c : text) {
         if (c.unicode() < 0x80 || !c.isLetter()) {
-            out += c;
+            *to++ = c;
             continue;
         }
         switch (c.unicode()) {
         case u'Ä':
-            out += QLatin1String("AE");
+            put("AE");
             continue;
         case u'ä':
-            out += QLatin1String("ae");
+            put("ae");
             continue;
         case u'Ö':
-            out += QLatin1String("OE");
+            put("OE");
             continue;
         case u'ö':
-            out += QLatin1String("oe");
+            put("oe");
             continue;
         case u'Ü':
-            out += QLatin1String("UE");
+            put("UE");
             continue;
         case u'ü':
-            out += QLatin1String("ue");
+            put("ue");
             continue;
         case u'ß':
-            out += QLatin1String("ss");
+            put("ss");
             continue;
         case 0x1E9E:
-            out += QLatin1String("SS");
+            put("SS");
             continue; // capital sharp s
         case u'Æ':
-            out += QLatin1String("AE");
+            put("AE");
             continue;
         case u'æ':
-            out += QLatin1String("ae");
+            put("ae");
             continue;
         case 0x152:
-            out += QLatin1String("OE");
+            put("OE");
             continue; // Œ
         case 0x153:
-            out += QLatin1String("oe");
+            put("oe");
             continue; // œ
         case u'Ø':
-            out += QLatin1Char('O');
+            *to++ = QLatin1Char('O');
             continue;
         case u'ø':
-            out += QLatin1Char('o');
+            *to++ = QLatin1Char('o');
             continue;
         case 0x141:
-            out += QLatin1Char('L');
+            *to++ = QLatin1Char('L');
             continue; // Ł
         case 0x142:
-            out += QLatin1Char('l');
+            *to++ = QLatin1Char('l');
             continue; // ł
         case 0x110:
-            out += QLatin1Char('D');
+            *to++ = QLatin1Char('D');
             continue; // Đ
         case 0x111:
-            out += QLatin1Char('d');
+            *to++ = QLatin1Char('d');
             continue; // đ
         default:
             break;
         }
         // A Latin letter and its marks: the letter alone.
         if (const char16_t base = baseLetterOf(c)) {
-            out += QChar(base);
+            *to++ = QChar(base);
             continue;
         }
-        out += c; // a letter of another script stays, for the check to judge
+        *to++ = c; // a letter of another script stays, for the check to judge
     }
+    out.truncate(to - out.constData());
     return out;
 }
 
