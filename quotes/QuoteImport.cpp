@@ -475,25 +475,36 @@ QString FortuneEntry(const QList<QStringView> &lines) {
         }
         if (!trimmed.isEmpty() && !lines[i].front().isSpace()) break;
     }
-    // The words' lines joined by blanks, then " - " and the name's lines.
-    QString entry, name;
-    qsizetype size = 0;
+    // The words' lines joined by blanks, then " - " and the name's lines,
+    // written straight into one buffer that holds them all.
+    qsizetype size = 3;
     for (const QStringView line : lines)
         size += line.size() + 1;
-    entry.reserve(size + 3);
-    if (by >= 0) name.reserve(size);
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        QStringView line = lines[i].trimmed();
-        if (i == by) line = line.mid(2).trimmed();
-        if (line.isEmpty()) continue;
-        QString &to = by >= 0 && i >= by ? name : entry;
-        if (!to.isEmpty()) to += QLatin1Char(' ');
-        to += line;
+    QString entry(size, Qt::Uninitialized);
+    QChar *const start = entry.data();
+    auto join = [](QChar *from, QChar *to, QStringView line) {
+        if (line.isEmpty()) return to;
+        if (to != from) *to++ = QLatin1Char(' ');
+        std::memcpy(static_cast<void *>(to), line.data(), size_t(line.size()) * sizeof(QChar));
+        return to + line.size();
+    };
+    const qsizetype words = by >= 0 ? by : lines.size();
+    QChar *to = start;
+    for (qsizetype i = 0; i < words; ++i)
+        to = join(start, to, lines[i].trimmed());
+    if (by >= 0) {
+        QChar *const nameStart = to + 3;
+        QChar *end = join(nameStart, nameStart, lines[by].trimmed().mid(2).trimmed());
+        for (qsizetype i = by + 1; i < lines.size(); ++i)
+            end = join(nameStart, end, lines[i].trimmed());
+        if (end != nameStart) {
+            to[0] = QLatin1Char(' ');
+            to[1] = QLatin1Char('-');
+            to[2] = QLatin1Char(' ');
+            to = end;
+        }
     }
-    if (!name.isEmpty()) {
-        entry += QLatin1String(" - ");
-        entry += name;
-    }
+    entry.truncate(to - start);
     return entry;
 }
 
