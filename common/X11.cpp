@@ -92,18 +92,17 @@ void removeEnlargedStates(QWidget *window) {
     const xcb_window_t w = xcb_window_t(window->winId());
     const xcb_window_t root = rootOf(c, screenNumber());
     const xcb_atom_t state = atom(c, "_NET_WM_STATE");
-    const xcb_atom_t pairs[2][2] = {
-        {atom(c, "_NET_WM_STATE_MAXIMIZED_VERT"), atom(c, "_NET_WM_STATE_MAXIMIZED_HORZ")},
-        {atom(c, "_NET_WM_STATE_FULLSCREEN"), XCB_ATOM_NONE}};
-    for (const auto &pair : pairs) {
+    // One state to a message: Enlightenment reads two as the pair "maximised
+    // both ways" and leaves a window maximised one way only as it is.
+    for (const char *name : {"_NET_WM_STATE_MAXIMIZED_VERT", "_NET_WM_STATE_MAXIMIZED_HORZ",
+                             "_NET_WM_STATE_FULLSCREEN"}) {
         xcb_client_message_event_t e{};
         e.response_type = XCB_CLIENT_MESSAGE;
         e.format = 32;
         e.window = w;
         e.type = state;
         e.data.data32[0] = 0; // remove
-        e.data.data32[1] = pair[0];
-        e.data.data32[2] = pair[1];
+        e.data.data32[1] = atom(c, name);
         e.data.data32[3] = 1; // asked by the program itself
         xcb_send_event(c, 0, root,
                        XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
