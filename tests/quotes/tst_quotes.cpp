@@ -800,6 +800,11 @@ private slots:
         QCOMPARE(KindOf(text, text.size()), Kind::Text);
         QCOMPARE(CandidatesIn(text), QStringList{QString(199, QLatin1Char('a'))});
         QCOMPARE(KindOf("A fortune\n%\nAnother\n", 22), Kind::Fortune);
+        // Backspace to carriage return are text's own, however many; the
+        // bytes just beside them, and DEL, are a program's.
+        QCOMPARE(KindOf(QByteArray("\b\t\n\v\f\r").repeated(20) + "words", -1), Kind::Text);
+        for (const char c : {'\a', '\x0E', '\x1F', '\x7F'})
+            QCOMPARE(KindOf(QByteArray(20, c) + "words", -1), Kind::NotText);
     }
 
     void aLargeFileIsReadInPiecesAndCanBeCancelled() {
