@@ -46,7 +46,7 @@ int main(int argc, char **argv) {
     }
     if (quotes.isEmpty()) return std::fputs("no quotes to measure on\n", stderr), 1;
 
-    int exact = 0, nearly = 0, harder = 0, same = 0, compared = 0;
+    int exact = 0, nearly = 0, harder = 0, same = 0, compared = 0, guessed = 0, guessedRight = 0;
     std::vector<double> ms, rateMs, scores;
     std::array<int, 6> levels{};
     QList<QPair<double, QString>> worst;
@@ -63,6 +63,16 @@ int main(int argc, char **argv) {
         for (qsizetype i = 0; i < q.size(); ++i)
             if (solver::CipherLetter(c[i]) >= 0) ++letters, right += s.plain[i] == q[i];
         exact += right == letters;
+        // A letter held by no word of the word data (only by names, say)
+        // can be guessed at, never read: how many quotes have one.
+        std::array<bool, 26> read{}, used{};
+        for (const solver::CipherWord &w : solver::CipherText(q).words) {
+            const bool known = solver::WordModel::shared().find(w.text) >= 0;
+            for (int l : w.letters())
+                used[size_t(l)] = true, read[size_t(l)] = read[size_t(l)] || known;
+        }
+        guessed += used != read;
+        guessedRight += used != read && right == letters;
         nearly += right * 10 >= letters * 9;
         if (right != letters)
             worst.append({double(right) / letters, q + QStringLiteral("\n   ") + s.plain});
@@ -90,6 +100,13 @@ int main(int argc, char **argv) {
     const double n = double(quotes.size());
     std::printf("%lld quotes: %.1f %% letter for letter, %.1f %% with 90 %% of their letters\n",
                 qlonglong(quotes.size()), 100 * exact / n, 100 * nearly / n);
+    std::printf("%d quotes (%.1f %%) have a letter that only words outside the word data hold: "
+                "it can be guessed, never read; %d of them came out letter for letter all the "
+                "same\n",
+                guessed, 100 * guessed / n, guessedRight);
+    std::printf("of the %d quotes whose every letter some known word holds, %.1f %% came out "
+                "letter for letter\n",
+                int(n) - guessed, 100.0 * (exact - guessedRight) / qMax(1, int(n) - guessed));
     std::printf("time: median %.1f ms, 90th percentile %.1f ms, slowest %.1f ms\n",
                 ms[ms.size() / 2], ms[ms.size() * 9 / 10], ms.back());
     std::printf("a quote rated from its text alone: median %.1f ms, slowest %.1f ms\n",
