@@ -2,8 +2,10 @@
 // fortune collections that the game would take as a quote, enciphered with
 // the game's own keys (a fixed sequence, so runs compare), solved from the
 // cipher text alone and rated. Reports how many come out letter for letter,
-// how many with at least 90 % of their letters right, the time taken, and
-// whether taking a quote's short words away makes it rate harder.
+// how many with at least 90 % of their letters right, how many hold a letter
+// that only a word outside the word data holds (a name's) and how the rest
+// fare, the time taken, and whether taking a quote's short words away makes
+// it rate harder.
 //
 //   cipherly-solver-bench COLLECTION...
 #include "CipherWords.h"
