@@ -3,7 +3,8 @@
 # fixed windows (fluxbox): maximised up and down only, across only, both ways,
 # and full screen, asked as a task bar asks. Each window keeps its size and
 # its place. And a desktop's text resolution below 96 (Xft.dpi 75, 90)
-# changes no pixel of any window.
+# changes no pixel of any window. And each state is let go in a message of
+# its own, which every desktop reads as meant.
 # Usage: enlarging.sh GAME XPROBE
 set -euo pipefail
 . "$(dirname "$0")/../xhelpers.sh"
@@ -27,16 +28,38 @@ unchanged() {
   echo "   $1: unchanged"
 }
 
+# welcome: the title page, and the welcome screen after it.
+welcome() {
+  launch "$work/play" "$exe" || fail "the game did not start"
+  title=$(wait_window --pid "$pid") || fail "no title page"
+  # Pressed again until the page takes it: the desktop may give it the focus late.
+  welcome=
+  press_until 'welcome=$(xdotool search --onlyvisible --name "^ Cipherly - New User Overview\$" 2>/dev/null | head -n1); [ -n "$welcome" ]' \
+    "$title" alt+c || fail "no welcome screen"
+  sleep 0.5
+}
+
+echo "-- what the game asks of the desktop"
+# Two states in one message read as "maximised both ways" to Enlightenment,
+# which then lets go of neither: a stand-in desktop stretches the welcome
+# screen and hears what the game asks.
+welcome
+"$probe" states 8 >"$work/states" & spy=$!; pids+=("$spy")
+wait_until 'grep -q ready "$work/states"' || fail "the stand-in desktop did not start"
+designed=$(geometry "$welcome")
+xretry xdotool windowsize "$welcome" 434 700
+wait_until 'grep -q FULLSCREEN "$work/states"' || fail "the game asked the desktop nothing"
+wait_until '[ "$(geometry "$welcome")" = "$designed" ]' || fail "the welcome screen stayed stretched"
+for state in MAXIMIZED_VERT MAXIMIZED_HORZ FULLSCREEN; do
+  grep -qx "remove _NET_WM_STATE_$state" "$work/states" || { cat "$work/states"; fail "$state was not let go alone"; }
+done
+echo "   each enlarged state let go in a message of its own; the welcome screen back at $designed"
+kill "$pid" "$spy"; wait "$pid" "$spy" 2>/dev/null || true
+
 echo "-- fluxbox"
 fluxbox >/dev/null 2>&1 & wm=$!; pids+=("$wm")
 wait_until 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window' || fail "fluxbox did not start"
-launch "$work/play" "$exe" || fail "the game did not start"
-title=$(wait_window --pid "$pid") || fail "no title page"
-# Pressed again until the page takes it: the desktop may give it the focus late.
-welcome=
-press_until 'welcome=$(xdotool search --onlyvisible --name "^ Cipherly - New User Overview\$" 2>/dev/null | head -n1); [ -n "$welcome" ]' \
-  "$title" alt+c || fail "no welcome screen"
-sleep 0.5
+welcome
 unchanged "welcome screen" "$welcome"
 keys "$welcome" alt+c
 lobby=$(wait_window --name '^ Cipherly$') || fail "no lobby"

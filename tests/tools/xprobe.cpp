@@ -12,6 +12,10 @@
 //   xprobe opacity SECONDS           every opacity that reaches the X server on a
 //                                    top-level window, one line each: window name
 //                                    and opacity 0-255, as it happens
+//   xprobe states SECONDS            stands in for a desktop that grants every
+//                                    request, and prints each window state a
+//                                    program asks for: add|remove and the states
+//                                    named in the one message
 // IGNORE is x,y,w,h in SMALL's (or A's) pixels: an area that may differ
 // (an animation, a blinking caret); or mask:FILE:x:y, the pixels that FILE,
 // placed at x,y, covers with any opacity.
@@ -121,6 +125,49 @@ QByteArray windowName(Display *d, Window w) {
 // Watches every top-level window, present and to come, for its opacity. The
 // value is read the moment the server reports the change, so steps that
 // reach the server together show as one.
+// A desktop that does what it is asked, placing, sizing and showing
+// windows, and tells every change of window state asked of it.
+int standInDesktop(Display *d, Window root, double seconds) {
+    XSetErrorHandler([](Display *, XErrorEvent *) { return 0; });
+    const Atom state = XInternAtom(d, "_NET_WM_STATE", False);
+    XSelectInput(d, root, SubstructureRedirectMask | SubstructureNotifyMask);
+    XSync(d, False);
+    const int fd = ConnectionNumber(d);
+    QElapsedTimer clock;
+    clock.start();
+    std::printf("ready\n");
+    std::fflush(stdout);
+    while (clock.elapsed() < qint64(seconds * 1000)) {
+        while (XPending(d)) {
+            XEvent e;
+            XNextEvent(d, &e);
+            if (e.type == ConfigureRequest) {
+                const XConfigureRequestEvent &r = e.xconfigurerequest;
+                XWindowChanges c{r.x, r.y, r.width, r.height, r.border_width, r.above, r.detail};
+                XConfigureWindow(d, r.window, unsigned(r.value_mask), &c);
+            } else if (e.type == MapRequest) {
+                XMapWindow(d, e.xmaprequest.window);
+            } else if (e.type == ClientMessage && e.xclient.message_type == state) {
+                std::printf("%s", e.xclient.data.l[0] ? "add" : "remove");
+                for (int i = 1; i <= 2; ++i)
+                    if (const Atom a = Atom(e.xclient.data.l[i])) {
+                        char *name = XGetAtomName(d, a);
+                        std::printf(" %s", name ? name : "?");
+                        if (name) XFree(name);
+                    }
+                std::printf("\n");
+                std::fflush(stdout);
+            }
+        }
+        fd_set set;
+        FD_ZERO(&set);
+        FD_SET(fd, &set);
+        timeval wait{0, 50000};
+        select(fd + 1, &set, nullptr, nullptr, &wait);
+    }
+    return 0;
+}
+
 int spyOpacity(Display *d, Window root, double seconds) {
     // Windows come and go while we watch; one gone before we read it is no error.
     XSetErrorHandler([](Display *, XErrorEvent *) { return 0; });
@@ -307,6 +354,8 @@ int main(int argc, char **argv) {
                     int(child));
     } else if (what == "opacity") {
         status = spyOpacity(d, root, QByteArray(argv[2]).toDouble());
+    } else if (what == "states") {
+        status = standInDesktop(d, root, QByteArray(argv[2]).toDouble());
     } else {
         status = usage();
     }
