@@ -2,8 +2,9 @@
 # The game on the desktops players use most, each in a private X server of
 # its own: a bare X server (the reference), openbox, weston, GNOME's mutter on
 # X11 and nested on Wayland, KDE's kwin on X11, Xfce's xfwm4 with its
-# compositor, sway (headless, as an ordinary user), and fluxbox, IceWM, i3,
-# awesome, MATE's marco and Enlightenment. For each:
+# compositor, sway (headless, as an ordinary user), cage (the kiosk
+# compositor, nested, as an ordinary user), and fluxbox, IceWM, i3, awesome,
+# MATE's marco and Enlightenment. For each:
 # - every window's client area is the bare server's, pixel for pixel, and the
 #   title page has no frame;
 # - no request to maximise or show a window full screen changes it;
@@ -17,12 +18,12 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
 out=$(mkdir -p "${2:-$build/desktops}" && cd "${2:-$build/desktops}" && pwd)
 shift 2 2>/dev/null || shift $#
-all=(bare openbox wayland mutter kwin xfwm4 mutter-wayland sway fluxbox icewm i3 awesome marco enlightenment)
+all=(bare openbox wayland mutter kwin xfwm4 mutter-wayland sway cage fluxbox icewm i3 awesome marco enlightenment)
 wanted=("$@")
 [ ${#wanted[@]} -gt 0 ] || wanted=("${all[@]}")
 exe="$build/app/cipherly" probe="$build/tests/xprobe"
 "$root/tools/install-deps.sh" mutter kwin-x11 xfwm4 sway grim wtype dbus-x11 imagemagick \
-  fluxbox icewm i3-wm awesome marco enlightenment >/dev/null
+  fluxbox icewm i3-wm awesome marco enlightenment cage xwayland >/dev/null
 
 # One desktop, in its own X server.
 if [ -n "${CIPHERLY_ONE_DESKTOP:-}" ]; then
@@ -199,47 +200,61 @@ if [ -n "${CIPHERLY_ONE_DESKTOP:-}" ]; then
   exit 0
 fi
 
-# sway, headless: as an ordinary user (it refuses the superuser), looked at
-# with grim and typed into with wtype.
-sway_desktop() {
-  local user=cipherly-player rt work pid
+# The Wayland desktops below refuse the superuser: each runs as an ordinary
+# player in a throw-away $work, with a runtime folder, a home holding the
+# settings and the list the other desktops were shown with, and the game
+# copied where the player may run it.
+player_world() {
+  user=cipherly-player
   id "$user" >/dev/null 2>&1 || useradd -m "$user"
   work=$(mktemp -d) && chmod 755 "$work"
   rt="$work/runtime" && mkdir -m 700 "$rt" && chown "$user" "$rt"
   mkdir "$work/shots" && chown "$user" "$work/shots"
+  mkdir -p "$work/home/.config/Cipherly" "$work/home/.local/share/Cipherly"
+  printf '[Defaults]\nNewUser=NoShow\n' >"$work/home/.config/Cipherly/Cipherly.conf"
+  for i in $(seq 1 11); do printf '%-200s' "QUOTE NUMBER $(printf '%s' "$i" | tr 0-9 A-J) OF A LIST KEPT FOR THE DESKTOPS, LONG ENOUGH"; done \
+    >"$work/home/.local/share/Cipherly/Cipherly.Dat"
+  chown -R "$user" "$work/home"
+  cp "$exe" "$work/cipherly" && chmod 755 "$work/cipherly"
+}
+# seen DESKTOP SHOOTER NAME IGNORE...: the window NAME, as on the bare server,
+# somewhere on the screen that the command SHOOTER FILE pictures; its place
+# in $found.
+seen() {
+  local desk=$1 shoot=$2 name=$3
+  shift 3
+  for _ in $(seq 20); do
+    $shoot "$work/shots/$desk-$name.png"
+    if found=$(QT_QPA_PLATFORM=offscreen "$probe" find "$work/shots/$desk-$name.png" "$out/bare-$name.png" "$@" 2>/dev/null); then
+      echo "   $name: as on the bare server"
+      return 0
+    fi
+    sleep 0.5
+  done
+  echo "   $name: DIFFERS from the bare server (see $out/$desk-$name.png)"
+  return 1
+}
+
+# sway, headless, looked at with grim and typed into with wtype.
+sway_desktop() {
+  local user rt work pid found
+  player_world
   printf 'output HEADLESS-1 resolution 1024x768 background #203040 solid_color\n' >"$work/sway.conf"
   as_player() {
     setpriv --reuid="$user" --regid="$user" --init-groups env -i HOME="$work/home" PATH="$PATH" \
       XDG_RUNTIME_DIR="$rt" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share" \
       WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 "$@"
   }
-  mkdir -p "$work/home/.config/Cipherly" "$work/home/.local/share/Cipherly"
-  printf '[Defaults]\nNewUser=NoShow\n' >"$work/home/.config/Cipherly/Cipherly.conf"
-  # The list the other desktops were shown with.
-  for i in $(seq 1 11); do printf '%-200s' "QUOTE NUMBER $(printf '%s' "$i" | tr 0-9 A-J) OF A LIST KEPT FOR THE DESKTOPS, LONG ENOUGH"; done \
-    >"$work/home/.local/share/Cipherly/Cipherly.Dat"
-  chown -R "$user" "$work/home"
   as_player sway -c "$work/sway.conf" >"$work/sway.log" 2>&1 & pid=$!
   for _ in $(seq 50); do ls "$rt"/wayland-* >/dev/null 2>&1 && ls "$rt"/sway-ipc.* >/dev/null 2>&1 && break; sleep 0.2; done
   local display sock
   display=$(basename "$(ls "$rt"/wayland-? | head -1)") sock=$(ls "$rt"/sway-ipc.* | head -1)
   sw() { as_player env SWAYSOCK="$sock" WAYLAND_DISPLAY="$display" "$@"; }
   echo "-- sway: title page and lobby"
-  cp "$exe" "$work/cipherly" && chmod 755 "$work/cipherly"
   sw env QT_QPA_PLATFORM=wayland "$work/cipherly" >"$work/game.log" 2>&1 &
-  seen() { # NAME IGNORE...: the window, as on the bare server, on sway's screen
-    local name=$1; shift
-    for _ in $(seq 20); do
-      sw grim "$work/shots/sway-$name.png"
-      QT_QPA_PLATFORM=offscreen "$probe" find "$work/shots/sway-$name.png" "$out/bare-$name.png" "$@" \
-        >/dev/null 2>&1 && { echo "   $name: as on the bare server"; return 0; }
-      sleep 0.5
-    done
-    echo "   $name: DIFFERS from the bare server (see $out/sway-$name.png)"
-    return 1
-  }
+  grim_shot() { sw grim "$1"; }
   local ok=0
-  seen title "3,10,285,32" || ok=1
+  seen sway grim_shot title "3,10,285,32" || ok=1
   # The keys go to the focused window once sway has given it the focus.
   # wtype brings a keyboard of its own: the game is given a moment to take
   # it up before the keys, or they are lost.
@@ -248,7 +263,7 @@ sway_desktop() {
     sleep 1
     sw swaymsg -t get_tree >"$out/sway-tree-try.json"; grep -q "\"name\": \" Cipherly\"" "$out/sway-tree-try.json" && break
   done
-  seen lobby "108,8,30,30" || ok=1
+  seen sway grim_shot lobby "108,8,30,30" || ok=1
   echo "$(sw swaymsg -t get_tree)" >"$out/sway-tree.json"
   sw swaymsg '[title="^ Cipherly$"] fullscreen enable' >/dev/null 2>&1 || true
   sleep 1
@@ -268,11 +283,65 @@ sway_desktop() {
   return $ok
 }
 
+# cage, the kiosk compositor, nested in an X server of its own that the
+# player may use: looked at and typed into through that server.
+cage_desktop() {
+  local user rt work pid found xpid screen output ok=0
+  player_world
+  Xvfb -displayfd 3 -ac -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" & xpid=$!
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+  screen=":$(head -n1 "$work/display")"
+  (cd "$work/home" && exec setpriv --reuid="$user" --regid="$user" --init-groups env -i HOME="$work/home" \
+    PATH="$PATH" DISPLAY="$screen" XDG_RUNTIME_DIR="$rt" WLR_BACKENDS=x11 WLR_RENDERER=pixman \
+    WLR_X11_OUTPUTS=1 cage -- env QT_QPA_PLATFORM=wayland "$work/cipherly" >"$work/cage.log" 2>&1) &
+  pid=$!
+  on() { DISPLAY="$screen" "$@"; }
+  x_shot() { on "$probe" shot "$1" 2>/dev/null; }
+  echo "-- cage: title page, lobby and help"
+  seen cage x_shot title "3,10,285,32" || ok=1
+  # cage's screen is the one window of that server: the keys go to it.
+  output=$(on xwininfo -root -children | awk '$1 ~ /^0x/ { print $1; exit }')
+  for _ in $(seq 10); do
+    on xdotool windowfocus "$output" key alt+c 2>/dev/null || true
+    sleep 1
+    x_shot "$work/shots/try.png"
+    QT_QPA_PLATFORM=offscreen "$probe" find "$work/shots/try.png" "$out/bare-lobby.png" "108,8,30,30" \
+      >/dev/null 2>&1 && break
+  done
+  seen cage x_shot lobby "108,8,30,30" || ok=1
+  on xdotool windowfocus "$output" key F1 2>/dev/null || true
+  if seen cage x_shot help; then
+    # The title bar Qt draws there has a maximise button: a click on it
+    # changes nothing.
+    local x y before=$found width
+    read -r x y <<<"$found"
+    width=$(identify -format %w "$out/bare-help.png")
+    on xdotool mousemove $((x + width - 40)) $((y - 16)) click 1
+    sleep 1
+    on xdotool mousemove 1000 760
+    if seen cage x_shot help >/dev/null && [ "$found" = "$before" ]; then
+      echo "   the title bar's maximise button changes nothing"
+    else
+      echo "   the maximise button CHANGED the help window (see $out/cage-help.png)"
+      ok=1
+    fi
+  else
+    ok=1
+  fi
+  cp "$work"/shots/cage-*.png "$out"/
+  # Everything the player ran goes, and the server; their ends are no news.
+  { pkill -KILL -u "$user"; wait "$pid"; kill "$xpid"; wait "$xpid"; } 2>/dev/null || true
+  rm -rf "$work"
+  return $ok
+}
+
 status=0
 for d in "${wanted[@]}"; do
   echo "== $d"
   if [ "$d" = sway ]; then
     sway_desktop || status=1
+  elif [ "$d" = cage ]; then
+    cage_desktop || status=1
   else
     CIPHERLY_ONE_DESKTOP=$d "$0" "$build" "$out" || status=1
   fi
