@@ -122,42 +122,17 @@ QByteArray windowName(Display *d, Window w) {
     return out;
 }
 
-// Watches every top-level window, present and to come, for its opacity. The
-// value is read the moment the server reports the change, so steps that
-// reach the server together show as one.
-// A desktop that does what it is asked, placing, sizing and showing
-// windows, and tells every change of window state asked of it.
-int standInDesktop(Display *d, Window root, double seconds) {
-    XSetErrorHandler([](Display *, XErrorEvent *) { return 0; });
-    const Atom state = XInternAtom(d, "_NET_WM_STATE", False);
-    XSelectInput(d, root, SubstructureRedirectMask | SubstructureNotifyMask);
-    XSync(d, False);
+// Hands every event that comes to `handle` for `seconds`, waking when one
+// arrives.
+template <typename Handle> void eachEventFor(Display *d, double seconds, Handle &&handle) {
     const int fd = ConnectionNumber(d);
     QElapsedTimer clock;
     clock.start();
-    std::printf("ready\n");
-    std::fflush(stdout);
     while (clock.elapsed() < qint64(seconds * 1000)) {
         while (XPending(d)) {
             XEvent e;
             XNextEvent(d, &e);
-            if (e.type == ConfigureRequest) {
-                const XConfigureRequestEvent &r = e.xconfigurerequest;
-                XWindowChanges c{r.x, r.y, r.width, r.height, r.border_width, r.above, r.detail};
-                XConfigureWindow(d, r.window, unsigned(r.value_mask), &c);
-            } else if (e.type == MapRequest) {
-                XMapWindow(d, e.xmaprequest.window);
-            } else if (e.type == ClientMessage && e.xclient.message_type == state) {
-                std::printf("%s", e.xclient.data.l[0] ? "add" : "remove");
-                for (int i = 1; i <= 2; ++i)
-                    if (const Atom a = Atom(e.xclient.data.l[i])) {
-                        char *name = XGetAtomName(d, a);
-                        std::printf(" %s", name ? name : "?");
-                        if (name) XFree(name);
-                    }
-                std::printf("\n");
-                std::fflush(stdout);
-            }
+            handle(e);
         }
         fd_set set;
         FD_ZERO(&set);
@@ -165,9 +140,42 @@ int standInDesktop(Display *d, Window root, double seconds) {
         timeval wait{0, 50000};
         select(fd + 1, &set, nullptr, nullptr, &wait);
     }
+}
+
+// A desktop that does what it is asked, placing, sizing and showing
+// windows, and tells every change of window state asked of it.
+int standInDesktop(Display *d, Window root, double seconds) {
+    XSetErrorHandler([](Display *, XErrorEvent *) { return 0; });
+    const Atom state = XInternAtom(d, "_NET_WM_STATE", False);
+    XSelectInput(d, root, SubstructureRedirectMask | SubstructureNotifyMask);
+    XSync(d, False);
+    std::printf("ready\n");
+    std::fflush(stdout);
+    eachEventFor(d, seconds, [&](XEvent &e) {
+        if (e.type == ConfigureRequest) {
+            const XConfigureRequestEvent &r = e.xconfigurerequest;
+            XWindowChanges c{r.x, r.y, r.width, r.height, r.border_width, r.above, r.detail};
+            XConfigureWindow(d, r.window, unsigned(r.value_mask), &c);
+        } else if (e.type == MapRequest) {
+            XMapWindow(d, e.xmaprequest.window);
+        } else if (e.type == ClientMessage && e.xclient.message_type == state) {
+            std::printf("%s", e.xclient.data.l[0] ? "add" : "remove");
+            for (int i = 1; i <= 2; ++i)
+                if (const Atom a = Atom(e.xclient.data.l[i])) {
+                    char *name = XGetAtomName(d, a);
+                    std::printf(" %s", name ? name : "?");
+                    if (name) XFree(name);
+                }
+            std::printf("\n");
+            std::fflush(stdout);
+        }
+    });
     return 0;
 }
 
+// Watches every top-level window, present and to come, for its opacity. The
+// value is read the moment the server reports the change, so steps that
+// reach the server together show as one.
 int spyOpacity(Display *d, Window root, double seconds) {
     // Windows come and go while we watch; one gone before we read it is no error.
     XSetErrorHandler([](Display *, XErrorEvent *) { return 0; });
@@ -182,43 +190,31 @@ int spyOpacity(Display *d, Window root, double seconds) {
         if (children) XFree(children);
     }
     XSync(d, False);
-    const int fd = ConnectionNumber(d);
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < qint64(seconds * 1000)) {
-        while (XPending(d)) {
-            XEvent e;
-            XNextEvent(d, &e);
-            if (e.type == CreateNotify) {
-                watch(e.xcreatewindow.window);
-            } else if (e.type == PropertyNotify && e.xproperty.atom == opacity) {
-                Atom type;
-                int format;
-                unsigned long items, after;
-                unsigned char *data = nullptr;
-                if (e.xproperty.state == PropertyNewValue &&
-                    XGetWindowProperty(d, e.xproperty.window, opacity, 0, 1, False, AnyPropertyType,
-                                       &type, &format, &items, &after, &data) == Success &&
-                    data && items == 1) {
-                    const unsigned long v = *reinterpret_cast<unsigned long *>(data);
-                    std::printf("%s\t%lu\n", windowName(d, e.xproperty.window).constData(),
-                                (v & 0xFFFFFFFFul) / 0x01010101ul);
-                    std::fflush(stdout);
-                }
-                if (data) XFree(data);
-                // An opaque window carries no opacity at all.
-                if (e.xproperty.state == PropertyDelete) {
-                    std::printf("%s\t255\n", windowName(d, e.xproperty.window).constData());
-                    std::fflush(stdout);
-                }
+    eachEventFor(d, seconds, [&](XEvent &e) {
+        if (e.type == CreateNotify) {
+            watch(e.xcreatewindow.window);
+        } else if (e.type == PropertyNotify && e.xproperty.atom == opacity) {
+            Atom type;
+            int format;
+            unsigned long items, after;
+            unsigned char *data = nullptr;
+            if (e.xproperty.state == PropertyNewValue &&
+                XGetWindowProperty(d, e.xproperty.window, opacity, 0, 1, False, AnyPropertyType,
+                                   &type, &format, &items, &after, &data) == Success &&
+                data && items == 1) {
+                const unsigned long v = *reinterpret_cast<unsigned long *>(data);
+                std::printf("%s\t%lu\n", windowName(d, e.xproperty.window).constData(),
+                            (v & 0xFFFFFFFFul) / 0x01010101ul);
+                std::fflush(stdout);
+            }
+            if (data) XFree(data);
+            // An opaque window carries no opacity at all.
+            if (e.xproperty.state == PropertyDelete) {
+                std::printf("%s\t255\n", windowName(d, e.xproperty.window).constData());
+                std::fflush(stdout);
             }
         }
-        fd_set set;
-        FD_ZERO(&set);
-        FD_SET(fd, &set);
-        timeval tv{0, 50000};
-        select(fd + 1, &set, nullptr, nullptr, &tv);
-    }
+    });
     return 0;
 }
 
