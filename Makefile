@@ -21,7 +21,7 @@ game: configure
 	cmake --build $(BUILD) -j$(JOBS) --target cipherly
 
 run: game
-	./$(BUILD)/app/cipherly
+	./$(BUILD)/startup/cipherly
 
 test: build
 	./tools/run-tests.sh $(BUILD)
@@ -36,7 +36,7 @@ bench: build
 # (Qt Linguist, or any editor) and the build makes it part of the game.
 # English has a file of its own for the texts that count (1 quote, 2 quotes).
 LUPDATE := /usr/lib/qt6/bin/lupdate -locations none -no-obsolete -silent \
-  app common core controls game help lobby quotes stats solver translations \
+  app startup additions common core controls game help lobby quotes stats solver translations \
   $(BUILD)/gathered-texts.cpp
 translations: configure
 	python3 tools/gather-texts.py . $(BUILD)/gathered-texts.cpp

@@ -21,7 +21,7 @@ shift 2 2>/dev/null || shift $#
 all=(bare openbox wayland mutter kwin xfwm4 mutter-wayland sway cage fluxbox icewm i3 awesome marco enlightenment)
 wanted=("$@")
 [ ${#wanted[@]} -gt 0 ] || wanted=("${all[@]}")
-exe="$build/app/cipherly" probe="$build/tests/xprobe"
+exe="$build/startup/cipherly" probe="$build/tests/xprobe"
 "$root/tools/install-deps.sh" mutter kwin-x11 xfwm4 sway grim wtype dbus-x11 imagemagick \
   fluxbox icewm i3-wm awesome marco enlightenment cage xwayland >/dev/null
 

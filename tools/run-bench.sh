@@ -58,5 +58,5 @@ fi
 "$build/bench/cipherly-save-bench"
 # On a real X server: the first window and the wakeups while idle, against a
 # plain Qt window.
-"$src/bench/desktop_bench.sh" "$build/app/cipherly" "$build/bench/cipherly-plain-window" \
+"$src/bench/desktop_bench.sh" "$build/startup/cipherly" "$build/bench/cipherly-plain-window" \
   "$build/tests/xprobe"

@@ -19,7 +19,7 @@ mkdir -m 700 "$XDG_RUNTIME_DIR" && mkdir -p "$HOME/Documents" "$work/play" "$out
 pid=
 trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
 
-(cd "$work/play" && exec "$build/app/cipherly") & pid=$!
+(cd "$work/play" && exec "$build/startup/cipherly") & pid=$!
 title=$(wait_window --pid "$pid")
 sleep 1.5
 import -window "$title" "$out/title.png"

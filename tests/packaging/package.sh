@@ -31,7 +31,7 @@ grep -q '^./usr/bin/' <<<"$files" && fail "the game is in /usr/bin"
 dpkg-deb -x "$deb" "$out/root"
 file "$out/root/usr/games/cipherly" | grep -q ', stripped' || fail "the game is not stripped"
 # In the build folder the program keeps its debugging information.
-file "$build/app/cipherly" | grep -q 'with debug_info' || fail "the build lost its debugging information"
+file "$build/startup/cipherly" | grep -q 'with debug_info' || fail "the build lost its debugging information"
 zcat "$out/root/usr/share/man/man6/cipherly.6.gz" | grep -q '^\.TH CIPHERLY 6' || fail "no manual page"
 man=$(zcat "$out/root/usr/share/man/man6/cipherly.6.gz")
 # The manual page covers the options a terminal user tries, every file,
