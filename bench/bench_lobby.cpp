@@ -6,6 +6,7 @@
 #include "PrinterSurface.h"
 #include "QuoteFile.h"
 #include "SolveGame.h"
+#include "LetterStrip.h"
 #include "SolverAids.h"
 #include "frmMain.h"
 #include "modStandard.h"
@@ -117,7 +118,7 @@ void BM_SolverAidsFollowThePointer200(benchmark::State &state) {
     m.session.start(LongQuote, cipher::EncipherText(LongQuote));
     Ui(m).txtBox[2]->setText(m.game.Enciphered());
     Ui(m).txtBox[1]->setText(m.game.SolveProgress());
-    SolverAidsPanel *aids = SolverAidsPanel::of(m);
+    SolverAidsPanel *aids = m.seam().findChild<SolverAidsPanel *>();
     aids->SolverAids = true;
     aids->ApplySolverAids();
     int at = 0;

@@ -9,7 +9,7 @@
 #include "GameRecord.h"
 #include "KeptGames.h"
 #include "SafeFile.h"
-#include "SavedGame.h"
+#include "GameKeeper.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -24,7 +24,7 @@
 
 namespace {
 
-SavedGame::State game() {
+play::KeptGame game() {
     return AppleADay(QStringLiteral("A\u00B7 APPLE A DAY, AS THEY SAY")); // one letter to go
 }
 
@@ -36,8 +36,8 @@ struct Tally {
 // times the game counts: rows in the record, plus one if it is offered again.
 int killed(long delayUs, bool marked) {
     QFile::remove(stats::RecordPath());
-    SavedGame::State s = game();
-    safefile::replaceFile(SavedGame::FileName(), play::FormatGameFile(s));
+    play::KeptGame s = game();
+    safefile::replaceFile(play::GameKeeper::FileName(), play::FormatGameFile(s));
     s.progress = s.quote;
     s.ended = s.started.addSecs(95);
     s.outcome = SolveGame::Outcome::Solved;
@@ -45,9 +45,9 @@ int killed(long delayUs, bool marked) {
         stats::PlayedGame(s.ended, s.seconds, s.hints, stats::Outcome::Solved, s.quote);
     const pid_t child = fork();
     if (child == 0) {
-        if (marked) safefile::replaceFile(SavedGame::FileName(), play::FormatGameFile(s));
+        if (marked) safefile::replaceFile(play::GameKeeper::FileName(), play::FormatGameFile(s));
         stats::AppendGame(row);
-        safefile::remove(SavedGame::FileName());
+        safefile::remove(play::GameKeeper::FileName());
         _exit(0);
     }
     usleep(useconds_t(delayUs));
@@ -56,11 +56,11 @@ int killed(long delayUs, bool marked) {
     // The next start.
     int counted = 0;
     QByteArray bytes;
-    QFile f(SavedGame::FileName());
+    QFile f(play::GameKeeper::FileName());
     if (f.open(QIODevice::ReadOnly)) bytes = f.readAll();
     f.close();
-    const std::optional<SavedGame::State> kept = play::ParseGameFile(bytes);
-    if (kept && !SavedGame::Settle(*kept)) ++counted; // offered again
+    const std::optional<play::KeptGame> kept = play::ParseGameFile(bytes);
+    if (kept && !play::GameKeeper::Settle(*kept)) ++counted; // offered again
     counted += int(stats::ReadGames().size());
     return counted;
 }

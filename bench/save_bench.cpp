@@ -39,8 +39,8 @@ double longestPair(bool waitForSave) {
     while (!m->activated())
         QApplication::processEvents();
     Ui(m).cmdSolveRandomQuote->PerformClick();
-    SavedGame *saved = SavedGame::of(*m);
-    saved->Finish();
+    play::GameKeeper &saved = m->seam().findChild<SavedGame *>()->keeper();
+    saved.Finish();
     const QString quote = m->game.SolveQuote();
     double longest = 0;
     for (QChar letter : QStringLiteral("ETAOINSHRDLU")) {
@@ -50,7 +50,7 @@ double longestPair(bool waitForSave) {
         QElapsedTimer t;
         t.start();
         QTest::keyClick(Ui(m).txtLetter[2], letter.toLower().toLatin1());
-        if (waitForSave) saved->Finish();
+        if (waitForSave) saved.Finish();
         Ui(m).txtBox[1]->repaint();
         longest = qMax(longest, t.nsecsElapsed() / 1e6);
         if (!m->game.isOpen()) break;

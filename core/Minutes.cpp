@@ -18,3 +18,7 @@ QString MinutesSecondsText(qint64 seconds) {
     if (s == 0) return QStringLiteral("%1 min").arg(m);
     return QStringLiteral("%1 min %2 s").arg(m).arg(s);
 }
+
+QString ClockText(qint64 seconds) {
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}

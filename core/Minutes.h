@@ -9,3 +9,6 @@ QString MinutesText(qint64 seconds);
 // A time as minutes and seconds, for the statistics, which are the game's own
 // wording: 6 s -> "6 s", 72 s -> "1 min 12 s", 720 s -> "12 min".
 QString MinutesSecondsText(qint64 seconds);
+
+// A clock's minutes and seconds: 192 s -> "3:12".
+QString ClockText(qint64 seconds);

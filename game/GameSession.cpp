@@ -1,8 +1,32 @@
 #include "GameSession.h"
 
+#include <cstdlib>
+
+qint16 GameSession::drawRecord(qint16 count, play::Level level) {
+    const auto draw = [&] {
+        return m_choose ? m_choose(count) : modStandard::RandomBetween(1, count);
+    };
+    if (level == play::Level::Any || !quoteOf) return draw();
+    qint16 best = 0;
+    int bestDistance = 99;
+    for (int tries = 0; tries < 40 && bestDistance > 0; ++tries) {
+        const qint16 record = draw();
+        const QString quote = record >= 1 && record <= count ? quoteOf(record) : QString();
+        if (quote.isEmpty()) continue;
+        const int distance = std::abs(int(play::LevelOf(m_levels.rate(quote))) - int(level));
+        if (distance < bestDistance) bestDistance = distance, best = record;
+    }
+    return best ? best : draw();
+}
+
+void GameSession::setChoice(std::function<qint16(qint16)> choose) {
+    m_choose = std::move(choose);
+}
+
 void GameSession::clear() {
     m_game = SolveGame();
     m_hintsGiveLetters = true;
+    m_level = play::Level::Any;
     m_lastPair = {};
     m_key.clear();
     m_keptSeconds = 0;
@@ -10,11 +34,17 @@ void GameSession::clear() {
     m_pausedAt = QDateTime();
 }
 
-void GameSession::start(const QString &quote, const QString &enciphered, const QString &key) {
+void GameSession::start(const QString &quote, const QString &enciphered, const QString &key,
+                        play::Level level) {
     m_game.start(quote, enciphered);
-    m_hintsGiveLetters = true;
+    m_level = level;
+    m_hintsGiveLetters = play::HintsGiveLetters(level);
+    m_lastPair = {};
     m_pausedAt = QDateTime();
     m_key = key;
+    // The letters a game of its level gives are on the board from its start.
+    for (QChar c : play::LettersGiven(m_game.Enciphered(), level))
+        m_game.giveLetter(c);
     m_began = now();
     m_game.startClock(m_began);
     emit started();
@@ -63,7 +93,7 @@ void GameSession::placePair(const QString &cipher, const QString &plain) {
     unpause();
     m_game.applyPair(cipher, plain);
     m_lastPair = {cipher, plain};
-    emit changed();
+    emit changed(Move::Pair);
 }
 
 int GameSession::hint(const std::function<int(int, int)> &randomBetween) {
@@ -71,46 +101,41 @@ int GameSession::hint(const std::function<int(int, int)> &randomBetween) {
     if (!m_hintsGiveLetters) return -1;
     const int at = m_game.takeHint(randomBetween);
     if (at < 0) return at;
-    m_game.applyPair(QString(m_game.Enciphered()[at]), QString(m_game.SolveQuote()[at]));
-    emit changed();
+    m_lastPair = {QString(m_game.Enciphered()[at]), QString(m_game.SolveQuote()[at])};
+    m_game.applyPair(m_lastPair.first, m_lastPair.second);
+    emit changed(Move::Hint);
     return at;
-}
-
-void GameSession::give(const QString &cipher) {
-    for (QChar c : cipher)
-        m_game.giveLetter(c);
-    emit changed();
 }
 
 void GameSession::setHintsGiveLetters(bool on) {
     if (on == m_hintsGiveLetters) return;
     m_hintsGiveLetters = on;
-    emit changed(); // the game as kept changes with it
+    emit changed(Move::Rule); // the game as kept changes with it
 }
 
 void GameSession::countHint() {
     unpause();
     m_game.countHint();
-    emit changed();
+    emit changed(Move::CountedHint);
 }
 
 void GameSession::solve() {
     unpause();
     m_game.showAnswer();
-    emit changed();
+    emit changed(Move::Solve);
 }
 
 bool GameSession::undo() {
     unpause();
     if (!m_game.undo()) return false;
-    emit changed();
+    emit changed(Move::Undo);
     return true;
 }
 
 bool GameSession::redo() {
     unpause();
     if (!m_game.redo()) return false;
-    emit changed();
+    emit changed(Move::Redo);
     return true;
 }
 
@@ -118,10 +143,20 @@ bool GameSession::end(SolveGame::Outcome outcome, const QDateTime &at) {
     const QDateTime when = at.isValid() ? at : now();
     if (m_game.isOpen()) unpauseAt(when);
     if (!m_game.close(when)) return false;
+    m_outcome = outcome;
     emit ending(outcome);
     emit ended(outcome);
+    emit closed();
     m_began = QDateTime();
     return true;
+}
+
+play::KeptGame GameSession::endedGame() const {
+    play::KeptGame s = kept();
+    s.ended = m_game.EndTime().isValid() ? m_game.EndTime() : now();
+    s.seconds = qMax<qint64>(0, m_game.SolveStartTime().secsTo(s.ended));
+    s.outcome = m_outcome;
+    return s;
 }
 
 void GameSession::suspend() {

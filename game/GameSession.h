@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameFile.h"
+#include "Levels.h"
 #include "SolveGame.h"
 #include "modStandard.h"
 
@@ -11,20 +12,46 @@
 #include <functional>
 
 // The game in progress, owned in one place: its quote and key, the clock,
-// the pairs and hints and what can be taken back. Windows show it and send
-// it the player's moves; whatever keeps or records games listens to it.
+// the pairs and hints and what can be taken back, and how a random game's
+// quote is drawn. Windows show it and send it the player's moves; whatever
+// keeps or records games listens to it.
 class GameSession : public QObject {
     Q_OBJECT
 public:
     explicit GameSession(QObject *parent = nullptr) : QObject(parent) {}
 
+    // What changed the game: each move tells `changed` with its kind.
+    enum class Move {
+        Pair,        // a pair placed or taken back by the player
+        Hint,        // a hint placed a letter
+        CountedHint, // a hint that gives no letter (a step explained, letters checked)
+        Solve,       // the answer shown
+        Undo,        // a pair taken back with the history
+        Redo,        // a pair put back with the history
+        Rule,        // how the game is played changed, not its board
+    };
+    Q_ENUM(Move)
+
     // The clock a game is timed by; replaceable in tests.
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
+
+    // ---- Drawing a random game's quote -----------------------------------
+
     // The record of the quote list a random game plays, from 1 to `count`:
-    // any, as designed, unless a choice of quotes is set here.
-    std::function<qint16(qint16 count)> drawRecord = [](qint16 count) {
-        return modStandard::RandomBetween(1, count);
-    };
+    // any, as designed, unless a choice is set (setChoice). A game of a level
+    // is drawn by that choice until a quote of the level comes; if none comes
+    // within a fair number of draws, the nearest level seen.
+    qint16 drawRecord(qint16 count, play::Level level = play::Level::Any);
+    // How records are drawn from now on (fresh quotes first, say); none for
+    // the design's draw.
+    void setChoice(std::function<qint16(qint16 count)> choose);
+    // The quote of a record (from 1), as the list shows it; what a draw at a
+    // level reads. Empty for a record it does not know.
+    std::function<QString(qint16 record)> quoteOf;
+    // The quotes' difficulties, rated once, for the draw and for whoever shows them.
+    play::QuoteLevels &levels() { return m_levels; }
+
+    // ---- The game ---------------------------------------------------------
 
     const SolveGame &game() const { return m_game; }
     // The key the quote was enciphered with: the scrambled letter of each
@@ -32,11 +59,16 @@ public:
     const QString &key() const { return m_key; }
     // When the game began, as the player saw it begin: kept across breaks.
     const QDateTime &began() const { return m_began; }
+    // The level the game was asked at (Any for the design's game).
+    play::Level level() const { return m_level; }
 
     // A new game is set up: nothing of the last one is left.
     void clear();
     // Starts a game on `quote`, enciphered with `key`; its clock starts now.
-    void start(const QString &quote, const QString &enciphered, const QString &key = {});
+    // A game of a level starts with its letters given (never taken back, no
+    // hint counted), and an expert's gives no letter by Hint.
+    void start(const QString &quote, const QString &enciphered, const QString &key = {},
+               play::Level level = play::Level::Any);
     // A kept game, set up as it was left, its clock going on from its seconds.
     void restore(const play::KeptGame &kept);
     // The restored game comes back on show: its clock goes on from its
@@ -45,13 +77,12 @@ public:
 
     // The player's moves; each tells `changed`.
     void placePair(const QString &cipher, const QString &plain);
-    // The pair the player placed last: the scrambled letter and its letter.
+    // The pair placed last, by the player or a hint: the scrambled letter and
+    // its letter.
     QPair<QString, QString> lastPair() const { return m_lastPair; }
-    // A hint: the place drawn with `randomBetween`, or -1 when none is left.
+    // A hint: the place drawn with `randomBetween`, or -1 when none is left
+    // (or the game gives none).
     int hint(const std::function<int(int, int)> &randomBetween);
-    // Letters the game gives with the quote (an easy game's), each scrambled
-    // letter of `cipher` with its own letter: never taken back, no hint.
-    void give(const QString &cipher);
     // A hint that gives no letter; it counts as one.
     void countHint();
     // Whether Hint gives a letter: a game without (an expert's) teaches only.
@@ -65,6 +96,9 @@ public:
     // Ends the game for good at `at` (now, if not given), told once: false
     // when it had ended already.
     bool end(SolveGame::Outcome outcome, const QDateTime &at = {});
+    // The game that ended last, as the game file and the record keep it:
+    // when it ended, how, and its seconds.
+    play::KeptGame endedGame() const;
     // The program ends with the game open: it is kept for later.
     void suspend();
 
@@ -83,12 +117,14 @@ public:
 signals:
     // A game begins, or comes back after a break.
     void started();
-    // The solution changed: a pair, a hint, Solve, a take-back.
-    void changed();
-    // A game ends: `ending` first, for what must be on disk before it is
-    // recorded; then `ended`.
+    // The game changed, and how.
+    void changed(GameSession::Move move);
+    // A game ends, told in three steps that no kill can reorder: `ending`
+    // for what must be on disk before it is recorded, `ended` to record it,
+    // `closed` for what goes once it is recorded.
     void ending(SolveGame::Outcome outcome);
     void ended(SolveGame::Outcome outcome);
+    void closed();
     void suspended();
     // The clock stopped or went on.
     void pausedChanged(bool paused);
@@ -100,7 +136,11 @@ private:
     qint64 m_keptSeconds = 0; // of a restored game
     QPair<QString, QString> m_lastPair;
     bool m_hintsGiveLetters = true;
+    play::Level m_level = play::Level::Any;
+    SolveGame::Outcome m_outcome = SolveGame::Outcome::Abandoned; // of the game that ended
     QDateTime m_pausedAt;
+    std::function<qint16(qint16)> m_choose;
+    play::QuoteLevels m_levels;
     // Ends a pause as of `at`, the clock moved on past it.
     void unpauseAt(const QDateTime &at);
 };

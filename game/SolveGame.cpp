@@ -204,3 +204,25 @@ QList<SolveGame::StripEntry> SolveGame::LetterStrip(const QString &enciphered,
         e.conflict = !e.plain.isNull() && uses[e.plain.unicode() - 'A'] > 1;
     return strip;
 }
+
+namespace {
+
+bool isQuoteLetter(QChar c) {
+    return c.unicode() >= 'A' && c.unicode() <= 'Z';
+}
+
+} // namespace
+
+QList<int> SolveGame::wrongPlaces() const {
+    QList<int> wrong;
+    for (int i = 0; i < m_progress.size() && i < m_quote.size(); ++i)
+        if (isQuoteLetter(m_quote[i]) && m_progress[i] != Unsolved && m_progress[i] != m_quote[i])
+            wrong << i;
+    return wrong;
+}
+
+bool SolveGame::anyPlaced() const {
+    for (int i = 0; i < m_progress.size() && i < m_quote.size(); ++i)
+        if (isQuoteLetter(m_quote[i]) && m_progress[i] != Unsolved) return true;
+    return false;
+}

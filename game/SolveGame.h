@@ -96,6 +96,13 @@ public:
     // length, the same characters where the quote has no letter.
     static bool fits(const QString &quote, const QString &progress);
 
+    // Checking the letters placed: the places (0-based) of letters the
+    // player placed that are not the quote's, and whether any letter of the
+    // quote is placed at all. A full board is one with no letter left to find.
+    QList<int> wrongPlaces() const;
+    bool anyPlaced() const;
+    bool boardFull() const { return !m_progress.isEmpty() && !m_progress.contains(Unsolved); }
+
     // Every place (0-based) of `cipher` in `enciphered`.
     static QList<int> PlacesOf(const QString &enciphered, QChar cipher);
 

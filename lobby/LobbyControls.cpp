@@ -268,6 +268,7 @@ void frmMain::wirePlayHandlers() {
         connect(txtLetter[i], &LetterBox::gotFocus, this, &frmMain::txtLetter_GotFocus);
         connect(txtLetter[i], &LetterBox::keyUp, this, &frmMain::txtLetter_KeyUp);
     }
+    connect(&session, &GameSession::changed, this, &frmMain::session_Changed);
     connect(picSolveRandomQuote, &QWidget::customContextMenuRequested, this,
             &frmMain::picSolveRandomQuote_ContextMenu);
     for (int i : {1, 2}) {

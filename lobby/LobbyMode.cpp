@@ -78,5 +78,12 @@ void LobbyMode::arrange() {
         m.AniGiff[i]->setVisible(playing);
     if (playing && from != Mode::Solve) QApplication::processEvents();
 
-    emit m.modeArranged(m_mode);
+    // Hint is usable outside a game whatever the last game made of it.
+    if (!solving) {
+        m.cmdHint->setEnabledProperty(true);
+        m.clearMarks();
+    }
+    m.arrangePuzzle();
+    m.describeForMode();
+    emit m.seam().modeArranged(m_mode);
 }

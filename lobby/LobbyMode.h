@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LobbySeam.h"
+
 class frmMain;
 
 // The lobby's mode (the quote list, adding or editing a quote, printing a
@@ -8,7 +10,7 @@ class frmMain;
 // shows, hides, places and colours the controls for it.
 class LobbyMode {
 public:
-    enum class Mode { List, Add, Edit, Print, Solve };
+    using Mode = LobbySeam::Mode;
 
     explicit LobbyMode(frmMain &lobby) : m_lobby(lobby) {}
 

@@ -59,7 +59,9 @@ frmMain::frmMain(QWidget *parent)
           QStringLiteral("frmMain"), Frame::Minimisable, [this] { endProgram(); }, parent) {
     session.now = [this] { return now(); };
     buildControls();
+    buildSeam();
     wireHandlers();
+    describeControls();
     // A fresh help window each time, at the topic of the mode.
     showHelp = [](QWidget *over) { ShowModal(new frmManual, over); };
     Form_Load();
@@ -87,7 +89,7 @@ void frmMain::Form_Load() {
         Settings::SetOn(Settings::Keys::FadeStatus, false);
     }
     SetDesignedSize(this, 7660, 7200);
-    setWindowTitle(QStringLiteral(" ") + AppInfo::Title);
+    showTitle();
     PlaceTwips(picPrintQuote, 210, 680, 7155, 2745);
     PlaceTwips(picSolveRandomQuote, 210, 680, 7155, 2745);
     grid->horizontalHeader()->resizeSection(0, grid->width());
@@ -128,7 +130,7 @@ void frmMain::Form_Activate() {
     ShowHighlightedQuote();
     repaint();
     FadeInIfEnabled();
-    emit lobbyOpened();
+    emit seam().lobbyOpened();
 }
 
 // ---- The list -----------------------------------------------------------
@@ -159,7 +161,7 @@ void frmMain::FillQuoteList() {
         ShowHighlightedQuote();
     }
     grid->setFocus();
-    emit quoteListFilled();
+    emit seam().quoteListFilled();
 }
 
 void frmMain::ShowHighlightedQuote() {
@@ -186,6 +188,7 @@ void frmMain::grid_RowColChange() {
 
 void frmMain::txtBox_GotFocus(int index) {
     if (index == 1 && mode.editing()) return;
+    if (m_puzzleKeys && seam().playing()) return; // typing on the puzzle: it keeps the focus
     if (grid->isVisible() && grid->isEnabled())
         grid->setFocus();
     else if (cmdHelp->isVisible() && cmdHelp->isEnabled())
@@ -263,7 +266,7 @@ void frmMain::leaveGame() {
     // A game left open by quitting ends as abandoned, unless it is kept for
     // the next start.
     if (!game.isOpen()) return;
-    if (keepsOpenGames)
+    if (m_keepsOpenGames)
         session.suspend();
     else
         endGame(SolveGame::Outcome::Abandoned);
@@ -274,6 +277,11 @@ void frmMain::endProgram() {
     m_quitting = true;
     QApplication::closeAllWindows();
     QApplication::quit();
+}
+
+void frmMain::changeEvent(QEvent *e) {
+    DesignedWindow::changeEvent(e);
+    if (e->type() == QEvent::WindowStateChange) setAway(isMinimized());
 }
 
 void frmMain::closeEvent(QCloseEvent *e) {
@@ -419,12 +427,7 @@ void frmMain::cmdDeleteQuote_Click() {
     FillQuoteList();
 }
 
-// ---- Seams for the additions ------------------------------------------------
-
-void frmMain::addListMenuItem(const QString &caption, std::function<void()> action,
-                              std::function<bool()> checked) {
-    m_listMenuExtras.append({caption, std::move(checked), std::move(action)});
-}
+// ---- The menus the additions fill ------------------------------------------------
 
 void frmMain::grid_ContextMenu(const QPoint &at) {
     // The list's menu belongs to list mode.
@@ -434,11 +437,6 @@ void frmMain::grid_ContextMenu(const QPoint &at) {
     m_listMenu = &menu;
     menu.exec(grid->viewport()->mapToGlobal(at));
     m_listMenu = nullptr;
-}
-
-void frmMain::addSolveMenuItem(const QString &caption, std::function<bool()> checked,
-                               std::function<void()> action) {
-    m_solveMenuItems.append({caption, std::move(checked), std::move(action)});
 }
 
 void frmMain::fillMenu(QMenu &menu, const QList<MenuItem> &items) {

@@ -6,6 +6,7 @@
 #include "LetterBox.h"
 #include "LobbyControls.h"
 #include "LobbyMode.h"
+#include "LobbySeam.h"
 #include "QuoteFile.h"
 #include "QuoteGrid.h"
 #include "QuoteTextBox.h"
@@ -16,18 +17,20 @@
 #include <QDateTime>
 #include <QTime>
 
+#include <QSet>
+
 #include <array>
 #include <functional>
+#include <memory>
 
 class QLabel;
 class QCheckBox;
 class QMenu;
 
 // The Main Lobby: the quote list, the quote panel and the four modes (list,
-// edit, print, solve). Its controls are its own: others find them by name
-// (LobbyControls::of). The additions (quote
-// collections, solver's aids, statistics) hang on the seams at the end: the
-// two context menus and the signals of a game.
+// edit, print, solve), a view of the game session. Its controls are its own
+// (tests find them by name with LobbyControls::of). The additions hang on its
+// one narrow seam (seam()), which it implements at the end.
 class frmMain : public DesignedWindow, private LobbyControls {
     Q_OBJECT
 public:
@@ -64,13 +67,15 @@ public:
     // Solve mode.
     void cmdSolveRandomQuote_Click();
     // A game on record `record` of the list, or, for 0, on the record
-    // the session draws; exactly as the design starts a random game.
-    void PlayRecord(qint16 record);
+    // the session draws (at `level`); exactly as the design starts a random game.
+    void PlayRecord(qint16 record, play::Level level = play::Level::Any);
     // The game the session restored on screen again, its clock going on.
     void ResumeGame();
     // The solution as the game holds it, after any change; a game the change
     // completed ends there.
     void ShowSolution();
+    // The session's game changed: the window shows what changed.
+    void session_Changed(GameSession::Move move);
     // Ends an open game as abandoned.
     void abandonGame();
     void txtLetter_GotFocus(int index);
@@ -107,10 +112,6 @@ public:
     std::function<void(QWidget *)> showHelp;
     // The clock a game is timed by; replaceable in tests.
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
-    // A game open when the program ends is kept for the next start rather
-    // than ended as abandoned (set by the addition that keeps it).
-    bool keepsOpenGames = false;
-
     QString PrintForName;
 
     static const QColor Peach, Yellow, Pink, Cyan, GuideText;
@@ -120,22 +121,10 @@ public:
     // The solve panel's instruction, with room for the two letter boxes.
     static QString SolveInstruction();
 
-    // ---- Seams for the additions ------------------------------------------
+    // ---- The seam the additions hang on ---------------------------------------
 
-    // An item at the end of the quote list's context menu (a right click, the
-    // Menu key or Shift+F10 in list mode).
-    // `checked`, when given, says whether the item shows a tick.
-    void addListMenuItem(const QString &caption, std::function<void()> action,
-                         std::function<bool()> checked = {});
-    // An item of the solve panel's context menu, which the puzzle boxes
-    // offer too; `checked` says whether the item shows a tick.
-    void addSolveMenuItem(const QString &caption, std::function<bool()> checked,
-                          std::function<void()> action);
-    // Asked before the answer is shown (Solve) or an open game is left
-    // unfinished (Finished, Return): an addition may ask the player first;
-    // false keeps the game as it is.
-    enum class Leaving { ShowAnswer, GiveUp };
-    void addLeaveCheck(std::function<bool(Leaving)> check);
+    LobbySeam &seam() const;
+    using Leaving = LobbySeam::Leaving;
     void grid_ContextMenu(const QPoint &at);
     void picSolveRandomQuote_ContextMenu(const QPoint &at);
     // A puzzle box's own menu (Copy, Select All), and in solve mode the solve
@@ -150,21 +139,9 @@ public:
     // A failure of the quote store, told in a critical message.
     void showStoreError(const QString &what, const quotes::Status &s);
 
-signals:
-    // The controls were arranged for a new mode.
-    void modeArranged(LobbyMode::Mode mode);
-    // A game is on screen, from its first moment (or from where it stood);
-    // its end, and what ends it, the session tells.
-    void gameStarted();
-    // What the solution shows changed: a pair, a take-back, a hint, Solve.
-    void solutionChanged();
-    // The lobby is on screen, its first activation done.
-    void lobbyOpened();
-    // The quote list was read again (at the start, and after any change).
-    void quoteListFilled();
-
 protected:
     void closeEvent(QCloseEvent *e) override;
+    void changeEvent(QEvent *e) override;
 
 private:
     void buildControls();
@@ -182,6 +159,11 @@ private:
     void showGame();
 
     KelButton *m_cancel = nullptr;
+    // ---- What the seam holds: frmMainSeam.cpp.
+    class Seam;
+    friend class Seam;
+    Seam *m_seam;
+    void buildSeam();
     struct MenuItem {
         QString caption;
         std::function<bool()> checked;
@@ -191,6 +173,28 @@ private:
     QList<MenuItem> m_solveMenuItems;
     QList<std::function<bool(Leaving)>> m_leaveChecks;
     bool mayLeave(Leaving how);
+    bool m_keepsOpenGames = false;
+    QList<QKeySequence> m_windowKeys; // the additions' keys, which the letter boxes let pass
+    struct MarkLayer {
+        QList<int> places;
+        QColor colour;
+    };
+    std::array<MarkLayer, 4> m_marks;
+    void showMarks();
+    void clearMarks();
+    QSet<const QObject *> m_pointerUsers;
+    std::function<bool(int, Qt::KeyboardModifiers)> m_puzzleKeys;
+    // How the puzzle boxes take the focus and the pointer, for the game on show.
+    void arrangePuzzle();
+    QString m_titleNote;
+    void showTitle();
+    bool m_away = false;
+    void setAway(bool away);
+    // ---- The window's own words for a screen reader: frmMainAccess.cpp.
+    void describeControls();
+    void describeForMode();
+    void describeSolution();
+    void describeGameEnd();
     void fillMenu(QMenu &menu, const QList<MenuItem> &items);
     QMenu *m_listMenu = nullptr;
     QMenu *m_solveMenu = nullptr;

@@ -8,6 +8,7 @@
 #include "Dialogs.h"
 #include "PrintWrapped.h"
 #include "PrinterSurface.h"
+#include "PuzzleKind.h"
 #include "modStandard.h"
 #include "modSupport.h"
 
@@ -26,12 +27,12 @@ void frmMain::cmdScrambleAndPrintQuote_Click() {
     mode.set(LobbyMode::Mode::Print);
     lblCode->clear();
     mode.arrange();
-    cipher::MakeCodeKey();
+    const play::Puzzle puzzle = play::WithWordBreaks().make(txtBox[1]->text());
     QString code;
-    for (int letter = 'A'; letter <= 'Z'; ++letter)
-        code += cipher::KeyTable(letter, 1) + QLatin1Char(' ');
+    for (QChar letter : puzzle.key)
+        code += letter + QLatin1Char(' ');
     lblCode->setText(code);
-    txtBox[2]->setText(cipher::EncipherText(txtBox[1]->text()));
+    txtBox[2]->setText(puzzle.enciphered);
     fadeInAndWait();
 }
 
@@ -80,7 +81,7 @@ void frmMain::cmdSolveRandomQuote_Click() {
     PlayRecord(0);
 }
 
-void frmMain::PlayRecord(qint16 record) {
+void frmMain::PlayRecord(qint16 record, play::Level level) {
     fadeOutAndWait();
     session.clear(); // a new game: nothing of the last one shows
     openSolvePanel();
@@ -90,7 +91,7 @@ void frmMain::PlayRecord(qint16 record) {
     quotes::Status s = quotes::OpenQuoteFile();
     const qint16 count = s ? quotes::QuoteCount : 0;
     if (s && count > 0) {
-        s = quotes::ReadQuoteRecord(record > 0 ? record : session.drawRecord(count));
+        s = quotes::ReadQuoteRecord(record > 0 ? record : session.drawRecord(count, level));
         quote = quotes::QuoteRecord.trimmed();
     }
     quotes::CloseQuoteFile();
@@ -105,9 +106,9 @@ void frmMain::PlayRecord(qint16 record) {
         cmdFinishedSolving_Click();
         return;
     }
-    cipher::MakeCodeKey();
+    const play::Puzzle puzzle = play::WithWordBreaks().make(quote);
     // Its clock starts once the quote is on screen, before the fade-in.
-    session.start(quote, cipher::EncipherText(quote.trimmed()), cipher::KeyLetters());
+    session.start(puzzle.board, puzzle.enciphered, puzzle.key, level);
     showGame();
 }
 
@@ -128,14 +129,32 @@ void frmMain::showGame() {
     txtBox[1]->setText(game.shown());
     txtBox[1]->setBackColor(Yellow);
     txtBox[2]->setText(game.Enciphered());
-    emit gameStarted();
+    clearMarks(); // marks belong to the game they were made on
+    // A game that gives no letter by Hint (an expert's) shows Hint unusable.
+    cmdHint->setEnabledProperty(session.hintsGiveLetters());
+    arrangePuzzle();
+    describeSolution();
+    emit seam().gameStarted();
     fadeInAndWait();
     txtLetter[1]->setFocus();
 }
 
+void frmMain::session_Changed(GameSession::Move move) {
+    using Move = GameSession::Move;
+    if (!mode.is(LobbyMode::Mode::Solve) || move == Move::CountedHint || move == Move::Rule)
+        return;
+    if (move == Move::Hint) {
+        // The boxes show the pair the hint placed.
+        txtLetter[1]->setText(session.lastPair().first);
+        txtLetter[2]->setText(session.lastPair().second);
+    }
+    ShowSolution();
+}
+
 void frmMain::ShowSolution() {
     txtBox[1]->setText(game.shown());
-    emit solutionChanged();
+    describeSolution();
+    emit seam().solutionChanged();
     if (game.isOver()) {
         mode.arrange(); // nothing left to play: the letter boxes, Hint and Solve go
         QApplication::processEvents();
@@ -143,6 +162,7 @@ void frmMain::ShowSolution() {
         lblSolveMessage->setText(game.closingMessage(at));
         if (game.outcome() != SolveGame::Outcome::Solved) cmdSolve->setTag(QString());
         endGame(game.outcome(), at);
+        describeGameEnd();
         cmdFinishedSolving->setFocus();
         return;
     }
@@ -199,24 +219,14 @@ void frmMain::typePair(QChar cipher, QChar plain) {
 }
 
 void frmMain::UpdateSolution() {
-    // The game decides; the boxes show it.
+    // The game decides; the boxes show it (session_Changed).
     session.placePair(txtLetter[1]->text(), txtLetter[2]->text());
-    ShowSolution();
 }
 
 void frmMain::cmdHint_Click() {
-    const int at = session.hint([](int low, int high) {
+    session.hint([](int low, int high) {
         return int(modStandard::RandomBetween(qint16(low), qint16(high)));
     });
-    if (at < 0) return;
-    // The boxes show the pair the hint placed.
-    txtLetter[1]->setText(QString(game.Enciphered()[at]));
-    txtLetter[2]->setText(QString(game.SolveQuote()[at]));
-    ShowSolution();
-}
-
-void frmMain::addLeaveCheck(std::function<bool(Leaving)> check) {
-    m_leaveChecks.append(std::move(check));
 }
 
 bool frmMain::mayLeave(Leaving how) {
@@ -227,9 +237,8 @@ bool frmMain::mayLeave(Leaving how) {
 
 void frmMain::cmdSolve_Click() {
     if (!mayLeave(Leaving::ShowAnswer)) return;
-    session.solve();
     cmdSolve->setTag(QString(SolveGame::Unsolved)); // as the design marks it
-    ShowSolution();
+    session.solve();
 }
 
 void frmMain::cmdFinishedSolving_Click() {

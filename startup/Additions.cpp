@@ -17,14 +17,14 @@
 
 namespace {
 
-void AttachAdditions(frmMain &lobby) {
+void AttachAdditions(LobbySeam &lobby) {
     // The list's menu offers them in this order: Import, Export, Statistics,
     // Solve This Quote, Show Difficulty and the random games of a level.
     new QuoteCollections(lobby);
     new GameStatistics(lobby);
     new SolverAidsPanel(lobby);
     new FreshQuotes(lobby);
-    new SolverHelp(lobby); // after FreshQuotes: its games of a level are drawn fresh first
+    new SolverHelp(lobby);
     new QuoteMarks(lobby);
     new SavedGame(lobby);
     new PairHistory(lobby);
@@ -39,6 +39,6 @@ void AttachAdditions(frmMain &lobby) {
 
 frmMain *NewLobby(QWidget *parent) {
     auto *lobby = new frmMain(parent);
-    AttachAdditions(*lobby);
+    AttachAdditions(lobby->seam());
     return lobby;
 }

@@ -3,11 +3,9 @@
 class QWidget;
 class frmMain;
 
-// The additions beyond the design, each hung on the lobby's seams by an
-// object of its own: quote collections, the solver's aids, statistics,
-// choosing the quote, keeping the game for later and taking pairs back.
-// Without them the lobby is the design, and the lobby itself knows none of
-// them.
+// The additions beyond the design, each hung on the lobby's one seam by an
+// object of its own, in the order the menus offer them. Without them the
+// lobby is the design, and the lobby itself knows none of them.
 
 // The lobby with every addition hung on it: what the program opens.
 frmMain *NewLobby(QWidget *parent = nullptr);

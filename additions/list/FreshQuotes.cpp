@@ -5,7 +5,6 @@
 #include "GameRecord.h"
 #include "InputGate.h"
 #include "QuoteFile.h"
-#include "frmMain.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,10 +13,10 @@
 
 #include <sys/stat.h>
 
-FreshQuotes::FreshQuotes(frmMain &lobby) : LobbyAddition(lobby, QStringLiteral("freshQuotes")) {
-    m.addListMenuItem(tr("Solve &This Quote"), [this] { menuSolveThisQuote_Click(); });
-    m.session.drawRecord = [this](qint16 count) { return drawFresh(count); };
-    connect(&m, &frmMain::quoteListFilled, this, [this] {
+FreshQuotes::FreshQuotes(LobbySeam &lobby) : Addition(lobby, QStringLiteral("freshQuotes")) {
+    lobby.addListMenuItem(tr("Solve &This Quote"), [this] { menuSolveThisQuote_Click(); });
+    lobby.session().setChoice([this](qint16 count) { return drawFresh(count); });
+    connect(&lobby, &LobbySeam::quoteListFilled, this, [this] {
         if (m_making.valid()) m_making.wait(); // one at a time
         m_making = std::async(std::launch::async, &play::IndexOf,
                               QFileInfo(quotes::QuoteFileName).absoluteFilePath());
@@ -25,8 +24,8 @@ FreshQuotes::FreshQuotes(frmMain &lobby) : LobbyAddition(lobby, QStringLiteral("
 }
 
 void FreshQuotes::menuSolveThisQuote_Click() {
-    const int row = c.grid->row();
-    if (row >= 1) m.PlayRecord(qint16(row));
+    const int row = lobby.highlightedRow();
+    if (row >= 1) lobby.playRecord(qint16(row));
 }
 
 const QList<play::QuoteHash> &FreshQuotes::hashes() {

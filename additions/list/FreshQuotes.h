@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LobbyAddition.h"
+#include "Addition.h"
 
 #include "FreshChoice.h"
 
@@ -12,7 +12,6 @@
 #include <functional>
 #include <future>
 
-class frmMain;
 namespace stats {
 struct Game;
 }
@@ -20,12 +19,12 @@ struct Game;
 // Choosing the quote, an addition to the lobby: "Solve This Quote" in the
 // quote list's menu plays the highlighted quote; and a random game plays a
 // quote never played yet, or, when every quote has been played, one of those
-// played longest ago. It hangs on the list's menu and on the lobby's draw of
-// a random record.
-class FreshQuotes : public LobbyAddition<FreshQuotes> {
+// played longest ago. It hangs on the list's menu and is the session's choice
+// of a random record.
+class FreshQuotes : public Addition {
     Q_OBJECT
 public:
-    explicit FreshQuotes(frmMain &lobby);
+    explicit FreshQuotes(LobbySeam &lobby);
 
     void menuSolveThisQuote_Click();
 

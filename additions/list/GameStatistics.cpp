@@ -1,32 +1,24 @@
 #include "GameStatistics.h"
 
-#include "GameFile.h"
-
 #include "AppInfo.h"
 #include "Dialogs.h"
-#include "GameRecord.h"
+#include "GameRow.h"
 #include "ShowModal.h"
-#include "frmMain.h"
 #include "frmStatistics.h"
 
 #include <QDir>
 
-GameStatistics::GameStatistics(frmMain &lobby)
-    : LobbyAddition(lobby, QStringLiteral("statistics")) {
+GameStatistics::GameStatistics(LobbySeam &lobby) : Addition(lobby, QStringLiteral("statistics")) {
     showStatistics = [](QWidget *over) { ShowModal(new frmStatistics, over); };
-    m.addListMenuItem(tr("&Statistics..."), [this] { menuStatistics_Click(); });
-    connect(&m.session, &GameSession::ended, this, &GameStatistics::RecordGame);
+    lobby.addListMenuItem(tr("&Statistics..."), [this] { menuStatistics_Click(); });
+    connect(&lobby.session(), &GameSession::ended, this, &GameStatistics::RecordGame);
 }
 
-void GameStatistics::RecordGame(SolveGame::Outcome outcome) {
-    const QDateTime end = m.game.EndTime().isValid() ? m.game.EndTime() : m.now();
-    const stats::Game g =
-        stats::PlayedGame(end, m.game.SolveStartTime().secsTo(end), m.game.HintCount(),
-                          play::RecordOutcome(outcome), m.game.SolveQuote());
-    const QString reason = stats::AppendGame(g);
+void GameStatistics::RecordGame() {
+    const QString reason = play::RecordGame(lobby.session().endedGame());
     if (!reason.isEmpty() && !m_told) {
         m_told = true;
-        dialogs::message(&m, AppInfo::Title,
+        dialogs::message(lobby.window(), AppInfo::Title,
                          tr("Your games cannot be recorded for the statistics:\n%1: "
                             "%2.\n\nYou can play on; games are not counted until "
                             "this is put right.")
@@ -36,5 +28,5 @@ void GameStatistics::RecordGame(SolveGame::Outcome outcome) {
 }
 
 void GameStatistics::menuStatistics_Click() {
-    m.showOverDimmedLobby(showStatistics);
+    lobby.showOverLobby(showStatistics);
 }

@@ -1,26 +1,23 @@
 #pragma once
 
-#include "LobbyAddition.h"
+#include "Addition.h"
 
-#include "GameRecord.h"
 #include "SolveGame.h"
 
 #include <QObject>
 #include <functional>
 
-class frmMain;
-
 // Statistics, an addition to the lobby: every game that ends becomes a row of
 // the record of games, and "Statistics..." in the quote list's menu opens the
 // statistics window over the lobby. It hangs on the session's end of a game
 // and the list's menu only.
-class GameStatistics : public LobbyAddition<GameStatistics> {
+class GameStatistics : public Addition {
     Q_OBJECT
 public:
-    explicit GameStatistics(frmMain &lobby);
+    explicit GameStatistics(LobbySeam &lobby);
 
     // Adds the game that just ended to the record.
-    void RecordGame(SolveGame::Outcome outcome);
+    void RecordGame();
     void menuStatistics_Click();
     // Opens the statistics window modally; replaceable in tests.
     std::function<void(QWidget *)> showStatistics;

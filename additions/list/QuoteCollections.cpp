@@ -2,8 +2,6 @@
 // the list's context menu or a drop, and exporting the player's own.
 #include "QuoteCollections.h"
 
-#include "frmMain.h"
-
 #include "AppInfo.h"
 #include "Dialogs.h"
 #include "QuoteImport.h"
@@ -62,7 +60,7 @@ QString namesOf(const QStringList &names, int most, const QString &separator) {
 
 void QuoteCollections::menuImportQuotes_Click() {
     const QStringList files =
-        dialogs::openFiles(&m, {tr("Import Quotes"),
+        dialogs::openFiles(lobby.window(), {tr("Import Quotes"),
                                 startFolder(),
                                 tr("All files (*);;Text (*.txt);;Quote list (*.Dat)"),
                                 {}});
@@ -75,10 +73,9 @@ void QuoteCollections::menuImportQuotes_Click() {
 }
 
 void QuoteCollections::grid_QuotesDropped(const QList<QUrl> &files, const QString &text) {
-    if (!m.mode.is(LobbyMode::Mode::List)) return;
     // Taken in now, imported once the drop is over: the program the files
     // came from does not wait for the report.
-    QTimer::singleShot(0, &m, [this, files, text] { ImportQuotesFrom(files, text); });
+    QTimer::singleShot(0, this, [this, files, text] { ImportQuotesFrom(files, text); });
 }
 
 void QuoteCollections::ImportQuotesFrom(const QList<QUrl> &files, const QString &text) {
@@ -102,7 +99,7 @@ void QuoteCollections::ImportQuotesFrom(const QList<QUrl> &files, const QString 
 
     // Reading and checking show how far they are, with a way out, from half
     // a second on; the window keeps painting meanwhile.
-    QProgressDialog progress(tr("Importing quotes..."), tr("Cancel"), 0, 1000, &m);
+    QProgressDialog progress(tr("Importing quotes..."), tr("Cancel"), 0, 1000, lobby.window());
     progress.setWindowTitle(tr("Import Quotes"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(std::numeric_limits<int>::max());
@@ -121,12 +118,12 @@ void QuoteCollections::ImportQuotesFrom(const QList<QUrl> &files, const QString 
     progress.close();
 
     if (r.cancelled) {
-        dialogs::message(&m, tr("Import Quotes"),
+        dialogs::message(lobby.window(), tr("Import Quotes"),
                          tr("The import was cancelled; the list is as it was."), Icon::Information);
         return;
     }
     if (!r.status) {
-        m.showStoreError(tr("The quotes could not be imported; the list is as it was."), r.status);
+        lobby.showStoreError(tr("The quotes could not be imported; the list is as it was."), r.status);
         return;
     }
     QSet<QString> failed;
@@ -166,10 +163,7 @@ void QuoteCollections::ImportQuotesFrom(const QList<QUrl> &files, const QString 
     if (!r.notRead.isEmpty())
         report += (report.isEmpty() ? QString() : QStringLiteral("\n\n")) + tr("Not read:") +
                   QLatin1Char('\n') + namesOf(r.notRead, 10, QStringLiteral("\n"));
-    if (r.added > 0) {
-        m.RowToHighlight = r.firstAdded;
-        m.FillQuoteList();
-    }
+    if (r.added > 0) lobby.showList(r.firstAdded);
     const bool nothingRead = read.isEmpty();
     const dialogs::Message told{tr("Import Quotes"),
                                 nothingRead ? tr("Nothing could be read:") + QLatin1Char('\n') +
@@ -181,7 +175,7 @@ void QuoteCollections::ImportQuotesFrom(const QList<QUrl> &files, const QString 
                                 details.trimmed(),
                                 {},
                                 nullptr};
-    dialogs::message(&m, told);
+    dialogs::message(lobby.window(), told);
 }
 
 void QuoteCollections::menuExportQuotes_Click() {
@@ -194,7 +188,7 @@ void QuoteCollections::menuExportQuotes_Click() {
             ? last
             : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString path =
-        dialogs::saveFile(&m, {tr("Export Quotes"), folder, tr("Text (*.txt);;Quote list (*.Dat)"),
+        dialogs::saveFile(lobby.window(), {tr("Export Quotes"), folder, tr("Text (*.txt);;Quote list (*.Dat)"),
                                tr("My %1 quotes.txt").arg(AppInfo::Title)});
     if (path.isEmpty()) return;
     Settings::Save(Settings::Keys::ExportFolder, QFileInfo(path).absolutePath());
@@ -207,10 +201,10 @@ void QuoteCollections::menuExportQuotes_Click() {
     const quotes::Status s = quotes::ExportQuotes(path, &count);
     Settings::Save(Settings::Keys::ExportPending, QString());
     if (!s) {
-        m.showStoreError(tr("The quotes could not be exported."), s);
+        lobby.showStoreError(tr("The quotes could not be exported."), s);
         return;
     }
-    dialogs::message(&m, tr("Export Quotes"),
+    dialogs::message(lobby.window(), tr("Export Quotes"),
                      count == 0 && !quotes::ExportsAsList(path)
                          ? tr("You have no quotes of your own yet: %1 holds none.")
                                .arg(QDir::toNativeSeparators(path))
@@ -219,11 +213,11 @@ void QuoteCollections::menuExportQuotes_Click() {
                      Icon::Information);
 }
 
-QuoteCollections::QuoteCollections(frmMain &lobby)
-    : LobbyAddition(lobby, QStringLiteral("collections")) {
-    m.addListMenuItem(tr("&Import Quotes..."), [this] { menuImportQuotes_Click(); });
-    m.addListMenuItem(tr("&Export Quotes..."), [this] { menuExportQuotes_Click(); });
-    connect(c.grid, &QuoteGrid::quotesDropped, this, &QuoteCollections::grid_QuotesDropped);
+QuoteCollections::QuoteCollections(LobbySeam &lobby)
+    : Addition(lobby, QStringLiteral("collections")) {
+    lobby.addListMenuItem(tr("&Import Quotes..."), [this] { menuImportQuotes_Click(); });
+    lobby.addListMenuItem(tr("&Export Quotes..."), [this] { menuExportQuotes_Click(); });
+    connect(&lobby, &LobbySeam::quotesDropped, this, &QuoteCollections::grid_QuotesDropped);
     RemoveLeftoverExport();
 }
 

@@ -1,20 +1,18 @@
 #pragma once
 
-#include "LobbyAddition.h"
+#include "Addition.h"
 
 #include <QList>
 #include <QObject>
 #include <QUrl>
 
-class frmMain;
-
 // Quote collections, an addition to the lobby: "Import Quotes..." and
 // "Export Quotes..." in the quote list's menu, and files or text dropped onto
-// the list. It hangs on the list's menu and the grid's drop signal only.
-class QuoteCollections : public LobbyAddition<QuoteCollections> {
+// the list. It hangs on the list's menu and the list's drops only.
+class QuoteCollections : public Addition {
     Q_OBJECT
 public:
-    explicit QuoteCollections(frmMain &lobby);
+    explicit QuoteCollections(LobbySeam &lobby);
 
     void menuImportQuotes_Click();
     void menuExportQuotes_Click();
@@ -26,6 +24,4 @@ public:
     void grid_QuotesDropped(const QList<QUrl> &files, const QString &text);
     // Imports files and text into the list, with one report at the end.
     void ImportQuotesFrom(const QList<QUrl> &files, const QString &text);
-
-private:
 };

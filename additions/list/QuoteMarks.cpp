@@ -1,22 +1,20 @@
 #include "QuoteMarks.h"
 
 #include "GameRecord.h"
-#include "PlayClock.h"
-#include "QuoteGrid.h"
+#include "Minutes.h"
 #include "Settings.h"
-#include "frmMain.h"
 
 #include <QCoreApplication>
 #include <QPointer>
 #include <QThreadPool>
 
-QuoteMarks::QuoteMarks(frmMain &lobby) : LobbyAddition(lobby, QStringLiteral("quoteMarks")) {
-    m.addListMenuItem(
+QuoteMarks::QuoteMarks(LobbySeam &lobby) : Addition(lobby, QStringLiteral("quoteMarks")) {
+    lobby.addListMenuItem(
         tr("Show &Played Record"), [this] { menuShowRecord_Click(); }, [] { return marksOn(); });
-    connect(c.grid, &QuoteGrid::rowChanged, this, &QuoteMarks::show);
-    connect(&m, &frmMain::quoteListFilled, this, &QuoteMarks::show);
+    connect(&lobby, &LobbySeam::highlightChanged, this, &QuoteMarks::show);
+    connect(&lobby, &LobbySeam::quoteListFilled, this, &QuoteMarks::show);
     connect(this, &QuoteMarks::histories, this, &QuoteMarks::show);
-    connect(&m.session, &GameSession::ended, this, [this] {
+    connect(&lobby.session(), &GameSession::closed, this, [this] {
         m_ready = false; // one game more on record
         show();
     });
@@ -36,24 +34,23 @@ QString QuoteMarks::Note(const play::QuoteHistory &h) {
     if (h.played == 0) return tr(" \u00B7 Unplayed");
     const QString played = h.played == 1 ? tr("once") : QString::number(h.played);
     if (h.solved == 0) return tr(" \u00B7 Played %1, unsolved").arg(played);
-    const QString best = PlayClock::ClockText(h.bestSeconds);
+    const QString best = ClockText(h.bestSeconds);
     if (h.solved == 1) return tr(" \u00B7 Solved, best %1").arg(best);
     return tr(" \u00B7 Solved \u00D7%1, best %2").arg(h.solved).arg(best);
 }
 
 void QuoteMarks::show() {
-    QuoteListModel *list = c.grid->list();
-    const int row = c.grid->row();
-    if (!marksOn() || row < 1 || row > list->quotes().size()) {
-        list->setStatusNote(objectName(), {});
+    const QStringList &quotes = lobby.quotes();
+    const int row = lobby.highlightedRow();
+    if (!marksOn() || row < 1 || row > quotes.size()) {
+        lobby.setStatusNote(objectName(), {});
         return;
     }
     if (!m_ready) {
-        list->setStatusNote(objectName(), {});
+        lobby.setStatusNote(objectName(), {});
         return readInBackground();
     }
-    list->setStatusNote(objectName(),
-                        Note(m_histories.value(play::HashOfQuote(list->quotes()[row - 1]))));
+    lobby.setStatusNote(objectName(), Note(m_histories.value(play::HashOfQuote(quotes[row - 1]))));
 }
 
 void QuoteMarks::readInBackground() {

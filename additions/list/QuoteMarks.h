@@ -1,16 +1,16 @@
 #pragma once
 
 #include "FreshChoice.h"
-#include "LobbyAddition.h"
+#include "Addition.h"
 
 // What the record of games says of the highlighted quote, after the list's
 // status line when asked: never played, or played so often, solved so
 // often, and the best time. The record is read in the background, once
 // when asked for and again after each game.
-class QuoteMarks : public LobbyAddition<QuoteMarks> {
+class QuoteMarks : public Addition {
     Q_OBJECT
 public:
-    explicit QuoteMarks(frmMain &lobby);
+    explicit QuoteMarks(LobbySeam &lobby);
 
     static bool marksOn();
     void menuShowRecord_Click();

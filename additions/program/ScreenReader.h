@@ -1,29 +1,21 @@
 #pragma once
 
-#include "LobbyAddition.h"
+#include "Addition.h"
 
-#include "LobbyMode.h"
-
-#include <QAccessible>
-#include <QObject>
 #include <QString>
 
-class frmMain;
+class Announcer;
 
-// The lobby as a screen reader meets it: every control named for what it is
-// in the mode on show, the rules tied to the box they explain, and what
-// changes in a game told: the solution in progress after each pair, take-back
-// or hint (unknown letters read as "blank"), and the closing message as an
-// alert, also spoken with the button that takes the focus. It hangs on the
-// lobby's mode and game signals and changes no pixel.
-class ScreenReader : public LobbyAddition<ScreenReader>, public QAccessible::ActivationObserver {
+// A game as a screen reader hears it, an addition to the lobby: each new
+// screen said by its name, every move said where the player is ("X stands
+// for T, 3 places", "Undone: ..."), and F6, Shift+F6 and F7 to hear the
+// solution so far (in print mode the scrambled quote and its key), the
+// scrambled quote and the letters still unknown. The lobby names its own
+// controls; this only speaks, and changes no pixel.
+class ScreenReader : public Addition {
     Q_OBJECT
 public:
-    explicit ScreenReader(frmMain &lobby);
-    ~ScreenReader() override;
-    // A screen reader came or went: with one, the quote boxes are on the Tab
-    // path, read-only, with a caret.
-    void accessibilityActiveChanged(bool active) override;
+    explicit ScreenReader(LobbySeam &lobby);
 
     // A solution in progress as it is read, word by word: "T blank E, A" for
     // "T·E A".
@@ -38,7 +30,7 @@ public:
                             const QString &cipher, const QString &plain, Move how);
     // The scrambled letters whose letter is not known yet.
     static QString UnknownSaid(const QString &shown, const QString &enciphered);
-    // What was last said of a move; for tests.
+    // What was last said; for tests.
     QString lastSaid() const { return m_said; }
 
     // Says the solution so far (F6; in print mode the scrambled quote and
@@ -48,17 +40,13 @@ public:
     void SayUnknown();
 
 private:
-    void nameForMode();
-    void solutionChanged();
-    void gameEnded();
-    // Says `text` where the player is: as the description of the control
-    // with the focus, which a screen reader reads on a change.
+    void modeShown(LobbySeam::Mode mode);
+    void gameChanged(GameSession::Move move);
+    // Says `text` where the player is.
     void say(const QString &text);
 
-    class Announcer *m_announcer;
+    Announcer *m_announcer;
     QString m_before; // the solution before the last change
-    int m_hints = 0;  // the hints before it
     QString m_said;
-    Move m_next = Move::Typed; // what the next change is, when the keys tell
-    LobbyMode::Mode m_shownMode = LobbyMode::Mode::List;
+    LobbySeam::Mode m_shownMode = LobbySeam::Mode::List;
 };

@@ -3,21 +3,19 @@
 #include "AppInfo.h"
 #include "Dialogs.h"
 #include "Settings.h"
-#include "frmMain.h"
 
-ViewSizeChoice::ViewSizeChoice(frmMain &lobby)
-    : LobbyAddition(lobby, QStringLiteral("viewSizeChoice")) {
+ViewSizeChoice::ViewSizeChoice(LobbySeam &lobby) : Addition(lobby, QStringLiteral("viewSizeChoice")) {
     const std::pair<QString, int> items[] = {{tr("Lar&ger View\tCtrl++"), +1},
                                              {tr("Smalle&r View\tCtrl+-"), -1},
                                              {tr("Desktop's View Si&ze"), 0}};
     for (const auto &[caption, step] : items) {
-        m.addListMenuItem(caption, [this, step = step] { choose(step); });
-        m.addSolveMenuItem(caption, {}, [this, step = step] { choose(step); });
+        lobby.addListMenuItem(caption, [this, step = step] { choose(step); });
+        lobby.addSolveMenuItem(caption, {}, [this, step = step] { choose(step); });
     }
     for (const auto &[key, step] : {std::pair{QKeySequence(Qt::CTRL | Qt::Key_Plus), +1},
                                     std::pair{QKeySequence(Qt::CTRL | Qt::Key_Equal), +1},
                                     std::pair{QKeySequence(Qt::CTRL | Qt::Key_Minus), -1}})
-        onKey(key, [this, step = step] { choose(step); });
+        lobby.addKey(key, [this, step = step] { choose(step); });
 }
 
 int ViewSizeChoice::Stepped(int size, int step) {
@@ -40,5 +38,5 @@ void ViewSizeChoice::choose(int step) {
     if (size == now && step > 0) text = tr("200 % is the largest view.\n\n") + text;
     if (size == now && step < 0)
         text = tr("100 %, the designed size, is the smallest view.\n\n") + text;
-    dialogs::message(Window(m), AppInfo::Title, text, dialogs::Icon::Information);
+    dialogs::message(lobby.window(), AppInfo::Title, text, dialogs::Icon::Information);
 }

@@ -3,21 +3,21 @@
 #include "AppInfo.h"
 #include "Dialogs.h"
 #include "Settings.h"
-#include "frmMain.h"
 
 #include <QDateTime>
 
-AnswerGuard::AnswerGuard(frmMain &lobby) : LobbyAddition(lobby, QStringLiteral("answerGuard")) {
-    m.addSolveMenuItem(
+AnswerGuard::AnswerGuard(LobbySeam &lobby) : Addition(lobby, QStringLiteral("answerGuard")) {
+    lobby.addSolveMenuItem(
         tr("&Ask Before Giving Up"), [] { return guardOn(); }, [this] { menuAskFirst_Click(); });
-    connect(&m, &frmMain::gameStarted, this, [this] {
-        m_placed = !m.game.historyText(false).isEmpty(); // a resumed game may have pairs
-        m_shownAt = m.now().toMSecsSinceEpoch();
+    connect(&lobby, &LobbySeam::gameStarted, this, [this] {
+        m_placed = !this->lobby.game().historyText(false).isEmpty(); // a resumed game may have pairs
+        m_shownAt = this->lobby.session().now().toMSecsSinceEpoch();
     });
-    connect(&m.session, &GameSession::changed, this, [this] {
-        if (!m.session.lastPair().second.isEmpty()) m_placed = true;
+    connect(&lobby.session(), &GameSession::changed, this, [this](GameSession::Move move) {
+        if (move == GameSession::Move::Pair && !this->lobby.session().lastPair().second.isEmpty())
+            m_placed = true;
     });
-    m.addLeaveCheck([this](frmMain::Leaving how) { return mayLeave(int(how)); });
+    lobby.addLeaveCheck([this](LobbySeam::Leaving how) { return mayLeave(how); });
 }
 
 bool AnswerGuard::guardOn() {
@@ -28,10 +28,11 @@ void AnswerGuard::menuAskFirst_Click() {
     Settings::SetOn(Settings::Keys::AskBeforeGivingUp, !guardOn());
 }
 
-bool AnswerGuard::mayLeave(int how) {
+bool AnswerGuard::mayLeave(LobbySeam::Leaving how) {
     if (!guardOn()) return true;
-    const bool answer = how == int(frmMain::Leaving::ShowAnswer);
-    if (answer && m.now().toMSecsSinceEpoch() - m_shownAt < DoublePressMs) return false;
+    const bool answer = how == LobbySeam::Leaving::ShowAnswer;
+    if (answer && lobby.session().now().toMSecsSinceEpoch() - m_shownAt < DoublePressMs)
+        return false;
     if (!m_placed) return true;
     bool stop = false;
     dialogs::Message q;
@@ -43,7 +44,7 @@ bool AnswerGuard::mayLeave(int how) {
     q.defaultAnswer = dialogs::Answer::No;
     q.checkBox = tr("Don't ask again");
     q.checked = &stop;
-    const bool yes = dialogs::message(Window(m), q) == dialogs::Answer::Yes;
+    const bool yes = dialogs::message(lobby.window(), q) == dialogs::Answer::Yes;
     if (stop) Settings::SetOn(Settings::Keys::AskBeforeGivingUp, false);
     return yes;
 }

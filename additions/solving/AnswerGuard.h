@@ -1,16 +1,16 @@
 #pragma once
 
-#include "LobbyAddition.h"
+#include "Addition.h"
 
 // No answer by accident: switched on, Solve asks "Show the answer?" and
 // Finished, Return (Esc) asks "Give up this game?" once the player has
 // placed a pair, each with a box to stop asking; and Solve pressed within a
 // moment of the game appearing (the second Alt+S of a double press: the
 // design gives "&Solve" to both buttons) shows nothing.
-class AnswerGuard : public LobbyAddition<AnswerGuard> {
+class AnswerGuard : public Addition {
     Q_OBJECT
 public:
-    explicit AnswerGuard(frmMain &lobby);
+    explicit AnswerGuard(LobbySeam &lobby);
 
     static bool guardOn();
     void menuAskFirst_Click();
@@ -19,7 +19,7 @@ public:
     static constexpr int DoublePressMs = 1500;
 
 private:
-    bool mayLeave(int how);
+    bool mayLeave(LobbySeam::Leaving how);
     bool m_placed = false;
     qint64 m_shownAt = 0;
 };

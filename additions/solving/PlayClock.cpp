@@ -1,78 +1,65 @@
 #include "PlayClock.h"
 
-#include "QuoteTextBox.h"
+#include "Minutes.h"
 #include "Settings.h"
-#include "frmMain.h"
 
-#include <QEvent>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QWindow>
 
-PlayClock::PlayClock(frmMain &lobby) : LobbyAddition(lobby, QStringLiteral("playClock")) {
-    m_designedTitle = Window(m)->windowTitle();
-    m.addSolveMenuItem(
+PlayClock::PlayClock(LobbySeam &lobby) : Addition(lobby, QStringLiteral("playClock")) {
+    lobby.addSolveMenuItem(
         tr("Show the Cl&ock"), [] { return clockOn(); }, [this] { menuShowClock_Click(); });
-    m.addSolveMenuItem(
-        tr("&Pause\tF9"), [this] { return m.session.paused(); }, [this] { menuPause_Click(); });
+    lobby.addSolveMenuItem(
+        tr("&Pause\tF9"), [this] { return this->lobby.session().paused(); },
+        [this] { menuPause_Click(); });
     for (int key : {Qt::Key_F9, Qt::Key_Pause})
-        onKey(QKeySequence(key), &PlayClock::menuPause_Click);
+        lobby.addKey(QKeySequence(key), [this] { menuPause_Click(); });
 
-    // The cover over both puzzle boxes, as the quote panel's colour.
-    cover = new QLabel(tr("Paused\n\nPress F9 to go on"), c.picQuote);
+    // The cover over both puzzle boxes, in the quote panel's colour.
+    cover = new QLabel(tr("Paused\n\nPress F9 to go on"));
     cover->setObjectName(QStringLiteral("pausedCover"));
     cover->setAlignment(Qt::AlignCenter);
     cover->setAutoFillBackground(true);
     QPalette p = cover->palette();
-    p.setColor(QPalette::Window, frmMain::Peach);
+    p.setColor(QPalette::Window, QColor(255, 224, 192));
     p.setColor(QPalette::WindowText, QColor(0, 64, 0));
     cover->setPalette(p);
     QFont f(QStringLiteral("MS Sans Serif"), 14);
     f.setBold(true);
     cover->setFont(f);
-    cover->setGeometry(c.txtBox[1]->geometry().united(c.txtBox[2]->geometry()));
     cover->hide();
+    lobby.place(cover, LobbySeam::Place::OverPuzzle);
 
     m_tick.setInterval(1000);
     connect(&m_tick, &QTimer::timeout, this, &PlayClock::showState);
-    connect(&m.session, &GameSession::pausedChanged, this, &PlayClock::showState);
-    connect(&m, &frmMain::gameStarted, this, &PlayClock::showState);
-    connect(&m, &frmMain::solutionChanged, this, &PlayClock::showState);
-    connect(&m, &frmMain::modeArranged, this, &PlayClock::showState);
-    connect(&m.session, &GameSession::ended, this, &PlayClock::showState);
-    Window(m)->installEventFilter(this);
-    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
-            [this](Qt::ApplicationState state) { awayChanged(state != Qt::ApplicationActive); });
+    GameSession &session = lobby.session();
+    connect(&session, &GameSession::pausedChanged, this, &PlayClock::showState);
+    connect(&session, &GameSession::closed, this, &PlayClock::showState);
+    connect(&lobby, &LobbySeam::gameStarted, this, &PlayClock::showState);
+    connect(&lobby, &LobbySeam::solutionChanged, this, &PlayClock::showState);
+    connect(&lobby, &LobbySeam::modeArranged, this, &PlayClock::showState);
+    connect(&lobby, &LobbySeam::awayChanged, this, &PlayClock::awayChanged);
 }
 
 bool PlayClock::clockOn() {
     return Settings::IsOn(Settings::Keys::GameClock);
 }
 
-bool PlayClock::playing() const {
-    return m.mode.is(LobbyMode::Mode::Solve) && m.game.isOpen() && !m.game.isOver();
-}
-
-QString PlayClock::ClockText(qint64 seconds) {
-    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
-
-QString PlayClock::title() const {
-    if (!clockOn() || !playing()) return m_designedTitle;
-    QString t = m_designedTitle + QStringLiteral(" \u2014 ") + ClockText(m.session.seconds());
-    if (m.session.paused()) t += tr(" (paused)");
+QString PlayClock::titleNote() const {
+    if (!clockOn() || !lobby.playing()) return {};
+    QString t = QStringLiteral(" \u2014 ") + ClockText(lobby.session().seconds());
+    if (lobby.session().paused()) t += tr(" (paused)");
     return t;
 }
 
 void PlayClock::showState() {
-    if (!playing() && m.session.paused()) m.session.unpause();
-    const bool paused = playing() && m.session.paused();
+    GameSession &session = lobby.session();
+    if (!lobby.playing() && session.paused()) session.unpause();
+    const bool paused = lobby.playing() && session.paused();
     cover->setVisible(paused);
     if (paused) cover->raise();
     if (!paused) m_autoPaused = false;
-    const QString t = title();
-    if (Window(m)->windowTitle() != t) Window(m)->setWindowTitle(t);
-    const bool ticking = clockOn() && playing() && !paused;
+    lobby.setTitleNote(titleNote());
+    const bool ticking = clockOn() && lobby.playing() && !paused;
     if (ticking && !m_tick.isActive())
         m_tick.start();
     else if (!ticking)
@@ -85,27 +72,21 @@ void PlayClock::menuShowClock_Click() {
 }
 
 void PlayClock::menuPause_Click() {
-    if (!playing()) return;
+    if (!lobby.playing()) return;
     m_autoPaused = false;
-    if (m.session.paused())
-        m.session.unpause();
+    if (lobby.session().paused())
+        lobby.session().unpause();
     else
-        m.session.pause();
+        lobby.session().pause();
 }
 
 void PlayClock::awayChanged(bool away) {
     // Only with the clock on: off, the game is timed as it always was.
-    if (!clockOn() || !playing()) return;
-    if (away && !m.session.paused()) {
-        m.session.pause();
+    if (!clockOn() || !lobby.playing()) return;
+    if (away && !lobby.session().paused()) {
+        lobby.session().pause();
         m_autoPaused = true;
-    } else if (!away && m_autoPaused && !Window(m)->isMinimized()) {
-        m.session.unpause();
+    } else if (!away && m_autoPaused) {
+        lobby.session().unpause();
     }
-}
-
-bool PlayClock::eventFilter(QObject *watched, QEvent *e) {
-    if (watched == Window(m) && e->type() == QEvent::WindowStateChange)
-        awayChanged(Window(m)->isMinimized());
-    return false;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LobbyAddition.h"
+#include "Addition.h"
 
 #include <QTimer>
 
@@ -12,30 +12,23 @@ class QLabel;
 // focus. F9, the Pause key or the solve panel's menu pause a game by hand,
 // on or off: the puzzle is covered and the clock stands still until the
 // player comes back.
-class PlayClock : public LobbyAddition<PlayClock> {
+class PlayClock : public Addition {
     Q_OBJECT
 public:
-    explicit PlayClock(frmMain &lobby);
+    explicit PlayClock(LobbySeam &lobby);
 
     static bool clockOn();
     void menuShowClock_Click();
     void menuPause_Click();
-    // The title the lobby shows now.
-    QString title() const;
-    // "3:12": minutes and seconds.
-    static QString ClockText(qint64 seconds);
+    // The words after the lobby's title now.
+    QString titleNote() const;
 
     QLabel *cover = nullptr;
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *e) override;
-
 private:
-    bool playing() const;
     void showState();
     void awayChanged(bool away);
 
     QTimer m_tick;
-    QString m_designedTitle;
     bool m_autoPaused = false; // paused because the player went away, not by hand
 };

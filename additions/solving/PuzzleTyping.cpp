@@ -1,27 +1,22 @@
 #include "PuzzleTyping.h"
 
-#include "QuoteTextBox.h"
 #include "Settings.h"
-#include "frmMain.h"
-
-#include <QKeyEvent>
-#include <QMouseEvent>
 
 const QColor PuzzleTyping::PickedLetter(170, 230, 170);
 
-PuzzleTyping::PuzzleTyping(frmMain &lobby) : LobbyAddition(lobby, QStringLiteral("puzzleTyping")) {
-    m.addSolveMenuItem(
+PuzzleTyping::PuzzleTyping(LobbySeam &lobby) : Addition(lobby, QStringLiteral("puzzleTyping")) {
+    lobby.addSolveMenuItem(
         tr("T&ype on the Puzzle"), [] { return typingOn(); }, [this] { menuTypeOnPuzzle_Click(); });
-    for (int i : {1, 2}) {
-        c.txtBox[i]->installEventFilter(this);
-        c.txtBox[i]->viewport()->installEventFilter(this);
-    }
-    connect(&m, &frmMain::gameStarted, this, [this] {
+    connect(&lobby, &LobbySeam::gameStarted, this, [this] {
         m_at = -1;
         apply();
     });
-    connect(&m, &frmMain::solutionChanged, this, &PuzzleTyping::apply);
-    connect(&m, &frmMain::modeArranged, this, [this] { apply(); });
+    connect(&lobby, &LobbySeam::solutionChanged, this, &PuzzleTyping::apply);
+    connect(&lobby, &LobbySeam::modeArranged, this, &PuzzleTyping::apply);
+    connect(&lobby, &LobbySeam::puzzleClicked, this, [this](int place) {
+        if (this->lobby.puzzleTakesKeys()) pick(place);
+    });
+    apply();
 }
 
 bool PuzzleTyping::typingOn() {
@@ -34,89 +29,65 @@ void PuzzleTyping::menuTypeOnPuzzle_Click() {
     apply();
 }
 
-bool PuzzleTyping::playing() const {
-    return typingOn() && m.mode.is(LobbyMode::Mode::Solve) && m.game.isOpen() && !m.game.isOver();
-}
-
 bool PuzzleTyping::isLetterAt(int place) const {
-    const QString &e = m.game.Enciphered();
+    const QString &e = lobby.game().Enciphered();
     return place >= 0 && place < e.size() && e[place] >= u'A' && e[place] <= u'Z';
 }
 
 int PuzzleTyping::nextLetter(int place, int step, bool unsolvedOnly) const {
-    const QString &shown = m.game.SolveProgress();
+    const QString &shown = lobby.game().SolveProgress();
     for (int i = place + step; i >= 0 && i < shown.size(); i += step)
         if (isLetterAt(i) && (!unsolvedOnly || shown[i] == SolveGame::Unsolved)) return i;
     return -1;
 }
 
 void PuzzleTyping::pick(int place) {
-    if (!playing() || !isLetterAt(place)) return;
+    if (!typingOn() || !lobby.playing() || !isLetterAt(place)) return;
     m_at = place;
     apply();
 }
 
 void PuzzleTyping::apply() {
-    // The boxes take the focus by a click while typing on them is on, and
-    // go back to their own way after (other additions set it otherwise).
-    if (playing() != m_ownsFocus) {
-        m_ownsFocus = playing();
-        for (int i : {1, 2})
-            c.txtBox[i]->setFocusPolicy(m_ownsFocus ? Qt::ClickFocus
-                                                    : c.txtBox[i]->ownFocusPolicy());
-    }
-    if (!playing() || !isLetterAt(m_at)) {
-        if (m_at >= 0)
-            for (int i : {1, 2})
-                c.txtBox[i]->setHighlighted({}, PickedLetter);
+    const bool on = typingOn();
+    if (on != lobby.puzzleTakesKeys())
+        lobby.typeOnPuzzle(on ? std::function<bool(int, Qt::KeyboardModifiers)>(
+                                    [this](int k, Qt::KeyboardModifiers mods) { return key(k, mods); })
+                              : nullptr);
+    if (!on || !lobby.playing() || !isLetterAt(m_at)) {
+        if (m_at >= 0) lobby.setMarks(LobbySeam::Marks::Picked, {}, PickedLetter);
         m_at = -1;
         return;
     }
-    const QList<int> places = SolveGame::PlacesOf(m.game.Enciphered(), m.game.Enciphered()[m_at]);
-    for (int i : {1, 2})
-        c.txtBox[i]->setHighlighted(places, PickedLetter);
+    const QString &enciphered = lobby.game().Enciphered();
+    lobby.setMarks(LobbySeam::Marks::Picked, SolveGame::PlacesOf(enciphered, enciphered[m_at]),
+                   PickedLetter);
 }
 
-bool PuzzleTyping::eventFilter(QObject *watched, QEvent *e) {
-    if (!playing()) return false;
-    for (int i : {1, 2}) {
-        QuoteTextBox *box = c.txtBox[i];
-        if (watched == box->viewport() && e->type() == QEvent::MouseButtonPress) {
-            const int place =
-                box->storedIndexAt(static_cast<QMouseEvent *>(e)->position().toPoint());
-            if (!isLetterAt(place)) return false;
-            box->setFocus(Qt::MouseFocusReason);
-            pick(place);
-            return true; // a pick, not a selection
+bool PuzzleTyping::key(int k, Qt::KeyboardModifiers modifiers) {
+    if (!lobby.playing() || (modifiers & (Qt::ControlModifier | Qt::AltModifier))) return false;
+    if (k == Qt::Key_Left || k == Qt::Key_Right) {
+        const int from =
+            m_at >= 0 ? m_at : (k == Qt::Key_Right ? -1 : int(lobby.game().Enciphered().size()));
+        const int to = nextLetter(from, k == Qt::Key_Right ? 1 : -1, false);
+        if (to >= 0) pick(to);
+        return true;
+    }
+    if (m_at < 0) return false;
+    const QChar cipher = lobby.game().Enciphered()[m_at];
+    if (k >= Qt::Key_A && k <= Qt::Key_Z) {
+        const int at = m_at;
+        lobby.typePair(cipher, QChar(k));
+        if (lobby.playing()) {
+            const int next = nextLetter(at, 1, true);
+            pick(next >= 0 ? next : at);
         }
-        if (watched != box || e->type() != QEvent::KeyPress) continue;
-        auto *key = static_cast<QKeyEvent *>(e);
-        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
-        const int k = key->key();
-        if (k == Qt::Key_Left || k == Qt::Key_Right) {
-            const int from =
-                m_at >= 0 ? m_at : (k == Qt::Key_Right ? -1 : int(m.game.Enciphered().size()));
-            const int to = nextLetter(from, k == Qt::Key_Right ? 1 : -1, false);
-            if (to >= 0) pick(to);
-            return true;
-        }
-        if (m_at < 0) return false;
-        const QChar cipher = m.game.Enciphered()[m_at];
-        if (k >= Qt::Key_A && k <= Qt::Key_Z) {
-            m.typePair(cipher, QChar(k));
-            box->setFocus(Qt::OtherFocusReason); // typing goes on here
-            if (!m.game.isOver()) {
-                const int next = nextLetter(m_at, 1, true);
-                pick(next >= 0 ? next : m_at);
-            }
-            return true;
-        }
-        if (k == Qt::Key_Space || k == Qt::Key_Period) {
-            m.typePair(cipher, u' ');
-            box->setFocus(Qt::OtherFocusReason);
-            pick(m_at);
-            return true;
-        }
+        return true;
+    }
+    if (k == Qt::Key_Space || k == Qt::Key_Period) {
+        const int at = m_at;
+        lobby.typePair(cipher, u' ');
+        pick(at);
+        return true;
     }
     return false;
 }

@@ -1,45 +1,38 @@
 #include "SolverAids.h"
 
+#include "LetterStrip.h"
 #include "Settings.h"
-#include "WindowSize.h"
-#include "frmMain.h"
-
-#include <QMouseEvent>
 
 const QColor SolverAidsPanel::LitLetter(255, 196, 110);
 
-SolverAidsPanel::SolverAidsPanel(frmMain &lobby) : LobbyAddition(lobby, QStringLiteral("aids")) {
-    // The letter table beside the two puzzle boxes, where the list's buttons
-    // stand in the other modes.
-    stripLetters = new LetterStrip(c.picQuote);
+SolverAidsPanel::SolverAidsPanel(LobbySeam &lobby) : Addition(lobby, QStringLiteral("aids")) {
+    // The letter table beside the two puzzle boxes.
+    stripLetters = new LetterStrip;
     stripLetters->setObjectName(QStringLiteral("stripLetters"));
-    PlaceTwips(stripLetters, 5370, 210, 1680, 2640);
     stripLetters->hide();
-    c.txtBox[2]->viewport()->installEventFilter(this);
-    m.addSolveMenuItem(
+    lobby.place(stripLetters, LobbySeam::Place::BesidePuzzle);
+    lobby.addSolveMenuItem(
         tr("&Solver's Aids"), [this] { return SolverAids; }, [this] { menuSolverAids_Click(); });
-    connect(&m, &frmMain::gameStarted, this, [this] {
+    connect(&lobby, &LobbySeam::gameStarted, this, [this] {
         SolverAids = solverAidsOn();
         ApplySolverAids();
     });
-    connect(&m, &frmMain::solutionChanged, this, [this] {
-        if (m.game.isOver())
+    connect(&lobby, &LobbySeam::solutionChanged, this, [this] {
+        if (this->lobby.game().isOver())
             ApplySolverAids(); // nothing more to light up or pick
         else
             UpdateSolverAids();
     });
-    connect(&m, &frmMain::modeArranged, this, [this](LobbyMode::Mode mode) {
-        if (mode != LobbyMode::Mode::Solve) ApplySolverAids(); // the aids go with the panel
+    connect(&lobby, &LobbySeam::modeArranged, this, [this](LobbySeam::Mode mode) {
+        if (mode != LobbySeam::Mode::Solve) ApplySolverAids(); // the aids go with the panel
     });
-    connect(c.txtLetter[1], &QLineEdit::textChanged, this, [this] { UpdateSolverAids(); });
+    connect(&lobby, &LobbySeam::cipherLetterChanged, this, &SolverAidsPanel::UpdateSolverAids);
+    connect(&lobby, &LobbySeam::puzzleHovered, this, &SolverAidsPanel::txtBox_LetterHovered);
+    connect(&lobby, &LobbySeam::puzzleClicked, this, &SolverAidsPanel::txtBox_LetterClicked);
 }
 
 bool SolverAidsPanel::solverAidsOn() {
     return Settings::IsOn(Settings::Keys::SolverAids);
-}
-
-bool SolverAidsPanel::playing() const {
-    return m.mode.is(LobbyMode::Mode::Solve) && m.game.isOpen() && !m.game.isOver();
 }
 
 void SolverAidsPanel::menuSolverAids_Click() {
@@ -49,21 +42,13 @@ void SolverAidsPanel::menuSolverAids_Click() {
 }
 
 void SolverAidsPanel::ApplySolverAids() {
-    const bool on = SolverAids && m.mode.is(LobbyMode::Mode::Solve);
-    const bool tracking = on && playing();
-    if (tracking != m_tracking) {
-        m_tracking = tracking;
-        c.txtBox[2]->viewport()->setMouseTracking(tracking);
-        if (!tracking) m_hoveredLetter = -1;
-        // While the aids work, a click in the puzzle boxes picks or looks:
-        // the typing stays in the letter boxes.
-        for (int i : {1, 2})
-            c.txtBox[i]->setFocusPolicy(tracking ? Qt::NoFocus : c.txtBox[i]->ownFocusPolicy());
-    }
+    const bool on = SolverAids && lobby.is(LobbySeam::Mode::Solve);
+    // While the aids work, the puzzle is for looking and picking: the
+    // typing stays in the letter boxes.
+    lobby.usePuzzlePointer(this, on && lobby.playing());
     if (!on) {
         m_hoveredLetter = -1;
-        c.txtBox[1]->setHighlighted({}, LitLetter);
-        c.txtBox[2]->setHighlighted({}, LitLetter);
+        lobby.setMarks(LobbySeam::Marks::Lit, {}, LitLetter);
         stripLetters->hide();
         return;
     }
@@ -72,58 +57,35 @@ void SolverAidsPanel::ApplySolverAids() {
 }
 
 void SolverAidsPanel::UpdateSolverAids() {
-    if (!SolverAids || !m.mode.is(LobbyMode::Mode::Solve)) return;
-    const QString &enciphered = m.game.Enciphered();
+    if (!SolverAids || !lobby.is(LobbySeam::Mode::Solve)) return;
+    const QString &enciphered = lobby.game().Enciphered();
     // The letter under the pointer, or else the one standing in box 1.
     QChar cipher;
     if (m_hoveredLetter >= 0 && m_hoveredLetter < enciphered.size())
         cipher = enciphered[m_hoveredLetter];
-    else if (!c.txtLetter[1]->text().isEmpty())
-        cipher = c.txtLetter[1]->text()[0].toUpper();
+    else
+        cipher = lobby.cipherLetter();
     QList<int> places;
-    if (playing() && cipher.unicode() >= 'A' && cipher.unicode() <= 'Z')
+    if (lobby.playing() && cipher.unicode() >= 'A' && cipher.unicode() <= 'Z')
         places = SolveGame::PlacesOf(enciphered, cipher);
-    c.txtBox[2]->setHighlighted(places, LitLetter);
-    c.txtBox[1]->setHighlighted(places, LitLetter);
-    stripLetters->setEntries(SolveGame::LetterStrip(enciphered, m.game.shown()));
+    lobby.setMarks(LobbySeam::Marks::Lit, places, LitLetter);
+    stripLetters->setEntries(SolveGame::LetterStrip(enciphered, lobby.game().shown()));
 }
 
 void SolverAidsPanel::txtBox_LetterHovered(int storedIndex) {
+    if (!SolverAids) return;
     m_hoveredLetter = storedIndex;
     UpdateSolverAids();
 }
 
 void SolverAidsPanel::txtBox_LetterClicked(int storedIndex) {
-    // A click on a letter of the guide box is as typing it into box 1.
-    const QString &enciphered = m.game.Enciphered();
-    if (!SolverAids || !playing() || storedIndex < 0 || storedIndex >= enciphered.size()) return;
+    // A click on a letter of the puzzle is as typing it into box 1, unless
+    // the player types on the puzzle itself.
+    const QString &enciphered = lobby.game().Enciphered();
+    if (!SolverAids || !lobby.playing() || lobby.puzzleTakesKeys() || storedIndex < 0 ||
+        storedIndex >= enciphered.size())
+        return;
     const QChar letter = enciphered[storedIndex];
     if (letter.unicode() < 'A' || letter.unicode() > 'Z') return;
-    m.typeCipherLetter(letter);
-}
-
-bool SolverAidsPanel::eventFilter(QObject *watched, QEvent *e) {
-    if (!m_tracking || watched != c.txtBox[2]->viewport()) return false;
-    switch (e->type()) {
-    case QEvent::MouseMove: {
-        const int at =
-            c.txtBox[2]->storedIndexAt(static_cast<QMouseEvent *>(e)->position().toPoint());
-        if (at != m_hoveredLetter) txtBox_LetterHovered(at);
-        break;
-    }
-    case QEvent::Leave:
-        if (m_hoveredLetter >= 0) txtBox_LetterHovered(-1);
-        break;
-    case QEvent::MouseButtonRelease: {
-        auto *mouse = static_cast<QMouseEvent *>(e);
-        if (mouse->button() == Qt::LeftButton) {
-            const int at = c.txtBox[2]->storedIndexAt(mouse->position().toPoint());
-            if (at >= 0) txtBox_LetterClicked(at);
-        }
-        break;
-    }
-    default:
-        break;
-    }
-    return false;
+    lobby.typeCipherLetter(letter);
 }

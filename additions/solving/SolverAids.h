@@ -1,25 +1,22 @@
 #pragma once
 
-#include "LobbyAddition.h"
-
-#include "LetterStrip.h"
+#include "Addition.h"
 
 #include <QColor>
-#include <QObject>
 
-class frmMain;
+class LetterStrip;
 
 // The solver's aids, an addition to the solve panel, switched on and off in
 // its menu and remembered: every place of a cipher letter lit up in both
 // boxes (the one in the first letter box, or the one under the pointer), a
-// click on a letter of the guide box as typing it, and a strip of the 26
-// cipher letters with their counts and the letters given them. It hangs on
-// the solve panel's menu and the lobby's game signals; while it is off,
-// nothing of it runs.
-class SolverAidsPanel : public LobbyAddition<SolverAidsPanel> {
+// click on a letter of the puzzle as typing it, and a strip of the 26 cipher
+// letters with their counts and the letters given them. It hangs on the
+// solve panel's menu, the lobby's game signals and the puzzle's pointer;
+// while it is off, nothing of it runs.
+class SolverAidsPanel : public Addition {
     Q_OBJECT
 public:
-    explicit SolverAidsPanel(frmMain &lobby);
+    explicit SolverAidsPanel(LobbySeam &lobby);
 
     // The remembered switch, as a new game finds it.
     static bool solverAidsOn();
@@ -35,13 +32,6 @@ public:
     LetterStrip *stripLetters;
     static const QColor LitLetter;
 
-protected:
-    // The pointer over the guide box's letters, while the aids track them.
-    bool eventFilter(QObject *watched, QEvent *e) override;
-
 private:
-    bool playing() const;
-
     int m_hoveredLetter = -1;
-    bool m_tracking = false;
 };

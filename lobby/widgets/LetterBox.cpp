@@ -9,6 +9,15 @@ LetterBox::LetterBox(int index, QWidget *parent) : QLineEdit(parent), m_index(in
     setAlignment(Qt::AlignCenter);
 }
 
+bool LetterBox::event(QEvent *e) {
+    if (e->type() == QEvent::ShortcutOverride && m_windowKeys &&
+        m_windowKeys->contains(QKeySequence(static_cast<QKeyEvent *>(e)->keyCombination()))) {
+        e->ignore();
+        return true;
+    }
+    return QLineEdit::event(e);
+}
+
 void LetterBox::focusInEvent(QFocusEvent *e) {
     QLineEdit::focusInEvent(e);
     emit gotFocus(m_index);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLineEdit>
+#include <QKeySequence>
 #include <QList>
 
 // One of the solve panel's two one-letter boxes; it tells the window when the
@@ -10,6 +11,9 @@ class LetterBox : public QLineEdit {
 public:
     explicit LetterBox(int index, QWidget *parent = nullptr);
     int index() const { return m_index; }
+    // Keys the window answers wherever its focus is: the box lets them pass
+    // rather than take them for its own typing (Ctrl+Z, say). Not owned.
+    void setWindowKeys(const QList<QKeySequence> *keys) { m_windowKeys = keys; }
 
 signals:
     void gotFocus(int index);
@@ -17,6 +21,7 @@ signals:
     void keyUp(int index, int keyCode);
 
 protected:
+    bool event(QEvent *e) override;
     void focusInEvent(QFocusEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
     void keyReleaseEvent(QKeyEvent *e) override;
@@ -27,4 +32,5 @@ private:
     // key-up of the box's own (not that of a key that opened the panel, or
     // of a shortcut).
     QList<int> m_pressed;
+    const QList<QKeySequence> *m_windowKeys = nullptr;
 };

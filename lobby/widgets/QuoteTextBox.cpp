@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextDocumentFragment>
@@ -103,7 +104,7 @@ void QuoteTextBox::layOutLocked() {
     for (int d = 0, i = 0; d < displayed.size() && i < m_shown.size(); ++d)
         if (displayed[d] != SoftBreak) m_displayedAt[i++] = d;
     setPlainText(displayed);
-    if (!m_highlighted.isEmpty()) setHighlighted(m_highlighted, m_highlightColour);
+    if (!m_marks.isEmpty()) setMarks(m_marks);
 }
 
 int QuoteTextBox::storedIndexAt(const QPoint &viewportPoint) const {
@@ -126,21 +127,56 @@ int QuoteTextBox::storedIndexAt(const QPoint &viewportPoint) const {
     return -1;
 }
 
-void QuoteTextBox::setHighlighted(const QList<int> &storedIndexes, const QColor &colour) {
-    m_highlighted = storedIndexes;
-    m_highlightColour = colour;
-    QList<QTextEdit::ExtraSelection> marks;
-    marks.reserve(storedIndexes.size());
-    for (int i : storedIndexes) {
+void QuoteTextBox::setMarks(const QMap<int, QColor> &marks) {
+    m_marks = marks;
+    QList<QTextEdit::ExtraSelection> shown;
+    shown.reserve(marks.size());
+    for (auto it = marks.cbegin(); it != marks.cend(); ++it) {
+        const int i = it.key();
         if (i < 0 || i >= m_displayedAt.size()) continue;
         QTextEdit::ExtraSelection mark;
         mark.cursor = QTextCursor(document());
         mark.cursor.setPosition(m_displayedAt[i]);
         mark.cursor.setPosition(m_displayedAt[i] + 1, QTextCursor::KeepAnchor);
-        mark.format.setBackground(colour);
-        marks << mark;
+        mark.format.setBackground(it.value());
+        shown << mark;
     }
-    setExtraSelections(marks);
+    setExtraSelections(shown);
+}
+
+void QuoteTextBox::setPointing(bool on) {
+    if (on == m_pointing) return;
+    m_pointing = on;
+    viewport()->setMouseTracking(on);
+    if (!on && m_hovered >= 0) {
+        m_hovered = -1;
+        emit letterHovered(-1);
+    }
+}
+
+void QuoteTextBox::mousePressEvent(QMouseEvent *e) {
+    if (m_pointing && e->button() == Qt::LeftButton) {
+        const int at = storedIndexAt(e->position().toPoint());
+        if (at >= 0) {
+            e->accept(); // a pick, not a selection
+            emit letterClicked(at);
+            return;
+        }
+    }
+    QPlainTextEdit::mousePressEvent(e);
+}
+
+void QuoteTextBox::mouseMoveEvent(QMouseEvent *e) {
+    if (m_pointing) {
+        const int at = storedIndexAt(e->position().toPoint());
+        if (at != m_hovered) emit letterHovered(m_hovered = at);
+    }
+    QPlainTextEdit::mouseMoveEvent(e);
+}
+
+bool QuoteTextBox::viewportEvent(QEvent *e) {
+    if (e->type() == QEvent::Leave && m_hovered >= 0) emit letterHovered(m_hovered = -1);
+    return QPlainTextEdit::viewportEvent(e);
 }
 
 Qt::FocusPolicy QuoteTextBox::ownFocusPolicy() const {
@@ -205,6 +241,11 @@ void QuoteTextBox::focusInEvent(QFocusEvent *e) {
 
 void QuoteTextBox::keyPressEvent(QKeyEvent *e) {
     emit keyDown(m_index, e->key(), e->modifiers());
+    // A copy: taking the key may end the typing, and the taker with it.
+    if (const auto taker = m_keyTaker; taker && taker(e->key(), e->modifiers())) {
+        e->accept();
+        return;
+    }
     // Function keys and Esc belong to the window.
     if ((e->key() >= Qt::Key_F1 && e->key() <= Qt::Key_F35) || e->key() == Qt::Key_Escape) {
         e->ignore();

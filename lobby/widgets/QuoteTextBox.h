@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QColor>
+#include <QMap>
 #include <QPlainTextEdit>
+
+#include <functional>
 
 // A multi-line text box in the manner of the lobby's quote and guide boxes:
 // line breaks read as CR LF and count as two characters against the maximum
@@ -40,15 +44,29 @@ public:
     // The character of the stored text under a point of the viewport; -1 when
     // the point is over no character.
     int storedIndexAt(const QPoint &viewportPoint) const;
-    // Marks these characters of the stored text with a background colour;
-    // an empty list takes every mark away.
-    void setHighlighted(const QList<int> &storedIndexes, const QColor &colour);
-    QList<int> highlighted() const { return m_highlighted; }
+    // Marks characters of the stored text, each with its background colour;
+    // none takes every mark away.
+    void setMarks(const QMap<int, QColor> &marks);
+    // The characters marked, in order, and the colour of one.
+    QList<int> highlighted() const { return m_marks.keys(); }
+    QColor markAt(int storedIndex) const { return m_marks.value(storedIndex); }
+
+    // While pointing, the box tells the character under the pointer and a
+    // click on one, and a click on a character selects nothing.
+    void setPointing(bool on);
+    // Keys typed in the box go to `taker` first (true: taken); none for the
+    // box's own way.
+    void setKeyTaker(std::function<bool(int key, Qt::KeyboardModifiers)> taker) {
+        m_keyTaker = std::move(taker);
+    }
 
 signals:
     void gotFocus(int index);
     // Before the key takes effect.
     void keyDown(int index, int key, Qt::KeyboardModifiers modifiers);
+    // The character under the pointer (-1 for none), and a click on one.
+    void letterHovered(int storedIndex);
+    void letterClicked(int storedIndex);
 
 protected:
     void focusInEvent(QFocusEvent *e) override;
@@ -57,6 +75,9 @@ protected:
     bool canInsertFromMimeData(const QMimeData *source) const override;
     QMimeData *createMimeDataFromSelection() const override;
     void resizeEvent(QResizeEvent *e) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+    bool viewportEvent(QEvent *e) override;
 
 private:
     void enforceMaxLength();
@@ -68,6 +89,8 @@ private:
     bool m_readableByKeys = false;
     QString m_shown;          // a locked box's text, without its soft line breaks
     QList<int> m_displayedAt; // where each stored character stands in the document
-    QList<int> m_highlighted;
-    QColor m_highlightColour;
+    QMap<int, QColor> m_marks;
+    bool m_pointing = false;
+    int m_hovered = -1;
+    std::function<bool(int, Qt::KeyboardModifiers)> m_keyTaker;
 };

@@ -130,29 +130,35 @@ private slots:
     }
 
     void givenLettersAndTeachingHints() {
+        const QString key = QStringLiteral("BCDEFGHIJKLMNOPQRSTUVWXYZA"); // each letter the next
+        const QString quote = QStringLiteral("AN APPLE A DAY"), enciphered = "BO BQQMF B EBZ";
         GameSession session;
-        session.start(QStringLiteral("AN APPLE A DAY"), QStringLiteral("BO BQQMF B EBZ"));
-        session.placePair(QStringLiteral("O"), QStringLiteral("N"));
-        session.give(QStringLiteral("BQ")); // A and P, as an easy game starts
-        QCOMPARE(session.game().shown(), QStringLiteral("AN APP·· A ·A·"));
+        session.now = [] { return QDateTime(QDate(2026, 12, 9), QTime(9, 0, 0)); };
+        // A medium game starts with its two commonest scrambled letters given.
+        session.start(quote, enciphered, key, play::Level::Medium);
+        QCOMPARE(session.game().shown(), QStringLiteral("A· APP·· A ·A·"));
         QCOMPARE(session.game().HintCount(), qint16(0));
+        session.placePair(QStringLiteral("O"), QStringLiteral("N"));
         QVERIFY(session.undo()); // the player's pair, not what was given
         QVERIFY(!session.undo());
         QCOMPARE(session.game().shown(), QStringLiteral("A· APP·· A ·A·"));
         session.countHint(); // a step explained: no letter, one hint
         QCOMPARE(session.game().HintCount(), qint16(1));
-        session.setHintsGiveLetters(false); // an expert game
+        // An expert game gives nothing, and Hint gives no letter.
+        session.start(quote, enciphered, key, play::Level::Expert);
+        QCOMPARE(session.game().shown(), QStringLiteral("·· ····· · ···"));
         QCOMPARE(session.hint([](int, int) { return 2; }), -1);
-        QCOMPARE(session.game().HintCount(), qint16(1));
+        QCOMPARE(session.game().HintCount(), qint16(0));
         // Kept and restored, an expert game is one still; the file of any
         // other game is as it always was.
-        session.now = [] { return QDateTime(QDate(2026, 12, 9), QTime(9, 0, 0)); };
         const QByteArray file = play::FormatGameFile(session.kept());
         QVERIFY(file.contains("letterhints=no\n"));
+        const std::optional<play::KeptGame> parsed = play::ParseGameFile(file);
+        QVERIFY(parsed);
         GameSession later;
-        later.restore(*play::ParseGameFile(file));
+        later.restore(*parsed);
         QVERIFY(!later.hintsGiveLetters());
-        session.start(QStringLiteral("AN APPLE A DAY"), QStringLiteral("BO BQQMF B EBZ"));
+        session.start(quote, enciphered, key);
         QVERIFY(session.hintsGiveLetters()); // every new game gives them again
         QVERIFY(!play::FormatGameFile(session.kept()).contains("letterhints"));
     }

@@ -407,7 +407,7 @@ private slots:
                                 "GLADLY TAKE IN. - SOMEONE"));
         // The next dialog opens where the last file came from.
         script->filesToOpen << QStringList();
-        QuoteCollections::of(m)->menuImportQuotes_Click();
+        Added<QuoteCollections>(m)->menuImportQuotes_Click();
         QCOMPARE(script->fileRequests.last().folder, folder->path());
     }
 
@@ -438,11 +438,11 @@ private slots:
         // Not where quotes were imported from: the documents, then the last export's folder.
         Settings::Save(Settings::Keys::QuoteFolder, QStringLiteral("/usr"));
         script->filesToSave << target;
-        QuoteCollections::of(m)->menuExportQuotes_Click();
+        Added<QuoteCollections>(m)->menuExportQuotes_Click();
         QCOMPARE(script->fileRequests.last().folder,
                  QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
         script->filesToSave << QString();
-        QuoteCollections::of(m)->menuExportQuotes_Click();
+        Added<QuoteCollections>(m)->menuExportQuotes_Click();
         QCOMPARE(script->fileRequests.last().folder, folder->path());
         QFile out(target);
         QVERIFY(out.open(QIODevice::ReadOnly));
@@ -457,7 +457,7 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly));
         }
         Settings::Save(Settings::Keys::ExportPending, part);
-        QuoteCollections::of(m)->RemoveLeftoverExport();
+        Added<QuoteCollections>(m)->RemoveLeftoverExport();
         QVERIFY(!QFile::exists(part));
         QVERIFY(QFile::exists(foreign));
         QVERIFY(

@@ -8,6 +8,11 @@
 #include <QPointer>
 #include <QTest>
 
+// The addition of that kind hung on the lobby, or null.
+template <class A> A *Added(const frmMain &lobby) {
+    return lobby.seam().findChild<A *>(QString(), Qt::FindDirectChildrenOnly);
+}
+
 // The lobby as the program opens it, additions and all, on screen and
 // activated (and, when `settled`, done fading in). A lobby that does not
 // open in time fails the test that asked for it.
