@@ -155,15 +155,19 @@ void QuoteTextBox::setPointing(bool on) {
 }
 
 void QuoteTextBox::mousePressEvent(QMouseEvent *e) {
-    if (m_pointing && e->button() == Qt::LeftButton) {
-        const int at = storedIndexAt(e->position().toPoint());
-        if (at >= 0) {
-            e->accept(); // a pick, not a selection
-            emit letterClicked(at);
-            return;
-        }
-    }
+    m_pressed = m_pointing && e->button() == Qt::LeftButton
+                    ? storedIndexAt(e->position().toPoint())
+                    : -1;
     QPlainTextEdit::mousePressEvent(e);
+}
+
+void QuoteTextBox::mouseReleaseEvent(QMouseEvent *e) {
+    // A click on a letter: pressed and let go on it. A drag still selects.
+    const int pressed = std::exchange(m_pressed, -1);
+    QPlainTextEdit::mouseReleaseEvent(e);
+    if (pressed >= 0 && e->button() == Qt::LeftButton &&
+        storedIndexAt(e->position().toPoint()) == pressed && !textCursor().hasSelection())
+        emit letterClicked(pressed);
 }
 
 void QuoteTextBox::mouseMoveEvent(QMouseEvent *e) {

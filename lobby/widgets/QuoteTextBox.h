@@ -52,7 +52,7 @@ public:
     QColor markAt(int storedIndex) const { return m_marks.value(storedIndex); }
 
     // While pointing, the box tells the character under the pointer and a
-    // click on one, and a click on a character selects nothing.
+    // click on one (a drag still selects).
     void setPointing(bool on);
     // Keys typed in the box go to `taker` first (true: taken); none for the
     // box's own way.
@@ -76,6 +76,7 @@ protected:
     QMimeData *createMimeDataFromSelection() const override;
     void resizeEvent(QResizeEvent *e) override;
     void mousePressEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
     void mouseMoveEvent(QMouseEvent *e) override;
     bool viewportEvent(QEvent *e) override;
 
@@ -92,5 +93,6 @@ private:
     QMap<int, QColor> m_marks;
     bool m_pointing = false;
     int m_hovered = -1;
+    int m_pressed = -1; // the letter a left button went down on, while pointing
     std::function<bool(int, Qt::KeyboardModifiers)> m_keyTaker;
 };

@@ -5,6 +5,7 @@
 //                                    prints W H XHOT YHOT SEE-THROUGH OPAQUE
 //   xprobe find BIG SMALL [IGNORE…]  where SMALL stands in BIG, pixel for pixel
 //   xprobe same A B [IGNORE…]        whether two pictures are equal, pixel for pixel
+//   xprobe count FILE RRGGBB         how many pixels of FILE have that colour
 //   xprobe compositor                whether a compositing manager runs
 //   xprobe first-window PROGRAM ARGS… starts PROGRAM and prints, when its first window
 //                                    is mapped: the ms since the start, the processor
@@ -229,6 +230,18 @@ int main(int argc, char **argv) {
     if (argc < 2) return usage();
     QByteArray what = argv[1];
 
+    if (what == "count") {
+        const QImage a = QImage(argc > 3 ? QString::fromLocal8Bit(argv[2]) : QString())
+                             .convertToFormat(QImage::Format_RGB32);
+        if (a.isNull()) return usage();
+        const QRgb colour = QByteArray(argv[3]).toUInt(nullptr, 16) & 0xFFFFFF;
+        long n = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x)
+                n += (a.pixel(x, y) & 0xFFFFFF) == colour;
+        std::printf("%ld\n", n);
+        return 0;
+    }
     if (what == "find" || what == "same") {
         if (argc < 4) return usage();
         const QImage a =
