@@ -58,6 +58,7 @@ frmMain::frmMain(QWidget *parent)
     : DesignedWindow(
           QStringLiteral("frmMain"), Frame::Minimisable, [this] { endProgram(); }, parent) {
     session.now = [this] { return now(); };
+    session.quoteOf = [this](qint16 record) { return grid->list()->quotes().value(record - 1); };
     buildControls();
     buildSeam();
     wireHandlers();

@@ -1,27 +1,19 @@
-#include "AnswerGuard.h"
 #include "CryptogramPage.h"
 #include "Fonts.h"
-#include "FreshQuotes.h"
 #include "GameRecord.h"
 #include "HelpTopic.h"
-#include "KeptGames.h"
 #include "Language.h"
 #include "LetterStrip.h"
 #include "Lobby.h"
-#include "PlayClock.h"
 #include "PrinterSurface.h"
-#include "PuzzleTyping.h"
 #include "QuoteFile.h"
-#include "QuoteMarks.h"
 #include "RecordingPrinter.h"
 #include "SavedGame.h"
 #include "ScriptedDialogs.h"
 #include "Settings.h"
 #include "SolveGame.h"
 #include "SolverAids.h"
-#include "SolverHelp.h"
 #include "TempFolder.h"
-#include "ViewSizeChoice.h"
 #include "frmMain.h"
 #include "modStandard.h"
 #include "modSupport.h"
@@ -33,6 +25,7 @@
 #include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -440,233 +433,6 @@ private slots:
         QCOMPARE(Settings::GetSetting(QStringLiteral("SolverAids")), QStringLiteral("False"));
     }
 
-    void theStatusLineTellsTheDifficultyOnlyWhenAsked() {
-        frmMain &m = open();
-        const auto header = [&] {
-            return Ui(m).grid->list()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString();
-        };
-        const QString designed = header();
-        QVERIFY(!designed.contains(QStringLiteral("Difficulty")));
-        const auto toggle = [&] {
-            QTimer::singleShot(0, [&] {
-                if (QMenu *menu = m.listMenu()) {
-                    QAction *show = menu->actions().at(4);
-                    QCOMPARE(show->text(), QStringLiteral("Show &Difficulty"));
-                    menu->close();
-                    show->trigger();
-                }
-            });
-            QTest::keyClick(Ui(m).grid, Qt::Key_F10, Qt::ShiftModifier);
-        };
-        toggle(); // rated in the background, then told
-        QVERIFY(QTest::qWaitFor([&] { return header() != designed; }, 10000));
-        QVERIFY(
-            QRegularExpression(QStringLiteral(" \u00B7 (Easy|Medium|Hard|Expert) \\([1-5]/5\\)$"))
-                .match(header())
-                .hasMatch());
-        QCOMPARE(Ui(m).grid->accessibleDescription(), header()); // a screen reader's too
-        QCOMPARE(Settings::GetSetting(QStringLiteral("ShowDifficulty")), QStringLiteral("True"));
-        m.activateWindow(); // back from the menu
-        QVERIFY(QTest::qWaitForWindowActive(&m));
-        toggle();
-        QCOMPARE(header(), designed);
-    }
-
-    void theStatusLineTellsTheQuotesRecordWhenAsked() {
-        frmMain &m = open();
-        const auto header = [&] {
-            return Ui(m).grid->list()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString();
-        };
-        const QString designed = header();
-        QuoteMarks *marks = Added<QuoteMarks>(m);
-        marks->menuShowRecord_Click();
-        QVERIFY(QTest::qWaitFor([&] { return header() == designed + " \u00B7 Unplayed"; }, 10000));
-        startGame(m);
-        Ui(m).cmdSolve->PerformClick();
-        Ui(m).cmdFinishedSolving->PerformClick();
-        QVERIFY(QTest::qWaitFor(
-            [&] { return header() == designed + " \u00B7 Played once, unsolved"; }, 10000));
-        marks->menuShowRecord_Click();
-        QCOMPARE(header(), designed);
-        play::QuoteHistory h{3, 2, 151};
-        QCOMPARE(QuoteMarks::Note(h), QStringLiteral(" \u00B7 Solved \u00D72, best 2:31"));
-    }
-
-    void gamesOfALevelStepsExplainedAndLettersChecked() {
-        frmMain &m = open();
-        SolverHelp *help = Added<SolverHelp>(m);
-        // An easy game starts with the four commonest scrambled letters given.
-        help->playRandom(SolverHelp::Level::Easy);
-        QVERIFY(m.mode.is(LobbyMode::Mode::Solve));
-        QCOMPARE(m.game.SolveQuote(), Quote);
-        for (QChar l : QStringLiteral("TEOS")) // 6, 4, 4, 4 times, the first of a tie first
-            QVERIFY2(m.game.SolveProgress().count(l) == Quote.count(l), qPrintable(QString(l)));
-        QCOMPARE(m.game.HintCount(), qint16(0));
-        QVERIFY(Ui(m).cmdHint->Enabled());
-
-        // A step explained: a sentence with its pairs, its word marked, one hint.
-        script->messages.clear();
-        QTest::keyClick(Ui(m).txtLetter[1], Qt::Key_F2);
-        QCOMPARE(script->messages.size(), 1);
-        QVERIFY2(script->messages[0].text.contains(u'='), qPrintable(script->messages[0].text));
-        QVERIFY(!Ui(m).txtBox[2]->highlighted().isEmpty());
-        QCOMPARE(m.game.HintCount(), qint16(1));
-
-        // One wrong letter: checked, it is named and marked, one hint more.
-        const QChar a = cipherOf(u'A');
-        QTest::keyClick(Ui(m).txtLetter[1], a.toLower().toLatin1());
-        QTest::keyClick(Ui(m).txtLetter[2], 'u');
-        QVERIFY(Ui(m).txtBox[2]->highlighted().isEmpty()); // marks go with the board they were for
-        script->messages.clear();
-        QTest::keyClick(Ui(m).txtLetter[1], Qt::Key_F3);
-        QCOMPARE(script->messages.size(), 1);
-        QCOMPARE(script->messages[0].text,
-                 QStringLiteral("One of your letters is wrong: %1, marked in the puzzle.").arg(a));
-        QCOMPARE(Ui(m).txtBox[2]->highlighted(), SolveGame::PlacesOf(m.game.Enciphered(), a));
-        QCOMPARE(m.game.HintCount(), qint16(2));
-
-        // Every letter placed, one pair wrong: said once, not left silent.
-        script->messages.clear();
-        for (QChar l : QStringLiteral("HBWYUIRLGDPF")) {
-            QTest::keyClick(Ui(m).txtLetter[1], cipherOf(l).toLower().toLatin1());
-            QTest::keyClick(Ui(m).txtLetter[2], l.toLower().toLatin1());
-        }
-        QVERIFY(!m.game.SolveProgress().contains(SolveGame::Unsolved) && !m.game.isOver());
-        QCOMPARE(script->messages.size(), 1);
-        QVERIFY(script->messages[0].text.startsWith(QStringLiteral("Every letter has its place")));
-        Ui(m).cmdFinishedSolving->PerformClick();
-
-        // An expert game gives no letter, and Hint gives none either.
-        help->playRandom(SolverHelp::Level::Expert);
-        QVERIFY(!m.game.SolveProgress().contains(u'T'));
-        QVERIFY(!Ui(m).cmdHint->Enabled());
-        QTest::keyClick(Ui(m).txtLetter[1], Qt::Key_F4);
-        QCOMPARE(m.game.HintCount(), qint16(0));
-        QVERIFY(!m.game.SolveProgress().contains(QRegularExpression(QStringLiteral("[A-Z]"))));
-        Ui(m).cmdFinishedSolving->PerformClick();
-        QVERIFY(Ui(m).cmdHint->Enabled()); // a plain game's Hint again
-    }
-
-    void theClockInTheTitleStopsWhileAway() {
-        QDateTime t(QDate(2026, 12, 9), QTime(9, 0, 0));
-        frmMain &m = open();
-        m.now = [&] { return t; };
-        PlayClock *clock = Added<PlayClock>(m);
-        startGame(m);
-        QCOMPARE(m.windowTitle(), QStringLiteral(" Cipherly")); // off: the design's title
-        clock->menuShowClock_Click();
-        t = t.addSecs(192);
-        QCOMPARE(clock->titleNote(), QStringLiteral(" \u2014 3:12"));
-        // Minimised for twenty minutes: covered, and not counted.
-        m.setWindowState(Qt::WindowMinimized);
-        QVERIFY(QTest::qWaitFor([&] { return m.session.paused(); }, 5000));
-        QVERIFY(clock->cover->isVisibleTo(&m));
-        QCOMPARE(m.windowTitle(), QStringLiteral(" Cipherly \u2014 3:12 (paused)"));
-        t = t.addSecs(1200);
-        m.setWindowState(Qt::WindowNoState);
-        QVERIFY(QTest::qWaitFor([&] { return !m.session.paused(); }, 5000));
-        QVERIFY(!clock->cover->isVisibleTo(&m));
-        QCOMPARE(m.session.seconds(), qint64(192));
-        // Paused by hand, it stays paused until asked; a move ends it too.
-        QTest::keyClick(Ui(m).txtLetter[1], Qt::Key_F9);
-        QVERIFY(m.session.paused());
-        t = t.addSecs(60);
-        QTest::keyClick(Ui(m).txtLetter[1], Qt::Key_F9);
-        QVERIFY(!m.session.paused());
-        QCOMPARE(m.session.seconds(), qint64(192));
-        Ui(m).cmdFinishedSolving->PerformClick();
-        QCOMPARE(m.windowTitle(), QStringLiteral(" Cipherly"));
-        QCOMPARE(Settings::GetSetting(QStringLiteral("GameClock")), QStringLiteral("True"));
-    }
-
-    void noAnswerByAccident() {
-        QDateTime t(QDate(2026, 12, 9), QTime(9, 0, 0));
-        frmMain &m = open();
-        m.now = [&] { return t; };
-        Added<AnswerGuard>(m)->menuAskFirst_Click();
-        // The second Alt+S of a double press: the game goes on, nothing asked.
-        startGame(m);
-        QTest::keyClick(&m, Qt::Key_S, Qt::AltModifier);
-        QVERIFY(!m.game.isOver());
-        QVERIFY(script->messages.isEmpty());
-        // No pair yet: Solve (Alt+S) shows the answer as designed.
-        t = t.addSecs(5);
-        QTest::keyClick(&m, Qt::Key_S, Qt::AltModifier);
-        QVERIFY(m.game.isOver());
-        Ui(m).cmdFinishedSolving->PerformClick();
-        // With a pair placed, both ask; No keeps the game.
-        startGame(m);
-        t = t.addSecs(5);
-        QTest::keyClick(Ui(m).txtLetter[1], cipherOf(u'T').toLower().toLatin1());
-        QTest::keyClick(Ui(m).txtLetter[2], 't');
-        script->answers = {Answer::No, Answer::No};
-        Ui(m).cmdSolve->PerformClick();
-        QTest::keyClick(&m, Qt::Key_Escape);
-        QCOMPARE(script->messages.size(), 2);
-        QVERIFY(script->messages[0].text.startsWith(QStringLiteral("Show the answer?")));
-        QVERIFY(script->messages[1].text.startsWith(QStringLiteral("Give up this game?")));
-        QCOMPARE(script->messages[1].checkBox, QStringLiteral("Don't ask again"));
-        QVERIFY(m.mode.is(LobbyMode::Mode::Solve) && !m.game.isOver());
-        script->answers = {Answer::Yes};
-        Ui(m).cmdSolve->PerformClick();
-        QVERIFY(m.game.answerShown());
-    }
-
-    void aWholeGameTypedOnThePuzzle() {
-        frmMain &m = open();
-        startGame(m);
-        PuzzleTyping *typing = Added<PuzzleTyping>(m);
-        QuoteTextBox *guide = Ui(m).txtBox[2];
-        // Off: a click on the puzzle picks nothing.
-        QTest::mouseClick(guide->viewport(), Qt::LeftButton, {}, over(guide, 0));
-        QCOMPARE(typing->at(), -1);
-        typing->menuTypeOnPuzzle_Click();
-        QTest::mouseClick(guide->viewport(), Qt::LeftButton, {}, over(guide, 0));
-        QCOMPARE(typing->at(), 0);
-        QCOMPARE(guide->highlighted(),
-                 SolveGame::PlacesOf(m.game.Enciphered(), m.game.Enciphered()[0]));
-        // A wrong letter, taken back with a blank, then put right; Right moves on.
-        QTest::keyClick(guide, 'x');
-        QCOMPARE(m.game.SolveProgress()[0], QChar(u'X'));
-        QTest::keyClick(guide, Qt::Key_Left); // back to the first letter
-        QCOMPARE(typing->at(), 0);
-        QTest::keyClick(guide, Qt::Key_Space);
-        QCOMPARE(m.game.SolveProgress()[0], SolveGame::Unsolved);
-        QTest::keyClick(guide, 't');
-        QCOMPARE(m.game.SolveProgress()[0], QChar(u'T'));
-        QVERIFY(m.session.undo() && m.session.redo()); // the same history as the boxes keep
-        // Every other letter typed where the pick moves on to: the game is won.
-        while (!m.game.isOver()) {
-            const int at = typing->at();
-            QVERIFY(at > 0 && m.game.SolveProgress()[at] == SolveGame::Unsolved);
-            QTest::keyClick(guide, m.game.SolveQuote()[at].toLower().toLatin1());
-        }
-        QVERIFY(m.game.SolveProgress() == Quote && !m.game.answerShown());
-        QCOMPARE(m.game.HintCount(), qint16(0));
-        QVERIFY(guide->highlighted().isEmpty());
-    }
-
-    void theViewSizeIsChosenForTheNextStart() {
-        QCOMPARE(ViewSizeChoice::Stepped(0, +1), 125); // the desktop's counts as 100 %
-        QCOMPARE(ViewSizeChoice::Stepped(150, +1), 200);
-        QCOMPARE(ViewSizeChoice::Stepped(200, +1), 200);
-        QCOMPARE(ViewSizeChoice::Stepped(125, -1), 100);
-        QCOMPARE(ViewSizeChoice::Stepped(100, -1), 100);
-        QCOMPARE(ViewSizeChoice::Stepped(150, 0), 0);
-        frmMain &m = open();
-        QTest::keyClick(&m, Qt::Key_Plus, Qt::ControlModifier);
-        QTest::keyClick(&m, Qt::Key_Plus, Qt::ControlModifier);
-        QCOMPARE(Settings::ViewSize(), 150);
-        QCOMPARE(script->messages.last().text,
-                 QStringLiteral("From the next start, Cipherly's windows are shown at 150 %."));
-        Settings::Save(Settings::Keys::ViewSize,
-                       QStringLiteral("175")); // not a size: the desktop's
-        QCOMPARE(Settings::ViewSize(), 0);
-        QTest::keyClick(&m, Qt::Key_Minus, Qt::ControlModifier);
-        QCOMPARE(Settings::ViewSize(), 100);
-        Settings::Save(Settings::Keys::ViewSize, QStringLiteral("0"));
-    }
-
     void theSwitchIsInThePanelsMenuAndRemembered() {
         frmMain &m = open();
         startGame(m);
@@ -691,69 +457,6 @@ private slots:
         QVERIFY(!aids(m)->stripLetters->isVisible());
         startGame(m);
         QVERIFY(aids(m)->SolverAids && aids(m)->stripLetters->isVisible());
-        Settings::SaveSetting(QStringLiteral("SolverAids"), QStringLiteral("False"));
-    }
-
-    void theAidsLightUpPickAndCount() {
-        Settings::SaveSetting(QStringLiteral("SolverAids"), QStringLiteral("True"));
-        frmMain &m = open();
-        startGame(m);
-        const QString guide = Ui(m).txtBox[2]->text();
-        const QChar t = cipherOf(QLatin1Char('T')), h = cipherOf(QLatin1Char('H'));
-        // A cipher letter in box 1 lights up every place of it in both boxes.
-        QTest::keyClick(Ui(m).txtLetter[1], t.toLatin1());
-        const QList<int> places = SolveGame::PlacesOf(guide, t);
-        QCOMPARE(places.size(), int(Quote.count(QLatin1Char('T'))));
-        QCOMPARE(Ui(m).txtBox[2]->highlighted(), places);
-        QCOMPARE(Ui(m).txtBox[1]->highlighted(), places);
-        QTest::keyClick(Ui(m).txtLetter[2], 't');
-        // The pointer resting on a letter of the guide box lights that letter.
-        const int firstH = int(guide.indexOf(h));
-        QTest::mouseMove(Ui(m).txtBox[2]->viewport(), over(Ui(m).txtBox[2], firstH));
-        QCOMPARE(Ui(m).txtBox[2]->highlighted(), SolveGame::PlacesOf(guide, h));
-        // A click on it puts it into box 1 and moves on to box 2.
-        QTest::mouseClick(Ui(m).txtBox[2]->viewport(), Qt::LeftButton, {},
-                          over(Ui(m).txtBox[2], firstH));
-        QCOMPARE(Ui(m).txtLetter[1]->text(), QString(h));
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(Ui(m).txtLetter[2]));
-        QTest::keyClick(Ui(m).txtLetter[2], 'h');
-        QVERIFY(Ui(m).txtBox[1]->text().contains(QStringLiteral("TH")));
-        // The strip: counts, the letters given, and a letter given twice.
-        auto entry = [&](QChar cipher) {
-            return aids(m)->stripLetters->entries()[cipher.unicode() - 'A'];
-        };
-        QCOMPARE(aids(m)->stripLetters->entries().size(), 26);
-        QCOMPARE(entry(t).count, int(Quote.count(QLatin1Char('T'))));
-        QCOMPARE(entry(t).plain, QLatin1Char('T'));
-        QCOMPARE(entry(h).plain, QLatin1Char('H'));
-        QVERIFY(!entry(t).conflict);
-        QChar absent;
-        for (char c = 'A'; c <= 'Z'; ++c)
-            if (!guide.contains(QLatin1Char(c))) absent = QLatin1Char(c);
-        QCOMPARE(entry(absent).count, 0);
-        const QChar o = cipherOf(QLatin1Char('O'));
-        QTest::keyClick(Ui(m).txtLetter[1], o.toLatin1());
-        QTest::keyClick(Ui(m).txtLetter[2], 't'); // T given to two cipher letters
-        QVERIFY(entry(t).conflict && entry(o).conflict);
-        QVERIFY(!entry(h).conflict);
-        // Taking it back clears the mark.
-        QTest::keyClick(Ui(m).txtLetter[1], o.toLatin1());
-        QTest::keyClick(Ui(m).txtLetter[2], Qt::Key_Space);
-        QVERIFY(!entry(t).conflict);
-        // A hint shows in the strip; the aids never count as hints.
-        QCOMPARE(m.game.HintCount(), qint16(0));
-        Ui(m).cmdHint->PerformClick();
-        QCOMPARE(m.game.HintCount(), qint16(1));
-        int given = 0;
-        for (const auto &e : aids(m)->stripLetters->entries())
-            given += !e.plain.isNull();
-        QCOMPARE(given, 3);
-        // Solve: every letter given, nothing lit, and the closing words as ever.
-        Ui(m).cmdSolve->PerformClick();
-        for (const auto &e : aids(m)->stripLetters->entries())
-            QCOMPARE(e.plain.isNull(), e.count == 0);
-        QVERIFY(Ui(m).txtBox[2]->highlighted().isEmpty());
-        QCOMPARE(Ui(m).lblSolveMessage->text(), QStringLiteral("\nSee the solved message below."));
         Settings::SaveSetting(QStringLiteral("SolverAids"), QStringLiteral("False"));
     }
 
@@ -811,48 +514,73 @@ private slots:
         QVERIFY(QApplication::focusWidget() != Ui(m).txtLetter[1]);
     }
 
-    // ---- The record of games --------------------------------------------------------
+    // ---- The seam the additions hang on --------------------------------------------
 
-    void everyGameThatEndsIsRecorded() {
-        QTemporaryDir data;
-        stats::SetRecordPath(data.filePath(QStringLiteral("games.csv")));
+    void theSeamShowsWhatTheAdditionsAsk() {
         frmMain &m = open();
-        QDateTime t(QDate(2026, 12, 8), QTime(20, 0, 0));
-        m.now = [&] { return t; };
-        // Solved with a hint, after 12 minutes 18 seconds.
-        startGame(m);
-        Ui(m).cmdHint->PerformClick();
-        t = t.addSecs(738);
-        for (QChar c : Quote)
-            if (c.isLetter() && Ui(m).txtBox[1]->text().contains(SolveGame::Unsolved)) {
-                QTest::keyClick(Ui(m).txtLetter[1], cipherOf(c).toLatin1());
-                QTest::keyClick(Ui(m).txtLetter[2], c.toLatin1());
-            }
-        QVERIFY(Ui(m).lblSolveMessage->text().startsWith(QStringLiteral("Congratulations!")));
-        Ui(m).cmdFinishedSolving->PerformClick(); // already recorded: once only
-        // Shown with Solve after 95 seconds.
-        startGame(m);
-        t = t.addSecs(95);
+        LobbySeam &seam = m.seam();
+        QuoteTextBox *guide = Ui(m).txtBox[2];
+        const auto header = [&] {
+            return Ui(m).grid->list()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString();
+        };
+        // Notes after the status line, in the order they first came, heard too.
+        const QString designed = header();
+        seam.setStatusNote(QStringLiteral("a"), QStringLiteral(" 1"));
+        seam.setStatusNote(QStringLiteral("b"), QStringLiteral(" 2"));
+        seam.setStatusNote(QStringLiteral("a"), QStringLiteral(" 3"));
+        QCOMPARE(header(), designed + QStringLiteral(" 3 2"));
+        QCOMPARE(Ui(m).grid->accessibleDescription(), header());
+        seam.setStatusNote(QStringLiteral("a"), {});
+        seam.setStatusNote(QStringLiteral("b"), {});
+        QCOMPARE(header(), designed);
+        // Marks in layers: a mistake shows under the pointer's light, and
+        // stays when the light moves on.
+        seam.playRecord(3);
+        QVERIFY(QTest::qWaitForWindowActive(&m));
+        const QColor wrong(255, 0, 0), lit(0, 0, 255);
+        seam.setMarks(LobbySeam::Marks::Wrong, {0, 1}, wrong);
+        seam.setMarks(LobbySeam::Marks::Lit, {1, 2}, lit);
+        QCOMPARE(guide->markAt(1), wrong);
+        QCOMPARE(guide->markAt(2), lit);
+        seam.setMarks(LobbySeam::Marks::Lit, {}, lit);
+        QCOMPARE(guide->highlighted(), QList<int>({0, 1}));
+        // Words after the title.
+        seam.setTitleNote(QStringLiteral(" - 1:00"));
+        QCOMPARE(m.windowTitle(), QStringLiteral(" Cipherly - 1:00"));
+        seam.setTitleNote({});
+        // Typing on the puzzle: a click on a letter is told and keeps the
+        // focus there, and the keys typed there go to the typing first.
+        QList<int> keys;
+        seam.typeOnPuzzle([&](int k, Qt::KeyboardModifiers) { return keys << k, k == Qt::Key_Q; });
+        QSignalSpy clicked(&seam, &LobbySeam::puzzleClicked);
+        QTest::mouseClick(guide->viewport(), Qt::LeftButton, {}, over(guide, 0));
+        QCOMPARE(clicked.size(), 1);
+        QCOMPARE(clicked[0][0].toInt(), 0);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(guide));
+        QTest::keyClick(QApplication::focusWidget(), 'q');
+        QCOMPARE(keys, QList<int>{Qt::Key_Q});
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(guide));
+        seam.typeOnPuzzle({});
+        QCOMPARE(guide->focusPolicy(), guide->ownFocusPolicy());
+        // The window going away, and coming back.
+        m.setWindowState(Qt::WindowMinimized);
+        QTRY_VERIFY(seam.away());
+        m.setWindowState(Qt::WindowNoState);
+        QTRY_VERIFY(!seam.away());
+        // A check before leaving keeps the game as it is.
+        seam.addLeaveCheck([](LobbySeam::Leaving) { return false; });
         Ui(m).cmdSolve->PerformClick();
-        Ui(m).cmdFinishedSolving->PerformClick();
-        // Abandoned after 12 seconds.
-        startGame(m);
-        t = t.addSecs(12);
-        Ui(m).cmdFinishedSolving->PerformClick();
-        const QList<stats::Game> games = stats::ReadGames();
-        QCOMPARE(games.size(), 3);
-        QCOMPARE(games[0].outcome, stats::Outcome::Solved);
-        QCOMPARE(games[0].seconds, qint64(738));
-        QCOMPARE(games[0].hints, 1);
-        QCOMPARE(games[0].length, int(Quote.size()));
-        QCOMPARE(games[0].finished, QDateTime(QDate(2026, 12, 8), QTime(20, 12, 18)));
-        QCOMPARE(games[1].outcome, stats::Outcome::Shown);
-        QCOMPARE(games[1].seconds, qint64(95));
-        QCOMPARE(games[2].outcome, stats::Outcome::Abandoned);
-        QCOMPARE(games[2].seconds, qint64(12));
-        QVERIFY(script->messages.isEmpty());
-        stats::SetRecordPath({});
+        QTest::keyClick(&m, Qt::Key_Escape);
+        QVERIFY(m.mode.is(LobbyMode::Mode::Solve) && !m.game.isOver());
+        // A game of a level; an expert's Hint cannot be used, a plain game's can.
+        m.abandonGame();
+        seam.playRecord(0, play::Level::Expert);
+        QVERIFY(!Ui(m).cmdHint->Enabled());
+        seam.playRecord(0);
+        QVERIFY(Ui(m).cmdHint->Enabled());
     }
+
+    // ---- The record of games --------------------------------------------------------
 
     void aRecordWithALineBreakMakesAGameThatEnds() {
         // An old or hand-edited list: a record with CR LF and a tab inside.
@@ -878,24 +606,6 @@ private slots:
         const QList<stats::Game> games = stats::ReadGames();
         QCOMPARE(games.size(), 1);
         QCOMPARE(games[0].outcome, stats::Outcome::Shown); // not "abandoned"
-        stats::SetRecordPath({});
-    }
-
-    void aRecordThatCannotBeKeptIsToldOnceAndPlayGoesOn() {
-        QTemporaryDir data;
-        QFile blocker(data.filePath(QStringLiteral("blocked")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        stats::SetRecordPath(data.filePath(QStringLiteral("blocked/games.csv")));
-        frmMain &m = open();
-        for (int i = 0; i < 3; ++i) {
-            startGame(m);
-            Ui(m).cmdSolve->PerformClick();
-            Ui(m).cmdFinishedSolving->PerformClick();
-        }
-        QCOMPARE(script->messages.size(), 1);
-        QVERIFY(script->messages[0].text.contains(QStringLiteral("cannot be recorded")));
-        QVERIFY(!Ui(m).picSolveRandomQuote->isVisible()); // back in the list, playing on
         stats::SetRecordPath({});
     }
 
@@ -936,31 +646,6 @@ private slots:
                  QStringLiteral("THE VERY LAST QUOTE OF A LIST THAT HOLDS AS MANY AS IT CAN HOLD"));
         QCOMPARE(Ui(m).txtBox[2]->text(), cipher::EncipherText(m.game.SolveQuote()));
         QCOMPARE(m.cancelButton(), Ui(m).cmdFinishedSolving); // as a random game plays
-    }
-
-    void tenRandomGamesOverTenQuotesAreTenQuotes() {
-        QFile::remove(quotes::QuoteFileName); // the ten built-in quotes
-        frmMain &m = OpenLobby(lobby);
-        QDateTime t(QDate(2026, 12, 8), QTime(9, 0, 0));
-        m.now = [&] { return t; };
-        QSet<QString> played;
-        for (int i = 0; i < 10; ++i) {
-            t = t.addSecs(60);
-            Ui(m).cmdSolveRandomQuote->PerformClick();
-            played << m.game.SolveQuote();
-            Ui(m).cmdFinishedSolving->PerformClick();
-        }
-        QCOMPARE(played.size(), 10);
-        // All played: the next is the one played longest ago.
-        QStringList quotes;
-        QVERIFY(quotes::LoadQuoteList(quotes));
-        const QList<stats::Game> games = stats::ReadGames();
-        QCOMPARE(games.size(), 10);
-        QString oldest;
-        for (const QString &q : quotes)
-            if (stats::QuoteHash(q) == games[0].quote) oldest = q;
-        Ui(m).cmdSolveRandomQuote->PerformClick();
-        QCOMPARE(m.game.SolveQuote(), oldest);
     }
 
     void pairsAreTakenBackAndPutBackThroughAWholeGame() {
@@ -1054,69 +739,6 @@ private slots:
         QCOMPARE(games[0].outcome, stats::Outcome::Shown);
         QCOMPARE(games[0].seconds, qint64(100));
         QCOMPARE(games[0].hints, 1);
-    }
-
-    void aKeptGameRefusedIsRecordedAsAbandoned() {
-        frmMain &m = open();
-        QDateTime t(QDate(2026, 12, 8), QTime(14, 3, 0));
-        m.now = [&] { return t; };
-        startGame(m);
-        t = t.addSecs(40);
-        QTest::keyClick(Ui(m).txtLetter[1], cipherOf(QLatin1Char('T')).toLatin1());
-        QTest::keyClick(Ui(m).txtLetter[2], 't');
-        m.cmdQuit_Click(); // "Yes", the scripted default: the program ends with the game open
-        QTRY_VERIFY(!lobby);
-        QVERIFY(stats::ReadGames().isEmpty()); // not abandoned: kept
-        script->answers << dialogs::Answer::No;
-        lobby = NewLobby();
-        lobby->now = [&] { return t; };
-        lobby->show();
-        QTRY_COMPARE(stats::ReadGames().size(), 1);
-        QCOMPARE(stats::ReadGames()[0].outcome, stats::Outcome::Abandoned);
-        QCOMPARE(stats::ReadGames()[0].seconds, qint64(40));
-        QVERIFY(!QFile::exists(SavedGame::FileName()));
-        QVERIFY(lobby->mode.is(LobbyMode::Mode::List));
-    }
-
-    void aGameThatEndedIsRecordedOnceWhateverTheKill() {
-        // A kill can come between the kept game marked ended, its row in the
-        // record, and its removal: the next start records it once, never
-        // offers it again.
-        SavedGame::State s = AppleADay(QStringLiteral("AN APPLE A DAY, AS THEY SAY"));
-        s.ended = s.started.addSecs(95);
-        s.outcome = SolveGame::Outcome::Solved;
-        for (const bool rowWritten : {false, true}) {
-            QFile::remove(stats::RecordPath());
-            if (rowWritten)
-                stats::AppendGame(
-                    stats::PlayedGame(s.ended, 95, 2, stats::Outcome::Solved, s.quote));
-            QFile f(SavedGame::FileName());
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(play::FormatGameFile(s));
-            f.close();
-            script->messages.clear();
-            frmMain &m = open();
-            QTRY_VERIFY(!QFile::exists(SavedGame::FileName()));
-            QVERIFY(script->messages.isEmpty()); // not offered
-            QVERIFY(m.mode.is(LobbyMode::Mode::List));
-            const QList<stats::Game> games = stats::ReadGames();
-            QCOMPARE(games.size(), 1);
-            QCOMPARE(games[0].outcome, stats::Outcome::Solved);
-            QCOMPARE(games[0].seconds, qint64(95));
-            delete lobby;
-        }
-    }
-
-    void aDamagedKeptGameIsSetAsideNotLost() {
-        QFile damaged(SavedGame::FileName());
-        QVERIFY(damaged.open(QIODevice::WriteOnly));
-        damaged.write("Cipherly game in progress 1\nquote=SHORT\n");
-        damaged.close();
-        frmMain &m = open();
-        QTRY_VERIFY(!script->messages.isEmpty());
-        QVERIFY(script->messages.last().text.contains(QStringLiteral("could not be read")));
-        QVERIFY(QFile::exists(SavedGame::FileName() + QStringLiteral(".damaged")));
-        QVERIFY(m.mode.is(LobbyMode::Mode::List));
     }
 
     // ---- Printing a scrambled quote -----------------------------------------

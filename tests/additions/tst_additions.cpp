@@ -1,0 +1,480 @@
+// Each addition on a stand-in for the lobby's seam, without the lobby.
+#include "AnswerGuard.h"
+#include "FreshQuotes.h"
+#include "GameRecord.h"
+#include "GameRow.h"
+#include "GameStatistics.h"
+#include "KeptGames.h"
+#include "Language.h"
+#include "LetterStrip.h"
+#include "PairHistory.h"
+#include "PlayClock.h"
+#include "PuzzleTyping.h"
+#include "QuoteMarks.h"
+#include "SafeFile.h"
+#include "SavedGame.h"
+#include "ScreenReader.h"
+#include "ScriptedDialogs.h"
+#include "Settings.h"
+#include "SolverAids.h"
+#include "SolverHelp.h"
+#include "StandInLobby.h"
+#include "TempFolder.h"
+#include "ViewSizeChoice.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTest>
+
+using dialogs::Answer;
+using Marks = LobbySeam::Marks;
+
+namespace {
+
+const QString Quote =
+    QStringLiteral("THE BEST WAY OUT IS ALWAYS THROUGH, SAID THE POET - ROBERT FROST");
+
+} // namespace
+
+class TestAdditions : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempFolder> folder;
+    std::unique_ptr<ScriptedDialogs> script;
+    std::unique_ptr<StandInLobby> lobby;
+    QDateTime t;
+
+    // A new stand-in on the same clock, its list twelve times the quote.
+    StandInLobby &fresh() {
+        lobby = std::make_unique<StandInLobby>();
+        lobby->session().now = [this] { return t; };
+        for (int i = 0; i < 12; ++i)
+            lobby->list << Quote;
+        lobby->row = 1;
+        return *lobby;
+    }
+    const SolveGame &game() { return lobby->game(); }
+    QChar cipherOf(QChar plain) { return lobby->session().key()[plain.unicode() - 'A']; }
+    // Every letter still to find typed right, but `wrong` given `as`.
+    void typeTheRest(QChar wrong = {}, QChar as = {}) {
+        for (QChar c : Quote)
+            if (c.isLetter() && game().isOpen() && !game().isOver() &&
+                game().SolveProgress()[Quote.indexOf(c)] == SolveGame::Unsolved)
+                lobby->typePair(cipherOf(c), c == wrong ? as : c);
+    }
+
+private slots:
+    void initTestCase() { language::Install(*qApp, {QStringLiteral("en")}); }
+    void init() {
+        folder = std::make_unique<TempFolder>();
+        quotes::QuoteFileName = QStringLiteral("Cipherly.Dat");
+        stats::SetRecordPath(folder->file(QStringLiteral("games.csv")));
+        script = std::make_unique<ScriptedDialogs>();
+        t = QDateTime(QDate(2026, 12, 9), QTime(9, 0, 0));
+        fresh();
+    }
+    void cleanup() {
+        lobby.reset();
+        for (const Settings::Key &k :
+             {Settings::Keys::ShowDifficulty, Settings::Keys::GameClock, Settings::Keys::SolverAids,
+              Settings::Keys::AskBeforeGivingUp, Settings::Keys::TypeOnPuzzle,
+              Settings::Keys::QuoteMarks})
+            Settings::SetOn(k, false);
+        stats::SetRecordPath({});
+        script.reset();
+        folder.reset();
+    }
+
+    // ---- Solving -------------------------------------------------------------
+
+    void levelsStepsAndChecks() {
+        new SolverHelp(*lobby);
+        // The difficulty after the status line, once rated, only when asked.
+        QVERIFY(!lobby->item(QStringLiteral("Show &Difficulty"))->checked());
+        lobby->choose(QStringLiteral("Show &Difficulty"));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            QRegularExpression(QStringLiteral("^ \u00B7 (Easy|Medium|Hard|Expert) \\([1-5]/5\\)$"))
+                .match(lobby->notes.value(QStringLiteral("solverHelp")))
+                .hasMatch(),
+            10000);
+        lobby->choose(QStringLiteral("Show &Difficulty"));
+        QVERIFY(lobby->notes.value(QStringLiteral("solverHelp")).isEmpty());
+
+        // An easy game starts with the four commonest scrambled letters given.
+        lobby->choose(QStringLiteral("Random Eas&y Game"));
+        for (QChar l : QStringLiteral("TEOS")) // 6, 4, 4, 4 times
+            QCOMPARE(game().SolveProgress().count(l), Quote.count(l));
+        QCOMPARE(game().HintCount(), qint16(0));
+        // A step explained: a sentence with its pairs, its word marked, one hint.
+        QVERIFY(lobby->press(QKeySequence(Qt::Key_F2)));
+        QCOMPARE(script->messages.size(), 1);
+        QVERIFY(script->messages[0].text.contains(u'='));
+        QVERIFY(!lobby->layers[size_t(Marks::Step)].isEmpty());
+        QCOMPARE(game().HintCount(), qint16(1));
+        // One wrong letter: the step's marks go with its board; checked, the
+        // wrong letter is named and marked, one hint more.
+        const QChar a = cipherOf(u'A');
+        lobby->typePair(a, u'U');
+        QVERIFY(lobby->layers[size_t(Marks::Step)].isEmpty());
+        QVERIFY(lobby->press(QKeySequence(Qt::Key_F3)));
+        QCOMPARE(script->messages.last().text,
+                 QStringLiteral("One of your letters is wrong: %1, marked in the puzzle.").arg(a));
+        QCOMPARE(lobby->layers[size_t(Marks::Wrong)], SolveGame::PlacesOf(game().Enciphered(), a));
+        QCOMPARE(game().HintCount(), qint16(2));
+        // Every letter placed, one of them wrong: said once, not left silent.
+        script->messages.clear();
+        typeTheRest(u'A', u'U');
+        QVERIFY(game().boardFull() && !game().isOver());
+        QCOMPARE(script->messages.size(), 1);
+        QVERIFY(script->messages[0].text.startsWith(QStringLiteral("Every letter has its place")));
+        lobby->finish();
+
+        // An expert game gives no letter, and Hint gives none either.
+        lobby->choose(QStringLiteral("Random E&xpert Game"));
+        QVERIFY(!game().anyPlaced() && !lobby->session().hintsGiveLetters());
+    }
+
+    void theAidsLightPickAndCount() {
+        auto *aids = new SolverAidsPanel(*lobby);
+        QCOMPARE(lobby->placed.value(aids->stripLetters), LobbySeam::Place::BesidePuzzle);
+        lobby->playRecord(3, play::Level::Any);
+        // Off: nothing shows, the puzzle is not pointed at.
+        QVERIFY(!aids->stripLetters->isVisibleTo(&lobby->windowWidget) && lobby->pointing.isEmpty());
+        lobby->solveItems[0].action();
+        QCOMPARE(Settings::GetSetting(QStringLiteral("SolverAids")), QStringLiteral("True"));
+        QVERIFY(aids->stripLetters->isVisibleTo(&lobby->windowWidget));
+        QVERIFY(lobby->pointing.contains(aids));
+        const QString &guide = game().Enciphered();
+        const QChar t = cipherOf(u'T'), h = cipherOf(u'H'), o = cipherOf(u'O');
+        // The letter in box 1, or the one under the pointer, lit in both boxes.
+        lobby->typeCipherLetter(t);
+        QCOMPARE(lobby->layers[size_t(Marks::Lit)], SolveGame::PlacesOf(guide, t));
+        emit lobby->puzzleHovered(int(guide.indexOf(h)));
+        QCOMPARE(lobby->layers[size_t(Marks::Lit)], SolveGame::PlacesOf(guide, h));
+        emit lobby->puzzleHovered(-1);
+        QCOMPARE(lobby->layers[size_t(Marks::Lit)], SolveGame::PlacesOf(guide, t));
+        // A click on a letter is as typing it into box 1.
+        emit lobby->puzzleClicked(int(guide.indexOf(h)));
+        QCOMPARE(lobby->letter, h);
+        // The strip: counts, the letters given, and a letter given twice.
+        lobby->typePair(t, u'T');
+        lobby->typePair(o, u'T');
+        const auto entry = [&](QChar c) { return aids->stripLetters->entries()[c.unicode() - 'A']; };
+        QCOMPARE(entry(t).count, int(Quote.count(u'T')));
+        QVERIFY(entry(t).conflict && entry(o).conflict && !entry(h).conflict);
+        lobby->typePair(o, u' ');
+        QVERIFY(!entry(t).conflict && entry(t).plain == u'T');
+        // Solve: every letter given, nothing lit, nothing pointed at.
+        lobby->session().solve();
+        for (const auto &e : aids->stripLetters->entries())
+            QCOMPARE(e.plain.isNull(), e.count == 0);
+        QVERIFY(lobby->layers[size_t(Marks::Lit)].isEmpty() && lobby->pointing.isEmpty());
+        QCOMPARE(game().HintCount(), qint16(0)); // the aids never count as hints
+    }
+
+    void typingOnThePuzzlePlacesAndMovesOn() {
+        auto *typing = new PuzzleTyping(*lobby);
+        lobby->playRecord(3, play::Level::Any);
+        emit lobby->puzzleClicked(0); // off: no pick
+        QVERIFY(typing->at() < 0 && !lobby->puzzleTakesKeys());
+        lobby->solveItems[0].action();
+        QVERIFY(lobby->puzzleTakesKeys());
+        emit lobby->puzzleClicked(0);
+        QCOMPARE(lobby->layers[size_t(Marks::Picked)],
+                 SolveGame::PlacesOf(game().Enciphered(), game().Enciphered()[0]));
+        const auto key = [&](int k) { return lobby->puzzleKeys(k, Qt::NoModifier); };
+        // A wrong letter, taken back with a blank, then put right.
+        QVERIFY(key(Qt::Key_X));
+        QCOMPARE(game().SolveProgress()[0], QChar(u'X'));
+        QVERIFY(key(Qt::Key_Left));
+        QCOMPARE(typing->at(), 0);
+        QVERIFY(key(Qt::Key_Space));
+        QCOMPARE(game().SolveProgress()[0], SolveGame::Unsolved);
+        QVERIFY(key(Qt::Key_T) && !key(Qt::Key_Tab));
+        QVERIFY(!lobby->puzzleKeys(Qt::Key_Z, Qt::ControlModifier)); // the window's keys pass
+        // Every other letter typed where the pick moves on to: the game is won.
+        while (!game().isOver()) {
+            const int at = typing->at();
+            QVERIFY(at > 0 && game().SolveProgress()[at] == SolveGame::Unsolved);
+            QVERIFY(key(Qt::Key_A + game().SolveQuote()[at].unicode() - 'A'));
+        }
+        QVERIFY(game().SolveProgress() == Quote && lobby->layers[size_t(Marks::Picked)].isEmpty());
+    }
+
+    void theClockPausesWhileAwayAndByHand() {
+        auto *clock = new PlayClock(*lobby);
+        QCOMPARE(lobby->placed.value(clock->cover), LobbySeam::Place::OverPuzzle);
+        lobby->playRecord(3, play::Level::Any);
+        QVERIFY(lobby->titleNote.isEmpty()); // off: the design's title
+        lobby->setAway(true);
+        QVERIFY(!lobby->session().paused()); // off: timed as ever
+        lobby->setAway(false);
+        lobby->solveItems[0].action();
+        t = t.addSecs(192);
+        QCOMPARE(clock->titleNote(), QStringLiteral(" \u2014 3:12"));
+        // Away for twenty minutes: covered, and not counted.
+        lobby->setAway(true);
+        QVERIFY(lobby->session().paused() && clock->cover->isVisibleTo(&lobby->windowWidget));
+        QCOMPARE(lobby->titleNote, QStringLiteral(" \u2014 3:12 (paused)"));
+        t = t.addSecs(1200);
+        lobby->setAway(false);
+        QVERIFY(!lobby->session().paused() && !clock->cover->isVisibleTo(&lobby->windowWidget));
+        QCOMPARE(lobby->session().seconds(), qint64(192));
+        // Paused by hand, it stays paused until asked.
+        QVERIFY(lobby->press(QKeySequence(Qt::Key_F9)));
+        lobby->setAway(true);
+        lobby->setAway(false);
+        QVERIFY(lobby->session().paused());
+        t = t.addSecs(60);
+        QVERIFY(lobby->press(QKeySequence(Qt::Key_Pause)));
+        QCOMPARE(lobby->session().seconds(), qint64(192));
+        lobby->finish();
+        QVERIFY(lobby->titleNote.isEmpty());
+    }
+
+    void noAnswerByAccident() {
+        new AnswerGuard(*lobby);
+        using L = LobbySeam::Leaving;
+        QVERIFY(lobby->mayLeave(L::ShowAnswer)); // off: as designed
+        lobby->solveItems[0].action();
+        lobby->playRecord(3, play::Level::Any);
+        // The second Alt+S of a double press shows nothing, and asks nothing.
+        QVERIFY(!lobby->mayLeave(L::ShowAnswer));
+        t = t.addSecs(5);
+        QVERIFY(lobby->mayLeave(L::ShowAnswer) && lobby->mayLeave(L::GiveUp)); // no pair yet
+        lobby->session().hint([](int, int) { return 1; });
+        QVERIFY(lobby->mayLeave(L::GiveUp)); // a hint is no pair of the player's
+        // With a pair placed, both ask; No keeps the game.
+        lobby->typePair(cipherOf(u'T'), u'T');
+        script->answers = {Answer::No, Answer::No};
+        QVERIFY(!lobby->mayLeave(L::ShowAnswer) && !lobby->mayLeave(L::GiveUp));
+        QVERIFY(script->messages[0].text.startsWith(QStringLiteral("Show the answer?")));
+        QVERIFY(script->messages[1].text.startsWith(QStringLiteral("Give up this game?")));
+        QCOMPARE(script->messages[1].checkBox, QStringLiteral("Don't ask again"));
+        QCOMPARE(script->messages[1].defaultAnswer, Answer::No);
+        script->answers = {Answer::Yes};
+        QVERIFY(lobby->mayLeave(L::ShowAnswer));
+    }
+
+    void pairsTakenBackAndPutBack() {
+        new PairHistory(*lobby);
+        lobby->playRecord(3, play::Level::Any);
+        lobby->session().hint([](int, int) { return 1; }); // a hint stays
+        const QString afterHint = game().SolveProgress();
+        lobby->typePair(cipherOf(u'S'), u'S');
+        const QString paired = game().SolveProgress();
+        QVERIFY(lobby->press(QKeySequence(Qt::CTRL | Qt::Key_Z)));
+        QCOMPARE(game().SolveProgress(), afterHint);
+        QVERIFY(lobby->press(QKeySequence(Qt::CTRL | Qt::Key_Z))); // nothing more to take back
+        QCOMPARE(game().SolveProgress(), afterHint);
+        QVERIFY(lobby->press(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
+        QCOMPARE(game().SolveProgress(), paired);
+        QVERIFY(lobby->press(QKeySequence(Qt::CTRL | Qt::Key_Z)) &&
+                lobby->press(QKeySequence(Qt::CTRL | Qt::Key_Y)));
+        QCOMPARE(game().SolveProgress(), paired);
+        QCOMPARE(game().HintCount(), qint16(1));
+    }
+
+    void theViewSizeIsChosenForTheNextStart() {
+        QCOMPARE(ViewSizeChoice::Stepped(0, +1), 125); // the desktop's counts as 100 %
+        QCOMPARE(ViewSizeChoice::Stepped(150, +1), 200);
+        QCOMPARE(ViewSizeChoice::Stepped(200, +1), 200);
+        QCOMPARE(ViewSizeChoice::Stepped(125, -1), 100);
+        QCOMPARE(ViewSizeChoice::Stepped(100, -1), 100);
+        QCOMPARE(ViewSizeChoice::Stepped(150, 0), 0);
+        new ViewSizeChoice(*lobby);
+        QVERIFY(lobby->item(QStringLiteral("Lar&ger View\tCtrl++")));
+        lobby->press(QKeySequence(Qt::CTRL | Qt::Key_Plus));
+        lobby->press(QKeySequence(Qt::CTRL | Qt::Key_Equal));
+        QCOMPARE(Settings::ViewSize(), 150);
+        QCOMPARE(script->messages.last().text,
+                 QStringLiteral("From the next start, Cipherly's windows are shown at 150 %."));
+        Settings::Save(Settings::Keys::ViewSize, QStringLiteral("175")); // not a size: the desktop's
+        QCOMPARE(Settings::ViewSize(), 0);
+        lobby->press(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+        QCOMPARE(Settings::ViewSize(), 100);
+        Settings::Save(Settings::Keys::ViewSize, QStringLiteral("0"));
+    }
+
+    void theScreenReaderSaysEachMoveAsWhatItWas() {
+        auto *reader = new ScreenReader(*lobby);
+        lobby->playRecord(3, play::Level::Any);
+        QVERIFY(reader->lastSaid().startsWith(QStringLiteral("Solving a quote. ")));
+        const QChar s = cipherOf(u'S');
+        lobby->typePair(s, u'S');
+        QCOMPARE(reader->lastSaid(),
+                 QStringLiteral("%1 stands for S, %2 places").arg(s).arg(Quote.count(u'S')));
+        // A hint that gives no letter (a step explained) makes no hint of the next pair.
+        lobby->session().countHint();
+        lobby->typePair(cipherOf(u'F'), u'F');
+        QCOMPARE(reader->lastSaid(), QStringLiteral("%1 stands for F, 1 place").arg(cipherOf(u'F')));
+        lobby->session().undo();
+        QVERIFY(reader->lastSaid().startsWith(QStringLiteral("Undone: ")));
+        lobby->session().hint([](int, int) { return 1; });
+        QCOMPARE(reader->lastSaid().left(6), QStringLiteral("Hint: "));
+        QVERIFY(lobby->press(QKeySequence(Qt::Key_F7)));
+        QVERIFY(reader->lastSaid().contains(QStringLiteral(" unknown: ")));
+        QVERIFY(lobby->press(QKeySequence(Qt::SHIFT | Qt::Key_F6)));
+        QVERIFY(reader->lastSaid().startsWith(QStringLiteral("Scrambled quote: ")));
+        lobby->setMode(LobbySeam::Mode::List);
+        QCOMPARE(reader->lastSaid(), QStringLiteral("Quote list"));
+    }
+
+    // ---- The list and the record ------------------------------------------
+
+    void everyGameThatEndsIsRecordedOnce() {
+        new GameStatistics(*lobby);
+        // Solved with a hint, after 12 minutes 18 seconds.
+        lobby->playRecord(3, play::Level::Any);
+        lobby->session().hint([](int, int) { return 1; });
+        t = t.addSecs(738);
+        typeTheRest();
+        lobby->finish(); // already recorded: once only
+        // Shown with Solve after 95 seconds; abandoned after 12.
+        lobby->playRecord(3, play::Level::Any);
+        t = t.addSecs(95);
+        lobby->session().solve();
+        lobby->finish();
+        lobby->playRecord(3, play::Level::Any);
+        t = t.addSecs(12);
+        lobby->finish();
+        const QList<stats::Game> games = stats::ReadGames();
+        QCOMPARE(games.size(), 3);
+        QCOMPARE(games[0].outcome, stats::Outcome::Solved);
+        QCOMPARE(games[0].seconds, qint64(738));
+        QCOMPARE(games[0].hints, 1);
+        QCOMPARE(games[0].length, int(Quote.size()));
+        QCOMPARE(games[0].finished, QDateTime(QDate(2026, 12, 9), QTime(9, 12, 18)));
+        QCOMPARE(games[1].outcome, stats::Outcome::Shown);
+        QCOMPARE(games[1].seconds, qint64(95));
+        QCOMPARE(games[2].outcome, stats::Outcome::Abandoned);
+        QCOMPARE(games[2].seconds, qint64(12));
+        QVERIFY(script->messages.isEmpty());
+        // A record that cannot be kept is told once, and play goes on.
+        QFile blocker(folder->file(QStringLiteral("blocked")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        stats::SetRecordPath(folder->file(QStringLiteral("blocked/games.csv")));
+        for (int i = 0; i < 3; ++i) {
+            lobby->playRecord(3, play::Level::Any);
+            lobby->finish();
+        }
+        QCOMPARE(script->messages.size(), 1);
+        QVERIFY(script->messages[0].text.contains(QStringLiteral("cannot be recorded")));
+    }
+
+    void theQuotesRecordAfterTheStatusLine() {
+        new GameStatistics(*lobby);
+        new QuoteMarks(*lobby);
+        const auto note = [&] { return lobby->notes.value(QStringLiteral("quoteMarks")); };
+        lobby->choose(QStringLiteral("Show &Played Record"));
+        QTRY_COMPARE_WITH_TIMEOUT(note(), QStringLiteral(" \u00B7 Unplayed"), 10000);
+        lobby->playRecord(1, play::Level::Any);
+        lobby->session().solve();
+        lobby->finish();
+        emit lobby->highlightChanged(1);
+        QTRY_COMPARE_WITH_TIMEOUT(note(), QStringLiteral(" \u00B7 Played once, unsolved"), 10000);
+        lobby->choose(QStringLiteral("Show &Played Record"));
+        QVERIFY(note().isEmpty());
+        QCOMPARE(QuoteMarks::Note({3, 2, 151}), QStringLiteral(" \u00B7 Solved \u00D72, best 2:31"));
+    }
+
+    void freshQuotesFirstAndTheHighlightedOneOnRequest() {
+        new GameStatistics(*lobby);
+        new FreshQuotes(*lobby);
+        lobby->showList(5); // the ten built-in quotes
+        QSet<QString> played;
+        for (int i = 0; i < 10; ++i) {
+            t = t.addSecs(60);
+            lobby->playRecord(0, play::Level::Any);
+            played << game().SolveQuote();
+            lobby->finish();
+        }
+        QCOMPARE(played.size(), 10);
+        // All played: the next is the one played longest ago.
+        const QList<stats::Game> games = stats::ReadGames();
+        QString oldest;
+        for (const QString &q : std::as_const(lobby->list))
+            if (stats::QuoteHash(q) == games[0].quote) oldest = q;
+        lobby->playRecord(0, play::Level::Any);
+        QCOMPARE(game().SolveQuote(), oldest);
+        lobby->finish();
+        lobby->choose(QStringLiteral("Solve &This Quote"));
+        QCOMPARE(game().SolveQuote(), lobby->list[4]);
+    }
+
+    // ---- The kept game -------------------------------------------------------
+
+    void aGameLeftOpenIsOfferedAndContinuedOrRecorded() {
+        for (const Answer answer : {Answer::Yes, Answer::No}) {
+            new SavedGame(*lobby);
+            new GameStatistics(*lobby);
+            QVERIFY(lobby->keepsOpenGames);
+            lobby->playRecord(3, play::Level::Any);
+            lobby->typePair(cipherOf(u'T'), u'T');
+            lobby->session().hint([](int, int) { return 2; });
+            t = t.addSecs(40);
+            lobby->typePair(cipherOf(u'H'), u'H');
+            const QString progress = game().SolveProgress();
+            QVERIFY(lobby->findChild<SavedGame *>()->keeper().Finish().isEmpty());
+            lobby->session().suspend(); // the program ends, the game open
+            fresh();
+            new SavedGame(*lobby);
+            new GameStatistics(*lobby);
+            script->answers = {answer};
+            emit lobby->lobbyOpened();
+            QTRY_COMPARE(script->messages.size(), 1);
+            QVERIFY(script->messages[0].text.contains(QStringLiteral("letters placed")));
+            if (answer == Answer::Yes) {
+                QVERIFY(lobby->is(LobbySeam::Mode::Solve));
+                QCOMPARE(game().SolveProgress(), progress);
+                QCOMPARE(game().HintCount(), qint16(1));
+                QCOMPARE(game().SolveStartTime().secsTo(t), qint64(40)); // the time goes on
+                QVERIFY(lobby->session().undo()); // pairs from before the break
+                t = t.addSecs(5);
+                lobby->session().solve();
+            }
+            QVERIFY(!QFile::exists(SavedGame::FileName()));
+            const QList<stats::Game> games = stats::ReadGames();
+            QCOMPARE(games.size(), 1);
+            QCOMPARE(games[0].outcome,
+                     answer == Answer::Yes ? stats::Outcome::Shown : stats::Outcome::Abandoned);
+            QCOMPARE(games[0].seconds, qint64(answer == Answer::Yes ? 45 : 40));
+            QFile::remove(stats::RecordPath());
+            script->messages.clear();
+            fresh();
+        }
+    }
+
+    void aKeptGameThatEndedOrIsDamagedIsNeverLost() {
+        // A kill can come between the kept game marked ended, its row in the
+        // record, and its removal: the next start records it once, never
+        // offers it again.
+        play::KeptGame s = AppleADay(QStringLiteral("AN APPLE A DAY, AS THEY SAY"));
+        s.ended = s.started.addSecs(95);
+        s.outcome = SolveGame::Outcome::Solved;
+        for (const bool rowWritten : {false, true}) {
+            QFile::remove(stats::RecordPath());
+            if (rowWritten) stats::AppendGame(play::RowOf(s));
+            QVERIFY(safefile::replaceFile(SavedGame::FileName(), play::FormatGameFile(s)));
+            fresh();
+            new SavedGame(*lobby);
+            emit lobby->lobbyOpened();
+            QTRY_VERIFY(!QFile::exists(SavedGame::FileName()));
+            QVERIFY(script->messages.isEmpty() && lobby->is(LobbySeam::Mode::List));
+            QCOMPARE(stats::ReadGames().size(), 1);
+        }
+        // Damaged: set aside, said, not lost.
+        QVERIFY(safefile::replaceFile(SavedGame::FileName(),
+                                      "Cipherly game in progress 1\nquote=SHORT\n"));
+        fresh();
+        new SavedGame(*lobby);
+        emit lobby->lobbyOpened();
+        QTRY_COMPARE(script->messages.size(), 1);
+        QVERIFY(script->messages[0].text.contains(QStringLiteral("could not be read")));
+        QVERIFY(QFile::exists(SavedGame::FileName() + QStringLiteral(".damaged")));
+    }
+};
+
+QTEST_MAIN(TestAdditions)
+#include "tst_additions.moc"

@@ -1,0 +1,163 @@
+#pragma once
+
+#include "LobbySeam.h"
+#include "PuzzleKind.h"
+#include "QuoteFile.h"
+
+#include <QHash>
+#include <QSet>
+#include <QWidget>
+
+// A stand-in for the lobby's seam: what an addition asks of the lobby is
+// recorded, and a test plays the player's side (a menu item, a key, the
+// pointer on the puzzle) without the lobby's window. It plays as the lobby
+// does: a game on a quote of `list`, shown until it is over.
+class StandInLobby final : public LobbySeam {
+public:
+    StandInLobby() {
+        connect(&m_session, &GameSession::changed, this, &StandInLobby::changed);
+        m_session.quoteOf = [this](qint16 record) { return list.value(record - 1); };
+    }
+    ~StandInLobby() override {
+        const QObjectList additions = children(); // gone before the session they hang on
+        qDeleteAll(additions);
+    }
+
+    struct Item {
+        QString caption;
+        std::function<bool()> checked;
+        std::function<void()> action;
+    };
+    QList<Item> listItems, solveItems;
+    QList<QPair<QKeySequence, std::function<void()>>> keys;
+    QList<std::function<bool(Leaving)>> leaveChecks;
+    bool keepsOpenGames = false;
+    QStringList list;
+    int row = 0;
+    QHash<QString, QString> notes;
+    QString titleNote;
+    std::array<QList<int>, 4> layers;
+    QSet<const QObject *> pointing;
+    std::function<bool(int, Qt::KeyboardModifiers)> puzzleKeys;
+    QHash<QWidget *, Place> placed;
+    QChar letter;
+    QWidget windowWidget;
+
+    // The player's side.
+    Item *item(const QString &caption) {
+        for (QList<Item> *items : {&listItems, &solveItems})
+            for (Item &i : *items)
+                if (i.caption == caption) return &i;
+        return nullptr;
+    }
+    void choose(const QString &caption) { item(caption)->action(); }
+    bool press(const QKeySequence &key) {
+        for (const auto &[k, action] : keys)
+            if (k == key) return action(), true;
+        return false;
+    }
+    bool mayLeave(Leaving how) {
+        for (const auto &check : leaveChecks)
+            if (!check(how)) return false;
+        return true;
+    }
+    void setMode(Mode m) {
+        m_mode = m;
+        emit modeArranged(m);
+    }
+    void finish() {
+        if (game().isOpen() && !game().isOver() && !mayLeave(Leaving::GiveUp)) return;
+        m_session.end(SolveGame::Outcome::Abandoned);
+        setMode(Mode::List);
+    }
+    void setAway(bool away) {
+        m_away = away;
+        emit awayChanged(away);
+    }
+
+    QWidget *window() override { return &windowWidget; }
+    Mode mode() const override { return m_mode; }
+    GameSession &session() override { return m_session; }
+    bool away() const override { return m_away; }
+    void addListMenuItem(const QString &caption, std::function<void()> action,
+                         std::function<bool()> checked) override {
+        listItems.append({caption, std::move(checked), std::move(action)});
+    }
+    void addSolveMenuItem(const QString &caption, std::function<bool()> checked,
+                          std::function<void()> action) override {
+        solveItems.append({caption, std::move(checked), std::move(action)});
+    }
+    void addKey(const QKeySequence &key, std::function<void()> action) override {
+        keys.append({key, std::move(action)});
+    }
+    void addLeaveCheck(std::function<bool(Leaving)> check) override {
+        leaveChecks.append(std::move(check));
+    }
+    void keepOpenGames(bool keep) override { keepsOpenGames = keep; }
+    const QStringList &quotes() const override { return list; }
+    int highlightedRow() const override { return row; }
+    void showList(int highlight) override {
+        quotes::LoadQuoteList(list);
+        row = highlight;
+        emit quoteListFilled();
+    }
+    void setStatusNote(const QString &owner, const QString &note) override {
+        notes.insert(owner, note);
+    }
+    void showStoreError(const QString &, const quotes::Status &) override {}
+    void showOverLobby(const std::function<void(QWidget *)> &show) override { show(window()); }
+    void playRecord(qint16 record, play::Level level) override {
+        m_session.clear();
+        const qint16 r = record > 0 ? record : m_session.drawRecord(qint16(list.size()), level);
+        const play::Puzzle p = play::WithWordBreaks().make(list.value(r - 1));
+        setMode(Mode::Solve);
+        m_session.start(p.board, p.enciphered, p.key, level);
+        emit gameStarted();
+    }
+    void resumeGame() override {
+        setMode(Mode::Solve);
+        m_session.resume();
+        emit gameStarted();
+    }
+    void abandonGame() override { m_session.end(SolveGame::Outcome::Abandoned); }
+    void typeCipherLetter(QChar l) override { emit cipherLetterChanged(letter = l); }
+    void typePair(QChar cipher, QChar plain) override {
+        typeCipherLetter(cipher);
+        m_session.placePair(QString(cipher),
+                            QString(plain == u' ' ? SolveGame::Unsolved : plain.toUpper()));
+    }
+    QChar cipherLetter() const override { return letter; }
+    QString scrambledOnShow() const override { return m_session.game().Enciphered(); }
+    void setTitleNote(const QString &note) override { titleNote = note; }
+    void setMarks(Marks layer, const QList<int> &places, const QColor &) override {
+        layers[size_t(layer)] = places;
+    }
+    void usePuzzlePointer(const QObject *owner, bool on) override {
+        if (on)
+            pointing.insert(owner);
+        else
+            pointing.remove(owner);
+    }
+    void typeOnPuzzle(std::function<bool(int, Qt::KeyboardModifiers)> k) override {
+        puzzleKeys = std::move(k);
+    }
+    bool puzzleTakesKeys() const override { return bool(puzzleKeys); }
+    void place(QWidget *widget, Place where) override {
+        widget->setParent(&windowWidget);
+        placed.insert(widget, where);
+    }
+
+private:
+    // As the lobby shows a move: the solution changed, and a game the move
+    // completed ends there.
+    void changed(GameSession::Move move) {
+        using M = GameSession::Move;
+        if (move == M::CountedHint || move == M::Rule) return;
+        emit solutionChanged();
+        if (game().isOpen() && game().isOver()) m_session.end(game().outcome());
+    }
+
+    GameSession m_session;
+    Mode m_mode = Mode::List;
+    bool m_away = false;
+};
