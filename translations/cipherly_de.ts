@@ -125,6 +125,13 @@ Weiter mit F9</translation>
     </message>
 </context>
 <context>
+    <name>PuzzleKind</name>
+    <message>
+        <source>With word breaks</source>
+        <translation>Mit Wortgrenzen</translation>
+    </message>
+</context>
+<context>
     <name>PuzzleTyping</name>
     <message>
         <source>T&amp;ype on the Puzzle</source>
@@ -311,14 +318,6 @@ Möchten Sie es fortsetzen?</translation>
 </context>
 <context>
     <name>ScreenReader</name>
-    <message>
-        <source>In the scrambled quote below, show the letter (type it in the first box) as a (type the letter it stands for in the second box)</source>
-        <translation>Zeigen Sie im verschlüsselten Zitat den Buchstaben (tippen Sie ihn ins erste Feld) als (tippen Sie den Buchstaben, für den er steht, ins zweite Feld)</translation>
-    </message>
-    <message>
-        <source>blank</source>
-        <translation>leer</translation>
-    </message>
     <message numerus="yes">
         <source>%n place(s)</source>
         <translation>
@@ -382,36 +381,8 @@ Möchten Sie es fortsetzen?</translation>
         <translation>Verschlüsselter Buchstabe</translation>
     </message>
     <message>
-        <source>Type a letter of the scrambled quote</source>
-        <translation>Tippen Sie einen Buchstaben des verschlüsselten Zitats</translation>
-    </message>
-    <message>
         <source>Stands for</source>
         <translation>Steht für</translation>
-    </message>
-    <message>
-        <source>Type the letter the scrambled letter stands for; a space takes it back</source>
-        <translation>Tippen Sie den Buchstaben, für den der verschlüsselte steht; ein Leerzeichen nimmt ihn zurück</translation>
-    </message>
-    <message>
-        <source>Alphabet</source>
-        <translation>Alphabet</translation>
-    </message>
-    <message>
-        <source>List panel</source>
-        <translation>Listenbereich</translation>
-    </message>
-    <message>
-        <source>Quote panel</source>
-        <translation>Zitatbereich</translation>
-    </message>
-    <message>
-        <source>Print panel</source>
-        <translation>Druckbereich</translation>
-    </message>
-    <message>
-        <source>Solve panel</source>
-        <translation>Lösungsbereich</translation>
     </message>
     <message>
         <source>Adding a new quote</source>
@@ -426,44 +397,8 @@ Möchten Sie es fortsetzen?</translation>
         <translation>Verschlüsseln und drucken. F6 liest das verschlüsselte Zitat und seinen Schlüssel vor</translation>
     </message>
     <message>
-        <source>Type a letter of the scrambled quote. F6 reads the solution so far, Shift+F6 the scrambled quote, F7 the letters still unknown</source>
-        <translation>Tippen Sie einen Buchstaben des verschlüsselten Zitats. F6 liest die bisherige Lösung vor, Umschalt+F6 das verschlüsselte Zitat, F7 die noch unbekannten Buchstaben</translation>
-    </message>
-    <message>
         <source>Solving a quote. </source>
         <translation>Ein Zitat lösen. </translation>
-    </message>
-    <message>
-        <source>Highlighted quote</source>
-        <translation>Markiertes Zitat</translation>
-    </message>
-    <message>
-        <source>New quote</source>
-        <translation>Neues Zitat</translation>
-    </message>
-    <message>
-        <source>Quote being edited</source>
-        <translation>Zitat in Bearbeitung</translation>
-    </message>
-    <message>
-        <source>Rules for a quote</source>
-        <translation>Regeln für ein Zitat</translation>
-    </message>
-    <message>
-        <source>Quote</source>
-        <translation>Zitat</translation>
-    </message>
-    <message>
-        <source>Scrambled quote</source>
-        <translation>Verschlüsseltes Zitat</translation>
-    </message>
-    <message>
-        <source>Code key</source>
-        <translation>Schlüssel</translation>
-    </message>
-    <message>
-        <source>Solution so far</source>
-        <translation>Bisherige Lösung</translation>
     </message>
     <message>
         <source>%1 as %2</source>
@@ -496,6 +431,10 @@ Möchten Sie es fortsetzen?</translation>
     <message>
         <source>Details</source>
         <translation>Details</translation>
+    </message>
+    <message>
+        <source>. F6 reads the solution so far, Shift+F6 the scrambled quote, F7 the letters still unknown</source>
+        <translation>. F6 liest die bisherige Lösung vor, Umschalt+F6 das verschlüsselte Zitat, F7 die noch unbekannten Buchstaben</translation>
     </message>
 </context>
 <context>
@@ -610,6 +549,17 @@ Check My Letters (F3) marks them.</source>
     <message>
         <source>%1 of your letters are wrong: %2, marked in the puzzle.</source>
         <translation>%1 Ihrer Buchstaben sind falsch: %2, im Rätsel markiert.</translation>
+    </message>
+</context>
+<context>
+    <name>Spoken</name>
+    <message>
+        <source>blank</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>In the scrambled quote below, show the letter (type it in the first box) as a (type the letter it stands for in the second box)</source>
+        <translation>Zeigen Sie im verschlüsselten Zitat den Buchstaben (tippen Sie ihn ins erste Feld) als (tippen Sie den Buchstaben, für den er steht, ins zweite Feld)</translation>
     </message>
 </context>
 <context>
@@ -1421,6 +1371,78 @@ Save
     <message>
         <source>Could not establish an internet connection!</source>
         <translation>Es konnte keine Internetverbindung hergestellt werden!</translation>
+    </message>
+    <message>
+        <source>Quote list</source>
+        <translation>Zitatliste</translation>
+    </message>
+    <message>
+        <source>Scrambled letter</source>
+        <translation>Verschlüsselter Buchstabe</translation>
+    </message>
+    <message>
+        <source>Type a letter of the scrambled quote</source>
+        <translation>Tippen Sie einen Buchstaben des verschlüsselten Zitats</translation>
+    </message>
+    <message>
+        <source>Stands for</source>
+        <translation>Steht für</translation>
+    </message>
+    <message>
+        <source>Type the letter the scrambled letter stands for; a space takes it back</source>
+        <translation>Tippen Sie den Buchstaben, für den der verschlüsselte steht; ein Leerzeichen nimmt ihn zurück</translation>
+    </message>
+    <message>
+        <source>Alphabet</source>
+        <translation>Alphabet</translation>
+    </message>
+    <message>
+        <source>List panel</source>
+        <translation>Listenbereich</translation>
+    </message>
+    <message>
+        <source>Quote panel</source>
+        <translation>Zitatbereich</translation>
+    </message>
+    <message>
+        <source>Print panel</source>
+        <translation>Druckbereich</translation>
+    </message>
+    <message>
+        <source>Solve panel</source>
+        <translation>Lösungsbereich</translation>
+    </message>
+    <message>
+        <source>Highlighted quote</source>
+        <translation>Markiertes Zitat</translation>
+    </message>
+    <message>
+        <source>New quote</source>
+        <translation>Neues Zitat</translation>
+    </message>
+    <message>
+        <source>Quote being edited</source>
+        <translation>Zitat in Bearbeitung</translation>
+    </message>
+    <message>
+        <source>Rules for a quote</source>
+        <translation>Regeln für ein Zitat</translation>
+    </message>
+    <message>
+        <source>Quote</source>
+        <translation>Zitat</translation>
+    </message>
+    <message>
+        <source>Scrambled quote</source>
+        <translation>Verschlüsseltes Zitat</translation>
+    </message>
+    <message>
+        <source>Code key</source>
+        <translation>Schlüssel</translation>
+    </message>
+    <message>
+        <source>Solution so far</source>
+        <translation>Bisherige Lösung</translation>
     </message>
 </context>
 <context>
