@@ -1,18 +1,12 @@
 // Every window at the screen scale this run is given (QT_SCALE_FACTOR): the
 // layout stays as designed, nothing is clipped, and every picture comes from
 // the artwork made for the scale.
-#include "Additions.h"
 #include "AnimatedPicture.h"
-#include "Controls.h"
 #include "Fonts.h"
 #include "HelpTopic.h"
 #include "KelButton.h"
-#include "QuoteFile.h"
+#include "Lobby.h"
 #include "RecordingOpacity.h"
-#include "ScriptedDialogs.h"
-#include "TempFolder.h"
-#include "Windows.h"
-#include "frmMain.h"
 #include "frmManual.h"
 #include "frmNewUser.h"
 #include "frmTitlePage.h"
@@ -100,11 +94,9 @@ void checkArtwork(QWidget *window, const QString &what) {
 
 } // namespace
 
-class TestScaled : public QObject {
+class TestScaled : public QObject, private LobbyFixture {
     Q_OBJECT
 
-    std::unique_ptr<TempFolder> folder;
-    std::unique_ptr<ScriptedDialogs> script;
     RecordingOpacity opacity;
 
 private slots:
@@ -113,16 +105,8 @@ private slots:
         modFadeInOut::setOpacityControl(&opacity);
         qInfo("screen scale %.2f", scale());
     }
-    void init() {
-        folder = std::make_unique<TempFolder>();
-        quotes::QuoteFileName = QStringLiteral("Cipherly.Dat");
-        script = std::make_unique<ScriptedDialogs>();
-    }
-    void cleanup() {
-        CloseAllWindows();
-        script.reset();
-        folder.reset();
-    }
+    void init() { setUpLobby(); }
+    void cleanup() { tearDownLobby(); }
 
     void theTitlePageAndTheWelcomeScreen() {
         auto *title = new frmTitlePage;
@@ -153,9 +137,7 @@ private slots:
     }
 
     void theLobbyInEveryMode() {
-        auto *lobby = NewLobby();
-        lobby->show();
-        QVERIFY(WaitOpened(lobby));
+        OpenLobby(lobby);
         QCOMPARE(lobby->size(), QSize(504, 455));
         checkLayout(lobby, QStringLiteral("list mode"));
         checkArtwork(lobby, QStringLiteral("list mode"));
@@ -208,9 +190,7 @@ private slots:
         QVERIFY(WaitOpened(help));
         QDir::setCurrent(folder->path());
         save(help, QStringLiteral("help"));
-        auto *lobby = NewLobby();
-        lobby->show();
-        QVERIFY(WaitOpened(lobby));
+        OpenLobby(lobby);
         save(lobby, QStringLiteral("lobby"));
         lobby->cmdAddEditQuote_Click(1);
         save(lobby, QStringLiteral("lobby-edit"));

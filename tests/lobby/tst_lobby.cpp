@@ -1,15 +1,10 @@
 #include "HelpTopic.h"
 #include "Lobby.h"
 #include "QuoteCollections.h"
-#include "QuoteFile.h"
 #include "RecordingOpacity.h"
-#include "ScriptedDialogs.h"
-#include "Settings.h"
 #include "StringResources.h"
 #include "Language.h"
-#include "TempFolder.h"
 #include "WindowSize.h"
-#include "frmMain.h"
 #include "modFadeInOut.h"
 
 #include <QApplication>
@@ -55,13 +50,10 @@ void typeInto(QWidget *w, const QString &text) {
 
 } // namespace
 
-class TestLobby : public QObject {
+class TestLobby : public QObject, private LobbyFixture {
     Q_OBJECT
 
-    std::unique_ptr<TempFolder> folder;
-    std::unique_ptr<ScriptedDialogs> script;
     RecordingOpacity opacity;
-    QPointer<frmMain> lobby;
 
     frmMain &open() { return OpenLobby(lobby, true); }
 
@@ -74,9 +66,7 @@ private slots:
     void initTestCase() { language::Install(*qApp, {QStringLiteral("en")}); }
 
     void init() {
-        folder = std::make_unique<TempFolder>();
-        quotes::QuoteFileName = QStringLiteral("Cipherly.Dat");
-        script = std::make_unique<ScriptedDialogs>();
+        setUpLobby();
         opacity.canFade = false;
         opacity.applied.clear();
         modFadeInOut::setOpacityControl(&opacity);
@@ -84,10 +74,8 @@ private slots:
         HelpTopic = HelpTopics::MainLobby;
     }
     void cleanup() {
-        delete lobby;
-        script.reset();
+        tearDownLobby();
         modFadeInOut::setOpacityControl(nullptr);
-        folder.reset();
     }
 
     // ---- Fading ----------------------------------------------------------

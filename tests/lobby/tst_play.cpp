@@ -1,20 +1,14 @@
 #include "CryptogramPage.h"
 #include "Fonts.h"
-#include "GameRecord.h"
 #include "HelpTopic.h"
 #include "Language.h"
 #include "LetterStrip.h"
 #include "Lobby.h"
 #include "PrinterSurface.h"
-#include "QuoteFile.h"
 #include "RecordingPrinter.h"
 #include "SavedGame.h"
-#include "ScriptedDialogs.h"
-#include "Settings.h"
 #include "SolveGame.h"
 #include "SolverAids.h"
-#include "TempFolder.h"
-#include "frmMain.h"
 #include "modStandard.h"
 #include "modSupport.h"
 
@@ -65,12 +59,9 @@ QList<Piece> onDocument(const QList<Piece> &all, int doc) {
 
 } // namespace
 
-class TestPlay : public QObject {
+class TestPlay : public QObject, private LobbyFixture {
     Q_OBJECT
 
-    std::unique_ptr<TempFolder> folder;
-    std::unique_ptr<ScriptedDialogs> script;
-    QPointer<frmMain> lobby;
     RecordingPrinter printer;
 
     frmMain &open(int records = 12) {
@@ -106,24 +97,12 @@ private slots:
         language::Install(*qApp, {QStringLiteral("en")}); // counted texts as the program has them
     }
     void init() {
-        folder = std::make_unique<TempFolder>();
-        quotes::QuoteFileName = QStringLiteral("Cipherly.Dat");
-        // Each test keeps its own record of games.
-        stats::SetRecordPath(folder->file(QStringLiteral("games.csv")));
-        script = std::make_unique<ScriptedDialogs>();
+        setUpLobby();
         printer.opened = 0;
     }
     void cleanup() {
-        delete lobby;
-        // The additions' switches a test turned on are off for the next.
-        for (const Settings::Key &k :
-             {Settings::Keys::ShowDifficulty, Settings::Keys::GameClock,
-              Settings::Keys::AskBeforeGivingUp, Settings::Keys::TypeOnPuzzle})
-            Settings::SetOn(k, false);
-        stats::SetRecordPath({});
-        script.reset();
+        tearDownLobby();
         modStandard::SetRandomSource({});
-        folder.reset();
     }
 
     // ---- Solving on screen ---------------------------------------------------
