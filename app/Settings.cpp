@@ -10,6 +10,10 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
 namespace Settings {
 namespace {
 
@@ -40,6 +44,23 @@ QString FilePath() {
 
 QString CheckFile() {
     const QString path = FilePath();
+    // The folder the file lives in: a plain file in its place (or one that
+    // cannot be made or written) keeps no setting, the welcome screen's too.
+    const QString folder = QFileInfo(path).absolutePath();
+    QString unusable;
+    if (QFileInfo(folder).exists() && !QFileInfo(folder).isDir())
+        unusable = QCoreApplication::translate("basCipherly", "it is not a folder");
+    else if (!QDir().mkpath(folder))
+        unusable = QCoreApplication::translate("basCipherly", "it cannot be made");
+    else if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
+        unusable = QString::fromLocal8Bit(std::strerror(errno));
+    if (!unusable.isEmpty())
+        return QCoreApplication::translate(
+                   "basCipherly",
+                   "Your settings cannot be kept:\n%1: %2.\n\nCipherly starts with its usual "
+                   "settings and keeps no new ones, so this is said again at the next start until "
+                   "it is put right.")
+            .arg(QDir::toNativeSeparators(folder), unusable);
     if (usable()) return {};
     const QString why = gate::check(path, nullptr, MaxFileBytes);
     const safefile::Aside aside = safefile::setAside(path, QStringLiteral(".set-aside"));

@@ -73,6 +73,18 @@ AnimatedPicture::~AnimatedPicture() {
     if (m_running) Clock::instance().remove(this);
 }
 
+void AnimatedPicture::setHeld(bool held) {
+    if (held == m_held) return;
+    m_held = held;
+    if (!m_running) return; // shown again, it goes on as it stands
+    if (held) {
+        Clock::instance().remove(this);
+    } else {
+        m_due = Clock::instance().now() + m_interval;
+        Clock::instance().add(this);
+    }
+}
+
 const QPixmap &AnimatedPicture::frame(int i) const {
     if (m_frames[i].isNull()) m_frames[i] = artwork::pixmap(m_pattern.arg(i), devicePixelRatioF());
     return m_frames[i];
@@ -107,6 +119,7 @@ void AnimatedPicture::paintEvent(QPaintEvent *) {
 
 void AnimatedPicture::showEvent(QShowEvent *) {
     m_running = true;
+    if (m_held) return;
     m_due = Clock::instance().now() + m_interval;
     Clock::instance().add(this);
 }

@@ -18,8 +18,12 @@ public:
     int frameCount() const { return m_count; }
     int currentFrame() const { return m_current; }
     const QPixmap &frame(int i) const;
-    // Shown, and so on the clock.
+    // Shown, and so on the clock unless held.
     bool running() const { return m_running; }
+    // A held picture stands still on its frame, off the clock (a paused
+    // game, a window in the background).
+    void setHeld(bool held);
+    bool held() const { return m_held; }
     // Whether a player could see it now.
     bool seen() const;
     // The next frame, when it is due by `nowMs`; for the clock.
@@ -38,5 +42,6 @@ private:
     mutable QList<QPixmap> m_frames; // null until first needed
     int m_current = 0;
     bool m_running = false;
+    bool m_held = false;
     qint64 m_due = 0;
 };

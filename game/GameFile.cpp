@@ -48,7 +48,7 @@ QByteArray FormatGameFile(const KeptGame &s) {
     return out;
 }
 
-std::optional<KeptGame> ParseGameFile(const QByteArray &bytes) {
+std::optional<KeptGame> ParseGameFile(const QByteArray &bytes, const QDateTime &now) {
     const QList<QByteArray> lines = bytes.split('\n');
     if (lines.isEmpty() || lines[0] != Heading) return std::nullopt;
     QHash<QByteArray, QString> v;
@@ -87,14 +87,22 @@ std::optional<KeptGame> ParseGameFile(const QByteArray &bytes) {
     std::sort(letters.begin(), letters.end());
     const quotes::Normalized n = quotes::NormalizeQuote(s.quote);
     // A game that could have been played: a quote the list can hold, in
-    // capitals, with letters still to find unless it ended.
-    const bool lettersToFind = s.progress.contains(SolveGame::Unsolved);
-    if (!s.started.isValid() || !secondsOk || s.seconds < 0 || s.seconds > limits::MaxSeconds ||
-        !hintsOk || !endOk || letters != QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ") ||
-        s.quote.isEmpty() || s.quote.size() > quotes::MaximumLength ||
-        !quotes::FirstUnstorable(s.quote).isEmpty() || s.quote != quotes::UpperCase(s.quote) ||
-        n.text != s.quote || n.breaksReplaced || s.enciphered.size() != s.quote.size() ||
-        !SolveGame::fits(s.quote, s.progress) || (!lettersToFind && !s.ended.isValid()))
+    // capitals; a board that is the quote only once the game ended, solved
+    // only when it is the quote (a full board with wrong letters plays on);
+    // dates in their order, none later than a day from now, as the record
+    // keeps them.
+    const bool solvedBoard = s.progress == s.quote;
+    const QDateTime latest = now.addDays(1);
+    const bool datesOk = s.started.isValid() && s.started <= latest &&
+                         (!s.ended.isValid() || (s.started <= s.ended && s.ended <= latest));
+    const bool endFits = !s.ended.isValid() ? !solvedBoard
+                                            : s.outcome != SolveGame::Outcome::Solved || solvedBoard;
+    if (!datesOk || !secondsOk || s.seconds < 0 || s.seconds > limits::MaxSeconds || !hintsOk ||
+        !endOk || letters != QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ") || s.quote.isEmpty() ||
+        s.quote.size() > quotes::MaximumLength || !quotes::FirstUnstorable(s.quote).isEmpty() ||
+        s.quote != quotes::UpperCase(s.quote) || n.text != s.quote || n.breaksReplaced ||
+        s.enciphered.size() != s.quote.size() || !SolveGame::fits(s.quote, s.progress) ||
+        !endFits)
         return std::nullopt;
     for (qsizetype i = 0; i < s.quote.size(); ++i) {
         const QChar c = s.quote[i];

@@ -32,8 +32,9 @@ struct KeptGame {
 
 // The state as the file holds it, and the file as a state writes it;
 // nothing for a file that is damaged or holds no game that could have been
-// played.
-std::optional<KeptGame> ParseGameFile(const QByteArray &bytes);
+// played by `now`.
+std::optional<KeptGame> ParseGameFile(const QByteArray &bytes,
+                                      const QDateTime &now = QDateTime::currentDateTime());
 QByteArray FormatGameFile(const KeptGame &s);
 
 // How the record of games names a game's end.

@@ -26,6 +26,12 @@ GameKeeper::GameKeeper(GameSession &session, QObject *parent)
     connect(&m_writer, &LatestWriter::failed, this,
             [this](const QString &, const QString &why) { emit failed(why); });
     connect(&session, &GameSession::started, this, &GameKeeper::Save);
+    // While the clock runs the time played is kept too, every few seconds:
+    // a program killed outright loses no more than that.
+    m_tick.setSingleShot(true);
+    m_tick.setInterval(TimeKeptEveryMs);
+    connect(&m_tick, &QTimer::timeout, this, &GameKeeper::Save);
+    connect(&session, &GameSession::pausedChanged, this, &GameKeeper::Save);
     connect(&session, &GameSession::changed, this, [this] {
         if (m_session.game().isOpen() && !m_session.game().isOver()) Save();
     });
@@ -49,6 +55,7 @@ void GameKeeper::Save() {
     const SolveGame &g = m_session.game();
     if (!g.isOpen() || g.isOver()) return;
     m_writer.write(FileName(), FormatGameFile(m_session.kept()), NoLinks());
+    if (!m_session.paused()) m_tick.start();
 }
 
 QString GameKeeper::Finish() {

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 class GameSession;
 
@@ -24,6 +25,8 @@ public:
 
     // The file the game is kept in: beside the quote list.
     static QString FileName();
+    // How often the time of a game being played is kept.
+    static constexpr int TimeKeptEveryMs = 10000;
 
     // Writes the session's game, off the window's thread: a save that has
     // not begun gives way to a newer one. Finish() waits until it is on disk.
@@ -57,6 +60,7 @@ signals:
 private:
     GameSession &m_session;
     LatestWriter m_writer;
+    QTimer m_tick;
 };
 
 } // namespace play

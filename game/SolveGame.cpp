@@ -40,6 +40,7 @@ QString SolveGame::historyText(bool undone) const {
 
 bool SolveGame::restoreHistory(const QString &done, const QString &undone) {
     auto isMark = [](QChar c) { return c == Unsolved || (c >= u'A' && c <= u'Z'); };
+    auto cipherAt = [this](int i) { return i < m_enciphered.size() ? m_enciphered[i] : QChar(); };
     auto parse = [&](const QString &text, QList<Change> &into) {
         into.clear();
         if (text.isEmpty()) return true;
@@ -60,16 +61,45 @@ bool SolveGame::restoreHistory(const QString &done, const QString &undone) {
             c.after = parts[2];
             if (c.before.size() != c.places.size() || c.after.size() != c.places.size())
                 return false;
+            // One pair: the places of one scrambled letter, one letter before
+            // and one after.
             for (qsizetype k = 0; k < c.places.size(); ++k)
-                if (!isMark(c.before[k]) || !isMark(c.after[k])) return false;
+                if (!isMark(c.before[k]) || !isMark(c.after[k]) || c.before[k] != c.before[0] ||
+                    c.after[k] != c.after[0] ||
+                    cipherAt(c.places[k]) != cipherAt(c.places[0]))
+                    return false;
             into << c;
         }
         return true;
     };
-    if (parse(done, m_done) && parse(undone, m_undone)) return true;
-    m_done.clear();
-    m_undone.clear();
-    return false;
+    if (!parse(done, m_done) || !parse(undone, m_undone)) {
+        m_done.clear();
+        m_undone.clear();
+        return false;
+    }
+    // Replayed against the board, newest first, each way: a pair that does
+    // not fit the board it would step from, or a step that would make the
+    // board the quote (a game that had been the quote was over), goes, and
+    // every older one with it.
+    auto replay = [this](QList<Change> &changes, bool back) {
+        QString board = m_progress;
+        for (qsizetype i = changes.size() - 1; i >= 0; --i) {
+            const Change &c = changes[i];
+            const QString &from = back ? c.after : c.before, &to = back ? c.before : c.after;
+            bool fits = true;
+            for (qsizetype k = 0; k < c.places.size(); ++k) {
+                fits &= board[c.places[k]] == from[k];
+                board[c.places[k]] = to[k];
+            }
+            if (!fits || board == m_quote) {
+                changes.remove(0, i + 1);
+                return false;
+            }
+        }
+        return true;
+    };
+    const bool doneFits = replay(m_done, true);
+    return replay(m_undone, false) && doneFits;
 }
 
 bool SolveGame::fits(const QString &quote, const QString &progress) {

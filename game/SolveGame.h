@@ -88,8 +88,10 @@ public:
     // kept game holds them: one pair after another, separated by ";", each
     // its places, the letters there before and after ("3,17:··:TT").
     QString historyText(bool undone) const;
-    // Takes them back from such text; a history that does not belong to the
-    // game on show is left out whole, and false is told.
+    // Takes them back from such text, replayed against the board: a history
+    // that does not belong to the game on show is left out whole, a pair
+    // that does not fit the board (or would step to the answer) with every
+    // one older; false is told for either.
     bool restoreHistory(const QString &done, const QString &undone);
 
     // Whether `progress` can be the solution in progress of `quote`: the same

@@ -63,6 +63,9 @@ frmMain::frmMain(QWidget *parent)
     buildSeam();
     wireHandlers();
     describeControls();
+    // However the program ends (a logout, Ctrl+C in a terminal), an open
+    // game is kept or ended as on Quit.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &frmMain::leaveGame);
     // A fresh help window each time, at the topic of the mode.
     showHelp = [](QWidget *over) { ShowModal(new frmManual, over); };
     Form_Load();

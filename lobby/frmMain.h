@@ -190,6 +190,7 @@ private:
     void showTitle();
     bool m_away = false;
     void setAway(bool away);
+    void holdWatchers();
     // ---- The window's own words for a screen reader: frmMainAccess.cpp.
     void describeControls();
     void describeForMode();

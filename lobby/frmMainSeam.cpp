@@ -170,5 +170,12 @@ void frmMain::showTitle() {
 void frmMain::setAway(bool away) {
     if (away == m_away) return;
     m_away = away;
+    holdWatchers();
     emit m_seam->awayChanged(away);
+}
+
+void frmMain::holdWatchers() {
+    // Nothing moves while the game stands still or the player is elsewhere.
+    for (int i : {1, 2})
+        AniGiff[i]->setHeld(m_away || session.paused());
 }

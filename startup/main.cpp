@@ -2,6 +2,7 @@
 #include "Fonts.h"
 #include "Language.h"
 #include "Settings.h"
+#include "Termination.h"
 #include "X11.h"
 #include "basCipherly.h"
 
@@ -116,6 +117,7 @@ int main(int argc, char *argv[]) {
         icon.addFile(QStringLiteral(":/pictures/app/cipherly-%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
     QGuiApplication::setDesktopFileName(QStringLiteral("com.example.Cipherly"));
+    EndCleanlyOnSignals();
     if (!basCipherly::Main()) return 0;
     return app.exec();
 }

@@ -934,6 +934,24 @@ Ihre Liste %2 wurde dorthin verschoben.</translation>
         <source>%1: the folder cannot be opened</source>
         <translation>%1: Der Ordner kann nicht geöffnet werden</translation>
     </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>es ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>it cannot be made</source>
+        <translation>er lässt sich nicht anlegen</translation>
+    </message>
+    <message>
+        <source>Your settings cannot be kept:
+%1: %2.
+
+Cipherly starts with its usual settings and keeps no new ones, so this is said again at the next start until it is put right.</source>
+        <translation>Ihre Einstellungen können nicht gespeichert werden:
+%1: %2.
+
+Cipherly startet mit den üblichen Einstellungen und speichert keine neuen; deshalb erscheint dieser Hinweis bei jedem Start, bis das behoben ist.</translation>
+    </message>
 </context>
 <context>
     <name>files</name>

@@ -224,6 +224,19 @@ QuoteCollections::QuoteCollections(LobbySeam &lobby)
 void QuoteCollections::RemoveLeftoverExport() {
     const QString left = Settings::Get(Settings::Keys::ExportPending);
     if (left.isEmpty()) return;
-    if (QFileInfo(left).isFile() && !QFileInfo(left).isSymLink()) safefile::remove(left);
     Settings::Save(Settings::Keys::ExportPending, QString());
+    // Only what an export of this game writes goes: ".NAME.part" beside the
+    // file NAME in the folder exports go to, as the export made it. The
+    // setting could name any file at all; nothing else is ever removed.
+    const QFileInfo part(left);
+    const QString name = part.fileName();
+    const QString folder = Settings::Get(Settings::Keys::ExportFolder);
+    if (folder.isEmpty() || name.size() <= 6 || !name.startsWith(QLatin1Char('.')) ||
+        !name.endsWith(QStringLiteral(".part")) || !part.isFile() || part.isSymLink())
+        return;
+    const QFileInfo target(
+        safefile::resolveLinks(QDir(folder).filePath(name.mid(1, name.size() - 6))));
+    if (QDir(target.absolutePath()).filePath(safefile::tempNameFor(target.fileName())) ==
+        part.absoluteFilePath())
+        safefile::remove(left);
 }

@@ -111,6 +111,14 @@ private slots:
         QVERIFY(Settings::CheckFile().isEmpty());
         QFile::remove(settingsFile() + QStringLiteral(".set-aside"));
         QDir().rmdir(settingsFile() + QStringLiteral(".set-aside (2)"));
+        // A plain file where the settings' folder belongs is said, not passed over.
+        const QString folder = QFileInfo(settingsFile()).absolutePath();
+        QVERIFY(QDir(folder).removeRecursively());
+        QFile plain(folder);
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        QVERIFY(Settings::CheckFile().contains(QStringLiteral("it is not a folder")));
+        QVERIFY(QFile::remove(folder));
     }
 
     void fadeStatusReadsLeniently_data() {

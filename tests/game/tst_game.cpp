@@ -238,6 +238,28 @@ private slots:
         play::KeptGame complete = s;
         complete.progress = s.quote;
         QVERIFY(!play::ParseGameFile(play::FormatGameFile(complete)));
+        // A full board with a wrong letter plays on after a break.
+        play::KeptGame full = complete;
+        full.progress.replace(u'Y', u'Q');
+        QVERIFY(play::ParseGameFile(play::FormatGameFile(full)));
+        // An end that does not fit the board, or dates out of order or to come.
+        full.ended = full.started.addSecs(60);
+        full.outcome = SolveGame::Outcome::Solved;
+        QVERIFY(!play::ParseGameFile(play::FormatGameFile(full)));
+        full.outcome = SolveGame::Outcome::Shown;
+        QVERIFY(play::ParseGameFile(play::FormatGameFile(full)));
+        for (const QDateTime &ended : {full.started.addSecs(-60), QDateTime(QDate(2099, 1, 1), {})}) {
+            full.ended = ended;
+            QVERIFY(!play::ParseGameFile(play::FormatGameFile(full)));
+        }
+        // A history replayed against the board: take-backs that would write
+        // the answer, or step from letters the board does not hold, go.
+        const QString ys = QStringLiteral("13,22,26:YYY:QQQ"), wrong = QStringLiteral("1:N:X");
+        SolveGame played;
+        played.restore(s.quote, s.enciphered, complete.progress.replace(u'Y', u'Q'), 0);
+        QVERIFY(!played.restoreHistory(ys, {}) && !played.canUndo());
+        QVERIFY(!played.restoreHistory(wrong + QLatin1Char(';') + ys, {}) && !played.canUndo());
+        QVERIFY(played.restoreHistory({}, QStringLiteral("13,22,26:QQQ:XXX")) && played.canRedo());
         play::KeptGame noLetters = s;
         noLetters.quote = noLetters.enciphered = noLetters.progress = QStringLiteral("... !!! ...");
         QVERIFY(!play::ParseGameFile(play::FormatGameFile(noLetters)));

@@ -448,6 +448,16 @@ private slots:
         Added<QuoteCollections>(m)->RemoveLeftoverExport();
         QVERIFY(!QFile::exists(part));
         QVERIFY(QFile::exists(foreign));
+        // A setting naming any other file (the quote list, or a part file of
+        // another folder) removes nothing.
+        QVERIFY(QDir(folder->path()).mkdir(QStringLiteral("other")));
+        const QString elsewhere = folder->file(QStringLiteral("other/.out.txt.part"));
+        QVERIFY(QFile(elsewhere).open(QIODevice::WriteOnly));
+        for (const QString &p : {elsewhere, QFileInfo(quotes::QuoteFileName).absoluteFilePath()}) {
+            Settings::Save(Settings::Keys::ExportPending, p);
+            Added<QuoteCollections>(m)->RemoveLeftoverExport();
+            QVERIFY(QFile::exists(p));
+        }
         QVERIFY(
             script->messages.last().text.startsWith(QStringLiteral("3 quotes were written to")));
     }

@@ -541,11 +541,17 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(guide));
         seam.typeOnPuzzle({});
         QCOMPARE(guide->focusPolicy(), guide->ownFocusPolicy());
-        // The window going away, and coming back.
+        // The window going away, and coming back; nothing moves while it is
+        // away or the game stands still.
         m.setWindowState(Qt::WindowMinimized);
         QTRY_VERIFY(seam.away());
+        QVERIFY(Ui(m).AniGiff[1]->held() && Ui(m).AniGiff[2]->held());
         m.setWindowState(Qt::WindowNoState);
         QTRY_VERIFY(!seam.away());
+        QVERIFY(!Ui(m).AniGiff[1]->held());
+        m.session.pause();
+        QVERIFY(Ui(m).AniGiff[2]->held());
+        m.session.unpause();
         // A check before leaving keeps the game as it is.
         seam.addLeaveCheck([](LobbySeam::Leaving) { return false; });
         Ui(m).cmdSolve->PerformClick();
