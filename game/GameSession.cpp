@@ -98,7 +98,10 @@ void GameSession::placePair(const QString &cipher, const QString &plain) {
 
 int GameSession::hint(const std::function<int(int, int)> &randomBetween) {
     unpause();
-    if (!m_hintsGiveLetters) return -1;
+    if (!m_hintsGiveLetters) {
+        emit hintRefused();
+        return -1;
+    }
     const int at = m_game.takeHint(randomBetween);
     if (at < 0) return at;
     m_lastPair = {QString(m_game.Enciphered()[at]), QString(m_game.SolveQuote()[at])};

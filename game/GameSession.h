@@ -128,6 +128,8 @@ signals:
     void suspended();
     // The clock stopped or went on.
     void pausedChanged(bool paused);
+    // Hint was asked for in a game that gives no letter by it.
+    void hintRefused();
 
 private:
     SolveGame m_game;

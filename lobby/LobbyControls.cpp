@@ -269,7 +269,7 @@ void frmMain::wirePlayHandlers() {
         connect(txtLetter[i], &LetterBox::keyUp, this, &frmMain::txtLetter_KeyUp);
     }
     connect(&session, &GameSession::changed, this, &frmMain::session_Changed);
-    connect(&session, &GameSession::pausedChanged, this, &frmMain::holdWatchers);
+    connect(&session, &GameSession::pausedChanged, this, &frmMain::session_Paused);
     connect(picSolveRandomQuote, &QWidget::customContextMenuRequested, this,
             &frmMain::picSolveRandomQuote_ContextMenu);
     for (int i : {1, 2}) {

@@ -196,6 +196,11 @@ private:
     void describeForMode();
     void describeSolution();
     void describeGameEnd();
+    void describeStatus();
+    class Announcer *m_announcer = nullptr;
+    // The game stood still or went on: a paused puzzle is hidden from
+    // everyone, a screen reader too.
+    void session_Paused(bool paused);
     void fillMenu(QMenu &menu, const QList<MenuItem> &items);
     QMenu *m_listMenu = nullptr;
     QMenu *m_solveMenu = nullptr;

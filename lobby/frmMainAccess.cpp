@@ -4,6 +4,7 @@
 // pixel of it shows.
 #include "frmMain.h"
 
+#include "Announcer.h"
 #include "Spoken.h"
 
 #include <QAccessible>
@@ -34,6 +35,7 @@ private:
 } // namespace
 
 void frmMain::describeControls() {
+    m_announcer = new Announcer(this);
     grid->setAccessibleName(tr("Quote list"));
     txtLetter[1]->setAccessibleName(tr("Scrambled letter"));
     txtLetter[1]->setAccessibleDescription(tr("Type a letter of the scrambled quote"));
@@ -49,9 +51,8 @@ void frmMain::describeControls() {
     picPrintQuote->setAccessibleName(tr("Print panel"));
     picSolveRandomQuote->setAccessibleName(tr("Solve panel"));
     // The status line as shown, with the notes after it.
-    const auto status = [this] { grid->setAccessibleDescription(grid->list()->status()); };
-    connect(grid, &QuoteGrid::rowChanged, this, status);
-    connect(grid->list(), &QAbstractItemModel::headerDataChanged, this, status);
+    connect(grid, &QuoteGrid::rowChanged, this, &frmMain::describeStatus);
+    connect(grid->list(), &QAbstractItemModel::headerDataChanged, this, &frmMain::describeStatus);
     // With a screen reader the quote boxes are on the Tab path, read-only,
     // with a caret.
     new ReaderWatch(this, [this](bool active) {
@@ -89,11 +90,18 @@ void frmMain::describeForMode() {
         cmdFinishedSolving->setAccessibleDescription(QString());
         break;
     }
-    grid->setAccessibleDescription(grid->list()->status());
+    describeStatus();
+}
+
+void frmMain::describeStatus() {
+    // The notes' dots are for the eye; the ear hears a pause.
+    grid->setAccessibleDescription(
+        grid->list()->status().replace(QStringLiteral(" \u00B7 "), QStringLiteral(", ")));
 }
 
 void frmMain::describeSolution() {
-    txtBox[1]->setAccessibleDescription(spoken::Letters(game.shown()));
+    txtBox[1]->setAccessibleDescription(session.paused() ? QString()
+                                                         : spoken::Letters(game.shown()));
     tell(txtBox[1], QAccessible::DescriptionChanged);
 }
 

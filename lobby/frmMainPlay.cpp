@@ -151,6 +151,14 @@ void frmMain::session_Changed(GameSession::Move move) {
     ShowSolution();
 }
 
+void frmMain::session_Paused(bool paused) {
+    holdWatchers();
+    if (!mode.is(LobbyMode::Mode::Solve)) return;
+    txtBox[1]->setText(paused ? QString() : game.shown());
+    txtBox[2]->setText(paused ? QString() : game.Enciphered());
+    describeSolution();
+}
+
 void frmMain::ShowSolution() {
     txtBox[1]->setText(game.shown());
     describeSolution();
@@ -181,7 +189,15 @@ void frmMain::txtLetter_GotFocus(int index) {
         txtLetter[1]->clear();
         txtLetter[2]->clear();
     } else if (txtLetter[1]->text().isEmpty()) {
-        txtLetter[1]->setFocus();
+        // Tab goes on past the second box to the next control, where a
+        // screen reader says it is; any other way in goes back to the first.
+        QWidget *next = txtLetter[2];
+        if (txtLetter[2]->focusReason() == Qt::TabFocusReason)
+            do
+                next = next->nextInFocusChain();
+            while (next != txtLetter[2] && !(next->isVisible() && next->isEnabled() &&
+                                             (next->focusPolicy() & Qt::TabFocus)));
+        (next == txtLetter[2] ? txtLetter[1] : next)->setFocus(txtLetter[2]->focusReason());
     }
 }
 

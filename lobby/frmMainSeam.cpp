@@ -1,6 +1,7 @@
 // The Main Lobby's one narrow seam: what the additions may reach of it.
 #include "frmMain.h"
 
+#include "Announcer.h"
 #include "AppInfo.h"
 #include "Twips.h"
 #include "WindowSize.h"
@@ -69,6 +70,7 @@ public:
         m.showTitle();
     }
 
+    void say(const QString &text) override { m.m_announcer->say(text); }
     void setMarks(Marks layer, const QList<int> &places, const QColor &colour) override {
         m.m_marks[size_t(layer)] = {places, colour};
         m.showMarks();

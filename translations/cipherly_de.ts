@@ -137,6 +137,21 @@ Weiter mit F9</translation>
         <source>T&amp;ype on the Puzzle</source>
         <translation>Auf dem Rätsel &amp;tippen</translation>
     </message>
+    <message numerus="yes">
+        <source>%n place(s)</source>
+        <translation>
+            <numerusform>%n Stelle</numerusform>
+            <numerusform>%n Stellen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 picked, %2, no letter yet</source>
+        <translation>%1 gewählt, %2, noch kein Buchstabe</translation>
+    </message>
+    <message>
+        <source>%1 picked, %2, stands for %3</source>
+        <translation>%1 gewählt, %2, steht für %3</translation>
+    </message>
 </context>
 <context>
     <name>QuoteCollections</name>
@@ -435,6 +450,30 @@ Möchten Sie es fortsetzen?</translation>
     <message>
         <source>. F6 reads the solution so far, Shift+F6 the scrambled quote, F7 the letters still unknown</source>
         <translation>. F6 liest die bisherige Lösung vor, Umschalt+F6 das verschlüsselte Zitat, F7 die noch unbekannten Buchstaben</translation>
+    </message>
+    <message>
+        <source>%1 has no letter yet</source>
+        <translation>%1 hat noch keinen Buchstaben</translation>
+    </message>
+    <message>
+        <source>Paused: the puzzle is hidden and the clock stands still. F9 goes on.</source>
+        <translation>Pause: Das Rätsel ist verdeckt, und die Uhr steht still. F9 geht weiter.</translation>
+    </message>
+    <message>
+        <source>Going on</source>
+        <translation>Es geht weiter</translation>
+    </message>
+    <message>
+        <source>No hints in an expert game: Explain a Step (F2) teaches instead</source>
+        <translation>Keine Tipps in einem Expertenspiel: Einen Schritt erklären (F2) hilft stattdessen weiter</translation>
+    </message>
+    <message>
+        <source>The answer: %1</source>
+        <translation>Die Lösung: %1</translation>
+    </message>
+    <message>
+        <source>The game is paused. F9 goes on.</source>
+        <translation>Das Spiel ist angehalten. F9 geht weiter.</translation>
     </message>
 </context>
 <context>

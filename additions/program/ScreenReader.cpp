@@ -1,6 +1,5 @@
 #include "ScreenReader.h"
 
-#include "Announcer.h"
 #include "Spoken.h"
 #include "modSupport.h"
 
@@ -31,7 +30,9 @@ QString ScreenReader::MoveSaid(const QString &before, const QString &after,
         return tr("%1 is not in the scrambled quote").arg(cipher);
     if (changed == 0) {
         if (!cipher.isEmpty() && !plain.isEmpty())
-            return tr("%1 stands for %2 already").arg(cipher, plain);
+            return plain == QString(SolveGame::Unsolved)
+                       ? tr("%1 has no letter yet").arg(cipher)
+                       : tr("%1 stands for %2 already").arg(cipher, plain);
         return QString();
     }
     QString said = to == SolveGame::Unsolved
@@ -65,7 +66,7 @@ QString ScreenReader::UnknownSaid(const QString &shown, const QString &enciphere
 }
 
 ScreenReader::ScreenReader(LobbySeam &lobby)
-    : Addition(lobby, QStringLiteral("screenReader")), m_announcer(new Announcer(lobby.window())) {
+    : Addition(lobby, QStringLiteral("screenReader")) {
     connect(&lobby, &LobbySeam::modeArranged, this, &ScreenReader::modeShown);
     connect(&lobby, &LobbySeam::gameStarted, this, [this] {
         m_shownMode = LobbySeam::Mode::Solve;
@@ -74,7 +75,21 @@ ScreenReader::ScreenReader(LobbySeam &lobby)
             tr(". F6 reads the solution so far, Shift+F6 the scrambled quote, F7 the letters "
                "still unknown"));
     });
-    connect(&lobby.session(), &GameSession::changed, this, &ScreenReader::gameChanged);
+    GameSession &session = lobby.session();
+    connect(&session, &GameSession::changed, this, &ScreenReader::gameChanged);
+    connect(&session, &GameSession::pausedChanged, this, [this](bool paused) {
+        if (this->lobby.playing())
+            say(paused ? tr("Paused: the puzzle is hidden and the clock stands still. F9 goes on.")
+                       : tr("Going on"));
+    });
+    connect(&session, &GameSession::hintRefused, this, [this] {
+        say(tr("No hints in an expert game: Explain a Step (F2) teaches instead"));
+    });
+    // After Solve, the answer as words.
+    connect(&session, &GameSession::ended, this, [this](SolveGame::Outcome outcome) {
+        if (outcome == SolveGame::Outcome::Shown)
+            say(tr("The answer: %1").arg(this->lobby.game().SolveQuote()));
+    });
     // Asked for at any time while solving.
     lobby.addKey(QKeySequence(Qt::Key_F6), [this] { SaySolution(); });
     lobby.addKey(QKeySequence(Qt::SHIFT | Qt::Key_F6), [this] { SayScrambled(); });
@@ -116,7 +131,13 @@ void ScreenReader::gameChanged(GameSession::Move move) {
 
 void ScreenReader::say(const QString &text) {
     m_said = text;
-    m_announcer->say(text);
+    lobby.say(text);
+}
+
+bool ScreenReader::hidden() {
+    if (!lobby.session().paused()) return false;
+    say(tr("The game is paused. F9 goes on."));
+    return true;
 }
 
 void ScreenReader::SaySolution() {
@@ -130,16 +151,16 @@ void ScreenReader::SaySolution() {
             key.join(QStringLiteral(", ")));
         return;
     }
-    if (!lobby.is(LobbySeam::Mode::Solve)) return;
+    if (!lobby.is(LobbySeam::Mode::Solve) || hidden()) return;
     say(tr("Solution so far: ") + spoken(lobby.game().shown()));
 }
 
 void ScreenReader::SayScrambled() {
-    if (!lobby.is(LobbySeam::Mode::Solve)) return;
+    if (!lobby.is(LobbySeam::Mode::Solve) || hidden()) return;
     say(tr("Scrambled quote: ") + spoken(lobby.game().Enciphered()));
 }
 
 void ScreenReader::SayUnknown() {
-    if (!lobby.is(LobbySeam::Mode::Solve)) return;
+    if (!lobby.is(LobbySeam::Mode::Solve) || hidden()) return;
     say(UnknownSaid(lobby.game().shown(), lobby.game().Enciphered()));
 }

@@ -4,8 +4,6 @@
 
 #include <QString>
 
-class Announcer;
-
 // A game as a screen reader hears it, an addition to the lobby: each new
 // screen said by its name, every move said where the player is ("X stands
 // for T, 3 places", "Undone: ..."), and F6, Shift+F6 and F7 to hear the
@@ -44,8 +42,9 @@ private:
     void gameChanged(GameSession::Move move);
     // Says `text` where the player is.
     void say(const QString &text);
+    // The puzzle is hidden while the game is paused: said instead.
+    bool hidden();
 
-    Announcer *m_announcer;
     QString m_before; // the solution before the last change
     QString m_said;
     LobbySeam::Mode m_shownMode = LobbySeam::Mode::List;

@@ -45,6 +45,13 @@ void PuzzleTyping::pick(int place) {
     if (!typingOn() || !lobby.playing() || !isLetterAt(place)) return;
     m_at = place;
     apply();
+    // The pick said as it moves, for a player who cannot see it.
+    const QChar cipher = lobby.game().Enciphered()[place], plain = lobby.game().shown()[place];
+    const QString places = tr("%n place(s)", nullptr,
+                              int(SolveGame::PlacesOf(lobby.game().Enciphered(), cipher).size()));
+    lobby.say(plain == SolveGame::Unsolved
+                  ? tr("%1 picked, %2, no letter yet").arg(cipher).arg(places)
+                  : tr("%1 picked, %2, stands for %3").arg(cipher).arg(places).arg(plain));
 }
 
 void PuzzleTyping::apply() {

@@ -112,6 +112,8 @@ public:
     virtual QString scrambledOnShow() const = 0;
     // Words after the window's title; empty for the design's title.
     virtual void setTitleNote(const QString &note) = 0;
+    // Says `text` to a screen reader, where the player is; nothing shows.
+    virtual void say(const QString &text) = 0;
 
     // ---- The puzzle -----------------------------------------------------------
 

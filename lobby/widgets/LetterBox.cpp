@@ -20,6 +20,7 @@ bool LetterBox::event(QEvent *e) {
 
 void LetterBox::focusInEvent(QFocusEvent *e) {
     QLineEdit::focusInEvent(e);
+    m_reason = e->reason();
     emit gotFocus(m_index);
 }
 

@@ -183,6 +183,9 @@ private slots:
         emit lobby->puzzleClicked(0);
         QCOMPARE(lobby->layers[size_t(Marks::Picked)],
                  SolveGame::PlacesOf(game().Enciphered(), game().Enciphered()[0]));
+        QCOMPARE(lobby->said.last(), QStringLiteral("%1 picked, %2 places, no letter yet")
+                                         .arg(cipherOf(u'T'))
+                                         .arg(Quote.count(u'T')));
         const auto key = [&](int k) { return lobby->puzzleKeys(k, Qt::NoModifier); };
         // A wrong letter, taken back with a blank, then put right.
         QVERIFY(key(Qt::Key_X));
@@ -313,12 +316,29 @@ private slots:
         QVERIFY(reader->lastSaid().startsWith(QStringLiteral("Undone: ")));
         lobby->session().hint([](int, int) { return 1; });
         QCOMPARE(reader->lastSaid().left(6), QStringLiteral("Hint: "));
+        // No dot is ever spoken: a blank typed on a blank.
+        lobby->typePair(cipherOf(u'R'), u' ');
+        QCOMPARE(reader->lastSaid(), QStringLiteral("%1 has no letter yet").arg(cipherOf(u'R')));
+        // Paused, the puzzle is not given away; going on is said too.
+        lobby->session().pause();
+        QVERIFY(reader->lastSaid().startsWith(QStringLiteral("Paused")));
+        QVERIFY(lobby->press(QKeySequence(Qt::Key_F6)));
+        QCOMPARE(reader->lastSaid(), QStringLiteral("The game is paused. F9 goes on."));
+        lobby->session().unpause();
+        QCOMPARE(reader->lastSaid(), QStringLiteral("Going on"));
+        lobby->session().setHintsGiveLetters(false); // an expert's game: Hint is said to give none
+        lobby->session().hint([](int, int) { return 1; });
+        QVERIFY(reader->lastSaid().startsWith(QStringLiteral("No hints in an expert game")));
         QVERIFY(lobby->press(QKeySequence(Qt::Key_F7)));
         QVERIFY(reader->lastSaid().contains(QStringLiteral(" unknown: ")));
         QVERIFY(lobby->press(QKeySequence(Qt::SHIFT | Qt::Key_F6)));
         QVERIFY(reader->lastSaid().startsWith(QStringLiteral("Scrambled quote: ")));
+        // After Solve, the answer in words.
+        lobby->session().solve();
+        QCOMPARE(reader->lastSaid(), QStringLiteral("The answer: ") + Quote);
         lobby->setMode(LobbySeam::Mode::List);
         QCOMPARE(reader->lastSaid(), QStringLiteral("Quote list"));
+        QCOMPARE(lobby->said.last(), reader->lastSaid());
     }
 
     // ---- The list and the record ------------------------------------------

@@ -549,9 +549,16 @@ private slots:
         m.setWindowState(Qt::WindowNoState);
         QTRY_VERIFY(!seam.away());
         QVERIFY(!Ui(m).AniGiff[1]->held());
-        m.session.pause();
-        QVERIFY(Ui(m).AniGiff[2]->held());
+        m.session.pause(); // the puzzle hidden from everyone, a screen reader too
+        QVERIFY(Ui(m).AniGiff[2]->held() && guide->text().isEmpty());
+        QVERIFY(Ui(m).txtBox[1]->accessibleDescription().isEmpty());
         m.session.unpause();
+        QCOMPARE(guide->text(), m.game.Enciphered());
+        // Tab from an empty first letter box goes on past the second.
+        Ui(m).txtLetter[1]->setFocus();
+        QTest::keyClick(Ui(m).txtLetter[1], Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != Ui(m).txtLetter[1] &&
+                QApplication::focusWidget() != Ui(m).txtLetter[2]);
         // A check before leaving keeps the game as it is.
         seam.addLeaveCheck([](LobbySeam::Leaving) { return false; });
         Ui(m).cmdSolve->PerformClick();

@@ -41,6 +41,7 @@ public:
     std::function<bool(int, Qt::KeyboardModifiers)> puzzleKeys;
     QHash<QWidget *, Place> placed;
     QChar letter;
+    QStringList said;
     QWidget windowWidget;
 
     // The player's side.
@@ -129,6 +130,7 @@ public:
     QChar cipherLetter() const override { return letter; }
     QString scrambledOnShow() const override { return m_session.game().Enciphered(); }
     void setTitleNote(const QString &note) override { titleNote = note; }
+    void say(const QString &text) override { said << text; }
     void setMarks(Marks layer, const QList<int> &places, const QColor &) override {
         layers[size_t(layer)] = places;
     }
