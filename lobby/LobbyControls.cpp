@@ -97,10 +97,12 @@ void frmMain::buildControls() {
         auto *menuKey = new QShortcut(key, this);
         menuKey->setContext(Qt::WindowShortcut);
         connect(menuKey, &QShortcut::activated, this, [this] {
+            m_menuByKeys = true;
             if (mode.is(LobbyMode::Mode::Solve))
                 picSolveRandomQuote_ContextMenu(txtLetter[1]->geometry().bottomLeft());
             else if (mode.is(LobbyMode::Mode::List))
                 grid_ContextMenu(grid->menuPoint());
+            m_menuByKeys = false;
         });
     }
     // The window sees these keys before whichever control has the focus.

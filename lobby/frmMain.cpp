@@ -439,7 +439,7 @@ void frmMain::grid_ContextMenu(const QPoint &at) {
     QMenu menu(this);
     fillMenu(menu, m_listMenuExtras);
     m_listMenu = &menu;
-    menu.exec(grid->viewport()->mapToGlobal(at));
+    runMenu(menu, grid->viewport()->mapToGlobal(at));
     m_listMenu = nullptr;
 }
 
@@ -457,7 +457,7 @@ void frmMain::picSolveRandomQuote_ContextMenu(const QPoint &at) {
     QMenu menu(this);
     fillMenu(menu, m_solveMenuItems);
     m_solveMenu = &menu;
-    menu.exec(picSolveRandomQuote->mapToGlobal(at));
+    runMenu(menu, picSolveRandomQuote->mapToGlobal(at));
     m_solveMenu = nullptr;
 }
 
@@ -471,8 +471,19 @@ void frmMain::txtBox_ContextMenu(int index, const QPoint &at) {
         fillMenu(*menu, m_solveMenuItems);
         m_solveMenu = menu.get();
     }
-    menu->exec(box->viewport()->mapToGlobal(at));
+    runMenu(*menu, box->viewport()->mapToGlobal(at));
     m_solveMenu = nullptr;
+}
+
+void frmMain::runMenu(QMenu &menu, const QPoint &at) {
+    // Opened by a key, the menu stands on its first item, which a screen
+    // reader says at once.
+    if (m_menuByKeys)
+        QTimer::singleShot(0, &menu, [&menu] {
+            for (QAction *a : menu.actions())
+                if (a->isEnabled() && !a->isSeparator()) return menu.setActiveAction(a);
+        });
+    menu.exec(at);
 }
 
 void frmMain::endGame(SolveGame::Outcome outcome, const QDateTime &at) {

@@ -197,11 +197,14 @@ private:
     void describeSolution();
     void describeGameEnd();
     void describeStatus();
+    void describeLetterBoxes(bool howTo);
     class Announcer *m_announcer = nullptr;
     // The game stood still or went on: a paused puzzle is hidden from
     // everyone, a screen reader too.
     void session_Paused(bool paused);
     void fillMenu(QMenu &menu, const QList<MenuItem> &items);
+    void runMenu(QMenu &menu, const QPoint &at);
+    bool m_menuByKeys = false;
     QMenu *m_listMenu = nullptr;
     QMenu *m_solveMenu = nullptr;
     bool m_saved = false; // a save is returning to the list (the design's "Saved" tag)

@@ -38,10 +38,8 @@ void frmMain::describeControls() {
     m_announcer = new Announcer(this);
     grid->setAccessibleName(tr("Quote list"));
     txtLetter[1]->setAccessibleName(tr("Scrambled letter"));
-    txtLetter[1]->setAccessibleDescription(tr("Type a letter of the scrambled quote"));
     txtLetter[2]->setAccessibleName(tr("Stands for"));
-    txtLetter[2]->setAccessibleDescription(
-        tr("Type the letter the scrambled letter stands for; a space takes it back"));
+    describeLetterBoxes(true);
     lblLetter->setAccessibleName(tr("Alphabet"));
     Label1->setBuddy(lblCode);
     for (int i : {1, 2})
@@ -97,6 +95,16 @@ void frmMain::describeStatus() {
     // The notes' dots are for the eye; the ear hears a pause.
     grid->setAccessibleDescription(
         grid->list()->status().replace(QStringLiteral(" \u00B7 "), QStringLiteral(", ")));
+}
+
+void frmMain::describeLetterBoxes(bool howTo) {
+    // How to type a pair is said with the boxes until the first pair of a
+    // game is placed, not again with every pair.
+    txtLetter[1]->setAccessibleDescription(howTo ? tr("Type a letter of the scrambled quote")
+                                                 : QString());
+    txtLetter[2]->setAccessibleDescription(
+        howTo ? tr("Type the letter the scrambled letter stands for; a space takes it back")
+              : QString());
 }
 
 void frmMain::describeSolution() {

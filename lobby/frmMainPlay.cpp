@@ -134,6 +134,7 @@ void frmMain::showGame() {
     cmdHint->setEnabledProperty(session.hintsGiveLetters());
     arrangePuzzle();
     describeSolution();
+    describeLetterBoxes(true);
     emit seam().gameStarted();
     fadeInAndWait();
     txtLetter[1]->setFocus();
@@ -143,6 +144,7 @@ void frmMain::session_Changed(GameSession::Move move) {
     using Move = GameSession::Move;
     if (!mode.is(LobbyMode::Mode::Solve) || move == Move::CountedHint || move == Move::Rule)
         return;
+    if (move == Move::Pair) describeLetterBoxes(false);
     if (move == Move::Hint) {
         // The boxes show the pair the hint placed.
         txtLetter[1]->setText(session.lastPair().first);
@@ -266,5 +268,6 @@ void frmMain::cmdFinishedSolving_Click() {
     cmdSolve->setTag(QString());
     txtBox[1]->setText(QString());
     ShowHighlightedQuote();
+    grid->setFocus(); // back where the player chose the game
     fadeInAndWait();
 }
