@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
+#include <QAccessible>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QShortcut>
@@ -197,6 +198,13 @@ void frmManual::Form_Activate() {
         QStringLiteral("\r\n\r\n") + AppInfo::description() + QStringLiteral("\r\n\u00A9") +
         AppInfo::Copyright + QStringLiteral("\r\n\r\n");
     menuHelpTopic_Click(HelpTopic);
+    // With a screen reader the topic is where the player is: read at once,
+    // with a caret to go through it line by line.
+    if (QAccessible::isActive()) {
+        txtManual->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                           Qt::TextSelectableByKeyboard);
+        txtManual->setFocus();
+    }
     FadeInIfEnabled();
 }
 
@@ -226,6 +234,7 @@ void frmManual::menuHelpTopic_Click(int index) {
         text.replace(QLatin1String("%LISTFOLDER%"), ListFolderShown());
         txtManual->setPlainText(text.replace(QLatin1String("\r\n"), QLatin1String("\n")));
         txtManual->setAccessibleName(labelHelpTopic->text());
+        if (QAccessible::isActive() && isVisible()) txtManual->setFocus(); // the new topic read
     }
     // Only the shown topic carries the tick, whatever a click on a menu item toggled.
     for (int i = 1; i <= AllItems; ++i)

@@ -142,8 +142,20 @@ void GamesChart::plot(const Figures &f) {
     if (f.averageSeconds)
         m_summary +=
             tr(" Games solved take %1 on average.").arg(MinutesSecondsText(*f.averageSeconds));
-    // What the chart shows, in words, for a screen reader.
-    setAccessibleDescription(m_summary);
+    // What the chart shows, in words, for a screen reader: the summary, then
+    // each game's minutes, as the points stand.
+    QStringList games;
+    for (int i = 0; i < f.recent.size(); ++i) {
+        const Game &g = f.recent[i];
+        games << tr("game %1, %2, %3")
+                     .arg(i + 1)
+                     .arg(MinutesSecondsText(g.seconds))
+                     .arg(g.outcome == Outcome::Solved  ? tr("solved")
+                          : g.outcome == Outcome::Shown ? tr("shown")
+                                                        : tr("abandoned"));
+    }
+    setAccessibleDescription(m_summary + QLatin1Char(' ') + games.join(QStringLiteral("; ")) +
+                             QLatin1Char('.'));
 }
 
 } // namespace stats

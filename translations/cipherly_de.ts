@@ -2018,5 +2018,9 @@ Quellbaum man -l packaging/cipherly.de.6.
         <source> Games solved take %1 on average.</source>
         <translation> Gelöste Spiele dauern im Mittel %1.</translation>
     </message>
+    <message>
+        <source>game %1, %2, %3</source>
+        <translation>Spiel %1, %2, %3</translation>
+    </message>
 </context>
 </TS>

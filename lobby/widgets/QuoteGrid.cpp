@@ -1,5 +1,6 @@
 #include "QuoteGrid.h"
 
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -7,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QTimer>
 
 void QuoteListModel::setQuotes(QStringList quotes) {
     beginResetModel();
@@ -42,6 +44,18 @@ QVariant QuoteListModel::data(const QModelIndex &index, int role) const {
     if (!index.isValid() || index.row() >= m_quotes.size()) return {};
     if (role == Qt::DisplayRole) return m_quotes[index.row()];
     if (role == Qt::ToolTipRole) return QLatin1Char(' ') + m_quotes[index.row()] + QLatin1Char(' ');
+    if (role == Qt::AccessibleDescriptionRole && index.row() + 1 == m_highlighted) {
+        // The notes, heard with the quote; their dots are for the eye.
+        QStringList notes;
+        for (const auto &[who, said] : m_notes) {
+            const QString note = (said.contains(QStringLiteral("\u00B7 "))
+                                      ? said.section(QStringLiteral("\u00B7 "), 1)
+                                      : said)
+                                     .trimmed();
+            if (!note.isEmpty()) notes << note;
+        }
+        return notes.join(QStringLiteral(", "));
+    }
     return {};
 }
 
@@ -85,8 +99,27 @@ QuoteGrid::QuoteGrid(QWidget *parent) : QTableView(parent), m_model(new QuoteLis
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) {
                 if (current.isValid() && !m_placing) scrollTo(current, EnsureVisible);
+                m_model->setHighlightedRow(current.isValid() ? current.row() + 1 : 0);
                 emit rowChanged(current.isValid() ? current.row() + 1 : 0);
             });
+}
+
+void QuoteGrid::focusInEvent(QFocusEvent *e) {
+    QTableView::focusInEvent(e);
+    // A screen reader hears the highlighted quote on coming into the list,
+    // not the list alone: told once the list's own focus has been told.
+    if (QAccessible::isActive()) QTimer::singleShot(0, this, &QuoteGrid::tellHighlight);
+}
+
+void QuoteGrid::tellHighlight() {
+    if (!hasFocus() || !currentIndex().isValid()) return;
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(this);
+    QAccessibleTableInterface *table = list ? list->tableInterface() : nullptr;
+    QAccessibleInterface *cell = table ? table->cellAt(currentIndex().row(), 0) : nullptr;
+    if (!cell) return;
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(list->indexOfChild(cell));
+    QAccessible::updateAccessibility(&focus);
 }
 
 int QuoteGrid::row() const {

@@ -19,7 +19,9 @@ public:
     QString status() const;
     // Words an addition adds to the status line, after the design's; each
     // addition (`owner`) has its own, told in the order they first came.
+    // They are of the highlighted row, which a screen reader hears them with.
     void setStatusNote(const QString &owner, const QString &note);
+    void setHighlightedRow(int row) { m_highlighted = row; }
 
     int rowCount(const QModelIndex &parent = {}) const override {
         return parent.isValid() ? 0 : int(m_quotes.size());
@@ -34,6 +36,7 @@ private:
     QStringList m_quotes;
     QString m_status;
     QList<QPair<QString, QString>> m_notes;
+    int m_highlighted = 0; // from 1
 };
 
 // The grid: lets any row, the last one included, scroll to the top, as the
@@ -70,9 +73,12 @@ protected:
     void dragMoveEvent(QDragMoveEvent *e) override;
     void dropEvent(QDropEvent *e) override;
     void contextMenuEvent(QContextMenuEvent *e) override;
+    void focusInEvent(QFocusEvent *e) override;
 
 private:
     void setScrollRange();
+    // The highlighted row's cell told as the focus, for a screen reader.
+    void tellHighlight();
 
     QuoteListModel *m_model;
     bool m_placing = false;

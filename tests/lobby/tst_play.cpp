@@ -509,6 +509,10 @@ private slots:
         seam.setStatusNote(QStringLiteral("a"), QStringLiteral(" 3"));
         QCOMPARE(header(), designed + QStringLiteral(" 3 2"));
         QCOMPARE(Ui(m).grid->accessibleDescription(), header());
+        // The notes are heard with the highlighted quote, without their dots.
+        seam.setStatusNote(QStringLiteral("b"), QStringLiteral(" \u00B7 Easy"));
+        const QModelIndex row = Ui(m).grid->currentIndex();
+        QCOMPARE(row.data(Qt::AccessibleDescriptionRole).toString(), QStringLiteral("3, Easy"));
         seam.setStatusNote(QStringLiteral("a"), {});
         seam.setStatusNote(QStringLiteral("b"), {});
         QCOMPARE(header(), designed);

@@ -365,6 +365,8 @@ private slots:
         QCOMPARE(chart.games().top, 15);
         QCOMPARE(chart.minutes().top, 15); // 11 minutes at most: 0, 5, 10, 15
         QVERIFY(chart.summary().contains(QStringLiteral("4 abandoned")));
+        // Each game's minutes are heard too, as the points stand.
+        QVERIFY(chart.accessibleDescription().endsWith(QStringLiteral("game 12, 11 min, solved.")));
         QCOMPARE(legendAsDrawn(chart), QStringList({"solved", "shown", "abandoned", "average"}));
         // A reset leaves no axis behind.
         QPointer<QAbstractAxis> old = chart.chart()->axes().first();
