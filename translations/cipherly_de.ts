@@ -475,6 +475,21 @@ Möchten Sie es fortsetzen?</translation>
         <source>The game is paused. F9 goes on.</source>
         <translation>Das Spiel ist angehalten. F9 geht weiter.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n time(s) in the quote</source>
+        <translation>
+            <numerusform>%n-mal im Zitat</numerusform>
+            <numerusform>%n-mal im Zitat</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, no letter yet</source>
+        <translation>%1, noch kein Buchstabe</translation>
+    </message>
+    <message>
+        <source>%1, stands for %2</source>
+        <translation>%1, steht für %2</translation>
+    </message>
 </context>
 <context>
     <name>SolveGame</name>

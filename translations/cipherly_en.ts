@@ -68,6 +68,13 @@
             <numerusform>%n letters</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n time(s) in the quote</source>
+        <translation>
+            <numerusform>%n time in the quote</numerusform>
+            <numerusform>%n times in the quote</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SolveGame</name>

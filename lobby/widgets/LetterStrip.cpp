@@ -2,7 +2,12 @@
 
 #include "LetterStripAccessible.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+#include <QTimer>
 
 const QColor LetterStrip::Ink(0, 64, 0);
 const QColor LetterStrip::Faint(0, 64, 0, 80);
@@ -10,7 +15,54 @@ const QColor LetterStrip::Conflict(200, 0, 0);
 
 LetterStrip::LetterStrip(QWidget *parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::TabFocus);
     InstallLetterStripAccessible();
+}
+
+void LetterStrip::setCurrent(int index) {
+    index = qBound(0, index, 25);
+    if (index == m_current) return;
+    m_current = index;
+    update();
+    tellCurrent();
+}
+
+void LetterStrip::tellCurrent() {
+    if (!hasFocus() || !QAccessible::isActive()) return;
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(LetterStripCellIndex(m_current));
+    QAccessible::updateAccessibility(&focus);
+}
+
+void LetterStrip::keyPressEvent(QKeyEvent *e) {
+    switch (e->key()) {
+    case Qt::Key_Up:
+        return setCurrent(m_current - 1);
+    case Qt::Key_Down:
+        return setCurrent(m_current + 1);
+    case Qt::Key_Left:
+        return setCurrent(m_current - Rows);
+    case Qt::Key_Right:
+        return setCurrent(m_current + Rows);
+    case Qt::Key_Home:
+        return setCurrent(0);
+    case Qt::Key_End:
+        return setCurrent(25);
+    default:
+        QWidget::keyPressEvent(e);
+    }
+}
+
+void LetterStrip::focusInEvent(QFocusEvent *e) {
+    QWidget::focusInEvent(e);
+    update();
+    // Told once the strip's own focus has been told.
+    QTimer::singleShot(0, this, &LetterStrip::tellCurrent);
+}
+
+void LetterStrip::focusOutEvent(QFocusEvent *e) {
+    QWidget::focusOutEvent(e);
+    update();
 }
 
 QFont LetterStrip::letterFont() {
@@ -68,5 +120,12 @@ void LetterStrip::paintEvent(QPaintEvent *) {
                 given, Qt::AlignRight | Qt::AlignVCenter, QString(e.plain));
             p.drawLine(mark.left(), mark.bottom(), mark.right(), mark.bottom());
         }
+    }
+    if (hasFocus()) {
+        // Where the keys are, as every focused control shows it.
+        QStyleOptionFocusRect o;
+        o.initFrom(this);
+        o.rect = cell(m_current).adjusted(1, 1, -2, -2);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &o, &p, this);
     }
 }

@@ -8,7 +8,8 @@
 // N to Z), each with how often it occurs in the quote (faint when never) and
 // the plain letter the player has given it (red when that plain letter is
 // given to another cipher letter too). Its figures and letters are as large
-// as the quote list's text.
+// as the quote list's text. Tab reaches it, and the arrow keys (Home, End)
+// go through its letters one by one, each told to a screen reader.
 class LetterStrip : public QWidget {
     Q_OBJECT
 public:
@@ -17,6 +18,9 @@ public:
     const QList<SolveGame::StripEntry> &entries() const { return m_entries; }
     // The cell of cipher letter `index` (0 for A), in the strip's pixels.
     QRect cell(int index) const;
+    // The letter the keys are on (0 for A).
+    int current() const { return m_current; }
+    void setCurrent(int index);
     // The faces the table writes in: the quote list's, in points.
     static QFont letterFont();
     static QFont countFont();
@@ -26,7 +30,13 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *) override;
+    void keyPressEvent(QKeyEvent *e) override;
+    void focusInEvent(QFocusEvent *e) override;
+    void focusOutEvent(QFocusEvent *e) override;
 
 private:
+    // The current letter told as the focus, for a screen reader.
+    void tellCurrent();
     QList<SolveGame::StripEntry> m_entries;
+    int m_current = 0;
 };

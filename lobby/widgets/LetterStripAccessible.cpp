@@ -54,10 +54,19 @@ public:
         return QRect(m_strip->mapToGlobal(c.topLeft()), c.size());
     }
     QString text(QAccessible::Text t) const override {
-        if (t != QAccessible::Name || !m_strip) return {};
-        const auto &entries = m_strip->entries();
-        if (m_row >= entries.size()) return {};
-        const SolveGame::StripEntry &e = entries[m_row];
+        if (!m_strip || m_row >= m_strip->entries().size()) return {};
+        const SolveGame::StripEntry &e = m_strip->entries()[m_row];
+        if (t == QAccessible::Description && m_column == 0) {
+            // The row as a whole, heard as the keys come to its letter.
+            const QString times =
+                QCoreApplication::translate("ScreenReader", "%n time(s) in the quote", nullptr,
+                                            e.count);
+            return e.plain.isNull()
+                       ? QCoreApplication::translate("ScreenReader", "%1, no letter yet").arg(times)
+                       : QCoreApplication::translate("ScreenReader", "%1, stands for %2")
+                             .arg(times, standsFor(e));
+        }
+        if (t != QAccessible::Name) return {};
         switch (m_column) {
         case 0:
             return QString(e.cipher);
@@ -65,11 +74,14 @@ public:
             return QString::number(e.count);
         default:
             if (e.plain.isNull()) return QStringLiteral("unknown");
-            return e.conflict ? QCoreApplication::translate("ScreenReader",
-                                                            "%1, also given to another letter")
-                                    .arg(e.plain)
-                              : QString(e.plain);
+            return standsFor(e);
         }
+    }
+    static QString standsFor(const SolveGame::StripEntry &e) {
+        return e.conflict ? QCoreApplication::translate("ScreenReader",
+                                                        "%1, also given to another letter")
+                                .arg(e.plain)
+                          : QString(e.plain);
     }
     void *interface_cast(QAccessible::InterfaceType t) override {
         return t == QAccessible::TableCellInterface
@@ -106,6 +118,9 @@ public:
         if (t == QAccessible::Name)
             return QCoreApplication::translate("ScreenReader", "Letter table");
         return QAccessibleWidget::text(t);
+    }
+    QAccessibleInterface *focusChild() const override {
+        return strip()->hasFocus() ? cellAt(strip()->current(), 0) : nullptr;
     }
     int childCount() const override { return Rows * Columns; }
     QAccessibleInterface *child(int index) const override {
@@ -172,6 +187,10 @@ QAccessibleInterface *factory(const QString &className, QObject *object) {
 }
 
 } // namespace
+
+int LetterStripCellIndex(int index) {
+    return index * Columns;
+}
 
 void InstallLetterStripAccessible() {
     QAccessible::installFactory(factory); // Qt keeps one of each

@@ -275,6 +275,14 @@ private slots:
         QCOMPARE(table->tableInterface()->rowCount(), 26);
         QCOMPARE(table->tableInterface()->cellAt(0, 0)->text(QAccessible::Name),
                  QStringLiteral("A"));
+        // Reached by Tab, gone through by the arrow keys, each letter heard whole.
+        auto *strip = m->findChild<LetterStrip *>();
+        QVERIFY(strip->focusPolicy() & Qt::TabFocus);
+        QTest::keyClick(strip, Qt::Key_Down);
+        QTest::keyClick(strip, Qt::Key_Right);
+        QCOMPARE(strip->current(), 14); // O
+        QVERIFY(table->tableInterface()->cellAt(14, 0)->text(QAccessible::Description).contains(
+            QStringLiteral(" in the quote, ")));
         // The closing message is said, and spoken with the button that takes the focus.
         accessible(Ui(m).cmdSolve)
             ->actionInterface()
