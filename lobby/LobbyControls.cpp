@@ -266,6 +266,12 @@ void frmMain::wirePlayHandlers() {
     connect(cmdHint, &KelButton::Click, this, &frmMain::cmdHint_Click);
     connect(cmdSolve, &KelButton::Click, this, &frmMain::cmdSolve_Click);
     connect(cmdFinishedSolving, &KelButton::Click, this, &frmMain::cmdFinishedSolving_Click);
+    // Tab passes the second box by until the first holds a letter: it would
+    // only send the focus back, and a screen reader would name the wrong box.
+    txtLetter[2]->setFocusPolicy(Qt::ClickFocus);
+    connect(txtLetter[1], &QLineEdit::textChanged, this, [this](const QString &t) {
+        txtLetter[2]->setFocusPolicy(t.isEmpty() ? Qt::ClickFocus : Qt::StrongFocus);
+    });
     for (int i : {1, 2}) {
         connect(txtLetter[i], &LetterBox::gotFocus, this, &frmMain::txtLetter_GotFocus);
         connect(txtLetter[i], &LetterBox::keyUp, this, &frmMain::txtLetter_KeyUp);

@@ -191,15 +191,7 @@ void frmMain::txtLetter_GotFocus(int index) {
         txtLetter[1]->clear();
         txtLetter[2]->clear();
     } else if (txtLetter[1]->text().isEmpty()) {
-        // Tab goes on past the second box to the next control, where a
-        // screen reader says it is; any other way in goes back to the first.
-        QWidget *next = txtLetter[2];
-        if (txtLetter[2]->focusReason() == Qt::TabFocusReason)
-            do
-                next = next->nextInFocusChain();
-            while (next != txtLetter[2] && !(next->isVisible() && next->isEnabled() &&
-                                             (next->focusPolicy() & Qt::TabFocus)));
-        (next == txtLetter[2] ? txtLetter[1] : next)->setFocus(txtLetter[2]->focusReason());
+        txtLetter[1]->setFocus();
     }
 }
 

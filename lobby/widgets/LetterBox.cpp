@@ -20,7 +20,6 @@ bool LetterBox::event(QEvent *e) {
 
 void LetterBox::focusInEvent(QFocusEvent *e) {
     QLineEdit::focusInEvent(e);
-    m_reason = e->reason();
     emit gotFocus(m_index);
 }
 

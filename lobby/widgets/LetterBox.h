@@ -11,8 +11,6 @@ class LetterBox : public QLineEdit {
 public:
     explicit LetterBox(int index, QWidget *parent = nullptr);
     int index() const { return m_index; }
-    // How the focus last came into the box.
-    Qt::FocusReason focusReason() const { return m_reason; }
     // Keys the window answers wherever its focus is: the box lets them pass
     // rather than take them for its own typing (Ctrl+Z, say). Not owned.
     void setWindowKeys(const QList<QKeySequence> *keys) { m_windowKeys = keys; }
@@ -30,7 +28,6 @@ protected:
 
 private:
     int m_index;
-    Qt::FocusReason m_reason = Qt::OtherFocusReason;
     // The keys pressed while the box had the focus: only their release is a
     // key-up of the box's own (not that of a key that opened the panel, or
     // of a shortcut).

@@ -4,7 +4,10 @@
 # read from its debug file. The player goes from the title page to a game
 # played by keys alone and hears each step: the pages as they open, the
 # scrambled quote, a hint, a pair, a pair taken back, the letters unknown,
-# the solution so far, and the closing message.
+# the solution so far, and the closing message; a check of the letters that
+# makes no hint of the next pair, a blank said as a blank, a pause, Tab past
+# an empty letter box, the answer after Solve, the highlighted quote on
+# coming back to the list, a menu's first item and the help's topic.
 set -euo pipefail
 here=$(dirname "$0")
 . "$here/../xhelpers.sh"
@@ -67,6 +70,7 @@ keys "$welcome" alt+c
 lobby=$(wait_window --name '^ Cipherly$') || fail "no lobby"
 xretry xdotool windowfocus "$lobby"
 hear "Quote list" "the quote list"
+hear "^FOUR SCORE AND SEVEN" "the highlighted quote"
 
 echo "-- a game by keys alone"
 keys "$lobby" alt+s
@@ -94,10 +98,41 @@ keys "$lobby" "${wrong,,}"
 hear "$cipher stands for $wrong, [0-9]+ place" "the pair placed"
 keys "$lobby" ctrl+z
 hear "Undone: $cipher stands for $plain" "the pair taken back"
+keys "$lobby" "${cipher,,}" space
+hear "^notification $cipher taken back" "the hint's letter taken back"
+keys "$lobby" "${cipher,,}" space
+hear "^notification $cipher has no letter yet" "a blank typed on a blank"
+# Letters checked (a hint that gives no letter); the next pair is a pair.
+keys "$lobby" F3
+hear "letters? you have placed|No letters are placed" "the letters checked"
+keys "$(xdotool getwindowfocus)" Return
+sleep 1
+keys "$lobby" "${cipher,,}" "${wrong,,}"
+hear "$cipher stands for $wrong" "the pair after the check"
+if said | sed -n "${mark}p" | grep -q "Hint"; then fail "a pair after Check My Letters was called a hint"; fi
+keys "$lobby" F9
+hear "Paused" "the pause"
+keys "$lobby" F6
+hear "The game is paused" "the puzzle kept hidden while paused"
+keys "$lobby" F9
+hear "Going on" "going on"
+# Tab from the empty first box goes to the control Orca names next.
+keys "$lobby" Tab
+hear "push button" "the control after the letter boxes"
+if said | tail -n +$((mark - 2)) | grep -q "Stands for"; then fail "Tab stopped at the second box"; fi
 keys "$lobby" F7
 hear "letters? unknown" "the letters still unknown"
 keys "$lobby" F6
 hear "Solution so far: " "the solution so far"
 keys "$lobby" F8
 hear "See the solved message below" "the closing message"
+hear "The answer: " "the answer in words"
+keys "$lobby" Escape
+hear "^FOUR SCORE AND SEVEN" "the highlighted quote, back in the list"
+keys "$lobby" shift+F10
+hear "^Import Quotes" "the menu's first item"
+keys "$(xdotool getwindowfocus)" Escape
+sleep 1
+keys "$lobby" F1
+hear "The Main Lobby is where" "the help topic"
 echo "1 passed, 0 failed"
