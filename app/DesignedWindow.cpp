@@ -98,12 +98,23 @@ void DesignedWindow::showEvent(QShowEvent *e) {
     if (!m_activated) QTimer::singleShot(0, this, [this] { Form_Activate(); });
 }
 
+void DesignedWindow::moveEvent(QMoveEvent *e) {
+    QWidget::moveEvent(e);
+    x11::keepFixedSizeHints(this);
+}
+
+void DesignedWindow::resizeEvent(QResizeEvent *e) {
+    QWidget::resizeEvent(e);
+    x11::keepFixedSizeHints(this);
+}
+
 void DesignedWindow::setVisible(bool visible) {
     QWidget::setVisible(visible);
     // A window that draws its own frame gets none from the desktop, even
     // from one that frames every normal window whatever it asks.
     if (visible && m_ownFrame) x11::markUndecorated(this);
     if (visible && !m_ownFrame) x11::markOwned(this);
+    if (visible) x11::keepFixedSizeHints(this);
 }
 
 namespace {

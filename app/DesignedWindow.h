@@ -38,6 +38,9 @@ protected:
     // Fades out and ends (the end action) when fading is in force; else ends at once.
     void FadeOutOrEnd(int step = 20);
     void showEvent(QShowEvent *e) override;
+    // Qt asks the desktop anew at each change of place or size.
+    void moveEvent(QMoveEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
     void setVisible(bool visible) override;
     // Says what the window shows to a screen reader, once it has told the
     // window and its focus: a window read as it opens.

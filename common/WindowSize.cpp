@@ -28,6 +28,10 @@ int clientHeight(int heightTwips, bool captioned) {
 void SetDesignedSize(QWidget *window, int widthTwips, int heightTwips) {
     window->setFixedSize(windowsize::clientWidth(widthTwips),
                          windowsize::clientHeight(heightTwips, true));
+    // The base of the sizes a desktop may give it is its one size: a scaled
+    // view's resize increment then leaves it as it is.
+    window->setBaseSize(window->minimumSize());
+    x11::keepFixedSizeHints(window);
 }
 
 namespace {
@@ -60,7 +64,11 @@ protected:
             // Where the window was while it was as designed: where it goes
             // back. For a moment after an undo, the desktop's own moves (as
             // it puts its frame back) are undone too.
-            if (stretched() || (m_window->windowState() & Enlarged) || m_undoing) break;
+            // Only where the desktop put the window shown: not where Qt put
+            // it before the desktop had it.
+            if (stretched() || (m_window->windowState() & Enlarged) || m_undoing ||
+                !m_window->windowHandle() || !m_window->windowHandle()->isExposed())
+                break;
             if (m_placed && m_settling.isValid() && m_settling.elapsed() < 1000) {
                 // A few tries only: a desktop that insists has the last word.
                 if (m_window->geometry().topLeft() != m_place && m_tries < 3) {
@@ -81,10 +89,12 @@ protected:
     }
 
 private:
-    // A window of fixed size that the desktop made another size.
+    // A window of fixed size that the desktop made another size: more than
+    // the pixel a scaled view's rounding can leave.
     bool stretched() const {
-        const QSize fixed = m_window->minimumSize();
-        return fixed == m_window->maximumSize() && !fixed.isEmpty() && m_window->size() != fixed;
+        const QSize fixed = m_window->minimumSize(), now = m_window->size();
+        return fixed == m_window->maximumSize() && !fixed.isEmpty() &&
+               (qAbs(now.width() - fixed.width()) > 1 || qAbs(now.height() - fixed.height()) > 1);
     }
     // Undone once the change is through, or it would be applied after all.
     void undoLater() {
@@ -94,9 +104,15 @@ private:
             QWidget *w = m_window;
             if (w->windowState() & Enlarged) w->setWindowState(w->windowState() & ~Enlarged);
             x11::removeEnlargedStates(w);
-            if (stretched() || (m_placed && w->geometry().topLeft() != m_place))
-                w->setGeometry(
-                    QRect(m_placed ? m_place : w->geometry().topLeft(), w->minimumSize()));
+            if (stretched() || (m_placed && w->geometry().topLeft() != m_place)) {
+                // Where it was, if the desktop had placed it; a window not
+                // placed yet is only given its size, or its place would be
+                // the program's (a corner) and not the desktop's.
+                if (m_placed)
+                    w->setGeometry(QRect(m_place, w->minimumSize()));
+                else
+                    w->resize(w->minimumSize());
+            }
             m_undoing = false;
             m_settling.start();
             // A desktop that was still busy enlarging it can apply the change

@@ -192,6 +192,30 @@ void markOwned(QWidget *window) {
     xcb_flush(c);
 }
 
+void keepFixedSizeHints(QWidget *window) {
+    xcb_connection_t *c = connectionFor(window);
+    if (!c || window->minimumSize() != window->maximumSize() ||
+        !window->testAttribute(Qt::WA_WState_Created))
+        return;
+    const xcb_window_t w = xcb_window_t(window->winId());
+    QByteArray hints = property(c, w, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, 18 * 4);
+    if (hints.size() < 18 * 4) return;
+    auto *fields = reinterpret_cast<quint32 *>(hints.data());
+    constexpr quint32 ResizeIncrement = 1u << 6, BaseSize = 1u << 8, MinSize = 1u << 4;
+    if (fields[0] & (ResizeIncrement | BaseSize)) {
+        fields[0] &= ~(ResizeIncrement | BaseSize);
+        fields[9] = fields[10] = fields[15] = fields[16] = 0;
+        xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, XCB_ATOM_WM_NORMAL_HINTS,
+                            XCB_ATOM_WM_SIZE_HINTS, 32, 18, hints.constData());
+    }
+    // A desktop that sized it by the hints it read as it mapped it is asked
+    // once more for the one size, which the hints now leave no doubt about.
+    const QSize wanted{int(fields[5]), int(fields[6])};
+    if ((fields[0] & MinSize) && window->isVisible() && clientSize(window) != wanted)
+        resizeClient(window, wanted);
+    xcb_flush(c);
+}
+
 int desktopTextDpi() {
     int number = 0;
     xcb_connection_t *c = xcb_connect(nullptr, &number);
@@ -221,6 +245,7 @@ void removeEnlargedStates(QWidget *) {}
 void markUndecorated(QWidget *) {}
 void prepareUndecorated() {}
 void markOwned(QWidget *) {}
+void keepFixedSizeHints(QWidget *) {}
 QSize clientSize(QWidget *) {
     return {};
 }

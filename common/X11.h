@@ -37,6 +37,11 @@ void prepareUndecorated();
 // transient parent), which Qt tells only of dialogs: the desktop then keeps
 // it over its owner and gives it no task-bar button of its own.
 void markOwned(QWidget *window);
+// A window of fixed size asks for that size alone: no resize increment and
+// no base size in its size hints. (Qt gives a scaled window an increment of
+// its scale, and a base size of minus that, from which a desktop works out a
+// size a pixel short.)
+void keepFixedSizeHints(QWidget *window);
 // The resolution the desktop sets for text (the Xft.dpi resource), read
 // from $DISPLAY before any window exists; 0 when none is set or there is
 // no X server.

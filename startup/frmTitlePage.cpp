@@ -99,7 +99,11 @@ void frmTitlePage::Form_Load() {
     const int w = windowsize::clientWidth(8200), h = windowsize::clientHeight(3465, false);
     const int frame = windowsize::ClassicFrame;
     setFixedSize(w + 2 * frame, h + 2 * frame);
+    setBaseSize(minimumSize()); // as every designed window: see SetDesignedSize
     client->setGeometry(frame, frame, w, h);
+    // No title bar shows it, but a desktop's window list, and one that
+    // reads only the old name (twm), names the page by it.
+    setWindowTitle(AppInfo::Title);
     modStandard::TilePicture(QStringLiteral(":/pictures/tiles/title.png"), client);
 }
 
