@@ -63,7 +63,12 @@ protected:
         case QEvent::Move:
             // Where the window was while it was as designed: where it goes
             // back. For a moment after an undo, the desktop's own moves (as
-            // it puts its frame back) are undone too.
+            // it puts its frame back) are undone too. A desktop that holds
+            // a fixed window maximised one way only moves it (Window Maker).
+            if (x11::enlarged(m_window)) {
+                undoLater();
+                break;
+            }
             // Only where the desktop put the window shown: not where Qt put
             // it before the desktop had it.
             if (stretched() || (m_window->windowState() & Enlarged) || m_undoing ||
@@ -80,6 +85,7 @@ protected:
             m_tries = 0;
             // The client area's place: the frame's is the desktop's to draw.
             m_place = m_window->geometry().topLeft();
+            m_serverPlace = x11::clientPlace(m_window);
             m_placed = true;
             break;
         default:
@@ -107,8 +113,10 @@ private:
             if (stretched() || (m_placed && w->geometry().topLeft() != m_place)) {
                 // Where it was, if the desktop had placed it; a window not
                 // placed yet is only given its size, or its place would be
-                // the program's (a corner) and not the desktop's.
-                if (m_placed)
+                // the program's (a corner) and not the desktop's. On an X
+                // server the place is looked at again below, in the
+                // server's own pixels.
+                if (m_placed && m_serverPlace.isNull())
                     w->setGeometry(QRect(m_place, w->minimumSize()));
                 else
                     w->resize(w->minimumSize());
@@ -118,7 +126,7 @@ private:
             // A desktop that was still busy enlarging it can apply the change
             // after the undo: looked at again a moment later, a few times.
             QTimer::singleShot(300, this, [this] {
-                if (m_window->windowState() & Enlarged || stretched()) {
+                if (m_window->windowState() & Enlarged || stretched() || x11::enlarged(m_window)) {
                     if (m_rechecks++ < 5) undoLater();
                     return;
                 }
@@ -128,13 +136,29 @@ private:
                 const QSize native = (QSizeF(fixed) * m_window->devicePixelRatioF()).toSize();
                 if (fixed == m_window->maximumSize() && real.isValid() && real != native)
                     x11::resizeClient(m_window, native);
+                // A desktop that did not put the window back where it was
+                // itself is asked to, exactly: through Qt's scaled pixels it
+                // could come back a pixel off.
+                putBack(m_serverPlace, 0);
             });
         });
     }
 
+    // Asks for the client area at the server's `at`, and looks again: a
+    // desktop that reads the place as its frame's (Window Maker adds its
+    // border) is asked once more for the place less what it added.
+    void putBack(const QPoint &at, int tries) {
+        if (!m_placed || m_serverPlace.isNull()) return;
+        const QPoint now = x11::clientPlace(m_window);
+        if (now.isNull() || now == m_serverPlace || tries > 2) return;
+        const QPoint ask = tries == 0 ? at : at - (now - m_serverPlace);
+        x11::placeClient(m_window, ask);
+        QTimer::singleShot(300, this, [this, ask, tries] { putBack(ask, tries + 1); });
+    }
+
     QWidget *m_window;
     QElapsedTimer m_settling; // since the last undo
-    QPoint m_place;
+    QPoint m_place, m_serverPlace;
     bool m_placed = false;
     bool m_undoing = false;
     int m_tries = 0;

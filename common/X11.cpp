@@ -111,6 +111,42 @@ void removeEnlargedStates(QWidget *window) {
     xcb_flush(c);
 }
 
+bool enlarged(QWidget *window) {
+    xcb_connection_t *c = connectionFor(window);
+    if (!c) return false;
+    const QByteArray states =
+        property(c, xcb_window_t(window->winId()), atom(c, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32);
+    const auto *atoms = reinterpret_cast<const xcb_atom_t *>(states.constData());
+    for (qsizetype i = 0; i < states.size() / qsizetype(sizeof(xcb_atom_t)); ++i)
+        for (const char *name : {"_NET_WM_STATE_MAXIMIZED_VERT", "_NET_WM_STATE_MAXIMIZED_HORZ",
+                                 "_NET_WM_STATE_FULLSCREEN"})
+            if (atoms[i] == atom(c, name)) return true;
+    return false;
+}
+
+QPoint clientPlace(QWidget *window) {
+    xcb_connection_t *c = connectionFor(window);
+    if (!c) return {};
+    xcb_translate_coordinates_reply_t *r = xcb_translate_coordinates_reply(
+        c,
+        xcb_translate_coordinates(c, xcb_window_t(window->winId()), rootOf(c, screenNumber()),
+                                  0, 0),
+        nullptr);
+    if (!r) return {};
+    const QPoint at(r->dst_x, r->dst_y);
+    free(r);
+    return at;
+}
+
+void placeClient(QWidget *window, const QPoint &at) {
+    xcb_connection_t *c = connectionFor(window);
+    if (!c) return;
+    const quint32 values[] = {quint32(at.x()), quint32(at.y())};
+    xcb_configure_window(c, xcb_window_t(window->winId()),
+                         XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, values);
+    xcb_flush(c);
+}
+
 namespace {
 
 // The name the running window manager gives itself (on its
@@ -242,6 +278,13 @@ bool compositorRunning() {
 }
 void flush() {}
 void removeEnlargedStates(QWidget *) {}
+bool enlarged(QWidget *) {
+    return false;
+}
+QPoint clientPlace(QWidget *) {
+    return {};
+}
+void placeClient(QWidget *, const QPoint &) {}
 void markUndecorated(QWidget *) {}
 void prepareUndecorated() {}
 void markOwned(QWidget *) {}

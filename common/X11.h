@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QSize>
 
 class QWidget;
@@ -18,6 +19,14 @@ void flush();
 // Asks the desktop, as its own task bar would, to take every enlarged state
 // from `window`: maximised up and down, across, or both, and full screen.
 void removeEnlargedStates(QWidget *window);
+// Whether the desktop holds `window` enlarged any way (maximised up and down
+// or across only too, which Qt does not tell).
+bool enlarged(QWidget *window);
+// Where `window`'s client area stands on the screen in the server's pixels
+// (null when it cannot be asked), and a request to put it back there: a
+// place that goes through Qt's scaled pixels can come back a pixel off.
+QPoint clientPlace(QWidget *window);
+void placeClient(QWidget *window, const QPoint &at);
 // On a desktop that frames every normal window whatever it asks (awesome),
 // tells it, as `window` is mapped, that the window is a utility window owned
 // by no other, which it leaves unframed. Called right after the window is

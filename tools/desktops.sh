@@ -3,10 +3,12 @@
 # its own: a bare X server (the reference), openbox, weston, GNOME's mutter on
 # X11 and nested on Wayland, KDE's kwin on X11, Xfce's xfwm4 with its
 # compositor, sway (headless, as an ordinary user), cage (the kiosk
-# compositor, nested, as an ordinary user), and fluxbox, IceWM, i3, awesome,
-# MATE's marco and Enlightenment. For each:
-# - every window's client area is the bare server's, pixel for pixel, and the
-#   title page has no frame;
+# compositor, nested, as an ordinary user), fluxbox, IceWM, i3, awesome,
+# MATE's marco and Enlightenment, and the old stacking ones jwm, Window Maker
+# and twm, these three also at a view size of 150 % (NAME@150, held against
+# bare@150). For each:
+# - every window's client area is the bare server's, pixel for pixel, the
+#   title page has no frame, and every frame's title bar is on the screen;
 # - no request to maximise or show a window full screen changes it;
 # - with fading on (where a compositor can fade), the keys work at once after
 #   each fade: Space ticks the welcome screen's box, Up and Alt+E reach the
@@ -18,12 +20,13 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
 out=$(mkdir -p "${2:-$build/desktops}" && cd "${2:-$build/desktops}" && pwd)
 shift 2 2>/dev/null || shift $#
-all=(bare openbox wayland mutter kwin xfwm4 mutter-wayland sway cage fluxbox icewm i3 awesome marco enlightenment)
+all=(bare openbox wayland mutter kwin xfwm4 mutter-wayland sway cage fluxbox icewm i3 awesome marco enlightenment
+  jwm wmaker twm bare@150 jwm@150 wmaker@150 twm@150)
 wanted=("$@")
 [ ${#wanted[@]} -gt 0 ] || wanted=("${all[@]}")
 exe="$build/startup/cipherly" probe="$build/tests/xprobe"
 "$root/tools/install-deps.sh" mutter kwin-x11 xfwm4 sway grim wtype dbus-x11 imagemagick \
-  fluxbox icewm i3-wm awesome marco enlightenment cage xwayland >/dev/null
+  fluxbox icewm i3-wm awesome marco enlightenment cage xwayland jwm wmaker twm xfonts-base >/dev/null
 
 # One desktop, in its own X server.
 if [ -n "${CIPHERLY_ONE_DESKTOP:-}" ]; then
@@ -33,15 +36,23 @@ if [ -n "${CIPHERLY_ONE_DESKTOP:-}" ]; then
   private_world
   shots="$out"
   d=$CIPHERLY_ONE_DESKTOP
+  # A view size after "@": the windows at that size, held against the bare
+  # server's at the same size.
+  at="" view=""
+  case "$d" in *@*) view=${d#*@} at="@$view" d=${d%@*} ;; esac
   # The title's dancing letters, the quote box's caret while typing, and the
   # fade switch, which shows only where a compositor can fade windows.
   ignore_title="3,10,285,32" ignore_edit="21,59,344,85" fade_switch="108,8,30,30"
+  if [ -n "$view" ]; then
+    area() { local IFS=,; set -- $1; echo "$(($1 * view / 100)),$(($2 * view / 100)),$((($3 * view + 99) / 100)),$((($4 * view + 99) / 100))"; }
+    ignore_title=$(area "$ignore_title") ignore_edit=$(area "$ignore_edit") fade_switch=$(area "$fade_switch")
+  fi
   nested() { [ "$d" = wayland ] || [ "$d" = mutter-wayland ]; }
 
   # capture NAME WINDOW IGNORE...: the client area, the bare server's as reference.
   capture() {
     local name=$1 win=$2; shift 2
-    local ref="$shots/bare-$name.png" got="$shots/$d-$name.png" tries=0
+    local ref="$shots/bare$at-$name.png" got="$shots/$d$at-$name.png" tries=0
     if [ "$d" = bare ]; then
       xretry xdotool windowfocus "$win" 2>/dev/null || true
       sleep 1.2
@@ -50,8 +61,9 @@ if [ -n "${CIPHERLY_ONE_DESKTOP:-}" ]; then
     fi
     [ -f "$ref" ] || fail "no reference for $name: run the bare desktop first"
     # marco on this bare X server gives no new window the focus (a stock Qt
-    # window's neither): the focus given by hand stands for the player's click.
-    if [ "$d" = marco ]; then xretry xdotool windowfocus "$win" 2>/dev/null || true; fi
+    # window's neither), twm gives it to the window under the pointer: the
+    # focus given by hand stands for the player's click or pointer.
+    if [ "$d" = marco ] || [ "$d" = twm ]; then xretry xdotool windowfocus "$win" 2>/dev/null || true; fi
     while :; do
       if nested; then
         xretry "$probe" shot "$got"
@@ -74,6 +86,17 @@ if [ -n "${CIPHERLY_ONE_DESKTOP:-}" ]; then
   }
   window() { if nested; then echo none; else wait_window "$@"; fi; }
   geometry() { xretry xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: //p'; }
+  # titled WINDOW NAME: the frame the desktop drew round it, its title bar
+  # too, lies on the screen.
+  titled() {
+    nested && return 0
+    local y top
+    y=$(xretry xwininfo -id "$1" | sed -n 's/.*Absolute upper-left Y: *//p')
+    top=$(xretry xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *[0-9]*, *[0-9]*, *\([0-9]*\),.*/\1/p')
+    [ "$y" -ge "${top:-0}" ] || fail "the $2's title bar lies above the screen (client at y $y, title bar ${top:-0} high)"
+  }
+  # The title page's size at the view size.
+  scaled() { echo $(( ($1 * ${view:-100} + 50) / 100 )); }
   # unenlargeable WINDOW: asked to maximise and to go full screen, it stays as it was.
   unenlargeable() {
     if [ "$d" = mutter-wayland ]; then
@@ -92,7 +115,8 @@ if [ -n "${CIPHERLY_ONE_DESKTOP:-}" ]; then
       return 0
     fi
     nested && return 0
-    [ "$d" = bare ] && return 0
+    # twm knows no such requests: only its own menu zooms a window.
+    [ "$d" = bare ] || [ "$d" = twm ] && return 0
     local before after request
     before="$(geometry "$1") $(xretry xdotool getwindowgeometry "$1" | sed -n 's/.*Position: \([0-9,]*\).*/\1/p')"
     for request in maximized_vert maximized_horz maximized_vert,maximized_horz fullscreen; do
@@ -114,7 +138,9 @@ if [ -n "${CIPHERLY_ONE_DESKTOP:-}" ]; then
     local fading=$1
     rm -rf "$HOME/.config" "$(dirname "$list")"
     mkdir -p "$HOME/.config/Cipherly" "$(dirname "$list")"
-    [ "$fading" = on ] && printf '[Defaults]\nFadeStatus=True\n' >"$HOME/.config/Cipherly/Cipherly.conf"
+    printf '[Defaults]\n' >"$HOME/.config/Cipherly/Cipherly.conf"
+    [ "$fading" = on ] && printf 'FadeStatus=True\n' >>"$HOME/.config/Cipherly/Cipherly.conf"
+    [ -n "$view" ] && printf 'ViewSize=%s\n' "$view" >>"$HOME/.config/Cipherly/Cipherly.conf"
     for i in $(seq 1 11); do printf '%-200s' "QUOTE NUMBER $(printf '%s' "$i" | tr 0-9 A-J) OF A LIST KEPT FOR THE DESKTOPS, LONG ENOUGH"; done >"$list"
     park_pointer
     launch "$work/play" "$exe" || fail "the game did not start"
@@ -122,7 +148,7 @@ if [ -n "${CIPHERLY_ONE_DESKTOP:-}" ]; then
     echo "-- $d, fading $fading: title page"
     title=$(window --pid "$pid") || fail "no title page"
     if ! nested; then
-      [ "$(geometry "$title")" = 546x231 ] || fail "the title page is $(geometry "$title")"
+      [ "$(geometry "$title")" = "$(scaled 546)x$(scaled 231)" ] || fail "the title page is $(geometry "$title")"
       # No title bar or frame of the desktop's; awesome draws its one-pixel
       # border round every window, whatever it is.
       [ "$d" = bare ] || case "$(xretry xprop -id "$title" _NET_FRAME_EXTENTS 2>/dev/null)" in
@@ -143,6 +169,7 @@ if [ -n "${CIPHERLY_ONE_DESKTOP:-}" ]; then
     lobby=$(window --name '^ Cipherly$') || fail "no lobby"
     if [ "$fading" = off ]; then
       capture lobby "$lobby" "$fade_switch"
+      titled "$lobby" lobby
       unenlargeable "$lobby" lobby
     else
       sleep 1.5
@@ -154,7 +181,7 @@ if [ -n "${CIPHERLY_ONE_DESKTOP:-}" ]; then
     fi
     press "$lobby" F1
     help=$(window --name '^Cipherly - Help Window$') || fail "no help window"
-    if [ "$fading" = off ]; then capture help "$help"; unenlargeable "$help" help; else sleep 1.5; fi
+    if [ "$fading" = off ]; then capture help "$help"; titled "$help" "help window"; unenlargeable "$help" help; else sleep 1.5; fi
     press "$help" Escape
     sleep 1.5
     press "$lobby" ctrl+m s

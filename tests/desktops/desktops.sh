@@ -5,7 +5,7 @@
 # X11), "kwin" (KDE's, on X11), "xfwm4" (Xfce's, with its compositor),
 # "mutter-wayland" (GNOME's, nested, the game a Wayland client), and the
 # stacking and tiling window managers "fluxbox", "icewm", "i3", "awesome",
-# "marco" (MATE's) and "enlightenment".
+# "marco" (MATE's), "enlightenment", "jwm", "wmaker" (Window Maker) and "twm".
 # Needs xhelpers.sh and a private_world.
 
 # blank_pointers DIR: a pointer theme "blank" in DIR whose every pointer is
@@ -44,7 +44,7 @@ start_desktop() {
       xretry sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window' ||
         { cat "$work/openbox.log"; fail "openbox did not start"; }
       sleep 1 ;;
-    mutter | kwin | xfwm4 | fluxbox | icewm | i3 | awesome | marco | enlightenment)
+    mutter | kwin | xfwm4 | fluxbox | icewm | i3 | awesome | marco | enlightenment | jwm | wmaker | twm)
       local command
       case "$desktop" in
         mutter) command=(mutter --x11 --replace --sm-disable) ;;
@@ -59,6 +59,13 @@ start_desktop() {
           grep -v '^exec i3-config-wizard' /etc/i3/config >"$work/i3.config"
           command=(i3 -c "$work/i3.config") ;;
         awesome) command=(awesome) ;;
+        jwm) command=(jwm) ;;
+        wmaker) command=(wmaker) ;;
+        # Stock twm has the player place each new window with the mouse; a
+        # player who lets twm place them keeps this one line.
+        twm)
+          printf 'RandomPlacement\n' >"$work/twmrc"
+          command=(twm -f "$work/twmrc") ;;
         marco) command=(marco --replace --no-composite) ;;
         # Enlightenment's first start puts a row of questions over the whole
         # screen; a profile made from its stock "standard" one stands for
@@ -70,8 +77,12 @@ start_desktop() {
           command=(enlightenment_start) ;;
       esac
       dbus-run-session -- "${command[@]}" >"$work/$desktop.log" 2>&1 & desktop_pid=$!; pids+=("$desktop_pid")
-      wait_until 'ended $desktop_pid || xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window' ||
-        { cat "$work/$desktop.log"; fail "$desktop did not start"; }
+      # twm names itself nowhere (it predates the desktop standards): it is
+      # given a moment.
+      if [ "$desktop" = twm ]; then sleep 2; else
+        wait_until 'ended $desktop_pid || xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window' ||
+          { cat "$work/$desktop.log"; fail "$desktop did not start"; }
+      fi
       ended "$desktop_pid" && { cat "$work/$desktop.log"; fail "$desktop ended"; }
       sleep 2
       if [ "$desktop" = enlightenment ]; then
