@@ -639,38 +639,6 @@ Zwei Arten zu spielen: Drucken Sie ein verschlüsseltes Zitat als Rätselseite f
 Jedes Mal gibt es einen neuen Schlüssel, so sieht ein Zitat nie zweimal gleich aus. Viel Spaß beim Rätseln!</translation>
     </message>
     <message>
-        <source>The Main Lobby is where everything starts.
-
-The top half of the window lists your quotes, one row each. Only the first words of each quote fit on its row; rest the mouse pointer on a row to read all of it. The line at the top of the list tells you which quote is highlighted and how many are on file.
-
-The first 10 quotes are built into Cipherly. They cannot be edited or deleted, and if the quote file (Cipherly.Dat, in the folder %LISTFOLDER%) is ever lost, Cipherly simply makes a new one with these ten quotes in it.
-
-The bottom half of the window shows the highlighted quote in full.
-
-From the Main Lobby you can:
-
-- add a new quote, or edit or delete the highlighted one (see &quot;Quote List Maintenance&quot;);
-- scramble the highlighted quote and print it as a puzzle (see &quot;Encrypting &amp; Printing a Quote&quot;);
-- let Cipherly pick a quote at random and solve it on the screen (see &quot;Solving a Quote On-Screen&quot;).
-
-Press F1 at any time for help on what you are doing. Esc (or the Quit button) leaves the game, after asking; while you solve a quote on screen, Esc takes you back to the list instead.</source>
-        <translation>In der Hauptübersicht beginnt alles.
-
-Die obere Hälfte des Fensters listet Ihre Zitate auf, jedes in einer Zeile. In eine Zeile passen nur die ersten Wörter eines Zitats; lassen Sie den Mauszeiger auf einer Zeile ruhen, um es ganz zu lesen. Die Zeile über der Liste sagt, welches Zitat markiert ist und wie viele gespeichert sind.
-
-Die ersten 10 Zitate gehören fest zu Cipherly. Sie können weder bearbeitet noch gelöscht werden, und falls die Zitatdatei (Cipherly.Dat im Ordner %LISTFOLDER%) einmal verloren geht, legt Cipherly einfach eine neue mit diesen zehn Zitaten an.
-
-Die untere Hälfte des Fensters zeigt das markierte Zitat vollständig.
-
-Von der Hauptübersicht aus können Sie:
-
-- ein neues Zitat hinzufügen oder das markierte bearbeiten oder löschen (siehe &quot;Die Zitatliste pflegen&quot;);
-- das markierte Zitat verschlüsseln und als Rätsel drucken (siehe &quot;Ein Zitat verschlüsseln &amp; drucken&quot;);
-- Cipherly ein Zitat zufällig wählen lassen und es am Bildschirm lösen (siehe &quot;Ein Zitat am Bildschirm lösen&quot;).
-
-Drücken Sie jederzeit F1, um Hilfe zu dem zu bekommen, was Sie gerade tun. Esc (oder der Knopf Beenden) beendet das Spiel nach einer Rückfrage; während Sie ein Zitat am Bildschirm lösen, bringt Esc Sie stattdessen zur Liste zurück.</translation>
-    </message>
-    <message>
         <source>Quote List Maintenance is about adding, editing and deleting quotes.
 
 To add a quote, click &quot;Add a New Quote&quot;, type the quote into the yellow box and click Save. To change a quote, highlight it in the list, click &quot;Edit this Quote&quot;, make your changes in the pink box and click Save. Cancel leaves the list just as it was.
@@ -873,6 +841,42 @@ Sie möchten die Zeit sehen? Haken Sie im Menü des Lösungsbereichs &quot;Uhr z
 Ein Spiel geht nie verloren: Wird Cipherly mitten in einem Spiel geschlossen oder fällt der Computer aus, bleibt das Spiel erhalten, und beim nächsten Start fragt Cipherly, ob Sie es fortsetzen möchten, mit demselben verschlüsselten Zitat, Ihren Buchstaben und Tipps und der Uhr, die dort weiterläuft, wo sie stand. Antworten Sie mit Nein, zählt es als unbeendetes Spiel.
 
 Wenn Sie das Zitat selbst vollständig lösen, sagt Ihnen Cipherly, wie viele Minuten Sie gebraucht und wie viele Tipps Sie genommen haben. Klicken Sie auf &quot;Fertig, zurück&quot; (oder drücken Sie Esc), um zur Liste zurückzukehren.</translation>
+    </message>
+    <message>
+        <source>The Main Lobby is where everything starts.
+
+The top half of the window lists your quotes, one row each. Only the first words of each quote fit on its row; rest the mouse pointer on a row to read all of it. The line at the top of the list tells you which quote is highlighted and how many are on file.
+
+The first 10 quotes are built into Cipherly. They cannot be edited or deleted, and if the quote file (Cipherly.Dat, in the folder %LISTFOLDER%) is ever lost, Cipherly simply makes a new one with these ten quotes in it.
+
+The bottom half of the window shows the highlighted quote in full.
+
+From the Main Lobby you can:
+
+- add a new quote, or edit or delete the highlighted one (see &quot;Quote List Maintenance&quot;);
+- scramble the highlighted quote and print it as a puzzle (see &quot;Encrypting &amp; Printing a Quote&quot;);
+- let Cipherly pick a quote at random and solve it on the screen (see &quot;Solving a Quote On-Screen&quot;).
+
+Press F1 at any time for help on what you are doing. Esc (or the Quit button) leaves the game, after asking; while you solve a quote on screen, Esc takes you back to the list instead.
+
+Does a key like Alt+S do nothing on your desktop? Some desktops keep a few Alt+letter keys for themselves. Click the button instead, or use the keys that work everywhere: F1 for help, F4 for a hint, F8 for the answer, Esc to finish or quit, Tab to move and Return to press the button that has the focus, Ctrl+M (or the Menu key, or Shift+F10) for the menus, and Y or N in a question.</source>
+        <translation>In der Hauptübersicht beginnt alles.
+
+Die obere Hälfte des Fensters listet Ihre Zitate auf, jedes in einer Zeile. In eine Zeile passen nur die ersten Wörter eines Zitats; lassen Sie den Mauszeiger auf einer Zeile ruhen, um es ganz zu lesen. Die Zeile über der Liste sagt, welches Zitat markiert ist und wie viele gespeichert sind.
+
+Die ersten 10 Zitate gehören fest zu Cipherly. Sie können weder bearbeitet noch gelöscht werden, und falls die Zitatdatei (Cipherly.Dat im Ordner %LISTFOLDER%) einmal verloren geht, legt Cipherly einfach eine neue mit diesen zehn Zitaten an.
+
+Die untere Hälfte des Fensters zeigt das markierte Zitat vollständig.
+
+Von der Hauptübersicht aus können Sie:
+
+- ein neues Zitat hinzufügen oder das markierte bearbeiten oder löschen (siehe &quot;Die Zitatliste pflegen&quot;);
+- das markierte Zitat verschlüsseln und als Rätsel drucken (siehe &quot;Ein Zitat verschlüsseln &amp; drucken&quot;);
+- Cipherly ein Zitat zufällig wählen lassen und es am Bildschirm lösen (siehe &quot;Ein Zitat am Bildschirm lösen&quot;).
+
+Drücken Sie jederzeit F1, um Hilfe zu dem zu bekommen, was Sie gerade tun. Esc (oder der Knopf Beenden) beendet das Spiel nach einer Rückfrage; während Sie ein Zitat am Bildschirm lösen, bringt Esc Sie stattdessen zur Liste zurück.
+
+Tut eine Taste wie Alt+S auf Ihrem Desktop nichts? Manche Desktops behalten einige Alt+Buchstabe-Tasten für sich. Klicken Sie dann auf den Knopf, oder nehmen Sie die Tasten, die überall gehen: F1 für die Hilfe, F4 für einen Tipp, F8 für die Lösung, Esc zum Beenden, Tab zum Weitergehen und Eingabe für den Knopf mit dem Fokus, Strg+M (oder die Menütaste oder Umschalt+F10) für die Menüs und J oder N in einer Frage.</translation>
     </message>
 </context>
 <context>
