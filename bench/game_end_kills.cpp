@@ -6,10 +6,10 @@
 // order (the row, then the removal), where the next start offers a kept game
 // it finds again and a refusal records it as abandoned.
 // Usage: cipherly-game-end-kills [KILLS]   (default 400)
+#include "GameKeeper.h"
 #include "GameRecord.h"
 #include "KeptGames.h"
 #include "SafeFile.h"
-#include "GameKeeper.h"
 
 #include <QCoreApplication>
 #include <QDir>

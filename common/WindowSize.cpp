@@ -52,6 +52,11 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *e) override {
+        if (watched == m_window->windowHandle() && e->type() == QEvent::Expose) {
+            if (!m_placed && shown() && !stretched() && !(m_window->windowState() & Enlarged))
+                notePlace();
+            return false;
+        }
         if (watched != m_window) return false;
         switch (e->type()) {
         case QEvent::WindowStateChange:
@@ -70,10 +75,8 @@ protected:
                 break;
             }
             // Only where the desktop put the window shown: not where Qt put
-            // it before the desktop had it.
-            if (stretched() || (m_window->windowState() & Enlarged) || m_undoing ||
-                !m_window->windowHandle() || !m_window->windowHandle()->isExposed())
-                break;
+            // it before the desktop had it (the corner of the screen).
+            if (stretched() || (m_window->windowState() & Enlarged) || m_undoing || !shown()) break;
             if (m_placed && m_settling.isValid() && m_settling.elapsed() < 1000) {
                 // A few tries only: a desktop that insists has the last word.
                 if (m_window->geometry().topLeft() != m_place && m_tries < 3) {
@@ -83,10 +86,12 @@ protected:
                 break;
             }
             m_tries = 0;
-            // The client area's place: the frame's is the desktop's to draw.
-            m_place = m_window->geometry().topLeft();
-            m_serverPlace = x11::clientPlace(m_window);
-            m_placed = true;
+            notePlace();
+            break;
+        case QEvent::Show:
+            // A window placed before it showed (centred over its owner) has
+            // its place once the desktop shows it: looked at as it does.
+            if (QWindow *handle = m_window->windowHandle()) handle->installEventFilter(this);
             break;
         default:
             break;
@@ -102,6 +107,17 @@ private:
         return fixed == m_window->maximumSize() && !fixed.isEmpty() &&
                (qAbs(now.width() - fixed.width()) > 1 || qAbs(now.height() - fixed.height()) > 1);
     }
+    bool shown() const { return m_window->windowHandle() && m_window->windowHandle()->isExposed(); }
+    // The client area's place: the frame's is the desktop's to draw.
+    // The server's word first: Qt may not have heard yet where the desktop
+    // put a window that has just shown.
+    void notePlace() {
+        m_serverPlace = x11::clientPlace(m_window);
+        m_place = m_serverPlace.isNull()
+                      ? m_window->geometry().topLeft()
+                      : (QPointF(m_serverPlace) / m_window->devicePixelRatioF()).toPoint();
+        m_placed = true;
+    }
     // Undone once the change is through, or it would be applied after all.
     void undoLater() {
         if (m_undoing) return;
@@ -116,7 +132,7 @@ private:
                 // the program's (a corner) and not the desktop's. On an X
                 // server the place is looked at again below, in the
                 // server's own pixels.
-                if (m_placed && m_serverPlace.isNull())
+                if (m_placed)
                     w->setGeometry(QRect(m_place, w->minimumSize()));
                 else
                     w->resize(w->minimumSize());
@@ -151,7 +167,9 @@ private:
         if (!m_placed || m_serverPlace.isNull()) return;
         const QPoint now = x11::clientPlace(m_window);
         if (now.isNull() || now == m_serverPlace || tries > 2) return;
-        const QPoint ask = tries == 0 ? at : at - (now - m_serverPlace);
+        // Qt's own request came back off (a pixel of a scaled view's
+        // rounding, or a desktop's border): asked again, less the offset.
+        const QPoint ask = at - (now - m_serverPlace);
         x11::placeClient(m_window, ask);
         QTimer::singleShot(300, this, [this, ask, tries] { putBack(ask, tries + 1); });
     }

@@ -127,11 +127,11 @@ bool enlarged(QWidget *window) {
 QPoint clientPlace(QWidget *window) {
     xcb_connection_t *c = connectionFor(window);
     if (!c) return {};
-    xcb_translate_coordinates_reply_t *r = xcb_translate_coordinates_reply(
-        c,
-        xcb_translate_coordinates(c, xcb_window_t(window->winId()), rootOf(c, screenNumber()),
-                                  0, 0),
-        nullptr);
+    xcb_translate_coordinates_reply_t *r =
+        xcb_translate_coordinates_reply(c,
+                                        xcb_translate_coordinates(c, xcb_window_t(window->winId()),
+                                                                  rootOf(c, screenNumber()), 0, 0),
+                                        nullptr);
     if (!r) return {};
     const QPoint at(r->dst_x, r->dst_y);
     free(r);
@@ -141,9 +141,21 @@ QPoint clientPlace(QWidget *window) {
 void placeClient(QWidget *window, const QPoint &at) {
     xcb_connection_t *c = connectionFor(window);
     if (!c) return;
+    const xcb_window_t w = xcb_window_t(window->winId());
+    // As Qt asks for a place: the size hints name it as the program's
+    // chosen one (some desktops, kwin, move a window only then), and the
+    // window is configured there.
+    QByteArray hints = property(c, w, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, 18 * 4);
+    if (hints.size() >= 18 * 4) {
+        auto *fields = reinterpret_cast<quint32 *>(hints.data());
+        fields[0] |= 1u; // USPosition
+        fields[1] = quint32(at.x());
+        fields[2] = quint32(at.y());
+        xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, XCB_ATOM_WM_NORMAL_HINTS,
+                            XCB_ATOM_WM_SIZE_HINTS, 32, 18, hints.constData());
+    }
     const quint32 values[] = {quint32(at.x()), quint32(at.y())};
-    xcb_configure_window(c, xcb_window_t(window->winId()),
-                         XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, values);
+    xcb_configure_window(c, w, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, values);
     xcb_flush(c);
 }
 

@@ -95,14 +95,13 @@ std::optional<KeptGame> ParseGameFile(const QByteArray &bytes, const QDateTime &
     const QDateTime latest = now.addDays(1);
     const bool datesOk = s.started.isValid() && s.started <= latest &&
                          (!s.ended.isValid() || (s.started <= s.ended && s.ended <= latest));
-    const bool endFits = !s.ended.isValid() ? !solvedBoard
-                                            : s.outcome != SolveGame::Outcome::Solved || solvedBoard;
+    const bool endFits =
+        !s.ended.isValid() ? !solvedBoard : s.outcome != SolveGame::Outcome::Solved || solvedBoard;
     if (!datesOk || !secondsOk || s.seconds < 0 || s.seconds > limits::MaxSeconds || !hintsOk ||
         !endOk || letters != QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ") || s.quote.isEmpty() ||
         s.quote.size() > quotes::MaximumLength || !quotes::FirstUnstorable(s.quote).isEmpty() ||
         s.quote != quotes::UpperCase(s.quote) || n.text != s.quote || n.breaksReplaced ||
-        s.enciphered.size() != s.quote.size() || !SolveGame::fits(s.quote, s.progress) ||
-        !endFits)
+        s.enciphered.size() != s.quote.size() || !SolveGame::fits(s.quote, s.progress) || !endFits)
         return std::nullopt;
     for (qsizetype i = 0; i < s.quote.size(); ++i) {
         const QChar c = s.quote[i];

@@ -47,9 +47,9 @@ public:
     // (settled: recorded and removed), or an open game to offer.
     struct Found {
         enum class What { Nothing, Damaged, Ended, Open } what = What::Nothing;
-        KeptGame game;          // the open game
-        QString why;            // why a damaged file could not be read, if it could not
-        safefile::Aside aside;  // where a damaged file was set aside
+        KeptGame game;         // the open game
+        QString why;           // why a damaged file could not be read, if it could not
+        safefile::Aside aside; // where a damaged file was set aside
     };
     static Found Look();
 

@@ -65,8 +65,7 @@ bool SolveGame::restoreHistory(const QString &done, const QString &undone) {
             // and one after.
             for (qsizetype k = 0; k < c.places.size(); ++k)
                 if (!isMark(c.before[k]) || !isMark(c.after[k]) || c.before[k] != c.before[0] ||
-                    c.after[k] != c.after[0] ||
-                    cipherAt(c.places[k]) != cipherAt(c.places[0]))
+                    c.after[k] != c.after[0] || cipherAt(c.places[k]) != cipherAt(c.places[0]))
                     return false;
             into << c;
         }

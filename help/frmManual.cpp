@@ -12,12 +12,12 @@
 #include "WindowSize.h"
 #include "modStandard.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
-#include <QAccessible>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QShortcut>

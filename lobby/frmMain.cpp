@@ -6,6 +6,7 @@
 #include "Dialogs.h"
 #include "HelpTopic.h"
 #include "Links.h"
+#include "LobbyMenu.h"
 #include "QuoteRules.h"
 #include "Settings.h"
 #include "ShowModal.h"
@@ -436,7 +437,7 @@ void frmMain::cmdDeleteQuote_Click() {
 void frmMain::grid_ContextMenu(const QPoint &at) {
     // The list's menu belongs to list mode.
     if (!mode.is(LobbyMode::Mode::List) || !isEnabled() || m_listMenuExtras.isEmpty()) return;
-    QMenu menu(this);
+    LobbyMenu menu(this);
     fillMenu(menu, m_listMenuExtras);
     m_listMenu = &menu;
     runMenu(menu, grid->viewport()->mapToGlobal(at));
@@ -454,7 +455,7 @@ void frmMain::fillMenu(QMenu &menu, const QList<MenuItem> &items) {
 
 void frmMain::picSolveRandomQuote_ContextMenu(const QPoint &at) {
     if (!mode.is(LobbyMode::Mode::Solve) || !isEnabled() || m_solveMenuItems.isEmpty()) return;
-    QMenu menu(this);
+    LobbyMenu menu(this);
     fillMenu(menu, m_solveMenuItems);
     m_solveMenu = &menu;
     runMenu(menu, picSolveRandomQuote->mapToGlobal(at));
@@ -463,7 +464,10 @@ void frmMain::picSolveRandomQuote_ContextMenu(const QPoint &at) {
 
 void frmMain::txtBox_ContextMenu(int index, const QPoint &at) {
     QuoteTextBox *box = txtBox[index];
-    const std::unique_ptr<QMenu> menu(box->createStandardContextMenu(at));
+    // The box's own items (Copy, Select All), in a menu of the lobby's.
+    const std::unique_ptr<QMenu> standard(box->createStandardContextMenu(at));
+    const auto menu = std::make_unique<LobbyMenu>(this);
+    menu->addActions(standard->actions());
     // While solving, the puzzle boxes offer what the panel's menu offers too.
     const bool solving = mode.is(LobbyMode::Mode::Solve) && !m_solveMenuItems.isEmpty();
     if (solving) {

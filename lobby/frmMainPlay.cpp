@@ -142,8 +142,7 @@ void frmMain::showGame() {
 
 void frmMain::session_Changed(GameSession::Move move) {
     using Move = GameSession::Move;
-    if (!mode.is(LobbyMode::Mode::Solve) || move == Move::CountedHint || move == Move::Rule)
-        return;
+    if (!mode.is(LobbyMode::Mode::Solve) || move == Move::CountedHint || move == Move::Rule) return;
     if (move == Move::Pair) describeLetterBoxes(false);
     if (move == Move::Hint) {
         // The boxes show the pair the hint placed.

@@ -3,12 +3,12 @@
 #include "AppInfo.h"
 #include "DataFolder.h"
 #include "Dialogs.h"
+#include "GameKeeper.h"
 #include "GameRecord.h"
 #include "ListFolder.h"
 #include "PrinterSurface.h"
 #include "QuoteFile.h"
 #include "SafeFile.h"
-#include "GameKeeper.h"
 #include "Settings.h"
 #include "SingleInstance.h"
 #include "frmTitlePage.h"
@@ -92,7 +92,8 @@ bool Main() {
         dialogs::message(nullptr, AppInfo::Title, where.message(), dialogs::Icon::Information);
     // The game in progress and the record of games are files of the game's
     // own: a link or anything else in their place is set aside, told once.
-    if (const QString foreign = SetAsideForeignFiles({play::GameKeeper::FileName(), stats::RecordPath()});
+    if (const QString foreign =
+            SetAsideForeignFiles({play::GameKeeper::FileName(), stats::RecordPath()});
         !foreign.isEmpty())
         dialogs::message(nullptr, AppInfo::Title, foreign, dialogs::Icon::Exclamation);
     if (const QString settings = Settings::CheckFile(); !settings.isEmpty())

@@ -38,8 +38,8 @@ if [ -n "${CIPHERLY_ONE_DESKTOP:-}" ]; then
   d=$CIPHERLY_ONE_DESKTOP
   # A view size after "@": the windows at that size, held against the bare
   # server's at the same size.
-  at="" view=""
-  case "$d" in *@*) view=${d#*@} at="@$view" d=${d%@*} ;; esac
+  suffix="" view=""
+  case "$d" in *@*) view=${d#*@} suffix="@$view" d=${d%@*} ;; esac
   # The title's dancing letters, the quote box's caret while typing, and the
   # fade switch, which shows only where a compositor can fade windows.
   ignore_title="3,10,285,32" ignore_edit="21,59,344,85" fade_switch="108,8,30,30"
@@ -52,7 +52,7 @@ if [ -n "${CIPHERLY_ONE_DESKTOP:-}" ]; then
   # capture NAME WINDOW IGNORE...: the client area, the bare server's as reference.
   capture() {
     local name=$1 win=$2; shift 2
-    local ref="$shots/bare$at-$name.png" got="$shots/$d$at-$name.png" tries=0
+    local ref="$shots/bare$suffix-$name.png" got="$shots/$d$suffix-$name.png" tries=0
     if [ "$d" = bare ]; then
       xretry xdotool windowfocus "$win" 2>/dev/null || true
       sleep 1.2

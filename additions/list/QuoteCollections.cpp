@@ -61,9 +61,9 @@ QString namesOf(const QStringList &names, int most, const QString &separator) {
 void QuoteCollections::menuImportQuotes_Click() {
     const QStringList files =
         dialogs::openFiles(lobby.window(), {tr("Import Quotes"),
-                                startFolder(),
-                                tr("All files (*);;Text (*.txt);;Quote list (*.Dat)"),
-                                {}});
+                                            startFolder(),
+                                            tr("All files (*);;Text (*.txt);;Quote list (*.Dat)"),
+                                            {}});
     if (files.isEmpty()) return;
     Settings::Save(Settings::Keys::QuoteFolder, QFileInfo(files.first()).absolutePath());
     QList<QUrl> urls;
@@ -123,7 +123,8 @@ void QuoteCollections::ImportQuotesFrom(const QList<QUrl> &files, const QString 
         return;
     }
     if (!r.status) {
-        lobby.showStoreError(tr("The quotes could not be imported; the list is as it was."), r.status);
+        lobby.showStoreError(tr("The quotes could not be imported; the list is as it was."),
+                             r.status);
         return;
     }
     QSet<QString> failed;
@@ -187,9 +188,9 @@ void QuoteCollections::menuExportQuotes_Click() {
                 ::access(QFile::encodeName(last).constData(), W_OK | X_OK) == 0
             ? last
             : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path =
-        dialogs::saveFile(lobby.window(), {tr("Export Quotes"), folder, tr("Text (*.txt);;Quote list (*.Dat)"),
-                               tr("My %1 quotes.txt").arg(AppInfo::Title)});
+    const QString path = dialogs::saveFile(
+        lobby.window(), {tr("Export Quotes"), folder, tr("Text (*.txt);;Quote list (*.Dat)"),
+                         tr("My %1 quotes.txt").arg(AppInfo::Title)});
     if (path.isEmpty()) return;
     Settings::Save(Settings::Keys::ExportFolder, QFileInfo(path).absolutePath());
     // Where the export's temporary file goes, kept until it is gone: a

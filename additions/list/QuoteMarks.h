@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FreshChoice.h"
 #include "Addition.h"
+#include "FreshChoice.h"
 
 // What the record of games says of the highlighted quote, after the list's
 // status line when asked: never played, or played so often, solved so

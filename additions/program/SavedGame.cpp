@@ -43,18 +43,19 @@ void SavedGame::OfferToContinue() {
     const play::GameKeeper::Found found = play::GameKeeper::Look();
     using What = play::GameKeeper::Found::What;
     if (found.what == What::Damaged) {
-        const QString read = found.why.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(found.why);
-        dialogs::message(lobby.window(), AppInfo::Title,
-                         found.aside.ok()
-                             ? tr("The game kept from last time could not be read%1, so it "
-                                  "cannot be continued. It is set aside as %2.")
-                                   .arg(read, QDir::toNativeSeparators(found.aside.name))
-                             : tr("The game kept from last time could not be read%1, so it "
-                                  "cannot be continued. It could not be set aside either (%2): "
-                                  "it stays as %3, and the next game will replace it.")
-                                   .arg(read, found.aside.reason,
-                                        QDir::toNativeSeparators(FileName())),
-                         dialogs::Icon::Exclamation);
+        const QString read =
+            found.why.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(found.why);
+        dialogs::message(
+            lobby.window(), AppInfo::Title,
+            found.aside.ok()
+                ? tr("The game kept from last time could not be read%1, so it "
+                     "cannot be continued. It is set aside as %2.")
+                      .arg(read, QDir::toNativeSeparators(found.aside.name))
+                : tr("The game kept from last time could not be read%1, so it "
+                     "cannot be continued. It could not be set aside either (%2): "
+                     "it stays as %3, and the next game will replace it.")
+                      .arg(read, found.aside.reason, QDir::toNativeSeparators(FileName())),
+            dialogs::Icon::Exclamation);
         return;
     }
     if (found.what != What::Open) return; // none, or one that ended: recorded, never offered

@@ -65,8 +65,7 @@ QString ScreenReader::UnknownSaid(const QString &shown, const QString &enciphere
         .arg(tr("%n letter(s)", nullptr, int(unknown.size())), letters.join(QStringLiteral(", ")));
 }
 
-ScreenReader::ScreenReader(LobbySeam &lobby)
-    : Addition(lobby, QStringLiteral("screenReader")) {
+ScreenReader::ScreenReader(LobbySeam &lobby) : Addition(lobby, QStringLiteral("screenReader")) {
     connect(&lobby, &LobbySeam::modeArranged, this, &ScreenReader::modeShown);
     connect(&lobby, &LobbySeam::gameStarted, this, [this] {
         m_shownMode = LobbySeam::Mode::Solve;
@@ -82,9 +81,8 @@ ScreenReader::ScreenReader(LobbySeam &lobby)
             say(paused ? tr("Paused: the puzzle is hidden and the clock stands still. F9 goes on.")
                        : tr("Going on"));
     });
-    connect(&session, &GameSession::hintRefused, this, [this] {
-        say(tr("No hints in an expert game: Explain a Step (F2) teaches instead"));
-    });
+    connect(&session, &GameSession::hintRefused, this,
+            [this] { say(tr("No hints in an expert game: Explain a Step (F2) teaches instead")); });
     // After Solve, the answer as words.
     connect(&session, &GameSession::ended, this, [this](SolveGame::Outcome outcome) {
         if (outcome == SolveGame::Outcome::Shown)

@@ -4,7 +4,8 @@
 #include "Dialogs.h"
 #include "Settings.h"
 
-ViewSizeChoice::ViewSizeChoice(LobbySeam &lobby) : Addition(lobby, QStringLiteral("viewSizeChoice")) {
+ViewSizeChoice::ViewSizeChoice(LobbySeam &lobby)
+    : Addition(lobby, QStringLiteral("viewSizeChoice")) {
     const std::pair<QString, int> items[] = {{tr("Lar&ger View\tCtrl++"), +1},
                                              {tr("Smalle&r View\tCtrl+-"), -1},
                                              {tr("Desktop's View Si&ze"), 0}};

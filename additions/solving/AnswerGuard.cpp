@@ -10,7 +10,8 @@ AnswerGuard::AnswerGuard(LobbySeam &lobby) : Addition(lobby, QStringLiteral("ans
     lobby.addSolveMenuItem(
         tr("&Ask Before Giving Up"), [] { return guardOn(); }, [this] { menuAskFirst_Click(); });
     connect(&lobby, &LobbySeam::gameStarted, this, [this] {
-        m_placed = !this->lobby.game().historyText(false).isEmpty(); // a resumed game may have pairs
+        m_placed =
+            !this->lobby.game().historyText(false).isEmpty(); // a resumed game may have pairs
         m_shownAt = this->lobby.session().now().toMSecsSinceEpoch();
     });
     connect(&lobby.session(), &GameSession::changed, this, [this](GameSession::Move move) {

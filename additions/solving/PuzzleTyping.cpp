@@ -57,9 +57,10 @@ void PuzzleTyping::pick(int place) {
 void PuzzleTyping::apply() {
     const bool on = typingOn();
     if (on != lobby.puzzleTakesKeys())
-        lobby.typeOnPuzzle(on ? std::function<bool(int, Qt::KeyboardModifiers)>(
-                                    [this](int k, Qt::KeyboardModifiers mods) { return key(k, mods); })
-                              : nullptr);
+        lobby.typeOnPuzzle(
+            on ? std::function<bool(int, Qt::KeyboardModifiers)>(
+                     [this](int k, Qt::KeyboardModifiers mods) { return key(k, mods); })
+               : nullptr);
     if (!on || !lobby.playing() || !isLetterAt(m_at)) {
         if (m_at >= 0) lobby.setMarks(LobbySeam::Marks::Picked, {}, PickedLetter);
         m_at = -1;

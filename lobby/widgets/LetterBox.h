@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QLineEdit>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QList>
 
 // One of the solve panel's two one-letter boxes; it tells the window when the

@@ -58,9 +58,8 @@ public:
         const SolveGame::StripEntry &e = m_strip->entries()[m_row];
         if (t == QAccessible::Description && m_column == 0) {
             // The row as a whole, heard as the keys come to its letter.
-            const QString times =
-                QCoreApplication::translate("ScreenReader", "%n time(s) in the quote", nullptr,
-                                            e.count);
+            const QString times = QCoreApplication::translate(
+                "ScreenReader", "%n time(s) in the quote", nullptr, e.count);
             return e.plain.isNull()
                        ? QCoreApplication::translate("ScreenReader", "%1, no letter yet").arg(times)
                        : QCoreApplication::translate("ScreenReader", "%1, stands for %2")
@@ -78,10 +77,10 @@ public:
         }
     }
     static QString standsFor(const SolveGame::StripEntry &e) {
-        return e.conflict ? QCoreApplication::translate("ScreenReader",
-                                                        "%1, also given to another letter")
-                                .arg(e.plain)
-                          : QString(e.plain);
+        return e.conflict
+                   ? QCoreApplication::translate("ScreenReader", "%1, also given to another letter")
+                         .arg(e.plain)
+                   : QString(e.plain);
     }
     void *interface_cast(QAccessible::InterfaceType t) override {
         return t == QAccessible::TableCellInterface

@@ -2,8 +2,8 @@
 
 #include <QFontMetricsF>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QTextBlock>
 #include <QTextDocumentFragment>
 #include <QUrl>
@@ -155,9 +155,8 @@ void QuoteTextBox::setPointing(bool on) {
 }
 
 void QuoteTextBox::mousePressEvent(QMouseEvent *e) {
-    m_pressed = m_pointing && e->button() == Qt::LeftButton
-                    ? storedIndexAt(e->position().toPoint())
-                    : -1;
+    m_pressed =
+        m_pointing && e->button() == Qt::LeftButton ? storedIndexAt(e->position().toPoint()) : -1;
     QPlainTextEdit::mousePressEvent(e);
 }
 

@@ -1,13 +1,13 @@
 // Every window as a screen reader meets it, walked through Qt's accessibility
 // tree in the process: roles, names, descriptions and actions of everything a
 // player operates or reads.
-#include "Lobby.h"
 #include "Fonts.h"
 #include "HelpTopic.h"
 #include "KelButton.h"
 #include "KelButtonAccessible.h"
 #include "Language.h"
 #include "LetterStrip.h"
+#include "Lobby.h"
 #include "RecordingOpacity.h"
 #include "ScreenReader.h"
 #include "SolverAids.h"
@@ -19,9 +19,11 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QMenu>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -214,6 +216,19 @@ private slots:
         Ui(m).grid->setFocus();
         QTest::keyClick(Ui(m).grid, Qt::Key_Tab);
         QVERIFY(QApplication::focusWidget() != Ui(m).grid);
+        // A menu's item that carries a tick is a check box, ticked or not.
+        QMap<QString, QPair<QAccessible::Role, bool>> items;
+        QTimer::singleShot(0, [&] {
+            QAccessibleInterface *menu = accessible(m->listMenu());
+            for (int i = 0; i < menu->childCount(); ++i)
+                items.insert(menu->child(i)->text(QAccessible::Name),
+                             {menu->child(i)->role(), menu->child(i)->state().checked});
+            m->listMenu()->close();
+        });
+        QTest::keyClick(Ui(m).grid, Qt::Key_F10, Qt::ShiftModifier);
+        QCOMPARE(items.value(QStringLiteral("Show Played Record")),
+                 qMakePair(QAccessible::CheckBox, false));
+        QCOMPARE(items.value(QStringLiteral("Import Quotes...")).first, QAccessible::MenuItem);
 
         m->cmdAddEditQuote_Click(1);
         QCOMPARE(accessible(Ui(m).txtBox[1])->text(QAccessible::Name), QStringLiteral("New quote"));
@@ -281,8 +296,10 @@ private slots:
         QTest::keyClick(strip, Qt::Key_Down);
         QTest::keyClick(strip, Qt::Key_Right);
         QCOMPARE(strip->current(), 14); // O
-        QVERIFY(table->tableInterface()->cellAt(14, 0)->text(QAccessible::Description).contains(
-            QStringLiteral(" in the quote, ")));
+        QVERIFY(table->tableInterface()
+                    ->cellAt(14, 0)
+                    ->text(QAccessible::Description)
+                    .contains(QStringLiteral(" in the quote, ")));
         // The closing message is said, and spoken with the button that takes the focus.
         accessible(Ui(m).cmdSolve)
             ->actionInterface()

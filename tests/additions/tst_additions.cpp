@@ -140,7 +140,8 @@ private slots:
         QCOMPARE(lobby->placed.value(aids->stripLetters), LobbySeam::Place::BesidePuzzle);
         lobby->playRecord(3, play::Level::Any);
         // Off: nothing shows, the puzzle is not pointed at.
-        QVERIFY(!aids->stripLetters->isVisibleTo(&lobby->windowWidget) && lobby->pointing.isEmpty());
+        QVERIFY(!aids->stripLetters->isVisibleTo(&lobby->windowWidget) &&
+                lobby->pointing.isEmpty());
         lobby->solveItems[0].action();
         QCOMPARE(Settings::GetSetting(QStringLiteral("SolverAids")), QStringLiteral("True"));
         QVERIFY(aids->stripLetters->isVisibleTo(&lobby->windowWidget));
@@ -160,7 +161,9 @@ private slots:
         // The strip: counts, the letters given, and a letter given twice.
         lobby->typePair(t, u'T');
         lobby->typePair(o, u'T');
-        const auto entry = [&](QChar c) { return aids->stripLetters->entries()[c.unicode() - 'A']; };
+        const auto entry = [&](QChar c) {
+            return aids->stripLetters->entries()[c.unicode() - 'A'];
+        };
         QCOMPARE(entry(t).count, int(Quote.count(u'T')));
         QVERIFY(entry(t).conflict && entry(o).conflict && !entry(h).conflict);
         lobby->typePair(o, u' ');
@@ -293,7 +296,8 @@ private slots:
         QCOMPARE(Settings::ViewSize(), 150);
         QCOMPARE(script->messages.last().text,
                  QStringLiteral("From the next start, Cipherly's windows are shown at 150 %."));
-        Settings::Save(Settings::Keys::ViewSize, QStringLiteral("175")); // not a size: the desktop's
+        Settings::Save(Settings::Keys::ViewSize,
+                       QStringLiteral("175")); // not a size: the desktop's
         QCOMPARE(Settings::ViewSize(), 0);
         lobby->press(QKeySequence(Qt::CTRL | Qt::Key_Minus));
         QCOMPARE(Settings::ViewSize(), 100);
@@ -311,7 +315,8 @@ private slots:
         // A hint that gives no letter (a step explained) makes no hint of the next pair.
         lobby->session().countHint();
         lobby->typePair(cipherOf(u'F'), u'F');
-        QCOMPARE(reader->lastSaid(), QStringLiteral("%1 stands for F, 1 place").arg(cipherOf(u'F')));
+        QCOMPARE(reader->lastSaid(),
+                 QStringLiteral("%1 stands for F, 1 place").arg(cipherOf(u'F')));
         lobby->session().undo();
         QVERIFY(reader->lastSaid().startsWith(QStringLiteral("Undone: ")));
         lobby->session().hint([](int, int) { return 1; });
@@ -396,7 +401,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(note(), QStringLiteral(" \u00B7 Played once, unsolved"), 10000);
         lobby->choose(QStringLiteral("Show &Played Record"));
         QVERIFY(note().isEmpty());
-        QCOMPARE(QuoteMarks::Note({3, 2, 151}), QStringLiteral(" \u00B7 Solved \u00D72, best 2:31"));
+        QCOMPARE(QuoteMarks::Note({3, 2, 151}),
+                 QStringLiteral(" \u00B7 Solved \u00D72, best 2:31"));
     }
 
     void freshQuotesFirstAndTheHighlightedOneOnRequest() {

@@ -248,7 +248,8 @@ private slots:
         QVERIFY(!play::ParseGameFile(play::FormatGameFile(full)));
         full.outcome = SolveGame::Outcome::Shown;
         QVERIFY(play::ParseGameFile(play::FormatGameFile(full)));
-        for (const QDateTime &ended : {full.started.addSecs(-60), QDateTime(QDate(2099, 1, 1), {})}) {
+        for (const QDateTime &ended :
+             {full.started.addSecs(-60), QDateTime(QDate(2099, 1, 1), {})}) {
             full.ended = ended;
             QVERIFY(!play::ParseGameFile(play::FormatGameFile(full)));
         }

@@ -1,9 +1,9 @@
 #include "HelpTopic.h"
+#include "Language.h"
 #include "Lobby.h"
 #include "QuoteCollections.h"
 #include "RecordingOpacity.h"
 #include "StringResources.h"
-#include "Language.h"
 #include "WindowSize.h"
 #include "modFadeInOut.h"
 
@@ -336,7 +336,7 @@ private slots:
                                         .section(QStringLiteral(".TP"), 0, 0)
                                         .simplified();
         for (QString item : std::as_const(items)) {
-            if (item.isEmpty()) continue; // a separator
+            if (item.isEmpty()) continue;                 // a separator
             item = item.section(QLatin1Char('\t'), 0, 0); // the key shown beside it
             item.remove(QLatin1Char('&')).remove(QStringLiteral("..."));
             QVERIFY2(keyRow.contains(item),

@@ -471,7 +471,8 @@ private slots:
         const QPoint blank = over(Ui(m).txtBox[1], int(Quote.indexOf(u' ')));
         QTest::mouseClick(Ui(m).txtBox[1]->viewport(), Qt::LeftButton, {}, blank);
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(Ui(m).txtLetter[1]));
-        QTest::mouseClick(Ui(m).txtBox[1]->viewport(), Qt::LeftButton, {}, over(Ui(m).txtBox[1], 0));
+        QTest::mouseClick(Ui(m).txtBox[1]->viewport(), Qt::LeftButton, {},
+                          over(Ui(m).txtBox[1], 0));
         QCOMPARE(Ui(m).txtLetter[1]->text(), QString(cipherOf(u'T')));
         QTest::keyClick(QApplication::focusWidget(), 't');
         QVERIFY(Ui(m).txtBox[1]->text().startsWith(QStringLiteral("T")));
@@ -694,7 +695,8 @@ private slots:
         QTest::keyClick(Ui(m).txtLetter[1], cipherOf(QLatin1Char('H')).toLatin1());
         QTest::keyClick(Ui(m).txtLetter[2], 'h');
         const QString progress = m.game.SolveProgress();
-        QVERIFY(Added<SavedGame>(m)->keeper().Finish().isEmpty()); // written off the window's thread
+        QVERIFY(
+            Added<SavedGame>(m)->keeper().Finish().isEmpty()); // written off the window's thread
         QVERIFY(QFile::exists(SavedGame::FileName()));
         // The program is killed: the lobby goes without a word.
         delete lobby;
