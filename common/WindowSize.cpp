@@ -168,10 +168,12 @@ private:
         const QPoint now = x11::clientPlace(m_window);
         if (now.isNull() || now == m_serverPlace || tries > 2) return;
         // Qt's own request came back off (a pixel of a scaled view's
-        // rounding, or a desktop's border): asked again, less the offset.
-        const QPoint ask = at - (now - m_serverPlace);
+        // rounding): asked for the place itself; and where a desktop reads
+        // that as its frame's (Window Maker adds its border), asked again
+        // less what it added.
+        const QPoint ask = tries == 0 ? at : at - (now - m_serverPlace);
         x11::placeClient(m_window, ask);
-        QTimer::singleShot(300, this, [this, ask, tries] { putBack(ask, tries + 1); });
+        QTimer::singleShot(100, this, [this, ask, tries] { putBack(ask, tries + 1); });
     }
 
     QWidget *m_window;
