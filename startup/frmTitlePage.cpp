@@ -102,8 +102,9 @@ void frmTitlePage::Form_Load() {
     setBaseSize(minimumSize()); // as every designed window: see SetDesignedSize
     client->setGeometry(frame, frame, w, h);
     // No title bar shows it, but a desktop's window list, and one that
-    // reads only the old name (twm), names the page by it.
-    setWindowTitle(AppInfo::Title);
+    // reads only the old name (twm), names the page by it: what the page
+    // itself says, and not the bare name the game's messages carry.
+    setWindowTitle(QStringLiteral("%1 - %2").arg(AppInfo::Title, AppInfo::description()));
     modStandard::TilePicture(QStringLiteral(":/pictures/tiles/title.png"), client);
 }
 

@@ -388,7 +388,7 @@ private slots:
         auto *t = new frmTitlePage;
         t->show();
         QVERIFY(WaitSettled(t));
-        QCOMPARE(t->windowTitle(), QString());
+        QCOMPARE(t->windowTitle(), QStringLiteral("Cipherly - Encryption Word Game"));
         QCOMPARE(t->labelAppDescription->text(), QStringLiteral("Encryption Word Game"));
         QCOMPARE(t->labelVersion->text(), QStringLiteral("Version w3.28.18"));
         QCOMPARE(frmTitlePage::versionLine(), QStringLiteral("Version w3.28.18"));
