@@ -60,7 +60,7 @@ def key(sym):
 
 
 game = wait("game on the bus (there: %s)" % [a.name for a in pyatspi.Registry.getDesktop(0) if a is not None], app)
-title = wait("title page", lambda: descendant(game, "frame", "Cipherly"))
+title = wait("title page", lambda: descendant(game, "frame", "Cipherly - Encryption Word Game"))
 press(title, "Continue")
 lobby = wait("lobby", lambda: descendant(app(), "frame", "Cipherly") if descendant(app(), "push button", "Solve a Random Quote On-Screen") else None)
 print("-- the lobby: its buttons are named")

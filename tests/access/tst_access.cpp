@@ -150,7 +150,7 @@ private slots:
         QVERIFY(WaitOpened(title));
         QAccessibleInterface *w = accessible(title);
         QCOMPARE(w->role(), QAccessible::Window);
-        QCOMPARE(w->text(QAccessible::Name), QStringLiteral("Cipherly"));
+        QCOMPARE(w->text(QAccessible::Name), QStringLiteral("Cipherly - Encryption Word Game"));
         checkAllNamed(title, "title page");
         // The links: a link each, reached with Tab after Continue, opened with Return.
         QAccessibleInterface *mail = accessible(title->labelKelContact[1]);

@@ -90,7 +90,7 @@ expect() {
 
 # A window prepared for fading starts at 0 (set before the spy can see it, or
 # seen); the title page is opaque until it fades out.
-expect 'Cipherly' "$(fade 255 0 10)"
+expect 'Cipherly - Encryption Word Game' "$(fade 255 0 10)"
 expect ' Cipherly - New User Overview' "$(fade 0 255 20)$(fade 255 0 20)"
 expect ' Cipherly' "$(fade 0 255 20)$(fade 255 204 2)$(fade 204 255 3)$(fade 255 204 2)$(fade 204 255 3)$(fade 255 204 2)$(fade 204 0 20)"
 expect 'Cipherly - Help Window' "$(fade 0 255 20)$(fade 255 0 20)"
