@@ -8,7 +8,10 @@
 #include <QTextDocumentFragment>
 #include <QUrl>
 
+void InstallQuoteTextBoxAccessible(); // QuoteTextBoxAccessible.cpp
+
 QuoteTextBox::QuoteTextBox(int index, QWidget *parent) : QPlainTextEdit(parent), m_index(index) {
+    InstallQuoteTextBoxAccessible();
     setTabChangesFocus(true);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);

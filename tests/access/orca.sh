@@ -87,6 +87,8 @@ sleep 1
 keys "$lobby" shift+Tab
 hear "^Scrambled quote read only" "the scrambled quote's box"
 hear "^[A-Z]+[ ,.;:'!?-]" "the scrambled quote's line"
+keys "$lobby" shift+Tab
+hear "^Solution so far read only" "the solution's box, its blanks not read as dots"
 keys "$lobby" F4
 hear "Hint: [A-Z] stands for [A-Z]" "the hint"
 hint=$(said | sed -n "${mark}p" | grep -o "Hint: [A-Z] stands for [A-Z]")
@@ -135,4 +137,5 @@ keys "$(xdotool getwindowfocus)" Escape
 sleep 1
 keys "$lobby" F1
 hear "The Main Lobby is where" "the help topic"
+if said | grep -qi "middle dot"; then fail "a dot was read out"; fi
 echo "1 passed, 0 failed"

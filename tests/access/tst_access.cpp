@@ -269,6 +269,11 @@ private slots:
                  QStringLiteral("Q is not in the scrambled quote"));
         QAccessibleInterface *solution = accessible(Ui(m).txtBox[1]);
         QCOMPARE(solution->text(QAccessible::Name), QStringLiteral("Solution so far"));
+        // Its text as read: a letter not placed yet is a blank, not a dot.
+        QAccessibleTextInterface *read = solution->textInterface();
+        QCOMPARE(read->characterCount(), int(Ui(m).txtBox[1]->document()->characterCount() - 1));
+        QVERIFY(!read->text(0, read->characterCount()).contains(SolveGame::Unsolved));
+        QVERIFY(Ui(m).txtBox[1]->text().contains(SolveGame::Unsolved));
         QVERIFY(solution->text(QAccessible::Description).contains(QStringLiteral("blank")));
         // A pair is told as a change of the solution, read with "blank".
         const QString before = solution->text(QAccessible::Description);
