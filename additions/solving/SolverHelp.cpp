@@ -49,7 +49,10 @@ SolverHelp::SolverHelp(LobbySeam &lobby) : Addition(lobby, QStringLiteral("solve
     connect(&lobby, &LobbySeam::highlightChanged, this, &SolverHelp::showLevel);
     connect(&lobby, &LobbySeam::quoteListFilled, this, &SolverHelp::showLevel);
     connect(&lobby.session().levels(), &play::QuoteLevels::rated, this, &SolverHelp::showLevel);
-    connect(&lobby, &LobbySeam::gameStarted, this, [this] { m_marked = m_toldFull = false; });
+    connect(&lobby, &LobbySeam::gameStarted, this, [this] {
+        m_marked = m_toldFull = false;
+        m_explainedFor.clear();
+    });
     connect(&lobby, &LobbySeam::solutionChanged, this, &SolverHelp::solutionShown);
 }
 
@@ -120,7 +123,9 @@ void SolverHelp::menuExplainStep_Click() {
     const solver::Key board = solver::KeyOf(g.Enciphered(), g.SolveProgress());
     const solver::Step step = solver::NextStep(g.Enciphered(), truth, board);
     if (step.pairs.empty()) return;
-    lobby.session().countHint();
+    // Asked again with no move in between: the same step, and no second hint.
+    if (g.SolveProgress() != m_explainedFor) lobby.session().countHint();
+    m_explainedFor = g.SolveProgress();
     mark(LobbySeam::Marks::Step, PlacesOf(g.Enciphered(), step.word), MarkedLetter);
     QString text = step.sentence;
     bool wrong = false;

@@ -33,6 +33,7 @@ private:
     // The marks of a step or a check, on the board they were made for.
     void mark(LobbySeam::Marks layer, const QList<int> &places, const QColor &colour);
 
+    QString m_explainedFor; // the board the last step was explained on
     bool m_marked = false;
     bool m_toldFull = false;
 };

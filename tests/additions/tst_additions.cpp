@@ -112,6 +112,10 @@ private slots:
         QVERIFY(script->messages[0].text.contains(u'='));
         QVERIFY(!lobby->layers[size_t(Marks::Step)].isEmpty());
         QCOMPARE(game().HintCount(), qint16(1));
+        // Asked again with no move between: the same step, no second hint.
+        QVERIFY(lobby->press(QKeySequence(Qt::Key_F2)));
+        QCOMPARE(script->messages.last().text, script->messages.first().text);
+        QCOMPARE(game().HintCount(), qint16(1));
         // One wrong letter: the step's marks go with its board; checked, the
         // wrong letter is named and marked, one hint more.
         const QChar a = cipherOf(u'A');
