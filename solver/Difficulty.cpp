@@ -19,6 +19,8 @@ namespace {
 constexpr uint32_t Common = 3;
 // The letters a person needs before the rest starts to follow.
 constexpr int Opening = 7;
+// The most words a person tries in turn; past that it is no way in.
+constexpr int MostToTry = 12;
 
 QString Upper(const std::string &s) {
     return QString::fromLatin1(s.data(), qsizetype(s.size())).toUpper();
@@ -49,12 +51,19 @@ struct Look {
     int unknown = 0;       // its scrambled letters not yet on the board
     std::vector<int> fits; // common words that fit the board, commonest first
     int rank = -1;         // the truth's place among them, or -1
+    int selfRuled = 0;     // words that fit but for a letter standing for itself
+    std::string firstRuledOut; // the commonest of those, when commoner than the reading
+    bool known = false;    // the reading is a common word at all
 };
 
+// The way a person goes through a cryptogram. Teaching, the rule that no
+// letter stands for itself rules candidates out, as it does for the player
+// of this key; rating, it does not, so that a quote is as hard under any key.
 class Solver {
 public:
-    Solver(const QString &cipher, const Key &truth, const Key &board, const WordModel &model)
-        : m_text(cipher), m_truth(truth), m_model(model) {
+    Solver(const QString &cipher, const Key &truth, const Key &board, const WordModel &model,
+           bool teaching)
+        : m_text(cipher), m_truth(truth), m_model(model), m_teaching(teaching) {
         for (int c = 0; c < 26; ++c)
             if (board[size_t(c)] && board[size_t(c)] == truth[size_t(c)]) place(c);
         for (QChar ch : cipher)
@@ -102,6 +111,8 @@ public:
                 offer(make(StepKind::OneLetter, l, n == 1 ? 1.0 : l.rank == 0 ? 2.2 : 2.6));
             else if (n == 1 && !fresh)
                 offer(make(StepKind::OnlyFit, l, 1.0 + reach));
+            else if (n == 1 && l.selfRuled > 0)
+                offer(make(StepKind::OnlyFit, l, 1.5 + reach)); // the rule leaves one
             else if (fresh && w.count >= 2 && len <= 3 && l.rank <= 1)
                 offer(make(StepKind::RepeatedWord, l,
                            l.rank == 0 ? (len == 3 ? 2.0 : 2.5) : 3.0)); // THE is surer than TO
@@ -109,7 +120,7 @@ public:
                 offer(make(StepKind::PatternWord, l, (n == 1 ? 2.5 : 3.0) + reach));
             else if (n <= 3 && l.rank == 0)
                 offer(make(StepKind::LikelyFit, l, (fresh ? 3.0 : 2.0) + reach));
-            else
+            else if (n <= MostToTry)
                 offer(
                     make(StepKind::Guess, l, 3.0 + std::log2(double(n)) + (fresh ? 1 : 0) + reach));
         }
@@ -117,7 +128,11 @@ public:
         if (best.pairs.empty())
             for (const Look &l : looks) {
                 if (l.truth.empty()) continue;
-                offer(make(StepKind::Leftover, l, 3.0 + 1.5 * l.unknown));
+                // No way in: a word read from what is left, a name or one
+                // of too many words to try, told as a reveal.
+                offer(make(StepKind::Leftover, l,
+                           l.known ? 4.0 + std::log2(double(l.fits.size() + 1)) + 0.3 * l.unknown
+                                   : 3.0 + 1.5 * l.unknown));
             }
         return best;
     }
@@ -150,19 +165,29 @@ private:
         if (const auto *all = m_model.withPattern(w.pattern))
             for (int id : *all) {
                 if (m_model.count(id) < Common) continue;
+                // A word of one letter is A or I; the word list's lone
+                // letters (initials, numbering) are no reading a player tries.
+                if (w.text.size() == 1 && m_model.text(id) != "a" && m_model.text(id) != "i")
+                    continue;
+                if (m_model.text(id) == truth) l.known = true;
                 if (fits(w, m_model.text(id))) {
                     if (m_model.text(id) == truth) l.rank = int(l.fits.size());
                     l.fits.push_back(id);
+                } else if (m_teaching && fits(w, m_model.text(id), false)) {
+                    // Named only where it is what rules out a commoner word.
+                    if (l.selfRuled++ == 0 && !l.known) l.firstRuledOut = m_model.text(id);
                 }
             }
         return l;
     }
 
-    bool fits(const CipherWord &w, const std::string &cand) const {
+    // Whether a word could be `cand` with the letters on the board, and (if
+    // `selfRule`, teaching) no letter standing for itself.
+    bool fits(const CipherWord &w, const std::string &cand, bool selfRule = true) const {
         for (size_t k = 0; k < cand.size(); ++k) {
             if (cand[k] == '\'') continue;
             const int c = w.text[k] - 'a', p = cand[k] - 'a';
-            if (c == p) return false;
+            if (c == p && selfRule && m_teaching) return false;
             if (const char on = m_board[size_t(c)]) {
                 if (on - 'A' != p) return false;
             } else if (m_used[size_t(p)]) {
@@ -176,6 +201,7 @@ private:
         Step s;
         s.kind = kind;
         s.cost = cost;
+        s.candidates = int(l.fits.size());
         s.word = Upper(l.word->text);
         s.reading = Upper(l.truth);
         for (int c : l.word->letters())
@@ -207,13 +233,21 @@ private:
                              .arg(W, R, pairs);
             break;
         case StepKind::RepeatedWord:
-            s.sentence = QCoreApplication::translate(
-                             "solver", "%1 appears %2 and has %3 letters: %4 is the commonest "
-                                       "such word, so %5.")
-                             .arg(W, Times(l.word->count),
-                                  W.size() == 2 ? QCoreApplication::translate("solver", "two")
-                                                : QCoreApplication::translate("solver", "three"),
-                                  R, pairs);
+            s.sentence =
+                l.rank == 0
+                    ? QCoreApplication::translate(
+                          "solver", "%1 appears %2 and has %3 letters: %4 is the commonest "
+                                    "such word, so %5.")
+                          .arg(W, Times(l.word->count),
+                               W.size() == 2 ? QCoreApplication::translate("solver", "two")
+                                             : QCoreApplication::translate("solver", "three"),
+                               R, pairs)
+                    : QCoreApplication::translate(
+                          "solver", "%1 appears %2: a short word that comes back is one of the "
+                                    "commonest. %3 does not read on here, the next one, %4, does: "
+                                    "%5.")
+                          .arg(W, Times(l.word->count),
+                               Upper(m_model.text(l.fits.front())), R, pairs);
             break;
         case StepKind::PatternWord:
             s.sentence = QCoreApplication::translate(
@@ -234,14 +268,27 @@ private:
                              .arg(W, QString::number(n), R, pairs);
             break;
         case StepKind::Leftover:
-            s.sentence = QCoreApplication::translate(
-                             "solver", "%1 is a name or a rare word: the letters around it make "
-                                       "it %2, so %3.")
-                             .arg(W, R, pairs);
+            s.sentence =
+                l.known ? QCoreApplication::translate(
+                              "solver", "Nothing gives %1 away yet: too many words fit it to "
+                                        "try. It is %2, so %3.")
+                              .arg(W, R, pairs)
+                        : QCoreApplication::translate(
+                              "solver", "The rest is a name or a rare word, which no rule "
+                                        "finds: %1 is %2, so %3.")
+                              .arg(W, R, pairs);
             break;
         case StepKind::Frequency:
             break;
         }
+        // The rule that no letter stands for itself, named where it is what
+        // rules a word out.
+        if (!l.firstRuledOut.empty() && kind != StepKind::Leftover &&
+            kind != StepKind::OneLetter)
+            s.sentence += QLatin1Char(' ') +
+                          QCoreApplication::translate(
+                              "solver", "(No letter stands for itself, which rules out %1.)")
+                              .arg(Upper(l.firstRuledOut));
         return s;
     }
 
@@ -269,8 +316,8 @@ private:
         s.reading = QStringLiteral("E");
         s.pairs.push_back({char('A' + best), 'E'});
         s.sentence = QCoreApplication::translate(
-                         "solver", "%1 is the commonest letter in the puzzle (%2 times), and E "
-                                   "is the commonest in English: %1=E.")
+                         "solver", "%1 is the commonest scrambled letter not placed yet (%2 "
+                                   "times), and E is the commonest letter in English: %1=E.")
                          .arg(s.word, QString::number(n));
         return s;
     }
@@ -281,12 +328,13 @@ private:
     std::array<bool, 26> m_used{};
     std::array<int, 26> m_letterCount{};
     const WordModel &m_model;
+    bool m_teaching;
 };
 
 } // namespace
 
 Rating Rate(const QString &cipher, const Key &truth, const Key &board, const WordModel *m) {
-    Solver s(cipher, truth, board, m ? *m : WordModel::shared());
+    Solver s(cipher, truth, board, m ? *m : WordModel::shared(), false);
     Rating r;
     // What makes a cryptogram hard is finding a way in: the steps until
     // a handful of letters are known count whole, the rest (which follow
@@ -313,7 +361,7 @@ Rating Rate(const QString &cipher, const Solution &solved) {
 }
 
 Step NextStep(const QString &cipher, const Key &truth, const Key &board, const WordModel *m) {
-    Solver s(cipher, truth, board, m ? *m : WordModel::shared());
+    Solver s(cipher, truth, board, m ? *m : WordModel::shared(), true);
     return s.done() ? Step{} : s.next();
 }
 
@@ -337,6 +385,28 @@ Rating RateQuote(const QString &quote, const WordModel *model) {
     for (QChar &ch : cipher)
         if (const int c = CipherLetter(ch); c >= 0) ch = QChar('A' + (c + 1) % 26);
     return Rate(cipher, KeyOf(cipher, quote.toUpper()), {}, model);
+}
+
+const char *KindName(StepKind kind) {
+    switch (kind) {
+    case StepKind::OneLetter:
+        return "lone";
+    case StepKind::OnlyFit:
+        return "only";
+    case StepKind::RepeatedWord:
+        return "repeated";
+    case StepKind::PatternWord:
+        return "pattern";
+    case StepKind::LikelyFit:
+        return "likeliest";
+    case StepKind::Frequency:
+        return "letter";
+    case StepKind::Guess:
+        return "guess";
+    case StepKind::Leftover:
+        return "name";
+    }
+    return "";
 }
 
 int LevelOf(double score) {

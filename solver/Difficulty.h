@@ -32,7 +32,13 @@ struct Step {
     std::vector<std::pair<char, char>> pairs;
     double cost = 0;
     QString sentence;
+    // How many common words fit the word, with the letters known then.
+    int candidates = 0;
 };
+
+// A step's kind as `cipherly-solve --steps` names it: lone, only, repeated,
+// pattern, likeliest, letter, guess, name.
+const char *KindName(StepKind kind);
 
 // How hard a quote is to solve by hand: the steps a person takes, their
 // cost, and a level from 1 (easiest) to 5 (hardest).
@@ -52,6 +58,7 @@ Rating Rate(const QString &cipher, const Key &truth, const Key &board = {},
             const WordModel *model = nullptr);
 Rating Rate(const QString &cipher, const Solution &solved);
 // The next step from `board`; a step with no pairs when nothing is left.
+// Every claim its sentence makes holds for the counts it names.
 Step NextStep(const QString &cipher, const Key &truth, const Key &board,
               const WordModel *model = nullptr);
 Step NextStep(const QString &cipher, const Solution &solved, const Key &board);

@@ -2,7 +2,9 @@
 // one per line, and prints for each the solution found ('?' for a letter it
 // could not place), a tab, the difficulty from 1 (easiest) to 5 (hardest), a
 // tab, the milliseconds it took; with --explain, a tab and the first step a
-// person would take, in words.
+// person would take, in words. With --steps it reads CIPHER<TAB>PLAIN lines
+// and prints every step Explain a Step gives from an empty board, each one
+// followed before the next.
 #include "CipherWords.h"
 #include "Difficulty.h"
 #include "Solver.h"
@@ -10,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QStringList>
 #include <QTextStream>
 
 #include <cstdio>
@@ -19,20 +22,50 @@ namespace {
 constexpr int MaxLine = 10000;
 // The most of one line read: more is passed over.
 constexpr qint64 MaxRead = 1 << 20;
+
+// The steps of one CIPHER<TAB>PLAIN line, one line each:
+// N, kind, the word, its reading, the pairs, the words that fit, the sentence.
+void PrintSteps(QTextStream &out, qint64 number, const QString &line) {
+    const QString cipher = line.section(QLatin1Char('\t'), 0, 0).toUpper();
+    const QString plain = line.section(QLatin1Char('\t'), 1).toUpper();
+    const solver::Key truth = solver::KeyOf(cipher, plain);
+    solver::Key board{};
+    for (int guard = 0; guard < 26; ++guard) {
+        const solver::Step s = solver::NextStep(cipher, truth, board);
+        if (s.pairs.empty()) break;
+        QStringList pairs;
+        for (const auto &[c, p] : s.pairs) {
+            pairs << QStringLiteral("%1=%2").arg(QChar(c), QChar(p));
+            board[size_t(c - 'A')] = p;
+        }
+        out << number << '\t' << solver::KindName(s.kind) << '\t' << s.word << '\t' << s.reading
+            << '\t' << pairs.join(QLatin1Char(' ')) << '\t' << s.candidates << '\t'
+            << QString(s.sentence).replace(QLatin1Char('\t'), QLatin1Char(' ')) << '\n';
+    }
+    out.flush();
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
-    bool explain = false;
+    bool explain = false, steps = false;
     for (const QString &a : app.arguments().mid(1)) {
         if (a == QLatin1String("--explain")) {
             explain = true;
+        } else if (a == QLatin1String("--steps")) {
+            steps = true;
         } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
             std::puts("Usage: cipherly-solve [--explain] < CIPHER-TEXTS\n"
+                      "       cipherly-solve --steps < CIPHER<TAB>PLAIN LINES\n"
                       "Solves cipher texts, one per line, and prints for each: the solution\n"
                       "('?' for a letter not found), the difficulty from 1 (easiest) to 5\n"
                       "(hardest) and the milliseconds taken, separated by tabs; with\n"
-                      "--explain, also the first step a person would take, in words.");
+                      "--explain, also the first step a person would take, in words.\n"
+                      "With --steps, prints the steps Explain a Step gives from an empty\n"
+                      "board, one a line: the input line, the kind (lone, only, repeated,\n"
+                      "pattern, likeliest, letter, guess, name), the word, its reading, the\n"
+                      "pairs, how many words fit and the sentence, separated by tabs.");
             return 0;
         } else {
             std::fprintf(stderr, "cipherly-solve: unknown option %s (try --help)\n", qPrintable(a));
@@ -64,6 +97,10 @@ int main(int argc, char **argv) {
             out << solver::CipherText(line).decode({}) << "\t0\t0";
             if (explain) out << '\t';
             out << '\n';
+            continue;
+        }
+        if (steps) {
+            PrintSteps(out, number, line);
             continue;
         }
         QElapsedTimer t;

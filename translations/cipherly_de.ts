@@ -604,6 +604,10 @@ Check My Letters (F3) marks them.</source>
         <source>%1 of your letters are wrong: %2, marked in the puzzle.</source>
         <translation>%1 Ihrer Buchstaben sind falsch: %2, im Rätsel markiert.</translation>
     </message>
+    <message>
+        <source>Very easy</source>
+        <translation>Sehr leicht</translation>
+    </message>
 </context>
 <context>
     <name>Spoken</name>
@@ -1979,12 +1983,24 @@ Quellbaum man -l packaging/cipherly.de.6.
         <translation>Noch ist nichts sicher: %1 könnte jedes von %2 gängigen Wörtern sein. Probieren Sie sie der Reihe nach; mit %3 geht es weiter, also %4.</translation>
     </message>
     <message>
-        <source>%1 is a name or a rare word: the letters around it make it %2, so %3.</source>
-        <translation>%1 ist ein Name oder ein seltenes Wort: Die Buchstaben darum herum ergeben %2, also %3.</translation>
+        <source>%1 appears %2: a short word that comes back is one of the commonest. %3 does not read on here, the next one, %4, does: %5.</source>
+        <translation>%1 kommt %2 vor: Ein kurzes Wort, das wiederkehrt, ist eines der häufigsten. Mit %3 geht es hier nicht weiter, mit dem nächsten, %4, schon: %5.</translation>
     </message>
     <message>
-        <source>%1 is the commonest letter in the puzzle (%2 times), and E is the commonest in English: %1=E.</source>
-        <translation>%1 ist der häufigste Buchstabe im Rätsel (%2-mal), und E ist der häufigste im Englischen: %1=E.</translation>
+        <source>Nothing gives %1 away yet: too many words fit it to try. It is %2, so %3.</source>
+        <translation>Noch verrät nichts %1: Zu viele Wörter passen, um sie alle zu probieren. Es ist %2, also %3.</translation>
+    </message>
+    <message>
+        <source>The rest is a name or a rare word, which no rule finds: %1 is %2, so %3.</source>
+        <translation>Der Rest ist ein Name oder ein seltenes Wort, das keine Regel findet: %1 ist %2, also %3.</translation>
+    </message>
+    <message>
+        <source>(No letter stands for itself, which rules out %1.)</source>
+        <translation>(Kein Buchstabe steht für sich selbst, das schließt %1 aus.)</translation>
+    </message>
+    <message>
+        <source>%1 is the commonest scrambled letter not placed yet (%2 times), and E is the commonest letter in English: %1=E.</source>
+        <translation>%1 ist der häufigste verschlüsselte Buchstabe, der noch nicht gesetzt ist (%2-mal), und E ist der häufigste Buchstabe im Englischen: %1=E.</translation>
     </message>
 </context>
 <context>

@@ -57,8 +57,9 @@ SolverHelp::SolverHelp(LobbySeam &lobby) : Addition(lobby, QStringLiteral("solve
 }
 
 QString SolverHelp::LevelNote(int level) {
+    // Random Easy Game takes both of the first two.
     static const char *const Names[] = {"",
-                                        QT_TRANSLATE_NOOP("SolverHelp", "Easy"),
+                                        QT_TRANSLATE_NOOP("SolverHelp", "Very easy"),
                                         QT_TRANSLATE_NOOP("SolverHelp", "Easy"),
                                         QT_TRANSLATE_NOOP("SolverHelp", "Medium"),
                                         QT_TRANSLATE_NOOP("SolverHelp", "Hard"),

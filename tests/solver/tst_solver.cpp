@@ -4,6 +4,7 @@
 #include "WordModel.h"
 
 #include <QProcess>
+#include <QSet>
 #include <QTest>
 
 // The solver, on the words the game ships with.
@@ -102,6 +103,58 @@ private slots:
             QVERIFY(!QStringLiteral("THE").contains(QChar(p)));
 
         QVERIFY(solver::NextStep(cipher, truth, truth).pairs.empty()); // nothing left
+    }
+
+    void aRatingIsTheQuotesWhateverTheKey() {
+        // A key in which letters stand for themselves rates as a key in which
+        // none does: how hard a quote is belongs to the quote.
+        const QString plain = QStringLiteral(
+            "SO MANY BOOKS, SO LITTLE TIME; A ROOM WITHOUT BOOKS IS LIKE A BODY WITHOUT A SOUL.");
+        QString selfish = plain; // A..M kept, N..Z turned round
+        for (QChar &c : selfish)
+            if (c >= u'N' && c <= u'Z') c = QChar(u'Z' - (c.unicode() - u'N'));
+        const double score = solver::RateQuote(plain).score;
+        for (const QString &cipher : {Scramble(plain), selfish}) {
+            const solver::Rating r = solver::Rate(cipher, solver::KeyOf(cipher, plain));
+            QCOMPARE(r.score, score);
+        }
+    }
+
+    void everyStepSaysWhatHolds() {
+        QProcess p;
+        p.start(QStringLiteral(CIPHERLY_SOLVE_EXE), {QStringLiteral("--steps")});
+        QVERIFY(p.waitForStarted());
+        const QString plain = QStringLiteral(
+            "WHATEVER YOU ARE, BE A GOOD ONE, SAID ZEBEDIAH QUIRKFIELD TO HIS NEPHEW.");
+        const QString cipher = Scramble(plain);
+        p.write((cipher + u'\t' + plain + u'\n').toLatin1());
+        p.closeWriteChannel();
+        QVERIFY(p.waitForFinished(30000));
+        const QStringList lines =
+            QString::fromLatin1(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        QVERIFY(lines.size() > 2);
+        QSet<QChar> placed;
+        for (const QString &line : lines) {
+            const QStringList f = line.split(u'\t');
+            QCOMPARE(f.size(), 7);
+            QVERIFY2(QStringLiteral("lone only repeated pattern likeliest letter guess name")
+                         .split(u' ').contains(f[1]), qPrintable(line));
+            if (f[1] == QLatin1String("guess")) // a guess is among few, never a shot in the dark
+                QVERIFY2(f[5].toInt() >= 2 && f[5].toInt() <= 12, qPrintable(line));
+            if (f[1] == QLatin1String("letter")) { // the commonest letter not placed yet
+                const QChar said = f[4].at(0);
+                for (QChar c : cipher)
+                    if (c.isLetter() && !placed.contains(c))
+                        QVERIFY2(cipher.count(c) <= cipher.count(said), qPrintable(line));
+            }
+            for (const QString &pair : f[4].split(u' ')) {
+                QVERIFY2(!placed.contains(pair[0]), qPrintable(line)); // no step gives a pair twice
+                placed.insert(pair[0]);
+                QCOMPARE(solver::KeyOf(cipher, plain)[size_t(solver::CipherLetter(pair[0]))],
+                         char(pair[2].unicode()));
+            }
+        }
+        QCOMPARE(lines.last().split(u'\t')[1], QStringLiteral("name")); // ZEBEDIAH, QUIRKFIELD
     }
 
     void theCommandPrintsALineForEachCipherText() {
