@@ -32,7 +32,7 @@ xdotool getwindowname "$lobby" | grep -q 'paused' && fail "a new game is paused"
 
 # Minimised through the window manager, once it manages the lobby.
 wait_until 'xprop -id "$lobby" WM_STATE 2>/dev/null | grep -q Normal' ||
-  fail "openbox does not manage the lobby"
+  fail "openbox does not manage the lobby: $(xprop -id "$lobby" WM_STATE WM_NAME 2>&1 | tr "\n" " ")openbox $(ended $desktop_pid && echo ended || echo running), $(tail -n3 "$work/openbox.log" | tr "\n" " ")"
 sleep 2
 before=$(clock)
 xdotool windowminimize --sync "$lobby" || fail "the lobby could not be minimised"
