@@ -78,8 +78,14 @@ int main(int argc, char **argv) {
             bodies += bodyRight == bodyLetters;
             nearly += right * 10 >= letters * 9;
             halves += right * 2 < letters;
-            if (right != letters)
-                worst.append({double(right) / letters, q + QStringLiteral("\n   ") + s.plain});
+            if (right != letters) {
+                QString line = q + QStringLiteral("\n   ") + s.plain;
+                if (qEnvironmentVariableIsSet("CIPHERLY_SOLVER_SCORES")) // the truth scores higher?
+                    line += QStringLiteral("  [%1 vs truth %2]")
+                                .arg(s.score)
+                                .arg(solver::Solve(c, solver::KeyOf(c, q)).score);
+                worst.append({double(right) / letters, line});
+            }
             if (k == 0) ++levels[size_t(solver::Rate(c, s).level)];
         }
         // A letter held by no word of the word data (only by names, say)

@@ -19,6 +19,8 @@ constexpr size_t Beam = 160;
 constexpr size_t ShortBeam = 400;
 constexpr size_t ShortText = 12; // different words
 constexpr int TriesPerReading = 48;
+// What a word of an attribution counts for beside a word of the quote.
+constexpr float NameWeight = 0.75f;
 
 struct Reading {
     std::array<uint8_t, 26> fwd{}; // scrambled letter -> letter + 1, 0 unknown
@@ -76,23 +78,29 @@ std::string Spelled(const Reading &r, const CipherWord &w) {
 }
 
 // The reading's score for the whole text in order, each word after the
-// word before it.
+// word before it. Words from `names` on (an attribution) are names: they
+// count for less, so that whether the word list happens to hold a name does
+// not outweigh the words of the quote.
 float TextScore(const Reading &r, const std::vector<CipherWord> &words,
-                const std::vector<int> &sequence, const WordModel &model) {
+                const std::vector<int> &sequence, const WordModel &model,
+                size_t names = size_t(-1)) {
     float score = 0;
     int last = -1;
-    for (int i : sequence) {
-        const CipherWord &w = words[size_t(i)];
+    for (size_t at = 0; at < sequence.size(); ++at) {
+        const CipherWord &w = words[size_t(sequence[at])];
         const std::string plain = Spelled(r, w);
         const bool whole = plain.find('?') == std::string::npos;
         const int id = whole ? model.find(plain) : -1;
+        float word;
+        if (at == names) last = -1;
         if (id < 0) {
-            score += whole ? model.spelledLogp(plain) : model.unknownLogp(int(w.text.size()));
+            word = whole ? model.spelledLogp(plain) : model.unknownLogp(int(w.text.size()));
             last = -1;
         } else {
-            score += last >= 0 ? model.pairLogp(last, id) : model.logp(id);
+            word = last >= 0 ? model.pairLogp(last, id) : model.logp(id);
             last = id;
         }
+        score += at >= names ? NameWeight * word : word;
     }
     return score;
 }
@@ -140,20 +148,12 @@ void FillLetters(Reading &r, const std::vector<CipherWord> &words, const WordMod
     }
 }
 
-} // namespace
-
-Solution Solve(const QString &cipher, const std::array<char, 26> &given, const WordModel *m) {
-    const WordModel &model = m ? *m : WordModel::shared();
-    const CipherText text(cipher);
+// The likeliest reading of `text` from `start`, its score as running text
+// in `score`. `wide` tries many more words for the first ones: a second way
+// in, for a text the first search did not read.
+Reading Search(const CipherText &text, const Reading &start, const WordModel &model, bool wide,
+               float &score) {
     const std::vector<CipherWord> &words = text.words;
-
-    Reading start;
-    for (int c = 0; c < 26; ++c)
-        if (given[size_t(c)] >= 'A' && given[size_t(c)] <= 'Z') {
-            const int p = given[size_t(c)] - 'A';
-            start.fwd[size_t(c)] = uint8_t(p + 1);
-            start.inv[size_t(p)] = uint8_t(c + 1);
-        }
     const size_t width = words.size() <= ShortText ? ShortBeam : Beam;
     std::vector<Reading> beam{start}, next;
     std::unordered_set<uint64_t> seen;
@@ -164,6 +164,13 @@ Solution Solve(const QString &cipher, const std::array<char, 26> &given, const W
             const float unknown = model.unknownLogp(int(w.text.size())) * times;
             const std::vector<int> *fits = model.withPattern(w.pattern);
             next.clear();
+            // Wide, the tries are shared among the readings kept: a first
+            // word, from one reading, tries as many words as a later one
+            // does from all of them, so a rarer word is not lost at the start.
+            const int tries =
+                wide ? int(std::max<size_t>(TriesPerReading,
+                                            width * TriesPerReading / beam.size() / 4))
+                     : TriesPerReading;
             for (const Reading &r : beam) {
                 // Every letter known: the word is what they spell.
                 const std::string plain = Spelled(r, w);
@@ -196,7 +203,7 @@ Solution Solve(const QString &cipher, const std::array<char, 26> &given, const W
                         }
                         n.score += model.logp(id) * times;
                         next.push_back(n);
-                        if (++tried >= TriesPerReading) break;
+                        if (++tried >= tries) break;
                     }
                 // Or a word the model does not know: a name, say.
                 Reading n = r;
@@ -212,20 +219,161 @@ Solution Solve(const QString &cipher, const std::array<char, 26> &given, const W
                 if (seen.insert(keyHash(next[i])).second) beam.push_back(next[i]);
         }
 
-    // The readings kept, scored again as running text.
     const Reading *best = &beam.front();
-    float bestScore = -1e30f;
+    score = -1e30f;
     for (const Reading &r : beam) {
         const float s = TextScore(r, words, text.sequence, model);
-        if (s > bestScore) bestScore = s, best = &r;
+        if (s > score) score = s, best = &r;
     }
-    Reading filled = *best;
-    FillLetters(filled, words, model);
-    best = &filled;
-    Solution out;
-    out.score = bestScore;
+    return *best;
+}
+
+// The reading made better a letter at a time, as a person going over a
+// finished puzzle would: each scrambled letter of the text tried as every
+// other letter (exchanged with the one that has it), kept where the whole
+// text then reads likelier. Letters in `fixed` stay.
+void Polish(Reading &r, const CipherText &text, const std::array<bool, 26> &fixed,
+            size_t names, const WordModel &model) {
+    std::array<bool, 26> inText{};
+    for (const CipherWord &w : text.words)
+        for (int c : w.letters())
+            inText[size_t(c)] = true;
+    float score = TextScore(r, text.words, text.sequence, model, names);
+    auto set = [&](Reading &t, int c, int p) { // c reads as p (-1: unknown)
+        if (const uint8_t old = t.fwd[size_t(c)]) t.inv[size_t(old - 1)] = 0;
+        t.fwd[size_t(c)] = uint8_t(p + 1);
+        if (p >= 0) t.inv[size_t(p)] = uint8_t(c + 1);
+    };
+    for (int round = 0; round < 4; ++round) {
+        bool better = false;
+        for (int c = 0; c < 26; ++c) {
+            if (!inText[size_t(c)] || fixed[size_t(c)]) continue;
+            for (int p = 0; p < 26; ++p) {
+                if (p == c || r.fwd[size_t(c)] == p + 1) continue;
+                const int other = r.inv[size_t(p)] - 1; // the scrambled letter that has p
+                if (other >= 0 && (fixed[size_t(other)] || other == r.fwd[size_t(c)] - 1)) continue;
+                Reading t = r;
+                const int mine = t.fwd[size_t(c)] - 1;
+                if (other >= 0) set(t, other, -1);
+                set(t, c, p);
+                if (other >= 0 && mine >= 0) set(t, other, mine);
+                const float s = TextScore(t, text.words, text.sequence, model, names);
+                if (s > score + 1e-3f) r = t, score = s, better = true;
+            }
+        }
+        // Each word read as another of its shape, its letters exchanged
+        // with those that had them: two letters wrong together (JOKING read
+        // as LOVING) are put right at once.
+        for (const CipherWord &w : text.words) {
+            const std::vector<int> *fits = model.withPattern(w.pattern);
+            if (!fits) continue;
+            const std::string now = Spelled(r, w);
+            for (int id : *fits) {
+                // Only words one or two letters away: the rest of the
+                // word is held by the words around it.
+                const std::string &cand = model.text(id);
+                int apart = 0;
+                for (size_t k = 0; k < cand.size(); ++k)
+                    apart += cand[k] != now[k];
+                if (apart == 0 || apart > 2) continue;
+                Reading t = r;
+                bool ok = true;
+                for (size_t k = 0; k < cand.size() && ok; ++k) {
+                    if (cand[k] == '\'') continue;
+                    const int c = w.text[k] - 'a', p = cand[k] - 'a';
+                    if (t.fwd[size_t(c)] == p + 1) continue;
+                    const int other = t.inv[size_t(p)] - 1;
+                    ok = p != c && !fixed[size_t(c)] && (other < 0 || !fixed[size_t(other)]);
+                    if (!ok) break;
+                    const int mine = t.fwd[size_t(c)] - 1;
+                    if (other >= 0) set(t, other, -1);
+                    set(t, c, p);
+                    if (other >= 0 && mine >= 0) set(t, other, mine);
+                }
+                if (!ok) continue;
+                const float s = TextScore(t, text.words, text.sequence, model, names);
+                if (s > score + 1e-3f) r = t, score = s, better = true;
+            }
+        }
+        if (!better) return;
+    }
+}
+
+// Whether a reading reads: every word of four letters or more in it is a
+// word the model knows. A name does not, and sends the text to a second way
+// in, which costs little.
+bool Reads(const Reading &r, const std::vector<CipherWord> &words, const WordModel &model) {
+    for (const CipherWord &w : words)
+        if (w.letters().size() >= 3 && w.text.size() >= 4 && model.find(Spelled(r, w)) < 0)
+            return false;
+    return true;
+}
+
+// The share of the text's letters that stand in words the model knows.
+double KnownShare(const Reading &r, const std::vector<CipherWord> &words, const WordModel &model) {
+    double known = 0, all = 0;
+    for (const CipherWord &w : words) {
+        const double letters = double(w.text.size()) * w.count;
+        all += letters;
+        if (model.find(Spelled(r, w)) >= 0) known += letters;
+    }
+    return all > 0 ? known / all : 1;
+}
+
+// The reading of `text` from `start`: the first search, or the second way
+// in when the first does not read and the second reads better.
+Reading Read(const CipherText &text, const Reading &start, const WordModel &model) {
+    float score = 0, wideScore = 0;
+    Reading r = Search(text, start, model, false, score);
+    if (Reads(r, text.words, model)) return r;
+    Reading wide = Search(text, start, model, true, wideScore);
+    return wideScore > score ? wide : r;
+}
+
+// Where the attribution of a quote starts (its " - "), or -1: the last " - "
+// with letters before it and at most a few words after it.
+qsizetype AttributionAt(const QString &cipher) {
+    const qsizetype at = cipher.lastIndexOf(QLatin1String(" - "));
+    if (at <= 0) return -1;
+    const QString body = cipher.left(at), names = cipher.mid(at + 3);
+    if (CipherText(body).words.empty() || CipherText(names).words.empty()) return -1;
+    return names.count(QLatin1Char(' ')) < 6 ? at : -1;
+}
+
+} // namespace
+
+Solution Solve(const QString &cipher, const std::array<char, 26> &given, const WordModel *m) {
+    const WordModel &model = m ? *m : WordModel::shared();
+    const CipherText text(cipher);
+
+    Reading r;
     for (int c = 0; c < 26; ++c)
-        if (best->fwd[size_t(c)]) out.key[size_t(c)] = char('A' + best->fwd[size_t(c)] - 1);
+        if (given[size_t(c)] >= 'A' && given[size_t(c)] <= 'Z') {
+            const int p = given[size_t(c)] - 'A';
+            r.fwd[size_t(c)] = uint8_t(p + 1);
+            r.inv[size_t(p)] = uint8_t(c + 1);
+        }
+    // The body first, then the attribution from the body's letters: a
+    // name, read last, does not drag the body's words wrong.
+    const qsizetype at = AttributionAt(cipher);
+    const CipherText body(at < 0 ? cipher : cipher.left(at));
+    const size_t names = at < 0 ? size_t(-1) : body.sequence.size();
+    if (!model.empty()) {
+        r = Read(body, r, model);
+        if (at >= 0) r = Read(CipherText(cipher.mid(at)), r, model);
+    }
+    FillLetters(r, text.words, model);
+    if (!model.empty()) {
+        std::array<bool, 26> fixed{};
+        for (int c = 0; c < 26; ++c)
+            fixed[size_t(c)] = given[size_t(c)] >= 'A' && given[size_t(c)] <= 'Z';
+        Polish(r, text, fixed, names, model);
+    }
+    Solution out;
+    out.score = TextScore(r, text.words, text.sequence, model, names);
+    out.reads = KnownShare(r, text.words, model) >= 0.8;
+    for (int c = 0; c < 26; ++c)
+        if (r.fwd[size_t(c)]) out.key[size_t(c)] = char('A' + r.fwd[size_t(c)] - 1);
     out.plain = text.decode(out.key);
     return out;
 }

@@ -17,6 +17,9 @@ struct Solution {
     std::array<char, 26> key{};
     // How likely the solution reads, as a log likelihood (higher is better).
     double score = 0;
+    // Whether it reads as English: most of its letters stand in words the
+    // solver knows. A text it does not read is no ground to teach from.
+    bool reads = false;
 };
 
 // The quote behind `cipher`, from the cipher text alone, as a person who

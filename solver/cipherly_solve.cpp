@@ -2,7 +2,8 @@
 // one per line, and prints for each the solution found ('?' for a letter it
 // could not place), a tab, the difficulty from 1 (easiest) to 5 (hardest), a
 // tab, the milliseconds it took; with --explain, a tab and the first step a
-// person would take, in words. With --steps it reads CIPHER<TAB>PLAIN lines
+// person would take, in words (none when the solution does not read as
+// English). With --steps it reads CIPHER<TAB>PLAIN lines
 // and prints every step Explain a Step gives from an empty board, each one
 // followed before the next.
 #include "CipherWords.h"
@@ -61,7 +62,8 @@ int main(int argc, char **argv) {
                       "Solves cipher texts, one per line, and prints for each: the solution\n"
                       "('?' for a letter not found), the difficulty from 1 (easiest) to 5\n"
                       "(hardest) and the milliseconds taken, separated by tabs; with\n"
-                      "--explain, also the first step a person would take, in words.\n"
+                      "--explain, also the first step a person would take, in words (none\n"
+                      "when the solution does not read as English).\n"
                       "With --steps, prints the steps Explain a Step gives from an empty\n"
                       "board, one a line: the input line, the kind (lone, only, repeated,\n"
                       "pattern, likeliest, letter, guess, name), the word, its reading, the\n"
@@ -109,7 +111,12 @@ int main(int argc, char **argv) {
         const solver::Rating r = solver::Rate(line, s);
         const qint64 ms = t.elapsed();
         out << s.plain << '\t' << r.level << '\t' << ms;
-        if (explain) out << '\t' << solver::NextStep(line, s, {}).sentence;
+        // A step taught from a reading that is not English would teach a
+        // wrong answer: none is given then.
+        if (explain)
+            out << '\t'
+                << (s.reads ? solver::NextStep(line, s, {}).sentence
+                            : QStringLiteral("(no step: the solution found does not read)"));
         out << '\n';
         out.flush();
     }

@@ -7,6 +7,8 @@
 #include <QSet>
 #include <QTest>
 
+#include <cstring>
+
 // The solver, on the words the game ships with.
 namespace {
 
@@ -16,6 +18,23 @@ QString Scramble(const QString &plain) {
     QString out = plain;
     for (QChar &c : out)
         if (const int i = solver::CipherLetter(c); i >= 0) c = Key[i];
+    return out;
+}
+
+// Word data of a few words, in the solver's own form: each word with how
+// often it was seen, no pairs.
+std::string ToyWords(std::initializer_list<std::pair<const char *, quint32>> words) {
+    std::string out("CPW1");
+    auto put = [&](quint32 v) {
+        for (int i = 0; i < 4; ++i) out += char((v >> (8 * i)) & 0xff);
+    };
+    put(quint32(words.size()));
+    for (const auto &[w, n] : words) {
+        out += char(std::strlen(w));
+        out += w;
+        put(n);
+    }
+    put(0);
     return out;
 }
 
@@ -33,7 +52,12 @@ private slots:
               QStringLiteral("DON'T COUNT YOUR CHICKENS BEFORE THEY'RE HATCHED; THE WORLD IS "
                              "FULL OF SURPRISES AND NOT ALL OF THEM ARE KIND."),
               QStringLiteral("THE QUICK BROWN FOX JUMPS OVER THE LAZY DOG, AND THEN IT RUNS "
-                             "AWAY TO THE WOODS.")}) {
+                             "AWAY TO THE WOODS."),
+              // A rare long word taken first once led to FORTUNE and nonsense.
+              QStringLiteral("HE WHO IS DEVOID OF THE POWER TO FORGIVE"),
+              // Read with the quote, the name made HATE into HAVE.
+              QStringLiteral("HATE DOES NOT PRODUCE LOVE; WE WILL NOT RENEW THE WORLD BY HATE. "
+                             "- ERRICO MALATESTA")}) {
             const solver::Solution s = solver::Solve(Scramble(plain));
             QCOMPARE(s.plain, plain); // punctuation, apostrophes and blanks where they were
         }
@@ -157,6 +181,32 @@ private slots:
         QCOMPARE(lines.last().split(u'\t')[1], QStringLiteral("name")); // ZEBEDIAH, QUIRKFIELD
     }
 
+    void aStepClaimsOnlyWhatItsWordsShow() {
+        // THE is commoner than TOE, but H cannot stand for H: the step says
+        // which rule rules THE out rather than call TOE the commonest.
+        const solver::WordModel toy(ToyWords({{"the", 900}, {"toe", 40}, {"a", 500}, {"i", 400},
+                                              {"to", 300}, {"go", 90}}));
+        const QString cipher = QStringLiteral("XHY XH XHY");
+        const solver::Key truth = solver::KeyOf(cipher, QStringLiteral("TOE TO TOE"));
+        solver::Step s = solver::NextStep(cipher, truth, {}, &toy);
+        QCOMPARE(s.reading, QStringLiteral("TOE"));
+        QVERIFY2(s.sentence.endsWith(QStringLiteral("(No letter stands for itself, which rules "
+                                                    "out THE.)")),
+                 qPrintable(s.sentence));
+        QVERIFY2(!s.sentence.contains(QStringLiteral("TOE is the commonest")), qPrintable(s.sentence));
+
+        // Sixteen words of one shape (14 where no letter stands for itself):
+        // too many to try, so no guess is offered.
+        const solver::WordModel many(ToyWords({{"bad", 9}, {"bed", 9}, {"bid", 9}, {"bud", 9},
+                                               {"cad", 9}, {"cod", 9}, {"cud", 9}, {"dad", 9},
+                                               {"fad", 9}, {"fed", 9}, {"god", 9}, {"had", 9},
+                                               {"hid", 9}, {"lad", 9}, {"mad", 9}, {"pad", 9}}));
+        const QString word = Scramble(QStringLiteral("HID"));
+        s = solver::NextStep(word, solver::KeyOf(word, QStringLiteral("HID")), {}, &many);
+        QCOMPARE(s.kind, solver::StepKind::Leftover);
+        QVERIFY2(s.sentence.contains(QStringLiteral("too many words")), qPrintable(s.sentence));
+    }
+
     void theCommandPrintsALineForEachCipherText() {
         QProcess p;
         p.start(QStringLiteral(CIPHERLY_SOLVE_EXE), {QStringLiteral("--explain")});
@@ -164,17 +214,20 @@ private slots:
         const QString plain = QStringLiteral(
             "IT IS A TRUTH UNIVERSALLY ACKNOWLEDGED, THAT A SINGLE MAN IN POSSESSION OF A GOOD "
             "FORTUNE, MUST BE IN WANT OF A WIFE.");
-        p.write(Scramble(plain).toLatin1() + "\n\n");
+        p.write(Scramble(plain).toLatin1() + "\n\nQQQQQ XXXXXXX\n");
         p.closeWriteChannel();
         QVERIFY(p.waitForFinished(30000));
         const QStringList lines = QString::fromLatin1(p.readAllStandardOutput()).split(u'\n');
-        QCOMPARE(lines.size(), 3); // two lines and the end
+        QCOMPARE(lines.size(), 4); // three lines and the end
         const QStringList first = lines[0].split(u'\t');
         QCOMPARE(first.size(), 4);
         QCOMPARE(first[0], plain);
         QVERIFY(first[1].toInt() >= 1 && first[1].toInt() <= 5);
         QVERIFY(first[3].contains(u'='));
         QCOMPARE(lines[1].split(u'\t').first(), QString()); // an empty line, solved as empty
+        // Letters that read as nothing: no step is taught from them.
+        QVERIFY2(lines[2].endsWith(QStringLiteral("\t(no step: the solution found does not read)")),
+                 qPrintable(lines[2]));
 
         QProcess huge; // far beyond a quote, in a DOS line: told, not solved
         huge.start(QStringLiteral(CIPHERLY_SOLVE_EXE), {});
