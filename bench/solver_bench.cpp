@@ -52,10 +52,20 @@ int main(int argc, char **argv) {
     // key and not under another is caught.
     constexpr int Keys = 3;
     int solves = 0, exact = 0, bodies = 0, nearly = 0, halves = 0, harder = 0, same = 0,
-        compared = 0, guessed = 0;
+        compared = 0, guessed = 0, agree = 0;
     std::vector<double> ms, rateMs, scores;
     std::array<int, 6> levels{};
     QList<QPair<double, QString>> worst;
+    // Only the ratings' fifths (to set the levels' bounds on a collection).
+    if (qEnvironmentVariableIsSet("CIPHERLY_SOLVER_FIFTHS")) {
+        std::vector<double> all;
+        for (const QString &q : quotes) all.push_back(solver::RateQuote(q).score);
+        std::sort(all.begin(), all.end());
+        std::printf("%zu quotes rated; scores at the fifths: %.2f %.2f %.2f %.2f\n", all.size(),
+                    all[all.size() / 5], all[all.size() * 2 / 5], all[all.size() * 3 / 5],
+                    all[all.size() * 4 / 5]);
+        return 0;
+    }
     for (const QString &q : quotes) {
         // The body: the words before an attribution's " - ".
         const qsizetype dash = q.lastIndexOf(QLatin1String(" - "));
@@ -86,7 +96,9 @@ int main(int argc, char **argv) {
                                 .arg(solver::Solve(c, solver::KeyOf(c, q)).score);
                 worst.append({double(right) / letters, line});
             }
-            if (k == 0) ++levels[size_t(solver::Rate(c, s).level)];
+            const int level = solver::Rate(c, s).level;
+            if (k == 0) ++levels[size_t(level)];
+            agree += level == solver::RateQuote(q).level; // as the lobby rates it
         }
         // A letter held by no word of the word data (only by names, say)
         // can be guessed at, never read: how many quotes have one.
@@ -127,6 +139,9 @@ int main(int argc, char **argv) {
     std::printf("%d quotes (%.1f %%) have a letter that only words outside the word data hold: "
                 "it can be guessed, never read\n",
                 guessed, 100.0 * guessed / double(quotes.size()));
+    std::printf("the level from the solution agrees with the level from the quote's text (the "
+                "lobby's) for %.1f %%\n",
+                100 * agree / n);
     std::printf("time: median %.1f ms, 90th percentile %.1f ms, slowest %.1f ms\n",
                 ms[ms.size() / 2], ms[ms.size() * 9 / 10], ms.back());
     std::printf("a quote rated from its text alone: median %.1f ms, slowest %.1f ms\n",

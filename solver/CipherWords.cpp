@@ -41,6 +41,14 @@ CipherText::CipherText(const QString &cipher) : m_cipher(cipher) {
     flush();
 }
 
+qsizetype AttributionAt(const QString &text) {
+    const qsizetype at = text.lastIndexOf(QLatin1String(" - "));
+    if (at <= 0) return -1;
+    const QString names = text.mid(at + 3);
+    if (CipherText(text.left(at)).words.empty() || CipherText(names).words.empty()) return -1;
+    return names.count(QLatin1Char(' ')) < 6 ? at : -1;
+}
+
 QString CipherText::decode(const std::array<char, 26> &key) const {
     QString out = m_cipher;
     for (QChar &ch : out) {

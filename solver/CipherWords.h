@@ -34,6 +34,11 @@ private:
     QString m_cipher;
 };
 
+// Where the attribution of a quote starts (its " - "), or -1: the last
+// " - " with letters before it and at most a few words after it. The words
+// after it are names, read last.
+qsizetype AttributionAt(const QString &text);
+
 // A scrambled letter of the text (either case) as 0 to 25, or -1.
 inline int CipherLetter(QChar c) {
     const char16_t u = c.unicode();

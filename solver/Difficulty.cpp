@@ -21,6 +21,8 @@ constexpr uint32_t Common = 3;
 constexpr int Opening = 7;
 // The most words a person tries in turn; past that it is no way in.
 constexpr int MostToTry = 12;
+// What a letter only an attribution's names hold adds to a quote's score.
+constexpr double NameCost = 0.3;
 
 QString Upper(const std::string &s) {
     return QString::fromLatin1(s.data(), qsizetype(s.size())).toUpper();
@@ -54,6 +56,7 @@ struct Look {
     int selfRuled = 0;     // words that fit but for a letter standing for itself
     std::string firstRuledOut; // the commonest of those, when commoner than the reading
     bool known = false;    // the reading is a common word at all
+    bool rare = false;     // rating: the reading is a word of the list, not a common one
 };
 
 // The way a person goes through a cryptogram. Teaching, the rule that no
@@ -113,16 +116,24 @@ public:
                 offer(make(StepKind::OnlyFit, l, 1.0 + reach));
             else if (n == 1 && l.selfRuled > 0)
                 offer(make(StepKind::OnlyFit, l, 1.5 + reach)); // the rule leaves one
-            else if (fresh && w.count >= 2 && len <= 3 && l.rank <= 1)
+            else if (fresh && w.count >= 2 && n >= 2 && l.rank <= 3 && (len <= 3 || n <= MostToTry))
+                // A word that comes back is one of the commonest of its
+                // shape: THE is surer than TO, a long one is harder to see.
                 offer(make(StepKind::RepeatedWord, l,
-                           l.rank == 0 ? (len == 3 ? 2.0 : 2.5) : 3.0)); // THE is surer than TO
+                           (len <= 3 && l.rank == 0 ? (len == 3 ? 2.0 : 2.5)
+                                                    : 2.5 + 0.5 * l.rank + (len > 3 ? reach : 0))));
             else if (fresh && HasRepeats(w) && len >= 4 && n <= 3 && l.rank == 0)
                 offer(make(StepKind::PatternWord, l, (n == 1 ? 2.5 : 3.0) + reach));
+            else if (n == 1)
+                offer(make(StepKind::OnlyFit, l, 2.0 + reach)); // the one word of its shape
             else if (n <= 3 && l.rank == 0)
                 offer(make(StepKind::LikelyFit, l, (fresh ? 3.0 : 2.0) + reach));
-            else if (n <= MostToTry)
-                offer(
-                    make(StepKind::Guess, l, 3.0 + std::log2(double(n)) + (fresh ? 1 : 0) + reach));
+            else if (m_teaching ? n <= MostToTry : l.rank < MostToTry)
+                // Taught, a guess is among few words; rated, a person tries
+                // the words commonest first, and it costs the tries it takes.
+                offer(make(StepKind::Guess, l,
+                           2.5 + std::log2(double(m_teaching ? n : l.rank + 2)) +
+                               (fresh ? 0.5 : 0) + reach));
         }
         offer(frequency());
         if (best.pairs.empty())
@@ -132,7 +143,7 @@ public:
                 // of too many words to try, told as a reveal.
                 offer(make(StepKind::Leftover, l,
                            l.known ? 4.0 + std::log2(double(l.fits.size() + 1)) + 0.3 * l.unknown
-                                   : 3.0 + 1.5 * l.unknown));
+                                   : 4.0 + 2.0 * l.unknown));
             }
         return best;
     }
@@ -178,6 +189,13 @@ private:
                     if (l.selfRuled++ == 0 && !l.known) l.firstRuledOut = m_model.text(id);
                 }
             }
+        // Rating: a word of the list that is no common one is still a word a
+        // person may think of, the last of those that fit, and dearer.
+        if (!m_teaching && !l.known && m_model.find(truth) >= 0) {
+            l.rare = true;
+            l.rank = int(l.fits.size());
+            l.fits.push_back(m_model.find(truth));
+        }
         return l;
     }
 
@@ -200,7 +218,7 @@ private:
     Step make(StepKind kind, const Look &l, double cost) const {
         Step s;
         s.kind = kind;
-        s.cost = cost;
+        s.cost = cost + (l.rare ? 1.0 : 0);
         s.candidates = int(l.fits.size());
         s.word = Upper(l.word->text);
         s.reading = Upper(l.truth);
@@ -227,14 +245,25 @@ private:
                           .arg(W, pairs);
             break;
         case StepKind::OnlyFit:
-            s.sentence = QCoreApplication::translate(
-                             "solver", "With the letters you have, only one common word fits "
-                                       "%1: %2, so %3.")
-                             .arg(W, R, pairs);
+            s.sentence =
+                l.unknown == int(l.word->letters().size()) && l.selfRuled == 0
+                    ? QCoreApplication::translate(
+                          "solver", "Only one common word has the shape of %1: %2, so %3.")
+                          .arg(W, R, pairs)
+                    : QCoreApplication::translate(
+                          "solver", "With the letters you have, only one common word fits "
+                                    "%1: %2, so %3.")
+                          .arg(W, R, pairs);
             break;
         case StepKind::RepeatedWord:
             s.sentence =
-                l.rank == 0
+                W.size() > 3 || l.rank > 1
+                    ? QCoreApplication::translate(
+                          "solver", "%1 appears %2, and a word that comes back is most often a "
+                                    "common one: of the %3 common words that fit it, %4 reads on, "
+                                    "so %5.")
+                          .arg(W, Times(l.word->count), QString::number(n), R, pairs)
+                : l.rank == 0
                     ? QCoreApplication::translate(
                           "solver", "%1 appears %2 and has %3 letters: %4 is the commonest "
                                     "such word, so %5.")
@@ -322,6 +351,22 @@ private:
         return s;
     }
 
+public:
+    // Words a person meets rarely or never: each no common word costs, a
+    // word no list holds (a name, a coinage) more.
+    double rareWords() const {
+        double cost = 0;
+        for (const CipherWord &w : m_text.words) {
+            const Look l = look(w);
+            if (l.truth.empty() || w.text.size() < 2) continue;
+            const int id = m_model.find(l.truth);
+            if (id < 0) cost += 1.5;
+            else if (m_model.count(id) < Common) cost += 1.0;
+        }
+        return std::min(cost, 4.0);
+    }
+
+private:
     CipherText m_text;
     Key m_truth;
     Key m_board{};
@@ -334,24 +379,43 @@ private:
 } // namespace
 
 Rating Rate(const QString &cipher, const Key &truth, const Key &board, const WordModel *m) {
-    Solver s(cipher, truth, board, m ? *m : WordModel::shared(), false);
+    // The quote's own words: the names of an attribution are filled last,
+    // from letters the words give, and cost little each.
+    const qsizetype at = AttributionAt(cipher);
+    const QString body = at < 0 ? cipher : cipher.left(at);
+    Solver s(body, truth, board, m ? *m : WordModel::shared(), false);
+    std::array<bool, 26> inBody{};
+    for (QChar ch : body)
+        if (const int c = CipherLetter(ch); c >= 0) inBody[size_t(c)] = true;
+    std::array<bool, 26> named{};
+    int names = 0;
+    if (at >= 0)
+        for (QChar ch : cipher.mid(at))
+            if (const int c = CipherLetter(ch); c >= 0 && !inBody[size_t(c)] && truth[size_t(c)] &&
+                                                board[size_t(c)] != truth[size_t(c)] &&
+                                                !named[size_t(c)])
+                named[size_t(c)] = true, ++names;
+
+    // What makes a cryptogram hard is finding a way in, and then the
+    // hardest step: the steps until a handful of letters are known count by
+    // how hard they are on average (many easy ones are no harder than a
+    // few), and the hardest step of all counts whole.
     Rating r;
-    // What makes a cryptogram hard is finding a way in: the steps until
-    // a handful of letters are known count whole, the rest (which follow
-    // more and more on their own) by their hardest.
     const int total = s.unknownLetters();
+    const double rare = s.rareWords();
     double opening = 0, hardest = 0;
-    int found = 0;
+    int found = 0, openingSteps = 0;
     while (!s.done()) {
         Step step = s.next();
         if (step.pairs.empty()) break;
         s.apply(step);
-        if (found < std::min(Opening, total)) opening += step.cost;
+        if (found < std::min(Opening, total)) opening += step.cost, ++openingSteps;
         hardest = std::max(hardest, step.cost);
         found += int(step.pairs.size());
         r.steps.push_back(std::move(step));
     }
-    r.score = opening + hardest;
+    if (!r.steps.empty()) r.score = 2 * opening / std::max(1, openingSteps) + hardest;
+    r.score += rare + NameCost * names;
     r.level = LevelOf(r.score);
     return r;
 }
@@ -410,7 +474,7 @@ const char *KindName(StepKind kind) {
 }
 
 int LevelOf(double score) {
-    static constexpr double Bounds[] = {9.1, 10.6, 11.8, 14.1};
+    static constexpr double Bounds[] = {7.83, 9.0, 10.13, 11.74};
     int level = 1;
     for (double b : Bounds)
         if (score >= b) ++level;

@@ -330,16 +330,6 @@ Reading Read(const CipherText &text, const Reading &start, const WordModel &mode
     return wideScore > score ? wide : r;
 }
 
-// Where the attribution of a quote starts (its " - "), or -1: the last " - "
-// with letters before it and at most a few words after it.
-qsizetype AttributionAt(const QString &cipher) {
-    const qsizetype at = cipher.lastIndexOf(QLatin1String(" - "));
-    if (at <= 0) return -1;
-    const QString body = cipher.left(at), names = cipher.mid(at + 3);
-    if (CipherText(body).words.empty() || CipherText(names).words.empty()) return -1;
-    return names.count(QLatin1Char(' ')) < 6 ? at : -1;
-}
-
 } // namespace
 
 Solution Solve(const QString &cipher, const std::array<char, 26> &given, const WordModel *m) {

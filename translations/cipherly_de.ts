@@ -2002,6 +2002,14 @@ Quellbaum man -l packaging/cipherly.de.6.
         <source>%1 is the commonest scrambled letter not placed yet (%2 times), and E is the commonest letter in English: %1=E.</source>
         <translation>%1 ist der häufigste verschlüsselte Buchstabe, der noch nicht gesetzt ist (%2-mal), und E ist der häufigste Buchstabe im Englischen: %1=E.</translation>
     </message>
+    <message>
+        <source>Only one common word has the shape of %1: %2, so %3.</source>
+        <translation>Nur ein gängiges Wort hat die Form von %1: %2, also %3.</translation>
+    </message>
+    <message>
+        <source>%1 appears %2, and a word that comes back is most often a common one: of the %3 common words that fit it, %4 reads on, so %5.</source>
+        <translation>%1 kommt %2 vor, und ein Wort, das wiederkehrt, ist meist ein gängiges: Von den %3 gängigen Wörtern, die passen, geht es mit %4 weiter, also %5.</translation>
+    </message>
 </context>
 <context>
     <name>stats::GamesChart</name>

@@ -106,6 +106,34 @@ private slots:
         QCOMPARE(a.steps[0].reading, QStringLiteral("THE"));
     }
 
+    void harderQuotesRateHarder() {
+        // Pairs a person finds easier and harder: repeated short words against
+        // none; common words against rare ones; a word no one can read.
+        const std::pair<const char *, const char *> pairs[] = {
+            {"IT WAS THE BEST OF TIMES, IT WAS THE WORST OF TIMES.",
+             "NOTHING IS SO STRONG AS GENTLENESS."},
+            {"TO BE OR NOT TO BE, THAT IS THE QUESTION.", "SYZYGY IS A RARE DELIGHT."},
+            {"A JOURNEY OF A THOUSAND MILES BEGINS WITH A SINGLE STEP.",
+             "QUIXOTIC ZEPHYRS BEWILDER JAUNTY VEXED KNIGHTS."},
+            {"WHEREVER YOU GO, THERE YOU ARE.", "NOTHING IS SO STRONG AS GENTLENESS."},
+        };
+        for (const auto &[easier, harder] : pairs) {
+            const solver::Rating a = solver::RateQuote(QLatin1String(easier)),
+                                 b = solver::RateQuote(QLatin1String(harder));
+            QVERIFY2(a.score < b.score && a.level <= b.level,
+                     qPrintable(QStringLiteral("%1 (%2) against %3 (%4)")
+                                    .arg(easier).arg(a.score).arg(harder).arg(b.score)));
+        }
+        // A name after " - " is filled last: it neither makes an easy quote
+        // hard nor, as an unknown author, a quote easier.
+        const QString body = QStringLiteral("THE ONLY THING WE HAVE TO FEAR IS FEAR ITSELF.");
+        const int level = solver::RateQuote(body).level;
+        for (const char *name : {" - FRANKLIN D. ROOSEVELT", " - ANONYMOUS"}) {
+            const int named = solver::RateQuote(body + QLatin1String(name)).level;
+            QVERIFY2(named >= level && named <= level + 1, name);
+        }
+    }
+
     void aStepIsTheNextDeductionFromTheRightLettersOnTheBoard() {
         const QString plain = QStringLiteral("THE DOG AND THE CAT AND THE BIRD");
         const QString cipher = Scramble(plain);
