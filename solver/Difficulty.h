@@ -69,8 +69,9 @@ Rating RateQuote(const QString &quote, const WordModel *model = nullptr);
 // the board shows, letters or anything else) read against `cipher`.
 Key KeyOf(const QString &cipher, const QString &text);
 
-// The level for a score: the bounds were set on quotes of the game's lengths
-// so that each level holds about a fifth of them.
+// The level for a score: the bounds are the fifths of the scores of the
+// quotes the word counts come from (the fortunes collections), so that each
+// level holds about a fifth of them.
 int LevelOf(double score);
 
 } // namespace solver
