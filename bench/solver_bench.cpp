@@ -7,7 +7,9 @@
 // fare, the time taken, and whether taking a quote's short words away makes
 // it rate harder.
 //
-//   cipherly-solver-bench COLLECTION...
+//   cipherly-solver-bench [--every N] COLLECTION...
+//
+// With --every N, every Nth quote only (a large collection in fair time).
 #include "CipherWords.h"
 #include "Difficulty.h"
 #include "QuoteImport.h"
@@ -34,16 +36,27 @@ int main(int argc, char **argv) {
     QElapsedTimer load;
     load.start();
     if (solver::WordModel::shared().empty()) return std::fputs("no word data\n", stderr), 1;
-    std::printf("word data loaded in %lld ms\n", load.elapsed());
+    const qint64 english = load.restart();
+    if (solver::WordModel::shared(solver::Language::German).empty())
+        return std::fputs("no German word data\n", stderr), 1;
+    std::printf("word data loaded in %lld ms (German in %lld ms more)\n", english, load.elapsed());
 
+    QStringList paths = app.arguments().mid(1);
+    int every = 1;
+    if (paths.size() > 1 && paths[0] == QLatin1String("--every")) {
+        every = std::max(1, paths[1].toInt());
+        paths = paths.mid(2);
+    }
     QStringList quotes;
-    for (const QString &path : app.arguments().mid(1)) {
+    int seen = 0;
+    for (const QString &path : paths) {
         QFile f(path);
         if (!f.open(QIODevice::ReadOnly)) continue;
         for (const QString &raw : quotes::CandidatesIn(f.readAll())) {
             const QString q =
                 quotes::UpperCase(quotes::PlainLetters(quotes::NormalizeQuote(raw).text));
-            if (quotes::CheckQuote(q).ok() && quotes::IsProse(q)) quotes << q;
+            if (quotes::CheckQuote(q).ok() && quotes::IsProse(q) && seen++ % every == 0)
+                quotes << q;
         }
     }
     if (quotes.isEmpty()) return std::fputs("no quotes to measure on\n", stderr), 1;
@@ -54,7 +67,8 @@ int main(int argc, char **argv) {
     int solves = 0, exact = 0, bodies = 0, nearly = 0, halves = 0, harder = 0, same = 0,
         compared = 0, guessed = 0, agree = 0;
     std::vector<double> ms, rateMs, scores;
-    std::array<int, 6> levels{};
+    std::array<int, 6> levels{}, textLevels{};
+    std::array<int, 2> languages{};
     QList<QPair<double, QString>> worst;
     // Only the ratings' fifths (to set the levels' bounds on a collection).
     if (qEnvironmentVariableIsSet("CIPHERLY_SOLVER_FIFTHS")) {
@@ -103,8 +117,11 @@ int main(int argc, char **argv) {
         // A letter held by no word of the word data (only by names, say)
         // can be guessed at, never read: how many quotes have one.
         std::array<bool, 26> read{}, used{};
+        const solver::Language language = solver::ReadQuote(q).language;
+        ++languages[language == solver::Language::German];
+        const solver::WordModel &model = solver::WordModel::shared(language);
         for (const solver::CipherWord &w : solver::CipherText(q).words) {
-            const bool known = solver::WordModel::shared().find(w.text) >= 0;
+            const bool known = model.knows(w.text);
             for (int l : w.letters())
                 used[size_t(l)] = true, read[size_t(l)] = read[size_t(l)] || known;
         }
@@ -113,8 +130,10 @@ int main(int argc, char **argv) {
         // A quote rated from its own text, as the lobby rates one.
         QElapsedTimer rt;
         rt.start();
-        scores.push_back(solver::RateQuote(q).score);
+        const solver::Rating rated = solver::RateQuote(q);
         rateMs.push_back(double(rt.nsecsElapsed()) / 1e6);
+        if (rated.level > 0) scores.push_back(rated.score);
+        ++textLevels[size_t(rated.level)];
 
         // The same quote without its words of three letters or fewer.
         QString bare = q;
@@ -149,8 +168,12 @@ int main(int argc, char **argv) {
     std::printf("scores at the fifths, the bounds of the levels: %.1f %.1f %.1f %.1f\n",
                 scores[scores.size() / 5], scores[scores.size() * 2 / 5],
                 scores[scores.size() * 3 / 5], scores[scores.size() * 4 / 5]);
-    std::printf("levels 1-5: %d %d %d %d %d\n", levels[1], levels[2], levels[3], levels[4],
-                levels[5]);
+    std::printf("levels 1-5 from the solutions: %d %d %d %d %d, no level %d\n", levels[1],
+                levels[2], levels[3], levels[4], levels[5], levels[0]);
+    std::printf("levels 1-5 from the quotes' texts (the lobby's): %d %d %d %d %d, no level %d\n",
+                textLevels[1], textLevels[2], textLevels[3], textLevels[4], textLevels[5],
+                textLevels[0]);
+    std::printf("read as English %d, as German %d\n", languages[0], languages[1]);
     std::printf("without their words of one to three letters, %d of %d quotes rate harder, %d "
                 "the same, %d easier\n",
                 harder, compared, same, compared - harder - same);

@@ -13,7 +13,9 @@ qint16 GameSession::drawRecord(qint16 count, play::Level level) {
         const qint16 record = draw();
         const QString quote = record >= 1 && record <= count ? quoteOf(record) : QString();
         if (quote.isEmpty()) continue;
-        const int distance = std::abs(int(play::LevelOf(m_levels.rate(quote))) - int(level));
+        const int difficulty = m_levels.rate(quote);
+        if (difficulty == play::QuoteLevels::NoLevel) continue; // of no level at all
+        const int distance = std::abs(int(play::LevelOf(difficulty)) - int(level));
         if (distance < bestDistance) bestDistance = distance, best = record;
     }
     return best ? best : draw();

@@ -1,6 +1,7 @@
 #include "Levels.h"
 
 #include "Difficulty.h"
+#include "QuoteRules.h"
 
 #include <QCoreApplication>
 #include <QList>
@@ -47,11 +48,22 @@ QString LettersGiven(const QString &enciphered, Level level) {
     return letters;
 }
 
+namespace {
+
+// The quote's level as its puzzle shows it (letters written plain); -1 for a
+// quote that reads as no language the solver knows.
+int LevelOfQuote(const QString &key) {
+    const int level = solver::RateQuote(quotes::PuzzleLetters(key)).level;
+    return level > 0 ? level : QuoteLevels::NoLevel;
+}
+
+} // namespace
+
 int QuoteLevels::rate(const QString &quote) {
     const QString key = quote.toUpper();
     auto it = m_levels.constFind(key);
     if (it != m_levels.cend()) return *it;
-    const int level = solver::RateQuote(key).level;
+    const int level = LevelOfQuote(key);
     m_levels.insert(key, level);
     return level;
 }
@@ -62,7 +74,7 @@ void QuoteLevels::rateLater(const QString &quote) {
     m_rating.insert(key, true);
     QPointer<QuoteLevels> self(this);
     QThreadPool::globalInstance()->start([self, key] {
-        const int level = solver::RateQuote(key).level;
+        const int level = LevelOfQuote(key);
         // Told on the window's thread, and only if the levels are still there.
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),

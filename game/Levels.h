@@ -30,9 +30,12 @@ class QuoteLevels : public QObject {
 public:
     using QObject::QObject;
 
-    // The quote's difficulty, 1 to 5, once known; 0 until then.
+    // A quote that reads as no language the solver knows has no level.
+    static constexpr int NoLevel = -1;
+
+    // The quote's difficulty, 1 to 5 (or NoLevel), once known; 0 until then.
     int known(const QString &quote) const { return m_levels.value(quote.toUpper()); }
-    // The quote's difficulty, rated now if it is not known yet.
+    // The quote's difficulty (or NoLevel), rated now if it is not known yet.
     int rate(const QString &quote);
     // Rates the quote off the window's thread, unless it is known or being
     // rated; `rated` tells when it is known.

@@ -1,5 +1,6 @@
 #include "PuzzleKind.h"
 
+#include "QuoteRules.h"
 #include "modSupport.h"
 
 #include <QCoreApplication>
@@ -14,7 +15,9 @@ public:
     QString name() const override {
         return QCoreApplication::translate("PuzzleKind", "With word breaks");
     }
-    QString boardOf(const QString &quote) const override { return quote.trimmed(); }
+    QString boardOf(const QString &quote) const override {
+        return quotes::PuzzleLetters(quote.trimmed());
+    }
 };
 
 QList<const PuzzleKind *> &registered() {

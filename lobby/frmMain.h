@@ -113,6 +113,9 @@ public:
     // The clock a game is timed by; replaceable in tests.
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
     QString PrintForName;
+    // The quote as the scrambled one on show hides it: the solution page prints
+    // this, letter for letter what the puzzle page scrambles.
+    QString PrintedBoard;
 
     static const QColor Peach, Yellow, Pink, Cyan, GuideText;
     // Texts in the player's language.

@@ -28,6 +28,7 @@ void frmMain::cmdScrambleAndPrintQuote_Click() {
     lblCode->clear();
     mode.arrange();
     const play::Puzzle puzzle = play::WithWordBreaks().make(txtBox[1]->text());
+    PrintedBoard = puzzle.board;
     QString code;
     for (QChar letter : puzzle.key)
         code += letter + QLatin1Char(' ');
@@ -60,7 +61,7 @@ void frmMain::cmdPrintQuote_Click() {
                                          ? QCoreApplication::translate("printing", "puzzle")
                                          : QCoreApplication::translate("printing", "solution"));
             CryptogramPage::print(*surface, page, PrintForName, txtBox[2]->text(),
-                                  txtBox[1]->text());
+                                  PrintedBoard);
         }
         QApplication::processEvents();
     }

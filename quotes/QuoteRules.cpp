@@ -178,6 +178,10 @@ char16_t baseLetterOf(QChar c) {
 
 } // namespace
 
+QString PuzzleLetters(const QString &quote) {
+    return UpperCase(PlainLetters(quote));
+}
+
 QString PlainLetters(const QString &text) {
     bool ascii = true;
     for (const QChar c : text)

@@ -57,6 +57,10 @@ QString CodeOf(const QString &character);
 // as AE, OE, UE and SS, and Æ, Œ, Ø as AE, OE, O, so that the cipher hides
 // every letter. Typed quotes keep what the player typed.
 QString PlainLetters(const QString &text);
+// A stored quote as a puzzle shows it: its letters written plain and in
+// capitals, so that every letter is one the cipher hides, whether the quote
+// was typed (and kept its Ä or é) or brought in.
+QString PuzzleLetters(const QString &quote);
 // Whether a text reads as prose: at least half of its characters letters.
 // A drawing made of characters is not.
 bool IsProse(const QString &text);

@@ -14,15 +14,26 @@ namespace solver {
 
 namespace {
 
-// A word a person knows well enough to think of it: seen a few times in the
-// text the model was counted from.
-constexpr uint32_t Common = 3;
 // The letters a person needs before the rest starts to follow.
 constexpr int Opening = 7;
 // The most words a person tries in turn; past that it is no way in.
 constexpr int MostToTry = 12;
 // What a letter only an attribution's names hold adds to a quote's score.
 constexpr double NameCost = 0.3;
+// A text with fewer of its letters in known words reads as no language.
+constexpr double Readable = 0.5;
+
+// How a language's words look to a person: German words are longer (a
+// compound of eight letters is no long word), more short words are very
+// common, and a compound the word list lacks is read from its parts.
+struct Habits {
+    int longFrom;     // a word longer than this takes longer to see
+    int repeatedRank; // a word that comes back is among this many commonest
+    bool compounds;   // a word the list lacks may be two words of it
+};
+Habits HabitsOf(Language language) {
+    return language == Language::German ? Habits{7, 5, true} : Habits{5, 3, false};
+}
 
 QString Upper(const std::string &s) {
     return QString::fromLatin1(s.data(), qsizetype(s.size())).toUpper();
@@ -66,7 +77,8 @@ class Solver {
 public:
     Solver(const QString &cipher, const Key &truth, const Key &board, const WordModel &model,
            bool teaching)
-        : m_text(cipher), m_truth(truth), m_model(model), m_teaching(teaching) {
+        : m_text(cipher), m_truth(truth), m_model(model),
+          m_habits(HabitsOf(model.language())), m_teaching(teaching) {
         for (int c = 0; c < 26; ++c)
             if (board[size_t(c)] && board[size_t(c)] == truth[size_t(c)]) place(c);
         for (QChar ch : cipher)
@@ -107,7 +119,8 @@ public:
             const int n = int(l.fits.size());
             // A person sees a word's shape easily when it is short; a long
             // word, or many letters to fill at once, takes longer to see.
-            const double reach = 0.3 * std::max(0, len - 5) + 0.3 * std::max(0, l.unknown - 2);
+            const double reach =
+                0.3 * std::max(0, len - m_habits.longFrom) + 0.3 * std::max(0, l.unknown - 2);
             if (len == 1)
                 // Certain when only one of A and I is still free; else a
                 // good guess, A being the commoner.
@@ -116,7 +129,8 @@ public:
                 offer(make(StepKind::OnlyFit, l, 1.0 + reach));
             else if (n == 1 && l.selfRuled > 0)
                 offer(make(StepKind::OnlyFit, l, 1.5 + reach)); // the rule leaves one
-            else if (fresh && w.count >= 2 && n >= 2 && l.rank <= 3 && (len <= 3 || n <= MostToTry))
+            else if (fresh && w.count >= 2 && n >= 2 && l.rank <= m_habits.repeatedRank &&
+                     (len <= 3 || n <= MostToTry))
                 // A word that comes back is one of the commonest of its
                 // shape: THE is surer than TO, a long one is harder to see.
                 offer(make(StepKind::RepeatedWord, l,
@@ -141,9 +155,11 @@ public:
                 if (l.truth.empty()) continue;
                 // No way in: a word read from what is left, a name or one
                 // of too many words to try, told as a reveal.
+                // A compound read from its parts costs less than a name.
                 offer(make(StepKind::Leftover, l,
-                           l.known ? 4.0 + std::log2(double(l.fits.size() + 1)) + 0.3 * l.unknown
-                                   : 4.0 + 2.0 * l.unknown));
+                           l.known     ? 4.0 + std::log2(double(l.fits.size() + 1)) + 0.3 * l.unknown
+                           : isCompound(l) ? 2.5 + 1.0 * l.unknown
+                                         : 4.0 + 2.0 * l.unknown));
             }
         return best;
     }
@@ -154,6 +170,10 @@ public:
     }
 
 private:
+    bool isCompound(const Look &l) const {
+        return m_habits.compounds && m_model.find(l.truth) < 0 && m_model.compound(l.truth);
+    }
+
     void place(int c) {
         m_board[size_t(c)] = m_truth[size_t(c)];
         m_used[size_t(m_truth[size_t(c)] - 'A')] = true;
@@ -175,10 +195,10 @@ private:
         if (l.unknown == 0) return l;
         if (const auto *all = m_model.withPattern(w.pattern))
             for (int id : *all) {
-                if (m_model.count(id) < Common) continue;
+                if (m_model.count(id) < m_model.common()) continue;
                 // A word of one letter is A or I; the word list's lone
                 // letters (initials, numbering) are no reading a player tries.
-                if (w.text.size() == 1 && m_model.text(id) != "a" && m_model.text(id) != "i")
+                if (w.text.size() == 1 && !m_model.loneLetterWord(m_model.text(id)))
                     continue;
                 if (m_model.text(id) == truth) l.known = true;
                 if (fits(w, m_model.text(id))) {
@@ -344,10 +364,15 @@ private:
         s.word = QChar('A' + best);
         s.reading = QStringLiteral("E");
         s.pairs.push_back({char('A' + best), 'E'});
-        s.sentence = QCoreApplication::translate(
-                         "solver", "%1 is the commonest scrambled letter not placed yet (%2 "
-                                   "times), and E is the commonest letter in English: %1=E.")
-                         .arg(s.word, QString::number(n));
+        s.sentence =
+            (m_model.language() == Language::German
+                 ? QCoreApplication::translate(
+                       "solver", "%1 is the commonest scrambled letter not placed yet (%2 "
+                                 "times), and E is the commonest letter in German: %1=E.")
+                 : QCoreApplication::translate(
+                       "solver", "%1 is the commonest scrambled letter not placed yet (%2 "
+                                 "times), and E is the commonest letter in English: %1=E."))
+                .arg(s.word, QString::number(n));
         return s;
     }
 
@@ -360,8 +385,8 @@ public:
             const Look l = look(w);
             if (l.truth.empty() || w.text.size() < 2) continue;
             const int id = m_model.find(l.truth);
-            if (id < 0) cost += 1.5;
-            else if (m_model.count(id) < Common) cost += 1.0;
+            if (id < 0) cost += isCompound(l) ? 1.0 : 1.5;
+            else if (m_model.count(id) < m_model.common()) cost += 1.0;
         }
         return std::min(cost, 4.0);
     }
@@ -373,17 +398,25 @@ private:
     std::array<bool, 26> m_used{};
     std::array<int, 26> m_letterCount{};
     const WordModel &m_model;
+    Habits m_habits;
     bool m_teaching;
 };
 
 } // namespace
 
 Rating Rate(const QString &cipher, const Key &truth, const Key &board, const WordModel *m) {
+    if (!m) {
+        // The language the answer is written in; a text that reads as none
+        // has no level.
+        const Solution own = ReadQuote(CipherText(cipher).decode(truth));
+        if (own.known < Readable) return Rating{0, own.language, 0, {}};
+        m = &WordModel::shared(own.language);
+    }
     // The quote's own words: the names of an attribution are filled last,
     // from letters the words give, and cost little each.
     const qsizetype at = AttributionAt(cipher);
     const QString body = at < 0 ? cipher : cipher.left(at);
-    Solver s(body, truth, board, m ? *m : WordModel::shared(), false);
+    Solver s(body, truth, board, *m, false);
     std::array<bool, 26> inBody{};
     for (QChar ch : body)
         if (const int c = CipherLetter(ch); c >= 0) inBody[size_t(c)] = true;
@@ -416,21 +449,26 @@ Rating Rate(const QString &cipher, const Key &truth, const Key &board, const Wor
     }
     if (!r.steps.empty()) r.score = 2 * opening / std::max(1, openingSteps) + hardest;
     r.score += rare + NameCost * names;
-    r.level = LevelOf(r.score);
+    r.language = m->language();
+    r.level = LevelOf(r.score, r.language);
     return r;
 }
 
 Rating Rate(const QString &cipher, const Solution &solved) {
-    return Rate(cipher, solved.key);
+    // A solution that does not read is no answer to rate the way to.
+    if (!solved.reads) return Rating{0, solved.language, 0, {}};
+    return Rate(cipher, solved.key, {}, &WordModel::shared(solved.language));
 }
 
 Step NextStep(const QString &cipher, const Key &truth, const Key &board, const WordModel *m) {
-    Solver s(cipher, truth, board, m ? *m : WordModel::shared(), true);
+    const WordModel &model =
+        m ? *m : WordModel::shared(ReadQuote(CipherText(cipher).decode(truth)).language);
+    Solver s(cipher, truth, board, model, true);
     return s.done() ? Step{} : s.next();
 }
 
 Step NextStep(const QString &cipher, const Solution &solved, const Key &board) {
-    return NextStep(cipher, solved.key, board);
+    return NextStep(cipher, solved.key, board, &WordModel::shared(solved.language));
 }
 
 Key KeyOf(const QString &cipher, const QString &text) {
@@ -473,10 +511,15 @@ const char *KindName(StepKind kind) {
     return "";
 }
 
-int LevelOf(double score) {
-    static constexpr double Bounds[] = {7.83, 9.0, 10.13, 11.74};
+int LevelOf(double score, Language language) {
+    // English: the fifths of the fortunes collections' quotes. German: the
+    // fifths of fortunes-de's quotations, each half of them rated with
+    // counts made from the other half (counted with its own words, a
+    // quotation looks easier than a new one does).
+    static constexpr double English[] = {7.83, 9.0, 10.13, 11.74};
+    static constexpr double German[] = {8.42, 9.63, 10.8, 12.3};
     int level = 1;
-    for (double b : Bounds)
+    for (double b : language == Language::German ? German : English)
         if (score >= b) ++level;
     return level;
 }

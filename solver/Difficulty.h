@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WordModel.h"
+
 #include <QString>
 
 #include <array>
@@ -7,7 +9,6 @@
 
 namespace solver {
 
-class WordModel;
 struct Solution;
 
 // A deduction a person makes on a cryptogram, from easiest to hardest.
@@ -41,9 +42,11 @@ struct Step {
 const char *KindName(StepKind kind);
 
 // How hard a quote is to solve by hand: the steps a person takes, their
-// cost, and a level from 1 (easiest) to 5 (hardest).
+// cost, and a level from 1 (easiest) to 5 (hardest); 0 for a text that
+// reads as no language the solver knows (no level is claimed for it).
 struct Rating {
     int level = 0;
+    Language language = Language::English;
     double score = 0;
     std::vector<Step> steps;
 };
@@ -54,8 +57,10 @@ using Key = std::array<char, 26>;
 
 // The steps a person would take from `board` (the letters placed, 0 where
 // none; wrong ones are ignored) to the answer `truth`, and how hard that is.
+// Without a `model`, in the language the answer is written in.
 Rating Rate(const QString &cipher, const Key &truth, const Key &board = {},
             const WordModel *model = nullptr);
+// From a solution: no level when it does not read.
 Rating Rate(const QString &cipher, const Solution &solved);
 // The next step from `board`; a step with no pairs when nothing is left.
 // Every claim its sentence makes holds for the counts it names.
@@ -70,8 +75,9 @@ Rating RateQuote(const QString &quote, const WordModel *model = nullptr);
 Key KeyOf(const QString &cipher, const QString &text);
 
 // The level for a score: the bounds are the fifths of the scores of the
-// quotes the word counts come from (the fortunes collections), so that each
-// level holds about a fifth of them.
-int LevelOf(double score);
+// quotes the language's word counts come from (the fortunes collections for
+// English, fortunes-de's quotations for German), so that each level holds
+// about a fifth of them.
+int LevelOf(double score, Language language = Language::English);
 
 } // namespace solver

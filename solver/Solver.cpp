@@ -304,7 +304,7 @@ void Polish(Reading &r, const CipherText &text, const std::array<bool, 26> &fixe
 // in, which costs little.
 bool Reads(const Reading &r, const std::vector<CipherWord> &words, const WordModel &model) {
     for (const CipherWord &w : words)
-        if (w.letters().size() >= 3 && w.text.size() >= 4 && model.find(Spelled(r, w)) < 0)
+        if (w.letters().size() >= 3 && w.text.size() >= 4 && !model.knows(Spelled(r, w)))
             return false;
     return true;
 }
@@ -315,7 +315,7 @@ double KnownShare(const Reading &r, const std::vector<CipherWord> &words, const 
     for (const CipherWord &w : words) {
         const double letters = double(w.text.size()) * w.count;
         all += letters;
-        if (model.find(Spelled(r, w)) >= 0) known += letters;
+        if (model.knows(Spelled(r, w))) known += letters;
     }
     return all > 0 ? known / all : 1;
 }
@@ -330,10 +330,13 @@ Reading Read(const CipherText &text, const Reading &start, const WordModel &mode
     return wideScore > score ? wide : r;
 }
 
-} // namespace
+// An English reading that scores this well a letter is English: read as
+// German too only below it. Readings of German text as English score well
+// under it, English ones above (on collections the counts never saw).
+constexpr double PlainlyEnglish = -1.9;
 
-Solution Solve(const QString &cipher, const std::array<char, 26> &given, const WordModel *m) {
-    const WordModel &model = m ? *m : WordModel::shared();
+Solution SolveIn(const QString &cipher, const std::array<char, 26> &given,
+                 const WordModel &model) {
     const CipherText text(cipher);
 
     Reading r;
@@ -361,11 +364,42 @@ Solution Solve(const QString &cipher, const std::array<char, 26> &given, const W
     }
     Solution out;
     out.score = TextScore(r, text.words, text.sequence, model, names);
-    out.reads = KnownShare(r, text.words, model) >= 0.8;
+    out.known = KnownShare(r, text.words, model);
+    out.reads = out.known >= 0.8;
+    out.language = model.language();
     for (int c = 0; c < 26; ++c)
         if (r.fwd[size_t(c)]) out.key[size_t(c)] = char('A' + r.fwd[size_t(c)] - 1);
     out.plain = text.decode(out.key);
     return out;
+}
+
+} // namespace
+
+Solution Solve(const QString &cipher, const std::array<char, 26> &given, const WordModel *m) {
+    if (m) return SolveIn(cipher, given, *m);
+    Solution english = SolveIn(cipher, given, WordModel::shared(Language::English));
+    int letters = 0;
+    for (const QChar c : cipher)
+        letters += CipherLetter(c) >= 0;
+    if (letters == 0 || english.score >= PlainlyEnglish * letters) return english;
+    // Both readings' scores are the log likelihood of the text in their own
+    // language: the likelier language is the one it is written in.
+    Solution german = SolveIn(cipher, given, WordModel::shared(Language::German));
+    return german.score > english.score ? german : english;
+}
+
+Solution ReadQuote(const QString &quote) {
+    // Enciphered each letter as the next (no letter for itself), with the
+    // whole key given: only the language is left to find.
+    QString cipher = quote.toUpper();
+    std::array<char, 26> key{};
+    for (QChar &ch : cipher)
+        if (const int c = CipherLetter(ch); c >= 0) {
+            const int to = (c + 1) % 26;
+            key[size_t(to)] = char('A' + c);
+            ch = QChar('A' + to);
+        }
+    return Solve(cipher, key);
 }
 
 } // namespace solver

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "WordModel.h"
+
 #include <QString>
 
 #include <array>
 
 namespace solver {
-
-class WordModel;
 
 // What the solver made of a cipher text.
 struct Solution {
@@ -17,9 +17,14 @@ struct Solution {
     std::array<char, 26> key{};
     // How likely the solution reads, as a log likelihood (higher is better).
     double score = 0;
-    // Whether it reads as English: most of its letters stand in words the
-    // solver knows. A text it does not read is no ground to teach from.
+    // Whether it reads as the language found: most of its letters stand in
+    // words the solver knows. A text it does not read is no ground to teach
+    // from.
     bool reads = false;
+    // The share of its letters that stand in words the solver knows.
+    double known = 0;
+    // The language it reads as.
+    Language language = Language::English;
 };
 
 // The quote behind `cipher`, from the cipher text alone, as a person who
@@ -27,8 +32,13 @@ struct Solution {
 // by their pattern of letters, the key built word by word, the likeliest
 // readings kept. A letter never stands for itself, as in the game's keys.
 // `given` holds letters already known (0 where not), which the solution
-// keeps.
+// keeps. Without a `model`, the cipher is read as English and, unless that
+// reads plainly, as German, and the better reading is kept.
 Solution Solve(const QString &cipher, const std::array<char, 26> &given = {},
                const WordModel *model = nullptr);
+
+// A quote (plain text) read as its own answer: the language it is written
+// in, its score and how much of it stands in words the solver knows.
+Solution ReadQuote(const QString &quote);
 
 } // namespace solver

@@ -44,7 +44,7 @@ constexpr double PairWeight = 0.4;
 
 } // namespace
 
-WordModel::WordModel(const std::string &data) {
+WordModel::WordModel(const std::string &data, Language language) : m_language(language) {
     Reader r{data};
     if (data.compare(0, 4, "CPW1") != 0) return;
     r.at = 4;
@@ -78,6 +78,7 @@ WordModel::WordModel(const std::string &data) {
         m_ids.emplace(m_words[i], int(i));
     }
     m_rare = float(std::log(Unseen / norm));
+    m_common = std::max(2u, uint32_t(std::lround(total / 150'000)));
     for (uint32_t i = 0; i < n; ++i)
         m_patterns[pattern(m_words[i])].push_back(int(i));
     // Letters after letters, from every word, the common ones counting more.
@@ -102,14 +103,28 @@ WordModel::WordModel(const std::string &data) {
                          [this](int a, int b) { return m_logp[size_t(a)] > m_logp[size_t(b)]; });
 }
 
-const WordModel &WordModel::shared() {
-    static const WordModel model = [] {
-        QFile f(QStringLiteral(":/solver/words.bin"));
-        f.open(QIODevice::ReadOnly);
-        const QByteArray d = f.readAll();
-        return WordModel(std::string(d.constData(), size_t(d.size())));
-    }();
-    return model;
+namespace {
+
+WordModel load(const char *name, Language language) {
+    QFile f(QString::fromLatin1(name));
+    f.open(QIODevice::ReadOnly);
+    const QByteArray d = f.readAll();
+    return WordModel(std::string(d.constData(), size_t(d.size())), language);
+}
+
+} // namespace
+
+const WordModel &WordModel::shared(Language language) {
+    if (language == Language::German) {
+        static const WordModel german = load(":/solver/words-de.bin", Language::German);
+        return german;
+    }
+    static const WordModel english = load(":/solver/words.bin", Language::English);
+    return english;
+}
+
+bool WordModel::loneLetterWord(const std::string &word) const {
+    return m_language == Language::English && (word == "a" || word == "i");
 }
 
 float WordModel::unknownLogp(int length) const {
@@ -136,6 +151,8 @@ float WordModel::lettersLogp(const std::string &word) const {
 }
 
 float WordModel::spelledLogp(const std::string &word) const {
+    // A German compound of known words is a word, if a rare one.
+    if (m_language == Language::German && find(word) < 0 && compound(word)) return m_rare - 1.0f;
     // A typical word scores about -2.2 a letter; only worse costs more.
     const float english = lettersLogp(word) + 2.2f * float(word.size() + 1);
     return unknownLogp(int(word.size())) + 0.5f * std::min(0.0f, english);
@@ -152,6 +169,18 @@ float WordModel::pairLogp(int word, int next) const {
 int WordModel::find(const std::string &word) const {
     const auto it = m_ids.find(word);
     return it == m_ids.end() ? -1 : it->second;
+}
+
+bool WordModel::compound(const std::string &word, int parts) const {
+    constexpr size_t Least = 3;
+    if (parts < 2 || word.size() < 2 * Least) return false;
+    for (size_t at = Least; at + Least <= word.size(); ++at) {
+        const std::string head = word.substr(0, at), tail = word.substr(at);
+        const bool joined = head.size() > Least && head.back() == 's' && find(head.substr(0, at - 1)) >= 0;
+        if (find(head) < 0 && !joined) continue;
+        if (find(tail) >= 0 || compound(tail, parts - 1)) return true;
+    }
+    return false;
 }
 
 const std::vector<int> *WordModel::withPattern(const std::string &p) const {

@@ -7,15 +7,24 @@
 
 namespace solver {
 
+// The languages the solver reads.
+enum class Language { English, German };
+
 // The words the solver knows, how common each is and which follow which:
 // built at build time from a word list and a body of text, read once.
 // Words are lower case ASCII letters, with apostrophes inside some.
 class WordModel {
 public:
-    // The model the game ships with; loaded on first use, from any thread.
-    static const WordModel &shared();
+    // The model of a language the game ships with; loaded on first use, from
+    // any thread.
+    static const WordModel &shared(Language language = Language::English);
     // A model from data in the solver's own form; empty when it is damaged.
-    explicit WordModel(const std::string &data);
+    explicit WordModel(const std::string &data, Language language = Language::English);
+
+    Language language() const { return m_language; }
+    // Whether a word of one letter is a word of the language (A and I in
+    // English; German has none).
+    bool loneLetterWord(const std::string &word) const;
 
     bool empty() const { return m_words.empty(); }
     int size() const { return int(m_words.size()); }
@@ -24,6 +33,9 @@ public:
     float logp(int id) const { return m_logp[size_t(id)]; }
     // How often the word was seen in the text the model was counted from.
     uint32_t count(int id) const { return m_count[size_t(id)]; }
+    // How often a word a person knows well enough to think of it was seen:
+    // about once in 150,000 words of the text counted (at least twice).
+    uint32_t common() const { return m_common; }
     // The cost, as a log likelihood, of a word the model does not know,
     // its letters not yet read.
     float unknownLogp(int length) const;
@@ -38,6 +50,15 @@ public:
     float pairLogp(int word, int next) const;
     // The word's id, or -1.
     int find(const std::string &word) const;
+    // Whether a word the list lacks is made of words it holds, as German
+    // compounds are (KOSTEN + GRUENDEN, with a joining S allowed): parts of
+    // three letters or more, up to three of them.
+    bool compound(const std::string &word, int parts = 3) const;
+    // Whether the word reads as a word of the language: one of the list, or
+    // in German a compound of them.
+    bool knows(const std::string &word) const {
+        return find(word) >= 0 || (m_language == Language::German && compound(word));
+    }
     // The words with the same pattern of repeated letters (and apostrophes),
     // most common first; null when there are none.
     const std::vector<int> *withPattern(const std::string &pattern) const;
@@ -48,12 +69,14 @@ public:
     static std::string pattern(const std::string &word);
 
 private:
+    Language m_language;
     std::vector<std::string> m_words;
     std::vector<float> m_logp;
     std::vector<uint32_t> m_count;
     std::unordered_map<std::string, int> m_ids;
     std::unordered_map<std::string, std::vector<int>> m_patterns;
     std::unordered_map<uint64_t, uint32_t> m_pairs;
+    uint32_t m_common = 3;
     float m_rare = 0; // a word of the list never seen in the text
     // Letter after two letters: 27 x 27 x 27, 26 meaning a word's edge.
     std::vector<float> m_trigram;

@@ -2,8 +2,9 @@
 // one per line, and prints for each the solution found ('?' for a letter it
 // could not place), a tab, the difficulty from 1 (easiest) to 5 (hardest), a
 // tab, the milliseconds it took; with --explain, a tab and the first step a
-// person would take, in words (none when the solution does not read as
-// English). With --steps it reads CIPHER<TAB>PLAIN lines
+// person would take, in words (none when the solution does not read). The
+// language, English or German, is told from the cipher text unless
+// --language gives it. With --steps it reads CIPHER<TAB>PLAIN lines
 // and prints every step Explain a Step gives from an empty board, each one
 // followed before the next.
 #include "CipherWords.h"
@@ -26,13 +27,14 @@ constexpr qint64 MaxRead = 1 << 20;
 
 // The steps of one CIPHER<TAB>PLAIN line, one line each:
 // N, kind, the word, its reading, the pairs, the words that fit, the sentence.
-void PrintSteps(QTextStream &out, qint64 number, const QString &line) {
+void PrintSteps(QTextStream &out, qint64 number, const QString &line,
+                const solver::WordModel *model) {
     const QString cipher = line.section(QLatin1Char('\t'), 0, 0).toUpper();
     const QString plain = line.section(QLatin1Char('\t'), 1).toUpper();
     const solver::Key truth = solver::KeyOf(cipher, plain);
     solver::Key board{};
     for (int guard = 0; guard < 26; ++guard) {
-        const solver::Step s = solver::NextStep(cipher, truth, board);
+        const solver::Step s = solver::NextStep(cipher, truth, board, model);
         if (s.pairs.empty()) break;
         QStringList pairs;
         for (const auto &[c, p] : s.pairs) {
@@ -51,19 +53,36 @@ void PrintSteps(QTextStream &out, qint64 number, const QString &line) {
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     bool explain = false, steps = false;
-    for (const QString &a : app.arguments().mid(1)) {
-        if (a == QLatin1String("--explain")) {
+    const solver::WordModel *model = nullptr; // the language told from each text
+    const QStringList args = app.arguments().mid(1);
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &a = args[i];
+        if (a == QLatin1String("--language") || a.startsWith(QLatin1String("--language="))) {
+            const QString lang = a.contains(u'=') ? a.section(u'=', 1)
+                                 : i + 1 < args.size() ? args[++i]
+                                                       : QString();
+            if (lang == QLatin1String("en")) {
+                model = &solver::WordModel::shared(solver::Language::English);
+            } else if (lang == QLatin1String("de")) {
+                model = &solver::WordModel::shared(solver::Language::German);
+            } else {
+                std::fprintf(stderr, "cipherly-solve: --language takes en or de\n");
+                return 2;
+            }
+        } else if (a == QLatin1String("--explain")) {
             explain = true;
         } else if (a == QLatin1String("--steps")) {
             steps = true;
         } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
-            std::puts("Usage: cipherly-solve [--explain] < CIPHER-TEXTS\n"
-                      "       cipherly-solve --steps < CIPHER<TAB>PLAIN LINES\n"
+            std::puts("Usage: cipherly-solve [--language en|de] [--explain] < CIPHER-TEXTS\n"
+                      "       cipherly-solve [--language en|de] --steps < CIPHER<TAB>PLAIN LINES\n"
                       "Solves cipher texts, one per line, and prints for each: the solution\n"
                       "('?' for a letter not found), the difficulty from 1 (easiest) to 5\n"
-                      "(hardest) and the milliseconds taken, separated by tabs; with\n"
-                      "--explain, also the first step a person would take, in words (none\n"
-                      "when the solution does not read as English).\n"
+                      "(hardest; 0 when the solution does not read) and the milliseconds\n"
+                      "taken, separated by tabs; with --explain, also the first step a person\n"
+                      "would take, in words (none when the solution does not read).\n"
+                      "Each text is read as English or German, whichever reads better;\n"
+                      "--language en or de reads every text in that language.\n"
                       "With --steps, prints the steps Explain a Step gives from an empty\n"
                       "board, one a line: the input line, the kind (lone, only, repeated,\n"
                       "pattern, likeliest, letter, guess, name), the word, its reading, the\n"
@@ -102,16 +121,16 @@ int main(int argc, char **argv) {
             continue;
         }
         if (steps) {
-            PrintSteps(out, number, line);
+            PrintSteps(out, number, line, model);
             continue;
         }
         QElapsedTimer t;
         t.start();
-        const solver::Solution s = solver::Solve(line);
+        const solver::Solution s = solver::Solve(line, {}, model);
         const solver::Rating r = solver::Rate(line, s);
         const qint64 ms = t.elapsed();
         out << s.plain << '\t' << r.level << '\t' << ms;
-        // A step taught from a reading that is not English would teach a
+        // A step taught from a reading that does not read would teach a
         // wrong answer: none is given then.
         if (explain)
             out << '\t'

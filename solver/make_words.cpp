@@ -3,7 +3,13 @@
 // body of text. Written in the solver's own compact form (WordModel reads
 // it).
 //
-//   cipherly-make-words OUT WORDLIST TEXT...
+//   cipherly-make-words [--fold] OUT WORDLIST TEXT...
+//
+// With --fold the word list and texts are UTF-8 and their letters are
+// written plain as the game writes a quote's (Ä as AE, ß as SS, É as E), so
+// that a German word is counted as a puzzle spells it.
+#include "QuoteRules.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QHash>
@@ -65,9 +71,18 @@ void put32(QByteArray &out, quint32 v) {
 
 } // namespace
 
+// The bytes of a file as the words are read from them: folded to plain
+// letters when asked.
+QByteArray contents(QFile &f, bool fold) {
+    const QByteArray raw = f.readAll();
+    return fold ? quotes::PlainLetters(QString::fromUtf8(raw)).toUtf8() : raw;
+}
+
 int main(int argc, char **argv) {
+    const bool fold = argc > 1 && qstrcmp(argv[1], "--fold") == 0;
+    if (fold) --argc, ++argv;
     if (argc < 4) {
-        std::fprintf(stderr, "usage: %s OUT WORDLIST TEXT...\n", argv[0]);
+        std::fprintf(stderr, "usage: cipherly-make-words [--fold] OUT WORDLIST TEXT...\n");
         return 2;
     }
     QHash<QByteArray, quint32> count;
@@ -80,7 +95,7 @@ int main(int argc, char **argv) {
         }
         QByteArray last;
         readWords(
-            f.readAll(),
+            contents(f, fold),
             [&](const QByteArray &w) {
                 ++count[w];
                 if (!last.isEmpty()) ++pairs[{last, w}];
@@ -103,13 +118,13 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "cannot read %s\n", argv[2]);
         return 1;
     }
-    while (!list.atEnd()) {
-        const QByteArray w = list.readLine().trimmed().toLower();
+    for (const QByteArray &line : contents(list, fold).split('\n')) {
+        const QByteArray w = line.trimmed().toLower();
         if (std::all_of(w.begin(), w.end(), [](char c) { return isLetter(c) || c == '\''; }) &&
             !w.startsWith('\'') && !w.endsWith('\'') &&
             // The list's letters and two-letter abbreviations ("q", "dz")
             // are words only where the text uses them.
-            (w.size() > 2 || w == "a" || w == "i" || count.value(w) >= 3))
+            (w.size() > 2 || (!fold && (w == "a" || w == "i")) || count.value(w) >= 3))
             add(w);
     }
     for (auto it = count.cbegin(); it != count.cend(); ++it)

@@ -14,7 +14,7 @@ packages=(
   at-spi2-core python3-pyatspi dbus-x11 orca speech-dispatcher
   libbenchmark-dev
   desktop-file-utils appstream dpkg-dev lintian file
-  wamerican fortunes fortunes-min
+  wamerican fortunes fortunes-min wngerman fortunes-de
   "$@"
 )
 

@@ -4,6 +4,8 @@
 #include "Difficulty.h"
 #include "Settings.h"
 
+#include <QTimer>
+
 const QColor SolverHelp::MarkedLetter(150, 220, 255);
 const QColor SolverHelp::WrongLetter(255, 150, 150);
 
@@ -52,11 +54,12 @@ SolverHelp::SolverHelp(LobbySeam &lobby) : Addition(lobby, QStringLiteral("solve
     connect(&lobby, &LobbySeam::gameStarted, this, [this] {
         m_marked = m_toldFull = false;
         m_explainedFor.clear();
+        tellOtherLevel();
     });
     connect(&lobby, &LobbySeam::solutionChanged, this, &SolverHelp::solutionShown);
 }
 
-QString SolverHelp::LevelNote(int level) {
+QString SolverHelp::LevelName(int level) {
     // Random Easy Game takes both of the first two.
     static const char *const Names[] = {"",
                                         QT_TRANSLATE_NOOP("SolverHelp", "Very easy"),
@@ -65,7 +68,12 @@ QString SolverHelp::LevelNote(int level) {
                                         QT_TRANSLATE_NOOP("SolverHelp", "Hard"),
                                         QT_TRANSLATE_NOOP("SolverHelp", "Expert")};
     if (level < 1 || level > 5) return {};
-    return tr(" \u00B7 %1 (%2/5)").arg(tr(Names[level])).arg(level);
+    return tr("%1 (%2/5)").arg(tr(Names[level])).arg(level);
+}
+
+QString SolverHelp::LevelNote(int level) {
+    if (level < 1 || level > 5) return {};
+    return tr(" \u00B7 %1").arg(LevelName(level));
 }
 
 // ---- The highlighted quote's level -------------------------------------
@@ -86,7 +94,29 @@ void SolverHelp::showLevel() {
 // ---- Games of a level ---------------------------------------------------
 
 void SolverHelp::playRandom(Level level) {
+    m_asked = level;
     lobby.playRecord(0, level);
+    m_asked = Level::Any;
+}
+
+void SolverHelp::tellOtherLevel() {
+    if (m_asked == Level::Any) return;
+    const int difficulty = lobby.session().levels().rate(lobby.game().SolveQuote());
+    if (difficulty > 0 && play::LevelOf(difficulty) == m_asked) return;
+    static const char *const Asked[] = {"", QT_TR_NOOP("Easy"), QT_TR_NOOP("Medium"),
+                                        QT_TR_NOOP("Hard"), QT_TR_NOOP("Expert")};
+    const QString asked = tr(Asked[int(m_asked)]);
+    // Told once the game is on screen.
+    const QString text =
+        difficulty > 0
+            ? tr("No %1 quote came up in the list; this one is the nearest: %2.")
+                  .arg(asked, LevelName(difficulty))
+            : tr("No %1 quote came up in the list; this one has no level: the solver does "
+                 "not read its language.")
+                  .arg(asked);
+    QTimer::singleShot(0, this, [this, text] {
+        dialogs::message(lobby.window(), Title, text, dialogs::Icon::Information);
+    });
 }
 
 // ---- Teaching, checking -------------------------------------------------

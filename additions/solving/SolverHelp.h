@@ -22,18 +22,24 @@ public:
     void menuExplainStep_Click();
     void menuCheckLetters_Click();
 
-    // The words after the list's status line for a difficulty (empty for 0).
+    // The words after the list's status line for a difficulty (empty for 0
+    // and for a quote of no level).
     static QString LevelNote(int level);
+    // "Medium (3/5)".
+    static QString LevelName(int level);
 
     static const QColor MarkedLetter, WrongLetter;
 
 private:
     void showLevel();
     void solutionShown();
+    // A game of a level asked for that came out of another: said, not hidden.
+    void tellOtherLevel();
     // The marks of a step or a check, on the board they were made for.
     void mark(LobbySeam::Marks layer, const QList<int> &places, const QColor &colour);
 
     QString m_explainedFor; // the board the last step was explained on
+    Level m_asked = Level::Any; // the level of the game being drawn
     bool m_marked = false;
     bool m_toldFull = false;
 };

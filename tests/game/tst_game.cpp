@@ -5,6 +5,7 @@
 #include "KeptGames.h"
 #include "Language.h"
 #include "SolveGame.h"
+#include "PuzzleKind.h"
 #include "modStandard.h"
 
 #include <QSignalSpy>
@@ -79,6 +80,23 @@ private slots:
         // The hash ignores case and runs of blanks.
         QCOMPARE(stats::QuoteHash(QStringLiteral("a  quote")), stats::QuoteHash("A QUOTE"));
         QCOMPARE(stats::QuoteHash(QStringLiteral("a quote")).size(), 8);
+    }
+
+    void aPuzzleHidesEveryLetter() {
+        // A typed quote keeps its umlauts and accents in the list; its puzzle
+        // shows none of them in clear, on screen or on paper.
+        const QString typed = QStringLiteral("SCHÖNE GRÜßE AUS KÖLN, SAGT RENÉ: ÇA VA, ÆSOP?");
+        const play::Puzzle p = play::WithWordBreaks().make(typed);
+        QCOMPARE(p.board, QStringLiteral("SCHOENE GRUESSE AUS KOELN, SAGT RENE: CA VA, AESOP?"));
+        QCOMPARE(p.enciphered.size(), p.board.size());
+        for (qsizetype i = 0; i < p.board.size(); ++i) {
+            QVERIFY(p.enciphered[i].unicode() < 0x80);
+            QCOMPARE(p.enciphered[i].isLetter(), p.board[i].isLetter());
+            if (p.board[i].isLetter()) QVERIFY(p.enciphered[i] != p.board[i]);
+        }
+        // An English quote is laid out as it stands.
+        const QString plain = QStringLiteral("IT WAS THE BEST OF TIMES.");
+        QCOMPARE(play::WithWordBreaks().make(plain).board, plain);
     }
 
     void aWholeGameThroughTheSession() {

@@ -235,6 +235,57 @@ private slots:
         QVERIFY2(s.sentence.contains(QStringLiteral("too many words")), qPrintable(s.sentence));
     }
 
+    void germanIsReadRatedAndTaughtInGerman() {
+        const QString german = QStringLiteral(
+            "DAS BESTE AN DER ZUKUNFT IST VIELLEICHT DER UMSTAND, DASS IMMER NUR EIN TAG AUF "
+            "EINMAL KOMMT.");
+        const solver::Solution s = solver::Solve(Scramble(german));
+        QCOMPARE(s.plain, german);
+        QCOMPARE(s.language, solver::Language::German);
+        QVERIFY(s.reads);
+        // English stays English, and the language of a plain quote is its own.
+        QCOMPARE(solver::Solve(Scramble(QStringLiteral("THE QUICK BROWN FOX JUMPS OVER THE LAZY "
+                                                       "DOG, AND THEN IT RUNS AWAY.")))
+                     .language,
+                 solver::Language::English);
+        QCOMPARE(solver::ReadQuote(german).language, solver::Language::German);
+
+        // Taught in German terms: no lone A or I, E the commonest in German.
+        const solver::Rating r = solver::RateQuote(german);
+        QCOMPARE(r.language, solver::Language::German);
+        QVERIFY(r.level >= 1 && r.level <= 5);
+        const QString cipher = Scramble(QStringLiteral("ES IST NICHT GENUG, ZU WISSEN, MAN MUSS "
+                                                       "AUCH ANWENDEN; ES IST NICHT GENUG, ZU "
+                                                       "WOLLEN, MAN MUSS AUCH TUN."));
+        for (const solver::Step &step : solver::Rate(cipher, solver::Solve(cipher)).steps) {
+            QVERIFY(step.kind != solver::StepKind::OneLetter);
+            QVERIFY2(!step.sentence.contains(QLatin1String("English")), qPrintable(step.sentence));
+        }
+        const QString choice = QStringLiteral(
+            "IN WICHTIGEN FRAGEN HAT MAN MEIST ZWISCHEN PEST UND CHOLERA ZU WAEHLEN.");
+        const solver::Step first = solver::NextStep(
+            Scramble(choice), solver::KeyOf(Scramble(choice), choice), solver::Key{});
+        QCOMPARE(first.kind, solver::StepKind::Frequency);
+        QVERIFY2(first.sentence.endsWith(QLatin1String("the commonest letter in German: ") +
+                                         first.word + QLatin1String("=E.")),
+                 qPrintable(first.sentence));
+
+        // Letters that read as no language have no level, not the hardest.
+        QCOMPARE(solver::RateQuote(QStringLiteral("XQZV KWRP ZZQX VVKW PQRZ XKWV QQZP RKZX "
+                                                  "VWPQ ZXKR"))
+                     .level,
+                 0);
+
+        // A compound the list lacks reads from its parts, in German only.
+        const std::string words =
+            ToyWords({{"kosten", 5}, {"gruenden", 3}, {"verfall", 2}, {"datum", 4}});
+        const solver::WordModel de(words, solver::Language::German), en(words);
+        QVERIFY(de.knows("kostengruenden") && de.knows("verfallsdatum"));
+        QVERIFY(!de.knows("kostenxyz") && !de.knows("datumx"));
+        QVERIFY(!en.knows("kostengruenden") && en.knows("kosten"));
+        QVERIFY(!de.loneLetterWord("a") && en.loneLetterWord("a"));
+    }
+
     void theCommandPrintsALineForEachCipherText() {
         QProcess p;
         p.start(QStringLiteral(CIPHERLY_SOLVE_EXE), {QStringLiteral("--explain")});
@@ -274,10 +325,14 @@ private slots:
         QVERIFY(device.waitForFinished(30000));
         QCOMPARE(device.exitCode(), 1);
 
-        QProcess bad;
-        bad.start(QStringLiteral(CIPHERLY_SOLVE_EXE), {QStringLiteral("--fast")});
-        QVERIFY(bad.waitForFinished(30000));
-        QCOMPARE(bad.exitCode(), 2);
+        for (const QStringList &args : {QStringList{QStringLiteral("--fast")},
+                                        QStringList{QStringLiteral("--language"),
+                                                    QStringLiteral("fr")}}) {
+            QProcess bad;
+            bad.start(QStringLiteral(CIPHERLY_SOLVE_EXE), args);
+            QVERIFY(bad.waitForFinished(30000));
+            QCOMPARE(bad.exitCode(), 2);
+        }
     }
 };
 
