@@ -545,10 +545,6 @@ in %1 Minuten gelöst, mit %n Tipps!</numerusform>
         <translation>Einen Schritt &amp;erklären	F2</translation>
     </message>
     <message>
-        <source>&amp;Check My Letters	F3</source>
-        <translation>Meine &amp;Buchstaben prüfen	F3</translation>
-    </message>
-    <message>
         <source>Easy</source>
         <translation>Leicht</translation>
     </message>
@@ -563,10 +559,6 @@ in %1 Minuten gelöst, mit %n Tipps!</numerusform>
     <message>
         <source>Expert</source>
         <translation>Experte</translation>
-    </message>
-    <message>
-        <source> · %1 (%2/5)</source>
-        <translation> · %1 (%2/5)</translation>
     </message>
     <message>
         <source>Every letter has its place, but the quote does not read right yet: some letters are wrong.
@@ -607,6 +599,26 @@ Check My Letters (F3) marks them.</source>
     <message>
         <source>Very easy</source>
         <translation>Sehr leicht</translation>
+    </message>
+    <message>
+        <source>%1 (%2/5)</source>
+        <translation>%1 (%2/5)</translation>
+    </message>
+    <message>
+        <source> · %1</source>
+        <translation> · %1</translation>
+    </message>
+    <message>
+        <source>No %1 quote came up in the list; this one is the nearest: %2.</source>
+        <translation>In der Liste fand sich kein Zitat der Stufe „%1“; dieses kommt ihr am nächsten: %2.</translation>
+    </message>
+    <message>
+        <source>No %1 quote came up in the list; this one has no level: the solver does not read its language.</source>
+        <translation>In der Liste fand sich kein Zitat der Stufe „%1“; dieses hat keine Stufe, denn seine Sprache kann der Löser nicht lesen.</translation>
+    </message>
+    <message>
+        <source>Chec&amp;k My Letters	F3</source>
+        <translation>Meine &amp;Buchstaben prüfen	F3</translation>
     </message>
 </context>
 <context>
@@ -891,7 +903,7 @@ Tut eine Taste wie Alt+S auf Ihrem Desktop nichts? Manche Desktops behalten eini
     </message>
     <message>
         <source>Smalle&amp;r View	Ctrl+-</source>
-        <translation>&amp;Kleinere Ansicht	Strg+-</translation>
+        <translation>Kleinere Ansi&amp;cht	Strg+-</translation>
     </message>
     <message>
         <source>Desktop&apos;s View Si&amp;ze</source>
@@ -1158,7 +1170,7 @@ this
 Quote</source>
         <translation>Dieses
 Zitat
-&amp;bearbeiten</translation>
+be&amp;arbeiten</translation>
     </message>
     <message>
         <source>Delete
@@ -2009,6 +2021,10 @@ Quellbaum man -l packaging/cipherly.de.6.
     <message>
         <source>%1 appears %2, and a word that comes back is most often a common one: of the %3 common words that fit it, %4 reads on, so %5.</source>
         <translation>%1 kommt %2 vor, und ein Wort, das wiederkehrt, ist meist ein gängiges: Von den %3 gängigen Wörtern, die passen, geht es mit %4 weiter, also %5.</translation>
+    </message>
+    <message>
+        <source>%1 is the commonest scrambled letter not placed yet (%2 times), and E is the commonest letter in German: %1=E.</source>
+        <translation>%1 ist der häufigste verschlüsselte Buchstabe, der noch nicht gesetzt ist (%2-mal), und E ist der häufigste Buchstabe im Deutschen: %1=E.</translation>
     </message>
 </context>
 <context>

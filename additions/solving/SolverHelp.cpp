@@ -44,7 +44,7 @@ SolverHelp::SolverHelp(LobbySeam &lobby) : Addition(lobby, QStringLiteral("solve
     lobby.addListMenuItem(tr("Random &Hard Game"), [this] { playRandom(Level::Hard); });
     lobby.addListMenuItem(tr("Random E&xpert Game"), [this] { playRandom(Level::Expert); });
     lobby.addSolveMenuItem(tr("E&xplain a Step\tF2"), {}, [this] { menuExplainStep_Click(); });
-    lobby.addSolveMenuItem(tr("&Check My Letters\tF3"), {}, [this] { menuCheckLetters_Click(); });
+    lobby.addSolveMenuItem(tr("Chec&k My Letters\tF3"), {}, [this] { menuCheckLetters_Click(); });
     lobby.addKey(QKeySequence(Qt::Key_F2), [this] { menuExplainStep_Click(); });
     lobby.addKey(QKeySequence(Qt::Key_F3), [this] { menuCheckLetters_Click(); });
 

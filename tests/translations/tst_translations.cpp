@@ -176,6 +176,85 @@ private slots:
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
     }
 
+    // In each language, each window and each mode of the lobby: no two
+    // buttons or boxes on show share an access key, nor two items of a menu.
+    void noTwoThingsSeenTogetherShareAnAccessKey() {
+        QStringList clashes;
+        for (const char *lang : {"en", "de"}) {
+            language::Install(*qApp, {lang});
+            TempFolder folder;
+            ScriptedDialogs script;
+            auto check = [&](const QString &where, const QList<QPair<QString, QString>> &shown) {
+                QHash<QChar, QString> taken;
+                for (const auto &[name, text] : shown) {
+                    const QChar key = KelButton::AccessKeyOf(text).toUpper();
+                    if (key.isNull() || key == QChar(0)) continue;
+                    if (taken.contains(key))
+                        clashes << QStringLiteral("%1 %2: %3 and %4 share %5")
+                                       .arg(QLatin1String(lang), where, taken[key], name, key);
+                    else
+                        taken.insert(key, name);
+                }
+            };
+            auto onShow = [](const QWidget *w) {
+                QList<QPair<QString, QString>> out;
+                for (const QWidget *c : w->findChildren<QWidget *>()) {
+                    if (!c->isVisibleTo(w)) continue;
+                    if (auto *b = qobject_cast<const KelButton *>(c))
+                        out.append({b->objectName(), b->Caption()});
+                    else if (auto *b = qobject_cast<const QAbstractButton *>(c))
+                        out.append({b->objectName(), b->text()});
+                }
+                return out;
+            };
+            auto items = [](const QMenu *menu) {
+                QList<QPair<QString, QString>> out;
+                for (const QAction *a : menu->actions())
+                    if (a->isVisible() && !a->isSeparator())
+                        out.append({a->text(), a->text().section(QLatin1Char('\t'), 0, 0)});
+                return out;
+            };
+            QPointer<frmMain> lobby;
+            frmMain &m = OpenLobby(lobby);
+            for (QWidget *w : QList<QWidget *>{new frmTitlePage, new frmNewUser,
+                                               new frmStatistics, new frmManual}) {
+                w->show();
+                check(w->objectName(), onShow(w));
+            }
+            auto mode = [&](const QString &name) { check(name, onShow(&m)); };
+            // A menu's items, checked while it is open.
+            auto menu = [&](const QString &name, QMenu *(frmMain::*open)() const,
+                            const std::function<void()> &popUp) {
+                QTimer::singleShot(0, [&, name, open] {
+                    QMenu *shown = (m.*open)();
+                    QVERIFY(shown);
+                    check(name, items(shown));
+                    shown->close();
+                });
+                popUp();
+            };
+            mode(QStringLiteral("list"));
+            menu(QStringLiteral("list menu"), &frmMain::listMenu,
+                 [&] { QTest::keyClick(Ui(m).grid, Qt::Key_F10, Qt::ShiftModifier); });
+            Ui(m).cmdAddEditQuote[1]->PerformClick();
+            mode(QStringLiteral("adding"));
+            Ui(m).cmdAddEditCancel->PerformClick();
+            Ui(m).cmdScrambleAndPrintQuote->PerformClick();
+            mode(QStringLiteral("print"));
+            Ui(m).cmdFinishedPrinting->PerformClick();
+            Ui(m).cmdSolveRandomQuote->PerformClick();
+            mode(QStringLiteral("solve"));
+            menu(QStringLiteral("solve menu"), &frmMain::solveMenu,
+                 [&] { m.txtBox_ContextMenu(1, QPoint(10, 8)); });
+            Ui(m).cmdSolve->PerformClick();
+            mode(QStringLiteral("solved"));
+            Ui(m).cmdFinishedSolving->PerformClick();
+            CloseAllWindows();
+        }
+        language::Install(*qApp, {"en"});
+        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QLatin1Char('\n'))));
+    }
+
     // With every text bracketed by the translator, each window in each of
     // its modes, every help topic, both menus, the messages and the
     // printed pages are left with no English outside brackets.
