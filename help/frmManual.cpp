@@ -111,6 +111,10 @@ int frmManual::itemNumber(int index) {
     return index >= 1 && index <= AllItems ? Items[index].number : -1;
 }
 
+QString frmManual::topicTitle(int index) {
+    return itemCaption(index).replace(QLatin1String("&&"), QLatin1String("&"));
+}
+
 QString frmManual::itemCaption(int index) {
     return index >= 1 && index <= AllItems ? tr(Items[index].caption) : QString();
 }
@@ -228,12 +232,12 @@ void frmManual::menuHelpTopic_Click(int index) {
     }
     if (index != ItemCount && index != currentTopic && number > 0) {
         currentTopic = qint16(index);
-        labelHelpTopic->setText(
-            itemCaption(index).replace(QLatin1String("&&"), QLatin1String("&")));
+        // The heading is the text box's buddy, so it reads "&&" as one "&".
+        labelHelpTopic->setText(itemCaption(index));
         QString text = LoadResString(number);
         text.replace(QLatin1String("%LISTFOLDER%"), ListFolderShown());
         txtManual->setPlainText(text.replace(QLatin1String("\r\n"), QLatin1String("\n")));
-        txtManual->setAccessibleName(labelHelpTopic->text());
+        txtManual->setAccessibleName(topicTitle(index));
         if (QAccessible::isActive() && isVisible()) txtManual->setFocus(); // the new topic read
     }
     // Only the shown topic carries the tick, whatever a click on a menu item toggled.
@@ -252,7 +256,7 @@ void frmManual::cmdPrintHelp_Click() {
     text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     modStandard::PrintWrapped(
         *surface, this, text,
-        tr("%1, Help Section: %2").arg(AppInfo::Title, itemCaption(currentTopic)), true, false);
+        tr("%1, Help Section: %2").arg(AppInfo::Title, topicTitle(currentTopic)), true, false);
     modStandard::ReportPrinting(this, *surface);
 }
 

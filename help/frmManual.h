@@ -27,6 +27,8 @@ public:
     // The menu item number (help-context field) of each index, 1 to 18.
     static int itemNumber(int index);
     static QString itemCaption(int index);
+    // The topic's title as read and printed: "&&" in a caption is one "&".
+    static QString topicTitle(int index);
 
     qint16 currentTopic = 0;
     QString aboutText;

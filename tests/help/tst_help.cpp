@@ -194,7 +194,7 @@ private slots:
         QVERIFY(script->messages[0].text.startsWith(QStringLiteral("Cipherly\nVersion w3.28.18")));
         // Another topic moves the tick.
         w->menuHelpTopic[5]->trigger();
-        QCOMPARE(w->labelHelpTopic->text(), QStringLiteral("Encrypting & Printing a Quote"));
+        QCOMPARE(w->labelHelpTopic->text(), QStringLiteral("Encrypting && Printing a Quote"));
         QVERIFY(w->menuHelpTopic[5]->isChecked() && !w->menuHelpTopic[3]->isChecked());
     }
 
@@ -225,7 +225,7 @@ private slots:
         w->menuHelpMenu->close();
     }
 
-    void printingUsesTheStoredCaptionUnderlined() {
+    void printingUsesTheCaptionUnderlinedWithOneAmpersand() {
         HelpTopic = HelpTopics::EncryptingPrinting;
         auto *w = new frmManual;
         w->show();
@@ -233,7 +233,10 @@ private slots:
         w->cmdPrintHelp->PerformClick();
         QVERIFY(printer.last);
         QCOMPARE(printer.last->pieces[0].text,
-                 QStringLiteral("Cipherly, Help Section: Encrypting && Printing a Quote"));
+                 QStringLiteral("Cipherly, Help Section: Encrypting & Printing a Quote"));
+        // On screen the heading, a buddy, shows "&&" as one "&" and reads so.
+        QCOMPARE(w->labelHelpTopic->text(), QStringLiteral("Encrypting && Printing a Quote"));
+        QCOMPARE(w->txtManual->accessibleName(), QStringLiteral("Encrypting & Printing a Quote"));
         QVERIFY(printer.last->pieces[0].underline);
         QCOMPARE(printer.last->pieces[0].family, QStringLiteral("Arial"));
         QCOMPARE(printer.last->pieces[0].size, 10.0);
