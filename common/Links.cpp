@@ -32,7 +32,7 @@ namespace {
 
 void tellNoConnection(QWidget *owner) {
     dialogs::message(
-        owner, QStringLiteral("Error"),
+        owner, QCoreApplication::translate("frmMain", "Error"),
         QCoreApplication::translate("frmMain", "Could not establish an internet connection!"),
         dialogs::Icon::Critical);
 }

@@ -7,7 +7,12 @@ QString MinutesText(qint64 seconds) {
     const qint64 tenths = (seconds * 10 * 2 + 60) / 120;
     const qint64 whole = tenths / 10, fraction = tenths % 10;
     // The pattern's point is the player's decimal separator, as "2,5" in German.
-    return (whole ? QString::number(whole) : QString()) + QLocale().decimalPoint() +
+    const QLocale locale;
+    if (locale.language() != QLocale::English && locale.language() != QLocale::C)
+        // Other languages write a number as numbers are written: "0,5", "2".
+        return QString::number(whole) +
+               (fraction ? locale.decimalPoint() + QString::number(fraction) : QString());
+    return (whole ? QString::number(whole) : QString()) + locale.decimalPoint() +
            (fraction ? QString::number(fraction) : QString());
 }
 

@@ -3,7 +3,8 @@
 #include <QString>
 
 // Minutes in the "###.#" pattern the game reports times in: 738 s -> "12.3",
-// 30 s -> ".5", 120 s -> "2.".
+// 30 s -> ".5", 120 s -> "2."; in another language as its numbers are
+// written: "0,5", "2".
 QString MinutesText(qint64 seconds);
 
 // A time as minutes and seconds, for the statistics, which are the game's own

@@ -1540,6 +1540,10 @@ Save
         <source>Solution so far</source>
         <translation>Bisherige Lösung</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
 </context>
 <context>
     <name>frmManual</name>

@@ -58,6 +58,7 @@ done
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "not in section games"
 dpkg-deb -f "$deb" Suggests | grep -q fortunes || fail "the fortune collections are not suggested"
 dpkg-deb -f "$deb" Recommends | grep -q xdg-utils || fail "xdg-utils, which opens the links, is not recommended"
+dpkg-deb -f "$deb" Recommends | grep -q qt6-translations-l10n || fail "Qt's own translations (Yes, No in German) are not recommended"
 # A terminal user asking for help or the version gets it, without a display.
 env -u DISPLAY -u WAYLAND_DISPLAY "$out/root/usr/games/cipherly" --help | grep -q '^Usage: cipherly' ||
   fail "--help prints no usage"

@@ -8,6 +8,7 @@
 #include "Minutes.h"
 #include "RecordingPrinter.h"
 #include "ScriptedDialogs.h"
+#include "SolveGame.h"
 #include "TempFolder.h"
 #include "WrapCheckBox.h"
 #include "frmManual.h"
@@ -126,6 +127,15 @@ private slots:
         QCOMPARE(added(1234), QStringLiteral("1.234 Zitate wurden aus f hinzugefügt."));
         // A German reader's decimal comma, in the minutes and in the statistics.
         QCOMPARE(MinutesText(150), QStringLiteral("2,5"));
+        QCOMPARE(MinutesText(30), QStringLiteral("0,5")); // no ",5"
+        QCOMPARE(MinutesText(120), QStringLiteral("2"));  // no "2,"
+        // "in 0,5 Minuten gelöst": the whole sentence reads as German does.
+        SolveGame g;
+        g.start(QStringLiteral("AB"));
+        g.startClock(QDateTime(QDate(2026, 12, 8), QTime(10, 0)));
+        QVERIFY2(g.congratulations(QDateTime(QDate(2026, 12, 8), QTime(10, 0, 30)))
+                     .contains(QStringLiteral(" 0,5 Minuten")),
+                 qPrintable(g.congratulations(QDateTime(QDate(2026, 12, 8), QTime(10, 0, 30)))));
         stats::Figures f;
         f.hintsPerSolved = 1.5;
         QVERIFY(
