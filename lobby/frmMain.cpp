@@ -183,7 +183,8 @@ void frmMain::ShowHighlightedQuote() {
     }
     grid->list()->setStatus(tr("Quote List (Currently Highlighted: %1 of %2 on file)")
                                 .arg(row)
-                                .arg(grid->list()->rowCount()));
+                                .arg(grid->list()->rowCount()),
+                            tr("Quote %1 of %2").arg(row).arg(grid->list()->rowCount()));
     txtBox[1]->setText(quotes::QuoteRecord.trimmed());
 }
 

@@ -1544,6 +1544,10 @@ Save
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
+    <message>
+        <source>Quote %1 of %2</source>
+        <translation>Zitat %1 von %2</translation>
+    </message>
 </context>
 <context>
     <name>frmManual</name>

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
 
 void QuoteListModel::setQuotes(QStringList quotes) {
@@ -16,9 +17,10 @@ void QuoteListModel::setQuotes(QStringList quotes) {
     endResetModel();
 }
 
-void QuoteListModel::setStatus(const QString &status) {
-    if (status == m_status) return;
+void QuoteListModel::setStatus(const QString &status, const QString &shortStatus) {
+    if (status == m_status && shortStatus == m_shortStatus) return;
     m_status = status;
+    m_shortStatus = shortStatus;
     emit headerDataChanged(Qt::Horizontal, 0, 0);
 }
 
@@ -34,10 +36,14 @@ void QuoteListModel::setStatusNote(const QString &owner, const QString &note) {
 }
 
 QString QuoteListModel::status() const {
-    QString shown = m_status;
+    QString notes;
     for (const auto &[who, said] : m_notes)
-        shown += said;
-    return shown;
+        notes += said;
+    // The notes of a long list would push the design's words out of the
+    // line: the words are said short then. With no notes they stand.
+    if (!notes.isEmpty() && !m_shortStatus.isEmpty() && m_fits && !m_fits(m_status + notes))
+        return m_shortStatus + notes;
+    return m_status + notes;
 }
 
 QVariant QuoteListModel::data(const QModelIndex &index, int role) const {
@@ -60,16 +66,16 @@ QVariant QuoteListModel::data(const QModelIndex &index, int role) const {
 }
 
 QVariant QuoteListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation == Qt::Horizontal && section == 0 && role == Qt::DisplayRole) {
-        QString shown = m_status;
-        for (const auto &[who, said] : m_notes)
-            shown += said;
-        return shown;
-    }
+    if (orientation == Qt::Horizontal && section == 0 && role == Qt::DisplayRole) return status();
     return {};
 }
 
 QuoteGrid::QuoteGrid(QWidget *parent) : QTableView(parent), m_model(new QuoteListModel(this)) {
+    m_model->setFits([this](const QString &line) {
+        const QHeaderView *h = horizontalHeader();
+        const int margins = 2 * h->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, h);
+        return h->fontMetrics().horizontalAdvance(line) <= h->sectionSize(0) - margins;
+    });
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
     setDragDropMode(QAbstractItemView::DropOnly);

@@ -5,6 +5,8 @@
 #include <QTableView>
 #include <QUrl>
 
+#include <functional>
+
 // The quote list as the grid shows it: one column, the header is the status
 // line, row n of the grid (from 1) is table row n - 1.
 class QuoteListModel : public QAbstractTableModel {
@@ -14,9 +16,13 @@ public:
 
     void setQuotes(QStringList quotes);
     const QStringList &quotes() const { return m_quotes; }
-    void setStatus(const QString &status);
+    // The design's words for the status line, and a short form of them for
+    // when the additions' notes would not fit beside them.
+    void setStatus(const QString &status, const QString &shortStatus = {});
     // The status line as it shows: the design's words and the additions'.
     QString status() const;
+    // Whether a status line fits the header; the grid tells.
+    void setFits(std::function<bool(const QString &)> fits) { m_fits = std::move(fits); }
     // Words an addition adds to the status line, after the design's; each
     // addition (`owner`) has its own, told in the order they first came.
     // They are of the highlighted row, which a screen reader hears them with.
@@ -34,8 +40,9 @@ public:
 
 private:
     QStringList m_quotes;
-    QString m_status;
+    QString m_status, m_shortStatus;
     QList<QPair<QString, QString>> m_notes;
+    std::function<bool(const QString &)> m_fits;
     int m_highlighted = 0; // from 1
 };
 

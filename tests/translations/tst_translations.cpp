@@ -7,6 +7,9 @@
 #include "Lobby.h"
 #include "Minutes.h"
 #include "RecordingPrinter.h"
+#include "QuoteGrid.h"
+#include "SolverHelp.h"
+#include "QuoteMarks.h"
 #include "ScriptedDialogs.h"
 #include "SolveGame.h"
 #include "TempFolder.h"
@@ -17,6 +20,7 @@
 #include "frmTitlePage.h"
 
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -263,6 +267,47 @@ private slots:
         }
         language::Install(*qApp, {"en"});
         QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QLatin1Char('\n'))));
+    }
+
+    // The line above the list at five-digit list sizes, with the played
+    // record and the difficulty beside it, whole in each language.
+    void theListsLineFitsAtAnyListSize() {
+        QStringList cut;
+        for (const char *lang : {"en", "de"}) {
+            language::Install(*qApp, {lang});
+            TempFolder folder;
+            QPointer<frmMain> lobby;
+            frmMain &m = OpenLobby(lobby);
+            QuoteListModel &list = *Ui(m).grid->list();
+            const QString design =
+                frmMain::tr("Quote List (Currently Highlighted: %1 of %2 on file)")
+                    .arg(32767)
+                    .arg(32767);
+            list.setStatus(design, frmMain::tr("Quote %1 of %2").arg(32767).arg(32767));
+            play::QuoteHistory h;
+            h.played = 12, h.solved = 11, h.bestSeconds = 5999;
+            list.setStatusNote(QStringLiteral("marks"), QuoteMarks::Note(h));
+            list.setStatusNote(QStringLiteral("level"), SolverHelp::LevelNote(1));
+            QHeaderView &header = *Ui(m).grid->horizontalHeader();
+            // The notes gone, the design's words stand whole.
+            const auto notesOff = [&] {
+                list.setStatusNote(QStringLiteral("marks"), {});
+                list.setStatusNote(QStringLiteral("level"), {});
+            };
+            const QString text = list.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString();
+            const int room = header.sectionSize(0) - 2 * header.style()->pixelMetric(
+                                                         QStyle::PM_HeaderMargin, nullptr, &header);
+            if (header.fontMetrics().horizontalAdvance(text) > room)
+                cut << QStringLiteral("%1: %2 (%3 of %4 pixels)")
+                           .arg(QLatin1String(lang), text)
+                           .arg(header.fontMetrics().horizontalAdvance(text))
+                           .arg(room);
+            notesOff();
+            QCOMPARE(list.status(), design);
+            CloseAllWindows();
+        }
+        language::Install(*qApp, {"en"});
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
     }
 
     // With every text bracketed by the translator, each window in each of
