@@ -11,7 +11,7 @@
         <source>Show the answer?
 
 The game then ends as shown, not solved.</source>
-        <translation>Die Lösung zeigen?
+        <translation>Die Lösung anzeigen?
 
 Das Spiel endet dann als gezeigt, nicht als gelöst.</translation>
     </message>
@@ -21,7 +21,7 @@ Das Spiel endet dann als gezeigt, nicht als gelöst.</translation>
 It then counts as left unfinished.</source>
         <translation>Dieses Spiel aufgeben?
 
-Es zählt dann als nicht beendet.</translation>
+Es zählt dann als abgebrochen.</translation>
     </message>
     <message>
         <source>Don&apos;t ask again</source>
@@ -105,7 +105,7 @@ Sie können weiterspielen; bis das behoben ist, werden Spiele nicht gezählt.</t
     <name>PlayClock</name>
     <message>
         <source>Show the Cl&amp;ock</source>
-        <translation>&amp;Uhr zeigen</translation>
+        <translation>&amp;Uhr anzeigen</translation>
     </message>
     <message>
         <source>&amp;Pause	F9</source>
@@ -135,7 +135,7 @@ Weiter mit F9</translation>
     <name>PuzzleTyping</name>
     <message>
         <source>T&amp;ype on the Puzzle</source>
-        <translation>Auf dem Rätsel &amp;tippen</translation>
+        <translation>&amp;Direkt ins Rätsel tippen</translation>
     </message>
     <message numerus="yes">
         <source>%n place(s)</source>
@@ -157,7 +157,7 @@ Weiter mit F9</translation>
     <name>QuoteCollections</name>
     <message>
         <source>... and %L1 more</source>
-        <translation>... und %L1 weitere</translation>
+        <translation>… und %L1 weiteren</translation>
     </message>
     <message>
         <source>Import Quotes</source>
@@ -222,7 +222,7 @@ Weiter mit F9</translation>
     </message>
     <message>
         <source>... and %L1 more, not shown here.</source>
-        <translation>... und %L1 weitere, hier nicht gezeigt.</translation>
+        <translation>… und %L1 weitere, hier nicht angezeigt.</translation>
     </message>
     <message>
         <source>Not read:</source>
@@ -230,7 +230,7 @@ Weiter mit F9</translation>
     </message>
     <message>
         <source>Nothing could be read:</source>
-        <translation>Nichts konnte gelesen werden:</translation>
+        <translation>Es konnte nichts gelesen werden:</translation>
     </message>
     <message>
         <source>Export Quotes</source>
@@ -272,7 +272,7 @@ Weiter mit F9</translation>
     <name>QuoteMarks</name>
     <message>
         <source>Show &amp;Played Record</source>
-        <translation>Gespielte &amp;Zitate zeigen</translation>
+        <translation>Spiel&amp;bilanz anzeigen</translation>
     </message>
     <message>
         <source> · Unplayed</source>
@@ -319,7 +319,7 @@ Sie können weiterspielen; endet das Programm vor dem Spiel, ist es verloren.</t
         <source>You have a game that is not finished yet, started on %1 at %2, with %3 placed.
 
 Do you want to continue it?</source>
-        <translation>Sie haben ein noch nicht beendetes Spiel, begonnen am %1 um %2, mit %3 gesetzt.
+        <translation>Sie haben ein offenes Spiel, begonnen am %1 um %2; %3 sind bereits eingesetzt.
 
 Möchten Sie es fortsetzen?</translation>
     </message>
@@ -666,13 +666,13 @@ The first 10 quotes are built into Cipherly and cannot be edited or deleted.
 To delete a quote, highlight it and click &quot;Delete this Quote&quot;. Cipherly asks first, because a deleted quote is gone for good.</source>
         <translation>Beim Pflegen der Zitatliste geht es ums Hinzufügen, Bearbeiten und Löschen von Zitaten.
 
-Um ein Zitat hinzuzufügen, klicken Sie auf &quot;Neues Zitat hinzufügen&quot;, tippen das Zitat in das gelbe Feld und klicken auf &quot;Neues Zitat speichern&quot;. Um ein Zitat zu ändern, markieren Sie es in der Liste, klicken auf &quot;Dieses Zitat bearbeiten&quot;, nehmen Ihre Änderungen im rosa Feld vor und klicken auf &quot;Änderungen speichern&quot;. &quot;Verwerfen&quot; lässt die Liste genau so, wie sie war.
+Um ein Zitat hinzuzufügen, klicken Sie auf „Neues Zitat hinzufügen“, tippen das Zitat in das gelbe Feld und klicken auf „Neues Zitat speichern“. Um ein Zitat zu ändern, markieren Sie es in der Liste, klicken auf „Dieses Zitat bearbeiten“, nehmen Ihre Änderungen im rosa Feld vor und klicken auf „Änderungen speichern“. „Verwerfen“ lässt die Liste genau so, wie sie war.
 
 Ein Zitat muss 50 bis 200 Zeichen lang sein, Leerzeichen mitgezählt. Buchstaben und gewöhnliche Satzzeichen wie ( ) &apos; , . / ; ! ? - sind erlaubt, Ziffern dagegen nicht, und ebenso wenig die Tabulator- oder die Eingabetaste: Ein Zitat ist eine lange Zeile, und Cipherly bricht sie für Sie um. Drücken Sie doch die Eingabetaste, macht Cipherly aus jedem Zeilenumbruch ein Leerzeichen und sagt es Ihnen. Zitate werden beim Speichern in Großbuchstaben umgewandelt.
 
 Die ersten 10 Zitate gehören fest zu Cipherly und können weder bearbeitet noch gelöscht werden.
 
-Um ein Zitat zu löschen, markieren Sie es und klicken auf &quot;Dieses Zitat löschen&quot;. Cipherly fragt vorher nach, denn ein gelöschtes Zitat ist endgültig fort.</translation>
+Um ein Zitat zu löschen, markieren Sie es und klicken auf „Dieses Zitat löschen“. Cipherly fragt vorher nach, denn ein gelöschtes Zitat ist endgültig fort.</translation>
     </message>
     <message>
         <source>Encrypting &amp; Printing a Quote turns any quote of your list into a puzzle on paper.
@@ -686,13 +686,13 @@ If your computer has no printer, Cipherly saves each page as a PDF file in your 
 Click &quot;Finished with this Quote&quot; to return to the list.</source>
         <translation>Ein Zitat verschlüsseln &amp; drucken macht aus jedem Zitat Ihrer Liste ein Rätsel auf Papier.
 
-Markieren Sie das gewünschte Zitat in der Liste und klicken Sie auf &quot;Verschlüsseln &amp; drucken...&quot;. Cipherly erzeugt einen neuen Schlüssel und zeigt das verschlüsselte Zitat im unteren Feld, darüber den Schlüssel: Unter jedem Buchstaben des Alphabets steht der Buchstabe, der ihn ersetzt. Jedes Mal bekommen Sie einen ganz neuen Schlüssel, sodass dasselbe Zitat nie zweimal gleich aussieht.
+Markieren Sie das gewünschte Zitat in der Liste und klicken Sie auf „Verschlüsseln &amp; drucken...“. Cipherly erzeugt einen neuen Schlüssel und zeigt das verschlüsselte Zitat im unteren Feld, darüber den Schlüssel: Unter jedem Buchstaben des Alphabets steht der Buchstabe, der ihn ersetzt. Jedes Mal bekommen Sie einen ganz neuen Schlüssel, sodass dasselbe Zitat nie zweimal gleich aussieht.
 
-Klicken Sie auf &quot;Verschlüsselte Nachricht drucken&quot;, um die Rätselseite zu drucken. Cipherly fragt, ob Sie den Ausdruck mit einem Namen versehen möchten; antworten Sie mit Ja und tippen Sie einen Namen, dann steht auf der Seite, für wen das Rätsel gemacht wurde. Haken Sie &quot;Lösungsseite mitdrucken&quot; an, um eine zweite Seite mit der Lösung und dem Schlüssel zu bekommen, für den, der die Antworten prüft.
+Klicken Sie auf „Verschlüsselte Nachricht drucken“, um die Rätselseite zu drucken. Cipherly fragt, ob Sie den Ausdruck mit einem Namen versehen möchten; antworten Sie mit Ja und tippen Sie einen Namen, dann steht auf der Seite, für wen das Rätsel gemacht wurde. Haken Sie „Lösungsseite mitdrucken“ an, um eine zweite Seite mit der Lösung und dem Schlüssel zu bekommen, für den, der die Antworten prüft.
 
 Hat Ihr Computer keinen Drucker, speichert Cipherly jede Seite als PDF-Datei in Ihrem Dokumente-Ordner und sagt Ihnen, wo.
 
-Klicken Sie auf &quot;Fertig mit diesem Zitat&quot;, um zur Liste zurückzukehren.</translation>
+Klicken Sie auf „Fertig mit diesem Zitat“, um zur Liste zurückzukehren.</translation>
     </message>
     <message>
         <source>Quote Collections bring many quotes into your list at once, and take your own quotes out again.
@@ -706,13 +706,13 @@ Only ordinary files up to 64 MB are read; a program, a picture, a device or a fo
 Export Quotes starts in your documents folder, or where you last exported to. It writes your own quotes (the ten built-in ones come with every copy of Cipherly) to a text file, one quote per line. Give the file a name ending in &quot;.Dat&quot; (or choose &quot;Quote list&quot; in the save window) and Cipherly writes your whole list as a quote list another player can import or use as it is. If the file cannot be written completely, for instance because the disk is full, Cipherly says so and leaves any earlier file of that name as it was.</source>
         <translation>Zitatsammlungen bringen viele Zitate auf einmal in Ihre Liste und tragen Ihre eigenen Zitate auch wieder hinaus.
 
-Klicken Sie mit der rechten Maustaste auf die Zitatliste (oder drücken Sie die Menütaste, Umschalt+F10 oder Strg+M, während die Liste zu sehen ist), um ihr Menü zu öffnen: &quot;Zitate importieren...&quot;, &quot;Zitate exportieren...&quot;, &quot;Statistik...&quot; und &quot;Dieses Zitat lösen&quot;, das das markierte Zitat am Bildschirm spielt. Sie können auch Dateien oder Text aus einem anderen Programm auf der Liste ablegen.
+Klicken Sie mit der rechten Maustaste auf die Zitatliste (oder drücken Sie die Menütaste, Umschalt+F10 oder Strg+M, während die Liste zu sehen ist), um ihr Menü zu öffnen: „Zitate importieren...“, „Zitate exportieren...“, „Statistik...“ und „Dieses Zitat lösen“, das das markierte Zitat am Bildschirm spielt. Sie können auch Dateien oder Text aus einem anderen Programm auf der Liste ablegen.
 
-Zitate importieren liest einfache Textdateien (ein Zitat pro Zeile), Fortune-Dateien (Einträge zwischen Zeilen, die nur &quot;%&quot; enthalten; der Name nach der letzten Zeile mit &quot;--&quot; wird zu &quot; - Name&quot;) und die Zitatlisten anderer Spieler. Cipherly unterscheidet sie an ihrem Inhalt, nicht an ihrem Namen. Text darf in UTF-8, Windows-1252 oder UTF-16 vorliegen. Jedes Zitat muss dieselben Regeln erfüllen wie ein getipptes: 50 bis 200 Zeichen, keine Ziffern und nur Zeichen, die die Liste aufnehmen kann. Tabulatoren und besondere Leerzeichen werden zu gewöhnlichen Leerzeichen; andere Steuerzeichen halten einen Eintrag draußen. Ein Eintrag, in dem weniger als die Hälfte der Zeichen Buchstaben sind, etwa ein aus Zeichen gemaltes Bild, wird als &quot;kein Text&quot; übersprungen. Buchstaben mit Akzent in Text- und Fortune-Dateien werden als einfache Buchstaben geschrieben (É als E, Ç als C, Ñ als N; die deutschen Ä, Ö, Ü und ß als AE, OE, UE und SS), damit das Rätsel jeden Buchstaben verbirgt; der Bericht sagt, wie viele Zitate so geändert wurden. Zitate, die schon in Ihrer Liste stehen, werden übersprungen, und die Liste fasst höchstens 32.767 Zitate.
+Zitate importieren liest einfache Textdateien (ein Zitat pro Zeile), Fortune-Dateien (Einträge zwischen Zeilen, die nur „%“ enthalten; der Name nach der letzten Zeile mit „--“ wird zu „ - Name“) und die Zitatlisten anderer Spieler. Cipherly unterscheidet sie an ihrem Inhalt, nicht an ihrem Namen. Text darf in UTF-8, Windows-1252 oder UTF-16 vorliegen. Jedes Zitat muss dieselben Regeln erfüllen wie ein getipptes: 50 bis 200 Zeichen, keine Ziffern und nur Zeichen, die die Liste aufnehmen kann. Tabulatoren und besondere Leerzeichen werden zu gewöhnlichen Leerzeichen; andere Steuerzeichen halten einen Eintrag draußen. Ein Eintrag, in dem weniger als die Hälfte der Zeichen Buchstaben sind, etwa ein aus Zeichen gemaltes Bild, wird als „kein Text“ übersprungen. Buchstaben mit Akzent in Text- und Fortune-Dateien werden als einfache Buchstaben geschrieben (É als E, Ç als C, Ñ als N; die deutschen Ä, Ö, Ü und ß als AE, OE, UE und SS), damit das Rätsel jeden Buchstaben verbirgt; der Bericht sagt, wie viele Zitate so geändert wurden. Zitate, die schon in Ihrer Liste stehen, werden übersprungen, und die Liste fasst höchstens 32.767 Zitate.
 
-Nur gewöhnliche Dateien bis 64 MB werden gelesen; ein Programm, ein Bild, ein Gerät oder ein Ordner wird sofort mit Begründung abgelehnt. Bei einer langen Datei erscheint ein Fortschrittsfenster mit einem Knopf Abbrechen, und ein abgebrochener Import lässt Ihre Liste genau so, wie sie war. Am Ende sagt ein einziger Bericht, wie viele Zitate hinzukamen, wie viele übersprungen wurden und warum; &quot;Details einblenden...&quot; listet die ersten tausend übersprungenen Einträge.
+Nur gewöhnliche Dateien bis 64 MiB werden gelesen; ein Programm, ein Bild, ein Gerät oder ein Ordner wird sofort mit Begründung abgelehnt. Bei einer langen Datei erscheint ein Fortschrittsfenster mit einem Knopf Abbrechen, und ein abgebrochener Import lässt Ihre Liste genau so, wie sie war. Am Ende sagt ein einziger Bericht, wie viele Zitate hinzukamen, wie viele übersprungen wurden und warum; „Details einblenden...“ listet die ersten tausend übersprungenen Einträge.
 
-Zitate exportieren beginnt in Ihrem Dokumente-Ordner oder dort, wohin Sie zuletzt exportiert haben. Es schreibt Ihre eigenen Zitate (die zehn eingebauten kommen mit jeder Kopie von Cipherly) in eine Textdatei, ein Zitat pro Zeile. Geben Sie der Datei einen Namen, der auf &quot;.Dat&quot; endet (oder wählen Sie &quot;Zitatliste&quot; im Speicherfenster), und Cipherly schreibt Ihre ganze Liste als Zitatliste, die ein anderer Spieler importieren oder so, wie sie ist, verwenden kann. Kann die Datei nicht vollständig geschrieben werden, etwa weil der Datenträger voll ist, sagt Cipherly das und lässt eine frühere Datei dieses Namens unverändert.</translation>
+Zitate exportieren beginnt in Ihrem Dokumente-Ordner oder dort, wohin Sie zuletzt exportiert haben. Es schreibt Ihre eigenen Zitate (die zehn eingebauten kommen mit jeder Kopie von Cipherly) in eine Textdatei, ein Zitat pro Zeile. Geben Sie der Datei einen Namen, der auf „.Dat“ endet (oder wählen Sie „Zitatliste“ im Speicherfenster), und Cipherly schreibt Ihre ganze Liste als Zitatliste, die ein anderer Spieler importieren oder so, wie sie ist, verwenden kann. Kann die Datei nicht vollständig geschrieben werden, etwa weil der Datenträger voll ist, sagt Cipherly das und lässt eine frühere Datei dieses Namens unverändert.</translation>
     </message>
     <message>
         <source>Statistics keep count of every game you play on screen.
@@ -726,11 +726,11 @@ The chart on the right shows the minutes of your last 50 games, one dot each: gr
 The games are kept in the file games.csv in your Cipherly data folder, one line each.</source>
         <translation>Die Statistik zählt jedes Spiel mit, das Sie am Bildschirm spielen.
 
-Jedes Spiel, das endet, wird festgehalten: von Ihnen gelöst, mit dem Knopf Lösen gezeigt oder unbeendet gelassen, wenn Sie zur Liste zurückkehren. Ein Spiel, das beim Beenden noch offen ist, wird für später aufbewahrt und zählt, sobald es endet. Wählen Sie &quot;Statistik...&quot; im Menü der Zitatliste (Rechtsklick auf die Liste oder die Menütaste, Umschalt+F10 oder Strg+M), um zu sehen, wie Sie spielen: die gespielten, gelösten, gezeigten und abgebrochenen Spiele; Ihre beste und Ihre mittlere Zeit für die gelösten Spiele; die Tipps je gelöstem Spiel; wie viele Spiele Sie jetzt in Folge gelöst haben und die meisten, die Sie je in Folge gelöst haben.
+Jedes Spiel, das endet, wird festgehalten: von Ihnen gelöst, mit dem Knopf Lösen gezeigt oder abgebrochen, wenn Sie zur Liste zurückkehren. Ein Spiel, das beim Beenden noch offen ist, wird für später aufbewahrt und zählt, sobald es endet. Wählen Sie „Statistik...“ im Menü der Zitatliste (Rechtsklick auf die Liste oder die Menütaste, Umschalt+F10 oder Strg+M), um zu sehen, wie Sie spielen: die gespielten, gelösten, gezeigten und abgebrochenen Spiele; Ihre beste und Ihre mittlere Zeit für die gelösten Spiele; die Tipps je gelöstem Spiel; wie viele Spiele Sie jetzt in Folge gelöst haben und die meisten, die Sie je in Folge gelöst haben.
 
-Das Diagramm rechts zeigt die Minuten Ihrer letzten 50 Spiele, je einen Punkt: grün für gelöst, orange für mit Lösen gezeigt, grau für abgebrochen, dazu eine gestrichelte Linie bei Ihrer mittleren Zeit für die gelösten Spiele.
+Das Diagramm rechts zeigt die Minuten Ihrer letzten 50 Spiele, je einen Punkt: grün für gelöst, orange für mit „Lösen“ gezeigt, grau für abgebrochen, dazu eine gestrichelte Linie bei Ihrer mittleren Zeit für die gelösten Spiele.
 
-&quot;Statistik löschen&quot; vergisst nach einer Rückfrage alle bisher gespielten Spiele; zufällige Spiele vergessen dann auch, welche Zitate Sie schon gespielt haben. &quot;Zurück&quot; (oder Esc) schließt das Fenster; F1 öffnet dort dieses Thema.
+„Statistik zurücksetzen“ vergisst nach einer Rückfrage alle bisher gespielten Spiele; zufällige Spiele vergessen dann auch, welche Zitate Sie schon gespielt haben. „Zurück“ (oder Esc) schließt das Fenster; F1 öffnet dort dieses Thema.
 
 Die Spiele stehen in der Datei games.csv in Ihrem Cipherly-Datenordner, jedes in einer Zeile.</translation>
     </message>
@@ -749,7 +749,7 @@ With the aids on:
 Untick &quot;Solver&apos;s Aids&quot; to play as before.</source>
         <translation>Lösungshilfen lassen Sie das verschlüsselte Zitat klarer sehen. Sie sagen nie, ob ein Buchstabe richtig ist, und zählen nie als Tipps.
 
-Während Sie ein Zitat am Bildschirm lösen, klicken Sie mit der rechten Maustaste auf den Bereich über den Feldern oder auf eines der beiden Rätselfelder (oder drücken die Menütaste, Umschalt+F10 oder Strg+M) und haken &quot;Lösungshilfen&quot; an. Cipherly merkt sich die Einstellung für Ihre nächsten Spiele.
+Während Sie ein Zitat am Bildschirm lösen, klicken Sie mit der rechten Maustaste auf den Bereich über den Feldern oder auf eines der beiden Rätselfelder (oder drücken die Menütaste, Umschalt+F10 oder Strg+M) und haken „Lösungshilfen“ an. Cipherly merkt sich die Einstellung für Ihre nächsten Spiele.
 
 Mit den Hilfen:
 
@@ -758,31 +758,7 @@ Mit den Hilfen:
 - zeigt eine Tabelle neben den Feldern jeden verschlüsselten Buchstaben, wie oft er im Zitat vorkommt und welchen Buchstaben Sie ihm gegeben haben, rot dort, wo Sie einen Buchstaben zwei verschlüsselten gegeben haben;
 - lässt ein Klick irgendwo in die Rätselfelder Ihre Eingabe, wo sie war: in den kleinen Feldern.
 
-Haken Sie &quot;Lösungshilfen&quot; ab, um wie vorher zu spielen.</translation>
-    </message>
-    <message>
-        <source>Cipherly knows a great many English words and how often each is used, and it can solve a scrambled quote the way a person does: from the shapes of its words. It uses that knowledge to tell you how hard a quote is, to pick games of the difficulty you want, and to teach you, a step at a time.
-
-How hard is this quote? Right-click the quote list (or press the Menu key, Shift+F10 or Ctrl+M) and tick &quot;Show Difficulty&quot;. The line above the list then tells the difficulty of the highlighted quote, from 1 (easiest) to 5 (hardest). It is rated the way a person would solve the quote: a quote with short words that repeat (THE, AND, A) or words with a telling pattern of letters (PEOPLE, THAT) is easy to get into; one with long, unusual words and no short ones is not.
-
-Games of a difficulty. The same menu offers &quot;Random Easy Game&quot;, &quot;Random Medium Game&quot;, &quot;Random Hard Game&quot; and &quot;Random Expert Game&quot;. Each picks a quote of that difficulty, one you have not played first, as a random game does. An easy game starts with the four commonest letters of the quote already in place, a medium game with two and a hard game with one. An expert game gives you none, and its Hint button gives no letters either: only the teaching hint below.
-
-Explain a Step (F2, or in the solve panel&apos;s menu) tells you the next thing a good solver would work out from the letters you have placed, and why: for example, that a three-letter word which appears three times is most likely THE, or that only one common word fits a word with the letters you have. The word it reads is marked in both puzzle boxes, and each pair it finds is named, such as X=T. It places nothing: you type the letters yourself. Letters you placed wrongly are left out of its reasoning.
-
-Check My Letters (F3, or in the solve panel&apos;s menu) marks every letter you have placed that is wrong, and names them; if all are right, it says so.
-
-Each explanation and each check counts as one hint in your report and in your statistics. When you have placed every letter but the quote does not read right, Cipherly tells you so, once, and points you to Check My Letters.</source>
-        <translation>Cipherly kennt sehr viele englische Wörter und weiß, wie oft jedes gebraucht wird, und es kann ein verschlüsseltes Zitat so lösen, wie ein Mensch es tut: aus der Gestalt seiner Wörter. Mit diesem Wissen sagt es Ihnen, wie schwer ein Zitat ist, wählt Spiele der Schwierigkeit, die Sie möchten, und bringt Ihnen Schritt für Schritt das Lösen bei.
-
-Wie schwer ist dieses Zitat? Klicken Sie mit der rechten Maustaste auf die Zitatliste (oder drücken Sie die Menütaste, Umschalt+F10 oder Strg+M) und haken Sie &quot;Schwierigkeit anzeigen&quot; an. Die Zeile über der Liste nennt dann die Schwierigkeit des markierten Zitats, von 1 (am leichtesten) bis 5 (am schwersten). Sie wird so bewertet, wie ein Mensch das Zitat lösen würde: Ein Zitat mit kurzen Wörtern, die sich wiederholen (THE, AND, A), oder mit Wörtern von verräterischem Buchstabenmuster (PEOPLE, THAT) ist leicht zu knacken; eines mit langen, ungewöhnlichen Wörtern und ohne kurze ist es nicht.
-
-Spiele nach Schwierigkeit. Dasselbe Menü bietet &quot;Zufälliges leichtes Spiel&quot;, &quot;Zufälliges mittleres Spiel&quot;, &quot;Zufälliges schweres Spiel&quot; und &quot;Zufälliges Expertenspiel&quot;. Jedes wählt ein Zitat dieser Schwierigkeit, zuerst eines, das Sie noch nicht gespielt haben, wie ein zufälliges Spiel. Ein leichtes Spiel beginnt mit den vier häufigsten Buchstaben des Zitats schon an ihrem Platz, ein mittleres mit zweien und ein schweres mit einem. Ein Expertenspiel gibt Ihnen keinen, und auch sein Tipp-Knopf gibt keine Buchstaben: nur den lehrreichen Tipp unten.
-
-&quot;Einen Schritt erklären&quot; (F2, oder im Menü des Lösungsbereichs) sagt Ihnen, was ein guter Rätsellöser aus Ihren gesetzten Buchstaben als Nächstes herausfinden würde, und warum: zum Beispiel, dass ein Wort aus drei Buchstaben, das dreimal vorkommt, am ehesten THE ist, oder dass nur ein gängiges Wort zu einem Wort mit Ihren Buchstaben passt. Das Wort, um das es geht, wird in beiden Rätselfeldern markiert, und jedes gefundene Paar wird genannt, etwa X=T. Gesetzt wird nichts: Die Buchstaben tippen Sie selbst. Falsch gesetzte Buchstaben bleiben bei der Überlegung außen vor.
-
-&quot;Meine Buchstaben prüfen&quot; (F3, oder im Menü des Lösungsbereichs) markiert jeden gesetzten Buchstaben, der falsch ist, und nennt ihn; sind alle richtig, sagt es das.
-
-Jede Erklärung und jede Prüfung zählt als ein Tipp in Ihrem Bericht und in Ihrer Statistik. Haben Sie jeden Buchstaben gesetzt, ergibt das Zitat aber noch keinen Sinn, sagt Cipherly es Ihnen einmal und verweist auf &quot;Meine Buchstaben prüfen&quot;.</translation>
+Haken Sie „Lösungshilfen“ ab, um wie vorher zu spielen.</translation>
     </message>
     <message>
         <source>KEL Software is a small maker of friendly programs for home and family: word games, puzzles and little helpers that do one job well.
@@ -836,27 +812,27 @@ A game is never lost: if Cipherly is closed in the middle of a game, or the comp
 When you complete the quote yourself, Cipherly tells you how many minutes you took and how many hints you used. Click &quot;Finished, Return&quot; (or press Esc) to go back to the list.</source>
         <translation>Ein Zitat am Bildschirm zu lösen ist der schnellste Weg ins Spiel.
 
-Klicken Sie auf &quot;Zufälliges Zitat am Bildschirm lösen&quot;, und Cipherly wählt zufällig ein Zitat aus Ihrer Liste, verschlüsselt es mit einem neuen Schlüssel und zeigt es im unteren Feld. Solange es ein Zitat gibt, das Sie noch nie gespielt haben, nimmt es eines davon, danach das, das Sie am längsten nicht mehr gespielt haben. Um ein Zitat Ihrer Wahl zu spielen, markieren Sie es in der Liste und wählen &quot;Dieses Zitat lösen&quot; im Menü der Liste (Rechtsklick auf die Liste oder die Menütaste, Umschalt+F10 oder Strg+M). Das gelbe Feld darüber enthält Ihre bisherige Lösung: Ein Punkt steht für jeden Buchstaben, den Sie noch nicht eingesetzt haben.
+Klicken Sie auf „Zufälliges Zitat am Bildschirm lösen“, und Cipherly wählt zufällig ein Zitat aus Ihrer Liste, verschlüsselt es mit einem neuen Schlüssel und zeigt es im unteren Feld. Solange es ein Zitat gibt, das Sie noch nie gespielt haben, nimmt es eines davon, danach das, das Sie am längsten nicht mehr gespielt haben. Um ein Zitat Ihrer Wahl zu spielen, markieren Sie es in der Liste und wählen „Dieses Zitat lösen“ im Menü der Liste (Rechtsklick auf die Liste oder die Menütaste, Umschalt+F10 oder Strg+M). Das gelbe Feld darüber enthält Ihre bisherige Lösung: Ein Punkt steht für jeden Buchstaben, den Sie noch nicht eingesetzt haben.
 
-Haken Sie &quot;Gespielte Zitate zeigen&quot; im Menü der Liste an, und die Zeile über der Liste sagt, ob das markierte Zitat schon einmal gespielt wurde, wie oft Sie es gelöst haben und was Ihre beste Zeit war.
+Haken Sie „Spielbilanz anzeigen“ im Menü der Liste an, und die Zeile über der Liste sagt, ob das markierte Zitat schon einmal gespielt wurde, wie oft Sie es gelöst haben und was Ihre beste Zeit war.
 
 Um einen Buchstaben einzusetzen, tippen Sie einen verschlüsselten Buchstaben in das erste kleine Feld und den Buchstaben, für den er Ihrer Meinung nach steht, in das zweite. An jeder Stelle, an der dieser verschlüsselte Buchstabe vorkommt, wird er sofort eingesetzt. Doch anders überlegt? Tippen Sie den verschlüsselten Buchstaben noch einmal und dann ein Leerzeichen (oder einen Punkt), um ihn zurückzunehmen, oder geben Sie ihm einfach einen anderen Buchstaben. Strg+Z nimmt das zuletzt eingesetzte Paar zurück, Strg+Y (oder Strg+Umschalt+Z) setzt es wieder ein; ein Tipp lässt sich nicht zurücknehmen.
 
-Sie spielen mit einem Bildschirmleser? Jedes Paar, jeder Tipp und jede Rücknahme wird gesagt, sobald es geschieht. F6 liest die bisherige Lösung vor (einen noch nicht eingesetzten Buchstaben als &quot;leer&quot;), Umschalt+F6 das verschlüsselte Zitat und F7 die noch unbekannten verschlüsselten Buchstaben; beim Drucken liest F6 das verschlüsselte Zitat und seinen Schlüssel.
+Sie spielen mit einem Bildschirmleser? Jedes Paar, jeder Tipp und jede Rücknahme wird gesagt, sobald es geschieht. F6 liest die bisherige Lösung vor (einen noch nicht eingesetzten Buchstaben als „leer“), Umschalt+F6 das verschlüsselte Zitat und F7 die noch unbekannten verschlüsselten Buchstaben; beim Drucken liest F6 das verschlüsselte Zitat und seinen Schlüssel.
 
 Sie kommen nicht weiter? Klicken Sie auf Tipp (oder drücken Sie F4), und Cipherly wählt einen verschlüsselten Buchstaben, den Sie noch nicht eingesetzt haben, und setzt seinen wahren Buchstaben überall ein, wo er vorkommt. Sie geben auf? Klicken Sie auf Lösen (oder drücken Sie F8), um die ganze Antwort zu sehen.
 
-Ein wenig Hilfe, die nirgends mitzählt? Klicken Sie mit der rechten Maustaste auf den Bereich über den Feldern oder auf eines der beiden Rätselfelder (oder drücken Sie die Menütaste, Umschalt+F10 oder Strg+M) und haken Sie &quot;Lösungshilfen&quot; an; das Hilfethema gleichen Namens erklärt, was sie tun.
+Ein wenig Hilfe, die nirgends mitzählt? Klicken Sie mit der rechten Maustaste auf den Bereich über den Feldern oder auf eines der beiden Rätselfelder (oder drücken Sie die Menütaste, Umschalt+F10 oder Strg+M) und haken Sie „Lösungshilfen“ an; das Hilfethema gleichen Namens erklärt, was sie tun.
 
-Lieber direkt auf dem Rätsel tippen? Haken Sie &quot;Auf dem Rätsel tippen&quot; im Menü des Lösungsbereichs an: Klicken Sie auf einen Buchstaben eines der beiden Rätselfelder (oder wandern Sie mit den Pfeiltasten nach links und rechts) und tippen Sie den Buchstaben, für den er steht. Er wird genau so eingesetzt wie über die beiden kleinen Felder, und die Auswahl rückt zum nächsten Buchstaben, der noch zu finden ist; ein Leerzeichen nimmt einen Buchstaben zurück.
+Lieber direkt auf dem Rätsel tippen? Haken Sie „Direkt ins Rätsel tippen“ im Menü des Lösungsbereichs an: Klicken Sie auf einen Buchstaben eines der beiden Rätselfelder (oder wandern Sie mit den Pfeiltasten nach links und rechts) und tippen Sie den Buchstaben, für den er steht. Er wird genau so eingesetzt wie über die beiden kleinen Felder, und die Auswahl rückt zum nächsten Buchstaben, der noch zu finden ist; ein Leerzeichen nimmt einen Buchstaben zurück.
 
-Alles lieber größer? &quot;Größere Ansicht&quot; (Strg++) und &quot;Kleinere Ansicht&quot; (Strg+-) im Menü der Liste oder des Lösungsbereichs zeigen jedes Fenster mit 100, 125, 150 oder 200 Prozent, scharf und in den richtigen Proportionen; &quot;Ansicht wie der Desktop&quot; überlässt die Größe Ihrem Desktop. Die neue Größe gilt ab dem nächsten Start von Cipherly.
+Alles lieber größer? „Größere Ansicht“ (Strg++) und „Kleinere Ansicht“ (Strg+-) im Menü der Liste oder des Lösungsbereichs zeigen jedes Fenster mit 100, 125, 150 oder 200 Prozent, scharf und in den richtigen Proportionen; „Ansicht wie der Desktop“ überlässt die Größe Ihrem Desktop. Die neue Größe gilt ab dem nächsten Start von Cipherly.
 
-Sie möchten die Zeit sehen? Haken Sie im Menü des Lösungsbereichs &quot;Uhr zeigen&quot; an: Die Titelleiste zeigt dann die Minuten und Sekunden des Spiels, und die Uhr steht still, solange Cipherly minimiert ist oder ein anderes Programm den Fokus hat (auch bei gesperrtem Bildschirm). F9 (oder die Pause-Taste oder &quot;Pause&quot; im Menü) hält ein Spiel von Hand an: Das Rätsel wird verdeckt, und die Zeit zählt erst wieder, wenn Sie noch einmal F9 drücken oder einen Zug machen. Haken Sie &quot;Vor dem Aufgeben fragen&quot; an, und Lösen und &quot;Fertig, zurück&quot; fragen erst nach, sobald Sie einen Buchstaben eingesetzt haben; ein Lösen, das gleich nach dem Erscheinen eines Spiels gedrückt wird, wird übergangen.
+Sie möchten die Zeit sehen? Haken Sie im Menü des Lösungsbereichs „Uhr anzeigen“ an: Die Titelleiste zeigt dann die Minuten und Sekunden des Spiels, und die Uhr steht still, solange Cipherly minimiert ist oder ein anderes Programm den Fokus hat (auch bei gesperrtem Bildschirm). F9 (oder die Pause-Taste oder „Pause“ im Menü) hält ein Spiel von Hand an: Das Rätsel wird verdeckt, und die Zeit zählt erst wieder, wenn Sie noch einmal F9 drücken oder einen Zug machen. Haken Sie „Vor dem Aufgeben fragen“ an, und Lösen und „Fertig, zurück“ fragen erst nach, sobald Sie einen Buchstaben eingesetzt haben; ein Lösen, das gleich nach dem Erscheinen eines Spiels gedrückt wird, wird übergangen.
 
 Ein Spiel geht nie verloren: Wird Cipherly mitten in einem Spiel geschlossen oder fällt der Computer aus, bleibt das Spiel erhalten, und beim nächsten Start fragt Cipherly, ob Sie es fortsetzen möchten, mit demselben verschlüsselten Zitat, Ihren Buchstaben und Tipps und der Uhr, die dort weiterläuft, wo sie stand. Antworten Sie mit Nein, zählt es als unbeendetes Spiel.
 
-Wenn Sie das Zitat selbst vollständig lösen, sagt Ihnen Cipherly, wie viele Minuten Sie gebraucht und wie viele Tipps Sie genommen haben. Klicken Sie auf &quot;Fertig, zurück&quot; (oder drücken Sie Esc), um zur Liste zurückzukehren.</translation>
+Wenn Sie das Zitat selbst vollständig lösen, sagt Ihnen Cipherly, wie viele Minuten Sie gebraucht und wie viele Tipps Sie genommen haben. Klicken Sie auf „Fertig, zurück“ (oder drücken Sie Esc), um zur Liste zurückzukehren.</translation>
     </message>
     <message>
         <source>The Main Lobby is where everything starts.
@@ -876,7 +852,7 @@ From the Main Lobby you can:
 Press F1 at any time for help on what you are doing. Esc (or the Quit button) leaves the game, after asking; while you solve a quote on screen, Esc takes you back to the list instead.
 
 Does a key like Alt+S do nothing on your desktop? Some desktops keep a few Alt+letter keys for themselves. Click the button instead, or use the keys that work everywhere: F1 for help, F4 for a hint, F8 for the answer, Esc to finish or quit, Tab to move and Return to press the button that has the focus, Ctrl+M (or the Menu key, or Shift+F10) for the menus, and Y or N in a question.</source>
-        <translation>In der Hauptübersicht beginnt alles.
+        <translation>Im Hauptfenster beginnt alles.
 
 Die obere Hälfte des Fensters listet Ihre Zitate auf, jedes in einer Zeile. In eine Zeile passen nur die ersten Wörter eines Zitats; lassen Sie den Mauszeiger auf einer Zeile ruhen, um es ganz zu lesen. Die Zeile über der Liste sagt, welches Zitat markiert ist und wie viele gespeichert sind.
 
@@ -884,15 +860,39 @@ Die ersten 10 Zitate gehören fest zu Cipherly. Sie können weder bearbeitet noc
 
 Die untere Hälfte des Fensters zeigt das markierte Zitat vollständig.
 
-Von der Hauptübersicht aus können Sie:
+Vom Hauptfenster aus können Sie:
 
-- ein neues Zitat hinzufügen oder das markierte bearbeiten oder löschen (siehe &quot;Die Zitatliste pflegen&quot;);
-- das markierte Zitat verschlüsseln und als Rätsel drucken (siehe &quot;Ein Zitat verschlüsseln &amp; drucken&quot;);
-- Cipherly ein Zitat zufällig wählen lassen und es am Bildschirm lösen (siehe &quot;Ein Zitat am Bildschirm lösen&quot;).
+- ein neues Zitat hinzufügen oder das markierte bearbeiten oder löschen (siehe „Die Zitatliste pflegen“);
+- das markierte Zitat verschlüsseln und als Rätsel drucken (siehe „Ein Zitat verschlüsseln &amp; drucken“);
+- Cipherly ein Zitat zufällig wählen lassen und es am Bildschirm lösen (siehe „Ein Zitat am Bildschirm lösen“).
 
 Drücken Sie jederzeit F1, um Hilfe zu dem zu bekommen, was Sie gerade tun. Esc (oder der Knopf Beenden) beendet das Spiel nach einer Rückfrage; während Sie ein Zitat am Bildschirm lösen, bringt Esc Sie stattdessen zur Liste zurück.
 
 Tut eine Taste wie Alt+S auf Ihrem Desktop nichts? Manche Desktops behalten einige Alt+Buchstabe-Tasten für sich. Klicken Sie dann auf den Knopf, oder nehmen Sie die Tasten, die überall gehen: F1 für die Hilfe, F4 für einen Tipp, F8 für die Lösung, Esc zum Beenden, Tab zum Weitergehen und Eingabe für den Knopf mit dem Fokus, Strg+M (oder die Menütaste oder Umschalt+F10) für die Menüs und J oder N in einer Frage.</translation>
+    </message>
+    <message>
+        <source>Cipherly knows a great many English and German words and how often each is used, and it can solve a scrambled quote the way a person does: from the shapes of its words. It tells which of the two languages a quote is in, and uses that knowledge to tell you how hard a quote is, to pick games of the difficulty you want, and to teach you, a step at a time. A quote in neither language shows no difficulty.
+
+How hard is this quote? Right-click the quote list (or press the Menu key, Shift+F10 or Ctrl+M) and tick &quot;Show Difficulty&quot;. The line above the list then tells the difficulty of the highlighted quote, from 1 (easiest) to 5 (hardest). It is rated the way a person would solve the quote: a quote with short words that repeat (THE, AND, A) or words with a telling pattern of letters (PEOPLE, THAT) is easy to get into; one with long, unusual words and no short ones is not.
+
+Games of a difficulty. The same menu offers &quot;Random Easy Game&quot;, &quot;Random Medium Game&quot;, &quot;Random Hard Game&quot; and &quot;Random Expert Game&quot;. Each picks a quote of that difficulty, one you have not played first, as a random game does; when none comes up in your list, it says so and names the difficulty of the quote it took instead. An easy game starts with the four commonest letters of the quote already in place, a medium game with two and a hard game with one. An expert game gives you none, and its Hint button gives no letters either: only the teaching hint below.
+
+Explain a Step (F2, or in the solve panel&apos;s menu) tells you the next thing a good solver would work out from the letters you have placed, and why: for example, that a three-letter word which appears three times is most likely THE, or that only one common word fits a word with the letters you have. The word it reads is marked in both puzzle boxes, and each pair it finds is named, such as X=T. It places nothing: you type the letters yourself. Letters you placed wrongly are left out of its reasoning.
+
+Check My Letters (F3, or in the solve panel&apos;s menu) marks every letter you have placed that is wrong, and names them; if all are right, it says so.
+
+Each explanation and each check counts as one hint in your report and in your statistics. When you have placed every letter but the quote does not read right, Cipherly tells you so, once, and points you to Check My Letters.</source>
+        <translation>Cipherly kennt sehr viele englische und deutsche Wörter und weiß, wie oft jedes gebraucht wird, und es kann ein verschlüsseltes Zitat so lösen, wie ein Mensch es tut: aus der Gestalt seiner Wörter. Es erkennt, in welcher der beiden Sprachen ein Zitat steht, und sagt Ihnen mit diesem Wissen, wie schwer ein Zitat ist, wählt Spiele der Schwierigkeit, die Sie möchten, und bringt Ihnen Schritt für Schritt das Lösen bei. Ein Zitat in keiner der beiden Sprachen zeigt keine Schwierigkeit.
+
+Wie schwer ist dieses Zitat? Klicken Sie mit der rechten Maustaste auf die Zitatliste (oder drücken Sie die Menütaste, Umschalt+F10 oder Strg+M) und haken Sie „Schwierigkeit anzeigen“ an. Die Zeile über der Liste nennt dann die Schwierigkeit des markierten Zitats, von 1 (am leichtesten) bis 5 (am schwersten). Sie wird so bewertet, wie ein Mensch das Zitat lösen würde: Ein Zitat mit kurzen Wörtern, die sich wiederholen (THE, AND, A), oder mit Wörtern von verräterischem Buchstabenmuster (PEOPLE, THAT) ist leicht zu knacken; eines mit langen, ungewöhnlichen Wörtern und ohne kurze ist es nicht.
+
+Spiele nach Schwierigkeit. Dasselbe Menü bietet „Zufälliges leichtes Spiel“, „Zufälliges mittleres Spiel“, „Zufälliges schweres Spiel“ und „Zufälliges Expertenspiel“. Jedes wählt ein Zitat dieser Schwierigkeit, zuerst eines, das Sie noch nicht gespielt haben, wie ein zufälliges Spiel; findet sich in Ihrer Liste keines, sagt es das und nennt die Schwierigkeit des Zitats, das es stattdessen genommen hat. Ein leichtes Spiel beginnt mit den vier häufigsten Buchstaben des Zitats schon an ihrem Platz, ein mittleres mit zweien und ein schweres mit einem. Ein Expertenspiel gibt Ihnen keinen, und auch sein Tipp-Knopf gibt keine Buchstaben: nur den lehrreichen Tipp unten.
+
+„Einen Schritt erklären“ (F2, oder im Menü des Lösungsbereichs) sagt Ihnen, was ein guter Rätsellöser aus Ihren gesetzten Buchstaben als Nächstes herausfinden würde, und warum: zum Beispiel, dass ein Wort aus drei Buchstaben, das dreimal vorkommt, am ehesten THE ist, oder dass nur ein gängiges Wort zu einem Wort mit Ihren Buchstaben passt. Das Wort, um das es geht, wird in beiden Rätselfeldern markiert, und jedes gefundene Paar wird genannt, etwa X=T. Gesetzt wird nichts: Die Buchstaben tippen Sie selbst. Falsch gesetzte Buchstaben bleiben bei der Überlegung außen vor.
+
+„Meine Buchstaben prüfen“ (F3, oder im Menü des Lösungsbereichs) markiert jeden gesetzten Buchstaben, der falsch ist, und nennt ihn; sind alle richtig, sagt es das.
+
+Jede Erklärung und jede Prüfung zählt als ein Tipp in Ihrem Bericht und in Ihrer Statistik. Haben Sie jeden Buchstaben gesetzt, ergibt das Zitat aber noch keinen Sinn, sagt Cipherly es Ihnen einmal und verweist auf „Meine Buchstaben prüfen“.</translation>
     </message>
 </context>
 <context>
@@ -915,7 +915,7 @@ Tut eine Taste wie Alt+S auf Ihrem Desktop nichts? Manche Desktops behalten eini
     </message>
     <message>
         <source>From the next start, Cipherly&apos;s windows are shown at %1 %.</source>
-        <translation>Ab dem nächsten Start werden die Fenster von Cipherly mit %1 % gezeigt.</translation>
+        <translation>Ab dem nächsten Start werden die Fenster von Cipherly mit %1 % angezeigt.</translation>
     </message>
     <message>
         <source>200 % is the largest view.
@@ -1231,7 +1231,7 @@ den Buchstaben         als</translation>
 friend, makes a fine little gift. Try &quot;Scramble &amp; Print&quot; next time!</source>
         <translation>Bevor Sie gehen: Eine gedruckte Cipherly-Rätselseite mit dem Namen
 eines Freundes ist ein schönes kleines Geschenk. Probieren Sie beim
-nächsten Mal &quot;Verschlüsseln &amp; drucken&quot;!</translation>
+nächsten Mal „Verschlüsseln &amp; drucken“!</translation>
     </message>
     <message>
         <source> Need a little information? </source>
@@ -1291,7 +1291,7 @@ Zitat</translation>
     </message>
     <message>
         <source>Quote List (Currently Highlighted: %1 of %2 on file)</source>
-        <translation>Zitatliste (markiert: %1 von %2 gespeicherten)</translation>
+        <translation>Zitatliste (markiert: %L1 von %L2 gespeicherten)</translation>
     </message>
     <message>
         <source> Disable form fade effects </source>
@@ -1373,7 +1373,7 @@ Steuerzeichen %1 nicht im Zitat.</translation>
         <source>Please do not include
 the character &quot;%1&quot; in the quote.</source>
         <translation>Bitte verwenden Sie das
-Zeichen &quot;%1&quot; nicht im Zitat.</translation>
+Zeichen „%1“ nicht im Zitat.</translation>
     </message>
     <message>
         <source>The new quote could not be saved.</source>
@@ -1546,7 +1546,7 @@ Save
     </message>
     <message>
         <source>Quote %1 of %2</source>
-        <translation>Zitat %1 von %2</translation>
+        <translation>Zitat %L1 von %L2</translation>
     </message>
 </context>
 <context>
@@ -1573,7 +1573,7 @@ Save
     </message>
     <message>
         <source>The Main Lobby</source>
-        <translation>Die Hauptübersicht</translation>
+        <translation>Das Hauptfenster</translation>
     </message>
     <message>
         <source>Quote List Maintenance</source>
@@ -1660,7 +1660,7 @@ Save
     </message>
     <message>
         <source>Don&apos;t show this Welcome screen again</source>
-        <translation>Diese Begrüßung nicht mehr zeigen</translation>
+        <translation>Diese Begrüßung nicht mehr anzeigen</translation>
     </message>
     <message>
         <source> %1 - New User Overview</source>
@@ -1677,7 +1677,7 @@ Save
         <source>R&amp;eset
 Statistics</source>
         <translation>Statistik
-&amp;löschen</translation>
+zu&amp;rücksetzen</translation>
     </message>
     <message>
         <source>&amp;Return
@@ -1687,7 +1687,7 @@ Statistics</source>
     </message>
     <message>
         <source>How you are doing</source>
-        <translation>So spielen Sie</translation>
+        <translation>Ihre Bilanz</translation>
     </message>
     <message>
         <source>Your record of games cannot be read:
@@ -1725,15 +1725,15 @@ Statistics</source>
     </message>
     <message>
         <source>Solved in a row now: %1</source>
-        <translation>Jetzt in Folge gelöst: %1</translation>
+        <translation>Aktuelle Serie: %1</translation>
     </message>
     <message>
         <source>Most solved in a row: %1</source>
-        <translation>Meiste in Folge gelöst: %1</translation>
+        <translation>Längste Serie: %1</translation>
     </message>
     <message>
         <source>Reset Statistics</source>
-        <translation>Statistik löschen</translation>
+        <translation>Statistik zurücksetzen</translation>
     </message>
     <message>
         <source>Are you SURE you want to forget
@@ -1751,7 +1751,7 @@ Sie schon gespielt haben, und können jedes wieder wählen.</translation>
         <source>The record of games could not be reset; it is as it was.
 
 %1: %2</source>
-        <translation>Die Spielstatistik konnte nicht gelöscht werden; sie ist unverändert.
+        <translation>Die Spielstatistik konnte nicht zurückgesetzt werden; sie ist unverändert.
 
 %1: %2</translation>
     </message>
@@ -1810,8 +1810,8 @@ source tree, man -l packaging/cipherly.6.
 Gespielt wird in den Fenstern des Spiels. Es spricht die Sprache des
 Desktops (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), wo es sie beherrscht.
 
-  --help     dies zeigen und enden
-  --version  die Version zeigen und enden
+  --help     diese Hilfe anzeigen und beenden
+  --version  die Version anzeigen und beenden
   --english  Englisch sprechen, gleich welche Sprache der Desktop spricht
   --translation DATEI
              die Sprache einer Übersetzungsdatei (.qm) sprechen, zum Ausprobieren
@@ -1854,7 +1854,7 @@ Quellbaum man -l packaging/cipherly.de.6.
     </message>
     <message>
         <source>The %1 page</source>
-        <translation>Die Seite &quot;%1&quot;</translation>
+        <translation>Die Seite „%1“</translation>
     </message>
     <message>
         <source>%1 could not be written to %2</source>
@@ -1937,11 +1937,11 @@ Quellbaum man -l packaging/cipherly.de.6.
     </message>
     <message>
         <source>There is no quote number %1</source>
-        <translation>Es gibt kein Zitat Nummer %1</translation>
+        <translation>Es gibt kein Zitat mit der Nummer %1</translation>
     </message>
     <message>
         <source>The character &quot;%1&quot; (%2) cannot be stored in the quote list</source>
-        <translation>Das Zeichen &quot;%1&quot; (%2) kann nicht in der Zitatliste gespeichert werden</translation>
+        <translation>Das Zeichen „%1“ (%2) kann nicht in der Zitatliste gespeichert werden</translation>
     </message>
     <message>
         <source>The quote list is full: it holds %1 quotes, the most it can</source>
@@ -1980,7 +1980,7 @@ Quellbaum man -l packaging/cipherly.de.6.
     </message>
     <message>
         <source>%1 appears %2 and has %3 letters: %4 is the commonest such word, so %5.</source>
-        <translation>%1 kommt %2 vor und hat %3 Buchstaben: %4 ist das häufigste solche Wort, also %5.</translation>
+        <translation>%1 kommt %2 vor und hat %3 Buchstaben: %4 ist das häufigste Wort dieser Art, also %5.</translation>
     </message>
     <message>
         <source>two</source>
