@@ -102,6 +102,14 @@ private slots:
         lobby->choose(QStringLiteral("Show &Difficulty"));
         QVERIFY(lobby->notes.value(QStringLiteral("solverHelp")).isEmpty());
 
+        // A level the list lacks: the game says which level it took instead.
+        lobby->choose(QStringLiteral("Random E&xpert Game"));
+        QTRY_COMPARE(script->messages.size(), 1);
+        const QString told = script->messages.takeLast().text;
+        QVERIFY2(told.startsWith(QStringLiteral(
+                     "No Expert quote came up in the list; this one is the nearest: ")),
+                 qPrintable(told));
+
         // An easy game starts with the four commonest scrambled letters given.
         lobby->choose(QStringLiteral("Random Eas&y Game"));
         for (QChar l : QStringLiteral("TEOS")) // 6, 4, 4, 4 times
