@@ -3,7 +3,10 @@
 #include "Dialogs.h"
 #include "Difficulty.h"
 #include "Settings.h"
+#include "WordModel.h"
 
+#include <QLocale>
+#include <QThreadPool>
 #include <QTimer>
 
 const QColor SolverHelp::MarkedLetter(150, 220, 255);
@@ -57,6 +60,13 @@ SolverHelp::SolverHelp(LobbySeam &lobby) : Addition(lobby, QStringLiteral("solve
         tellOtherLevel();
     });
     connect(&lobby, &LobbySeam::solutionChanged, this, &SolverHelp::solutionShown);
+
+    // The solver's words are read once, off the window's thread, before a
+    // level or a step needs them: German too for a player who reads German.
+    QThreadPool::globalInstance()->start([german = QLocale().language() == QLocale::German] {
+        solver::WordModel::shared(solver::Language::English);
+        if (german) solver::WordModel::shared(solver::Language::German);
+    });
 }
 
 QString SolverHelp::LevelName(int level) {
