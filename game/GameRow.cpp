@@ -7,7 +7,13 @@ stats::Game RowOf(const KeptGame &ended) {
                              ended.quote);
 }
 
+bool Skipped(const KeptGame &ended) {
+    return ended.outcome == SolveGame::Outcome::Abandoned && ended.hints == 0 &&
+           ended.done.isEmpty() && ended.undone.isEmpty();
+}
+
 QString RecordGame(const KeptGame &ended, bool unlessThere) {
+    if (Skipped(ended)) return {};
     const stats::Game g = RowOf(ended);
     if (unlessThere) {
         const QList<stats::Game> games = stats::ReadGames();

@@ -715,26 +715,6 @@ Nur gewöhnliche Dateien bis 64 MiB werden gelesen; ein Programm, ein Bild, ein 
 Zitate exportieren beginnt in Ihrem Dokumente-Ordner oder dort, wohin Sie zuletzt exportiert haben. Es schreibt Ihre eigenen Zitate (die zehn eingebauten kommen mit jeder Kopie von Cipherly) in eine Textdatei, ein Zitat pro Zeile. Geben Sie der Datei einen Namen, der auf „.Dat“ endet (oder wählen Sie „Zitatliste“ im Speicherfenster), und Cipherly schreibt Ihre ganze Liste als Zitatliste, die ein anderer Spieler importieren oder so, wie sie ist, verwenden kann. Kann die Datei nicht vollständig geschrieben werden, etwa weil der Datenträger voll ist, sagt Cipherly das und lässt eine frühere Datei dieses Namens unverändert.</translation>
     </message>
     <message>
-        <source>Statistics keep count of every game you play on screen.
-
-Every game that ends is written down: solved by you, shown with the Solve button, or left unfinished when you return to the list. A game still open when you quit is kept for later and counts once it ends. Choose &quot;Statistics...&quot; in the quote list&apos;s menu (right-click the list, or press the Menu key Shift+F10 or Ctrl+M) to see how you are doing: the games played, solved, shown and abandoned; your best and your average time for the games you solved; the hints you used per solved game; how many games in a row you have solved now, and the most you ever solved in a row.
-
-The chart on the right shows the minutes of your last 50 games, one dot each: green for solved, orange for shown with Solve, grey for abandoned, with a dashed line at your average time for the games you solved.
-
-&quot;Reset Statistics&quot; forgets every game played so far, after asking you first; random games then also forget which quotes you have played. &quot;Return&quot; (or Esc) closes the window; F1 there opens this topic.
-
-The games are kept in the file games.csv in your Cipherly data folder, one line each.</source>
-        <translation>Die Statistik zählt jedes Spiel mit, das Sie am Bildschirm spielen.
-
-Jedes Spiel, das endet, wird festgehalten: von Ihnen gelöst, mit dem Knopf Lösen gezeigt oder abgebrochen, wenn Sie zur Liste zurückkehren. Ein Spiel, das beim Beenden noch offen ist, wird für später aufbewahrt und zählt, sobald es endet. Wählen Sie „Statistik...“ im Menü der Zitatliste (Rechtsklick auf die Liste oder die Menütaste, Umschalt+F10 oder Strg+M), um zu sehen, wie Sie spielen: die gespielten, gelösten, gezeigten und abgebrochenen Spiele; Ihre beste und Ihre mittlere Zeit für die gelösten Spiele; die Tipps je gelöstem Spiel; wie viele Spiele Sie jetzt in Folge gelöst haben und die meisten, die Sie je in Folge gelöst haben.
-
-Das Diagramm rechts zeigt die Minuten Ihrer letzten 50 Spiele, je einen Punkt: grün für gelöst, orange für mit „Lösen“ gezeigt, grau für abgebrochen, dazu eine gestrichelte Linie bei Ihrer mittleren Zeit für die gelösten Spiele.
-
-„Statistik zurücksetzen“ vergisst nach einer Rückfrage alle bisher gespielten Spiele; zufällige Spiele vergessen dann auch, welche Zitate Sie schon gespielt haben. „Zurück“ (oder Esc) schließt das Fenster; F1 öffnet dort dieses Thema.
-
-Die Spiele stehen in der Datei games.csv in Ihrem Cipherly-Datenordner, jedes in einer Zeile.</translation>
-    </message>
-    <message>
         <source>Solver&apos;s Aids help you see the scrambled quote more clearly. They never tell you whether a letter is right, and they never count as hints.
 
 While you solve a quote on screen, right-click the panel above the boxes, or either of the two puzzle boxes (or press the Menu key, Shift+F10 or Ctrl+M), and tick &quot;Solver&apos;s Aids&quot;. Cipherly remembers the switch for your next games.
@@ -893,6 +873,26 @@ Spiele nach Schwierigkeit. Dasselbe Menü bietet „Zufälliges leichtes Spiel�
 „Meine Buchstaben prüfen“ (F3, oder im Menü des Lösungsbereichs) markiert jeden gesetzten Buchstaben, der falsch ist, und nennt ihn; sind alle richtig, sagt es das.
 
 Jede Erklärung und jede Prüfung zählt als ein Tipp in Ihrem Bericht und in Ihrer Statistik. Haben Sie jeden Buchstaben gesetzt, ergibt das Zitat aber noch keinen Sinn, sagt Cipherly es Ihnen einmal und verweist auf „Meine Buchstaben prüfen“.</translation>
+    </message>
+    <message>
+        <source>Statistics keep count of every game you play on screen.
+
+Every game that ends is written down: solved by you, shown with the Solve button, or left unfinished when you return to the list. A game you leave before your first move (a letter placed or a hint) is only skipped: it is not written down, breaks no run and its quote stays unplayed. A game still open when you quit is kept for later and counts once it ends. Choose &quot;Statistics...&quot; in the quote list&apos;s menu (right-click the list, or press the Menu key Shift+F10 or Ctrl+M) to see how you are doing: the games played, solved, shown and abandoned; your best and your average time for the games you solved; the hints you used per solved game; how many games in a row you have solved now, and the most you ever solved in a row.
+
+The chart on the right shows the minutes of your last 50 games, one dot each: green for solved, orange for shown with Solve, grey for abandoned, with a dashed line at your average time for the games you solved.
+
+&quot;Reset Statistics&quot; forgets every game played so far, after asking you first; random games then also forget which quotes you have played. &quot;Return&quot; (or Esc) closes the window; F1 there opens this topic.
+
+The games are kept in the file games.csv in your Cipherly data folder, one line each.</source>
+        <translation>Die Statistik zählt jedes Spiel mit, das Sie am Bildschirm spielen.
+
+Jedes Spiel, das endet, wird festgehalten: von Ihnen gelöst, mit dem Knopf Lösen gezeigt oder abgebrochen, wenn Sie zur Liste zurückkehren. Ein Spiel, das Sie vor Ihrem ersten Zug (einem gesetzten Buchstaben oder einem Tipp) verlassen, ist nur übersprungen: Es wird nicht festgehalten, unterbricht keine Serie, und sein Zitat bleibt ungespielt. Ein Spiel, das beim Beenden noch offen ist, wird für später aufbewahrt und zählt, sobald es endet. Wählen Sie „Statistik...“ im Menü der Zitatliste (Rechtsklick auf die Liste oder die Menütaste, Umschalt+F10 oder Strg+M), um zu sehen, wie Sie spielen: die gespielten, gelösten, gezeigten und abgebrochenen Spiele; Ihre beste und Ihre mittlere Zeit für die gelösten Spiele; die Tipps je gelöstem Spiel; wie viele Spiele Sie jetzt in Folge gelöst haben und die meisten, die Sie je in Folge gelöst haben.
+
+Das Diagramm rechts zeigt die Minuten Ihrer letzten 50 Spiele, je einen Punkt: grün für gelöst, orange für mit „Lösen“ gezeigt, grau für abgebrochen, dazu eine gestrichelte Linie bei Ihrer mittleren Zeit für die gelösten Spiele.
+
+„Statistik zurücksetzen“ vergisst nach einer Rückfrage alle bisher gespielten Spiele; zufällige Spiele vergessen dann auch, welche Zitate Sie schon gespielt haben. „Zurück“ (oder Esc) schließt das Fenster; F1 öffnet dort dieses Thema.
+
+Die Spiele stehen in der Datei games.csv in Ihrem Cipherly-Datenordner, jedes in einer Zeile.</translation>
     </message>
 </context>
 <context>

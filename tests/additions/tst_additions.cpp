@@ -376,6 +376,11 @@ private slots:
         lobby->finish();
         lobby->playRecord(3, play::Level::Any);
         t = t.addSecs(12);
+        lobby->typePair(cipherOf(u'A'), u'E'); // a move, if a wrong one
+        lobby->finish();
+        // Left before any move: only skipped, not recorded.
+        lobby->playRecord(3, play::Level::Any);
+        t = t.addSecs(40);
         lobby->finish();
         const QList<stats::Game> games = stats::ReadGames();
         QCOMPARE(games.size(), 3);
@@ -395,6 +400,7 @@ private slots:
         stats::SetRecordPath(folder->file(QStringLiteral("blocked/games.csv")));
         for (int i = 0; i < 3; ++i) {
             lobby->playRecord(3, play::Level::Any);
+            lobby->session().solve();
             lobby->finish();
         }
         QCOMPARE(script->messages.size(), 1);
@@ -427,6 +433,7 @@ private slots:
             t = t.addSecs(60);
             lobby->playRecord(0, play::Level::Any);
             played << game().SolveQuote();
+            lobby->session().solve();
             lobby->finish();
         }
         QCOMPARE(played.size(), 10);
