@@ -455,8 +455,9 @@ Rating Rate(const QString &cipher, const Key &truth, const Key &board, const Wor
 }
 
 Rating Rate(const QString &cipher, const Solution &solved) {
-    // A solution that does not read is no answer to rate the way to.
-    if (!solved.reads) return Rating{0, solved.language, 0, {}};
+    // A solution that reads as no language is no answer to rate the way to:
+    // the same rule as for a quote's own text.
+    if (solved.known < Readable) return Rating{0, solved.language, 0, {}};
     return Rate(cipher, solved.key, {}, &WordModel::shared(solved.language));
 }
 

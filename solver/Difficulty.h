@@ -60,7 +60,7 @@ using Key = std::array<char, 26>;
 // Without a `model`, in the language the answer is written in.
 Rating Rate(const QString &cipher, const Key &truth, const Key &board = {},
             const WordModel *model = nullptr);
-// From a solution: no level when it does not read.
+// From a solution: no level when it reads as no language.
 Rating Rate(const QString &cipher, const Solution &solved);
 // The next step from `board`; a step with no pairs when nothing is left.
 // Every claim its sentence makes holds for the counts it names.
