@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <algorithm>
 
 namespace play {
@@ -21,12 +22,13 @@ stats::Outcome RecordOutcome(SolveGame::Outcome outcome) {
                                                   : stats::Outcome::Abandoned;
 }
 
-int KeptGame::placed() const {
-    int n = 0;
-    for (qsizetype i = 0; i < progress.size() && i < quote.size(); ++i)
-        n += quote[i].unicode() >= 'A' && quote[i].unicode() <= 'Z' &&
-             progress[i] != SolveGame::Unsolved;
-    return n;
+int KeptGame::pairsPlaced() const {
+    QSet<QChar> pairs;
+    for (qsizetype i = 0; i < progress.size() && i < quote.size() && i < enciphered.size(); ++i)
+        if (quote[i].unicode() >= 'A' && quote[i].unicode() <= 'Z' &&
+            progress[i] != SolveGame::Unsolved)
+            pairs.insert(enciphered[i]);
+    return int(pairs.size());
 }
 
 QByteArray FormatGameFile(const KeptGame &s) {

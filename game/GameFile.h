@@ -26,8 +26,9 @@ struct KeptGame {
     // and how. Invalid for a game in progress.
     QDateTime ended;
     SolveGame::Outcome outcome = SolveGame::Outcome::Abandoned;
-    // How many letters the player has placed.
-    int placed() const;
+    // How many pairs (a scrambled letter and the letter it stands for) are on
+    // the board: each pair once, however often its letter stands.
+    int pairsPlaced() const;
 };
 
 // The state as the file holds it, and the file as a state writes it;

@@ -319,15 +319,15 @@ Sie können weiterspielen; endet das Programm vor dem Spiel, ist es verloren.</t
         <source>You have a game that is not finished yet, started on %1 at %2, with %3 placed.
 
 Do you want to continue it?</source>
-        <translation>Sie haben ein offenes Spiel, begonnen am %1 um %2; %3 sind bereits eingesetzt.
+        <translation>Sie haben ein offenes Spiel, begonnen am %1 um %2; %3 bereits eingesetzt.
 
 Möchten Sie es fortsetzen?</translation>
     </message>
     <message numerus="yes">
-        <source>%Ln letter(s)</source>
+        <source>%Ln pair(s)</source>
         <translation>
-            <numerusform>%Ln Buchstabe</numerusform>
-            <numerusform>%Ln Buchstaben</numerusform>
+            <numerusform>%Ln Paar ist</numerusform>
+            <numerusform>%Ln Paare sind</numerusform>
         </translation>
     </message>
 </context>

@@ -45,10 +45,10 @@
 <context>
     <name>SavedGame</name>
     <message numerus="yes">
-        <source>%Ln letter(s)</source>
+        <source>%Ln pair(s)</source>
         <translation>
-            <numerusform>%Ln letter</numerusform>
-            <numerusform>%Ln letters</numerusform>
+            <numerusform>%Ln pair</numerusform>
+            <numerusform>%Ln pairs</numerusform>
         </translation>
     </message>
 </context>

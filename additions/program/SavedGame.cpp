@@ -66,7 +66,7 @@ void SavedGame::OfferToContinue() {
            "placed.\n\nDo you want to continue it?")
             .arg(locale.toString(s.started.date(), QLocale::ShortFormat),
                  locale.toString(s.started.time(), QLocale::ShortFormat),
-                 tr("%Ln letter(s)", nullptr, s.placed()));
+                 tr("%Ln pair(s)", nullptr, s.pairsPlaced()));
     const dialogs::Answer a =
         dialogs::message(lobby.window(), AppInfo::Title, question, dialogs::Icon::Question,
                          dialogs::Buttons::YesNo, dialogs::Answer::Yes);

@@ -470,7 +470,9 @@ private slots:
             script->answers = {answer};
             emit lobby->lobbyOpened();
             QTRY_COMPARE(script->messages.size(), 1);
-            QVERIFY(script->messages[0].text.contains(QStringLiteral("letters placed")));
+            // T typed, H hinted and typed again: two pairs, not the places they fill.
+            QVERIFY2(script->messages[0].text.contains(QStringLiteral("with 2 pairs placed")),
+                     qPrintable(script->messages[0].text));
             if (answer == Answer::Yes) {
                 QVERIFY(lobby->is(LobbySeam::Mode::Solve));
                 QCOMPARE(game().SolveProgress(), progress);
