@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
@@ -104,7 +105,8 @@ QuoteGrid::QuoteGrid(QWidget *parent) : QTableView(parent), m_model(new QuoteLis
     });
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) {
-                if (current.isValid() && !m_placing) scrollTo(current, EnsureVisible);
+                if (current.isValid() && !m_placing && !m_clicking)
+                    scrollTo(current, EnsureVisible);
                 m_model->setHighlightedRow(current.isValid() ? current.row() + 1 : 0);
                 emit rowChanged(current.isValid() ? current.row() + 1 : 0);
             });
@@ -115,6 +117,24 @@ void QuoteGrid::focusInEvent(QFocusEvent *e) {
     // A screen reader hears the highlighted quote on coming into the list,
     // not the list alone: told once the list's own focus has been told.
     if (QAccessible::isActive()) QTimer::singleShot(0, this, &QuoteGrid::tellHighlight);
+}
+
+void QuoteGrid::mousePressEvent(QMouseEvent *e) {
+    m_clicking = true;
+    QTableView::mousePressEvent(e);
+}
+
+void QuoteGrid::mouseReleaseEvent(QMouseEvent *e) {
+    QTableView::mouseReleaseEvent(e);
+    m_clicking = false;
+    if (currentIndex().isValid()) scrollTo(currentIndex(), EnsureVisible);
+}
+
+QModelIndex QuoteGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    // One column: Home and End go to the first and the last quote, as in any list.
+    if (m_model->rowCount() > 0 && (action == MoveHome || action == MoveEnd))
+        return m_model->index(action == MoveHome ? 0 : m_model->rowCount() - 1, 0);
+    return QTableView::moveCursor(action, modifiers);
 }
 
 void QuoteGrid::tellHighlight() {

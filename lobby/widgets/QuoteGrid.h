@@ -81,6 +81,9 @@ protected:
     void dropEvent(QDropEvent *e) override;
     void contextMenuEvent(QContextMenuEvent *e) override;
     void focusInEvent(QFocusEvent *e) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
 private:
     void setScrollRange();
@@ -89,4 +92,8 @@ private:
 
     QuoteListModel *m_model;
     bool m_placing = false;
+    // A row clicked half in sight is brought whole into sight once the
+    // button is up: scrolled under a held button, the list would move
+    // another row under the pointer and highlight that one.
+    bool m_clicking = false;
 };

@@ -1,6 +1,7 @@
 #include "HelpTopic.h"
 #include "Language.h"
 #include "Lobby.h"
+#include "QuoteGrid.h"
 #include "QuoteCollections.h"
 #include "RecordingOpacity.h"
 #include "StringResources.h"
@@ -279,6 +280,27 @@ private slots:
         QVERIFY(Ui(m).grid->rowViewportPosition(Ui(m).grid->row() - 1) >= 0);
         QVERIFY(Ui(m).grid->rowViewportPosition(Ui(m).grid->row() - 1) + Ui(m).grid->rowHeight(0) <=
                 Ui(m).grid->viewport()->height());
+    }
+
+    void aClickAndHomeAndEndHighlightTheRowTheyMean() {
+        writeQuotes(40);
+        frmMain &m = open();
+        QuoteGrid &g = *Ui(m).grid;
+        g.setFocus();
+        QTest::keyClick(&g, Qt::Key_End);
+        QCOMPARE(g.row(), 40);
+        QTest::keyClick(&g, Qt::Key_Home);
+        QCOMPARE(g.row(), 1);
+        // The row half in sight at the bottom, clicked: that row is the
+        // highlight, the status line's and the list's alike, and in sight.
+        const QPoint at(5, g.viewport()->height() - 2);
+        const int half = g.rowAt(at);
+        QVERIFY(g.rowViewportPosition(half - 1) + g.rowHeight(0) > g.viewport()->height());
+        QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(g.row(), half);
+        QCOMPARE(g.selectionModel()->selectedRows().value(0).row(), half - 1);
+        QVERIFY(g.list()->status().contains(QStringLiteral(": %1 of 40").arg(half)));
+        QVERIFY(g.rowViewportPosition(half - 1) + g.rowHeight(0) <= g.viewport()->height());
     }
 
     void rowsCarryTheirTextAsTooltip() {
