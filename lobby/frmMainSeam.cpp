@@ -6,8 +6,10 @@
 #include "Twips.h"
 #include "WindowSize.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QShortcut>
+#include <QWindow>
 
 class frmMain::Seam final : public LobbySeam {
 public:
@@ -116,8 +118,15 @@ void frmMain::buildSeam() {
     connect(txtLetter[1], &QLineEdit::textChanged, m_seam, [this](const QString &t) {
         emit m_seam->cipherLetterChanged(t.isEmpty() ? QChar() : t[0].toUpper());
     });
-    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
-            [this](Qt::ApplicationState state) { setAway(state != Qt::ApplicationActive); });
+    // Away: another program in front, the window minimised, or a window of
+    // the game's own over the lobby (help, a message, the quit question).
+    const auto look = [this] {
+        const QWidget *front = QApplication::activeWindow();
+        setAway(qGuiApp->applicationState() != Qt::ApplicationActive ||
+                (front && front != this && front->isWindow() && front->window() != this));
+    };
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, look);
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, look);
 }
 
 LobbySeam &frmMain::seam() const {

@@ -767,54 +767,6 @@ Web: www.example.com/cipherly
 Danke fürs Spielen!</translation>
     </message>
     <message>
-        <source>Solving a Quote On-Screen lets you play right away.
-
-Click &quot;Solve a Random Quote On-Screen&quot; and Cipherly picks a quote from your list at random, scrambles it with a new code key and shows it in the lower box. It picks a quote you have never played yet while there is one, and after that one you played longest ago. To play a quote of your choice, highlight it in the list and choose &quot;Solve This Quote&quot; in the list&apos;s menu (right-click the list, or press the Menu key Shift+F10 or Ctrl+M). The yellow box above it holds your solution so far: a dot stands for every letter you have not placed yet.
-
-Tick &quot;Show Played Record&quot; in the list&apos;s menu and the line above the list tells whether the highlighted quote was ever played, how often you solved it and your best time.
-
-To place a letter, type a scrambled letter into the first small box and the letter you think it stands for into the second. Every place where that scrambled letter appears is filled in at once. Changed your mind? Type the scrambled letter again and then a space (or a full stop) to take it back, or simply give it another letter. Ctrl+Z takes back the last pair you placed, and Ctrl+Y (or Ctrl+Shift+Z) puts it back again; a hint cannot be taken back.
-
-Playing with a screen reader? Every pair, hint and take-back is said as it happens. F6 reads the solution so far (a letter not placed yet as &quot;blank&quot;), Shift+F6 the scrambled quote and F7 the scrambled letters still unknown; while printing, F6 reads the scrambled quote and its code key.
-
-Stuck? Click Hint (or press F4) and Cipherly picks one scrambled letter you have not placed yet and fills in its true letter everywhere it appears. Given up? Click Solve (or press F8) to see the whole answer.
-
-Want a little help that counts against nothing? Right-click the panel above the boxes or either puzzle box (or press the Menu key, Shift+F10 or Ctrl+M) and tick &quot;Solver&apos;s Aids&quot;; the help topic of that name tells what they do.
-
-Rather type on the puzzle itself? Tick &quot;Type on the Puzzle&quot; in the solve panel&apos;s menu: click a letter of either puzzle box (or move along with the Left and Right arrow keys) and type the letter it stands for. It goes in exactly as through the two small boxes, and the pick moves on to the next letter still to find; a space takes a letter back.
-
-Want everything bigger? &quot;Larger View&quot; (Ctrl++) and &quot;Smaller View&quot; (Ctrl+-) in the list&apos;s or the solve panel&apos;s menu show every window at 100, 125, 150 or 200 per cent, sharp and in proportion; &quot;Desktop&apos;s View Size&quot; leaves it to your desktop. The new size takes effect the next time you start Cipherly.
-
-Like to see the time? In the solve panel&apos;s menu, tick &quot;Show the Clock&quot;: the title bar then shows the minutes and seconds of the game, and the clock stops while Cipherly is minimised or another program has the focus (a locked screen too). F9 (or the Pause key, or &quot;Pause&quot; in the menu) pauses a game by hand: the puzzle is covered, and the time does not count until you press F9 again or make a move. Tick &quot;Ask Before Giving Up&quot; and Solve and &quot;Finished, Return&quot; ask first once you have placed a letter; a Solve pressed straight after a game appears (a double Alt+S) is ignored.
-
-A game is never lost: if Cipherly is closed in the middle of a game, or the computer goes down, the game is kept, and the next time you start Cipherly it asks whether to go on with it, with the same scrambled quote, your letters and hints, and the clock going on from where it stood. Answer No and it counts as a game left unfinished.
-
-When you complete the quote yourself, Cipherly tells you how many minutes you took and how many hints you used. Click &quot;Finished, Return&quot; (or press Esc) to go back to the list.</source>
-        <translation>Ein Zitat am Bildschirm zu lösen ist der schnellste Weg ins Spiel.
-
-Klicken Sie auf „Zufälliges Zitat am Bildschirm lösen“, und Cipherly wählt zufällig ein Zitat aus Ihrer Liste, verschlüsselt es mit einem neuen Schlüssel und zeigt es im unteren Feld. Solange es ein Zitat gibt, das Sie noch nie gespielt haben, nimmt es eines davon, danach das, das Sie am längsten nicht mehr gespielt haben. Um ein Zitat Ihrer Wahl zu spielen, markieren Sie es in der Liste und wählen „Dieses Zitat lösen“ im Menü der Liste (Rechtsklick auf die Liste oder die Menütaste, Umschalt+F10 oder Strg+M). Das gelbe Feld darüber enthält Ihre bisherige Lösung: Ein Punkt steht für jeden Buchstaben, den Sie noch nicht eingesetzt haben.
-
-Haken Sie „Spielbilanz anzeigen“ im Menü der Liste an, und die Zeile über der Liste sagt, ob das markierte Zitat schon einmal gespielt wurde, wie oft Sie es gelöst haben und was Ihre beste Zeit war.
-
-Um einen Buchstaben einzusetzen, tippen Sie einen verschlüsselten Buchstaben in das erste kleine Feld und den Buchstaben, für den er Ihrer Meinung nach steht, in das zweite. An jeder Stelle, an der dieser verschlüsselte Buchstabe vorkommt, wird er sofort eingesetzt. Doch anders überlegt? Tippen Sie den verschlüsselten Buchstaben noch einmal und dann ein Leerzeichen (oder einen Punkt), um ihn zurückzunehmen, oder geben Sie ihm einfach einen anderen Buchstaben. Strg+Z nimmt das zuletzt eingesetzte Paar zurück, Strg+Y (oder Strg+Umschalt+Z) setzt es wieder ein; ein Tipp lässt sich nicht zurücknehmen.
-
-Sie spielen mit einem Bildschirmleser? Jedes Paar, jeder Tipp und jede Rücknahme wird gesagt, sobald es geschieht. F6 liest die bisherige Lösung vor (einen noch nicht eingesetzten Buchstaben als „leer“), Umschalt+F6 das verschlüsselte Zitat und F7 die noch unbekannten verschlüsselten Buchstaben; beim Drucken liest F6 das verschlüsselte Zitat und seinen Schlüssel.
-
-Sie kommen nicht weiter? Klicken Sie auf Tipp (oder drücken Sie F4), und Cipherly wählt einen verschlüsselten Buchstaben, den Sie noch nicht eingesetzt haben, und setzt seinen wahren Buchstaben überall ein, wo er vorkommt. Sie geben auf? Klicken Sie auf Lösen (oder drücken Sie F8), um die ganze Antwort zu sehen.
-
-Ein wenig Hilfe, die nirgends mitzählt? Klicken Sie mit der rechten Maustaste auf den Bereich über den Feldern oder auf eines der beiden Rätselfelder (oder drücken Sie die Menütaste, Umschalt+F10 oder Strg+M) und haken Sie „Lösungshilfen“ an; das Hilfethema gleichen Namens erklärt, was sie tun.
-
-Lieber direkt auf dem Rätsel tippen? Haken Sie „Direkt ins Rätsel tippen“ im Menü des Lösungsbereichs an: Klicken Sie auf einen Buchstaben eines der beiden Rätselfelder (oder wandern Sie mit den Pfeiltasten nach links und rechts) und tippen Sie den Buchstaben, für den er steht. Er wird genau so eingesetzt wie über die beiden kleinen Felder, und die Auswahl rückt zum nächsten Buchstaben, der noch zu finden ist; ein Leerzeichen nimmt einen Buchstaben zurück.
-
-Alles lieber größer? „Größere Ansicht“ (Strg++) und „Kleinere Ansicht“ (Strg+-) im Menü der Liste oder des Lösungsbereichs zeigen jedes Fenster mit 100, 125, 150 oder 200 Prozent, scharf und in den richtigen Proportionen; „Ansicht wie der Desktop“ überlässt die Größe Ihrem Desktop. Die neue Größe gilt ab dem nächsten Start von Cipherly.
-
-Sie möchten die Zeit sehen? Haken Sie im Menü des Lösungsbereichs „Uhr anzeigen“ an: Die Titelleiste zeigt dann die Minuten und Sekunden des Spiels, und die Uhr steht still, solange Cipherly minimiert ist oder ein anderes Programm den Fokus hat (auch bei gesperrtem Bildschirm). F9 (oder die Pause-Taste oder „Pause“ im Menü) hält ein Spiel von Hand an: Das Rätsel wird verdeckt, und die Zeit zählt erst wieder, wenn Sie noch einmal F9 drücken oder einen Zug machen. Haken Sie „Vor dem Aufgeben fragen“ an, und Lösen und „Fertig, zurück“ fragen erst nach, sobald Sie einen Buchstaben eingesetzt haben; ein Lösen, das gleich nach dem Erscheinen eines Spiels gedrückt wird, wird übergangen.
-
-Ein Spiel geht nie verloren: Wird Cipherly mitten in einem Spiel geschlossen oder fällt der Computer aus, bleibt das Spiel erhalten, und beim nächsten Start fragt Cipherly, ob Sie es fortsetzen möchten, mit demselben verschlüsselten Zitat, Ihren Buchstaben und Tipps und der Uhr, die dort weiterläuft, wo sie stand. Antworten Sie mit Nein, zählt es als unbeendetes Spiel.
-
-Wenn Sie das Zitat selbst vollständig lösen, sagt Ihnen Cipherly, wie viele Minuten Sie gebraucht und wie viele Tipps Sie genommen haben. Klicken Sie auf „Fertig, zurück“ (oder drücken Sie Esc), um zur Liste zurückzukehren.</translation>
-    </message>
-    <message>
         <source>The Main Lobby is where everything starts.
 
 The top half of the window lists your quotes, one row each. Only the first words of each quote fit on its row; rest the mouse pointer on a row to read all of it. The line at the top of the list tells you which quote is highlighted and how many are on file.
@@ -893,6 +845,54 @@ Das Diagramm rechts zeigt die Minuten Ihrer letzten 50 Spiele, je einen Punkt: g
 „Statistik zurücksetzen“ vergisst nach einer Rückfrage alle bisher gespielten Spiele; zufällige Spiele vergessen dann auch, welche Zitate Sie schon gespielt haben. „Zurück“ (oder Esc) schließt das Fenster; F1 öffnet dort dieses Thema.
 
 Die Spiele stehen in der Datei games.csv in Ihrem Cipherly-Datenordner, jedes in einer Zeile.</translation>
+    </message>
+    <message>
+        <source>Solving a Quote On-Screen lets you play right away.
+
+Click &quot;Solve a Random Quote On-Screen&quot; and Cipherly picks a quote from your list at random, scrambles it with a new code key and shows it in the lower box. It picks a quote you have never played yet while there is one, and after that one you played longest ago. To play a quote of your choice, highlight it in the list and choose &quot;Solve This Quote&quot; in the list&apos;s menu (right-click the list, or press the Menu key Shift+F10 or Ctrl+M). The yellow box above it holds your solution so far: a dot stands for every letter you have not placed yet.
+
+Tick &quot;Show Played Record&quot; in the list&apos;s menu and the line above the list tells whether the highlighted quote was ever played, how often you solved it and your best time.
+
+To place a letter, type a scrambled letter into the first small box and the letter you think it stands for into the second. Every place where that scrambled letter appears is filled in at once. Changed your mind? Type the scrambled letter again and then a space (or a full stop) to take it back, or simply give it another letter. Ctrl+Z takes back the last pair you placed, and Ctrl+Y (or Ctrl+Shift+Z) puts it back again; a hint cannot be taken back.
+
+Playing with a screen reader? Every pair, hint and take-back is said as it happens. F6 reads the solution so far (a letter not placed yet as &quot;blank&quot;), Shift+F6 the scrambled quote and F7 the scrambled letters still unknown; while printing, F6 reads the scrambled quote and its code key.
+
+Stuck? Click Hint (or press F4) and Cipherly picks one scrambled letter you have not placed yet and fills in its true letter everywhere it appears. Given up? Click Solve (or press F8) to see the whole answer.
+
+Want a little help that counts against nothing? Right-click the panel above the boxes or either puzzle box (or press the Menu key, Shift+F10 or Ctrl+M) and tick &quot;Solver&apos;s Aids&quot;; the help topic of that name tells what they do.
+
+Rather type on the puzzle itself? Tick &quot;Type on the Puzzle&quot; in the solve panel&apos;s menu: click a letter of either puzzle box (or move along with the Left and Right arrow keys) and type the letter it stands for. It goes in exactly as through the two small boxes, and the pick moves on to the next letter still to find; a space takes a letter back.
+
+Want everything bigger? &quot;Larger View&quot; (Ctrl++) and &quot;Smaller View&quot; (Ctrl+-) in the list&apos;s or the solve panel&apos;s menu show every window at 100, 125, 150 or 200 per cent, sharp and in proportion; &quot;Desktop&apos;s View Size&quot; leaves it to your desktop. The new size takes effect the next time you start Cipherly.
+
+Like to see the time? In the solve panel&apos;s menu, tick &quot;Show the Clock&quot;: the title bar then shows the minutes and seconds of the game, and the clock stops while Cipherly is minimised, another program has the focus (a locked screen too) or a window of Cipherly&apos;s own (the help, a question) stands over the game. F9 (or the Pause key, or &quot;Pause&quot; in the menu) pauses a game by hand: the puzzle is covered, and the time does not count until you press F9 again or make a move. Tick &quot;Ask Before Giving Up&quot; and Solve and &quot;Finished, Return&quot; ask first once you have placed a letter; a Solve pressed straight after a game appears (a double Alt+S) is ignored.
+
+A game is never lost: if Cipherly is closed in the middle of a game, or the computer goes down, the game is kept, and the next time you start Cipherly it asks whether to go on with it, with the same scrambled quote, your letters and hints, and the clock going on from where it stood. Answer No and it counts as a game left unfinished.
+
+When you complete the quote yourself, Cipherly tells you how many minutes you took and how many hints you used. Click &quot;Finished, Return&quot; (or press Esc) to go back to the list.</source>
+        <translation>Ein Zitat am Bildschirm zu lösen ist der schnellste Weg ins Spiel.
+
+Klicken Sie auf „Zufälliges Zitat am Bildschirm lösen“, und Cipherly wählt zufällig ein Zitat aus Ihrer Liste, verschlüsselt es mit einem neuen Schlüssel und zeigt es im unteren Feld. Solange es ein Zitat gibt, das Sie noch nie gespielt haben, nimmt es eines davon, danach das, das Sie am längsten nicht mehr gespielt haben. Um ein Zitat Ihrer Wahl zu spielen, markieren Sie es in der Liste und wählen „Dieses Zitat lösen“ im Menü der Liste (Rechtsklick auf die Liste oder die Menütaste, Umschalt+F10 oder Strg+M). Das gelbe Feld darüber enthält Ihre bisherige Lösung: Ein Punkt steht für jeden Buchstaben, den Sie noch nicht eingesetzt haben.
+
+Haken Sie „Spielbilanz anzeigen“ im Menü der Liste an, und die Zeile über der Liste sagt, ob das markierte Zitat schon einmal gespielt wurde, wie oft Sie es gelöst haben und was Ihre beste Zeit war.
+
+Um einen Buchstaben einzusetzen, tippen Sie einen verschlüsselten Buchstaben in das erste kleine Feld und den Buchstaben, für den er Ihrer Meinung nach steht, in das zweite. An jeder Stelle, an der dieser verschlüsselte Buchstabe vorkommt, wird er sofort eingesetzt. Doch anders überlegt? Tippen Sie den verschlüsselten Buchstaben noch einmal und dann ein Leerzeichen (oder einen Punkt), um ihn zurückzunehmen, oder geben Sie ihm einfach einen anderen Buchstaben. Strg+Z nimmt das zuletzt eingesetzte Paar zurück, Strg+Y (oder Strg+Umschalt+Z) setzt es wieder ein; ein Tipp lässt sich nicht zurücknehmen.
+
+Sie spielen mit einem Bildschirmleser? Jedes Paar, jeder Tipp und jede Rücknahme wird gesagt, sobald es geschieht. F6 liest die bisherige Lösung vor (einen noch nicht eingesetzten Buchstaben als „leer“), Umschalt+F6 das verschlüsselte Zitat und F7 die noch unbekannten verschlüsselten Buchstaben; beim Drucken liest F6 das verschlüsselte Zitat und seinen Schlüssel.
+
+Sie kommen nicht weiter? Klicken Sie auf Tipp (oder drücken Sie F4), und Cipherly wählt einen verschlüsselten Buchstaben, den Sie noch nicht eingesetzt haben, und setzt seinen wahren Buchstaben überall ein, wo er vorkommt. Sie geben auf? Klicken Sie auf Lösen (oder drücken Sie F8), um die ganze Antwort zu sehen.
+
+Ein wenig Hilfe, die nirgends mitzählt? Klicken Sie mit der rechten Maustaste auf den Bereich über den Feldern oder auf eines der beiden Rätselfelder (oder drücken Sie die Menütaste, Umschalt+F10 oder Strg+M) und haken Sie „Lösungshilfen“ an; das Hilfethema gleichen Namens erklärt, was sie tun.
+
+Lieber direkt auf dem Rätsel tippen? Haken Sie „Direkt ins Rätsel tippen“ im Menü des Lösungsbereichs an: Klicken Sie auf einen Buchstaben eines der beiden Rätselfelder (oder wandern Sie mit den Pfeiltasten nach links und rechts) und tippen Sie den Buchstaben, für den er steht. Er wird genau so eingesetzt wie über die beiden kleinen Felder, und die Auswahl rückt zum nächsten Buchstaben, der noch zu finden ist; ein Leerzeichen nimmt einen Buchstaben zurück.
+
+Alles lieber größer? „Größere Ansicht“ (Strg++) und „Kleinere Ansicht“ (Strg+-) im Menü der Liste oder des Lösungsbereichs zeigen jedes Fenster mit 100, 125, 150 oder 200 Prozent, scharf und in den richtigen Proportionen; „Ansicht wie der Desktop“ überlässt die Größe Ihrem Desktop. Die neue Größe gilt ab dem nächsten Start von Cipherly.
+
+Sie möchten die Zeit sehen? Haken Sie im Menü des Lösungsbereichs „Uhr anzeigen“ an: Die Titelleiste zeigt dann die Minuten und Sekunden des Spiels, und die Uhr steht still, solange Cipherly minimiert ist, ein anderes Programm den Fokus hat (auch bei gesperrtem Bildschirm) oder ein eigenes Fenster von Cipherly (die Hilfe, eine Frage) über dem Spiel liegt. F9 (oder die Pause-Taste oder „Pause“ im Menü) hält ein Spiel von Hand an: Das Rätsel wird verdeckt, und die Zeit zählt erst wieder, wenn Sie noch einmal F9 drücken oder einen Zug machen. Haken Sie „Vor dem Aufgeben fragen“ an, und Lösen und „Fertig, zurück“ fragen erst nach, sobald Sie einen Buchstaben eingesetzt haben; ein Lösen, das gleich nach dem Erscheinen eines Spiels gedrückt wird, wird übergangen.
+
+Ein Spiel geht nie verloren: Wird Cipherly mitten in einem Spiel geschlossen oder fällt der Computer aus, bleibt das Spiel erhalten, und beim nächsten Start fragt Cipherly, ob Sie es fortsetzen möchten, mit demselben verschlüsselten Zitat, Ihren Buchstaben und Tipps und der Uhr, die dort weiterläuft, wo sie stand. Antworten Sie mit Nein, zählt es als unbeendetes Spiel.
+
+Wenn Sie das Zitat selbst vollständig lösen, sagt Ihnen Cipherly, wie viele Minuten Sie gebraucht und wie viele Tipps Sie genommen haben. Klicken Sie auf „Fertig, zurück“ (oder drücken Sie Esc), um zur Liste zurückzukehren.</translation>
     </message>
 </context>
 <context>

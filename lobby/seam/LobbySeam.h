@@ -53,7 +53,8 @@ public:
     const SolveGame &game() { return session().game(); }
     // A game on show that is still being played: open, and not complete.
     bool playing() { return is(Mode::Solve) && game().isOpen() && !game().isOver(); }
-    // The window is minimised, or another program has the focus.
+    // The window is minimised, another program has the focus, or a window
+    // of the game's own is over the lobby.
     virtual bool away() const = 0;
 
     // ---- Menus, keys, leaving -------------------------------------------------
@@ -156,6 +157,7 @@ signals:
     // -1 for none; a click on one.
     void puzzleHovered(int place);
     void puzzleClicked(int place);
-    // The window went away (minimised, another program in front) or came back.
+    // The window went away (minimised, another program or a window of the
+    // game's own in front) or came back.
     void awayChanged(bool away);
 };

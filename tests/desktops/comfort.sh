@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The comfort additions on a real X server with a window manager: the clock
 # in the title bar does not count the minutes the lobby spends minimised
-# (a real minimise, through the window manager), and a double Alt+S starts
+# (a real minimise, through the window manager) nor those the help stands
+# over it, and a double Alt+S starts
 # a game without showing its answer.
 set -euo pipefail
 here=$(dirname "$0")
@@ -42,5 +43,17 @@ xdotool windowactivate --sync "$lobby" 2>/dev/null || xdotool windowmap --sync "
 wait_until '! xdotool getwindowname "$lobby" | grep -q "(paused)"' || fail "back, the clock still stands"
 after=$(clock)
 [ "$((after - before))" -le 2 ] || fail "five seconds minimised counted: $before s before, $after s after"
+
+# A window of the game's own over the lobby (the help) stops the clock too.
+sleep 1
+before=$(clock)
+keys "$lobby" F1
+help=$(wait_window --name ' - Help Window$')
+wait_until 'xdotool getwindowname "$lobby" | grep -q "(paused)"' || fail "the help open, the clock goes on: $(xdotool getwindowname "$lobby")"
+sleep 4
+keys "$help" Escape
+wait_until '! xdotool getwindowname "$lobby" | grep -q "(paused)"' || fail "the help closed, the clock still stands"
+after=$(clock)
+[ "$((after - before))" -le 2 ] || fail "four seconds of help counted: $before s before, $after s after"
 
 echo "1 passed, 0 failed"
