@@ -45,12 +45,16 @@ QString KeyLetters() {
 }
 
 QString EncipherText(QString text) {
+    return EncipherWith(KeyLetters(), text);
+}
+
+QString EncipherWith(const QString &key, const QString &text) {
     QString result;
     result.reserve(text.size());
     for (const QChar c : text) {
         const char16_t code = c.unicode();
-        if (code >= 65 && code <= 90)
-            result += KeyTable(code, 1);
+        if (code >= 65 && code <= 90 && key.size() == 26)
+            result += key[code - 65];
         else
             result += c;
     }

@@ -37,5 +37,7 @@ QString KeyLetters();
 
 // `text` with every A-Z replaced by its cipher letter; everything else in place.
 QString EncipherText(QString text);
+// The same with `key` (the cipher letter of A, of B, ... of Z) for the table.
+QString EncipherWith(const QString &key, const QString &text);
 
 } // namespace cipher

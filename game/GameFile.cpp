@@ -43,6 +43,7 @@ QByteArray FormatGameFile(const KeptGame &s) {
     out += "done=" + s.done.toUtf8() + '\n';
     out += "undone=" + s.undone.toUtf8() + '\n';
     if (!s.letterHints) out += "letterhints=no\n"; // written only for an expert game
+    if (s.day.isValid()) out += "day=" + s.day.toString(Qt::ISODate).toUtf8() + '\n';
     if (s.ended.isValid()) {
         out += "ended=" + s.ended.toString(Qt::ISODate).toUtf8() + '\n';
         out += "outcome=" + stats::OutcomeName(RecordOutcome(s.outcome)).toUtf8() + '\n';
@@ -72,6 +73,8 @@ std::optional<KeptGame> ParseGameFile(const QByteArray &bytes, const QDateTime &
     s.done = v.value("done");
     s.undone = v.value("undone");
     s.letterHints = v.value("letterhints") != QLatin1String("no");
+    // A day that is no date is no game of Today's Quote, and the game stays.
+    s.day = QDate::fromString(v.value("day"), Qt::ISODate);
     const QString ended = v.value("ended"), outcome = v.value("outcome");
     bool endOk = ended.isEmpty() && outcome.isEmpty();
     if (!ended.isEmpty()) {

@@ -22,6 +22,8 @@ struct KeptGame {
     QString done, undone;
     // Whether Hint gives letters: not in an expert game.
     bool letterHints = true;
+    // The day of a game of Today's Quote; invalid for any other game.
+    QDate day;
     // A game that ended, kept only until it is in the record: when it ended
     // and how. Invalid for a game in progress.
     QDateTime ended;

@@ -3,8 +3,10 @@
 namespace play {
 
 stats::Game RowOf(const KeptGame &ended) {
-    return stats::PlayedGame(ended.ended, ended.seconds, ended.hints, RecordOutcome(ended.outcome),
-                             ended.quote);
+    stats::Game g = stats::PlayedGame(ended.ended, ended.seconds, ended.hints,
+                                      RecordOutcome(ended.outcome), ended.quote);
+    g.day = ended.day;
+    return g;
 }
 
 bool Skipped(const KeptGame &ended) {

@@ -29,6 +29,7 @@ void GameSession::clear() {
     m_game = SolveGame();
     m_hintsGiveLetters = true;
     m_level = play::Level::Any;
+    m_day = QDate();
     m_lastPair = {};
     m_key.clear();
     m_keptSeconds = 0;
@@ -37,9 +38,10 @@ void GameSession::clear() {
 }
 
 void GameSession::start(const QString &quote, const QString &enciphered, const QString &key,
-                        play::Level level) {
+                        play::Level level, const QDate &day) {
     m_game.start(quote, enciphered);
     m_level = level;
+    m_day = day;
     m_hintsGiveLetters = play::HintsGiveLetters(level);
     m_lastPair = {};
     m_pausedAt = QDateTime();
@@ -61,6 +63,7 @@ void GameSession::restore(const play::KeptGame &kept) {
     m_key = kept.key;
     m_began = kept.started;
     m_hintsGiveLetters = kept.letterHints;
+    m_day = kept.day;
 }
 
 void GameSession::resume() {
@@ -181,5 +184,6 @@ play::KeptGame GameSession::kept() const {
     s.done = m_game.historyText(false);
     s.undone = m_game.historyText(true);
     s.letterHints = m_hintsGiveLetters;
+    s.day = m_day;
     return s;
 }

@@ -61,14 +61,17 @@ public:
     const QDateTime &began() const { return m_began; }
     // The level the game was asked at (Any for the design's game).
     play::Level level() const { return m_level; }
+    // The day of a game of Today's Quote; invalid for any other game.
+    const QDate &day() const { return m_day; }
 
     // A new game is set up: nothing of the last one is left.
     void clear();
     // Starts a game on `quote`, enciphered with `key`; its clock starts now.
     // A game of a level starts with its letters given (never taken back, no
-    // hint counted), and an expert's gives no letter by Hint.
+    // hint counted), and an expert's gives no letter by Hint. A game of
+    // Today's Quote names its `day`.
     void start(const QString &quote, const QString &enciphered, const QString &key = {},
-               play::Level level = play::Level::Any);
+               play::Level level = play::Level::Any, const QDate &day = {});
     // A kept game, set up as it was left, its clock going on from its seconds.
     void restore(const play::KeptGame &kept);
     // The restored game comes back on show: its clock goes on from its
@@ -139,6 +142,7 @@ private:
     QPair<QString, QString> m_lastPair;
     bool m_hintsGiveLetters = true;
     play::Level m_level = play::Level::Any;
+    QDate m_day;
     SolveGame::Outcome m_outcome = SolveGame::Outcome::Abandoned; // of the game that ended
     QDateTime m_pausedAt;
     std::function<qint16(qint16)> m_choose;

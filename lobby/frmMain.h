@@ -71,6 +71,8 @@ public:
     void PlayRecord(qint16 record, play::Level level = play::Level::Any);
     // The game the session restored on screen again, its clock going on.
     void ResumeGame();
+    // A game on a puzzle made elsewhere (Today's Quote, of `day`).
+    void PlayPuzzle(const play::Puzzle &puzzle, const QDate &day);
     // The solution as the game holds it, after any change; a game the change
     // completed ends there.
     void ShowSolution();

@@ -113,6 +113,14 @@ void frmMain::PlayRecord(qint16 record, play::Level level) {
     showGame();
 }
 
+void frmMain::PlayPuzzle(const play::Puzzle &puzzle, const QDate &day) {
+    fadeOutAndWait();
+    session.clear(); // a new game: nothing of the last one shows
+    openSolvePanel();
+    session.start(puzzle.board, puzzle.enciphered, puzzle.key, play::Level::Any, day);
+    showGame();
+}
+
 void frmMain::ResumeGame() {
     fadeOutAndWait();
     openSolvePanel();

@@ -56,6 +56,9 @@ public:
     }
 
     void playRecord(qint16 record, play::Level level) override { m.PlayRecord(record, level); }
+    void playPuzzle(const play::Puzzle &puzzle, const QDate &day) override {
+        m.PlayPuzzle(puzzle, day);
+    }
     void resumeGame() override { m.ResumeGame(); }
     void abandonGame() override { m.abandonGame(); }
     void typeCipherLetter(QChar letter) override { m.typeCipherLetter(letter); }

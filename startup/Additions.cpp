@@ -12,6 +12,7 @@
 #include "ScreenReader.h"
 #include "SolverAids.h"
 #include "SolverHelp.h"
+#include "TodaysQuote.h"
 #include "ViewSizeChoice.h"
 #include "frmMain.h"
 
@@ -24,6 +25,7 @@ void AttachAdditions(LobbySeam &lobby) {
     new GameStatistics(lobby);
     new SolverAidsPanel(lobby);
     new FreshQuotes(lobby);
+    new TodaysQuote(lobby);
     new SolverHelp(lobby);
     new QuoteMarks(lobby);
     new SavedGame(lobby);

@@ -4,12 +4,15 @@
 #include "Settings.h"
 #include "Termination.h"
 #include "X11.h"
+#include "DailyQuote.h"
+#include "TodaysQuote.h"
 #include "basCipherly.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -50,6 +53,8 @@ bool answeredFromTheCommandLine(int argc, char *argv[]) {
                         "  --english  speak English, whatever the language of the desktop\n"
                         "  --translation FILE\n"
                         "             speak the language of a translation file (.qm), to try one\n"
+                        "  --daily [YYYY-MM-DD]\n"
+                        "             play Today's Quote, or the quote of a day gone by\n"
                         "\n"
                         "Your quote list is $XDG_DATA_HOME/Cipherly/Cipherly.Dat\n"
                         "(~/.local/share/Cipherly/Cipherly.Dat). See cipherly(6); in the\n"
@@ -98,10 +103,52 @@ void ApplyViewSize() {
     if (!qEnvironmentVariableIsSet("QT_FONT_DPI")) qputenv("QT_FONT_DPI", "96");
 }
 
+// `--daily [YYYY-MM-DD]`: the day whose quote the game opens on, today's
+// without a date. False (told on standard error) for a date that is no date,
+// still to come, or before the first quote of the day.
+bool DayAsked(int argc, char *argv[], QDate &day) {
+    for (int i = 1; i < argc; ++i) {
+        if (QByteArray(argv[i]) != "--daily") continue;
+        day = QDate::currentDate();
+        if (i + 1 < argc && !QByteArray(argv[i + 1]).startsWith("--")) {
+            const QString name = QString::fromLocal8Bit(argv[i + 1]);
+            day = play::DayOf(name);
+            if (!day.isValid()) {
+                std::fputs(qPrintable(QCoreApplication::translate(
+                                          "main", "cipherly: --daily takes a date as YYYY-MM-DD, "
+                                                  "not %1\n")
+                                          .arg(name)),
+                           stderr);
+                return false;
+            }
+        }
+        QString refused;
+        if (day > QDate::currentDate())
+            refused = QCoreApplication::translate("main",
+                                                  "cipherly: the quote of %1 is still to come\n")
+                          .arg(play::DayName(day));
+        else if (day < play::FirstDailyDate())
+            refused = QCoreApplication::translate("main",
+                                                  "cipherly: the first quote of the day is %1's\n")
+                          .arg(play::DayName(play::FirstDailyDate()));
+        if (!refused.isEmpty()) {
+            std::fputs(qPrintable(refused), stderr);
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
     if (answeredFromTheCommandLine(argc, argv)) return 0;
+    if (std::any_of(argv + 1, argv + argc, [](const char *a) { return qstrcmp(a, "--daily") == 0; })) {
+        // A day refused is told before any window, without a display.
+        QCoreApplication core(argc, argv);
+        SpeakTheLanguage(core, argc, argv);
+        if (!DayAsked(argc, argv, TodaysQuote::Requested)) return 2;
+    }
     KeepDesignedTextSize();
     DrawWithoutSharedMemory();
     ApplyViewSize();

@@ -1,11 +1,27 @@
 #include "Figures.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace stats {
 
-Figures FiguresOf(const QList<Game> &games) {
+Figures FiguresOf(const QList<Game> &games, const QDate &today) {
     Figures f;
+    // The days whose quote was solved on the day, in order.
+    QList<qint64> days;
+    for (const Game &g : games)
+        if (g.day.isValid() && g.outcome == Outcome::Solved && g.finished.date() == g.day)
+            days << g.day.toJulianDay();
+    std::sort(days.begin(), days.end());
+    days.erase(std::unique(days.begin(), days.end()), days.end());
+    for (qsizetype i = 0, run = 0; i < days.size(); ++i) {
+        run = i > 0 && days[i] == days[i - 1] + 1 ? run + 1 : 1;
+        f.bestDays = qMax(f.bestDays, int(run));
+    }
+    qint64 day = today.toJulianDay();
+    if (!days.contains(day)) --day; // today's quote may still be solved
+    for (qsizetype i = days.indexOf(day); i >= 0 && days[i] == day; --i, --day)
+        ++f.currentDays;
     qint64 solvedSeconds = 0, solvedHints = 0;
     int run = 0;
     for (const Game &g : games) {

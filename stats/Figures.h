@@ -15,12 +15,15 @@ struct Figures {
     // Games solved in a row: the run the latest games make, and the longest.
     // A game shown or abandoned ends a run.
     int currentStreak = 0, bestStreak = 0;
+    // Days in a row with the day's quote (Today's Quote) solved on its day:
+    // the run up to today (or yesterday, today's still to come), and the longest.
+    int currentDays = 0, bestDays = 0;
     // The latest games, up to 50, however they ended, oldest first.
     QList<Game> recent;
 };
 
 inline constexpr int RecentGames = 50;
 
-Figures FiguresOf(const QList<Game> &games);
+Figures FiguresOf(const QList<Game> &games, const QDate &today = QDate::currentDate());
 
 } // namespace stats

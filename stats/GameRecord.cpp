@@ -100,16 +100,16 @@ qint64 wholeNumber(QByteArrayView b, bool *ok) {
 }
 
 std::optional<Game> gameOfBytes(QByteArrayView row, const QDateTime &latest) {
-    QByteArrayView f[7];
+    QByteArrayView f[8];
     int n = 0;
     qsizetype from = 0;
     for (qsizetype i = 0; i <= row.size(); ++i)
         if (i == row.size() || row[i] == ',') {
-            if (n == 7) return std::nullopt;
+            if (n == 8) return std::nullopt;
             f[n++] = row.sliced(from, i - from);
             from = i + 1;
         }
-    if (n != 5 && n != 6) return std::nullopt;
+    if (n < 5 || n > 7) return std::nullopt;
     Game g;
     g.finished = timeOf(f[0]);
     bool secondsOk = false, hintsOk = false, lengthOk = false;
@@ -129,11 +129,16 @@ std::optional<Game> gameOfBytes(QByteArrayView row, const QDateTime &latest) {
         g.outcome = Outcome::Abandoned;
     else
         return std::nullopt;
-    if (n == 6) {
+    if (n >= 6) {
         if (f[5].size() != 8) return std::nullopt;
         for (char c : f[5])
             if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'))) return std::nullopt;
         g.quote = QString::fromLatin1(f[5]);
+    }
+    if (n == 7) {
+        g.day = f[6].size() == 10 ? QDate::fromString(QString::fromLatin1(f[6]), Qt::ISODate)
+                                  : QDate();
+        if (!g.day.isValid()) return std::nullopt;
     }
     return g;
 }
@@ -208,6 +213,8 @@ QString RowOf(const Game &g) {
                       .arg(OutcomeName(g.outcome))
                       .arg(g.length);
     if (!g.quote.isEmpty()) row += QLatin1Char(',') + g.quote;
+    if (!g.quote.isEmpty() && g.day.isValid())
+        row += QLatin1Char(',') + g.day.toString(Qt::ISODate);
     return row;
 }
 

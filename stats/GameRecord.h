@@ -11,7 +11,8 @@
 // data folder for each, with the columns finished (ISO 8601 local date and
 // time), seconds, hints, outcome, length and quote (a short hash of the
 // quote's text, which tells which quote a game was; rows written before it
-// have five columns and count as ever). Rows are appended whole; a row that
+// have five columns and count as ever), and for a game of Today's Quote a
+// seventh, the day whose puzzle it was (2027-01-15). Rows are appended whole; a row that
 // is damaged or foreign is skipped when the record is read.
 namespace stats {
 
@@ -27,11 +28,12 @@ struct Game {
     Outcome outcome = Outcome::Abandoned;
     int length = 0;
     QString quote; // QuoteHash of the quote played; empty in rows of the old form
+    QDate day;     // the day of a game of Today's Quote; invalid for any other game
 
     bool operator==(const Game &o) const {
         return finished.date() == o.finished.date() && finished.time() == o.finished.time() &&
                seconds == o.seconds && hints == o.hints && outcome == o.outcome &&
-               length == o.length && quote == o.quote;
+               length == o.length && quote == o.quote && day == o.day;
     }
 };
 

@@ -98,6 +98,7 @@ QStringList frmStatistics::FigureLines(const stats::Figures &f) {
         QString(),
         tr("Solved in a row now: %1").arg(f.currentStreak),
         tr("Most solved in a row: %1").arg(f.bestStreak),
+        tr("Today's Quote, days in a row: %1 (longest %2)").arg(f.currentDays).arg(f.bestDays),
     };
 }
 

@@ -2,6 +2,7 @@
 
 #include "GameSession.h"
 #include "Levels.h"
+#include "PuzzleKind.h"
 
 #include <QColor>
 #include <QKeySequence>
@@ -97,6 +98,8 @@ public:
     // A game on record `record` of the list, or, for 0, on one the session
     // draws (at `level`); exactly as the design starts a random game.
     virtual void playRecord(qint16 record, play::Level level = play::Level::Any) = 0;
+    // A game on a puzzle that is not the list's: Today's Quote, of `day`.
+    virtual void playPuzzle(const play::Puzzle &puzzle, const QDate &day) = 0;
     // The game the session restored, on show again, its clock going on.
     virtual void resumeGame() = 0;
     // Ends the session's open game as abandoned.

@@ -5,9 +5,13 @@
 #include "KeptGames.h"
 #include "Language.h"
 #include "SolveGame.h"
+#include "DailyQuote.h"
+#include "Difficulty.h"
 #include "PuzzleKind.h"
 #include "modStandard.h"
+#include "modSupport.h"
 
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -97,6 +101,36 @@ private slots:
         // An English quote is laid out as it stands.
         const QString plain = QStringLiteral("IT WAS THE BEST OF TIMES.");
         QCOMPARE(play::WithWordBreaks().make(plain).board, plain);
+    }
+
+    void todaysQuoteIsOneForEachDayAndTheSameForEveryone() {
+        const QDate monday = play::FirstDailyDate();
+        QCOMPARE(monday.dayOfWeek(), 1);
+        QVERIFY(!play::DailyPuzzle(monday.addDays(-1)));
+        // Two years and more without a quote twice.
+        QSet<QString> quotes;
+        for (int d = 0; d < play::DailyDays(); ++d)
+            quotes.insert(play::DailyPuzzle(monday.addDays(d))->board);
+        QVERIFY(play::DailyDays() >= 731);
+        QCOMPARE(quotes.size(), play::DailyDays());
+        // The same puzzle whenever asked; the next day another key.
+        const QDate day(2027, 1, 15);
+        const play::Puzzle p = *play::DailyPuzzle(day);
+        QCOMPARE(play::DailyPuzzle(day)->enciphered, p.enciphered);
+        QVERIFY(play::DailyPuzzle(day.addDays(1))->key != p.key);
+        for (int i = 0; i < 26; ++i) QVERIFY(p.key[i] != QChar(u'A' + i)); // none for itself
+        QCOMPARE(p.enciphered, cipher::EncipherWith(p.key, p.board));
+        // Easier on Mondays than on Sundays, week after week.
+        int monday1 = 0, sunday5 = 0;
+        for (int week = 0; week < 8; ++week) {
+            monday1 += solver::RateQuote(play::DailyPuzzle(monday.addDays(7 * week))->board).level;
+            sunday5 += solver::RateQuote(play::DailyPuzzle(monday.addDays(7 * week + 6))->board).level;
+        }
+        QCOMPARE(monday1, 8);
+        QCOMPARE(sunday5, 40);
+        QCOMPARE(play::DayName(day), QStringLiteral("2027-01-15"));
+        QCOMPARE(play::DayOf(QStringLiteral("2027-01-15")), day);
+        QVERIFY(!play::DayOf(QStringLiteral("15.01.2027")).isValid());
     }
 
     void aWholeGameThroughTheSession() {

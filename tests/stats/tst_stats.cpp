@@ -295,6 +295,33 @@ private slots:
         QCOMPARE(FiguresOf({}).currentStreak, 0);
     }
 
+    void daysInARowCountTheDaysQuoteSolvedOnItsDay() {
+        // A game of the day: its day, solved on it (or not, or later).
+        auto daily = [](int day, Outcome o = Outcome::Solved, int late = 0) {
+            Game g = game(o);
+            g.day = QDate(2026, 11, day);
+            g.finished = QDateTime(g.day.addDays(late), QTime(20, 0), Qt::UTC);
+            g.quote = QStringLiteral("0123abcd");
+            return g;
+        };
+        const QList<Game> games = {daily(1), daily(2),  daily(3), daily(3), // twice, one day
+                                   daily(5), daily(6, Outcome::Shown),
+                                   daily(7, Outcome::Solved, 2),            // solved later
+                                   daily(10), daily(11), game(Outcome::Solved)};
+        const Figures f = FiguresOf(games, QDate(2026, 11, 12));
+        QCOMPARE(f.bestDays, 3);
+        QCOMPARE(f.currentDays, 2); // 10 and 11: today's still to come
+        QCOMPARE(FiguresOf(games, QDate(2026, 11, 11)).currentDays, 2);
+        QCOMPARE(FiguresOf(games, QDate(2026, 11, 13)).currentDays, 0);
+        // The day is kept in the record, and a row without it is read as ever.
+        QVERIFY(AppendGame(daily(5)).isEmpty());
+        QVERIFY(AppendGame(game(Outcome::Solved)).isEmpty());
+        QVERIFY(recordBytes().contains(",0123abcd,2026-11-05\n"));
+        QCOMPARE(ReadGames(), QList<Game>({daily(5), game(Outcome::Solved)}));
+        QVERIFY(!GameOf(QStringLiteral("2026-11-05T20:00:00,60,0,solved,117,0123abcd,2026-02-30"),
+                        QDateTime(QDate(2026, 12, 1), QTime())));
+    }
+
     void theChartTakesTheLast50() {
         QList<Game> games;
         for (int i = 0; i < 70; ++i)

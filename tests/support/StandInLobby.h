@@ -115,6 +115,12 @@ public:
         m_session.start(p.board, p.enciphered, p.key, level);
         emit gameStarted();
     }
+    void playPuzzle(const play::Puzzle &p, const QDate &day) override {
+        m_session.clear();
+        setMode(Mode::Solve);
+        m_session.start(p.board, p.enciphered, p.key, play::Level::Any, day);
+        emit gameStarted();
+    }
     void resumeGame() override {
         setMode(Mode::Solve);
         m_session.resume();

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "Addition.h"
+
+#include "SolveGame.h"
+
+#include <QDate>
+#include <functional>
+
+class GameSession;
+
+// Today's Quote, an addition to the lobby: one puzzle a day, the same for
+// every player, from the list's menu, Ctrl+D or `cipherly --daily [DAY]`; the
+// days in a row solved; and a solved game's result as one line to share
+// (Ctrl+C, or from the closing message of a game of the day), with no letter
+// of the answer in it. It hangs on the list's menu, keys, the lobby's opening
+// and the session's end of a game.
+class TodaysQuote : public Addition {
+    Q_OBJECT
+public:
+    explicit TodaysQuote(LobbySeam &lobby);
+
+    // The day asked for on the command line, played once the lobby opens.
+    static QDate Requested;
+    // The day's puzzle, as a game; false (and told) for a day with none.
+    bool play(const QDate &day);
+    void menuTodaysQuote_Click();
+
+    // The result of a solved game as one line: "Cipherly · Today's Quote 15
+    // Jan 2027 · solved in 2:14 · 0 hints · streak 5" for a game of the day.
+    static QString ShareLine(const QDate &day, qint64 seconds, int hints, int streak);
+    // Copies the result of the solved game on show; false when none is.
+    bool copyResult();
+    // Today, by the player's clock; replaceable in tests.
+    std::function<QDate()> today = [] { return QDate::currentDate(); };
+
+private:
+    void gameClosed();
+    SolveGame::Outcome m_outcome = SolveGame::Outcome::Abandoned;
+    QDate m_endedDay;
+};

@@ -1,0 +1,68 @@
+#include "DailyQuote.h"
+
+#include "QuoteRules.h"
+#include "modSupport.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <random>
+
+namespace play {
+
+namespace {
+
+// The collection: a quote a line, the first line the first day's.
+const QStringList &Collection() {
+    static const QStringList lines = [] {
+        QFile f(QStringLiteral(":/game/daily.txt"));
+        if (!f.open(QIODevice::ReadOnly)) return QStringList();
+        return QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    }();
+    return lines;
+}
+
+// The key of a day: a derangement (no letter for itself) drawn from the
+// date alone, with numbers std::mt19937 gives alike everywhere.
+QString KeyOfDay(const QDate &day) {
+    std::mt19937 rng(uint32_t(day.toJulianDay()));
+    QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    // Sattolo's shuffle: one cycle through all 26, so none stays in place.
+    for (qsizetype i = letters.size() - 1; i > 0; --i)
+        std::swap(letters[i], letters[qsizetype(rng() % uint32_t(i))]);
+    return letters;
+}
+
+} // namespace
+
+QDate FirstDailyDate() {
+    return QDate(2026, 12, 7); // a Monday
+}
+
+int DailyDays() {
+    return int(Collection().size());
+}
+
+std::optional<Puzzle> DailyPuzzle(const QDate &day) {
+    const QStringList &lines = Collection();
+    if (!day.isValid() || day < FirstDailyDate() || lines.isEmpty()) return std::nullopt;
+    // Past the collection's end it starts again, on the same weekday.
+    const qint64 n = FirstDailyDate().daysTo(day) % ((lines.size() / 7) * 7);
+    Puzzle p;
+    p.board = quotes::PuzzleLetters(lines[n]);
+    p.key = KeyOfDay(day);
+    p.enciphered = cipher::EncipherWith(p.key, p.board);
+    return p;
+}
+
+QString DayName(const QDate &day) {
+    return day.toString(Qt::ISODate);
+}
+
+QDate DayOf(const QString &name) {
+    static const QRegularExpression form(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+    return form.match(name).hasMatch() ? QDate::fromString(name, Qt::ISODate) : QDate();
+}
+
+} // namespace play
