@@ -851,6 +851,8 @@ Die Spiele stehen in der Datei games.csv in Ihrem Cipherly-Datenordner, jedes in
 
 Click &quot;Solve a Random Quote On-Screen&quot; and Cipherly picks a quote from your list at random, scrambles it with a new code key and shows it in the lower box. It picks a quote you have never played yet while there is one, and after that one you played longest ago. To play a quote of your choice, highlight it in the list and choose &quot;Solve This Quote&quot; in the list&apos;s menu (right-click the list, or press the Menu key Shift+F10 or Ctrl+M). The yellow box above it holds your solution so far: a dot stands for every letter you have not placed yet.
 
+Today&apos;s Quote (in the list&apos;s menu, or Ctrl+D) is one puzzle a day, the same for every Cipherly player on that date: a quote that comes with Cipherly, not one of your list, easier on Mondays and harder on Sundays. Start Cipherly with --daily and a date (2027-01-15) to play a day gone by. A game of the day is kept like any other; when you solve it, Cipherly tells you how many days in a row you have solved the day&apos;s quote, and offers to copy your result as one line to share, with no letter of the answer in it. Ctrl+C copies the result of any game you have solved.
+
 Tick &quot;Show Played Record&quot; in the list&apos;s menu and the line above the list tells whether the highlighted quote was ever played, how often you solved it and your best time.
 
 To place a letter, type a scrambled letter into the first small box and the letter you think it stands for into the second. Every place where that scrambled letter appears is filled in at once. Changed your mind? Type the scrambled letter again and then a space (or a full stop) to take it back, or simply give it another letter. Ctrl+Z takes back the last pair you placed, and Ctrl+Y (or Ctrl+Shift+Z) puts it back again; a hint cannot be taken back.
@@ -874,6 +876,8 @@ When you complete the quote yourself, Cipherly tells you how many minutes you to
 
 Klicken Sie auf „Zufälliges Zitat am Bildschirm lösen“, und Cipherly wählt zufällig ein Zitat aus Ihrer Liste, verschlüsselt es mit einem neuen Schlüssel und zeigt es im unteren Feld. Solange es ein Zitat gibt, das Sie noch nie gespielt haben, nimmt es eines davon, danach das, das Sie am längsten nicht mehr gespielt haben. Um ein Zitat Ihrer Wahl zu spielen, markieren Sie es in der Liste und wählen „Dieses Zitat lösen“ im Menü der Liste (Rechtsklick auf die Liste oder die Menütaste, Umschalt+F10 oder Strg+M). Das gelbe Feld darüber enthält Ihre bisherige Lösung: Ein Punkt steht für jeden Buchstaben, den Sie noch nicht eingesetzt haben.
 
+Das Zitat des Tages (im Menü der Liste oder mit Strg+D) ist ein Rätsel am Tag, für alle, die Cipherly an dem Tag spielen, dasselbe: ein Zitat, das mit Cipherly kommt, nicht eines Ihrer Liste, montags leichter und sonntags schwerer. Starten Sie Cipherly mit --daily und einem Datum (2027-01-15), um einen vergangenen Tag zu spielen. Ein Spiel des Tages wird aufbewahrt wie jedes andere; lösen Sie es, sagt Cipherly Ihnen, an wie vielen Tagen in Folge Sie das Zitat des Tages gelöst haben, und bietet an, Ihr Ergebnis als eine Zeile zum Teilen zu kopieren, ohne einen Buchstaben der Lösung. Strg+C kopiert das Ergebnis jedes gelösten Spiels.
+
 Haken Sie „Spielbilanz anzeigen“ im Menü der Liste an, und die Zeile über der Liste sagt, ob das markierte Zitat schon einmal gespielt wurde, wie oft Sie es gelöst haben und was Ihre beste Zeit war.
 
 Um einen Buchstaben einzusetzen, tippen Sie einen verschlüsselten Buchstaben in das erste kleine Feld und den Buchstaben, für den er Ihrer Meinung nach steht, in das zweite. An jeder Stelle, an der dieser verschlüsselte Buchstabe vorkommt, wird er sofort eingesetzt. Doch anders überlegt? Tippen Sie den verschlüsselten Buchstaben noch einmal und dann ein Leerzeichen (oder einen Punkt), um ihn zurückzunehmen, oder geben Sie ihm einfach einen anderen Buchstaben. Strg+Z nimmt das zuletzt eingesetzte Paar zurück, Strg+Y (oder Strg+Umschalt+Z) setzt es wieder ein; ein Tipp lässt sich nicht zurücknehmen.
@@ -893,6 +897,47 @@ Sie möchten die Zeit sehen? Haken Sie im Menü des Lösungsbereichs „Uhr anze
 Ein Spiel geht nie verloren: Wird Cipherly mitten in einem Spiel geschlossen oder fällt der Computer aus, bleibt das Spiel erhalten, und beim nächsten Start fragt Cipherly, ob Sie es fortsetzen möchten, mit demselben verschlüsselten Zitat, Ihren Buchstaben und Tipps und der Uhr, die dort weiterläuft, wo sie stand. Antworten Sie mit Nein, zählt es als unbeendetes Spiel.
 
 Wenn Sie das Zitat selbst vollständig lösen, sagt Ihnen Cipherly, wie viele Minuten Sie gebraucht und wie viele Tipps Sie genommen haben. Klicken Sie auf „Fertig, zurück“ (oder drücken Sie Esc), um zur Liste zurückzukehren.</translation>
+    </message>
+</context>
+<context>
+    <name>TodaysQuote</name>
+    <message>
+        <source>Today&apos;s &amp;Quote	Ctrl+D</source>
+        <translation>&amp;Zitat des Tages	Strg+D</translation>
+    </message>
+    <message>
+        <source>The quote of %1 is still to come.</source>
+        <translation>Das Zitat vom %1 kommt erst noch.</translation>
+    </message>
+    <message>
+        <source>Today&apos;s Quote began on %1; there is none for %2.</source>
+        <translation>Das Zitat des Tages gibt es seit dem %1; für den %2 gibt es keines.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 · solved in %2 · %n hint(s)</source>
+        <translation>
+            <numerusform>%1 · gelöst in %2 · %n Tipp</numerusform>
+            <numerusform>%1 · gelöst in %2 · %n Tipps</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 · Today&apos;s Quote %2 · solved in %3 · %n hint(s) · streak %4</source>
+        <translation>
+            <numerusform>%1 · Zitat des Tages %2 · gelöst in %3 · %n Tipp · Serie %4</numerusform>
+            <numerusform>%1 · Zitat des Tages %2 · gelöst in %3 · %n Tipps · Serie %4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Today&apos;s Quote of %1, solved.
+
+Days in a row: %2 (longest %3).
+
+Copy your result to share it? (It gives no letter of the answer away.)</source>
+        <translation>Zitat des Tages vom %1 gelöst.
+
+Tage in Folge: %2 (längste Serie %3).
+
+Ihr Ergebnis zum Teilen kopieren? (Es verrät keinen Buchstaben der Lösung.)</translation>
     </message>
 </context>
 <context>
@@ -1759,6 +1804,14 @@ Sie schon gespielt haben, und können jedes wieder wählen.</translation>
         <source> %1 - Statistics</source>
         <translation> %1 - Statistik</translation>
     </message>
+    <message>
+        <source>Today&apos;s Quote in a row: %1 days</source>
+        <translation>Zitat des Tages in Folge: %1 Tage</translation>
+    </message>
+    <message>
+        <source>Most days in a row: %1</source>
+        <translation>Meiste Tage in Folge: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmTitlePage</name>
@@ -1800,6 +1853,8 @@ of the desktop (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) where it has it.
   --english  speak English, whatever the language of the desktop
   --translation FILE
              speak the language of a translation file (.qm), to try one
+  --daily [YYYY-MM-DD]
+             play Today&apos;s Quote, or the quote of a day gone by
 
 Your quote list is $XDG_DATA_HOME/Cipherly/Cipherly.Dat
 (~/.local/share/Cipherly/Cipherly.Dat). See cipherly(6); in the
@@ -1815,10 +1870,30 @@ Desktops (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), wo es sie beherrscht.
   --english  Englisch sprechen, gleich welche Sprache der Desktop spricht
   --translation DATEI
              die Sprache einer Übersetzungsdatei (.qm) sprechen, zum Ausprobieren
+  --daily [JJJJ-MM-TT]
+             das Zitat des Tages spielen oder das eines vergangenen Tages
 
 Ihre Zitatliste ist $XDG_DATA_HOME/Cipherly/Cipherly.Dat
 (~/.local/share/Cipherly/Cipherly.Dat). Siehe cipherly(6); im
 Quellbaum man -l packaging/cipherly.de.6.
+</translation>
+    </message>
+    <message>
+        <source>cipherly: --daily takes a date as YYYY-MM-DD, not %1
+</source>
+        <translation>cipherly: --daily erwartet ein Datum als JJJJ-MM-TT, nicht %1
+</translation>
+    </message>
+    <message>
+        <source>cipherly: the quote of %1 is still to come
+</source>
+        <translation>cipherly: das Zitat vom %1 kommt erst noch
+</translation>
+    </message>
+    <message>
+        <source>cipherly: the first quote of the day is %1&apos;s
+</source>
+        <translation>cipherly: das erste Zitat des Tages ist das vom %1
 </translation>
     </message>
 </context>

@@ -92,4 +92,21 @@ in %1 minutes, using %n hints!</numerusform>
         </translation>
     </message>
 </context>
+<context>
+    <name>TodaysQuote</name>
+    <message numerus="yes">
+        <source>%1 · solved in %2 · %n hint(s)</source>
+        <translation>
+            <numerusform>%1 · solved in %2 · %n hint</numerusform>
+            <numerusform>%1 · solved in %2 · %n hints</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 · Today&apos;s Quote %2 · solved in %3 · %n hint(s) · streak %4</source>
+        <translation>
+            <numerusform>%1 · Today&apos;s Quote %2 · solved in %3 · %n hint · streak %4</numerusform>
+            <numerusform>%1 · Today&apos;s Quote %2 · solved in %3 · %n hints · streak %4</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

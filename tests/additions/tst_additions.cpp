@@ -3,7 +3,9 @@
 #include "FreshQuotes.h"
 #include "GameRecord.h"
 #include "GameRow.h"
+#include "DailyQuote.h"
 #include "GameStatistics.h"
+#include "TodaysQuote.h"
 #include "KeptGames.h"
 #include "Language.h"
 #include "LetterStrip.h"
@@ -23,6 +25,8 @@
 #include "ViewSizeChoice.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSet>
@@ -447,6 +451,44 @@ private slots:
         lobby->finish();
         lobby->choose(QStringLiteral("Solve &This Quote"));
         QCOMPARE(game().SolveQuote(), lobby->list[4]);
+    }
+
+    void todaysQuoteItsDaysInARowAndAResultToShare() {
+        new GameStatistics(*lobby);
+        auto *daily = new TodaysQuote(*lobby);
+        const QDate day = t.date();
+        daily->today = [day] { return day; };
+        QVERIFY(lobby->press(QKeySequence(Qt::CTRL | Qt::Key_D)));
+        QVERIFY(lobby->is(LobbySeam::Mode::Solve));
+        QCOMPARE(lobby->session().day(), day);
+        QCOMPARE(game().SolveQuote(), play::DailyPuzzle(day)->board);
+        QVERIFY(!daily->copyResult()); // nothing solved yet
+        t = t.addSecs(134);
+        for (QChar c : game().SolveQuote())
+            if (c >= u'A' && c <= u'Z' && !game().isOver()) lobby->typePair(cipherOf(c), c);
+        QVERIFY(game().isOver());
+        // Recorded with its day; the closing message tells the run and copies.
+        QCOMPARE(stats::ReadGames().last().day, day);
+        script->answers = {Answer::Yes};
+        QTRY_COMPARE(script->messages.size(), 1);
+        QVERIFY2(script->messages[0].text.contains(QStringLiteral("Days in a row: 1 (longest 1)")),
+                 qPrintable(script->messages[0].text));
+        const QString line = QGuiApplication::clipboard()->text();
+        QCOMPARE(line, TodaysQuote::ShareLine(day, 134, 0, 1));
+        QVERIFY2(line.startsWith(QStringLiteral("Cipherly \u00B7 Today's Quote 9 Dec 2026 \u00B7 "
+                                                "solved in 2:14 \u00B7 0 hints \u00B7 streak 1")),
+                 qPrintable(line));
+        // Ctrl+C copies it again; no word of the answer is in it.
+        QGuiApplication::clipboard()->clear();
+        QVERIFY(lobby->press(QKeySequence(QKeySequence::Copy)));
+        QCOMPARE(QGuiApplication::clipboard()->text(), line);
+        for (const QString &word : game().SolveQuote().split(u' ', Qt::SkipEmptyParts))
+            if (word.size() > 3) QVERIFY(!line.toUpper().contains(word));
+        // A day to come is refused with a word, and nothing is played.
+        lobby->finish();
+        QVERIFY(!daily->play(day.addDays(1)));
+        QVERIFY(script->messages.last().text.contains(QStringLiteral("still to come")));
+        QVERIFY(lobby->is(LobbySeam::Mode::List));
     }
 
     // ---- The kept game -------------------------------------------------------
