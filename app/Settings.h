@@ -44,9 +44,13 @@ inline constexpr Key ExportFolder{"ExportFolder", ""};
 // remove what a killed export left; empty when none is.
 inline constexpr Key ExportPending{"ExportPending", ""};
 
+// Whether a game's start tells once where the helpers are.
+inline constexpr Key HelperTip{"HelperTip", "True"};
+
 inline constexpr Key All[] = {FadeStatus, NewUser,           SolverAids,   ShowDifficulty,
                               GameClock,  AskBeforeGivingUp, TypeOnPuzzle, ViewSize,
-                              QuoteMarks, QuoteFolder,       ExportFolder, ExportPending};
+                              QuoteMarks, QuoteFolder,       ExportFolder, ExportPending,
+                              HelperTip};
 } // namespace Keys
 
 inline const QString FadeStatusKey = Keys::FadeStatus.text();

@@ -3,6 +3,7 @@
 #include "AnswerGuard.h"
 #include "FreshQuotes.h"
 #include "GameStatistics.h"
+#include "HelperTip.h"
 #include "PairHistory.h"
 #include "PlayClock.h"
 #include "PuzzleTyping.h"
@@ -35,6 +36,7 @@ void AttachAdditions(LobbySeam &lobby) {
     new PuzzleTyping(lobby);
     new ViewSizeChoice(lobby);
     new ScreenReader(lobby);
+    new HelperTip(lobby);
 }
 
 } // namespace

@@ -99,7 +99,7 @@ press_until() {
 }
 
 # to_lobby [FOLDER]: starts the game ($exe) in FOLDER ($work/play unless
-# given) with the welcome screen turned off, leaves the title page with
+# given) with the welcome screen and the helpers' tip turned off, leaves the title page with
 # Continue and waits for the lobby: the game's process in $pid, the lobby's
 # window in $lobby.
 to_lobby() {
@@ -107,9 +107,9 @@ to_lobby() {
   mkdir -p "$(dirname "$conf")"
   if ! grep -q '^NewUser=NoShow' "$conf" 2>/dev/null; then
     if grep -q '^\[Defaults\]' "$conf" 2>/dev/null; then
-      sed -i 's/^\[Defaults\]$/[Defaults]\nNewUser=NoShow/' "$conf"
+      sed -i 's/^\[Defaults\]$/[Defaults]\nNewUser=NoShow\nHelperTip=False/' "$conf"
     else
-      printf '[Defaults]\nNewUser=NoShow\n' >>"$conf"
+      printf '[Defaults]\nNewUser=NoShow\nHelperTip=False\n' >>"$conf"
     fi
   fi
   launch "${1:-$work/play}" "$exe" || fail "the game did not start"

@@ -45,7 +45,7 @@ echo "-- X11: the title page, then the lobby and the list in the data folder"
 cat >/tmp/x11.sh <<'EOR'
 set -euo pipefail
 mkdir -p ~/.config/Cipherly
-printf '[Defaults]\nNewUser=NoShow\n' >~/.config/Cipherly/Cipherly.conf
+printf '[Defaults]\nNewUser=NoShow\nHelperTip=False\n' >~/.config/Cipherly/Cipherly.conf
 cd ~
 cipherly & p=$!
 found() { for i in $(seq 100); do w=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n1); [ -n "$w" ] && return 0; sleep 0.2; done; return 1; }

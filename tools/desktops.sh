@@ -238,7 +238,7 @@ player_world() {
   rt="$work/runtime" && mkdir -m 700 "$rt" && chown "$user" "$rt"
   mkdir "$work/shots" && chown "$user" "$work/shots"
   mkdir -p "$work/home/.config/Cipherly" "$work/home/.local/share/Cipherly"
-  printf '[Defaults]\nNewUser=NoShow\n' >"$work/home/.config/Cipherly/Cipherly.conf"
+  printf '[Defaults]\nNewUser=NoShow\nHelperTip=False\n' >"$work/home/.config/Cipherly/Cipherly.conf"
   for i in $(seq 1 11); do printf '%-200s' "QUOTE NUMBER $(printf '%s' "$i" | tr 0-9 A-J) OF A LIST KEPT FOR THE DESKTOPS, LONG ENOUGH"; done \
     >"$work/home/.local/share/Cipherly/Cipherly.Dat"
   chown -R "$user" "$work/home"

@@ -16,6 +16,8 @@ out="$root/docs/screenshots"
 work=$(mktemp -d)
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR" && mkdir -p "$HOME/Documents" "$work/play" "$out"
+# The game on show, not the helpers' tip over it.
+mkdir -p "$XDG_CONFIG_HOME/Cipherly" && printf '[Defaults]\nHelperTip=False\n' >"$XDG_CONFIG_HOME/Cipherly/Cipherly.conf"
 pid=
 trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
 

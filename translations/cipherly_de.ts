@@ -95,6 +95,27 @@ Sie können weiterspielen; bis das behoben ist, werden Spiele nicht gezählt.</t
     </message>
 </context>
 <context>
+    <name>HelperTip</name>
+    <message>
+        <source>Cipherly has helpers, each off until you want it, in the right-click menus (or Ctrl+M, the Menu key, Shift+F10):
+
+- While solving, right-click a puzzle box: Explain a Step (F2), Check My Letters (F3), Solver&apos;s Aids, Show the Clock (F9 pauses), Ask Before Giving Up, Type on the Puzzle.
+- In the quote list: Today&apos;s Quote (Ctrl+D), Statistics, Show Difficulty, games of a level, Show Played Record, Import and Export Quotes.
+
+F1 tells more about each.</source>
+        <translation>Cipherly hat Helfer, jeder ausgeschaltet, bis Sie ihn möchten, in den Kontextmenüs (oder mit Strg+M, der Menütaste, Umschalt+F10):
+
+- Beim Lösen Rechtsklick auf ein Rätselfeld: Einen Schritt erklären (F2), Meine Buchstaben prüfen (F3), Lösungshilfen, Uhr anzeigen (F9 hält an), Vor dem Aufgeben fragen, Direkt ins Rätsel tippen.
+- In der Zitatliste: Zitat des Tages (Strg+D), Statistik, Schwierigkeit anzeigen, Spiele nach Schwierigkeit, Spielbilanz anzeigen, Zitate importieren und exportieren.
+
+F1 sagt mehr über jeden.</translation>
+    </message>
+    <message>
+        <source>Show this tip at the next game too</source>
+        <translation>Diesen Tipp auch beim nächsten Spiel anzeigen</translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>it is not a translation</source>

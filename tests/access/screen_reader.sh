@@ -14,7 +14,7 @@ if [ -z "${CIPHERLY_OWN_BUS:-}" ]; then
 fi
 private_world
 mkdir -p "$HOME/.config/Cipherly"
-printf '[Defaults]\nNewUser=NoShow\n' >"$HOME/.config/Cipherly/Cipherly.conf"
+printf '[Defaults]\nNewUser=NoShow\nHelperTip=False\n' >"$HOME/.config/Cipherly/Cipherly.conf"
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 & pids+=("$!")
 sleep 1
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1

@@ -5,6 +5,7 @@
 #include "GameRow.h"
 #include "DailyQuote.h"
 #include "GameStatistics.h"
+#include "HelperTip.h"
 #include "TodaysQuote.h"
 #include "KeptGames.h"
 #include "Language.h"
@@ -489,6 +490,23 @@ private slots:
         QVERIFY(!daily->play(day.addDays(1)));
         QVERIFY(script->messages.last().text.contains(QStringLiteral("still to come")));
         QVERIFY(lobby->is(LobbySeam::Mode::List));
+    }
+
+    void theFirstGameTellsWhereTheHelpersAreOnce() {
+        Settings::SetOn(Settings::Keys::HelperTip, true);
+        new HelperTip(*lobby);
+        lobby->playRecord(3, play::Level::Any);
+        QTRY_COMPARE(script->messages.size(), 1);
+        QCOMPARE(script->messages[0].text, HelperTip::Text());
+        QVERIFY(HelperTip::Text().contains(QStringLiteral("Explain a Step (F2)")));
+        // Not kept for the next game (the box left unticked): never again.
+        QVERIFY(!Settings::IsOn(Settings::Keys::HelperTip));
+        lobby->finish();
+        fresh();
+        new HelperTip(*lobby);
+        lobby->playRecord(3, play::Level::Any);
+        QTest::qWait(20);
+        QCOMPARE(script->messages.size(), 1);
     }
 
     // ---- The kept game -------------------------------------------------------

@@ -50,7 +50,7 @@ done
 conf="$XDG_CONFIG_HOME/Cipherly/Cipherly.conf"
 view_size() {
   mkdir -p "${conf%/*}"
-  printf '[Defaults]\nNewUser=NoShow\nViewSize=%s\n' "$1" >"$conf"
+  printf '[Defaults]\nNewUser=NoShow\nHelperTip=False\nViewSize=%s\n' "$1" >"$conf"
 }
 for size in 150 200; do
   echo "-- ViewSize=$size"

@@ -17,7 +17,7 @@ grep -q "still to come" "$work/refused" || fail "a day to come, told: $(cat "$wo
 
 conf="$XDG_CONFIG_HOME/Cipherly/Cipherly.conf"
 mkdir -p "${conf%/*}"
-printf '[Defaults]\nNewUser=NoShow\n' >"$conf"
+printf '[Defaults]\nNewUser=NoShow\nHelperTip=False\n' >"$conf"
 launch "$work/play" "$exe" --daily 2026-12-08 || fail "the game did not start"
 title=$(wait_window --pid "$pid") || fail "no title page"
 lobby=

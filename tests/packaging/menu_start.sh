@@ -10,7 +10,7 @@ under_xvfb "$0" "$@"
 build=$1
 private_world
 mkdir -p "$HOME/.config/Cipherly"
-printf '[Defaults]\nNewUser=NoShow\n' >"$HOME/.config/Cipherly/Cipherly.conf"
+printf '[Defaults]\nNewUser=NoShow\nHelperTip=False\n' >"$HOME/.config/Cipherly/Cipherly.conf"
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
 export PATH="$work/prefix/games:$PATH"
 entry="$work/prefix/share/applications/com.example.Cipherly.desktop"
