@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "Settings.h"
 
+#include <QAccessible>
 #include <QTimer>
 
 HelperTip::HelperTip(LobbySeam &lobby) : Addition(lobby, QStringLiteral("helperTip")) {
@@ -24,6 +25,10 @@ QString HelperTip::Text() {
 void HelperTip::gameStarted() {
     if (m_told || !Settings::IsOn(Settings::Keys::HelperTip)) return;
     m_told = true;
+    // With a screen reader the game's start has its own words to say, and a
+    // window over it would be named and left unread: the help (F1) tells
+    // the helpers instead.
+    if (QAccessible::isActive()) return;
     // Told once the game is on screen.
     QTimer::singleShot(0, this, [this] {
         bool again = false;

@@ -4,8 +4,9 @@
 
 // The helpers' tip, an addition to the lobby: every helper is off until the
 // player wants it, and found in the right-click menus; a first game tells,
-// once, where they are and their keys. The player may keep the tip for the
-// next game. It hangs on the lobby's game start only.
+// once, where they are and their keys (not with a screen reader, which the
+// help serves instead). The player may keep the tip for the next game. It
+// hangs on the lobby's game start only.
 class HelperTip : public Addition {
     Q_OBJECT
 public:

@@ -63,7 +63,12 @@ keys "$confirm" alt+y
 wait_until '[ "$(size)" -eq 2000 ]' || fail "the quote was not deleted"
 
 step "play a game to the end with Solve"
-keys "$lobby" alt+s F8
+keys "$lobby" alt+s
+# A first game tells, once, where the helpers are.
+tip=$(wait_window --name '^Cipherly$') || fail "a first game did not tell where the helpers are"
+keys "$tip" Return
+gone "$tip" || fail "the helpers' tip stayed"
+keys "$lobby" F8
 message=
 for _ in $(seq 30); do
   # Select the closing message with the mouse, as a player copying it would.

@@ -17,7 +17,7 @@ entry="$work/prefix/share/applications/com.example.Cipherly.desktop"
 
 # The command as a launcher reads it: field codes dropped, then split into
 # words the way the desktop-entry rules quote them (as a shell's double quotes).
-line=$(sed -n 's/^Exec=//p' "$entry" | sed -E 's/ ?%[fFuUdDnNickvm]//g')
+line=$(sed -n '/^\[Desktop Entry\]/,/^\[/s/^Exec=//p' "$entry" | sed -E 's/ ?%[fFuUdDnNickvm]//g')
 [ "$line" = cipherly ] || fail "the menu's command is '$line', not plain cipherly"
 eval "command=($line)"
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A player plays three games in the real program (one solved with hints, one
-# shown with Solve, one abandoned), finds them in the record of games, and
+# shown with Solve, one abandoned after a hint; one more left before any move
+# is only skipped), finds them in the record of games, and
 # reads them back in the statistics window.
 set -euo pipefail
 . "$(dirname "$0")/../xhelpers.sh"
@@ -25,8 +26,13 @@ keys "$lobby" alt+s F8
 wait_until '[ "$(rows)" -ge 2 ]' || fail "the shown game was not recorded"
 keys "$lobby" Escape
 
-echo "-- abandoned"
+echo "-- skipped, then abandoned"
+# Left before any move: only skipped, no row.
 keys "$lobby" alt+s Escape
+sleep 1
+[ "$(rows)" = 2 ] || fail "a game left before any move was recorded"
+# Left after a hint: abandoned.
+keys "$lobby" alt+s F4 Escape
 wait_until '[ "$(rows)" -ge 3 ]' || fail "the abandoned game was not recorded"
 
 head -n1 "$record" | grep -qx 'finished,seconds,hints,outcome,length,quote' || fail "no header row"
