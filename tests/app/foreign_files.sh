@@ -31,6 +31,9 @@ lobby=$(wait_window --name '^ Cipherly$') || fail "no lobby"
 
 # A game to its end: kept meanwhile, then recorded, each in a file of its own.
 keys "$lobby" alt+s
+# The settings were set aside: a first game, with the helpers' tip over it.
+tip=$(wait_window --name '^Cipherly$') || fail "no helpers' tip at the first game"
+keys "$tip" Return
 wait_until '[ -f "$data/Game.sav" ] && [ ! -L "$data/Game.sav" ]' || fail "the game was not kept in a file of its own"
 keys "$lobby" F8
 wait_until '[ -f "$data/games.csv" ] && [ ! -L "$data/games.csv" ]' || fail "the game was not recorded in a file of its own"
