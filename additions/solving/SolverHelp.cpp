@@ -63,9 +63,15 @@ SolverHelp::SolverHelp(LobbySeam &lobby) : Addition(lobby, QStringLiteral("solve
 
     // The solver's words are read once, off the window's thread, before a
     // level or a step needs them: German too for a player who reads German.
-    QThreadPool::globalInstance()->start([german = QLocale().language() == QLocale::German] {
-        solver::WordModel::shared(solver::Language::English);
-        if (german) solver::WordModel::shared(solver::Language::German);
+    // Not while the lobby opens: a desktop placing the window then must not
+    // wait for a core (jwm put its title bar off the screen).
+    connect(&lobby, &LobbySeam::lobbyOpened, this, [this] {
+        QTimer::singleShot(2000, this, [german = QLocale().language() == QLocale::German] {
+            QThreadPool::globalInstance()->start([german] {
+                solver::WordModel::shared(solver::Language::English);
+                if (german) solver::WordModel::shared(solver::Language::German);
+            });
+        });
     });
 }
 
