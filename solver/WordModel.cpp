@@ -188,6 +188,32 @@ const std::vector<int> *WordModel::withPattern(const std::string &p) const {
     return it == m_patterns.end() ? nullptr : &it->second;
 }
 
+std::vector<int> WordModel::matching(const std::string &typed) const {
+    std::string p;
+    for (char c : typed)
+        p += (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+    std::vector<int> out;
+    for (char c : p)
+        if (!(c >= 'a' && c <= 'z') && c != '?' && c != '\'') return out;
+    if (p.find('?') == std::string::npos) {
+        if (const auto *shaped = withPattern(pattern(p))) out = *shaped;
+        return out;
+    }
+    // Letters as they stand: the words of the same length, the commonest first.
+    std::vector<int> all;
+    for (int id = 0; id < size(); ++id) {
+        const std::string &w = m_words[size_t(id)];
+        if (w.size() != p.size()) continue;
+        bool fits = true;
+        for (size_t k = 0; k < p.size() && fits; ++k)
+            fits = p[k] == '?' ? w[k] != '\'' : p[k] == w[k];
+        if (fits) all.push_back(id);
+    }
+    std::stable_sort(all.begin(), all.end(),
+                     [this](int a, int b) { return m_logp[size_t(a)] > m_logp[size_t(b)]; });
+    return all;
+}
+
 std::string WordModel::pattern(const std::string &word) {
     std::string p(word.size(), '\0');
     char order[256];

@@ -63,6 +63,13 @@ public:
     // most common first; null when there are none.
     const std::vector<int> *withPattern(const std::string &pattern) const;
 
+    // The words a pattern a puzzler types stands for, commonest first. Without
+    // a '?' it is a shape: each letter an unknown, the same letter the same
+    // one, different letters different ones (ABCA: THAT). With a '?' its
+    // letters stand for themselves and '?' for any letter (?E?'S: LET'S,
+    // MEN'S). Apostrophes stand for themselves; case does not matter.
+    std::vector<int> matching(const std::string &pattern) const;
+
     // The pattern of a word: each letter as the order in which it first
     // appears (0, 1, ...), an apostrophe as itself. "hello" and "cheer" share
     // one, whichever letters spell them.

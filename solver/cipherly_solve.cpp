@@ -53,6 +53,7 @@ void PrintSteps(QTextStream &out, qint64 number, const QString &line,
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     bool explain = false, steps = false;
+    QString words; // a pattern whose words are asked for
     const solver::WordModel *model = nullptr; // the language told from each text
     const QStringList args = app.arguments().mid(1);
     for (qsizetype i = 0; i < args.size(); ++i) {
@@ -73,9 +74,17 @@ int main(int argc, char **argv) {
             explain = true;
         } else if (a == QLatin1String("--steps")) {
             steps = true;
+        } else if (a == QLatin1String("--words")) {
+            if (i + 1 >= args.size()) {
+                std::fputs("cipherly-solve: --words takes a pattern, such as ABCA or ?E?'S\n",
+                           stderr);
+                return 2;
+            }
+            words = args[++i];
         } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
             std::puts("Usage: cipherly-solve [--language en|de] [--explain] < CIPHER-TEXTS\n"
                       "       cipherly-solve [--language en|de] --steps < CIPHER<TAB>PLAIN LINES\n"
+                      "       cipherly-solve [--language en|de] --words PATTERN\n"
                       "Solves cipher texts, one per line, and prints for each: the solution\n"
                       "('?' for a letter not found), the difficulty from 1 (easiest) to 5\n"
                       "(hardest; 0 when the solution reads as no language) and the\n"
@@ -87,7 +96,10 @@ int main(int argc, char **argv) {
                       "With --steps, prints the steps Explain a Step gives from an empty\n"
                       "board, one a line: the input line, the kind (lone, only, repeated,\n"
                       "pattern, likeliest, letter, guess, name), the word, its reading, the\n"
-                      "pairs, how many words fit and the sentence, separated by tabs.");
+                      "pairs, how many words fit and the sentence, separated by tabs.\n"
+                      "With --words, prints the words a pattern stands for, commonest first:\n"
+                      "a pattern of letters is a shape (ABCA: THAT); with a ? in it, its\n"
+                      "letters stand for themselves and ? for any letter (?E?'S: LET'S).");
             return 0;
         } else {
             std::fprintf(stderr, "cipherly-solve: unknown option %s (try --help)\n", qPrintable(a));
@@ -97,6 +109,13 @@ int main(int argc, char **argv) {
     if (solver::WordModel::shared().empty()) {
         std::fputs("cipherly-solve: the word data is missing or damaged\n", stderr);
         return 1;
+    }
+    if (!words.isNull()) {
+        // The words of a pattern, commonest first, one a line.
+        const solver::WordModel &m = model ? *model : solver::WordModel::shared();
+        for (int id : m.matching(words.toStdString()))
+            std::printf("%s\n", qPrintable(QString::fromStdString(m.text(id)).toUpper()));
+        return 0;
     }
     QTextStream in(stdin), out(stdout);
     QString line;

@@ -286,6 +286,24 @@ private slots:
         QVERIFY(!de.loneLetterWord("a") && en.loneLetterWord("a"));
     }
 
+    void patternWordsAreShapesOrLettersAsTheyStand() {
+        auto words = [](const QString &pattern) {
+            QProcess p;
+            p.start(QStringLiteral(CIPHERLY_SOLVE_EXE), {QStringLiteral("--words"), pattern});
+            p.waitForFinished(30000);
+            return QString::fromLatin1(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        };
+        const QStringList shape = words(QStringLiteral("ABCA"));
+        QCOMPARE(shape.value(0), QStringLiteral("THAT")); // the commonest first
+        for (const QString &w : shape)
+            QVERIFY(w.size() == 4 && w[0] == w[3] && w[0] != w[1] && w[1] != w[2] && w[0] != w[2]);
+        const QStringList possessive = words(QStringLiteral("?e?'s"));
+        QVERIFY(possessive.contains(QStringLiteral("LET'S")) &&
+                possessive.contains(QStringLiteral("MEN'S")));
+        for (const QString &w : possessive) QVERIFY(w[1] == u'E' && w.endsWith(QLatin1String("'S")));
+        QVERIFY(words(QStringLiteral("A1")).isEmpty());
+    }
+
     void theCommandPrintsALineForEachCipherText() {
         QProcess p;
         p.start(QStringLiteral(CIPHERLY_SOLVE_EXE), {QStringLiteral("--explain")});
