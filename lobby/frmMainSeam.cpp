@@ -126,7 +126,7 @@ void frmMain::buildSeam() {
     const auto look = [this] {
         const QWidget *front = QApplication::activeWindow();
         setAway(qGuiApp->applicationState() != Qt::ApplicationActive ||
-                (front && front != this && front->isWindow() && front->window() != this));
+                (front && front != this));
     };
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, look);
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, look);

@@ -47,4 +47,13 @@ inline int CipherLetter(QChar c) {
     return -1;
 }
 
+// A quote (plain text) enciphered each letter as the next, Z as A: a key in
+// which no letter stands for itself, for reading a quote as its own answer.
+inline QString NextLetterCipher(const QString &quote) {
+    QString cipher = quote.toUpper();
+    for (QChar &ch : cipher)
+        if (const int c = CipherLetter(ch); c >= 0) ch = QChar('A' + (c + 1) % 26);
+    return cipher;
+}
+
 } // namespace solver

@@ -483,10 +483,8 @@ Key KeyOf(const QString &cipher, const QString &text) {
 }
 
 Rating RateQuote(const QString &quote, const WordModel *model) {
-    // Any key will do if no letter stands for itself: each letter as the next.
-    QString cipher = quote.toUpper();
-    for (QChar &ch : cipher)
-        if (const int c = CipherLetter(ch); c >= 0) ch = QChar('A' + (c + 1) % 26);
+    // Any key will do if no letter stands for itself.
+    const QString cipher = NextLetterCipher(quote);
     return Rate(cipher, KeyOf(cipher, quote.toUpper()), {}, model);
 }
 

@@ -389,16 +389,11 @@ Solution Solve(const QString &cipher, const std::array<char, 26> &given, const W
 }
 
 Solution ReadQuote(const QString &quote) {
-    // Enciphered each letter as the next (no letter for itself), with the
-    // whole key given: only the language is left to find.
-    QString cipher = quote.toUpper();
+    // The whole key given: only the language is left to find.
+    const QString cipher = NextLetterCipher(quote);
     std::array<char, 26> key{};
-    for (QChar &ch : cipher)
-        if (const int c = CipherLetter(ch); c >= 0) {
-            const int to = (c + 1) % 26;
-            key[size_t(to)] = char('A' + c);
-            ch = QChar('A' + to);
-        }
+    for (const QChar ch : cipher)
+        if (const int c = CipherLetter(ch); c >= 0) key[size_t(c)] = char('A' + (c + 25) % 26);
     return Solve(cipher, key);
 }
 
