@@ -7,14 +7,17 @@
 // fare, the time taken, and whether taking a quote's short words away makes
 // it rate harder.
 //
-//   cipherly-solver-bench [--every N] COLLECTION...
+//   cipherly-solver-bench [--every N] [--no-breaks] COLLECTION...
 //
 // With --every N, every Nth quote only (a large collection in fair time).
+// With --no-breaks, the quotes of 120 to 200 characters as a puzzle without
+// word breaks gives them (letters only, in groups of five), solved so.
 #include "CipherWords.h"
 #include "Difficulty.h"
 #include "QuoteImport.h"
 #include "QuoteRules.h"
 #include "Solver.h"
+#include "Unbroken.h"
 #include "WordModel.h"
 #include "modStandard.h"
 #include "modSupport.h"
@@ -27,6 +30,54 @@
 #include <algorithm>
 #include <cstdio>
 #include <random>
+
+namespace {
+
+// Quotes without word breaks: how many come out with 90 % of their letters
+// right, letter for letter, with every word break found, and the time.
+int NoBreaks(const QStringList &quotes) {
+    int solved = 0, nearly = 0, exact = 0, broken = 0;
+    std::vector<double> ms;
+    QStringList misses;
+    for (const QString &q : quotes) {
+        if (q.size() < 120 || q.size() > 200) continue;
+        const QString board = quotes::LettersInFives(q);
+        cipher::MakeCodeKey();
+        const QString c = cipher::EncipherText(board);
+        QElapsedTimer t;
+        t.start();
+        const solver::Solution s = solver::SolveUnbroken(c);
+        ms.push_back(double(t.nsecsElapsed()) / 1e6);
+        int letters = 0, right = 0;
+        for (qsizetype i = 0; i < board.size(); ++i)
+            if (board[i] != u' ') ++letters, right += s.plain[i] == board[i];
+        ++solved;
+        nearly += right * 10 >= letters * 9;
+        exact += right == letters;
+        QString words = q;
+        words.remove(u'\'');
+        for (QChar &ch : words)
+            if (ch < u'A' || ch > u'Z') ch = u' ';
+        broken += s.words == words.simplified();
+        if (qEnvironmentVariableIsSet("CIPHERLY_SOLVER_BREAKS") && right == letters && s.words != words.simplified()) misses << words.simplified() + QStringLiteral("\n   ") + s.words;
+        if (right * 10 < letters * 9) misses << board + QStringLiteral("\n   ") + s.words;
+    }
+    if (ms.empty()) return std::fputs("no quotes of 120 to 200 characters\n", stderr), 1;
+    std::sort(ms.begin(), ms.end());
+    const double n = solved;
+    std::printf("%d quotes of 120-200 characters without word breaks: %.1f %% with 90 %% of "
+                "their letters right, %.1f %% letter for letter, %.1f %% with every word break "
+                "found\n",
+                solved, 100 * nearly / n, 100 * exact / n, 100 * broken / n);
+    std::printf("time: median %.1f ms, 90th percentile %.1f ms, slowest %.1f ms\n",
+                ms[ms.size() / 2], ms[ms.size() * 9 / 10], ms.back());
+    if (qEnvironmentVariableIsSet("CIPHERLY_SOLVER_MISSES"))
+        for (const QString &m : misses)
+            std::printf("%s\n", qPrintable(m));
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
@@ -47,6 +98,8 @@ int main(int argc, char **argv) {
         every = std::max(1, paths[1].toInt());
         paths = paths.mid(2);
     }
+    const bool noBreaks = !paths.isEmpty() && paths[0] == QLatin1String("--no-breaks");
+    if (noBreaks) paths.removeFirst();
     QStringList quotes;
     int seen = 0;
     for (const QString &path : paths) {
@@ -60,6 +113,7 @@ int main(int argc, char **argv) {
         }
     }
     if (quotes.isEmpty()) return std::fputs("no quotes to measure on\n", stderr), 1;
+    if (noBreaks) return NoBreaks(quotes);
 
     // Each quote under several keys: a solver that reads a quote under one
     // key and not under another is caught.

@@ -182,6 +182,18 @@ QString PuzzleLetters(const QString &quote) {
     return UpperCase(PlainLetters(quote));
 }
 
+QString LettersInFives(const QString &quote) {
+    QString out;
+    int run = 0;
+    for (const QChar c : PuzzleLetters(quote)) {
+        if (c < u'A' || c > u'Z') continue;
+        if (run > 0 && run % 5 == 0) out += QLatin1Char(' ');
+        out += c;
+        ++run;
+    }
+    return out;
+}
+
 QString PlainLetters(const QString &text) {
     bool ascii = true;
     for (const QChar c : text)

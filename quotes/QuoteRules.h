@@ -61,6 +61,9 @@ QString PlainLetters(const QString &text);
 // capitals, so that every letter is one the cipher hides, whether the quote
 // was typed (and kept its Ä or é) or brought in.
 QString PuzzleLetters(const QString &quote);
+// The same letters without word breaks: A to Z only, in groups of five
+// ("THEQU ICKBR OWN"); marks, digits and breaks dropped.
+QString LettersInFives(const QString &quote);
 // Whether a text reads as prose: at least half of its characters letters.
 // A drawing made of characters is not.
 bool IsProse(const QString &text);

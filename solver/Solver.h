@@ -25,6 +25,9 @@ struct Solution {
     double known = 0;
     // The language it reads as.
     Language language = Language::English;
+    // Of a text given without word breaks: its letters read, with the word
+    // breaks found ("THE QUICK"); empty otherwise.
+    QString words;
 };
 
 // The quote behind `cipher`, from the cipher text alone, as a person who

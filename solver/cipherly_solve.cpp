@@ -6,10 +6,14 @@
 // language, English or German, is told from the cipher text unless
 // --language gives it. With --steps it reads CIPHER<TAB>PLAIN lines
 // and prints every step Explain a Step gives from an empty board, each one
-// followed before the next.
+// followed before the next. With --no-breaks each cipher text is letters
+// without word breaks (groups of five, say): it prints the solution in the
+// same layout, a tab, its words with the breaks found, a tab, the
+// milliseconds.
 #include "CipherWords.h"
 #include "Difficulty.h"
 #include "Solver.h"
+#include "Unbroken.h"
 #include "WordModel.h"
 
 #include <QCoreApplication>
@@ -52,7 +56,7 @@ void PrintSteps(QTextStream &out, qint64 number, const QString &line,
 
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
-    bool explain = false, steps = false;
+    bool explain = false, steps = false, noBreaks = false;
     QString words; // a pattern whose words are asked for
     const solver::WordModel *model = nullptr; // the language told from each text
     const QStringList args = app.arguments().mid(1);
@@ -74,6 +78,8 @@ int main(int argc, char **argv) {
             explain = true;
         } else if (a == QLatin1String("--steps")) {
             steps = true;
+        } else if (a == QLatin1String("--no-breaks")) {
+            noBreaks = true;
         } else if (a == QLatin1String("--words")) {
             if (i + 1 >= args.size()) {
                 std::fputs("cipherly-solve: --words takes a pattern, such as ABCA or ?E?'S\n",
@@ -85,6 +91,7 @@ int main(int argc, char **argv) {
             std::puts("Usage: cipherly-solve [--language en|de] [--explain] < CIPHER-TEXTS\n"
                       "       cipherly-solve [--language en|de] --steps < CIPHER<TAB>PLAIN LINES\n"
                       "       cipherly-solve [--language en|de] --words PATTERN\n"
+                      "       cipherly-solve [--language en|de] --no-breaks < CIPHER-TEXTS\n"
                       "Solves cipher texts, one per line, and prints for each: the solution\n"
                       "('?' for a letter not found), the difficulty from 1 (easiest) to 5\n"
                       "(hardest; 0 when the solution reads as no language) and the\n"
@@ -99,7 +106,10 @@ int main(int argc, char **argv) {
                       "pairs, how many words fit and the sentence, separated by tabs.\n"
                       "With --words, prints the words a pattern stands for, commonest first:\n"
                       "a pattern of letters is a shape (ABCA: THAT); with a ? in it, its\n"
-                      "letters stand for themselves and ? for any letter (?E?'S: LET'S).");
+                      "letters stand for themselves and ? for any letter (?E?'S: LET'S).\n"
+                      "With --no-breaks, each text is letters without word breaks (groups\n"
+                      "of five, say): prints the solution in the same layout, the words\n"
+                      "read with the breaks found, and the milliseconds, separated by tabs.");
             return 0;
         } else {
             std::fprintf(stderr, "cipherly-solve: unknown option %s (try --help)\n", qPrintable(a));
@@ -146,6 +156,12 @@ int main(int argc, char **argv) {
         }
         QElapsedTimer t;
         t.start();
+        if (noBreaks) {
+            const solver::Solution s = solver::SolveUnbroken(line, model);
+            out << s.plain << '\t' << s.words << '\t' << t.elapsed() << '\n';
+            out.flush();
+            continue;
+        }
         const solver::Solution s = solver::Solve(line, {}, model);
         const solver::Rating r = solver::Rate(line, s);
         const qint64 ms = t.elapsed();

@@ -4,6 +4,11 @@
 // it).
 //
 //   cipherly-make-words [--fold] OUT WORDLIST TEXT...
+//   cipherly-make-words --letters [--fold] OUT TEXT...
+//
+// With --letters it counts letters instead: how often each run of four
+// letters occurs in the texts' entries, word breaks and marks left out, for
+// reading a cipher given without word breaks.
 //
 // With --fold the word list and texts are UTF-8 and their letters are
 // written plain as the game writes a quote's (Ä as AE, ß as SS, É as E), so
@@ -19,8 +24,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -78,9 +85,61 @@ QByteArray contents(QFile &f, bool fold) {
     return fold ? quotes::PlainLetters(QString::fromUtf8(raw)).toUtf8() : raw;
 }
 
+// Runs of four letters in the entries of `texts`, each run's cost (minus the
+// log of its chance) scaled by 12 into a byte.
+int countLetters(const char *outPath, const QList<QByteArray> &texts) {
+    constexpr int N = 26 * 26 * 26 * 26;
+    std::vector<double> quad(N, 0.0);
+    for (const QByteArray &text : texts) {
+        int run = 0, at = 0;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            char c = text[i];
+            if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+            if (isLetter(c)) {
+                at = (at * 26 + (c - 'a')) % N;
+                if (++run >= 4) quad[size_t(at)] += 1;
+            } else if (c == '%' && (i == 0 || text[i - 1] == '\n')) {
+                run = 0; // a new entry
+            }
+        }
+    }
+    // Each run's own chance among all runs: a run never seen is unlikely,
+    // not impossible.
+    double total = 0;
+    for (double q : quad)
+        total += q;
+    QByteArray out("CPL1");
+    for (double q : quad)
+        out.append(char(std::clamp(std::lround(-std::log((q + 0.05) / total) * 12), 0L, 255L)));
+    QSaveFile o(QString::fromLocal8Bit(outPath));
+    if (!o.open(QIODevice::WriteOnly) || o.write(out) != out.size() || !o.commit()) {
+        std::fprintf(stderr, "cannot write %s\n", outPath);
+        return 1;
+    }
+    return 0;
+}
+
 int main(int argc, char **argv) {
+    const bool letters = argc > 1 && qstrcmp(argv[1], "--letters") == 0;
+    if (letters) --argc, ++argv;
     const bool fold = argc > 1 && qstrcmp(argv[1], "--fold") == 0;
     if (fold) --argc, ++argv;
+    if (letters) {
+        QList<QByteArray> texts;
+        for (int a = 2; a < argc; ++a) {
+            QFile f(QString::fromLocal8Bit(argv[a]));
+            if (!f.open(QIODevice::ReadOnly)) {
+                std::fprintf(stderr, "cannot read %s\n", argv[a]);
+                return 1;
+            }
+            texts.append(contents(f, fold));
+        }
+        if (argc < 3) {
+            std::fprintf(stderr, "usage: cipherly-make-words --letters [--fold] OUT TEXT...\n");
+            return 2;
+        }
+        return countLetters(argv[1], texts);
+    }
     if (argc < 4) {
         std::fprintf(stderr, "usage: cipherly-make-words [--fold] OUT WORDLIST TEXT...\n");
         return 2;

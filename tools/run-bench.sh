@@ -47,6 +47,8 @@ fi
 if [ -f /usr/share/games/fortunes/anarchism ]; then
   echo "The solver on the anarchism collection:"
   "$build/bench/cipherly-solver-bench" /usr/share/games/fortunes/anarchism
+  echo "The solver on the same quotes of 120-200 characters, without word breaks:"
+  "$build/bench/cipherly-solver-bench" --no-breaks /usr/share/games/fortunes/anarchism
 fi
 # The same on German: fortunes-de's collections but the quotations the
 # German word counts come from, every fifth quote (about 900).

@@ -1,6 +1,9 @@
 #include "CipherWords.h"
 #include "Difficulty.h"
+#include "QuoteRules.h"
 #include "Solver.h"
+#include "Unbroken.h"
+#include "LetterModel.h"
 #include "WordModel.h"
 
 #include <QProcess>
@@ -302,6 +305,24 @@ private slots:
                 possessive.contains(QStringLiteral("MEN'S")));
         for (const QString &w : possessive) QVERIFY(w[1] == u'E' && w.endsWith(QLatin1String("'S")));
         QVERIFY(words(QStringLiteral("A1")).isEmpty());
+    }
+
+    void readsQuotesGivenWithoutWordBreaks() {
+        const QString quote = QStringLiteral(
+            "I am not myself free or human until or unless I recognize the freedom and "
+            "humanity of all my fellow men.");
+        const QString board = quotes::LettersInFives(quote);
+        QCOMPARE(board.left(17), QStringLiteral("IAMNO TMYSE LFFRE")); // marks and breaks gone
+        const solver::Solution s = solver::SolveUnbroken(Scramble(board));
+        QCOMPARE(s.plain, board); // in the cipher's own layout
+        QCOMPARE(s.words, QStringLiteral("I AM NOT MYSELF FREE OR HUMAN UNTIL OR UNLESS I "
+                                         "RECOGNIZE THE FREEDOM AND HUMANITY OF ALL MY FELLOW MEN"));
+        QVERIFY(s.reads);
+        // No letters, or damaged letter data: nothing read, nothing made up.
+        QCOMPARE(solver::SolveUnbroken(QStringLiteral("12 3")).plain, QStringLiteral("12 3"));
+        QVERIFY(solver::LetterModel(std::string("CPL1")).empty());
+        QCOMPARE(solver::WordsIn(QStringLiteral("THEQU ICKBR OWNFO X"), solver::WordModel::shared()),
+                 QStringLiteral("THE QUICK BROWN FOX"));
     }
 
     void theCommandPrintsALineForEachCipherText() {
