@@ -44,6 +44,7 @@ QByteArray FormatGameFile(const KeptGame &s) {
     out += "undone=" + s.undone.toUtf8() + '\n';
     if (!s.letterHints) out += "letterhints=no\n"; // written only for an expert game
     if (s.day.isValid()) out += "day=" + s.day.toString(Qt::ISODate).toUtf8() + '\n';
+    if (!s.kind.isEmpty()) out += "kind=" + s.kind.toUtf8() + '\n';
     if (s.ended.isValid()) {
         out += "ended=" + s.ended.toString(Qt::ISODate).toUtf8() + '\n';
         out += "outcome=" + stats::OutcomeName(RecordOutcome(s.outcome)).toUtf8() + '\n';
@@ -75,6 +76,7 @@ std::optional<KeptGame> ParseGameFile(const QByteArray &bytes, const QDateTime &
     s.letterHints = v.value("letterhints") != QLatin1String("no");
     // A day that is no date is no game of Today's Quote, and the game stays.
     s.day = QDate::fromString(v.value("day"), Qt::ISODate);
+    s.kind = v.value("kind");
     const QString ended = v.value("ended"), outcome = v.value("outcome");
     bool endOk = ended.isEmpty() && outcome.isEmpty();
     if (!ended.isEmpty()) {

@@ -24,6 +24,9 @@ struct KeptGame {
     bool letterHints = true;
     // The day of a game of Today's Quote; invalid for any other game.
     QDate day;
+    // The kind of puzzle the board is laid out as (PuzzleKind::id); empty
+    // for the design's, with word breaks.
+    QString kind;
     // A game that ended, kept only until it is in the record: when it ended
     // and how. Invalid for a game in progress.
     QDateTime ended;

@@ -1,5 +1,7 @@
 #include "GameSession.h"
 
+#include "PuzzleKind.h"
+
 #include <cstdlib>
 
 qint16 GameSession::drawRecord(qint16 count, play::Level level) {
@@ -30,6 +32,7 @@ void GameSession::clear() {
     m_hintsGiveLetters = true;
     m_level = play::Level::Any;
     m_day = QDate();
+    m_kind.clear();
     m_lastPair = {};
     m_key.clear();
     m_keptSeconds = 0;
@@ -38,10 +41,11 @@ void GameSession::clear() {
 }
 
 void GameSession::start(const QString &quote, const QString &enciphered, const QString &key,
-                        play::Level level, const QDate &day) {
+                        play::Level level, const QDate &day, const QString &kind) {
     m_game.start(quote, enciphered);
     m_level = level;
     m_day = day;
+    m_kind = kind == play::WithWordBreaks().id() ? QString() : kind;
     m_hintsGiveLetters = play::HintsGiveLetters(level);
     m_lastPair = {};
     m_pausedAt = QDateTime();
@@ -64,6 +68,7 @@ void GameSession::restore(const play::KeptGame &kept) {
     m_began = kept.started;
     m_hintsGiveLetters = kept.letterHints;
     m_day = kept.day;
+    m_kind = kept.kind;
 }
 
 void GameSession::resume() {
@@ -185,5 +190,6 @@ play::KeptGame GameSession::kept() const {
     s.undone = m_game.historyText(true);
     s.letterHints = m_hintsGiveLetters;
     s.day = m_day;
+    s.kind = m_kind;
     return s;
 }

@@ -63,15 +63,20 @@ public:
     play::Level level() const { return m_level; }
     // The day of a game of Today's Quote; invalid for any other game.
     const QDate &day() const { return m_day; }
+    // The kind of puzzle the board is laid out as (PuzzleKind::id); empty
+    // for the design's, with word breaks.
+    const QString &kind() const { return m_kind; }
 
     // A new game is set up: nothing of the last one is left.
     void clear();
     // Starts a game on `quote`, enciphered with `key`; its clock starts now.
     // A game of a level starts with its letters given (never taken back, no
     // hint counted), and an expert's gives no letter by Hint. A game of
-    // Today's Quote names its `day`.
+    // Today's Quote names its `day`; a board of another kind than the
+    // design's names its `kind`.
     void start(const QString &quote, const QString &enciphered, const QString &key = {},
-               play::Level level = play::Level::Any, const QDate &day = {});
+               play::Level level = play::Level::Any, const QDate &day = {},
+               const QString &kind = {});
     // A kept game, set up as it was left, its clock going on from its seconds.
     void restore(const play::KeptGame &kept);
     // The restored game comes back on show: its clock goes on from its
@@ -143,6 +148,7 @@ private:
     bool m_hintsGiveLetters = true;
     play::Level m_level = play::Level::Any;
     QDate m_day;
+    QString m_kind;
     SolveGame::Outcome m_outcome = SolveGame::Outcome::Abandoned; // of the game that ended
     QDateTime m_pausedAt;
     std::function<qint16(qint16)> m_choose;

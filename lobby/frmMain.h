@@ -60,7 +60,8 @@ public:
     void cmdDeleteQuote_Click();
 
     // Print mode.
-    void cmdScrambleAndPrintQuote_Click();
+    void cmdScrambleAndPrintQuote_Click() { scrambleForPrinting(play::WithWordBreaks()); }
+    void scrambleForPrinting(const play::PuzzleKind &kind);
     void cmdPrintQuote_Click();
     void cmdFinishedPrinting_Click();
 
@@ -68,7 +69,8 @@ public:
     void cmdSolveRandomQuote_Click();
     // A game on record `record` of the list, or, for 0, on the record
     // the session draws (at `level`); exactly as the design starts a random game.
-    void PlayRecord(qint16 record, play::Level level = play::Level::Any);
+    void PlayRecord(qint16 record, play::Level level = play::Level::Any,
+                    const play::PuzzleKind &kind = play::WithWordBreaks());
     // The game the session restored on screen again, its clock going on.
     void ResumeGame();
     // A game on a puzzle made elsewhere (Today's Quote, of `day`).

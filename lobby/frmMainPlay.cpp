@@ -22,12 +22,12 @@ using modFadeInOut::FadeEnabled;
 
 // ---- Print mode ------------------------------------------------------------
 
-void frmMain::cmdScrambleAndPrintQuote_Click() {
+void frmMain::scrambleForPrinting(const play::PuzzleKind &kind) {
     fadeOutAndWait();
     mode.set(LobbyMode::Mode::Print);
     lblCode->clear();
     mode.arrange();
-    const play::Puzzle puzzle = play::WithWordBreaks().make(txtBox[1]->text());
+    const play::Puzzle puzzle = kind.make(txtBox[1]->text());
     PrintedBoard = puzzle.board;
     QString code;
     for (QChar letter : puzzle.key)
@@ -82,7 +82,7 @@ void frmMain::cmdSolveRandomQuote_Click() {
     PlayRecord(0);
 }
 
-void frmMain::PlayRecord(qint16 record, play::Level level) {
+void frmMain::PlayRecord(qint16 record, play::Level level, const play::PuzzleKind &kind) {
     fadeOutAndWait();
     session.clear(); // a new game: nothing of the last one shows
     openSolvePanel();
@@ -107,9 +107,9 @@ void frmMain::PlayRecord(qint16 record, play::Level level) {
         cmdFinishedSolving_Click();
         return;
     }
-    const play::Puzzle puzzle = play::WithWordBreaks().make(quote);
+    const play::Puzzle puzzle = kind.make(quote);
     // Its clock starts once the quote is on screen, before the fade-in.
-    session.start(puzzle.board, puzzle.enciphered, puzzle.key, level);
+    session.start(puzzle.board, puzzle.enciphered, puzzle.key, level, {}, kind.id());
     showGame();
 }
 

@@ -55,7 +55,13 @@ public:
         m.showOverDimmedLobby(show);
     }
 
-    void playRecord(qint16 record, play::Level level) override { m.PlayRecord(record, level); }
+    void playRecord(qint16 record, play::Level level, const play::PuzzleKind &kind) override {
+        m.PlayRecord(record, level, kind);
+    }
+    void scrambleForPrinting(const play::PuzzleKind &kind) override {
+        if (m.mode.is(Mode::List) && !m.txtBox[1]->text().trimmed().isEmpty())
+            m.scrambleForPrinting(kind);
+    }
     void playPuzzle(const play::Puzzle &puzzle, const QDate &day) override {
         m.PlayPuzzle(puzzle, day);
     }

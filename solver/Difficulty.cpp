@@ -39,10 +39,6 @@ QString Upper(const std::string &s) {
     return QString::fromLatin1(s.data(), qsizetype(s.size())).toUpper();
 }
 
-QString Times(int n) {
-    return n == 2 ? QCoreApplication::translate("solver", "twice")
-                  : QCoreApplication::translate("solver", "%1 times").arg(n);
-}
 
 QString PairsText(const std::vector<std::pair<char, char>> &pairs) {
     QStringList out;
@@ -328,6 +324,8 @@ private:
                               .arg(W, R, pairs);
             break;
         case StepKind::Frequency:
+        case StepKind::LetterGroup:
+        case StepKind::Doubled:
             break;
         }
         // The rule that no letter stands for itself, named where it is what
@@ -488,6 +486,11 @@ Rating RateQuote(const QString &quote, const WordModel *model) {
     return Rate(cipher, KeyOf(cipher, quote.toUpper()), {}, model);
 }
 
+QString Times(int n) {
+    return n == 2 ? QCoreApplication::translate("solver", "twice")
+                  : QCoreApplication::translate("solver", "%1 times").arg(n);
+}
+
 const char *KindName(StepKind kind) {
     switch (kind) {
     case StepKind::OneLetter:
@@ -506,6 +509,10 @@ const char *KindName(StepKind kind) {
         return "guess";
     case StepKind::Leftover:
         return "name";
+    case StepKind::LetterGroup:
+        return "group";
+    case StepKind::Doubled:
+        return "double";
     }
     return "";
 }

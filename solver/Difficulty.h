@@ -21,6 +21,9 @@ enum class StepKind {
     Frequency,    // the commonest scrambled letter is E
     Guess,        // a word tried among many that fit
     Leftover,     // a name or rare word, read from what is left
+    // Without word breaks:
+    LetterGroup, // a group of letters that recurs is a common one (THE, TH)
+    Doubled,     // a doubled letter is one of the common doubles (LL)
 };
 
 // One step: the word it reads (scrambled), the pairs it gives (scrambled
@@ -38,8 +41,10 @@ struct Step {
 };
 
 // A step's kind as `cipherly-solve --steps` names it: lone, only, repeated,
-// pattern, likeliest, letter, guess, name.
+// pattern, likeliest, letter, guess, name (and group, double).
 const char *KindName(StepKind kind);
+// How often something stands, as a step says it: "twice", "3 times".
+QString Times(int n);
 
 // How hard a quote is to solve by hand: the steps a person takes, their
 // cost, and a level from 1 (easiest) to 5 (hardest); 0 for a text that

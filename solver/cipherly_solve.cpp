@@ -12,6 +12,7 @@
 // milliseconds.
 #include "CipherWords.h"
 #include "Difficulty.h"
+#include "LetterSteps.h"
 #include "Solver.h"
 #include "Unbroken.h"
 #include "WordModel.h"
@@ -32,13 +33,16 @@ constexpr qint64 MaxRead = 1 << 20;
 // The steps of one CIPHER<TAB>PLAIN line, one line each:
 // N, kind, the word, its reading, the pairs, the words that fit, the sentence.
 void PrintSteps(QTextStream &out, qint64 number, const QString &line,
-                const solver::WordModel *model) {
+                const solver::WordModel *model, bool noBreaks) {
     const QString cipher = line.section(QLatin1Char('\t'), 0, 0).toUpper();
     const QString plain = line.section(QLatin1Char('\t'), 1).toUpper();
     const solver::Key truth = solver::KeyOf(cipher, plain);
+    const solver::Language language =
+        model ? model->language() : solver::LanguageOfLetters(plain);
     solver::Key board{};
     for (int guard = 0; guard < 26; ++guard) {
-        const solver::Step s = solver::NextStep(cipher, truth, board, model);
+        const solver::Step s = noBreaks ? solver::NextLetterStep(cipher, truth, board, language)
+                                        : solver::NextStep(cipher, truth, board, model);
         if (s.pairs.empty()) break;
         QStringList pairs;
         for (const auto &[c, p] : s.pairs) {
@@ -151,7 +155,7 @@ int main(int argc, char **argv) {
             continue;
         }
         if (steps) {
-            PrintSteps(out, number, line, model);
+            PrintSteps(out, number, line, model, noBreaks);
             continue;
         }
         QElapsedTimer t;

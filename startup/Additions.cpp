@@ -14,6 +14,7 @@
 #include "SolverAids.h"
 #include "SolverHelp.h"
 #include "TodaysQuote.h"
+#include "UnbrokenPuzzles.h"
 #include "ViewSizeChoice.h"
 #include "frmMain.h"
 
@@ -21,13 +22,15 @@ namespace {
 
 void AttachAdditions(LobbySeam &lobby) {
     // The list's menu offers them in this order: Import, Export, Statistics,
-    // Solve This Quote, Show Difficulty and the random games of a level.
+    // Solve This Quote, Show Difficulty, the random games of a level and
+    // without word breaks.
     new QuoteCollections(lobby);
     new GameStatistics(lobby);
     new SolverAidsPanel(lobby);
     new FreshQuotes(lobby);
     new TodaysQuote(lobby);
     new SolverHelp(lobby);
+    new UnbrokenPuzzles(lobby);
     new QuoteMarks(lobby);
     new SavedGame(lobby);
     new PairHistory(lobby);

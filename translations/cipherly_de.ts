@@ -151,6 +151,10 @@ Weiter mit F9</translation>
         <source>With word breaks</source>
         <translation>Mit Wortgrenzen</translation>
     </message>
+    <message>
+        <source>No word breaks</source>
+        <translation>Ohne Wortgrenzen</translation>
+    </message>
 </context>
 <context>
     <name>PuzzleTyping</name>
@@ -824,30 +828,6 @@ Drücken Sie jederzeit F1, um Hilfe zu dem zu bekommen, was Sie gerade tun. Esc 
 Tut eine Taste wie Alt+S auf Ihrem Desktop nichts? Manche Desktops behalten einige Alt+Buchstabe-Tasten für sich. Klicken Sie dann auf den Knopf, oder nehmen Sie die Tasten, die überall gehen: F1 für die Hilfe, F4 für einen Tipp, F8 für die Lösung, Esc zum Beenden, Tab zum Weitergehen und Eingabe für den Knopf mit dem Fokus, Strg+M (oder die Menütaste oder Umschalt+F10) für die Menüs und J oder N in einer Frage.</translation>
     </message>
     <message>
-        <source>Cipherly knows a great many English and German words and how often each is used, and it can solve a scrambled quote the way a person does: from the shapes of its words. It tells which of the two languages a quote is in, and uses that knowledge to tell you how hard a quote is, to pick games of the difficulty you want, and to teach you, a step at a time. A quote in neither language shows no difficulty.
-
-How hard is this quote? Right-click the quote list (or press the Menu key, Shift+F10 or Ctrl+M) and tick &quot;Show Difficulty&quot;. The line above the list then tells the difficulty of the highlighted quote, from 1 (easiest) to 5 (hardest). It is rated the way a person would solve the quote: a quote with short words that repeat (THE, AND, A) or words with a telling pattern of letters (PEOPLE, THAT) is easy to get into; one with long, unusual words and no short ones is not.
-
-Games of a difficulty. The same menu offers &quot;Random Easy Game&quot;, &quot;Random Medium Game&quot;, &quot;Random Hard Game&quot; and &quot;Random Expert Game&quot;. Each picks a quote of that difficulty, one you have not played first, as a random game does; when none comes up in your list, it says so and names the difficulty of the quote it took instead. An easy game starts with the four commonest letters of the quote already in place, a medium game with two and a hard game with one. An expert game gives you none, and its Hint button gives no letters either: only the teaching hint below.
-
-Explain a Step (F2, or in the solve panel&apos;s menu) tells you the next thing a good solver would work out from the letters you have placed, and why: for example, that a three-letter word which appears three times is most likely THE, or that only one common word fits a word with the letters you have. The word it reads is marked in both puzzle boxes, and each pair it finds is named, such as X=T. It places nothing: you type the letters yourself. Letters you placed wrongly are left out of its reasoning.
-
-Check My Letters (F3, or in the solve panel&apos;s menu) marks every letter you have placed that is wrong, and names them; if all are right, it says so.
-
-Each explanation and each check counts as one hint in your report and in your statistics. When you have placed every letter but the quote does not read right, Cipherly tells you so, once, and points you to Check My Letters.</source>
-        <translation>Cipherly kennt sehr viele englische und deutsche Wörter und weiß, wie oft jedes gebraucht wird, und es kann ein verschlüsseltes Zitat so lösen, wie ein Mensch es tut: aus der Gestalt seiner Wörter. Es erkennt, in welcher der beiden Sprachen ein Zitat steht, und sagt Ihnen mit diesem Wissen, wie schwer ein Zitat ist, wählt Spiele der Schwierigkeit, die Sie möchten, und bringt Ihnen Schritt für Schritt das Lösen bei. Ein Zitat in keiner der beiden Sprachen zeigt keine Schwierigkeit.
-
-Wie schwer ist dieses Zitat? Klicken Sie mit der rechten Maustaste auf die Zitatliste (oder drücken Sie die Menütaste, Umschalt+F10 oder Strg+M) und haken Sie „Schwierigkeit anzeigen“ an. Die Zeile über der Liste nennt dann die Schwierigkeit des markierten Zitats, von 1 (am leichtesten) bis 5 (am schwersten). Sie wird so bewertet, wie ein Mensch das Zitat lösen würde: Ein Zitat mit kurzen Wörtern, die sich wiederholen (THE, AND, A), oder mit Wörtern von verräterischem Buchstabenmuster (PEOPLE, THAT) ist leicht zu knacken; eines mit langen, ungewöhnlichen Wörtern und ohne kurze ist es nicht.
-
-Spiele nach Schwierigkeit. Dasselbe Menü bietet „Zufälliges leichtes Spiel“, „Zufälliges mittleres Spiel“, „Zufälliges schweres Spiel“ und „Zufälliges Expertenspiel“. Jedes wählt ein Zitat dieser Schwierigkeit, zuerst eines, das Sie noch nicht gespielt haben, wie ein zufälliges Spiel; findet sich in Ihrer Liste keines, sagt es das und nennt die Schwierigkeit des Zitats, das es stattdessen genommen hat. Ein leichtes Spiel beginnt mit den vier häufigsten Buchstaben des Zitats schon an ihrem Platz, ein mittleres mit zweien und ein schweres mit einem. Ein Expertenspiel gibt Ihnen keinen, und auch sein Tipp-Knopf gibt keine Buchstaben: nur den lehrreichen Tipp unten.
-
-„Einen Schritt erklären“ (F2, oder im Menü des Lösungsbereichs) sagt Ihnen, was ein guter Rätsellöser aus Ihren gesetzten Buchstaben als Nächstes herausfinden würde, und warum: zum Beispiel, dass ein Wort aus drei Buchstaben, das dreimal vorkommt, am ehesten THE ist, oder dass nur ein gängiges Wort zu einem Wort mit Ihren Buchstaben passt. Das Wort, um das es geht, wird in beiden Rätselfeldern markiert, und jedes gefundene Paar wird genannt, etwa X=T. Gesetzt wird nichts: Die Buchstaben tippen Sie selbst. Falsch gesetzte Buchstaben bleiben bei der Überlegung außen vor.
-
-„Meine Buchstaben prüfen“ (F3, oder im Menü des Lösungsbereichs) markiert jeden gesetzten Buchstaben, der falsch ist, und nennt ihn; sind alle richtig, sagt es das.
-
-Jede Erklärung und jede Prüfung zählt als ein Tipp in Ihrem Bericht und in Ihrer Statistik. Haben Sie jeden Buchstaben gesetzt, ergibt das Zitat aber noch keinen Sinn, sagt Cipherly es Ihnen einmal und verweist auf „Meine Buchstaben prüfen“.</translation>
-    </message>
-    <message>
         <source>Statistics keep count of every game you play on screen.
 
 Every game that ends is written down: solved by you, shown with the Solve button, or left unfinished when you return to the list. A game you leave before your first move (a letter placed or a hint) is only skipped: it is not written down, breaks no run and its quote stays unplayed. A game still open when you quit is kept for later and counts once it ends. Choose &quot;Statistics...&quot; in the quote list&apos;s menu (right-click the list, or press the Menu key Shift+F10 or Ctrl+M) to see how you are doing: the games played, solved, shown and abandoned; your best and your average time for the games you solved; the hints you used per solved game; how many games in a row you have solved now, and the most you ever solved in a row.
@@ -919,6 +899,34 @@ Ein Spiel geht nie verloren: Wird Cipherly mitten in einem Spiel geschlossen ode
 
 Wenn Sie das Zitat selbst vollständig lösen, sagt Ihnen Cipherly, wie viele Minuten Sie gebraucht und wie viele Tipps Sie genommen haben. Klicken Sie auf „Fertig, zurück“ (oder drücken Sie Esc), um zur Liste zurückzukehren.</translation>
     </message>
+    <message>
+        <source>Cipherly knows a great many English and German words and how often each is used, and it can solve a scrambled quote the way a person does: from the shapes of its words. It tells which of the two languages a quote is in, and uses that knowledge to tell you how hard a quote is, to pick games of the difficulty you want, and to teach you, a step at a time. A quote in neither language shows no difficulty.
+
+How hard is this quote? Right-click the quote list (or press the Menu key, Shift+F10 or Ctrl+M) and tick &quot;Show Difficulty&quot;. The line above the list then tells the difficulty of the highlighted quote, from 1 (easiest) to 5 (hardest). It is rated the way a person would solve the quote: a quote with short words that repeat (THE, AND, A) or words with a telling pattern of letters (PEOPLE, THAT) is easy to get into; one with long, unusual words and no short ones is not.
+
+Games of a difficulty. The same menu offers &quot;Random Easy Game&quot;, &quot;Random Medium Game&quot;, &quot;Random Hard Game&quot; and &quot;Random Expert Game&quot;. Each picks a quote of that difficulty, one you have not played first, as a random game does; when none comes up in your list, it says so and names the difficulty of the quote it took instead. An easy game starts with the four commonest letters of the quote already in place, a medium game with two and a hard game with one. An expert game gives you none, and its Hint button gives no letters either: only the teaching hint below.
+
+Explain a Step (F2, or in the solve panel&apos;s menu) tells you the next thing a good solver would work out from the letters you have placed, and why: for example, that a three-letter word which appears three times is most likely THE, or that only one common word fits a word with the letters you have. The word it reads is marked in both puzzle boxes, and each pair it finds is named, such as X=T. It places nothing: you type the letters yourself. Letters you placed wrongly are left out of its reasoning.
+
+Puzzles without word breaks. &quot;Random Game Without Word Breaks&quot; in the quote list&apos;s menu plays a random quote as its letters alone, in groups of five, with no marks and no word breaks: the way puzzlers&apos; clubs set their hardest puzzles. &quot;Scramble Without Word Breaks&quot; prints the highlighted quote that way. Everything else works as in any game. Explain a Step then teaches from the letters: a group of letters that keeps coming back (THE, ING, TH), a doubled letter (LL, SS), and how common each scrambled letter is.
+
+Check My Letters (F3, or in the solve panel&apos;s menu) marks every letter you have placed that is wrong, and names them; if all are right, it says so.
+
+Each explanation and each check counts as one hint in your report and in your statistics. When you have placed every letter but the quote does not read right, Cipherly tells you so, once, and points you to Check My Letters.</source>
+        <translation>Cipherly kennt sehr viele englische und deutsche Wörter und weiß, wie oft jedes gebraucht wird, und es kann ein verschlüsseltes Zitat so lösen, wie ein Mensch es tut: aus der Gestalt seiner Wörter. Es erkennt, in welcher der beiden Sprachen ein Zitat steht, und sagt Ihnen mit diesem Wissen, wie schwer ein Zitat ist, wählt Spiele der Schwierigkeit, die Sie möchten, und bringt Ihnen Schritt für Schritt das Lösen bei. Ein Zitat in keiner der beiden Sprachen zeigt keine Schwierigkeit.
+
+Wie schwer ist dieses Zitat? Klicken Sie mit der rechten Maustaste auf die Zitatliste (oder drücken Sie die Menütaste, Umschalt+F10 oder Strg+M) und haken Sie „Schwierigkeit anzeigen“ an. Die Zeile über der Liste nennt dann die Schwierigkeit des markierten Zitats, von 1 (am leichtesten) bis 5 (am schwersten). Sie wird so bewertet, wie ein Mensch das Zitat lösen würde: Ein Zitat mit kurzen Wörtern, die sich wiederholen (THE, AND, A), oder mit Wörtern von verräterischem Buchstabenmuster (PEOPLE, THAT) ist leicht zu knacken; eines mit langen, ungewöhnlichen Wörtern und ohne kurze ist es nicht.
+
+Spiele nach Schwierigkeit. Dasselbe Menü bietet „Zufälliges leichtes Spiel“, „Zufälliges mittleres Spiel“, „Zufälliges schweres Spiel“ und „Zufälliges Expertenspiel“. Jedes wählt ein Zitat dieser Schwierigkeit, zuerst eines, das Sie noch nicht gespielt haben, wie ein zufälliges Spiel; findet sich in Ihrer Liste keines, sagt es das und nennt die Schwierigkeit des Zitats, das es stattdessen genommen hat. Ein leichtes Spiel beginnt mit den vier häufigsten Buchstaben des Zitats schon an ihrem Platz, ein mittleres mit zweien und ein schweres mit einem. Ein Expertenspiel gibt Ihnen keinen, und auch sein Tipp-Knopf gibt keine Buchstaben: nur den lehrreichen Tipp unten.
+
+„Einen Schritt erklären“ (F2, oder im Menü des Lösungsbereichs) sagt Ihnen, was ein guter Rätsellöser aus Ihren gesetzten Buchstaben als Nächstes herausfinden würde, und warum: zum Beispiel, dass ein Wort aus drei Buchstaben, das dreimal vorkommt, am ehesten THE ist, oder dass nur ein gängiges Wort zu einem Wort mit Ihren Buchstaben passt. Das Wort, um das es geht, wird in beiden Rätselfeldern markiert, und jedes gefundene Paar wird genannt, etwa X=T. Gesetzt wird nichts: Die Buchstaben tippen Sie selbst. Falsch gesetzte Buchstaben bleiben bei der Überlegung außen vor.
+
+Rätsel ohne Wortgrenzen. „Zufallsspiel ohne Wortgrenzen“ im Menü der Zitatliste spielt ein zufälliges Zitat nur aus seinen Buchstaben, in Fünfergruppen, ohne Satzzeichen und ohne Wortgrenzen: so stellen Rätselclubs ihre schwersten Rätsel. „Ohne Wortgrenzen verschlüsseln“ druckt das markierte Zitat so. Alles andere geht wie in jedem Spiel. „Einen Schritt erklären“ lehrt dann aus den Buchstaben: eine Buchstabengruppe, die immer wiederkehrt (THE, ING, TH), ein doppelter Buchstabe (LL, SS) und wie häufig jeder verschlüsselte Buchstabe ist.
+
+„Meine Buchstaben prüfen“ (F3, oder im Menü des Lösungsbereichs) markiert jeden gesetzten Buchstaben, der falsch ist, und nennt ihn; sind alle richtig, sagt es das.
+
+Jede Erklärung und jede Prüfung zählt als ein Tipp in Ihrem Bericht und in Ihrer Statistik. Haben Sie jeden Buchstaben gesetzt, ergibt das Zitat aber noch keinen Sinn, sagt Cipherly es Ihnen einmal und verweist auf „Meine Buchstaben prüfen“.</translation>
+    </message>
 </context>
 <context>
     <name>TodaysQuote</name>
@@ -959,6 +967,17 @@ Copy your result to share it? (It gives no letter of the answer away.)</source>
 Tage in Folge: %2 (längste Serie %3).
 
 Ihr Ergebnis zum Teilen kopieren? (Es verrät keinen Buchstaben der Lösung.)</translation>
+    </message>
+</context>
+<context>
+    <name>UnbrokenPuzzles</name>
+    <message>
+        <source>Random Game With&amp;out Word Breaks</source>
+        <translation>Zufallsspiel &amp;ohne Wortgrenzen</translation>
+    </message>
+    <message>
+        <source>Sc&amp;ramble Without Word Breaks</source>
+        <translation>Ohne Wortgrenzen ve&amp;rschlüsseln</translation>
     </message>
 </context>
 <context>
@@ -2129,6 +2148,58 @@ Quellbaum man -l packaging/cipherly.de.6.
     <message>
         <source>%1 is the commonest scrambled letter not placed yet (%2 times), and E is the commonest letter in German: %1=E.</source>
         <translation>%1 ist der häufigste verschlüsselte Buchstabe, der noch nicht gesetzt ist (%2-mal), und E ist der häufigste Buchstabe im Deutschen: %1=E.</translation>
+    </message>
+    <message>
+        <source>in German</source>
+        <translation>im Deutschen</translation>
+    </message>
+    <message>
+        <source>in English</source>
+        <translation>im Englischen</translation>
+    </message>
+    <message>
+        <source>%1 stands %2 in the puzzle, and %3 is the commonest group of three letters %4: %5.</source>
+        <translation>%1 steht %2 im Rätsel, und %3 ist die häufigste Gruppe von drei Buchstaben %4: %5.</translation>
+    </message>
+    <message>
+        <source>%1 stands %2 in the puzzle, and %3 is one of the ten commonest groups of three letters %4: %5.</source>
+        <translation>%1 steht %2 im Rätsel, und %3 ist eine der zehn häufigsten Gruppen von drei Buchstaben %4: %5.</translation>
+    </message>
+    <message>
+        <source>%1 stands %2 in the puzzle, and %3 is the commonest pair of letters %4: %5.</source>
+        <translation>%1 steht %2 im Rätsel, und %3 ist das häufigste Buchstabenpaar %4: %5.</translation>
+    </message>
+    <message>
+        <source>%1 stands %2 in the puzzle, and %3 is one of the ten commonest pairs of letters %4: %5.</source>
+        <translation>%1 steht %2 im Rätsel, und %3 ist eines der zehn häufigsten Buchstabenpaare %4: %5.</translation>
+    </message>
+    <message>
+        <source>%1 is a doubled letter, and %2 is the commonest doubled letter %3: %4.</source>
+        <translation>%1 ist ein doppelter Buchstabe, und %2 ist der häufigste doppelte Buchstabe %3: %4.</translation>
+    </message>
+    <message>
+        <source>%1 is a doubled letter, and %2 is one of the five commonest doubled letters %3: %4.</source>
+        <translation>%1 ist ein doppelter Buchstabe, und %2 ist einer der fünf häufigsten doppelten Buchstaben %3: %4.</translation>
+    </message>
+    <message>
+        <source>%1 is among the commonest scrambled letters not placed yet (%2 times)</source>
+        <translation>%1 ist einer der häufigsten verschlüsselten Buchstaben, die noch nicht gesetzt sind (%2-mal)</translation>
+    </message>
+    <message>
+        <source>%1 is the commonest scrambled letter not placed yet (%2 times)</source>
+        <translation>%1 ist der häufigste verschlüsselte Buchstabe, der noch nicht gesetzt ist (%2-mal)</translation>
+    </message>
+    <message>
+        <source>%1, and %2 is the commonest letter %3: %4.</source>
+        <translation>%1, und %2 ist der häufigste Buchstabe %3: %4.</translation>
+    </message>
+    <message>
+        <source>%1, and %2 is one of the six commonest letters %3: %4.</source>
+        <translation>%1, und %2 ist einer der sechs häufigsten Buchstaben %3: %4.</translation>
+    </message>
+    <message>
+        <source>%1 is read from the letters around it: %2.</source>
+        <translation>%1 ergibt sich aus den Buchstaben um ihn herum: %2.</translation>
     </message>
 </context>
 <context>

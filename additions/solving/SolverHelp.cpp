@@ -2,6 +2,8 @@
 
 #include "Dialogs.h"
 #include "Difficulty.h"
+#include "LetterSteps.h"
+#include "NoWordBreaks.h"
 #include "Settings.h"
 #include "WordModel.h"
 
@@ -17,9 +19,22 @@ namespace {
 const QString Title = QStringLiteral(" Cipherly");
 
 // The places of a step in the scrambled quote: each time its word stands
-// whole, or each place of its letter.
-QList<int> PlacesOf(const QString &enciphered, const QString &word) {
+// whole, or each place of its letter. Without word breaks, each time its
+// letters stand in a row, across the groups' blanks.
+QList<int> PlacesOf(const QString &enciphered, const QString &word, bool unbroken) {
     if (word.size() == 1) return SolveGame::PlacesOf(enciphered, word[0]);
+    if (unbroken) {
+        QList<int> at; // where each letter of the text stands
+        QString letters;
+        for (qsizetype i = 0; i < enciphered.size(); ++i)
+            if (enciphered[i].isLetter()) at << int(i), letters += enciphered[i];
+        QList<int> places;
+        for (qsizetype from = letters.indexOf(word); from >= 0;
+             from = letters.indexOf(word, from + 1))
+            for (qsizetype i = from; i < from + word.size(); ++i)
+                if (!places.contains(at[i])) places << at[i];
+        return places;
+    }
     QList<int> places;
     const auto letter = [&](qsizetype i) {
         return i >= 0 && i < enciphered.size() && enciphered[i].isLetter();
@@ -168,12 +183,17 @@ void SolverHelp::menuExplainStep_Click() {
     const SolveGame &g = lobby.game();
     const solver::Key truth = solver::KeyOf(g.Enciphered(), g.SolveQuote());
     const solver::Key board = solver::KeyOf(g.Enciphered(), g.SolveProgress());
-    const solver::Step step = solver::NextStep(g.Enciphered(), truth, board);
+    // A board without word breaks is taught from its letters.
+    const bool unbroken = lobby.session().kind() == play::WithoutWordBreaks().id();
+    const solver::Step step =
+        unbroken ? solver::NextLetterStep(g.Enciphered(), truth, board,
+                                          solver::LanguageOfLetters(g.SolveQuote()))
+                 : solver::NextStep(g.Enciphered(), truth, board);
     if (step.pairs.empty()) return;
     // Asked again with no move in between: the same step, and no second hint.
     if (g.SolveProgress() != m_explainedFor) lobby.session().countHint();
     m_explainedFor = g.SolveProgress();
-    mark(LobbySeam::Marks::Step, PlacesOf(g.Enciphered(), step.word), MarkedLetter);
+    mark(LobbySeam::Marks::Step, PlacesOf(g.Enciphered(), step.word, unbroken), MarkedLetter);
     QString text = step.sentence;
     bool wrong = false;
     for (int i = 0; i < 26; ++i)

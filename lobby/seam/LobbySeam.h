@@ -96,8 +96,13 @@ public:
     // ---- Play -----------------------------------------------------------------
 
     // A game on record `record` of the list, or, for 0, on one the session
-    // draws (at `level`); exactly as the design starts a random game.
-    virtual void playRecord(qint16 record, play::Level level = play::Level::Any) = 0;
+    // draws (at `level`); exactly as the design starts a random game, its
+    // board laid out as `kind` lays it out.
+    virtual void playRecord(qint16 record, play::Level level = play::Level::Any,
+                            const play::PuzzleKind &kind = play::WithWordBreaks()) = 0;
+    // The highlighted quote scrambled for printing as Scramble and Print
+    // does, laid out as `kind` lays it out; only in list mode, with a quote.
+    virtual void scrambleForPrinting(const play::PuzzleKind &kind) = 0;
     // A game on a puzzle that is not the list's: Today's Quote, of `day`.
     virtual void playPuzzle(const play::Puzzle &puzzle, const QDate &day) = 0;
     // The game the session restored, on show again, its clock going on.

@@ -7,6 +7,7 @@
 #include "GameStatistics.h"
 #include "HelperTip.h"
 #include "TodaysQuote.h"
+#include "UnbrokenPuzzles.h"
 #include "KeptGames.h"
 #include "Language.h"
 #include "LetterStrip.h"
@@ -21,6 +22,7 @@
 #include "Settings.h"
 #include "SolverAids.h"
 #include "SolverHelp.h"
+#include "QuoteRules.h"
 #include "StandInLobby.h"
 #include "TempFolder.h"
 #include "ViewSizeChoice.h"
@@ -151,6 +153,37 @@ private slots:
         // An expert game gives no letter, and Hint gives none either.
         lobby->choose(QStringLiteral("Random E&xpert Game"));
         QVERIFY(!game().anyPlaced() && !lobby->session().hintsGiveLetters());
+    }
+
+    void puzzlesWithoutWordBreaks() {
+        new SolverHelp(*lobby);
+        new UnbrokenPuzzles(*lobby);
+        const QString longer = QStringLiteral(
+            "Two roads diverged in a wood, and I took the one less traveled by, and that has made "
+            "all the difference. - Robert Frost");
+        lobby->list.fill(longer);
+        lobby->choose(QStringLiteral("Random Game With&out Word Breaks"));
+        QCOMPARE(game().SolveQuote(), quotes::LettersInFives(longer));
+        QCOMPARE(lobby->session().kind(), QStringLiteral("fives")); // kept with the game
+        QCOMPARE(lobby->session().kept().kind, QStringLiteral("fives"));
+        // Taught from letters: a group that recurs (THE, twice), across the
+        // groups' blanks, its letters marked; one hint.
+        QVERIFY(lobby->press(QKeySequence(Qt::Key_F2)));
+        QCOMPARE(script->messages.last().text,
+                 QStringLiteral("%1 stands twice in the puzzle, and THE is the commonest group "
+                                "of three letters in English: %2=T, %3=H, %4=E.")
+                     .arg(QString(cipherOf(u'T')) + cipherOf(u'H') + cipherOf(u'E'),
+                          cipherOf(u'T'), cipherOf(u'H'), cipherOf(u'E')));
+        QCOMPARE(lobby->layers[size_t(Marks::Step)].size(), 6);
+        QCOMPARE(game().HintCount(), qint16(1));
+        lobby->finish();
+        // For printing, the highlighted quote so; the design's kind by default.
+        lobby->choose(QStringLiteral("Sc&ramble Without Word Breaks"));
+        QVERIFY(lobby->is(LobbySeam::Mode::Print));
+        QCOMPARE(lobby->scrambledOnShow().size(), quotes::LettersInFives(longer).size());
+        QVERIFY(!lobby->scrambledOnShow().contains(u'-'));
+        lobby->playRecord(1);
+        QVERIFY(lobby->session().kind().isEmpty());
     }
 
     void theAidsLightPickAndCount() {

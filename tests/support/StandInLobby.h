@@ -42,6 +42,7 @@ public:
     QHash<QWidget *, Place> placed;
     QChar letter;
     QStringList said;
+    QString scrambled; // for printing
     QWidget windowWidget;
 
     // The player's side.
@@ -107,13 +108,18 @@ public:
     }
     void showStoreError(const QString &, const quotes::Status &) override {}
     void showOverLobby(const std::function<void(QWidget *)> &show) override { show(window()); }
-    void playRecord(qint16 record, play::Level level) override {
+    void playRecord(qint16 record, play::Level level = play::Level::Any,
+                    const play::PuzzleKind &kind = play::WithWordBreaks()) override {
         m_session.clear();
         const qint16 r = record > 0 ? record : m_session.drawRecord(qint16(list.size()), level);
-        const play::Puzzle p = play::WithWordBreaks().make(list.value(r - 1));
+        const play::Puzzle p = kind.make(list.value(r - 1));
         setMode(Mode::Solve);
-        m_session.start(p.board, p.enciphered, p.key, level);
+        m_session.start(p.board, p.enciphered, p.key, level, {}, kind.id());
         emit gameStarted();
+    }
+    void scrambleForPrinting(const play::PuzzleKind &kind) override {
+        scrambled = kind.make(list.value(row - 1)).enciphered;
+        setMode(Mode::Print);
     }
     void playPuzzle(const play::Puzzle &p, const QDate &day) override {
         m_session.clear();
@@ -134,7 +140,9 @@ public:
                             QString(plain == u' ' ? SolveGame::Unsolved : plain.toUpper()));
     }
     QChar cipherLetter() const override { return letter; }
-    QString scrambledOnShow() const override { return m_session.game().Enciphered(); }
+    QString scrambledOnShow() const override {
+        return m_mode == Mode::Print ? scrambled : m_session.game().Enciphered();
+    }
     void setTitleNote(const QString &note) override { titleNote = note; }
     void say(const QString &text) override { said << text; }
     void setMarks(Marks layer, const QList<int> &places, const QColor &) override {
