@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
+#include <QLocale>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -164,6 +165,18 @@ std::unique_ptr<DeviceSurface> DeviceSurface::toPdfFolder(const QString &folder)
     return s;
 }
 
+std::unique_ptr<DeviceSurface> DeviceSurface::toPdfFile(const QString &path) {
+    std::unique_ptr<DeviceSurface> s(new DeviceSurface);
+    s->d->pdf = true;
+    s->d->path = path;
+    return s;
+}
+
+QPageSize PrinterSurface::LocalPaper() {
+    return QPageSize(QLocale().measurementSystem() == QLocale::MetricSystem ? QPageSize::A4
+                                                                            : QPageSize::Letter);
+}
+
 std::unique_ptr<DeviceSurface> DeviceSurface::toDefaultPrinter() {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) return nullptr;
@@ -179,7 +192,7 @@ QString DeviceSurface::fileNameFor(const QString &document, const QDateTime &whe
 
 bool DeviceSurface::beginDocument() {
     const QString what = QCoreApplication::translate("printing", "The %1 page").arg(documentName());
-    if (d->pdf) {
+    if (d->pdf && !d->folder.isEmpty()) {
         safefile::makeFolder(d->folder); // if it cannot be made, the write says why
         // Two documents within one second get " (2)", " (3)", ... rather than one name.
         const QString name = fileNameFor(documentName(), QDateTime::currentDateTime());
@@ -188,11 +201,13 @@ bool DeviceSurface::beginDocument() {
             path = QDir(d->folder).filePath(
                 QString(name).replace(QStringLiteral(".pdf"), QStringLiteral(" (%1).pdf").arg(n)));
         d->path = path;
+    }
+    if (d->pdf) {
         d->file = std::make_unique<QBuffer>();
         d->file->open(QIODevice::WriteOnly);
         d->writer = std::make_unique<QPdfWriter>(d->file.get());
         d->writer->setResolution(MeasureDpi);
-        d->writer->setPageSize(QPageSize(QPageSize::Letter));
+        d->writer->setPageSize(paper());
         d->writer->setPageMargins(QMarginsF(0, 0, 0, 0));
         d->writer->setTitle(QStringLiteral("Cipherly ") + documentName());
         d->writer->setCreator(QStringLiteral("Cipherly"));
@@ -201,6 +216,7 @@ bool DeviceSurface::beginDocument() {
         d->printer = std::make_unique<QPrinter>(d->printerInfo, QPrinter::HighResolution);
         d->printer->setFullPage(false);
         d->printer->setDocName(QStringLiteral("Cipherly ") + documentName());
+        if (paper().id() != QPageSize::Letter) d->printer->setPageSize(paper());
         d->device = d->printer.get();
     }
     if (!d->painter.begin(d->device)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPageSize>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -31,6 +32,12 @@ public:
     // ("puzzle", "solution", "help").
     void setDocumentName(const QString &name) { m_documentName = name; }
     QString documentName() const { return m_documentName; }
+    // The paper of the documents to come: Letter, as designed, unless set.
+    void setPaper(const QPageSize &paper) { m_paper = paper; }
+    const QPageSize &paper() const { return m_paper; }
+    // The paper of the player's locale: Letter where it is measured in
+    // inches, A4 elsewhere.
+    static QPageSize LocalPaper();
 
     void setFontName(const QString &name) { m_font.setFamily(name); }
     void setFontSize(double points) { m_font.setPointSizeF(points); }
@@ -86,6 +93,7 @@ private:
     bool m_open = false;
     bool m_failed = false;
     QString m_documentName = QStringLiteral("printout");
+    QPageSize m_paper{QPageSize::Letter};
     QStringList m_files, m_failures;
 };
 
@@ -124,6 +132,8 @@ class DeviceSurface : public PrinterSurface {
 public:
     // A PDF file per document in `folder`, named after the document and the time.
     static std::unique_ptr<DeviceSurface> toPdfFolder(const QString &folder);
+    // One PDF file at `path`, replaced whole when it is done.
+    static std::unique_ptr<DeviceSurface> toPdfFile(const QString &path);
     // The system's default printer; null when there is none.
     static std::unique_ptr<DeviceSurface> toDefaultPrinter();
     ~DeviceSurface() override;

@@ -5,6 +5,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 #include <sys/stat.h>
 
 namespace play {
@@ -78,6 +80,26 @@ int ChooseFreshAmong(const QList<QuoteHash> &quotes, const LastPlayed &last,
     const QList<int> &among = fresh.isEmpty() ? oldest : fresh;
     if (among.isEmpty()) return randomBetween(1, int(quotes.size()));
     return among[randomBetween(1, int(among.size())) - 1];
+}
+
+QList<int> FreshOrder(const QList<QuoteHash> &hashes, const LastPlayed &last,
+                      const std::function<int(int, int)> &randomBetween) {
+    QList<int> fresh;
+    QList<std::pair<qint64, int>> played;
+    for (int i = 0; i < hashes.size(); ++i) {
+        const auto it = last.constFind(hashes[i]);
+        if (it == last.constEnd())
+            fresh << i + 1;
+        else
+            played.append({*it, i + 1});
+    }
+    for (qsizetype i = fresh.size() - 1; i > 0; --i)
+        fresh.swapItemsAt(i, randomBetween(0, int(i)));
+    std::stable_sort(played.begin(), played.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (const auto &[when, record] : played)
+        fresh << record;
+    return fresh;
 }
 
 QByteArray StampOf(const QString &listPath) {

@@ -25,6 +25,11 @@ int ChooseFresh(const QStringList &quotes, const QList<stats::Game> &games,
 // The same, for the quotes' hashes in list order and when each was last played.
 int ChooseFreshAmong(const QList<QuoteHash> &hashes, const LastPlayed &last,
                      const std::function<int(int, int)> &randomBetween);
+// Every record (from 1) in fresh-first order: the quotes no game played,
+// shuffled by `randomBetween`, then the others, the one played longest ago
+// first.
+QList<int> FreshOrder(const QList<QuoteHash> &hashes, const LastPlayed &last,
+                      const std::function<int(int, int)> &randomBetween);
 // Folds the games from `from` on into when each quote was last played.
 void FoldLastPlayed(LastPlayed &last, const QList<stats::Game> &games, qsizetype from);
 

@@ -16,6 +16,7 @@
 #include "TodaysQuote.h"
 #include "UnbrokenPuzzles.h"
 #include "ViewSizeChoice.h"
+#include "Worksheet.h"
 #include "frmMain.h"
 
 namespace {
@@ -31,6 +32,7 @@ void AttachAdditions(LobbySeam &lobby) {
     new TodaysQuote(lobby);
     new SolverHelp(lobby);
     new UnbrokenPuzzles(lobby);
+    new Worksheet(lobby);
     new QuoteMarks(lobby);
     new SavedGame(lobby);
     new PairHistory(lobby);

@@ -39,6 +39,11 @@ QString ListFolderFor(const QString &listName) {
     return ListFolder::Choose(QCoreApplication::applicationDirPath(), DataFolder(), listName);
 }
 
+QString QuoteListPath() {
+    const QString listName = AppInfo::Title + QStringLiteral(".Dat");
+    return QDir(ListFolderFor(listName)).filePath(listName);
+}
+
 bool Main() {
     const QString listName = AppInfo::Title + QStringLiteral(".Dat");
     QString folder = ListFolderFor(listName);

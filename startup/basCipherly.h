@@ -13,6 +13,9 @@ bool Main();
 // The folder the list named `listName` lives in: beside the program for a
 // portable copy, else the player's data folder.
 QString ListFolderFor(const QString &listName);
+// The player's quote list, where the game keeps it: for work done without a
+// window (a worksheet). Reads it only where it is; nothing is moved.
+QString QuoteListPath();
 
 // The text of the second-copy refusal.
 extern const char *const AlreadyRunningTitle;

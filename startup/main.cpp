@@ -6,10 +6,15 @@
 #include "X11.h"
 #include "DailyQuote.h"
 #include "TodaysQuote.h"
+#include "Worksheet.h"
+#include "PrinterSurface.h"
+#include "QuoteFile.h"
+#include "SafeFile.h"
 #include "basCipherly.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QIcon>
 
 #include <algorithm>
@@ -55,6 +60,10 @@ bool answeredFromTheCommandLine(int argc, char *argv[]) {
                         "             speak the language of a translation file (.qm), to try one\n"
                         "  --daily [YYYY-MM-DD]\n"
                         "             play Today's Quote, or the quote of a day gone by\n"
+                        "  --worksheet COUNT [--level easy|medium|hard|expert] [--no-word-breaks]\n"
+                        "              [--for NAME] FILE.pdf\n"
+                        "             write a worksheet of COUNT puzzles from your list and its\n"
+                        "             answer key as a PDF file, without opening a window\n"
                         "\n"
                         "Your quote list is $XDG_DATA_HOME/Cipherly/Cipherly.Dat\n"
                         "(~/.local/share/Cipherly/Cipherly.Dat). See cipherly(6); in the\n"
@@ -139,10 +148,33 @@ bool DayAsked(int argc, char *argv[], QDate &day) {
     return true;
 }
 
+// `cipherly --worksheet ...`: the worksheet written as a PDF, without a
+// window or a display; -1 when it was not asked for.
+int WorksheetAsked(int argc, char *argv[]) {
+    const auto at = std::find_if(argv + 1, argv + argc,
+                                 [](const char *a) { return qstrcmp(a, "--worksheet") == 0; });
+    if (at == argv + argc) return -1;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(AppInfo::Title);
+    QApplication::setOrganizationName(AppInfo::Title);
+    SpeakTheLanguage(app, argc, argv);
+    RegisterFontSubstitutions();
+    PrinterSurface::SetUnitToInches();
+    quotes::QuoteFileName = basCipherly::QuoteListPath();
+    // A first start's list is made where the game would make it.
+    safefile::makeFolder(QFileInfo(quotes::QuoteFileName).absolutePath());
+    QStringList args;
+    for (char **a = at + 1; a != argv + argc; ++a)
+        if (qstrcmp(*a, "--english") != 0) args << QString::fromLocal8Bit(*a);
+    return Worksheet::FromCommandLine(args);
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
     if (answeredFromTheCommandLine(argc, argv)) return 0;
+    if (const int worksheet = WorksheetAsked(argc, argv); worksheet >= 0) return worksheet;
     if (std::any_of(argv + 1, argv + argc, [](const char *a) { return qstrcmp(a, "--daily") == 0; })) {
         // A day refused is told before any window, without a display.
         QCoreApplication core(argc, argv);

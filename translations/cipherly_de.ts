@@ -700,26 +700,6 @@ Die ersten 10 Zitate gehören fest zu Cipherly und können weder bearbeitet noch
 Um ein Zitat zu löschen, markieren Sie es und klicken auf „Dieses Zitat löschen“. Cipherly fragt vorher nach, denn ein gelöschtes Zitat ist endgültig fort.</translation>
     </message>
     <message>
-        <source>Encrypting &amp; Printing a Quote turns any quote of your list into a puzzle on paper.
-
-Highlight the quote you want in the list and click &quot;Scramble &amp; Print this Quote...&quot;. Cipherly makes a new code key and shows the scrambled quote in the lower box, with the code key above it: under each letter of the alphabet stands the letter that replaces it. Every time you do this you get a brand new key, so the same quote never comes out the same way twice.
-
-Click &quot;Print the Scrambled Message&quot; to print the puzzle page. Cipherly asks whether you would like to personalize the printout; say Yes and type a name, and the page says who the puzzle was made for. Tick &quot;Also print a Solution Page&quot; to get a second page with the answer and the code key, for whoever checks the answers.
-
-If your computer has no printer, Cipherly saves each page as a PDF file in your Documents folder and tells you where.
-
-Click &quot;Finished with this Quote&quot; to return to the list.</source>
-        <translation>Ein Zitat verschlüsseln &amp; drucken macht aus jedem Zitat Ihrer Liste ein Rätsel auf Papier.
-
-Markieren Sie das gewünschte Zitat in der Liste und klicken Sie auf „Verschlüsseln &amp; drucken...“. Cipherly erzeugt einen neuen Schlüssel und zeigt das verschlüsselte Zitat im unteren Feld, darüber den Schlüssel: Unter jedem Buchstaben des Alphabets steht der Buchstabe, der ihn ersetzt. Jedes Mal bekommen Sie einen ganz neuen Schlüssel, sodass dasselbe Zitat nie zweimal gleich aussieht.
-
-Klicken Sie auf „Verschlüsselte Nachricht drucken“, um die Rätselseite zu drucken. Cipherly fragt, ob Sie den Ausdruck mit einem Namen versehen möchten; antworten Sie mit Ja und tippen Sie einen Namen, dann steht auf der Seite, für wen das Rätsel gemacht wurde. Haken Sie „Lösungsseite mitdrucken“ an, um eine zweite Seite mit der Lösung und dem Schlüssel zu bekommen, für den, der die Antworten prüft.
-
-Hat Ihr Computer keinen Drucker, speichert Cipherly jede Seite als PDF-Datei in Ihrem Dokumente-Ordner und sagt Ihnen, wo.
-
-Klicken Sie auf „Fertig mit diesem Zitat“, um zur Liste zurückzukehren.</translation>
-    </message>
-    <message>
         <source>Quote Collections bring many quotes into your list at once, and take your own quotes out again.
 
 Right-click the quote list (or press the Menu key, Shift+F10 or Ctrl+M, while the list is on show) for its menu: &quot;Import Quotes...&quot;, &quot;Export Quotes...&quot;, &quot;Statistics...&quot; and &quot;Solve This Quote&quot;, which plays the highlighted quote on screen. You can also drop files, or text, from another program onto the list.
@@ -927,6 +907,30 @@ Rätsel ohne Wortgrenzen. „Zufallsspiel ohne Wortgrenzen“ im Menü der Zitat
 
 Jede Erklärung und jede Prüfung zählt als ein Tipp in Ihrem Bericht und in Ihrer Statistik. Haben Sie jeden Buchstaben gesetzt, ergibt das Zitat aber noch keinen Sinn, sagt Cipherly es Ihnen einmal und verweist auf „Meine Buchstaben prüfen“.</translation>
     </message>
+    <message>
+        <source>Encrypting &amp; Printing a Quote turns any quote of your list into a puzzle on paper.
+
+Highlight the quote you want in the list and click &quot;Scramble &amp; Print this Quote...&quot;. Cipherly makes a new code key and shows the scrambled quote in the lower box, with the code key above it: under each letter of the alphabet stands the letter that replaces it. Every time you do this you get a brand new key, so the same quote never comes out the same way twice.
+
+Click &quot;Print the Scrambled Message&quot; to print the puzzle page. Cipherly asks whether you would like to personalize the printout; say Yes and type a name, and the page says who the puzzle was made for. Tick &quot;Also print a Solution Page&quot; to get a second page with the answer and the code key, for whoever checks the answers.
+
+A worksheet of several puzzles: &quot;Print a Worksheet...&quot; in the quote list&apos;s menu asks how many puzzles you want (up to 50), whether without word breaks, and whom the worksheet is for, then prints them from your list, the quotes you have not played first, numbered and each with a key of its own, as many to a page as fit, followed by an answer key with every solution. A teacher can make one without opening the game: cipherly --worksheet 10 sheet.pdf.
+
+If your computer has no printer, Cipherly saves each page as a PDF file in your Documents folder and tells you where.
+
+Click &quot;Finished with this Quote&quot; to return to the list.</source>
+        <translation>Ein Zitat verschlüsseln &amp; drucken macht aus jedem Zitat Ihrer Liste ein Rätsel auf Papier.
+
+Markieren Sie das gewünschte Zitat in der Liste und klicken Sie auf „Verschlüsseln &amp; drucken...“. Cipherly erzeugt einen neuen Schlüssel und zeigt das verschlüsselte Zitat im unteren Feld, darüber den Schlüssel: Unter jedem Buchstaben des Alphabets steht der Buchstabe, der ihn ersetzt. Jedes Mal bekommen Sie einen ganz neuen Schlüssel, sodass dasselbe Zitat nie zweimal gleich aussieht.
+
+Klicken Sie auf „Verschlüsselte Nachricht drucken“, um die Rätselseite zu drucken. Cipherly fragt, ob Sie den Ausdruck mit einem Namen versehen möchten; antworten Sie mit Ja und tippen Sie einen Namen, dann steht auf der Seite, für wen das Rätsel gemacht wurde. Haken Sie „Lösungsseite mitdrucken“ an, um eine zweite Seite mit der Lösung und dem Schlüssel zu bekommen, für den, der die Antworten prüft.
+
+Ein Arbeitsblatt mit mehreren Rätseln: „Arbeitsblatt drucken …“ im Menü der Zitatliste fragt, wie viele Rätsel Sie wollen (bis zu 50), ob ohne Wortgrenzen und für wen das Arbeitsblatt ist, und druckt sie dann aus Ihrer Liste, die Zitate, die Sie noch nicht gespielt haben, zuerst, nummeriert und jedes mit eigenem Schlüssel, so viele auf einer Seite, wie passen, gefolgt von einem Lösungsblatt mit jeder Lösung. Eine Lehrerin kann eines machen, ohne das Spiel zu öffnen: cipherly --worksheet 10 blatt.pdf.
+
+Hat Ihr Computer keinen Drucker, speichert Cipherly jede Seite als PDF-Datei in Ihrem Dokumente-Ordner und sagt Ihnen, wo.
+
+Klicken Sie auf „Fertig mit diesem Zitat“, um zur Liste zurückzukehren.</translation>
+    </message>
 </context>
 <context>
     <name>TodaysQuote</name>
@@ -1016,6 +1020,101 @@ Ihr Ergebnis zum Teilen kopieren? (Es verrät keinen Buchstaben der Lösung.)</t
 </source>
         <translation>100 %, die entworfene Größe, ist die kleinste Ansicht.
 
+</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>Print a &amp;Worksheet...</source>
+        <translation>Arbeitsblatt dr&amp;ucken …</translation>
+    </message>
+    <message>
+        <source>%1 Worksheet</source>
+        <translation>%1-Arbeitsblatt</translation>
+    </message>
+    <message>
+        <source>Made especially for %1!</source>
+        <translation>Ganz besonders für %1 gemacht!</translation>
+    </message>
+    <message>
+        <source>Solve the scrambled messages below...</source>
+        <translation>Lösen Sie die verschlüsselten Nachrichten unten ...</translation>
+    </message>
+    <message>
+        <source>Solve the scrambled messages below: their letters stand in groups of five, without word breaks.</source>
+        <translation>Lösen Sie die verschlüsselten Nachrichten unten: Ihre Buchstaben stehen in Fünfergruppen, ohne Wortgrenzen.</translation>
+    </message>
+    <message>
+        <source>Answer Key</source>
+        <translation>Lösungen</translation>
+    </message>
+    <message>
+        <source>Print a Worksheet</source>
+        <translation>Arbeitsblatt drucken</translation>
+    </message>
+    <message>
+        <source>How many puzzles should the worksheet hold?
+(1 to %1; each has a key of its own)</source>
+        <translation>Wie viele Rätsel soll das Arbeitsblatt enthalten?
+(1 bis %1; jedes hat einen eigenen Schlüssel)</translation>
+    </message>
+    <message>
+        <source>A worksheet holds 1 to %1 puzzles: &quot;%2&quot; is not a number of them.</source>
+        <translation>Ein Arbeitsblatt enthält 1 bis %1 Rätsel: „%2“ ist keine solche Anzahl.</translation>
+    </message>
+    <message>
+        <source>Print the puzzles without word breaks (their letters in groups of five)?</source>
+        <translation>Die Rätsel ohne Wortgrenzen drucken (ihre Buchstaben in Fünfergruppen)?</translation>
+    </message>
+    <message>
+        <source>Would you like to personalize this worksheet?</source>
+        <translation>Möchten Sie dieses Arbeitsblatt mit einem Namen versehen?</translation>
+    </message>
+    <message>
+        <source>Personalize this worksheet</source>
+        <translation>Arbeitsblatt mit Namen versehen</translation>
+    </message>
+    <message>
+        <source>Who are you printing this worksheet for?</source>
+        <translation>Für wen drucken Sie dieses Arbeitsblatt?</translation>
+    </message>
+    <message>
+        <source>worksheet</source>
+        <translation>Arbeitsblatt</translation>
+    </message>
+    <message>
+        <source>--worksheet takes a number of puzzles from 1 to %1, then FILE.pdf</source>
+        <translation>--worksheet erwartet eine Anzahl Rätsel von 1 bis %1, dann DATEI.pdf</translation>
+    </message>
+    <message>
+        <source>--level takes easy, medium, hard or expert</source>
+        <translation>--level erwartet easy, medium, hard oder expert</translation>
+    </message>
+    <message>
+        <source>%1 is not understood with --worksheet (see --help)</source>
+        <translation>%1 wird mit --worksheet nicht verstanden (siehe --help)</translation>
+    </message>
+    <message>
+        <source>--worksheet writes a PDF file: name one ending in .pdf</source>
+        <translation>--worksheet schreibt eine PDF-Datei: Nennen Sie eine, die auf .pdf endet</translation>
+    </message>
+    <message>
+        <source>cipherly: the quote list could not be read: %1
+</source>
+        <translation>cipherly: Die Zitatliste konnte nicht gelesen werden: %1
+</translation>
+    </message>
+    <message>
+        <source>cipherly: no quote of the list is of that difficulty
+</source>
+        <translation>cipherly: Kein Zitat der Liste hat diese Schwierigkeit
+</translation>
+    </message>
+    <message>
+        <source>cipherly: the list held %1 such quotes; the worksheet has them all
+</source>
+        <translation>cipherly: Die Liste enthielt %1 solche Zitate; das Arbeitsblatt hat sie alle
 </translation>
     </message>
 </context>
@@ -1883,6 +1982,24 @@ Sie schon gespielt haben, und können jedes wieder wählen.</translation>
 <context>
     <name>main</name>
     <message>
+        <source>cipherly: --daily takes a date as YYYY-MM-DD, not %1
+</source>
+        <translation>cipherly: --daily erwartet ein Datum als JJJJ-MM-TT, nicht %1
+</translation>
+    </message>
+    <message>
+        <source>cipherly: the quote of %1 is still to come
+</source>
+        <translation>cipherly: das Zitat vom %1 kommt erst noch
+</translation>
+    </message>
+    <message>
+        <source>cipherly: the first quote of the day is %1&apos;s
+</source>
+        <translation>cipherly: das erste Zitat des Tages ist das vom %1
+</translation>
+    </message>
+    <message>
         <source>Usage: cipherly
 %1, an encryption word game: cryptograms made from your quotes.
 The game opens its windows and is played there. It speaks the language
@@ -1895,6 +2012,10 @@ of the desktop (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) where it has it.
              speak the language of a translation file (.qm), to try one
   --daily [YYYY-MM-DD]
              play Today&apos;s Quote, or the quote of a day gone by
+  --worksheet COUNT [--level easy|medium|hard|expert] [--no-word-breaks]
+              [--for NAME] FILE.pdf
+             write a worksheet of COUNT puzzles from your list and its
+             answer key as a PDF file, without opening a window
 
 Your quote list is $XDG_DATA_HOME/Cipherly/Cipherly.Dat
 (~/.local/share/Cipherly/Cipherly.Dat). See cipherly(6); in the
@@ -1912,28 +2033,14 @@ Desktops (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), wo es sie beherrscht.
              die Sprache einer Übersetzungsdatei (.qm) sprechen, zum Ausprobieren
   --daily [JJJJ-MM-TT]
              das Zitat des Tages spielen oder das eines vergangenen Tages
+  --worksheet ANZAHL [--level easy|medium|hard|expert] [--no-word-breaks]
+              [--for NAME] DATEI.pdf
+             ein Arbeitsblatt mit ANZAHL Rätseln aus Ihrer Liste und den Lösungen
+             als PDF-Datei schreiben, ohne ein Fenster zu öffnen
 
 Ihre Zitatliste ist $XDG_DATA_HOME/Cipherly/Cipherly.Dat
 (~/.local/share/Cipherly/Cipherly.Dat). Siehe cipherly(6); im
 Quellbaum man -l packaging/cipherly.de.6.
-</translation>
-    </message>
-    <message>
-        <source>cipherly: --daily takes a date as YYYY-MM-DD, not %1
-</source>
-        <translation>cipherly: --daily erwartet ein Datum als JJJJ-MM-TT, nicht %1
-</translation>
-    </message>
-    <message>
-        <source>cipherly: the quote of %1 is still to come
-</source>
-        <translation>cipherly: das Zitat vom %1 kommt erst noch
-</translation>
-    </message>
-    <message>
-        <source>cipherly: the first quote of the day is %1&apos;s
-</source>
-        <translation>cipherly: das erste Zitat des Tages ist das vom %1
 </translation>
     </message>
 </context>

@@ -8,6 +8,10 @@
 #include "HelperTip.h"
 #include "TodaysQuote.h"
 #include "UnbrokenPuzzles.h"
+#include "Worksheet.h"
+#include "NoWordBreaks.h"
+#include "PrinterSurface.h"
+#include "GameRecord.h"
 #include "KeptGames.h"
 #include "Language.h"
 #include "LetterStrip.h"
@@ -27,6 +31,7 @@
 #include "TempFolder.h"
 #include "ViewSizeChoice.h"
 
+#include <QProcess>
 #include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -184,6 +189,58 @@ private slots:
         QVERIFY(!lobby->scrambledOnShow().contains(u'-'));
         lobby->playRecord(1);
         QVERIFY(lobby->session().kind().isEmpty());
+    }
+
+    void worksheetsFreshFirstNumberedWithTheirAnswers() {
+        const QStringList list{QStringLiteral("ONE FISH, TWO FISH."),
+                               QStringLiteral("RED FISH, BLUE FISH."),
+                               QStringLiteral("THE CAT IN THE HAT.")};
+        // The first played long ago, the second lately, the third never.
+        QList<stats::Game> games(2);
+        games[0].finished = t.addDays(-9), games[0].quote = stats::QuoteHash(list[0]);
+        games[1].finished = t.addDays(-1), games[1].quote = stats::QuoteHash(list[1]);
+        const auto first = [](int low, int) { return low; };
+        QCOMPARE(Worksheet::Choose(list, games, 5, play::Level::Any, first),
+                 QStringList({list[2], list[0], list[1]}));
+        QCOMPARE(Worksheet::Choose(list, games, 1, play::Level::Any, first), QStringList{list[2]});
+
+        PrinterSurface::SetUnitToInches();
+        RecordingSurface page;
+        Worksheet::Print(page, list, play::WithoutWordBreaks(), QStringLiteral("Ms Ada"));
+        QCOMPARE(page.documents, 1);
+        QStringList texts;
+        for (const RecordingSurface::Piece &p : page.pieces) texts << p.text;
+        const QString all = texts.join(QLatin1Char('|'));
+        for (const QString &number : {QStringLiteral("1."), QStringLiteral("2."), QStringLiteral("3.")})
+            QCOMPARE(texts.count(number), 2); // a puzzle and its answer
+        QVERIFY(all.contains(QStringLiteral("Made especially for Ms Ada!")));
+        QVERIFY(all.contains(QStringLiteral("THECA |TINTH |EHAT "))); // an answer, word by word
+        QVERIFY(!all.contains(QStringLiteral("THE CAT")) && !texts.contains(QStringLiteral(", "))); // no breaks
+
+        // From the command line, without a window: a PDF, or a clear refusal.
+        QProcess cli;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), folder->path());
+        env.insert(QStringLiteral("XDG_DATA_HOME"), folder->file(QStringLiteral("data")));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), folder->file(QStringLiteral("config")));
+        env.remove(QStringLiteral("DISPLAY"));
+        cli.setProcessEnvironment(env);
+        for (const QStringList &bad : {QStringList{QStringLiteral("0"), QStringLiteral("w.pdf")},
+                                       QStringList{QStringLiteral("3"), QStringLiteral("w.txt")},
+                                       QStringList{QStringLiteral("3"), QStringLiteral("--level"),
+                                                   QStringLiteral("easiest"), QStringLiteral("w.pdf")}}) {
+            cli.start(QStringLiteral(CIPHERLY_EXE), QStringList{QStringLiteral("--worksheet")} + bad);
+            QVERIFY(cli.waitForFinished(30000));
+            QCOMPARE(cli.exitCode(), 2);
+            QVERIFY(cli.readAllStandardError().startsWith("cipherly: "));
+        }
+        cli.start(QStringLiteral(CIPHERLY_EXE),
+                  {QStringLiteral("--worksheet"), QStringLiteral("4"), QStringLiteral("--no-word-breaks"),
+                   folder->file(QStringLiteral("sheet.pdf"))});
+        QVERIFY(cli.waitForFinished(60000));
+        QCOMPARE(cli.exitCode(), 0);
+        QFile pdf(folder->file(QStringLiteral("sheet.pdf")));
+        QVERIFY(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-");
     }
 
     void theAidsLightPickAndCount() {

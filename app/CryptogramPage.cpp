@@ -28,12 +28,33 @@ void lineEnds(PrinterSurface &s, int n) {
 
 } // namespace
 
+namespace {
+// Where a line of the quote breaks: at the first blank past 6.5 inches, or
+// after any character past 8.0.
+bool breaksAfter(QChar c, double x) {
+    return x > 6.5 && (c == QLatin1Char(' ') || x > 8.0);
+}
+} // namespace
+
 void layOutQuote(PrinterSurface &s, const QString &text) {
     for (const QChar c : text) {
         if (s.currentX() < 1.0) s.setCurrentX(1.0);
         s.print(QString(c) + QLatin1Char(' '));
-        if (s.currentX() > 6.5 && (c == QLatin1Char(' ') || s.currentX() > 8.0)) lineEnds(s, 3);
+        if (breaksAfter(c, s.currentX())) lineEnds(s, 3);
     }
+}
+
+int linesOf(const PrinterSurface &s, const QString &text) {
+    int lines = 1;
+    double x = 1.0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        x += s.textWidth(QString(text[i]) + QLatin1Char(' '));
+        if (breaksAfter(text[i], x)) {
+            x = 1.0;
+            if (i + 1 < text.size()) ++lines;
+        }
+    }
+    return lines;
 }
 
 void print(PrinterSurface &s, int page, const QString &forName, const QString &enciphered,

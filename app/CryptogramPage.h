@@ -12,6 +12,9 @@ namespace CryptogramPage {
 // blank past 6.5 inches or after any character past 8.0, with two empty lines
 // between text lines for the solver's writing.
 void layOutQuote(PrinterSurface &s, const QString &text);
+// How many lines of text layOutQuote makes of `text` from the left margin,
+// in the surface's current font; nothing is drawn.
+int linesOf(const PrinterSurface &s, const QString &text);
 
 // Draws page 1 or 2 and ends its document. `forName` personalises page 1.
 void print(PrinterSurface &s, int page, const QString &forName, const QString &enciphered,
