@@ -46,11 +46,14 @@ inline constexpr Key ExportPending{"ExportPending", ""};
 
 // Whether a game's start tells once where the helpers are.
 inline constexpr Key HelperTip{"HelperTip", "True"};
+// Whether the solver's aids show the plain alphabet rather than the cipher
+// letters.
+inline constexpr Key PlainLetters{"PlainLetters", "False"};
 
 inline constexpr Key All[] = {FadeStatus, NewUser,           SolverAids,   ShowDifficulty,
                               GameClock,  AskBeforeGivingUp, TypeOnPuzzle, ViewSize,
                               QuoteMarks, QuoteFolder,       ExportFolder, ExportPending,
-                              HelperTip};
+                              HelperTip,  PlainLetters};
 } // namespace Keys
 
 inline const QString FadeStatusKey = Keys::FadeStatus.text();

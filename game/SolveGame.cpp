@@ -4,6 +4,8 @@
 #include "modStandard.h"
 #include <QCoreApplication>
 
+#include <cmath>
+
 void SolveGame::start(const QString &quote, const QString &enciphered) {
     m_quote = quote.trimmed();
     m_progress = m_quote;
@@ -231,6 +233,29 @@ QList<SolveGame::StripEntry> SolveGame::LetterStrip(const QString &enciphered,
         if (!e.plain.isNull()) ++uses[e.plain.unicode() - 'A'];
     for (StripEntry &e : strip)
         e.conflict = !e.plain.isNull() && uses[e.plain.unicode() - 'A'] > 1;
+    return strip;
+}
+
+QList<SolveGame::StripEntry> SolveGame::PlainStrip(const QString &enciphered,
+                                                   const QString &shown,
+                                                   const std::array<double, 26> &shares) {
+    const QList<StripEntry> byCipher = LetterStrip(enciphered, shown);
+    int letters = 0;
+    for (const StripEntry &e : byCipher)
+        letters += e.count;
+    QList<StripEntry> strip(26);
+    for (int k = 0; k < 26; ++k) {
+        strip[k].cipher = QChar('A' + k);
+        strip[k].count = int(std::lround(shares[size_t(k)] * letters));
+    }
+    for (const StripEntry &e : byCipher) {
+        if (e.plain.isNull()) continue;
+        StripEntry &p = strip[e.plain.unicode() - 'A'];
+        if (p.plain.isNull())
+            p.plain = e.cipher;
+        else
+            p.conflict = true;
+    }
     return strip;
 }
 

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <array>
 #include <functional>
 
 // One on-screen game: the quote and its enciphered form, the solution in
@@ -120,6 +121,13 @@ public:
     // The 26 cipher letters in alphabetical order, for the enciphered quote
     // and the solution as it is `shown`.
     static QList<StripEntry> LetterStrip(const QString &enciphered, const QString &shown);
+    // The 26 plain letters in alphabetical order, the other way round: for
+    // each (in `cipher`), about how often it stands in a quote as long as
+    // this one in the language (`count`, from each letter's share of text in
+    // `shares`), and the cipher letter the player gave it (`plain`; none
+    // while it is free, `conflict` when more than one has it).
+    static QList<StripEntry> PlainStrip(const QString &enciphered, const QString &shown,
+                                        const std::array<double, 26> &shares);
 
     // The closing report of a game the player completed.
     QString congratulations(const QDateTime &now) const;

@@ -515,6 +515,33 @@ Möchten Sie es fortsetzen?</translation>
         <source>%1, stands for %2</source>
         <translation>%1, steht für %2</translation>
     </message>
+    <message>
+        <source>Letter</source>
+        <translation>Buchstabe</translation>
+    </message>
+    <message>
+        <source>About so often in a quote this long</source>
+        <translation>Etwa so oft in einem so langen Zitat</translation>
+    </message>
+    <message>
+        <source>Given to</source>
+        <translation>Gegeben an</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n time(s) in a quote this long</source>
+        <translation>
+            <numerusform>etwa %n-mal in einem so langen Zitat</numerusform>
+            <numerusform>etwa %n-mal in einem so langen Zitat</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, not given yet</source>
+        <translation>%1, noch nicht vergeben</translation>
+    </message>
+    <message>
+        <source>%1, given to %2</source>
+        <translation>%1, gegeben an %2</translation>
+    </message>
 </context>
 <context>
     <name>SolveGame</name>
@@ -541,6 +568,10 @@ in %1 Minuten gelöst, mit %n Tipps!</numerusform>
     <message>
         <source>&amp;Solver&apos;s Aids</source>
         <translation>&amp;Lösungshilfen</translation>
+    </message>
+    <message>
+        <source>Plai&amp;n Letters</source>
+        <translation>Klarbuc&amp;hstaben</translation>
     </message>
 </context>
 <context>
@@ -718,32 +749,6 @@ Zitate importieren liest einfache Textdateien (ein Zitat pro Zeile), Fortune-Dat
 Nur gewöhnliche Dateien bis 64 MiB werden gelesen; ein Programm, ein Bild, ein Gerät oder ein Ordner wird sofort mit Begründung abgelehnt. Bei einer langen Datei erscheint ein Fortschrittsfenster mit einem Knopf Abbrechen, und ein abgebrochener Import lässt Ihre Liste genau so, wie sie war. Am Ende sagt ein einziger Bericht, wie viele Zitate hinzukamen, wie viele übersprungen wurden und warum; „Details einblenden...“ listet die ersten tausend übersprungenen Einträge.
 
 Zitate exportieren beginnt in Ihrem Dokumente-Ordner oder dort, wohin Sie zuletzt exportiert haben. Es schreibt Ihre eigenen Zitate (die zehn eingebauten kommen mit jeder Kopie von Cipherly) in eine Textdatei, ein Zitat pro Zeile. Geben Sie der Datei einen Namen, der auf „.Dat“ endet (oder wählen Sie „Zitatliste“ im Speicherfenster), und Cipherly schreibt Ihre ganze Liste als Zitatliste, die ein anderer Spieler importieren oder so, wie sie ist, verwenden kann. Kann die Datei nicht vollständig geschrieben werden, etwa weil der Datenträger voll ist, sagt Cipherly das und lässt eine frühere Datei dieses Namens unverändert.</translation>
-    </message>
-    <message>
-        <source>Solver&apos;s Aids help you see the scrambled quote more clearly. They never tell you whether a letter is right, and they never count as hints.
-
-While you solve a quote on screen, right-click the panel above the boxes, or either of the two puzzle boxes (or press the Menu key, Shift+F10 or Ctrl+M), and tick &quot;Solver&apos;s Aids&quot;. Cipherly remembers the switch for your next games.
-
-With the aids on:
-
-- every place of the scrambled letter in the first small box, or of the letter under the mouse pointer, lights up in both boxes;
-- a click on a scrambled letter in the lower box puts it into the first small box for you, so you only type the letter it stands for;
-- a table beside the boxes shows each scrambled letter, how often it occurs in the quote, and the letter you have given it, in red where you have given one letter to two scrambled ones;
-- a click anywhere in the puzzle boxes leaves your typing where it was, in the small boxes.
-
-Untick &quot;Solver&apos;s Aids&quot; to play as before.</source>
-        <translation>Lösungshilfen lassen Sie das verschlüsselte Zitat klarer sehen. Sie sagen nie, ob ein Buchstabe richtig ist, und zählen nie als Tipps.
-
-Während Sie ein Zitat am Bildschirm lösen, klicken Sie mit der rechten Maustaste auf den Bereich über den Feldern oder auf eines der beiden Rätselfelder (oder drücken die Menütaste, Umschalt+F10 oder Strg+M) und haken „Lösungshilfen“ an. Cipherly merkt sich die Einstellung für Ihre nächsten Spiele.
-
-Mit den Hilfen:
-
-- leuchtet jede Stelle des verschlüsselten Buchstabens im ersten kleinen Feld, oder des Buchstabens unter dem Mauszeiger, in beiden Feldern auf;
-- setzt ein Klick auf einen verschlüsselten Buchstaben im unteren Feld ihn für Sie ins erste kleine Feld, sodass Sie nur noch den Buchstaben tippen, für den er steht;
-- zeigt eine Tabelle neben den Feldern jeden verschlüsselten Buchstaben, wie oft er im Zitat vorkommt und welchen Buchstaben Sie ihm gegeben haben, rot dort, wo Sie einen Buchstaben zwei verschlüsselten gegeben haben;
-- lässt ein Klick irgendwo in die Rätselfelder Ihre Eingabe, wo sie war: in den kleinen Feldern.
-
-Haken Sie „Lösungshilfen“ ab, um wie vorher zu spielen.</translation>
     </message>
     <message>
         <source>KEL Software is a small maker of friendly programs for home and family: word games, puzzles and little helpers that do one job well.
@@ -930,6 +935,36 @@ Ein Arbeitsblatt mit mehreren Rätseln: „Arbeitsblatt drucken …“ im Menü 
 Hat Ihr Computer keinen Drucker, speichert Cipherly jede Seite als PDF-Datei in Ihrem Dokumente-Ordner und sagt Ihnen, wo.
 
 Klicken Sie auf „Fertig mit diesem Zitat“, um zur Liste zurückzukehren.</translation>
+    </message>
+    <message>
+        <source>Solver&apos;s Aids help you see the scrambled quote more clearly. They never tell you whether a letter is right, and they never count as hints.
+
+While you solve a quote on screen, right-click the panel above the boxes, or either of the two puzzle boxes (or press the Menu key, Shift+F10 or Ctrl+M), and tick &quot;Solver&apos;s Aids&quot;. Cipherly remembers the switch for your next games.
+
+With the aids on:
+
+- every place of the scrambled letter in the first small box, or of the letter under the mouse pointer, lights up in both boxes;
+- a click on a scrambled letter in the lower box puts it into the first small box for you, so you only type the letter it stands for;
+- a table beside the boxes shows each scrambled letter, how often it occurs in the quote, and the letter you have given it, in red where you have given one letter to two scrambled ones;
+- a click anywhere in the puzzle boxes leaves your typing where it was, in the small boxes.
+
+&quot;Plain Letters&quot; in the same menu turns the table round: on yellow, it shows the plain alphabet, each letter with about how often it stands in a quote this long in the quote&apos;s language (in English, E most often), and the scrambled letter you have given it, faint once given. Compare it with the scrambled letters&apos; counts to guess where E and T hide.
+
+Untick &quot;Solver&apos;s Aids&quot; to play as before.</source>
+        <translation>Lösungshilfen lassen Sie das verschlüsselte Zitat klarer sehen. Sie sagen nie, ob ein Buchstabe richtig ist, und zählen nie als Tipps.
+
+Während Sie ein Zitat am Bildschirm lösen, klicken Sie mit der rechten Maustaste auf den Bereich über den Feldern oder auf eines der beiden Rätselfelder (oder drücken die Menütaste, Umschalt+F10 oder Strg+M) und haken „Lösungshilfen“ an. Cipherly merkt sich die Einstellung für Ihre nächsten Spiele.
+
+Mit den Hilfen:
+
+- leuchtet jede Stelle des verschlüsselten Buchstabens im ersten kleinen Feld, oder des Buchstabens unter dem Mauszeiger, in beiden Feldern auf;
+- setzt ein Klick auf einen verschlüsselten Buchstaben im unteren Feld ihn für Sie ins erste kleine Feld, sodass Sie nur noch den Buchstaben tippen, für den er steht;
+- zeigt eine Tabelle neben den Feldern jeden verschlüsselten Buchstaben, wie oft er im Zitat vorkommt und welchen Buchstaben Sie ihm gegeben haben, rot dort, wo Sie einen Buchstaben zwei verschlüsselten gegeben haben;
+- lässt ein Klick irgendwo in die Rätselfelder Ihre Eingabe, wo sie war: in den kleinen Feldern.
+
+„Klarbuchstaben“ im selben Menü dreht die Tabelle um: Auf Gelb zeigt sie das Klartextalphabet, jeden Buchstaben damit, wie oft er ungefähr in einem so langen Zitat in dessen Sprache steht (im Deutschen am häufigsten E), und den verschlüsselten Buchstaben, den Sie ihm gegeben haben, blass, sobald er vergeben ist. Vergleichen Sie das mit den Zählungen der verschlüsselten Buchstaben, um zu erraten, wo sich E und N verstecken.
+
+Haken Sie „Lösungshilfen“ ab, um wie vorher zu spielen.</translation>
     </message>
 </context>
 <context>

@@ -75,6 +75,13 @@
             <numerusform>%n times in the quote</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>about %n time(s) in a quote this long</source>
+        <translation>
+            <numerusform>about %n time in a quote this long</numerusform>
+            <numerusform>about %n times in a quote this long</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SolveGame</name>

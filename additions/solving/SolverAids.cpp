@@ -1,7 +1,11 @@
 #include "SolverAids.h"
 
+#include "LetterModel.h"
+#include "LetterSteps.h"
 #include "LetterStrip.h"
+#include "NoWordBreaks.h"
 #include "Settings.h"
+#include "Solver.h"
 
 const QColor SolverAidsPanel::LitLetter(255, 196, 110);
 
@@ -13,8 +17,13 @@ SolverAidsPanel::SolverAidsPanel(LobbySeam &lobby) : Addition(lobby, QStringLite
     lobby.place(stripLetters, LobbySeam::Place::BesidePuzzle);
     lobby.addSolveMenuItem(
         tr("&Solver's Aids"), [this] { return SolverAids; }, [this] { menuSolverAids_Click(); });
+    lobby.addSolveMenuItem(
+        tr("Plai&n Letters"), [this] { return SolverAids && PlainLetters; },
+        [this] { menuPlainLetters_Click(); });
     connect(&lobby, &LobbySeam::gameStarted, this, [this] {
         SolverAids = solverAidsOn();
+        PlainLetters = Settings::IsOn(Settings::Keys::PlainLetters);
+        m_sharesOf.clear();
         ApplySolverAids();
     });
     connect(&lobby, &LobbySeam::solutionChanged, this, [this] {
@@ -39,6 +48,14 @@ void SolverAidsPanel::menuSolverAids_Click() {
     SolverAids = !SolverAids;
     Settings::SetOn(Settings::Keys::SolverAids, SolverAids);
     ApplySolverAids();
+}
+
+void SolverAidsPanel::menuPlainLetters_Click() {
+    // Asked for while the aids are off: the aids come with it.
+    PlainLetters = !(SolverAids && PlainLetters);
+    Settings::SetOn(Settings::Keys::PlainLetters, PlainLetters);
+    if (PlainLetters && !SolverAids) return menuSolverAids_Click();
+    UpdateSolverAids();
 }
 
 void SolverAidsPanel::ApplySolverAids() {
@@ -69,7 +86,21 @@ void SolverAidsPanel::UpdateSolverAids() {
     if (lobby.playing() && cipher.unicode() >= 'A' && cipher.unicode() <= 'Z')
         places = SolveGame::PlacesOf(enciphered, cipher);
     lobby.setMarks(LobbySeam::Marks::Lit, places, LitLetter);
-    stripLetters->setEntries(SolveGame::LetterStrip(enciphered, lobby.game().shown()));
+    const QString quote = lobby.game().SolveQuote();
+    if (PlainLetters && m_sharesOf != quote) {
+        // How common each letter is in the language the quote is written in.
+        const solver::Language language =
+            lobby.session().kind() == play::WithoutWordBreaks().id()
+                ? solver::LanguageOfLetters(quote)
+                : solver::ReadQuote(quote).language;
+        for (int l = 0; l < 26; ++l)
+            m_shares[size_t(l)] = solver::LetterModel::shared(language).share(l);
+        m_sharesOf = quote;
+    }
+    stripLetters->setFace(PlainLetters ? LetterStrip::Face::Plain : LetterStrip::Face::Cipher);
+    stripLetters->setEntries(
+        PlainLetters ? SolveGame::PlainStrip(enciphered, lobby.game().shown(), m_shares)
+                     : SolveGame::LetterStrip(enciphered, lobby.game().shown()));
 }
 
 void SolverAidsPanel::txtBox_LetterHovered(int storedIndex) {

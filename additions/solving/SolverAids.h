@@ -4,6 +4,8 @@
 
 #include <QColor>
 
+#include <array>
+
 class LetterStrip;
 
 // The solver's aids, an addition to the solve panel, switched on and off in
@@ -29,9 +31,15 @@ public:
     void txtBox_LetterClicked(int storedIndex);
 
     bool SolverAids = false;
+    // The table shows the plain alphabet, with each letter's share of text
+    // in the quote's language.
+    bool PlainLetters = false;
+    void menuPlainLetters_Click();
     LetterStrip *stripLetters;
     static const QColor LitLetter;
 
 private:
     int m_hoveredLetter = -1;
+    std::array<double, 26> m_shares{}; // of the language of the quote they were found for
+    QString m_sharesOf;
 };

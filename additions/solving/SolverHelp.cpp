@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "Difficulty.h"
+#include "LetterModel.h"
 #include "LetterSteps.h"
 #include "NoWordBreaks.h"
 #include "Settings.h"
@@ -84,6 +85,7 @@ SolverHelp::SolverHelp(LobbySeam &lobby) : Addition(lobby, QStringLiteral("solve
         QTimer::singleShot(2000, this, [german = QLocale().language() == QLocale::German] {
             QThreadPool::globalInstance()->start([german] {
                 solver::WordModel::shared(solver::Language::English);
+                solver::LetterModel::shared(solver::Language::English);
                 if (german) solver::WordModel::shared(solver::Language::German);
             });
         });

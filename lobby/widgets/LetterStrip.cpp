@@ -80,6 +80,11 @@ void LetterStrip::setEntries(const QList<SolveGame::StripEntry> &entries) {
     update();
 }
 
+void LetterStrip::setFace(Face face) {
+    m_face = face;
+    update();
+}
+
 QRect LetterStrip::cell(int index) const {
     const int column = index / Rows, row = index % Rows;
     const int left = column * width() / 2, right = (column + 1) * width() / 2;
@@ -97,9 +102,13 @@ void LetterStrip::paintEvent(QPaintEvent *) {
         const SolveGame::StripEntry &e = m_entries[k];
         const QRect c = cell(k).adjusted(0, 0, -1, -1);
         p.setPen(QColor(0, 64, 0, 60));
-        p.setBrush(QColor(255, 255, 255, e.conflict ? 200 : 140));
+        // The plain alphabet on the yellow of the solution it is for.
+        p.setBrush(m_face == Face::Plain ? QColor(255, 255, 128, e.conflict ? 220 : 170)
+                                         : QColor(255, 255, 255, e.conflict ? 200 : 140));
         p.drawRect(c);
-        const QColor ink = e.count ? Ink : Faint;
+        // A cipher letter that never stands, a plain letter already given.
+        const bool done = m_face == Face::Cipher ? !e.count : !e.plain.isNull() && !e.conflict;
+        const QColor ink = done ? Faint : Ink;
         const QRect inside = c.adjusted(3, 0, -3, 0);
         // The cipher letter, its count, and the plain letter given to it.
         p.setPen(ink);

@@ -7,7 +7,9 @@
 // The solver's letter table: the 26 cipher letters in two columns (A to M,
 // N to Z), each with how often it occurs in the quote (faint when never) and
 // the plain letter the player has given it (red when that plain letter is
-// given to another cipher letter too). Its figures and letters are as large
+// given to another cipher letter too). Its other face is the plain alphabet:
+// each plain letter, about how often it stands in a quote this long, and
+// the cipher letter given it (faint once given, red when given twice). Its figures and letters are as large
 // as the quote list's text. Tab reaches it, and the arrow keys (Home, End)
 // go through its letters one by one, each told to a screen reader.
 class LetterStrip : public QWidget {
@@ -15,6 +17,10 @@ class LetterStrip : public QWidget {
 public:
     explicit LetterStrip(QWidget *parent = nullptr);
     void setEntries(const QList<SolveGame::StripEntry> &entries);
+    // Which face the entries are: the cipher letters' or the plain alphabet's.
+    enum class Face { Cipher, Plain };
+    void setFace(Face face);
+    Face face() const { return m_face; }
     const QList<SolveGame::StripEntry> &entries() const { return m_entries; }
     // The cell of cipher letter `index` (0 for A), in the strip's pixels.
     QRect cell(int index) const;
@@ -39,4 +45,5 @@ private:
     void tellCurrent();
     QList<SolveGame::StripEntry> m_entries;
     int m_current = 0;
+    Face m_face = Face::Cipher;
 };

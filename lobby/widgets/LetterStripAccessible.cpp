@@ -11,7 +11,17 @@ namespace {
 
 constexpr int Rows = 26, Columns = 3;
 
-QString heading(int column) {
+QString heading(int column, LetterStrip::Face face) {
+    if (face == LetterStrip::Face::Plain) {
+        switch (column) {
+        case 0:
+            return QCoreApplication::translate("ScreenReader", "Letter");
+        case 1:
+            return QCoreApplication::translate("ScreenReader", "About so often in a quote this long");
+        default:
+            return QCoreApplication::translate("ScreenReader", "Given to");
+        }
+    }
     switch (column) {
     case 0:
         return QCoreApplication::translate("ScreenReader", "Scrambled letter");
@@ -56,6 +66,15 @@ public:
     QString text(QAccessible::Text t) const override {
         if (!m_strip || m_row >= m_strip->entries().size()) return {};
         const SolveGame::StripEntry &e = m_strip->entries()[m_row];
+        const bool plainFace = m_strip->face() == LetterStrip::Face::Plain;
+        if (t == QAccessible::Description && m_column == 0 && plainFace) {
+            const QString about = QCoreApplication::translate(
+                "ScreenReader", "about %n time(s) in a quote this long", nullptr, e.count);
+            return e.plain.isNull()
+                       ? QCoreApplication::translate("ScreenReader", "%1, not given yet").arg(about)
+                       : QCoreApplication::translate("ScreenReader", "%1, given to %2")
+                             .arg(about, standsFor(e));
+        }
         if (t == QAccessible::Description && m_column == 0) {
             // The row as a whole, heard as the keys come to its letter.
             const QString times = QCoreApplication::translate(
@@ -72,7 +91,7 @@ public:
         case 1:
             return QString::number(e.count);
         default:
-            if (e.plain.isNull()) return QStringLiteral("unknown");
+            if (e.plain.isNull()) return plainFace ? QStringLiteral("free") : QStringLiteral("unknown");
             return standsFor(e);
         }
     }
@@ -147,7 +166,9 @@ public:
     }
     QAccessibleInterface *caption() const override { return nullptr; }
     QAccessibleInterface *summary() const override { return nullptr; }
-    QString columnDescription(int column) const override { return heading(column); }
+    QString columnDescription(int column) const override {
+        return heading(column, strip()->face());
+    }
     QString rowDescription(int) const override { return {}; }
     int columnCount() const override { return Columns; }
     int rowCount() const override { return Rows; }

@@ -92,7 +92,7 @@ private slots:
         for (const Settings::Key &k :
              {Settings::Keys::ShowDifficulty, Settings::Keys::GameClock, Settings::Keys::SolverAids,
               Settings::Keys::AskBeforeGivingUp, Settings::Keys::TypeOnPuzzle,
-              Settings::Keys::QuoteMarks})
+              Settings::Keys::QuoteMarks, Settings::Keys::PlainLetters})
             Settings::SetOn(k, false);
         stats::SetRecordPath({});
         script.reset();
@@ -282,6 +282,26 @@ private slots:
             QCOMPARE(e.plain.isNull(), e.count == 0);
         QVERIFY(lobby->layers[size_t(Marks::Lit)].isEmpty() && lobby->pointing.isEmpty());
         QCOMPARE(game().HintCount(), qint16(0)); // the aids never count as hints
+    }
+
+    void thePlainAlphabetWithTheLanguagesCounts() {
+        auto *aids = new SolverAidsPanel(*lobby);
+        lobby->playRecord(1);
+        QVERIFY(!aids->SolverAids);
+        lobby->choose(QStringLiteral("Plai&n Letters")); // the aids come with it
+        QVERIFY(aids->SolverAids && aids->PlainLetters);
+        QCOMPARE(aids->stripLetters->face(), LetterStrip::Face::Plain);
+        const auto row = [&](QChar plain) { return aids->stripLetters->entries()[plain.unicode() - 'A']; };
+        // About so often in a quote this long: E far above Z.
+        QVERIFY(row(u'E').count >= 5 && row(u'E').count > 2 * row(u'W').count && row(u'Z').count == 0);
+        QVERIFY(row(u'T').plain.isNull());
+        lobby->typePair(cipherOf(u'T'), u'T');
+        QCOMPARE(row(u'T').plain, cipherOf(u'T'));
+        lobby->typePair(cipherOf(u'H'), u'T'); // given twice
+        QVERIFY(row(u'T').conflict);
+        lobby->choose(QStringLiteral("Plai&n Letters"));
+        QCOMPARE(aids->stripLetters->face(), LetterStrip::Face::Cipher);
+        QVERIFY(!Settings::IsOn(Settings::Keys::PlainLetters));
     }
 
     void typingOnThePuzzlePlacesAndMovesOn() {
