@@ -218,17 +218,7 @@ private:
     // Whether a word could be `cand` with the letters on the board, and (if
     // `selfRule`, teaching) no letter standing for itself.
     bool fits(const CipherWord &w, const std::string &cand, bool selfRule = true) const {
-        for (size_t k = 0; k < cand.size(); ++k) {
-            if (cand[k] == '\'') continue;
-            const int c = w.text[k] - 'a', p = cand[k] - 'a';
-            if (c == p && selfRule && m_teaching) return false;
-            if (const char on = m_board[size_t(c)]) {
-                if (on - 'A' != p) return false;
-            } else if (m_used[size_t(p)]) {
-                return false;
-            }
-        }
-        return true;
+        return FitsBoard(w.text, cand, m_board, m_used, selfRule && m_teaching);
     }
 
     Step make(StepKind kind, const Look &l, double cost) const {
@@ -484,6 +474,39 @@ Rating RateQuote(const QString &quote, const WordModel *model) {
     // Any key will do if no letter stands for itself.
     const QString cipher = NextLetterCipher(quote);
     return Rate(cipher, KeyOf(cipher, quote.toUpper()), {}, model);
+}
+
+bool FitsBoard(const std::string &cipher, const std::string &word, const Key &board,
+               const std::array<bool, 26> &used, bool selfRule) {
+    if (word.size() != cipher.size()) return false;
+    for (size_t k = 0; k < word.size(); ++k) {
+        if (word[k] == '\'') continue;
+        const int c = cipher[k] - 'a', p = word[k] - 'a';
+        if (c == p && selfRule) return false;
+        if (const char on = board[size_t(c)]) {
+            if (on - 'A' != p) return false;
+        } else if (used[size_t(p)]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::vector<int> WordsThatFit(const QString &cipherWord, const Key &board,
+                              const WordModel &model) {
+    const CipherText text(cipherWord);
+    std::vector<int> out;
+    if (text.words.size() != 1) return out;
+    const CipherWord &w = text.words[0];
+    std::array<bool, 26> used{};
+    for (char on : board)
+        if (on >= 'A' && on <= 'Z') used[size_t(on - 'A')] = true;
+    if (const auto *all = model.withPattern(w.pattern))
+        for (int id : *all)
+            if ((w.text.size() > 1 || model.loneLetterWord(model.text(id))) &&
+                FitsBoard(w.text, model.text(id), board, used))
+                out.push_back(id);
+    return out;
 }
 
 QString Times(int n) {

@@ -79,6 +79,17 @@ Rating RateQuote(const QString &quote, const WordModel *model = nullptr);
 // the board shows, letters or anything else) read against `cipher`.
 Key KeyOf(const QString &cipher, const QString &text);
 
+// Whether scrambled word `cipher` (lower case, as CipherWord::text) could be
+// `word` with the letters on `board`: each letter placed stands where it is,
+// no letter `used` for another scrambled letter comes in, and (with
+// `selfRule`) no letter stands for itself.
+bool FitsBoard(const std::string &cipher, const std::string &word, const Key &board,
+               const std::array<bool, 26> &used, bool selfRule = true);
+// The words a scrambled word of the puzzle could be, with the letters on
+// `board` (the player's, right or wrong), commonest first.
+std::vector<int> WordsThatFit(const QString &cipherWord, const Key &board,
+                              const WordModel &model);
+
 // The level for a score: the bounds are the fifths of the scores of the
 // quotes the language's word counts come from (the fortunes collections for
 // English, fortunes-de's quotations for German), so that each level holds

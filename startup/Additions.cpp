@@ -5,6 +5,7 @@
 #include "GameStatistics.h"
 #include "HelperTip.h"
 #include "PairHistory.h"
+#include "PatternWords.h"
 #include "PlayClock.h"
 #include "PuzzleTyping.h"
 #include "QuoteCollections.h"
@@ -31,6 +32,7 @@ void AttachAdditions(LobbySeam &lobby) {
     new FreshQuotes(lobby);
     new TodaysQuote(lobby);
     new SolverHelp(lobby);
+    new PatternWords(lobby);
     new UnbrokenPuzzles(lobby);
     new Worksheet(lobby);
     new QuoteMarks(lobby);

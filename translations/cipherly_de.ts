@@ -123,6 +123,42 @@ F1 sagt mehr über jeden.</translation>
     </message>
 </context>
 <context>
+    <name>PatternWords</name>
+    <message>
+        <source>Pattern &amp;Words...</source>
+        <translation>Muster&amp;wörter …</translation>
+    </message>
+    <message>
+        <source>No word the game knows fits %1.</source>
+        <translation>Kein Wort, das das Spiel kennt, passt zu %1.</translation>
+    </message>
+    <message>
+        <source>Words that fit %1, the commonest first:</source>
+        <translation>Wörter, die zu %1 passen, die häufigsten zuerst:</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weiteres</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pattern Words</source>
+        <translation>Musterwörter</translation>
+    </message>
+    <message>
+        <source>Type a pattern: a letter for each unknown letter, the same letter
+for the same (ABCA), or the letters you know and ? for the others (?E?&apos;S).</source>
+        <translation>Tippen Sie ein Muster: einen Buchstaben für jeden unbekannten, denselben
+für denselben (ABCA), oder die Buchstaben, die Sie kennen, und ? für die anderen (?E?&apos;S).</translation>
+    </message>
+    <message>
+        <source>%1 with the letters on the board (%2)</source>
+        <translation>%1 mit den gesetzten Buchstaben (%2)</translation>
+    </message>
+</context>
+<context>
     <name>PlayClock</name>
     <message>
         <source>Show the Cl&amp;ock</source>
@@ -950,6 +986,8 @@ With the aids on:
 
 &quot;Plain Letters&quot; in the same menu turns the table round: on yellow, it shows the plain alphabet, each letter with about how often it stands in a quote this long in the quote&apos;s language (in English, E most often), and the scrambled letter you have given it, faint once given. Compare it with the scrambled letters&apos; counts to guess where E and T hide.
 
+Pattern Words... in the same menu lists the words a pattern stands for, the commonest first. Type a shape, a letter for each unknown letter and the same letter for the same one (ABCA finds THAT, ...), or the letters you know and ? for the others (?E?&apos;S finds LET&apos;S, MEN&apos;S). It offers the pattern of the word that was last under the mouse pointer, or of the word holding the letter in the first small box, with the letters you have placed; asked as offered, it lists only the words that word can be on your board.
+
 Untick &quot;Solver&apos;s Aids&quot; to play as before.</source>
         <translation>Lösungshilfen lassen Sie das verschlüsselte Zitat klarer sehen. Sie sagen nie, ob ein Buchstabe richtig ist, und zählen nie als Tipps.
 
@@ -963,6 +1001,8 @@ Mit den Hilfen:
 - lässt ein Klick irgendwo in die Rätselfelder Ihre Eingabe, wo sie war: in den kleinen Feldern.
 
 „Klarbuchstaben“ im selben Menü dreht die Tabelle um: Auf Gelb zeigt sie das Klartextalphabet, jeden Buchstaben damit, wie oft er ungefähr in einem so langen Zitat in dessen Sprache steht (im Deutschen am häufigsten E), und den verschlüsselten Buchstaben, den Sie ihm gegeben haben, blass, sobald er vergeben ist. Vergleichen Sie das mit den Zählungen der verschlüsselten Buchstaben, um zu erraten, wo sich E und N verstecken.
+
+„Musterwörter …“ im selben Menü nennt die Wörter, für die ein Muster steht, die häufigsten zuerst. Tippen Sie eine Form, einen Buchstaben für jeden unbekannten und denselben für denselben (ABCA findet THAT, …), oder die Buchstaben, die Sie kennen, und ? für die anderen (?E?'S findet LET'S, MEN'S). Es bietet das Muster des Wortes an, das zuletzt unter dem Mauszeiger war, oder des Wortes mit dem Buchstaben im ersten kleinen Feld, mit den Buchstaben, die Sie gesetzt haben; so gefragt, nennt es nur die Wörter, die dieses Wort in Ihrem Rätsel sein kann.
 
 Haken Sie „Lösungshilfen“ ab, um wie vorher zu spielen.</translation>
     </message>

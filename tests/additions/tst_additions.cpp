@@ -16,6 +16,7 @@
 #include "Language.h"
 #include "LetterStrip.h"
 #include "PairHistory.h"
+#include "PatternWords.h"
 #include "PlayClock.h"
 #include "PuzzleTyping.h"
 #include "QuoteMarks.h"
@@ -232,7 +233,7 @@ private slots:
             cli.start(QStringLiteral(CIPHERLY_EXE), QStringList{QStringLiteral("--worksheet")} + bad);
             QVERIFY(cli.waitForFinished(30000));
             QCOMPARE(cli.exitCode(), 2);
-            QVERIFY(cli.readAllStandardError().startsWith("cipherly: "));
+            QVERIFY(cli.readAllStandardError().contains("cipherly: "));
         }
         cli.start(QStringLiteral(CIPHERLY_EXE),
                   {QStringLiteral("--worksheet"), QStringLiteral("4"), QStringLiteral("--no-word-breaks"),
@@ -282,6 +283,31 @@ private slots:
             QCOMPARE(e.plain.isNull(), e.count == 0);
         QVERIFY(lobby->layers[size_t(Marks::Lit)].isEmpty() && lobby->pointing.isEmpty());
         QCOMPARE(game().HintCount(), qint16(0)); // the aids never count as hints
+    }
+
+    void patternWordsForAWordOfTheBoardOrAnyPattern() {
+        new PatternWords(*lobby);
+        lobby->playRecord(1);
+        // THE, its T and H placed: offered as TH?, and read on the board,
+        // where E is free and no letter stands for itself.
+        lobby->typePair(cipherOf(u'T'), u'T');
+        lobby->typePair(cipherOf(u'H'), u'H');
+        emit lobby->puzzleHovered(Quote.indexOf(QLatin1String("THE")) + 1);
+        script->entries << std::optional<QString>(QStringLiteral("TH?"));
+        lobby->choose(QStringLiteral("Pattern &Words..."));
+        QCOMPARE(script->inputs.last().initial, QStringLiteral("TH?"));
+        const QString told = script->messages.last().text;
+        QVERIFY2(told.startsWith(QStringLiteral("Words that fit %1 with the letters on the board "
+                                                "(TH?), the commonest first:\n\nTHE")
+                                     .arg(QString(cipherOf(u'T')) + cipherOf(u'H') + cipherOf(u'E'))),
+                 qPrintable(told));
+        // A pattern typed anew: a shape, and one that fits nothing.
+        script->entries << std::optional<QString>(QStringLiteral("abca"));
+        lobby->choose(QStringLiteral("Pattern &Words..."));
+        QVERIFY(script->messages.last().text.contains(QStringLiteral("\n\nTHAT, ")));
+        script->entries << std::optional<QString>(QStringLiteral("Q1"));
+        lobby->choose(QStringLiteral("Pattern &Words..."));
+        QCOMPARE(script->messages.last().text, QStringLiteral("No word the game knows fits Q1."));
     }
 
     void thePlainAlphabetWithTheLanguagesCounts() {
