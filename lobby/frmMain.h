@@ -186,7 +186,12 @@ private:
         QList<int> places;
         QColor colour;
     };
-    std::array<MarkLayer, 4> m_marks;
+    std::array<MarkLayer, 5> m_marks;
+    QHash<int, QChar> m_pencil; // tentative letters at places of the solution
+    std::function<bool(QChar, QChar)> m_pairTaker;
+    // The solution as the box shows it: the game's letters, and pencil
+    // letters in small letters where the game has none yet.
+    QString solutionText() const;
     void showMarks();
     void clearMarks();
     QSet<const QObject *> m_pointerUsers;

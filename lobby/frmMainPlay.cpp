@@ -164,13 +164,13 @@ void frmMain::session_Changed(GameSession::Move move) {
 void frmMain::session_Paused(bool paused) {
     holdWatchers();
     if (!mode.is(LobbyMode::Mode::Solve)) return;
-    txtBox[1]->setText(paused ? QString() : game.shown());
+    txtBox[1]->setText(paused ? QString() : solutionText());
     txtBox[2]->setText(paused ? QString() : game.Enciphered());
     describeSolution();
 }
 
 void frmMain::ShowSolution() {
-    txtBox[1]->setText(game.shown());
+    txtBox[1]->setText(solutionText());
     describeSolution();
     emit seam().solutionChanged();
     if (game.isOver()) {
@@ -237,8 +237,24 @@ void frmMain::typePair(QChar cipher, QChar plain) {
 }
 
 void frmMain::UpdateSolution() {
+    const QString cipher = txtLetter[1]->text(), plain = txtLetter[2]->text();
+    if (m_pairTaker && !cipher.isEmpty() && !plain.isEmpty() &&
+        m_pairTaker(cipher[0].toUpper(), plain[0])) {
+        // Taken as something else than a move: the boxes are ready again.
+        txtLetter[1]->setFocus();
+        txtLetter_GotFocus(1);
+        return;
+    }
     // The game decides; the boxes show it (session_Changed).
-    session.placePair(txtLetter[1]->text(), txtLetter[2]->text());
+    session.placePair(cipher, plain);
+}
+
+QString frmMain::solutionText() const {
+    QString text = game.shown();
+    for (auto it = m_pencil.cbegin(); it != m_pencil.cend(); ++it)
+        if (it.key() >= 0 && it.key() < text.size() && text[it.key()] == SolveGame::Unsolved)
+            text[it.key()] = it.value().toLower();
+    return text;
 }
 
 void frmMain::cmdHint_Click() {

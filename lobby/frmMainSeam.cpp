@@ -98,6 +98,13 @@ public:
         m.arrangePuzzle();
     }
     bool puzzleTakesKeys() const override { return bool(m.m_puzzleKeys); }
+    void setPencilLetters(const QHash<int, QChar> &letters) override {
+        m.m_pencil = letters;
+        if (m.mode.is(Mode::Solve) && !m.session.paused()) m.txtBox[1]->setText(m.solutionText());
+    }
+    void takePairs(std::function<bool(QChar, QChar)> take) override {
+        m.m_pairTaker = std::move(take);
+    }
     void place(QWidget *widget, Place where) override {
         const bool shown = widget->isVisibleTo(widget->parentWidget());
         widget->setParent(m.picQuote);

@@ -6,6 +6,7 @@
 #include "HelperTip.h"
 #include "PairHistory.h"
 #include "PatternWords.h"
+#include "PencilMarks.h"
 #include "PlayClock.h"
 #include "PuzzleTyping.h"
 #include "QuoteCollections.h"
@@ -33,6 +34,7 @@ void AttachAdditions(LobbySeam &lobby) {
     new TodaysQuote(lobby);
     new SolverHelp(lobby);
     new PatternWords(lobby);
+    new PencilMarks(lobby);
     new UnbrokenPuzzles(lobby);
     new Worksheet(lobby);
     new QuoteMarks(lobby);

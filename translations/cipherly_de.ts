@@ -159,6 +159,37 @@ für denselben (ABCA), oder die Buchstaben, die Sie kennen, und ? für die ander
     </message>
 </context>
 <context>
+    <name>PencilMarks</name>
+    <message>
+        <source>Penci&amp;l Marks	Ctrl+T</source>
+        <translation>Bleist&amp;ift	Strg+T</translation>
+    </message>
+    <message>
+        <source>Make Pencil Marks &amp;Firm</source>
+        <translation>Bleistift fest&amp;schreiben</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ear Pencil Marks</source>
+        <translation>Bleistift lösche&amp;n</translation>
+    </message>
+    <message>
+        <source>Pencil marks on</source>
+        <translation>Bleistift an</translation>
+    </message>
+    <message>
+        <source>Pencil marks off</source>
+        <translation>Bleistift aus</translation>
+    </message>
+    <message>
+        <source>%1 pencilled as %2</source>
+        <translation>%1 vorläufig als %2</translation>
+    </message>
+    <message>
+        <source>Pencil mark of %1 rubbed out</source>
+        <translation>Bleistift bei %1 ausradiert</translation>
+    </message>
+</context>
+<context>
     <name>PlayClock</name>
     <message>
         <source>Show the Cl&amp;ock</source>
@@ -988,6 +1019,8 @@ With the aids on:
 
 Pattern Words... in the same menu lists the words a pattern stands for, the commonest first. Type a shape, a letter for each unknown letter and the same letter for the same one (ABCA finds THAT, ...), or the letters you know and ? for the others (?E?&apos;S finds LET&apos;S, MEN&apos;S). It offers the pattern of the word that was last under the mouse pointer, or of the word holding the letter in the first small box, with the letters you have placed; asked as offered, it lists only the words that word can be on your board.
 
+Pencil marks: press Ctrl+T (or choose &quot;Pencil Marks&quot; in the same menu) and the pairs you type are only tentative. They stand in small letters on a pale ground, are not placed in the game, and never count. A space in the second small box rubs one out. &quot;Make Pencil Marks Firm&quot; places them all as pairs at once; &quot;Clear Pencil Marks&quot; rubs them all out. Press Ctrl+T again to type firm pairs. Pencil marks belong to the game on show and are not kept when Cipherly closes.
+
 Untick &quot;Solver&apos;s Aids&quot; to play as before.</source>
         <translation>Lösungshilfen lassen Sie das verschlüsselte Zitat klarer sehen. Sie sagen nie, ob ein Buchstabe richtig ist, und zählen nie als Tipps.
 
@@ -1003,6 +1036,8 @@ Mit den Hilfen:
 „Klarbuchstaben“ im selben Menü dreht die Tabelle um: Auf Gelb zeigt sie das Klartextalphabet, jeden Buchstaben damit, wie oft er ungefähr in einem so langen Zitat in dessen Sprache steht (im Deutschen am häufigsten E), und den verschlüsselten Buchstaben, den Sie ihm gegeben haben, blass, sobald er vergeben ist. Vergleichen Sie das mit den Zählungen der verschlüsselten Buchstaben, um zu erraten, wo sich E und N verstecken.
 
 „Musterwörter …“ im selben Menü nennt die Wörter, für die ein Muster steht, die häufigsten zuerst. Tippen Sie eine Form, einen Buchstaben für jeden unbekannten und denselben für denselben (ABCA findet THAT, …), oder die Buchstaben, die Sie kennen, und ? für die anderen (?E?'S findet LET'S, MEN'S). Es bietet das Muster des Wortes an, das zuletzt unter dem Mauszeiger war, oder des Wortes mit dem Buchstaben im ersten kleinen Feld, mit den Buchstaben, die Sie gesetzt haben; so gefragt, nennt es nur die Wörter, die dieses Wort in Ihrem Rätsel sein kann.
+
+Bleistift: Drücken Sie Strg+T (oder wählen Sie „Bleistift“ im selben Menü), und die Paare, die Sie tippen, sind nur vorläufig. Sie stehen in kleinen Buchstaben auf blassem Grund, werden nicht ins Spiel gesetzt und zählen nie. Ein Leerzeichen im zweiten kleinen Feld radiert eines aus. „Bleistift festschreiben“ setzt alle auf einmal als Paare; „Bleistift löschen“ radiert alle aus. Drücken Sie wieder Strg+T, um feste Paare zu tippen. Bleistiftbuchstaben gehören zum Spiel, das zu sehen ist, und werden nicht aufbewahrt, wenn Cipherly schließt.
 
 Haken Sie „Lösungshilfen“ ab, um wie vorher zu spielen.</translation>
     </message>

@@ -5,6 +5,7 @@
 #include "PuzzleKind.h"
 
 #include <QColor>
+#include <QHash>
 #include <QKeySequence>
 #include <QList>
 #include <QObject>
@@ -37,7 +38,7 @@ public:
     enum class Leaving { ShowAnswer, GiveUp };
     // Marks on the puzzle boxes, a layer for each kind: where two layers mark
     // the same letter, the later one here shows (mistakes above the pointer).
-    enum class Marks { Lit, Picked, Step, Wrong };
+    enum class Marks { Pencil, Lit, Picked, Step, Wrong };
     // Places on the quote panel for a widget of an addition's own.
     enum class Place {
         OverPuzzle,  // over both puzzle boxes
@@ -140,6 +141,13 @@ public:
     // taken). None ends it.
     virtual void typeOnPuzzle(std::function<bool(int key, Qt::KeyboardModifiers)> keys) = 0;
     virtual bool puzzleTakesKeys() const = 0;
+    // Pencil letters: tentative letters the solution shows at their places
+    // (where no letter of the game stands), in small letters; they are not
+    // the game's. None takes them away.
+    virtual void setPencilLetters(const QHash<int, QChar> &letters) = 0;
+    // While set, a pair the player types (in the letter boxes or on the
+    // puzzle) goes to `take` first; true: taken, and not placed. None ends it.
+    virtual void takePairs(std::function<bool(QChar cipher, QChar plain)> take) = 0;
     // `widget`, an addition's own, shown at `where` on the quote panel while
     // the addition shows it; it goes with the lobby.
     virtual void place(QWidget *widget, Place where) = 0;

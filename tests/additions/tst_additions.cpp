@@ -17,6 +17,7 @@
 #include "LetterStrip.h"
 #include "PairHistory.h"
 #include "PatternWords.h"
+#include "PencilMarks.h"
 #include "PlayClock.h"
 #include "PuzzleTyping.h"
 #include "QuoteMarks.h"
@@ -308,6 +309,37 @@ private slots:
         script->entries << std::optional<QString>(QStringLiteral("Q1"));
         lobby->choose(QStringLiteral("Pattern &Words..."));
         QCOMPARE(script->messages.last().text, QStringLiteral("No word the game knows fits Q1."));
+    }
+
+    void pencilMarksAreTentativeUntilMadeFirm() {
+        auto *pencil = new PencilMarks(*lobby);
+        lobby->playRecord(1);
+        QVERIFY(lobby->press(QKeySequence(Qt::CTRL | Qt::Key_T)));
+        QVERIFY(pencil->pencil());
+        const QChar t = cipherOf(u'T'), h = cipherOf(u'H');
+        lobby->typePair(t, u'T');
+        lobby->typePair(h, u'E'); // a wrong guess, pencilled
+        QVERIFY(!game().anyPlaced()); // not the game's: no move, no count
+        QCOMPARE(lobby->pencil.size(), int(Quote.count(u'T') + Quote.count(u'H')));
+        QCOMPARE(lobby->pencil.value(Quote.indexOf(u'T')), QChar(u'T'));
+        QCOMPARE(lobby->layers[size_t(Marks::Pencil)].size(), lobby->pencil.size());
+        lobby->typePair(h, u' '); // rubbed out
+        QCOMPARE(lobby->pencil.size(), int(Quote.count(u'T')));
+        // Made firm: placed as the pair it is, taken back as one.
+        lobby->choose(QStringLiteral("Make Pencil Marks &Firm"));
+        QCOMPARE(game().SolveProgress().count(u'T'), Quote.count(u'T'));
+        QVERIFY(lobby->pencil.isEmpty() && pencil->pencil());
+        lobby->typePair(h, u'H');
+        lobby->choose(QStringLiteral("Cl&ear Pencil Marks"));
+        QVERIFY(lobby->pencil.isEmpty());
+        // Off: typing places pairs again; a new game starts without any.
+        lobby->press(QKeySequence(Qt::CTRL | Qt::Key_T));
+        lobby->typePair(h, u'H');
+        QCOMPARE(game().SolveProgress().count(u'H'), Quote.count(u'H'));
+        lobby->press(QKeySequence(Qt::CTRL | Qt::Key_T));
+        lobby->typePair(cipherOf(u'E'), u'E');
+        lobby->playRecord(1);
+        QVERIFY(!pencil->pencil() && lobby->pencil.isEmpty() && !lobby->pairTaker);
     }
 
     void thePlainAlphabetWithTheLanguagesCounts() {

@@ -36,7 +36,9 @@ public:
     int row = 0;
     QHash<QString, QString> notes;
     QString titleNote;
-    std::array<QList<int>, 4> layers;
+    std::array<QList<int>, 5> layers;
+    QHash<int, QChar> pencil;
+    std::function<bool(QChar, QChar)> pairTaker;
     QSet<const QObject *> pointing;
     std::function<bool(int, Qt::KeyboardModifiers)> puzzleKeys;
     QHash<QWidget *, Place> placed;
@@ -136,8 +138,9 @@ public:
     void typeCipherLetter(QChar l) override { emit cipherLetterChanged(letter = l); }
     void typePair(QChar cipher, QChar plain) override {
         typeCipherLetter(cipher);
-        m_session.placePair(QString(cipher),
-                            QString(plain == u' ' ? SolveGame::Unsolved : plain.toUpper()));
+        const QChar given = plain == u' ' ? SolveGame::Unsolved : plain.toUpper();
+        if (pairTaker && pairTaker(cipher, given)) return;
+        m_session.placePair(QString(cipher), QString(given));
     }
     QChar cipherLetter() const override { return letter; }
     QString scrambledOnShow() const override {
@@ -157,6 +160,8 @@ public:
     void typeOnPuzzle(std::function<bool(int, Qt::KeyboardModifiers)> k) override {
         puzzleKeys = std::move(k);
     }
+    void setPencilLetters(const QHash<int, QChar> &letters) override { pencil = letters; }
+    void takePairs(std::function<bool(QChar, QChar)> take) override { pairTaker = std::move(take); }
     bool puzzleTakesKeys() const override { return bool(puzzleKeys); }
     void place(QWidget *widget, Place where) override {
         widget->setParent(&windowWidget);

@@ -1,0 +1,83 @@
+#include "PencilMarks.h"
+
+#include "SolveGame.h"
+
+const QColor PencilMarks::PencilGround(225, 228, 240);
+
+PencilMarks::PencilMarks(LobbySeam &lobby) : Addition(lobby, QStringLiteral("pencilMarks")) {
+    lobby.addSolveMenuItem(
+        tr("Penci&l Marks\tCtrl+T"), [this] { return m_on; }, [this] { setPencil(!m_on); });
+    lobby.addSolveMenuItem(tr("Make Pencil Marks &Firm"), {}, [this] { makeFirm(); });
+    lobby.addSolveMenuItem(tr("Cl&ear Pencil Marks"), {}, [this] { clear(); });
+    lobby.addKey(QKeySequence(Qt::CTRL | Qt::Key_T), [this] {
+        if (this->lobby.playing()) setPencil(!m_on);
+    });
+    connect(&lobby, &LobbySeam::gameStarted, this, [this] {
+        m_letters.clear();
+        setPencil(false);
+        show();
+    });
+    connect(&lobby, &LobbySeam::solutionChanged, this, [this] {
+        // A firm letter ends its pencil letter; a game over has none.
+        const SolveGame &g = this->lobby.game();
+        for (auto it = m_letters.begin(); it != m_letters.end();) {
+            const qsizetype at = g.Enciphered().indexOf(it.key());
+            const bool firm = at >= 0 && at < g.shown().size() && g.shown()[at] != SolveGame::Unsolved;
+            it = firm || g.isOver() ? m_letters.erase(it) : std::next(it);
+        }
+        if (g.isOver()) setPencil(false);
+        show();
+    });
+}
+
+void PencilMarks::setPencil(bool on) {
+    const bool was = m_on;
+    m_on = on && lobby.playing();
+    takeTypedPairs();
+    if (m_on != was) lobby.say(m_on ? tr("Pencil marks on") : tr("Pencil marks off"));
+}
+
+void PencilMarks::takeTypedPairs() {
+    lobby.takePairs(m_on ? std::function<bool(QChar, QChar)>(
+                               [this](QChar c, QChar p) { return take(c, p); })
+                         : nullptr);
+}
+
+bool PencilMarks::take(QChar cipher, QChar plain) {
+    if (!lobby.playing() || cipher.unicode() < 'A' || cipher.unicode() > 'Z') return false;
+    if (plain.unicode() >= 'A' && plain.unicode() <= 'Z') {
+        m_letters.insert(cipher, plain);
+        lobby.say(tr("%1 pencilled as %2").arg(cipher, plain));
+    } else {
+        m_letters.remove(cipher);
+        lobby.say(tr("Pencil mark of %1 rubbed out").arg(cipher));
+    }
+    show();
+    return true;
+}
+
+void PencilMarks::makeFirm() {
+    if (!lobby.playing()) return;
+    const QHash<QChar, QChar> pencilled = std::exchange(m_letters, {});
+    lobby.takePairs(nullptr); // placed as the pairs they are
+    for (auto it = pencilled.cbegin(); it != pencilled.cend(); ++it)
+        lobby.typePair(it.key(), it.value());
+    takeTypedPairs();
+    show();
+}
+
+void PencilMarks::clear() {
+    m_letters.clear();
+    show();
+}
+
+void PencilMarks::show() {
+    QHash<int, QChar> places;
+    const SolveGame &g = lobby.game();
+    if (lobby.playing())
+        for (int i = 0; i < g.Enciphered().size(); ++i)
+            if (const auto it = m_letters.constFind(g.Enciphered()[i]); it != m_letters.cend())
+                places.insert(i, *it);
+    lobby.setPencilLetters(places);
+    lobby.setMarks(LobbySeam::Marks::Pencil, places.keys(), PencilGround);
+}
