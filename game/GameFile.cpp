@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
 
@@ -45,6 +46,7 @@ QByteArray FormatGameFile(const KeptGame &s) {
     if (!s.letterHints) out += "letterhints=no\n"; // written only for an expert game
     if (s.day.isValid()) out += "day=" + s.day.toString(Qt::ISODate).toUtf8() + '\n';
     if (!s.kind.isEmpty()) out += "kind=" + s.kind.toUtf8() + '\n';
+    if (!s.pencil.isEmpty()) out += "pencil=" + s.pencil.toUtf8() + '\n';
     if (s.ended.isValid()) {
         out += "ended=" + s.ended.toString(Qt::ISODate).toUtf8() + '\n';
         out += "outcome=" + stats::OutcomeName(RecordOutcome(s.outcome)).toUtf8() + '\n';
@@ -77,6 +79,9 @@ std::optional<KeptGame> ParseGameFile(const QByteArray &bytes, const QDateTime &
     // A day that is no date is no game of Today's Quote, and the game stays.
     s.day = QDate::fromString(v.value("day"), Qt::ISODate);
     s.kind = v.value("kind");
+    // Pencil letters that are no pairs of letters are left out, the game kept.
+    static const QRegularExpression Pairs(QStringLiteral("^([A-Z][A-Z])( [A-Z][A-Z])*$"));
+    if (Pairs.match(v.value("pencil")).hasMatch()) s.pencil = v.value("pencil");
     const QString ended = v.value("ended"), outcome = v.value("outcome");
     bool endOk = ended.isEmpty() && outcome.isEmpty();
     if (!ended.isEmpty()) {

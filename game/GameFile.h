@@ -27,6 +27,9 @@ struct KeptGame {
     // The kind of puzzle the board is laid out as (PuzzleKind::id); empty
     // for the design's, with word breaks.
     QString kind;
+    // The player's pencil letters, "XT QH": each scrambled letter with its
+    // tentative letter; empty for none.
+    QString pencil;
     // A game that ended, kept only until it is in the record: when it ended
     // and how. Invalid for a game in progress.
     QDateTime ended;

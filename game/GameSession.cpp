@@ -33,6 +33,7 @@ void GameSession::clear() {
     m_level = play::Level::Any;
     m_day = QDate();
     m_kind.clear();
+    m_pencil.clear();
     m_lastPair = {};
     m_key.clear();
     m_keptSeconds = 0;
@@ -69,6 +70,13 @@ void GameSession::restore(const play::KeptGame &kept) {
     m_hintsGiveLetters = kept.letterHints;
     m_day = kept.day;
     m_kind = kept.kind;
+    m_pencil = kept.pencil;
+}
+
+void GameSession::setPencil(const QString &pairs) {
+    if (pairs == m_pencil) return;
+    m_pencil = pairs;
+    emit changed(Move::Rule); // kept with the game, not a move of it
 }
 
 void GameSession::resume() {
@@ -191,5 +199,6 @@ play::KeptGame GameSession::kept() const {
     s.letterHints = m_hintsGiveLetters;
     s.day = m_day;
     s.kind = m_kind;
+    s.pencil = m_pencil;
     return s;
 }

@@ -66,6 +66,9 @@ public:
     // The kind of puzzle the board is laid out as (PuzzleKind::id); empty
     // for the design's, with word breaks.
     const QString &kind() const { return m_kind; }
+    // The player's pencil letters ("XT QH"), kept with the game; not moves.
+    const QString &pencil() const { return m_pencil; }
+    void setPencil(const QString &pairs);
 
     // A new game is set up: nothing of the last one is left.
     void clear();
@@ -149,6 +152,7 @@ private:
     play::Level m_level = play::Level::Any;
     QDate m_day;
     QString m_kind;
+    QString m_pencil;
     SolveGame::Outcome m_outcome = SolveGame::Outcome::Abandoned; // of the game that ended
     QDateTime m_pausedAt;
     std::function<qint16(qint16)> m_choose;

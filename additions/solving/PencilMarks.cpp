@@ -13,7 +13,10 @@ PencilMarks::PencilMarks(LobbySeam &lobby) : Addition(lobby, QStringLiteral("pen
         if (this->lobby.playing()) setPencil(!m_on);
     });
     connect(&lobby, &LobbySeam::gameStarted, this, [this] {
+        // A new game has none; a kept one comes back with its own.
         m_letters.clear();
+        for (const QString &pair : this->lobby.session().pencil().split(u' ', Qt::SkipEmptyParts))
+            m_letters.insert(pair[0], pair[1]);
         setPencil(false);
         show();
     });
@@ -72,6 +75,11 @@ void PencilMarks::clear() {
 }
 
 void PencilMarks::show() {
+    QStringList pairs; // kept with the game
+    for (auto it = m_letters.cbegin(); it != m_letters.cend(); ++it)
+        pairs << QString(it.key()) + it.value();
+    pairs.sort();
+    if (lobby.playing()) lobby.session().setPencil(pairs.join(u' '));
     QHash<int, QChar> places;
     const SolveGame &g = lobby.game();
     if (lobby.playing())

@@ -10,7 +10,8 @@
 // in small letters on a pale ground, not placed in the game (no clash, no
 // count, nothing to take back); the pencil letters are made firm (placed as
 // pairs) or cleared at once from the menu. A firm letter ends the pencil
-// letter of its scrambled letter. They belong to the game on show.
+// letter of its scrambled letter. They belong to the game on show and are
+// kept with it (Game.sav) when the program ends.
 class PencilMarks : public Addition {
     Q_OBJECT
 public:

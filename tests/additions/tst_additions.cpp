@@ -18,6 +18,7 @@
 #include "PairHistory.h"
 #include "PatternWords.h"
 #include "PencilMarks.h"
+#include "GameFile.h"
 #include "PlayClock.h"
 #include "PuzzleTyping.h"
 #include "QuoteMarks.h"
@@ -325,6 +326,17 @@ private slots:
         QCOMPARE(lobby->layers[size_t(Marks::Pencil)].size(), lobby->pencil.size());
         lobby->typePair(h, u' '); // rubbed out
         QCOMPARE(lobby->pencil.size(), int(Quote.count(u'T')));
+        // Kept with the game, through its file, and back when it is resumed.
+        const QDateTime now = this->t;
+        play::KeptGame kept = *play::ParseGameFile(play::FormatGameFile(lobby->session().kept()), now);
+        QCOMPARE(kept.pencil, QString(t) + u'T');
+        lobby->session().restore(kept);
+        lobby->resumeGame();
+        QCOMPARE(pencil->letters().value(t), QChar(u'T'));
+        QCOMPARE(lobby->pencil.size(), int(Quote.count(u'T')));
+        QVERIFY(play::ParseGameFile(play::FormatGameFile(kept).replace("pencil=", "pencil=1"), now)
+                    ->pencil.isEmpty()); // damaged: left out, the game kept
+        lobby->press(QKeySequence(Qt::CTRL | Qt::Key_T));
         // Made firm: placed as the pair it is, taken back as one.
         lobby->choose(QStringLiteral("Make Pencil Marks &Firm"));
         QCOMPARE(game().SolveProgress().count(u'T'), Quote.count(u'T'));
