@@ -980,30 +980,6 @@ Rätsel ohne Wortgrenzen. „Zufallsspiel ohne Wortgrenzen“ im Menü der Zitat
 Jede Erklärung und jede Prüfung zählt als ein Tipp in Ihrem Bericht und in Ihrer Statistik. Haben Sie jeden Buchstaben gesetzt, ergibt das Zitat aber noch keinen Sinn, sagt Cipherly es Ihnen einmal und verweist auf „Meine Buchstaben prüfen“.</translation>
     </message>
     <message>
-        <source>Encrypting &amp; Printing a Quote turns any quote of your list into a puzzle on paper.
-
-Highlight the quote you want in the list and click &quot;Scramble &amp; Print this Quote...&quot;. Cipherly makes a new code key and shows the scrambled quote in the lower box, with the code key above it: under each letter of the alphabet stands the letter that replaces it. Every time you do this you get a brand new key, so the same quote never comes out the same way twice.
-
-Click &quot;Print the Scrambled Message&quot; to print the puzzle page. Cipherly asks whether you would like to personalize the printout; say Yes and type a name, and the page says who the puzzle was made for. Tick &quot;Also print a Solution Page&quot; to get a second page with the answer and the code key, for whoever checks the answers.
-
-A worksheet of several puzzles: &quot;Print a Worksheet...&quot; in the quote list&apos;s menu asks how many puzzles you want (up to 50), whether without word breaks, and whom the worksheet is for, then prints them from your list, the quotes you have not played first, numbered and each with a key of its own, as many to a page as fit, followed by an answer key with every solution. A teacher can make one without opening the game: cipherly --worksheet 10 sheet.pdf.
-
-If your computer has no printer, Cipherly saves each page as a PDF file in your Documents folder and tells you where.
-
-Click &quot;Finished with this Quote&quot; to return to the list.</source>
-        <translation>Ein Zitat verschlüsseln &amp; drucken macht aus jedem Zitat Ihrer Liste ein Rätsel auf Papier.
-
-Markieren Sie das gewünschte Zitat in der Liste und klicken Sie auf „Verschlüsseln &amp; drucken...“. Cipherly erzeugt einen neuen Schlüssel und zeigt das verschlüsselte Zitat im unteren Feld, darüber den Schlüssel: Unter jedem Buchstaben des Alphabets steht der Buchstabe, der ihn ersetzt. Jedes Mal bekommen Sie einen ganz neuen Schlüssel, sodass dasselbe Zitat nie zweimal gleich aussieht.
-
-Klicken Sie auf „Verschlüsselte Nachricht drucken“, um die Rätselseite zu drucken. Cipherly fragt, ob Sie den Ausdruck mit einem Namen versehen möchten; antworten Sie mit Ja und tippen Sie einen Namen, dann steht auf der Seite, für wen das Rätsel gemacht wurde. Haken Sie „Lösungsseite mitdrucken“ an, um eine zweite Seite mit der Lösung und dem Schlüssel zu bekommen, für den, der die Antworten prüft.
-
-Ein Arbeitsblatt mit mehreren Rätseln: „Arbeitsblatt drucken …“ im Menü der Zitatliste fragt, wie viele Rätsel Sie wollen (bis zu 50), ob ohne Wortgrenzen und für wen das Arbeitsblatt ist, und druckt sie dann aus Ihrer Liste, die Zitate, die Sie noch nicht gespielt haben, zuerst, nummeriert und jedes mit eigenem Schlüssel, so viele auf einer Seite, wie passen, gefolgt von einem Lösungsblatt mit jeder Lösung. Eine Lehrerin kann eines machen, ohne das Spiel zu öffnen: cipherly --worksheet 10 blatt.pdf.
-
-Hat Ihr Computer keinen Drucker, speichert Cipherly jede Seite als PDF-Datei in Ihrem Dokumente-Ordner und sagt Ihnen, wo.
-
-Klicken Sie auf „Fertig mit diesem Zitat“, um zur Liste zurückzukehren.</translation>
-    </message>
-    <message>
         <source>Solver&apos;s Aids help you see the scrambled quote more clearly. They never tell you whether a letter is right, and they never count as hints.
 
 While you solve a quote on screen, right-click the panel above the boxes, or either of the two puzzle boxes (or press the Menu key, Shift+F10 or Ctrl+M), and tick &quot;Solver&apos;s Aids&quot;. Cipherly remembers the switch for your next games.
@@ -1040,6 +1016,30 @@ Mit den Hilfen:
 Bleistift: Drücken Sie Strg+T (oder wählen Sie „Bleistift“ im selben Menü), und die Paare, die Sie tippen, sind nur vorläufig. Sie stehen in kleinen Buchstaben auf blassem Grund, werden nicht ins Spiel gesetzt und zählen nie. Ein Leerzeichen im zweiten kleinen Feld radiert eines aus. „Bleistift festschreiben“ setzt alle auf einmal als Paare; „Bleistift löschen“ radiert alle aus. Drücken Sie wieder Strg+T, um feste Paare zu tippen. Bleistiftbuchstaben gehören zum Spiel, das zu sehen ist, und ein für Ihren nächsten Start aufbewahrtes Spiel behält sie.
 
 Haken Sie „Lösungshilfen“ ab, um wie vorher zu spielen.</translation>
+    </message>
+    <message>
+        <source>Encrypting &amp; Printing a Quote turns any quote of your list into a puzzle on paper.
+
+Highlight the quote you want in the list and click &quot;Scramble &amp; Print this Quote...&quot;. Cipherly makes a new code key and shows the scrambled quote in the lower box, with the code key above it: under each letter of the alphabet stands the letter that replaces it. Every time you do this you get a brand new key, so the same quote never comes out the same way twice.
+
+Click &quot;Print the Scrambled Message&quot; to print the puzzle page. Cipherly asks whether you would like to personalize the printout; say Yes and type a name, and the page says who the puzzle was made for. Tick &quot;Also print a Solution Page&quot; to get a second page with the answer and the code key, for whoever checks the answers.
+
+A worksheet of several puzzles: &quot;Print a Worksheet...&quot; in the quote list&apos;s menu asks how many puzzles you want (up to 50), of which difficulty, whether without word breaks, and whom the worksheet is for, then prints them from your list, the quotes you have not played first, numbered and each with a key of its own, as many to a page as fit, followed by an answer key with every solution. A teacher can make one without opening the game: cipherly --worksheet 10 sheet.pdf.
+
+If your computer has no printer, Cipherly saves each page as a PDF file in your Documents folder and tells you where.
+
+Click &quot;Finished with this Quote&quot; to return to the list.</source>
+        <translation>Ein Zitat verschlüsseln &amp; drucken macht aus jedem Zitat Ihrer Liste ein Rätsel auf Papier.
+
+Markieren Sie das gewünschte Zitat in der Liste und klicken Sie auf „Verschlüsseln &amp; drucken...“. Cipherly erzeugt einen neuen Schlüssel und zeigt das verschlüsselte Zitat im unteren Feld, darüber den Schlüssel: Unter jedem Buchstaben des Alphabets steht der Buchstabe, der ihn ersetzt. Jedes Mal bekommen Sie einen ganz neuen Schlüssel, sodass dasselbe Zitat nie zweimal gleich aussieht.
+
+Klicken Sie auf „Verschlüsselte Nachricht drucken“, um die Rätselseite zu drucken. Cipherly fragt, ob Sie den Ausdruck mit einem Namen versehen möchten; antworten Sie mit Ja und tippen Sie einen Namen, dann steht auf der Seite, für wen das Rätsel gemacht wurde. Haken Sie „Lösungsseite mitdrucken“ an, um eine zweite Seite mit der Lösung und dem Schlüssel zu bekommen, für den, der die Antworten prüft.
+
+Ein Arbeitsblatt mit mehreren Rätseln: „Arbeitsblatt drucken …“ im Menü der Zitatliste fragt, wie viele Rätsel Sie wollen (bis zu 50), welcher Schwierigkeit, ob ohne Wortgrenzen und für wen das Arbeitsblatt ist, und druckt sie dann aus Ihrer Liste, die Zitate, die Sie noch nicht gespielt haben, zuerst, nummeriert und jedes mit eigenem Schlüssel, so viele auf einer Seite, wie passen, gefolgt von einem Lösungsblatt mit jeder Lösung. Eine Lehrerin kann eines machen, ohne das Spiel zu öffnen: cipherly --worksheet 10 blatt.pdf.
+
+Hat Ihr Computer keinen Drucker, speichert Cipherly jede Seite als PDF-Datei in Ihrem Dokumente-Ordner und sagt Ihnen, wo.
+
+Klicken Sie auf „Fertig mit diesem Zitat“, um zur Liste zurückzukehren.</translation>
     </message>
 </context>
 <context>
@@ -1226,6 +1226,40 @@ Ihr Ergebnis zum Teilen kopieren? (Es verrät keinen Buchstaben der Lösung.)</t
 </source>
         <translation>cipherly: Die Liste enthielt %1 solche Zitate; das Arbeitsblatt hat sie alle
 </translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>alle</translation>
+    </message>
+    <message>
+        <source>easy</source>
+        <translation>leicht</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <translation>mittel</translation>
+    </message>
+    <message>
+        <source>hard</source>
+        <translation>schwer</translation>
+    </message>
+    <message>
+        <source>expert</source>
+        <translation>experte</translation>
+    </message>
+    <message>
+        <source>Which difficulty? Type %1, %2, %3 or %4,
+or %5 for quotes of every difficulty.</source>
+        <translation>Welche Schwierigkeit? Tippen Sie %1, %2, %3 oder %4,
+oder %5 für Zitate jeder Schwierigkeit.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no difficulty: type %2, %3, %4, %5 or %6.</source>
+        <translation>„%1“ ist keine Schwierigkeit: Tippen Sie %2, %3, %4, %5 oder %6.</translation>
+    </message>
+    <message>
+        <source>No quote of your list is of that difficulty: there is nothing to print.</source>
+        <translation>Kein Zitat Ihrer Liste hat diese Schwierigkeit: Es gibt nichts zu drucken.</translation>
     </message>
 </context>
 <context>

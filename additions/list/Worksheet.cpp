@@ -160,6 +160,29 @@ void Worksheet::menuPrintWorksheet_Click() {
                          dialogs::Icon::Exclamation);
         return;
     }
+    // The difficulty, in the words the player reads (or the command line's).
+    static const char *const Levels[] = {QT_TR_NOOP("any"), QT_TR_NOOP("easy"),
+                                         QT_TR_NOOP("medium"), QT_TR_NOOP("hard"),
+                                         QT_TR_NOOP("expert")};
+    const std::optional<QString> which = dialogs::input(
+        w, tr("Print a Worksheet"),
+        tr("Which difficulty? Type %1, %2, %3 or %4,\nor %5 for quotes of every difficulty.")
+            .arg(tr(Levels[1]), tr(Levels[2]), tr(Levels[3]), tr(Levels[4]), tr(Levels[0])),
+        tr(Levels[0]));
+    if (!which) return;
+    int level = -1;
+    for (int l = 0; l < 5; ++l)
+        if (which->trimmed().compare(tr(Levels[l]), Qt::CaseInsensitive) == 0 ||
+            which->trimmed().compare(QLatin1String(Levels[l]), Qt::CaseInsensitive) == 0)
+            level = l;
+    if (level < 0) {
+        dialogs::message(w, AppInfo::Title,
+                         tr("\"%1\" is no difficulty: type %2, %3, %4, %5 or %6.")
+                             .arg(which->trimmed(), tr(Levels[1]), tr(Levels[2]), tr(Levels[3]),
+                                  tr(Levels[4]), tr(Levels[0])),
+                         dialogs::Icon::Exclamation);
+        return;
+    }
     const dialogs::Answer breaks = dialogs::message(
         w, AppInfo::Title,
         tr("Print the puzzles without word breaks (their letters in groups of five)?"),
@@ -177,11 +200,21 @@ void Worksheet::menuPrintWorksheet_Click() {
                       .value_or(QString());
         if (forName.isEmpty()) return;
     }
-    const QStringList chosen =
-        Choose(lobby.quotes(), stats::ReadGames(), count, play::Level::Any,
-               [](int low, int high) {
-                   return int(modStandard::RandomBetween(qint16(low), qint16(high)));
-               });
+    QStringList chosen;
+    {
+        BusyWindow busy(w); // a difficulty asked for rates the quotes
+        chosen = Choose(lobby.quotes(), stats::ReadGames(), count, play::Level(level),
+                        [](int low, int high) {
+                            return int(modStandard::RandomBetween(qint16(low), qint16(high)));
+                        });
+    }
+    if (chosen.isEmpty()) {
+        dialogs::message(w, AppInfo::Title,
+                         tr("No quote of your list is of that difficulty: there is nothing to "
+                            "print."),
+                         dialogs::Icon::Information);
+        return;
+    }
     std::unique_ptr<PrinterSurface> surface;
     {
         BusyWindow busy(w);

@@ -220,6 +220,26 @@ private slots:
         QVERIFY(all.contains(QStringLiteral("THECA |TINTH |EHAT "))); // an answer, word by word
         QVERIFY(!all.contains(QStringLiteral("THE CAT")) && !texts.contains(QStringLiteral(", "))); // no breaks
 
+        // From the list's menu: how many, of which difficulty, without breaks, for whom.
+        auto *sheet = new Worksheet(*lobby);
+        RecordingSurface *printed = nullptr;
+        PrinterSurface::setFactory([&] {
+            auto s = std::make_unique<RecordingSurface>();
+            printed = s.get();
+            return s;
+        });
+        script->entries << std::optional<QString>(QStringLiteral("2"))
+                        << std::optional<QString>(QStringLiteral("Any"));
+        script->answers << Answer::No << Answer::No;
+        sheet->menuPrintWorksheet_Click();
+        QVERIFY(printed && printed->documents == 1);
+        QCOMPARE(script->inputs.size(), 2);
+        script->entries << std::optional<QString>(QStringLiteral("2"))
+                        << std::optional<QString>(QStringLiteral("hardest"));
+        sheet->menuPrintWorksheet_Click();
+        QVERIFY(script->messages.last().text.startsWith(QStringLiteral("\"hardest\" is no difficulty")));
+        PrinterSurface::setFactory({});
+
         // From the command line, without a window: a PDF, or a clear refusal.
         QProcess cli;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
