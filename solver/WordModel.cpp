@@ -40,7 +40,10 @@ struct Reader {
 // Smoothing: a word of the list never seen counts as half a sighting; the
 // chance of a word after another mixes the pair's own count with its own.
 constexpr double Unseen = 0.5;
-constexpr double PairWeight = 0.4;
+// German's pairs are counted in far less text, and weigh less.
+double PairWeight(Language language) {
+    return language == Language::German ? 0.4 : 0.55;
+}
 
 } // namespace
 
@@ -163,7 +166,8 @@ float WordModel::pairLogp(int word, int next) const {
     const auto it = m_pairs.find(pairKey(word, next));
     if (it == m_pairs.end() || seen == 0) return logp(next);
     return float(
-        std::log(PairWeight * it->second / seen + (1 - PairWeight) * std::exp(double(logp(next)))));
+        std::log(PairWeight(m_language) * it->second / seen +
+                 (1 - PairWeight(m_language)) * std::exp(double(logp(next)))));
 }
 
 int WordModel::find(const std::string &word) const {
