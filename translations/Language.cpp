@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPointer>
 #include <QTranslator>
 
 namespace language {
@@ -52,7 +53,19 @@ QStringList Available() {
 }
 
 QString Install(QCoreApplication &app, const QStringList &wanted, const QString &file) {
+    // A language asked for again replaces the last one: its translators go,
+    // or their texts would show through where the new one has none.
+    static QList<QPointer<QTranslator>> installed;
+    static const QLocale desktops;
+    for (const QPointer<QTranslator> &t : std::as_const(installed))
+        if (t) {
+            app.removeTranslator(t);
+            delete t;
+        }
+    installed.clear();
+    QLocale::setDefault(desktops);
     auto *own = new QTranslator(&app);
+    installed << own;
     if (!file.isEmpty()) {
         // From outside, so through the gate; the translator reads the bytes
         // where they are, so they are kept for the rest of the run.
@@ -74,6 +87,7 @@ QString Install(QCoreApplication &app, const QStringList &wanted, const QString 
         // Qt's stock dialogs and buttons in the same language, where Debian's
         // Qt translations are installed.
         auto *qt = new QTranslator(&app);
+        installed << qt;
         if (qt->load(QStringLiteral("qtbase_%1").arg(name),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             app.installTranslator(qt);

@@ -1090,7 +1090,7 @@ Ihr Ergebnis zum Teilen kopieren? (Es verrät keinen Buchstaben der Lösung.)</t
         <translation>Zufallsspiel &amp;ohne Wortgrenzen</translation>
     </message>
     <message>
-        <source>Sc&amp;ramble Without Word Breaks</source>
+        <source>Scramble Without Word &amp;Breaks</source>
         <translation>Ohne Wortgrenzen ve&amp;rschlüsseln</translation>
     </message>
 </context>

@@ -8,6 +8,6 @@ UnbrokenPuzzles::UnbrokenPuzzles(LobbySeam &lobby)
     lobby.addListMenuItem(tr("Random Game With&out Word Breaks"), [&lobby] {
         lobby.playRecord(0, play::Level::Any, play::WithoutWordBreaks());
     });
-    lobby.addListMenuItem(tr("Sc&ramble Without Word Breaks"),
+    lobby.addListMenuItem(tr("Scramble Without Word &Breaks"),
                           [&lobby] { lobby.scrambleForPrinting(play::WithoutWordBreaks()); });
 }

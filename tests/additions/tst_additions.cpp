@@ -186,7 +186,7 @@ private slots:
         QCOMPARE(game().HintCount(), qint16(1));
         lobby->finish();
         // For printing, the highlighted quote so; the design's kind by default.
-        lobby->choose(QStringLiteral("Sc&ramble Without Word Breaks"));
+        lobby->choose(QStringLiteral("Scramble Without Word &Breaks"));
         QVERIFY(lobby->is(LobbySeam::Mode::Print));
         QCOMPARE(lobby->scrambledOnShow().size(), quotes::LettersInFives(longer).size());
         QVERIFY(!lobby->scrambledOnShow().contains(u'-'));
