@@ -9,13 +9,6 @@
 namespace CryptogramPage {
 namespace {
 
-void font(PrinterSurface &s, const char *name, double size, bool bold, bool italic) {
-    s.setFontName(QString::fromLatin1(name));
-    s.setFontSize(size);
-    s.setFontBold(bold);
-    s.setFontItalic(italic);
-}
-
 void line(PrinterSurface &s, const QString &text) {
     s.print(text);
     s.endLine();
@@ -61,7 +54,7 @@ void print(PrinterSurface &s, int page, const QString &forName, const QString &e
            const QString &plain) {
     const bool solution = page == 2;
     // a: the title
-    font(s, "Arial", 12, true, false);
+    s.setFace(QStringLiteral("Arial"), 12, true);
     s.setCurrentX(1.0);
     s.setCurrentY(1.0);
     line(s, AppInfo::Title);
@@ -92,7 +85,7 @@ void print(PrinterSurface &s, int page, const QString &forName, const QString &e
     layOutQuote(s, solution ? plain : enciphered);
     lineEnds(s, 5);
     // e
-    font(s, "Arial", 10, true, true);
+    s.setFace(QStringLiteral("Arial"), 10, true, true);
     s.setCurrentX(1.0);
     line(s, solution ? QCoreApplication::translate("CryptogramPage", "Code Key:")
                      : QCoreApplication::translate("CryptogramPage", "Notes:"));
@@ -118,7 +111,7 @@ void print(PrinterSurface &s, int page, const QString &forName, const QString &e
     }
     // g, h
     lineEnds(s, 5);
-    font(s, "Arial", 10, true, true);
+    s.setFace(QStringLiteral("Arial"), 10, true, true);
     s.setCurrentX(1.0);
     if (solution) line(s, QCoreApplication::translate("CryptogramPage", "Notes:"));
     // i

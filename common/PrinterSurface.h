@@ -44,6 +44,13 @@ public:
     void setFontBold(bool on) { m_font.setBold(on); }
     void setFontItalic(bool on) { m_font.setItalic(on); }
     void setFontUnderline(bool on) { m_font.setUnderline(on); }
+    // A face, size and style at once, as a printed page names them.
+    void setFace(const QString &name, double points, bool bold = false, bool italic = false) {
+        setFontName(name);
+        setFontSize(points);
+        setFontBold(bold);
+        setFontItalic(italic);
+    }
     const QFont &font() const { return m_font; }
 
     double currentX() const { return m_x; }

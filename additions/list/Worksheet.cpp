@@ -19,11 +19,22 @@
 
 namespace {
 
-void font(PrinterSurface &s, const char *name, double size, bool bold) {
-    s.setFontName(QString::fromLatin1(name));
-    s.setFontSize(size);
-    s.setFontBold(bold);
-    s.setFontItalic(false);
+const QString Heading = QStringLiteral("Comic Sans MS"), Text = QStringLiteral("MS Sans Serif"),
+              Puzzle = QStringLiteral("Fixedsys");
+
+// Entry `n` starts: on a new page unless `need` inches fit above `bottom`,
+// its number in the margin; the height it starts at.
+double startEntry(PrinterSurface &s, int n, double need, double bottom, double points) {
+    if (s.currentY() + need > bottom) {
+        s.newPage();
+        s.setCurrentY(1.0);
+    }
+    const double top = s.currentY();
+    s.setFace(Text, points, true);
+    s.setCurrentX(0.55);
+    s.print(QStringLiteral("%1.").arg(n));
+    s.setCurrentY(top);
+    return top;
 }
 
 // The answers, a line each, wrapped at the quote's width.
@@ -48,14 +59,16 @@ Worksheet::Worksheet(LobbySeam &lobby) : Addition(lobby, QStringLiteral("workshe
 
 QStringList Worksheet::Choose(const QStringList &quotes, const QList<stats::Game> &games,
                               int count, play::Level level,
-                              const std::function<int(int, int)> &randomBetween) {
+                              const std::function<int(int, int)> &randomBetween,
+                              play::QuoteLevels *rated) {
     QList<play::QuoteHash> hashes;
     for (const QString &q : quotes)
         hashes << play::HashOfQuote(q);
     play::LastPlayed last;
     play::FoldLastPlayed(last, games, 0);
     QStringList chosen;
-    play::QuoteLevels levels;
+    play::QuoteLevels own;
+    play::QuoteLevels &levels = rated ? *rated : own;
     for (int record : play::FreshOrder(hashes, last, randomBetween)) {
         if (chosen.size() >= count) break;
         const QString &q = quotes[record - 1];
@@ -74,12 +87,12 @@ void Worksheet::Print(PrinterSurface &s, const QStringList &quotes, const play::
     const double bottom = s.paper().size(QPageSize::Inch).height() - 1.0;
     QStringList answers;
     // The heading, in the title page's faces.
-    font(s, "Comic Sans MS", 18, true);
+    s.setFace(Heading, 18, true);
     s.setCurrentX(1.0);
     s.setCurrentY(0.8);
     s.print(tr("%1 Worksheet").arg(AppInfo::Title));
     s.endLine();
-    font(s, "MS Sans Serif", 11, false);
+    s.setFace(Text, 11);
     s.setCurrentX(1.0);
     if (!forName.isEmpty()) {
         s.print(tr("Made especially for %1!").arg(forName));
@@ -95,47 +108,28 @@ void Worksheet::Print(PrinterSurface &s, const QStringList &quotes, const play::
     for (int n = 1; n <= quotes.size(); ++n) {
         const play::Puzzle puzzle = kind.make(quotes[n - 1]);
         answers << puzzle.board;
-        s.setFontName(QStringLiteral("Fixedsys"));
-        s.setFontSize(12);
+        s.setFace(Puzzle, 12);
         // Whole on its page: the lines, the writing room under each, a gap.
         const double need = (3 * CryptogramPage::linesOf(s, puzzle.enciphered)) * s.lineHeight();
-        if (s.currentY() + need > bottom) {
-            s.newPage();
-            s.setCurrentY(1.0);
-        }
-        const double top = s.currentY();
-        font(s, "MS Sans Serif", 11, true);
-        s.setCurrentX(0.55);
-        s.print(QStringLiteral("%1.").arg(n));
-        s.setCurrentY(top);
-        s.setFontName(QStringLiteral("Fixedsys"));
-        s.setFontSize(12);
-        s.setFontBold(false);
+        const double top = startEntry(s, n, need, bottom, 11);
+        s.setFace(Puzzle, 12);
         s.setCurrentX(1.0);
         CryptogramPage::layOutQuote(s, puzzle.enciphered);
         s.setCurrentY(top + need);
     }
     // The answer key, on a page of its own.
     s.newPage();
-    font(s, "Comic Sans MS", 16, true);
+    s.setFace(Heading, 16, true);
     s.setCurrentX(1.0);
     s.setCurrentY(0.8);
     s.print(tr("Answer Key"));
     s.endLine();
     s.setCurrentY(s.currentY() + 0.2);
     for (int n = 1; n <= answers.size(); ++n) {
-        font(s, "MS Sans Serif", 10, false);
+        s.setFace(Text, 10);
         const double need = 2 * s.lineHeight() * (1 + s.textWidth(answers[n - 1]) / 6.5);
-        if (s.currentY() + need > bottom) {
-            s.newPage();
-            s.setCurrentY(1.0);
-        }
-        const double top = s.currentY();
-        font(s, "MS Sans Serif", 10, true);
-        s.setCurrentX(0.55);
-        s.print(QStringLiteral("%1.").arg(n));
-        s.setCurrentY(top);
-        s.setFontBold(false);
+        startEntry(s, n, need, bottom, 10);
+        s.setFace(Text, 10);
         printAnswer(s, answers[n - 1]);
         s.endLine();
     }
@@ -203,10 +197,12 @@ void Worksheet::menuPrintWorksheet_Click() {
     QStringList chosen;
     {
         BusyWindow busy(w); // a difficulty asked for rates the quotes
-        chosen = Choose(lobby.quotes(), stats::ReadGames(), count, play::Level(level),
-                        [](int low, int high) {
-                            return int(modStandard::RandomBetween(qint16(low), qint16(high)));
-                        });
+        chosen = Choose(
+            lobby.quotes(), stats::ReadGames(), count, play::Level(level),
+            [](int low, int high) {
+                return int(modStandard::RandomBetween(qint16(low), qint16(high)));
+            },
+            &lobby.session().levels());
     }
     if (chosen.isEmpty()) {
         dialogs::message(w, AppInfo::Title,

@@ -28,10 +28,12 @@ public:
     static constexpr int Most = 50;
     // `count` quotes of `quotes` for a worksheet, fresh first by the record
     // of `games` (never played, then played longest ago); only quotes of
-    // `level` unless it is Any. Fewer when the list has fewer.
+    // `level` unless it is Any, rated by `rated` (the ratings known so far)
+    // or anew. Fewer when the list has fewer.
     static QStringList Choose(const QStringList &quotes, const QList<stats::Game> &games,
                               int count, play::Level level,
-                              const std::function<int(int, int)> &randomBetween);
+                              const std::function<int(int, int)> &randomBetween,
+                              play::QuoteLevels *rated = nullptr);
     // Draws the worksheet of `quotes` as `kind` lays each out, with a key of
     // its own: the puzzles, then the answer key, as one document.
     // `forName` personalises it as a printed puzzle is.
