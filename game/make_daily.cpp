@@ -8,10 +8,10 @@
 #include "Difficulty.h"
 #include "QuoteImport.h"
 #include "QuoteRules.h"
+#include "SafeFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 #include <QSet>
 
 #include <array>
@@ -87,9 +87,9 @@ int main(int argc, char **argv) {
         }
         out += byLevel[level][taken[level]++].toUtf8() + '\n';
     }
-    QSaveFile o(QString::fromLocal8Bit(argv[1]));
-    if (!o.open(QIODevice::WriteOnly) || o.write(out) != out.size() || !o.commit()) {
-        std::fprintf(stderr, "cannot write %s\n", argv[1]);
+    if (const safefile::Result r = safefile::replaceFile(QString::fromLocal8Bit(argv[1]), out);
+        !r) {
+        std::fprintf(stderr, "cannot write %s: %s\n", argv[1], qPrintable(r.reason));
         return 1;
     }
     std::printf("%d days of quotes\n", days);

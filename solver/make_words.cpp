@@ -14,12 +14,12 @@
 // written plain as the game writes a quote's (Ä as AE, ß as SS, É as E), so
 // that a German word is counted as a puzzle spells it.
 #include "QuoteRules.h"
+#include "SafeFile.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QHash>
 #include <QList>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <algorithm>
@@ -78,11 +78,26 @@ void put32(QByteArray &out, quint32 v) {
 
 } // namespace
 
-// The bytes of a file as the words are read from them: folded to plain
-// letters when asked.
-QByteArray contents(QFile &f, bool fold) {
+// The bytes of the file at `path` as the words are read from them: folded
+// to plain letters when asked. False (and told) when it cannot be read.
+bool contents(const char *path, bool fold, QByteArray &out) {
+    QFile f(QString::fromLocal8Bit(path));
+    if (!f.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "cannot read %s\n", path);
+        return false;
+    }
     const QByteArray raw = f.readAll();
-    return fold ? quotes::PlainLetters(QString::fromUtf8(raw)).toUtf8() : raw;
+    out = fold ? quotes::PlainLetters(QString::fromUtf8(raw)).toUtf8() : raw;
+    return true;
+}
+
+// The data written whole, or the exit status of a failure (told).
+int writeOut(const char *path, const QByteArray &out) {
+    if (const safefile::Result r = safefile::replaceFile(QString::fromLocal8Bit(path), out); !r) {
+        std::fprintf(stderr, "cannot write %s: %s\n", path, qPrintable(r.reason));
+        return 1;
+    }
+    return 0;
 }
 
 // Runs of four letters in the entries of `texts`, each run's cost (minus the
@@ -111,12 +126,7 @@ int countLetters(const char *outPath, const QList<QByteArray> &texts) {
     QByteArray out("CPL1");
     for (double q : quad)
         out.append(char(std::clamp(std::lround(-std::log((q + 0.05) / total) * 12), 0L, 255L)));
-    QSaveFile o(QString::fromLocal8Bit(outPath));
-    if (!o.open(QIODevice::WriteOnly) || o.write(out) != out.size() || !o.commit()) {
-        std::fprintf(stderr, "cannot write %s\n", outPath);
-        return 1;
-    }
-    return 0;
+    return writeOut(outPath, out);
 }
 
 int main(int argc, char **argv) {
@@ -125,19 +135,13 @@ int main(int argc, char **argv) {
     const bool fold = argc > 1 && qstrcmp(argv[1], "--fold") == 0;
     if (fold) --argc, ++argv;
     if (letters) {
-        QList<QByteArray> texts;
-        for (int a = 2; a < argc; ++a) {
-            QFile f(QString::fromLocal8Bit(argv[a]));
-            if (!f.open(QIODevice::ReadOnly)) {
-                std::fprintf(stderr, "cannot read %s\n", argv[a]);
-                return 1;
-            }
-            texts.append(contents(f, fold));
-        }
         if (argc < 3) {
             std::fprintf(stderr, "usage: cipherly-make-words --letters [--fold] OUT TEXT...\n");
             return 2;
         }
+        QList<QByteArray> texts(argc - 2);
+        for (int a = 2; a < argc; ++a)
+            if (!contents(argv[a], fold, texts[a - 2])) return 1;
         return countLetters(argv[1], texts);
     }
     if (argc < 4) {
@@ -147,14 +151,10 @@ int main(int argc, char **argv) {
     QHash<QByteArray, quint32> count;
     QHash<QPair<QByteArray, QByteArray>, quint32> pairs;
     for (int a = 3; a < argc; ++a) {
-        QFile f(QString::fromLocal8Bit(argv[a]));
-        if (!f.open(QIODevice::ReadOnly)) {
-            std::fprintf(stderr, "cannot read %s\n", argv[a]);
-            return 1;
-        }
-        QByteArray last;
+        QByteArray text, last;
+        if (!contents(argv[a], fold, text)) return 1;
         readWords(
-            contents(f, fold),
+            text,
             [&](const QByteArray &w) {
                 ++count[w];
                 if (!last.isEmpty()) ++pairs[{last, w}];
@@ -172,12 +172,9 @@ int main(int argc, char **argv) {
         id.insert(w, quint32(words.size()));
         words.append(w);
     };
-    QFile list(QString::fromLocal8Bit(argv[2]));
-    if (!list.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "cannot read %s\n", argv[2]);
-        return 1;
-    }
-    for (const QByteArray &line : contents(list, fold).split('\n')) {
+    QByteArray list;
+    if (!contents(argv[2], fold, list)) return 1;
+    for (const QByteArray &line : list.split('\n')) {
         const QByteArray w = line.trimmed().toLower();
         if (std::all_of(w.begin(), w.end(), [](char c) { return isLetter(c) || c == '\''; }) &&
             !w.startsWith('\'') && !w.endsWith('\'') &&
@@ -186,8 +183,14 @@ int main(int argc, char **argv) {
             (w.size() > 2 || (!fold && (w == "a" || w == "i")) || count.value(w) >= 3))
             add(w);
     }
+    // In a fixed order: a hash's order changes from run to run, and the
+    // data must be the same from every build.
+    QList<QByteArray> seen;
     for (auto it = count.cbegin(); it != count.cend(); ++it)
-        if (it.value() >= 3) add(it.key());
+        if (it.value() >= 3) seen.append(it.key());
+    std::sort(seen.begin(), seen.end());
+    for (const QByteArray &w : std::as_const(seen))
+        add(w);
 
     QByteArray out("CPW1");
     put32(out, quint32(words.size()));
@@ -206,11 +209,7 @@ int main(int argc, char **argv) {
         for (quint32 v : p)
             put32(out, v);
 
-    QSaveFile o(QString::fromLocal8Bit(argv[1]));
-    if (!o.open(QIODevice::WriteOnly) || o.write(out) != out.size() || !o.commit()) {
-        std::fprintf(stderr, "cannot write %s\n", argv[1]);
-        return 1;
-    }
+    if (const int failed = writeOut(argv[1], out)) return failed;
     std::printf("%lld words, %lld pairs\n", qlonglong(words.size()), qlonglong(kept.size()));
     return 0;
 }
