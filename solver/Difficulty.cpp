@@ -40,13 +40,6 @@ QString Upper(const std::string &s) {
 }
 
 
-QString PairsText(const std::vector<std::pair<char, char>> &pairs) {
-    QStringList out;
-    for (const auto &[c, p] : pairs)
-        out << QStringLiteral("%1=%2").arg(QChar(c), QChar(p));
-    return out.join(QStringLiteral(", "));
-}
-
 bool HasRepeats(const CipherWord &w) {
     const std::vector<int> letters = w.letters();
     return letters.size() < size_t(std::count_if(
@@ -507,6 +500,13 @@ std::vector<int> WordsThatFit(const QString &cipherWord, const Key &board,
                 FitsBoard(w.text, model.text(id), board, used))
                 out.push_back(id);
     return out;
+}
+
+QString PairsText(const std::vector<std::pair<char, char>> &pairs) {
+    QStringList out;
+    for (const auto &[c, p] : pairs)
+        out << QStringLiteral("%1=%2").arg(QChar(c), QChar(p));
+    return out.join(QStringLiteral(", "));
 }
 
 QString Times(int n) {

@@ -45,6 +45,8 @@ struct Step {
 const char *KindName(StepKind kind);
 // How often something stands, as a step says it: "twice", "3 times".
 QString Times(int n);
+// A step's pairs as its sentence names them: "X=T, Q=H".
+QString PairsText(const std::vector<std::pair<char, char>> &pairs);
 
 // How hard a quote is to solve by hand: the steps a person takes, their
 // cost, and a level from 1 (easiest) to 5 (hardest); 0 for a text that

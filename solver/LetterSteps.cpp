@@ -48,12 +48,6 @@ Step NextLetterStep(const QString &cipher, const Key &truth, const Key &board,
             if (open(c) && !given) s.pairs.push_back({char('A' + c), truth[size_t(c)]});
         }
     };
-    auto pairsText = [&] {
-        QStringList out;
-        for (const auto &[c, p] : s.pairs)
-            out << QStringLiteral("%1=%2").arg(QChar(c), QChar(p));
-        return out.join(QStringLiteral(", "));
-    };
     if (model.empty()) return s;
 
     // Groups of three and pairs in a row: how often each stands.
@@ -96,7 +90,7 @@ Step NextLetterStep(const QString &cipher, const Key &truth, const Key &board,
                                    : QCoreApplication::translate(
                                          "solver", "%1 stands %2 in the puzzle, and %3 is one of "
                                                    "the ten commonest pairs of letters %4: %5."));
-        s.sentence = said.arg(s.word, Times(bestCount), s.reading, In(language), pairsText());
+        s.sentence = said.arg(s.word, Times(bestCount), s.reading, In(language), PairsText(s.pairs));
         s.candidates = bestRank;
         return s;
     }
@@ -114,7 +108,7 @@ Step NextLetterStep(const QString &cipher, const Key &truth, const Key &board,
                                 : QCoreApplication::translate(
                                       "solver", "%1 is a doubled letter, and %2 is one of the "
                                                 "five commonest doubled letters %3: %4."))
-                         .arg(s.word, s.reading, In(language), pairsText());
+                         .arg(s.word, s.reading, In(language), PairsText(s.pairs));
         s.candidates = rank;
         return s;
     }
@@ -149,7 +143,7 @@ Step NextLetterStep(const QString &cipher, const Key &truth, const Key &board,
                       : QCoreApplication::translate("solver", "%1, and %2 is one of the six "
                                                               "commonest letters %3: %4.");
         s.sentence = common.arg(letter.arg(s.word).arg(count[size_t(top)]), s.reading,
-                                In(language), pairsText());
+                                In(language), PairsText(s.pairs));
         s.candidates = rank;
         return s;
     }
@@ -157,7 +151,7 @@ Step NextLetterStep(const QString &cipher, const Key &truth, const Key &board,
     s.kind = StepKind::Leftover;
     s.sentence =
         QCoreApplication::translate("solver", "%1 is read from the letters around it: %2.")
-            .arg(s.word, pairsText());
+            .arg(s.word, PairsText(s.pairs));
     return s;
 }
 

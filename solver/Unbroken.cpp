@@ -3,13 +3,12 @@
 #include "CipherWords.h"
 #include "LetterModel.h"
 
-#include <QHash>
+#include <QHashFunctions>
+#include <QStringList>
 
 #include <algorithm>
 #include <array>
-#include <mutex>
 #include <random>
-#include <unordered_map>
 
 namespace solver {
 
@@ -91,25 +90,6 @@ Key BestKey(const Climb &c, uint32_t seed) {
     return best;
 }
 
-// Words the model spells with an apostrophe, as the letters show them
-// without it (DONT for DON'T): the commonest of each.
-const std::unordered_map<std::string, int> &Unmarked(const WordModel &model) {
-    static QHash<const WordModel *, std::unordered_map<std::string, int>> all;
-    static std::mutex guard;
-    std::lock_guard lock(guard);
-    auto it = all.find(&model);
-    if (it != all.end()) return *it;
-    std::unordered_map<std::string, int> m;
-    for (int id = 0; id < model.size(); ++id) {
-        std::string w = model.text(id);
-        if (w.find('\'') == std::string::npos) continue;
-        w.erase(std::remove(w.begin(), w.end(), '\''), w.end());
-        auto [at, fresh] = m.emplace(w, id);
-        if (!fresh && model.logp(id) > model.logp(at->second)) at->second = id;
-    }
-    return *all.insert(&model, std::move(m));
-}
-
 // What each letter of a word the model does not know costs beyond its cost
 // in a text with breaks.
 constexpr float Unbroken = 1.5f;
@@ -120,7 +100,6 @@ QString WordsIn(const QString &text, const WordModel &model, double *known) {
     std::string s;
     for (const QChar ch : text)
         if (const int c = CipherLetter(ch); c >= 0) s += char('a' + c);
-    const auto &unmarked = Unmarked(model);
     constexpr size_t Longest = 24;
     const size_t n = s.size();
     std::vector<float> best(n + 1, -1e30f);
@@ -131,10 +110,7 @@ QString WordsIn(const QString &text, const WordModel &model, double *known) {
         for (size_t len = 1; len <= std::min(end, Longest); ++len) {
             const std::string w = s.substr(end - len, len);
             int id = model.find(w);
-            if (id < 0) {
-                const auto u = unmarked.find(w);
-                if (u != unmarked.end()) id = u->second;
-            }
+            if (id < 0) id = model.findUnmarked(w);
             const bool lone = len == 1 && !model.loneLetterWord(w);
             // A word the model does not know costs more by the letter than
             // in a text with breaks: here it could swallow a run of words.

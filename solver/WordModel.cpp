@@ -82,8 +82,14 @@ WordModel::WordModel(const std::string &data, Language language) : m_language(la
     }
     m_rare = float(std::log(Unseen / norm));
     m_common = std::max(2u, uint32_t(std::lround(total / 150'000)));
-    for (uint32_t i = 0; i < n; ++i)
+    for (uint32_t i = 0; i < n; ++i) {
         m_patterns[pattern(m_words[i])].push_back(int(i));
+        std::string bare = m_words[i];
+        if (bare.find('\'') == std::string::npos) continue;
+        bare.erase(std::remove(bare.begin(), bare.end(), '\''), bare.end());
+        const auto [at, fresh] = m_unmarked.emplace(bare, int(i));
+        if (!fresh && m_logp[i] > m_logp[size_t(at->second)]) at->second = int(i);
+    }
     // Letters after letters, from every word, the common ones counting more.
     std::vector<double> tri(27 * 27 * 27, 0.1), pair(27 * 27, 0);
     for (uint32_t i = 0; i < n; ++i) {
@@ -185,6 +191,11 @@ bool WordModel::compound(const std::string &word, int parts) const {
         if (find(tail) >= 0 || compound(tail, parts - 1)) return true;
     }
     return false;
+}
+
+int WordModel::findUnmarked(const std::string &letters) const {
+    const auto it = m_unmarked.find(letters);
+    return it == m_unmarked.end() ? -1 : it->second;
 }
 
 const std::vector<int> *WordModel::withPattern(const std::string &p) const {

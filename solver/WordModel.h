@@ -50,6 +50,9 @@ public:
     float pairLogp(int word, int next) const;
     // The word's id, or -1.
     int find(const std::string &word) const;
+    // The commonest word spelled with an apostrophe that reads as `letters`
+    // without it (DONT: DON'T), or -1: letters given without marks.
+    int findUnmarked(const std::string &letters) const;
     // Whether a word the list lacks is made of words it holds, as German
     // compounds are (KOSTEN + GRUENDEN, with a joining S allowed): parts of
     // three letters or more, up to three of them.
@@ -82,6 +85,7 @@ private:
     std::vector<uint32_t> m_count;
     std::unordered_map<std::string, int> m_ids;
     std::unordered_map<std::string, std::vector<int>> m_patterns;
+    std::unordered_map<std::string, int> m_unmarked;
     std::unordered_map<uint64_t, uint32_t> m_pairs;
     uint32_t m_common = 3;
     float m_rare = 0; // a word of the list never seen in the text
