@@ -33,6 +33,13 @@
 
 namespace {
 
+// The solving times, sorted, at their median, 90th percentile and slowest.
+void PrintTimes(std::vector<double> &ms) {
+    std::sort(ms.begin(), ms.end());
+    std::printf("time: median %.1f ms, 90th percentile %.1f ms, slowest %.1f ms\n",
+                ms[ms.size() / 2], ms[ms.size() * 9 / 10], ms.back());
+}
+
 // Quotes without word breaks: how many come out with 90 % of their letters
 // right, letter for letter, with every word break found, and the time.
 int NoBreaks(const QStringList &quotes) {
@@ -59,18 +66,15 @@ int NoBreaks(const QStringList &quotes) {
         for (QChar &ch : words)
             if (ch < u'A' || ch > u'Z') ch = u' ';
         broken += s.words == words.simplified();
-        if (qEnvironmentVariableIsSet("CIPHERLY_SOLVER_BREAKS") && right == letters && s.words != words.simplified()) misses << words.simplified() + QStringLiteral("\n   ") + s.words;
         if (right * 10 < letters * 9) misses << board + QStringLiteral("\n   ") + s.words;
     }
     if (ms.empty()) return std::fputs("no quotes of 120 to 200 characters\n", stderr), 1;
-    std::sort(ms.begin(), ms.end());
     const double n = solved;
     std::printf("%d quotes of 120-200 characters without word breaks: %.1f %% with 90 %% of "
                 "their letters right, %.1f %% letter for letter, %.1f %% with every word break "
                 "found\n",
                 solved, 100 * nearly / n, 100 * exact / n, 100 * broken / n);
-    std::printf("time: median %.1f ms, 90th percentile %.1f ms, slowest %.1f ms\n",
-                ms[ms.size() / 2], ms[ms.size() * 9 / 10], ms.back());
+    PrintTimes(ms);
     if (qEnvironmentVariableIsSet("CIPHERLY_SOLVER_MISSES"))
         for (const QString &m : misses)
             std::printf("%s\n", qPrintable(m));
@@ -200,7 +204,6 @@ int main(int argc, char **argv) {
             same += after == before;
         }
     }
-    std::sort(ms.begin(), ms.end());
     std::sort(rateMs.begin(), rateMs.end());
     std::sort(scores.begin(), scores.end());
     const double n = double(solves);
@@ -215,8 +218,7 @@ int main(int argc, char **argv) {
     std::printf("the level from the solution agrees with the level from the quote's text (the "
                 "lobby's) for %.1f %%\n",
                 100 * agree / n);
-    std::printf("time: median %.1f ms, 90th percentile %.1f ms, slowest %.1f ms\n",
-                ms[ms.size() / 2], ms[ms.size() * 9 / 10], ms.back());
+    PrintTimes(ms);
     std::printf("a quote rated from its text alone: median %.1f ms, slowest %.1f ms\n",
                 rateMs[rateMs.size() / 2], rateMs.back());
     std::printf("scores at the fifths, the bounds of the levels: %.1f %.1f %.1f %.1f\n",
