@@ -1,6 +1,9 @@
 #include "GameSession.h"
 
+#include "LetterSteps.h"
+#include "NoWordBreaks.h"
 #include "PuzzleKind.h"
+#include "Solver.h"
 
 #include <cstdlib>
 
@@ -33,6 +36,7 @@ void GameSession::clear() {
     m_level = play::Level::Any;
     m_day = QDate();
     m_kind.clear();
+    m_language.reset();
     m_pencil.clear();
     m_lastPair = {};
     m_key.clear();
@@ -47,6 +51,7 @@ void GameSession::start(const QString &quote, const QString &enciphered, const Q
     m_level = level;
     m_day = day;
     m_kind = kind == play::WithWordBreaks().id() ? QString() : kind;
+    m_language.reset();
     m_hintsGiveLetters = play::HintsGiveLetters(level);
     m_lastPair = {};
     m_pausedAt = QDateTime();
@@ -70,7 +75,21 @@ void GameSession::restore(const play::KeptGame &kept) {
     m_hintsGiveLetters = kept.letterHints;
     m_day = kept.day;
     m_kind = kept.kind;
+    m_language.reset();
     m_pencil = kept.pencil;
+}
+
+bool GameSession::hasWordBreaks() const {
+    return m_kind != play::WithoutWordBreaks().id();
+}
+
+solver::Language GameSession::language() const {
+    if (!m_language) {
+        const QString &quote = m_game.SolveQuote();
+        m_language = hasWordBreaks() ? solver::ReadQuote(quote).language
+                                     : solver::LanguageOfLetters(quote);
+    }
+    return *m_language;
 }
 
 void GameSession::setPencil(const QString &pairs) {

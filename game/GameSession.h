@@ -3,6 +3,7 @@
 #include "GameFile.h"
 #include "Levels.h"
 #include "SolveGame.h"
+#include "WordModel.h"
 #include "modStandard.h"
 
 #include <QDateTime>
@@ -10,6 +11,7 @@
 #include <QPair>
 #include <QString>
 #include <functional>
+#include <optional>
 
 // The game in progress, owned in one place: its quote and key, the clock,
 // the pairs and hints and what can be taken back, and how a random game's
@@ -66,6 +68,11 @@ public:
     // The kind of puzzle the board is laid out as (PuzzleKind::id); empty
     // for the design's, with word breaks.
     const QString &kind() const { return m_kind; }
+    // Whether the board keeps the quote's word breaks (the design's kind).
+    bool hasWordBreaks() const;
+    // The language the game's quote is written in, English or German, as
+    // the solver reads it: found once a game.
+    solver::Language language() const;
     // The player's pencil letters ("XT QH"), kept with the game; not moves.
     const QString &pencil() const { return m_pencil; }
     void setPencil(const QString &pairs);
@@ -152,6 +159,7 @@ private:
     play::Level m_level = play::Level::Any;
     QDate m_day;
     QString m_kind;
+    mutable std::optional<solver::Language> m_language;
     QString m_pencil;
     SolveGame::Outcome m_outcome = SolveGame::Outcome::Abandoned; // of the game that ended
     QDateTime m_pausedAt;

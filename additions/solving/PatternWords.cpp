@@ -2,8 +2,6 @@
 
 #include "Dialogs.h"
 #include "Difficulty.h"
-#include "NoWordBreaks.h"
-#include "Solver.h"
 
 namespace {
 
@@ -59,7 +57,7 @@ QString PatternWords::WordsText(const QString &pattern, const std::vector<int> &
 
 void PatternWords::menuPatternWords_Click() {
     const SolveGame &g = lobby.game();
-    const bool unbroken = lobby.session().kind() == play::WithoutWordBreaks().id();
+    const bool unbroken = !lobby.session().hasWordBreaks();
     QString offered;
     QString cipherWord;
     if (lobby.playing() && !unbroken) {
@@ -86,9 +84,7 @@ void PatternWords::menuPatternWords_Click() {
     if (!asked || asked->trimmed().isEmpty()) return;
     const QString pattern = asked->trimmed().toUpper();
     const solver::WordModel &model = solver::WordModel::shared(
-        g.isOpen() && !g.SolveQuote().isEmpty() && !unbroken
-            ? solver::ReadQuote(g.SolveQuote()).language
-            : solver::Language::English);
+        g.isOpen() ? lobby.session().language() : solver::Language::English);
     // As offered, the words that fit the board there; typed anew, the pattern's.
     const bool onBoard = !cipherWord.isEmpty() && pattern == offered;
     const std::vector<int> words =

@@ -1,11 +1,10 @@
 #include "SolverAids.h"
 
 #include "LetterModel.h"
-#include "LetterSteps.h"
 #include "LetterStrip.h"
-#include "NoWordBreaks.h"
 #include "Settings.h"
-#include "Solver.h"
+
+#include <array>
 
 const QColor SolverAidsPanel::LitLetter(255, 196, 110);
 
@@ -23,7 +22,6 @@ SolverAidsPanel::SolverAidsPanel(LobbySeam &lobby) : Addition(lobby, QStringLite
     connect(&lobby, &LobbySeam::gameStarted, this, [this] {
         SolverAids = solverAidsOn();
         PlainLetters = Settings::IsOn(Settings::Keys::PlainLetters);
-        m_sharesOf.clear();
         ApplySolverAids();
     });
     connect(&lobby, &LobbySeam::solutionChanged, this, [this] {
@@ -86,20 +84,14 @@ void SolverAidsPanel::UpdateSolverAids() {
     if (lobby.playing() && cipher.unicode() >= 'A' && cipher.unicode() <= 'Z')
         places = SolveGame::PlacesOf(enciphered, cipher);
     lobby.setMarks(LobbySeam::Marks::Lit, places, LitLetter);
-    const QString quote = lobby.game().SolveQuote();
-    if (PlainLetters && m_sharesOf != quote) {
-        // How common each letter is in the language the quote is written in.
-        const solver::Language language =
-            lobby.session().kind() == play::WithoutWordBreaks().id()
-                ? solver::LanguageOfLetters(quote)
-                : solver::ReadQuote(quote).language;
+    // How common each letter is in the language the quote is written in.
+    std::array<double, 26> shares{};
+    if (PlainLetters)
         for (int l = 0; l < 26; ++l)
-            m_shares[size_t(l)] = solver::LetterModel::shared(language).share(l);
-        m_sharesOf = quote;
-    }
+            shares[size_t(l)] = solver::LetterModel::shared(lobby.session().language()).share(l);
     stripLetters->setFace(PlainLetters ? LetterStrip::Face::Plain : LetterStrip::Face::Cipher);
     stripLetters->setEntries(
-        PlainLetters ? SolveGame::PlainStrip(enciphered, lobby.game().shown(), m_shares)
+        PlainLetters ? SolveGame::PlainStrip(enciphered, lobby.game().shown(), shares)
                      : SolveGame::LetterStrip(enciphered, lobby.game().shown()));
 }
 

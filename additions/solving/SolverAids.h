@@ -4,8 +4,6 @@
 
 #include <QColor>
 
-#include <array>
-
 class LetterStrip;
 
 // The solver's aids, an addition to the solve panel, switched on and off in
@@ -40,6 +38,4 @@ public:
 
 private:
     int m_hoveredLetter = -1;
-    std::array<double, 26> m_shares{}; // of the language of the quote they were found for
-    QString m_sharesOf;
 };

@@ -4,7 +4,6 @@
 #include "Difficulty.h"
 #include "LetterModel.h"
 #include "LetterSteps.h"
-#include "NoWordBreaks.h"
 #include "Settings.h"
 #include "WordModel.h"
 
@@ -86,7 +85,9 @@ SolverHelp::SolverHelp(LobbySeam &lobby) : Addition(lobby, QStringLiteral("solve
             QThreadPool::globalInstance()->start([german] {
                 solver::WordModel::shared(solver::Language::English);
                 solver::LetterModel::shared(solver::Language::English);
-                if (german) solver::WordModel::shared(solver::Language::German);
+                if (!german) return;
+                solver::WordModel::shared(solver::Language::German);
+                solver::LetterModel::shared(solver::Language::German);
             });
         });
     });
@@ -186,11 +187,12 @@ void SolverHelp::menuExplainStep_Click() {
     const solver::Key truth = solver::KeyOf(g.Enciphered(), g.SolveQuote());
     const solver::Key board = solver::KeyOf(g.Enciphered(), g.SolveProgress());
     // A board without word breaks is taught from its letters.
-    const bool unbroken = lobby.session().kind() == play::WithoutWordBreaks().id();
+    const bool unbroken = !lobby.session().hasWordBreaks();
+    const solver::Language language = lobby.session().language();
     const solver::Step step =
-        unbroken ? solver::NextLetterStep(g.Enciphered(), truth, board,
-                                          solver::LanguageOfLetters(g.SolveQuote()))
-                 : solver::NextStep(g.Enciphered(), truth, board);
+        unbroken ? solver::NextLetterStep(g.Enciphered(), truth, board, language)
+                 : solver::NextStep(g.Enciphered(), truth, board,
+                                    &solver::WordModel::shared(language));
     if (step.pairs.empty()) return;
     // Asked again with no move in between: the same step, and no second hint.
     if (g.SolveProgress() != m_explainedFor) lobby.session().countHint();
