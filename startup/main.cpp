@@ -148,6 +148,15 @@ bool DayAsked(int argc, char *argv[], QDate &day) {
     return true;
 }
 
+// The program as it names itself, speaks and prints, with or without windows.
+void SetUpApplication(QApplication &app, int argc, char *argv[]) {
+    QApplication::setApplicationName(AppInfo::Title);
+    QApplication::setOrganizationName(AppInfo::Title);
+    QApplication::setApplicationVersion(AppInfo::versionString());
+    SpeakTheLanguage(app, argc, argv);
+    RegisterFontSubstitutions();
+}
+
 // `cipherly --worksheet ...`: the worksheet written as a PDF, without a
 // window or a display; -1 when it was not asked for.
 int WorksheetAsked(int argc, char *argv[]) {
@@ -156,10 +165,7 @@ int WorksheetAsked(int argc, char *argv[]) {
     if (at == argv + argc) return -1;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setApplicationName(AppInfo::Title);
-    QApplication::setOrganizationName(AppInfo::Title);
-    SpeakTheLanguage(app, argc, argv);
-    RegisterFontSubstitutions();
+    SetUpApplication(app, argc, argv);
     PrinterSurface::SetUnitToInches();
     quotes::QuoteFileName = basCipherly::QuoteListPath();
     // A first start's list is made where the game would make it.
@@ -185,11 +191,7 @@ int main(int argc, char *argv[]) {
     DrawWithoutSharedMemory();
     ApplyViewSize();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(AppInfo::Title);
-    QApplication::setOrganizationName(AppInfo::Title);
-    QApplication::setApplicationVersion(AppInfo::versionString());
-    SpeakTheLanguage(app, argc, argv);
-    RegisterFontSubstitutions();
+    SetUpApplication(app, argc, argv);
     // Task bars and window lists show the game's own icon: the sizes they
     // draw a window's own icon at. (Qt reads every size given as it starts;
     // the large ones cost a tenth of the time to the first window, and a
