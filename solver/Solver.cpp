@@ -21,6 +21,15 @@ constexpr size_t ShortText = 12; // different words
 constexpr int TriesPerReading = 48;
 // What a word of an attribution counts for beside a word of the quote.
 constexpr float NameWeight = 0.75f;
+// How much likelier a name of the word list is in an attribution than its
+// count in running text says (MAX STIRNER, not CAN STIRNER).
+constexpr float NameBonus = 3.0f;
+
+// The log likelihood of word `id` of the model at a place in a text; in an
+// attribution, a name the more.
+float WordLogp(const WordModel &model, int id, bool attribution) {
+    return model.logp(id) + (attribution && model.name(id) ? NameBonus : 0.0f);
+}
 
 struct Reading {
     std::array<uint8_t, 26> fwd{}; // scrambled letter -> letter + 1, 0 unknown
@@ -98,6 +107,7 @@ float TextScore(const Reading &r, const std::vector<CipherWord> &words,
             last = -1;
         } else {
             word = last >= 0 ? model.pairLogp(last, id) : model.logp(id);
+            if (at >= names && model.name(id)) word += NameBonus;
             last = id;
         }
         score += at >= names ? NameWeight * word : word;
@@ -150,9 +160,10 @@ void FillLetters(Reading &r, const std::vector<CipherWord> &words, const WordMod
 
 // The likeliest reading of `text` from `start`, its score as running text
 // in `score`. `wide` tries many more words for the first ones: a second way
-// in, for a text the first search did not read.
+// in, for a text the first search did not read. An `attribution` is read
+// as names.
 Reading Search(const CipherText &text, const Reading &start, const WordModel &model, bool wide,
-               float &score) {
+               bool attribution, float &score) {
     const std::vector<CipherWord> &words = text.words;
     const size_t width = words.size() <= ShortText ? ShortBeam : Beam;
     std::vector<Reading> beam{start}, next;
@@ -177,7 +188,7 @@ Reading Search(const CipherText &text, const Reading &start, const WordModel &mo
                 if (plain.find('?') == std::string::npos) {
                     const int id = model.find(plain);
                     Reading n = r;
-                    n.score += (id >= 0 ? model.logp(id) : model.spelledLogp(plain)) * times;
+                    n.score += (id >= 0 ? WordLogp(model, id, attribution) : model.spelledLogp(plain)) * times;
                     next.push_back(n);
                     continue;
                 }
@@ -201,7 +212,7 @@ Reading Search(const CipherText &text, const Reading &start, const WordModel &mo
                             n.fwd[size_t(ci)] = uint8_t(pi + 1);
                             n.inv[size_t(pi)] = uint8_t(ci + 1);
                         }
-                        n.score += model.logp(id) * times;
+                        n.score += WordLogp(model, id, attribution) * times;
                         next.push_back(n);
                         if (++tried >= tries) break;
                     }
@@ -222,7 +233,7 @@ Reading Search(const CipherText &text, const Reading &start, const WordModel &mo
     const Reading *best = &beam.front();
     score = -1e30f;
     for (const Reading &r : beam) {
-        const float s = TextScore(r, words, text.sequence, model);
+        const float s = TextScore(r, words, text.sequence, model, attribution ? 0 : size_t(-1));
         if (s > score) score = s, best = &r;
     }
     return *best;
@@ -268,14 +279,16 @@ void Polish(Reading &r, const CipherText &text, const std::array<bool, 26> &fixe
             const std::vector<int> *fits = model.withPattern(w.pattern);
             if (!fits) continue;
             const std::string now = Spelled(r, w);
+            // Only words one or two letters away: the rest of the word is
+            // held by the words around it. A word that reads as no word
+            // holds less: three.
+            const int reach = model.knows(now) ? 2 : 4;
             for (int id : *fits) {
-                // Only words one or two letters away: the rest of the
-                // word is held by the words around it.
                 const std::string &cand = model.text(id);
                 int apart = 0;
                 for (size_t k = 0; k < cand.size(); ++k)
                     apart += cand[k] != now[k];
-                if (apart == 0 || apart > 2) continue;
+                if (apart == 0 || apart > reach) continue;
                 Reading t = r;
                 bool ok = true;
                 for (size_t k = 0; k < cand.size() && ok; ++k) {
@@ -322,11 +335,12 @@ double KnownShare(const Reading &r, const std::vector<CipherWord> &words, const 
 
 // The reading of `text` from `start`: the first search, or the second way
 // in when the first does not read and the second reads better.
-Reading Read(const CipherText &text, const Reading &start, const WordModel &model) {
+Reading Read(const CipherText &text, const Reading &start, const WordModel &model,
+             bool attribution = false) {
     float score = 0, wideScore = 0;
-    Reading r = Search(text, start, model, false, score);
+    Reading r = Search(text, start, model, false, attribution, score);
     if (Reads(r, text.words, model)) return r;
-    Reading wide = Search(text, start, model, true, wideScore);
+    Reading wide = Search(text, start, model, true, attribution, wideScore);
     return wideScore > score ? wide : r;
 }
 
@@ -353,7 +367,7 @@ Solution SolveIn(const QString &cipher, const std::array<char, 26> &given,
     const size_t names = at < 0 ? size_t(-1) : body.sequence.size();
     if (!model.empty()) {
         r = Read(body, r, model);
-        if (at >= 0) r = Read(CipherText(cipher.mid(at)), r, model);
+        if (at >= 0) r = Read(CipherText(cipher.mid(at)), r, model, true);
     }
     FillLetters(r, text.words, model);
     if (!model.empty()) {

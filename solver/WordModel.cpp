@@ -55,12 +55,16 @@ WordModel::WordModel(const std::string &data, Language language) : m_language(la
     if (!r.ok || n > 10'000'000) return;
     std::vector<std::string> words;
     std::vector<uint32_t> counts;
+    std::vector<bool> names;
     words.reserve(n);
     counts.reserve(n);
+    names.reserve(n);
     double total = 0;
     for (uint32_t i = 0; i < n && r.ok; ++i) {
         words.push_back(r.str());
-        counts.push_back(r.u32());
+        const uint32_t c = r.u32(); // the top bit marks a name
+        counts.push_back(c & 0x7fffffffu);
+        names.push_back(c >> 31);
         total += counts.back();
     }
     const uint32_t np = r.u32();
@@ -73,6 +77,7 @@ WordModel::WordModel(const std::string &data, Language language) : m_language(la
     if (!r.ok) return;
     m_words = std::move(words);
     m_count = std::move(counts);
+    m_name = std::move(names);
     m_pairs = std::move(pairs);
     const double norm = total + Unseen * double(n);
     m_logp.resize(n);

@@ -33,6 +33,8 @@ public:
     float logp(int id) const { return m_logp[size_t(id)]; }
     // How often the word was seen in the text the model was counted from.
     uint32_t count(int id) const { return m_count[size_t(id)]; }
+    // Whether the word list spells the word as a name (Max, Wilde).
+    bool name(int id) const { return m_name[size_t(id)]; }
     // How often a word a person knows well enough to think of it was seen:
     // about once in 150,000 words of the text counted (at least twice).
     uint32_t common() const { return m_common; }
@@ -83,6 +85,7 @@ private:
     std::vector<std::string> m_words;
     std::vector<float> m_logp;
     std::vector<uint32_t> m_count;
+    std::vector<bool> m_name;
     std::unordered_map<std::string, int> m_ids;
     std::unordered_map<std::string, std::vector<int>> m_patterns;
     std::unordered_map<std::string, int> m_unmarked;

@@ -10,6 +10,10 @@
 // letters occurs in the texts' entries, word breaks and marks left out, for
 // reading a cipher given without word breaks.
 //
+// A word the list spells with a capital (Max, Wilde) is marked a name, in
+// the top bit of its count, for reading attributions; not with --fold, as
+// German spells every noun with a capital.
+//
 // With --fold the word list and texts are UTF-8 and their letters are
 // written plain as the game writes a quote's (Ä as AE, ß as SS, É as E), so
 // that a German word is counted as a puzzle spells it.
@@ -20,6 +24,7 @@
 #include <QFile>
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QtEndian>
 
 #include <algorithm>
@@ -173,9 +178,12 @@ int main(int argc, char **argv) {
         words.append(w);
     };
     QByteArray list;
+    QSet<QByteArray> names;
     if (!contents(argv[2], fold, list)) return 1;
     for (const QByteArray &line : list.split('\n')) {
         const QByteArray w = line.trimmed().toLower();
+        if (!fold && !w.isEmpty() && line.trimmed().front() >= 'A' && line.trimmed().front() <= 'Z')
+            names.insert(w);
         if (std::all_of(w.begin(), w.end(), [](char c) { return isLetter(c) || c == '\''; }) &&
             !w.startsWith('\'') && !w.endsWith('\'') &&
             // The list's letters and two-letter abbreviations ("q", "dz")
@@ -197,7 +205,7 @@ int main(int argc, char **argv) {
     for (const QByteArray &w : words) {
         out.append(char(w.size()));
         out.append(w);
-        put32(out, count.value(w));
+        put32(out, std::min(count.value(w), 0x7fffffffu) | (names.contains(w) ? 0x80000000u : 0));
     }
     QList<std::array<quint32, 3>> kept;
     for (auto it = pairs.cbegin(); it != pairs.cend(); ++it)
