@@ -61,14 +61,18 @@ std::vector<int> WordOrder(const std::vector<CipherWord> &words, const WordModel
             for (int c : w.letters())
                 (covered[size_t(c)] ? known : fresh)++;
             const auto *fits = model.withPattern(w.pattern);
+            // A word of no known shape reads no letter: it is taken last,
+            // and its letters hold no word after it.
             const double n = fits ? double(fits->size()) : 0.5;
-            const double value = known * 4.0 + fresh - std::log2(n + 1) * (known ? 0.2 : 1.5);
+            const double value = fits ? known * 4.0 + fresh - std::log2(n + 1) * (known ? 0.2 : 1.5)
+                                      : -1e17 + known;
             if (value > bestValue) bestValue = value, best = int(i);
         }
         taken[size_t(best)] = true;
         order.push_back(best);
-        for (int c : words[size_t(best)].letters())
-            covered[size_t(c)] = true;
+        if (model.withPattern(words[size_t(best)].pattern))
+            for (int c : words[size_t(best)].letters())
+                covered[size_t(c)] = true;
     }
     return order;
 }

@@ -41,6 +41,8 @@ struct Reader {
 // chance of a word after another mixes the pair's own count with its own.
 constexpr double Unseen = 0.5;
 // German's pairs are counted in far less text, and weigh less.
+// A compound of common words reads likelier than one of rare words.
+constexpr float CompoundPartWeight = 0.3f;
 double PairWeight(Language language) {
     return language == Language::German ? 0.4 : 0.55;
 }
@@ -166,7 +168,9 @@ float WordModel::lettersLogp(const std::string &word) const {
 
 float WordModel::spelledLogp(const std::string &word) const {
     // A German compound of known words is a word, if a rare one.
-    if (m_language == Language::German && find(word) < 0 && compound(word)) return m_rare - 1.0f;
+    if (m_language == Language::German && find(word) < 0)
+        if (const float parts = compoundPartLogp(word); parts > -1e30f)
+            return m_rare - 1.0f + CompoundPartWeight * (parts - m_rare);
     // A typical word scores about -2.2 a letter; only worse costs more.
     const float english = lettersLogp(word) + 2.2f * float(word.size() + 1);
     return unknownLogp(int(word.size())) + 0.5f * std::min(0.0f, english);
@@ -187,7 +191,7 @@ int WordModel::find(const std::string &word) const {
 }
 
 bool WordModel::compound(const std::string &word, int parts) const {
-    constexpr size_t Least = 3;
+    constexpr size_t Least = 4;
     if (parts < 2 || word.size() < 2 * Least) return false;
     for (size_t at = Least; at + Least <= word.size(); ++at) {
         const std::string head = word.substr(0, at), tail = word.substr(at);
@@ -196,6 +200,22 @@ bool WordModel::compound(const std::string &word, int parts) const {
         if (find(tail) >= 0 || compound(tail, parts - 1)) return true;
     }
     return false;
+}
+
+float WordModel::compoundPartLogp(const std::string &word, int parts) const {
+    constexpr size_t Least = 4;
+    float best = -1e31f;
+    if (parts < 2 || word.size() < 2 * Least) return best;
+    for (size_t at = Least; at + Least <= word.size(); ++at) {
+        const std::string head = word.substr(0, at), tail = word.substr(at);
+        int h = find(head);
+        if (h < 0 && head.size() > Least && head.back() == 's') h = find(head.substr(0, at - 1));
+        if (h < 0) continue;
+        const int t = find(tail);
+        const float rest = t >= 0 ? logp(t) : compoundPartLogp(tail, parts - 1);
+        best = std::max(best, std::min(logp(h), rest));
+    }
+    return best;
 }
 
 int WordModel::findUnmarked(const std::string &letters) const {

@@ -59,6 +59,9 @@ public:
     // compounds are (KOSTEN + GRUENDEN, with a joining S allowed): parts of
     // three letters or more, up to three of them.
     bool compound(const std::string &word, int parts = 3) const;
+    // The log likelihood of the rarest part of the likeliest way to read
+    // `word` as a compound, or below -1e30 when it is none.
+    float compoundPartLogp(const std::string &word, int parts = 3) const;
     // Whether the word reads as a word of the language: one of the list, or
     // in German a compound of them.
     bool knows(const std::string &word) const {
