@@ -123,7 +123,7 @@ int main(int argc, char **argv) {
     // key and not under another is caught.
     constexpr int Keys = 3;
     int solves = 0, exact = 0, bodies = 0, nearly = 0, halves = 0, harder = 0, same = 0,
-        compared = 0, guessed = 0, agree = 0;
+        compared = 0, guessed = 0, bodyGuessed = 0, agree = 0;
     std::vector<double> ms, rateMs, scores;
     std::array<int, 6> levels{}, textLevels{};
     std::array<int, 2> languages{};
@@ -174,7 +174,7 @@ int main(int argc, char **argv) {
         }
         // A letter held by no word of the word data (only by names, say)
         // can be guessed at, never read: how many quotes have one.
-        std::array<bool, 26> read{}, used{};
+        std::array<bool, 26> read{}, used{}, inBody{};
         const solver::Language language = solver::ReadQuote(q).language;
         ++languages[language == solver::Language::German];
         const solver::WordModel &model = solver::WordModel::shared(language);
@@ -184,6 +184,13 @@ int main(int argc, char **argv) {
                 used[size_t(l)] = true, read[size_t(l)] = read[size_t(l)] || known;
         }
         guessed += used != read;
+        for (const solver::CipherWord &w : solver::CipherText(q.left(bodyEnd)).words)
+            for (int l : w.letters())
+                inBody[size_t(l)] = true;
+        bool bodyGuess = false;
+        for (size_t l = 0; l < 26; ++l)
+            bodyGuess = bodyGuess || (inBody[l] && !read[l]);
+        bodyGuessed += bodyGuess;
 
         // A quote rated from its own text, as the lobby rates one.
         QElapsedTimer rt;
@@ -215,6 +222,8 @@ int main(int argc, char **argv) {
     std::printf("%d quotes (%.1f %%) have a letter that only words outside the word data hold: "
                 "it can be guessed, never read\n",
                 guessed, 100.0 * guessed / double(quotes.size()));
+    std::printf("%d quotes' bodies (%.1f %%) have such a letter\n", bodyGuessed,
+                100.0 * bodyGuessed / double(quotes.size()));
     std::printf("the level from the solution agrees with the level from the quote's text (the "
                 "lobby's) for %.1f %%\n",
                 100 * agree / n);

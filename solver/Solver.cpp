@@ -19,6 +19,8 @@ constexpr size_t Beam = 160;
 constexpr size_t ShortBeam = 400;
 constexpr size_t ShortText = 12; // different words
 constexpr int TriesPerReading = 48;
+// How many other first words a text that does not read is tried from.
+constexpr int OtherWaysIn = 3;
 // What a word of an attribution counts for beside a word of the quote.
 constexpr float NameWeight = 0.75f;
 // How much likelier a name of the word list is in an attribution than its
@@ -46,14 +48,18 @@ uint64_t keyHash(const Reading &r) {
 
 // The order the words are taken in: first the one that says most (many
 // letters, few words to fit), then always the one most tied to the letters
-// already taken, so that each new word is held by those before it.
-std::vector<int> WordOrder(const std::vector<CipherWord> &words, const WordModel &model) {
+// already taken, so that each new word is held by those before it. With
+// `firstRank` N the first word is the one that says the (N+1)th most: another
+// way in.
+std::vector<int> WordOrder(const std::vector<CipherWord> &words, const WordModel &model,
+                           int firstRank = 0) {
     std::vector<int> order;
     std::vector<bool> taken(words.size());
     std::array<bool, 26> covered{};
     for (size_t step = 0; step < words.size(); ++step) {
         int best = -1;
         double bestValue = -1e18;
+        std::vector<std::pair<double, int>> firsts;
         for (size_t i = 0; i < words.size(); ++i) {
             if (taken[i]) continue;
             const CipherWord &w = words[i];
@@ -67,6 +73,11 @@ std::vector<int> WordOrder(const std::vector<CipherWord> &words, const WordModel
             const double value = fits ? known * 4.0 + fresh - std::log2(n + 1) * (known ? 0.2 : 1.5)
                                       : -1e17 + known;
             if (value > bestValue) bestValue = value, best = int(i);
+            if (step == 0) firsts.emplace_back(-value, int(i));
+        }
+        if (step == 0 && firstRank > 0 && size_t(firstRank) < firsts.size()) {
+            std::nth_element(firsts.begin(), firsts.begin() + firstRank, firsts.end());
+            best = firsts[size_t(firstRank)].second;
         }
         taken[size_t(best)] = true;
         order.push_back(best);
@@ -167,13 +178,13 @@ void FillLetters(Reading &r, const std::vector<CipherWord> &words, const WordMod
 // in, for a text the first search did not read. An `attribution` is read
 // as names.
 Reading Search(const CipherText &text, const Reading &start, const WordModel &model, bool wide,
-               bool attribution, float &score) {
+               bool attribution, float &score, int firstRank = 0) {
     const std::vector<CipherWord> &words = text.words;
     const size_t width = words.size() <= ShortText ? ShortBeam : Beam;
     std::vector<Reading> beam{start}, next;
     std::unordered_set<uint64_t> seen;
     if (!model.empty())
-        for (int wi : WordOrder(words, model)) {
+        for (int wi : WordOrder(words, model, firstRank)) {
             const CipherWord &w = words[size_t(wi)];
             const float times = float(w.count);
             const float unknown = model.unknownLogp(int(w.text.size())) * times;
@@ -345,7 +356,16 @@ Reading Read(const CipherText &text, const Reading &start, const WordModel &mode
     Reading r = Search(text, start, model, false, attribution, score);
     if (Reads(r, text.words, model)) return r;
     Reading wide = Search(text, start, model, true, attribution, wideScore);
-    return wideScore > score ? wide : r;
+    if (wideScore > score) r = wide, score = wideScore;
+    if (Reads(r, text.words, model)) return r;
+    // Neither reads: the first word taken may have been read wrong, and
+    // every word after it with it. Other first words, each a way in.
+    for (int rank = 1; rank <= OtherWaysIn; ++rank) {
+        float otherScore = 0;
+        Reading other = Search(text, start, model, false, attribution, otherScore, rank);
+        if (otherScore > score) r = other, score = otherScore;
+    }
+    return r;
 }
 
 // An English reading that scores this well a letter is English: read as
