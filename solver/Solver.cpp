@@ -52,10 +52,12 @@ uint64_t keyHash(const Reading &r) {
 // `firstRank` N the first word is the one that says the (N+1)th most: another
 // way in.
 std::vector<int> WordOrder(const std::vector<CipherWord> &words, const WordModel &model,
-                           int firstRank = 0) {
+                           const Reading &start, int firstRank = 0) {
     std::vector<int> order;
     std::vector<bool> taken(words.size());
-    std::array<bool, 26> covered{};
+    std::array<bool, 26> covered{}; // the letters read so far, from the start's on
+    for (int c = 0; c < 26; ++c)
+        covered[size_t(c)] = start.fwd[size_t(c)] != 0;
     for (size_t step = 0; step < words.size(); ++step) {
         int best = -1;
         double bestValue = -1e18;
@@ -184,7 +186,7 @@ Reading Search(const CipherText &text, const Reading &start, const WordModel &mo
     std::vector<Reading> beam{start}, next;
     std::unordered_set<uint64_t> seen;
     if (!model.empty())
-        for (int wi : WordOrder(words, model, firstRank)) {
+        for (int wi : WordOrder(words, model, start, firstRank)) {
             const CipherWord &w = words[size_t(wi)];
             const float times = float(w.count);
             const float unknown = model.unknownLogp(int(w.text.size())) * times;
