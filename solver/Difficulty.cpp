@@ -160,7 +160,8 @@ public:
 
 private:
     bool isCompound(const Look &l) const {
-        return m_habits.compounds && m_model.find(l.truth) < 0 && m_model.compound(l.truth);
+        // The quote's own text: a part of three letters is one a person reads.
+        return m_habits.compounds && m_model.find(l.truth) < 0 && m_model.compound(l.truth, 3);
     }
 
     void place(int c) {

@@ -190,29 +190,16 @@ int WordModel::find(const std::string &word) const {
     return it == m_ids.end() ? -1 : it->second;
 }
 
-bool WordModel::compound(const std::string &word, int parts) const {
-    constexpr size_t Least = 4;
-    if (parts < 2 || word.size() < 2 * Least) return false;
-    for (size_t at = Least; at + Least <= word.size(); ++at) {
-        const std::string head = word.substr(0, at), tail = word.substr(at);
-        const bool joined = head.size() > Least && head.back() == 's' && find(head.substr(0, at - 1)) >= 0;
-        if (find(head) < 0 && !joined) continue;
-        if (find(tail) >= 0 || compound(tail, parts - 1)) return true;
-    }
-    return false;
-}
-
-float WordModel::compoundPartLogp(const std::string &word, int parts) const {
-    constexpr size_t Least = 4;
+float WordModel::compoundPartLogp(const std::string &word, size_t least, int parts) const {
     float best = -1e31f;
-    if (parts < 2 || word.size() < 2 * Least) return best;
-    for (size_t at = Least; at + Least <= word.size(); ++at) {
+    if (parts < 2 || word.size() < 2 * least) return best;
+    for (size_t at = least; at + least <= word.size(); ++at) {
         const std::string head = word.substr(0, at), tail = word.substr(at);
         int h = find(head);
-        if (h < 0 && head.size() > Least && head.back() == 's') h = find(head.substr(0, at - 1));
+        if (h < 0 && head.size() > least && head.back() == 's') h = find(head.substr(0, at - 1));
         if (h < 0) continue;
         const int t = find(tail);
-        const float rest = t >= 0 ? logp(t) : compoundPartLogp(tail, parts - 1);
+        const float rest = t >= 0 ? logp(t) : compoundPartLogp(tail, least, parts - 1);
         best = std::max(best, std::min(logp(h), rest));
     }
     return best;

@@ -56,12 +56,16 @@ public:
     // without it (DONT: DON'T), or -1: letters given without marks.
     int findUnmarked(const std::string &letters) const;
     // Whether a word the list lacks is made of words it holds, as German
-    // compounds are (KOSTEN + GRUENDEN, with a joining S allowed): parts of
-    // three letters or more, up to three of them.
-    bool compound(const std::string &word, int parts = 3) const;
+    // compounds are (KOSTEN + GRUENDEN, with a joining S allowed): up to
+    // three parts of `least` letters or more. Four by default: with parts of
+    // three, a wrong reading of a cipher too often passes for a compound; a
+    // quote's own text may take three (FAHR + RAD + TEILE).
+    bool compound(const std::string &word, size_t least = 4) const {
+        return compoundPartLogp(word, least) > -1e30f;
+    }
     // The log likelihood of the rarest part of the likeliest way to read
     // `word` as a compound, or below -1e30 when it is none.
-    float compoundPartLogp(const std::string &word, int parts = 3) const;
+    float compoundPartLogp(const std::string &word, size_t least = 4, int parts = 3) const;
     // Whether the word reads as a word of the language: one of the list, or
     // in German a compound of them.
     bool knows(const std::string &word) const {
