@@ -27,10 +27,10 @@ constexpr float NameWeight = 0.75f;
 // count in running text says (MAX STIRNER, not CAN STIRNER).
 constexpr float NameBonus = 3.0f;
 
-// The log likelihood of word `id` of the model at a place in a text; in an
-// attribution, a name the more.
-float WordLogp(const WordModel &model, int id, bool attribution) {
-    return model.logp(id) + (attribution && model.name(id) ? NameBonus : 0.0f);
+// What word `id` adds to its log likelihood where it stands: in an
+// attribution, a name counts for more.
+float NameBonusOf(const WordModel &model, int id, bool attribution) {
+    return attribution && model.name(id) ? NameBonus : 0.0f;
 }
 
 struct Reading {
@@ -58,10 +58,10 @@ std::vector<int> WordOrder(const std::vector<CipherWord> &words, const WordModel
     std::array<bool, 26> covered{}; // the letters read so far, from the start's on
     for (int c = 0; c < 26; ++c)
         covered[size_t(c)] = start.fwd[size_t(c)] != 0;
+    std::vector<std::pair<double, int>> firsts; // each word's value as the first
     for (size_t step = 0; step < words.size(); ++step) {
         int best = -1;
         double bestValue = -1e18;
-        std::vector<std::pair<double, int>> firsts;
         for (size_t i = 0; i < words.size(); ++i) {
             if (taken[i]) continue;
             const CipherWord &w = words[i];
@@ -123,8 +123,8 @@ float TextScore(const Reading &r, const std::vector<CipherWord> &words,
             word = whole ? model.spelledLogp(plain) : model.unknownLogp(int(w.text.size()));
             last = -1;
         } else {
-            word = last >= 0 ? model.pairLogp(last, id) : model.logp(id);
-            if (at >= names && model.name(id)) word += NameBonus;
+            word = (last >= 0 ? model.pairLogp(last, id) : model.logp(id)) +
+                   NameBonusOf(model, id, at >= names);
             last = id;
         }
         score += at >= names ? NameWeight * word : word;
@@ -205,7 +205,9 @@ Reading Search(const CipherText &text, const Reading &start, const WordModel &mo
                 if (plain.find('?') == std::string::npos) {
                     const int id = model.find(plain);
                     Reading n = r;
-                    n.score += (id >= 0 ? WordLogp(model, id, attribution) : model.spelledLogp(plain)) * times;
+                    n.score += (id >= 0 ? model.logp(id) + NameBonusOf(model, id, attribution)
+                                         : model.spelledLogp(plain)) *
+                               times;
                     next.push_back(n);
                     continue;
                 }
@@ -229,7 +231,7 @@ Reading Search(const CipherText &text, const Reading &start, const WordModel &mo
                             n.fwd[size_t(ci)] = uint8_t(pi + 1);
                             n.inv[size_t(pi)] = uint8_t(ci + 1);
                         }
-                        n.score += WordLogp(model, id, attribution) * times;
+                        n.score += (model.logp(id) + NameBonusOf(model, id, attribution)) * times;
                         next.push_back(n);
                         if (++tried >= tries) break;
                     }
@@ -298,7 +300,7 @@ void Polish(Reading &r, const CipherText &text, const std::array<bool, 26> &fixe
             const std::string now = Spelled(r, w);
             // Only words one or two letters away: the rest of the word is
             // held by the words around it. A word that reads as no word
-            // holds less: three.
+            // holds less: up to four.
             const int reach = model.knows(now) ? 2 : 4;
             for (int id : *fits) {
                 const std::string &cand = model.text(id);

@@ -40,9 +40,9 @@ struct Reader {
 // Smoothing: a word of the list never seen counts as half a sighting; the
 // chance of a word after another mixes the pair's own count with its own.
 constexpr double Unseen = 0.5;
-// German's pairs are counted in far less text, and weigh less.
 // A compound of common words reads likelier than one of rare words.
 constexpr float CompoundPartWeight = 0.3f;
+// German's pairs are counted in far less text, and weigh less.
 double PairWeight(Language language) {
     return language == Language::German ? 0.4 : 0.55;
 }

@@ -181,8 +181,8 @@ int main(int argc, char **argv) {
     QSet<QByteArray> names;
     if (!contents(argv[2], fold, list)) return 1;
     for (const QByteArray &line : list.split('\n')) {
-        const QByteArray w = line.trimmed().toLower();
-        if (!fold && !w.isEmpty() && line.trimmed().front() >= 'A' && line.trimmed().front() <= 'Z')
+        const QByteArray spelled = line.trimmed(), w = spelled.toLower();
+        if (!fold && !spelled.isEmpty() && spelled.front() >= 'A' && spelled.front() <= 'Z')
             names.insert(w);
         if (std::all_of(w.begin(), w.end(), [](char c) { return isLetter(c) || c == '\''; }) &&
             !w.startsWith('\'') && !w.endsWith('\'') &&
