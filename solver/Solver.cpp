@@ -258,6 +258,42 @@ Reading Search(const CipherText &text, const Reading &start, const WordModel &mo
     return *best;
 }
 
+// How many letters of a compound that reads as no word are tried changed
+// at once.
+constexpr size_t CompoundPart = WordModel::CompoundPart;
+constexpr int CompoundReach = 4;
+// How many words of each part's shape are tried, the nearest first.
+constexpr size_t CompoundTries = 6;
+
+// The words of the shape of the scrambled `part`, at most CompoundReach
+// letters away from how it reads `now`, the nearest (then the commonest)
+// first, each with how far it is.
+std::vector<std::pair<int, std::string>> NearWords(const std::string &part,
+                                                   const std::string &now, const WordModel &model,
+                                                   bool joined = false) {
+    std::vector<std::pair<int, std::string>> out;
+    const std::string shape = WordModel::pattern(part);
+    auto near = [&](const std::vector<int> *fits, const char *joint) {
+        if (fits)
+            for (int id : *fits) { // commonest first
+                const std::string cand = model.text(id) + joint;
+                int apart = 0;
+                for (size_t k = 0; k < cand.size() && apart <= CompoundReach; ++k)
+                    apart += cand[k] != now[k];
+                if (apart <= CompoundReach && (!*joint || WordModel::pattern(cand) == shape))
+                    out.emplace_back(apart, cand);
+            }
+    };
+    near(model.withPattern(shape), "");
+    // A first part may end in a joining S (ARBEITS + ZIMMER).
+    if (joined && part.size() > CompoundPart)
+        near(model.withPattern(WordModel::pattern(part.substr(0, part.size() - 1))), "s");
+    std::stable_sort(out.begin(), out.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    if (out.size() > CompoundTries) out.resize(CompoundTries);
+    return out;
+}
+
 // The reading made better a letter at a time, as a person going over a
 // finished puzzle would: each scrambled letter of the text tried as every
 // other letter (exchanged with the one that has it), kept where the whole
@@ -274,8 +310,27 @@ void Polish(Reading &r, const CipherText &text, const std::array<bool, 26> &fixe
         t.fwd[size_t(c)] = uint8_t(p + 1);
         if (p >= 0) t.inv[size_t(p)] = uint8_t(c + 1);
     };
+    bool better = false;
+    // The word `w` read as `cand`, its letters exchanged with those that had
+    // them; kept where the whole text then reads likelier.
+    auto tryAs = [&](const CipherWord &w, const std::string &cand) {
+        Reading t = r;
+        for (size_t k = 0; k < cand.size(); ++k) {
+            if (cand[k] == '\'') continue;
+            const int c = w.text[k] - 'a', p = cand[k] - 'a';
+            if (t.fwd[size_t(c)] == p + 1) continue;
+            const int other = t.inv[size_t(p)] - 1;
+            if (p == c || fixed[size_t(c)] || (other >= 0 && fixed[size_t(other)])) return;
+            const int mine = t.fwd[size_t(c)] - 1;
+            if (other >= 0) set(t, other, -1);
+            set(t, c, p);
+            if (other >= 0 && mine >= 0) set(t, other, mine);
+        }
+        const float s = TextScore(t, text.words, text.sequence, model, names);
+        if (s > score + 1e-3f) r = t, score = s, better = true;
+    };
     for (int round = 0; round < 4; ++round) {
-        bool better = false;
+        better = false;
         for (int c = 0; c < 26; ++c) {
             if (!inText[size_t(c)] || fixed[size_t(c)]) continue;
             for (int p = 0; p < 26; ++p) {
@@ -307,26 +362,25 @@ void Polish(Reading &r, const CipherText &text, const std::array<bool, 26> &fixe
                 int apart = 0;
                 for (size_t k = 0; k < cand.size(); ++k)
                     apart += cand[k] != now[k];
-                if (apart == 0 || apart > reach) continue;
-                Reading t = r;
-                bool ok = true;
-                for (size_t k = 0; k < cand.size() && ok; ++k) {
-                    if (cand[k] == '\'') continue;
-                    const int c = w.text[k] - 'a', p = cand[k] - 'a';
-                    if (t.fwd[size_t(c)] == p + 1) continue;
-                    const int other = t.inv[size_t(p)] - 1;
-                    ok = p != c && !fixed[size_t(c)] && (other < 0 || !fixed[size_t(other)]);
-                    if (!ok) break;
-                    const int mine = t.fwd[size_t(c)] - 1;
-                    if (other >= 0) set(t, other, -1);
-                    set(t, c, p);
-                    if (other >= 0 && mine >= 0) set(t, other, mine);
-                }
-                if (!ok) continue;
-                const float s = TextScore(t, text.words, text.sequence, model, names);
-                if (s > score + 1e-3f) r = t, score = s, better = true;
+                if (apart > 0 && apart <= reach) tryAs(w, cand);
             }
         }
+        // A German word that reads as no word may be a compound read wrong in
+        // both its parts at once (BELTWEITUNG for WELTZEITUNG): each part
+        // read as a word of its shape a few letters away.
+        if (model.language() == Language::German)
+            for (const CipherWord &w : text.words) {
+                const std::string now = Spelled(r, w);
+                if (w.text.size() < 2 * CompoundPart || model.knows(now)) continue;
+                for (size_t at = CompoundPart; at + CompoundPart <= w.text.size(); ++at) {
+                    const auto heads = NearWords(w.text.substr(0, at), now.substr(0, at), model, true);
+                    const auto tails = NearWords(w.text.substr(at), now.substr(at), model);
+                    for (const auto &[hApart, head] : heads)
+                        for (const auto &[tApart, tail] : tails)
+                            if (hApart + tApart > 0 && hApart + tApart <= CompoundReach)
+                                tryAs(w, head + tail);
+                }
+            }
         if (!better) return;
     }
 }

@@ -60,12 +60,14 @@ public:
     // three parts of `least` letters or more. Four by default: with parts of
     // three, a wrong reading of a cipher too often passes for a compound; a
     // quote's own text may take three (FAHR + RAD + TEILE).
-    bool compound(const std::string &word, size_t least = 4) const {
+    static constexpr size_t CompoundPart = 4;
+    bool compound(const std::string &word, size_t least = CompoundPart) const {
         return compoundPartLogp(word, least) > -1e30f;
     }
     // The log likelihood of the rarest part of the likeliest way to read
     // `word` as a compound, or below -1e30 when it is none.
-    float compoundPartLogp(const std::string &word, size_t least = 4, int parts = 3) const;
+    float compoundPartLogp(const std::string &word, size_t least = CompoundPart,
+                           int parts = 3) const;
     // Whether the word reads as a word of the language: one of the list, or
     // in German a compound of them.
     bool knows(const std::string &word) const {

@@ -286,6 +286,14 @@ private slots:
                                          first.word + QLatin1String("=E.")),
                  qPrintable(first.sentence));
 
+        // A compound read wrong in both its parts at once (STOKROECHNUNG) is
+        // put right part by part.
+        for (const QString &q : {QStringLiteral("LIEBE IST DAS LICHT DES LEBENS UND DIE EHE IST "
+                                                "DIE STROMRECHNUNG."),
+                                 QStringLiteral("DER TEICH KIPPT UM, DIE FISCHE UEBEN BEREITS "
+                                                "RUECKENSCHWIMMEN.")})
+            QCOMPARE(solver::Solve(Scramble(q)).plain, q);
+
         // Letters that read as no language have no level, not the hardest.
         QCOMPARE(solver::RateQuote(QStringLiteral("XQZV KWRP ZZQX VVKW PQRZ XKWV QQZP RKZX "
                                                   "VWPQ ZXKR"))
