@@ -144,7 +144,8 @@ public:
                 if (l.truth.empty()) continue;
                 // No way in: a word read from what is left, a name or one
                 // of too many words to try, told as a reveal.
-                // A compound read from its parts costs less than a name.
+                // A compound read from its parts (or a word shortened)
+                // costs less than a name.
                 offer(make(StepKind::Leftover, l,
                            l.known     ? 4.0 + std::log2(double(l.fits.size() + 1)) + 0.3 * l.unknown
                            : isCompound(l) ? 2.5 + 1.0 * l.unknown
@@ -159,9 +160,12 @@ public:
     }
 
 private:
+    // A German word the list lacks that a person still reads from words it
+    // holds: a compound (the quote's own text, so a part of three letters is
+    // one a person reads) or a word shortened with an apostrophe (HAB'S).
     bool isCompound(const Look &l) const {
-        // The quote's own text: a part of three letters is one a person reads.
-        return m_habits.compounds && m_model.find(l.truth) < 0 && m_model.compound(l.truth, 3);
+        return m_habits.compounds && m_model.find(l.truth) < 0 &&
+               (m_model.compound(l.truth, 3) || m_model.elidedLogp(l.truth) > -1e30f);
     }
 
     void place(int c) {

@@ -367,11 +367,20 @@ void Polish(Reading &r, const CipherText &text, const std::array<bool, 26> &fixe
         }
         // A German word that reads as no word may be a compound read wrong in
         // both its parts at once (BELTWEITUNG for WELTZEITUNG): each part
-        // read as a word of its shape a few letters away.
+        // read as a word of its shape a few letters away. A word shortened
+        // with an apostrophe, likewise, from the word before it.
         if (model.language() == Language::German)
             for (const CipherWord &w : text.words) {
                 const std::string now = Spelled(r, w);
-                if (w.text.size() < 2 * CompoundPart || model.knows(now)) continue;
+                if (model.knows(now)) continue;
+                // A word shortened (TREMIT'S): the word before the apostrophe.
+                if (const size_t mark = w.text.find('\''); mark != std::string::npos) {
+                    for (const auto &[apart, stem] :
+                         NearWords(w.text.substr(0, mark), now.substr(0, mark), model))
+                        if (apart > 0) tryAs(w, stem);
+                    continue;
+                }
+                if (w.text.size() < 2 * CompoundPart) continue;
                 for (size_t at = CompoundPart; at + CompoundPart <= w.text.size(); ++at) {
                     const auto heads = NearWords(w.text.substr(0, at), now.substr(0, at), model, true);
                     const auto tails = NearWords(w.text.substr(at), now.substr(at), model);

@@ -167,13 +167,32 @@ float WordModel::lettersLogp(const std::string &word) const {
 }
 
 float WordModel::spelledLogp(const std::string &word) const {
-    // A German compound of known words is a word, if a rare one.
-    if (m_language == Language::German && find(word) < 0)
+    // A German compound of known words is a word, if a rare one; so is a
+    // word shortened, a little less likely than the word itself.
+    if (m_language == Language::German && find(word) < 0) {
         if (const float parts = compoundPartLogp(word); parts > -1e30f)
             return m_rare - 1.0f + CompoundPartWeight * (parts - m_rare);
+        if (const float whole = elidedLogp(word); whole > -1e30f) return whole - 1.0f;
+    }
     // A typical word scores about -2.2 a letter; only worse costs more.
     const float english = lettersLogp(word) + 2.2f * float(word.size() + 1);
     return unknownLogp(int(word.size())) + 0.5f * std::min(0.0f, english);
+}
+
+float WordModel::elidedLogp(const std::string &word) const {
+    const size_t at = word.find('\'');
+    if (m_language != Language::German || at == std::string::npos || at < 2) return -1e31f;
+    const std::string stem = word.substr(0, at), rest = word.substr(at + 1);
+    // What the apostrophe leaves out: GAB'S (gab es), VOR'M (vor dem), FUER'N
+    // (fuer einen) keep the word whole; HAB' (habe), WAR'N (waren) drop its E.
+    std::vector<std::string> whole;
+    if (rest == "s" || rest == "m" || rest == "n") whole.push_back(stem);
+    if (rest.empty()) whole.push_back(stem + "e");
+    if (rest == "n") whole.push_back(stem + "en");
+    float best = -1e31f;
+    for (const std::string &w : whole)
+        if (const int id = find(w); id >= 0) best = std::max(best, logp(id));
+    return best;
 }
 
 float WordModel::pairLogp(int word, int next) const {

@@ -68,10 +68,15 @@ public:
     // `word` as a compound, or below -1e30 when it is none.
     float compoundPartLogp(const std::string &word, size_t least = CompoundPart,
                            int parts = 3) const;
+    // German writes a word shortened with an apostrophe (GAB'S, HAB', WAR'N,
+    // VOR'M): the log likelihood of the word it stands for, or below -1e30
+    // when the list holds no such word (and in English).
+    float elidedLogp(const std::string &word) const;
     // Whether the word reads as a word of the language: one of the list, or
-    // in German a compound of them.
+    // in German a compound of them or one shortened.
     bool knows(const std::string &word) const {
-        return find(word) >= 0 || (m_language == Language::German && compound(word));
+        return find(word) >= 0 || (m_language == Language::German &&
+                                   (compound(word) || elidedLogp(word) > -1e30f));
     }
     // The words with the same pattern of repeated letters (and apostrophes),
     // most common first; null when there are none.

@@ -300,13 +300,16 @@ private slots:
                      .level,
                  0);
 
-        // A compound the list lacks reads from its parts, in German only.
-        const std::string words =
-            ToyWords({{"kosten", 5}, {"gruenden", 3}, {"verfall", 2}, {"datum", 4}});
+        // A compound the list lacks reads from its parts, and a word
+        // shortened with an apostrophe as the word, in German only.
+        const std::string words = ToyWords({{"kosten", 5}, {"gruenden", 3}, {"verfall", 2},
+                                            {"datum", 4}, {"gab", 3}, {"habe", 2}, {"waren", 2}});
         const solver::WordModel de(words, solver::Language::German), en(words);
         QVERIFY(de.knows("kostengruenden") && de.knows("verfallsdatum"));
         QVERIFY(!de.knows("kostenxyz") && !de.knows("datumx"));
         QVERIFY(!en.knows("kostengruenden") && en.knows("kosten"));
+        QVERIFY(de.knows("gab's") && de.knows("hab'") && de.knows("war'n"));
+        QVERIFY(!de.knows("gib's") && !de.knows("gab'x") && !en.knows("gab's"));
         QVERIFY(!de.loneLetterWord("a") && en.loneLetterWord("a"));
     }
 
