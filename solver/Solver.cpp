@@ -265,6 +265,14 @@ constexpr int CompoundReach = 4;
 // How many words of each part's shape are tried, the nearest first.
 constexpr size_t CompoundTries = 6;
 
+// How many letters of `word` differ from `now` (as long, or longer).
+int Apart(const std::string &word, const std::string &now) {
+    int apart = 0;
+    for (size_t k = 0; k < word.size(); ++k)
+        apart += word[k] != now[k];
+    return apart;
+}
+
 // The words of the shape of the scrambled `part`, at most CompoundReach
 // letters away from how it reads `now`, the nearest (then the commonest)
 // first, each with how far it is.
@@ -277,9 +285,7 @@ std::vector<std::pair<int, std::string>> NearWords(const std::string &part,
         if (fits)
             for (int id : *fits) { // commonest first
                 const std::string cand = model.text(id) + joint;
-                int apart = 0;
-                for (size_t k = 0; k < cand.size() && apart <= CompoundReach; ++k)
-                    apart += cand[k] != now[k];
+                const int apart = Apart(cand, now);
                 if (apart <= CompoundReach && (!*joint || WordModel::pattern(cand) == shape))
                     out.emplace_back(apart, cand);
             }
@@ -310,6 +316,13 @@ void Polish(Reading &r, const CipherText &text, const std::array<bool, 26> &fixe
         t.fwd[size_t(c)] = uint8_t(p + 1);
         if (p >= 0) t.inv[size_t(p)] = uint8_t(c + 1);
     };
+    // c reads as p, and the scrambled letter that had p takes c's letter.
+    auto exchange = [&](Reading &t, int c, int p, int other) {
+        const int mine = t.fwd[size_t(c)] - 1;
+        if (other >= 0) set(t, other, -1);
+        set(t, c, p);
+        if (other >= 0 && mine >= 0) set(t, other, mine);
+    };
     bool better = false;
     // The word `w` read as `cand`, its letters exchanged with those that had
     // them; kept where the whole text then reads likelier.
@@ -321,10 +334,7 @@ void Polish(Reading &r, const CipherText &text, const std::array<bool, 26> &fixe
             if (t.fwd[size_t(c)] == p + 1) continue;
             const int other = t.inv[size_t(p)] - 1;
             if (p == c || fixed[size_t(c)] || (other >= 0 && fixed[size_t(other)])) return;
-            const int mine = t.fwd[size_t(c)] - 1;
-            if (other >= 0) set(t, other, -1);
-            set(t, c, p);
-            if (other >= 0 && mine >= 0) set(t, other, mine);
+            exchange(t, c, p, other);
         }
         const float s = TextScore(t, text.words, text.sequence, model, names);
         if (s > score + 1e-3f) r = t, score = s, better = true;
@@ -338,10 +348,7 @@ void Polish(Reading &r, const CipherText &text, const std::array<bool, 26> &fixe
                 const int other = r.inv[size_t(p)] - 1; // the scrambled letter that has p
                 if (other >= 0 && (fixed[size_t(other)] || other == r.fwd[size_t(c)] - 1)) continue;
                 Reading t = r;
-                const int mine = t.fwd[size_t(c)] - 1;
-                if (other >= 0) set(t, other, -1);
-                set(t, c, p);
-                if (other >= 0 && mine >= 0) set(t, other, mine);
+                exchange(t, c, p, other);
                 const float s = TextScore(t, text.words, text.sequence, model, names);
                 if (s > score + 1e-3f) r = t, score = s, better = true;
             }
@@ -357,13 +364,9 @@ void Polish(Reading &r, const CipherText &text, const std::array<bool, 26> &fixe
             // held by the words around it. A word that reads as no word
             // holds less: up to four.
             const int reach = model.knows(now) ? 2 : 4;
-            for (int id : *fits) {
-                const std::string &cand = model.text(id);
-                int apart = 0;
-                for (size_t k = 0; k < cand.size(); ++k)
-                    apart += cand[k] != now[k];
-                if (apart > 0 && apart <= reach) tryAs(w, cand);
-            }
+            for (int id : *fits)
+                if (const int apart = Apart(model.text(id), now); apart > 0 && apart <= reach)
+                    tryAs(w, model.text(id));
         }
         // A German word that reads as no word may be a compound read wrong in
         // both its parts at once (BELTWEITUNG for WELTZEITUNG): each part
