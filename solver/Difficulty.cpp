@@ -148,7 +148,7 @@ public:
                 // costs less than a name.
                 offer(make(StepKind::Leftover, l,
                            l.known     ? 4.0 + std::log2(double(l.fits.size() + 1)) + 0.3 * l.unknown
-                           : isCompound(l) ? 2.5 + 1.0 * l.unknown
+                           : readsFromWords(l) ? 2.5 + 1.0 * l.unknown
                                          : 4.0 + 2.0 * l.unknown));
             }
         return best;
@@ -163,9 +163,9 @@ private:
     // A German word the list lacks that a person still reads from words it
     // holds: a compound (the quote's own text, so a part of three letters is
     // one a person reads) or a word shortened with an apostrophe (HAB'S).
-    bool isCompound(const Look &l) const {
+    bool readsFromWords(const Look &l) const {
         return m_habits.compounds && m_model.find(l.truth) < 0 &&
-               (m_model.compound(l.truth, 3) || m_model.elidedLogp(l.truth) > -1e30f);
+               (m_model.compound(l.truth, 3) || m_model.elided(l.truth));
     }
 
     void place(int c) {
@@ -371,7 +371,7 @@ public:
             const Look l = look(w);
             if (l.truth.empty() || w.text.size() < 2) continue;
             const int id = m_model.find(l.truth);
-            if (id < 0) cost += isCompound(l) ? 1.0 : 1.5;
+            if (id < 0) cost += readsFromWords(l) ? 1.0 : 1.5;
             else if (m_model.count(id) < m_model.common()) cost += 1.0;
         }
         return std::min(cost, 4.0);

@@ -72,11 +72,12 @@ public:
     // VOR'M): the log likelihood of the word it stands for, or below -1e30
     // when the list holds no such word (and in English).
     float elidedLogp(const std::string &word) const;
+    bool elided(const std::string &word) const { return elidedLogp(word) > -1e30f; }
     // Whether the word reads as a word of the language: one of the list, or
     // in German a compound of them or one shortened.
     bool knows(const std::string &word) const {
-        return find(word) >= 0 || (m_language == Language::German &&
-                                   (compound(word) || elidedLogp(word) > -1e30f));
+        return find(word) >= 0 ||
+               (m_language == Language::German && (compound(word) || elided(word)));
     }
     // The words with the same pattern of repeated letters (and apostrophes),
     // most common first; null when there are none.
