@@ -173,10 +173,18 @@ float WordModel::spelledLogp(const std::string &word) const {
         if (const float parts = compoundPartLogp(word); parts > -1e30f)
             return m_rare - 1.0f + CompoundPartWeight * (parts - m_rare);
         if (const float whole = elidedLogp(word); whole > -1e30f) return whole - 1.0f;
+        if (borrowed(word)) return m_rare - 1.0f;
     }
     // A typical word scores about -2.2 a letter; only worse costs more.
     const float english = lettersLogp(word) + 2.2f * float(word.size() + 1);
     return unknownLogp(int(word.size())) + 0.5f * std::min(0.0f, english);
+}
+
+bool WordModel::borrowed(const std::string &word) const {
+    if (m_language != Language::German) return false;
+    const WordModel &english = shared(Language::English);
+    const int id = english.find(word);
+    return id >= 0 && english.count(id) >= english.common();
 }
 
 float WordModel::elidedLogp(const std::string &word) const {

@@ -73,8 +73,12 @@ public:
     // when the list holds no such word (and in English).
     float elidedLogp(const std::string &word) const;
     bool elided(const std::string &word) const { return elidedLogp(word) > -1e30f; }
+    // German takes words from English (USER, SUPPORT, HARDWARE): whether a
+    // German text's word is a common English one. Always false in English.
+    bool borrowed(const std::string &word) const;
     // Whether the word reads as a word of the language: one of the list, or
-    // in German a compound of them or one shortened.
+    // in German a compound of them or one shortened. A word borrowed is not
+    // enough: a text of other languages would read as German by them.
     bool knows(const std::string &word) const {
         return find(word) >= 0 ||
                (m_language == Language::German && (compound(word) || elided(word)));

@@ -294,6 +294,15 @@ private slots:
                                                 "RUECKENSCHWIMMEN.")})
             QCOMPARE(solver::Solve(Scramble(q)).plain, q);
 
+        // German takes words from English, and reads them.
+        const solver::WordModel &deShared = solver::WordModel::shared(solver::Language::German);
+        QVERIFY(deShared.borrowed("support") && !deShared.borrowed("xqzt"));
+        QVERIFY(!solver::WordModel::shared().borrowed("support"));
+        for (const QString &q :
+             {QStringLiteral("FAELLT DER SPEICHER AUS DEM TOWER, SIND DIE DATEN NICHT VON DAUER."),
+              QStringLiteral("LETZTE WORTE EINES STUNTMAN: \"WIE JETZT? REALITY-TV?\"")})
+            QCOMPARE(solver::Solve(Scramble(q)).plain, q);
+
         // Letters that read as no language have no level, not the hardest.
         QCOMPARE(solver::RateQuote(QStringLiteral("XQZV KWRP ZZQX VVKW PQRZ XKWV QQZP RKZX "
                                                   "VWPQ ZXKR"))
