@@ -144,8 +144,8 @@ public:
                 if (l.truth.empty()) continue;
                 // No way in: a word read from what is left, a name or one
                 // of too many words to try, told as a reveal.
-                // A compound read from its parts (or a word shortened)
-                // costs less than a name.
+                // A word read from words a person knows (a compound, a
+                // word shortened or borrowed) costs less than a name.
                 offer(make(StepKind::Leftover, l,
                            l.known     ? 4.0 + std::log2(double(l.fits.size() + 1)) + 0.3 * l.unknown
                            : readsFromWords(l) ? 2.5 + 1.0 * l.unknown

@@ -168,7 +168,8 @@ float WordModel::lettersLogp(const std::string &word) const {
 
 float WordModel::spelledLogp(const std::string &word) const {
     // A German compound of known words is a word, if a rare one; so is a
-    // word shortened, a little less likely than the word itself.
+    // word shortened, a little less likely than the word itself, and a
+    // common English word German has taken.
     if (m_language == Language::German && find(word) < 0) {
         if (const float parts = compoundPartLogp(word); parts > -1e30f)
             return m_rare - 1.0f + CompoundPartWeight * (parts - m_rare);
