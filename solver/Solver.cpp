@@ -21,6 +21,17 @@ constexpr size_t ShortText = 12; // different words
 constexpr int TriesPerReading = 48;
 // How many other first words a text that does not read is tried from.
 constexpr int OtherWaysIn = 3;
+// German's word list fits a rare word to almost any shape, and a word taken
+// as none (a name) costs more than any of them: a reading that took a name
+// would leave the beam at once, though the words after it bear it out. The
+// best readings with one, two and three such words keep places of their own,
+// each this share of the beam.
+constexpr size_t NamesShare = 8; // one eighth
+// The body's readings nearly as likely as its best, up to this many and at
+// most this much less likely, are each read on into the attribution: the
+// names decide what the body's words alone hardly tell apart.
+constexpr size_t NearBodies = 10;
+constexpr float NearBody = 3.0f;
 // What a word of an attribution counts for beside a word of the quote.
 constexpr float NameWeight = 0.75f;
 // How much likelier a name of the word list is in an attribution than its
@@ -37,6 +48,7 @@ struct Reading {
     std::array<uint8_t, 26> fwd{}; // scrambled letter -> letter + 1, 0 unknown
     std::array<uint8_t, 26> inv{}; // letter -> scrambled letter + 1
     float score = 0;
+    uint8_t unknowns = 0; // words taken as none the model knows
 };
 
 uint64_t keyHash(const Reading &r) {
@@ -175,12 +187,16 @@ void FillLetters(Reading &r, const std::vector<CipherWord> &words, const WordMod
     }
 }
 
+// A reading with its score as running text.
+using Scored = std::pair<float, Reading>;
+
 // The likeliest reading of `text` from `start`, its score as running text
 // in `score`. `wide` tries many more words for the first ones: a second way
 // in, for a text the first search did not read. An `attribution` is read
-// as names.
+// as names. Every reading the search ends with goes to `ends`, if given.
 Reading Search(const CipherText &text, const Reading &start, const WordModel &model, bool wide,
-               bool attribution, float &score, int firstRank = 0) {
+               bool attribution, float &score, int firstRank = 0,
+               std::vector<Scored> *ends = nullptr) {
     const std::vector<CipherWord> &words = text.words;
     const size_t width = words.size() <= ShortText ? ShortBeam : Beam;
     std::vector<Reading> beam{start}, next;
@@ -238,6 +254,7 @@ Reading Search(const CipherText &text, const Reading &start, const WordModel &mo
                 // Or a word the model does not know: a name, say.
                 Reading n = r;
                 n.score += unknown;
+                ++n.unknowns;
                 next.push_back(n);
             }
             const size_t keep = std::min(next.size(), width * 2);
@@ -247,12 +264,25 @@ Reading Search(const CipherText &text, const Reading &start, const WordModel &mo
             seen.clear();
             for (size_t i = 0; i < keep && beam.size() < width; ++i)
                 if (seen.insert(keyHash(next[i])).second) beam.push_back(next[i]);
+            if (model.language() == Language::German) {
+                std::sort(next.begin() + long(keep), next.end(),
+                          [](const Reading &a, const Reading &b) { return a.score > b.score; });
+                std::array<size_t, 4> places{};
+                for (const Reading &b : beam)
+                    if (b.unknowns <= 3) ++places[b.unknowns];
+                for (const Reading &n : next)
+                    if (n.unknowns > 0 && n.unknowns <= 3 &&
+                        places[n.unknowns] < width / NamesShare &&
+                        seen.insert(keyHash(n)).second)
+                        beam.push_back(n), ++places[n.unknowns];
+            }
         }
 
     const Reading *best = &beam.front();
     score = -1e30f;
     for (const Reading &r : beam) {
         const float s = TextScore(r, words, text.sequence, model, attribution ? 0 : size_t(-1));
+        if (ends) ends->emplace_back(s, r);
         if (s > score) score = s, best = &r;
     }
     return *best;
@@ -419,23 +449,47 @@ double KnownShare(const Reading &r, const std::vector<CipherWord> &words, const 
 }
 
 // The reading of `text` from `start`: the first search, or the second way
-// in when the first does not read and the second reads better.
+// in when the first does not read and the second reads better. The readings
+// every search ended with go to `ends`, if given.
 Reading Read(const CipherText &text, const Reading &start, const WordModel &model,
-             bool attribution = false) {
+             bool attribution = false, std::vector<Scored> *ends = nullptr) {
     float score = 0, wideScore = 0;
-    Reading r = Search(text, start, model, false, attribution, score);
+    Reading r = Search(text, start, model, false, attribution, score, 0, ends);
     if (Reads(r, text.words, model)) return r;
-    Reading wide = Search(text, start, model, true, attribution, wideScore);
+    Reading wide = Search(text, start, model, true, attribution, wideScore, 0, ends);
     if (wideScore > score) r = wide, score = wideScore;
     if (Reads(r, text.words, model)) return r;
     // Neither reads: the first word taken may have been read wrong, and
     // every word after it with it. Other first words, each a way in.
     for (int rank = 1; rank <= OtherWaysIn; ++rank) {
         float otherScore = 0;
-        Reading other = Search(text, start, model, false, attribution, otherScore, rank);
+        Reading other = Search(text, start, model, false, attribution, otherScore, rank, ends);
         if (otherScore > score) r = other, score = otherScore;
     }
     return r;
+}
+
+// The whole text read from the body's best reading `best` and those of
+// `ends` nearly as likely, each read on into the attribution: the likeliest
+// whole.
+Reading WithNames(const Reading &best, std::vector<Scored> &ends, const CipherText &body,
+                  const CipherText &names, const CipherText &text, const WordModel &model) {
+    std::sort(ends.begin(), ends.end(),
+              [](const Scored &a, const Scored &b) { return a.first > b.first; });
+    const float top = TextScore(best, body.words, body.sequence, model);
+    std::vector<const Reading *> bodies{&best};
+    std::unordered_set<uint64_t> seen{keyHash(best)};
+    for (const auto &[score, r] : ends)
+        if (bodies.size() < NearBodies && score >= top - NearBody && seen.insert(keyHash(r)).second)
+            bodies.push_back(&r);
+    Reading out = best;
+    float outScore = -1e30f;
+    for (const Reading *b : bodies) {
+        const Reading whole = Read(names, *b, model, true);
+        const float s = TextScore(whole, text.words, text.sequence, model, body.sequence.size());
+        if (s > outScore) out = whole, outScore = s;
+    }
+    return out;
 }
 
 // An English reading that scores this well a letter is English: read as
@@ -455,13 +509,15 @@ Solution SolveIn(const QString &cipher, const std::array<char, 26> &given,
             r.inv[size_t(p)] = uint8_t(c + 1);
         }
     // The body first, then the attribution from the body's letters: a
-    // name, read last, does not drag the body's words wrong.
+    // name, read last, does not drag the body's words wrong; it only
+    // decides between readings of the body nearly as likely.
     const qsizetype at = AttributionAt(cipher);
     const CipherText body(at < 0 ? cipher : cipher.left(at));
     const size_t names = at < 0 ? size_t(-1) : body.sequence.size();
     if (!model.empty()) {
-        r = Read(body, r, model);
-        if (at >= 0) r = Read(CipherText(cipher.mid(at)), r, model, true);
+        std::vector<Scored> ends;
+        r = Read(body, r, model, false, at >= 0 ? &ends : nullptr);
+        if (at >= 0) r = WithNames(r, ends, body, CipherText(cipher.mid(at)), text, model);
     }
     FillLetters(r, text.words, model);
     if (!model.empty()) {
