@@ -267,9 +267,9 @@ Reading Search(const CipherText &text, const Reading &start, const WordModel &mo
             if (model.language() == Language::German) {
                 std::sort(next.begin() + long(keep), next.end(),
                           [](const Reading &a, const Reading &b) { return a.score > b.score; });
-                std::array<size_t, 4> places{};
+                std::array<size_t, 4> places{}; // by how many names, 1 to 3
                 for (const Reading &b : beam)
-                    if (b.unknowns <= 3) ++places[b.unknowns];
+                    if (b.unknowns > 0 && b.unknowns <= 3) ++places[b.unknowns];
                 for (const Reading &n : next)
                     if (n.unknowns > 0 && n.unknowns <= 3 &&
                         places[n.unknowns] < width / NamesShare &&
@@ -471,12 +471,13 @@ Reading Read(const CipherText &text, const Reading &start, const WordModel &mode
 
 // The whole text read from the body's best reading `best` and those of
 // `ends` nearly as likely, each read on into the attribution: the likeliest
-// whole.
+// whole. `ends` holds every reading the body's searches ended with, `best`
+// the likeliest of them.
 Reading WithNames(const Reading &best, std::vector<Scored> &ends, const CipherText &body,
                   const CipherText &names, const CipherText &text, const WordModel &model) {
     std::sort(ends.begin(), ends.end(),
               [](const Scored &a, const Scored &b) { return a.first > b.first; });
-    const float top = TextScore(best, body.words, body.sequence, model);
+    const float top = ends.empty() ? 0.0f : ends.front().first; // best's score
     std::vector<const Reading *> bodies{&best};
     std::unordered_set<uint64_t> seen{keyHash(best)};
     for (const auto &[score, r] : ends)
