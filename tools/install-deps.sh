@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev libxcb1-dev qt6-charts-dev libqt6opengl6-dev
   fonts-liberation2 fonts-dejavu-core fonts-comic-neue
   poppler-utils
-  xvfb xauth xdotool xclip x11-utils wmctrl libx11-dev libxfixes-dev
+  xvfb xauth xdotool xclip x11-utils wmctrl libx11-dev libxfixes-dev libxtst-dev
   openbox fluxbox xcompmgr weston qt6-wayland
   at-spi2-core python3-pyatspi dbus-x11 orca speech-dispatcher
   libbenchmark-dev

@@ -20,15 +20,18 @@ printf '[Defaults]\nFadeStatus=True\n' >"$HOME/.config/Cipherly/Cipherly.conf"
 for i in $(seq 1 11); do printf '%-200s' "QUOTE NUMBER $(printf '%s' "$i" | tr 0-9 A-J) OF A LIST KEPT FOR THE FADES, LONG ENOUGH TO BE A QUOTE"; done >"$list"
 
 for _ in 1 2 3 4 5; do
-  "$probe" opacity 60 >"$work/opacity.log" & spy=$!; pids+=("$spy")
-  sleep 0.3
-  ended "$spy" || break # the server may turn it away; then it knocks again
+  : >"$work/spy.err"
+  "$probe" opacity 600 >"$work/opacity.log" 2>"$work/spy.err" & spy=$!; pids+=("$spy")
+  # It listens, or the server turned it away and it knocks again.
+  wait_until "grep -q ready '$work/spy.err' || ended $spy"
+  grep -q ready "$work/spy.err" && break
 done
-sleep 0.5
+grep -q ready "$work/spy.err" || { cat "$work/spy.err"; fail "the opacity spy did not start"; }
 launch "$work/play" "$exe" || fail "the game did not start"
 
-# faded_in NAME: the window's last opacity, as the spy saw it, is 255.
-faded_in() { awk -F'\t' -v n="$1" '$1 == n { last = $2 } END { exit last == 255 ? 0 : 1 }' "$work/opacity.log"; }
+# at NAME VALUE: the window's last opacity, as the spy saw it, is VALUE.
+at() { awk -F'\t' -v n="$1" -v v="$2" '$1 == n { last = $2 } END { exit last == v ? 0 : 1 }' "$work/opacity.log"; }
+faded_in() { at "$1" 255; }
 title=$(wait_window --pid "$pid") || fail "no title page"
 welcome=
 press_until 'welcome=$(xdotool search --onlyvisible --name "^ Cipherly - New User Overview\$" | head -n1); [ -n "$welcome" ]' \
@@ -59,10 +62,11 @@ wait_until "no_window --name '^ Cipherly - Statistics$'" || fail "Space did noth
 wait_until "faded_in ' Cipherly'" || fail "the lobby did not come back"
 keys "$lobby" Escape
 question=$(wait_window --name '^(Confirm|Quit Cipherly\?)$') || fail "no quit question"
-sleep 0.5
+wait_until "at ' Cipherly' 204" || fail "the lobby did not dim under the question"
 keys "$question" alt+y
 wait_until "ended $pid" || fail "the game did not end"
-sleep 0.5; kill "$spy" 2>/dev/null || true
+wait_until "at ' Cipherly' 0" || true # the spy's last word may lag the game's end
+kill "$spy" 2>/dev/null || true
 
 # steps NAME: the distinct opacities the window went through, in order.
 steps() {

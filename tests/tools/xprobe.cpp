@@ -11,8 +11,9 @@
 //                                    is mapped: the ms since the start, the processor
 //                                    ms it used by then, and its process id
 //   xprobe opacity SECONDS           every opacity that reaches the X server on a
-//                                    top-level window, one line each: window name
-//                                    and opacity 0-255, as it happens
+//                                    window, one line each: window name and
+//                                    opacity 0-255, as it happens; "ready" on the
+//                                    error output once it listens
 //   xprobe states SECONDS            stands in for a desktop that grants every
 //                                    request, and prints each window state a
 //                                    program asks for: add|remove and the states
@@ -21,6 +22,7 @@
 // (an animation, a blinking caret); or mask:FILE:x:y, the pixels that FILE,
 // placed at x,y, covers with any opacity.
 #include <QElapsedTimer>
+#include <QHash>
 #include <QGuiApplication>
 #include <QImage>
 #include <QList>
@@ -29,7 +31,9 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/Xproto.h>
 #include <X11/extensions/Xfixes.h>
+#include <X11/extensions/record.h>
 
 #include <cstdio>
 
@@ -174,48 +178,90 @@ int standInDesktop(Display *d, Window root, double seconds) {
     return 0;
 }
 
-// Watches every top-level window, present and to come, for its opacity. The
-// value is read the moment the server reports the change, so steps that
-// reach the server together show as one.
-int spyOpacity(Display *d, Window root, double seconds) {
-    // Windows come and go while we watch; one gone before we read it is no error.
+// Every opacity any client sets on a window, as the server receives the
+// request (the RECORD extension hands over each request itself), so no step
+// is lost however late this probe gets to run. A window's name comes from
+// the same stream of requests, as it stood when the opacity was set.
+int spyOpacity(Display *d, double seconds) {
     XSetErrorHandler([](Display *, XErrorEvent *) { return 0; });
-    const Atom opacity = XInternAtom(d, "_NET_WM_WINDOW_OPACITY", False);
-    auto watch = [&](Window w) { XSelectInput(d, w, PropertyChangeMask | StructureNotifyMask); };
-    XSelectInput(d, root, SubstructureNotifyMask);
-    Window r, parent, *children = nullptr;
-    unsigned int n = 0;
-    if (XQueryTree(d, root, &r, &parent, &children, &n)) {
-        for (unsigned int i = 0; i < n; ++i)
-            watch(children[i]);
-        if (children) XFree(children);
+    int major = 0, minor = 0;
+    Display *data = XOpenDisplay(nullptr);
+    if (!data || !XRecordQueryVersion(d, &major, &minor)) {
+        std::fprintf(stderr, "no RECORD extension\n");
+        return 2;
     }
+    struct Spy {
+        Display *d;
+        Atom opacity, name, netName;
+        QHash<XID, QByteArray> names, netNames;
+        QByteArray nameOf(XID w) {
+            if (netNames.contains(w)) return netNames.value(w);
+            if (names.contains(w)) return names.value(w);
+            return windowName(d, Window(w)); // named before the probe began
+        }
+    } spy{d,
+          XInternAtom(d, "_NET_WM_WINDOW_OPACITY", False),
+          XInternAtom(d, "WM_NAME", False),
+          XInternAtom(d, "_NET_WM_NAME", False),
+          {},
+          {}};
+    XRecordRange *range = XRecordAllocRange();
+    range->core_requests.first = X_ChangeProperty;
+    range->core_requests.last = X_DeleteProperty;
+    XRecordClientSpec clients = XRecordAllClients;
+    const XRecordContext context = XRecordCreateContext(d, 0, &clients, 1, &range, 1);
+    XFree(range);
     XSync(d, False);
-    eachEventFor(d, seconds, [&](XEvent &e) {
-        if (e.type == CreateNotify) {
-            watch(e.xcreatewindow.window);
-        } else if (e.type == PropertyNotify && e.xproperty.atom == opacity) {
-            Atom type;
-            int format;
-            unsigned long items, after;
-            unsigned char *data = nullptr;
-            if (e.xproperty.state == PropertyNewValue &&
-                XGetWindowProperty(d, e.xproperty.window, opacity, 0, 1, False, AnyPropertyType,
-                                   &type, &format, &items, &after, &data) == Success &&
-                data && items == 1) {
-                const unsigned long v = *reinterpret_cast<unsigned long *>(data);
-                std::printf("%s\t%lu\n", windowName(d, e.xproperty.window).constData(),
-                            (v & 0xFFFFFFFFul) / 0x01010101ul);
-                std::fflush(stdout);
-            }
-            if (data) XFree(data);
-            // An opaque window carries no opacity at all.
-            if (e.xproperty.state == PropertyDelete) {
-                std::printf("%s\t255\n", windowName(d, e.xproperty.window).constData());
-                std::fflush(stdout);
+    auto handle = [](XPointer closure, XRecordInterceptData *got) {
+        Spy &spy = *reinterpret_cast<Spy *>(closure);
+        if (got->category == XRecordFromClient && got->data) {
+            const auto *req = reinterpret_cast<const xReq *>(got->data);
+            if (req->reqType == X_ChangeProperty) {
+                const auto *c = reinterpret_cast<const xChangePropertyReq *>(got->data);
+                const char *value = reinterpret_cast<const char *>(c + 1);
+                const qsizetype bytes = qsizetype(c->nUnits) * (c->format / 8);
+                if (c->property == spy.opacity && c->format == 32 && c->nUnits == 1) {
+                    quint32 v = 0;
+                    std::memcpy(&v, value, 4);
+                    std::printf("%s\t%u\n", spy.nameOf(c->window).constData(), v / 0x01010101u);
+                    std::fflush(stdout);
+                } else if (c->mode == PropModeReplace && c->format == 8 &&
+                           (c->property == spy.name || c->property == spy.netName)) {
+                    (c->property == spy.name ? spy.names : spy.netNames)[c->window] =
+                        QByteArray(value, int(bytes));
+                }
+            } else if (req->reqType == X_DeleteProperty) {
+                // An opaque window carries no opacity at all.
+                const auto *c = reinterpret_cast<const xDeletePropertyReq *>(got->data);
+                if (c->property == spy.opacity) {
+                    std::printf("%s\t255\n", spy.nameOf(c->window).constData());
+                    std::fflush(stdout);
+                }
             }
         }
-    });
+        XRecordFreeData(got);
+    };
+    if (!XRecordEnableContextAsync(data, context, handle, reinterpret_cast<XPointer>(&spy))) {
+        std::fprintf(stderr, "the recording did not start\n");
+        return 2;
+    }
+    XRecordProcessReplies(data);
+    std::fprintf(stderr, "ready\n");
+    std::fflush(stderr);
+    const int fd = ConnectionNumber(data);
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < qint64(seconds * 1000)) {
+        fd_set set;
+        FD_ZERO(&set);
+        FD_SET(fd, &set);
+        timeval wait{0, 50000};
+        select(fd + 1, &set, nullptr, nullptr, &wait);
+        XRecordProcessReplies(data);
+    }
+    XRecordDisableContext(d, context);
+    XRecordFreeContext(d, context);
+    XCloseDisplay(data);
     return 0;
 }
 
@@ -362,7 +408,7 @@ int main(int argc, char **argv) {
         std::printf("%.0f %.0f %d\n", ms, (user + system) * 1000.0 / sysconf(_SC_CLK_TCK),
                     int(child));
     } else if (what == "opacity") {
-        status = spyOpacity(d, root, QByteArray(argv[2]).toDouble());
+        status = spyOpacity(d, QByteArray(argv[2]).toDouble());
     } else if (what == "states") {
         status = standInDesktop(d, root, QByteArray(argv[2]).toDouble());
     } else {
