@@ -11,7 +11,7 @@ under_xvfb() {
     dir=$(mktemp -d)
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$dir/display" 2>"$dir/log" &
     xpid=$!
-    for _ in $(seq 100); do [ -s "$dir/display" ] && break; sleep 0.1; done
+    for _ in $(seq 600); do [ -s "$dir/display" ] && break; sleep 0.1; done
     if [ ! -s "$dir/display" ]; then cat "$dir/log"; echo "FAIL: no X server"; exit 1; fi
     export DISPLAY=":$(head -n1 "$dir/display")"
     "$@" || rc=$?
@@ -43,12 +43,17 @@ xretry() {
 
 # launch FOLDER COMMAND...: starts the game in FOLDER, its process in `pid`
 # (also added to `pids`), and starts it again if the server turned it away.
+# On X it is known to be let in once it shows a window or has ended.
 launch() {
   local dir=$1 attempt; shift
   for attempt in 1 2 3 4 5; do
     : >"$work/launch.err"
     (cd "$dir" && exec "$@" 2>"$work/launch.err") & pid=$!; pids+=("$pid")
-    sleep 0.5
+    if [ "${QT_QPA_PLATFORM:-xcb}" = xcb ]; then
+      wait_until "ended $pid || [ -n \"\$(xdotool search --pid $pid 2>/dev/null | head -n1)\" ]" || true
+    else
+      sleep 0.5
+    fi
     if ended "$pid" && grep -q 'could not connect to display' "$work/launch.err"; then
       echo "(the X server turned the game away; starting it again)"
       continue
@@ -62,10 +67,13 @@ launch() {
 # Windows come and go while a search runs; a search that trips over a window
 # that just went away simply tries again.
 
-# wait_window ARGS...: the first shown window `xdotool search ARGS` finds, within 20 s.
+# Every wait below is for the thing itself, with a limit generous enough for
+# a machine busy with other work: a minute.
+
+# wait_window ARGS...: the first shown window `xdotool search ARGS` finds.
 wait_window() {
   local w
-  for _ in $(seq 200); do
+  for _ in $(seq 600); do
     w=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n1) || true
     if [ -n "$w" ]; then echo "$w"; return 0; fi
     sleep 0.1
@@ -76,22 +84,33 @@ wait_window() {
 # no_window ARGS...: succeeds when no such window exists.
 no_window() { [ -z "$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n1)" ]; }
 
-# keys WINDOW KEY...: gives WINDOW the focus, unless it has it, and presses
-# the keys. The keys reach the game after the focus does: X keeps the order.
+# focus WINDOW: gives WINDOW the focus, unless it has it. What is typed next
+# reaches the game after the focus does: X keeps the order.
+focus() {
+  if [ "$(xdotool getwindowfocus 2>/dev/null)" != "$1" ]; then
+    xdotool windowfocus --sync "$1" 2>/dev/null || xretry xdotool windowfocus "$1" 2>/dev/null || true
+  fi
+}
+
+# keys WINDOW KEY...: gives WINDOW the focus and presses the keys.
 keys() {
   local w=$1; shift
-  if [ "$(xdotool getwindowfocus 2>/dev/null)" != "$w" ]; then
-    xdotool windowfocus --sync "$w" 2>/dev/null || xretry xdotool windowfocus "$w" 2>/dev/null || true
-  fi
+  focus "$w"
   xretry xdotool key --clearmodifiers "$@"
 }
 
+# type_in WINDOW TEXT: gives WINDOW the focus and types TEXT.
+type_in() {
+  focus "$1"
+  xretry xdotool type --delay 10 "$2"
+}
+
 # press_until CONDITION WINDOW KEY...: presses the keys in WINDOW, and again
-# every two seconds, until the shell condition holds (20 s at most). Only for
-# keys that do no harm when pressed twice.
+# every two seconds, until the shell condition holds. Only for keys that do
+# no harm when pressed twice.
 press_until() {
   local condition=$1 w=$2 attempt; shift 2
-  for attempt in 1 2 3 4 5 6 7 8 9 10; do
+  for attempt in $(seq 30); do
     keys "$w" "$@"
     for _ in $(seq 20); do eval "$condition" && return 0; sleep 0.1; done
   done
@@ -122,8 +141,32 @@ to_lobby() {
 # height WINDOW: the window's height in pixels.
 height() { xdotool getwindowgeometry --shell "$1" 2>/dev/null | sed -n 's/^HEIGHT=//p'; }
 
-# wait_until COMMAND: polls a shell condition for up to 20 s.
-wait_until() { for _ in $(seq 200); do eval "$1" && return 0; sleep 0.1; done; return 1; }
+# wait_until COMMAND: polls a shell condition until it holds.
+wait_until() { for _ in $(seq 600); do eval "$1" && return 0; sleep 0.1; done; return 1; }
+
+# selection WINDOW X1 Y1 X2 Y2 PATTERN: the text of WINDOW between two points,
+# selected with the mouse as a player copying it would, once it matches the
+# shell PATTERN (a glob); the last text selected if it never does.
+selection() {
+  local got= _
+  for _ in $(seq 150); do
+    xretry xdotool mousemove --window "$1" "$2" "$3" mousedown 1 mousemove --window "$1" "$4" "$5" mouseup 1
+    got=$(xclip -o -selection primary 2>/dev/null || true)
+    # shellcheck disable=SC2053 # the pattern is a glob on purpose
+    [ -n "$got" ] && [[ "$got" == $6 ]] && break
+    sleep 0.2
+  done
+  printf '%s' "$got"
+}
+
+# answer WINDOW KEY: waits for a message over WINDOW to take the focus,
+# presses KEY in it and waits until it has gone.
+answer() {
+  local over=$1 box=
+  wait_until 'box=$(xdotool getwindowfocus 2>/dev/null); [ -n "$box" ] && [ "$box" != "$over" ]' || return 1
+  keys "$box" "$2"
+  wait_until "! xdotool search --onlyvisible --name . 2>/dev/null | grep -qx '$box'"
+}
 
 # private_world: a throw-away folder $work with its own HOME, settings, data
 # and 0700 runtime folder, and an empty $work/play to start the game in. The
@@ -150,3 +193,23 @@ fail() { echo "FAIL: $*"; echo "0 passed, 1 failed"; exit 1; }
 
 # ended PID: the process is gone.
 ended() { ! kill -0 "$1" 2>/dev/null; }
+
+# still_shot WINDOW FILE [IGNORE...]: the window's client area, as $probe
+# takes it, once two pictures in a row are the same (but for the areas
+# IGNORE names): the window has finished drawing.
+still_shot() {
+  local w=$1 file=$2; shift 2
+  xretry "$probe" client "$w" "$file.last.png" || return 1
+  for _ in $(seq 300); do
+    sleep 0.2
+    xretry "$probe" client "$w" "$file" || return 1
+    "$probe" same "$file.last.png" "$file" "$@" >/dev/null 2>&1 && { rm -f "$file.last.png"; return 0; }
+    cp "$file" "$file.last.png"
+  done
+  return 1
+}
+
+# a11y_bus: the accessibility bus answers on the session bus.
+a11y_bus() {
+  dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1
+}

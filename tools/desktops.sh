@@ -55,8 +55,7 @@ if [ -n "${CIPHERLY_ONE_DESKTOP:-}" ]; then
     local ref="$shots/bare$suffix-$name.png" got="$shots/$d$suffix-$name.png" tries=0
     if [ "$d" = bare ]; then
       xretry xdotool windowfocus "$win" 2>/dev/null || true
-      sleep 1.2
-      xretry "$probe" client "$win" "$ref" || fail "no picture of $name"
+      still_shot "$win" "$ref" "$@" || fail "$name never settled"
       return
     fi
     [ -f "$ref" ] || fail "no reference for $name: run the bare desktop first"
@@ -76,7 +75,7 @@ if [ -n "${CIPHERLY_ONE_DESKTOP:-}" ]; then
         "$probe" same "$ref" "$got" "$@" >/dev/null && { echo "   $name: as on the bare server"; return; }
       fi
       tries=$((tries + 1))
-      [ "$tries" -lt 25 ] || fail "$name on $d differs from the bare server's"
+      [ "$tries" -lt 150 ] || fail "$name on $d differs from the bare server's"
       # A nested desktop may open the window under its own idea of the
       # pointer (a hover look, the game's pencil): the pointer is shown the
       # way out again.
@@ -85,6 +84,13 @@ if [ -n "${CIPHERLY_ONE_DESKTOP:-}" ]; then
     done
   }
   window() { if nested; then echo none; else wait_window "$@"; fi; }
+  # settle WINDOW: once its fade is over, the window opaque; a nested
+  # desktop's windows are not X windows, and are given a moment.
+  settle() {
+    if nested; then sleep 1.5; return; fi
+    wait_until "xprop -id '$1' _NET_WM_WINDOW_OPACITY 2>/dev/null | grep -qE 'not found|= 4294967295'" ||
+      fail "a fade never ended: $(xprop -id "$1" WM_NAME _NET_WM_WINDOW_OPACITY 2>&1 | tr '\n' ' ')"
+  }
   geometry() { xretry xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: //p'; }
   # titled WINDOW NAME: the frame the desktop drew round it, its title bar
   # too, lies on the screen.
@@ -158,11 +164,11 @@ if [ -n "${CIPHERLY_ONE_DESKTOP:-}" ]; then
       esac
     fi
     [ "$fading" = off ] && capture title "$title" "$ignore_title"
-    [ "$fading" = on ] && sleep 1
+    [ "$fading" = on ] && settle "$title"
     press "$title" alt+c
     echo "-- $d, fading $fading: welcome screen"
     welcome=$(window --name '^ Cipherly - New User Overview$') || fail "no welcome screen"
-    if [ "$fading" = off ]; then capture welcome "$welcome"; unenlargeable "$welcome" welcome; else sleep 1; fi
+    if [ "$fading" = off ]; then capture welcome "$welcome"; unenlargeable "$welcome" welcome; else settle "$welcome"; fi
     [ "$fading" = on ] && press "$welcome" space
     press "$welcome" alt+c
     echo "-- $d, fading $fading: lobby"
@@ -172,26 +178,30 @@ if [ -n "${CIPHERLY_ONE_DESKTOP:-}" ]; then
       titled "$lobby" lobby
       unenlargeable "$lobby" lobby
     else
-      sleep 1.5
+      settle "$lobby"
       press "$lobby" Up alt+e
       refused=$(wait_window --name '^Reserved$') || fail "the keys went nowhere after the lobby faded in"
       press "$refused" Return
-      sleep 0.5
+      wait_until "no_window --name '^Reserved$'" || fail "the message stayed"
+      settle "$lobby"
       echo "   the keys reached the list at once"
     fi
     press "$lobby" F1
     help=$(window --name '^Cipherly - Help Window$') || fail "no help window"
-    if [ "$fading" = off ]; then capture help "$help"; titled "$help" "help window"; unenlargeable "$help" help; else sleep 1.5; fi
+    if [ "$fading" = off ]; then capture help "$help"; titled "$help" "help window"; unenlargeable "$help" help; else settle "$help"; fi
     press "$help" Escape
-    sleep 1.5
+    if nested; then sleep 1.5; else
+      wait_until "no_window --name '^Cipherly - Help Window$'" || fail "the help window stayed"
+      settle "$lobby"
+    fi
     press "$lobby" ctrl+m s
     stats=$(window --name '^ Cipherly - Statistics$') || fail "no statistics window"
-    if [ "$fading" = off ]; then capture statistics "$stats"; else sleep 1.5; fi
+    if [ "$fading" = off ]; then capture statistics "$stats"; else settle "$stats"; fi
     press "$stats" space
     if nested; then sleep 1.5; else
       wait_until "no_window --name '^ Cipherly - Statistics$'" || fail "Space did nothing in the statistics"
     fi
-    sleep 1
+    settle "$lobby"
     if [ "$fading" = off ]; then
       if [ "$d" = i3 ]; then
         # i3's stock keys take Alt+A (and Alt+E, Alt+H, Alt+S): the player
@@ -250,7 +260,7 @@ player_world() {
 seen() {
   local desk=$1 shoot=$2 name=$3
   shift 3
-  for _ in $(seq 20); do
+  for _ in $(seq 120); do
     $shoot "$work/shots/$desk-$name.png"
     if found=$(QT_QPA_PLATFORM=offscreen "$probe" find "$work/shots/$desk-$name.png" "$out/bare-$name.png" "$@" 2>/dev/null); then
       echo "   $name: as on the bare server"
@@ -273,7 +283,7 @@ sway_desktop() {
       WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 "$@"
   }
   as_player sway -c "$work/sway.conf" >"$work/sway.log" 2>&1 & pid=$!
-  for _ in $(seq 50); do ls "$rt"/wayland-* >/dev/null 2>&1 && ls "$rt"/sway-ipc.* >/dev/null 2>&1 && break; sleep 0.2; done
+  for _ in $(seq 300); do ls "$rt"/wayland-* >/dev/null 2>&1 && ls "$rt"/sway-ipc.* >/dev/null 2>&1 && break; sleep 0.2; done
   local display sock
   display=$(basename "$(ls "$rt"/wayland-? | head -1)") sock=$(ls "$rt"/sway-ipc.* | head -1)
   sw() { as_player env SWAYSOCK="$sock" WAYLAND_DISPLAY="$display" "$@"; }
@@ -316,7 +326,7 @@ cage_desktop() {
   local user rt work pid found xpid screen output ok=0
   player_world
   Xvfb -displayfd 3 -ac -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" & xpid=$!
-  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+  for _ in $(seq 600); do [ -s "$work/display" ] && break; sleep 0.1; done
   screen=":$(head -n1 "$work/display")"
   (cd "$work/home" && exec setpriv --reuid="$user" --regid="$user" --init-groups env -i HOME="$work/home" \
     PATH="$PATH" DISPLAY="$screen" XDG_RUNTIME_DIR="$rt" WLR_BACKENDS=x11 WLR_RENDERER=pixman \

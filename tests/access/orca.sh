@@ -22,7 +22,7 @@ dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$work/bus.addres
 export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus.address")
 pids+=("$(head -n1 "$work/bus.pid")")
 /usr/libexec/at-spi-bus-launcher --launch-immediately </dev/null >"$work/bus.log" 2>&1 & pids+=("$!")
-sleep 1
+wait_until a11y_bus || fail "no accessibility bus"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
 spoken="$work/orca.log"
 # Orca's words are read from its debug file, as it speaks them; no speech
@@ -30,17 +30,17 @@ spoken="$work/orca.log"
 SPEECHD_CMD=/bin/false orca --debug-file="$spoken" -u "$work/orca" </dev/null >"$work/orca.out" 2>&1 & orca=$!
 # Orca takes its time to go on an ordinary end; the test needs none of it.
 trap 'kill -9 "$orca" 2>/dev/null; end_world' EXIT
-sleep 4
+wait_until "grep -q 'ORCA: Initializing' '$spoken' 2>/dev/null || ended $orca"
 kill -0 "$orca" 2>/dev/null || { cat "$work/orca.out"; fail "Orca did not start"; }
 
 # said: every sentence spoken so far, one a line.
 said() { grep -o "SPEECH OUTPUT: '[^']*'" "$spoken" | sed "s/^SPEECH OUTPUT: '//; s/'\$//"; }
-# hear TEXT WHAT: waits until Orca has spoken TEXT (an extended regular
-# expression) since the last step.
+# listen TEXT [SECONDS]: true once Orca has spoken TEXT (an extended regular
+# expression) since the last step, within SECONDS (a minute unless told).
 mark=0
-hear() {
+listen() {
   local i
-  for i in $(seq 150); do
+  for i in $(seq $((${2:-60} * 5))); do
     if said | tail -n +$((mark + 1)) | grep -Eq -- "$1"; then
       mark=$(said | grep -En -- "$1" | tail -n1 | cut -d: -f1)
       echo "   heard: $(said | sed -n "${mark}p" | cut -c1-100)"
@@ -51,6 +51,11 @@ hear() {
     # Orca notes at length, pushes out what it has said so far.
     [ $((i % 10)) -ne 0 ] || xdotool key shift 2>/dev/null || true
   done
+  return 1
+}
+# hear TEXT WHAT: waits until Orca has spoken TEXT since the last step.
+hear() {
+  listen "$1" && return 0
   echo "   spoken since the last step:"; said | tail -n +$((mark + 1)) | sed 's/^/     /'
   [ -z "${CIPHERLY_KEEP_SPEECH:-}" ] || cp "$spoken" "$CIPHERLY_KEEP_SPEECH"
   fail "Orca did not say $2"
@@ -59,7 +64,15 @@ hear() {
 launch "$work/play" "$exe" || fail "the game did not start"
 title=$(wait_window --pid "$pid") || { cat "$work/launch.err"; ps -p "$pid" >/dev/null && echo running; fail "no title page"; }
 echo "-- the title page"
-xretry xdotool windowfocus "$title" # as the desktop does with a new window
+# The page is given the focus, as the desktop does with a new window. Orca
+# may come up only after that: then the focus leaves and comes back, as a
+# player's click elsewhere and back would do, until Orca has read the page.
+root=$(xwininfo -root | awk '/Window id:/ { print $4 }')
+for _ in $(seq 12); do
+  xretry xdotool windowfocus "$title"
+  listen "Encryption Word Game" 5 && break
+  xretry xdotool windowfocus "$root"
+done
 hear "Encryption Word Game" "what the title page shows"
 keys "$title" alt+c
 echo "-- the welcome screen"
@@ -76,11 +89,12 @@ echo "-- a game by keys alone"
 keys "$lobby" alt+s
 hear "Solving a quote" "the solve panel"
 hear "Scrambled letter" "the first letter box"
-# The key that opened the panel moves the focus nowhere else.
-sleep 1
-if said | tail -n +$((mark + 1)) | grep -q "Stands for"; then fail "the focus went on to the second box"; fi
+opened=$mark
 keys "$lobby" shift+F6
 hear "^notification Scrambled quote: [A-Z]" "the scrambled quote"
+# The key that opened the panel moved the focus nowhere else: nothing of the
+# second box was said before the next key's answer.
+if said | sed -n "$((opened + 1)),${mark}p" | grep -q "Stands for"; then fail "the focus went on to the second box"; fi
 # The puzzle's boxes are on the way back with Shift+Tab, read with a caret.
 keys "$lobby" shift+Tab
 sleep 1
@@ -107,8 +121,7 @@ hear "^notification $cipher has no letter yet" "a blank typed on a blank"
 # Letters checked (a hint that gives no letter); the next pair is a pair.
 keys "$lobby" F3
 hear "letters? you have placed|No letters are placed" "the letters checked"
-keys "$(xdotool getwindowfocus)" Return
-sleep 1
+answer "$lobby" Return || fail "the message of the check did not close"
 keys "$lobby" "${cipher,,}" "${wrong,,}"
 hear "$cipher stands for $wrong" "the pair after the check"
 if said | sed -n "${mark}p" | grep -q "Hint"; then fail "a pair after Check My Letters was called a hint"; fi
@@ -134,7 +147,7 @@ hear "^FOUR SCORE AND SEVEN" "the highlighted quote, back in the list"
 keys "$lobby" shift+F10
 hear "^Import Quotes" "the menu's first item"
 keys "$(xdotool getwindowfocus)" Escape
-sleep 1
+wait_until '[ "$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l)" -eq 1 ]' || fail "the menu stayed"
 keys "$lobby" F1
 hear "The Main Lobby is where" "the help topic"
 if said | grep -qi "middle dot"; then fail "a dot was read out"; fi

@@ -16,7 +16,7 @@ def fail(why):
     sys.exit(1)
 
 
-def wait(what, find, seconds=20):
+def wait(what, find, seconds=60):
     end = time.time() + seconds
     while time.time() < end:
         found = find()
@@ -54,6 +54,13 @@ def press(root, name):
     action.doAction(names.index("Press"))
 
 
+def focus(control):
+    # The keys go where the focus is once the control says it has it.
+    control.queryComponent().grabFocus()
+    wait("focus on the letter box",
+         lambda: control if control.getState().contains(pyatspi.STATE_FOCUSED) else None)
+
+
 def key(sym):
     pyatspi.Registry.generateKeyboardEvent(sym, None, pyatspi.KEY_SYM)
     time.sleep(0.15)
@@ -77,8 +84,7 @@ box = wait("first letter box", lambda: descendant(lobby, "text", "Scrambled lett
 # On a bare X server nothing gives the window the keyboard; a desktop would.
 subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^ Cipherly$", "windowfocus", "--sync"],
                check=False, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-box.queryComponent().grabFocus()
-time.sleep(0.3)
+focus(box)
 key(ord(letter.lower()))
 key(ord("q"))
 wait("the solution told as changed", lambda: solution if "Q" in solution.description else None)
@@ -86,22 +92,21 @@ if "blank" not in solution.description:
     fail("unknown letters are not read as blank: " + solution.description)
 print("   the solution reads: " + solution.description[:60] + "...")
 # Taken back with a space, so the hints can finish the quote.
-box.queryComponent().grabFocus()
-time.sleep(0.3)
+focus(box)
 key(ord(letter.lower()))
 key(ord(" "))
 wait("the pair taken back", lambda: solution if solution.description == before else None)
 print("-- hints until the quote is complete")
 message = None
-for _ in range(30):
+end = time.time() + 120
+while time.time() < end:
     finished = descendant(lobby, "push button", "Finished, Return (Esc)")
     if finished is not None and finished.description.startswith("Congratulations!"):
         message = finished.description
         break
-    hint = descendant(lobby, "push button", "Hint (F4)")
-    if hint is None:
-        break
-    press(lobby, "Hint (F4)")
+    # Once the quote is complete the hint button goes, and the message follows.
+    if descendant(lobby, "push button", "Hint (F4)") is not None:
+        press(lobby, "Hint (F4)")
     time.sleep(0.2)
 if not message:
     fail("no closing message was heard")
@@ -114,7 +119,7 @@ press(lobby, "Quit")
 question = wait("quit question", lambda: next((q for role in ("alert", "dialog") for name in ("Confirm", "Quit Cipherly?")
                                               for q in [descendant(app(), role, name)] if q is not None), None))
 press(question, "Yes")
-end = time.time() + 10
+end = time.time() + 60
 while time.time() < end and app() is not None:
     time.sleep(0.2)
 if app() is not None:

@@ -16,7 +16,7 @@ private_world
 mkdir -p "$HOME/.config/Cipherly"
 printf '[Defaults]\nNewUser=NoShow\nHelperTip=False\n' >"$HOME/.config/Cipherly/Cipherly.conf"
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 & pids+=("$!")
-sleep 1
+wait_until a11y_bus || fail "no accessibility bus"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
 launch "$work/play" "$exe" || fail "the game did not start"
-timeout 120 /usr/bin/python3 "$here/play.py"
+timeout 250 /usr/bin/python3 "$here/play.py"

@@ -112,8 +112,7 @@ private slots:
         QStringList notes; // a name of its own for each of the five levels
         for (int level = 1; level <= 5; ++level) notes << SolverHelp::LevelNote(level);
         QCOMPARE(QSet<QString>(notes.begin(), notes.end()).size(), 5);
-        QTRY_VERIFY_WITH_TIMEOUT(notes.contains(lobby->notes.value(QStringLiteral("solverHelp"))),
-                                 10000);
+        QTRY_VERIFY(notes.contains(lobby->notes.value(QStringLiteral("solverHelp"))));
         lobby->choose(QStringLiteral("Show &Difficulty"));
         QVERIFY(lobby->notes.value(QStringLiteral("solverHelp")).isEmpty());
 
@@ -617,12 +616,12 @@ private slots:
         new QuoteMarks(*lobby);
         const auto note = [&] { return lobby->notes.value(QStringLiteral("quoteMarks")); };
         lobby->choose(QStringLiteral("Show &Played Record"));
-        QTRY_COMPARE_WITH_TIMEOUT(note(), QStringLiteral(" \u00B7 Unplayed"), 10000);
+        QTRY_COMPARE(note(), QStringLiteral(" \u00B7 Unplayed"));
         lobby->playRecord(1, play::Level::Any);
         lobby->session().solve();
         lobby->finish();
         emit lobby->highlightChanged(1);
-        QTRY_COMPARE_WITH_TIMEOUT(note(), QStringLiteral(" \u00B7 Played once, unsolved"), 10000);
+        QTRY_COMPARE(note(), QStringLiteral(" \u00B7 Played once, unsolved"));
         lobby->choose(QStringLiteral("Show &Played Record"));
         QVERIFY(note().isEmpty());
         QCOMPARE(QuoteMarks::Note({3, 2, 151}),

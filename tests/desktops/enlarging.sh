@@ -74,8 +74,7 @@ kill "$pid" "$wm"; wait "$pid" "$wm" 2>/dev/null || true
 echo "-- Xft.dpi below 96"
 lobby_picture() {
   to_lobby
-  sleep 1
-  xretry "$probe" client "$lobby" "$work/$1.png"
+  still_shot "$lobby" "$work/$1.png" || fail "the lobby never settled at Xft.dpi $1"
   kill "$pid"; wait "$pid" 2>/dev/null || true
 }
 lobby_picture 96

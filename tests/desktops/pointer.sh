@@ -29,12 +29,17 @@ echo "-- X11: the pointer's own picture"
 start_desktop bare
 start_game
 title=$(wait_window --pid "$pid") || fail "no title page"
-sleep 1
 xretry xdotool windowfocus "$title"
-xretry "$probe" client "$title" "$shots/title.png"
+still_shot "$title" "$shots/title.png" "$ignore_title" || fail "the title page never settled"
 xretry xdotool mousemove --window "$title" "$px" "$py"
-sleep 0.5
-read -r w h hx hy clear solid < <(xretry "$probe" cursor "$shots/cursor.png") || fail "no pointer picture"
+# pointer SIDE TIP FILE: waits until the pointer's picture is SIDE pixels
+# square with its hot spot at TIP,TIP, as the page's own pencil is; its
+# figures in w h hx hy clear solid.
+pointer() {
+  wait_until "read -r w h hx hy clear solid < <(xretry \"\$probe\" cursor '$3') && [ \"\$w \$h \$hx \$hy\" = '$1 $1 $2 $2' ]" ||
+    fail "the pointer is ${w:-no} x ${h:-} pixels, hot spot ${hx:-}, ${hy:-}, not the $1 x $1 pencil pointing at $2, $2"
+}
+pointer 32 1 "$shots/cursor.png"
 echo "   pointer $w x $h, hot spot $hx,$hy: $clear see-through, $solid opaque pixels"
 [ "$w" -eq 32 ] && [ "$h" -eq 32 ] || fail "the pointer is not the 32 x 32 pencil"
 [ "$hx" -eq 1 ] && [ "$hy" -eq 1 ] || fail "the pencil does not point with its tip"
@@ -47,12 +52,10 @@ for scale in 1.25:40:1 1.5:48:2 2:64:2; do
   IFS=: read -r factor side tip <<<"$scale"
   QT_SCALE_FACTOR=$factor start_game
   title=$(wait_window --pid "$pid") || fail "no title page at $factor"
-  sleep 1
   xretry xdotool windowfocus "$title"
   xretry xdotool mousemove --window "$title" "$(awk -v s="$factor" -v p="$px" 'BEGIN { printf "%d", s * p }')" \
     "$(awk -v s="$factor" -v p="$py" 'BEGIN { printf "%d", s * p }')"
-  sleep 0.5
-  read -r w h hx hy clear solid < <(xretry "$probe" cursor "$shots/cursor-$factor.png") || fail "no pointer picture"
+  pointer "$side" "$tip" "$shots/cursor-$factor.png"
   echo "   at $factor: pointer $w x $h, hot spot $hx,$hy"
   [ "$w" -eq "$side" ] && [ "$h" -eq "$side" ] || fail "the pencil is $w x $h at $factor, not $side x $side"
   [ "$hx" -eq "$tip" ] && [ "$hy" -eq "$tip" ] || fail "the pencil does not point with its tip at $factor"
@@ -66,35 +69,30 @@ start_game
 wait_until "\"$probe\" shot \"$shots/screen.png\" && \"$probe\" find \"$shots/screen.png\" \"$shots/title.png\" $ignore_title >\"$shots/at\"" ||
   fail "no title page on Wayland"
 read -r ox oy <"$shots/at"
-xretry xdotool mousemove $((ox + px)) $((oy + py))
-sleep 0.2
-xretry xdotool mousemove $((ox + px + 1)) $((oy + py)) && xretry xdotool mousemove $((ox + px)) $((oy + py))
-sleep 0.6
-xretry "$probe" shot "$shots/pointed.png"
-# Where the pencil is see-through, the page must show as it is; a box would
-# cover it.
-"$probe" find "$shots/pointed.png" "$shots/title.png" "$ignore_title" "$ignore_button" \
-  "mask:$pencil:$((px - 1)):$((py - 1))" >/dev/null ||
-  fail "the pointer covers the page around the pencil"
+# point_at X Y: the pointer moved there and nudged, so that weston draws the
+# pointer the page sets; true once, where the pencil is see-through, the page
+# shows as it is (a box would cover it), in $shots/pointed.png.
+pencil_over_page() {
+  xretry "$probe" shot "$shots/pointed.png" &&
+    "$probe" find "$shots/pointed.png" "$shots/title.png" "$ignore_title" "$ignore_button" \
+      "mask:$pencil:$((px - 1)):$((py - 1))" >/dev/null
+}
+point_at() {
+  xretry xdotool mousemove "$1" "$2"
+  xretry xdotool mousemove $(($1 + 1)) "$2" && xretry xdotool mousemove "$1" "$2"
+}
+point_at $((ox + px)) $((oy + py))
+wait_until pencil_over_page || fail "the pointer covers the page around the pencil"
 # And the pointer is really there: without allowing for it, the page differs.
 "$probe" find "$shots/pointed.png" "$shots/title.png" "$ignore_title" "$ignore_button" >/dev/null &&
   fail "no pointer drawn over the page"
 # After a tooltip (the e-mail address's) has shown, the pencil is still the pencil.
-xretry xdotool mousemove $((ox + 400)) $((oy + 90))
-sleep 0.3
-xretry xdotool mousemove $((ox + 401)) $((oy + 90))
-sleep 1.8
-xretry "$probe" shot "$shots/tooltip.png"
-xretry xdotool mousemove $((ox + px)) $((oy + py))
-sleep 0.2
-xretry xdotool mousemove $((ox + px + 1)) $((oy + py)) && xretry xdotool mousemove $((ox + px)) $((oy + py))
-sleep 0.6
-xretry "$probe" shot "$shots/after-tooltip.png"
-"$probe" find "$shots/tooltip.png" "$shots/title.png" "$ignore_title" >/dev/null &&
+point_at $((ox + 400)) $((oy + 90))
+wait_until "xretry \"$probe\" shot \"$shots/tooltip.png\" && ! \"$probe\" find \"$shots/tooltip.png\" \"$shots/title.png\" $ignore_title >/dev/null" ||
   fail "no tooltip showed"
-"$probe" find "$shots/after-tooltip.png" "$shots/title.png" "$ignore_title" "$ignore_button" \
-  "mask:$pencil:$((px - 1)):$((py - 1))" >/dev/null ||
-  fail "after a tooltip the pointer is no longer the see-through pencil"
+point_at $((ox + px)) $((oy + py))
+wait_until pencil_over_page || fail "after a tooltip the pointer is no longer the see-through pencil"
+cp "$shots/pointed.png" "$shots/after-tooltip.png"
 "$probe" find "$shots/after-tooltip.png" "$shots/title.png" "$ignore_title" "$ignore_button" >/dev/null &&
   fail "after a tooltip no pencil is drawn"
 end_game

@@ -33,14 +33,8 @@ capture() {
     # click would, as every desktop does on its own. The reference is taken
     # once the window has settled: two pictures in a row the same.
     xretry xdotool windowfocus "$win" 2>/dev/null || true
-    xretry "$probe" client "$win" "${ref%.png}-settling.png" || fail "no picture of $name"
-    for _ in $(seq 50); do
-      sleep 0.2
-      xretry "$probe" client "$win" "$ref" || fail "no picture of $name"
-      "$probe" same "${ref%.png}-settling.png" "$ref" "$@" >/dev/null 2>&1 && return
-      cp "$ref" "${ref%.png}-settling.png"
-    done
-    fail "$name never settled"
+    still_shot "$win" "$ref" "$@" || fail "$name never settled"
+    return
   fi
   local tries=0
   while :; do
@@ -54,7 +48,7 @@ capture() {
       "$probe" same "$ref" "$got" "$@" >/dev/null && return
     fi
     tries=$((tries + 1))
-    if [ "$tries" -ge 25 ]; then
+    if [ "$tries" -ge 150 ]; then
       [ "$desktop" = wayland ] || "$probe" same "$ref" "$got" "$@" || true
       fail "$name on $desktop differs from the bare server's"
     fi

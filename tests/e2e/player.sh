@@ -69,14 +69,8 @@ tip=$(wait_window --name '^Cipherly$') || fail "a first game did not tell where 
 keys "$tip" Return
 gone "$tip" || fail "the helpers' tip stayed"
 keys "$lobby" F8
-message=
-for _ in $(seq 30); do
-  # Select the closing message with the mouse, as a player copying it would.
-  xretry xdotool mousemove --window "$lobby" 134 137 mousedown 1 mousemove --window "$lobby" 420 205 mouseup 1
-  message=$(xclip -o -selection primary 2>/dev/null || true)
-  case "$message" in *"See the solved message below."*) break ;; esac
-  sleep 0.2
-done
+# The closing message, selected with the mouse as a player copying it would.
+message=$(selection "$lobby" 134 137 420 205 '*See the solved message below.*')
 case "$message" in *"See the solved message below."*) ;; *) fail "closing message not shown: '$message'" ;; esac
 keys "$lobby" Escape
 

@@ -22,13 +22,7 @@ wait_until '! menu_open' || fail "the menu stayed"
 xretry xdotool mousemove --window "$lobby" 27 352 click 1
 xretry xdotool type --delay 50 q
 # The solution box, selected with the mouse as a player copying it would.
-solution=
-for _ in $(seq 20); do
-  xretry xdotool mousemove --window "$lobby" 23 258 mousedown 1 mousemove --window "$lobby" 360 330 mouseup 1
-  solution=$(xclip -o -selection primary 2>/dev/null || true)
-  case "$solution" in Q*) break ;; esac
-  sleep 0.2
-done
+solution=$(selection "$lobby" 23 258 360 330 'Q*')
 case "$solution" in
   Q*) ;;
   *) fail "the solution box starts '${solution:0:20}', not with the letter given to the picked one" ;;

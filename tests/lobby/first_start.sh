@@ -17,11 +17,7 @@ press_until 'welcome=$(xdotool search --onlyvisible --name "^ Cipherly - New Use
 xretry xdotool mousemove --window "$welcome" 20 296 click 1
 keys "$welcome" alt+c
 wait_window --name '^ Cipherly$' >/dev/null || fail "no lobby window"
-for _ in $(seq 100); do
-  [ -f "$list" ] && [ "$(stat -c %s "$list")" -eq 2000 ] && break
-  sleep 0.1
-done
-[ "$(stat -c %s "$list")" -eq 2000 ] || fail "quote file is not 2,000 bytes"
+wait_until '[ -f "$list" ] && [ "$(stat -c %s "$list")" -eq 2000 ]' || fail "quote file is not 2,000 bytes"
 for i in $(seq 1 10); do
   expected=$(printf '%-200s' "$(cat "$strings/$i.txt")")
   actual=$(dd if="$list" bs=200 skip=$((i - 1)) count=1 status=none)

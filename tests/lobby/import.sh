@@ -20,8 +20,7 @@ wait_until '[ "$(stat -c %s "$list" 2>/dev/null)" = 2000 ]' || fail "no list"
 
 keys "$lobby" Menu i
 dialog=$(wait_window --name '^Import Quotes$') || fail "no file dialog"
-sleep 0.8 # the file dialog reads its folder before it takes typing
-xretry xdotool type --delay 10 "$fortunes"
+type_in "$dialog" "$fortunes"
 keys "$dialog" Return
 report=$(wait_window --name '^Import Quotes$') || fail "no report"
 wait_until '[ "$(stat -c %s "$list")" = $((50 * 200)) ]' ||
@@ -35,9 +34,8 @@ wait_until "no_window --name '^Import Quotes$'" || fail "the report stayed"
 # Shift+F10 opens the same menu; Export writes the player's own quotes.
 keys "$lobby" shift+F10 e
 dialog=$(wait_window --name '^Export Quotes$') || fail "no export dialog"
-sleep 0.8 # the file dialog reads its folder before it takes typing
-xretry xdotool key --clearmodifiers ctrl+a
-xretry xdotool type --delay 10 "$work/mine.txt"
+keys "$dialog" ctrl+a
+type_in "$dialog" "$work/mine.txt"
 keys "$dialog" Return
 wait_until '[ -f "$work/mine.txt" ]' || fail "nothing exported"
 [ "$(wc -l <"$work/mine.txt")" = 40 ] || fail "the export holds $(wc -l <"$work/mine.txt") lines, not 40"

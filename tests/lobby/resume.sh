@@ -9,18 +9,9 @@ under_xvfb "$0" "$@"
 exe=$1
 private_world
 
-# selected X1 Y1 X2 Y2: the text of the lobby between two points, selected
-# with the mouse as a player copying it would; $2 the text it must start with.
-selected() {
-  local got= _
-  for _ in $(seq 30); do
-    xretry xdotool mousemove --window "$lobby" "$1" "$2" mousedown 1 mousemove --window "$lobby" "$3" "$4" mouseup 1
-    got=$(xclip -o -selection primary 2>/dev/null || true)
-    [ -n "$got" ] && [[ "$got" == "$5"* ]] && break
-    sleep 0.2
-  done
-  printf '%s' "$got"
-}
+# selected X1 Y1 X2 Y2 START: the text of the lobby between two points, once
+# it starts with START.
+selected() { selection "$lobby" "$1" "$2" "$3" "$4" "$5*"; }
 
 to_lobby
 keys "$lobby" alt+s

@@ -624,7 +624,7 @@ private slots:
         }
         lobby = NewLobby();
         lobby->show();
-        QVERIFY(QTest::qWaitFor([this] { return lobby->activated(); }, 10000));
+        QVERIFY(QTest::qWaitFor([this] { return lobby->activated(); }, WaitLimit));
         frmMain &m = *lobby;
         QCOMPARE(Ui(m).grid->row(), int(quotes::MaxRecords));
         QStringList items;

@@ -14,15 +14,7 @@ printf '[Defaults]\nTypeOnPuzzle=True\nSolverAids=True\n' >"$XDG_CONFIG_HOME/Cip
 to_lobby
 keys "$lobby" alt+s
 # The solution box, selected with the mouse as a player copying it would.
-solution() {
-  local s
-  for _ in $(seq 20); do
-    xretry xdotool mousemove --window "$lobby" 23 258 mousedown 1 mousemove --window "$lobby" 360 330 mouseup 1
-    s=$(xclip -o -selection primary 2>/dev/null || true)
-    [ -n "$s" ] && { echo "$s"; return; }
-    sleep 0.2
-  done
-}
+solution() { selection "$lobby" 23 258 360 330 '?*'; }
 # Every quote of the list starts with a letter: pick the guide box's first,
 # where the focus stays for the typing.
 xretry xdotool mousemove --window "$lobby" 27 352 click 1
@@ -30,25 +22,22 @@ xretry xdotool type --delay 50 q
 wait_until 's=$(solution); [ "${s:0:1}" = Q ]' || fail "the letter typed on the puzzle is not in place: '${s:0:20}'"
 xretry xdotool mousemove --window "$lobby" 27 352 click 1
 xretry xdotool key space
-sleep 0.5
-no_window --name '^Cipherly - Help Window$' || fail "a space on the puzzle opened Help"
-# On a busy machine the space may come a moment late: waited for, not slept on.
 wait_until 's=$(solution); [ "${s:0:1}" != Q ]' || fail "a space on the puzzle did not take the letter back"
+# The space has been taken: had it opened Help, the window would be there.
+no_window --name '^Cipherly - Help Window$' || fail "a space on the puzzle opened Help"
 # A wrong letter (no letter of the list stands for itself), checked with F3.
 xretry xdotool mousemove --window "$lobby" 27 352 click 1
-first=$(xdotool getwindowfocus)
 xretry xdotool type --delay 50 q
 keys "$lobby" F3
-sleep 0.5
-keys "$(xdotool getwindowfocus)" Return
-sleep 0.5
-"$probe" client "$lobby" "$work/marked.png"
-before=$("$probe" count "$work/marked.png" FF9696)
-[ "$before" -gt 0 ] || fail "Check My Letters marked nothing"
+answer "$lobby" Return || fail "Check My Letters told nothing"
+marked() { "$probe" client "$lobby" "$work/marked.png" && before=$("$probe" count "$work/marked.png" FF9696) && [ "$before" -gt 0 ]; }
+wait_until marked || fail "Check My Letters marked nothing"
 # The pointer passes over every letter of the scrambled quote.
 for x in $(seq 27 12 360); do xdotool mousemove --window "$lobby" "$x" 352; done
-sleep 0.3
+# Looked at once the lobby has taken every move: two pictures in a row the same.
 "$probe" client "$lobby" "$work/after.png"
+settled() { cp "$work/after.png" "$work/before.png" && "$probe" client "$lobby" "$work/after.png" && "$probe" same "$work/before.png" "$work/after.png" >/dev/null; }
+wait_until settled || fail "the lobby never settled after the pointer passed"
 [ -z "${CIPHERLY_KEEP_SHOTS:-}" ] || cp "$work/marked.png" "$work/after.png" "$CIPHERLY_KEEP_SHOTS"
 after=$("$probe" count "$work/after.png" FF9696)
 echo "   marked pixels: $before before the pointer passed, $after after"

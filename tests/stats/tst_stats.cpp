@@ -144,7 +144,7 @@ private slots:
                         game(i % 3 == 0 ? Outcome::Solved : Outcome::Shown, i, i % 4, i % 60));
             }
             const bool underWay =
-                QTest::qWaitFor([&] { return QFileInfo(RecordPath()).size() > before; }, 60000);
+                QTest::qWaitFor([&] { return QFileInfo(RecordPath()).size() > before; }, WaitLimit);
             usleep(useconds_t(std::uniform_int_distribution<int>(0, 2000)(random)));
             kill(child, SIGKILL);
             waitpid(child, nullptr, 0);

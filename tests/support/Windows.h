@@ -5,6 +5,8 @@
 #include <QTest>
 #include <QWidget>
 
+#include "Waiting.h"
+
 // Deletes every window a test case left open, so the next one starts alone.
 inline void CloseAllWindows() {
     QList<QPointer<QWidget>> windows;
@@ -16,10 +18,10 @@ inline void CloseAllWindows() {
 
 // Waits until one of the program's windows has been shown and activated.
 template <typename W> bool WaitOpened(W *w) {
-    return QTest::qWaitFor([w] { return w->activated(); }, 5000);
+    return QTest::qWaitFor([w] { return w->activated(); }, WaitLimit);
 }
 
 // As WaitOpened, and its fade in has finished too.
 template <typename W> bool WaitSettled(W *w) {
-    return QTest::qWaitFor([w] { return w->activated() && !w->fade.isFading(); }, 5000);
+    return QTest::qWaitFor([w] { return w->activated() && !w->fade.isFading(); }, WaitLimit);
 }
