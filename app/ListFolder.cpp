@@ -85,7 +85,7 @@ QString move(const QString &from, const QString &to, const QString &marker) {
 // A move cut short: with the list in place, the original (the same file, or
 // the same bytes) is removed; without it, the half-made copy goes and the
 // original stays for the move to start again.
-void finishInterruptedMove(const QString &folder, const QString &list, const QString &marker,
+void finishInterruptedMove(const QString &list, const QString &marker,
                            Outcome &out) {
     QByteArray named;
     if (!gate::readFile(marker, named, 4096).isEmpty()) {
@@ -99,20 +99,26 @@ void finishInterruptedMove(const QString &folder, const QString &list, const QSt
         else if (QFileInfo(from).exists())
             out.leftAlone << from;
     } else {
-        safefile::remove(inFolder(folder, safefile::tempNameFor(QFileInfo(list).fileName())));
+        safefile::removeLeftoverTemps(list);
     }
     safefile::remove(marker);
 }
 
 // The game's own leftovers of a write cut short: a deletion's temporary
-// file, and any temporary file of the safe writer.
+// file, any temporary file named as the safe writer names them, and one an
+// earlier version named ".NAME.part" beside the file NAME. A player's own
+// file that only looks like one (".notes.part", no "notes") stays.
 void clearLeftovers(const QString &folder) {
     QDir dir(folder);
     const QStringList names =
         dir.entryList({QStringLiteral("TempFile.$$$"), QStringLiteral(".*.part")},
                       QDir::Files | QDir::System | QDir::Hidden);
-    for (const QString &name : names)
-        safefile::remove(dir.filePath(name));
+    for (const QString &name : names) {
+        const QString of = name.mid(1, name.size() - 6);
+        if (name == QLatin1String("TempFile.$$$") || safefile::isTempName(name) ||
+            (!of.isEmpty() && QFileInfo::exists(dir.filePath(of))))
+            safefile::remove(dir.filePath(name));
+    }
 }
 
 } // namespace
@@ -138,7 +144,7 @@ Outcome Prepare(const QString &folder, const QStringList &candidates, const QStr
     }
     const QString list = inFolder(folder, listName);
     const QString marker = MoveMarker(folder, listName);
-    if (QFileInfo(marker).isFile()) finishInterruptedMove(folder, list, marker, out);
+    if (QFileInfo(marker).isFile()) finishInterruptedMove(list, marker, out);
     clearLeftovers(folder);
 
     out.folder = folder;

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstdio>
@@ -164,8 +165,52 @@ QString resolveLinks(const QString &path) {
     return at;
 }
 
-QString tempNameFor(const QString &name) {
-    return QLatin1Char('.') + name + QStringLiteral(".part");
+namespace {
+
+constexpr int TempTagLength = 6;
+const QString TempEnd = QStringLiteral(".part");
+
+// A temporary name beside `name` that no other write has: its tag drawn afresh.
+QString freshTempName(const QString &name) {
+    static const char Letters[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QString tag;
+    for (int i = 0; i < TempTagLength; ++i)
+        tag += QLatin1Char(Letters[QRandomGenerator::global()->bounded(int(sizeof Letters - 1))]);
+    return tempPrefixFor(name) + tag + TempEnd;
+}
+
+} // namespace
+
+QString tempPrefixFor(const QString &name) {
+    return QLatin1Char('.') + name + QLatin1Char('.');
+}
+
+bool isTempName(const QString &fileName, const QString &of) {
+    const qsizetype tagAt = fileName.size() - TempEnd.size() - TempTagLength;
+    if (tagAt < 3 || !fileName.startsWith(QLatin1Char('.')) || !fileName.endsWith(TempEnd) ||
+        fileName[tagAt - 1] != QLatin1Char('.'))
+        return false;
+    for (qsizetype i = tagAt; i < tagAt + TempTagLength; ++i)
+        if (!fileName[i].isLetterOrNumber() || fileName[i].unicode() > 127) return false;
+    return of.isEmpty() || fileName.sliced(1, tagAt - 2) == of;
+}
+
+void removeLeftoverTemps(const QString &target) {
+    const QFileInfo info(target);
+    const QDir dir = info.absoluteDir();
+    bool removed = false;
+    for (const QString &name :
+         dir.entryList({tempPrefixFor(info.fileName()) + QLatin1Char('*')},
+                       QDir::Files | QDir::Hidden | QDir::System)) {
+        struct stat st;
+        const QByteArray path = native(dir.filePath(name));
+        if (!isTempName(name, info.fileName()) || ::lstat(path.constData(), &st) != 0 ||
+            !S_ISREG(st.st_mode))
+            continue;
+        removed = sys().unlink(path.constData()) == 0 || removed;
+    }
+    if (removed) syncFolder(dir.path());
 }
 
 bool makeFolder(const QString &folder) {
@@ -191,9 +236,15 @@ Result replaceFile(const QString &path, const std::function<QString(const Put &)
     const QString target = resolveLinks(path);
     const QFileInfo info(target);
     const QString folder = info.absolutePath();
-    const QString tempPath =
-        QDir(folder).filePath(o.tempName.isEmpty() ? tempNameFor(info.fileName()) : o.tempName);
-    const QByteArray targetName = native(target), tempName = native(tempPath);
+    const bool namedTemp = !o.tempName.isEmpty();
+    QString tempPath = QDir(folder).filePath(namedTemp ? o.tempName : freshTempName(info.fileName()));
+    QByteArray tempName = native(tempPath);
+    const QByteArray targetName = native(target);
+    const auto tempFailure = [&](const QString &reason) {
+        Result r = Result::temp(reason);
+        r.tempName = QFileInfo(tempPath).fileName();
+        return r;
+    };
 
     // What is there now decides the new file's mode and owner, and whether
     // it may be replaced at all.
@@ -207,17 +258,25 @@ Result replaceFile(const QString &path, const std::function<QString(const Put &)
     if (exists && ::access(targetName.constData(), W_OK) != 0)
         return Result::target(reasonOf(errno));
 
-    // A leftover of the temporary name, even a link, is removed, never followed.
-    if (sys().unlink(tempName.constData()) != 0 && errno != ENOENT)
-        return Result::temp(
+    // A leftover of a name the writer gives its temporary file, even a link,
+    // is removed, never followed. A fresh name is never there: a file of
+    // that name (the player's, or another write's) is never touched, and
+    // another name is drawn.
+    if (namedTemp && sys().unlink(tempName.constData()) != 0 && errno != ENOENT)
+        return tempFailure(
             errno == EISDIR || errno == EPERM
                 ? QCoreApplication::translate("files", "A folder of that name is in the way")
                 : reasonOf(errno));
-    if (injected(o.failAt, Stage::CreateTemp)) return Result::temp(InjectedReason);
-    const int fd =
-        sys().open(tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                   exists ? 0600 : o.newFileMode);
-    if (fd < 0) return Result::temp(reasonOf(errno));
+    if (injected(o.failAt, Stage::CreateTemp)) return tempFailure(InjectedReason);
+    int fd = -1;
+    for (int attempt = 0;; ++attempt) {
+        fd = sys().open(tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                        exists ? 0600 : o.newFileMode);
+        if (fd >= 0 || namedTemp || errno != EEXIST || attempt == 99) break;
+        tempPath = QDir(folder).filePath(freshTempName(info.fileName()));
+        tempName = native(tempPath);
+    }
+    if (fd < 0) return tempFailure(reasonOf(errno));
 
     // Bytes are gathered and written a large piece at a time.
     constexpr qint64 Piece = 1 << 20;
@@ -236,25 +295,25 @@ Result replaceFile(const QString &path, const std::function<QString(const Put &)
     };
 
     Result r = Result::success();
-    if (QString why = fill(put); !why.isEmpty()) r = Result::temp(why);
+    if (QString why = fill(put); !why.isEmpty()) r = tempFailure(why);
     if (r && !pending.isEmpty())
-        if (QString why = flushPending(); !why.isEmpty()) r = Result::temp(why);
+        if (QString why = flushPending(); !why.isEmpty()) r = tempFailure(why);
     if (r)
-        if (QString why = checkLength(fd, written); !why.isEmpty()) r = Result::temp(why);
+        if (QString why = checkLength(fd, written); !why.isEmpty()) r = tempFailure(why);
     // The new file is the old one's: same mode, same owner where we may.
     if (r && exists) {
         if (sys().fchmod(fd, old.st_mode & 07777) != 0)
-            r = Result::temp(reasonOf(errno));
+            r = tempFailure(reasonOf(errno));
         else if (old.st_uid != ::geteuid() || old.st_gid != ::getegid())
             (void)sys().fchown(fd, old.st_uid, old.st_gid); // only the superuser may
     }
     if (r) {
         if (injected(o.failAt, Stage::SyncTemp))
-            r = Result::temp(InjectedReason);
+            r = tempFailure(InjectedReason);
         else if (QString why = syncFile(fd); !why.isEmpty())
-            r = Result::temp(why);
+            r = tempFailure(why);
     }
-    if (QString why = closeFile(fd); r && !why.isEmpty()) r = Result::temp(why);
+    if (QString why = closeFile(fd); r && !why.isEmpty()) r = tempFailure(why);
     if (o.beforeRename) o.beforeRename();
     if (r) {
         if (injected(o.failAt, Stage::Rename))
@@ -379,10 +438,15 @@ Aside setAside(const QString &path, const QString &suffix) {
 
 QString makeLink(const QString &target, const QString &at) {
     const QFileInfo info(at);
-    const QByteArray temp =
-        native(QDir(info.absolutePath()).filePath(tempNameFor(info.fileName())));
-    if (sys().unlink(temp.constData()) != 0 && errno != ENOENT) return reasonOf(errno);
-    if (sys().symlink(native(target).constData(), temp.constData()) != 0) return reasonOf(errno);
+    // Under a name of its own, drawn afresh until it is free: nothing there is touched.
+    QByteArray temp;
+    int made = -1;
+    for (int attempt = 0; attempt < 100 && made != 0; ++attempt) {
+        temp = native(QDir(info.absolutePath()).filePath(freshTempName(info.fileName())));
+        made = sys().symlink(native(target).constData(), temp.constData());
+        if (made != 0 && errno != EEXIST) break;
+    }
+    if (made != 0) return reasonOf(errno);
     if (sys().rename(temp.constData(), native(at).constData()) != 0) {
         const QString why = reasonOf(errno);
         sys().unlink(temp.constData());

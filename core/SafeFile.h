@@ -60,27 +60,39 @@ inline const QString InjectedReason = QStringLiteral("Input/output error");
 struct Result {
     enum class Which { Target, Temp };
     Which which = Which::Target;
-    QString reason; // empty on success
+    QString reason;   // empty on success
+    QString tempName; // the temporary file's name (no folder), where one was made or tried
     bool ok() const { return reason.isEmpty(); }
     explicit operator bool() const { return ok(); }
     static Result success() { return {}; }
-    static Result target(const QString &reason) { return {Which::Target, reason}; }
-    static Result temp(const QString &reason) { return {Which::Temp, reason}; }
+    static Result target(const QString &reason) { return {Which::Target, reason, {}}; }
+    static Result temp(const QString &reason) { return {Which::Temp, reason, {}}; }
 };
 
 // The file a path really names: itself, or the end of the links it leads
 // through (a relative link read from the link's own folder).
 QString resolveLinks(const QString &path);
 
-// The temporary file a replacement of `name` writes beside it, unless the
-// writer names its own.
-QString tempNameFor(const QString &name);
+// How the temporary file a replacement of `name` writes beside it begins,
+// unless the writer names its own: ".NAME.", then a part made fresh for each
+// write, then ".part" (".list.Dat.Xq3b9Z.part"). No two writes share one, and
+// a file of that name already there is never touched.
+QString tempPrefixFor(const QString &name);
+// Whether `fileName` is named as such a temporary file is: of `of`, or of
+// any file when `of` is empty.
+bool isTempName(const QString &fileName, const QString &of = {});
+// Removes the temporary files a write of `target` cut short left beside it
+// (regular files named as the writer names them, never links), and syncs
+// the folder.
+void removeLeftoverTemps(const QString &target);
 
 // Hands bytes to the file being written; the reason it failed, or empty.
 using Put = std::function<QString(const char *data, qint64 count)>;
 
 struct ReplaceOptions {
-    QString tempName;                   // beside the real target; tempNameFor(its name) when empty
+    // Beside the real target; a fresh one (tempPrefixFor) when empty. A file
+    // left of a name the writer names is replaced.
+    QString tempName;
     FailAt failAt;                      // a writer's own test seam
     std::function<void()> beforeRename; // the last moment the old file is as it was
     mode_t newFileMode = 0644;          // for a target that does not exist yet (less the umask)

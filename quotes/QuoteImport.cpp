@@ -783,7 +783,7 @@ Status ExportQuotes(const QString &path, int *count) {
     if (!r) {
         const QString name = QFileInfo(path).fileName();
         return Status::failure(
-            r.which == safefile::Result::Which::Temp ? safefile::tempNameFor(name) : name,
+            r.which == safefile::Result::Which::Temp ? r.tempName : name,
             r.reason);
     }
     if (count) *count = n;

@@ -193,11 +193,9 @@ void QuoteCollections::menuExportQuotes_Click() {
                          tr("My %1 quotes.txt").arg(AppInfo::Title)});
     if (path.isEmpty()) return;
     Settings::Save(Settings::Keys::ExportFolder, QFileInfo(path).absolutePath());
-    // Where the export's temporary file goes, kept until it is gone: a
-    // killed export leaves none behind past the next start.
-    const QFileInfo target(safefile::resolveLinks(path));
-    Settings::Save(Settings::Keys::ExportPending,
-                   QDir(target.absolutePath()).filePath(safefile::tempNameFor(target.fileName())));
+    // The file the export replaces, kept until the export is done: what a
+    // killed export leaves beside it goes at the next start.
+    Settings::Save(Settings::Keys::ExportPending, safefile::resolveLinks(path));
     int count = 0;
     const quotes::Status s = quotes::ExportQuotes(path, &count);
     Settings::Save(Settings::Keys::ExportPending, QString());
@@ -226,18 +224,23 @@ void QuoteCollections::RemoveLeftoverExport() {
     const QString left = Settings::Get(Settings::Keys::ExportPending);
     if (left.isEmpty()) return;
     Settings::Save(Settings::Keys::ExportPending, QString());
-    // Only what an export of this game writes goes: ".NAME.part" beside the
-    // file NAME in the folder exports go to, as the export made it. The
-    // setting could name any file at all; nothing else is ever removed.
-    const QFileInfo part(left);
-    const QString name = part.fileName();
+    // Only what an export of this game writes goes: its temporary files
+    // beside the file it replaced, in the folder exports go to. The setting
+    // could name any file at all; nothing else is ever removed.
+    const QFileInfo pending(left);
     const QString folder = Settings::Get(Settings::Keys::ExportFolder);
-    if (folder.isEmpty() || name.size() <= 6 || !name.startsWith(QLatin1Char('.')) ||
-        !name.endsWith(QStringLiteral(".part")) || !part.isFile() || part.isSymLink())
+    if (folder.isEmpty() || !pending.isAbsolute()) return;
+    QString name = pending.fileName();
+    // An export of an earlier version named its one temporary file ".NAME.part".
+    const bool earlier = name.size() > 6 && name.startsWith(QLatin1Char('.')) &&
+                         name.endsWith(QStringLiteral(".part")) && !safefile::isTempName(name);
+    if (earlier) name = name.mid(1, name.size() - 6);
+    const QFileInfo target(safefile::resolveLinks(QDir(folder).filePath(name)));
+    if (target.absolutePath() != pending.absolutePath()) return;
+    if (earlier) {
+        if (pending.isFile() && !pending.isSymLink()) safefile::remove(left);
         return;
-    const QFileInfo target(
-        safefile::resolveLinks(QDir(folder).filePath(name.mid(1, name.size() - 6))));
-    if (QDir(target.absolutePath()).filePath(safefile::tempNameFor(target.fileName())) ==
-        part.absoluteFilePath())
-        safefile::remove(left);
+    }
+    if (target.absoluteFilePath() == pending.absoluteFilePath())
+        safefile::removeLeftoverTemps(target.absoluteFilePath());
 }

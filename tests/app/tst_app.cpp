@@ -267,10 +267,14 @@ private slots:
         put(data + "/Cipherly.Dat", QByteArray(2000, 'L'));
         put(data + "/TempFile.$$$", QByteArray(6500000, 'T'));
         put(folder->file("precious"), "the player's");
-        QVERIFY(QFile::link(folder->file("precious"), data + "/.games.csv.part"));
+        QVERIFY(QFile::link(folder->file("precious"), data + "/.games.csv.Ab12Cd.part"));
+        put(data + "/.Cipherly.Dat.part", "an earlier version's"); // beside its list
+        put(data + "/.notes.part", "the player's own, no game's");
         ListFolder::Prepare(data, {}, QStringLiteral("Cipherly.Dat"));
         QVERIFY(!QFileInfo(data + "/TempFile.$$$").exists());
-        QVERIFY(!QFileInfo(data + "/.games.csv.part").isSymLink());
+        QVERIFY(!QFileInfo(data + "/.games.csv.Ab12Cd.part").isSymLink());
+        QVERIFY(!QFileInfo::exists(data + "/.Cipherly.Dat.part"));
+        QCOMPARE(bytesOf(data + "/.notes.part"), QByteArray("the player's own, no game's"));
         QCOMPARE(bytesOf(folder->file("precious")), QByteArray("the player's"));
         QCOMPARE(bytesOf(data + "/Cipherly.Dat"), QByteArray(2000, 'L'));
     }
@@ -292,12 +296,12 @@ private slots:
         // Killed while copying: the half copy goes, and the move starts again.
         QVERIFY(QFile::remove(data + "/Cipherly.Dat"));
         put(home + "/Cipherly.Dat", QByteArray(2600, 'B'));
-        put(data + "/.Cipherly.Dat.part", QByteArray(1000, 'B'));
+        put(data + "/.Cipherly.Dat.q1W2e3.part", QByteArray(1000, 'B'));
         put(marker, QFile::encodeName(home + "/Cipherly.Dat"));
         o = ListFolder::Prepare(data, {home}, QStringLiteral("Cipherly.Dat"));
         QCOMPARE(bytesOf(data + "/Cipherly.Dat"), QByteArray(2600, 'B'));
         QVERIFY(!QFile::exists(home + "/Cipherly.Dat"));
-        QVERIFY(!QFile::exists(data + "/.Cipherly.Dat.part"));
+        QVERIFY(!QFile::exists(data + "/.Cipherly.Dat.q1W2e3.part"));
         QVERIFY(!QFile::exists(marker));
         // A list that differs from the one in place is named, never removed.
         put(home + "/Cipherly.Dat", QByteArray(2800, 'C'));
@@ -321,8 +325,8 @@ private slots:
         QCOMPARE(bytesOf(disk + "/Cipherly/Cipherly.Dat"), QByteArray(2600, 'Q'));
         QVERIFY(!QFile::exists(home + "/Cipherly.Dat"));
         QVERIFY(!QFile::exists(ListFolder::MoveMarker(disk + "/Cipherly", "Cipherly.Dat")));
-        const int copySynced = rec.find("fsync", ".Cipherly.Dat.part");
-        const int inPlace = rec.find("rename", ".Cipherly.Dat.part");
+        const int copySynced = rec.find("fsync", safefile::tempPrefixFor("Cipherly.Dat"));
+        const int inPlace = rec.find("rename", safefile::tempPrefixFor("Cipherly.Dat"));
         const int folderSynced = rec.findFolderSync(inPlace);
         const int removed = rec.find("unlink", home + "/Cipherly.Dat");
         QVERIFY2(copySynced >= 0 && inPlace > copySynced, "the copy is synced, then put in place");

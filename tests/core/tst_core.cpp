@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
@@ -59,7 +60,7 @@ private slots:
         QCOMPARE(::stat(QFile::encodeName(target).constData(), &st), 0);
         QCOMPARE(st.st_mode & 0777, 0640u); // the old file's mode
 
-        const QString temp = safefile::tempNameFor(QStringLiteral("list.Dat"));
+        const QString temp = safefile::tempPrefixFor(QStringLiteral("list.Dat"));
         const int created = rec.find(QStringLiteral("open"), temp);
         const int lastWrite = rec.findLast(QStringLiteral("pwrite"), temp);
         const int synced = rec.find(QStringLiteral("fsync"), temp, lastWrite);
@@ -93,7 +94,7 @@ private slots:
         const QByteArray before("finished,seconds\nold row\n");
         put(target, before);
         RecordingSystem rec;
-        const QString temp = safefile::tempNameFor(QStringLiteral("games.csv"));
+        const QString temp = safefile::tempPrefixFor(QStringLiteral("games.csv"));
         auto onTemp = [&](const RecordingSystem::Call &c) {
             return c.name == call && c.path.contains(temp);
         };
@@ -131,14 +132,38 @@ private slots:
         QCOMPARE(bytesOf(folder->file(QStringLiteral("lists/mine.Dat"))), QByteArray("new"));
     }
 
-    void aLeftoverTemporaryIsRemovedNeverFollowed() {
+    void whatStandsWhereATemporaryCouldGoIsNeverTouched() {
+        // The player's own files named as temporary files were once named
+        // (".t.csv.part"), and a link: each write draws a name of its own and
+        // leaves them as they are, however often it writes.
         const QString target = folder->file(QStringLiteral("t.csv"));
         put(folder->file(QStringLiteral("precious")), "keep me");
+        put(folder->file(QStringLiteral(".t.csv.part")), "my own notes");
         QVERIFY(QFile::link(folder->file(QStringLiteral("precious")),
-                            folder->file(safefile::tempNameFor(QStringLiteral("t.csv")))));
-        QVERIFY(safefile::replaceFile(target, QByteArray("row")));
+                            folder->file(QStringLiteral(".t.csv.AAAAAA.part"))));
+        QSet<QString> temps;
+        RecordingSystem rec;
+        for (int i = 0; i < 20; ++i)
+            QVERIFY(safefile::replaceFile(target, QByteArray("row ") + QByteArray::number(i)));
+        for (const auto &c : rec.calls)
+            if (c.name == QLatin1String("open") && !c.folder && c.path != target)
+                temps << QFileInfo(c.path).fileName();
+        QCOMPARE(temps.size(), 20); // never the same name twice
+        for (const QString &t : temps)
+            QVERIFY2(safefile::isTempName(t, QStringLiteral("t.csv")), qPrintable(t));
         QCOMPARE(bytesOf(folder->file(QStringLiteral("precious"))), QByteArray("keep me"));
-        QCOMPARE(bytesOf(target), QByteArray("row"));
+        QCOMPARE(bytesOf(folder->file(QStringLiteral(".t.csv.part"))), QByteArray("my own notes"));
+        QVERIFY(QFileInfo(folder->file(QStringLiteral(".t.csv.AAAAAA.part"))).isSymLink());
+        QCOMPARE(bytesOf(target), QByteArray("row 19"));
+        QCOMPARE(rec.find(QStringLiteral("unlink"), QStringLiteral(".part")), -1);
+        // What a write cut short left of its own goes; nothing else does.
+        put(folder->file(QStringLiteral(".t.csv.Qx7b2Z.part")), "half a row");
+        put(folder->file(QStringLiteral(".other.csv.Qx7b2Z.part")), "another file's");
+        safefile::removeLeftoverTemps(target);
+        QVERIFY(!QFile::exists(folder->file(QStringLiteral(".t.csv.Qx7b2Z.part"))));
+        QVERIFY(QFile::exists(folder->file(QStringLiteral(".other.csv.Qx7b2Z.part"))));
+        QVERIFY(QFile::exists(folder->file(QStringLiteral(".t.csv.part"))));
+        QVERIFY(QFileInfo(folder->file(QStringLiteral(".t.csv.AAAAAA.part"))).isSymLink());
     }
 
     void whatMayNotBeReplacedIsLeftAlone() {

@@ -466,6 +466,15 @@ private slots:
             QFile f(p);
             QVERIFY(f.open(QIODevice::WriteOnly));
         }
+        // As this version keeps it: the file the export replaced, whose
+        // temporary files go; a file only named like one stays.
+        const QString left = folder->file(QStringLiteral(".out.txt.Zz9Yy8.part"));
+        QVERIFY(QFile(left).open(QIODevice::WriteOnly));
+        Settings::Save(Settings::Keys::ExportPending, target);
+        Added<QuoteCollections>(m)->RemoveLeftoverExport();
+        QVERIFY(!QFile::exists(left));
+        QVERIFY(QFile::exists(part) && QFile::exists(foreign));
+        // As an earlier version kept it: its one temporary file.
         Settings::Save(Settings::Keys::ExportPending, part);
         Added<QuoteCollections>(m)->RemoveLeftoverExport();
         QVERIFY(!QFile::exists(part));
