@@ -67,6 +67,7 @@ QString ListFolderShown() {
 
 constexpr int ItemCount = 15;                       // the design's items
 constexpr int AllItems = int(std::size(Items)) - 1; // with the additions' topics
+static_assert(std::size(Items) == frmManual::TopicItems, "an action for every item of the menu");
 constexpr int FirstAddition = 16;
 
 // The topic menu shows a tick on the topic shown and nothing in front of any

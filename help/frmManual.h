@@ -24,7 +24,7 @@ public:
     void cmdPrintHelp_Click();
     void cmdReturn_Click();
 
-    // The menu item number (help-context field) of each index, 1 to 18.
+    // The menu item number (help-context field) of each index, from 1.
     static int itemNumber(int index);
     static QString itemCaption(int index);
     // The topic's title as read and printed: "&&" in a caption is one "&".
@@ -37,5 +37,7 @@ public:
     QLabel *labelHelpTopic;
     QPlainTextEdit *txtManual;
     QMenu *menuHelpMenu;
-    std::array<QAction *, 19> menuHelpTopic{}; // [1] .. [15] as designed, [16] .. [18] the additions'
+    // The menu's items, as many as it has: [1] .. [15] as designed, [16] on the additions'.
+    static constexpr int TopicItems = 20;
+    std::array<QAction *, TopicItems> menuHelpTopic{};
 };

@@ -22,6 +22,7 @@
 #include "PlayClock.h"
 #include "PuzzleTyping.h"
 #include "QuoteMarks.h"
+#include "RecordingPrinter.h"
 #include "SafeFile.h"
 #include "SavedGame.h"
 #include "ScreenReader.h"
@@ -221,17 +222,13 @@ private slots:
 
         // From the list's menu: how many, of which difficulty, without breaks, for whom.
         auto *sheet = new Worksheet(*lobby);
-        RecordingSurface *printed = nullptr;
-        PrinterSurface::setFactory([&] {
-            auto s = std::make_unique<RecordingSurface>();
-            printed = s.get();
-            return s;
-        });
+        RecordingPrinter printer;
+        printer.install();
         script->entries << std::optional<QString>(QStringLiteral("2"))
                         << std::optional<QString>(QStringLiteral("Any"));
         script->answers << Answer::No << Answer::No;
         sheet->menuPrintWorksheet_Click();
-        QVERIFY(printed && printed->documents == 1);
+        QVERIFY(printer.last && printer.last->documents == 1);
         QCOMPARE(script->inputs.size(), 2);
         script->entries << std::optional<QString>(QStringLiteral("2"))
                         << std::optional<QString>(QStringLiteral("hardest"));
