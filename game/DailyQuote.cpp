@@ -1,5 +1,7 @@
 #include "DailyQuote.h"
 
+#include "GameLimits.h"
+
 #include "QuoteRules.h"
 #include "modSupport.h"
 
@@ -37,7 +39,7 @@ QString KeyOfDay(const QDate &day) {
 } // namespace
 
 QDate FirstDailyDate() {
-    return QDate(2026, 12, 7); // a Monday
+    return limits::FirstDailyDate();
 }
 
 int DailyDays() {
@@ -60,9 +62,11 @@ QString DayName(const QDate &day) {
     return day.toString(Qt::ISODate);
 }
 
-QDate DayOf(const QString &name) {
+QDate DayOf(const QString &name, bool *wellFormed) {
     static const QRegularExpression form(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
-    return form.match(name).hasMatch() ? QDate::fromString(name, Qt::ISODate) : QDate();
+    const bool formed = form.match(name).hasMatch();
+    if (wellFormed) *wellFormed = formed;
+    return formed ? QDate::fromString(name, Qt::ISODate) : QDate();
 }
 
 } // namespace play

@@ -7,10 +7,12 @@ namespace stats {
 
 Figures FiguresOf(const QList<Game> &games, const QDate &today) {
     Figures f;
-    // The days whose quote was solved on the day, in order.
+    // The days whose quote was solved on the day, in order: only days that
+    // had a quote of the day, up to today.
     QList<qint64> days;
     for (const Game &g : games)
-        if (g.day.isValid() && g.outcome == Outcome::Solved && g.finished.date() == g.day)
+        if (g.day.isValid() && g.outcome == Outcome::Solved && g.finished.date() == g.day &&
+            g.day >= limits::FirstDailyDate() && g.day <= today)
             days << g.day.toJulianDay();
     std::sort(days.begin(), days.end());
     days.erase(std::unique(days.begin(), days.end()), days.end());

@@ -301,27 +301,37 @@ private slots:
     }
 
     void daysInARowCountTheDaysQuoteSolvedOnItsDay() {
-        // A game of the day: its day, solved on it (or not, or later).
+        // A game of the day: its day (counted from the 7th of December 2026,
+        // the first day with a quote of the day), solved on it (or not, or later).
         auto daily = [](int day, Outcome o = Outcome::Solved, int late = 0) {
             Game g = game(o);
-            g.day = QDate(2026, 11, day);
+            g.day = QDate(2026, 12, 6).addDays(day);
             g.finished = QDateTime(g.day.addDays(late), QTime(20, 0), Qt::UTC);
             g.quote = QStringLiteral("0123abcd");
             return g;
         };
+        const QDate twelfth = QDate(2026, 12, 6).addDays(12);
         const QList<Game> games = {daily(1), daily(2),  daily(3), daily(3), // twice, one day
                                    daily(5), daily(6, Outcome::Shown),
                                    daily(7, Outcome::Solved, 2),            // solved later
                                    daily(10), daily(11), game(Outcome::Solved)};
-        const Figures f = FiguresOf(games, QDate(2026, 11, 12));
+        const Figures f = FiguresOf(games, twelfth);
         QCOMPARE(f.bestDays, 3);
         QCOMPARE(f.currentDays, 2); // 10 and 11: today's still to come
-        QCOMPARE(FiguresOf(games, QDate(2026, 11, 11)).currentDays, 2);
-        QCOMPARE(FiguresOf(games, QDate(2026, 11, 13)).currentDays, 0);
+        QCOMPARE(FiguresOf(games, twelfth.addDays(-1)).currentDays, 2);
+        QCOMPARE(FiguresOf(games, twelfth.addDays(1)).currentDays, 0);
+        // Days that had no quote of the day count for nothing: before the
+        // first (however many), and still to come.
+        QList<Game> crafted = games;
+        for (int before = 0; before < 30; ++before) crafted << daily(-before);
+        for (int later = 13; later < 21; ++later) crafted << daily(later);
+        const Figures c = FiguresOf(crafted, twelfth);
+        QCOMPARE(c.bestDays, 3);
+        QCOMPARE(c.currentDays, 2);
         // The day is kept in the record, and a row without it is read as ever.
         QVERIFY(AppendGame(daily(5)).isEmpty());
         QVERIFY(AppendGame(game(Outcome::Solved)).isEmpty());
-        QVERIFY(recordBytes().contains(",0123abcd,2026-11-05\n"));
+        QVERIFY(recordBytes().contains(",0123abcd,2026-12-11\n"));
         QCOMPARE(ReadGames(), QList<Game>({daily(5), game(Outcome::Solved)}));
         QVERIFY(!GameOf(QStringLiteral("2026-11-05T20:00:00,60,0,solved,117,0123abcd,2026-02-30"),
                         QDateTime(QDate(2026, 12, 1), QTime())));
