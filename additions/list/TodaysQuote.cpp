@@ -34,8 +34,10 @@ TodaysQuote::TodaysQuote(LobbySeam &lobby) : Addition(lobby, QStringLiteral("tod
         if (!Requested.isValid()) return;
         const QDate day = Requested;
         Requested = QDate();
-        // After whatever the opening asks (a kept game goes first).
-        QTimer::singleShot(0, this, [this, day] {
+        // After whatever the opening asks: a kept game goes first, and the
+        // day's game waits for the answer. A kept game continued is played
+        // on; one ended leaves the list, and the day is played.
+        this->lobby.afterOpening([this, day] {
             if (this->lobby.is(LobbySeam::Mode::List)) play(day);
         });
     });

@@ -14,8 +14,12 @@ SavedGame::SavedGame(LobbySeam &lobby)
     : Addition(lobby, QStringLiteral("savedGame")), m_keeper(lobby.session()) {
     connect(&m_keeper, &play::GameKeeper::failed, this, &SavedGame::tellFailure);
     lobby.keepOpenGames(true);
-    // Asked over the lobby once the desktop has put the lobby in its place.
-    connect(&lobby, &LobbySeam::lobbyOpened, this, [this] { AskWhenPlaced(0); });
+    // Asked over the lobby once the desktop has put the lobby in its place;
+    // what else the opening brings waits for the answer.
+    connect(&lobby, &LobbySeam::lobbyOpened, this, [this] {
+        this->lobby.holdOpening(this);
+        AskWhenPlaced(0);
+    });
 }
 
 void SavedGame::tellFailure(const QString &reason) {
@@ -35,7 +39,10 @@ void SavedGame::AskWhenPlaced(int tries) {
         QTimer::singleShot(50, this, [this, tries] { AskWhenPlaced(tries + 1); });
         return;
     }
-    QTimer::singleShot(0, this, &SavedGame::OfferToContinue);
+    QTimer::singleShot(0, this, [this] {
+        OfferToContinue();
+        lobby.releaseOpening(this);
+    });
 }
 
 void SavedGame::OfferToContinue() {

@@ -9,6 +9,7 @@
 #include <QKeySequence>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -77,6 +78,16 @@ public:
     // A game open when the program ends is kept for the next start rather
     // than ended as abandoned.
     virtual void keepOpenGames(bool keep) = 0;
+
+    // ---- The opening -----------------------------------------------------------
+
+    // An owner that asks the player something as the lobby opens (a kept
+    // game to continue) holds the opening until the answer is in. What waits
+    // for the opening (a game asked for on the command line) runs once no
+    // owner holds it, after the lobbyOpened handlers, in the order it came.
+    void holdOpening(const QObject *owner);
+    void releaseOpening(const QObject *owner);
+    void afterOpening(std::function<void()> action);
 
     // ---- The quote list -------------------------------------------------------
 
@@ -176,4 +187,9 @@ signals:
     // The window went away (minimised, another program or a window of the
     // game's own in front) or came back.
     void awayChanged(bool away);
+
+private:
+    void runAfterOpening();
+    QSet<const QObject *> m_openingHeld;
+    QList<std::function<void()>> m_afterOpening;
 };

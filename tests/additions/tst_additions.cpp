@@ -750,6 +750,57 @@ private slots:
         }
     }
 
+    void aDayAskedForWaitsForTheKeptGame() {
+        // `cipherly --daily` with a game kept: the player is asked first.
+        // Continued, it is played on and the day waits; ended, it is in the
+        // record as abandoned, and the day is played.
+        const QDate day = t.date();
+        const auto fileBytes = [](const QString &name) {
+            QFile f(name);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        for (const Answer answer : {Answer::Yes, Answer::No}) {
+            new SavedGame(*lobby);
+            lobby->playRecord(3, play::Level::Any);
+            lobby->typePair(cipherOf(u'T'), u'T');
+            QVERIFY(lobby->findChild<SavedGame *>()->keeper().Finish().isEmpty());
+            lobby->session().suspend();
+            const QByteArray kept = fileBytes(SavedGame::FileName());
+            fresh();
+            // Attached in the game's order: the day's addition first.
+            auto *daily = new TodaysQuote(*lobby);
+            new SavedGame(*lobby);
+            new GameStatistics(*lobby);
+            daily->today = [day] { return day; };
+            TodaysQuote::Requested = day;
+            script->answers = {answer};
+            emit lobby->lobbyOpened();
+            QTRY_COMPARE(script->messages.size(), 1);
+            QVERIFY(script->messages[0].text.contains(QStringLiteral("not finished yet")));
+            QTest::qWait(100); // what waited for the answer has run
+            QVERIFY(lobby->is(LobbySeam::Mode::Solve));
+            if (answer == Answer::Yes) {
+                QCOMPARE(game().SolveQuote(), lobby->list[2]);
+                QVERIFY(!lobby->session().day().isValid());
+                QVERIFY(lobby->findChild<SavedGame *>()->keeper().Finish().isEmpty());
+                QVERIFY(fileBytes(SavedGame::FileName()).contains("quote=" + lobby->list[2].toUtf8()));
+                QVERIFY(stats::ReadGames().isEmpty());
+            } else {
+                QCOMPARE(lobby->session().day(), day);
+                QCOMPARE(game().SolveQuote(), play::DailyPuzzle(day)->board);
+                const QList<stats::Game> games = stats::ReadGames();
+                QCOMPARE(games.size(), 1);
+                QCOMPARE(games[0].outcome, stats::Outcome::Abandoned);
+                QVERIFY(kept.contains("quote=" + lobby->list[2].toUtf8()));
+            }
+            lobby->finish();
+            QFile::remove(SavedGame::FileName());
+            QFile::remove(stats::RecordPath());
+            script->messages.clear();
+            fresh();
+        }
+    }
+
     void aKeptGameThatEndedOrIsDamagedIsNeverLost() {
         // A kill can come between the kept game marked ended, its row in the
         // record, and its removal: the next start records it once, never
