@@ -32,6 +32,7 @@ GameKeeper::GameKeeper(GameSession &session, QObject *parent)
     m_tick.setInterval(TimeKeptEveryMs);
     connect(&m_tick, &QTimer::timeout, this, &GameKeeper::Save);
     connect(&session, &GameSession::pausedChanged, this, &GameKeeper::Save);
+    connect(&session, &GameSession::changesMade, this, &GameKeeper::Save);
     connect(&session, &GameSession::changed, this, [this] {
         if (m_session.game().isOpen() && !m_session.game().isOver()) Save();
     });
@@ -53,7 +54,8 @@ QString GameKeeper::FileName() {
 
 void GameKeeper::Save() {
     const SolveGame &g = m_session.game();
-    if (!g.isOpen() || g.isOver()) return;
+    // Changes made as one are kept once they are all made.
+    if (!g.isOpen() || g.isOver() || m_session.changing()) return;
     m_writer.write(FileName(), FormatGameFile(m_session.kept()), NoLinks());
     if (!m_session.paused()) m_tick.start();
 }
@@ -83,7 +85,7 @@ GameKeeper::Found GameKeeper::Look() {
     // Not a file of the game's own (a link): told at the start, never read.
     if (!QFileInfo::exists(FileName()) || !KeptFileProblem(FileName()).isEmpty()) return found;
     QByteArray bytes;
-    found.why = gate::readFile(FileName(), bytes, 64 * 1024);
+    found.why = gate::readFile(FileName(), bytes, KeptFileLimit);
     const std::optional<KeptGame> s = found.why.isEmpty() ? ParseGameFile(bytes) : std::nullopt;
     if (!s) {
         // Set aside, not lost: the player's files are never removed unread,

@@ -77,6 +77,23 @@ public:
     const QString &pencil() const { return m_pencil; }
     void setPencil(const QString &pairs);
 
+    // Several changes made as one (pencil letters made firm): while one of
+    // these lives, whatever keeps the game waits; `changesMade` tells once
+    // the last has gone, so the game reaches the disk whole, in one piece.
+    class Changes {
+    public:
+        explicit Changes(GameSession &session) : m_session(session) { ++m_session.m_changing; }
+        ~Changes() {
+            if (--m_session.m_changing == 0) emit m_session.changesMade();
+        }
+        Changes(const Changes &) = delete;
+        Changes &operator=(const Changes &) = delete;
+
+    private:
+        GameSession &m_session;
+    };
+    bool changing() const { return m_changing > 0; }
+
     // A new game is set up: nothing of the last one is left.
     void clear();
     // Starts a game on `quote`, enciphered with `key`; its clock starts now.
@@ -148,6 +165,8 @@ signals:
     void pausedChanged(bool paused);
     // Hint was asked for in a game that gives no letter by it.
     void hintRefused();
+    // The changes made as one are all made.
+    void changesMade();
 
 private:
     SolveGame m_game;
@@ -161,6 +180,7 @@ private:
     QString m_kind;
     mutable std::optional<solver::Language> m_language;
     QString m_pencil;
+    int m_changing = 0;
     SolveGame::Outcome m_outcome = SolveGame::Outcome::Abandoned; // of the game that ended
     QDateTime m_pausedAt;
     std::function<qint16(qint16)> m_choose;

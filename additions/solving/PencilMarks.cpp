@@ -61,6 +61,9 @@ bool PencilMarks::take(QChar cipher, QChar plain) {
 
 void PencilMarks::makeFirm() {
     if (!lobby.playing()) return;
+    // The pairs placed and the pencil letters gone reach the disk together:
+    // a kill part way through loses none of them.
+    GameSession::Changes asOne(lobby.session());
     const QHash<QChar, QChar> pencilled = std::exchange(m_letters, {});
     lobby.takePairs(nullptr); // placed as the pairs they are
     for (auto it = pencilled.cbegin(); it != pencilled.cend(); ++it)

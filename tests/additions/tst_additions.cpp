@@ -23,6 +23,7 @@
 #include "PuzzleTyping.h"
 #include "QuoteMarks.h"
 #include "RecordingPrinter.h"
+#include "RecordingSystem.h"
 #include "SafeFile.h"
 #include "SavedGame.h"
 #include "ScreenReader.h"
@@ -368,6 +369,43 @@ private slots:
         lobby->typePair(cipherOf(u'E'), u'E');
         lobby->playRecord(1);
         QVERIFY(!pencil->pencil() && lobby->pencil.isEmpty() && !lobby->pairTaker);
+    }
+
+    void pencilMarksMadeFirmReachTheDiskAsOne() {
+        // Whatever the keeper may write while the marks are made firm holds
+        // every mark, pencilled or placed: a kill part way loses none.
+        new SavedGame(*lobby);
+        auto *pencil = new PencilMarks(*lobby);
+        lobby->playRecord(1);
+        lobby->press(QKeySequence(Qt::CTRL | Qt::Key_T));
+        for (const QChar c : {u'T', u'H', u'E'})
+            lobby->typePair(cipherOf(c), c);
+        QCOMPARE(pencil->letters().size(), 3);
+        GameSession &session = lobby->session();
+        const auto marks = [&] {
+            const play::KeptGame k = session.kept();
+            return k.pairsPlaced() + int(k.pencil.split(u' ', Qt::SkipEmptyParts).size());
+        };
+        QList<int> keepable; // the marks of each state the keeper would write
+        connect(&session, &GameSession::changed, this, [&] {
+            if (!session.changing()) keepable << marks();
+        });
+        connect(&session, &GameSession::changesMade, this, [&] { keepable << marks(); });
+        QVERIFY(lobby->findChild<SavedGame *>()->keeper().Finish().isEmpty());
+        RecordingSystem rec;
+        lobby->choose(QStringLiteral("Make Pencil Marks &Firm"));
+        QVERIFY(lobby->findChild<SavedGame *>()->keeper().Finish().isEmpty());
+        QCOMPARE(keepable, QList<int>({3}));
+        int saves = 0;
+        for (const auto &c : rec.calls)
+            saves += c.name == QLatin1String("rename") && c.path.endsWith(QLatin1String("Game.sav"));
+        QCOMPARE(saves, 1);
+        QFile kept(SavedGame::FileName());
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        const play::KeptGame back = *play::ParseGameFile(kept.readAll(), t);
+        QCOMPARE(back.pairsPlaced(), 3);
+        QVERIFY(back.pencil.isEmpty());
+        lobby->finish();
     }
 
     void thePlainAlphabetWithTheLanguagesCounts() {
