@@ -1,6 +1,8 @@
 #include "GameFile.h"
 
+#include "DailyQuote.h"
 #include "GameLimits.h"
+#include "NoWordBreaks.h"
 #include "QuoteRules.h"
 
 #include <QHash>
@@ -119,6 +121,21 @@ std::optional<KeptGame> ParseGameFile(const QByteArray &bytes, const QDateTime &
         const QChar c = s.quote[i];
         const QChar want = c.unicode() >= 'A' && c.unicode() <= 'Z' ? s.key[c.unicode() - 'A'] : c;
         if (s.enciphered[i] != want) return std::nullopt;
+    }
+    // A board of letters in fives is laid out so; a kind the game does not
+    // know is played as the design's.
+    if (s.kind == WithoutWordBreaks().id()) {
+        if (WithoutWordBreaks().boardOf(s.quote) != s.quote) return std::nullopt;
+    } else {
+        s.kind.clear();
+    }
+    // A game of Today's Quote is the day's puzzle, begun on that day or
+    // after it: any other day named is no day of it, and the game stays.
+    if (s.day.isValid()) {
+        const std::optional<Puzzle> daily = DailyPuzzle(s.day);
+        if (!daily || s.day > s.started.date() || s.kind != QString() || daily->board != s.quote ||
+            daily->key != s.key)
+            s.day = QDate();
     }
     return s;
 }

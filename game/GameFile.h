@@ -39,6 +39,10 @@ struct KeptGame {
     int pairsPlaced() const;
 };
 
+// The most a game file is read of: what the game writes always fits (its
+// history of pairs is bounded, SolveGame::HistoryBytes).
+inline constexpr int KeptFileLimit = 64 * 1024;
+
 // The state as the file holds it, and the file as a state writes it;
 // nothing for a file that is damaged or holds no game that could have been
 // played by `now`.

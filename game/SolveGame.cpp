@@ -28,16 +28,27 @@ void SolveGame::restore(const QString &quote, const QString &enciphered, const Q
     m_hints = hints;
 }
 
+QString SolveGame::textOf(const Change &c) {
+    QStringList places;
+    for (int p : c.places)
+        places << QString::number(p);
+    return places.join(QLatin1Char(',')) + QLatin1Char(':') + c.before + QLatin1Char(':') + c.after;
+}
+
 QString SolveGame::historyText(bool undone) const {
     QStringList out;
-    for (const Change &c : undone ? m_undone : m_done) {
-        QStringList places;
-        for (int p : c.places)
-            places << QString::number(p);
-        out << places.join(QLatin1Char(',')) + QLatin1Char(':') + c.before + QLatin1Char(':') +
-                   c.after;
-    }
+    for (const Change &c : undone ? m_undone : m_done)
+        out << textOf(c);
     return out.join(QLatin1Char(';'));
+}
+
+void SolveGame::boundHistory() {
+    qsizetype bytes = 0;
+    for (const QList<Change> *list : {&m_done, &m_undone})
+        for (const Change &c : *list)
+            bytes += textOf(c).toUtf8().size() + 1;
+    while (bytes > HistoryBytes && !m_done.isEmpty())
+        bytes -= textOf(m_done.takeFirst()).toUtf8().size() + 1;
 }
 
 bool SolveGame::restoreHistory(const QString &done, const QString &undone) {
@@ -100,7 +111,9 @@ bool SolveGame::restoreHistory(const QString &done, const QString &undone) {
         return true;
     };
     const bool doneFits = replay(m_done, true);
-    return replay(m_undone, false) && doneFits;
+    const bool undoneFits = replay(m_undone, false);
+    boundHistory();
+    return undoneFits && doneFits;
 }
 
 bool SolveGame::fits(const QString &quote, const QString &progress) {
@@ -166,7 +179,10 @@ void SolveGame::applyPair(const QString &enciphered, const QString &cipher, cons
     // A hint is no pair the player placed: it cannot be taken back. A new
     // pair ends what could be put back.
     m_undone.clear();
-    if (!hint) m_done << c;
+    if (!hint) {
+        m_done << c;
+        boundHistory();
+    }
 }
 
 void SolveGame::countHint() {

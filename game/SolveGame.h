@@ -76,6 +76,9 @@ public:
     // Taking back the last pair placed, and putting it back. A hint is no
     // pair: it cannot be taken back, and it still counts. A place the pair
     // changed that has changed again since is left as it is.
+    // The history keeps the newest pairs, as many as fit HistoryBytes of its
+    // text: the kept game holding it always fits what is read back.
+    static constexpr int HistoryBytes = 32 * 1024;
     bool canUndo() const { return !m_done.isEmpty() && !isOver(); }
     bool canRedo() const { return !m_undone.isEmpty() && !isOver(); }
     bool undo();
@@ -144,6 +147,9 @@ private:
         QString before, after;
     };
     QList<Change> m_done, m_undone;
+    static QString textOf(const Change &c);
+    // The oldest pairs go until the history fits HistoryBytes.
+    void boundHistory();
     // Moves the last change of `from` to `to`, taking it back or putting it back.
     bool step(QList<Change> &from, QList<Change> &to, bool back);
     bool m_hintPending = false; // the next pair placed is a hint's

@@ -8,6 +8,7 @@
 #include "DailyQuote.h"
 #include "Difficulty.h"
 #include "PuzzleKind.h"
+#include "NoWordBreaks.h"
 #include "modStandard.h"
 #include "modSupport.h"
 
@@ -316,6 +317,66 @@ private slots:
         play::KeptGame noLetters = s;
         noLetters.quote = noLetters.enciphered = noLetters.progress = QStringLiteral("... !!! ...");
         QVERIFY(!play::ParseGameFile(play::FormatGameFile(noLetters)));
+    }
+
+    void whatTheGameKeepsItReadsBack() {
+        // A letter changed 1,800 times on a long quote: the history keeps the
+        // newest pairs, and the kept game always fits what is read back.
+        QString quote;
+        while (quote.size() < 190) quote += QStringLiteral("A BAD CAB AND A DAB ");
+        quote = quote.trimmed();
+        const QString key = QStringLiteral("BCDEFGHIJKLMNOPQRSTUVWXYZA");
+        GameSession session;
+        session.start(quote, cipher::EncipherWith(key, quote), key);
+        for (int i = 0; i < 1800; ++i)
+            session.placePair(QStringLiteral("B"), i % 2 ? QStringLiteral("A") : QStringLiteral("E"));
+        const QByteArray file = play::FormatGameFile(session.kept());
+        QVERIFY2(file.size() < play::KeptFileLimit, QByteArray::number(file.size()));
+        const std::optional<play::KeptGame> back = play::ParseGameFile(file);
+        QVERIFY(back);
+        QVERIFY(back->done.toUtf8().size() <= SolveGame::HistoryBytes);
+        SolveGame g;
+        g.restore(back->quote, back->enciphered, back->progress, back->hints);
+        QVERIFY(g.restoreHistory(back->done, back->undone));
+        int steps = 0;
+        while (g.undo()) ++steps;
+        QVERIFY2(steps > 50, QByteArray::number(steps)); // a long way back all the same
+        QCOMPARE(steps, int(back->done.count(u';')) + 1);
+    }
+
+    void aKeptGameNamesOnlyWhatItCanBe() {
+        // Letters in fives only on a board laid out so; a kind the game does
+        // not know is played as the design's.
+        play::KeptGame s = AppleADay(QStringLiteral("A· A···· A ·A·, A· ···· ·A·"));
+        s.kind = play::WithoutWordBreaks().id();
+        QVERIFY(!play::ParseGameFile(play::FormatGameFile(s)));
+        s.kind = QStringLiteral("K9");
+        QVERIFY(play::ParseGameFile(play::FormatGameFile(s))->kind.isEmpty());
+        s.kind.clear();
+        // A day only for the day's own puzzle, begun on it or later.
+        const QDate day(2026, 12, 8);
+        const play::Puzzle p = *play::DailyPuzzle(day);
+        play::KeptGame daily = s;
+        daily.quote = p.board;
+        daily.enciphered = p.enciphered;
+        daily.key = p.key;
+        daily.progress = p.board;
+        for (QChar &c : daily.progress)
+            if (c >= u'A' && c <= u'Z') c = SolveGame::Unsolved;
+        daily.day = day;
+        daily.started = QDateTime(day, QTime(20, 0));
+        const QDateTime now(QDate(2026, 12, 10), QTime(9, 0));
+        QCOMPARE(play::ParseGameFile(play::FormatGameFile(daily), now)->day, day);
+        for (const QDate &other : {day.addDays(1), QDate(2020, 1, 1), QDate(2027, 6, 1)}) {
+            play::KeptGame crafted = daily;
+            crafted.day = other;
+            const std::optional<play::KeptGame> read =
+                play::ParseGameFile(play::FormatGameFile(crafted), now);
+            QVERIFY(read); // the game stays, as a game of no day
+            QVERIFY2(!read->day.isValid(), qPrintable(other.toString()));
+        }
+        s.day = day; // a board that is not the day's
+        QVERIFY(!play::ParseGameFile(play::FormatGameFile(s), now)->day.isValid());
     }
 };
 
