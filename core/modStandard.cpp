@@ -32,6 +32,20 @@ qint16 RandomBetween(qint16 low, qint16 high) {
     return static_cast<qint16>(int(std::floor(r * span)) + low);
 }
 
+QString ForTerminal(const QString &text) {
+    QString out;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || (u >= 0x7F && u < 0xA0) || c.category() == QChar::Other_Format ||
+            c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            out += u <= 0xFF ? QStringLiteral("\\x%1").arg(int(u), 2, 16, QLatin1Char('0'))
+                             : QStringLiteral("\\u{%1}").arg(int(u), 4, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
+}
+
 void SetRandomSource(std::function<double()> source) {
     replacement = std::move(source);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <QtGlobal>
 #include <functional>
 
@@ -30,5 +32,10 @@ inline double LargerOf(double a, double b) {
 inline double SmallerOf(double a, double b) {
     return a <= b ? a : b;
 }
+
+// `text` as a terminal may show it: control characters as \xNN (\u{NNNN}
+// above 0xFF), so that words echoed back from the command line can neither
+// move the cursor nor change the colours.
+QString ForTerminal(const QString &text);
 
 } // namespace modStandard

@@ -24,7 +24,8 @@ std::optional<Puzzle> DailyPuzzle(const QDate &day);
 
 // "2027-01-15": how a day is named on the command line and in the record.
 QString DayName(const QDate &day);
-// A day named so; an invalid date for anything else.
-QDate DayOf(const QString &name);
+// A day named so; an invalid date for anything else. `wellFormed` tells
+// whether the name had the form at all (2027-02-29 has it, but is no day).
+QDate DayOf(const QString &name, bool *wellFormed = nullptr);
 
 } // namespace play

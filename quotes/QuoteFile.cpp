@@ -272,6 +272,19 @@ Status CheckListWritable() {
     return s;
 }
 
+Status PeekQuoteList(QStringList &list) {
+    const QFileInfo info(QuoteFileName);
+    if (info.exists() && !(info.isFile() && std::nearbyint(double(info.size()) / RecordLength) == 0))
+        return LoadQuoteList(list); // it holds records: read, never written
+    list.clear();
+    for (int i = 1; i <= ReservedCount; ++i) {
+        FixedRecord r;
+        r = LoadResString(i);
+        list.append(r.trimmed());
+    }
+    return Status::success();
+}
+
 Status LoadQuoteList(QStringList &list) {
     list.clear();
     const bool existed = QFileInfo::exists(QuoteFileName);

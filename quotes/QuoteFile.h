@@ -67,6 +67,9 @@ Status WriteQuoteRecord(qint16 n);
 // Creates the ten reserved quotes when the file holds no record, then hands
 // every record's trimmed text to `list`, in order. Opens and closes the file.
 Status LoadQuoteList(QStringList &list);
+// The list as LoadQuoteList hands it over, the file never made nor written:
+// one missing, or holding no record, reads as the ten reserved quotes.
+Status PeekQuoteList(QStringList &list);
 
 // Stores `text` in upper case: as a new last record (adding) or as record `row`.
 Status SaveQuote(const QString &text, bool adding, qint16 row);

@@ -11,6 +11,7 @@
 #include "QuoteFile.h"
 #include "SafeFile.h"
 #include "basCipherly.h"
+#include "modStandard.h"
 
 #include <QApplication>
 #include <QFile>
@@ -121,12 +122,16 @@ bool DayAsked(int argc, char *argv[], QDate &day) {
         day = QDate::currentDate();
         if (i + 1 < argc && !QByteArray(argv[i + 1]).startsWith("--")) {
             const QString name = QString::fromLocal8Bit(argv[i + 1]);
-            day = play::DayOf(name);
+            bool formed = false;
+            day = play::DayOf(name, &formed);
             if (!day.isValid()) {
-                std::fputs(qPrintable(QCoreApplication::translate(
-                                          "main", "cipherly: --daily takes a date as YYYY-MM-DD, "
-                                                  "not %1\n")
-                                          .arg(name)),
+                std::fputs(qPrintable(
+                               (formed ? QCoreApplication::translate(
+                                             "main", "cipherly: there is no day %1 in the calendar\n")
+                                       : QCoreApplication::translate(
+                                             "main", "cipherly: --daily takes a date as YYYY-MM-DD, "
+                                                     "not %1\n"))
+                                   .arg(modStandard::ForTerminal(name))),
                            stderr);
                 return false;
             }
@@ -168,11 +173,21 @@ int WorksheetAsked(int argc, char *argv[]) {
     SetUpApplication(app, argc, argv);
     PrinterSurface::SetUnitToInches();
     quotes::QuoteFileName = basCipherly::QuoteListPath();
-    // A first start's list is made where the game would make it.
-    safefile::makeFolder(QFileInfo(quotes::QuoteFileName).absolutePath());
+    // Its own arguments, then whatever came before it but the language, so
+    // that anything else (a day asked for, say) is refused in either order.
     QStringList args;
-    for (char **a = at + 1; a != argv + argc; ++a)
-        if (qstrcmp(*a, "--english") != 0) args << QString::fromLocal8Bit(*a);
+    const auto take = [&](char **from, char **to) {
+        for (char **a = from; a != to; ++a) {
+            if (qstrcmp(*a, "--english") == 0) continue;
+            if (qstrcmp(*a, "--translation") == 0 && a + 1 != to) {
+                ++a;
+                continue;
+            }
+            args << QString::fromLocal8Bit(*a);
+        }
+    };
+    take(at + 1, argv + argc);
+    take(argv + 1, at);
     return Worksheet::FromCommandLine(args);
 }
 

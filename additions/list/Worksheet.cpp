@@ -9,6 +9,7 @@
 #include "NoWordBreaks.h"
 #include "PrintWrapped.h"
 #include "PrinterSurface.h"
+#include "modStandard.h"
 #include "QuoteFile.h"
 #include "modStandard.h"
 
@@ -249,10 +250,14 @@ int Worksheet::FromCommandLine(const QStringList &args) {
             return refuse(tr("--level takes easy, medium, hard or expert"));
         } else if (a == QLatin1String("--no-word-breaks")) {
             kind = &play::WithoutWordBreaks();
-        } else if (a == QLatin1String("--for") && i + 1 < args.size()) {
+        } else if (a == QLatin1String("--for")) {
+            if (i + 1 >= args.size() || args[i + 1].trimmed().isEmpty() ||
+                args[i + 1].startsWith(QLatin1String("--")))
+                return refuse(tr("--for takes the name of the one the worksheet is for"));
             forName = args[++i];
         } else if (a.startsWith(QLatin1String("--")) || !file.isEmpty()) {
-            return refuse(tr("%1 is not understood with --worksheet (see --help)").arg(a));
+            return refuse(tr("%1 is not understood with --worksheet (see --help)")
+                              .arg(modStandard::ForTerminal(a)));
         } else {
             file = a;
         }
@@ -260,7 +265,8 @@ int Worksheet::FromCommandLine(const QStringList &args) {
     if (!file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         return refuse(tr("--worksheet writes a PDF file: name one ending in .pdf"));
     QStringList list;
-    if (const quotes::Status s = quotes::LoadQuoteList(list); !s) {
+    // Read, never written: the game may be running on the list.
+    if (const quotes::Status s = quotes::PeekQuoteList(list); !s) {
         std::fputs(qPrintable(tr("cipherly: the quote list could not be read: %1\n")
                                   .arg(s.reason)),
                    stderr);

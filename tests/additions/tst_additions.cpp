@@ -248,19 +248,39 @@ private slots:
         for (const QStringList &bad : {QStringList{QStringLiteral("0"), QStringLiteral("w.pdf")},
                                        QStringList{QStringLiteral("3"), QStringLiteral("w.txt")},
                                        QStringList{QStringLiteral("3"), QStringLiteral("--level"),
-                                                   QStringLiteral("easiest"), QStringLiteral("w.pdf")}}) {
+                                                   QStringLiteral("easiest"), QStringLiteral("w.pdf")},
+                                       QStringList{QStringLiteral("3"), QStringLiteral("w.pdf"),
+                                                   QStringLiteral("--for")},
+                                       QStringList{QStringLiteral("3"), QStringLiteral("--for"),
+                                                   QStringLiteral("w.pdf")},
+                                       QStringList{QStringLiteral("3"), QStringLiteral("w.pdf"),
+                                                   QStringLiteral("--x\x1b[2J")}}) {
             cli.start(QStringLiteral(CIPHERLY_EXE), QStringList{QStringLiteral("--worksheet")} + bad);
-            QVERIFY(cli.waitForFinished(30000));
+            QVERIFY(cli.waitForFinished(WaitLimit));
             QCOMPARE(cli.exitCode(), 2);
-            QVERIFY(cli.readAllStandardError().contains("cipherly: "));
+            const QByteArray told = cli.readAllStandardError();
+            QVERIFY(told.contains("cipherly: "));
+            QVERIFY2(!told.contains('\x1b'), told.constData()); // told back harmless
+            if (bad.contains(QStringLiteral("--for")) && bad.last() != QLatin1String("w.pdf"))
+                QVERIFY2(told.contains("--for takes"), told.constData());
+        }
+        // The player's own file of the name a temporary file once had stays;
+        // the list is read, never made (the game may be running on it).
+        const QString notes = folder->file(QStringLiteral(".sheet.pdf.part"));
+        {
+            QFile f(notes);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("MY-OWN-NOTES") == 12);
         }
         cli.start(QStringLiteral(CIPHERLY_EXE),
                   {QStringLiteral("--worksheet"), QStringLiteral("4"), QStringLiteral("--no-word-breaks"),
                    folder->file(QStringLiteral("sheet.pdf"))});
-        QVERIFY(cli.waitForFinished(60000));
+        QVERIFY(cli.waitForFinished(WaitLimit));
         QCOMPARE(cli.exitCode(), 0);
         QFile pdf(folder->file(QStringLiteral("sheet.pdf")));
         QVERIFY(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-");
+        QFile kept(notes);
+        QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == "MY-OWN-NOTES");
+        QVERIFY(!QFileInfo::exists(folder->file(QStringLiteral("data/Cipherly/Cipherly.Dat"))));
     }
 
     void theAidsLightPickAndCount() {
