@@ -2,7 +2,7 @@
 BUILD := build
 JOBS  ?= 2
 
-.PHONY: run test bench build game deps configure clean package install translations
+.PHONY: run test bench build game deps configure clean package install translations sanitize
 
 deps:
 	@./tools/install-deps.sh
@@ -26,6 +26,14 @@ run: game
 test: build
 	./tools/run-tests.sh $(BUILD)
 
+# Every test again, with the game and the tests built with the address and
+# undefined-behaviour sanitizers, in a build folder of their own.
+SANITIZE_BUILD := build-sanitize
+sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCIPHERLY_SANITIZE=ON
+	cmake --build $(SANITIZE_BUILD) -j$(JOBS)
+	./tools/run-tests.sh $(SANITIZE_BUILD)
+
 # The solver is measured on a fortune collection its word counts never saw.
 bench: build
 	@./tools/install-deps.sh fortune-anarchism
@@ -47,4 +55,4 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD)

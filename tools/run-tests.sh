@@ -15,5 +15,9 @@ export XDG_CACHE_HOME="$root/cache"
 export XDG_RUNTIME_DIR="$root/runtime"
 export XDG_DOCUMENTS_DIR="$root/docs"
 export QT_QPA_PLATFORM=offscreen
+# A sanitized build (make sanitize) stops at the first fault it finds, with
+# where it was; the leaks of libraries at exit are not the game's to mend.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0:abort_on_error=1:halt_on_error=1}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 cd "$build"
 ctest --output-on-failure --timeout 300 -j2

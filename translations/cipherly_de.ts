@@ -1261,6 +1261,10 @@ oder %5 für Zitate jeder Schwierigkeit.</translation>
         <source>No quote of your list is of that difficulty: there is nothing to print.</source>
         <translation>Kein Zitat Ihrer Liste hat diese Schwierigkeit: Es gibt nichts zu drucken.</translation>
     </message>
+    <message>
+        <source>--for takes the name of the one the worksheet is for</source>
+        <translation>--for erwartet den Namen dessen, für den das Arbeitsblatt ist</translation>
+    </message>
 </context>
 <context>
     <name>basCipherly</name>
@@ -2185,6 +2189,12 @@ Desktops (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), wo es sie beherrscht.
 Ihre Zitatliste ist $XDG_DATA_HOME/Cipherly/Cipherly.Dat
 (~/.local/share/Cipherly/Cipherly.Dat). Siehe cipherly(6); im
 Quellbaum man -l packaging/cipherly.de.6.
+</translation>
+    </message>
+    <message>
+        <source>cipherly: there is no day %1 in the calendar
+</source>
+        <translation>cipherly: Einen Tag %1 gibt es im Kalender nicht
 </translation>
     </message>
 </context>
