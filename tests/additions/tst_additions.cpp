@@ -45,6 +45,11 @@
 #include <QSet>
 #include <QTest>
 
+#include <csignal>
+#include <random>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using dialogs::Answer;
 using Marks = LobbySeam::Marks;
 
@@ -426,6 +431,46 @@ private slots:
         QCOMPARE(back.pairsPlaced(), 3);
         QVERIFY(back.pencil.isEmpty());
         lobby->finish();
+    }
+
+    void aKillWhileMarksAreMadeFirmLosesNone() {
+        // A child plays game after game: three letters pencilled, then made
+        // firm. It is killed at a random moment once it is under way, again
+        // and again: every kept game reads back, its three marks whole,
+        // pencilled or placed (or none yet), never some of them lost.
+        std::mt19937 random(2026);
+        const QString kept = SavedGame::FileName();
+        for (int round = 0; round < 60; ++round) {
+            QFile::remove(kept);
+            const pid_t child = fork();
+            if (child == 0) {
+                new SavedGame(*lobby);
+                new PencilMarks(*lobby);
+                for (;;) {
+                    lobby->playRecord(1);
+                    lobby->press(QKeySequence(Qt::CTRL | Qt::Key_T));
+                    for (const QChar c : {u'T', u'H', u'E'})
+                        lobby->typePair(cipherOf(c), c);
+                    lobby->choose(QStringLiteral("Make Pencil Marks &Firm"));
+                }
+            }
+            const bool underWay = QTest::qWaitFor([&] { return QFileInfo::exists(kept); }, WaitLimit);
+            usleep(useconds_t(std::uniform_int_distribution<int>(0, 20000)(random)));
+            kill(child, SIGKILL);
+            waitpid(child, nullptr, 0);
+            QVERIFY2(underWay, "the child kept no game");
+            QFile f(kept);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            const std::optional<play::KeptGame> back = play::ParseGameFile(f.readAll(), t);
+            QVERIFY2(back, "a kept game that does not read back");
+            const int placed = back->pairsPlaced(),
+                      pencilled = int(back->pencil.split(u' ', Qt::SkipEmptyParts).size());
+            QVERIFY2(placed == 0 || (placed == 3 && pencilled == 0),
+                     qPrintable(QStringLiteral("round %1: %2 placed, %3 pencilled")
+                                    .arg(round)
+                                    .arg(placed)
+                                    .arg(pencilled)));
+        }
     }
 
     void thePlainAlphabetWithTheLanguagesCounts() {
