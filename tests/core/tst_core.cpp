@@ -166,6 +166,30 @@ private slots:
         QVERIFY(QFileInfo(folder->file(QStringLiteral(".t.csv.AAAAAA.part"))).isSymLink());
     }
 
+    void twoWritesToOneFileAtOnceEachWriteWhole() {
+        // Two programs write one file at the same moment (two worksheets to
+        // one name): the second begins while the first syncs. Each writes a
+        // temporary file of its own; both succeed, and the file is one of
+        // them, whole.
+        const QString target = folder->file(QStringLiteral("sheet.pdf"));
+        const QByteArray first(300000, 'a'), second(200000, 'b');
+        RecordingSystem rec;
+        bool inSecond = false;
+        safefile::Result later;
+        rec.failWith = [&](const RecordingSystem::Call &c) {
+            if (c.name == QLatin1String("fsync") && !c.folder && !inSecond) {
+                inSecond = true;
+                later = safefile::replaceFile(target, second);
+            }
+            return 0;
+        };
+        const safefile::Result r = safefile::replaceFile(target, first);
+        QVERIFY2(r.ok(), qPrintable(r.reason));
+        QVERIFY2(later.ok(), qPrintable(later.reason));
+        QCOMPARE(bytesOf(target), first); // put in place last
+        QVERIFY(onlyEntry(folder->path()));
+    }
+
     void whatMayNotBeReplacedIsLeftAlone() {
         const QString target = folder->file(QStringLiteral("readonly.Dat"));
         put(target, "mine");
