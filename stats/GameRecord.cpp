@@ -73,17 +73,20 @@ int number(QByteArrayView b, qsizetype at, int n) {
 }
 
 // "2026-12-08T14:03:00", the form the record writes, read without any
-// conversion; any other form as ISO 8601 reads it.
+// conversion; that form with more after it (a fraction, a zone) as ISO 8601
+// reads it. Nothing else is a time of the record ("+026-12-09T..." would
+// read as a year before Christ, and be written back as no time at all).
 QDateTime timeOf(QByteArrayView b) {
-    if (b.size() == 19 && b[4] == '-' && b[7] == '-' && b[10] == 'T' && b[13] == ':' &&
-        b[16] == ':') {
-        const QDate d(number(b, 0, 4), number(b, 5, 2), number(b, 8, 2));
-        const QTime t(number(b, 11, 2), number(b, 14, 2), number(b, 17, 2));
-        if (d.isValid() && t.isValid()) return QDateTime(d, t, Qt::UTC);
+    if (b.size() < 19 || b[4] != '-' || b[7] != '-' || b[10] != 'T' || b[13] != ':' ||
+        b[16] != ':')
         return {};
-    }
-    const QDateTime t = QDateTime::fromString(QString::fromLatin1(b), Qt::ISODate);
-    return t.isValid() ? WallClock(t) : QDateTime();
+    const int year = number(b, 0, 4); // -1 for a sign, which QDate would take as a year
+    const QDate d(year, number(b, 5, 2), number(b, 8, 2));
+    const QTime t(number(b, 11, 2), number(b, 14, 2), number(b, 17, 2));
+    if (year < 1 || !d.isValid() || !t.isValid()) return {};
+    if (b.size() == 19) return QDateTime(d, t, Qt::UTC);
+    const QDateTime zoned = QDateTime::fromString(QString::fromLatin1(b), Qt::ISODate);
+    return zoned.isValid() && zoned.date().year() >= 1000 ? WallClock(zoned) : QDateTime();
 }
 
 qint64 wholeNumber(QByteArrayView b, bool *ok) {

@@ -16,6 +16,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <random>
+
 // The game without a window: its arithmetic, its file and the choice of a
 // quote.
 class TestGame : public QObject {
@@ -377,6 +379,72 @@ private slots:
         }
         s.day = day; // a board that is not the day's
         QVERIFY(!play::ParseGameFile(play::FormatGameFile(s), now)->day.isValid());
+    }
+
+    void craftedGameFilesAreRefusedOrKeptAsTheyRead() {
+        // Kept games crafted from a sound one (bytes changed, lines lost or
+        // doubled, values no game writes): each is refused, or played and
+        // kept again as a file the game reads back, the same game.
+        const QDateTime now(QDate(2026, 12, 10), QTime(9, 0));
+        const QDate day(2026, 12, 8);
+        const play::Puzzle p = *play::DailyPuzzle(day);
+        play::KeptGame sound = AppleADay(QString());
+        sound.quote = p.board;
+        sound.enciphered = p.enciphered;
+        sound.key = p.key;
+        sound.progress = p.board;
+        for (QChar &c : sound.progress)
+            if (c >= u'A' && c <= u'Z') c = SolveGame::Unsolved;
+        sound.day = day;
+        sound.started = QDateTime(day, QTime(20, 0));
+        sound.pencil = QString(p.key[0]) + u'A';
+        const QByteArray good = play::FormatGameFile(sound);
+        QVERIFY(play::ParseGameFile(good, now));
+        const QList<QByteArray> values = {"", "-1", "0", "99999999999999999999", "65536", "\x01\x7f",
+                                          "\xff\xfe", "2099-01-01T00:00:00", "2020-02-30", "fives",
+                                          "words", "AB CD", "AA", "0,1:\xc2\xb7:A",
+                                          QByteArray(70000, 'A'), "no", "solved"};
+        std::mt19937 random(58);
+        const auto any = [&](qsizetype n) {
+            return qsizetype(std::uniform_int_distribution<qsizetype>(0, qMax<qsizetype>(0, n - 1))(random));
+        };
+        int kept = 0;
+        for (int round = 0; round < 3000; ++round) {
+            QList<QByteArray> lines = good.split('\n');
+            for (int edit = 0, edits = 1 + int(any(4)); edit < edits; ++edit) {
+                QByteArray &line = lines[any(lines.size())];
+                switch (any(4)) {
+                case 0: // a byte changed
+                    if (!line.isEmpty()) line[any(line.size())] = char(any(256));
+                    break;
+                case 1: // a value no game writes
+                    line = line.left(line.indexOf('=') + 1) + values[any(values.size())];
+                    break;
+                case 2: // a line lost
+                    lines.removeAt(any(lines.size()));
+                    break;
+                default: // a line twice
+                    lines.insert(any(lines.size()), lines[any(lines.size())]);
+                }
+                if (lines.isEmpty()) lines << QByteArray();
+            }
+            const std::optional<play::KeptGame> crafted = play::ParseGameFile(lines.join('\n'), now);
+            if (!crafted) continue;
+            ++kept;
+            GameSession session;
+            session.now = [&] { return now; };
+            session.restore(*crafted);
+            const QByteArray again = play::FormatGameFile(session.kept());
+            QVERIFY(again.size() < play::KeptFileLimit);
+            const std::optional<play::KeptGame> back = play::ParseGameFile(again, now);
+            QVERIFY2(back, again.left(400).constData());
+            QCOMPARE(back->quote, crafted->quote);
+            QCOMPARE(back->progress, crafted->progress);
+            QCOMPARE(back->day, crafted->day);
+            QCOMPARE(back->kind, crafted->kind);
+            QCOMPARE(play::FormatGameFile(*back), again);
+        }
+        QVERIFY2(kept > 300, QByteArray::number(kept)); // many were played, not only refused
     }
 };
 

@@ -337,6 +337,47 @@ private slots:
                         QDateTime(QDate(2026, 12, 1), QTime())));
     }
 
+    void craftedRowsAreSkippedOrReadAsTheyAreWritten() {
+        // Rows crafted from sound ones (bytes changed, columns lost, values
+        // no game writes): each is skipped, or read as a game whose own row
+        // reads back the same; no day counts that had no quote of the day.
+        const QDateTime now(QDate(2026, 12, 10), QTime(9, 0));
+        const QList<QByteArray> sound = {"2026-12-08T10:01:00,738,2,solved,117,0123abcd,2026-12-08",
+                                         "2026-12-09T11:00:00,95,0,abandoned,117,0123abcd"};
+        const QList<QByteArray> values = {"", "-1", "99999999999999999999", "2026-12-01",
+                                          "2099-01-01", "0000-01-01", "\x01", "shown", "solved ",
+                                          "200", "201", "31536001", QByteArray(5000, '9')};
+        std::mt19937 random(58);
+        const auto any = [&](qsizetype n) {
+            return qsizetype(std::uniform_int_distribution<qsizetype>(0, qMax<qsizetype>(0, n - 1))(random));
+        };
+        QList<Game> read;
+        for (int round = 0; round < 4000; ++round) {
+            QList<QByteArray> cells = sound[any(sound.size())].split(',');
+            for (int edit = 0, edits = 1 + int(any(3)); edit < edits; ++edit) {
+                QByteArray &cell = cells[any(cells.size())];
+                switch (any(3)) {
+                case 0:
+                    if (!cell.isEmpty()) cell[any(cell.size())] = char(any(256));
+                    break;
+                case 1:
+                    cell = values[any(values.size())];
+                    break;
+                default:
+                    if (cells.size() > 1) cells.removeAt(any(cells.size()));
+                }
+            }
+            const std::optional<Game> g = GameOf(QString::fromUtf8(cells.join(',')), now);
+            if (!g) continue;
+            read << *g;
+            QVERIFY2(GameOf(RowOf(*g), now) == g,
+                     qPrintable(cells.join(',').toPercentEncoding(",:-") + " -> " + RowOf(*g)));
+        }
+        QVERIFY2(read.size() > 100, QByteArray::number(read.size())); // some read, not only skipped
+        const Figures f = FiguresOf(read, now.date());
+        QVERIFY(f.bestDays <= 4 && f.currentDays <= 4); // the 7th to the 10th at most
+    }
+
     void theChartTakesTheLast50() {
         QList<Game> games;
         for (int i = 0; i < 70; ++i)
