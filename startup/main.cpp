@@ -191,6 +191,17 @@ int WorksheetAsked(int argc, char *argv[]) {
     return Worksheet::FromCommandLine(args);
 }
 
+// No display to open a window on, where the platform is left to Qt: told
+// plainly, where Qt would stop the program with a message of its own.
+bool NoDisplay() {
+#if defined(Q_OS_LINUX)
+    return !qEnvironmentVariableIsSet("QT_QPA_PLATFORM") &&
+           qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    return false;
+#endif
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -201,6 +212,16 @@ int main(int argc, char *argv[]) {
         QCoreApplication core(argc, argv);
         SpeakTheLanguage(core, argc, argv);
         if (!DayAsked(argc, argv, TodaysQuote::Requested)) return 2;
+    }
+    if (NoDisplay()) {
+        QCoreApplication core(argc, argv);
+        SpeakTheLanguage(core, argc, argv);
+        std::fputs(qPrintable(QCoreApplication::translate(
+                       "main", "cipherly: there is no display to open the game's window on "
+                               "(neither DISPLAY nor WAYLAND_DISPLAY is set); a worksheet "
+                               "(--worksheet) needs none\n")),
+                   stderr);
+        return 1;
     }
     KeepDesignedTextSize();
     DrawWithoutSharedMemory();

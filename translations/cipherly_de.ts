@@ -2197,6 +2197,12 @@ Quellbaum man -l packaging/cipherly.de.6.
         <translation>cipherly: Einen Tag %1 gibt es im Kalender nicht
 </translation>
     </message>
+    <message>
+        <source>cipherly: there is no display to open the game&apos;s window on (neither DISPLAY nor WAYLAND_DISPLAY is set); a worksheet (--worksheet) needs none
+</source>
+        <translation>cipherly: Es gibt keinen Bildschirm, auf dem sich das Fenster des Spiels öffnen kann (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt); ein Arbeitsblatt (--worksheet) braucht keinen
+</translation>
+    </message>
 </context>
 <context>
     <name>printing</name>

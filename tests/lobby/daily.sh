@@ -31,6 +31,10 @@ refused --daily 2026-12-08 --worksheet 1 "$work/sheet.pdf"
 refused --worksheet 1 "$work/sheet.pdf" --daily 2026-12-08
 grep -q -- "--daily is not understood with --worksheet" "$work/refused" || fail "a day with a worksheet, told: $(cat "$work/refused")"
 [ ! -e "$work/sheet.pdf" ] || fail "a worksheet was written with a day"
+# No display: said plainly, before any window.
+status=0
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$exe" --daily 2>"$work/refused" || status=$?
+[ "$status" = 1 ] && grep -q "no display" "$work/refused" || fail "no display: status $status, told: $(cat "$work/refused")"
 
 conf="$XDG_CONFIG_HOME/Cipherly/Cipherly.conf"
 mkdir -p "${conf%/*}"
