@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <limits>
 #include <sys/stat.h>
 
 #include <optional>
@@ -93,7 +94,8 @@ qint64 wholeNumber(QByteArrayView b, bool *ok) {
     *ok = !b.isEmpty() && b.size() <= 19;
     qint64 v = 0;
     for (char c : b) {
-        if (c < '0' || c > '9') {
+        // Past what the number can hold (nineteen nines) is no number either.
+        if (c < '0' || c > '9' || v > (std::numeric_limits<qint64>::max() - (c - '0')) / 10) {
             *ok = false;
             return 0;
         }
