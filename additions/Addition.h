@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BoardSeam.h"
 #include "LobbySeam.h"
 
 #include <QObject>
@@ -15,4 +16,16 @@ public:
 
 protected:
     LobbySeam &lobby;
+};
+
+// An addition that acts on a game: it reaches the game, and what is shown of
+// it, through the seam of the board it is given; menus and keys are the
+// lobby's.
+class BoardAddition : public Addition {
+public:
+    BoardAddition(LobbySeam &lobby, BoardSeam &board, const QString &name)
+        : Addition(lobby, name), board(board) {}
+
+protected:
+    BoardSeam &board;
 };

@@ -100,11 +100,8 @@ void BM_UpdateSolution200(benchmark::State &state) {
     Ui(m).txtBox[2]->setText(m.game.Enciphered());
     Ui(m).txtBox[1]->setText(m.game.SolveProgress());
     const QString cipherE = cipher::KeyTable('E', 1);
-    for (auto _ : state) {
-        Ui(m).txtLetter[1]->setText(cipherE);
-        Ui(m).txtLetter[2]->setText(QStringLiteral("E"));
-        m.UpdateSolution();
-    }
+    for (auto _ : state)
+        m.board.typePair(cipherE[0], u'E');
     m.cmdFinishedSolving_Click();
 }
 BENCHMARK(BM_UpdateSolution200)->Unit(benchmark::kMicrosecond);

@@ -133,13 +133,14 @@ void GameSession::placePair(const QString &cipher, const QString &plain) {
     emit changed(Move::Pair);
 }
 
-int GameSession::hint(const std::function<int(int, int)> &randomBetween) {
+int GameSession::hint(const std::function<int(int, int)> &randomBetween, QChar aimed) {
     unpause();
     if (!m_hintsGiveLetters) {
         emit hintRefused();
         return -1;
     }
-    const int at = m_game.takeHint(randomBetween);
+    int at = aimed.isNull() ? -1 : m_game.takeHintOf(aimed);
+    if (at < 0) at = m_game.takeHint(randomBetween);
     if (at < 0) return at;
     m_lastPair = {QString(m_game.Enciphered()[at]), QString(m_game.SolveQuote()[at])};
     m_game.applyPair(m_lastPair.first, m_lastPair.second);

@@ -115,9 +115,11 @@ public:
     // The pair placed last, by the player or a hint: the scrambled letter and
     // its letter.
     QPair<QString, QString> lastPair() const { return m_lastPair; }
-    // A hint: the place drawn with `randomBetween`, or -1 when none is left
-    // (or the game gives none).
-    int hint(const std::function<int(int, int)> &randomBetween);
+    // A hint: aimed at the scrambled letter `aimed`, a place of it whose
+    // letter is not the quote's yet; with none aimed (or none such left), the
+    // place drawn with `randomBetween`. -1 when none is left (or the game
+    // gives none).
+    int hint(const std::function<int(int, int)> &randomBetween, QChar aimed = {});
     // A hint that gives no letter; it counts as one.
     void countHint();
     // Whether Hint gives a letter: a game without (an expert's) teaches only.

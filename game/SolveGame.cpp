@@ -200,6 +200,17 @@ int SolveGame::takeHint(const QString &shown, const std::function<int(int, int)>
     return at;
 }
 
+int SolveGame::takeHintOf(QChar cipher) {
+    const QString board = shown();
+    for (int i = 0; i < m_enciphered.size() && i < board.size(); ++i)
+        if (m_enciphered[i] == cipher && board[i] != m_quote[i]) {
+            modStandard::AddTo(m_hints, 1);
+            m_hintPending = true;
+            return i;
+        }
+    return -1;
+}
+
 QString SolveGame::minutesText(qint64 seconds) {
     return MinutesText(seconds);
 }

@@ -58,6 +58,10 @@ public:
     int takeHint(const std::function<int(int, int)> &randomBetween) {
         return takeHint(shown(), randomBetween);
     }
+    // A hint aimed at the scrambled letter `cipher`: the first of its places
+    // that does not hold the quote's letter yet; -1 (and no hint counted)
+    // when every place of it does, or it is no letter of the quote.
+    int takeHintOf(QChar cipher);
 
     // A letter the game gives (an easy game's, at its start): placed as a
     // hint's is, never taken back, but no hint is counted.

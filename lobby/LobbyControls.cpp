@@ -3,6 +3,8 @@
 
 #include "Fonts.h"
 #include "Labels.h"
+#include "LetterBox.h"
+#include "Palette.h"
 #include "Twips.h"
 #include "WindowSize.h"
 #include "WrapCheckBox.h"
@@ -13,16 +15,6 @@
 #include <QHash>
 #include <QLabel>
 #include <QShortcut>
-
-namespace {
-
-void colour(QWidget *w, QPalette::ColorRole role, const QColor &c) {
-    QPalette p = w->palette();
-    p.setColor(role, c);
-    w->setPalette(p);
-}
-
-} // namespace
 
 void frmMain::buildControls() {
     cmdHelp = designed(QStringLiteral("cmdHelp"), this);
@@ -99,7 +91,7 @@ void frmMain::buildControls() {
         connect(menuKey, &QShortcut::activated, this, [this] {
             m_menuByKeys = true;
             if (mode.is(LobbyMode::Mode::Solve))
-                picSolveRandomQuote_ContextMenu(txtLetter[1]->geometry().bottomLeft());
+                picSolveRandomQuote_ContextMenu(board.letterBox(1)->geometry().bottomLeft());
             else if (mode.is(LobbyMode::Mode::List))
                 grid_ContextMenu(grid->menuPoint());
             m_menuByKeys = false;
@@ -145,7 +137,7 @@ void frmMain::buildPlayPanels() {
     heading.setBold(true);
     heading.setItalic(true);
     Label1->setFont(heading);
-    colour(Label1, QPalette::WindowText, QColor(255, 255, 0));
+    SetColour(Label1, QPalette::WindowText, QColor(255, 255, 0));
     // Yellow on a light panel needs an edge to be read.
     auto *edge = new QGraphicsDropShadowEffect(Label1);
     edge->setOffset(1, 1);
@@ -157,7 +149,7 @@ void frmMain::buildPlayPanels() {
     lblLetter->setFont(FixedsysFont(9));
     lblCode = NewLabel(picPrintQuote, 450, 2130, 6315, 225);
     lblCode->setFont(FixedsysFont(9));
-    colour(lblCode, QPalette::WindowText, QColor(0, 0, 255));
+    SetColour(lblCode, QPalette::WindowText, QColor(0, 0, 255));
     cmdPrintQuote = designed(QStringLiteral("cmdPrintQuote"), picPrintQuote);
     chkPrintSolutionPage = new WrapCheckBox(
         QCoreApplication::translate("frmMain", "Also print a Solution Page"), picPrintQuote);
@@ -171,20 +163,14 @@ void frmMain::buildPlayPanels() {
     QFont message(QStringLiteral("MS Sans Serif"), 12);
     message.setBold(true);
     lblSolveMessage->setFont(message);
-    colour(lblSolveMessage, QPalette::WindowText, QColor(0, 64, 0));
+    SetColour(lblSolveMessage, QPalette::WindowText, QColor(0, 64, 0));
     PlaceTwips(lblSolveMessage, 1785, 1365, 4320, 1065);
-    for (int i : {1, 2}) {
-        txtLetter[i] = new LetterBox(i, picSolveRandomQuote);
-        txtLetter[i]->setObjectName(QStringLiteral("txtLetter%1").arg(i));
-        txtLetter[i]->setFont(QFont(QStringLiteral("Times New Roman"), 18));
-        colour(txtLetter[i], QPalette::Base, i == 1 ? Peach : Yellow);
-        colour(txtLetter[i], QPalette::Text, GuideText);
-        txtLetter[i]->setEnabled(false);
-    }
-    PlaceTwips(txtLetter[1], 3675, 1785, 435, 540);
-    PlaceTwips(txtLetter[2], 4890, 1785, 435, 540);
+    // The board: its puzzle boxes on the quote panel, its letter boxes in
+    // the instruction's gaps, above it.
+    board.build(picQuote, picSolveRandomQuote);
     // The words after the blanks stand clear of the first box.
-    lblSolveMessage->setGapEnd(txtLetter[1]->geometry().right() + 1 - lblSolveMessage->x() + 3);
+    lblSolveMessage->setGapEnd(board.letterBox(1)->geometry().right() + 1 - lblSolveMessage->x() +
+                               3);
     cmdHint = designed(QStringLiteral("cmdHint"), picSolveRandomQuote);
     cmdSolve = designed(QStringLiteral("cmdSolve"), picSolveRandomQuote);
     cmdFinishedSolving = designed(QStringLiteral("cmdFinishedSolving"), picSolveRandomQuote);
@@ -201,8 +187,7 @@ void frmMain::buildPlayPanels() {
     for (int i : {1, 2})
         AniGiff[i]->hide();
     picSolveRandomQuote->setContextMenuPolicy(Qt::CustomContextMenu);
-    for (QWidget *w : std::initializer_list<QWidget *>{txtLetter[1], txtLetter[2], lblSolveMessage})
-        w->setContextMenuPolicy(Qt::NoContextMenu); // the panel's menu, not a text menu
+    lblSolveMessage->setContextMenuPolicy(Qt::NoContextMenu); // the panel's menu, not a text menu
 
     // The rest go by their design names too, for whoever must find them.
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -214,15 +199,19 @@ void frmMain::buildPlayPanels() {
         AniGiff[i]->setObjectName(QStringLiteral("AniGiff%1").arg(i));
 }
 
-LobbyControls LobbyControls::of(const QWidget &lobby) {
+LobbyControls::Shown LobbyControls::of(const QWidget &lobby) {
     QHash<QString, QWidget *> named;
-    for (QWidget *w : lobby.findChildren<QWidget *>())
-        if (!w->objectName().isEmpty()) named.insert(w->objectName(), w);
+    for (QWidget *w : lobby.findChildren<QWidget *>()) {
+        if (w->objectName().isEmpty()) continue;
+        // Of two of one name, the one on show (else the first made, the lobby's).
+        QWidget *&seen = named[w->objectName()];
+        if (!seen || (!seen->isVisibleTo(&lobby) && w->isVisibleTo(&lobby))) seen = w;
+    }
     auto find = [&]<class T>(T *&control, const QString &name) {
         control = qobject_cast<T *>(named.value(name));
         Q_ASSERT_X(control, "LobbyControls::of", qPrintable(name));
     };
-    LobbyControls c;
+    Shown c;
     find(c.cmdHelp, QStringLiteral("cmdHelp"));
     find(c.cmdQuit, QStringLiteral("cmdQuit"));
     find(c.cmdFadeStatus, QStringLiteral("cmdFadeStatus"));
@@ -266,23 +255,21 @@ void frmMain::wirePlayHandlers() {
     connect(cmdHint, &KelButton::Click, this, &frmMain::cmdHint_Click);
     connect(cmdSolve, &KelButton::Click, this, &frmMain::cmdSolve_Click);
     connect(cmdFinishedSolving, &KelButton::Click, this, &frmMain::cmdFinishedSolving_Click);
-    // Tab passes the second box by until the first holds a letter: it would
-    // only send the focus back, and a screen reader would name the wrong box.
-    txtLetter[2]->setFocusPolicy(Qt::ClickFocus);
-    connect(txtLetter[1], &QLineEdit::textChanged, this, [this](const QString &t) {
-        txtLetter[2]->setFocusPolicy(t.isEmpty() ? Qt::ClickFocus : Qt::StrongFocus);
-    });
-    for (int i : {1, 2}) {
-        connect(txtLetter[i], &LetterBox::gotFocus, this, &frmMain::txtLetter_GotFocus);
-        connect(txtLetter[i], &LetterBox::keyUp, this, &frmMain::txtLetter_KeyUp);
-    }
-    connect(&session, &GameSession::changed, this, &frmMain::session_Changed);
-    connect(&session, &GameSession::pausedChanged, this, &frmMain::session_Paused);
+    connect(&board, &Board::gameOver, this, &frmMain::showGameEnd);
+    connect(&session, &GameSession::pausedChanged, this, &frmMain::holdWatchers);
     connect(picSolveRandomQuote, &QWidget::customContextMenuRequested, this,
             &frmMain::picSolveRandomQuote_ContextMenu);
+    // The quote panel's boxes, the lobby's and the board's, each with its
+    // own menu; the board's pass the focus on as the lobby's do, unless the
+    // puzzle is typed on.
     for (int i : {1, 2}) {
-        txtBox[i]->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(txtBox[i], &QWidget::customContextMenuRequested, this,
-                [this, i](const QPoint &at) { txtBox_ContextMenu(i, at); });
+        for (QuoteTextBox *box : {txtBox[i], board.puzzleBox(i)}) {
+            box->setContextMenuPolicy(Qt::CustomContextMenu);
+            connect(box, &QWidget::customContextMenuRequested, this,
+                    [this, box](const QPoint &at) { txtBox_ContextMenu(box, at); });
+        }
+        connect(board.puzzleBox(i), &QuoteTextBox::gotFocus, this, [this](int index) {
+            if (!board.keepsPuzzleFocus()) txtBox_GotFocus(index);
+        });
     }
 }

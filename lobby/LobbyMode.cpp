@@ -49,9 +49,11 @@ void LobbyMode::arrange() {
     // Back in the list from editing or solving, the quote box turns cyan.
     if (list && (from == Mode::Add || from == Mode::Edit || from == Mode::Solve))
         m.txtBox[1]->setBackColor(frmMain::Cyan);
-    if (solving) m.txtBox[1]->setBackColor(frmMain::Yellow);
-    m.txtBox[2]->setVisible(!list);
+    // The quote panel's boxes give way to the board's while it is on show.
+    m.txtBox[1]->setVisible(!solving);
+    m.txtBox[2]->setVisible(!list && !solving);
     if (list) m.txtBox[2]->setText(QString());
+    m.board.arrange(solving);
 
     // The panel in the list's place.
     m.picPrintQuote->setVisible(printing);
@@ -64,10 +66,6 @@ void LobbyMode::arrange() {
     const bool playing = solving && !m.game.isOver();
     m.cmdHint->setVisible(!solving || playing);
     m.cmdSolve->setVisible(!solving || playing);
-    for (int i : {1, 2}) {
-        m.txtLetter[i]->setEnabled(playing);
-        m.txtLetter[i]->setVisible(!solving || playing);
-    }
     m.setCancelButton(solving ? m.cmdFinishedSolving : m.cmdQuit);
     m.cmdQuit->setEnabledProperty(!solving);
     if (solving && !m.picSolveRandomQuote->isVisible()) {
@@ -79,11 +77,7 @@ void LobbyMode::arrange() {
     if (playing && from != Mode::Solve) QApplication::processEvents();
 
     // Hint is usable outside a game whatever the last game made of it.
-    if (!solving) {
-        m.cmdHint->setEnabledProperty(true);
-        m.clearMarks();
-    }
-    m.arrangePuzzle();
+    if (!solving) m.cmdHint->setEnabledProperty(true);
     m.describeForMode();
     emit m.seam().modeArranged(m_mode);
 }

@@ -194,7 +194,6 @@ void frmMain::grid_RowColChange() {
 
 void frmMain::txtBox_GotFocus(int index) {
     if (index == 1 && mode.editing()) return;
-    if (m_puzzleKeys && seam().playing()) return; // typing on the puzzle: it keeps the focus
     if (grid->isVisible() && grid->isEnabled())
         grid->setFocus();
     else if (cmdHelp->isVisible() && cmdHelp->isEnabled())
@@ -463,8 +462,7 @@ void frmMain::picSolveRandomQuote_ContextMenu(const QPoint &at) {
     m_solveMenu = nullptr;
 }
 
-void frmMain::txtBox_ContextMenu(int index, const QPoint &at) {
-    QuoteTextBox *box = txtBox[index];
+void frmMain::txtBox_ContextMenu(QuoteTextBox *box, const QPoint &at) {
     // The box's own items (Copy, Select All), in a menu of the lobby's.
     const std::unique_ptr<QMenu> standard(box->createStandardContextMenu(at));
     const auto menu = std::make_unique<LobbyMenu>(this);

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "AnimatedPicture.h"
+#include "Board.h"
 #include "DesignedWindow.h"
 #include "GameSession.h"
-#include "LetterBox.h"
 #include "LobbyControls.h"
 #include "LobbyMode.h"
 #include "LobbySeam.h"
@@ -28,9 +28,10 @@ class QCheckBox;
 class QMenu;
 
 // The Main Lobby: the quote list, the quote panel and the four modes (list,
-// edit, print, solve), a view of the game session. Its controls are its own
-// (tests find them by name with LobbyControls::of). The additions hang on its
-// one narrow seam (seam()), which it implements at the end.
+// edit, print, solve); in the solve mode its board shows the game. Its
+// controls are its own (tests find them by name with LobbyControls::of). The
+// additions hang on its one narrow seam (seam()), which it implements at the
+// end, and on its board's.
 class frmMain : public DesignedWindow, private LobbyControls {
     Q_OBJECT
 public:
@@ -75,22 +76,10 @@ public:
     void ResumeGame();
     // A game on a puzzle made elsewhere (Today's Quote, of `day`).
     void PlayPuzzle(const play::Puzzle &puzzle, const QDate &day);
-    // The solution as the game holds it, after any change; a game the change
-    // completed ends there.
-    void ShowSolution();
-    // The session's game changed: the window shows what changed.
-    void session_Changed(GameSession::Move move);
+    // A move completed the game on show: the window shows how it ended.
+    void showGameEnd();
     // Ends an open game as abandoned.
     void abandonGame();
-    void txtLetter_GotFocus(int index);
-    void txtLetter_KeyUp(int index, int keyCode);
-    // A scrambled letter chosen as the player types it into the first letter
-    // box: both boxes emptied, the letter in the first, the focus there.
-    void typeCipherLetter(QChar letter);
-    // A whole pair typed into the two letter boxes, as the player types it:
-    // the scrambled letter, then its letter (a blank takes it back).
-    void typePair(QChar cipher, QChar plain);
-    void UpdateSolution();
     void cmdHint_Click();
     void cmdSolve_Click();
     void cmdFinishedSolving_Click();
@@ -101,9 +90,10 @@ public:
     const ModeFlag IsEditing{mode, LobbyMode::Mode::Edit};
     qint16 RowToHighlight = 0;
     bool ListBusy = false;
-    // The game in progress, which the solve panel shows and sends the
-    // player's moves to; `game` is what it holds, to read.
-    GameSession session;
+    // The board the game is shown and played on, and the game in progress
+    // it holds; `game` is what that holds, to read.
+    Board &board = *new Board(this);
+    GameSession &session = board.session();
     const SolveGame &game = session.game();
 
     // The button Esc presses.
@@ -136,7 +126,7 @@ public:
     void picSolveRandomQuote_ContextMenu(const QPoint &at);
     // A puzzle box's own menu (Copy, Select All), and in solve mode the solve
     // panel's items after it.
-    void txtBox_ContextMenu(int index, const QPoint &at);
+    void txtBox_ContextMenu(QuoteTextBox *box, const QPoint &at);
     // The menus while they are open; for tests.
     QMenu *listMenu() const { return m_listMenu; }
     QMenu *solveMenu() const { return m_solveMenu; }
@@ -182,22 +172,6 @@ private:
     bool mayLeave(Leaving how);
     bool m_keepsOpenGames = false;
     QList<QKeySequence> m_windowKeys; // the additions' keys, which the letter boxes let pass
-    struct MarkLayer {
-        QList<int> places;
-        QColor colour;
-    };
-    std::array<MarkLayer, 5> m_marks;
-    QHash<int, QChar> m_pencil; // tentative letters at places of the solution
-    std::function<bool(QChar, QChar)> m_pairTaker;
-    // The solution as the box shows it: the game's letters, and pencil
-    // letters in small letters where the game has none yet.
-    QString solutionText() const;
-    void showMarks();
-    void clearMarks();
-    QSet<const QObject *> m_pointerUsers;
-    std::function<bool(int, Qt::KeyboardModifiers)> m_puzzleKeys;
-    // How the puzzle boxes take the focus and the pointer, for the game on show.
-    void arrangePuzzle();
     QString m_titleNote;
     void showTitle();
     bool m_away = false;
@@ -206,14 +180,9 @@ private:
     // ---- The window's own words for a screen reader: frmMainAccess.cpp.
     void describeControls();
     void describeForMode();
-    void describeSolution();
     void describeGameEnd();
     void describeStatus();
-    void describeLetterBoxes(bool howTo);
     class Announcer *m_announcer = nullptr;
-    // The game stood still or went on: a paused puzzle is hidden from
-    // everyone, a screen reader too.
-    void session_Paused(bool paused);
     void fillMenu(QMenu &menu, const QList<MenuItem> &items);
     void runMenu(QMenu &menu, const QPoint &at);
     bool m_menuByKeys = false;

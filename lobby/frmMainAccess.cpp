@@ -37,9 +37,6 @@ private:
 void frmMain::describeControls() {
     m_announcer = new Announcer(this);
     grid->setAccessibleName(tr("Quote list"));
-    txtLetter[1]->setAccessibleName(tr("Scrambled letter"));
-    txtLetter[2]->setAccessibleName(tr("Stands for"));
-    describeLetterBoxes(true);
     lblLetter->setAccessibleName(tr("Alphabet"));
     Label1->setBuddy(lblCode);
     for (int i : {1, 2})
@@ -56,7 +53,7 @@ void frmMain::describeControls() {
     new ReaderWatch(this, [this](bool active) {
         for (int i : {1, 2})
             txtBox[i]->setReadableByKeys(active);
-        arrangePuzzle();
+        board.setReadableByKeys(active);
     });
     describeForMode();
 }
@@ -81,9 +78,7 @@ void frmMain::describeForMode() {
         guide->setAccessibleName(tr("Scrambled quote"));
         lblCode->setAccessibleName(tr("Code key"));
         break;
-    case Mode::Solve:
-        quote->setAccessibleName(tr("Solution so far"));
-        guide->setAccessibleName(tr("Scrambled quote"));
+    case Mode::Solve: // the board's boxes stand in the quote panel's, with names of their own
         lblSolveMessage->setAccessibleName(spoken::Instruction());
         cmdFinishedSolving->setAccessibleDescription(QString());
         break;
@@ -95,22 +90,6 @@ void frmMain::describeStatus() {
     // The notes' dots are for the eye; the ear hears a pause.
     grid->setAccessibleDescription(
         grid->list()->status().replace(QStringLiteral(" \u00B7 "), QStringLiteral(", ")));
-}
-
-void frmMain::describeLetterBoxes(bool howTo) {
-    // How to type a pair is said with the boxes until the first pair of a
-    // game is placed, not again with every pair.
-    txtLetter[1]->setAccessibleDescription(howTo ? tr("Type a letter of the scrambled quote")
-                                                 : QString());
-    txtLetter[2]->setAccessibleDescription(
-        howTo ? tr("Type the letter the scrambled letter stands for; a space takes it back")
-              : QString());
-}
-
-void frmMain::describeSolution() {
-    txtBox[1]->setAccessibleDescription(session.paused() ? QString()
-                                                         : spoken::Letters(game.shown()));
-    tell(txtBox[1], QAccessible::DescriptionChanged);
 }
 
 void frmMain::describeGameEnd() {

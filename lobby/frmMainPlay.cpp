@@ -135,130 +135,30 @@ void frmMain::openSolvePanel() {
 }
 
 void frmMain::showGame() {
-    txtBox[1]->setText(game.shown());
-    txtBox[1]->setBackColor(Yellow);
-    txtBox[2]->setText(game.Enciphered());
-    clearMarks(); // marks belong to the game they were made on
     // A game that gives no letter by Hint (an expert's) shows Hint unusable.
     cmdHint->setEnabledProperty(session.hintsGiveLetters());
-    arrangePuzzle();
-    describeSolution();
-    describeLetterBoxes(true);
-    emit seam().gameStarted();
+    board.showGame();
     fadeInAndWait();
-    txtLetter[1]->setFocus();
+    board.focusLetters();
 }
 
-void frmMain::session_Changed(GameSession::Move move) {
-    using Move = GameSession::Move;
-    if (!mode.is(LobbyMode::Mode::Solve) || move == Move::CountedHint || move == Move::Rule) return;
-    if (move == Move::Pair) describeLetterBoxes(false);
-    if (move == Move::Hint) {
-        // The boxes show the pair the hint placed.
-        txtLetter[1]->setText(session.lastPair().first);
-        txtLetter[2]->setText(session.lastPair().second);
-    }
-    ShowSolution();
-}
-
-void frmMain::session_Paused(bool paused) {
-    holdWatchers();
-    if (!mode.is(LobbyMode::Mode::Solve)) return;
-    txtBox[1]->setText(paused ? QString() : solutionText());
-    txtBox[2]->setText(paused ? QString() : game.Enciphered());
-    describeSolution();
-}
-
-void frmMain::ShowSolution() {
-    txtBox[1]->setText(solutionText());
-    describeSolution();
-    emit seam().solutionChanged();
-    if (game.isOver()) {
-        mode.arrange(); // nothing left to play: the letter boxes, Hint and Solve go
-        QApplication::processEvents();
-        const QDateTime at = now();
-        lblSolveMessage->setText(game.closingMessage(at));
-        if (game.outcome() != SolveGame::Outcome::Solved) cmdSolve->setTag(QString());
-        endGame(game.outcome(), at);
-        describeGameEnd();
-        cmdFinishedSolving->setFocus();
-        return;
-    }
-    // Entering box 1 empties both boxes, also when the focus is there already.
-    const bool alreadyThere = txtLetter[1]->hasFocus();
-    txtLetter[1]->setFocus();
-    if (alreadyThere) txtLetter_GotFocus(1);
+void frmMain::showGameEnd() {
+    mode.arrange(); // nothing left to play: the letter boxes, Hint and Solve go
+    QApplication::processEvents();
+    const QDateTime at = now();
+    lblSolveMessage->setText(game.closingMessage(at));
+    if (game.outcome() != SolveGame::Outcome::Solved) cmdSolve->setTag(QString());
+    endGame(game.outcome(), at);
+    describeGameEnd();
+    cmdFinishedSolving->setFocus();
 }
 
 void frmMain::abandonGame() {
     endGame(SolveGame::Outcome::Abandoned);
 }
 
-void frmMain::txtLetter_GotFocus(int index) {
-    if (index == 1) {
-        txtLetter[1]->clear();
-        txtLetter[2]->clear();
-    } else if (txtLetter[1]->text().isEmpty()) {
-        txtLetter[1]->setFocus();
-    }
-}
-
-void frmMain::txtLetter_KeyUp(int index, int keyCode) {
-    LetterBox *box = txtLetter[index];
-    if (keyCode >= 65 && keyCode <= 90) {
-        box->setText(box->text().toUpper());
-        if (index == 1)
-            txtLetter[2]->setFocus();
-        else
-            UpdateSolution();
-    } else if (keyCode == 32 || keyCode == 190) {
-        if (index == 1) {
-            box->clear();
-        } else {
-            box->setText(QString(SolveGame::Unsolved));
-            UpdateSolution();
-        }
-    } else {
-        box->clear();
-    }
-}
-
-void frmMain::typeCipherLetter(QChar letter) {
-    txtLetter[1]->setFocus();
-    txtLetter_GotFocus(1); // entering box 1 empties both, even when it had the focus
-    txtLetter[1]->setText(QString(letter));
-    txtLetter_KeyUp(1, letter.unicode());
-}
-
-void frmMain::typePair(QChar cipher, QChar plain) {
-    typeCipherLetter(cipher);
-    txtLetter[2]->setText(QString(plain));
-    txtLetter_KeyUp(2, plain == u' ' ? 32 : plain.toUpper().unicode());
-}
-
-void frmMain::UpdateSolution() {
-    const QString cipher = txtLetter[1]->text(), plain = txtLetter[2]->text();
-    if (m_pairTaker && !cipher.isEmpty() && !plain.isEmpty() &&
-        m_pairTaker(cipher[0].toUpper(), plain[0])) {
-        // Taken as something else than a move: the boxes are ready again.
-        txtLetter[1]->setFocus();
-        txtLetter_GotFocus(1);
-        return;
-    }
-    // The game decides; the boxes show it (session_Changed).
-    session.placePair(cipher, plain);
-}
-
-QString frmMain::solutionText() const {
-    QString text = game.shown();
-    for (auto it = m_pencil.cbegin(); it != m_pencil.cend(); ++it)
-        if (it.key() >= 0 && it.key() < text.size() && text[it.key()] == SolveGame::Unsolved)
-            text[it.key()] = it.value().toLower();
-    return text;
-}
-
 void frmMain::cmdHint_Click() {
-    session.hint([](int low, int high) {
+    board.hint([](int low, int high) {
         return int(modStandard::RandomBetween(qint16(low), qint16(high)));
     });
 }

@@ -17,7 +17,7 @@ public:
 
     QWidget *window() override { return &m; }
     Mode mode() const override { return m.mode.current(); }
-    GameSession &session() override { return m.session; }
+    BoardSeam &board() override { return m.board; }
     bool away() const override { return m.m_away; }
 
     void addListMenuItem(const QString &caption, std::function<void()> action,
@@ -54,6 +54,10 @@ public:
     void showOverLobby(const std::function<void(QWidget *)> &show) override {
         m.showOverDimmedLobby(show);
     }
+    play::QuoteLevels &levels() override { return m.session.levels(); }
+    void setDrawChoice(std::function<qint16(qint16)> choose) override {
+        m.session.setChoice(std::move(choose));
+    }
 
     void playRecord(qint16 record, play::Level level, const play::PuzzleKind &kind) override {
         m.PlayRecord(record, level, kind);
@@ -67,14 +71,10 @@ public:
     }
     void resumeGame() override { m.ResumeGame(); }
     void abandonGame() override { m.abandonGame(); }
-    void typeCipherLetter(QChar letter) override { m.typeCipherLetter(letter); }
-    void typePair(QChar cipher, QChar plain) override { m.typePair(cipher, plain); }
-    QChar cipherLetter() const override {
-        const QString t = m.txtLetter[1]->text();
-        return t.isEmpty() ? QChar() : t[0].toUpper();
-    }
     QString scrambledOnShow() const override {
-        return m.mode.is(Mode::Print) || m.mode.is(Mode::Solve) ? m.txtBox[2]->text() : QString();
+        return m.mode.is(Mode::Print)   ? m.txtBox[2]->text()
+               : m.mode.is(Mode::Solve) ? m.board.puzzleBox(2)->text()
+                                        : QString();
     }
     void setTitleNote(const QString &note) override {
         m.m_titleNote = note;
@@ -82,38 +82,6 @@ public:
     }
 
     void say(const QString &text) override { m.m_announcer->say(text); }
-    void setMarks(Marks layer, const QList<int> &places, const QColor &colour) override {
-        m.m_marks[size_t(layer)] = {places, colour};
-        m.showMarks();
-    }
-    void usePuzzlePointer(const QObject *owner, bool on) override {
-        if (on)
-            m.m_pointerUsers.insert(owner);
-        else
-            m.m_pointerUsers.remove(owner);
-        m.arrangePuzzle();
-    }
-    void typeOnPuzzle(std::function<bool(int, Qt::KeyboardModifiers)> keys) override {
-        m.m_puzzleKeys = std::move(keys);
-        m.arrangePuzzle();
-    }
-    bool puzzleTakesKeys() const override { return bool(m.m_puzzleKeys); }
-    void setPencilLetters(const QHash<int, QChar> &letters) override {
-        m.m_pencil = letters;
-        if (m.mode.is(Mode::Solve) && !m.session.paused()) m.txtBox[1]->setText(m.solutionText());
-    }
-    void takePairs(std::function<bool(QChar, QChar)> take) override {
-        m.m_pairTaker = std::move(take);
-    }
-    void place(QWidget *widget, Place where) override {
-        const bool shown = widget->isVisibleTo(widget->parentWidget());
-        widget->setParent(m.picQuote);
-        if (where == Place::OverPuzzle)
-            widget->setGeometry(m.txtBox[1]->geometry().united(m.txtBox[2]->geometry()));
-        else
-            PlaceTwips(widget, 5370, 210, 1680, 2640);
-        widget->setVisible(shown);
-    }
 
 private:
     frmMain &m;
@@ -121,19 +89,12 @@ private:
 
 void frmMain::buildSeam() {
     m_seam = new Seam(*this);
-    for (int i : {1, 2}) {
-        txtLetter[i]->setWindowKeys(&m_windowKeys);
-        connect(txtBox[i], &QuoteTextBox::letterHovered, m_seam, &LobbySeam::puzzleHovered);
-        connect(txtBox[i], &QuoteTextBox::letterClicked, m_seam, &LobbySeam::puzzleClicked);
-    }
+    board.setWindowKeys(&m_windowKeys);
     connect(grid, &QuoteGrid::rowChanged, m_seam, &LobbySeam::highlightChanged);
     connect(grid, &QuoteGrid::quotesDropped, m_seam,
             [this](const QList<QUrl> &files, const QString &text) {
                 if (mode.is(LobbyMode::Mode::List)) emit m_seam->quotesDropped(files, text);
             });
-    connect(txtLetter[1], &QLineEdit::textChanged, m_seam, [this](const QString &t) {
-        emit m_seam->cipherLetterChanged(t.isEmpty() ? QChar() : t[0].toUpper());
-    });
     // Away: another program in front, the window minimised, or a window of
     // the game's own over the lobby (help, a message, the quit question).
     const auto look = [this] {
@@ -147,46 +108,6 @@ void frmMain::buildSeam() {
 
 LobbySeam &frmMain::seam() const {
     return *m_seam;
-}
-
-void frmMain::showMarks() {
-    // Each place in the colour of the highest layer that marks it.
-    QMap<int, QColor> shown;
-    for (const MarkLayer &layer : m_marks)
-        for (int place : layer.places)
-            shown.insert(place, layer.colour);
-    for (int i : {1, 2})
-        txtBox[i]->setMarks(shown);
-}
-
-void frmMain::clearMarks() {
-    bool any = false;
-    for (MarkLayer &layer : m_marks)
-        any |= !std::exchange(layer.places, {}).isEmpty();
-    if (any) showMarks();
-}
-
-void frmMain::arrangePuzzle() {
-    const bool playing = m_seam->playing();
-    const bool typing = playing && m_puzzleKeys, pointing = playing && !m_pointerUsers.isEmpty();
-    for (int i : {1, 2}) {
-        QuoteTextBox *box = txtBox[i];
-        Qt::FocusPolicy policy = box->ownFocusPolicy();
-        if (typing)
-            policy = Qt::StrongFocus; // a click or Tab, and the box keeps it
-        else if (pointing)
-            policy = Qt::FocusPolicy(policy & ~Qt::ClickFocus); // a click is a look or a pick
-        box->setFocusPolicy(policy);
-        box->setPointing(typing || pointing);
-        if (typing)
-            box->setKeyTaker([this, box](int key, Qt::KeyboardModifiers modifiers) {
-                if (!m_puzzleKeys || !m_puzzleKeys(key, modifiers)) return false;
-                if (m_seam->playing()) box->setFocus(Qt::OtherFocusReason); // typing goes on here
-                return true;
-            });
-        else
-            box->setKeyTaker({});
-    }
 }
 
 void frmMain::showTitle() {

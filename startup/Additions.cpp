@@ -24,28 +24,30 @@
 namespace {
 
 void AttachAdditions(LobbySeam &lobby) {
+    // Those that act on a game act on the lobby's one board.
+    BoardSeam &board = lobby.board();
     // The list's menu offers them in this order: Import, Export, Statistics,
     // Solve This Quote, Show Difficulty, the random games of a level and
     // without word breaks.
     new QuoteCollections(lobby);
-    new GameStatistics(lobby);
-    new SolverAidsPanel(lobby);
+    new GameStatistics(lobby, board);
+    new SolverAidsPanel(lobby, board);
     new FreshQuotes(lobby);
-    new TodaysQuote(lobby);
-    new SolverHelp(lobby);
-    new PatternWords(lobby);
-    new PencilMarks(lobby);
+    new TodaysQuote(lobby, board);
+    new SolverHelp(lobby, board);
+    new PatternWords(lobby, board);
+    new PencilMarks(lobby, board);
     new UnbrokenPuzzles(lobby);
     new Worksheet(lobby);
     new QuoteMarks(lobby);
-    new SavedGame(lobby);
-    new PairHistory(lobby);
-    new PlayClock(lobby);
-    new AnswerGuard(lobby);
-    new PuzzleTyping(lobby);
+    new SavedGame(lobby, board);
+    new PairHistory(lobby, board);
+    new PlayClock(lobby, board);
+    new AnswerGuard(lobby, board);
+    new PuzzleTyping(lobby, board);
     new ViewSizeChoice(lobby);
-    new ScreenReader(lobby);
-    new HelperTip(lobby);
+    new ScreenReader(lobby, board);
+    new HelperTip(lobby, board);
 }
 
 } // namespace

@@ -15,7 +15,7 @@
 
 FreshQuotes::FreshQuotes(LobbySeam &lobby) : Addition(lobby, QStringLiteral("freshQuotes")) {
     lobby.addListMenuItem(tr("Solve &This Quote"), [this] { menuSolveThisQuote_Click(); });
-    lobby.session().setChoice([this](qint16 count) { return drawFresh(count); });
+    lobby.setDrawChoice([this](qint16 count) { return drawFresh(count); });
     connect(&lobby, &LobbySeam::quoteListFilled, this, [this] {
         if (m_making.valid()) m_making.wait(); // one at a time
         m_making = std::async(std::launch::async, &play::IndexOf,

@@ -8,14 +8,15 @@
 
 #include <QDir>
 
-GameStatistics::GameStatistics(LobbySeam &lobby) : Addition(lobby, QStringLiteral("statistics")) {
+GameStatistics::GameStatistics(LobbySeam &lobby, BoardSeam &board)
+    : BoardAddition(lobby, board, QStringLiteral("statistics")) {
     showStatistics = [](QWidget *over) { ShowModal(new frmStatistics, over); };
     lobby.addListMenuItem(tr("&Statistics..."), [this] { menuStatistics_Click(); });
-    connect(&lobby.session(), &GameSession::ended, this, &GameStatistics::RecordGame);
+    connect(&board.session(), &GameSession::ended, this, &GameStatistics::RecordGame);
 }
 
 void GameStatistics::RecordGame() {
-    const QString reason = play::RecordGame(lobby.session().endedGame());
+    const QString reason = play::RecordGame(board.session().endedGame());
     if (!reason.isEmpty() && !m_told) {
         m_told = true;
         dialogs::message(lobby.window(), AppInfo::Title,

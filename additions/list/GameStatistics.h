@@ -11,10 +11,10 @@
 // the record of games, and "Statistics..." in the quote list's menu opens the
 // statistics window over the lobby. It hangs on the session's end of a game
 // and the list's menu only.
-class GameStatistics : public Addition {
+class GameStatistics : public BoardAddition {
     Q_OBJECT
 public:
-    explicit GameStatistics(LobbySeam &lobby);
+    GameStatistics(LobbySeam &lobby, BoardSeam &board);
 
     // Adds the game that just ended to the record.
     void RecordGame();

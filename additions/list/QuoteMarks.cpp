@@ -14,7 +14,7 @@ QuoteMarks::QuoteMarks(LobbySeam &lobby) : Addition(lobby, QStringLiteral("quote
     connect(&lobby, &LobbySeam::highlightChanged, this, &QuoteMarks::show);
     connect(&lobby, &LobbySeam::quoteListFilled, this, &QuoteMarks::show);
     connect(this, &QuoteMarks::histories, this, &QuoteMarks::show);
-    connect(&lobby.session(), &GameSession::closed, this, [this] {
+    connect(&lobby.board().session(), &GameSession::closed, this, [this] {
         m_ready = false; // one game more on record
         show();
     });

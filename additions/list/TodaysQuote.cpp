@@ -23,7 +23,8 @@ QString DayShown(const QDate &day) {
 
 } // namespace
 
-TodaysQuote::TodaysQuote(LobbySeam &lobby) : Addition(lobby, QStringLiteral("todaysQuote")) {
+TodaysQuote::TodaysQuote(LobbySeam &lobby, BoardSeam &board)
+    : BoardAddition(lobby, board, QStringLiteral("todaysQuote")) {
     lobby.addListMenuItem(tr("Today's &Quote\tCtrl+D"), [this] { menuTodaysQuote_Click(); });
     lobby.addKey(QKeySequence(Qt::CTRL | Qt::Key_D), [this] {
         if (this->lobby.is(LobbySeam::Mode::List) && this->lobby.window()->isEnabled())
@@ -41,10 +42,10 @@ TodaysQuote::TodaysQuote(LobbySeam &lobby) : Addition(lobby, QStringLiteral("tod
             if (this->lobby.is(LobbySeam::Mode::List)) play(day);
         });
     });
-    GameSession &session = lobby.session();
+    GameSession &session = board.session();
     connect(&session, &GameSession::ended, this, [this](SolveGame::Outcome outcome) {
         m_outcome = outcome;
-        m_endedDay = this->lobby.session().day();
+        m_endedDay = this->board.session().day();
     });
     // Once the game is in the record: its day counted in the run.
     connect(&session, &GameSession::closed, this, &TodaysQuote::gameClosed);
@@ -79,11 +80,11 @@ QString TodaysQuote::ShareLine(const QDate &day, qint64 seconds, int hints, int 
 }
 
 bool TodaysQuote::copyResult() {
-    const SolveGame &g = lobby.game();
-    if (!lobby.is(LobbySeam::Mode::Solve) || !g.isOver() ||
+    const SolveGame &g = board.game();
+    if (!board.onShow() || !g.isOver() ||
         g.outcome() != SolveGame::Outcome::Solved)
         return false;
-    const play::KeptGame ended = lobby.session().endedGame();
+    const play::KeptGame ended = board.session().endedGame();
     const stats::Figures f = stats::FiguresOf(stats::ReadGames(), today());
     QGuiApplication::clipboard()->setText(
         ShareLine(ended.day, ended.seconds, ended.hints, f.currentDays));

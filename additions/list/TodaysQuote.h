@@ -15,10 +15,10 @@ class GameSession;
 // (Ctrl+C, or from the closing message of a game of the day), with no letter
 // of the answer in it. It hangs on the list's menu, keys, the lobby's opening
 // and the session's end of a game.
-class TodaysQuote : public Addition {
+class TodaysQuote : public BoardAddition {
     Q_OBJECT
 public:
-    explicit TodaysQuote(LobbySeam &lobby);
+    TodaysQuote(LobbySeam &lobby, BoardSeam &board);
 
     // The day asked for on the command line, played once the lobby opens.
     static QDate Requested;

@@ -203,7 +203,7 @@ void Worksheet::menuPrintWorksheet_Click() {
             [](int low, int high) {
                 return int(modStandard::RandomBetween(qint16(low), qint16(high)));
             },
-            &lobby.session().levels());
+            &lobby.levels());
     }
     if (chosen.isEmpty()) {
         dialogs::message(w, AppInfo::Title,

@@ -7,8 +7,9 @@
 #include <QAccessible>
 #include <QTimer>
 
-HelperTip::HelperTip(LobbySeam &lobby) : Addition(lobby, QStringLiteral("helperTip")) {
-    connect(&lobby, &LobbySeam::gameStarted, this, &HelperTip::gameStarted);
+HelperTip::HelperTip(LobbySeam &lobby, BoardSeam &board)
+    : BoardAddition(lobby, board, QStringLiteral("helperTip")) {
+    connect(&board, &BoardSeam::gameStarted, this, &HelperTip::gameStarted);
 }
 
 QString HelperTip::Text() {

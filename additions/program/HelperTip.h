@@ -7,10 +7,10 @@
 // once, where they are and their keys (not with a screen reader, which the
 // help serves instead). The player may keep the tip for the next game. It
 // hangs on the lobby's game start only.
-class HelperTip : public Addition {
+class HelperTip : public BoardAddition {
     Q_OBJECT
 public:
-    explicit HelperTip(LobbySeam &lobby);
+    HelperTip(LobbySeam &lobby, BoardSeam &board);
 
     static QString Text();
 

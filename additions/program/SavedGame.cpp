@@ -10,8 +10,8 @@
 #include <QWidget>
 #include <QWindow>
 
-SavedGame::SavedGame(LobbySeam &lobby)
-    : Addition(lobby, QStringLiteral("savedGame")), m_keeper(lobby.session()) {
+SavedGame::SavedGame(LobbySeam &lobby, BoardSeam &board)
+    : BoardAddition(lobby, board, QStringLiteral("savedGame")), m_keeper(board.session()) {
     connect(&m_keeper, &play::GameKeeper::failed, this, &SavedGame::tellFailure);
     lobby.keepOpenGames(true);
     // Asked over the lobby once the desktop has put the lobby in its place;
@@ -46,7 +46,7 @@ void SavedGame::AskWhenPlaced(int tries) {
 }
 
 void SavedGame::OfferToContinue() {
-    if (lobby.game().isOpen()) return;
+    if (board.game().isOpen()) return;
     const play::GameKeeper::Found found = play::GameKeeper::Look();
     using What = play::GameKeeper::Found::What;
     if (found.what == What::Damaged) {
@@ -78,7 +78,7 @@ void SavedGame::OfferToContinue() {
         dialogs::message(lobby.window(), AppInfo::Title, question, dialogs::Icon::Question,
                          dialogs::Buttons::YesNo, dialogs::Answer::Yes);
     // The kept game becomes the game on show, with its key and its clock.
-    lobby.session().restore(s);
+    board.session().restore(s);
     if (a == dialogs::Answer::Yes)
         lobby.resumeGame();
     else

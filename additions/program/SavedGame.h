@@ -8,10 +8,10 @@
 // kept beside the quote list after every change (the game's keeper), and when
 // the lobby next opens the player is asked whether to continue it. It hangs
 // on the session and the lobby's opening only.
-class SavedGame : public Addition {
+class SavedGame : public BoardAddition {
     Q_OBJECT
 public:
-    explicit SavedGame(LobbySeam &lobby);
+    SavedGame(LobbySeam &lobby, BoardSeam &board);
 
     // The file the game is kept in: beside the quote list.
     static QString FileName() { return play::GameKeeper::FileName(); }

@@ -65,19 +65,20 @@ QString ScreenReader::UnknownSaid(const QString &shown, const QString &enciphere
         .arg(tr("%n letter(s)", nullptr, int(unknown.size())), letters.join(QStringLiteral(", ")));
 }
 
-ScreenReader::ScreenReader(LobbySeam &lobby) : Addition(lobby, QStringLiteral("screenReader")) {
+ScreenReader::ScreenReader(LobbySeam &lobby, BoardSeam &board)
+    : BoardAddition(lobby, board, QStringLiteral("screenReader")) {
     connect(&lobby, &LobbySeam::modeArranged, this, &ScreenReader::modeShown);
-    connect(&lobby, &LobbySeam::gameStarted, this, [this] {
+    connect(&board, &BoardSeam::gameStarted, this, [this] {
         m_shownMode = LobbySeam::Mode::Solve;
-        m_before = this->lobby.game().shown();
+        m_before = this->board.game().shown();
         say(tr("Solving a quote. ") + spoken::Instruction() +
             tr(". F6 reads the solution so far, Shift+F6 the scrambled quote, F7 the letters "
                "still unknown"));
     });
-    GameSession &session = lobby.session();
+    GameSession &session = board.session();
     connect(&session, &GameSession::changed, this, &ScreenReader::gameChanged);
     connect(&session, &GameSession::pausedChanged, this, [this](bool paused) {
-        if (this->lobby.playing())
+        if (this->board.playing())
             say(paused ? tr("Paused: the puzzle is hidden and the clock stands still. F9 goes on.")
                        : tr("Going on"));
     });
@@ -86,7 +87,7 @@ ScreenReader::ScreenReader(LobbySeam &lobby) : Addition(lobby, QStringLiteral("s
     // After Solve, the answer as words.
     connect(&session, &GameSession::ended, this, [this](SolveGame::Outcome outcome) {
         if (outcome == SolveGame::Outcome::Shown)
-            say(tr("The answer: %1").arg(this->lobby.game().SolveQuote()));
+            say(tr("The answer: %1").arg(this->board.game().SolveQuote()));
     });
     // Asked for at any time while solving.
     lobby.addKey(QKeySequence(Qt::Key_F6), [this] { SaySolution(); });
@@ -108,7 +109,7 @@ void ScreenReader::modeShown(LobbySeam::Mode now) {
 
 void ScreenReader::gameChanged(GameSession::Move move) {
     using M = GameSession::Move;
-    const SolveGame &g = lobby.game();
+    const SolveGame &g = board.game();
     const QString now = g.shown();
     // The move, said where the player is; a hint that gives no letter
     // changes nothing that could be said.
@@ -118,7 +119,7 @@ void ScreenReader::gameChanged(GameSession::Move move) {
                          : move == M::Undo ? Move::Undone
                          : move == M::Redo ? Move::Redone
                                            : Move::Typed;
-        const auto [cipher, plain] = lobby.session().lastPair();
+        const auto [cipher, plain] = board.session().lastPair();
         const bool typed = how == Move::Typed;
         const QString said = MoveSaid(m_before, now, g.Enciphered(), typed ? cipher : QString(),
                                       typed ? plain : QString(), how);
@@ -133,7 +134,7 @@ void ScreenReader::say(const QString &text) {
 }
 
 bool ScreenReader::hidden() {
-    if (!lobby.session().paused()) return false;
+    if (!board.session().paused()) return false;
     say(tr("The game is paused. F9 goes on."));
     return true;
 }
@@ -149,16 +150,16 @@ void ScreenReader::SaySolution() {
             key.join(QStringLiteral(", ")));
         return;
     }
-    if (!lobby.is(LobbySeam::Mode::Solve) || hidden()) return;
-    say(tr("Solution so far: ") + spoken(lobby.game().shown()));
+    if (!board.onShow() || hidden()) return;
+    say(tr("Solution so far: ") + spoken(board.game().shown()));
 }
 
 void ScreenReader::SayScrambled() {
-    if (!lobby.is(LobbySeam::Mode::Solve) || hidden()) return;
-    say(tr("Scrambled quote: ") + spoken(lobby.game().Enciphered()));
+    if (!board.onShow() || hidden()) return;
+    say(tr("Scrambled quote: ") + spoken(board.game().Enciphered()));
 }
 
 void ScreenReader::SayUnknown() {
-    if (!lobby.is(LobbySeam::Mode::Solve) || hidden()) return;
-    say(UnknownSaid(lobby.game().shown(), lobby.game().Enciphered()));
+    if (!board.onShow() || hidden()) return;
+    say(UnknownSaid(board.game().shown(), board.game().Enciphered()));
 }

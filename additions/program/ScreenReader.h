@@ -10,10 +10,10 @@
 // solution so far (in print mode the scrambled quote and its key), the
 // scrambled quote and the letters still unknown. The lobby names its own
 // controls; this only speaks, and changes no pixel.
-class ScreenReader : public Addition {
+class ScreenReader : public BoardAddition {
     Q_OBJECT
 public:
-    explicit ScreenReader(LobbySeam &lobby);
+    ScreenReader(LobbySeam &lobby, BoardSeam &board);
 
     // A solution in progress as it is read, word by word: "T blank E, A" for
     // "T·E A".

@@ -6,16 +6,17 @@
 
 #include <QDateTime>
 
-AnswerGuard::AnswerGuard(LobbySeam &lobby) : Addition(lobby, QStringLiteral("answerGuard")) {
+AnswerGuard::AnswerGuard(LobbySeam &lobby, BoardSeam &board)
+    : BoardAddition(lobby, board, QStringLiteral("answerGuard")) {
     lobby.addSolveMenuItem(
         tr("&Ask Before Giving Up"), [] { return guardOn(); }, [this] { menuAskFirst_Click(); });
-    connect(&lobby, &LobbySeam::gameStarted, this, [this] {
+    connect(&board, &BoardSeam::gameStarted, this, [this] {
         m_placed =
-            !this->lobby.game().historyText(false).isEmpty(); // a resumed game may have pairs
-        m_shownAt = this->lobby.session().now().toMSecsSinceEpoch();
+            !this->board.game().historyText(false).isEmpty(); // a resumed game may have pairs
+        m_shownAt = this->board.session().now().toMSecsSinceEpoch();
     });
-    connect(&lobby.session(), &GameSession::changed, this, [this](GameSession::Move move) {
-        if (move == GameSession::Move::Pair && !this->lobby.session().lastPair().second.isEmpty())
+    connect(&board.session(), &GameSession::changed, this, [this](GameSession::Move move) {
+        if (move == GameSession::Move::Pair && !this->board.session().lastPair().second.isEmpty())
             m_placed = true;
     });
     lobby.addLeaveCheck([this](LobbySeam::Leaving how) { return mayLeave(how); });
@@ -32,7 +33,7 @@ void AnswerGuard::menuAskFirst_Click() {
 bool AnswerGuard::mayLeave(LobbySeam::Leaving how) {
     if (!guardOn()) return true;
     const bool answer = how == LobbySeam::Leaving::ShowAnswer;
-    if (answer && lobby.session().now().toMSecsSinceEpoch() - m_shownAt < DoublePressMs)
+    if (answer && board.session().now().toMSecsSinceEpoch() - m_shownAt < DoublePressMs)
         return false;
     if (!m_placed) return true;
     bool stop = false;

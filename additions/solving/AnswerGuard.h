@@ -7,10 +7,10 @@
 // placed a pair, each with a box to stop asking; and Solve pressed within a
 // moment of the game appearing (the second Alt+S of a double press: the
 // design gives "&Solve" to both buttons) shows nothing.
-class AnswerGuard : public Addition {
+class AnswerGuard : public BoardAddition {
     Q_OBJECT
 public:
-    explicit AnswerGuard(LobbySeam &lobby);
+    AnswerGuard(LobbySeam &lobby, BoardSeam &board);
 
     static bool guardOn();
     void menuAskFirst_Click();

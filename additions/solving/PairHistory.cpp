@@ -1,6 +1,7 @@
 #include "PairHistory.h"
 
-PairHistory::PairHistory(LobbySeam &lobby) : Addition(lobby, QStringLiteral("pairHistory")) {
+PairHistory::PairHistory(LobbySeam &lobby, BoardSeam &board)
+    : BoardAddition(lobby, board, QStringLiteral("pairHistory")) {
     lobby.addKey(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { Undo(); });
     for (const QKeySequence &key :
          {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)})
@@ -8,9 +9,9 @@ PairHistory::PairHistory(LobbySeam &lobby) : Addition(lobby, QStringLiteral("pai
 }
 
 void PairHistory::Undo() {
-    if (lobby.is(LobbySeam::Mode::Solve) && lobby.game().canUndo()) lobby.session().undo();
+    if (board.onShow() && board.game().canUndo()) board.session().undo();
 }
 
 void PairHistory::Redo() {
-    if (lobby.is(LobbySeam::Mode::Solve) && lobby.game().canRedo()) lobby.session().redo();
+    if (board.onShow() && board.game().canRedo()) board.session().redo();
 }

@@ -6,10 +6,10 @@
 // last pair placed, Ctrl+Y (or Ctrl+Shift+Z) puts it back. A hint cannot be
 // taken back and still counts. It hangs on the lobby's keys and the session,
 // whose game keeps the pairs.
-class PairHistory : public Addition {
+class PairHistory : public BoardAddition {
     Q_OBJECT
 public:
-    explicit PairHistory(LobbySeam &lobby);
+    PairHistory(LobbySeam &lobby, BoardSeam &board);
 
     void Undo();
     void Redo();

@@ -22,10 +22,11 @@ std::pair<int, int> WordAt(const QString &text, int place) {
 
 } // namespace
 
-PatternWords::PatternWords(LobbySeam &lobby) : Addition(lobby, QStringLiteral("patternWords")) {
+PatternWords::PatternWords(LobbySeam &lobby, BoardSeam &board)
+    : BoardAddition(lobby, board, QStringLiteral("patternWords")) {
     lobby.addSolveMenuItem(tr("Pattern &Words..."), {}, [this] { menuPatternWords_Click(); });
-    connect(&lobby, &LobbySeam::gameStarted, this, [this] { m_place = -1; });
-    connect(&lobby, &LobbySeam::puzzleHovered, this, [this](int place) {
+    connect(&board, &BoardSeam::gameStarted, this, [this] { m_place = -1; });
+    connect(&board, &BoardSeam::puzzleHovered, this, [this](int place) {
         if (place >= 0) m_place = place;
     });
 }
@@ -56,16 +57,16 @@ QString PatternWords::WordsText(const QString &pattern, const std::vector<int> &
 }
 
 void PatternWords::menuPatternWords_Click() {
-    const SolveGame &g = lobby.game();
-    const bool unbroken = !lobby.session().hasWordBreaks();
+    const SolveGame &g = board.game();
+    const bool unbroken = !board.session().hasWordBreaks();
     QString offered;
     QString cipherWord;
-    if (lobby.playing() && !unbroken) {
+    if (board.playing() && !unbroken) {
         int place = m_place;
-        if (place < 0 && !lobby.cipherLetter().isNull()) {
+        if (place < 0 && !board.cipherLetter().isNull()) {
             // The longest word holding the scrambled letter in the first box.
             for (int i = 0, best = 0; i < g.Enciphered().size(); ++i)
-                if (g.Enciphered()[i] == lobby.cipherLetter()) {
+                if (g.Enciphered()[i] == board.cipherLetter()) {
                     const auto [from, to] = WordAt(g.Enciphered(), i);
                     if (to - from > best) best = to - from, place = i;
                 }
@@ -84,7 +85,7 @@ void PatternWords::menuPatternWords_Click() {
     if (!asked || asked->trimmed().isEmpty()) return;
     const QString pattern = asked->trimmed().toUpper();
     const solver::WordModel &model = solver::WordModel::shared(
-        g.isOpen() ? lobby.session().language() : solver::Language::English);
+        g.isOpen() ? board.session().language() : solver::Language::English);
     // As offered, the words that fit the board there; typed anew, the pattern's.
     const bool onBoard = !cipherWord.isEmpty() && pattern == offered;
     const std::vector<int> words =

@@ -11,10 +11,10 @@
 // placed; asked as offered, the words are those that fit the board there
 // (its repeated letters, no letter placed elsewhere, none for itself). A
 // pattern typed anew is read as cipherly-solve --words reads one.
-class PatternWords : public Addition {
+class PatternWords : public BoardAddition {
     Q_OBJECT
 public:
-    explicit PatternWords(LobbySeam &lobby);
+    PatternWords(LobbySeam &lobby, BoardSeam &board);
     void menuPatternWords_Click();
 
     // The pattern the board gives the scrambled word at `place` of the

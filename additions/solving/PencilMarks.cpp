@@ -2,27 +2,26 @@
 
 #include "SolveGame.h"
 
-const QColor PencilMarks::PencilGround(225, 228, 240);
-
-PencilMarks::PencilMarks(LobbySeam &lobby) : Addition(lobby, QStringLiteral("pencilMarks")) {
+PencilMarks::PencilMarks(LobbySeam &lobby, BoardSeam &board)
+    : BoardAddition(lobby, board, QStringLiteral("pencilMarks")) {
     lobby.addSolveMenuItem(
         tr("Penci&l Marks\tCtrl+T"), [this] { return m_on; }, [this] { setPencil(!m_on); });
     lobby.addSolveMenuItem(tr("Make Pencil Marks &Firm"), {}, [this] { makeFirm(); });
     lobby.addSolveMenuItem(tr("Cl&ear Pencil Marks"), {}, [this] { clear(); });
     lobby.addKey(QKeySequence(Qt::CTRL | Qt::Key_T), [this] {
-        if (this->lobby.playing()) setPencil(!m_on);
+        if (this->board.playing()) setPencil(!m_on);
     });
-    connect(&lobby, &LobbySeam::gameStarted, this, [this] {
+    connect(&board, &BoardSeam::gameStarted, this, [this] {
         // A new game has none; a kept one comes back with its own.
         m_letters.clear();
-        for (const QString &pair : this->lobby.session().pencil().split(u' ', Qt::SkipEmptyParts))
+        for (const QString &pair : this->board.session().pencil().split(u' ', Qt::SkipEmptyParts))
             m_letters.insert(pair[0], pair[1]);
         setPencil(false);
         show();
     });
-    connect(&lobby, &LobbySeam::solutionChanged, this, [this] {
+    connect(&board, &BoardSeam::solutionChanged, this, [this] {
         // A firm letter ends its pencil letter; a game over has none.
-        const SolveGame &g = this->lobby.game();
+        const SolveGame &g = this->board.game();
         for (auto it = m_letters.begin(); it != m_letters.end();) {
             const qsizetype at = g.Enciphered().indexOf(it.key());
             const bool firm = at >= 0 && at < g.shown().size() && g.shown()[at] != SolveGame::Unsolved;
@@ -35,19 +34,19 @@ PencilMarks::PencilMarks(LobbySeam &lobby) : Addition(lobby, QStringLiteral("pen
 
 void PencilMarks::setPencil(bool on) {
     const bool was = m_on;
-    m_on = on && lobby.playing();
+    m_on = on && board.playing();
     takeTypedPairs();
     if (m_on != was) lobby.say(m_on ? tr("Pencil marks on") : tr("Pencil marks off"));
 }
 
 void PencilMarks::takeTypedPairs() {
-    lobby.takePairs(m_on ? std::function<bool(QChar, QChar)>(
+    board.takePairs(m_on ? std::function<bool(QChar, QChar)>(
                                [this](QChar c, QChar p) { return take(c, p); })
                          : nullptr);
 }
 
 bool PencilMarks::take(QChar cipher, QChar plain) {
-    if (!lobby.playing() || cipher.unicode() < 'A' || cipher.unicode() > 'Z') return false;
+    if (!board.playing() || cipher.unicode() < 'A' || cipher.unicode() > 'Z') return false;
     if (plain.unicode() >= 'A' && plain.unicode() <= 'Z') {
         m_letters.insert(cipher, plain);
         lobby.say(tr("%1 pencilled as %2").arg(cipher, plain));
@@ -60,14 +59,14 @@ bool PencilMarks::take(QChar cipher, QChar plain) {
 }
 
 void PencilMarks::makeFirm() {
-    if (!lobby.playing()) return;
+    if (!board.playing()) return;
     // The pairs placed and the pencil letters gone reach the disk together:
     // a kill part way through loses none of them.
-    GameSession::Changes asOne(lobby.session());
+    GameSession::Changes asOne(board.session());
     const QHash<QChar, QChar> pencilled = std::exchange(m_letters, {});
-    lobby.takePairs(nullptr); // placed as the pairs they are
+    board.takePairs(nullptr); // placed as the pairs they are
     for (auto it = pencilled.cbegin(); it != pencilled.cend(); ++it)
-        lobby.typePair(it.key(), it.value());
+        board.typePair(it.key(), it.value());
     takeTypedPairs();
     show();
 }
@@ -82,13 +81,13 @@ void PencilMarks::show() {
     for (auto it = m_letters.cbegin(); it != m_letters.cend(); ++it)
         pairs << QString(it.key()) + it.value();
     pairs.sort();
-    if (lobby.playing()) lobby.session().setPencil(pairs.join(u' '));
+    if (board.playing()) board.session().setPencil(pairs.join(u' '));
     QHash<int, QChar> places;
-    const SolveGame &g = lobby.game();
-    if (lobby.playing())
+    const SolveGame &g = board.game();
+    if (board.playing())
         for (int i = 0; i < g.Enciphered().size(); ++i)
             if (const auto it = m_letters.constFind(g.Enciphered()[i]); it != m_letters.cend())
                 places.insert(i, *it);
-    lobby.setPencilLetters(places);
-    lobby.setMarks(LobbySeam::Marks::Pencil, places.keys(), PencilGround);
+    board.setPencilLetters(places);
+    board.setMarks(BoardSeam::Marks::Pencil, places.keys());
 }

@@ -12,10 +12,10 @@
 // pairs) or cleared at once from the menu. A firm letter ends the pencil
 // letter of its scrambled letter. They belong to the game on show and are
 // kept with it (Game.sav) when the program ends.
-class PencilMarks : public Addition {
+class PencilMarks : public BoardAddition {
     Q_OBJECT
 public:
-    explicit PencilMarks(LobbySeam &lobby);
+    PencilMarks(LobbySeam &lobby, BoardSeam &board);
 
     bool pencil() const { return m_on; }
     void setPencil(bool on);
@@ -24,8 +24,6 @@ public:
     void clear();
     // The pencil letter of each scrambled letter.
     const QHash<QChar, QChar> &letters() const { return m_letters; }
-
-    static const QColor PencilGround;
 
 private:
     bool take(QChar cipher, QChar plain);

@@ -5,11 +5,12 @@
 
 #include <QLabel>
 
-PlayClock::PlayClock(LobbySeam &lobby) : Addition(lobby, QStringLiteral("playClock")) {
+PlayClock::PlayClock(LobbySeam &lobby, BoardSeam &board)
+    : BoardAddition(lobby, board, QStringLiteral("playClock")) {
     lobby.addSolveMenuItem(
         tr("Show the Cl&ock"), [] { return clockOn(); }, [this] { menuShowClock_Click(); });
     lobby.addSolveMenuItem(
-        tr("&Pause\tF9"), [this] { return this->lobby.session().paused(); },
+        tr("&Pause\tF9"), [this] { return this->board.session().paused(); },
         [this] { menuPause_Click(); });
     for (int key : {Qt::Key_F9, Qt::Key_Pause})
         lobby.addKey(QKeySequence(key), [this] { menuPause_Click(); });
@@ -27,16 +28,16 @@ PlayClock::PlayClock(LobbySeam &lobby) : Addition(lobby, QStringLiteral("playClo
     f.setBold(true);
     cover->setFont(f);
     cover->hide();
-    lobby.place(cover, LobbySeam::Place::OverPuzzle);
+    board.place(cover, BoardSeam::Place::OverPuzzle);
 
     m_tick.setInterval(1000);
     connect(&m_tick, &QTimer::timeout, this, &PlayClock::showState);
-    GameSession &session = lobby.session();
+    GameSession &session = board.session();
     connect(&session, &GameSession::pausedChanged, this, &PlayClock::showState);
     connect(&session, &GameSession::closed, this, &PlayClock::showState);
-    connect(&lobby, &LobbySeam::gameStarted, this, &PlayClock::showState);
-    connect(&lobby, &LobbySeam::solutionChanged, this, &PlayClock::showState);
-    connect(&lobby, &LobbySeam::modeArranged, this, &PlayClock::showState);
+    connect(&board, &BoardSeam::gameStarted, this, &PlayClock::showState);
+    connect(&board, &BoardSeam::solutionChanged, this, &PlayClock::showState);
+    connect(&board, &BoardSeam::arranged, this, &PlayClock::showState);
     connect(&lobby, &LobbySeam::awayChanged, this, &PlayClock::awayChanged);
 }
 
@@ -45,21 +46,21 @@ bool PlayClock::clockOn() {
 }
 
 QString PlayClock::titleNote() const {
-    if (!clockOn() || !lobby.playing()) return {};
-    QString t = QStringLiteral(" \u2014 ") + ClockText(lobby.session().seconds());
-    if (lobby.session().paused()) t += tr(" (paused)");
+    if (!clockOn() || !board.playing()) return {};
+    QString t = QStringLiteral(" \u2014 ") + ClockText(board.session().seconds());
+    if (board.session().paused()) t += tr(" (paused)");
     return t;
 }
 
 void PlayClock::showState() {
-    GameSession &session = lobby.session();
-    if (!lobby.playing() && session.paused()) session.unpause();
-    const bool paused = lobby.playing() && session.paused();
+    GameSession &session = board.session();
+    if (!board.playing() && session.paused()) session.unpause();
+    const bool paused = board.playing() && session.paused();
     cover->setVisible(paused);
     if (paused) cover->raise();
     if (!paused) m_autoPaused = false;
     lobby.setTitleNote(titleNote());
-    const bool ticking = clockOn() && lobby.playing() && !paused;
+    const bool ticking = clockOn() && board.playing() && !paused;
     if (ticking && !m_tick.isActive())
         m_tick.start();
     else if (!ticking)
@@ -72,21 +73,21 @@ void PlayClock::menuShowClock_Click() {
 }
 
 void PlayClock::menuPause_Click() {
-    if (!lobby.playing()) return;
+    if (!board.playing()) return;
     m_autoPaused = false;
-    if (lobby.session().paused())
-        lobby.session().unpause();
+    if (board.session().paused())
+        board.session().unpause();
     else
-        lobby.session().pause();
+        board.session().pause();
 }
 
 void PlayClock::awayChanged(bool away) {
     // Only with the clock on: off, the game is timed as it always was.
-    if (!clockOn() || !lobby.playing()) return;
-    if (away && !lobby.session().paused()) {
-        lobby.session().pause();
+    if (!clockOn() || !board.playing()) return;
+    if (away && !board.session().paused()) {
+        board.session().pause();
         m_autoPaused = true;
     } else if (!away && m_autoPaused) {
-        lobby.session().unpause();
+        board.session().unpause();
     }
 }

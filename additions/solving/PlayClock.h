@@ -12,10 +12,10 @@ class QLabel;
 // focus. F9, the Pause key or the solve panel's menu pause a game by hand,
 // on or off: the puzzle is covered and the clock stands still until the
 // player comes back.
-class PlayClock : public Addition {
+class PlayClock : public BoardAddition {
     Q_OBJECT
 public:
-    explicit PlayClock(LobbySeam &lobby);
+    PlayClock(LobbySeam &lobby, BoardSeam &board);
 
     static bool clockOn();
     void menuShowClock_Click();

@@ -9,10 +9,10 @@
 // typed next is its pair, placed exactly as the two letter boxes place it;
 // a blank or a full stop takes it back. The pick moves on to the next letter
 // still to find. The letter boxes keep working.
-class PuzzleTyping : public Addition {
+class PuzzleTyping : public BoardAddition {
     Q_OBJECT
 public:
-    explicit PuzzleTyping(LobbySeam &lobby);
+    PuzzleTyping(LobbySeam &lobby, BoardSeam &board);
 
     static bool typingOn();
     void menuTypeOnPuzzle_Click();
@@ -21,8 +21,6 @@ public:
     void pick(int place);
     // A key typed on the puzzle; whether it was taken.
     bool key(int key, Qt::KeyboardModifiers modifiers);
-
-    static const QColor PickedLetter;
 
 private:
     bool isLetterAt(int place) const;

@@ -13,10 +13,10 @@ class LetterStrip;
 // letters with their counts and the letters given them. It hangs on the
 // solve panel's menu, the lobby's game signals and the puzzle's pointer;
 // while it is off, nothing of it runs.
-class SolverAidsPanel : public Addition {
+class SolverAidsPanel : public BoardAddition {
     Q_OBJECT
 public:
-    explicit SolverAidsPanel(LobbySeam &lobby);
+    SolverAidsPanel(LobbySeam &lobby, BoardSeam &board);
 
     // The remembered switch, as a new game finds it.
     static bool solverAidsOn();
@@ -34,7 +34,6 @@ public:
     bool PlainLetters = false;
     void menuPlainLetters_Click();
     LetterStrip *stripLetters;
-    static const QColor LitLetter;
 
 private:
     int m_hoveredLetter = -1;

@@ -11,8 +11,6 @@
 #include <QThreadPool>
 #include <QTimer>
 
-const QColor SolverHelp::MarkedLetter(150, 220, 255);
-const QColor SolverHelp::WrongLetter(255, 150, 150);
 
 namespace {
 
@@ -48,7 +46,8 @@ QList<int> PlacesOf(const QString &enciphered, const QString &word, bool unbroke
 
 } // namespace
 
-SolverHelp::SolverHelp(LobbySeam &lobby) : Addition(lobby, QStringLiteral("solverHelp")) {
+SolverHelp::SolverHelp(LobbySeam &lobby, BoardSeam &board)
+    : BoardAddition(lobby, board, QStringLiteral("solverHelp")) {
     lobby.addListMenuItem(
         tr("Show &Difficulty"),
         [this] {
@@ -68,13 +67,13 @@ SolverHelp::SolverHelp(LobbySeam &lobby) : Addition(lobby, QStringLiteral("solve
 
     connect(&lobby, &LobbySeam::highlightChanged, this, &SolverHelp::showLevel);
     connect(&lobby, &LobbySeam::quoteListFilled, this, &SolverHelp::showLevel);
-    connect(&lobby.session().levels(), &play::QuoteLevels::rated, this, &SolverHelp::showLevel);
-    connect(&lobby, &LobbySeam::gameStarted, this, [this] {
+    connect(&board.session().levels(), &play::QuoteLevels::rated, this, &SolverHelp::showLevel);
+    connect(&board, &BoardSeam::gameStarted, this, [this] {
         m_marked = m_toldFull = false;
         m_explainedFor.clear();
         tellOtherLevel();
     });
-    connect(&lobby, &LobbySeam::solutionChanged, this, &SolverHelp::solutionShown);
+    connect(&board, &BoardSeam::solutionChanged, this, &SolverHelp::solutionShown);
 
     // The solver's words are read once, off the window's thread, before a
     // level or a step needs them: German too for a player who reads German.
@@ -119,7 +118,7 @@ void SolverHelp::showLevel() {
         lobby.setStatusNote(objectName(), {});
         return;
     }
-    play::QuoteLevels &levels = lobby.session().levels();
+    play::QuoteLevels &levels = board.session().levels();
     const int level = levels.known(quotes[row - 1]);
     lobby.setStatusNote(objectName(), LevelNote(level));
     if (level == 0) levels.rateLater(quotes[row - 1]);
@@ -135,7 +134,7 @@ void SolverHelp::playRandom(Level level) {
 
 void SolverHelp::tellOtherLevel() {
     if (m_asked == Level::Any) return;
-    const int difficulty = lobby.session().levels().rate(lobby.game().SolveQuote());
+    const int difficulty = board.session().levels().rate(board.game().SolveQuote());
     if (difficulty > 0 && play::LevelOf(difficulty) == m_asked) return;
     static const char *const Asked[] = {"", QT_TR_NOOP("Easy"), QT_TR_NOOP("Medium"),
                                         QT_TR_NOOP("Hard"), QT_TR_NOOP("Expert")};
@@ -155,20 +154,20 @@ void SolverHelp::tellOtherLevel() {
 
 // ---- Teaching, checking -------------------------------------------------
 
-void SolverHelp::mark(LobbySeam::Marks layer, const QList<int> &places, const QColor &colour) {
-    lobby.setMarks(layer, places, colour);
+void SolverHelp::mark(BoardSeam::Marks layer, const QList<int> &places) {
+    board.setMarks(layer, places);
     m_marked = !places.isEmpty();
 }
 
 void SolverHelp::solutionShown() {
     if (m_marked) {
         // Marks are for the board they were made on.
-        lobby.setMarks(LobbySeam::Marks::Step, {}, MarkedLetter);
-        lobby.setMarks(LobbySeam::Marks::Wrong, {}, WrongLetter);
+        board.setMarks(BoardSeam::Marks::Step, {});
+        board.setMarks(BoardSeam::Marks::Wrong, {});
         m_marked = false;
     }
-    if (!lobby.playing()) return;
-    if (!lobby.game().boardFull()) {
+    if (!board.playing()) return;
+    if (!board.game().boardFull()) {
         m_toldFull = false;
         return;
     }
@@ -182,26 +181,26 @@ void SolverHelp::solutionShown() {
 }
 
 void SolverHelp::menuExplainStep_Click() {
-    if (!lobby.playing()) return;
-    const SolveGame &g = lobby.game();
+    if (!board.playing()) return;
+    const SolveGame &g = board.game();
     const solver::Key truth = solver::KeyOf(g.Enciphered(), g.SolveQuote());
-    const solver::Key board = solver::KeyOf(g.Enciphered(), g.SolveProgress());
+    const solver::Key placed = solver::KeyOf(g.Enciphered(), g.SolveProgress());
     // A board without word breaks is taught from its letters.
-    const bool unbroken = !lobby.session().hasWordBreaks();
-    const solver::Language language = lobby.session().language();
+    const bool unbroken = !board.session().hasWordBreaks();
+    const solver::Language language = board.session().language();
     const solver::Step step =
-        unbroken ? solver::NextLetterStep(g.Enciphered(), truth, board, language)
-                 : solver::NextStep(g.Enciphered(), truth, board,
+        unbroken ? solver::NextLetterStep(g.Enciphered(), truth, placed, language)
+                 : solver::NextStep(g.Enciphered(), truth, placed,
                                     &solver::WordModel::shared(language));
     if (step.pairs.empty()) return;
     // Asked again with no move in between: the same step, and no second hint.
-    if (g.SolveProgress() != m_explainedFor) lobby.session().countHint();
+    if (g.SolveProgress() != m_explainedFor) board.session().countHint();
     m_explainedFor = g.SolveProgress();
-    mark(LobbySeam::Marks::Step, PlacesOf(g.Enciphered(), step.word, unbroken), MarkedLetter);
+    mark(BoardSeam::Marks::Step, PlacesOf(g.Enciphered(), step.word, unbroken));
     QString text = step.sentence;
     bool wrong = false;
     for (int i = 0; i < 26; ++i)
-        wrong |= board[size_t(i)] && board[size_t(i)] != truth[size_t(i)];
+        wrong |= placed[size_t(i)] && placed[size_t(i)] != truth[size_t(i)];
     if (wrong)
         text += tr("\n\n(Some of the letters you placed are wrong; the step does "
                    "not use them. Check My Letters (F3) marks them.)");
@@ -210,8 +209,8 @@ void SolverHelp::menuExplainStep_Click() {
 }
 
 void SolverHelp::menuCheckLetters_Click() {
-    if (!lobby.playing()) return;
-    const SolveGame &g = lobby.game();
+    if (!board.playing()) return;
+    const SolveGame &g = board.game();
     if (!g.anyPlaced()) {
         dialogs::message(lobby.window(), Title, tr("No letters are placed yet."),
                          dialogs::Icon::Information);
@@ -221,8 +220,8 @@ void SolverHelp::menuCheckLetters_Click() {
     QStringList letters; // the scrambled letters given a wrong one
     for (int i : wrong)
         if (!letters.contains(g.Enciphered()[i])) letters << g.Enciphered()[i];
-    lobby.session().countHint();
-    mark(LobbySeam::Marks::Wrong, wrong, WrongLetter);
+    board.session().countHint();
+    mark(BoardSeam::Marks::Wrong, wrong);
     const QString text =
         letters.isEmpty() ? tr("Every letter you have placed is right.")
         : letters.size() == 1

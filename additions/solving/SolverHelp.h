@@ -11,10 +11,10 @@ class QColor;
 // letters given, expert ones give no letter by Hint), a step explained as a
 // person would take it, placed letters checked, and a word when a full
 // board is not the quote.
-class SolverHelp : public Addition {
+class SolverHelp : public BoardAddition {
     Q_OBJECT
 public:
-    explicit SolverHelp(LobbySeam &lobby);
+    SolverHelp(LobbySeam &lobby, BoardSeam &board);
 
     using Level = play::Level;
     void playRandom(Level level);
@@ -28,15 +28,13 @@ public:
     // "Medium (3/5)".
     static QString LevelName(int level);
 
-    static const QColor MarkedLetter, WrongLetter;
-
 private:
     void showLevel();
     void solutionShown();
     // A game of a level asked for that came out of another: said, not hidden.
     void tellOtherLevel();
     // The marks of a step or a check, on the board they were made for.
-    void mark(LobbySeam::Marks layer, const QList<int> &places, const QColor &colour);
+    void mark(BoardSeam::Marks layer, const QList<int> &places);
 
     QString m_explainedFor; // the board the last step was explained on
     Level m_asked = Level::Any; // the level of the game being drawn

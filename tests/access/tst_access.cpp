@@ -278,9 +278,7 @@ private slots:
         // A pair is told as a change of the solution, read with "blank".
         const QString before = solution->text(QAccessible::Description);
         const QChar first = m->game.SolveQuote()[0];
-        Ui(m).txtLetter[1]->setText(cipher::KeyTable(first.unicode(), 1));
-        Ui(m).txtLetter[2]->setText(QString(first));
-        m->UpdateSolution();
+        m->board.typePair(cipher::KeyTable(first.unicode(), 1)[0], first);
         QVERIFY(solution->text(QAccessible::Description) != before);
         QVERIFY(solution->text(QAccessible::Description).startsWith(QString(first)));
         // A second pair of the same plain letter is a clash, and is told.

@@ -51,7 +51,7 @@
 #include <unistd.h>
 
 using dialogs::Answer;
-using Marks = LobbySeam::Marks;
+using Marks = BoardSeam::Marks;
 
 namespace {
 
@@ -112,7 +112,7 @@ private slots:
     // ---- Solving -------------------------------------------------------------
 
     void levelsStepsAndChecks() {
-        new SolverHelp(*lobby);
+        new SolverHelp(*lobby, lobby->standIn);
         // The difficulty after the status line, once rated, only when asked.
         QVERIFY(!lobby->item(QStringLiteral("Show &Difficulty"))->checked());
         lobby->choose(QStringLiteral("Show &Difficulty"));
@@ -170,7 +170,7 @@ private slots:
     }
 
     void puzzlesWithoutWordBreaks() {
-        new SolverHelp(*lobby);
+        new SolverHelp(*lobby, lobby->standIn);
         new UnbrokenPuzzles(*lobby);
         const QString longer = QStringLiteral(
             "Two roads diverged in a wood, and I took the one less traveled by, and that has made "
@@ -289,8 +289,8 @@ private slots:
     }
 
     void theAidsLightPickAndCount() {
-        auto *aids = new SolverAidsPanel(*lobby);
-        QCOMPARE(lobby->placed.value(aids->stripLetters), LobbySeam::Place::BesidePuzzle);
+        auto *aids = new SolverAidsPanel(*lobby, lobby->standIn);
+        QCOMPARE(lobby->placed.value(aids->stripLetters), BoardSeam::Place::BesidePuzzle);
         lobby->playRecord(3, play::Level::Any);
         // Off: nothing shows, the puzzle is not pointed at.
         QVERIFY(!aids->stripLetters->isVisibleTo(&lobby->windowWidget) &&
@@ -304,12 +304,12 @@ private slots:
         // The letter in box 1, or the one under the pointer, lit in both boxes.
         lobby->typeCipherLetter(t);
         QCOMPARE(lobby->layers[size_t(Marks::Lit)], SolveGame::PlacesOf(guide, t));
-        emit lobby->puzzleHovered(int(guide.indexOf(h)));
+        emit lobby->standIn.puzzleHovered(int(guide.indexOf(h)));
         QCOMPARE(lobby->layers[size_t(Marks::Lit)], SolveGame::PlacesOf(guide, h));
-        emit lobby->puzzleHovered(-1);
+        emit lobby->standIn.puzzleHovered(-1);
         QCOMPARE(lobby->layers[size_t(Marks::Lit)], SolveGame::PlacesOf(guide, t));
         // A click on a letter is as typing it into box 1.
-        emit lobby->puzzleClicked(int(guide.indexOf(h)));
+        emit lobby->standIn.puzzleClicked(int(guide.indexOf(h)));
         QCOMPARE(lobby->letter, h);
         // The strip: counts, the letters given, and a letter given twice.
         lobby->typePair(t, u'T');
@@ -330,13 +330,13 @@ private slots:
     }
 
     void patternWordsForAWordOfTheBoardOrAnyPattern() {
-        new PatternWords(*lobby);
+        new PatternWords(*lobby, lobby->standIn);
         lobby->playRecord(1);
         // THE, its T and H placed: offered as TH?, and read on the board,
         // where E is free and no letter stands for itself.
         lobby->typePair(cipherOf(u'T'), u'T');
         lobby->typePair(cipherOf(u'H'), u'H');
-        emit lobby->puzzleHovered(Quote.indexOf(QLatin1String("THE")) + 1);
+        emit lobby->standIn.puzzleHovered(Quote.indexOf(QLatin1String("THE")) + 1);
         script->entries << std::optional<QString>(QStringLiteral("TH?"));
         lobby->choose(QStringLiteral("Pattern &Words..."));
         QCOMPARE(script->inputs.last().initial, QStringLiteral("TH?"));
@@ -355,7 +355,7 @@ private slots:
     }
 
     void pencilMarksAreTentativeUntilMadeFirm() {
-        auto *pencil = new PencilMarks(*lobby);
+        auto *pencil = new PencilMarks(*lobby, lobby->standIn);
         lobby->playRecord(1);
         QVERIFY(lobby->press(QKeySequence(Qt::CTRL | Qt::Key_T)));
         QVERIFY(pencil->pencil());
@@ -399,8 +399,8 @@ private slots:
     void pencilMarksMadeFirmReachTheDiskAsOne() {
         // Whatever the keeper may write while the marks are made firm holds
         // every mark, pencilled or placed: a kill part way loses none.
-        new SavedGame(*lobby);
-        auto *pencil = new PencilMarks(*lobby);
+        new SavedGame(*lobby, lobby->standIn);
+        auto *pencil = new PencilMarks(*lobby, lobby->standIn);
         lobby->playRecord(1);
         lobby->press(QKeySequence(Qt::CTRL | Qt::Key_T));
         for (const QChar c : {u'T', u'H', u'E'})
@@ -444,8 +444,8 @@ private slots:
             QFile::remove(kept);
             const pid_t child = fork();
             if (child == 0) {
-                new SavedGame(*lobby);
-                new PencilMarks(*lobby);
+                new SavedGame(*lobby, lobby->standIn);
+                new PencilMarks(*lobby, lobby->standIn);
                 for (;;) {
                     lobby->playRecord(1);
                     lobby->press(QKeySequence(Qt::CTRL | Qt::Key_T));
@@ -474,7 +474,7 @@ private slots:
     }
 
     void thePlainAlphabetWithTheLanguagesCounts() {
-        auto *aids = new SolverAidsPanel(*lobby);
+        auto *aids = new SolverAidsPanel(*lobby, lobby->standIn);
         lobby->playRecord(1);
         QVERIFY(!aids->SolverAids);
         lobby->choose(QStringLiteral("Plai&n Letters")); // the aids come with it
@@ -494,13 +494,13 @@ private slots:
     }
 
     void typingOnThePuzzlePlacesAndMovesOn() {
-        auto *typing = new PuzzleTyping(*lobby);
+        auto *typing = new PuzzleTyping(*lobby, lobby->standIn);
         lobby->playRecord(3, play::Level::Any);
-        emit lobby->puzzleClicked(0); // off: no pick
-        QVERIFY(typing->at() < 0 && !lobby->puzzleTakesKeys());
+        emit lobby->standIn.puzzleClicked(0); // off: no pick
+        QVERIFY(typing->at() < 0 && !lobby->standIn.puzzleTakesKeys());
         lobby->solveItems[0].action();
-        QVERIFY(lobby->puzzleTakesKeys());
-        emit lobby->puzzleClicked(0);
+        QVERIFY(lobby->standIn.puzzleTakesKeys());
+        emit lobby->standIn.puzzleClicked(0);
         QCOMPARE(lobby->layers[size_t(Marks::Picked)],
                  SolveGame::PlacesOf(game().Enciphered(), game().Enciphered()[0]));
         QCOMPARE(lobby->said.last(), QStringLiteral("%1 picked, %2 places, no letter yet")
@@ -526,8 +526,8 @@ private slots:
     }
 
     void theClockPausesWhileAwayAndByHand() {
-        auto *clock = new PlayClock(*lobby);
-        QCOMPARE(lobby->placed.value(clock->cover), LobbySeam::Place::OverPuzzle);
+        auto *clock = new PlayClock(*lobby, lobby->standIn);
+        QCOMPARE(lobby->placed.value(clock->cover), BoardSeam::Place::OverPuzzle);
         lobby->playRecord(3, play::Level::Any);
         QVERIFY(lobby->titleNote.isEmpty()); // off: the design's title
         lobby->setAway(true);
@@ -557,7 +557,7 @@ private slots:
     }
 
     void noAnswerByAccident() {
-        new AnswerGuard(*lobby);
+        new AnswerGuard(*lobby, lobby->standIn);
         using L = LobbySeam::Leaving;
         QVERIFY(lobby->mayLeave(L::ShowAnswer)); // off: as designed
         lobby->solveItems[0].action();
@@ -581,7 +581,7 @@ private slots:
     }
 
     void pairsTakenBackAndPutBack() {
-        new PairHistory(*lobby);
+        new PairHistory(*lobby, lobby->standIn);
         lobby->playRecord(3, play::Level::Any);
         lobby->session().hint([](int, int) { return 1; }); // a hint stays
         const QString afterHint = game().SolveProgress();
@@ -622,7 +622,7 @@ private slots:
     }
 
     void theScreenReaderSaysEachMoveAsWhatItWas() {
-        auto *reader = new ScreenReader(*lobby);
+        auto *reader = new ScreenReader(*lobby, lobby->standIn);
         lobby->playRecord(3, play::Level::Any);
         QVERIFY(reader->lastSaid().startsWith(QStringLiteral("Solving a quote. ")));
         const QChar s = cipherOf(u'S');
@@ -666,7 +666,7 @@ private slots:
     // ---- The list and the record ------------------------------------------
 
     void everyGameThatEndsIsRecordedOnce() {
-        new GameStatistics(*lobby);
+        new GameStatistics(*lobby, lobby->standIn);
         // Solved with a hint, after 12 minutes 18 seconds.
         lobby->playRecord(3, play::Level::Any);
         lobby->session().hint([](int, int) { return 1; });
@@ -712,7 +712,7 @@ private slots:
     }
 
     void theQuotesRecordAfterTheStatusLine() {
-        new GameStatistics(*lobby);
+        new GameStatistics(*lobby, lobby->standIn);
         new QuoteMarks(*lobby);
         const auto note = [&] { return lobby->notes.value(QStringLiteral("quoteMarks")); };
         lobby->choose(QStringLiteral("Show &Played Record"));
@@ -729,7 +729,7 @@ private slots:
     }
 
     void freshQuotesFirstAndTheHighlightedOneOnRequest() {
-        new GameStatistics(*lobby);
+        new GameStatistics(*lobby, lobby->standIn);
         new FreshQuotes(*lobby);
         lobby->showList(5); // the ten built-in quotes
         QSet<QString> played;
@@ -754,8 +754,8 @@ private slots:
     }
 
     void todaysQuoteItsDaysInARowAndAResultToShare() {
-        new GameStatistics(*lobby);
-        auto *daily = new TodaysQuote(*lobby);
+        new GameStatistics(*lobby, lobby->standIn);
+        auto *daily = new TodaysQuote(*lobby, lobby->standIn);
         const QDate day = t.date();
         daily->today = [day] { return day; };
         QVERIFY(lobby->press(QKeySequence(Qt::CTRL | Qt::Key_D)));
@@ -793,7 +793,7 @@ private slots:
 
     void theFirstGameTellsWhereTheHelpersAreOnce() {
         Settings::SetOn(Settings::Keys::HelperTip, true);
-        new HelperTip(*lobby);
+        new HelperTip(*lobby, lobby->standIn);
         lobby->playRecord(3, play::Level::Any);
         QTRY_COMPARE(script->messages.size(), 1);
         QCOMPARE(script->messages[0].text, HelperTip::Text());
@@ -802,7 +802,7 @@ private slots:
         QVERIFY(!Settings::IsOn(Settings::Keys::HelperTip));
         lobby->finish();
         fresh();
-        new HelperTip(*lobby);
+        new HelperTip(*lobby, lobby->standIn);
         lobby->playRecord(3, play::Level::Any);
         QTest::qWait(20);
         QCOMPARE(script->messages.size(), 1);
@@ -812,8 +812,8 @@ private slots:
 
     void aGameLeftOpenIsOfferedAndContinuedOrRecorded() {
         for (const Answer answer : {Answer::Yes, Answer::No}) {
-            new SavedGame(*lobby);
-            new GameStatistics(*lobby);
+            new SavedGame(*lobby, lobby->standIn);
+            new GameStatistics(*lobby, lobby->standIn);
             QVERIFY(lobby->keepsOpenGames);
             lobby->playRecord(3, play::Level::Any);
             lobby->typePair(cipherOf(u'T'), u'T');
@@ -824,8 +824,8 @@ private slots:
             QVERIFY(lobby->findChild<SavedGame *>()->keeper().Finish().isEmpty());
             lobby->session().suspend(); // the program ends, the game open
             fresh();
-            new SavedGame(*lobby);
-            new GameStatistics(*lobby);
+            new SavedGame(*lobby, lobby->standIn);
+            new GameStatistics(*lobby, lobby->standIn);
             script->answers = {answer};
             emit lobby->lobbyOpened();
             QTRY_COMPARE(script->messages.size(), 1);
@@ -863,7 +863,7 @@ private slots:
             return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
         };
         for (const Answer answer : {Answer::Yes, Answer::No}) {
-            new SavedGame(*lobby);
+            new SavedGame(*lobby, lobby->standIn);
             lobby->playRecord(3, play::Level::Any);
             lobby->typePair(cipherOf(u'T'), u'T');
             QVERIFY(lobby->findChild<SavedGame *>()->keeper().Finish().isEmpty());
@@ -871,9 +871,9 @@ private slots:
             const QByteArray kept = fileBytes(SavedGame::FileName());
             fresh();
             // Attached in the game's order: the day's addition first.
-            auto *daily = new TodaysQuote(*lobby);
-            new SavedGame(*lobby);
-            new GameStatistics(*lobby);
+            auto *daily = new TodaysQuote(*lobby, lobby->standIn);
+            new SavedGame(*lobby, lobby->standIn);
+            new GameStatistics(*lobby, lobby->standIn);
             daily->today = [day] { return day; };
             TodaysQuote::Requested = day;
             script->answers = {answer};
@@ -916,7 +916,7 @@ private slots:
             if (rowWritten) stats::AppendGame(play::RowOf(s));
             QVERIFY(safefile::replaceFile(SavedGame::FileName(), play::FormatGameFile(s)));
             fresh();
-            new SavedGame(*lobby);
+            new SavedGame(*lobby, lobby->standIn);
             emit lobby->lobbyOpened();
             QTRY_VERIFY(!QFile::exists(SavedGame::FileName()));
             QVERIFY(script->messages.isEmpty() && lobby->is(LobbySeam::Mode::List));
@@ -926,7 +926,7 @@ private slots:
         QVERIFY(safefile::replaceFile(SavedGame::FileName(),
                                       "Cipherly game in progress 1\nquote=SHORT\n"));
         fresh();
-        new SavedGame(*lobby);
+        new SavedGame(*lobby, lobby->standIn);
         emit lobby->lobbyOpened();
         QTRY_COMPARE(script->messages.size(), 1);
         QVERIFY(script->messages[0].text.contains(QStringLiteral("could not be read")));

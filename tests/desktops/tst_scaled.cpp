@@ -10,6 +10,7 @@
 #include "frmManual.h"
 #include "frmNewUser.h"
 #include "frmTitlePage.h"
+#include "modStandard.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -200,6 +201,27 @@ private slots:
         Ui(lobby).txtBox[2]->setText({});
         save(lobby, QStringLiteral("lobby-print"));
         lobby->cmdFinishedPrinting_Click();
+        // A game, the same in every run: a fixed run of random draws.
+        quint32 seed = 2026;
+        modStandard::SetRandomSource([&seed] {
+            seed = seed * 1664525u + 1013904223u;
+            return (seed >> 8) / double(1 << 24);
+        });
+        lobby->cmdSolveRandomQuote_Click();
+        save(lobby, QStringLiteral("lobby-solve"));
+        const QString scrambled = Ui(lobby).txtBox[2]->text();
+        lobby->board.typePair(scrambled[0], u'E'); // the first letter, given a letter
+        save(lobby, QStringLiteral("lobby-solve-pair"));
+        lobby->cmdHint_Click();
+        save(lobby, QStringLiteral("lobby-solve-hint"));
+        lobby->board.setMarks(BoardSeam::Marks::Lit, {0, 1, 2});
+        lobby->board.setPencilLetters({{4, u'Q'}});
+        save(lobby, QStringLiteral("lobby-solve-marks"));
+        lobby->cmdSolve_Click();
+        save(lobby, QStringLiteral("lobby-solve-over"));
+        lobby->cmdFinishedSolving_Click();
+        save(lobby, QStringLiteral("lobby-after-solve"));
+        modStandard::SetRandomSource({});
     }
 
     void aButtonPictureIsTheArtworkForTheScale() {

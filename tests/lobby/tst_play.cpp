@@ -486,7 +486,7 @@ private slots:
                 menu->close();
             }
         });
-        m.txtBox_ContextMenu(1, QPoint(10, 8));
+        m.txtBox_ContextMenu(Ui(m).txtBox[1], QPoint(10, 8));
         QVERIFY2(items.contains(QStringLiteral("&Solver's Aids")), qPrintable(items.join('|')));
         // Switched off, the design's rule holds again: the box gives the focus away.
         aids(m)->menuSolverAids_Click();
@@ -522,12 +522,15 @@ private slots:
         // stays when the light moves on.
         seam.playRecord(3);
         QVERIFY(QTest::qWaitForWindowActive(&m));
-        const QColor wrong(255, 0, 0), lit(0, 0, 255);
-        seam.setMarks(LobbySeam::Marks::Wrong, {0, 1}, wrong);
-        seam.setMarks(LobbySeam::Marks::Lit, {1, 2}, lit);
+        BoardSeam &board = seam.board(); // what acts on the game is the board's
+        guide = Ui(m).txtBox[2];
+        QVERIFY(guide != Ui(m).txtBox[1] && guide->isVisible());
+        const QColor wrong = board.palette().wrong, lit = board.palette().lit;
+        board.setMarks(BoardSeam::Marks::Wrong, {0, 1});
+        board.setMarks(BoardSeam::Marks::Lit, {1, 2});
         QCOMPARE(guide->markAt(1), wrong);
         QCOMPARE(guide->markAt(2), lit);
-        seam.setMarks(LobbySeam::Marks::Lit, {}, lit);
+        board.setMarks(BoardSeam::Marks::Lit, {});
         QCOMPARE(guide->highlighted(), QList<int>({0, 1}));
         // Words after the title.
         seam.setTitleNote(QStringLiteral(" - 1:00"));
@@ -536,8 +539,8 @@ private slots:
         // Typing on the puzzle: a click on a letter is told and keeps the
         // focus there, and the keys typed there go to the typing first.
         QList<int> keys;
-        seam.typeOnPuzzle([&](int k, Qt::KeyboardModifiers) { return keys << k, k == Qt::Key_Q; });
-        QSignalSpy clicked(&seam, &LobbySeam::puzzleClicked);
+        board.typeOnPuzzle([&](int k, Qt::KeyboardModifiers) { return keys << k, k == Qt::Key_Q; });
+        QSignalSpy clicked(&board, &BoardSeam::puzzleClicked);
         QTest::mouseClick(guide->viewport(), Qt::LeftButton, {}, over(guide, 0));
         QCOMPARE(clicked.size(), 1);
         QCOMPARE(clicked[0][0].toInt(), 0);
@@ -545,7 +548,7 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), 'q');
         QCOMPARE(keys, QList<int>{Qt::Key_Q});
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(guide));
-        seam.typeOnPuzzle({});
+        board.typeOnPuzzle({});
         QCOMPARE(guide->focusPolicy(), guide->ownFocusPolicy());
         // The window going away, and coming back; nothing moves while it is
         // away or the game stands still.

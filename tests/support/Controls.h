@@ -1,13 +1,14 @@
 #pragma once
 
+#include "LetterBox.h"
 #include "LobbyControls.h"
 
 #include <QWidget>
 
-// The lobby's controls, found by their names.
-inline LobbyControls Ui(const QWidget &lobby) {
+// The lobby's controls a player meets, and its board's, found by their names.
+inline LobbyControls::Shown Ui(const QWidget &lobby) {
     return LobbyControls::of(lobby);
 }
-inline LobbyControls Ui(const QWidget *lobby) {
+inline LobbyControls::Shown Ui(const QWidget *lobby) {
     return LobbyControls::of(*lobby);
 }

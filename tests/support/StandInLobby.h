@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BoardSeam.h"
 #include "LobbySeam.h"
 #include "PuzzleKind.h"
 #include "QuoteFile.h"
@@ -8,18 +9,79 @@
 #include <QSet>
 #include <QWidget>
 
+// A stand-in for a board's seam: what an addition asks of the board is
+// recorded, and a test plays the player's side (a pair typed, the pointer
+// on the puzzle) without the board's controls.
+class StandInBoard final : public BoardSeam {
+public:
+    StandInBoard() { connect(&m_session, &GameSession::changed, this, &StandInBoard::changed); }
+
+    std::array<QList<int>, 5> layers;
+    QHash<int, QChar> pencil;
+    std::function<bool(QChar, QChar)> pairTaker;
+    QSet<const QObject *> pointing;
+    std::function<bool(int, Qt::KeyboardModifiers)> puzzleKeys;
+    QHash<QWidget *, Place> placed;
+    QChar letter;
+    bool shown = false;
+    QWidget *host = nullptr; // where placed widgets go
+
+    GameSession &session() override { return m_session; }
+    bool onShow() const override { return shown; }
+    const BoardPalette &palette() const override { return BoardPalette::Day(); }
+    void typeCipherLetter(QChar l) override { emit cipherLetterChanged(letter = l); }
+    void typePair(QChar cipher, QChar plain) override {
+        typeCipherLetter(cipher);
+        const QChar given = plain == u' ' ? SolveGame::Unsolved : plain.toUpper();
+        if (pairTaker && pairTaker(cipher, given)) return;
+        m_session.placePair(QString(cipher), QString(given));
+    }
+    QChar cipherLetter() const override { return letter; }
+    void takePairs(std::function<bool(QChar, QChar)> take) override { pairTaker = std::move(take); }
+    void setMarks(Marks layer, const QList<int> &places) override {
+        layers[size_t(layer)] = places;
+    }
+    void usePuzzlePointer(const QObject *owner, bool on) override {
+        if (on)
+            pointing.insert(owner);
+        else
+            pointing.remove(owner);
+    }
+    void typeOnPuzzle(std::function<bool(int, Qt::KeyboardModifiers)> k) override {
+        puzzleKeys = std::move(k);
+    }
+    bool puzzleTakesKeys() const override { return bool(puzzleKeys); }
+    void setPencilLetters(const QHash<int, QChar> &letters) override { pencil = letters; }
+    void place(QWidget *widget, Place where) override {
+        widget->setParent(host);
+        placed.insert(widget, where);
+    }
+
+private:
+    // As the board shows a move: the solution changed, and a game the move
+    // completed ends there.
+    void changed(GameSession::Move move) {
+        using M = GameSession::Move;
+        if (move == M::CountedHint || move == M::Rule) return;
+        emit solutionChanged();
+        if (game().isOpen() && game().isOver()) m_session.end(game().outcome());
+    }
+
+    GameSession m_session;
+};
+
 // A stand-in for the lobby's seam: what an addition asks of the lobby is
-// recorded, and a test plays the player's side (a menu item, a key, the
-// pointer on the puzzle) without the lobby's window. It plays as the lobby
-// does: a game on a quote of `list`, shown until it is over.
+// recorded, and a test plays the player's side (a menu item, a key) without
+// the lobby's window. It plays as the lobby does: a game on a quote of
+// `list`, shown on its board until it is over.
 class StandInLobby final : public LobbySeam {
 public:
     StandInLobby() {
-        connect(&m_session, &GameSession::changed, this, &StandInLobby::changed);
-        m_session.quoteOf = [this](qint16 record) { return list.value(record - 1); };
+        standIn.host = &windowWidget;
+        standIn.session().quoteOf = [this](qint16 record) { return list.value(record - 1); };
     }
     ~StandInLobby() override {
-        const QObjectList additions = children(); // gone before the session they hang on
+        const QObjectList additions = children(); // gone before the board they hang on
         qDeleteAll(additions);
     }
 
@@ -36,16 +98,18 @@ public:
     int row = 0;
     QHash<QString, QString> notes;
     QString titleNote;
-    std::array<QList<int>, 5> layers;
-    QHash<int, QChar> pencil;
-    std::function<bool(QChar, QChar)> pairTaker;
-    QSet<const QObject *> pointing;
-    std::function<bool(int, Qt::KeyboardModifiers)> puzzleKeys;
-    QHash<QWidget *, Place> placed;
-    QChar letter;
     QStringList said;
     QString scrambled; // for printing
     QWidget windowWidget;
+    // The board, and what its additions asked of it.
+    StandInBoard standIn;
+    std::array<QList<int>, 5> &layers = standIn.layers;
+    QHash<int, QChar> &pencil = standIn.pencil;
+    std::function<bool(QChar, QChar)> &pairTaker = standIn.pairTaker;
+    QSet<const QObject *> &pointing = standIn.pointing;
+    std::function<bool(int, Qt::KeyboardModifiers)> &puzzleKeys = standIn.puzzleKeys;
+    QHash<QWidget *, BoardSeam::Place> &placed = standIn.placed;
+    QChar &letter = standIn.letter;
 
     // The player's side.
     Item *item(const QString &caption) {
@@ -67,21 +131,28 @@ public:
     }
     void setMode(Mode m) {
         m_mode = m;
+        standIn.shown = m == Mode::Solve;
+        emit standIn.arranged();
         emit modeArranged(m);
     }
     void finish() {
         if (game().isOpen() && !game().isOver() && !mayLeave(Leaving::GiveUp)) return;
-        m_session.end(SolveGame::Outcome::Abandoned);
+        session().end(SolveGame::Outcome::Abandoned);
         setMode(Mode::List);
     }
     void setAway(bool away) {
         m_away = away;
         emit awayChanged(away);
     }
+    GameSession &session() { return standIn.session(); }
+    const SolveGame &game() { return standIn.game(); }
+    bool playing() { return standIn.playing(); }
+    void typeCipherLetter(QChar l) { standIn.typeCipherLetter(l); }
+    void typePair(QChar cipher, QChar plain) { standIn.typePair(cipher, plain); }
 
     QWidget *window() override { return &windowWidget; }
     Mode mode() const override { return m_mode; }
-    GameSession &session() override { return m_session; }
+    BoardSeam &board() override { return standIn; }
     bool away() const override { return m_away; }
     void addListMenuItem(const QString &caption, std::function<void()> action,
                          std::function<bool()> checked) override {
@@ -110,75 +181,43 @@ public:
     }
     void showStoreError(const QString &, const quotes::Status &) override {}
     void showOverLobby(const std::function<void(QWidget *)> &show) override { show(window()); }
+    play::QuoteLevels &levels() override { return session().levels(); }
+    void setDrawChoice(std::function<qint16(qint16)> choose) override {
+        session().setChoice(std::move(choose));
+    }
     void playRecord(qint16 record, play::Level level = play::Level::Any,
                     const play::PuzzleKind &kind = play::WithWordBreaks()) override {
-        m_session.clear();
-        const qint16 r = record > 0 ? record : m_session.drawRecord(qint16(list.size()), level);
+        session().clear();
+        const qint16 r = record > 0 ? record : session().drawRecord(qint16(list.size()), level);
         const play::Puzzle p = kind.make(list.value(r - 1));
         setMode(Mode::Solve);
-        m_session.start(p.board, p.enciphered, p.key, level, {}, kind.id());
-        emit gameStarted();
+        session().start(p.board, p.enciphered, p.key, level, {}, kind.id());
+        emit standIn.gameStarted();
     }
     void scrambleForPrinting(const play::PuzzleKind &kind) override {
         scrambled = kind.make(list.value(row - 1)).enciphered;
         setMode(Mode::Print);
     }
     void playPuzzle(const play::Puzzle &p, const QDate &day) override {
-        m_session.clear();
+        session().clear();
         setMode(Mode::Solve);
-        m_session.start(p.board, p.enciphered, p.key, play::Level::Any, day);
-        emit gameStarted();
+        session().start(p.board, p.enciphered, p.key, play::Level::Any, day);
+        emit standIn.gameStarted();
     }
     void resumeGame() override {
         setMode(Mode::Solve);
-        m_session.resume();
-        emit gameStarted();
+        session().resume();
+        emit standIn.gameStarted();
     }
-    void abandonGame() override { m_session.end(SolveGame::Outcome::Abandoned); }
-    void typeCipherLetter(QChar l) override { emit cipherLetterChanged(letter = l); }
-    void typePair(QChar cipher, QChar plain) override {
-        typeCipherLetter(cipher);
-        const QChar given = plain == u' ' ? SolveGame::Unsolved : plain.toUpper();
-        if (pairTaker && pairTaker(cipher, given)) return;
-        m_session.placePair(QString(cipher), QString(given));
-    }
-    QChar cipherLetter() const override { return letter; }
+    void abandonGame() override { session().end(SolveGame::Outcome::Abandoned); }
     QString scrambledOnShow() const override {
-        return m_mode == Mode::Print ? scrambled : m_session.game().Enciphered();
+        return m_mode == Mode::Print ? scrambled
+                                     : const_cast<StandInBoard &>(standIn).game().Enciphered();
     }
     void setTitleNote(const QString &note) override { titleNote = note; }
     void say(const QString &text) override { said << text; }
-    void setMarks(Marks layer, const QList<int> &places, const QColor &) override {
-        layers[size_t(layer)] = places;
-    }
-    void usePuzzlePointer(const QObject *owner, bool on) override {
-        if (on)
-            pointing.insert(owner);
-        else
-            pointing.remove(owner);
-    }
-    void typeOnPuzzle(std::function<bool(int, Qt::KeyboardModifiers)> k) override {
-        puzzleKeys = std::move(k);
-    }
-    void setPencilLetters(const QHash<int, QChar> &letters) override { pencil = letters; }
-    void takePairs(std::function<bool(QChar, QChar)> take) override { pairTaker = std::move(take); }
-    bool puzzleTakesKeys() const override { return bool(puzzleKeys); }
-    void place(QWidget *widget, Place where) override {
-        widget->setParent(&windowWidget);
-        placed.insert(widget, where);
-    }
 
 private:
-    // As the lobby shows a move: the solution changed, and a game the move
-    // completed ends there.
-    void changed(GameSession::Move move) {
-        using M = GameSession::Move;
-        if (move == M::CountedHint || move == M::Rule) return;
-        emit solutionChanged();
-        if (game().isOpen() && game().isOver()) m_session.end(game().outcome());
-    }
-
-    GameSession m_session;
     Mode m_mode = Mode::List;
     bool m_away = false;
 };

@@ -259,7 +259,7 @@ private slots:
             Ui(m).cmdSolveRandomQuote->PerformClick();
             mode(QStringLiteral("solve"));
             menu(QStringLiteral("solve menu"), &frmMain::solveMenu,
-                 [&] { m.txtBox_ContextMenu(1, QPoint(10, 8)); });
+                 [&] { m.txtBox_ContextMenu(Ui(m).txtBox[1], QPoint(10, 8)); });
             Ui(m).cmdSolve->PerformClick();
             mode(QStringLiteral("solved"));
             Ui(m).cmdFinishedSolving->PerformClick();
@@ -384,7 +384,7 @@ private slots:
             meet(QStringLiteral("solve menu"),
                  menuTexts(m.solveMenu(), [](const QString &) { return true; }));
         });
-        m.txtBox_ContextMenu(1, QPoint(10, 8));
+        m.txtBox_ContextMenu(Ui(m).txtBox[1], QPoint(10, 8));
         meet(QStringLiteral("solve"), TextsOf(&m));
         Ui(m).cmdSolve->PerformClick();
         meet(QStringLiteral("solved"), TextsOf(&m));

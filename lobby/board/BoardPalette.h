@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QColor>
+
+// The board's colours in one place: the puzzle boxes', the letter boxes' and
+// each mark layer's (in the order of BoardSeam::Marks). The design's are
+// the day's; another set of colours is one more palette.
+struct BoardPalette {
+    QColor solutionGround; // the solution box, where the player's letters stand
+    QColor puzzleText;     // the scrambled quote's letters and the letter boxes'
+    QColor cipherLetterGround, plainLetterGround; // the two letter boxes
+    // The mark layers: pencil letters, letters lit, the letter picked on the
+    // puzzle, a step explained, letters found wrong.
+    QColor pencil, lit, picked, step, wrong;
+
+    // The design's colours, and the marks' as the additions drew them.
+    static const BoardPalette &Day() {
+        static const BoardPalette day{
+            QColor(255, 255, 0),   QColor(128, 64, 64),   QColor(255, 224, 192),
+            QColor(255, 255, 0),   QColor(225, 228, 240), QColor(255, 196, 110),
+            QColor(170, 230, 170), QColor(150, 220, 255), QColor(255, 150, 150)};
+        return day;
+    }
+    // The colour of a mark layer, by its place in BoardSeam::Marks.
+    const QColor &layer(int index) const {
+        const QColor *const layers[] = {&pencil, &lit, &picked, &step, &wrong};
+        return *layers[index];
+    }
+};
