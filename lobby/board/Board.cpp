@@ -210,7 +210,7 @@ void Board::updateSolution() {
 }
 
 void Board::hint(const std::function<int(int, int)> &randomBetween) {
-    m_session.hint(randomBetween, cipherLetter());
+    m_session.hint(randomBetween, m_hintAim ? m_hintAim() : QChar());
 }
 
 void Board::setWindowKeys(const QList<QKeySequence> *keys) {

@@ -39,8 +39,8 @@ public:
     void showGame();
     // The first letter box takes the focus, and both boxes are emptied.
     void focusLetters();
-    // Hint: aimed at the letter picked in the first letter box, or with none
-    // picked, at a place drawn with `randomBetween`.
+    // Hint: at the letter an addition aims it at, or at a place drawn with
+    // `randomBetween`.
     void hint(const std::function<int(int, int)> &randomBetween);
     // Keys the window answers wherever its focus is: the letter boxes let them pass.
     void setWindowKeys(const QList<QKeySequence> *keys);
@@ -65,6 +65,7 @@ public:
     void takePairs(std::function<bool(QChar, QChar)> take) override {
         m_pairTaker = std::move(take);
     }
+    void aimHints(std::function<QChar()> aim) override { m_hintAim = std::move(aim); }
     void setMarks(Marks layer, const QList<int> &places) override;
     void usePuzzlePointer(const QObject *owner, bool on) override;
     void typeOnPuzzle(std::function<bool(int, Qt::KeyboardModifiers)> keys) override;
@@ -99,6 +100,7 @@ private:
     std::array<QList<int>, 5> m_marks;
     QHash<int, QChar> m_pencil; // tentative letters at places of the solution
     std::function<bool(QChar, QChar)> m_pairTaker;
+    std::function<QChar()> m_hintAim;
     QSet<const QObject *> m_pointerUsers;
     std::function<bool(int, Qt::KeyboardModifiers)> m_puzzleKeys;
 };

@@ -56,6 +56,10 @@ public:
     // While set, a pair the player types (in the letter boxes or on the
     // puzzle) goes to `take` first; true: taken, and not placed. None ends it.
     virtual void takePairs(std::function<bool(QChar cipher, QChar plain)> take) = 0;
+    // While set, Hint gives the letter `aim` names (a scrambled letter whose
+    // places do not all hold the quote's letter yet), rather than one the
+    // game draws; a null letter leaves it to the draw. None ends it.
+    virtual void aimHints(std::function<QChar()> aim) = 0;
 
     // ---- The puzzle -----------------------------------------------------------
 

@@ -321,6 +321,24 @@ private slots:
         QVERIFY(!play::ParseGameFile(play::FormatGameFile(noLetters)));
     }
 
+    void aHintAimedAtALetterGivesThatLetter() {
+        GameSession session;
+        const QString key = QStringLiteral("BCDEFGHIJKLMNOPQRSTUVWXYZA");
+        session.start(QStringLiteral("AN APPLE A DAY"), QStringLiteral("BO BQQMF B EBZ"), key);
+        int drawn = 0; // the draw walks the places from the first
+        const auto first = [&drawn](int low, int high) { return low + drawn++ % (high - low + 1); };
+        // Aimed at Q (the P): every P, counted as a hint; a wrong letter is mended.
+        session.placePair(QStringLiteral("Q"), QStringLiteral("X"));
+        QCOMPARE(session.hint(first, u'Q'), 4);
+        QCOMPARE(session.game().shown(), QStringLiteral("·· ·PP·· · ···"));
+        QCOMPARE(session.game().HintCount(), qint16(1));
+        // A letter placed right already, or none of the quote's: the draw's.
+        QCOMPARE(session.hint(first, u'Q'), 0);
+        QCOMPARE(session.game().shown(), QStringLiteral("A· APP·· A ·A·"));
+        QCOMPARE(session.hint(first, u'W'), 1);
+        QCOMPARE(session.game().HintCount(), qint16(3));
+    }
+
     void whatTheGameKeepsItReadsBack() {
         // A letter changed 1,800 times on a long quote: the history keeps the
         // newest pairs, and the kept game always fits what is read back.

@@ -19,6 +19,7 @@ public:
     std::array<QList<int>, 5> layers;
     QHash<int, QChar> pencil;
     std::function<bool(QChar, QChar)> pairTaker;
+    std::function<QChar()> hintAim;
     QSet<const QObject *> pointing;
     std::function<bool(int, Qt::KeyboardModifiers)> puzzleKeys;
     QHash<QWidget *, Place> placed;
@@ -38,6 +39,7 @@ public:
     }
     QChar cipherLetter() const override { return letter; }
     void takePairs(std::function<bool(QChar, QChar)> take) override { pairTaker = std::move(take); }
+    void aimHints(std::function<QChar()> aim) override { hintAim = std::move(aim); }
     void setMarks(Marks layer, const QList<int> &places) override {
         layers[size_t(layer)] = places;
     }
