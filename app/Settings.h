@@ -49,11 +49,14 @@ inline constexpr Key HelperTip{"HelperTip", "True"};
 // Whether the solver's aids show the plain alphabet rather than the cipher
 // letters.
 inline constexpr Key PlainLetters{"PlainLetters", "False"};
+// Whether a game is solved on letter tiles, each guess over its scrambled
+// letter, rather than on the two puzzle boxes.
+inline constexpr Key LetterTiles{"LetterTiles", "False"};
 
 inline constexpr Key All[] = {FadeStatus, NewUser,           SolverAids,   ShowDifficulty,
                               GameClock,  AskBeforeGivingUp, TypeOnPuzzle, ViewSize,
                               QuoteMarks, QuoteFolder,       ExportFolder, ExportPending,
-                              HelperTip,  PlainLetters};
+                              HelperTip,  PlainLetters,      LetterTiles};
 } // namespace Keys
 
 inline const QString FadeStatusKey = Keys::FadeStatus.text();

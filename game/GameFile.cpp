@@ -48,6 +48,7 @@ QByteArray FormatGameFile(const KeptGame &s) {
     if (!s.letterHints) out += "letterhints=no\n"; // written only for an expert game
     if (s.day.isValid()) out += "day=" + s.day.toString(Qt::ISODate).toUtf8() + '\n';
     if (!s.kind.isEmpty()) out += "kind=" + s.kind.toUtf8() + '\n';
+    if (!s.original.isEmpty()) out += "original=" + s.original.toUtf8() + '\n';
     if (!s.pencil.isEmpty()) out += "pencil=" + s.pencil.toUtf8() + '\n';
     if (s.ended.isValid()) {
         out += "ended=" + s.ended.toString(Qt::ISODate).toUtf8() + '\n';
@@ -81,6 +82,7 @@ std::optional<KeptGame> ParseGameFile(const QByteArray &bytes, const QDateTime &
     // A day that is no date is no game of Today's Quote, and the game stays.
     s.day = QDate::fromString(v.value("day"), Qt::ISODate);
     s.kind = v.value("kind");
+    s.original = v.value("original");
     // Pencil letters that are no pairs of letters are left out, the game kept.
     static const QRegularExpression Pairs(QStringLiteral("^([A-Z][A-Z])( [A-Z][A-Z])*$"));
     if (Pairs.match(v.value("pencil")).hasMatch()) s.pencil = v.value("pencil");
@@ -129,6 +131,12 @@ std::optional<KeptGame> ParseGameFile(const QByteArray &bytes, const QDateTime &
     } else {
         s.kind.clear();
     }
+    // The quote as written belongs to that board, or is left out (the game stays).
+    const quotes::Normalized written = quotes::NormalizeQuote(s.original);
+    if (s.kind.isEmpty() || s.original.size() > quotes::MaximumLength ||
+        written.text != s.original || s.original != quotes::UpperCase(s.original) ||
+        WithoutWordBreaks().boardOf(s.original) != s.quote)
+        s.original.clear();
     // A game of Today's Quote is the day's puzzle, begun on that day or
     // after it: any other day named is no day of it, and the game stays.
     if (s.day.isValid()) {

@@ -27,6 +27,8 @@ struct KeptGame {
     // The kind of puzzle the board is laid out as (PuzzleKind::id); empty
     // for the design's, with word breaks.
     QString kind;
+    // The quote as written, for a board of another kind; empty otherwise.
+    QString original;
     // The player's pencil letters, "XT QH": each scrambled letter with its
     // tentative letter; empty for none.
     QString pencil;

@@ -36,6 +36,7 @@ void GameSession::clear() {
     m_level = play::Level::Any;
     m_day = QDate();
     m_kind.clear();
+    m_original.clear();
     m_language.reset();
     m_pencil.clear();
     m_lastPair = {};
@@ -46,11 +47,13 @@ void GameSession::clear() {
 }
 
 void GameSession::start(const QString &quote, const QString &enciphered, const QString &key,
-                        play::Level level, const QDate &day, const QString &kind) {
+                        play::Level level, const QDate &day, const QString &kind,
+                        const QString &original) {
     m_game.start(quote, enciphered);
     m_level = level;
     m_day = day;
     m_kind = kind == play::WithWordBreaks().id() ? QString() : kind;
+    m_original = m_kind.isEmpty() ? QString() : original.trimmed();
     m_language.reset();
     m_hintsGiveLetters = play::HintsGiveLetters(level);
     m_lastPair = {};
@@ -75,6 +78,7 @@ void GameSession::restore(const play::KeptGame &kept) {
     m_hintsGiveLetters = kept.letterHints;
     m_day = kept.day;
     m_kind = kept.kind;
+    m_original = kept.original;
     m_language.reset();
     m_pencil = kept.pencil;
 }
@@ -219,6 +223,7 @@ play::KeptGame GameSession::kept() const {
     s.letterHints = m_hintsGiveLetters;
     s.day = m_day;
     s.kind = m_kind;
+    s.original = m_original;
     s.pencil = m_pencil;
     return s;
 }

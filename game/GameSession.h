@@ -70,6 +70,10 @@ public:
     const QString &kind() const { return m_kind; }
     // Whether the board keeps the quote's word breaks (the design's kind).
     bool hasWordBreaks() const;
+    // The quote as written, for a board laid out otherwise (letters in
+    // fives): what the board shows once the game is over. Empty for the
+    // design's kind.
+    const QString &original() const { return m_original; }
     // The language the game's quote is written in, English or German, as
     // the solver reads it: found once a game.
     solver::Language language() const;
@@ -100,10 +104,10 @@ public:
     // A game of a level starts with its letters given (never taken back, no
     // hint counted), and an expert's gives no letter by Hint. A game of
     // Today's Quote names its `day`; a board of another kind than the
-    // design's names its `kind`.
+    // design's names its `kind`, and the quote as written (`original`).
     void start(const QString &quote, const QString &enciphered, const QString &key = {},
                play::Level level = play::Level::Any, const QDate &day = {},
-               const QString &kind = {});
+               const QString &kind = {}, const QString &original = {});
     // A kept game, set up as it was left, its clock going on from its seconds.
     void restore(const play::KeptGame &kept);
     // The restored game comes back on show: its clock goes on from its
@@ -180,6 +184,7 @@ private:
     play::Level m_level = play::Level::Any;
     QDate m_day;
     QString m_kind;
+    QString m_original;
     mutable std::optional<solver::Language> m_language;
     QString m_pencil;
     int m_changing = 0;

@@ -200,6 +200,16 @@ int SolveGame::takeHint(const QString &shown, const std::function<int(int, int)>
     return at;
 }
 
+int SolveGame::nextUnsolved(int from) const {
+    const QString &board = shown();
+    const int n = int(board.size());
+    for (int step = 1; step <= n; ++step) {
+        const int at = ((from < 0 ? -1 : from) + step) % n;
+        if (board[at] == Unsolved) return at;
+    }
+    return -1;
+}
+
 int SolveGame::takeHintOf(QChar cipher) {
     const QString board = shown();
     for (int i = 0; i < m_enciphered.size() && i < board.size(); ++i)

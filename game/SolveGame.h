@@ -115,6 +115,10 @@ public:
 
     // Every place (0-based) of `cipher` in `enciphered`.
     static QList<int> PlacesOf(const QString &enciphered, QChar cipher);
+    // The next place after `from` (going round to the first after the
+    // last) of a letter with none placed yet, in what the game shows; -1
+    // when none is left. From -1, the first.
+    int nextUnsolved(int from) const;
 
     // What the letter strip shows of one cipher letter: how often it occurs,
     // the plain letter the player has given it so far (null for none), and

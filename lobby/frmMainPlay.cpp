@@ -109,7 +109,7 @@ void frmMain::PlayRecord(qint16 record, play::Level level, const play::PuzzleKin
     }
     const play::Puzzle puzzle = kind.make(quote);
     // Its clock starts once the quote is on screen, before the fade-in.
-    session.start(puzzle.board, puzzle.enciphered, puzzle.key, level, {}, kind.id());
+    session.start(puzzle.board, puzzle.enciphered, puzzle.key, level, {}, kind.id(), quote);
     showGame();
 }
 

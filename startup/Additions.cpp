@@ -4,6 +4,7 @@
 #include "FreshQuotes.h"
 #include "GameStatistics.h"
 #include "HelperTip.h"
+#include "LetterTiles.h"
 #include "PairHistory.h"
 #include "PatternWords.h"
 #include "PencilMarks.h"
@@ -45,6 +46,7 @@ void AttachAdditions(LobbySeam &lobby) {
     new PlayClock(lobby, board);
     new AnswerGuard(lobby, board);
     new PuzzleTyping(lobby, board);
+    new LetterTiles(lobby, board);
     new ViewSizeChoice(lobby);
     new ScreenReader(lobby, board);
     new HelperTip(lobby, board);

@@ -33,10 +33,9 @@ bool PuzzleTyping::isLetterAt(int place) const {
     return place >= 0 && place < e.size() && e[place] >= u'A' && e[place] <= u'Z';
 }
 
-int PuzzleTyping::nextLetter(int place, int step, bool unsolvedOnly) const {
-    const QString &shown = board.game().SolveProgress();
-    for (int i = place + step; i >= 0 && i < shown.size(); i += step)
-        if (isLetterAt(i) && (!unsolvedOnly || shown[i] == SolveGame::Unsolved)) return i;
+int PuzzleTyping::nextLetter(int place, int step) const {
+    for (int i = place + step; i >= 0 && i < board.game().Enciphered().size(); i += step)
+        if (isLetterAt(i)) return i;
     return -1;
 }
 
@@ -74,7 +73,7 @@ bool PuzzleTyping::key(int k, Qt::KeyboardModifiers modifiers) {
     if (k == Qt::Key_Left || k == Qt::Key_Right) {
         const int from =
             m_at >= 0 ? m_at : (k == Qt::Key_Right ? -1 : int(board.game().Enciphered().size()));
-        const int to = nextLetter(from, k == Qt::Key_Right ? 1 : -1, false);
+        const int to = nextLetter(from, k == Qt::Key_Right ? 1 : -1);
         if (to >= 0) pick(to);
         return true;
     }
@@ -83,8 +82,10 @@ bool PuzzleTyping::key(int k, Qt::KeyboardModifiers modifiers) {
     if (k >= Qt::Key_A && k <= Qt::Key_Z) {
         const int at = m_at;
         board.typePair(cipher, QChar(k));
+        // On to the next letter still to find, round to the first after the
+        // last (a pick that stayed on the last would be overwritten).
         if (board.playing()) {
-            const int next = nextLetter(at, 1, true);
+            const int next = board.game().nextUnsolved(at);
             pick(next >= 0 ? next : at);
         }
         return true;

@@ -25,7 +25,7 @@ public:
 private:
     bool isLetterAt(int place) const;
     // The next letter's place from `place` in `step` (+1, -1), or -1.
-    int nextLetter(int place, int step, bool unsolvedOnly) const;
+    int nextLetter(int place, int step) const;
     // Typing on the puzzle as the switch and the game stand, the pick shown.
     void apply();
 

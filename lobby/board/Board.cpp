@@ -8,6 +8,7 @@
 #include "QuoteTextBox.h"
 #include "Spoken.h"
 #include "WindowSize.h"
+#include "modSupport.h"
 
 #include <QAccessible>
 #include <QCoreApplication>
@@ -92,8 +93,7 @@ void Board::arrange(bool onShow) {
 }
 
 void Board::showGame() {
-    m_puzzle[1]->setText(game().shown());
-    m_puzzle[2]->setText(game().Enciphered());
+    showTexts(game().shown(), game().Enciphered());
     clearMarks(); // marks belong to the game they were made on
     arrangePuzzle();
     describeSolution();
@@ -102,7 +102,14 @@ void Board::showGame() {
 }
 
 void Board::focusLetters() {
-    m_letter[1]->setFocus();
+    if (focusHeld())
+        m_focusHolder->setFocus();
+    else
+        m_letter[1]->setFocus();
+}
+
+bool Board::focusHeld() const {
+    return m_focusHolder && m_focusHolder->isVisible();
 }
 
 void Board::session_Changed(GameSession::Move move) {
@@ -120,23 +127,51 @@ void Board::session_Changed(GameSession::Move move) {
 void Board::session_Paused(bool paused) {
     if (!m_onShow) return;
     // A paused puzzle is hidden from everyone, a screen reader too.
-    m_puzzle[1]->setText(paused ? QString() : solutionText());
-    m_puzzle[2]->setText(paused ? QString() : game().Enciphered());
+    if (paused)
+        showTexts({}, {});
+    else
+        showTexts(solutionText(), game().Enciphered());
     describeSolution();
 }
 
 void Board::showSolution() {
-    m_puzzle[1]->setText(solutionText());
+    // A board of another kind than the design's, once it is over, shows the
+    // quote as written: letters in fives are read as the words they were.
+    const QString &original = m_session.original();
+    if (game().isOver() && !original.isEmpty()) {
+        clearMarks();
+        showTexts(original, cipher::EncipherWith(m_session.key(), original));
+    } else {
+        showTexts(solutionText(), m_puzzle[2]->text());
+    }
     describeSolution();
     emit solutionChanged();
     if (game().isOver()) {
         emit gameOver();
         return;
     }
+    if (focusHeld()) {
+        m_focusHolder->setFocus(); // where the player types
+        return;
+    }
     // Entering box 1 empties both boxes, also when the focus is there already.
     const bool alreadyThere = m_letter[1]->hasFocus();
     m_letter[1]->setFocus();
     if (alreadyThere) txtLetter_GotFocus(1);
+}
+
+void Board::showTexts(const QString &solution, const QString &scrambled) {
+    m_puzzle[1]->setText(solution);
+    m_puzzle[2]->setText(scrambled);
+    emit shownChanged();
+}
+
+QString Board::solutionShown() const {
+    return m_puzzle[1]->text();
+}
+
+QString Board::scrambledShown() const {
+    return m_puzzle[2]->text();
 }
 
 QString Board::solutionText() const {
@@ -209,6 +244,12 @@ void Board::updateSolution() {
     m_session.placePair(cipher, plain);
 }
 
+void Board::placePair(QChar cipher, QChar plain) {
+    const QChar given = plain == u' ' ? SolveGame::Unsolved : plain.toUpper();
+    if (m_pairTaker && m_pairTaker(cipher, given)) return;
+    m_session.placePair(QString(cipher), QString(given));
+}
+
 void Board::hint(const std::function<int(int, int)> &randomBetween) {
     m_session.hint(randomBetween, m_hintAim ? m_hintAim() : QChar());
 }
@@ -225,14 +266,20 @@ void Board::setMarks(Marks layer, const QList<int> &places) {
     showMarks();
 }
 
-void Board::showMarks() {
+QMap<int, QColor> Board::marksShown() const {
     // Each place in the colour of the highest layer that marks it.
     QMap<int, QColor> shown;
     for (size_t layer = 0; layer < m_marks.size(); ++layer)
         for (int place : m_marks[layer])
             shown.insert(place, palette().layer(int(layer)));
+    return shown;
+}
+
+void Board::showMarks() {
+    const QMap<int, QColor> shown = marksShown();
     for (int i : {1, 2})
         m_puzzle[size_t(i)]->setMarks(shown);
+    emit shownChanged();
 }
 
 void Board::clearMarks() {
@@ -244,7 +291,7 @@ void Board::clearMarks() {
 
 void Board::setPencilLetters(const QHash<int, QChar> &letters) {
     m_pencil = letters;
-    if (m_onShow && !m_session.paused()) m_puzzle[1]->setText(solutionText());
+    if (m_onShow && !m_session.paused()) showTexts(solutionText(), m_puzzle[2]->text());
 }
 
 void Board::usePuzzlePointer(const QObject *owner, bool on) {

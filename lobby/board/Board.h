@@ -3,7 +3,9 @@
 #include "BoardSeam.h"
 
 #include <QKeySequence>
+#include <QPointer>
 #include <QSet>
+#include <QWidget>
 
 #include <array>
 
@@ -66,12 +68,17 @@ public:
         m_pairTaker = std::move(take);
     }
     void aimHints(std::function<QChar()> aim) override { m_hintAim = std::move(aim); }
+    void placePair(QChar cipher, QChar plain) override;
+    void holdFocus(QWidget *holder) override { m_focusHolder = holder; }
     void setMarks(Marks layer, const QList<int> &places) override;
     void usePuzzlePointer(const QObject *owner, bool on) override;
     void typeOnPuzzle(std::function<bool(int, Qt::KeyboardModifiers)> keys) override;
     bool puzzleTakesKeys() const override { return bool(m_puzzleKeys); }
     void setPencilLetters(const QHash<int, QChar> &letters) override;
     void place(QWidget *widget, Place where) override;
+    QString solutionShown() const override;
+    QString scrambledShown() const override;
+    QMap<int, QColor> marksShown() const override;
 
 signals:
     // A move completed the game on show: the lobby shows how it ended.
@@ -81,6 +88,10 @@ private:
     void session_Changed(GameSession::Move move);
     void session_Paused(bool paused);
     void showSolution();
+    // The puzzle boxes show these, as the game stands.
+    void showTexts(const QString &solution, const QString &scrambled);
+    // Where the focus goes after a move: the holder, or the first letter box.
+    bool focusHeld() const;
     void txtLetter_GotFocus(int index);
     void txtLetter_KeyUp(int index, int keyCode);
     void updateSolution();
@@ -101,6 +112,7 @@ private:
     QHash<int, QChar> m_pencil; // tentative letters at places of the solution
     std::function<bool(QChar, QChar)> m_pairTaker;
     std::function<QChar()> m_hintAim;
+    QPointer<QWidget> m_focusHolder;
     QSet<const QObject *> m_pointerUsers;
     std::function<bool(int, Qt::KeyboardModifiers)> m_puzzleKeys;
 };

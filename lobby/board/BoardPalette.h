@@ -12,13 +12,16 @@ struct BoardPalette {
     // The mark layers: pencil letters, letters lit, the letter picked on the
     // puzzle, a step explained, letters found wrong.
     QColor pencil, lit, picked, step, wrong;
+    // A letter given to two scrambled letters, where a board shows it so.
+    QColor clash;
 
     // The design's colours, and the marks' as the additions drew them.
     static const BoardPalette &Day() {
-        static const BoardPalette day{
-            QColor(255, 255, 0),   QColor(128, 64, 64),   QColor(255, 224, 192),
-            QColor(255, 255, 0),   QColor(225, 228, 240), QColor(255, 196, 110),
-            QColor(170, 230, 170), QColor(150, 220, 255), QColor(255, 150, 150)};
+        static const BoardPalette day{QColor(255, 255, 0),   QColor(128, 64, 64),
+                                      QColor(255, 224, 192), QColor(255, 255, 0),
+                                      QColor(225, 228, 240), QColor(255, 196, 110),
+                                      QColor(170, 230, 170), QColor(150, 220, 255),
+                                      QColor(255, 150, 150), QColor(200, 0, 0)};
         return day;
     }
     // The colour of a mark layer, by its place in BoardSeam::Marks.

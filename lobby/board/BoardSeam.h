@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QMap>
 #include <QObject>
 #include <functional>
 
@@ -56,6 +57,14 @@ public:
     // While set, a pair the player types (in the letter boxes or on the
     // puzzle) goes to `take` first; true: taken, and not placed. None ends it.
     virtual void takePairs(std::function<bool(QChar cipher, QChar plain)> take) = 0;
+    // A pair placed as the player types it on the board itself (on a tile):
+    // the pair takers first, as from the letter boxes; the letter boxes and
+    // the focus are left as they are. A blank takes it back.
+    virtual void placePair(QChar cipher, QChar plain) = 0;
+    // While set, the board's focus goes to `holder` (an addition's own
+    // widget on the board) at a game's start and stays there after each
+    // move, rather than going to the first letter box. None ends it.
+    virtual void holdFocus(QWidget *holder) = 0;
     // While set, Hint gives the letter `aim` names (a scrambled letter whose
     // places do not all hold the quote's letter yet), rather than one the
     // game draws; a null letter leaves it to the draw. None ends it.
@@ -83,6 +92,14 @@ public:
     // `widget`, an addition's own, shown at `where` on the board while the
     // addition shows it; it goes with the board.
     virtual void place(QWidget *widget, Place where) = 0;
+    // What the puzzle boxes show (shownChanged tells each change): the
+    // solution, pencil letters in small letters (once a game of another
+    // kind than the design's is over, the quote as written); the scrambled
+    // quote laid out the same; both empty while the game is paused. And the
+    // colour each marked place shows in, its highest layer's.
+    virtual QString solutionShown() const = 0;
+    virtual QString scrambledShown() const = 0;
+    virtual QMap<int, QColor> marksShown() const = 0;
 
 signals:
     // A game is on the board, from its first moment (or from where it stood).
@@ -97,4 +114,6 @@ signals:
     // -1 for none; a click on one.
     void puzzleHovered(int place);
     void puzzleClicked(int place);
+    // What the puzzle boxes show changed: their texts or their marks.
+    void shownChanged();
 };

@@ -15,6 +15,8 @@
 #include "KeptGames.h"
 #include "Language.h"
 #include "LetterStrip.h"
+#include "LetterTiles.h"
+#include "TileBoard.h"
 #include "PairHistory.h"
 #include "PatternWords.h"
 #include "PencilMarks.h"
@@ -102,7 +104,8 @@ private slots:
         for (const Settings::Key &k :
              {Settings::Keys::ShowDifficulty, Settings::Keys::GameClock, Settings::Keys::SolverAids,
               Settings::Keys::AskBeforeGivingUp, Settings::Keys::TypeOnPuzzle,
-              Settings::Keys::QuoteMarks, Settings::Keys::PlainLetters})
+              Settings::Keys::QuoteMarks, Settings::Keys::PlainLetters,
+              Settings::Keys::LetterTiles})
             Settings::SetOn(k, false);
         stats::SetRecordPath({});
         script.reset();
@@ -471,6 +474,72 @@ private slots:
                                     .arg(placed)
                                     .arg(pencilled)));
         }
+    }
+
+    void theTilesCursorMovesAsAPlayerExpects() {
+        // Letters only, word by word, and the letters given twice.
+        const QString s = QStringLiteral("AB, 'CD' E");
+        QCOMPARE(LetterTiles::NextLetter(s, -1, 1), 0);
+        QCOMPARE(LetterTiles::NextLetter(s, 1, 1), 5);   // past the comma and the quote mark
+        QCOMPARE(LetterTiles::NextLetter(s, 5, -1), 1);
+        QCOMPARE(LetterTiles::NextLetter(s, 9, 1), -1);
+        QCOMPARE(LetterTiles::NextWord(s, 0, 1), 5);     // the word's first letter, not its mark
+        QCOMPARE(LetterTiles::NextWord(s, 6, 1), 9);
+        QCOMPARE(LetterTiles::NextWord(s, 9, 1), -1);    // the last word: Tab goes on
+        QCOMPARE(LetterTiles::NextWord(s, 6, -1), 0);    // from inside a word, the one before
+        QCOMPARE(LetterTiles::NextWord(s, 0, -1), -1);
+        QCOMPARE(LetterTiles::Clashes(QStringLiteral("XYZX"), QStringLiteral("TT·T")),
+                 QSet<int>({0, 1, 3}));
+        QCOMPARE(LetterTiles::Clashes(QStringLiteral("XYZX"), QStringLiteral("Tt·T")), QSet<int>());
+    }
+
+    void aGameIsSolvedOnTheTiles() {
+        Settings::SetOn(Settings::Keys::LetterTiles, true);
+        auto *tiles = new LetterTiles(*lobby, lobby->standIn);
+        lobby->playRecord(1);
+        TileBoard *board = tiles->tiles();
+        QVERIFY(board->isVisibleTo(&lobby->windowWidget));
+        QCOMPARE(lobby->placed.value(board), BoardSeam::Place::OverPuzzle);
+        QCOMPARE(lobby->standIn.focusHolder, board); // the keyboard is the tiles' from the start
+        QCOMPARE(tiles->cursor(), 0);
+        const QString &scrambled = game().Enciphered();
+        // The cursor's letter is lit everywhere, and Hint aims there.
+        QCOMPARE(board->look().marks.keys(), SolveGame::PlacesOf(scrambled, scrambled[0]));
+        QCOMPARE(lobby->standIn.hintAim(), scrambled[0]);
+        // A letter typed is the pair of the cursor's letter; the cursor moves
+        // on to the next letter still to find, past those now found.
+        QVERIFY(tiles->key(Qt::Key_T, {}));
+        QCOMPARE(game().shown()[0], QChar(u'T'));
+        QCOMPARE(tiles->cursor(), 1);
+        QVERIFY(tiles->key(Qt::Key_H, {}) && tiles->key(Qt::Key_E, {}));
+        QCOMPARE(tiles->cursor(), int(Quote.indexOf(u'B')));
+        // A wrong letter is red where it is given twice, and taken back with Backspace.
+        tiles->moveTo(int(Quote.indexOf(u'W')));
+        QVERIFY(tiles->key(Qt::Key_T, {}));
+        QVERIFY(board->look().clashes.contains(0) && board->look().clashes.contains(int(Quote.indexOf(u'W'))));
+        tiles->moveTo(int(Quote.indexOf(u'W')));
+        QVERIFY(tiles->key(Qt::Key_Backspace, {}));
+        QCOMPARE(game().shown()[Quote.indexOf(u'W')], SolveGame::Unsolved);
+        QVERIFY(board->look().clashes.isEmpty());
+        // Round to the first letter still to find after the last.
+        const int last = int(game().shown().lastIndexOf(SolveGame::Unsolved));
+        tiles->moveTo(last);
+        QVERIFY(tiles->key(Qt::Key_A + (Quote[last].unicode() - 'A'), {}));
+        QCOMPARE(tiles->cursor(), int(Quote.indexOf(u'B')));
+        // Tab goes to the next word; the keys of the window pass.
+        QVERIFY(tiles->key(Qt::Key_Tab, {}));
+        QCOMPARE(tiles->cursor(), int(Quote.indexOf(u'W')));
+        QVERIFY(!tiles->key(Qt::Key_Z, Qt::ControlModifier));
+        // Every letter typed in turn solves it.
+        for (int guard = 0; guard < 30 && !game().isOver(); ++guard)
+            QVERIFY(tiles->key(Qt::Key_A + (Quote[tiles->cursor()].unicode() - 'A'), {}));
+        QVERIFY(game().isOver() && game().outcome() == SolveGame::Outcome::Solved);
+        // Off: the two boxes again, the keyboard and Hint as the design has them.
+        lobby->playRecord(1);
+        tiles->menuLetterTiles_Click();
+        QVERIFY(!board->isVisibleTo(&lobby->windowWidget));
+        QVERIFY(!lobby->standIn.focusHolder && !lobby->standIn.hintAim);
+        QVERIFY(!Settings::IsOn(Settings::Keys::LetterTiles));
     }
 
     void thePlainAlphabetWithTheLanguagesCounts() {

@@ -23,6 +23,7 @@ public:
     QSet<const QObject *> pointing;
     std::function<bool(int, Qt::KeyboardModifiers)> puzzleKeys;
     QHash<QWidget *, Place> placed;
+    QWidget *focusHolder = nullptr;
     QChar letter;
     bool shown = false;
     QWidget *host = nullptr; // where placed widgets go
@@ -58,6 +59,21 @@ public:
         widget->setParent(host);
         placed.insert(widget, where);
     }
+    void placePair(QChar cipher, QChar plain) override {
+        const QChar given = plain == u' ' ? SolveGame::Unsolved : plain.toUpper();
+        if (pairTaker && pairTaker(cipher, given)) return;
+        m_session.placePair(QString(cipher), QString(given));
+    }
+    void holdFocus(QWidget *holder) override { focusHolder = holder; }
+    QString solutionShown() const override { return m_session.game().shown(); }
+    QString scrambledShown() const override { return m_session.game().Enciphered(); }
+    QMap<int, QColor> marksShown() const override {
+        QMap<int, QColor> shown;
+        for (size_t layer = 0; layer < layers.size(); ++layer)
+            for (int place : layers[layer])
+                shown.insert(place, palette().layer(int(layer)));
+        return shown;
+    }
 
 private:
     // As the board shows a move: the solution changed, and a game the move
@@ -66,6 +82,7 @@ private:
         using M = GameSession::Move;
         if (move == M::CountedHint || move == M::Rule) return;
         emit solutionChanged();
+        emit shownChanged();
         if (game().isOpen() && game().isOver()) m_session.end(game().outcome());
     }
 
@@ -193,7 +210,7 @@ public:
         const qint16 r = record > 0 ? record : session().drawRecord(qint16(list.size()), level);
         const play::Puzzle p = kind.make(list.value(r - 1));
         setMode(Mode::Solve);
-        session().start(p.board, p.enciphered, p.key, level, {}, kind.id());
+        session().start(p.board, p.enciphered, p.key, level, {}, kind.id(), list.value(r - 1));
         emit standIn.gameStarted();
     }
     void scrambleForPrinting(const play::PuzzleKind &kind) override {
