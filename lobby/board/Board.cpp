@@ -93,8 +93,9 @@ void Board::arrange(bool onShow) {
 }
 
 void Board::showGame() {
-    showTexts(game().shown(), game().Enciphered());
+    m_pencil.clear();
     clearMarks(); // marks belong to the game they were made on
+    showBoard();
     arrangePuzzle();
     describeSolution();
     describeLetterBoxes(true);
@@ -124,26 +125,14 @@ void Board::session_Changed(GameSession::Move move) {
     showSolution();
 }
 
-void Board::session_Paused(bool paused) {
+void Board::session_Paused() {
     if (!m_onShow) return;
-    // A paused puzzle is hidden from everyone, a screen reader too.
-    if (paused)
-        showTexts({}, {});
-    else
-        showTexts(solutionText(), game().Enciphered());
+    showBoard(); // hidden from everyone while paused, a screen reader too
     describeSolution();
 }
 
 void Board::showSolution() {
-    // A board of another kind than the design's, once it is over, shows the
-    // quote as written: letters in fives are read as the words they were.
-    const QString &original = m_session.original();
-    if (game().isOver() && !original.isEmpty()) {
-        clearMarks();
-        showTexts(original, cipher::EncipherWith(m_session.key(), original));
-    } else {
-        showTexts(solutionText(), m_puzzle[2]->text());
-    }
+    showBoard();
     describeSolution();
     emit solutionChanged();
     if (game().isOver()) {
@@ -160,9 +149,22 @@ void Board::showSolution() {
     if (alreadyThere) txtLetter_GotFocus(1);
 }
 
+void Board::showBoard() {
+    if (m_session.paused()) return showTexts({}, {});
+    // A board of another kind than the design's, once it is over, shows the
+    // quote as written: letters in fives are read as the words they were.
+    const QString &original = m_session.original();
+    if (game().isOver() && !original.isEmpty()) {
+        clearMarks();
+        return showTexts(original, cipher::EncipherWith(m_session.key(), original));
+    }
+    showTexts(solutionText(), game().Enciphered());
+}
+
 void Board::showTexts(const QString &solution, const QString &scrambled) {
     m_puzzle[1]->setText(solution);
-    m_puzzle[2]->setText(scrambled);
+    // The scrambled quote is set only where it changes: a selection in it stays.
+    if (m_puzzle[2]->text() != scrambled) m_puzzle[2]->setText(scrambled);
     emit shownChanged();
 }
 
@@ -291,7 +293,7 @@ void Board::clearMarks() {
 
 void Board::setPencilLetters(const QHash<int, QChar> &letters) {
     m_pencil = letters;
-    if (m_onShow && !m_session.paused()) showTexts(solutionText(), m_puzzle[2]->text());
+    if (m_onShow) showBoard();
 }
 
 void Board::usePuzzlePointer(const QObject *owner, bool on) {

@@ -86,9 +86,10 @@ signals:
 
 private:
     void session_Changed(GameSession::Move move);
-    void session_Paused(bool paused);
+    void session_Paused();
     void showSolution();
-    // The puzzle boxes show these, as the game stands.
+    // What the puzzle boxes show, as the game stands; and those texts.
+    void showBoard();
     void showTexts(const QString &solution, const QString &scrambled);
     // Where the focus goes after a move: the holder, or the first letter box.
     bool focusHeld() const;

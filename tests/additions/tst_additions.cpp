@@ -585,6 +585,12 @@ private slots:
         QCOMPARE(game().SolveProgress()[0], SolveGame::Unsolved);
         QVERIFY(key(Qt::Key_T) && !key(Qt::Key_Tab));
         QVERIFY(!lobby->puzzleKeys(Qt::Key_Z, Qt::ControlModifier)); // the window's keys pass
+        // From the last letter still to find, the pick goes round to the first
+        // (it used to stay there, and the next letter overwrote it).
+        const int last = int(game().SolveProgress().lastIndexOf(SolveGame::Unsolved));
+        emit lobby->standIn.puzzleClicked(last);
+        QVERIFY(key(Qt::Key_A + game().SolveQuote()[last].unicode() - 'A'));
+        QCOMPARE(typing->at(), game().nextUnsolved(-1));
         // Every other letter typed where the pick moves on to: the game is won.
         while (!game().isOver()) {
             const int at = typing->at();

@@ -4,7 +4,9 @@
 #include "Language.h"
 #include "LetterStrip.h"
 #include "Lobby.h"
+#include "NoWordBreaks.h"
 #include "PrinterSurface.h"
+#include "QuoteRules.h"
 #include "RecordingPrinter.h"
 #include "SavedGame.h"
 #include "SolveGame.h"
@@ -16,6 +18,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
@@ -493,6 +496,52 @@ private slots:
         Ui(m).txtLetter[1]->setFocus();
         QTest::mouseClick(Ui(m).txtBox[1]->viewport(), Qt::LeftButton, {}, QPoint(10, 8));
         QVERIFY(QApplication::focusWidget() != Ui(m).txtLetter[1]);
+    }
+
+    // ---- The board -------------------------------------------------------------------
+
+    void theBoardKeepsAnAdditionsFocusAndShowsWhatItShows() {
+        frmMain &m = open();
+        BoardSeam &board = m.seam().board();
+        QSignalSpy shown(&board, &BoardSeam::shownChanged);
+        // A widget of an addition's own over the puzzle holds the board's
+        // keyboard: from the game's start, and after each pair placed there.
+        auto *own = new QLineEdit;
+        board.place(own, BoardSeam::Place::OverPuzzle);
+        own->show();
+        board.holdFocus(own);
+        startGame(m);
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(own));
+        QCOMPARE(board.scrambledShown(), m.game.Enciphered());
+        const QChar t = m.session.key()[u'T' - u'A'];
+        shown.clear();
+        board.placePair(t, u'T');
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(own));
+        QVERIFY(Ui(m).txtLetter[1]->text().isEmpty());
+        QVERIFY(!shown.isEmpty());
+        QCOMPARE(board.solutionShown(), m.game.shown());
+        QCOMPARE(board.solutionShown(), Ui(m).txtBox[1]->text());
+        board.setMarks(BoardSeam::Marks::Wrong, {0});
+        QCOMPARE(board.marksShown(), (QMap<int, QColor>{{0, board.palette().wrong}}));
+        // Let go, the first letter box has it again, as designed.
+        board.holdFocus(nullptr);
+        board.placePair(t, u' ');
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(Ui(m).txtLetter[1]));
+        delete own;
+    }
+
+    void aPuzzleWithoutWordBreaksIsReadAsWrittenOnceSolved() {
+        frmMain &m = open();
+        m.PlayRecord(3, play::Level::Any, play::WithoutWordBreaks());
+        QCOMPARE(m.game.SolveQuote(), quotes::LettersInFives(Quote));
+        QCOMPARE(m.session.original(), Quote);
+        // Kept with the game, and back when it is resumed.
+        const play::KeptGame kept = *play::ParseGameFile(play::FormatGameFile(m.session.kept()));
+        QCOMPARE(kept.original, Quote);
+        m.cmdSolve_Click();
+        QCOMPARE(Ui(m).txtBox[1]->text(), Quote);
+        QCOMPARE(Ui(m).txtBox[2]->text(), cipher::EncipherWith(m.session.key(), Quote));
+        m.cmdFinishedSolving_Click();
     }
 
     // ---- The seam the additions hang on --------------------------------------------
