@@ -97,22 +97,22 @@ Sie können weiterspielen; bis das behoben ist, werden Spiele nicht gezählt.</t
 <context>
     <name>HelperTip</name>
     <message>
+        <source>Show this tip at the next game too</source>
+        <translation>Diesen Tipp auch beim nächsten Spiel anzeigen</translation>
+    </message>
+    <message>
         <source>Cipherly has helpers, each off until you want it, in the right-click menus (or Ctrl+M, the Menu key, Shift+F10):
 
-- While solving, right-click a puzzle box: Explain a Step (F2), Check My Letters (F3), Solver&apos;s Aids, Show the Clock (F9 pauses), Ask Before Giving Up, Type on the Puzzle.
+- While solving, right-click a puzzle box: Explain a Step (F2), Check My Letters (F3), Solver&apos;s Aids, Show the Clock (F9 pauses), Ask Before Giving Up, Type on the Puzzle, Letter Tiles (Ctrl+L: each guess over its scrambled letter; Ctrl+L again for the two boxes).
 - In the quote list: Today&apos;s Quote (Ctrl+D), Statistics, Show Difficulty, games of a level, Show Played Record, Import and Export Quotes.
 
 F1 tells more about each.</source>
         <translation>Cipherly hat Helfer, jeder ausgeschaltet, bis Sie ihn möchten, in den Kontextmenüs (oder mit Strg+M, der Menütaste, Umschalt+F10):
 
-- Beim Lösen Rechtsklick auf ein Rätselfeld: Einen Schritt erklären (F2), Meine Buchstaben prüfen (F3), Lösungshilfen, Uhr anzeigen (F9 hält an), Vor dem Aufgeben fragen, Direkt ins Rätsel tippen.
+- Beim Lösen Rechtsklick auf ein Rätselfeld: Einen Schritt erklären (F2), Meine Buchstaben prüfen (F3), Lösungshilfen, Uhr anzeigen (F9 hält an), Vor dem Aufgeben fragen, Direkt ins Rätsel tippen, Buchstabenkacheln (Strg+L: jeder Versuch über seinem verschlüsselten Buchstaben; Strg+L noch einmal für die beiden Felder).
 - In der Zitatliste: Zitat des Tages (Strg+D), Statistik, Schwierigkeit anzeigen, Spiele nach Schwierigkeit, Spielbilanz anzeigen, Zitate importieren und exportieren.
 
 F1 sagt mehr über jeden.</translation>
-    </message>
-    <message>
-        <source>Show this tip at the next game too</source>
-        <translation>Diesen Tipp auch beim nächsten Spiel anzeigen</translation>
     </message>
 </context>
 <context>
@@ -120,6 +120,44 @@ F1 sagt mehr über jeden.</translation>
     <message>
         <source>it is not a translation</source>
         <translation>sie ist keine Übersetzung</translation>
+    </message>
+</context>
+<context>
+    <name>LetterTiles</name>
+    <message>
+        <source>Letter tiles</source>
+        <translation>Buchstabenkacheln</translation>
+    </message>
+    <message>
+        <source>Type the letter the scrambled letter under the cursor stands for; the arrows move, Tab goes to the next word, Backspace takes a letter back</source>
+        <translation>Tippen Sie den Buchstaben, für den der verschlüsselte Buchstabe unter dem Cursor steht; die Pfeiltasten bewegen, Tab geht zum nächsten Wort, die Rücktaste nimmt einen Buchstaben zurück</translation>
+    </message>
+    <message>
+        <source>Letter &amp;Tiles	Ctrl+L</source>
+        <translation>Buchs&amp;tabenkacheln	Strg+L</translation>
+    </message>
+    <message>
+        <source>Letter tiles off: the two puzzle boxes</source>
+        <translation>Buchstabenkacheln aus: die beiden Rätselfelder</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n place(s)</source>
+        <translation>
+            <numerusform>%n Stelle</numerusform>
+            <numerusform>%n Stellen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2, no letter yet</source>
+        <translation>%1, %2, noch kein Buchstabe</translation>
+    </message>
+    <message>
+        <source>%1, %2, stands for %3</source>
+        <translation>%1, %2, steht für %3</translation>
+    </message>
+    <message>
+        <source>Word %1, %2</source>
+        <translation>Wort %1, %2</translation>
     </message>
 </context>
 <context>
@@ -900,58 +938,6 @@ Das Diagramm rechts zeigt die Minuten Ihrer letzten 50 Spiele, je einen Punkt: g
 Die Spiele stehen in der Datei games.csv in Ihrem Cipherly-Datenordner, jedes in einer Zeile.</translation>
     </message>
     <message>
-        <source>Solving a Quote On-Screen lets you play right away.
-
-Click &quot;Solve a Random Quote On-Screen&quot; and Cipherly picks a quote from your list at random, scrambles it with a new code key and shows it in the lower box. It picks a quote you have never played yet while there is one, and after that one you played longest ago. To play a quote of your choice, highlight it in the list and choose &quot;Solve This Quote&quot; in the list&apos;s menu (right-click the list, or press the Menu key Shift+F10 or Ctrl+M). The yellow box above it holds your solution so far: a dot stands for every letter you have not placed yet.
-
-Today&apos;s Quote (in the list&apos;s menu, or Ctrl+D) is one puzzle a day, the same for every Cipherly player on that date: a quote that comes with Cipherly, not one of your list, easier on Mondays and harder on Sundays. Start Cipherly with --daily and a date (2027-01-15) to play a day gone by. A game of the day is kept like any other; when you solve it, Cipherly tells you how many days in a row you have solved the day&apos;s quote, and offers to copy your result as one line to share, with no letter of the answer in it. Ctrl+C copies the result of any game you have solved.
-
-Tick &quot;Show Played Record&quot; in the list&apos;s menu and the line above the list tells whether the highlighted quote was ever played, how often you solved it and your best time.
-
-To place a letter, type a scrambled letter into the first small box and the letter you think it stands for into the second. Every place where that scrambled letter appears is filled in at once. Changed your mind? Type the scrambled letter again and then a space (or a full stop) to take it back, or simply give it another letter. Ctrl+Z takes back the last pair you placed, and Ctrl+Y (or Ctrl+Shift+Z) puts it back again; a hint cannot be taken back.
-
-Playing with a screen reader? Every pair, hint and take-back is said as it happens. F6 reads the solution so far (a letter not placed yet as &quot;blank&quot;), Shift+F6 the scrambled quote and F7 the scrambled letters still unknown; while printing, F6 reads the scrambled quote and its code key.
-
-Stuck? Click Hint (or press F4) and Cipherly picks one scrambled letter you have not placed yet and fills in its true letter everywhere it appears. Given up? Click Solve (or press F8) to see the whole answer.
-
-Want a little help that counts against nothing? Right-click the panel above the boxes or either puzzle box (or press the Menu key, Shift+F10 or Ctrl+M) and tick &quot;Solver&apos;s Aids&quot;; the help topic of that name tells what they do.
-
-Rather type on the puzzle itself? Tick &quot;Type on the Puzzle&quot; in the solve panel&apos;s menu: click a letter of either puzzle box (or move along with the Left and Right arrow keys) and type the letter it stands for. It goes in exactly as through the two small boxes, and the pick moves on to the next letter still to find; a space takes a letter back.
-
-Want everything bigger? &quot;Larger View&quot; (Ctrl++) and &quot;Smaller View&quot; (Ctrl+-) in the list&apos;s or the solve panel&apos;s menu show every window at 100, 125, 150 or 200 per cent, sharp and in proportion; &quot;Desktop&apos;s View Size&quot; leaves it to your desktop. The new size takes effect the next time you start Cipherly.
-
-Like to see the time? In the solve panel&apos;s menu, tick &quot;Show the Clock&quot;: the title bar then shows the minutes and seconds of the game, and the clock stops while Cipherly is minimised, another program has the focus (a locked screen too) or a window of Cipherly&apos;s own (the help, a question) stands over the game. F9 (or the Pause key, or &quot;Pause&quot; in the menu) pauses a game by hand: the puzzle is covered, and the time does not count until you press F9 again or make a move. Tick &quot;Ask Before Giving Up&quot; and Solve and &quot;Finished, Return&quot; ask first once you have placed a letter; a Solve pressed straight after a game appears (a double Alt+S) is ignored.
-
-A game is never lost: if Cipherly is closed in the middle of a game, or the computer goes down, the game is kept, and the next time you start Cipherly it asks whether to go on with it, with the same scrambled quote, your letters and hints, and the clock going on from where it stood. Answer No and it counts as a game left unfinished.
-
-When you complete the quote yourself, Cipherly tells you how many minutes you took and how many hints you used. Click &quot;Finished, Return&quot; (or press Esc) to go back to the list.</source>
-        <translation>Ein Zitat am Bildschirm zu lösen ist der schnellste Weg ins Spiel.
-
-Klicken Sie auf „Zufälliges Zitat am Bildschirm lösen“, und Cipherly wählt zufällig ein Zitat aus Ihrer Liste, verschlüsselt es mit einem neuen Schlüssel und zeigt es im unteren Feld. Solange es ein Zitat gibt, das Sie noch nie gespielt haben, nimmt es eines davon, danach das, das Sie am längsten nicht mehr gespielt haben. Um ein Zitat Ihrer Wahl zu spielen, markieren Sie es in der Liste und wählen „Dieses Zitat lösen“ im Menü der Liste (Rechtsklick auf die Liste oder die Menütaste, Umschalt+F10 oder Strg+M). Das gelbe Feld darüber enthält Ihre bisherige Lösung: Ein Punkt steht für jeden Buchstaben, den Sie noch nicht eingesetzt haben.
-
-Das Zitat des Tages (im Menü der Liste oder mit Strg+D) ist ein Rätsel am Tag, für alle, die Cipherly an dem Tag spielen, dasselbe: ein Zitat, das mit Cipherly kommt, nicht eines Ihrer Liste, montags leichter und sonntags schwerer. Starten Sie Cipherly mit --daily und einem Datum (2027-01-15), um einen vergangenen Tag zu spielen. Ein Spiel des Tages wird aufbewahrt wie jedes andere; lösen Sie es, sagt Cipherly Ihnen, an wie vielen Tagen in Folge Sie das Zitat des Tages gelöst haben, und bietet an, Ihr Ergebnis als eine Zeile zum Teilen zu kopieren, ohne einen Buchstaben der Lösung. Strg+C kopiert das Ergebnis jedes gelösten Spiels.
-
-Haken Sie „Spielbilanz anzeigen“ im Menü der Liste an, und die Zeile über der Liste sagt, ob das markierte Zitat schon einmal gespielt wurde, wie oft Sie es gelöst haben und was Ihre beste Zeit war.
-
-Um einen Buchstaben einzusetzen, tippen Sie einen verschlüsselten Buchstaben in das erste kleine Feld und den Buchstaben, für den er Ihrer Meinung nach steht, in das zweite. An jeder Stelle, an der dieser verschlüsselte Buchstabe vorkommt, wird er sofort eingesetzt. Doch anders überlegt? Tippen Sie den verschlüsselten Buchstaben noch einmal und dann ein Leerzeichen (oder einen Punkt), um ihn zurückzunehmen, oder geben Sie ihm einfach einen anderen Buchstaben. Strg+Z nimmt das zuletzt eingesetzte Paar zurück, Strg+Y (oder Strg+Umschalt+Z) setzt es wieder ein; ein Tipp lässt sich nicht zurücknehmen.
-
-Sie spielen mit einem Bildschirmleser? Jedes Paar, jeder Tipp und jede Rücknahme wird gesagt, sobald es geschieht. F6 liest die bisherige Lösung vor (einen noch nicht eingesetzten Buchstaben als „leer“), Umschalt+F6 das verschlüsselte Zitat und F7 die noch unbekannten verschlüsselten Buchstaben; beim Drucken liest F6 das verschlüsselte Zitat und seinen Schlüssel.
-
-Sie kommen nicht weiter? Klicken Sie auf Tipp (oder drücken Sie F4), und Cipherly wählt einen verschlüsselten Buchstaben, den Sie noch nicht eingesetzt haben, und setzt seinen wahren Buchstaben überall ein, wo er vorkommt. Sie geben auf? Klicken Sie auf Lösen (oder drücken Sie F8), um die ganze Antwort zu sehen.
-
-Ein wenig Hilfe, die nirgends mitzählt? Klicken Sie mit der rechten Maustaste auf den Bereich über den Feldern oder auf eines der beiden Rätselfelder (oder drücken Sie die Menütaste, Umschalt+F10 oder Strg+M) und haken Sie „Lösungshilfen“ an; das Hilfethema gleichen Namens erklärt, was sie tun.
-
-Lieber direkt auf dem Rätsel tippen? Haken Sie „Direkt ins Rätsel tippen“ im Menü des Lösungsbereichs an: Klicken Sie auf einen Buchstaben eines der beiden Rätselfelder (oder wandern Sie mit den Pfeiltasten nach links und rechts) und tippen Sie den Buchstaben, für den er steht. Er wird genau so eingesetzt wie über die beiden kleinen Felder, und die Auswahl rückt zum nächsten Buchstaben, der noch zu finden ist; ein Leerzeichen nimmt einen Buchstaben zurück.
-
-Alles lieber größer? „Größere Ansicht“ (Strg++) und „Kleinere Ansicht“ (Strg+-) im Menü der Liste oder des Lösungsbereichs zeigen jedes Fenster mit 100, 125, 150 oder 200 Prozent, scharf und in den richtigen Proportionen; „Ansicht wie der Desktop“ überlässt die Größe Ihrem Desktop. Die neue Größe gilt ab dem nächsten Start von Cipherly.
-
-Sie möchten die Zeit sehen? Haken Sie im Menü des Lösungsbereichs „Uhr anzeigen“ an: Die Titelleiste zeigt dann die Minuten und Sekunden des Spiels, und die Uhr steht still, solange Cipherly minimiert ist, ein anderes Programm den Fokus hat (auch bei gesperrtem Bildschirm) oder ein eigenes Fenster von Cipherly (die Hilfe, eine Frage) über dem Spiel liegt. F9 (oder die Pause-Taste oder „Pause“ im Menü) hält ein Spiel von Hand an: Das Rätsel wird verdeckt, und die Zeit zählt erst wieder, wenn Sie noch einmal F9 drücken oder einen Zug machen. Haken Sie „Vor dem Aufgeben fragen“ an, und Lösen und „Fertig, zurück“ fragen erst nach, sobald Sie einen Buchstaben eingesetzt haben; ein Lösen, das gleich nach dem Erscheinen eines Spiels gedrückt wird, wird übergangen.
-
-Ein Spiel geht nie verloren: Wird Cipherly mitten in einem Spiel geschlossen oder fällt der Computer aus, bleibt das Spiel erhalten, und beim nächsten Start fragt Cipherly, ob Sie es fortsetzen möchten, mit demselben verschlüsselten Zitat, Ihren Buchstaben und Tipps und der Uhr, die dort weiterläuft, wo sie stand. Antworten Sie mit Nein, zählt es als unbeendetes Spiel.
-
-Wenn Sie das Zitat selbst vollständig lösen, sagt Ihnen Cipherly, wie viele Minuten Sie gebraucht und wie viele Tipps Sie genommen haben. Klicken Sie auf „Fertig, zurück“ (oder drücken Sie Esc), um zur Liste zurückzukehren.</translation>
-    </message>
-    <message>
         <source>Cipherly knows a great many English and German words and how often each is used, and it can solve a scrambled quote the way a person does: from the shapes of its words. It tells which of the two languages a quote is in, and uses that knowledge to tell you how hard a quote is, to pick games of the difficulty you want, and to teach you, a step at a time. A quote in neither language shows no difficulty.
 
 How hard is this quote? Right-click the quote list (or press the Menu key, Shift+F10 or Ctrl+M) and tick &quot;Show Difficulty&quot;. The line above the list then tells the difficulty of the highlighted quote, from 1 (easiest) to 5 (hardest). It is rated the way a person would solve the quote: a quote with short words that repeat (THE, AND, A) or words with a telling pattern of letters (PEOPLE, THAT) is easy to get into; one with long, unusual words and no short ones is not.
@@ -1040,6 +1026,62 @@ Ein Arbeitsblatt mit mehreren Rätseln: „Arbeitsblatt drucken …“ im Menü 
 Hat Ihr Computer keinen Drucker, speichert Cipherly jede Seite als PDF-Datei in Ihrem Dokumente-Ordner und sagt Ihnen, wo.
 
 Klicken Sie auf „Fertig mit diesem Zitat“, um zur Liste zurückzukehren.</translation>
+    </message>
+    <message>
+        <source>Solving a Quote On-Screen lets you play right away.
+
+Click &quot;Solve a Random Quote On-Screen&quot; and Cipherly picks a quote from your list at random, scrambles it with a new code key and shows it in the lower box. It picks a quote you have never played yet while there is one, and after that one you played longest ago. To play a quote of your choice, highlight it in the list and choose &quot;Solve This Quote&quot; in the list&apos;s menu (right-click the list, or press the Menu key Shift+F10 or Ctrl+M). The yellow box above it holds your solution so far: a dot stands for every letter you have not placed yet.
+
+Today&apos;s Quote (in the list&apos;s menu, or Ctrl+D) is one puzzle a day, the same for every Cipherly player on that date: a quote that comes with Cipherly, not one of your list, easier on Mondays and harder on Sundays. Start Cipherly with --daily and a date (2027-01-15) to play a day gone by. A game of the day is kept like any other; when you solve it, Cipherly tells you how many days in a row you have solved the day&apos;s quote, and offers to copy your result as one line to share, with no letter of the answer in it. Ctrl+C copies the result of any game you have solved.
+
+Tick &quot;Show Played Record&quot; in the list&apos;s menu and the line above the list tells whether the highlighted quote was ever played, how often you solved it and your best time.
+
+To place a letter, type a scrambled letter into the first small box and the letter you think it stands for into the second. Every place where that scrambled letter appears is filled in at once. Changed your mind? Type the scrambled letter again and then a space (or a full stop) to take it back, or simply give it another letter. Ctrl+Z takes back the last pair you placed, and Ctrl+Y (or Ctrl+Shift+Z) puts it back again; a hint cannot be taken back.
+
+Playing with a screen reader? Every pair, hint and take-back is said as it happens. F6 reads the solution so far (a letter not placed yet as &quot;blank&quot;), Shift+F6 the scrambled quote and F7 the scrambled letters still unknown; while printing, F6 reads the scrambled quote and its code key.
+
+Stuck? Click Hint (or press F4) and Cipherly picks one scrambled letter you have not placed yet and fills in its true letter everywhere it appears. Given up? Click Solve (or press F8) to see the whole answer.
+
+Want a little help that counts against nothing? Right-click the panel above the boxes or either puzzle box (or press the Menu key, Shift+F10 or Ctrl+M) and tick &quot;Solver&apos;s Aids&quot;; the help topic of that name tells what they do.
+
+Rather type on the puzzle itself? Tick &quot;Type on the Puzzle&quot; in the solve panel&apos;s menu: click a letter of either puzzle box (or move along with the Left and Right arrow keys) and type the letter it stands for. It goes in exactly as through the two small boxes, and the pick moves on to the next letter still to find; a space takes a letter back.
+
+Rather see each guess over its scrambled letter? Press Ctrl+L (or tick &quot;Letter Tiles&quot; in the solve panel&apos;s menu): the two puzzle boxes give way to one board of tiles, your letter above each scrambled one. The tiles have the keyboard from the start of every game, the cursor on the first letter still to find: type the letter it stands for, and the cursor moves on to the next letter still to find, round to the first after the last. Backspace, Delete or a space takes a letter back; the arrow keys, Home and End move the cursor, Tab goes to the next word, and a click puts it on a tile. The tiles of the cursor&apos;s scrambled letter are lit, a letter you have given to two scrambled letters shows red, and Hint (F4) gives the letter under the cursor. Press Ctrl+L again for the two boxes.
+
+Want everything bigger? &quot;Larger View&quot; (Ctrl++) and &quot;Smaller View&quot; (Ctrl+-) in the list&apos;s or the solve panel&apos;s menu show every window at 100, 125, 150 or 200 per cent, sharp and in proportion; &quot;Desktop&apos;s View Size&quot; leaves it to your desktop. The new size takes effect the next time you start Cipherly.
+
+Like to see the time? In the solve panel&apos;s menu, tick &quot;Show the Clock&quot;: the title bar then shows the minutes and seconds of the game, and the clock stops while Cipherly is minimised, another program has the focus (a locked screen too) or a window of Cipherly&apos;s own (the help, a question) stands over the game. F9 (or the Pause key, or &quot;Pause&quot; in the menu) pauses a game by hand: the puzzle is covered, and the time does not count until you press F9 again or make a move. Tick &quot;Ask Before Giving Up&quot; and Solve and &quot;Finished, Return&quot; ask first once you have placed a letter; a Solve pressed straight after a game appears (a double Alt+S) is ignored.
+
+A game is never lost: if Cipherly is closed in the middle of a game, or the computer goes down, the game is kept, and the next time you start Cipherly it asks whether to go on with it, with the same scrambled quote, your letters and hints, and the clock going on from where it stood. Answer No and it counts as a game left unfinished.
+
+When you complete the quote yourself, Cipherly tells you how many minutes you took and how many hints you used. Click &quot;Finished, Return&quot; (or press Esc) to go back to the list.</source>
+        <translation>Ein Zitat am Bildschirm zu lösen ist der schnellste Weg ins Spiel.
+
+Klicken Sie auf „Zufälliges Zitat am Bildschirm lösen“, und Cipherly wählt zufällig ein Zitat aus Ihrer Liste, verschlüsselt es mit einem neuen Schlüssel und zeigt es im unteren Feld. Solange es ein Zitat gibt, das Sie noch nie gespielt haben, nimmt es eines davon, danach das, das Sie am längsten nicht mehr gespielt haben. Um ein Zitat Ihrer Wahl zu spielen, markieren Sie es in der Liste und wählen „Dieses Zitat lösen“ im Menü der Liste (Rechtsklick auf die Liste oder die Menütaste, Umschalt+F10 oder Strg+M). Das gelbe Feld darüber enthält Ihre bisherige Lösung: Ein Punkt steht für jeden Buchstaben, den Sie noch nicht eingesetzt haben.
+
+Das Zitat des Tages (im Menü der Liste oder mit Strg+D) ist ein Rätsel am Tag, für alle, die Cipherly an dem Tag spielen, dasselbe: ein Zitat, das mit Cipherly kommt, nicht eines Ihrer Liste, montags leichter und sonntags schwerer. Starten Sie Cipherly mit --daily und einem Datum (2027-01-15), um einen vergangenen Tag zu spielen. Ein Spiel des Tages wird aufbewahrt wie jedes andere; lösen Sie es, sagt Cipherly Ihnen, an wie vielen Tagen in Folge Sie das Zitat des Tages gelöst haben, und bietet an, Ihr Ergebnis als eine Zeile zum Teilen zu kopieren, ohne einen Buchstaben der Lösung. Strg+C kopiert das Ergebnis jedes gelösten Spiels.
+
+Haken Sie „Spielbilanz anzeigen“ im Menü der Liste an, und die Zeile über der Liste sagt, ob das markierte Zitat schon einmal gespielt wurde, wie oft Sie es gelöst haben und was Ihre beste Zeit war.
+
+Um einen Buchstaben einzusetzen, tippen Sie einen verschlüsselten Buchstaben in das erste kleine Feld und den Buchstaben, für den er Ihrer Meinung nach steht, in das zweite. An jeder Stelle, an der dieser verschlüsselte Buchstabe vorkommt, wird er sofort eingesetzt. Doch anders überlegt? Tippen Sie den verschlüsselten Buchstaben noch einmal und dann ein Leerzeichen (oder einen Punkt), um ihn zurückzunehmen, oder geben Sie ihm einfach einen anderen Buchstaben. Strg+Z nimmt das zuletzt eingesetzte Paar zurück, Strg+Y (oder Strg+Umschalt+Z) setzt es wieder ein; ein Tipp lässt sich nicht zurücknehmen.
+
+Sie spielen mit einem Bildschirmleser? Jedes Paar, jeder Tipp und jede Rücknahme wird gesagt, sobald es geschieht. F6 liest die bisherige Lösung vor (einen noch nicht eingesetzten Buchstaben als „leer“), Umschalt+F6 das verschlüsselte Zitat und F7 die noch unbekannten verschlüsselten Buchstaben; beim Drucken liest F6 das verschlüsselte Zitat und seinen Schlüssel.
+
+Sie kommen nicht weiter? Klicken Sie auf Tipp (oder drücken Sie F4), und Cipherly wählt einen verschlüsselten Buchstaben, den Sie noch nicht eingesetzt haben, und setzt seinen wahren Buchstaben überall ein, wo er vorkommt. Sie geben auf? Klicken Sie auf Lösen (oder drücken Sie F8), um die ganze Antwort zu sehen.
+
+Ein wenig Hilfe, die nirgends mitzählt? Klicken Sie mit der rechten Maustaste auf den Bereich über den Feldern oder auf eines der beiden Rätselfelder (oder drücken Sie die Menütaste, Umschalt+F10 oder Strg+M) und haken Sie „Lösungshilfen“ an; das Hilfethema gleichen Namens erklärt, was sie tun.
+
+Lieber direkt auf dem Rätsel tippen? Haken Sie „Direkt ins Rätsel tippen“ im Menü des Lösungsbereichs an: Klicken Sie auf einen Buchstaben eines der beiden Rätselfelder (oder wandern Sie mit den Pfeiltasten nach links und rechts) und tippen Sie den Buchstaben, für den er steht. Er wird genau so eingesetzt wie über die beiden kleinen Felder, und die Auswahl rückt zum nächsten Buchstaben, der noch zu finden ist; ein Leerzeichen nimmt einen Buchstaben zurück.
+
+Lieber jeden Versuch über seinem verschlüsselten Buchstaben sehen? Drücken Sie Strg+L (oder haken Sie „Buchstabenkacheln“ im Menü des Lösungsbereichs an): Die beiden Rätselfelder weichen einer Tafel aus Kacheln, Ihr Buchstabe über jedem verschlüsselten. Die Kacheln haben die Tastatur vom Beginn jedes Spiels an, der Cursor steht auf dem ersten Buchstaben, der noch zu finden ist: Tippen Sie den Buchstaben, für den er steht, und der Cursor rückt zum nächsten Buchstaben weiter, der noch zu finden ist, nach dem letzten wieder zum ersten. Rücktaste, Entf oder ein Leerzeichen nimmt einen Buchstaben zurück; die Pfeiltasten, Pos1 und Ende bewegen den Cursor, Tab geht zum nächsten Wort, und ein Klick setzt ihn auf eine Kachel. Die Kacheln des verschlüsselten Buchstabens unter dem Cursor leuchten auf, ein Buchstabe, den Sie zwei verschlüsselten Buchstaben gegeben haben, steht in Rot, und ein Tipp (F4) gibt den Buchstaben unter dem Cursor. Mit Strg+L kommen die beiden Felder zurück.
+
+Alles lieber größer? „Größere Ansicht“ (Strg++) und „Kleinere Ansicht“ (Strg+-) im Menü der Liste oder des Lösungsbereichs zeigen jedes Fenster mit 100, 125, 150 oder 200 Prozent, scharf und in den richtigen Proportionen; „Ansicht wie der Desktop“ überlässt die Größe Ihrem Desktop. Die neue Größe gilt ab dem nächsten Start von Cipherly.
+
+Sie möchten die Zeit sehen? Haken Sie im Menü des Lösungsbereichs „Uhr anzeigen“ an: Die Titelleiste zeigt dann die Minuten und Sekunden des Spiels, und die Uhr steht still, solange Cipherly minimiert ist, ein anderes Programm den Fokus hat (auch bei gesperrtem Bildschirm) oder ein eigenes Fenster von Cipherly (die Hilfe, eine Frage) über dem Spiel liegt. F9 (oder die Pause-Taste oder „Pause“ im Menü) hält ein Spiel von Hand an: Das Rätsel wird verdeckt, und die Zeit zählt erst wieder, wenn Sie noch einmal F9 drücken oder einen Zug machen. Haken Sie „Vor dem Aufgeben fragen“ an, und Lösen und „Fertig, zurück“ fragen erst nach, sobald Sie einen Buchstaben eingesetzt haben; ein Lösen, das gleich nach dem Erscheinen eines Spiels gedrückt wird, wird übergangen.
+
+Ein Spiel geht nie verloren: Wird Cipherly mitten in einem Spiel geschlossen oder fällt der Computer aus, bleibt das Spiel erhalten, und beim nächsten Start fragt Cipherly, ob Sie es fortsetzen möchten, mit demselben verschlüsselten Zitat, Ihren Buchstaben und Tipps und der Uhr, die dort weiterläuft, wo sie stand. Antworten Sie mit Nein, zählt es als unbeendetes Spiel.
+
+Wenn Sie das Zitat selbst vollständig lösen, sagt Ihnen Cipherly, wie viele Minuten Sie gebraucht und wie viele Tipps Sie genommen haben. Klicken Sie auf „Fertig, zurück“ (oder drücken Sie Esc), um zur Liste zurückzukehren.</translation>
     </message>
 </context>
 <context>

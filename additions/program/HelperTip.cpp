@@ -17,7 +17,8 @@ QString HelperTip::Text() {
               "(or Ctrl+M, the Menu key, Shift+F10):\n\n"
               "- While solving, right-click a puzzle box: Explain a Step (F2), Check My Letters "
               "(F3), Solver's Aids, Show the Clock (F9 pauses), Ask Before Giving Up, Type on "
-              "the Puzzle.\n"
+              "the Puzzle, Letter Tiles (Ctrl+L: each guess over its scrambled letter; Ctrl+L "
+              "again for the two boxes).\n"
               "- In the quote list: Today's Quote (Ctrl+D), Statistics, Show Difficulty, games "
               "of a level, Show Played Record, Import and Export Quotes.\n\n"
               "F1 tells more about each.");

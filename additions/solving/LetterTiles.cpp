@@ -57,13 +57,13 @@ bool LetterTiles::tilesOn() {
 void LetterTiles::menuLetterTiles_Click() {
     Settings::SetOn(Settings::Keys::LetterTiles, !tilesOn());
     apply();
-    if (m_applied) {
-        m_tiles->setFocus();
-        lobby.say(tr("Letter tiles on"));
+    // The keyboard goes with them: to the tiles, named as it arrives there, or
+    // back to the letter boxes.
+    board.takeFocus();
+    if (m_applied)
         sayTile();
-    } else if (board.onShow()) {
+    else if (board.onShow())
         lobby.say(tr("Letter tiles off: the two puzzle boxes"));
-    }
 }
 
 void LetterTiles::apply() {

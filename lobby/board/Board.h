@@ -39,7 +39,8 @@ public:
     // The game the session holds comes on show, from its first moment or
     // from where it stood; no mark of the last one stays.
     void showGame();
-    // The first letter box takes the focus, and both boxes are emptied.
+    // The focus holder, or the first letter box, takes the focus (the
+    // letter box empties both boxes).
     void focusLetters();
     // Hint: at the letter an addition aims it at, or at a place drawn with
     // `randomBetween`.
@@ -70,6 +71,7 @@ public:
     void aimHints(std::function<QChar()> aim) override { m_hintAim = std::move(aim); }
     void placePair(QChar cipher, QChar plain) override;
     void holdFocus(QWidget *holder) override { m_focusHolder = holder; }
+    void takeFocus() override { focusLetters(); }
     void setMarks(Marks layer, const QList<int> &places) override;
     void usePuzzlePointer(const QObject *owner, bool on) override;
     void typeOnPuzzle(std::function<bool(int, Qt::KeyboardModifiers)> keys) override;

@@ -65,6 +65,8 @@ public:
     // widget on the board) at a game's start and stays there after each
     // move, rather than going to the first letter box. None ends it.
     virtual void holdFocus(QWidget *holder) = 0;
+    // The keyboard to the board: to the holder, or the first letter box.
+    virtual void takeFocus() = 0;
     // While set, Hint gives the letter `aim` names (a scrambled letter whose
     // places do not all hold the quote's letter yet), rather than one the
     // game draws; a null letter leaves it to the draw. None ends it.

@@ -7,7 +7,8 @@
 # the solution so far, and the closing message; a check of the letters that
 # makes no hint of the next pair, a blank said as a blank, a pause, Tab past
 # an empty letter box, the answer after Solve, the highlighted quote on
-# coming back to the list, a menu's first item and the help's topic.
+# coming back to the list, a menu's first item and the help's topic; and the
+# letter tiles, tile by tile and word by word, a pair typed on one.
 set -euo pipefail
 here=$(dirname "$0")
 . "$here/../xhelpers.sh"
@@ -139,6 +140,20 @@ keys "$lobby" F7
 hear "letters? unknown" "the letters still unknown"
 keys "$lobby" F6
 hear "Solution so far: " "the solution so far"
+# The letter tiles: the tile under the cursor said, tile by tile and word
+# by word, and a pair typed there told as from the letter boxes.
+keys "$lobby" ctrl+l
+hear "^Letter tiles" "the tiles, with the keyboard"
+hear "^notification [A-Z], [0-9]+ places?, (no letter yet|stands for [A-Z])" "the tile under the cursor"
+keys "$lobby" Right
+hear "^notification [A-Z], [0-9]+ places?," "the next tile"
+tile=$(said | sed -n "${mark}p" | sed 's/^notification //')
+keys "$lobby" Tab
+hear "^notification Word [A-Z]" "the next word"
+keys "$lobby" "${wrong,,}"
+hear "^notification [A-Z] stands for $wrong" "a pair typed on a tile"
+keys "$lobby" ctrl+l
+hear "^notification Letter tiles off" "the tiles switched off"
 keys "$lobby" F8
 hear "See the solved message below" "the closing message"
 hear "The answer: " "the answer in words"

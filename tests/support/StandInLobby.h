@@ -65,6 +65,7 @@ public:
         m_session.placePair(QString(cipher), QString(given));
     }
     void holdFocus(QWidget *holder) override { focusHolder = holder; }
+    void takeFocus() override {}
     QString solutionShown() const override { return m_session.game().shown(); }
     QString scrambledShown() const override { return m_session.game().Enciphered(); }
     QMap<int, QColor> marksShown() const override {
