@@ -47,8 +47,8 @@ void TileBoard::layOut() {
     for (const int points : Sizes) {
         m_font = FixedsysFont(points);
         const QFontMetrics fm(m_font);
-        const int cellW = fm.horizontalAdvance(QLatin1Char('W')) + 2;
-        const int tileH = 2 * fm.height() + 1, lineH = tileH + 3;
+        const int cellW = fm.horizontalAdvance(QLatin1Char('W')) + 1;
+        const int tileH = 2 * fm.height() + 1, lineH = tileH + 2;
         const int columns = qMax(1, (width() - 2 * Margin) / cellW);
         // Lines break only at blanks, as the puzzle boxes break them.
         const QString wrapped = QuoteTextBox::wrapAtBlanks(text, columns);

@@ -493,6 +493,30 @@ private slots:
         QCOMPARE(LetterTiles::Clashes(QStringLiteral("XYZX"), QStringLiteral("Tt·T")), QSet<int>());
     }
 
+    void everyTileStandsInsideTheBoardAtAReadableSize() {
+        // The two puzzle boxes' room; a quote of the most a list holds.
+        QString longest;
+        while (longest.size() < 190) longest += QStringLiteral("NO MAN IS AN ISLAND, ENTIRE OF ITSELF. ");
+        longest = longest.left(200).trimmed();
+        for (const QString &quote : {Quote, longest}) {
+            TileBoard tiles;
+            tiles.resize(344, 176);
+            tiles.setLook({quote, quote, {}, {}, 0});
+            QVERIFY2(tiles.pointSize() >= 8, qPrintable(QString::number(tiles.pointSize())));
+            for (int i = 0; i < quote.size(); ++i) {
+                const QRect tile = tiles.tileRect(i);
+                QCOMPARE(tile.isEmpty(), quote[i] == u' ');
+                QVERIFY(tile.isEmpty() || tiles.rect().contains(tile));
+                if (i > 0 && !tile.isEmpty() && !tiles.tileRect(i - 1).isEmpty())
+                    QVERIFY(!tile.intersects(tiles.tileRect(i - 1)));
+            }
+            // A word is never broken across lines when it fits on one.
+            for (int i = 1; i < quote.size(); ++i)
+                if (quote[i] != u' ' && quote[i - 1] != u' ')
+                    QCOMPARE(tiles.tileRect(i).top(), tiles.tileRect(i - 1).top());
+        }
+    }
+
     void aGameIsSolvedOnTheTiles() {
         Settings::SetOn(Settings::Keys::LetterTiles, true);
         auto *tiles = new LetterTiles(*lobby, lobby->standIn);
