@@ -375,16 +375,7 @@ private slots:
         s.kind.clear();
         // A day only for the day's own puzzle, begun on it or later.
         const QDate day(2026, 12, 8);
-        const play::Puzzle p = *play::DailyPuzzle(day);
-        play::KeptGame daily = s;
-        daily.quote = p.board;
-        daily.enciphered = p.enciphered;
-        daily.key = p.key;
-        daily.progress = p.board;
-        for (QChar &c : daily.progress)
-            if (c >= u'A' && c <= u'Z') c = SolveGame::Unsolved;
-        daily.day = day;
-        daily.started = QDateTime(day, QTime(20, 0));
+        const play::KeptGame daily = KeptDaily(day);
         const QDateTime now(QDate(2026, 12, 10), QTime(9, 0));
         QCOMPARE(play::ParseGameFile(play::FormatGameFile(daily), now)->day, day);
         for (const QDate &other : {day.addDays(1), QDate(2020, 1, 1), QDate(2027, 6, 1)}) {
@@ -404,18 +395,8 @@ private slots:
         // doubled, values no game writes): each is refused, or played and
         // kept again as a file the game reads back, the same game.
         const QDateTime now(QDate(2026, 12, 10), QTime(9, 0));
-        const QDate day(2026, 12, 8);
-        const play::Puzzle p = *play::DailyPuzzle(day);
-        play::KeptGame sound = AppleADay(QString());
-        sound.quote = p.board;
-        sound.enciphered = p.enciphered;
-        sound.key = p.key;
-        sound.progress = p.board;
-        for (QChar &c : sound.progress)
-            if (c >= u'A' && c <= u'Z') c = SolveGame::Unsolved;
-        sound.day = day;
-        sound.started = QDateTime(day, QTime(20, 0));
-        sound.pencil = QString(p.key[0]) + u'A';
+        play::KeptGame sound = KeptDaily(QDate(2026, 12, 8));
+        sound.pencil = QString(sound.key[0]) + u'A';
         const QByteArray good = play::FormatGameFile(sound);
         QVERIFY(play::ParseGameFile(good, now));
         const QList<QByteArray> values = {"", "-1", "0", "99999999999999999999", "65536", "\x01\x7f",
