@@ -3,6 +3,7 @@
 #include "Announcer.h"
 #include "X11.h"
 
+#include "ReturnPresses.h"
 #include "WindowSize.h"
 
 #include "AppInfo.h"
@@ -46,6 +47,7 @@ DesignedWindow::DesignedWindow(const QString &design, Frame frame, std::function
       m_end(endAction ? std::move(endAction) : std::function<void()>([this] { close(); })) {
     setAttribute(Qt::WA_DeleteOnClose);
     QAccessible::installFactory(windowFactory); // Qt keeps one of each
+    m_returnPresses = new ReturnPresses(this);
     if (frame == Frame::Own) {
         setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
         m_ownFrame = true;
@@ -73,6 +75,10 @@ DesignedWindow::DesignedWindow(const QString &design, Frame frame, std::function
 
 KelButton *DesignedWindow::designed(const QString &name, QWidget *parent) {
     return KelButton::fromDesign(m_design, name, parent ? parent : this);
+}
+
+void DesignedWindow::setReturnButton(KelButton *button) {
+    m_returnPresses->setWindowButton(button);
 }
 
 bool DesignedWindow::beginActivation() {

@@ -31,6 +31,9 @@ protected:
 
     // A button as the design has it.
     KelButton *designed(const QString &name, QWidget *parent = nullptr);
+    // The button Return presses where the focus is on a control that gives
+    // Return no meaning (a check box); Return always presses a focused button.
+    void setReturnButton(KelButton *button);
     // True the first time only: the activation's work is done from then on.
     bool beginActivation();
     // Fades in from invisible when fading is in force.
@@ -51,4 +54,5 @@ private:
     std::function<void()> m_end;
     bool m_activated = false;
     bool m_ownFrame = false;
+    class ReturnPresses *m_returnPresses = nullptr;
 };

@@ -42,6 +42,7 @@ void GameSession::clear() {
     m_lastPair = {};
     m_key.clear();
     m_keptSeconds = 0;
+    m_restored = false;
     m_began = QDateTime();
     m_pausedAt = QDateTime();
 }
@@ -50,6 +51,7 @@ void GameSession::start(const QString &quote, const QString &enciphered, const Q
                         play::Level level, const QDate &day, const QString &kind,
                         const QString &original) {
     m_game.start(quote, enciphered);
+    m_restored = false;
     m_level = level;
     m_day = day;
     m_kind = kind == play::WithWordBreaks().id() ? QString() : kind;
@@ -72,6 +74,7 @@ void GameSession::restore(const play::KeptGame &kept) {
     m_game.restore(kept.quote, kept.enciphered, kept.progress, kept.hints);
     m_game.restoreHistory(kept.done, kept.undone); // a history that does not fit is only left out
     m_keptSeconds = qMax<qint64>(0, kept.seconds);
+    m_restored = true;
     m_game.startClock(now().addSecs(-m_keptSeconds));
     m_key = kept.key;
     m_began = kept.started;
@@ -90,8 +93,8 @@ bool GameSession::hasWordBreaks() const {
 solver::Language GameSession::language() const {
     if (!m_language) {
         const QString &quote = m_game.SolveQuote();
-        m_language = hasWordBreaks() ? solver::ReadQuote(quote).language
-                                     : solver::LanguageOfLetters(quote);
+        m_language =
+            hasWordBreaks() ? solver::ReadQuote(quote).language : solver::LanguageOfLetters(quote);
     }
     return *m_language;
 }

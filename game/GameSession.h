@@ -110,6 +110,8 @@ public:
                const QString &kind = {}, const QString &original = {});
     // A kept game, set up as it was left, its clock going on from its seconds.
     void restore(const play::KeptGame &kept);
+    // Whether the game on show is a kept one, restored, not started afresh.
+    bool restored() const { return m_restored; }
     // The restored game comes back on show: its clock goes on from its
     // seconds, the time the player took to decide not counted.
     void resume();
@@ -179,6 +181,7 @@ private:
     QString m_key;
     QDateTime m_began;
     qint64 m_keptSeconds = 0; // of a restored game
+    bool m_restored = false;
     QPair<QString, QString> m_lastPair;
     bool m_hintsGiveLetters = true;
     play::Level m_level = play::Level::Any;

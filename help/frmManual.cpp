@@ -5,6 +5,7 @@
 #include "HelpTopic.h"
 #include "Labels.h"
 #include "Links.h"
+#include "MenuKeys.h"
 #include "PrintWrapped.h"
 #include "PrinterSurface.h"
 #include "StringResources.h"
@@ -175,7 +176,10 @@ frmManual::frmManual(QWidget *parent)
     connect(cmdReturn, &KelButton::Click, this, &frmManual::cmdReturn_Click);
     auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::WindowShortcut);
-    connect(f1, &QShortcut::activated, this, &frmManual::cmdHelpTopic_Click);
+    connect(f1, &QShortcut::activated, this, [this] {
+        cmdHelpTopic_Click();
+        StandOnFirstItem(*menuHelpMenu);
+    });
     auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     esc->setContext(Qt::WindowShortcut);
     connect(esc, &QShortcut::activated, cmdReturn, &KelButton::PerformClick);

@@ -93,7 +93,7 @@ void frmMain::buildControls() {
             if (mode.is(LobbyMode::Mode::Solve))
                 picSolveRandomQuote_ContextMenu(board.letterBox(1)->geometry().bottomLeft());
             else if (mode.is(LobbyMode::Mode::List))
-                grid_ContextMenu(grid->menuPoint());
+                grid_ContextMenu(grid->menuPoint(), true);
             m_menuByKeys = false;
         });
     }

@@ -7,6 +7,7 @@
 #include "HelpTopic.h"
 #include "Links.h"
 #include "LobbyMenu.h"
+#include "MenuKeys.h"
 #include "QuoteRules.h"
 #include "Settings.h"
 #include "ShowModal.h"
@@ -20,6 +21,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QScopedValueRollback>
 
 #include <QTimer>
 #include <memory>
@@ -434,9 +436,10 @@ void frmMain::cmdDeleteQuote_Click() {
 
 // ---- The menus the additions fill ------------------------------------------------
 
-void frmMain::grid_ContextMenu(const QPoint &at) {
+void frmMain::grid_ContextMenu(const QPoint &at, bool byKeys) {
     // The list's menu belongs to list mode.
     if (!mode.is(LobbyMode::Mode::List) || !isEnabled() || m_listMenuExtras.isEmpty()) return;
+    const QScopedValueRollback keys(m_menuByKeys, m_menuByKeys || byKeys);
     LobbyMenu menu(this);
     fillMenu(menu, m_listMenuExtras);
     m_listMenu = &menu;
@@ -481,11 +484,7 @@ void frmMain::txtBox_ContextMenu(QuoteTextBox *box, const QPoint &at) {
 void frmMain::runMenu(QMenu &menu, const QPoint &at) {
     // Opened by a key, the menu stands on its first item, which a screen
     // reader says at once.
-    if (m_menuByKeys)
-        QTimer::singleShot(0, &menu, [&menu] {
-            for (QAction *a : menu.actions())
-                if (a->isEnabled() && !a->isSeparator()) return menu.setActiveAction(a);
-        });
+    if (m_menuByKeys) StandOnFirstItem(menu);
     menu.exec(at);
 }
 

@@ -122,7 +122,7 @@ public:
 
     LobbySeam &seam() const;
     using Leaving = LobbySeam::Leaving;
-    void grid_ContextMenu(const QPoint &at);
+    void grid_ContextMenu(const QPoint &at, bool byKeys = false);
     void picSolveRandomQuote_ContextMenu(const QPoint &at);
     // A puzzle box's own menu (Copy, Select All), and in solve mode the solve
     // panel's items after it.

@@ -32,6 +32,7 @@ frmNewUser::frmNewUser(QWidget *parent)
     chk->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     cmdContinue = designed(QStringLiteral("cmdContinue"));
     connect(cmdContinue, &KelButton::Click, this, &frmNewUser::cmdContinue_Click);
+    setReturnButton(cmdContinue);
     Form_Load();
 }
 

@@ -138,6 +138,12 @@ void frmTitlePage::Form_Activate() {
     if (!beginActivation()) return;
     labelAppDescription->setText(AppInfo::description());
     labelVersion->setText(versionLine());
+    // The "w" of the line is the eye's; the ear hears the number.
+    const QString spokenVersion =
+        tr("Version %1")
+            .arg(hashes(AppInfo::Major) + QLatin1Char('.') + hashes(AppInfo::Minor) +
+                 QLatin1Char('.') + hashes(AppInfo::Revision));
+    labelVersion->setAccessibleName(spokenVersion);
     labelCopyright->setText(QStringLiteral("\u00A9") + AppInfo::Copyright);
     labelKelSoftware->setText(QStringLiteral("KEL Software"));
     FitTextToWidth(labelKelSoftware);
@@ -148,8 +154,8 @@ void frmTitlePage::Form_Activate() {
     labelKelContact[2]->setText(modStandard::MakerWeb);
     cmdContinue->setCaption(tr("&Continue"));
     cmdContinue->Refresh();
-    SayOnOpening(tr("%1, %2. %3. Press Alt+C to continue")
-                     .arg(AppInfo::Title, AppInfo::description(), versionLine()));
+    SayOnOpening(tr("%1, %2. %3. Press Return or Alt+C to continue")
+                     .arg(AppInfo::Title, AppInfo::description(), spokenVersion));
 }
 
 void frmTitlePage::labelKelContact_Click(int index) {

@@ -132,9 +132,11 @@ void GamesChart::plot(const Figures &f) {
     for (QLegendMarker *m : c->legend()->markers())
         m->setVisible(m->series() == average ? bool(f.averageSeconds)
                                              : static_cast<QXYSeries *>(m->series())->count() > 0);
-    m_summary = tr("The last %1 games: %2 solved, %3 shown with Solve, %4 "
-                   "abandoned; the longest took %5.")
-                    .arg(f.recent.size())
+    m_summary = (f.recent.size() == 1 ? tr("The last game: %2 solved, %3 shown with Solve, %4 "
+                                           "abandoned; it took %5.")
+                                      : tr("The last %1 games: %2 solved, %3 shown with Solve, %4 "
+                                           "abandoned; the longest took %5.")
+                                            .arg(f.recent.size()))
                     .arg(counts[0])
                     .arg(counts[1])
                     .arg(counts[2])

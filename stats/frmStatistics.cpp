@@ -98,7 +98,7 @@ QStringList frmStatistics::FigureLines(const stats::Figures &f) {
         QString(),
         tr("Solved in a row now: %1").arg(f.currentStreak),
         tr("Most solved in a row: %1").arg(f.bestStreak),
-        tr("Today's Quote in a row: %1 days").arg(f.currentDays),
+        tr("Today's Quote in a row: %n day(s)", nullptr, f.currentDays),
         tr("Most days in a row: %1").arg(f.bestDays),
     };
 }

@@ -226,6 +226,28 @@ für denselben (ABCA), oder die Buchstaben, die Sie kennen, und ? für die ander
         <source>Pencil mark of %1 rubbed out</source>
         <translation>Bleistift bei %1 ausradiert</translation>
     </message>
+    <message>
+        <source>No pencil marks to make firm</source>
+        <translation>Keine Bleistiftbuchstaben zum Festschreiben</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pencil mark(s) made firm</source>
+        <translation>
+            <numerusform>%n Bleistiftbuchstabe festgeschrieben</numerusform>
+            <numerusform>%n Bleistiftbuchstaben festgeschrieben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No pencil marks to clear</source>
+        <translation>Keine Bleistiftbuchstaben zum Löschen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pencil mark(s) cleared</source>
+        <translation>
+            <numerusform>%n Bleistiftbuchstabe gelöscht</numerusform>
+            <numerusform>%n Bleistiftbuchstaben gelöscht</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PlayClock</name>
@@ -460,6 +482,18 @@ Möchten Sie es fortsetzen?</translation>
             <numerusform>%Ln Paare sind</numerusform>
         </translation>
     </message>
+    <message>
+        <source>You have a game of Today&apos;s Quote of %4 that is not finished yet, started on %1 at %2, with %3 placed.
+
+Do you want to continue it?</source>
+        <translation>Sie haben ein offenes Spiel mit dem Zitat des Tages vom %4, begonnen am %1 um %2; %3 bereits eingesetzt.
+
+Möchten Sie es fortsetzen?</translation>
+    </message>
+    <message>
+        <source> Pencil marks kept with it: %1.</source>
+        <translation> Mit ihm aufbewahrte Bleistiftbuchstaben: %1.</translation>
+    </message>
 </context>
 <context>
     <name>ScreenReader</name>
@@ -540,10 +574,6 @@ Möchten Sie es fortsetzen?</translation>
     <message>
         <source>Scramble and print. F6 reads the scrambled quote and its code key</source>
         <translation>Verschlüsseln und drucken. F6 liest das verschlüsselte Zitat und seinen Schlüssel vor</translation>
-    </message>
-    <message>
-        <source>Solving a quote. </source>
-        <translation>Ein Zitat lösen. </translation>
     </message>
     <message>
         <source>%1 as %2</source>
@@ -647,6 +677,51 @@ Möchten Sie es fortsetzen?</translation>
         <source>%1, given to %2</source>
         <translation>%1, gegeben an %2</translation>
     </message>
+    <message>
+        <source>%1 pencilled as %2</source>
+        <translation>%1 mit Bleistift als %2</translation>
+    </message>
+    <message>
+        <source>Solving Today&apos;s Quote of %1</source>
+        <translation>Sie lösen das Zitat des Tages vom %1</translation>
+    </message>
+    <message>
+        <source>Solving a quote</source>
+        <translation>Sie lösen ein Zitat</translation>
+    </message>
+    <message>
+        <source>, in groups of five letters without word breaks</source>
+        <translation>, in Fünfergruppen ohne Wortgrenzen</translation>
+    </message>
+    <message numerus="yes">
+        <source>, a kept game going on: %n letter(s) placed</source>
+        <translation>
+            <numerusform>, ein aufbewahrtes Spiel geht weiter: %n Buchstabe eingesetzt</numerusform>
+            <numerusform>, ein aufbewahrtes Spiel geht weiter: %n Buchstaben eingesetzt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> and %n pencil mark(s)</source>
+        <translation>
+            <numerusform> und %n Bleistiftbuchstabe</numerusform>
+            <numerusform> und %n Bleistiftbuchstaben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n letter(s) given</source>
+        <translation>
+            <numerusform>, %n Buchstabe vorgegeben</numerusform>
+            <numerusform>, %n Buchstaben vorgegeben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>hardly ever in a quote this long</source>
+        <translation>kaum je in einem so langen Zitat</translation>
+    </message>
+    <message>
+        <source>Plain alphabet: each letter, how often it comes, and the scrambled letter it is given to</source>
+        <translation>Klaralphabet: jeder Buchstabe, wie oft er vorkommt, und der verschlüsselte Buchstabe, dem er gegeben ist</translation>
+    </message>
 </context>
 <context>
     <name>SolveGame</name>
@@ -677,6 +752,26 @@ in %1 Minuten gelöst, mit %n Tipps!</numerusform>
     <message>
         <source>Plai&amp;n Letters</source>
         <translation>Klarbuc&amp;hstaben</translation>
+    </message>
+    <message>
+        <source>Solver&apos;s Aids on: the letter table beside the puzzle</source>
+        <translation>Lösungshilfen an: die Buchstabentabelle neben dem Rätsel</translation>
+    </message>
+    <message>
+        <source>Solver&apos;s Aids off</source>
+        <translation>Lösungshilfen aus</translation>
+    </message>
+    <message>
+        <source>Plain letters off: the table shows the scrambled letters</source>
+        <translation>Klarbuchstaben aus: Die Tabelle zeigt die verschlüsselten Buchstaben</translation>
+    </message>
+    <message>
+        <source>Plain letters on, with the Solver&apos;s Aids: the table shows the plain alphabet</source>
+        <translation>Klarbuchstaben an, mit den Lösungshilfen: Die Tabelle zeigt das Klaralphabet</translation>
+    </message>
+    <message>
+        <source>Plain letters on: the table shows the plain alphabet</source>
+        <translation>Klarbuchstaben an: Die Tabelle zeigt das Klaralphabet</translation>
     </message>
 </context>
 <context>
@@ -791,6 +886,58 @@ Check My Letters (F3) marks them.</source>
     <message>
         <source>In the scrambled quote below, show the letter (type it in the first box) as a (type the letter it stands for in the second box)</source>
         <translation>Zeigen Sie im verschlüsselten Zitat den Buchstaben (tippen Sie ihn ins erste Feld) als (tippen Sie den Buchstaben, für den er steht, ins zweite Feld)</translation>
+    </message>
+    <message>
+        <source>comma</source>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <source>full stop</source>
+        <translation>Punkt</translation>
+    </message>
+    <message>
+        <source>semicolon</source>
+        <translation>Semikolon</translation>
+    </message>
+    <message>
+        <source>colon</source>
+        <translation>Doppelpunkt</translation>
+    </message>
+    <message>
+        <source>exclamation mark</source>
+        <translation>Ausrufezeichen</translation>
+    </message>
+    <message>
+        <source>question mark</source>
+        <translation>Fragezeichen</translation>
+    </message>
+    <message>
+        <source>apostrophe</source>
+        <translation>Apostroph</translation>
+    </message>
+    <message>
+        <source>quotation mark</source>
+        <translation>Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>hyphen</source>
+        <translation>Bindestrich</translation>
+    </message>
+    <message>
+        <source>opening bracket</source>
+        <translation>Klammer auf</translation>
+    </message>
+    <message>
+        <source>closing bracket</source>
+        <translation>Klammer zu</translation>
+    </message>
+    <message>
+        <source>slash</source>
+        <translation>Schrägstrich</translation>
+    </message>
+    <message>
+        <source>pencilled %1</source>
+        <translation>mit Bleistift %1</translation>
     </message>
 </context>
 <context>
@@ -1123,6 +1270,10 @@ Copy your result to share it? (It gives no letter of the answer away.)</source>
 Tage in Folge: %2 (längste Serie %3).
 
 Ihr Ergebnis zum Teilen kopieren? (Es verrät keinen Buchstaben der Lösung.)</translation>
+    </message>
+    <message>
+        <source>Copied to share: %1</source>
+        <translation>Zum Teilen kopiert: %1</translation>
     </message>
 </context>
 <context>
@@ -2134,12 +2285,15 @@ Sie schon gespielt haben, und können jedes wieder wählen.</translation>
         <translation> %1 - Statistik</translation>
     </message>
     <message>
-        <source>Today&apos;s Quote in a row: %1 days</source>
-        <translation>Zitat des Tages in Folge: %1 Tage</translation>
-    </message>
-    <message>
         <source>Most days in a row: %1</source>
         <translation>Meiste Tage in Folge: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Today&apos;s Quote in a row: %n day(s)</source>
+        <translation>
+            <numerusform>Zitat des Tages in Folge: %n Tag</numerusform>
+            <numerusform>Zitat des Tages in Folge: %n Tage</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2165,8 +2319,12 @@ Sie schon gespielt haben, und können jedes wieder wählen.</translation>
         <translation> Hier klicken, um KEL Software zu besuchen! </translation>
     </message>
     <message>
-        <source>%1, %2. %3. Press Alt+C to continue</source>
-        <translation>%1, %2. %3. Weiter mit Alt+W</translation>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>%1, %2. %3. Press Return or Alt+C to continue</source>
+        <translation>%1, %2. %3. Weiter mit der Eingabetaste oder Alt+W</translation>
     </message>
 </context>
 <context>
@@ -2564,6 +2722,10 @@ Quellbaum man -l packaging/cipherly.de.6.
     <message>
         <source>game %1, %2, %3</source>
         <translation>Spiel %1, %2, %3</translation>
+    </message>
+    <message>
+        <source>The last game: %2 solved, %3 shown with Solve, %4 abandoned; it took %5.</source>
+        <translation>Das letzte Spiel: %2 gelöst, %3 mit „Lösen“ gezeigt, %4 abgebrochen; es dauerte %5.</translation>
     </message>
 </context>
 </TS>

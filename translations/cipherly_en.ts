@@ -22,6 +22,23 @@
     </message>
 </context>
 <context>
+    <name>PencilMarks</name>
+    <message numerus="yes">
+        <source>%n pencil mark(s) made firm</source>
+        <translation>
+            <numerusform>%n pencil mark made firm</numerusform>
+            <numerusform>%n pencil marks made firm</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pencil mark(s) cleared</source>
+        <translation>
+            <numerusform>%n pencil mark cleared</numerusform>
+            <numerusform>%n pencil marks cleared</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PuzzleTyping</name>
     <message numerus="yes">
         <source>%n place(s)</source>
@@ -102,6 +119,27 @@
             <numerusform>about %n times in a quote this long</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>, a kept game going on: %n letter(s) placed</source>
+        <translation>
+            <numerusform>, a kept game going on: %n letter placed</numerusform>
+            <numerusform>, a kept game going on: %n letters placed</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> and %n pencil mark(s)</source>
+        <translation>
+            <numerusform> and %n pencil mark</numerusform>
+            <numerusform> and %n pencil marks</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n letter(s) given</source>
+        <translation>
+            <numerusform>, %n letter given</numerusform>
+            <numerusform>, %n letters given</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SolveGame</name>
@@ -133,6 +171,16 @@ in %1 minutes, using %n hints!</numerusform>
         <translation>
             <numerusform>%1 · Today&apos;s Quote %2 · solved in %3 · %n hint · streak %4</numerusform>
             <numerusform>%1 · Today&apos;s Quote %2 · solved in %3 · %n hints · streak %4</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>frmStatistics</name>
+    <message numerus="yes">
+        <source>Today&apos;s Quote in a row: %n day(s)</source>
+        <translation>
+            <numerusform>Today&apos;s Quote in a row: %n day</numerusform>
+            <numerusform>Today&apos;s Quote in a row: %n days</numerusform>
         </translation>
     </message>
 </context>

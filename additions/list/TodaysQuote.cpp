@@ -59,10 +59,9 @@ bool TodaysQuote::play(const QDate &day) {
     const std::optional<play::Puzzle> puzzle = play::DailyPuzzle(day);
     if (day > today() || !puzzle) {
         dialogs::message(lobby.window(), AppInfo::Title,
-                         day > today()
-                             ? tr("The quote of %1 is still to come.").arg(DayShown(day))
-                             : tr("Today's Quote began on %1; there is none for %2.")
-                                   .arg(DayShown(play::FirstDailyDate()), DayShown(day)),
+                         day > today() ? tr("The quote of %1 is still to come.").arg(DayShown(day))
+                                       : tr("Today's Quote began on %1; there is none for %2.")
+                                             .arg(DayShown(play::FirstDailyDate()), DayShown(day)),
                          dialogs::Icon::Information);
         return false;
     }
@@ -81,13 +80,14 @@ QString TodaysQuote::ShareLine(const QDate &day, qint64 seconds, int hints, int 
 
 bool TodaysQuote::copyResult() {
     const SolveGame &g = board.game();
-    if (!board.onShow() || !g.isOver() ||
-        g.outcome() != SolveGame::Outcome::Solved)
-        return false;
+    if (!board.onShow() || !g.isOver() || g.outcome() != SolveGame::Outcome::Solved) return false;
     const play::KeptGame ended = board.session().endedGame();
     const stats::Figures f = stats::FiguresOf(stats::ReadGames(), today());
-    QGuiApplication::clipboard()->setText(
-        ShareLine(ended.day, ended.seconds, ended.hints, f.currentDays));
+    const QString line = ShareLine(ended.day, ended.seconds, ended.hints, f.currentDays);
+    QGuiApplication::clipboard()->setText(line);
+    // The line's dots are for the eye; the ear hears a pause.
+    lobby.say(tr("Copied to share: %1")
+                  .arg(QString(line).replace(QStringLiteral(" \u00B7 "), QStringLiteral(", "))));
     return true;
 }
 
@@ -104,8 +104,7 @@ void TodaysQuote::gameClosed() {
     // Told once the end of the game is on show.
     QTimer::singleShot(0, this, [this, text] {
         if (dialogs::message(lobby.window(), AppInfo::Title, text, dialogs::Icon::Information,
-                             dialogs::Buttons::YesNo,
-                             dialogs::Answer::Yes) == dialogs::Answer::Yes)
+                             dialogs::Buttons::YesNo, dialogs::Answer::Yes) == dialogs::Answer::Yes)
             copyResult();
     });
 }

@@ -68,12 +68,23 @@ void SavedGame::OfferToContinue() {
     if (found.what != What::Open) return; // none, or one that ended: recorded, never offered
     const State &s = found.game;
     const QLocale locale;
-    const QString question =
-        tr("You have a game that is not finished yet, started on %1 at %2, with %3 "
-           "placed.\n\nDo you want to continue it?")
-            .arg(locale.toString(s.started.date(), QLocale::ShortFormat),
-                 locale.toString(s.started.time(), QLocale::ShortFormat),
-                 tr("%Ln pair(s)", nullptr, s.pairsPlaced()));
+    // Which game it is, where that is more than a quote of the list: the
+    // day's puzzle, and the pencil marks that come back with it.
+    const QString date = locale.toString(s.started.date(), QLocale::ShortFormat),
+                  time = locale.toString(s.started.time(), QLocale::ShortFormat),
+                  pairs = tr("%Ln pair(s)", nullptr, s.pairsPlaced());
+    QString question =
+        s.day.isValid()
+            ? tr("You have a game of Today's Quote of %4 that is not finished yet, started on %1 "
+                 "at %2, with %3 placed.\n\nDo you want to continue it?")
+                  .arg(date, time, pairs, locale.toString(s.day, QLocale::LongFormat))
+            : tr("You have a game that is not finished yet, started on %1 at %2, with %3 "
+                 "placed.\n\nDo you want to continue it?")
+                  .arg(date, time, pairs);
+    if (const int pencilled = int(s.pencil.split(u' ', Qt::SkipEmptyParts).size()))
+        question.replace(QStringLiteral("\n\n"),
+                         tr(" Pencil marks kept with it: %1.").arg(pencilled) +
+                             QStringLiteral("\n\n"));
     const dialogs::Answer a =
         dialogs::message(lobby.window(), AppInfo::Title, question, dialogs::Icon::Question,
                          dialogs::Buttons::YesNo, dialogs::Answer::Yes);

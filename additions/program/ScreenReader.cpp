@@ -3,6 +3,9 @@
 #include "Spoken.h"
 #include "modSupport.h"
 
+#include <QAbstractItemView>
+#include <QLocale>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -51,7 +54,9 @@ QString ScreenReader::MoveSaid(const QString &before, const QString &after,
     return said;
 }
 
-QString ScreenReader::UnknownSaid(const QString &shown, const QString &enciphered) {
+QString ScreenReader::UnknownSaid(const QString &shown, const QString &enciphered,
+                                  const QString &pencil) {
+    const QHash<int, QChar> pencilled = spoken::PencilPlaces(pencil, enciphered, shown);
     QString unknown;
     for (qsizetype i = 0; i < shown.size() && i < enciphered.size(); ++i)
         if (shown[i] == SolveGame::Unsolved && !unknown.contains(enciphered[i]))
@@ -59,10 +64,39 @@ QString ScreenReader::UnknownSaid(const QString &shown, const QString &enciphere
     std::sort(unknown.begin(), unknown.end());
     if (unknown.isEmpty()) return tr("No letters are unknown");
     QStringList letters;
-    for (QChar c : unknown)
-        letters << QString(c);
+    for (QChar c : unknown) {
+        // A pencil letter is a guess, not a letter known: told with it.
+        const qsizetype at = enciphered.indexOf(c);
+        letters << (pencilled.contains(int(at))
+                        ? tr("%1 pencilled as %2").arg(c).arg(pencilled[int(at)])
+                        : QString(c));
+    }
     return tr("%1 unknown: %2")
         .arg(tr("%n letter(s)", nullptr, int(unknown.size())), letters.join(QStringLiteral(", ")));
+}
+
+QString ScreenReader::StartSaid(const GameSession &session) {
+    const SolveGame &g = session.game();
+    QString said = session.day().isValid()
+                       ? tr("Solving Today's Quote of %1")
+                             .arg(QLocale().toString(session.day(), QLocale::LongFormat))
+                       : tr("Solving a quote");
+    if (!session.hasWordBreaks()) said += tr(", in groups of five letters without word breaks");
+    // The letters on the board at the start: a level's given letters, or a
+    // kept game's pairs.
+    QString placed;
+    for (qsizetype i = 0; i < g.shown().size() && i < g.Enciphered().size(); ++i)
+        if (g.shown()[i] != SolveGame::Unsolved && g.Enciphered()[i].isLetter() &&
+            !placed.contains(g.Enciphered()[i]))
+            placed += g.Enciphered()[i];
+    const int pencilled = int(session.pencil().split(u' ', Qt::SkipEmptyParts).size());
+    if (session.restored()) {
+        said += tr(", a kept game going on: %n letter(s) placed", nullptr, int(placed.size()));
+        if (pencilled > 0) said += tr(" and %n pencil mark(s)", nullptr, pencilled);
+    } else if (!placed.isEmpty()) {
+        said += tr(", %n letter(s) given", nullptr, int(placed.size()));
+    }
+    return said + QStringLiteral(". ");
 }
 
 ScreenReader::ScreenReader(LobbySeam &lobby, BoardSeam &board)
@@ -71,7 +105,7 @@ ScreenReader::ScreenReader(LobbySeam &lobby, BoardSeam &board)
     connect(&board, &BoardSeam::gameStarted, this, [this] {
         m_shownMode = LobbySeam::Mode::Solve;
         m_before = this->board.game().shown();
-        say(tr("Solving a quote. ") + spoken::Instruction() +
+        say(StartSaid(this->board.session()) + spoken::Instruction() +
             tr(". F6 reads the solution so far, Shift+F6 the scrambled quote, F7 the letters "
                "still unknown"));
     });
@@ -100,7 +134,12 @@ void ScreenReader::modeShown(LobbySeam::Mode now) {
     using Mode = LobbySeam::Mode;
     if (now == m_shownMode) return;
     m_shownMode = now;
-    if (now == Mode::List) say(tr("Quote list"));
+    // The list names itself as it takes the focus: said once, not twice.
+    if (now == Mode::List)
+        QTimer::singleShot(0, this, [this] {
+            if (!qobject_cast<QAbstractItemView *>(lobby.window()->focusWidget()))
+                say(tr("Quote list"));
+        });
     if (now == Mode::Add) say(tr("Adding a new quote"));
     if (now == Mode::Edit) say(tr("Editing the quote"));
     if (now == Mode::Print)
@@ -109,6 +148,10 @@ void ScreenReader::modeShown(LobbySeam::Mode now) {
 
 void ScreenReader::gameChanged(GameSession::Move move) {
     using M = GameSession::Move;
+    // A change of rule (pencil letters kept) changes no letter of the board;
+    // told inside a move, as a firm letter ends its pencil letter, it must not
+    // pass for the move's outcome.
+    if (move == M::Rule) return;
     const SolveGame &g = board.game();
     const QString now = g.shown();
     // The move, said where the player is; a hint that gives no letter
@@ -151,7 +194,10 @@ void ScreenReader::SaySolution() {
         return;
     }
     if (!board.onShow() || hidden()) return;
-    say(tr("Solution so far: ") + spoken(board.game().shown()));
+    const SolveGame &g = board.game();
+    say(tr("Solution so far: ") +
+        spoken::Letters(g.shown(),
+                        spoken::PencilPlaces(board.session().pencil(), g.Enciphered(), g.shown())));
 }
 
 void ScreenReader::SayScrambled() {
@@ -161,5 +207,5 @@ void ScreenReader::SayScrambled() {
 
 void ScreenReader::SayUnknown() {
     if (!board.onShow() || hidden()) return;
-    say(UnknownSaid(board.game().shown(), board.game().Enciphered()));
+    say(UnknownSaid(board.game().shown(), board.game().Enciphered(), board.session().pencil()));
 }

@@ -26,8 +26,12 @@ public:
     enum class Move { Typed, Hint, Undone, Redone };
     static QString MoveSaid(const QString &before, const QString &after, const QString &enciphered,
                             const QString &cipher, const QString &plain, Move how);
-    // The scrambled letters whose letter is not known yet.
-    static QString UnknownSaid(const QString &shown, const QString &enciphered);
+    // The scrambled letters whose letter is not known yet, each with its
+    // pencil letter if it has one (`pencil` as a game keeps them: "XT QH").
+    static QString UnknownSaid(const QString &shown, const QString &enciphered,
+                               const QString &pencil = {});
+    // How a game's start is told: which game, its letters on the board.
+    static QString StartSaid(const GameSession &session);
     // What was last said; for tests.
     QString lastSaid() const { return m_said; }
 

@@ -24,7 +24,8 @@ PencilMarks::PencilMarks(LobbySeam &lobby, BoardSeam &board)
         const SolveGame &g = this->board.game();
         for (auto it = m_letters.begin(); it != m_letters.end();) {
             const qsizetype at = g.Enciphered().indexOf(it.key());
-            const bool firm = at >= 0 && at < g.shown().size() && g.shown()[at] != SolveGame::Unsolved;
+            const bool firm =
+                at >= 0 && at < g.shown().size() && g.shown()[at] != SolveGame::Unsolved;
             it = firm || g.isOver() ? m_letters.erase(it) : std::next(it);
         }
         if (g.isOver()) setPencil(false);
@@ -40,9 +41,9 @@ void PencilMarks::setPencil(bool on) {
 }
 
 void PencilMarks::takeTypedPairs() {
-    board.takePairs(m_on ? std::function<bool(QChar, QChar)>(
-                               [this](QChar c, QChar p) { return take(c, p); })
-                         : nullptr);
+    board.takePairs(
+        m_on ? std::function<bool(QChar, QChar)>([this](QChar c, QChar p) { return take(c, p); })
+             : nullptr);
 }
 
 bool PencilMarks::take(QChar cipher, QChar plain) {
@@ -69,11 +70,17 @@ void PencilMarks::makeFirm() {
         board.typePair(it.key(), it.value());
     takeTypedPairs();
     show();
+    lobby.say(pencilled.isEmpty()
+                  ? tr("No pencil marks to make firm")
+                  : tr("%n pencil mark(s) made firm", nullptr, int(pencilled.size())));
 }
 
 void PencilMarks::clear() {
-    m_letters.clear();
+    const int had = int(std::exchange(m_letters, {}).size());
     show();
+    if (board.playing())
+        lobby.say(had == 0 ? tr("No pencil marks to clear")
+                           : tr("%n pencil mark(s) cleared", nullptr, had));
 }
 
 void PencilMarks::show() {

@@ -45,14 +45,26 @@ void SolverAidsPanel::menuSolverAids_Click() {
     SolverAids = !SolverAids;
     Settings::SetOn(Settings::Keys::SolverAids, SolverAids);
     ApplySolverAids();
+    lobby.say(SolverAids ? tr("Solver's Aids on: the letter table beside the puzzle")
+                         : tr("Solver's Aids off"));
 }
 
 void SolverAidsPanel::menuPlainLetters_Click() {
-    // Asked for while the aids are off: the aids come with it.
+    // Asked for while the aids are off: the aids come with it, and are told.
     PlainLetters = !(SolverAids && PlainLetters);
     Settings::SetOn(Settings::Keys::PlainLetters, PlainLetters);
-    if (PlainLetters && !SolverAids) return menuSolverAids_Click();
-    UpdateSolverAids();
+    const bool aidsToo = PlainLetters && !SolverAids;
+    if (aidsToo) {
+        SolverAids = true;
+        Settings::SetOn(Settings::Keys::SolverAids, true);
+        ApplySolverAids();
+    } else {
+        UpdateSolverAids();
+    }
+    lobby.say(!PlainLetters ? tr("Plain letters off: the table shows the scrambled letters")
+              : aidsToo     ? tr("Plain letters on, with the Solver's Aids: the table shows the "
+                                     "plain alphabet")
+                            : tr("Plain letters on: the table shows the plain alphabet"));
 }
 
 void SolverAidsPanel::ApplySolverAids() {
@@ -89,9 +101,9 @@ void SolverAidsPanel::UpdateSolverAids() {
         for (int l = 0; l < 26; ++l)
             shares[size_t(l)] = solver::LetterModel::shared(board.session().language()).share(l);
     stripLetters->setFace(PlainLetters ? LetterStrip::Face::Plain : LetterStrip::Face::Cipher);
-    stripLetters->setEntries(
-        PlainLetters ? SolveGame::PlainStrip(enciphered, board.game().shown(), shares)
-                     : SolveGame::LetterStrip(enciphered, board.game().shown()));
+    stripLetters->setEntries(PlainLetters
+                                 ? SolveGame::PlainStrip(enciphered, board.game().shown(), shares)
+                                 : SolveGame::LetterStrip(enciphered, board.game().shown()));
 }
 
 void SolverAidsPanel::txtBox_LetterHovered(int storedIndex) {

@@ -293,7 +293,9 @@ void Board::clearMarks() {
 
 void Board::setPencilLetters(const QHash<int, QChar> &letters) {
     m_pencil = letters;
-    if (m_onShow) showBoard();
+    if (!m_onShow) return;
+    showBoard();
+    describeSolution();
 }
 
 void Board::usePuzzlePointer(const QObject *owner, bool on) {
@@ -352,8 +354,9 @@ void Board::place(QWidget *widget, Place where) {
 // (The board's words are the lobby's words, said as they always were.)
 
 void Board::describeSolution() {
-    m_puzzle[1]->setAccessibleDescription(m_session.paused() ? QString()
-                                                             : spoken::Letters(game().shown()));
+    // Pencil letters heard as pencilled, as the eye sees them small.
+    m_puzzle[1]->setAccessibleDescription(
+        m_session.paused() ? QString() : spoken::Letters(game().shown(), m_pencil));
     tell(m_puzzle[1], QAccessible::DescriptionChanged);
 }
 

@@ -30,8 +30,19 @@ void LetterStrip::setCurrent(int index) {
 void LetterStrip::tellCurrent() {
     if (!hasFocus() || !QAccessible::isActive()) return;
     QAccessibleEvent focus(this, QAccessible::Focus);
-    focus.setChild(LetterStripCellIndex(m_current));
+    focus.setChild(LetterStripCellIndex(m_current) + m_column);
     QAccessible::updateAccessibility(&focus);
+}
+
+void LetterStrip::moveAlongTheRow(int by) {
+    // The table is read a letter a row: left and right go through the
+    // letter's cells, then on to the next letter's, and stop at the ends.
+    const int cell = qBound(0, m_current * 3 + m_column + by, 26 * 3 - 1);
+    m_column = cell % 3;
+    if (cell / 3 != m_current)
+        setCurrent(cell / 3);
+    else
+        tellCurrent();
 }
 
 void LetterStrip::keyPressEvent(QKeyEvent *e) {
@@ -41,8 +52,13 @@ void LetterStrip::keyPressEvent(QKeyEvent *e) {
     case Qt::Key_Down:
         return setCurrent(m_current + 1);
     case Qt::Key_Left:
-        return setCurrent(m_current - Rows);
+        return moveAlongTheRow(-1);
     case Qt::Key_Right:
+        return moveAlongTheRow(1);
+    // The other half of the alphabet, beside this one.
+    case Qt::Key_PageUp:
+        return setCurrent(m_current - Rows);
+    case Qt::Key_PageDown:
         return setCurrent(m_current + Rows);
     case Qt::Key_Home:
         return setCurrent(0);

@@ -9,9 +9,9 @@
 // the plain letter the player has given it (red when that plain letter is
 // given to another cipher letter too). Its other face is the plain alphabet:
 // each plain letter, about how often it stands in a quote this long, and
-// the cipher letter given it (faint once given, red when given twice). Its figures and letters are as large
-// as the quote list's text. Tab reaches it, and the arrow keys (Home, End)
-// go through its letters one by one, each told to a screen reader.
+// the cipher letter given it (faint once given, red when given twice). Its figures and letters are
+// as large as the quote list's text. Tab reaches it, and the arrow keys (Home, End) go through its
+// letters one by one, each told to a screen reader.
 class LetterStrip : public QWidget {
     Q_OBJECT
 public:
@@ -27,6 +27,9 @@ public:
     // The letter the keys are on (0 for A).
     int current() const { return m_current; }
     void setCurrent(int index);
+    // Which of the letter's three cells the keys are on, as a screen reader
+    // reads the table: the letter, how often, and the letter given to it.
+    int currentColumn() const { return m_column; }
     // The faces the table writes in: the quote list's, in points.
     static QFont letterFont();
     static QFont countFont();
@@ -43,7 +46,9 @@ protected:
 private:
     // The current letter told as the focus, for a screen reader.
     void tellCurrent();
+    void moveAlongTheRow(int by);
     QList<SolveGame::StripEntry> m_entries;
     int m_current = 0;
+    int m_column = 0;
     Face m_face = Face::Cipher;
 };

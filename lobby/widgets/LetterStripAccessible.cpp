@@ -17,7 +17,8 @@ QString heading(int column, LetterStrip::Face face) {
         case 0:
             return QCoreApplication::translate("ScreenReader", "Letter");
         case 1:
-            return QCoreApplication::translate("ScreenReader", "About so often in a quote this long");
+            return QCoreApplication::translate("ScreenReader",
+                                               "About so often in a quote this long");
         default:
             return QCoreApplication::translate("ScreenReader", "Given to");
         }
@@ -68,8 +69,13 @@ public:
         const SolveGame::StripEntry &e = m_strip->entries()[m_row];
         const bool plainFace = m_strip->face() == LetterStrip::Face::Plain;
         if (t == QAccessible::Description && m_column == 0 && plainFace) {
-            const QString about = QCoreApplication::translate(
-                "ScreenReader", "about %n time(s) in a quote this long", nullptr, e.count);
+            // A letter expected less than once is not "about 0 times".
+            const QString about =
+                e.count > 0 ? QCoreApplication::translate("ScreenReader",
+                                                          "about %n time(s) in a quote this long",
+                                                          nullptr, e.count)
+                            : QCoreApplication::translate("ScreenReader",
+                                                          "hardly ever in a quote this long");
             return e.plain.isNull()
                        ? QCoreApplication::translate("ScreenReader", "%1, not given yet").arg(about)
                        : QCoreApplication::translate("ScreenReader", "%1, given to %2")
@@ -91,7 +97,8 @@ public:
         case 1:
             return QString::number(e.count);
         default:
-            if (e.plain.isNull()) return plainFace ? QStringLiteral("free") : QStringLiteral("unknown");
+            if (e.plain.isNull())
+                return plainFace ? QStringLiteral("free") : QStringLiteral("unknown");
             return standsFor(e);
         }
     }
@@ -134,11 +141,15 @@ public:
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name)
-            return QCoreApplication::translate("ScreenReader", "Letter table");
+            return strip()->face() == LetterStrip::Face::Plain
+                       ? QCoreApplication::translate(
+                             "ScreenReader", "Plain alphabet: each letter, how often it "
+                                             "comes, and the scrambled letter it is given to")
+                       : QCoreApplication::translate("ScreenReader", "Letter table");
         return QAccessibleWidget::text(t);
     }
     QAccessibleInterface *focusChild() const override {
-        return strip()->hasFocus() ? cellAt(strip()->current(), 0) : nullptr;
+        return strip()->hasFocus() ? cellAt(strip()->current(), strip()->currentColumn()) : nullptr;
     }
     int childCount() const override { return Rows * Columns; }
     QAccessibleInterface *child(int index) const override {

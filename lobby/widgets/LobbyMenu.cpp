@@ -57,8 +57,7 @@ public:
     QString text(QAccessible::Text t) const override {
         if (!isValid()) return {};
         if (t == QAccessible::Name) return withoutMnemonic(m_action->text());
-        if (t == QAccessible::Accelerator)
-            return m_action->text().section(QLatin1Char('\t'), 1, 1);
+        if (t == QAccessible::Accelerator) return m_action->text().section(QLatin1Char('\t'), 1, 1);
         return {};
     }
     void *interface_cast(QAccessible::InterfaceType t) override {
@@ -73,7 +72,15 @@ public:
     void doAction(const QString &name) override {
         if (actionNames().contains(name)) m_action->trigger();
     }
-    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+    // As a screen reader reads a menu item's keys: its mnemonic, its path
+    // of keys and its own key, the last said with the item ("Explain a
+    // Step, F2").
+    QStringList keyBindingsForAction(const QString &) const override {
+        const QString key =
+            isValid() ? m_action->text().section(QLatin1Char('\t'), 1, 1) : QString();
+        if (key.isEmpty()) return {};
+        return {QStringLiteral(";;") + key};
+    }
 
 private:
     QPointer<QMenu> m_menu;

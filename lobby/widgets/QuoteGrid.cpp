@@ -242,6 +242,7 @@ QPoint QuoteGrid::menuPoint() const {
 }
 
 void QuoteGrid::contextMenuEvent(QContextMenuEvent *e) {
-    emit contextMenuAsked(e->reason() == QContextMenuEvent::Mouse ? e->pos() : menuPoint());
+    const bool byKeys = e->reason() != QContextMenuEvent::Mouse;
+    emit contextMenuAsked(byKeys ? menuPoint() : e->pos(), byKeys);
     e->accept();
 }

@@ -71,8 +71,8 @@ signals:
     // Files, or text, dropped onto the list from the desktop.
     void quotesDropped(const QList<QUrl> &files, const QString &text);
     // The list's context menu is asked for: a right click or the Menu key;
-    // `at` is in the pixels of the grid's viewport.
-    void contextMenuAsked(const QPoint &at);
+    // `at` is in the pixels of the grid's viewport; `byKeys` for the Menu key.
+    void contextMenuAsked(const QPoint &at, bool byKeys);
 
 protected:
     void updateGeometries() override;

@@ -1,6 +1,7 @@
 // The quote boxes to a screen reader: Qt's own reading of a text box, but for
 // the dot that stands for a letter not placed yet, which is read as a blank
-// (a screen reader would say "middle dot" each time). One character for one,
+// (a screen reader would say "middle dot" each time), and a pencil letter,
+// read as a blank too (its description tells it). One character for one,
 // so every place a screen reader is told of stays where it is.
 #include "QuoteTextBox.h"
 
@@ -31,6 +32,12 @@ public:
 
     QString all() const {
         QString t = box()->document()->toPlainText();
+        // A box that is only read shows small letters for pencil letters
+        // alone (a quote is in capitals): a guess, read as a letter not
+        // placed, and told as pencilled in the box's description.
+        if (box()->isReadOnly())
+            for (QChar &c : t)
+                if (c.isLower()) c = QLatin1Char(' ');
         return t.replace(QChar(0x00B7), QLatin1Char(' '));
     }
     QString text(int start, int end) const override {

@@ -1,6 +1,7 @@
 // Every window as a screen reader meets it, walked through Qt's accessibility
 // tree in the process: roles, names, descriptions and actions of everything a
 // player operates or reads.
+#include "Announcer.h"
 #include "Fonts.h"
 #include "HelpTopic.h"
 #include "KelButton.h"
@@ -8,9 +9,11 @@
 #include "Language.h"
 #include "LetterStrip.h"
 #include "Lobby.h"
+#include "LobbyMenu.h"
 #include "RecordingOpacity.h"
 #include "ScreenReader.h"
 #include "SolverAids.h"
+#include "Spoken.h"
 #include "frmManual.h"
 #include "frmNewUser.h"
 #include "frmStatistics.h"
@@ -163,6 +166,18 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), title->labelKelContact[1]);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), title->labelKelContact[2]);
+        // Return presses the button that has the focus, as Space does; with
+        // Ctrl it is not Return alone.
+        QObject::disconnect(title->cmdContinue, nullptr, title, nullptr);
+        QSignalSpy pressed(title->cmdContinue, &KelButton::Click);
+        title->cmdContinue->setFocus();
+        QTest::keyClick(title->cmdContinue, Qt::Key_Return);
+        QTest::keyClick(title->cmdContinue, Qt::Key_Enter, Qt::KeypadModifier);
+        QTest::keyClick(title->cmdContinue, Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(pressed.count(), 2);
+        title->cmdContinue->setEnabledProperty(false);
+        QTest::keyClick(title->cmdContinue, Qt::Key_Return);
+        QCOMPARE(pressed.count(), 2);
 
         auto *welcome = new frmNewUser;
         welcome->setWindowModality(Qt::ApplicationModal);
@@ -175,6 +190,34 @@ private slots:
                     ->text(QAccessible::Description)
                     .startsWith(QStringLiteral("Welcome!")));
         checkAllNamed(welcome, "welcome screen");
+    }
+
+    void menusAreHeardWithTheirKeysAndEverySentenceKeepsItsWords() {
+        LobbyMenu menu;
+        menu.addAction(QStringLiteral("E&xplain a Step\tF2"));
+        menu.addAction(QStringLiteral("&Pencil Marks"));
+        QAccessibleInterface *item = accessible(&menu)->child(0);
+        QCOMPARE(item->text(QAccessible::Name), QStringLiteral("Explain a Step"));
+        const QString press = QAccessibleActionInterface::pressAction();
+        // As a screen reader parses it: no mnemonic, no path, the item's key.
+        QCOMPARE(item->actionInterface()->keyBindingsForAction(press),
+                 QStringList{QStringLiteral(";;F2")});
+        QVERIFY(
+            accessible(&menu)->child(1)->actionInterface()->keyBindingsForAction(press).isEmpty());
+        // Sentences said one after another each keep their own words until
+        // the screen reader comes to them.
+        QWidget window;
+        auto *announcer = new Announcer(&window);
+        window.show();
+        for (const char *said : {"one", "two", "three"})
+            announcer->say(QString::fromLatin1(said));
+        QStringList heard;
+        for (Announcer *voice : window.findChildren<Announcer *>(QStringLiteral("announcerVoice")))
+            heard << accessible(voice)->text(QAccessible::Name);
+        heard.sort();
+        QCOMPARE(heard, QStringList({QStringLiteral("one"), QStringLiteral("three"),
+                                     QStringLiteral("two")}));
+        QCOMPARE(announcer->said(), QStringLiteral("three"));
     }
 
     void theHelpAndStatisticsWindows() {
@@ -260,7 +303,9 @@ private slots:
         m->cmdSolveRandomQuote_Click();
         // Letter by letter, the words apart.
         QCOMPARE(ScreenReader::spoken(QStringLiteral("T·E, ·")),
-                 QStringLiteral("T blank E ,, blank"));
+                 QStringLiteral("T blank E comma, blank"));
+        QCOMPARE(spoken::Letters(QStringLiteral("I'M ··."), {{5, u'O'}}),
+                 QStringLiteral("I apostrophe M, blank pencilled O full stop"));
         QCOMPARE(ScreenReader::UnknownSaid(QStringLiteral("T··"), QStringLiteral("XYY")),
                  QStringLiteral("1 letter unknown: Y"));
         QCOMPARE(ScreenReader::MoveSaid(QStringLiteral("··"), QStringLiteral("··"),
@@ -296,9 +341,19 @@ private slots:
         // Reached by Tab, gone through by the arrow keys, each letter heard whole.
         auto *strip = m->findChild<LetterStrip *>();
         QVERIFY(strip->focusPolicy() & Qt::TabFocus);
+        // Right goes along the row a screen reader reads (the letter, how
+        // often, given to), not to the other half of the alphabet.
         QTest::keyClick(strip, Qt::Key_Down);
         QTest::keyClick(strip, Qt::Key_Right);
-        QCOMPARE(strip->current(), 14); // O
+        QCOMPARE(strip->current(), 1);
+        QCOMPARE(strip->currentColumn(), 1);
+        QTest::keyClick(strip, Qt::Key_Right);
+        QTest::keyClick(strip, Qt::Key_Right);
+        QCOMPARE(strip->current(), 2); // on to C's letter
+        QCOMPARE(strip->currentColumn(), 0);
+        QTest::keyClick(strip, Qt::Key_Up);
+        QTest::keyClick(strip, Qt::Key_PageDown);
+        QCOMPARE(strip->current(), 14); // O, beside B
         QVERIFY(table->tableInterface()
                     ->cellAt(14, 0)
                     ->text(QAccessible::Description)
