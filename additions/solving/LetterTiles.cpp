@@ -1,6 +1,7 @@
 #include "LetterTiles.h"
 
 #include "Settings.h"
+#include "Spoken.h"
 #include "TileBoard.h"
 
 namespace {
@@ -149,7 +150,10 @@ bool LetterTiles::key(int k, Qt::KeyboardModifiers modifiers) {
         moveTo(to);
         const int end = int(scrambled.indexOf(QLatin1Char(' '), to));
         const QString word = scrambled.mid(to, end < 0 ? -1 : end - to);
-        lobby.say(tr("Word %1, %2").arg(word, board.game().shown().mid(to, word.size())));
+        // Its letters as a screen reader says them: an unknown one a blank.
+        lobby.say(tr("Word %1, %2")
+                      .arg(spoken::Letters(word),
+                           spoken::Letters(board.game().shown().mid(to, word.size()))));
         return true;
     }
     case Qt::Key_Backspace:

@@ -7,7 +7,8 @@
 # the solution so far, and the closing message; a check of the letters that
 # makes no hint of the next pair, a blank said as a blank, a pause, Tab past
 # an empty letter box, the answer after Solve, the highlighted quote on
-# coming back to the list, a menu's first item and the help's topic; and the
+# coming back to the list, a menu's first item and the help's topic; a pencil
+# letter heard as pencilled; Return on a button; and the
 # letter tiles, tile by tile and word by word, a pair typed on one.
 set -euo pipefail
 here=$(dirname "$0")
@@ -75,12 +76,14 @@ for _ in $(seq 12); do
   xretry xdotool windowfocus "$root"
 done
 hear "Encryption Word Game" "what the title page shows"
-keys "$title" alt+c
+# Return presses the focused button, Continue.
+keys "$title" Return
 echo "-- the welcome screen"
 welcome=$(wait_window --name '^ Cipherly - New User Overview$') || fail "no welcome screen"
 xretry xdotool windowfocus "$welcome"
 hear "Welcome! Are you a new user" "the welcome text"
-keys "$welcome" alt+c
+# Return goes on from the check box that has the focus.
+keys "$welcome" Return
 lobby=$(wait_window --name '^ Cipherly$') || fail "no lobby"
 xretry xdotool windowfocus "$lobby"
 hear "Quote list" "the quote list"
@@ -140,6 +143,20 @@ keys "$lobby" F7
 hear "letters? unknown" "the letters still unknown"
 keys "$lobby" F6
 hear "Solution so far: " "the solution so far"
+# A pencil letter is heard back as pencilled.
+keys "$lobby" F7
+hear "letters? unknown: [A-Z]" "the letters unknown"
+unknown=$(said | sed -n "${mark}p" | grep -o "unknown: [A-Z]" | cut -c10)
+keys "$lobby" shift+Tab
+hear "Scrambled letter" "the first letter box again"
+keys "$lobby" ctrl+t
+hear "Pencil marks on" "pencil marks on"
+keys "$lobby" "${unknown,,}" e
+hear "^notification $unknown pencilled as E" "a letter pencilled"
+keys "$lobby" F6
+hear "^notification Solution so far: .*pencilled E" "the pencil letter read back as pencilled"
+keys "$lobby" ctrl+t
+hear "Pencil marks off" "pencil marks off"
 # The letter tiles: the tile under the cursor said, tile by tile and word
 # by word, and a pair typed there told as from the letter boxes.
 keys "$lobby" ctrl+l
@@ -159,8 +176,12 @@ hear "See the solved message below" "the closing message"
 hear "The answer: " "the answer in words"
 keys "$lobby" Escape
 hear "^FOUR SCORE AND SEVEN" "the highlighted quote, back in the list"
-keys "$lobby" shift+F10
+# The Menu key opens the list's menu on its first item, and nothing after
+# it sounds as if the menu had closed.
+keys "$lobby" Menu
 hear "^Import Quotes" "the menu's first item"
+sleep 1
+if said | tail -n +$((mark + 1)) | grep -q "frame"; then fail "the window was named after the menu's item"; fi
 keys "$(xdotool getwindowfocus)" Escape
 wait_until '[ "$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l)" -eq 1 ]' || fail "the menu stayed"
 keys "$lobby" F1

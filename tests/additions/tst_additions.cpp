@@ -751,6 +751,11 @@ private slots:
         lobby->typePair(t, u'T');
         QCOMPARE(reader->lastSaid(),
                  QStringLiteral("%1 stands for T, %2 places").arg(t).arg(Quote.count(u'T')));
+        // A letter given twice names the other scrambled letter.
+        lobby->typePair(cipherOf(u'O'), u'T');
+        QVERIFY2(reader->lastSaid().endsWith(QStringLiteral(". T is also given to %1").arg(t)),
+                 qPrintable(reader->lastSaid()));
+        lobby->typePair(cipherOf(u'O'), u' ');
         lobby->choose(QStringLiteral("Make Pencil Marks &Firm"));
         QCOMPARE(lobby->said.last(), QStringLiteral("1 pencil mark made firm"));
         lobby->choose(QStringLiteral("Cl&ear Pencil Marks"));
