@@ -50,8 +50,9 @@ listen() {
     fi
     sleep 0.2
     # Orca writes its file in blocks: a Shift, which the game ignores and
-    # Orca notes at length, pushes out what it has said so far.
-    [ $((i % 10)) -ne 0 ] || xdotool key shift 2>/dev/null || true
+    # Orca notes at length, pushes out what it has said so far; soon after
+    # the step, then each second.
+    [ $((i % 5)) -ne 2 ] || xdotool key shift 2>/dev/null || true
   done
   return 1
 }
