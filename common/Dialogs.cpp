@@ -3,13 +3,14 @@
 #include "WindowSize.h"
 
 #include <QAccessible>
-#include <QCoreApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QRegularExpression>
@@ -92,7 +93,8 @@ public:
             // them line by line.
             if (QAccessible::isActive())
                 for (QTextEdit *details : box.findChildren<QTextEdit *>()) {
-                    details->setAccessibleName(QCoreApplication::translate("ScreenReader", "Details"));
+                    details->setAccessibleName(
+                        QCoreApplication::translate("ScreenReader", "Details"));
                     details->setFocusPolicy(Qt::StrongFocus);
                     details->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                                      Qt::TextSelectableByKeyboard);
@@ -122,11 +124,19 @@ public:
     }
 
     std::optional<QString> input(QWidget *parent, const Input &in) override {
-        bool ok = false;
-        const QString text =
-            QInputDialog::getText(parent, in.title, in.prompt, QLineEdit::Normal, in.initial, &ok);
-        if (!ok) return std::nullopt;
-        return text;
+        QInputDialog box(parent);
+        box.setWindowTitle(in.title);
+        box.setLabelText(in.prompt);
+        box.setTextValue(in.initial);
+        // A screen reader reads the line from its caret, which stands after
+        // the answer offered: "1" for "10". The answer is told whole.
+        (void)box.sizeHint(); // the line made, as it is before the box shows
+        if (auto *line = box.findChild<QLineEdit *>(); line && !in.initial.isEmpty())
+            line->setAccessibleDescription(
+                QCoreApplication::translate("dialogs", "Offered: %1; typing replaces it")
+                    .arg(in.initial));
+        if (box.exec() != QDialog::Accepted) return std::nullopt;
+        return box.textValue();
     }
 
     QStringList openFiles(QWidget *parent, const FileRequest &r) override {

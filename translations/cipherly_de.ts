@@ -1557,6 +1557,13 @@ Cipherly startet mit den üblichen Einstellungen und speichert keine neuen; desh
     </message>
 </context>
 <context>
+    <name>dialogs</name>
+    <message>
+        <source>Offered: %1; typing replaces it</source>
+        <translation>Vorgeschlagen: %1; Tippen ersetzt es</translation>
+    </message>
+</context>
+<context>
     <name>files</name>
     <message>
         <source>a link to %1</source>
