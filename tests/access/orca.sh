@@ -71,12 +71,13 @@ echo "-- the title page"
 # may come up only after that: then the focus leaves and comes back, as a
 # player's click elsewhere and back would do, until Orca has read the page.
 root=$(xwininfo -root | awk '/Window id:/ { print $4 }')
+heard=
 for _ in $(seq 12); do
   xretry xdotool windowfocus "$title"
-  listen "Encryption Word Game" 5 && break
+  listen "Encryption Word Game" 5 && { heard=yes; break; }
   xretry xdotool windowfocus "$root"
 done
-hear "Encryption Word Game" "what the title page shows"
+[ -n "$heard" ] || hear "Encryption Word Game" "what the title page shows"
 # Return presses the focused button, Continue.
 keys "$title" Return
 echo "-- the welcome screen"
@@ -188,4 +189,16 @@ wait_until '[ "$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l)"
 keys "$lobby" F1
 hear "The Main Lobby is where" "the help topic"
 if said | grep -qi "middle dot"; then fail "a dot was read out"; fi
+# A question's answer offered is heard whole (the list's menu, Print a
+# Worksheet).
+keys "$(xdotool getwindowfocus)" Escape
+wait_until '[ "$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l)" -eq 1 ]' || fail "the help stayed"
+keys "$lobby" Menu
+hear "^Import Quotes" "the menu again"
+keys "$(xdotool getwindowfocus)" w
+hear "^Print a Worksheet dialog" "the worksheet's question"
+keys "$(xdotool getwindowfocus)" Tab
+hear "^OK push button" "the question's OK button"
+keys "$(xdotool getwindowfocus)" shift+Tab
+hear "^Offered: 10;" "the number of puzzles offered"
 echo "1 passed, 0 failed"
