@@ -50,9 +50,8 @@ listen() {
     fi
     sleep 0.2
     # Orca writes its file in blocks: a Shift, which the game ignores and
-    # Orca notes at length, pushes out what it has said so far; soon after
-    # the step, then each second.
-    [ $((i % 5)) -ne 2 ] || xdotool key shift 2>/dev/null || true
+    # Orca notes at length, pushes out what it has said so far.
+    [ $((i % 10)) -ne 0 ] || xdotool key shift 2>/dev/null || true
   done
   return 1
 }
@@ -78,8 +77,7 @@ for _ in $(seq 12); do
   xretry xdotool windowfocus "$root"
 done
 [ -n "$heard" ] || hear "Encryption Word Game" "what the title page shows"
-# Return presses the focused button, Continue.
-keys "$title" Return
+keys "$title" alt+c
 echo "-- the welcome screen"
 welcome=$(wait_window --name '^ Cipherly - New User Overview$') || fail "no welcome screen"
 xretry xdotool windowfocus "$welcome"
