@@ -7,8 +7,12 @@ JOBS  ?= 2
 deps:
 	@./tools/install-deps.sh
 
+# Ninja for a new build folder (it keeps both cores busy to the end); a
+# folder made before keeps the generator it was made with.
+GENERATOR = $(if $(wildcard $(1)/CMakeCache.txt),,-G Ninja)
+
 $(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) $(call GENERATOR,$(BUILD)) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 configure: deps $(BUILD)/CMakeCache.txt
 
@@ -30,7 +34,7 @@ test: build
 # undefined-behaviour sanitizers, in a build folder of their own.
 SANITIZE_BUILD := build-sanitize
 sanitize: deps
-	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCIPHERLY_SANITIZE=ON
+	cmake -S . -B $(SANITIZE_BUILD) $(call GENERATOR,$(SANITIZE_BUILD)) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCIPHERLY_SANITIZE=ON
 	cmake --build $(SANITIZE_BUILD) -j$(JOBS)
 	./tools/run-tests.sh $(SANITIZE_BUILD)
 

@@ -29,7 +29,7 @@ public:
     }
 };
 
-QAccessibleInterface *factory(const QString &className, QObject *object) {
+QAccessibleInterface *linkLabelFactory(const QString &className, QObject *object) {
     if (className == QLatin1String("LinkLabel"))
         if (auto *l = qobject_cast<LinkLabel *>(object)) return new LinkAccessible(l);
     return nullptr;
@@ -38,7 +38,7 @@ QAccessibleInterface *factory(const QString &className, QObject *object) {
 } // namespace
 
 LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent) {
-    QAccessible::installFactory(factory); // Qt keeps one of each
+    QAccessible::installFactory(linkLabelFactory); // Qt keeps one of each
     // Reached with Tab, never taken by a click: the page looks as designed.
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);

@@ -14,7 +14,7 @@ namespace solver {
 
 namespace {
 
-using Key = std::array<int, 26>; // the plain letter of each scrambled one
+using LetterKey = std::array<int, 26>; // the plain letter of each scrambled one
 
 // The climb's fixed part: the cipher's letters and where each run of four
 // starts, so that a key is scored by table look-ups alone.
@@ -23,7 +23,7 @@ struct Climb {
     std::vector<int> cipher;
     std::vector<int> present; // the scrambled letters the text holds
 
-    float score(const Key &k) const {
+    float score(const LetterKey &k) const {
         float sum = 0;
         for (size_t i = 3; i < cipher.size(); ++i)
             sum += model.logp(k[size_t(cipher[i - 3])], k[size_t(cipher[i - 2])],
@@ -33,7 +33,7 @@ struct Climb {
 
     // Swaps of two letters' readings while any makes the text likelier; a
     // letter never reads as itself, as in the game's keys.
-    float climb(Key &k) const {
+    float climb(LetterKey &k) const {
         float best = score(k);
         for (bool better = true; better;) {
             better = false;
@@ -56,8 +56,8 @@ struct Climb {
 };
 
 // A key in which no letter reads as itself, drawn at random.
-Key RandomKey(std::mt19937 &rng) {
-    Key k;
+LetterKey RandomKey(std::mt19937 &rng) {
+    LetterKey k;
     for (int i = 0; i < 26; ++i)
         k[size_t(i)] = i;
     // Sattolo's shuffle: one cycle through all 26, so none stays put.
@@ -72,14 +72,14 @@ constexpr float Slack = 8;
 
 // Climbs from many starts; the best key found. It stops once the best has
 // been reached again from enough starts, or after the most starts allowed.
-Key BestKey(const Climb &c, uint32_t seed) {
+LetterKey BestKey(const Climb &c, uint32_t seed) {
     constexpr int Agree = 4, MostStarts = 400;
     std::mt19937 rng(seed);
-    Key best = RandomKey(rng);
+    LetterKey best = RandomKey(rng);
     float bestScore = c.climb(best);
     int agreed = 1;
     for (int start = 1; start < MostStarts && agreed < Agree; ++start) {
-        Key k = RandomKey(rng);
+        LetterKey k = RandomKey(rng);
         const float s = c.climb(k);
         if (s > bestScore + 1e-3f) {
             best = k, bestScore = s, agreed = 1;
@@ -147,7 +147,7 @@ Solution SolveIn(const QString &cipher, const WordModel &words, const LetterMode
         out.plain = CipherText(cipher).decode({});
         return out;
     }
-    const Key k = BestKey(c, uint32_t(qHash(cipher)));
+    const LetterKey k = BestKey(c, uint32_t(qHash(cipher)));
     out.score = c.score(k);
     for (int l : c.present)
         out.key[size_t(l)] = char('A' + k[size_t(l)]);
@@ -170,7 +170,7 @@ Solution SolveIn(const QString &cipher, const WordModel &words, const LetterMode
     const Solution byWords = Solve(cut, {}, &words);
     double known = 0;
     const QString again = WordsIn(byWords.plain, words, &known);
-    Key byKey = k;
+    LetterKey byKey = k;
     bool whole = true;
     for (int l : c.present) {
         whole = whole && byWords.key[size_t(l)];

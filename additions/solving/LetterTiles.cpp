@@ -4,14 +4,6 @@
 #include "Spoken.h"
 #include "TileBoard.h"
 
-namespace {
-
-bool isLetter(QChar c) {
-    return c.unicode() >= 'A' && c.unicode() <= 'Z';
-}
-
-} // namespace
-
 LetterTiles::LetterTiles(LobbySeam &lobby, BoardSeam &board)
     : BoardAddition(lobby, board, QStringLiteral("letterTiles")), m_tiles(new TileBoard) {
     m_tiles->setObjectName(QStringLiteral("letterTiles"));
@@ -106,7 +98,7 @@ void LetterTiles::show() {
 
 void LetterTiles::moveTo(int place) {
     const QString &scrambled = board.game().Enciphered();
-    if (place < 0 || place >= scrambled.size() || !isLetter(scrambled[place])) return;
+    if (place < 0 || place >= scrambled.size() || !isTileLetter(scrambled[place])) return;
     m_at = place;
     show();
     sayTile();
@@ -178,7 +170,7 @@ bool LetterTiles::key(int k, Qt::KeyboardModifiers modifiers) {
 
 int LetterTiles::NextLetter(const QString &text, int place, int step) {
     for (int i = place + step; i >= 0 && i < text.size(); i += step)
-        if (isLetter(text[i])) return i;
+        if (isTileLetter(text[i])) return i;
     return -1;
 }
 
@@ -211,9 +203,9 @@ QSet<int> LetterTiles::Clashes(const QString &scrambled, const QString &solution
     // Each letter placed, and the scrambled letters it is given to.
     QHash<QChar, QSet<QChar>> given;
     for (int i = 0; i < scrambled.size() && i < solution.size(); ++i)
-        if (isLetter(solution[i])) given[solution[i]].insert(scrambled[i]);
+        if (isTileLetter(solution[i])) given[solution[i]].insert(scrambled[i]);
     QSet<int> out;
     for (int i = 0; i < scrambled.size() && i < solution.size(); ++i)
-        if (isLetter(solution[i]) && given.value(solution[i]).size() > 1) out.insert(i);
+        if (isTileLetter(solution[i]) && given.value(solution[i]).size() > 1) out.insert(i);
     return out;
 }

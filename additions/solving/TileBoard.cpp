@@ -14,10 +14,6 @@ constexpr int Margin = 3;
 // of many short words would want less.
 constexpr int Sizes[] = {12, 11, 10, 9, 8, 7};
 
-bool isLetter(QChar c) {
-    return c.unicode() >= 'A' && c.unicode() <= 'Z';
-}
-
 } // namespace
 
 TileBoard::TileBoard(QWidget *parent) : QWidget(parent) {
@@ -88,7 +84,7 @@ int TileBoard::placeOnNextLine(int place, int lines) const {
     const int line = m_lineOf[place] + lines, x = m_tiles[place].center().x();
     int best = -1;
     for (int i = 0; i < m_tiles.size(); ++i)
-        if (m_lineOf[i] == line && i < m_look.scrambled.size() && isLetter(m_look.scrambled[i]) &&
+        if (m_lineOf[i] == line && i < m_look.scrambled.size() && isTileLetter(m_look.scrambled[i]) &&
             (best < 0 || qAbs(m_tiles[i].center().x() - x) < qAbs(m_tiles[best].center().x() - x)))
             best = i;
     return best;
@@ -110,7 +106,7 @@ void TileBoard::paintEvent(QPaintEvent *) {
         const QChar plain = i < m_look.solution.size() ? m_look.solution[i] : QChar();
         const QRect top(tile.left(), tile.top(), tile.width(), half),
             bottom(tile.left(), tile.top() + half + 1, tile.width(), half);
-        if (isLetter(cipher)) {
+        if (isTileLetter(cipher)) {
             p.fillRect(top, m_look.marks.value(i, c.solutionGround));
             p.fillRect(bottom, m_look.marks.value(i, QColor(255, 255, 255)));
             p.setPen(c.puzzleText);

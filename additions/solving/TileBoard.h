@@ -10,6 +10,11 @@
 
 #include <functional>
 
+// A letter that has a tile: A to Z of the scrambled text.
+inline bool isTileLetter(QChar c) {
+    return c.unicode() >= 'A' && c.unicode() <= 'Z';
+}
+
 // The puzzle as letter tiles: each letter of the scrambled quote with the
 // player's letter directly above it (a line while it has none), words and
 // punctuation as they stand, lines broken only at blanks, the letters as

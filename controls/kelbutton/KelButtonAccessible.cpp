@@ -9,7 +9,7 @@
 
 namespace {
 
-QAccessibleInterface *factory(const QString &className, QObject *object) {
+QAccessibleInterface *kelButtonFactory(const QString &className, QObject *object) {
     if (className == QLatin1String("KelButton") && object && object->isWidgetType())
         if (auto *b = qobject_cast<KelButton *>(object)) return new KelButtonAccessible(b);
     return nullptr;
@@ -25,7 +25,7 @@ KelButton *KelButtonAccessible::button() const {
 }
 
 void KelButtonAccessible::install() {
-    QAccessible::installFactory(factory); // Qt keeps one of each
+    QAccessible::installFactory(kelButtonFactory); // Qt keeps one of each
 }
 
 QString KelButtonAccessible::spoken(const QString &caption) {

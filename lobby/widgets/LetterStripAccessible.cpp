@@ -211,7 +211,7 @@ QAccessibleInterface *StripCell::table() const {
     return m_table;
 }
 
-QAccessibleInterface *factory(const QString &className, QObject *object) {
+QAccessibleInterface *letterStripFactory(const QString &className, QObject *object) {
     if (className == QLatin1String("LetterStrip") && object && object->isWidgetType())
         return new StripTable(static_cast<LetterStrip *>(object));
     return nullptr;
@@ -224,5 +224,5 @@ int LetterStripCellIndex(int index) {
 }
 
 void InstallLetterStripAccessible() {
-    QAccessible::installFactory(factory); // Qt keeps one of each
+    QAccessible::installFactory(letterStripFactory); // Qt keeps one of each
 }

@@ -125,7 +125,7 @@ private:
     mutable QHash<QAction *, QAccessible::Id> m_items;
 };
 
-QAccessibleInterface *factory(const QString &className, QObject *object) {
+QAccessibleInterface *menuFactory(const QString &className, QObject *object) {
     if (className == QLatin1String("LobbyMenu") && object && object->isWidgetType())
         return new Menu(static_cast<QMenu *>(object));
     return nullptr;
@@ -134,6 +134,6 @@ QAccessibleInterface *factory(const QString &className, QObject *object) {
 } // namespace
 
 LobbyMenu::LobbyMenu(QWidget *parent) : QMenu(parent) {
-    static const bool installed = (QAccessible::installFactory(factory), true);
+    static const bool installed = (QAccessible::installFactory(menuFactory), true);
     Q_UNUSED(installed)
 }

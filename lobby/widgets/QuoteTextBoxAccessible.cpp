@@ -93,7 +93,7 @@ public:
     }
 };
 
-QAccessibleInterface *factory(const QString &className, QObject *object) {
+QAccessibleInterface *quoteBoxFactory(const QString &className, QObject *object) {
     if (className == QLatin1String("QuoteTextBox") && object && object->isWidgetType())
         return new QuoteBox(static_cast<QuoteTextBox *>(object));
     return nullptr;
@@ -102,6 +102,6 @@ QAccessibleInterface *factory(const QString &className, QObject *object) {
 } // namespace
 
 void InstallQuoteTextBoxAccessible() {
-    static const bool installed = (QAccessible::installFactory(factory), true);
+    static const bool installed = (QAccessible::installFactory(quoteBoxFactory), true);
     Q_UNUSED(installed)
 }
