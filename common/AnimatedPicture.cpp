@@ -1,5 +1,7 @@
 #include "AnimatedPicture.h"
 
+#include <QEvent>
+
 #include "Artwork.h"
 
 #include <QApplication>
@@ -115,6 +117,14 @@ void AnimatedPicture::paintEvent(QPaintEvent *) {
     const QPixmap &f = frame(m_current);
     const QSize size = f.deviceIndependentSize().toSize();
     p.drawPixmap((width() - size.width()) / 2, (height() - size.height()) / 2, f);
+}
+
+bool AnimatedPicture::event(QEvent *e) {
+    if (e->type() == QEvent::ScreenChangeInternal) {
+        for (QPixmap &frame : m_frames) frame = QPixmap();
+        update();
+    }
+    return QWidget::event(e);
 }
 
 void AnimatedPicture::showEvent(QShowEvent *) {

@@ -34,6 +34,8 @@ protected:
     void paintEvent(QPaintEvent *) override;
     void showEvent(QShowEvent *) override;
     void hideEvent(QHideEvent *) override;
+    // The frames are drawn anew from the artwork for a screen of another scale.
+    bool event(QEvent *e) override;
 
 private:
     QString m_pattern;

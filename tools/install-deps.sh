@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake make ninja-build
-  qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev libxcb1-dev qt6-charts-dev libqt6opengl6-dev
+  qt6-base-dev qt6-base-private-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev libxcb1-dev qt6-charts-dev libqt6opengl6-dev
   fonts-liberation2 fonts-dejavu-core fonts-comic-neue
   poppler-utils
   xvfb xauth xdotool xclip x11-utils wmctrl libx11-dev libxfixes-dev libxtst-dev

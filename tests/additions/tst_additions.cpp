@@ -34,7 +34,9 @@
 #include "TileBoard.h"
 #include "TodaysQuote.h"
 #include "UnbrokenPuzzles.h"
+#include "Announcer.h"
 #include "ViewSizeChoice.h"
+#include "ViewZoom.h"
 #include "Worksheet.h"
 
 #include <QApplication>
@@ -711,25 +713,40 @@ private slots:
         QCOMPARE(game().HintCount(), qint16(1));
     }
 
-    void theViewSizeIsChosenForTheNextStart() {
+    void theViewSizeIsAppliedAtOnceAndKept() {
         QCOMPARE(ViewSizeChoice::Stepped(0, +1), 125); // the desktop's counts as 100 %
         QCOMPARE(ViewSizeChoice::Stepped(150, +1), 200);
         QCOMPARE(ViewSizeChoice::Stepped(200, +1), 200);
         QCOMPARE(ViewSizeChoice::Stepped(125, -1), 100);
         QCOMPARE(ViewSizeChoice::Stepped(100, -1), 100);
         QCOMPARE(ViewSizeChoice::Stepped(150, 0), 0);
+        QCOMPARE(ViewSizeChoice::Stepped(200, ViewSizeChoice::Designed), 100);
         new ViewSizeChoice(*lobby);
         QVERIFY(lobby->item(QStringLiteral("Lar&ger View\tCtrl++")));
         lobby->press(QKeySequence(Qt::CTRL | Qt::Key_Plus));
         lobby->press(QKeySequence(Qt::CTRL | Qt::Key_Equal));
         QCOMPARE(Settings::ViewSize(), 150);
-        QCOMPARE(script->messages.last().text,
-                 QStringLiteral("From the next start, Cipherly's windows are shown at 150 %."));
+        QCOMPARE(viewzoom::factor(), 1.5);
+        QVERIFY(script->messages.isEmpty());
+        auto said = [&] {
+            QStringList words;
+            for (auto *a : lobby->window()->findChildren<Announcer *>()) words << a->said();
+            return words;
+        };
+        QVERIFY(said().contains(QStringLiteral("View size 150 %")));
+        lobby->press(QKeySequence(Qt::CTRL | Qt::Key_Plus));
+        lobby->press(QKeySequence(Qt::CTRL | Qt::Key_Plus));
+        QCOMPARE(script->messages.last().text, QStringLiteral("200 % is the largest view."));
+        QCOMPARE(viewzoom::factor(), 2.0);
+        lobby->press(QKeySequence(Qt::CTRL | Qt::Key_0));
+        QCOMPARE(Settings::ViewSize(), 100);
+        QCOMPARE(viewzoom::factor(), 1.0);
         Settings::Save(Settings::Keys::ViewSize,
                        QStringLiteral("175")); // not a size: the desktop's
         QCOMPARE(Settings::ViewSize(), 0);
         lobby->press(QKeySequence(Qt::CTRL | Qt::Key_Minus));
         QCOMPARE(Settings::ViewSize(), 100);
+        QCOMPARE(viewzoom::factor(), 1.0);
         Settings::Save(Settings::Keys::ViewSize, QStringLiteral("0"));
     }
 

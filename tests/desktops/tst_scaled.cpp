@@ -6,6 +6,8 @@
 #include "HelpTopic.h"
 #include "KelButton.h"
 #include "Lobby.h"
+#include "ViewSizeChoice.h"
+#include "ViewZoom.h"
 #include "RecordingOpacity.h"
 #include "frmManual.h"
 #include "frmNewUser.h"
@@ -14,6 +16,7 @@
 
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QFontInfo>
 #include <QLabel>
@@ -222,6 +225,72 @@ private slots:
         lobby->cmdFinishedSolving_Click();
         save(lobby, QStringLiteral("lobby-after-solve"));
         modStandard::SetRandomSource({});
+    }
+
+    void theViewSizeChangesAtOnceAsAtAStart() {
+        // A game on show, drawn at this run's scale as the game started
+        // (the caret steady, so that two pictures may be compared).
+        const int started = qRound(scale() * 100);
+        QApplication::setCursorFlashTime(0);
+        OpenLobby(lobby);
+        quint32 seed = 7;
+        modStandard::SetRandomSource([&seed] {
+            seed = seed * 1664525u + 1013904223u;
+            return (seed >> 8) / double(1 << 24);
+        });
+        lobby->cmdSolveRandomQuote_Click();
+        modStandard::SetRandomSource({});
+        const QString scrambled = Ui(lobby).txtBox[2]->text();
+        lobby->board.typePair(scrambled[0], u'E');
+        HelpTopic = HelpTopics::MainLobby;
+        QPointer<frmManual> help = new frmManual;
+        help->show();
+        QVERIFY(WaitOpened(help.data()));
+        lobby->activateWindow();
+        QTRY_VERIFY(lobby->isActiveWindow());
+        const QPointer<QWidget> focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        const QImage atStart = lobby->grab().toImage(), helpAtStart = help->grab().toImage();
+        const QString solution = Ui(lobby).txtBox[1]->text();
+
+        // The designed size at once: every window, the game as it was.
+        auto *choice = Added<ViewSizeChoice>(*lobby);
+        QVERIFY(choice);
+        choice->choose(ViewSizeChoice::Designed);
+        QCOMPARE(Settings::ViewSize(), 100);
+        for (QWidget *w : {static_cast<QWidget *>(lobby.data()), static_cast<QWidget *>(help.data())}) {
+            QVERIFY(w->isVisible());
+            QCOMPARE(w->devicePixelRatioF(), 1.0);
+            QCOMPARE(w->grab().size(), w->size());
+        }
+        QCOMPARE(lobby->size(), QSize(504, 455));
+        checkLayout(lobby, QStringLiteral("solve mode at 100 %"));
+        checkArtwork(lobby, QStringLiteral("solve mode at 100 %"));
+        QCOMPARE(Ui(lobby).txtBox[1]->text(), solution);
+        QTRY_VERIFY(lobby->isActiveWindow());
+
+        // And back: pixel for pixel what the start at this size drew.
+        QVERIFY(viewzoom::apply(started));
+        QCOMPARE(lobby->devicePixelRatioF(), scale());
+        QTRY_VERIFY(lobby->isActiveWindow());
+        QTRY_COMPARE(QApplication::focusWidget(), focus.data());
+        QCOMPARE(lobby->grab().toImage(), atStart);
+        QCOMPARE(help->grab().toImage(), helpAtStart);
+        // Nothing changes while a question waits, nor past the largest size.
+        QDialog question(lobby);
+        question.setModal(true);
+        question.show();
+        QVERIFY(!viewzoom::apply(100));
+        QCOMPARE(lobby->devicePixelRatioF(), scale());
+        question.hide();
+        Settings::Save(Settings::Keys::ViewSize, QStringLiteral("200"));
+        const double before = scale();
+        choice->choose(+1);
+        QCOMPARE(script->messages.last().text, QStringLiteral("200 % is the largest view."));
+        QCOMPARE(scale(), before);
+        Settings::Save(Settings::Keys::ViewSize, QStringLiteral("0"));
+        QApplication::setCursorFlashTime(1000);
+        delete help;
     }
 
     void aButtonPictureIsTheArtworkForTheScale() {
