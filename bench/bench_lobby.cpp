@@ -7,7 +7,9 @@
 #include "PrinterSurface.h"
 #include "QuoteFile.h"
 #include "SolveGame.h"
+#include "Settings.h"
 #include "SolverAids.h"
+#include "ViewZoom.h"
 #include "frmMain.h"
 #include "modStandard.h"
 #include "modSupport.h"
@@ -92,6 +94,23 @@ void BM_StartAndLeaveGameInTheWindow(benchmark::State &state) {
 }
 BENCHMARK(BM_StartAndLeaveGameInTheWindow)->Unit(benchmark::kMillisecond);
 
+// The view size changed on a game on show, to the window drawn again at the
+// new size: every open window made anew and painted.
+void BM_ZoomAFullGame(benchmark::State &state) {
+    frmMain &m = lobby();
+    m.cmdSolveRandomQuote_Click();
+    const int sizes[] = {150, 100};
+    int i = 0;
+    for (auto _ : state) {
+        viewzoom::apply(sizes[i++ % 2]);
+        m.repaint();
+        QApplication::processEvents();
+    }
+    viewzoom::apply(100);
+    m.cmdFinishedSolving_Click();
+}
+BENCHMARK(BM_ZoomAFullGame)->Unit(benchmark::kMillisecond);
+
 void BM_UpdateSolution200(benchmark::State &state) {
     frmMain &m = lobby();
     m.cmdSolveRandomQuote_Click();
@@ -157,6 +176,8 @@ int main(int argc, char **argv) {
     PrinterSurface::SetUnitToInches();
     QTemporaryDir dir;
     QDir::setCurrent(dir.path());
+    // No first-game tip waiting for an answer in the middle of a measure.
+    Settings::SetOn(Settings::Keys::HelperTip, false);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

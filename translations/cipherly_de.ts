@@ -1195,7 +1195,7 @@ Rather type on the puzzle itself? Tick &quot;Type on the Puzzle&quot; in the sol
 
 Rather see each guess over its scrambled letter? Press Ctrl+L (or tick &quot;Letter Tiles&quot; in the solve panel&apos;s menu): the two puzzle boxes give way to one board of tiles, your letter above each scrambled one. The tiles have the keyboard from the start of every game, the cursor on the first letter still to find: type the letter it stands for, and the cursor moves on to the next letter still to find, round to the first after the last. Backspace, Delete or a space takes a letter back; the arrow keys, Home and End move the cursor, Tab goes to the next word, and a click puts it on a tile. The tiles of the cursor&apos;s scrambled letter are lit, a letter you have given to two scrambled letters shows red, and Hint (F4) gives the letter under the cursor. Press Ctrl+L again for the two boxes.
 
-Want everything bigger? &quot;Larger View&quot; (Ctrl++) and &quot;Smaller View&quot; (Ctrl+-) in the list&apos;s or the solve panel&apos;s menu show every window at 100, 125, 150 or 200 per cent, sharp and in proportion; &quot;Desktop&apos;s View Size&quot; leaves it to your desktop. The new size takes effect the next time you start Cipherly.
+Want everything bigger? &quot;Larger View&quot; (Ctrl++) and &quot;Smaller View&quot; (Ctrl+-) in the list&apos;s or the solve panel&apos;s menu show every window at 100, 125, 150 or 200 per cent, sharp and in proportion; &quot;Designed View (100 %)&quot; (Ctrl+0) goes back to the designed size, and &quot;Desktop&apos;s View Size&quot; leaves it to your desktop. The new size is applied at once, to every open window, and kept for the next start.
 
 Like to see the time? In the solve panel&apos;s menu, tick &quot;Show the Clock&quot;: the title bar then shows the minutes and seconds of the game, and the clock stops while Cipherly is minimised, another program has the focus (a locked screen too) or a window of Cipherly&apos;s own (the help, a question) stands over the game. F9 (or the Pause key, or &quot;Pause&quot; in the menu) pauses a game by hand: the puzzle is covered, and the time does not count until you press F9 again or make a move. Tick &quot;Ask Before Giving Up&quot; and Solve and &quot;Finished, Return&quot; ask first once you have placed a letter; a Solve pressed straight after a game appears (a double Alt+S) is ignored.
 
@@ -1222,7 +1222,7 @@ Lieber direkt auf dem Rätsel tippen? Haken Sie „Direkt ins Rätsel tippen“ 
 
 Lieber jeden Versuch über seinem verschlüsselten Buchstaben sehen? Drücken Sie Strg+L (oder haken Sie „Buchstabenkacheln“ im Menü des Lösungsbereichs an): Die beiden Rätselfelder weichen einer Tafel aus Kacheln, Ihr Buchstabe über jedem verschlüsselten. Die Kacheln haben die Tastatur vom Beginn jedes Spiels an, der Cursor steht auf dem ersten Buchstaben, der noch zu finden ist: Tippen Sie den Buchstaben, für den er steht, und der Cursor rückt zum nächsten Buchstaben weiter, der noch zu finden ist, nach dem letzten wieder zum ersten. Rücktaste, Entf oder ein Leerzeichen nimmt einen Buchstaben zurück; die Pfeiltasten, Pos1 und Ende bewegen den Cursor, Tab geht zum nächsten Wort, und ein Klick setzt ihn auf eine Kachel. Die Kacheln des verschlüsselten Buchstabens unter dem Cursor leuchten auf, ein Buchstabe, den Sie zwei verschlüsselten Buchstaben gegeben haben, steht in Rot, und ein Tipp (F4) gibt den Buchstaben unter dem Cursor. Mit Strg+L kommen die beiden Felder zurück.
 
-Alles lieber größer? „Größere Ansicht“ (Strg++) und „Kleinere Ansicht“ (Strg+-) im Menü der Liste oder des Lösungsbereichs zeigen jedes Fenster mit 100, 125, 150 oder 200 Prozent, scharf und in den richtigen Proportionen; „Ansicht wie der Desktop“ überlässt die Größe Ihrem Desktop. Die neue Größe gilt ab dem nächsten Start von Cipherly.
+Alles lieber größer? „Größere Ansicht“ (Strg++) und „Kleinere Ansicht“ (Strg+-) im Menü der Liste oder des Lösungsbereichs zeigen jedes Fenster mit 100, 125, 150 oder 200 Prozent, scharf und in den richtigen Proportionen; „Entworfene Ansicht (100 %)“ (Strg+0) geht zur entworfenen Größe zurück, und „Ansicht wie der Desktop“ überlässt die Größe Ihrem Desktop. Die neue Größe gilt sofort, in jedem offenen Fenster, und bleibt für den nächsten Start.
 
 Sie möchten die Zeit sehen? Haken Sie im Menü des Lösungsbereichs „Uhr anzeigen“ an: Die Titelleiste zeigt dann die Minuten und Sekunden des Spiels, und die Uhr steht still, solange Cipherly minimiert ist, ein anderes Programm den Fokus hat (auch bei gesperrtem Bildschirm) oder ein eigenes Fenster von Cipherly (die Hilfe, eine Frage) über dem Spiel liegt. F9 (oder die Pause-Taste oder „Pause“ im Menü) hält ein Spiel von Hand an: Das Rätsel wird verdeckt, und die Zeit zählt erst wieder, wenn Sie noch einmal F9 drücken oder einen Zug machen. Haken Sie „Vor dem Aufgeben fragen“ an, und Lösen und „Fertig, zurück“ fragen erst nach, sobald Sie einen Buchstaben eingesetzt haben; ein Lösen, das gleich nach dem Erscheinen eines Spiels gedrückt wird, wird übergangen.
 
@@ -1306,24 +1306,24 @@ Ihr Ergebnis zum Teilen kopieren? (Es verrät keinen Buchstaben der Lösung.)</t
         <translation>Ab dem nächsten Start folgen die Fenster von Cipherly der Skalierung des Desktops.</translation>
     </message>
     <message>
-        <source>From the next start, Cipherly&apos;s windows are shown at %1 %.</source>
-        <translation>Ab dem nächsten Start werden die Fenster von Cipherly mit %1 % angezeigt.</translation>
+        <source>Designed View (&amp;100 %)	Ctrl+0</source>
+        <translation>Entworfene Ansicht (&amp;100 %)	Strg+0</translation>
     </message>
     <message>
-        <source>200 % is the largest view.
-
-</source>
-        <translation>200 % ist die größte Ansicht.
-
-</translation>
+        <source>200 % is the largest view.</source>
+        <translation>200 % ist die größte Ansicht.</translation>
     </message>
     <message>
-        <source>100 %, the designed size, is the smallest view.
-
-</source>
-        <translation>100 %, die entworfene Größe, ist die kleinste Ansicht.
-
-</translation>
+        <source>100 %, the designed size, is the smallest view.</source>
+        <translation>100 %, die entworfene Größe, ist die kleinste Ansicht.</translation>
+    </message>
+    <message>
+        <source>View size as the desktop&apos;s</source>
+        <translation>Ansichtsgröße wie die des Desktops</translation>
+    </message>
+    <message>
+        <source>View size %1 %</source>
+        <translation>Ansichtsgröße %1 %</translation>
     </message>
 </context>
 <context>
