@@ -52,11 +52,12 @@ inline constexpr Key PlainLetters{"PlainLetters", "False"};
 // Whether a game is solved on letter tiles, each guess over its scrambled
 // letter, rather than on the two puzzle boxes.
 inline constexpr Key LetterTiles{"LetterTiles", "False"};
+inline constexpr Key NightColours{"NightColours", "False"};
 
 inline constexpr Key All[] = {FadeStatus, NewUser,           SolverAids,   ShowDifficulty,
                               GameClock,  AskBeforeGivingUp, TypeOnPuzzle, ViewSize,
                               QuoteMarks, QuoteFolder,       ExportFolder, ExportPending,
-                              HelperTip,  PlainLetters,      LetterTiles};
+                              HelperTip,  PlainLetters,      LetterTiles, NightColours};
 } // namespace Keys
 
 inline const QString FadeStatusKey = Keys::FadeStatus.text();

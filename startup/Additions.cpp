@@ -5,6 +5,7 @@
 #include "GameStatistics.h"
 #include "HelperTip.h"
 #include "LetterTiles.h"
+#include "NightColours.h"
 #include "PairHistory.h"
 #include "PatternWords.h"
 #include "PencilMarks.h"
@@ -48,11 +49,16 @@ void AttachAdditions(LobbySeam &lobby) {
     new PuzzleTyping(lobby, board);
     new LetterTiles(lobby, board);
     new ViewSizeChoice(lobby);
+    new NightColours(lobby);
     new ScreenReader(lobby, board);
     new HelperTip(lobby, board);
 }
 
 } // namespace
+
+void StartAdditions() {
+    NightColours::ApplyAtStart();
+}
 
 frmMain *NewLobby(QWidget *parent) {
     auto *lobby = new frmMain(parent);

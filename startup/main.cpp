@@ -1,3 +1,4 @@
+#include "Additions.h"
 #include "AppInfo.h"
 #include "Fonts.h"
 #include "Language.h"
@@ -239,6 +240,7 @@ int main(int argc, char *argv[]) {
     QApplication::setWindowIcon(icon);
     QGuiApplication::setDesktopFileName(QStringLiteral("com.example.Cipherly"));
     EndCleanlyOnSignals();
+    StartAdditions();
     if (!basCipherly::Main()) return 0;
     return app.exec();
 }

@@ -202,6 +202,30 @@ if [ -n "${CIPHERLY_ONE_DESKTOP:-}" ]; then
       wait_until "no_window --name '^ Cipherly - Statistics$'" || fail "Space did nothing in the statistics"
     fi
     settle "$lobby"
+    if ! nested && [ -z "$view" ]; then
+      # The view size changed at once: the lobby made anew at 125 % and
+      # 150 %, as on the bare server, its title bar on the screen, and back.
+      echo "-- $d, fading $fading: the view size changed at once"
+      sized() {
+        lobby=$(xdotool search --onlyvisible --name '^ Cipherly$' 2>/dev/null | head -n1)
+        [ -n "$lobby" ] || return 1
+        local w h
+        read -r w h <<<"$(geometry "$lobby" | tr x ' ')"
+        [ $((w - $1)) -ge -1 ] && [ $((w - $1)) -le 1 ] && [ $((h - $2)) -ge -1 ] && [ $((h - $2)) -le 1 ]
+      }
+      press "$lobby" ctrl+plus
+      wait_until "sized 630 569" || fail "Ctrl++ did not make the lobby 125 % at once"
+      settle "$lobby"
+      press "$lobby" ctrl+plus
+      wait_until "sized 756 683" || fail "Ctrl++ did not make the lobby 150 % at once"
+      settle "$lobby"
+      if [ "$fading" = off ]; then capture zoomed "$lobby" "162,12,45,45"; fi
+      titled "$lobby" "lobby at 150 %"
+      press "$lobby" ctrl+0
+      wait_until "sized 504 455" || fail "Ctrl+0 did not bring the lobby back to its designed size"
+      settle "$lobby"
+      echo "   125 % and 150 % at once, and back"
+    fi
     if [ "$fading" = off ]; then
       if [ "$d" = i3 ]; then
         # i3's stock keys take Alt+A (and Alt+E, Alt+H, Alt+S): the player

@@ -161,6 +161,21 @@ F1 sagt mehr über jeden.</translation>
     </message>
 </context>
 <context>
+    <name>NightColours</name>
+    <message>
+        <source>Night Colo&amp;urs	Ctrl+Shift+N</source>
+        <translation>Farben f&amp;ür die Nacht	Strg+Umschalt+N</translation>
+    </message>
+    <message>
+        <source>Night colours on</source>
+        <translation>Nachtfarben an</translation>
+    </message>
+    <message>
+        <source>Night colours off</source>
+        <translation>Nachtfarben aus</translation>
+    </message>
+</context>
+<context>
     <name>PatternWords</name>
     <message>
         <source>Pattern &amp;Words...</source>

@@ -6,6 +6,8 @@
 #include "HelpTopic.h"
 #include "KelButton.h"
 #include "Lobby.h"
+#include "NightColours.h"
+#include "NightScheme.h"
 #include "ViewSizeChoice.h"
 #include "ViewZoom.h"
 #include "RecordingOpacity.h"
@@ -289,6 +291,57 @@ private slots:
         QCOMPARE(script->messages.last().text, QStringLiteral("200 % is the largest view."));
         QCOMPARE(scale(), before);
         Settings::Save(Settings::Keys::ViewSize, QStringLiteral("0"));
+        QApplication::setCursorFlashTime(1000);
+        delete help;
+    }
+
+    void nightColoursAtOnceAndTheDayColoursBackPixelForPixel() {
+        QApplication::setCursorFlashTime(0);
+        OpenLobby(lobby);
+        quint32 seed = 11;
+        modStandard::SetRandomSource([&seed] {
+            seed = seed * 1664525u + 1013904223u;
+            return (seed >> 8) / double(1 << 24);
+        });
+        lobby->cmdSolveRandomQuote_Click();
+        modStandard::SetRandomSource({});
+        lobby->board.typePair(Ui(lobby).txtBox[2]->text()[0], u'E');
+        HelpTopic = HelpTopics::MainLobby;
+        QPointer<frmManual> help = new frmManual;
+        help->show();
+        QVERIFY(WaitOpened(help.data()));
+        const QImage day = lobby->grab().toImage(), helpDay = help->grab().toImage();
+        const QString solution = Ui(lobby).txtBox[1]->text();
+
+        auto *night = Added<NightColours>(*lobby);
+        QVERIFY(night);
+        night->toggle();
+        QVERIFY(nightscheme::on());
+        QVERIFY(Settings::IsOn(Settings::Keys::NightColours));
+        // Dark grounds, light texts that read well on them, the game kept.
+        for (QWidget *w : {static_cast<QWidget *>(lobby.data()), static_cast<QWidget *>(help.data())}) {
+            const QImage shown = w->grab().toImage();
+            double light = 0;
+            for (int y = 0; y < shown.height(); y += 7)
+                for (int x = 0; x < shown.width(); x += 7) light += qGray(shown.pixel(x, y));
+            light /= (shown.height() / 7 + 1) * (shown.width() / 7 + 1);
+            QVERIFY2(light < 80, qPrintable(QStringLiteral("%1 is not dark: %2").arg(w->objectName()).arg(light)));
+            for (QLabel *label : w->findChildren<QLabel *>()) {
+                if (!label->isVisibleTo(w) || label->text().isEmpty()) continue;
+                const QColor text = label->palette().color(QPalette::WindowText);
+                const QImage under = label->grab().toImage();
+                const QColor ground = under.pixelColor(0, 0);
+                QVERIFY2(nightscheme::Contrast(text, ground) >= 4.5,
+                         qPrintable(QStringLiteral("%1: %2 on %3").arg(label->text().left(30), text.name(), ground.name())));
+            }
+        }
+        QCOMPARE(Ui(lobby).txtBox[1]->text(), solution);
+        // Off: the day's windows, pixel for pixel.
+        night->toggle();
+        QVERIFY(!nightscheme::on());
+        QCOMPARE(lobby->grab().toImage(), day);
+        QCOMPARE(help->grab().toImage(), helpDay);
+        Settings::SetOn(Settings::Keys::NightColours, false);
         QApplication::setCursorFlashTime(1000);
         delete help;
     }

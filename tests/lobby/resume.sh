@@ -24,7 +24,9 @@ xretry xdotool type --delay 50 "${first,,}q"
 solution=$(selected 23 258 360 330 "Q")
 [ "${solution:0:1}" = Q ] || fail "the letter did not go in: '${solution:0:10}'"
 kept="$(dirname "$list")/Game.sav"
-wait_until "[ -f '$kept' ]" || fail "the game was not kept"
+# Kept with the pair placed, not only begun: a busy machine may write it a
+# moment after the letter shows.
+wait_until "grep -q '^done=.' '$kept' 2>/dev/null" || fail "the game was not kept with its pair"
 kill -9 "$pid"; wait "$pid" 2>/dev/null || true
 seconds() { sed -n 's/^seconds=//p' "$kept"; }
 before=$(seconds)
