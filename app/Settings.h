@@ -57,7 +57,7 @@ inline constexpr Key NightColours{"NightColours", "False"};
 inline constexpr Key All[] = {FadeStatus, NewUser,           SolverAids,   ShowDifficulty,
                               GameClock,  AskBeforeGivingUp, TypeOnPuzzle, ViewSize,
                               QuoteMarks, QuoteFolder,       ExportFolder, ExportPending,
-                              HelperTip,  PlainLetters,      LetterTiles, NightColours};
+                              HelperTip,  PlainLetters,      LetterTiles,  NightColours};
 } // namespace Keys
 
 inline const QString FadeStatusKey = Keys::FadeStatus.text();

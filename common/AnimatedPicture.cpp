@@ -121,7 +121,8 @@ void AnimatedPicture::paintEvent(QPaintEvent *) {
 
 bool AnimatedPicture::event(QEvent *e) {
     if (e->type() == QEvent::ScreenChangeInternal) {
-        for (QPixmap &frame : m_frames) frame = QPixmap();
+        for (QPixmap &frame : m_frames)
+            frame = QPixmap();
         update();
     }
     return QWidget::event(e);

@@ -134,8 +134,7 @@ QImage NightPicture(const QImage &day) {
         for (int x = 0; x < out.width(); ++x) {
             auto it = done.constFind(line[x]);
             if (it == done.constEnd())
-                it = done.insert(line[x],
-                                 Mapped(QColor::fromRgba(line[x]), Kind::Ground).rgba());
+                it = done.insert(line[x], Mapped(QColor::fromRgba(line[x]), Kind::Ground).rgba());
             line[x] = *it;
         }
     }
@@ -192,12 +191,14 @@ void setOn(bool on) {
     if (on) {
         DayApplicationPalette() = QApplication::palette();
         QApplication::setPalette(Night(DayApplicationPalette(), false));
-        for (QWidget *w : QApplication::allWidgets()) Darken(w);
+        for (QWidget *w : QApplication::allWidgets())
+            Darken(w);
     } else {
         // The application's colours first: a window with colours of its own
         // takes the others from them as its own are given back.
         QApplication::setPalette(DayApplicationPalette());
-        for (QWidget *w : QApplication::allWidgets()) Lighten(w);
+        for (QWidget *w : QApplication::allWidgets())
+            Lighten(w);
     }
 }
 

@@ -114,8 +114,8 @@ QString WordsIn(const QString &text, const WordModel &model, double *known) {
             const bool lone = len == 1 && !model.loneLetterWord(w);
             // A word the model does not know costs more by the letter than
             // in a text with breaks: here it could swallow a run of words.
-            const float cost = id >= 0 && !lone ? model.logp(id)
-                                                : model.spelledLogp(w) - Unbroken * float(len);
+            const float cost =
+                id >= 0 && !lone ? model.logp(id) : model.spelledLogp(w) - Unbroken * float(len);
             if (best[end - len] + cost > best[end]) {
                 best[end] = best[end - len] + cost;
                 from[end] = end - len;
@@ -195,8 +195,8 @@ Solution SolveUnbroken(const QString &cipher, const WordModel *model) {
     const Solution english = SolveIn(cipher, WordModel::shared(Language::English),
                                      LetterModel::shared(Language::English));
     if (english.known >= 0.5) return english;
-    const Solution german = SolveIn(cipher, WordModel::shared(Language::German),
-                                    LetterModel::shared(Language::German));
+    const Solution german =
+        SolveIn(cipher, WordModel::shared(Language::German), LetterModel::shared(Language::German));
     return german.known > english.known ? german : english;
 }
 

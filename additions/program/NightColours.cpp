@@ -6,8 +6,10 @@
 
 NightColours::NightColours(LobbySeam &lobby) : Addition(lobby, QStringLiteral("nightColours")) {
     const QString caption = tr("Night Colo&urs\tCtrl+Shift+N");
-    lobby.addListMenuItem(caption, [this] { toggle(); }, [] { return nightscheme::on(); });
-    lobby.addSolveMenuItem(caption, [] { return nightscheme::on(); }, [this] { toggle(); });
+    lobby.addListMenuItem(
+        caption, [this] { toggle(); }, [] { return nightscheme::on(); });
+    lobby.addSolveMenuItem(
+        caption, [] { return nightscheme::on(); }, [this] { toggle(); });
     lobby.addKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N), [this] { toggle(); });
 }
 

@@ -55,6 +55,5 @@ void ViewSizeChoice::choose(int step) {
                          dialogs::Icon::Information);
         return;
     }
-    m_announcer->say(size == 0 ? tr("View size as the desktop's")
-                               : tr("View size %1 %").arg(size));
+    m_announcer->say(size == 0 ? tr("View size as the desktop's") : tr("View size %1 %").arg(size));
 }

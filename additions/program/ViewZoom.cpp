@@ -156,8 +156,8 @@ bool apply(int percent) {
         QWidget *w = s.window;
         const QSize frameSize = w->size() + (QSizeF(s.frameExtra) / now).toSize();
         QPoint at = (QPointF(s.frameCorner) / now).toPoint();
-        if (QScreen *screen = QGuiApplication::screenAt(at) ? QGuiApplication::screenAt(at)
-                                                           : w->screen())
+        if (QScreen *screen =
+                QGuiApplication::screenAt(at) ? QGuiApplication::screenAt(at) : w->screen())
             at = KeptOnScreen(QRect(at, frameSize), screen->availableGeometry());
         w->move(at);
         w->show();

@@ -84,7 +84,8 @@ int TileBoard::placeOnNextLine(int place, int lines) const {
     const int line = m_lineOf[place] + lines, x = m_tiles[place].center().x();
     int best = -1;
     for (int i = 0; i < m_tiles.size(); ++i)
-        if (m_lineOf[i] == line && i < m_look.scrambled.size() && isTileLetter(m_look.scrambled[i]) &&
+        if (m_lineOf[i] == line && i < m_look.scrambled.size() &&
+            isTileLetter(m_look.scrambled[i]) &&
             (best < 0 || qAbs(m_tiles[i].center().x() - x) < qAbs(m_tiles[best].center().x() - x)))
             best = i;
     return best;

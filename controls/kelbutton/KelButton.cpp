@@ -589,6 +589,12 @@ void KelButton::resizeEvent(QResizeEvent *) {
 
 bool KelButton::event(QEvent *e) {
     if (e->type() == QEvent::FontChange && !m_isCapturing) LayoutCaption();
+    // The colours of its window changed (night colours on or off): drawn
+    // again in the colours that follow from them.
+    if (e->type() == QEvent::PaletteChange && !m_isCapturing) {
+        ApplyColorScheme();
+        redrawLast();
+    }
     // A pointer of the button's own is given again as the pointer comes in
     // (a desktop may have put its own in place while a tooltip showed) and
     // when the button moves to a screen of another scale.

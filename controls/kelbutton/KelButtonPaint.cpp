@@ -1,6 +1,8 @@
 // KelButton: colours, layout, shape and drawing, on the button's own surface.
 #include "KelButton.h"
 
+#include "NightScheme.h"
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QPainter>
@@ -143,6 +145,17 @@ void KelButton::ApplyColorScheme() {
         m_c.light = TranslateColor(0x80000000u | 22);
         m_c.highlight = TranslateColor(0x80000000u | 20);
         break;
+    }
+    if (nightscheme::on()) {
+        // Night colours: the button's own face made dark and its texts
+        // light, its edges shaded from the dark face as by day.
+        m_c.face = fromRgb(nightscheme::Night(QColor(toRgb(m_c.face)), QPalette::Window).rgb());
+        m_c.text = fromRgb(nightscheme::Night(QColor(toRgb(m_c.text)), QPalette::ButtonText).rgb());
+        m_c.textOver =
+            fromRgb(nightscheme::Night(QColor(toRgb(m_c.textOver)), QPalette::ButtonText).rgb());
+        m_c.shadow = ShadeColor(m_c.face, -64, false);
+        m_c.light = ShadeColor(m_c.face, 31, false);
+        m_c.highlight = ShadeColor(m_c.face, 47, false);
     }
     m_c.maskRGB = TranslateColor(m_maskColor);
     m_c.tint = ShadeColor(m_c.face, 48, m_buttonType == Rounded);

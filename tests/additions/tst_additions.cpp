@@ -1,4 +1,5 @@
 // Each addition on a stand-in for the lobby's seam, without the lobby.
+#include "Announcer.h"
 #include "AnswerGuard.h"
 #include "DailyQuote.h"
 #include "FreshQuotes.h"
@@ -34,7 +35,6 @@
 #include "TileBoard.h"
 #include "TodaysQuote.h"
 #include "UnbrokenPuzzles.h"
-#include "Announcer.h"
 #include "ViewSizeChoice.h"
 #include "ViewZoom.h"
 #include "Worksheet.h"
@@ -730,7 +730,8 @@ private slots:
         QVERIFY(script->messages.isEmpty());
         auto said = [&] {
             QStringList words;
-            for (auto *a : lobby->window()->findChildren<Announcer *>()) words << a->said();
+            for (auto *a : lobby->window()->findChildren<Announcer *>())
+                words << a->said();
             return words;
         };
         QVERIFY(said().contains(QStringLiteral("View size 150 %")));

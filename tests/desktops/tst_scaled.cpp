@@ -8,9 +8,9 @@
 #include "Lobby.h"
 #include "NightColours.h"
 #include "NightScheme.h"
+#include "RecordingOpacity.h"
 #include "ViewSizeChoice.h"
 #include "ViewZoom.h"
-#include "RecordingOpacity.h"
 #include "frmManual.h"
 #include "frmNewUser.h"
 #include "frmTitlePage.h"
@@ -260,7 +260,8 @@ private slots:
         QVERIFY(choice);
         choice->choose(ViewSizeChoice::Designed);
         QCOMPARE(Settings::ViewSize(), 100);
-        for (QWidget *w : {static_cast<QWidget *>(lobby.data()), static_cast<QWidget *>(help.data())}) {
+        for (QWidget *w :
+             {static_cast<QWidget *>(lobby.data()), static_cast<QWidget *>(help.data())}) {
             QVERIFY(w->isVisible());
             QCOMPARE(w->devicePixelRatioF(), 1.0);
             QCOMPARE(w->grab().size(), w->size());
@@ -319,23 +320,32 @@ private slots:
         QVERIFY(nightscheme::on());
         QVERIFY(Settings::IsOn(Settings::Keys::NightColours));
         // Dark grounds, light texts that read well on them, the game kept.
-        for (QWidget *w : {static_cast<QWidget *>(lobby.data()), static_cast<QWidget *>(help.data())}) {
+        for (QWidget *w :
+             {static_cast<QWidget *>(lobby.data()), static_cast<QWidget *>(help.data())}) {
             const QImage shown = w->grab().toImage();
             double light = 0;
             for (int y = 0; y < shown.height(); y += 7)
-                for (int x = 0; x < shown.width(); x += 7) light += qGray(shown.pixel(x, y));
+                for (int x = 0; x < shown.width(); x += 7)
+                    light += qGray(shown.pixel(x, y));
             light /= (shown.height() / 7 + 1) * (shown.width() / 7 + 1);
-            QVERIFY2(light < 80, qPrintable(QStringLiteral("%1 is not dark: %2").arg(w->objectName()).arg(light)));
+            QVERIFY2(
+                light < 80,
+                qPrintable(QStringLiteral("%1 is not dark: %2").arg(w->objectName()).arg(light)));
             for (QLabel *label : w->findChildren<QLabel *>()) {
                 if (!label->isVisibleTo(w) || label->text().isEmpty()) continue;
                 const QColor text = label->palette().color(QPalette::WindowText);
                 const QImage under = label->grab().toImage();
                 const QColor ground = under.pixelColor(0, 0);
                 QVERIFY2(nightscheme::Contrast(text, ground) >= 4.5,
-                         qPrintable(QStringLiteral("%1: %2 on %3").arg(label->text().left(30), text.name(), ground.name())));
+                         qPrintable(QStringLiteral("%1: %2 on %3")
+                                        .arg(label->text().left(30), text.name(), ground.name())));
             }
         }
         QCOMPARE(Ui(lobby).txtBox[1]->text(), solution);
+        if (!qEnvironmentVariableIsEmpty("CIPHERLY_NIGHT_SHOTS")) {
+            lobby->grab().save(qEnvironmentVariable("CIPHERLY_NIGHT_SHOTS") + "/lobby.png");
+            help->grab().save(qEnvironmentVariable("CIPHERLY_NIGHT_SHOTS") + "/help.png");
+        }
         // Off: the day's windows, pixel for pixel.
         night->toggle();
         QVERIFY(!nightscheme::on());
