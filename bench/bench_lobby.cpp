@@ -4,6 +4,7 @@
 #include "CryptogramPage.h"
 #include "Fonts.h"
 #include "LetterStrip.h"
+#include "NightScheme.h"
 #include "PrinterSurface.h"
 #include "QuoteFile.h"
 #include "Settings.h"
@@ -110,6 +111,21 @@ void BM_ZoomAFullGame(benchmark::State &state) {
     m.cmdFinishedSolving_Click();
 }
 BENCHMARK(BM_ZoomAFullGame)->Unit(benchmark::kMillisecond);
+
+// Night colours switched on a game on show, to the window drawn again in them.
+void BM_NightColoursOnAFullGame(benchmark::State &state) {
+    frmMain &m = lobby();
+    m.cmdSolveRandomQuote_Click();
+    bool on = false;
+    for (auto _ : state) {
+        nightscheme::setOn(on = !on);
+        m.repaint();
+        QApplication::processEvents();
+    }
+    nightscheme::setOn(false);
+    m.cmdFinishedSolving_Click();
+}
+BENCHMARK(BM_NightColoursOnAFullGame)->Unit(benchmark::kMillisecond);
 
 void BM_UpdateSolution200(benchmark::State &state) {
     frmMain &m = lobby();

@@ -93,8 +93,16 @@ int TileBoard::placeOnNextLine(int place, int lines) const {
 
 void TileBoard::paintEvent(QPaintEvent *) {
     QPainter p(this);
-    const BoardPalette &c = *m_colours;
-    p.fillRect(rect(), QColor(255, 255, 255));
+    // By night the board's night colours, and the tiles' own white, black
+    // and blue made night colours too.
+    const bool night = nightscheme::on();
+    const BoardPalette &c = night ? BoardPalette::Night() : *m_colours;
+    const QColor white =
+        night ? nightscheme::Night(Qt::white, QPalette::Base) : QColor(255, 255, 255);
+    const QColor black = night ? nightscheme::Night(Qt::black, QPalette::Text) : QColor(0, 0, 0);
+    const QColor blue =
+        night ? nightscheme::Night(QColor(0, 0, 160), QPalette::Text) : QColor(0, 0, 160);
+    p.fillRect(rect(), white);
     p.setPen(c.puzzleText);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
     QFont bold = m_font;
@@ -109,7 +117,7 @@ void TileBoard::paintEvent(QPaintEvent *) {
             bottom(tile.left(), tile.top() + half + 1, tile.width(), half);
         if (isTileLetter(cipher)) {
             p.fillRect(top, m_look.marks.value(i, c.solutionGround));
-            p.fillRect(bottom, m_look.marks.value(i, QColor(255, 255, 255)));
+            p.fillRect(bottom, m_look.marks.value(i, white));
             p.setPen(c.puzzleText);
             p.drawLine(bottom.topLeft() - QPoint(0, 1), bottom.topRight() - QPoint(0, 1));
             if (plain.isLetter()) {
@@ -117,7 +125,7 @@ void TileBoard::paintEvent(QPaintEvent *) {
                 p.setFont(pencilled ? m_font : bold);
                 p.setPen(m_look.clashes.contains(i) ? c.clash
                          : pencilled                ? c.puzzleText.lighter(160)
-                                                    : QColor(0, 0, 0));
+                                                    : black);
                 p.drawText(top, Qt::AlignCenter, QString(plain));
             } else {
                 p.setPen(c.puzzleText);
@@ -127,7 +135,7 @@ void TileBoard::paintEvent(QPaintEvent *) {
         } else {
             // Punctuation stands in both rows, as the puzzle boxes show it.
             p.setFont(m_font);
-            p.setPen(QColor(0, 0, 0));
+            p.setPen(black);
             p.drawText(top, Qt::AlignCenter, QString(cipher));
         }
         p.setFont(m_font);
@@ -137,7 +145,7 @@ void TileBoard::paintEvent(QPaintEvent *) {
     // The cursor: a frame round its tile, bold while the tiles have the focus.
     const QRect at = tileRect(m_look.cursor);
     if (!at.isEmpty()) {
-        QPen pen(QColor(0, 0, 160));
+        QPen pen(blue);
         pen.setWidth(hasFocus() ? 2 : 1);
         if (!hasFocus()) pen.setStyle(Qt::DotLine);
         p.setPen(pen);

@@ -5,10 +5,13 @@
 #include "Fonts.h"
 #include "LetterBox.h"
 #include "Palette.h"
+
 #include "QuoteTextBox.h"
 #include "Spoken.h"
 #include "WindowSize.h"
 #include "modSupport.h"
+#include <QEvent>
+#include <algorithm>
 
 #include <QAccessible>
 #include <QCoreApplication>
@@ -43,6 +46,7 @@ void Board::build(QWidget *quotePanel, QWidget *solvePanel) {
     PlaceTwips(m_puzzle[1], 105, 210, 5160, 1275);
     m_puzzle[1]->setMaxLength(200);
     m_puzzle[1]->setBackColor(palette().solutionGround);
+    m_puzzle[1]->installEventFilter(this);
     PlaceTwips(m_puzzle[2], 105, 1575, 5160, 1275);
     m_puzzle[2]->setForeColor(palette().puzzleText);
     m_puzzle[1]->setAccessibleName(QCoreApplication::translate("frmMain", "Solution so far"));
@@ -266,6 +270,13 @@ void Board::setWindowKeys(const QList<QKeySequence> *keys) {
 void Board::setMarks(Marks layer, const QList<int> &places) {
     m_marks[size_t(layer)] = places;
     showMarks();
+}
+
+bool Board::eventFilter(QObject *watched, QEvent *e) {
+    if (watched == m_puzzle[1] && e->type() == QEvent::PaletteChange &&
+        std::any_of(m_marks.begin(), m_marks.end(), [](const auto &m) { return !m.isEmpty(); }))
+        showMarks();
+    return BoardSeam::eventFilter(watched, e);
 }
 
 QMap<int, QColor> Board::marksShown() const {

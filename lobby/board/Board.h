@@ -61,7 +61,9 @@ public:
 
     GameSession &session() override { return m_session; }
     bool onShow() const override { return m_onShow; }
-    const BoardPalette &palette() const override { return *m_palette; }
+    const BoardPalette &palette() const override {
+        return nightscheme::on() ? BoardPalette::Night() : *m_palette;
+    }
     void typeCipherLetter(QChar letter) override;
     void typePair(QChar cipher, QChar plain) override;
     QChar cipherLetter() const override;
@@ -85,6 +87,10 @@ public:
 signals:
     // A move completed the game on show: the lobby shows how it ended.
     void gameOver();
+
+protected:
+    // The marks drawn again in the colours of the time (night colours on or off).
+    bool eventFilter(QObject *watched, QEvent *e) override;
 
 private:
     void session_Changed(GameSession::Move move);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "NightScheme.h"
+
 #include <QColor>
 
 // The board's colours in one place: the puzzle boxes', the letter boxes' and
@@ -24,6 +26,28 @@ struct BoardPalette {
                                       QColor(255, 150, 150), QColor(200, 0, 0)};
         return day;
     }
+    // The same in night colours: grounds and marks dark, each in its own
+    // hue still, the letters light.
+    static const BoardPalette &Night() {
+        static const BoardPalette night = [] {
+            const BoardPalette &d = Day();
+            auto ground = [](const QColor &c) { return nightscheme::Night(c, QPalette::Base); };
+            auto text = [](const QColor &c) { return nightscheme::Night(c, QPalette::Text); };
+            return BoardPalette{ground(d.solutionGround),
+                                text(d.puzzleText),
+                                ground(d.cipherLetterGround),
+                                ground(d.plainLetterGround),
+                                ground(d.pencil),
+                                ground(d.lit),
+                                ground(d.picked),
+                                ground(d.step),
+                                ground(d.wrong),
+                                text(d.clash)};
+        }();
+        return night;
+    }
+    // The day's colours, or the night's while night colours are on.
+    static const BoardPalette &Current() { return nightscheme::on() ? Night() : Day(); }
     // The colour of a mark layer, by its place in BoardSeam::Marks.
     const QColor &layer(int index) const {
         const QColor *const layers[] = {&pencil, &lit, &picked, &step, &wrong};

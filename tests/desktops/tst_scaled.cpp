@@ -5,10 +5,12 @@
 #include "Fonts.h"
 #include "HelpTopic.h"
 #include "KelButton.h"
+#include "LetterTiles.h"
 #include "Lobby.h"
 #include "NightColours.h"
 #include "NightScheme.h"
 #include "RecordingOpacity.h"
+#include "TileBoard.h"
 #include "ViewSizeChoice.h"
 #include "ViewZoom.h"
 #include "frmManual.h"
@@ -307,6 +309,7 @@ private slots:
         lobby->cmdSolveRandomQuote_Click();
         modStandard::SetRandomSource({});
         lobby->board.typePair(Ui(lobby).txtBox[2]->text()[0], u'E');
+        lobby->board.setMarks(BoardSeam::Marks::Lit, {0, 1, 2});
         HelpTopic = HelpTopics::MainLobby;
         QPointer<frmManual> help = new frmManual;
         help->show();
@@ -342,6 +345,18 @@ private slots:
             }
         }
         QCOMPARE(Ui(lobby).txtBox[1]->text(), solution);
+        // The marks and the letter tiles in night colours too.
+        QCOMPARE(lobby->board.palette().lit, BoardPalette::Night().lit);
+        QVERIFY(qGray(BoardPalette::Night().lit.rgb()) < 80);
+        auto *letterTiles = Added<LetterTiles>(*lobby);
+        QVERIFY(letterTiles);
+        letterTiles->menuLetterTiles_Click();
+        TileBoard *tiles = letterTiles->tiles();
+        QVERIFY(tiles->isVisible());
+        QVERIFY(qGray(tiles->grab().toImage().pixel(2, 2)) < 80);
+        letterTiles->menuLetterTiles_Click();
+        QVERIFY(!tiles->isVisible());
+        Settings::SetOn(Settings::Keys::LetterTiles, false);
         if (!qEnvironmentVariableIsEmpty("CIPHERLY_NIGHT_SHOTS")) {
             lobby->grab().save(qEnvironmentVariable("CIPHERLY_NIGHT_SHOTS") + "/lobby.png");
             help->grab().save(qEnvironmentVariable("CIPHERLY_NIGHT_SHOTS") + "/help.png");
