@@ -1,6 +1,7 @@
 #include "GamesChart.h"
 
 #include "Minutes.h"
+#include "NightScheme.h"
 
 #include <QChart>
 #include <QGraphicsSimpleTextItem>
@@ -56,6 +57,24 @@ Scale ScaleFor(double highest, int aim) {
     return s;
 }
 
+// By night the chart's ground dark, its words and lines light: the
+// points keep their colours, which read on both.
+static void ShowInNightColours(QChart *c) {
+    if (!nightscheme::on()) return;
+    const QColor ground = nightscheme::Night(Qt::white, QPalette::Base),
+                 text = nightscheme::Night(Qt::black, QPalette::Text),
+                 grid = nightscheme::Night(QColor(200, 200, 200), QPalette::Mid);
+    c->setBackgroundBrush(ground);
+    c->setTitleBrush(text);
+    c->legend()->setLabelColor(text);
+    for (QAbstractAxis *a : c->axes()) {
+        a->setLabelsColor(text);
+        a->setTitleBrush(text);
+        a->setGridLineColor(grid);
+        a->setLinePenColor(grid);
+    }
+}
+
 GamesChart::GamesChart(QWidget *parent) : QChartView(new QChart, parent) {
     chart()->setBackgroundRoundness(6);
     chart()->setMargins(QMargins(4, 4, 4, 4));
@@ -65,6 +84,7 @@ GamesChart::GamesChart(QWidget *parent) : QChartView(new QChart, parent) {
     // Four names side by side in the chart's width, none cut short.
     chart()->legend()->setContentsMargins(0, 0, 0, 0);
     setRenderHint(QPainter::Antialiasing);
+    ShowInNightColours(chart());
 }
 
 void GamesChart::plot(const Figures &f) {
@@ -81,6 +101,7 @@ void GamesChart::plot(const Figures &f) {
         c->legend()->hide();
         m_summary = tr("No games played yet.");
         setAccessibleDescription(m_summary);
+        ShowInNightColours(c);
         return;
     }
     c->setTitle(tr("Minutes of the last %1 games").arg(RecentGames));
@@ -158,6 +179,7 @@ void GamesChart::plot(const Figures &f) {
     }
     setAccessibleDescription(m_summary + QLatin1Char(' ') + games.join(QStringLiteral("; ")) +
                              QLatin1Char('.'));
+    ShowInNightColours(c);
 }
 
 } // namespace stats
