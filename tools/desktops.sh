@@ -219,7 +219,9 @@ if [ -n "${CIPHERLY_ONE_DESKTOP:-}" ]; then
       press "$lobby" ctrl+plus
       wait_until "sized 756 683" || fail "Ctrl++ did not make the lobby 150 % at once"
       settle "$lobby"
-      if [ "$fading" = off ]; then capture zoomed "$lobby" "162,12,45,45"; fi
+      # (The fade switch, and the highlighted quote, which may wear its
+      # cell's focus frame once the window has the focus back.)
+      if [ "$fading" = off ]; then capture zoomed "$lobby" "162,12,45,45" "33,172,666,30"; fi
       titled "$lobby" "lobby at 150 %"
       press "$lobby" ctrl+0
       wait_until "sized 504 455" || fail "Ctrl+0 did not bring the lobby back to its designed size"
