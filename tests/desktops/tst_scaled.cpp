@@ -107,6 +107,25 @@ class TestScaled : public QObject, private LobbyFixture {
 
     RecordingOpacity opacity;
 
+    // A game of a fixed run of draws on show, one pair placed, with the help
+    // window beside it; the caret steady, so that two pictures may be compared.
+    QPointer<frmManual> openGameAndHelp(quint32 seed) {
+        QApplication::setCursorFlashTime(0);
+        OpenLobby(lobby);
+        modStandard::SetRandomSource([&seed] {
+            seed = seed * 1664525u + 1013904223u;
+            return (seed >> 8) / double(1 << 24);
+        });
+        lobby->cmdSolveRandomQuote_Click();
+        modStandard::SetRandomSource({});
+        lobby->board.typePair(Ui(lobby).txtBox[2]->text()[0], u'E');
+        HelpTopic = HelpTopics::MainLobby;
+        QPointer<frmManual> help = new frmManual;
+        help->show();
+        if (!WaitOpened(help.data())) QTest::qFail("no help window", __FILE__, __LINE__);
+        return help;
+    }
+
 private slots:
     void initTestCase() {
         RegisterFontSubstitutions();
@@ -232,24 +251,10 @@ private slots:
     }
 
     void theViewSizeChangesAtOnceAsAtAStart() {
-        // A game on show, drawn at this run's scale as the game started
-        // (the caret steady, so that two pictures may be compared).
+        // Drawn at this run's scale as the game started.
         const int started = qRound(scale() * 100);
-        QApplication::setCursorFlashTime(0);
-        OpenLobby(lobby);
-        quint32 seed = 7;
-        modStandard::SetRandomSource([&seed] {
-            seed = seed * 1664525u + 1013904223u;
-            return (seed >> 8) / double(1 << 24);
-        });
-        lobby->cmdSolveRandomQuote_Click();
-        modStandard::SetRandomSource({});
-        const QString scrambled = Ui(lobby).txtBox[2]->text();
-        lobby->board.typePair(scrambled[0], u'E');
-        HelpTopic = HelpTopics::MainLobby;
-        QPointer<frmManual> help = new frmManual;
-        help->show();
-        QVERIFY(WaitOpened(help.data()));
+        QPointer<frmManual> help = openGameAndHelp(7);
+        QVERIFY(help);
         lobby->activateWindow();
         QTRY_VERIFY(lobby->isActiveWindow());
         const QPointer<QWidget> focus = QApplication::focusWidget();
@@ -299,21 +304,9 @@ private slots:
     }
 
     void nightColoursAtOnceAndTheDayColoursBackPixelForPixel() {
-        QApplication::setCursorFlashTime(0);
-        OpenLobby(lobby);
-        quint32 seed = 11;
-        modStandard::SetRandomSource([&seed] {
-            seed = seed * 1664525u + 1013904223u;
-            return (seed >> 8) / double(1 << 24);
-        });
-        lobby->cmdSolveRandomQuote_Click();
-        modStandard::SetRandomSource({});
-        lobby->board.typePair(Ui(lobby).txtBox[2]->text()[0], u'E');
+        QPointer<frmManual> help = openGameAndHelp(11);
+        QVERIFY(help);
         lobby->board.setMarks(BoardSeam::Marks::Lit, {0, 1, 2});
-        HelpTopic = HelpTopics::MainLobby;
-        QPointer<frmManual> help = new frmManual;
-        help->show();
-        QVERIFY(WaitOpened(help.data()));
         const QImage day = lobby->grab().toImage(), helpDay = help->grab().toImage();
         const QString solution = Ui(lobby).txtBox[1]->text();
 
