@@ -1,6 +1,7 @@
 #include "LetterStrip.h"
 
 #include "LetterStripAccessible.h"
+#include "NightScheme.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -114,17 +115,27 @@ void LetterStrip::paintEvent(QPaintEvent *) {
     const QFontMetrics countMetrics(count, this);
     // The count stands in a field as wide as two digits, right aligned.
     const int countWidth = countMetrics.horizontalAdvance(QStringLiteral("00"));
+    // By night the cells dark and the letters light, as every colour here.
+    const bool night = nightscheme::on();
+    auto shown = [night](QColor c, QPalette::ColorRole role) {
+        if (!night) return c;
+        const int alpha = c.alpha();
+        c = nightscheme::Night(c, role);
+        c.setAlpha(alpha);
+        return c;
+    };
     for (int k = 0; k < m_entries.size() && k < 26; ++k) {
         const SolveGame::StripEntry &e = m_entries[k];
         const QRect c = cell(k).adjusted(0, 0, -1, -1);
-        p.setPen(QColor(0, 64, 0, 60));
+        p.setPen(shown(QColor(0, 64, 0, 60), QPalette::Text));
         // The plain alphabet on the yellow of the solution it is for.
-        p.setBrush(m_face == Face::Plain ? QColor(255, 255, 128, e.conflict ? 220 : 170)
-                                         : QColor(255, 255, 255, e.conflict ? 200 : 140));
+        p.setBrush(shown(m_face == Face::Plain ? QColor(255, 255, 128, e.conflict ? 220 : 170)
+                                               : QColor(255, 255, 255, e.conflict ? 200 : 140),
+                         QPalette::Base));
         p.drawRect(c);
         // A cipher letter that never stands, a plain letter already given.
         const bool done = m_face == Face::Cipher ? !e.count : !e.plain.isNull() && !e.conflict;
-        const QColor ink = done ? Faint : Ink;
+        const QColor ink = shown(done ? Faint : Ink, QPalette::Text);
         const QRect inside = c.adjusted(3, 0, -3, 0);
         // The cipher letter, its count, and the plain letter given to it.
         p.setPen(ink);
@@ -135,7 +146,7 @@ void LetterStrip::paintEvent(QPaintEvent *) {
         p.drawText(QRect(countLeft, inside.top(), countWidth, inside.height()),
                    Qt::AlignRight | Qt::AlignVCenter, QString::number(e.count));
         p.setFont(letter);
-        p.setPen(e.conflict ? Conflict : ink);
+        p.setPen(e.conflict ? shown(Conflict, QPalette::Text) : ink);
         const QRect given(inside.left() + inside.width() / 2, inside.top(), inside.width() / 2,
                           inside.height());
         p.drawText(given, Qt::AlignRight | Qt::AlignVCenter,
