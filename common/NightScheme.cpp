@@ -5,7 +5,6 @@
 #include <QHash>
 #include <QImage>
 #include <QPixmap>
-#include <QPointer>
 #include <QWidget>
 
 #include <cmath>
@@ -124,6 +123,13 @@ QPalette &DayApplicationPalette() {
 
 QColor Night(const QColor &day, QPalette::ColorRole role) {
     return Mapped(day, KindOf(role));
+}
+
+QColor Shown(const QColor &day, QPalette::ColorRole role) {
+    if (!s_on) return day;
+    QColor night = Night(day, role);
+    night.setAlpha(day.alpha());
+    return night;
 }
 
 QImage NightPicture(const QImage &day) {

@@ -20,6 +20,9 @@ void setOn(bool on);
 // palette (every colour set in it; the others come from its parent).
 QColor Night(const QColor &day, QPalette::ColorRole role);
 QPalette Night(const QPalette &day, bool explicitOnly);
+// A colour a widget paints itself: the day's, or its night counterpart
+// (its transparency kept) while the night colours are on.
+QColor Shown(const QColor &day, QPalette::ColorRole role);
 // A background picture in night colours.
 QImage NightPicture(const QImage &day);
 

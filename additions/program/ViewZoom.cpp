@@ -10,6 +10,7 @@
 #include <private/qguiapplication_p.h>
 #include <private/qhighdpiscaling_p.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace viewzoom {

@@ -97,11 +97,9 @@ void TileBoard::paintEvent(QPaintEvent *) {
     // and blue made night colours too.
     const bool night = nightscheme::on();
     const BoardPalette &c = night ? BoardPalette::Night() : *m_colours;
-    const QColor white =
-        night ? nightscheme::Night(Qt::white, QPalette::Base) : QColor(255, 255, 255);
-    const QColor black = night ? nightscheme::Night(Qt::black, QPalette::Text) : QColor(0, 0, 0);
-    const QColor blue =
-        night ? nightscheme::Night(QColor(0, 0, 160), QPalette::Text) : QColor(0, 0, 160);
+    const QColor white = nightscheme::Shown(Qt::white, QPalette::Base);
+    const QColor black = nightscheme::Shown(Qt::black, QPalette::Text);
+    const QColor blue = nightscheme::Shown(QColor(0, 0, 160), QPalette::Text);
     p.fillRect(rect(), white);
     p.setPen(c.puzzleText);
     p.drawRect(rect().adjusted(0, 0, -1, -1));

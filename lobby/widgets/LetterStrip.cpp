@@ -116,14 +116,7 @@ void LetterStrip::paintEvent(QPaintEvent *) {
     // The count stands in a field as wide as two digits, right aligned.
     const int countWidth = countMetrics.horizontalAdvance(QStringLiteral("00"));
     // By night the cells dark and the letters light, as every colour here.
-    const bool night = nightscheme::on();
-    auto shown = [night](QColor c, QPalette::ColorRole role) {
-        if (!night) return c;
-        const int alpha = c.alpha();
-        c = nightscheme::Night(c, role);
-        c.setAlpha(alpha);
-        return c;
-    };
+    const auto shown = nightscheme::Shown;
     for (int k = 0; k < m_entries.size() && k < 26; ++k) {
         const SolveGame::StripEntry &e = m_entries[k];
         const QRect c = cell(k).adjusted(0, 0, -1, -1);
