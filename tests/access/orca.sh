@@ -77,12 +77,12 @@ for _ in $(seq 12); do
   xretry xdotool windowfocus "$root"
 done
 [ -n "$heard" ] || hear "Encryption Word Game" "what the title page shows"
-keys "$title" alt+c
+keys "$title" Return
 echo "-- the welcome screen"
 welcome=$(wait_window --name '^ Cipherly - New User Overview$') || fail "no welcome screen"
 xretry xdotool windowfocus "$welcome"
 hear "Welcome! Are you a new user" "the welcome text"
-keys "$welcome" alt+c
+keys "$welcome" Return
 lobby=$(wait_window --name '^ Cipherly$') || fail "no lobby"
 xretry xdotool windowfocus "$lobby"
 # Orca may take the lobby's window before its list's focus and so miss the
@@ -91,6 +91,7 @@ xretry xdotool windowfocus "$lobby"
 heard=
 for _ in $(seq 6); do
   listen "Quote list" 10 && { heard=yes; break; }
+  echo "   not heard yet: Tab and back"
   keys "$lobby" Tab
   sleep 0.5
   keys "$lobby" shift+Tab
@@ -208,4 +209,15 @@ keys "$(xdotool getwindowfocus)" Tab
 hear "^OK push button" "the question's OK button"
 keys "$(xdotool getwindowfocus)" shift+Tab
 hear "^Offered: 10;" "the number of puzzles offered"
+# Return presses the lobby's button that has the focus.
+keys "$(xdotool getwindowfocus)" Escape
+wait_until '[ "$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l)" -eq 1 ]' || fail "the question stayed"
+heard=
+for _ in $(seq 12); do
+  keys "$lobby" Tab
+  listen "^Solve a Random Quote On-Screen push button" 3 && { heard=yes; break; }
+done
+[ -n "$heard" ] || hear "^Solve a Random Quote On-Screen push button" "the button that solves a quote"
+keys "$lobby" Return
+hear "Solving a quote" "the game started by Return"
 echo "1 passed, 0 failed"
