@@ -33,15 +33,22 @@ struct BoardPalette {
             const BoardPalette &d = Day();
             auto ground = [](const QColor &c) { return nightscheme::Night(c, QPalette::Base); };
             auto text = [](const QColor &c) { return nightscheme::Night(c, QPalette::Text); };
+            // A mark stands out from the dark grounds as it does from the
+            // day's light ones: a little lighter and more vivid than they.
+            auto mark = [&ground](const QColor &c) {
+                float h = 0, s = 0, l = 0, a = 0;
+                ground(c).getHslF(&h, &s, &l, &a);
+                return QColor::fromHslF(h < 0 ? 0 : h, qMin(1.0f, s * 1.6f), l + 0.08f, a);
+            };
             return BoardPalette{ground(d.solutionGround),
                                 text(d.puzzleText),
                                 ground(d.cipherLetterGround),
                                 ground(d.plainLetterGround),
-                                ground(d.pencil),
-                                ground(d.lit),
-                                ground(d.picked),
-                                ground(d.step),
-                                ground(d.wrong),
+                                mark(d.pencil),
+                                mark(d.lit),
+                                mark(d.picked),
+                                mark(d.step),
+                                mark(d.wrong),
                                 text(d.clash)};
         }();
         return night;

@@ -2,6 +2,8 @@
 // layout stays as designed, nothing is clipped, and every picture comes from
 // the artwork made for the scale.
 #include "AnimatedPicture.h"
+#include "BoardPalette.h"
+#include "Dialogs.h"
 #include "Fonts.h"
 #include "HelpTopic.h"
 #include "KelButton.h"
@@ -18,6 +20,7 @@
 #include "frmTitlePage.h"
 #include "modStandard.h"
 
+#include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QDialog>
@@ -25,7 +28,9 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -338,6 +343,43 @@ private slots:
             }
         }
         QCOMPARE(Ui(lobby).txtBox[1]->text(), solution);
+        // The owner-drawn buttons' captions read well on their faces, under
+        // the pointer too.
+        auto rgb = [](quint32 ref) {
+            return QColor(int(ref & 0xFF), int(ref >> 8 & 0xFF), int(ref >> 16 & 0xFF));
+        };
+        for (QWidget *w :
+             {static_cast<QWidget *>(lobby.data()), static_cast<QWidget *>(help.data())})
+            for (KelButton *b : w->findChildren<KelButton *>()) {
+                const KelButton::Colours &c = b->colours();
+                for (quint32 text : {c.text, c.textOver})
+                    QVERIFY2(nightscheme::Contrast(rgb(text), rgb(c.face)) >= 4.5,
+                             qPrintable(b->objectName()));
+            }
+        // The puzzle's letters, firm or pencilled, read well on every mark,
+        // and the marks are told apart from each other and from the ground.
+        const BoardPalette &marks = BoardPalette::Night();
+        for (int box : {1, 2}) {
+            const QPalette &p = Ui(lobby).txtBox[box]->palette();
+            QList<QColor> grounds{p.color(QPalette::Base)};
+            for (int layer = 0; layer < 5; ++layer)
+                grounds << marks.layer(layer);
+            for (int i = 0; i < grounds.size(); ++i) {
+                QVERIFY2(nightscheme::Contrast(p.color(QPalette::Text), grounds[i]) >= 4.5,
+                         qPrintable(QStringLiteral("box %1, ground %2").arg(box).arg(i)));
+                for (int j = 0; j < i; ++j) {
+                    const int apart = std::abs(grounds[i].red() - grounds[j].red()) +
+                                      std::abs(grounds[i].green() - grounds[j].green()) +
+                                      std::abs(grounds[i].blue() - grounds[j].blue());
+                    QVERIFY2(apart >= 24,
+                             qPrintable(QStringLiteral("grounds %1 and %2 of box %3: %4 %5")
+                                            .arg(j)
+                                            .arg(i)
+                                            .arg(box)
+                                            .arg(grounds[j].name(), grounds[i].name())));
+                }
+            }
+        }
         // The marks and the letter tiles in night colours too.
         QCOMPARE(lobby->board.palette().lit, BoardPalette::Night().lit);
         QVERIFY(qGray(BoardPalette::Night().lit.rgb()) < 80);
@@ -362,6 +404,38 @@ private slots:
         Settings::SetOn(Settings::Keys::NightColours, false);
         QApplication::setCursorFlashTime(1000);
         delete help;
+    }
+
+    // A message of the game's own at night: its text and its button read well.
+    void aMessageReadsWellInNightColours() {
+        nightscheme::setOn(true);
+        const auto dayAgain = qScopeGuard([] { nightscheme::setOn(false); });
+        double messageText = 0, messageButton = 0;
+        int ground = 255;
+        QTimer::singleShot(0, this, [&] {
+            QWidget *box = nullptr;
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (w->isVisible() && w->isModal()) box = w;
+            if (!box) return;
+            const QImage shown = box->grab().toImage();
+            ground = qGray(shown.pixel(1, 1));
+            for (QLabel *label : box->findChildren<QLabel *>())
+                if (!label->text().isEmpty())
+                    messageText = nightscheme::Contrast(
+                        label->palette().color(QPalette::WindowText), shown.pixelColor(1, 1));
+            for (QAbstractButton *b : box->findChildren<QAbstractButton *>())
+                messageButton = nightscheme::Contrast(b->palette().color(QPalette::ButtonText),
+                                                      b->palette().color(QPalette::Button));
+            box->close();
+        });
+        dialogs::Dialogs *scripted = &dialogs::current();
+        dialogs::install(nullptr); // the real box this once
+        dialogs::message(nullptr, QStringLiteral("Cipherly"),
+                         QStringLiteral("No letters are placed yet."), dialogs::Icon::Information);
+        dialogs::install(scripted);
+        QVERIFY2(ground < 80, qPrintable(QString::number(ground)));
+        QVERIFY2(messageText >= 4.5, qPrintable(QString::number(messageText)));
+        QVERIFY2(messageButton >= 4.5, qPrintable(QString::number(messageButton)));
     }
 
     void aButtonPictureIsTheArtworkForTheScale() {
