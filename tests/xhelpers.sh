@@ -194,6 +194,24 @@ fail() { echo "FAIL: $*"; echo "0 passed, 1 failed"; exit 1; }
 # ended PID: the process is gone.
 ended() { ! kill -0 "$1" 2>/dev/null; }
 
+# start_kept LOG CHECK COMMAND...: starts an X client that stays for the
+# test (a window manager, a compositing manager), its output in LOG and its
+# process in `started` (also added to `pids`), and is true once CHECK (a
+# command) holds. The server may turn the client away as it connects (see
+# xretry), or it may end within its first second: then it is knocked again
+# after a pause.
+start_kept() {
+  local log=$1 check=$2 attempt; shift 2
+  for attempt in 1 2 3 4 5 6; do
+    "$@" >"$log" 2>&1 & started=$!; pids+=("$started")
+    wait_until "ended $started || { $check; }"
+    sleep 1
+    ended "$started" || break
+    sleep 0.$attempt
+  done
+  ! ended "$started" && xretry eval "$check"
+}
+
 # still_shot WINDOW FILE [IGNORE...]: the window's client area, as $probe
 # takes it, once two pictures in a row are the same (but for the areas
 # IGNORE names): the window has finished drawing.

@@ -32,21 +32,9 @@ start_desktop() {
   case "$desktop" in
     bare) ;;
     openbox)
-      local attempt
-      # The server may turn openbox away when it meets the check below at
-      # the same moment (see xretry); it is knocked again after a pause.
-      # An openbox that was turned away after all (ended within its first
-      # second) is knocked again too.
-      for attempt in 1 2 3 4 5 6; do
-        openbox --sm-disable >"$work/openbox.log" 2>&1 & desktop_pid=$!; pids+=("$desktop_pid")
-        wait_until 'ended $desktop_pid || xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window'
-        sleep 1
-        ended "$desktop_pid" || break
-        sleep 0.$attempt
-      done
-      ended "$desktop_pid" && { cat "$work/openbox.log"; fail "openbox did not start"; }
-      xretry sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window' ||
-        { cat "$work/openbox.log"; fail "openbox did not start"; }
+      start_kept "$work/openbox.log" 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window' \
+        openbox --sm-disable || { cat "$work/openbox.log"; fail "openbox did not start"; }
+      desktop_pid=$started
       ;;
     mutter | kwin | xfwm4 | fluxbox | icewm | i3 | awesome | marco | enlightenment | jwm | wmaker | twm)
       local command

@@ -12,8 +12,8 @@ under_xvfb "$0" "$@"
 exe=$1 probe=$2
 private_world
 
-xcompmgr >/dev/null 2>&1 & pids+=("$!")
-wait_until "\"$probe\" compositor" || fail "no compositing manager"
+start_kept "$work/xcompmgr.log" "\"$probe\" compositor" xcompmgr ||
+  { cat "$work/xcompmgr.log"; fail "no compositing manager"; }
 mkdir -p "$HOME/.config/Cipherly" "$(dirname "$list")"
 printf '[Defaults]\nFadeStatus=True\n' >"$HOME/.config/Cipherly/Cipherly.conf"
 # Eleven quotes: the last one, highlighted at the start, is the player's own.
