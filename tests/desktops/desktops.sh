@@ -108,15 +108,10 @@ start_desktop() {
       printf '[core]\nidle-time=0\n[input-method]\npath=\n[shell]\ncursor-theme=blank\n' >"$work/weston.ini"
       blank_pointers "$work/pointers"
       export XCURSOR_PATH="$work/pointers" XCURSOR_THEME=blank
-      local attempt
-      for attempt in 1 2 3 4 5; do
-        weston --config="$work/weston.ini" --backend=x11-backend.so --socket="$socket" \
-          --width=1000 --height=740 >"$work/weston.log" 2>&1 & desktop_pid=$!; pids+=("$desktop_pid")
-        wait_until "ended $desktop_pid || [ -S '$XDG_RUNTIME_DIR/$socket' ]"
-        ended "$desktop_pid" || break
-        sleep 0.$attempt # turned away by the server, as openbox may be
-      done
-      [ -S "$XDG_RUNTIME_DIR/$socket" ] || { cat "$work/weston.log"; fail "weston did not start"; }
+      start_kept "$work/weston.log" "[ -S '$XDG_RUNTIME_DIR/$socket' ]" weston --config="$work/weston.ini" \
+        --backend=x11-backend.so --socket="$socket" --width=1000 --height=740 ||
+        { cat "$work/weston.log"; fail "weston did not start"; }
+      desktop_pid=$started
       export WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland
       # weston's own window holds the keyboard for its clients.
       weston_window=$(wait_window --class '^Weston Compositor$') || fail "no weston window"
