@@ -50,6 +50,7 @@ QByteArray FormatGameFile(const KeptGame &s) {
     if (!s.kind.isEmpty()) out += "kind=" + s.kind.toUtf8() + '\n';
     if (!s.original.isEmpty()) out += "original=" + s.original.toUtf8() + '\n';
     if (!s.pencil.isEmpty()) out += "pencil=" + s.pencil.toUtf8() + '\n';
+    if (s.replay) out += "replay=yes\n";
     if (s.ended.isValid()) {
         out += "ended=" + s.ended.toString(Qt::ISODate).toUtf8() + '\n';
         out += "outcome=" + stats::OutcomeName(RecordOutcome(s.outcome)).toUtf8() + '\n';
@@ -86,6 +87,7 @@ std::optional<KeptGame> ParseGameFile(const QByteArray &bytes, const QDateTime &
     // Pencil letters that are no pairs of letters are left out, the game kept.
     static const QRegularExpression Pairs(QStringLiteral("^([A-Z][A-Z])( [A-Z][A-Z])*$"));
     if (Pairs.match(v.value("pencil")).hasMatch()) s.pencil = v.value("pencil");
+    s.replay = v.value("replay") == QLatin1String("yes");
     const QString ended = v.value("ended"), outcome = v.value("outcome");
     bool endOk = ended.isEmpty() && outcome.isEmpty();
     if (!ended.isEmpty()) {

@@ -32,6 +32,9 @@ struct KeptGame {
     // The player's pencil letters, "XT QH": each scrambled letter with its
     // tentative letter; empty for none.
     QString pencil;
+    // A day already solved, played again for fun: it leaves no row in the
+    // record of games and counts in no run.
+    bool replay = false;
     // A game that ended, kept only until it is in the record: when it ended
     // and how. Invalid for a game in progress.
     QDateTime ended;

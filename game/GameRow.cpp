@@ -15,7 +15,7 @@ bool Skipped(const KeptGame &ended) {
 }
 
 QString RecordGame(const KeptGame &ended, bool unlessThere) {
-    if (Skipped(ended)) return {};
+    if (Skipped(ended) || ended.replay) return {};
     const stats::Game g = RowOf(ended);
     if (unlessThere) {
         const QList<stats::Game> games = stats::ReadGames();

@@ -15,7 +15,7 @@ stats::Game RowOf(const KeptGame &ended);
 // played, breaks no run and leaves its quote fresh.
 bool Skipped(const KeptGame &ended);
 // Writes the row of a game that ended into the record of games (none for a
-// skipped one). With
+// skipped one, nor for a day played again). With
 // `unlessThere`, a row a kill left written already (among the newest) is not
 // written again. The reason it could not be written, or empty.
 QString RecordGame(const KeptGame &ended, bool unlessThere = false);

@@ -33,6 +33,7 @@ void GameSession::setChoice(std::function<qint16(qint16)> choose) {
 void GameSession::clear() {
     m_game = SolveGame();
     m_hintsGiveLetters = true;
+    m_replay = false;
     m_level = play::Level::Any;
     m_day = QDate();
     m_kind.clear();
@@ -52,6 +53,7 @@ void GameSession::start(const QString &quote, const QString &enciphered, const Q
                         const QString &original) {
     m_game.start(quote, enciphered);
     m_restored = false;
+    m_replay = false;
     m_level = level;
     m_day = day;
     m_kind = kind == play::WithWordBreaks().id() ? QString() : kind;
@@ -79,6 +81,7 @@ void GameSession::restore(const play::KeptGame &kept) {
     m_key = kept.key;
     m_began = kept.started;
     m_hintsGiveLetters = kept.letterHints;
+    m_replay = kept.replay;
     m_day = kept.day;
     m_kind = kept.kind;
     m_original = kept.original;
@@ -161,6 +164,12 @@ void GameSession::setHintsGiveLetters(bool on) {
     emit changed(Move::Rule); // the game as kept changes with it
 }
 
+void GameSession::setReplay(bool on) {
+    if (on == m_replay) return;
+    m_replay = on;
+    emit changed(Move::Rule); // the game as kept changes with it
+}
+
 void GameSession::countHint() {
     unpause();
     m_game.countHint();
@@ -228,5 +237,6 @@ play::KeptGame GameSession::kept() const {
     s.kind = m_kind;
     s.original = m_original;
     s.pencil = m_pencil;
+    s.replay = m_replay;
     return s;
 }

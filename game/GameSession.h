@@ -132,6 +132,9 @@ public:
     // Every new game gives them; a kept game as it was kept.
     void setHintsGiveLetters(bool on);
     bool hintsGiveLetters() const { return m_hintsGiveLetters; }
+    // A day already solved, played again for fun: its end is recorded nowhere.
+    bool replay() const { return m_replay; }
+    void setReplay(bool on);
     void solve();
     bool undo();
     bool redo();
@@ -184,6 +187,7 @@ private:
     bool m_restored = false;
     QPair<QString, QString> m_lastPair;
     bool m_hintsGiveLetters = true;
+    bool m_replay = false;
     play::Level m_level = play::Level::Any;
     QDate m_day;
     QString m_kind;

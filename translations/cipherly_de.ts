@@ -1267,13 +1267,6 @@ Wenn Sie das Zitat selbst vollständig lösen, sagt Ihnen Cipherly, wie viele Mi
             <numerusform>%1 · gelöst in %2 · %n Tipps</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%1 · Today&apos;s Quote %2 · solved in %3 · %n hint(s) · streak %4</source>
-        <translation>
-            <numerusform>%1 · Zitat des Tages %2 · gelöst in %3 · %n Tipp · Serie %4</numerusform>
-            <numerusform>%1 · Zitat des Tages %2 · gelöst in %3 · %n Tipps · Serie %4</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Today&apos;s Quote of %1, solved.
 
@@ -1289,6 +1282,45 @@ Ihr Ergebnis zum Teilen kopieren? (Es verrät keinen Buchstaben der Lösung.)</t
     <message>
         <source>Copied to share: %1</source>
         <translation>Zum Teilen kopiert: %1</translation>
+    </message>
+    <message>
+        <source>d MMM yyyy</source>
+        <extracomment>How a day is written in the game&apos;s messages and share line (QDate format).</extracomment>
+        <translation>d. MMM yyyy</translation>
+    </message>
+    <message numerus="yes">
+        <source>Today&apos;s Quote of %1 is solved already: in %2, with %n hint(s).
+
+%3
+
+Play it again for fun? A game played again is not recorded and leaves your days in a row as they are.</source>
+        <translation>
+            <numerusform>Das Zitat des Tages vom %1 ist schon gelöst: in %2, mit %n Tipp.
+
+%3
+
+Noch einmal zum Spaß spielen? Ein noch einmal gespieltes Spiel wird nicht aufgezeichnet und lässt Ihre Tage in Folge, wie sie sind.</numerusform>
+            <numerusform>Das Zitat des Tages vom %1 ist schon gelöst: in %2, mit %n Tipps.
+
+%3
+
+Noch einmal zum Spaß spielen? Ein noch einmal gespieltes Spiel wird nicht aufgezeichnet und lässt Ihre Tage in Folge, wie sie sind.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Copy the result to share it</source>
+        <translation>Das Ergebnis zum Teilen kopieren</translation>
+    </message>
+    <message>
+        <source> · level %1</source>
+        <translation> · Stufe %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 #%2 · Today&apos;s Quote %3%4 · solved in %5 · %n hint(s) · streak %6</source>
+        <translation>
+            <numerusform>%1 Nr. %2 · Zitat des Tages %3%4 · gelöst in %5 · %n Tipp · Serie %6</numerusform>
+            <numerusform>%1 Nr. %2 · Zitat des Tages %3%4 · gelöst in %5 · %n Tipps · Serie %6</numerusform>
+        </translation>
     </message>
 </context>
 <context>

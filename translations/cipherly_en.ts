@@ -167,10 +167,29 @@ in %1 minutes, using %n hints!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1 · Today&apos;s Quote %2 · solved in %3 · %n hint(s) · streak %4</source>
+        <source>Today&apos;s Quote of %1 is solved already: in %2, with %n hint(s).
+
+%3
+
+Play it again for fun? A game played again is not recorded and leaves your days in a row as they are.</source>
         <translation>
-            <numerusform>%1 · Today&apos;s Quote %2 · solved in %3 · %n hint · streak %4</numerusform>
-            <numerusform>%1 · Today&apos;s Quote %2 · solved in %3 · %n hints · streak %4</numerusform>
+            <numerusform>Today&apos;s Quote of %1 is solved already: in %2, with %n hint.
+
+%3
+
+Play it again for fun? A game played again is not recorded and leaves your days in a row as they are.</numerusform>
+            <numerusform>Today&apos;s Quote of %1 is solved already: in %2, with %n hints.
+
+%3
+
+Play it again for fun? A game played again is not recorded and leaves your days in a row as they are.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 #%2 · Today&apos;s Quote %3%4 · solved in %5 · %n hint(s) · streak %6</source>
+        <translation>
+            <numerusform>%1 #%2 · Today&apos;s Quote %3%4 · solved in %5 · %n hint · streak %6</numerusform>
+            <numerusform>%1 #%2 · Today&apos;s Quote %3%4 · solved in %5 · %n hints · streak %6</numerusform>
         </translation>
     </message>
 </context>

@@ -1,6 +1,7 @@
 #include "TodaysQuote.h"
 
 #include "AppInfo.h"
+#include "DailyDays.h"
 #include "DailyQuote.h"
 #include "Dialogs.h"
 #include "Figures.h"
@@ -18,7 +19,8 @@ QDate TodaysQuote::Requested;
 namespace {
 
 QString DayShown(const QDate &day) {
-    return QLocale().toString(day, QStringLiteral("d MMM yyyy"));
+    //: How a day is written in the game's messages and share line (QDate format).
+    return QLocale().toString(day, TodaysQuote::tr("d MMM yyyy"));
 }
 
 } // namespace
@@ -65,16 +67,65 @@ bool TodaysQuote::play(const QDate &day) {
                          dialogs::Icon::Information);
         return false;
     }
+    // A day solved already shows its result, and may be played again for
+    // fun, recorded nowhere.
+    const stats::DayResult result = stats::DayOf(stats::ReadGames(), day);
+    if (result.solved) {
+        bool copy = false;
+        dialogs::Message m{
+            AppInfo::Title,
+            tr("Today's Quote of %1 is solved already: in %2, with %n hint(s).\n\n%3\n\nPlay it "
+               "again for fun? A game played again is not recorded and leaves your days in a "
+               "row as they are.",
+               nullptr, result.solved->hints)
+                .arg(DayShown(day), ClockText(result.solved->seconds), resultLine(day)),
+            dialogs::Icon::Question,
+            dialogs::Buttons::YesNo,
+            dialogs::Answer::No,
+            {},
+            tr("Copy the result to share it"),
+            &copy};
+        const bool again = dialogs::message(lobby.window(), m) == dialogs::Answer::Yes;
+        if (copy) copyLine(resultLine(day));
+        if (!again) return true;
+    }
     lobby.playPuzzle(*puzzle, day);
+    if (result.solved) board.session().setReplay(true);
     return true;
 }
 
-QString TodaysQuote::ShareLine(const QDate &day, qint64 seconds, int hints, int streak) {
+int TodaysQuote::Number(const QDate &day) {
+    return int(play::FirstDailyDate().daysTo(day)) + 1;
+}
+
+QString TodaysQuote::resultLine(const QDate &day) {
+    const QList<stats::Game> games = stats::ReadGames();
+    const stats::DayResult result = stats::DayOf(games, day);
+    if (!result.solved) return {};
+    const std::optional<play::Puzzle> puzzle = play::DailyPuzzle(day);
+    const int level = puzzle ? board.session().levels().rate(puzzle->board) : 0;
+    return ShareLine(day, result.solved->seconds, result.solved->hints,
+                     stats::FiguresOf(games, today()).currentDays, level);
+}
+
+void TodaysQuote::copyLine(const QString &line) {
+    QGuiApplication::clipboard()->setText(line);
+    // The line's dots are for the eye; the ear hears a pause.
+    lobby.say(tr("Copied to share: %1")
+                  .arg(QString(line).replace(QStringLiteral(" \u00B7 "), QStringLiteral(", "))));
+}
+
+QString TodaysQuote::ShareLine(const QDate &day, qint64 seconds, int hints, int streak,
+                              int level) {
     if (!day.isValid())
         return tr("%1 · solved in %2 · %n hint(s)", nullptr, hints)
             .arg(AppInfo::Title, ClockText(seconds));
-    return tr("%1 · Today's Quote %2 · solved in %3 · %n hint(s) · streak %4", nullptr, hints)
-        .arg(AppInfo::Title, DayShown(day), ClockText(seconds))
+    // The day's number and level let friends see they played the same puzzle.
+    const QString levelShown = level >= 1 && level <= 5 ? tr(" · level %1").arg(level) : QString();
+    return tr("%1 #%2 · Today's Quote %3%4 · solved in %5 · %n hint(s) · streak %6", nullptr, hints)
+        .arg(AppInfo::Title)
+        .arg(Number(day))
+        .arg(DayShown(day), levelShown, ClockText(seconds))
         .arg(streak);
 }
 
@@ -82,17 +133,20 @@ bool TodaysQuote::copyResult() {
     const SolveGame &g = board.game();
     if (!board.onShow() || !g.isOver() || g.outcome() != SolveGame::Outcome::Solved) return false;
     const play::KeptGame ended = board.session().endedGame();
-    const stats::Figures f = stats::FiguresOf(stats::ReadGames(), today());
-    const QString line = ShareLine(ended.day, ended.seconds, ended.hints, f.currentDays);
-    QGuiApplication::clipboard()->setText(line);
-    // The line's dots are for the eye; the ear hears a pause.
-    lobby.say(tr("Copied to share: %1")
-                  .arg(QString(line).replace(QStringLiteral(" \u00B7 "), QStringLiteral(", "))));
+    // A game of a day shares the day's result: the game that solved it
+    // first (a game played again is none).
+    QString line = ended.day.isValid() ? resultLine(ended.day) : QString();
+    if (line.isEmpty() && !ended.replay) // a record that could not be written
+        line = ShareLine(ended.day, ended.seconds, ended.hints, 0);
+    if (line.isEmpty()) return false;
+    copyLine(line);
     return true;
 }
 
 void TodaysQuote::gameClosed() {
-    if (!m_endedDay.isValid() || m_outcome != SolveGame::Outcome::Solved) return;
+    if (!m_endedDay.isValid() || m_outcome != SolveGame::Outcome::Solved ||
+        board.session().replay())
+        return;
     const stats::Figures f = stats::FiguresOf(stats::ReadGames(), today());
     const QString text =
         tr("Today's Quote of %1, solved.\n\nDays in a row: %2 (longest %3).\n\nCopy your result "

@@ -26,9 +26,13 @@ public:
     bool play(const QDate &day);
     void menuTodaysQuote_Click();
 
-    // The result of a solved game as one line: "Cipherly · Today's Quote 15
-    // Jan 2027 · solved in 2:14 · 0 hints · streak 5" for a game of the day.
-    static QString ShareLine(const QDate &day, qint64 seconds, int hints, int streak);
+    // The result of a solved game as one line: "Cipherly #40 · Today's Quote
+    // 15 Jan 2027 · level 3 · solved in 2:14 · 0 hints · streak 5" for a game
+    // of the day (no level for a quote with none).
+    static QString ShareLine(const QDate &day, qint64 seconds, int hints, int streak,
+                             int level = 0);
+    // The day's number: 1 for the first day with a quote of the day.
+    static int Number(const QDate &day);
     // Copies the result of the solved game on show; false when none is.
     bool copyResult();
     // Today, by the player's clock; replaceable in tests.
@@ -36,6 +40,9 @@ public:
 
 private:
     void gameClosed();
+    // The share line of the day's first solve; empty for a day not solved.
+    QString resultLine(const QDate &day);
+    void copyLine(const QString &line);
     SolveGame::Outcome m_outcome = SolveGame::Outcome::Abandoned;
     QDate m_endedDay;
 };

@@ -3,6 +3,7 @@
 #include "AnswerGuard.h"
 #include "DailyQuote.h"
 #include "FreshQuotes.h"
+#include "Figures.h"
 #include "GameFile.h"
 #include "GameRecord.h"
 #include "GameRow.h"
@@ -958,9 +959,12 @@ private slots:
         QVERIFY2(script->messages[0].text.contains(QStringLiteral("Days in a row: 1 (longest 1)")),
                  qPrintable(script->messages[0].text));
         const QString line = QGuiApplication::clipboard()->text();
-        QCOMPARE(line, TodaysQuote::ShareLine(day, 134, 0, 1));
-        QVERIFY2(line.startsWith(QStringLiteral("Cipherly \u00B7 Today's Quote 9 Dec 2026 \u00B7 "
-                                                "solved in 2:14 \u00B7 0 hints \u00B7 streak 1")),
+        const int level = lobby->session().levels().rate(game().SolveQuote());
+        QCOMPARE(line, TodaysQuote::ShareLine(day, 134, 0, 1, level));
+        QCOMPARE(TodaysQuote::Number(day), 3); // the third day with a quote of the day
+        QVERIFY2(line == QStringLiteral("Cipherly #3 \u00B7 Today's Quote 9 Dec 2026 \u00B7 level "
+                                        "%1 \u00B7 solved in 2:14 \u00B7 0 hints \u00B7 streak 1")
+                             .arg(level),
                  qPrintable(line));
         // Ctrl+C copies it again; no word of the answer is in it.
         QGuiApplication::clipboard()->clear();
@@ -968,8 +972,47 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), line);
         for (const QString &word : game().SolveQuote().split(u' ', Qt::SkipEmptyParts))
             if (word.size() > 3) QVERIFY(!line.toUpper().contains(word));
-        // A day to come is refused with a word, and nothing is played.
+        // The day again: its result, to copy, and a game for fun that
+        // records nothing and keeps the run.
         lobby->finish();
+        const qsizetype rows = stats::ReadGames().size();
+        QGuiApplication::clipboard()->clear();
+        script->messages.clear();
+        script->answers = {Answer::Yes};
+        script->whileShown = [this] { *script->messages.last().checked = true; };
+        QVERIFY(lobby->press(QKeySequence(Qt::CTRL | Qt::Key_D)));
+        script->whileShown = {};
+        QCOMPARE(script->messages.size(), 1);
+        QVERIFY2(script->messages[0].text.contains(QStringLiteral("solved already: in 2:14, with 0 hints")),
+                 qPrintable(script->messages[0].text));
+        QVERIFY(script->messages[0].text.contains(line));
+        QCOMPARE(QGuiApplication::clipboard()->text(), line);
+        QVERIFY(lobby->is(LobbySeam::Mode::Solve));
+        QVERIFY(lobby->session().replay());
+        QVERIFY(play::FormatGameFile(lobby->session().kept()).contains("replay=yes\n"));
+        QVERIFY(play::ParseGameFile(play::FormatGameFile(lobby->session().kept()))->replay);
+        t = t.addSecs(50);
+        for (QChar c : game().SolveQuote())
+            if (c >= u'A' && c <= u'Z' && !game().isOver()) lobby->typePair(cipherOf(c), c);
+        QVERIFY(game().isOver());
+        QTest::qWait(20);
+        QCOMPARE(script->messages.size(), 1); // no run told
+        QGuiApplication::clipboard()->clear();
+        QVERIFY(lobby->press(QKeySequence(QKeySequence::Copy)));
+        QCOMPARE(QGuiApplication::clipboard()->text(), line); // the day's result, not the replay's
+        lobby->finish();
+        QCOMPARE(stats::ReadGames().size(), rows);
+        // Played again and left: nothing recorded either; No plays nothing.
+        script->answers = {Answer::Yes};
+        QVERIFY(lobby->press(QKeySequence(Qt::CTRL | Qt::Key_D)));
+        lobby->typePair(cipherOf(game().SolveQuote()[0]), u'Q');
+        lobby->finish();
+        QCOMPARE(stats::ReadGames().size(), rows);
+        QCOMPARE(stats::FiguresOf(stats::ReadGames(), day).currentStreak, 1);
+        script->answers = {Answer::No};
+        QVERIFY(lobby->press(QKeySequence(Qt::CTRL | Qt::Key_D)));
+        QVERIFY(lobby->is(LobbySeam::Mode::List));
+        // A day to come is refused with a word, and nothing is played.
         QVERIFY(!daily->play(day.addDays(1)));
         QVERIFY(script->messages.last().text.contains(QStringLiteral("still to come")));
         QVERIFY(lobby->is(LobbySeam::Mode::List));

@@ -1,4 +1,5 @@
 // The record of finished games, its figures and the statistics window.
+#include "DailyDays.h"
 #include "Figures.h"
 #include "GameRecord.h"
 #include "GamesChart.h"
@@ -320,6 +321,22 @@ private slots:
         QCOMPARE(f.currentDays, 2); // 10 and 11: today's still to come
         QCOMPARE(FiguresOf(games, twelfth.addDays(-1)).currentDays, 2);
         QCOMPARE(FiguresOf(games, twelfth.addDays(1)).currentDays, 0);
+        // Each day's state, as the calendar shows it, and the game that solved it.
+        QList<Game> days = games;
+        days << daily(6, Outcome::Solved, 1) << daily(7, Outcome::Abandoned)
+             << daily(10, Outcome::Solved, 3);
+        days[2].seconds = 77;
+        const QHash<QDate, DayResult> states = DaysOf(days);
+        auto state = [&](int day) { return DayOf(days, QDate(2026, 12, 6).addDays(day)).state; };
+        for (int day : {1, 3, 5, 10, 11}) QCOMPARE(state(day), DayState::SolvedOnDay);
+        for (int day : {6, 7}) QCOMPARE(state(day), DayState::SolvedLater);
+        for (int day : {4, 8, 12}) QCOMPARE(state(day), DayState::NotPlayed);
+        QCOMPARE(DaysOf({daily(8, Outcome::Shown)}).value(daily(8).day).state, DayState::Started);
+        QCOMPARE(states.size(), 8);
+        for (auto it = states.cbegin(); it != states.cend(); ++it)
+            QCOMPARE(it->state, DayOf(days, it.key()).state);
+        QCOMPARE(DayOf(days, daily(3).day).solved->seconds, 77); // the first that solved it
+        QCOMPARE(DayOf(days, daily(6).day).solved->finished.date(), daily(7).day);
         // Days that had no quote of the day count for nothing: before the
         // first (however many), and still to come.
         QList<Game> crafted = games;
