@@ -51,8 +51,9 @@ press_until 'grep -q ",shown,.*,2026-12-08$" "$record" 2>/dev/null' "$lobby" F8 
 
 echo "-- a game kept, then a day asked for"
 keys "$lobby" Escape
-keys "$lobby" alt+s F4
-wait_until '[ -f "$(dirname "$list")/Game.sav" ]' || fail "no game was kept"
+keys "$lobby" alt+s
+press_until 'grep -q "^hints=[1-9]" "$(dirname "$list")/Game.sav" 2>/dev/null' "$lobby" F4 ||
+  fail "no game was kept"
 kill -TERM "$pid"
 wait_until "ended $pid" || fail "a logout did not end the game"
 launch "$work/play" "$exe" --daily 2026-12-08 || fail "the game did not start again"
