@@ -46,6 +46,7 @@ void GameSession::clear() {
     m_restored = false;
     m_began = QDateTime();
     m_pausedAt = QDateTime();
+    m_heldAt = QDateTime();
 }
 
 void GameSession::start(const QString &quote, const QString &enciphered, const QString &key,
@@ -62,6 +63,7 @@ void GameSession::start(const QString &quote, const QString &enciphered, const Q
     m_hintsGiveLetters = play::HintsGiveLetters(level);
     m_lastPair = {};
     m_pausedAt = QDateTime();
+    m_heldAt = QDateTime();
     m_key = key;
     // The letters a game of its level gives are on the board from its start.
     for (QChar c : play::LettersGiven(m_game.Enciphered(), level))
@@ -116,6 +118,7 @@ void GameSession::resume() {
 
 void GameSession::pause() {
     if (paused() || !m_game.isOpen() || m_game.isOver()) return;
+    release();
     m_pausedAt = now();
     emit pausedChanged(true);
 }
@@ -124,16 +127,32 @@ void GameSession::unpause() {
     unpauseAt(now());
 }
 
-void GameSession::unpauseAt(const QDateTime &at) {
-    if (!paused()) return;
+void GameSession::hold() {
+    if (held() || paused() || !m_game.isOpen() || m_game.isOver()) return;
+    m_heldAt = now();
+}
+
+void GameSession::release() {
+    standStill(m_heldAt, now());
+}
+
+void GameSession::standStill(QDateTime &since, const QDateTime &until) {
+    if (!since.isValid()) return;
     // The game began later by the time it stood still.
-    m_game.startClock(m_game.SolveStartTime().addMSecs(qMax<qint64>(0, m_pausedAt.msecsTo(at))));
-    m_pausedAt = QDateTime();
+    m_game.startClock(m_game.SolveStartTime().addMSecs(qMax<qint64>(0, since.msecsTo(until))));
+    since = QDateTime();
+}
+
+void GameSession::unpauseAt(const QDateTime &at) {
+    standStill(m_heldAt, at);
+    if (!paused()) return;
+    standStill(m_pausedAt, at);
     emit pausedChanged(false);
 }
 
 qint64 GameSession::seconds() const {
-    return qMax<qint64>(0, m_game.SolveStartTime().secsTo(paused() ? m_pausedAt : now()));
+    const QDateTime still = paused() ? m_pausedAt : held() ? m_heldAt : now();
+    return qMax<qint64>(0, m_game.SolveStartTime().secsTo(still));
 }
 
 void GameSession::placePair(const QString &cipher, const QString &plain) {

@@ -154,7 +154,13 @@ public:
     void pause();
     void unpause();
     bool paused() const { return m_pausedAt.isValid(); }
-    // The seconds the game has been played, pauses left out.
+    // The time stands still while a window of the game's own is over the
+    // board, the board staying on show; a pause, a move or the end of the
+    // game ends the hold, as does `release`.
+    void hold();
+    void release();
+    bool held() const { return m_heldAt.isValid(); }
+    // The seconds the game has been played, pauses and holds left out.
     qint64 seconds() const;
 
     // The game as the game file keeps it.
@@ -196,9 +202,12 @@ private:
     QString m_pencil;
     int m_changing = 0;
     SolveGame::Outcome m_outcome = SolveGame::Outcome::Abandoned; // of the game that ended
-    QDateTime m_pausedAt;
+    QDateTime m_pausedAt, m_heldAt;
     std::function<qint16(qint16)> m_choose;
     play::QuoteLevels m_levels;
     // Ends a pause as of `at`, the clock moved on past it.
     void unpauseAt(const QDateTime &at);
+    // The clock moved on past the time it stood still `since` (a pause or a
+    // hold), up to `until`; `since` is cleared.
+    void standStill(QDateTime &since, const QDateTime &until);
 };

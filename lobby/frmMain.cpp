@@ -288,7 +288,8 @@ void frmMain::endProgram() {
 
 void frmMain::changeEvent(QEvent *e) {
     DesignedWindow::changeEvent(e);
-    if (e->type() == QEvent::WindowStateChange) setAway(isMinimized());
+    if (e->type() == QEvent::WindowStateChange)
+        setAway(isMinimized() ? LobbySeam::AwayFor::Minimised : LobbySeam::AwayFor::Here);
 }
 
 void frmMain::closeEvent(QCloseEvent *e) {

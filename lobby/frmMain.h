@@ -174,8 +174,8 @@ private:
     QList<QKeySequence> m_windowKeys; // the additions' keys, which the letter boxes let pass
     QString m_titleNote;
     void showTitle();
-    bool m_away = false;
-    void setAway(bool away);
+    LobbySeam::AwayFor m_awayFor = LobbySeam::AwayFor::Here;
+    void setAway(LobbySeam::AwayFor why);
     void holdWatchers();
     // ---- The window's own words for a screen reader: frmMainAccess.cpp.
     void describeControls();

@@ -18,7 +18,8 @@ public:
     QWidget *window() override { return &m; }
     Mode mode() const override { return m.mode.current(); }
     BoardSeam &board() override { return m.board; }
-    bool away() const override { return m.m_away; }
+    bool away() const override { return m.m_awayFor != AwayFor::Here; }
+    AwayFor awayFor() const override { return m.m_awayFor; }
 
     void addListMenuItem(const QString &caption, std::function<void()> action,
                          std::function<bool()> checked) override {
@@ -99,8 +100,11 @@ void frmMain::buildSeam() {
     // the game's own over the lobby (help, a message, the quit question).
     const auto look = [this] {
         const QWidget *front = QApplication::activeWindow();
-        setAway(qGuiApp->applicationState() != Qt::ApplicationActive ||
-                (front && front != this));
+        using A = LobbySeam::AwayFor;
+        setAway(isMinimized()                                               ? A::Minimised
+                : qGuiApp->applicationState() != Qt::ApplicationActive      ? A::OtherProgram
+                : front && front != this                                    ? A::OwnWindow
+                                                                            : A::Here);
     };
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, look);
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, look);
@@ -115,15 +119,15 @@ void frmMain::showTitle() {
     if (windowTitle() != title) setWindowTitle(title);
 }
 
-void frmMain::setAway(bool away) {
-    if (away == m_away) return;
-    m_away = away;
+void frmMain::setAway(LobbySeam::AwayFor why) {
+    if (why == m_awayFor) return;
+    m_awayFor = why;
     holdWatchers();
-    emit m_seam->awayChanged(away);
+    emit m_seam->awayChanged(why != LobbySeam::AwayFor::Here);
 }
 
 void frmMain::holdWatchers() {
     // Nothing moves while the game stands still or the player is elsewhere.
     for (int i : {1, 2})
-        AniGiff[i]->setHeld(m_away || session.paused());
+        AniGiff[i]->setHeld(m_awayFor != LobbySeam::AwayFor::Here || session.paused());
 }

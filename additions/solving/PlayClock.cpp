@@ -81,13 +81,24 @@ void PlayClock::menuPause_Click() {
         board.session().pause();
 }
 
-void PlayClock::awayChanged(bool away) {
-    // Only with the clock on: off, the game is timed as it always was.
-    if (!clockOn() || !board.playing()) return;
-    if (away && !board.session().paused()) {
-        board.session().pause();
+void PlayClock::awayChanged(bool) {
+    if (!board.playing()) return;
+    GameSession &session = board.session();
+    using A = LobbySeam::AwayFor;
+    const A why = lobby.awayFor();
+    // Behind a window of the game's own (help, a message, a question), or
+    // minimised with no clock to pause: the time stands still and the board
+    // stays on show. With the clock on, another program in front or the
+    // window minimised pauses the game under its cover; off, another program
+    // leaves the game timed as it always was.
+    const bool cover = clockOn() && (why == A::OtherProgram || why == A::Minimised);
+    if (!cover && m_autoPaused) session.unpause();
+    if (why == A::OwnWindow || (why == A::Minimised && !clockOn()))
+        session.hold();
+    else
+        session.release();
+    if (cover && !session.paused()) {
+        session.pause();
         m_autoPaused = true;
-    } else if (!away && m_autoPaused) {
-        board.session().unpause();
     }
 }

@@ -44,8 +44,10 @@ public:
     // The board a game is shown and played on, and what it offers.
     virtual BoardSeam &board() = 0;
     // The window is minimised, another program has the focus, or a window
-    // of the game's own is over the lobby.
+    // of the game's own is over the lobby; and which of them.
     virtual bool away() const = 0;
+    enum class AwayFor { Here, Minimised, OwnWindow, OtherProgram };
+    virtual AwayFor awayFor() const = 0;
 
     // ---- Menus, keys, leaving -------------------------------------------------
 
@@ -132,7 +134,7 @@ signals:
     // The controls were arranged for a new mode.
     void modeArranged(LobbySeam::Mode mode);
     // The window went away (minimised, another program or a window of the
-    // game's own in front) or came back.
+    // game's own in front), came back, or went from one of them to another.
     void awayChanged(bool away);
 
 private:

@@ -640,7 +640,7 @@ private slots:
         QVERIFY(game().SolveProgress() == Quote && lobby->layers[size_t(Marks::Picked)].isEmpty());
     }
 
-    void theClockPausesWhileAwayAndByHand() {
+    void theClockPausesWhileAwayAndByHandAndStandsUnderTheGamesOwnWindows() {
         auto *clock = new PlayClock(*lobby, lobby->standIn);
         QCOMPARE(lobby->placed.value(clock->cover), BoardSeam::Place::OverPuzzle);
         lobby->playRecord(3, play::Level::Any);
@@ -648,6 +648,28 @@ private slots:
         lobby->setAway(true);
         QVERIFY(!lobby->session().paused()); // off: timed as ever
         lobby->setAway(false);
+        // Under a window of the game's own, or minimised, the time stands
+        // still, clock shown or not, and the board stays uncovered.
+        using A = LobbySeam::AwayFor;
+        auto heldFor = [this, clock](A why, int secs) {
+            const qint64 before = lobby->session().seconds();
+            lobby->setAway(true, why);
+            const bool covered = clock->cover->isVisibleTo(&lobby->windowWidget);
+            t = t.addSecs(secs);
+            const qint64 during = lobby->session().seconds();
+            lobby->setAway(false);
+            return std::tuple(during - before, lobby->session().seconds() - before, covered);
+        };
+        QCOMPARE(heldFor(A::OwnWindow, 30), std::tuple(qint64(0), qint64(0), false));
+        QCOMPARE(heldFor(A::Minimised, 30), std::tuple(qint64(0), qint64(0), false));
+        QCOMPARE(heldFor(A::OtherProgram, 30), std::tuple(qint64(30), qint64(30), false));
+        QVERIFY(!lobby->session().paused());
+        lobby->solveItems[0].action();
+        QCOMPARE(heldFor(A::OwnWindow, 30), std::tuple(qint64(0), qint64(0), false));
+        QVERIFY(!lobby->session().paused());
+        lobby->solveItems[0].action();
+        lobby->finish();
+        lobby->playRecord(3, play::Level::Any);
         lobby->solveItems[0].action();
         t = t.addSecs(192);
         QCOMPARE(clock->titleNote(), QStringLiteral(" \u2014 3:12"));
@@ -667,6 +689,13 @@ private slots:
         t = t.addSecs(60);
         QVERIFY(lobby->press(QKeySequence(Qt::Key_Pause)));
         QCOMPARE(lobby->session().seconds(), qint64(192));
+        // A game that ends under a message of its own ends with the time it
+        // had when the message opened, in the record as on the clock.
+        lobby->setAway(true, A::OwnWindow);
+        t = t.addSecs(45);
+        lobby->session().solve();
+        QCOMPARE(lobby->session().endedGame().seconds, qint64(192));
+        lobby->setAway(false);
         lobby->finish();
         QVERIFY(lobby->titleNote.isEmpty());
     }

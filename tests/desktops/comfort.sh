@@ -52,15 +52,20 @@ after=$(clock) since=$(($(date +%s) - asked + 1))
 [ "$((after - before))" -le "$since" ] ||
   fail "five seconds minimised counted: $before s minimised, $after s at most $since s after coming back"
 
-# A window of the game's own over the lobby (the help) stops the clock too.
+# A window of the game's own over the lobby (the help) stops the clock too,
+# and leaves the puzzle on show: no pause.
 keys "$lobby" F1
 help=$(wait_window --name ' - Help Window$')
-wait_until 'xdotool getwindowname "$lobby" | grep -q "(paused)"' || fail "the help open, the clock goes on: $(xdotool getwindowname "$lobby")"
+wait_until '[ "$(xdotool getwindowfocus 2>/dev/null)" = "$help" ]' || fail "the help did not take the focus"
+sleep 1
 before=$(clock)
 sleep 4
+[ "$(clock)" = "$before" ] || fail "the help open, the clock goes on: $before s, then $(clock) s"
+xdotool getwindowname "$lobby" | grep -q "(paused)" && fail "the help paused the game"
 asked=$(date +%s)
 keys "$help" Escape
-wait_until '! xdotool getwindowname "$lobby" | grep -q "(paused)"' || fail "the help closed, the clock still stands"
+wait_until "no_window --name ' - Help Window\$'" || fail "the help stayed"
+wait_until '[ "$(clock)" -gt "$before" ]' || fail "the help closed, the clock still stands"
 after=$(clock) since=$(($(date +%s) - asked + 1))
 [ "$((after - before))" -le "$since" ] ||
   fail "four seconds of help counted: $before s under the help, $after s at most $since s after it closed"

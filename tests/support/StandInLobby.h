@@ -160,8 +160,8 @@ public:
         session().end(SolveGame::Outcome::Abandoned);
         setMode(Mode::List);
     }
-    void setAway(bool away) {
-        m_away = away;
+    void setAway(bool away, AwayFor why = AwayFor::OtherProgram) {
+        m_awayFor = away ? why : AwayFor::Here;
         emit awayChanged(away);
     }
     GameSession &session() { return standIn.session(); }
@@ -173,7 +173,8 @@ public:
     QWidget *window() override { return &windowWidget; }
     Mode mode() const override { return m_mode; }
     BoardSeam &board() override { return standIn; }
-    bool away() const override { return m_away; }
+    bool away() const override { return m_awayFor != AwayFor::Here; }
+    AwayFor awayFor() const override { return m_awayFor; }
     void addListMenuItem(const QString &caption, std::function<void()> action,
                          std::function<bool()> checked) override {
         listItems.append({caption, std::move(checked), std::move(action)});
@@ -239,5 +240,5 @@ public:
 
 private:
     Mode m_mode = Mode::List;
-    bool m_away = false;
+    AwayFor m_awayFor = AwayFor::Here;
 };
