@@ -5,6 +5,7 @@
 #include "DesignedWindow.h"
 #include "GameSession.h"
 #include "LobbyControls.h"
+#include "OwnedNotes.h"
 #include "LobbyMode.h"
 #include "LobbySeam.h"
 #include "QuoteFile.h"
@@ -172,7 +173,7 @@ private:
     bool mayLeave(Leaving how);
     bool m_keepsOpenGames = false;
     QList<QKeySequence> m_windowKeys; // the additions' keys, which the letter boxes let pass
-    QString m_titleNote;
+    OwnedNotes m_titleNotes;
     void showTitle();
     LobbySeam::AwayFor m_awayFor = LobbySeam::AwayFor::Here;
     void setAway(LobbySeam::AwayFor why);

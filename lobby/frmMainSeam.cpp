@@ -77,9 +77,8 @@ public:
                : m.mode.is(Mode::Solve) ? m.board.puzzleBox(2)->text()
                                         : QString();
     }
-    void setTitleNote(const QString &note) override {
-        m.m_titleNote = note;
-        m.showTitle();
+    void setTitleNote(const QString &owner, const QString &note) override {
+        if (m.m_titleNotes.set(owner, note)) m.showTitle();
     }
 
     void say(const QString &text) override { m.m_announcer->say(text); }
@@ -115,7 +114,7 @@ LobbySeam &frmMain::seam() const {
 }
 
 void frmMain::showTitle() {
-    const QString title = QStringLiteral(" ") + AppInfo::Title + m_titleNote;
+    const QString title = QStringLiteral(" ") + AppInfo::Title + m_titleNotes.joined();
     if (windowTitle() != title) setWindowTitle(title);
 }
 

@@ -1322,6 +1322,10 @@ Noch einmal zum Spaß spielen? Ein noch einmal gespieltes Spiel wird nicht aufge
             <numerusform>%1 Nr. %2 · Zitat des Tages %3%4 · gelöst in %5 · %n Tipps · Serie %6</numerusform>
         </translation>
     </message>
+    <message>
+        <source> — Today&apos;s Quote, %1</source>
+        <translation> — Zitat des Tages, %1</translation>
+    </message>
 </context>
 <context>
     <name>UnbrokenPuzzles</name>

@@ -51,6 +51,15 @@ TodaysQuote::TodaysQuote(LobbySeam &lobby, BoardSeam &board)
     });
     // Once the game is in the record: its day counted in the run.
     connect(&session, &GameSession::closed, this, &TodaysQuote::gameClosed);
+    // A day's game names its day in the title, from its start to its end.
+    const auto showDay = [this] {
+        const QDate day = this->board.playing() ? this->board.session().day() : QDate();
+        this->lobby.setTitleNote(
+            objectName(), day.isValid() ? tr(" \u2014 Today's Quote, %1").arg(DayShown(day)) : QString());
+    };
+    connect(&board, &BoardSeam::gameStarted, this, showDay);
+    connect(&session, &GameSession::closed, this, showDay);
+    connect(&lobby, &LobbySeam::modeArranged, this, showDay);
 }
 
 void TodaysQuote::menuTodaysQuote_Click() {

@@ -59,7 +59,7 @@ void PlayClock::showState() {
     cover->setVisible(paused);
     if (paused) cover->raise();
     if (!paused) m_autoPaused = false;
-    lobby.setTitleNote(titleNote());
+    lobby.setTitleNote(objectName(), titleNote());
     const bool ticking = clockOn() && board.playing() && !paused;
     if (ticking && !m_tick.isActive())
         m_tick.start();

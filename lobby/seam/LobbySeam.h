@@ -107,8 +107,9 @@ public:
     virtual void abandonGame() = 0;
     // The scrambled quote on show (printing or solving).
     virtual QString scrambledOnShow() const = 0;
-    // Words after the window's title; empty for the design's title.
-    virtual void setTitleNote(const QString &note) = 0;
+    // Words after the window's title, one note for each owner, told in the
+    // order they first came; with none, the design's title.
+    virtual void setTitleNote(const QString &owner, const QString &note) = 0;
     // Says `text` to a screen reader, where the player is; nothing shows.
     virtual void say(const QString &text) = 0;
 

@@ -26,20 +26,11 @@ void QuoteListModel::setStatus(const QString &status, const QString &shortStatus
 }
 
 void QuoteListModel::setStatusNote(const QString &owner, const QString &note) {
-    for (auto &[who, said] : m_notes)
-        if (who == owner) {
-            if (said == note) return;
-            said = note;
-            return emit headerDataChanged(Qt::Horizontal, 0, 0);
-        }
-    m_notes.append({owner, note});
-    emit headerDataChanged(Qt::Horizontal, 0, 0);
+    if (m_notes.set(owner, note)) emit headerDataChanged(Qt::Horizontal, 0, 0);
 }
 
 QString QuoteListModel::status() const {
-    QString notes;
-    for (const auto &[who, said] : m_notes)
-        notes += said;
+    const QString notes = m_notes.joined();
     // The notes of a long list would push the design's words out of the
     // line: the words are said short then. With no notes they stand.
     if (!notes.isEmpty() && !m_shortStatus.isEmpty() && m_fits && !m_fits(m_status + notes))
@@ -54,7 +45,7 @@ QVariant QuoteListModel::data(const QModelIndex &index, int role) const {
     if (role == Qt::AccessibleDescriptionRole && index.row() + 1 == m_highlighted) {
         // The notes, heard with the quote; their dots are for the eye.
         QStringList notes;
-        for (const auto &[who, said] : m_notes) {
+        for (const QString &said : m_notes.notes()) {
             const QString note = (said.contains(QStringLiteral("\u00B7 "))
                                       ? said.section(QStringLiteral("\u00B7 "), 1)
                                       : said)

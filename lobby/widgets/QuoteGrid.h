@@ -1,5 +1,6 @@
 #pragma once
 
+#include "OwnedNotes.h"
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <QTableView>
@@ -41,7 +42,7 @@ public:
 private:
     QStringList m_quotes;
     QString m_status, m_shortStatus;
-    QList<QPair<QString, QString>> m_notes;
+    OwnedNotes m_notes;
     std::function<bool(const QString &)> m_fits;
     int m_highlighted = 0; // from 1
 };

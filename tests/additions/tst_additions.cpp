@@ -975,6 +975,7 @@ private slots:
         QVERIFY(lobby->press(QKeySequence(Qt::CTRL | Qt::Key_D)));
         QVERIFY(lobby->is(LobbySeam::Mode::Solve));
         QCOMPARE(lobby->session().day(), day);
+        QCOMPARE(lobby->titleNote, QStringLiteral(" \u2014 Today's Quote, 9 Dec 2026"));
         QCOMPARE(game().SolveQuote(), play::DailyPuzzle(day)->board);
         QVERIFY(!daily->copyResult()); // nothing solved yet
         t = t.addSecs(134);
@@ -1030,6 +1031,7 @@ private slots:
         QVERIFY(lobby->press(QKeySequence(QKeySequence::Copy)));
         QCOMPARE(QGuiApplication::clipboard()->text(), line); // the day's result, not the replay's
         lobby->finish();
+        QVERIFY(lobby->titleNote.isEmpty());
         QCOMPARE(stats::ReadGames().size(), rows);
         // Played again and left: nothing recorded either; No plays nothing.
         script->answers = {Answer::Yes};

@@ -42,8 +42,11 @@ printf '[Defaults]\nNewUser=NoShow\nHelperTip=False\n' >"$conf"
 launch "$work/play" "$exe" --daily 2026-12-08 || fail "the game did not start"
 title=$(wait_window --pid "$pid") || fail "no title page"
 lobby=
-press_until 'lobby=$(xdotool search --onlyvisible --name "^ Cipherly\$" 2>/dev/null | head -n1); [ -n "$lobby" ]' \
+press_until 'lobby=$(xdotool search --onlyvisible --name "^ Cipherly( |\$)" 2>/dev/null | head -n1); [ -n "$lobby" ]' \
   "$title" alt+c || fail "no lobby"
+# The day's game names its day in the title.
+wait_until "xdotool getwindowname '$lobby' | grep -qx \" Cipherly — Today's Quote, 8 Dec 2026\"" ||
+  fail "the title does not name the day: $(xdotool getwindowname "$lobby")"
 record="$XDG_DATA_HOME/Cipherly/games.csv"
 # The day's game is on show: F8 shows its answer, and it is recorded with its day.
 press_until 'grep -q ",shown,.*,2026-12-08$" "$record" 2>/dev/null' "$lobby" F8 ||

@@ -582,9 +582,13 @@ private slots:
         board.setMarks(BoardSeam::Marks::Lit, {});
         QCOMPARE(guide->highlighted(), QList<int>({0, 1}));
         // Words after the title.
-        seam.setTitleNote(QStringLiteral(" - 1:00"));
-        QCOMPARE(m.windowTitle(), QStringLiteral(" Cipherly - 1:00"));
-        seam.setTitleNote({});
+        seam.setTitleNote(QStringLiteral("clock"), QStringLiteral(" - 1:00"));
+        seam.setTitleNote(QStringLiteral("day"), QStringLiteral(" - today"));
+        seam.setTitleNote(QStringLiteral("clock"), QStringLiteral(" - 1:01"));
+        QCOMPARE(m.windowTitle(), QStringLiteral(" Cipherly - 1:01 - today"));
+        seam.setTitleNote(QStringLiteral("clock"), {});
+        seam.setTitleNote(QStringLiteral("day"), {});
+        QCOMPARE(m.windowTitle(), QStringLiteral(" Cipherly"));
         // Typing on the puzzle: a click on a letter is told and keeps the
         // focus there, and the keys typed there go to the typing first.
         QList<int> keys;

@@ -2,6 +2,7 @@
 
 #include "BoardSeam.h"
 #include "LobbySeam.h"
+#include "OwnedNotes.h"
 #include "PuzzleKind.h"
 #include "QuoteFile.h"
 
@@ -235,7 +236,11 @@ public:
         return m_mode == Mode::Print ? scrambled
                                      : const_cast<StandInBoard &>(standIn).game().Enciphered();
     }
-    void setTitleNote(const QString &note) override { titleNote = note; }
+    void setTitleNote(const QString &owner, const QString &note) override {
+        titleNotes.set(owner, note);
+        titleNote = titleNotes.joined();
+    }
+    OwnedNotes titleNotes;
     void say(const QString &text) override { said << text; }
 
 private:
