@@ -8,7 +8,7 @@
 # makes no hint of the next pair, a blank said as a blank, a pause, Tab past
 # an empty letter box, the answer after Solve, the highlighted quote on
 # coming back to the list, a menu's first item and the help's topic; a pencil
-# letter heard as pencilled; Return on a button; and the
+# letter heard as pencilled; Return on a button; the night colours; and the
 # letter tiles, tile by tile and word by word, a pair typed on one.
 set -euo pipefail
 here=$(dirname "$0")
@@ -220,4 +220,9 @@ done
 [ -n "$heard" ] || hear "^Solve a Random Quote On-Screen push button" "the button that solves a quote"
 keys "$lobby" Return
 hear "Solving a quote" "the game started by Return"
+# The night colours switched on and off, each said.
+keys "$lobby" ctrl+shift+n
+hear "Night colours on" "the night colours switched on"
+keys "$lobby" ctrl+shift+n
+hear "Night colours off" "the night colours switched off"
 echo "1 passed, 0 failed"
