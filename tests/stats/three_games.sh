@@ -34,9 +34,14 @@ keys "$lobby" Escape
 echo "-- skipped, then abandoned"
 # Left before any move: only skipped, no row (the record's outcomes below
 # are three, the next game's the third).
-keys "$lobby" alt+s Escape
+# A game is kept from its start to its end: each step waits for its file.
+wait_until '[ ! -e "$kept" ]' || fail "the shown game stayed kept"
+keys "$lobby" alt+s
+wait_until '[ -e "$kept" ]' || fail "no game to skip"
+press_until '[ ! -e "$kept" ]' "$lobby" Escape || fail "the game was not left"
 # Left after a hint: abandoned.
 keys "$lobby" alt+s
+wait_until '[ -e "$kept" ]' || fail "no game to abandon"
 press_until hinted "$lobby" F4 || fail "no hint in the game to abandon"
 keys "$lobby" Escape
 wait_until '[ "$(rows)" -ge 3 ]' || fail "the abandoned game was not recorded"
