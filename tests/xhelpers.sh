@@ -183,9 +183,21 @@ private_world() {
   trap end_world EXIT
 }
 end_world() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  wait 2>/dev/null || true
+  stop "${pids[@]}" || true
   rm -rf "$work"
+}
+
+# stop PID...: ends the processes as a logout does (TERM), and any that has
+# not ended within the limit at once (KILL), so that no test waits for ever
+# on one; true when all ended on TERM.
+stop() {
+  local p rc=0
+  kill "$@" 2>/dev/null || true
+  for p in "$@"; do
+    wait_until "ended $p" || { kill -9 "$p" 2>/dev/null || true; rc=1; }
+  done
+  wait "$@" 2>/dev/null || true
+  return $rc
 }
 
 # fail WHY: the test's verdict, in the closing line the runners read.

@@ -54,7 +54,8 @@ for state in MAXIMIZED_VERT MAXIMIZED_HORZ FULLSCREEN; do
   grep -qx "remove _NET_WM_STATE_$state" "$work/states" || { cat "$work/states"; fail "$state was not let go alone"; }
 done
 echo "   each enlarged state let go in a message of its own; the welcome screen back at $designed"
-kill "$pid" "$spy"; wait "$pid" "$spy" 2>/dev/null || true
+stop "$spy" || true
+stop "$pid" || fail "the game did not end on TERM"
 
 echo "-- fluxbox"
 fluxbox >/dev/null 2>&1 & wm=$!; pids+=("$wm")
@@ -69,7 +70,8 @@ keys "$lobby" F1
 help=$(wait_window --name '^Cipherly - Help Window$') || fail "no help window"
 sleep 0.5
 unchanged "help window" "$help"
-kill "$pid" "$wm"; wait "$pid" "$wm" 2>/dev/null || true
+stop "$pid" || fail "the game did not end on TERM"
+stop "$wm" || true
 
 echo "-- Xft.dpi below 96"
 lobby_picture() {
