@@ -1194,7 +1194,7 @@ Klicken Sie auf „Fertig mit diesem Zitat“, um zur Liste zurückzukehren.</tr
 
 Click &quot;Solve a Random Quote On-Screen&quot; and Cipherly picks a quote from your list at random, scrambles it with a new code key and shows it in the lower box. It picks a quote you have never played yet while there is one, and after that one you played longest ago. To play a quote of your choice, highlight it in the list and choose &quot;Solve This Quote&quot; in the list&apos;s menu (right-click the list, or press the Menu key Shift+F10 or Ctrl+M). The yellow box above it holds your solution so far: a dot stands for every letter you have not placed yet.
 
-Today&apos;s Quote (in the list&apos;s menu, or Ctrl+D) is one puzzle a day, the same for every Cipherly player on that date: a quote that comes with Cipherly, not one of your list, easier on Mondays and harder on Sundays. Start Cipherly with --daily and a date (2027-01-15) to play a day gone by. A game of the day is kept like any other; when you solve it, Cipherly tells you how many days in a row you have solved the day&apos;s quote, and offers to copy your result as one line to share, with no letter of the answer in it. Ctrl+C copies the result of any game you have solved. A day you have solved already shows its result, and you may play it again for fun: a game played again is not recorded and leaves your days in a row as they are.
+Today&apos;s Quote (in the list&apos;s menu, or Ctrl+D) is one puzzle a day, the same for every Cipherly player on that date: a quote that comes with Cipherly, not one of your list, easier on Mondays and harder on Sundays. To play a day gone by, choose &quot;Today&apos;s Quote Calendar...&quot; in the list&apos;s menu (Ctrl+Shift+D): it shows a month at a time, each day marked solved on its day (★), solved later (☆), started (○) or not played, and your days in a row; the arrow keys move by day, Page Up and Page Down by month, and Return or a double click plays the day chosen. Cipherly started with --daily and a date (2027-01-15) plays that day too. A game of the day is kept like any other; when you solve it, Cipherly tells you how many days in a row you have solved the day&apos;s quote, and offers to copy your result as one line to share, with no letter of the answer in it. Ctrl+C copies the result of any game you have solved. A day you have solved already shows its result, and you may play it again for fun: a game played again is not recorded and leaves your days in a row as they are.
 
 Tick &quot;Show Played Record&quot; in the list&apos;s menu and the line above the list tells whether the highlighted quote was ever played, how often you solved it and your best time.
 
@@ -1221,7 +1221,7 @@ When you complete the quote yourself, Cipherly tells you how many minutes you to
 
 Klicken Sie auf „Zufälliges Zitat am Bildschirm lösen“, und Cipherly wählt zufällig ein Zitat aus Ihrer Liste, verschlüsselt es mit einem neuen Schlüssel und zeigt es im unteren Feld. Solange es ein Zitat gibt, das Sie noch nie gespielt haben, nimmt es eines davon, danach das, das Sie am längsten nicht mehr gespielt haben. Um ein Zitat Ihrer Wahl zu spielen, markieren Sie es in der Liste und wählen „Dieses Zitat lösen“ im Menü der Liste (Rechtsklick auf die Liste oder die Menütaste, Umschalt+F10 oder Strg+M). Das gelbe Feld darüber enthält Ihre bisherige Lösung: Ein Punkt steht für jeden Buchstaben, den Sie noch nicht eingesetzt haben.
 
-Das Zitat des Tages (im Menü der Liste oder mit Strg+D) ist ein Rätsel am Tag, für alle, die Cipherly an dem Tag spielen, dasselbe: ein Zitat, das mit Cipherly kommt, nicht eines Ihrer Liste, montags leichter und sonntags schwerer. Starten Sie Cipherly mit --daily und einem Datum (2027-01-15), um einen vergangenen Tag zu spielen. Ein Spiel des Tages wird aufbewahrt wie jedes andere; lösen Sie es, sagt Cipherly Ihnen, an wie vielen Tagen in Folge Sie das Zitat des Tages gelöst haben, und bietet an, Ihr Ergebnis als eine Zeile zum Teilen zu kopieren, ohne einen Buchstaben der Lösung. Strg+C kopiert das Ergebnis jedes gelösten Spiels. Ein Tag, den Sie schon gelöst haben, zeigt sein Ergebnis, und Sie können ihn zum Spaß noch einmal spielen: Ein noch einmal gespieltes Spiel wird nicht aufgezeichnet und lässt Ihre Tage in Folge, wie sie sind.
+Das Zitat des Tages (im Menü der Liste oder mit Strg+D) ist ein Rätsel am Tag, für alle, die Cipherly an dem Tag spielen, dasselbe: ein Zitat, das mit Cipherly kommt, nicht eines Ihrer Liste, montags leichter und sonntags schwerer. Um einen vergangenen Tag zu spielen, wählen Sie „Zitat des Tages im Kalender …“ im Menü der Liste (Strg+Umschalt+D): Er zeigt einen Monat auf einmal, jeden Tag markiert als am Tag gelöst (★), später gelöst (☆), begonnen (○) oder nicht gespielt, und Ihre Tage in Folge; die Pfeiltasten gehen um einen Tag weiter, Bild auf und Bild ab um einen Monat, und die Eingabetaste oder ein Doppelklick spielt den gewählten Tag. Mit --daily und einem Datum (2027-01-15) gestartet, spielt Cipherly diesen Tag ebenso. Ein Spiel des Tages wird aufbewahrt wie jedes andere; lösen Sie es, sagt Cipherly Ihnen, an wie vielen Tagen in Folge Sie das Zitat des Tages gelöst haben, und bietet an, Ihr Ergebnis als eine Zeile zum Teilen zu kopieren, ohne einen Buchstaben der Lösung. Strg+C kopiert das Ergebnis jedes gelösten Spiels. Ein Tag, den Sie schon gelöst haben, zeigt sein Ergebnis, und Sie können ihn zum Spaß noch einmal spielen: Ein noch einmal gespieltes Spiel wird nicht aufgezeichnet und lässt Ihre Tage in Folge, wie sie sind.
 
 Haken Sie „Spielbilanz anzeigen“ im Menü der Liste an, und die Zeile über der Liste sagt, ob das markierte Zitat schon einmal gespielt wurde, wie oft Sie es gelöst haben und was Ihre beste Zeit war.
 
@@ -1325,6 +1325,10 @@ Noch einmal zum Spaß spielen? Ein noch einmal gespieltes Spiel wird nicht aufge
     <message>
         <source> — Today&apos;s Quote, %1</source>
         <translation> — Zitat des Tages, %1</translation>
+    </message>
+    <message>
+        <source>Today&apos;s Quote &amp;Calendar...	Ctrl+Shift+D</source>
+        <translation>Zitat des Tages im &amp;Kalender …	Strg+Umschalt+D</translation>
     </message>
 </context>
 <context>
@@ -1715,6 +1719,65 @@ Cipherly startet mit den üblichen Einstellungen und speichert keine neuen; desh
     <message>
         <source>Every name to set it aside under is taken</source>
         <translation>Jeder Name, unter dem sie beiseitegelegt werden könnte, ist vergeben</translation>
+    </message>
+</context>
+<context>
+    <name>frmDailyCalendar</name>
+    <message>
+        <source>Today&apos;s Quote, day by day</source>
+        <translation>Zitat des Tages, Tag für Tag</translation>
+    </message>
+    <message>
+        <source>Days in a row: %1 (longest %2)</source>
+        <translation>Tage in Folge: %1 (längste Serie %2)</translation>
+    </message>
+    <message>
+        <source>%1 solved on its day   %2 solved later   %3 started
+Return or a double click plays the day; Page Up and Page Down change the month.</source>
+        <translation>%1 am Tag gelöst   %2 später gelöst   %3 begonnen
+Die Eingabetaste oder ein Doppelklick spielt den Tag; Bild auf und Bild ab wechseln den Monat.</translation>
+    </message>
+    <message>
+        <source> %1 - Today&apos;s Quote Calendar</source>
+        <translation> %1 - Kalender der Zitate des Tages</translation>
+    </message>
+    <message>
+        <source>%1, #%2</source>
+        <translation>%1, Nr. %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: solved on its day, in %2 with %n hint(s).</source>
+        <translation>
+            <numerusform>%1: am Tag gelöst, in %2 mit %n Tipp.</numerusform>
+            <numerusform>%1: am Tag gelöst, in %2 mit %n Tipps.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: solved later, on %2, in %3 with %n hint(s).</source>
+        <translation>
+            <numerusform>%1: später gelöst, am %2, in %3 mit %n Tipp.</numerusform>
+            <numerusform>%1: später gelöst, am %2, in %3 mit %n Tipps.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: started, not solved yet.</source>
+        <translation>%1: begonnen, noch nicht gelöst.</translation>
+    </message>
+    <message>
+        <source>%1: not played yet.</source>
+        <translation>%1: noch nicht gespielt.</translation>
+    </message>
+    <message>
+        <source>&amp;Play
+This Day</source>
+        <translation>Diesen Tag
+&amp;spielen</translation>
+    </message>
+    <message>
+        <source>&amp;Return
+(Esc)</source>
+        <translation>&amp;Zurück
+(Esc)</translation>
     </message>
 </context>
 <context>

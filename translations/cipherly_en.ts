@@ -194,6 +194,23 @@ Play it again for fun? A game played again is not recorded and leaves your days 
     </message>
 </context>
 <context>
+    <name>frmDailyCalendar</name>
+    <message numerus="yes">
+        <source>%1: solved on its day, in %2 with %n hint(s).</source>
+        <translation>
+            <numerusform>%1: solved on its day, in %2 with %n hint.</numerusform>
+            <numerusform>%1: solved on its day, in %2 with %n hints.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: solved later, on %2, in %3 with %n hint(s).</source>
+        <translation>
+            <numerusform>%1: solved later, on %2, in %3 with %n hint.</numerusform>
+            <numerusform>%1: solved later, on %2, in %3 with %n hints.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>frmStatistics</name>
     <message numerus="yes">
         <source>Today&apos;s Quote in a row: %n day(s)</source>

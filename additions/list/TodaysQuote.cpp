@@ -1,12 +1,14 @@
 #include "TodaysQuote.h"
 
 #include "AppInfo.h"
+#include "DailyCalendar.h"
 #include "DailyDays.h"
 #include "DailyQuote.h"
 #include "Dialogs.h"
 #include "Figures.h"
 #include "GameRecord.h"
 #include "Minutes.h"
+#include "ShowModal.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -16,22 +18,33 @@
 
 QDate TodaysQuote::Requested;
 
-namespace {
-
-QString DayShown(const QDate &day) {
+QString TodaysQuote::DayShown(const QDate &day) {
     //: How a day is written in the game's messages and share line (QDate format).
-    return QLocale().toString(day, TodaysQuote::tr("d MMM yyyy"));
+    return QLocale().toString(day, tr("d MMM yyyy"));
 }
-
-} // namespace
 
 TodaysQuote::TodaysQuote(LobbySeam &lobby, BoardSeam &board)
     : BoardAddition(lobby, board, QStringLiteral("todaysQuote")) {
     lobby.addListMenuItem(tr("Today's &Quote\tCtrl+D"), [this] { menuTodaysQuote_Click(); });
-    lobby.addKey(QKeySequence(Qt::CTRL | Qt::Key_D), [this] {
-        if (this->lobby.is(LobbySeam::Mode::List) && this->lobby.window()->isEnabled())
-            menuTodaysQuote_Click();
+    lobby.addListMenuItem(tr("Today's Quote &Calendar...\tCtrl+Shift+D"),
+                          [this] { menuCalendar_Click(); });
+    const auto inList = [this] {
+        return this->lobby.is(LobbySeam::Mode::List) && this->lobby.window()->isEnabled();
+    };
+    lobby.addKey(QKeySequence(Qt::CTRL | Qt::Key_D), [this, inList] {
+        if (inList()) menuTodaysQuote_Click();
     });
+    lobby.addKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), [this, inList] {
+        if (inList()) menuCalendar_Click();
+    });
+    chooseDay = [this](QWidget *over) {
+        QDate chosen;
+        auto *calendar = new frmDailyCalendar(stats::ReadGames(), today());
+        connect(calendar, &frmDailyCalendar::dayChosen, this,
+                [&chosen](const QDate &day) { chosen = day; });
+        ShowModal(calendar, over);
+        return chosen;
+    };
     lobby.addKey(QKeySequence(QKeySequence::Copy), [this] { copyResult(); });
     connect(&lobby, &LobbySeam::lobbyOpened, this, [this] {
         if (!Requested.isValid()) return;
@@ -64,6 +77,12 @@ TodaysQuote::TodaysQuote(LobbySeam &lobby, BoardSeam &board)
 
 void TodaysQuote::menuTodaysQuote_Click() {
     play(today());
+}
+
+void TodaysQuote::menuCalendar_Click() {
+    QDate chosen;
+    lobby.showOverLobby([this, &chosen](QWidget *over) { chosen = chooseDay(over); });
+    if (chosen.isValid()) play(chosen);
 }
 
 bool TodaysQuote::play(const QDate &day) {

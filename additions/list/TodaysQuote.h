@@ -25,6 +25,11 @@ public:
     // The day's puzzle, as a game; false (and told) for a day with none.
     bool play(const QDate &day);
     void menuTodaysQuote_Click();
+    // The calendar of the days; the day chosen in it is played.
+    void menuCalendar_Click();
+    // Shows the calendar over `over` and gives the day chosen (an invalid
+    // date when none was); replaceable in tests.
+    std::function<QDate(QWidget *over)> chooseDay;
 
     // The result of a solved game as one line: "Cipherly #40 · Today's Quote
     // 15 Jan 2027 · level 3 · solved in 2:14 · 0 hints · streak 5" for a game
@@ -33,6 +38,8 @@ public:
                              int level = 0);
     // The day's number: 1 for the first day with a quote of the day.
     static int Number(const QDate &day);
+    // "15 Jan 2027": how a day is written in messages and the share line.
+    static QString DayShown(const QDate &day);
     // Copies the result of the solved game on show; false when none is.
     bool copyResult();
     // Today, by the player's clock; replaceable in tests.

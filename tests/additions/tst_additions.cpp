@@ -1,6 +1,7 @@
 // Each addition on a stand-in for the lobby's seam, without the lobby.
 #include "Announcer.h"
 #include "AnswerGuard.h"
+#include "DailyCalendar.h"
 #include "DailyQuote.h"
 #include "FreshQuotes.h"
 #include "Figures.h"
@@ -40,13 +41,16 @@
 #include "ViewZoom.h"
 #include "Worksheet.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <csignal>
@@ -1047,6 +1051,70 @@ private slots:
         QVERIFY(!daily->play(day.addDays(1)));
         QVERIFY(script->messages.last().text.contains(QStringLiteral("still to come")));
         QVERIFY(lobby->is(LobbySeam::Mode::List));
+    }
+
+    void theCalendarShowsEachDaysStateAndPlaysTheDayChosen() {
+        const QDate today = t.date(), first = play::FirstDailyDate();
+        QCOMPARE(first.daysTo(today), 2);
+        const auto row = [](const QDate &day, const QDate &ended, stats::Outcome outcome) {
+            stats::Game g;
+            g.day = day;
+            g.finished = QDateTime(ended, QTime(21, 0), Qt::UTC);
+            g.outcome = outcome;
+            g.seconds = 134;
+            g.hints = 1;
+            return g;
+        };
+        // The first day solved on its day; the second left, then solved a
+        // day later; today not played.
+        frmDailyCalendar w({row(first, first, stats::Outcome::Solved),
+                            row(first.addDays(1), first.addDays(1), stats::Outcome::Abandoned),
+                            row(first.addDays(1), today, stats::Outcome::Solved)},
+                           today);
+        QSignalSpy chosen(&w, &frmDailyCalendar::dayChosen);
+        QCOMPARE(w.lblDay->text(), QStringLiteral("9 Dec 2026, #3: not played yet."));
+        QVERIFY2(w.lblRuns->text().contains(QStringLiteral("(longest 1)")),
+                 qPrintable(w.lblRuns->text()));
+        QWidget *days = w.calendar->findChild<QAbstractItemView *>();
+        QTest::keyClick(days, Qt::Key_Left);
+        QCOMPARE(w.lblDay->text(),
+                 QStringLiteral("8 Dec 2026, #2: solved later, on 9 Dec 2026, in 2:14 with 1 hint."));
+        const QList<Announcer *> voices = w.findChildren<Announcer *>();
+        QVERIFY(std::any_of(voices.begin(), voices.end(),
+                            [&w](Announcer *a) { return a->said() == w.lblDay->text(); }));
+        QTest::keyClick(days, Qt::Key_Left);
+        QTest::keyClick(days, Qt::Key_Left); // no day before the first
+        QCOMPARE(w.lblDay->text(),
+                 QStringLiteral("7 Dec 2026, #1: solved on its day, in 2:14 with 1 hint."));
+        for (int i = 0; i < 4; ++i) QTest::keyClick(days, Qt::Key_Right); // nor after today
+        QCOMPARE(w.calendar->selectedDate(), today);
+        QCOMPARE(frmDailyCalendar::DayLine(today, {stats::DayState::Started, {}}),
+                 QStringLiteral("9 Dec 2026, #3: started, not solved yet."));
+        QCOMPARE(QSet<QString>({frmDailyCalendar::Mark(stats::DayState::SolvedOnDay),
+                                frmDailyCalendar::Mark(stats::DayState::SolvedLater),
+                                frmDailyCalendar::Mark(stats::DayState::Started)})
+                     .size(),
+                 3);
+        QVERIFY(frmDailyCalendar::Mark(stats::DayState::NotPlayed).isEmpty());
+        QTest::keyClick(days, Qt::Key_Left);
+        QTest::keyClick(days, Qt::Key_Return);
+        QCOMPARE(chosen.size(), 1);
+        QCOMPARE(chosen[0][0].toDate(), first.addDays(1));
+
+        // From the list: the day chosen is played, and a window closed
+        // without one plays nothing.
+        auto *daily = new TodaysQuote(*lobby, lobby->standIn);
+        daily->today = [today] { return today; };
+        QDate pick;
+        daily->chooseDay = [&pick](QWidget *) { return pick; };
+        QVERIFY(lobby->press(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)));
+        QVERIFY(lobby->is(LobbySeam::Mode::List));
+        pick = first;
+        lobby->choose(QStringLiteral("Today's Quote &Calendar...\tCtrl+Shift+D"));
+        QVERIFY(lobby->is(LobbySeam::Mode::Solve));
+        QCOMPARE(lobby->session().day(), first);
+        QCOMPARE(game().SolveQuote(), play::DailyPuzzle(first)->board);
+        QCOMPARE(lobby->titleNote, QStringLiteral(" \u2014 Today's Quote, 7 Dec 2026"));
     }
 
     void theFirstGameTellsWhereTheHelpersAreOnce() {
