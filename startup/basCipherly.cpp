@@ -5,6 +5,7 @@
 #include "Dialogs.h"
 #include "GameKeeper.h"
 #include "GameRecord.h"
+#include "InstanceChannel.h"
 #include "ListFolder.h"
 #include "PrinterSurface.h"
 #include "QuoteFile.h"
@@ -20,6 +21,7 @@
 namespace basCipherly {
 
 const char *const AlreadyRunningTitle = QT_TRANSLATE_NOOP("basCipherly", "Terminating...");
+QString HandOver;
 
 namespace {
 
@@ -61,8 +63,13 @@ bool Main() {
     instanceGuard.setFolder(folder);
     switch (instanceGuard.acquire()) {
     case SingleInstance::Result::Acquired:
+        // A later copy on this list may hand this one what it was asked for.
+        instancechannel::Listen(folder);
         break;
     case SingleInstance::Result::HeldByAnother:
+        // What this copy was asked to do, the copy that runs does; this one
+        // then ends without a word.
+        if (!HandOver.isEmpty() && instancechannel::Hand(folder, HandOver)) return false;
         dialogs::message(nullptr, QCoreApplication::translate("basCipherly", AlreadyRunningTitle),
                          QCoreApplication::translate("basCipherly",
                                                      "%1 is already loaded\nand running on your "

@@ -19,5 +19,8 @@ QString QuoteListPath();
 
 // The text of the second-copy refusal.
 extern const char *const AlreadyRunningTitle;
+// A request for a copy already running on the same list ("daily
+// 2027-01-15"): handed to it there, in place of the refusal; none by default.
+extern QString HandOver;
 
 } // namespace basCipherly

@@ -213,6 +213,7 @@ int main(int argc, char *argv[]) {
         QCoreApplication core(argc, argv);
         SpeakTheLanguage(core, argc, argv);
         if (!DayAsked(argc, argv, TodaysQuote::Requested)) return 2;
+        basCipherly::HandOver = TodaysQuote::Request(TodaysQuote::Requested);
     }
     if (NoDisplay()) {
         QCoreApplication core(argc, argv);

@@ -7,9 +7,11 @@
 #include "Dialogs.h"
 #include "Figures.h"
 #include "GameRecord.h"
+#include "InstanceChannel.h"
 #include "Minutes.h"
 #include "ShowModal.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLocale>
@@ -47,6 +49,7 @@ TodaysQuote::TodaysQuote(LobbySeam &lobby, BoardSeam &board)
     };
     lobby.addKey(QKeySequence(QKeySequence::Copy), [this] { copyResult(); });
     connect(&lobby, &LobbySeam::lobbyOpened, this, [this] {
+        m_opened = true;
         if (!Requested.isValid()) return;
         const QDate day = Requested;
         Requested = QDate();
@@ -73,6 +76,57 @@ TodaysQuote::TodaysQuote(LobbySeam &lobby, BoardSeam &board)
     connect(&board, &BoardSeam::gameStarted, this, showDay);
     connect(&session, &GameSession::closed, this, showDay);
     connect(&lobby, &LobbySeam::modeArranged, this, showDay);
+    // Another start of the game asks this one for a day.
+    instancechannel::SetHandler([this](const QString &request) {
+        const QString prefix = Request({});
+        if (request.startsWith(prefix))
+            if (const QDate day = play::DayOf(request.mid(prefix.size())); day.isValid())
+                dayAsked(day);
+    });
+}
+
+TodaysQuote::~TodaysQuote() {
+    instancechannel::SetHandler({});
+}
+
+QString TodaysQuote::Request(const QDate &day) {
+    return QStringLiteral("daily ") + (day.isValid() ? play::DayName(day) : QString());
+}
+
+void TodaysQuote::dayAsked(const QDate &day) {
+    m_asked = day;
+    offerAsked();
+}
+
+void TodaysQuote::offerAsked() {
+    if (!m_asked.isValid()) return;
+    // Before the lobby is open, the day waits for its opening, as one asked
+    // for on the command line does.
+    if (!m_opened) {
+        Requested = std::exchange(m_asked, QDate());
+        return;
+    }
+    const bool free = lobby.window()->isEnabled() && !QApplication::activeModalWidget() &&
+                      (lobby.is(LobbySeam::Mode::List) || lobby.is(LobbySeam::Mode::Solve));
+    if (!free) {
+        // A window over the lobby, or a quote being written: asked again
+        // once the player is back.
+        QTimer::singleShot(500, this, &TodaysQuote::offerAsked);
+        return;
+    }
+    const QDate day = std::exchange(m_asked, QDate());
+    if (board.playing()) {
+        if (board.session().day() == day) return; // on show already
+        if (dialogs::message(lobby.window(), AppInfo::Title,
+                             tr("%1 was started again for Today's Quote of %2.\n\nLeave the game on "
+                                "show for it? It then counts as left unfinished.")
+                                 .arg(AppInfo::Title, DayShown(day)),
+                             dialogs::Icon::Question, dialogs::Buttons::YesNo,
+                             dialogs::Answer::No) != dialogs::Answer::Yes)
+            return;
+        lobby.abandonGame();
+    }
+    play(day);
 }
 
 void TodaysQuote::menuTodaysQuote_Click() {

@@ -19,9 +19,16 @@ class TodaysQuote : public BoardAddition {
     Q_OBJECT
 public:
     TodaysQuote(LobbySeam &lobby, BoardSeam &board);
+    ~TodaysQuote() override;
 
     // The day asked for on the command line, played once the lobby opens.
     static QDate Requested;
+    // The request that asks a copy already running for `day`'s puzzle.
+    static QString Request(const QDate &day);
+    // A day asked for by another start of the game: offered here as soon as
+    // the lobby can take it (at once in the list; over a game, by a question;
+    // after the window or the editing in front of it).
+    void dayAsked(const QDate &day);
     // The day's puzzle, as a game; false (and told) for a day with none.
     bool play(const QDate &day);
     void menuTodaysQuote_Click();
@@ -46,6 +53,9 @@ public:
     std::function<QDate()> today = [] { return QDate::currentDate(); };
 
 private:
+    void offerAsked();
+    QDate m_asked;
+    bool m_opened = false;
     void gameClosed();
     // The share line of the day's first solve; empty for a day not solved.
     QString resultLine(const QDate &day);

@@ -1117,6 +1117,39 @@ private slots:
         QCOMPARE(lobby->titleNote, QStringLiteral(" \u2014 Today's Quote, 7 Dec 2026"));
     }
 
+    void aDayAskedByAnotherStartIsOfferedWhereThePlayerIs() {
+        new GameStatistics(*lobby, lobby->standIn);
+        auto *daily = new TodaysQuote(*lobby, lobby->standIn);
+        const QDate today = t.date(), first = play::FirstDailyDate();
+        daily->today = [today] { return today; };
+        // Before the lobby opens, the day waits for the opening.
+        daily->dayAsked(first);
+        QCOMPARE(std::exchange(TodaysQuote::Requested, QDate()), first);
+        emit lobby->lobbyOpened();
+        QVERIFY(lobby->is(LobbySeam::Mode::List));
+        // In the list, at once; the day on show asks nothing.
+        daily->dayAsked(first);
+        QCOMPARE(lobby->session().day(), first);
+        lobby->typePair(cipherOf(game().SolveQuote()[0]), u'Q');
+        daily->dayAsked(first);
+        QVERIFY(script->messages.isEmpty());
+        // Over a game of another day, a question: No keeps the game.
+        script->answers = {Answer::No};
+        daily->dayAsked(today);
+        QCOMPARE(script->messages.size(), 1);
+        QVERIFY2(script->messages[0].text.contains(QStringLiteral("Today's Quote of 9 Dec 2026")),
+                 qPrintable(script->messages[0].text));
+        QCOMPARE(lobby->session().day(), first);
+        QVERIFY(stats::ReadGames().isEmpty());
+        // Yes: the game is left unfinished, and the day asked for is played.
+        script->answers = {Answer::Yes};
+        daily->dayAsked(today);
+        QCOMPARE(lobby->session().day(), today);
+        QCOMPARE(stats::ReadGames().size(), 1);
+        QCOMPARE(stats::ReadGames()[0].outcome, stats::Outcome::Abandoned);
+        QCOMPARE(stats::ReadGames()[0].day, first);
+    }
+
     void theFirstGameTellsWhereTheHelpersAreOnce() {
         Settings::SetOn(Settings::Keys::HelperTip, true);
         new HelperTip(*lobby, lobby->standIn);

@@ -1,5 +1,6 @@
 #include "AppInfo.h"
 #include "DataFolder.h"
+#include "InstanceChannel.h"
 #include "ListFolder.h"
 #include "QuoteFile.h"
 #include "RecordingSystem.h"
@@ -19,6 +20,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <future>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 namespace {
 void writeFile(const QString &name) {
     QFile f(name);
@@ -29,6 +35,28 @@ void put(const QString &name, const QByteArray &bytes) {
     QFile f(name);
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(f.write(bytes), bytes.size());
+}
+
+// Sends `bytes` on the local socket at `path` and gives what comes back
+// before it closes ("unconnected" when nothing listens).
+QByteArray rawExchange(const QString &path, const QByteArray &bytes) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un at{};
+    at.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    std::memcpy(at.sun_path, name.constData(), std::min(name.size(), qsizetype(sizeof at.sun_path - 1)));
+    const timeval limit{10, 0};
+    ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
+    if (::connect(fd, reinterpret_cast<sockaddr *>(&at), sizeof at) != 0) {
+        ::close(fd);
+        return "unconnected";
+    }
+    ::send(fd, bytes.constData(), size_t(bytes.size()), MSG_NOSIGNAL);
+    QByteArray back;
+    char buffer[64];
+    for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;) back.append(buffer, n);
+    ::close(fd);
+    return back;
 }
 
 QByteArray bytesOf(const QString &name) {
@@ -181,6 +209,50 @@ private slots:
         QCOMPARE(withoutFile.acquire(), SingleInstance::Result::Acquired);
         QVERIFY(QDir().rmdir(SingleInstance::lockPath(list)));
         QCOMPARE(other.acquire(), SingleInstance::Result::HeldByAnother);
+    }
+
+    void aLaterCopyHandsItsRequestToTheOneThatRuns() {
+        const QString list = folder->file(QStringLiteral("data"));
+        QVERIFY(QDir().mkpath(list));
+        // From another thread, as another process would: this one serves.
+        const auto hand = [&list](const QString &request) {
+            auto answered = std::async(std::launch::async, [&list, request] {
+                return instancechannel::Hand(list, request);
+            });
+            while (answered.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)
+                QCoreApplication::processEvents();
+            return answered.get();
+        };
+        QVERIFY(!hand(QStringLiteral("daily 2026-12-08"))); // nobody listens
+        // A socket left by a copy that crashed is taken over.
+        put(instancechannel::Path(list), "left over");
+        QVERIFY(instancechannel::Listen(list));
+        QStringList taken;
+        QVERIFY(hand(QStringLiteral("daily 2026-12-08"))); // waits for a handler
+        instancechannel::SetHandler([&taken](const QString &r) { taken << r; });
+        QTRY_COMPARE(taken, QStringList{QStringLiteral("daily 2026-12-08")});
+        QVERIFY(hand(QStringLiteral("daily 2026-12-09")));
+        QTRY_COMPARE(taken.size(), 2);
+        // Only short lines of the channel's form are taken, whoever sends.
+        QVERIFY(!hand(QStringLiteral("daily 2026-12-09; rm -rf ~")));
+        for (const QByteArray &raw : {QByteArray("daily\x01 x\n"), QByteArray(500, 'a') + '\n'}) {
+            auto sent = std::async(std::launch::async, [&list, raw] {
+                return rawExchange(instancechannel::Path(list), raw);
+            });
+            while (sent.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)
+                QCoreApplication::processEvents();
+            QCOMPARE(sent.get(), QByteArray());
+        }
+        QTest::qWait(20);
+        QCOMPARE(taken.size(), 2);
+        // Another list's copy is another channel.
+        const QString other = folder->file(QStringLiteral("other"));
+        QVERIFY(QDir().mkpath(other));
+        QVERIFY(instancechannel::Path(other) != instancechannel::Path(list));
+        QVERIFY(!instancechannel::Hand(other, QStringLiteral("daily 2026-12-08")));
+        instancechannel::SetHandler({});
+        instancechannel::Close();
+        QVERIFY(!hand(QStringLiteral("daily 2026-12-08")));
     }
 
     void noLockMeansNoStart() {

@@ -3,8 +3,9 @@
 # opens on its puzzle once the lobby is up (Solve shows it, and the record
 # keeps the game with its day); a day to come, a day that is no day, or a
 # day with a worksheet, is refused before any window, the words typed told
-# back harmless. With a game kept, the day waits for the player's answer:
-# continued, the kept game is the one played.
+# back harmless. A second start with a day hands it to the game that runs,
+# and ends without a word. With a game kept, the day waits for the player's
+# answer: continued, the kept game is the one played.
 set -euo pipefail
 . "$(dirname "$0")/../xhelpers.sh"
 under_xvfb "$0" "$@"
@@ -51,6 +52,16 @@ record="$XDG_DATA_HOME/Cipherly/games.csv"
 # The day's game is on show: F8 shows its answer, and it is recorded with its day.
 press_until 'grep -q ",shown,.*,2026-12-08$" "$record" 2>/dev/null' "$lobby" F8 ||
   fail "no game of 2026-12-08 was shown: $(cat "$record" 2>/dev/null)"
+
+echo "-- a second start hands its day to the game that runs"
+keys "$lobby" Escape
+wait_until "xdotool getwindowname '$lobby' | grep -qx ' Cipherly'" || fail "not back at the list"
+status=0
+timeout 120 "$exe" --daily 2026-12-09 >"$work/second" 2>&1 || status=$?
+[ "$status" = 0 ] || fail "the second start: exit status $status: $(cat "$work/second")"
+! xdotool search --onlyvisible --name '^Terminating' >/dev/null 2>&1 || fail "the second start was refused"
+wait_until "xdotool getwindowname '$lobby' | grep -qx \" Cipherly — Today's Quote, 9 Dec 2026\"" ||
+  fail "the running game did not take the day: $(xdotool getwindowname "$lobby")"
 
 echo "-- a game kept, then a day asked for"
 keys "$lobby" Escape
