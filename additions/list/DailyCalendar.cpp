@@ -16,8 +16,10 @@
 
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QLocale>
 #include <QPainter>
 #include <QShortcut>
+#include <QTextCharFormat>
 
 using modFadeInOut::FadeEnabled;
 using stats::DayState;
@@ -32,14 +34,22 @@ public:
 
 protected:
     void paintCell(QPainter *painter, const QRect &rect, QDate date) const override {
-        QCalendarWidget::paintCell(painter, rect, date);
         const QString mark = frmDailyCalendar::Mark(m_days.value(date).state);
-        if (mark.isEmpty()) return;
+        const bool chosen = date == selectedDate();
+        if (!chosen) QCalendarWidget::paintCell(painter, rect, date);
         painter->save();
-        painter->setPen(palette().color(date == selectedDate() ? QPalette::HighlightedText
-                                                               : QPalette::Text));
-        painter->drawText(rect.adjusted(0, 0, -rect.width() / 8, 0),
-                          Qt::AlignRight | Qt::AlignVCenter, mark);
+        if (chosen) {
+            // The day chosen in the palette's own pair, so that it reads in
+            // the night colours as by day, the window active or not.
+            painter->fillRect(rect, palette().brush(QPalette::Active, QPalette::Highlight));
+            painter->setPen(palette().color(QPalette::Active, QPalette::HighlightedText));
+            painter->drawText(rect, Qt::AlignCenter, QLocale().toString(date.day()));
+        } else {
+            painter->setPen(palette().color(QPalette::Text));
+        }
+        if (!mark.isEmpty())
+            painter->drawText(rect.adjusted(0, 0, -rect.width() / 8, 0),
+                              Qt::AlignRight | Qt::AlignVCenter, mark);
         painter->restore();
     }
 
@@ -78,12 +88,15 @@ frmDailyCalendar::frmDailyCalendar(const QList<stats::Game> &games, const QDate 
     QPalette plain = calendar->palette();
     plain.setBrush(QPalette::Window, QApplication::palette().window());
     calendar->setPalette(plain);
+    // Weekends in the text's colour, which reads on every ground, night or day.
+    for (const Qt::DayOfWeek weekend : {Qt::Saturday, Qt::Sunday})
+        calendar->setWeekdayTextFormat(weekend, QTextCharFormat());
     labelHeading->setBuddy(calendar);
 
-    lblDay = NewLabel(this, 210, 5160, 6180, 600);
+    lblDay = NewLabel(this, 210, 5160, 6180, 480);
     lblDay->setFont(arial);
     lblDay->setWordWrap(true);
-    lblKey = NewLabel(this, 210, 5820, 6180, 900);
+    lblKey = NewLabel(this, 210, 5640, 6180, 900);
     lblKey->setFont(arial);
     lblKey->setWordWrap(true);
     lblKey->setText(tr("%1 solved on its day   %2 solved later   %3 started\nReturn or a double "
@@ -112,7 +125,7 @@ frmDailyCalendar::frmDailyCalendar(const QList<stats::Game> &games, const QDate 
 
 void frmDailyCalendar::Form_Load() {
     FadeEnabled = modFadeInOut::SetFormAlpha(this, 0, false);
-    SetDesignedSize(this, 6600, 6900);
+    SetDesignedSize(this, 6600, 6750);
     setWindowTitle(tr(" %1 - Today's Quote Calendar").arg(AppInfo::Title));
     modStandard::TilePicture(QStringLiteral(":/pictures/tiles/manual.png"), this);
 }

@@ -3,6 +3,8 @@
 // the artwork made for the scale.
 #include "AnimatedPicture.h"
 #include "BoardPalette.h"
+#include "DailyCalendar.h"
+#include "DailyQuote.h"
 #include "Dialogs.h"
 #include "Fonts.h"
 #include "HelpTopic.h"
@@ -21,6 +23,8 @@
 #include "modStandard.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QCalendarWidget>
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QDialog>
@@ -404,6 +408,50 @@ private slots:
         Settings::SetOn(Settings::Keys::NightColours, false);
         QApplication::setCursorFlashTime(1000);
         delete help;
+    }
+
+    // The calendar of the days at night: the days, their marks and the day
+    // chosen read well on their grounds, as drawn.
+    void theCalendarReadsWellInNightColours() {
+        nightscheme::setOn(true);
+        const auto dayAgain = qScopeGuard([] { nightscheme::setOn(false); });
+        const QDate today = play::FirstDailyDate().addDays(3);
+        stats::Game solved;
+        solved.finished = QDateTime(today, QTime(20, 0), Qt::UTC);
+        solved.day = today;
+        solved.outcome = stats::Outcome::Solved;
+        frmDailyCalendar w({solved}, today);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QImage shown = w.calendar->grab().toImage();
+        // The lightest and the darkest colour of a cell: its text and its ground.
+        const auto cellContrast = [&shown, &w](const QDate &day) {
+            auto *view = w.calendar->findChild<QAbstractItemView *>();
+            const QModelIndex at = [&] {
+                for (int r = 0; r < view->model()->rowCount(); ++r)
+                    for (int c = 0; c < view->model()->columnCount(); ++c) {
+                        const QModelIndex i = view->model()->index(r, c);
+                        if (i.data().toString() == QString::number(day.day()) &&
+                            view->visualRect(i).top() > view->height() / 8)
+                            return i;
+                    }
+                return QModelIndex();
+            }();
+            const QRect cell = view->visualRect(at).translated(view->mapTo(w.calendar, QPoint()));
+            QColor light(Qt::black), dark(Qt::white);
+            for (int y = cell.top() + 2; y < cell.bottom() - 1; ++y)
+                for (int x = cell.left() + 2; x < cell.right() - 1; ++x) {
+                    const QColor c = shown.pixelColor(x * shown.width() / w.calendar->width(),
+                                                      y * shown.height() / w.calendar->height());
+                    if (qGray(c.rgb()) > qGray(light.rgb())) light = c;
+                    if (qGray(c.rgb()) < qGray(dark.rgb())) dark = c;
+                }
+            return nightscheme::Contrast(light, dark);
+        };
+        for (const QDate &day : {today, today.addDays(-1)}) { // chosen and solved; not played
+            const double contrast = cellContrast(day);
+            QVERIFY2(contrast >= 4.5, qPrintable(QStringLiteral("%1: %2").arg(day.toString()).arg(contrast)));
+        }
     }
 
     // A message of the game's own at night: its text and its button read well.
