@@ -6,6 +6,7 @@
 #include "modSupport.h"
 
 #include <QFile>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -15,14 +16,17 @@ namespace play {
 
 namespace {
 
-// The collection: a quote a line, the first line the first day's.
-const QStringList &Collection() {
-    static const QStringList lines = [] {
-        QFile f(QStringLiteral(":/game/daily.txt"));
-        if (!f.open(QIODevice::ReadOnly)) return QStringList();
-        return QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts);
-    }();
-    return lines;
+// A collection: a quote a line, the first line the first day's.
+QStringList Read(const QString &name) {
+    QFile f(name);
+    if (!f.open(QIODevice::ReadOnly)) return QStringList();
+    return QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts);
+}
+
+const QStringList &Collection(DailyLanguage language = DailyLanguage::English) {
+    static const QStringList english = Read(QStringLiteral(":/game/daily.txt"));
+    static const QStringList german = Read(QStringLiteral(":/game/daily-de.txt"));
+    return language == DailyLanguage::German ? german : english;
 }
 
 // The key of a day: a derangement (no letter for itself) drawn from the
@@ -46,8 +50,13 @@ int DailyDays() {
     return int(Collection().size());
 }
 
-std::optional<Puzzle> DailyPuzzle(const QDate &day) {
-    const QStringList &lines = Collection();
+DailyLanguage SpokenDailyLanguage() {
+    return QLocale().language() == QLocale::German ? DailyLanguage::German
+                                                   : DailyLanguage::English;
+}
+
+std::optional<Puzzle> DailyPuzzle(const QDate &day, DailyLanguage language) {
+    const QStringList &lines = Collection(language);
     if (!day.isValid() || day < FirstDailyDate() || lines.isEmpty()) return std::nullopt;
     // Past the collection's end it starts again, on the same weekday.
     const qint64 n = FirstDailyDate().daysTo(day) % ((lines.size() / 7) * 7);

@@ -18,9 +18,17 @@ QDate FirstDailyDate();
 // How many days the collection holds before it starts again.
 int DailyDays();
 
+// The collections the quotes of the day come from: English, and German,
+// chosen and rated the same way from German quotations, for a game that
+// speaks German. Everyone who plays in one language has the same puzzle.
+enum class DailyLanguage { English, German };
+// The collection of the language the game speaks.
+DailyLanguage SpokenDailyLanguage();
+
 // The puzzle of `day`; nothing for a day before the first, or with no
 // collection.
-std::optional<Puzzle> DailyPuzzle(const QDate &day);
+std::optional<Puzzle> DailyPuzzle(const QDate &day,
+                                  DailyLanguage language = SpokenDailyLanguage());
 
 // "2027-01-15": how a day is named on the command line and in the record.
 QString DayName(const QDate &day);

@@ -141,11 +141,14 @@ std::optional<KeptGame> ParseGameFile(const QByteArray &bytes, const QDateTime &
         s.original.clear();
     // A game of Today's Quote is the day's puzzle, begun on that day or
     // after it: any other day named is no day of it, and the game stays.
+    // Either language's puzzle: the game may have been begun in the other.
     if (s.day.isValid()) {
-        const std::optional<Puzzle> daily = DailyPuzzle(s.day);
-        if (!daily || s.day > s.started.date() || s.kind != QString() || daily->board != s.quote ||
-            daily->key != s.key)
-            s.day = QDate();
+        bool ofTheDay = false;
+        for (const DailyLanguage language : {DailyLanguage::English, DailyLanguage::German}) {
+            const std::optional<Puzzle> daily = DailyPuzzle(s.day, language);
+            ofTheDay = ofTheDay || (daily && daily->board == s.quote && daily->key == s.key);
+        }
+        if (!ofTheDay || s.day > s.started.date() || s.kind != QString()) s.day = QDate();
     }
     return s;
 }

@@ -4,8 +4,11 @@
 // quote twice. One quote a line; line n is the puzzle of the first day plus n
 // days (DailyQuote reads it).
 //
-//   cipherly-make-daily OUT DAYS TEXT...
+//   cipherly-make-daily [--german] OUT DAYS TEXT...
+//
+// With --german the quotes are German ones, rated as German.
 #include "Difficulty.h"
+#include "WordModel.h"
 #include "QuoteImport.h"
 #include "QuoteRules.h"
 #include "SafeFile.h"
@@ -33,10 +36,17 @@ bool Plain(const QString &q) {
 
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
+    const bool german = argc > 1 && QByteArray(argv[1]) == "--german";
+    if (german) {
+        --argc;
+        ++argv;
+    }
     if (argc < 4) {
-        std::fprintf(stderr, "usage: cipherly-make-daily OUT DAYS TEXT...\n");
+        std::fprintf(stderr, "usage: cipherly-make-daily [--german] OUT DAYS TEXT...\n");
         return 2;
     }
+    const solver::WordModel *model =
+        german ? &solver::WordModel::shared(solver::Language::German) : nullptr;
     const int days = QByteArray(argv[2]).toInt();
     QStringList quotes;
     QSet<QString> seen;
@@ -73,7 +83,7 @@ int main(int argc, char **argv) {
         for (int l = 1; l <= 5; ++l)
             full = full && byLevel[size_t(l)].size() >= wanted[size_t(l)];
         if (full) break;
-        const int level = solver::RateQuote(q).level;
+        const int level = solver::RateQuote(q, model).level;
         if (level >= 1 && byLevel[size_t(level)].size() < wanted[size_t(level)])
             byLevel[size_t(level)] << q;
     }

@@ -9,9 +9,11 @@
 #include "Difficulty.h"
 #include "PuzzleKind.h"
 #include "NoWordBreaks.h"
+#include "WordModel.h"
 #include "modStandard.h"
 #include "modSupport.h"
 
+#include <QLocale>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
@@ -110,27 +112,53 @@ private slots:
         const QDate monday = play::FirstDailyDate();
         QCOMPARE(monday.dayOfWeek(), 1);
         QVERIFY(!play::DailyPuzzle(monday.addDays(-1)));
-        // Two years and more without a quote twice.
-        QSet<QString> quotes;
-        for (int d = 0; d < play::DailyDays(); ++d)
-            quotes.insert(play::DailyPuzzle(monday.addDays(d))->board);
-        QVERIFY(play::DailyDays() >= 731);
-        QCOMPARE(quotes.size(), play::DailyDays());
-        // The same puzzle whenever asked; the next day another key.
-        const QDate day(2027, 1, 15);
-        const play::Puzzle p = *play::DailyPuzzle(day);
-        QCOMPARE(play::DailyPuzzle(day)->enciphered, p.enciphered);
-        QVERIFY(play::DailyPuzzle(day.addDays(1))->key != p.key);
-        for (int i = 0; i < 26; ++i) QVERIFY(p.key[i] != QChar(u'A' + i)); // none for itself
-        QCOMPARE(p.enciphered, cipher::EncipherWith(p.key, p.board));
-        // Easier on Mondays than on Sundays, week after week.
-        int monday1 = 0, sunday5 = 0;
-        for (int week = 0; week < 8; ++week) {
-            monday1 += solver::RateQuote(play::DailyPuzzle(monday.addDays(7 * week))->board).level;
-            sunday5 += solver::RateQuote(play::DailyPuzzle(monday.addDays(7 * week + 6))->board).level;
+        using play::DailyLanguage;
+        for (const DailyLanguage language : {DailyLanguage::English, DailyLanguage::German}) {
+            const auto daily = [language](const QDate &d) { return play::DailyPuzzle(d, language); };
+            // Two years and more without a quote twice.
+            QSet<QString> quotes;
+            for (int d = 0; d < play::DailyDays(); ++d) quotes.insert(daily(monday.addDays(d))->board);
+            QVERIFY(play::DailyDays() >= 731);
+            QCOMPARE(quotes.size(), play::DailyDays());
+            // The same puzzle whenever asked; the next day another key.
+            const QDate day(2027, 1, 15);
+            const play::Puzzle p = *daily(day);
+            QCOMPARE(daily(day)->enciphered, p.enciphered);
+            QVERIFY(daily(day.addDays(1))->key != p.key);
+            for (int i = 0; i < 26; ++i) QVERIFY(p.key[i] != QChar(u'A' + i)); // none for itself
+            QCOMPARE(p.enciphered, cipher::EncipherWith(p.key, p.board));
+            // Easier on Mondays than on Sundays, week after week, each read
+            // in its own language.
+            const solver::Language reads = language == DailyLanguage::German
+                                               ? solver::Language::German
+                                               : solver::Language::English;
+            int monday1 = 0, sunday5 = 0;
+            for (int week = 0; week < 8; ++week) {
+                const solver::Rating easy = solver::RateQuote(daily(monday.addDays(7 * week))->board,
+                                                              &solver::WordModel::shared(reads));
+                monday1 += easy.level;
+                sunday5 += solver::RateQuote(daily(monday.addDays(7 * week + 6))->board,
+                                             &solver::WordModel::shared(reads))
+                               .level;
+                QCOMPARE(solver::RateQuote(daily(monday.addDays(7 * week))->board).language, reads);
+            }
+            QCOMPARE(monday1, 8);
+            QCOMPARE(sunday5, 40);
         }
-        QCOMPARE(monday1, 8);
-        QCOMPARE(sunday5, 40);
+        // A game that speaks German gets the German day; the days differ.
+        const QDate day(2027, 1, 15);
+        QVERIFY(play::DailyPuzzle(day, DailyLanguage::German)->board !=
+                play::DailyPuzzle(day, DailyLanguage::English)->board);
+        QCOMPARE(play::DailyPuzzle(day)->board, play::DailyPuzzle(day, DailyLanguage::English)->board);
+        const QLocale was;
+        QLocale::setDefault(QLocale(QLocale::German));
+        const QString german = play::DailyPuzzle(day)->board;
+        QLocale::setDefault(was);
+        QCOMPARE(german, play::DailyPuzzle(day, DailyLanguage::German)->board);
+        // A German day kept is read back as the day's game, in either language.
+        const play::KeptGame kept = KeptDaily(day, DailyLanguage::German);
+        QCOMPARE(play::ParseGameFile(play::FormatGameFile(kept), QDateTime(day, QTime(22, 0)))->day,
+                 day);
         QCOMPARE(play::DayName(day), QStringLiteral("2027-01-15"));
         QCOMPARE(play::DayOf(QStringLiteral("2027-01-15")), day);
         QVERIFY(!play::DayOf(QStringLiteral("15.01.2027")).isValid());

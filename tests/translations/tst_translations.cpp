@@ -1,5 +1,7 @@
 // The game in another language: which one a Debian user gets, and that the
 // translated texts fit the windows, which keep their designed sizes.
+#include "DailyCalendar.h"
+#include "TodaysQuote.h"
 #include "CryptogramPage.h"
 #include "Fonts.h"
 #include "KelButton.h"
@@ -154,8 +156,16 @@ private slots:
         TempFolder folder; // the lobby's quote list goes there
         QPointer<frmMain> lobby;
         OpenLobby(lobby);
-        const QList<QWidget *> windows{new frmTitlePage, new frmNewUser, lobby.data(),
-                                       new frmManual, new frmStatistics};
+        // The calendar on its longest line: a day solved a day late.
+        stats::Game late;
+        late.day = QDate(2026, 12, 10);
+        late.finished = QDateTime(QDate(2026, 12, 11), QTime(23, 0), Qt::UTC);
+        late.outcome = stats::Outcome::Solved;
+        late.seconds = 3599;
+        late.hints = 12;
+        const QList<QWidget *> windows{new frmTitlePage,  new frmNewUser,
+                                       lobby.data(),      new frmManual,
+                                       new frmStatistics, new frmDailyCalendar({late}, late.day)};
         QStringList cut;
         auto name = [](const QWidget *w, const QWidget *c, const QString &text) {
             return w->objectName() + QLatin1Char('.') + c->objectName() + QLatin1Char(' ') + text;
@@ -188,6 +198,17 @@ private slots:
         }
         CloseAllWindows();
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+    }
+
+    // A German day's result says it is the German quote of the day, with
+    // German dates and plurals.
+    void aGermanDaysShareLineSaysWhichQuote() {
+        language::Install(*qApp, {"de"});
+        const QString line = TodaysQuote::ShareLine(QDate(2026, 12, 9), 134, 1, 2, 3);
+        language::Install(*qApp, {"en"});
+        QCOMPARE(line, QStringLiteral("Cipherly Nr. 3 \u00B7 Zitat des Tages (deutsch) 9. Dez. 2026 "
+                                      "\u00B7 Stufe 3 \u00B7 gel\u00F6st in 2:14 \u00B7 1 Tipp "
+                                      "\u00B7 Serie 2"));
     }
 
     // In each language, each window and each mode of the lobby: no two
