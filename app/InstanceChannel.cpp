@@ -44,8 +44,7 @@ void Serve(QLocalSocket *socket) {
             if (socket->bytesAvailable() > LongestRequest) socket->abort();
             return;
         }
-        const QString request =
-            QString::fromUtf8(socket->readLine(LongestRequest + 1)).trimmed();
+        const QString request = QString::fromUtf8(socket->readLine(LongestRequest + 1)).trimmed();
         if (!Carries(request)) {
             socket->abort();
             return;
@@ -62,8 +61,8 @@ void Serve(QLocalSocket *socket) {
 
 QString Path(const QString &listFolder) {
     const QFileInfo folder(listFolder);
-    const QString name =
-        folder.canonicalFilePath().isEmpty() ? folder.absoluteFilePath() : folder.canonicalFilePath();
+    const QString name = folder.canonicalFilePath().isEmpty() ? folder.absoluteFilePath()
+                                                              : folder.canonicalFilePath();
     const QByteArray hash = QCryptographicHash::hash(name.toUtf8(), QCryptographicHash::Sha1);
     QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (dir.isEmpty()) dir = QDir::tempPath();
@@ -84,7 +83,8 @@ bool Listen(const QString &listFolder) {
         return false;
     }
     QObject::connect(server, &QLocalServer::newConnection, server, [] {
-        while (QLocalSocket *socket = server->nextPendingConnection()) Serve(socket);
+        while (QLocalSocket *socket = server->nextPendingConnection())
+            Serve(socket);
     });
     return true;
 }
@@ -100,7 +100,8 @@ void SetHandler(std::function<void(const QString &)> take) {
     handler = std::move(take);
     if (!handler) return;
     const QStringList requests = std::exchange(waiting, {});
-    for (const QString &request : requests) handler(request);
+    for (const QString &request : requests)
+        handler(request);
 }
 
 bool Carries(const QString &request) {

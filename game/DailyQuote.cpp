@@ -51,8 +51,7 @@ int DailyDays() {
 }
 
 DailyLanguage SpokenDailyLanguage() {
-    return QLocale().language() == QLocale::German ? DailyLanguage::German
-                                                   : DailyLanguage::English;
+    return QLocale().language() == QLocale::German ? DailyLanguage::German : DailyLanguage::English;
 }
 
 std::optional<Puzzle> DailyPuzzle(const QDate &day, DailyLanguage language) {

@@ -27,8 +27,7 @@ DailyLanguage SpokenDailyLanguage();
 
 // The puzzle of `day`; nothing for a day before the first, or with no
 // collection.
-std::optional<Puzzle> DailyPuzzle(const QDate &day,
-                                  DailyLanguage language = SpokenDailyLanguage());
+std::optional<Puzzle> DailyPuzzle(const QDate &day, DailyLanguage language = SpokenDailyLanguage());
 
 // "2027-01-15": how a day is named on the command line and in the record.
 QString DayName(const QDate &day);

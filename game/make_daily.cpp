@@ -8,10 +8,10 @@
 //
 // With --german the quotes are German ones, rated as German.
 #include "Difficulty.h"
-#include "WordModel.h"
 #include "QuoteImport.h"
 #include "QuoteRules.h"
 #include "SafeFile.h"
+#include "WordModel.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -142,10 +142,14 @@ void frmDailyCalendar::Form_Activate() {
 
 QString frmDailyCalendar::Mark(DayState state) {
     switch (state) {
-    case DayState::SolvedOnDay: return QStringLiteral("\u2605"); // a full star
-    case DayState::SolvedLater: return QStringLiteral("\u2606"); // a hollow star
-    case DayState::Started: return QStringLiteral("\u25CB");     // a ring
-    case DayState::NotPlayed: break;
+    case DayState::SolvedOnDay:
+        return QStringLiteral("\u2605"); // a full star
+    case DayState::SolvedLater:
+        return QStringLiteral("\u2606"); // a hollow star
+    case DayState::Started:
+        return QStringLiteral("\u25CB"); // a ring
+    case DayState::NotPlayed:
+        break;
     }
     return {};
 }
@@ -161,8 +165,10 @@ QString frmDailyCalendar::DayLine(const QDate &day, const stats::DayResult &resu
     case DayState::SolvedLater:
         return tr("%1: solved later, on %2, in %3 with %n hint(s).", nullptr, g->hints)
             .arg(name, TodaysQuote::DayShown(g->finished.date()), ClockText(g->seconds));
-    case DayState::Started: return tr("%1: started, not solved yet.").arg(name);
-    case DayState::NotPlayed: break;
+    case DayState::Started:
+        return tr("%1: started, not solved yet.").arg(name);
+    case DayState::NotPlayed:
+        break;
     }
     return tr("%1: not played yet.").arg(name);
 }

@@ -117,12 +117,13 @@ void TodaysQuote::offerAsked() {
     const QDate day = std::exchange(m_asked, QDate());
     if (board.playing()) {
         if (board.session().day() == day) return; // on show already
-        if (dialogs::message(lobby.window(), AppInfo::Title,
-                             tr("%1 was started again for Today's Quote of %2.\n\nLeave the game on "
-                                "show for it? It then counts as left unfinished.")
-                                 .arg(AppInfo::Title, DayShown(day)),
-                             dialogs::Icon::Question, dialogs::Buttons::YesNo,
-                             dialogs::Answer::No) != dialogs::Answer::Yes)
+        if (dialogs::message(
+                lobby.window(), AppInfo::Title,
+                tr("%1 was started again for Today's Quote of %2.\n\nLeave the game on "
+                   "show for it? It then counts as left unfinished.")
+                    .arg(AppInfo::Title, DayShown(day)),
+                dialogs::Icon::Question, dialogs::Buttons::YesNo,
+                dialogs::Answer::No) != dialogs::Answer::Yes)
             return;
         lobby.abandonGame();
     }

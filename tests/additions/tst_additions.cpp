@@ -3,8 +3,8 @@
 #include "AnswerGuard.h"
 #include "DailyCalendar.h"
 #include "DailyQuote.h"
-#include "FreshQuotes.h"
 #include "Figures.h"
+#include "FreshQuotes.h"
 #include "GameFile.h"
 #include "GameRecord.h"
 #include "GameRow.h"
@@ -1077,8 +1077,9 @@ private slots:
                  qPrintable(w.lblRuns->text()));
         QWidget *days = w.calendar->findChild<QAbstractItemView *>();
         QTest::keyClick(days, Qt::Key_Left);
-        QCOMPARE(w.lblDay->text(),
-                 QStringLiteral("8 Dec 2026, #2: solved later, on 9 Dec 2026, in 2:14 with 1 hint."));
+        QCOMPARE(
+            w.lblDay->text(),
+            QStringLiteral("8 Dec 2026, #2: solved later, on 9 Dec 2026, in 2:14 with 1 hint."));
         const QList<Announcer *> voices = w.findChildren<Announcer *>();
         QVERIFY(std::any_of(voices.begin(), voices.end(),
                             [&w](Announcer *a) { return a->said() == w.lblDay->text(); }));
@@ -1086,7 +1087,8 @@ private slots:
         QTest::keyClick(days, Qt::Key_Left); // no day before the first
         QCOMPARE(w.lblDay->text(),
                  QStringLiteral("7 Dec 2026, #1: solved on its day, in 2:14 with 1 hint."));
-        for (int i = 0; i < 4; ++i) QTest::keyClick(days, Qt::Key_Right); // nor after today
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClick(days, Qt::Key_Right); // nor after today
         QCOMPARE(w.calendar->selectedDate(), today);
         QCOMPARE(frmDailyCalendar::DayLine(today, {stats::DayState::Started, {}}),
                  QStringLiteral("9 Dec 2026, #3: started, not solved yet."));

@@ -44,7 +44,8 @@ QByteArray rawExchange(const QString &path, const QByteArray &bytes) {
     sockaddr_un at{};
     at.sun_family = AF_UNIX;
     const QByteArray name = QFile::encodeName(path);
-    std::memcpy(at.sun_path, name.constData(), std::min(name.size(), qsizetype(sizeof at.sun_path - 1)));
+    std::memcpy(at.sun_path, name.constData(),
+                std::min(name.size(), qsizetype(sizeof at.sun_path - 1)));
     const timeval limit{10, 0};
     ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
     if (::connect(fd, reinterpret_cast<sockaddr *>(&at), sizeof at) != 0) {
@@ -54,7 +55,8 @@ QByteArray rawExchange(const QString &path, const QByteArray &bytes) {
     ::send(fd, bytes.constData(), size_t(bytes.size()), MSG_NOSIGNAL);
     QByteArray back;
     char buffer[64];
-    for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;) back.append(buffer, n);
+    for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;)
+        back.append(buffer, n);
     ::close(fd);
     return back;
 }

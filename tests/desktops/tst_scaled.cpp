@@ -24,9 +24,9 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
-#include <QCalendarWidget>
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QDialog>
 #include <QFile>
 #include <QFontInfo>
@@ -450,7 +450,8 @@ private slots:
         };
         for (const QDate &day : {today, today.addDays(-1)}) { // chosen and solved; not played
             const double contrast = cellContrast(day);
-            QVERIFY2(contrast >= 4.5, qPrintable(QStringLiteral("%1: %2").arg(day.toString()).arg(contrast)));
+            QVERIFY2(contrast >= 4.5,
+                     qPrintable(QStringLiteral("%1: %2").arg(day.toString()).arg(contrast)));
         }
     }
 

@@ -1,14 +1,14 @@
+#include "DailyQuote.h"
+#include "Difficulty.h"
 #include "FreshChoice.h"
 #include "GameFile.h"
 #include "GameRecord.h"
 #include "GameSession.h"
 #include "KeptGames.h"
 #include "Language.h"
-#include "SolveGame.h"
-#include "DailyQuote.h"
-#include "Difficulty.h"
-#include "PuzzleKind.h"
 #include "NoWordBreaks.h"
+#include "PuzzleKind.h"
+#include "SolveGame.h"
 #include "WordModel.h"
 #include "modStandard.h"
 #include "modSupport.h"
@@ -114,10 +114,13 @@ private slots:
         QVERIFY(!play::DailyPuzzle(monday.addDays(-1)));
         using play::DailyLanguage;
         for (const DailyLanguage language : {DailyLanguage::English, DailyLanguage::German}) {
-            const auto daily = [language](const QDate &d) { return play::DailyPuzzle(d, language); };
+            const auto daily = [language](const QDate &d) {
+                return play::DailyPuzzle(d, language);
+            };
             // Two years and more without a quote twice.
             QSet<QString> quotes;
-            for (int d = 0; d < play::DailyDays(); ++d) quotes.insert(daily(monday.addDays(d))->board);
+            for (int d = 0; d < play::DailyDays(); ++d)
+                quotes.insert(daily(monday.addDays(d))->board);
             QVERIFY(play::DailyDays() >= 731);
             QCOMPARE(quotes.size(), play::DailyDays());
             // The same puzzle whenever asked; the next day another key.
@@ -125,7 +128,8 @@ private slots:
             const play::Puzzle p = *daily(day);
             QCOMPARE(daily(day)->enciphered, p.enciphered);
             QVERIFY(daily(day.addDays(1))->key != p.key);
-            for (int i = 0; i < 26; ++i) QVERIFY(p.key[i] != QChar(u'A' + i)); // none for itself
+            for (int i = 0; i < 26; ++i)
+                QVERIFY(p.key[i] != QChar(u'A' + i)); // none for itself
             QCOMPARE(p.enciphered, cipher::EncipherWith(p.key, p.board));
             // Easier on Mondays than on Sundays, week after week, each read
             // in its own language.
@@ -134,8 +138,8 @@ private slots:
                                                : solver::Language::English;
             int monday1 = 0, sunday5 = 0;
             for (int week = 0; week < 8; ++week) {
-                const solver::Rating easy = solver::RateQuote(daily(monday.addDays(7 * week))->board,
-                                                              &solver::WordModel::shared(reads));
+                const solver::Rating easy = solver::RateQuote(
+                    daily(monday.addDays(7 * week))->board, &solver::WordModel::shared(reads));
                 monday1 += easy.level;
                 sunday5 += solver::RateQuote(daily(monday.addDays(7 * week + 6))->board,
                                              &solver::WordModel::shared(reads))
@@ -149,7 +153,8 @@ private slots:
         const QDate day(2027, 1, 15);
         QVERIFY(play::DailyPuzzle(day, DailyLanguage::German)->board !=
                 play::DailyPuzzle(day, DailyLanguage::English)->board);
-        QCOMPARE(play::DailyPuzzle(day)->board, play::DailyPuzzle(day, DailyLanguage::English)->board);
+        QCOMPARE(play::DailyPuzzle(day)->board,
+                 play::DailyPuzzle(day, DailyLanguage::English)->board);
         const QLocale was;
         QLocale::setDefault(QLocale(QLocale::German));
         const QString german = play::DailyPuzzle(day)->board;

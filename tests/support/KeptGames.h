@@ -19,7 +19,7 @@ inline play::KeptGame AppleADay(const QString &progress) {
 
 // A kept game of the puzzle of `day`, begun that evening, nothing placed.
 inline play::KeptGame KeptDaily(const QDate &day,
-                                 play::DailyLanguage language = play::DailyLanguage::English) {
+                                play::DailyLanguage language = play::DailyLanguage::English) {
     const play::Puzzle p = *play::DailyPuzzle(day, language);
     play::KeptGame s = AppleADay(QString());
     s.quote = p.board;

@@ -1,20 +1,20 @@
 // The game in another language: which one a Debian user gets, and that the
 // translated texts fit the windows, which keep their designed sizes.
-#include "DailyCalendar.h"
-#include "TodaysQuote.h"
 #include "CryptogramPage.h"
+#include "DailyCalendar.h"
 #include "Fonts.h"
 #include "KelButton.h"
 #include "Language.h"
 #include "Lobby.h"
 #include "Minutes.h"
-#include "RecordingPrinter.h"
 #include "QuoteGrid.h"
-#include "SolverHelp.h"
 #include "QuoteMarks.h"
+#include "RecordingPrinter.h"
 #include "ScriptedDialogs.h"
 #include "SolveGame.h"
+#include "SolverHelp.h"
 #include "TempFolder.h"
+#include "TodaysQuote.h"
 #include "WrapCheckBox.h"
 #include "frmManual.h"
 #include "frmNewUser.h"
@@ -206,9 +206,10 @@ private slots:
         language::Install(*qApp, {"de"});
         const QString line = TodaysQuote::ShareLine(QDate(2026, 12, 9), 134, 1, 2, 3);
         language::Install(*qApp, {"en"});
-        QCOMPARE(line, QStringLiteral("Cipherly Nr. 3 \u00B7 Zitat des Tages (deutsch) 9. Dez. 2026 "
-                                      "\u00B7 Stufe 3 \u00B7 gel\u00F6st in 2:14 \u00B7 1 Tipp "
-                                      "\u00B7 Serie 2"));
+        QCOMPARE(line,
+                 QStringLiteral("Cipherly Nr. 3 \u00B7 Zitat des Tages (deutsch) 9. Dez. 2026 "
+                                "\u00B7 Stufe 3 \u00B7 gel\u00F6st in 2:14 \u00B7 1 Tipp "
+                                "\u00B7 Serie 2"));
     }
 
     // In each language, each window and each mode of the lobby: no two
