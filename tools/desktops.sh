@@ -43,9 +43,13 @@ if [ -n "${CIPHERLY_ONE_DESKTOP:-}" ]; then
   # The title's dancing letters, the quote box's caret while typing, and the
   # fade switch, which shows only where a compositor can fade windows.
   ignore_title="3,10,285,32" ignore_edit="21,59,344,85" fade_switch="108,8,30,30"
+  # (The highlighted quote, which may wear its cell's focus frame once the
+  # window has the focus back.)
+  ignore_list="22,115,444,20"
   if [ -n "$view" ]; then
     area() { local IFS=,; set -- $1; echo "$(($1 * view / 100)),$(($2 * view / 100)),$((($3 * view + 99) / 100)),$((($4 * view + 99) / 100))"; }
     ignore_title=$(area "$ignore_title") ignore_edit=$(area "$ignore_edit") fade_switch=$(area "$fade_switch")
+    ignore_list=$(area "$ignore_list")
   fi
   nested() { [ "$d" = wayland ] || [ "$d" = mutter-wayland ]; }
 
@@ -228,6 +232,21 @@ if [ -n "${CIPHERLY_ONE_DESKTOP:-}" ]; then
       settle "$lobby"
       echo "   125 % and 150 % at once, and back"
     fi
+    # The night colours at once, and the day's back, as on the bare server.
+    echo "-- $d, fading $fading: night colours"
+    press "$lobby" ctrl+shift+n
+    settle "$lobby"
+    if [ "$fading" = off ]; then capture night "$lobby" "$fade_switch" "$ignore_list"; else sleep 0.5; fi
+    press "$lobby" ctrl+shift+n
+    settle "$lobby"
+    if [ "$fading" = off ]; then
+      capture dayagain "$lobby" "$fade_switch" "$ignore_list"
+      if [ "$d" = bare ]; then
+        "$probe" same "$shots/bare$suffix-lobby.png" "$shots/bare$suffix-dayagain.png" "$fade_switch" "$ignore_list" >/dev/null ||
+          fail "the day's colours did not come back"
+      fi
+    fi
+    echo "   night colours on and off at once"
     if [ "$fading" = off ]; then
       if [ "$d" = i3 ]; then
         # i3's stock keys take Alt+A (and Alt+E, Alt+H, Alt+S): the player

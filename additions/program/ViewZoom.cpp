@@ -11,6 +11,7 @@
 #include <private/qhighdpiscaling_p.h>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace viewzoom {
@@ -39,8 +40,9 @@ void QuietAboutScale(QtMsgType type, const QMessageLogContext &context, const QS
 
 struct Shown {
     QPointer<QWidget> window;
-    QPoint frameCorner; // in the screen's own pixels
-    QSize frameExtra;   // what the desktop's frame adds, in its own pixels
+    QPoint frameCorner;  // in the screen's own pixels
+    QSize frameExtra;    // what the desktop's frame adds, in its own pixels
+    QPoint clientOffset; // where the client area lies in the frame, in its own pixels
 };
 
 // Where a window whose frame is `frame` goes on `room`: as near to where it
@@ -134,7 +136,8 @@ bool apply(int percent) {
         if (!w->isVisible() || !w->windowHandle()) continue;
         const QRect frame = w->frameGeometry(), client = w->geometry();
         shown.push_back({w, (QPointF(frame.topLeft()) * was).toPoint(),
-                         ((QSizeF(frame.size()) - QSizeF(client.size())) * was).toSize()});
+                         ((QSizeF(frame.size()) - QSizeF(client.size())) * was).toSize(),
+                         (QPointF(client.topLeft() - frame.topLeft()) * was).toPoint()});
     }
     // The active window last, so that it comes up over the others.
     std::stable_partition(shown.begin(), shown.end(),
@@ -155,12 +158,27 @@ bool apply(int percent) {
     for (const Shown &s : shown) {
         if (!s.window) continue;
         QWidget *w = s.window;
-        const QSize frameSize = w->size() + (QSizeF(s.frameExtra) / now).toSize();
-        QPoint at = (QPointF(s.frameCorner) / now).toPoint();
-        if (QScreen *screen =
-                QGuiApplication::screenAt(at) ? QGuiApplication::screenAt(at) : w->screen())
-            at = KeptOnScreen(QRect(at, frameSize), screen->availableGeometry());
-        w->move(at);
+        // In the screen's own pixels, where the desktop's frame keeps its
+        // size: the window's own idea of its frame is of the old scale.
+        const QSize frameSize = (QSizeF(w->size()) * now).toSize() + s.frameExtra;
+        const QPoint logical = (QPointF(s.frameCorner) / now).toPoint();
+        QPoint at = s.frameCorner;
+        QPoint client = (QPointF(at + s.clientOffset) / now).toPoint();
+        if (QScreen *screen = QGuiApplication::screenAt(logical) ? QGuiApplication::screenAt(logical)
+                                                                 : w->screen()) {
+            const QRectF room = screen->availableGeometry();
+            const QRect roomPixels(
+                QRectF(room.topLeft() * now, room.size() * now).toAlignedRect());
+            at = KeptOnScreen(QRect(at, frameSize), roomPixels);
+            // The client's corner in the window's units: down to a whole
+            // unit, so that the frame's far edges stay on the screen, unless
+            // that would put its title bar above the screen's edge.
+            const QPointF want = QPointF(at + s.clientOffset) / now;
+            client = QPoint(int(std::floor(want.x())), int(std::floor(want.y())));
+            if (client.x() * now - s.clientOffset.x() < roomPixels.left()) client.rx() += 1;
+            if (client.y() * now - s.clientOffset.y() < roomPixels.top()) client.ry() += 1;
+        }
+        w->setGeometry(QRect(client, w->size()));
         w->show();
         TellScaleChanged(w);
     }
