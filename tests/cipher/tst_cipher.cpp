@@ -1,6 +1,8 @@
+#include "KeyedAlphabet.h"
 #include "modStandard.h"
 #include "modSupport.h"
 
+#include <QSet>
 #include <QTest>
 
 using cipher::EncipherText;
@@ -106,6 +108,75 @@ private slots:
                 if (quote[i].isUpper() && quote[j].isUpper() && quote[i] < QChar(0x80) &&
                     quote[j] < QChar(0x80))
                     QCOMPARE(quote[i] == quote[j], cipher[i] == cipher[j]);
+    }
+
+    // ---- Keyed alphabets ---------------------------------------------------------
+
+    void aKeyedAlphabetIsBuiltAsAClubBuildsIt() {
+        using namespace cipher;
+        QCOMPARE(KeyedAlphabet(QStringLiteral("Kangaroo")),
+                 QStringLiteral("KANGROBCDEFHIJLMPQSTUVWXYZ"));
+        // K2: the plain alphabet over the keyed one, slid by three.
+        const Rows k2 = RowsOf(Keyed::K2, QStringLiteral("KANGAROO"));
+        QCOMPARE(k2.plain, QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
+        QCOMPARE(k2.cipher, QStringLiteral("KANGROBCDEFHIJLMPQSTUVWXYZ"));
+        QCOMPARE(KeyedKey(Keyed::K2, QStringLiteral("KANGAROO"), 3),
+                 QStringLiteral("GROBCDEFHIJLMPQSTUVWXYZKAN"));
+        // K1: the keyed row over the plain one: K stands over D.
+        QCOMPARE(KeyedKey(Keyed::K1, QStringLiteral("KANGAROO"), 3)[u'K' - u'A'], QChar(u'D'));
+        // Every shift offered leaves no letter for itself, and the keys differ.
+        for (const Keyed kind : {Keyed::K1, Keyed::K2, Keyed::K3}) {
+            const QList<int> shifts = SelfFreeShifts(kind, QStringLiteral("KANGAROO"));
+            QVERIFY(!shifts.isEmpty());
+            QSet<QString> keys;
+            for (const int shift : shifts) {
+                const QString key = KeyedKey(kind, QStringLiteral("KANGAROO"), shift);
+                for (int i = 0; i < 26; ++i) QVERIFY(key[i] != QChar(u'A' + i));
+                QCOMPARE(QSet<QChar>(key.begin(), key.end()).size(), 26);
+                keys << key;
+            }
+            QCOMPARE(keys.size(), shifts.size());
+        }
+        // Both rows keyed: every shift but 13, which would pair the letters.
+        QCOMPARE(SelfFreeShifts(Keyed::K3, QStringLiteral("KANGAROO")).size(), 24);
+    }
+
+    void theKeywordIsReadBackFromTheKeyAlone() {
+        using namespace cipher;
+        const QStringList words = {QStringLiteral("KANGAROO"), QStringLiteral("FLOWER"),
+                                   QStringLiteral("PYTHAGORAS"), QStringLiteral("QUICKLY")};
+        // The keyword's letters without repeats, as the key keeps them.
+        const auto isWord = [&words](const QString &letters) {
+            for (const QString &w : words)
+                if (KeyedAlphabet(w).left(QSet<QChar>(w.begin(), w.end()).size()) == letters)
+                    return true;
+            return false;
+        };
+        int read = 0;
+        for (const QString &word : words)
+            for (const Keyed kind : {Keyed::K1, Keyed::K2, Keyed::K3})
+                for (const int shift : SelfFreeShifts(kind, word)) {
+                    const auto r = ReadKeyed(KeyedKey(kind, word, shift), isWord);
+                    QVERIFY2(r, qPrintable(word));
+                    // The same key, whichever reading: the keyword's letters
+                    // and the key they make.
+                    QCOMPARE(KeyedKey(r->kind, r->keyword, r->shift), KeyedKey(kind, word, shift));
+                    QCOMPARE(r->keyword, KeyedAlphabet(word).left(r->keyword.size()));
+                    QCOMPARE(KindName(r->kind), KindName(kind));
+                    QCOMPARE(r->shift, shift);
+                    ++read;
+                }
+        QVERIFY(read > 100);
+        // Random keys are read as none.
+        int keyed = 0;
+        for (int k = 0; k < 500; ++k) {
+            MakeCodeKey();
+            if (ReadKeyed(keyRow())) ++keyed;
+        }
+        QCOMPARE(keyed, 0);
+        QVERIFY(!ReadKeyed(QStringLiteral("ABC")));
+        QCOMPARE(KindOf(QStringLiteral("k3")), std::optional<Keyed>(Keyed::K3));
+        QVERIFY(!KindOf(QStringLiteral("k4")));
     }
 };
 
