@@ -1,6 +1,10 @@
 #include "KeyedAlphabet.h"
 
+#include <QSet>
+
 #include <algorithm>
+#include <array>
+#include <vector>
 #include <numeric>
 
 namespace cipher {
@@ -129,6 +133,56 @@ std::optional<KeyedReading> ReadKeyed(const QString &key,
         return wa ? a.keyword.size() > b.keyword.size() : a.keyword.size() < b.keyword.size();
     };
     return *std::min_element(readings.begin(), readings.end(), better);
+}
+
+std::optional<KeyedReading> ReadKeyedFrom(const QString &key, const QStringList &keywords,
+                                          int least) {
+    if (key.size() != 26) return std::nullopt;
+    if (!key.contains(u'?') && IsKey(key)) {
+        // A whole key says it all; a keyword of the list is still the one named.
+        const auto whole = ReadKeyed(key, [&keywords](const QString &letters) {
+            for (const QString &w : keywords)
+                if (KeyedAlphabet(w).left(letters.size()) == letters &&
+                    QSet<QChar>(w.begin(), w.end()).size() == letters.size())
+                    return true;
+            return false;
+        });
+        if (whole) return whole;
+    }
+    // The letters known, plain and cipher.
+    std::vector<std::pair<int, int>> known;
+    for (int i = 0; i < 26; ++i)
+        if (key[i] >= u'A' && key[i] <= u'Z') known.emplace_back(i, key[i].unicode() - u'A');
+    if (int(known.size()) < least) return std::nullopt;
+    // A key the solver found may hold a letter or two it misread: the
+    // reading that disagrees with fewest, the likeliest keyword of those.
+    const int spare = int(known.size()) >= 16 ? 2 : int(known.size()) >= 12 ? 1 : 0;
+    std::optional<KeyedReading> best;
+    int bestMisses = spare + 1;
+    for (const QString &word : keywords) {
+        const QString keyed = KeyedAlphabet(word);
+        // Where each letter stands in the keyed row.
+        std::array<int, 26> at{};
+        for (int i = 0; i < 26; ++i) at[size_t(keyed[i].unicode() - u'A')] = i;
+        for (const Keyed kind : {Keyed::K1, Keyed::K2, Keyed::K3})
+            for (int s = 1; s < 26; ++s) {
+                int misses = 0;
+                for (const auto &[plain, cipher] : known) {
+                    // The place of the plain letter in its row, and what
+                    // stands under it in the other row, slid by s.
+                    const int i = kind == Keyed::K2 ? plain : at[size_t(plain)];
+                    const int j = (i + s) % 26;
+                    const int under = kind == Keyed::K1 ? j : keyed[j].unicode() - u'A';
+                    if (under != cipher && ++misses >= bestMisses) break;
+                }
+                if (misses < bestMisses) {
+                    best = KeyedReading{kind, word, s};
+                    bestMisses = misses;
+                    if (misses == 0) return best;
+                }
+            }
+    }
+    return best;
 }
 
 QString KindName(Keyed kind) {

@@ -47,6 +47,13 @@ struct KeyedReading {
 std::optional<KeyedReading> ReadKeyed(const QString &key,
                                       const std::function<bool(const QString &)> &isWord = {});
 
+// The same from a key known only in part, as a solved quote gives it ('?' for
+// a letter whose cipher letter is not known): the first of `keywords` (the
+// likeliest first) that, as some kind and shift, agrees with every letter
+// known. Nothing when fewer than `least` letters are known, or none agrees.
+std::optional<KeyedReading> ReadKeyedFrom(const QString &key, const QStringList &keywords,
+                                          int least = 12);
+
 // "K1", "K2", "K3", and back (case ignored); nothing for another name.
 QString KindName(Keyed kind);
 std::optional<Keyed> KindOf(const QString &name);

@@ -9,8 +9,12 @@
 // followed before the next. With --no-breaks each cipher text is letters
 // without word breaks (groups of five, say): it prints the solution in the
 // same layout, a tab, its words with the breaks found, a tab, the
-// milliseconds.
+// milliseconds. With --keyword it prints after each solution, in a last
+// field, the kind and keyword of a keyed alphabet that make its key ("K2
+// KANGAROO"), or "none" for a key that no keyword made.
 #include "CipherWords.h"
+#include "KeyedAlphabet.h"
+#include "Keywords.h"
 #include "Difficulty.h"
 #include "LetterSteps.h"
 #include "Solver.h"
@@ -19,9 +23,11 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QSet>
 #include <QStringList>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -56,11 +62,48 @@ void PrintSteps(QTextStream &out, qint64 number, const QString &line,
     out.flush();
 }
 
+// The keywords a key is read against: the common ones first, then every
+// other word of the language the solver knows, commonest first.
+const QStringList &KeywordsToTry(solver::Language language) {
+    static QStringList lists[2];
+    QStringList &list = lists[language == solver::Language::German ? 1 : 0];
+    if (!list.isEmpty()) return list;
+    list = solver::Keywords(language);
+    const solver::WordModel &m = solver::WordModel::shared(language);
+    std::vector<int> ids;
+    for (int id = 0; id < m.size(); ++id)
+        if (m.text(id).size() >= 3 && m.text(id).find('\'') == std::string::npos) ids.push_back(id);
+    std::stable_sort(ids.begin(), ids.end(), [&m](int a, int b) { return m.count(a) > m.count(b); });
+    const QSet<QString> common(list.begin(), list.end());
+    for (const int id : ids)
+        if (const QString w = QString::fromStdString(m.text(id)).toUpper(); !common.contains(w))
+            list << w;
+    return list;
+}
+
+// "K2 KANGAROO" for the key a solution found, or "none".
+QString KeywordOf(const solver::Solution &s, solver::Language language) {
+    QString key(26, QLatin1Char('?'));
+    for (int c = 0; c < 26; ++c)
+        if (const char p = s.key[size_t(c)]; p >= 'A' && p <= 'Z')
+            key[p - 'A'] = QChar(u'A' + c);
+    const auto r = cipher::ReadKeyedFrom(key, KeywordsToTry(language));
+    if (!r) return QStringLiteral("none");
+    // A keyword read from a whole key keeps only its letters without
+    // repeats: the word they spell, where the language has one.
+    QString word = r->keyword;
+    if (const QString spelled = solver::KeywordSpelled(cipher::KeyedAlphabet(word).left(
+            QSet<QChar>(word.begin(), word.end()).size()), language);
+        !spelled.isEmpty() && cipher::KeyedAlphabet(spelled) == cipher::KeyedAlphabet(word))
+        word = spelled;
+    return cipher::KindName(r->kind) + QLatin1Char(' ') + word;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
-    bool explain = false, steps = false, noBreaks = false;
+    bool explain = false, steps = false, noBreaks = false, keyword = false;
     QString words; // a pattern whose words are asked for
     const solver::WordModel *model = nullptr; // the language told from each text
     const QStringList args = app.arguments().mid(1);
@@ -82,6 +125,8 @@ int main(int argc, char **argv) {
             explain = true;
         } else if (a == QLatin1String("--steps")) {
             steps = true;
+        } else if (a == QLatin1String("--keyword")) {
+            keyword = true;
         } else if (a == QLatin1String("--no-breaks")) {
             noBreaks = true;
         } else if (a == QLatin1String("--words")) {
@@ -96,6 +141,7 @@ int main(int argc, char **argv) {
                       "       cipherly-solve [--language en|de] --steps < CIPHER<TAB>PLAIN LINES\n"
                       "       cipherly-solve [--language en|de] --words PATTERN\n"
                       "       cipherly-solve [--language en|de] --no-breaks < CIPHER-TEXTS\n"
+                      "       cipherly-solve [--language en|de] --keyword < CIPHER-TEXTS\n"
                       "Solves cipher texts, one per line, and prints for each: the solution\n"
                       "('?' for a letter not found), the difficulty from 1 (easiest) to 5\n"
                       "(hardest; 0 when the solution reads as no language) and the\n"
@@ -113,7 +159,10 @@ int main(int argc, char **argv) {
                       "letters stand for themselves and ? for any letter (?E?'S: LET'S).\n"
                       "With --no-breaks, each text is letters without word breaks (groups\n"
                       "of five, say): prints the solution in the same layout, the words\n"
-                      "read with the breaks found, and the milliseconds, separated by tabs.");
+                      "read with the breaks found, and the milliseconds, separated by tabs.\n"
+                      "With --keyword, adds a last field: the kind (K1, K2, K3) and the\n"
+                      "keyword of the keyed alphabet that makes the key found (\"K2 KANGAROO\"),\n"
+                      "or \"none\" when no keyword makes it.");
             return 0;
         } else {
             std::fprintf(stderr, "cipherly-solve: unknown option %s (try --help)\n", qPrintable(a));
@@ -176,6 +225,7 @@ int main(int argc, char **argv) {
             out << '\t'
                 << (s.reads ? solver::NextStep(line, s, {}).sentence
                             : QStringLiteral("(no step: the solution found does not read)"));
+        if (keyword) out << '\t' << KeywordOf(s, r.language);
         out << '\n';
         out.flush();
     }

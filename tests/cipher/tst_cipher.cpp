@@ -175,6 +175,29 @@ private slots:
         }
         QCOMPARE(keyed, 0);
         QVERIFY(!ReadKeyed(QStringLiteral("ABC")));
+        // Known in part, as a solved quote gives it: the letters of the
+        // quote only, one of them misread.
+        const QStringList list = {QStringLiteral("ORANGE"), QStringLiteral("PICTURE"),
+                                  QStringLiteral("WONDERFUL")};
+        const QString quote = QStringLiteral("ALL THAT GLITTERS IS NOT GOLD OFTEN HAVE YOU HEARD");
+        for (const Keyed kind : {Keyed::K1, Keyed::K2, Keyed::K3}) {
+            const QString key = KeyedKey(kind, QStringLiteral("PICTURE"), 7);
+            QString part(26, QLatin1Char('?'));
+            for (const QChar c : quote)
+                if (c.isLetter()) part[c.unicode() - u'A'] = key[c.unicode() - u'A'];
+            const auto r = ReadKeyedFrom(part, list);
+            QVERIFY(r);
+            QCOMPARE(r->keyword, QStringLiteral("PICTURE"));
+            QCOMPARE(KindName(r->kind), KindName(kind));
+            QCOMPARE(r->shift, 7);
+            part[u'L' - u'A'] = part[u'L' - u'A'] == u'Q' ? u'R' : u'Q';
+            QCOMPARE(ReadKeyedFrom(part, list)->keyword, QStringLiteral("PICTURE"));
+        }
+        MakeCodeKey();
+        QString random = keyRow();
+        for (int i = 0; i < 26; i += 3) random[i] = u'?';
+        QVERIFY(!ReadKeyedFrom(random, list));
+        QVERIFY(!ReadKeyedFrom(QStringLiteral("??????????????????????????"), list));
         QCOMPARE(KindOf(QStringLiteral("k3")), std::optional<Keyed>(Keyed::K3));
         QVERIFY(!KindOf(QStringLiteral("k4")));
     }
