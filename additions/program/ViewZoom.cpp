@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -107,6 +108,40 @@ private:
     bool m_byKeys;
 };
 
+// Some desktops (Window Maker, i3) place a window made anew as if its own
+// corner were the frame's, a title bar lower than asked, though they move a
+// window on the screen where it asks: once it is on the screen, it is asked
+// once more for the place wanted.
+class PlaceWhenShown : public QObject {
+public:
+    PlaceWhenShown(QWidget *window, const QPoint &wanted)
+        : QObject(window), m_window(window), m_wanted(wanted) {
+        window->windowHandle()->installEventFilter(this);
+        // A desktop that never tells where it put the window is left alone.
+        QTimer::singleShot(5000, this, [this] { deleteLater(); });
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *e) override {
+        if (e->type() == QEvent::Expose && m_window->windowHandle()->isExposed() && !m_done) {
+            m_done = true;
+            // Once the desktop's own moves of the first showing are told.
+            QTimer::singleShot(100, this, [this] {
+                const QPoint error = m_window->geometry().topLeft() - m_wanted;
+                if (!error.isNull() && error.manhattanLength() < 100)
+                    m_window->setGeometry(QRect(m_wanted, m_window->size()));
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+    QPoint m_wanted;
+    bool m_done = false;
+};
+
 } // namespace
 
 bool followsDesktop() {
@@ -180,6 +215,7 @@ bool apply(int percent) {
         }
         w->setGeometry(QRect(client, w->size()));
         w->show();
+        new PlaceWhenShown(w, client);
         TellScaleChanged(w);
     }
     if (active && active->windowHandle()) new ActivateWhenShown(active, focus, byKeys);
