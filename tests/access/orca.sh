@@ -8,7 +8,8 @@
 # makes no hint of the next pair, a blank said as a blank, a pause, Tab past
 # an empty letter box, the answer after Solve, the highlighted quote on
 # coming back to the list, a menu's first item and the help's topic; a pencil
-# letter heard as pencilled; Return on a button; the night colours; and the
+# letter heard as pencilled; Return on a button; the night colours, the view
+# size and the calendar of the days; and the
 # letter tiles, tile by tile and word by word, a pair typed on one.
 set -euo pipefail
 here=$(dirname "$0")
@@ -36,7 +37,10 @@ wait_until "grep -q 'ORCA: Initializing' '$spoken' 2>/dev/null || ended $orca"
 kill -0 "$orca" 2>/dev/null || { cat "$work/orca.out"; fail "Orca did not start"; }
 
 # said: every sentence spoken so far, one a line.
-said() { grep -o "SPEECH OUTPUT: '[^']*'" "$spoken" | sed "s/^SPEECH OUTPUT: '//; s/'\$//"; }
+# (Orca writes a sentence between single quotes, apostrophes in it as they are.)
+said() {
+  grep -o "SPEECH OUTPUT: '.*" "$spoken" | sed -E "s/^SPEECH OUTPUT: '//; s/' ?\{'established.*\$//; s/'\$//"
+}
 # listen TEXT [SECONDS]: true once Orca has spoken TEXT (an extended regular
 # expression) since the last step, within SECONDS (a minute unless told).
 mark=0
@@ -225,4 +229,21 @@ keys "$lobby" ctrl+shift+n
 hear "Night colours on" "the night colours switched on"
 keys "$lobby" ctrl+shift+n
 hear "Night colours off" "the night colours switched off"
+# The view size changed at once, said; the window is made anew at each size.
+keys "$lobby" ctrl+plus
+hear "View size 125 %" "the larger view"
+lobby=$(wait_window --name '^ Cipherly') || fail "no lobby at 125 %"
+keys "$lobby" ctrl+0
+hear "View size 100 %" "the designed view"
+lobby=$(wait_window --name '^ Cipherly') || fail "no lobby at 100 %"
+# The days of Today's Quote: the calendar read as it opens and as the
+# arrows move, and the day chosen played and named.
+keys "$lobby" Escape
+hear "^FOUR SCORE AND SEVEN" "the list after the game"
+keys "$lobby" ctrl+shift+d
+hear "Today's Quote, day by day" "the calendar"
+keys "$(xdotool getwindowfocus)" Left
+hear ", #[0-9]+: not played yet" "the day before, read"
+keys "$(xdotool getwindowfocus)" Return
+hear "Solving Today's Quote of" "the day's game, named"
 echo "1 passed, 0 failed"
