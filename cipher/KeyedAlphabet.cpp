@@ -15,13 +15,19 @@ const QString Plain = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
 
 // How many letters of `row` come before the rest of the alphabet in order:
 // the keyword's letters, without repeats. -1 when the row is no keyed
-// alphabet (or keyed by nothing), or when its rest is too short to tell it
-// from chance.
+// alphabet (or keyed by nothing, or by fewer than three letters), or when its
+// rest is too short to tell it from chance.
 int HeadOf(const QString &row) {
+    // The alphabet merely turned round (a shift of Caesar's) is keyed by
+    // nothing, whatever letters it starts with.
+    bool turned = true;
+    for (int i = 0; i < 25 && turned; ++i)
+        turned = (row[i].unicode() - u'A' + 1) % 26 == row[i + 1].unicode() - u'A';
+    if (turned) return -1;
     int h = 25;
     while (h > 0 && row[h - 1] < row[h]) --h;
-    constexpr int LeastRest = 10;
-    return h == 0 || 26 - h < LeastRest ? -1 : h;
+    constexpr int LeastRest = 10, LeastKeyword = 3;
+    return h < LeastKeyword || 26 - h < LeastRest ? -1 : h;
 }
 
 bool IsKey(const QString &key) {
@@ -138,22 +144,13 @@ std::optional<KeyedReading> ReadKeyed(const QString &key,
 std::optional<KeyedReading> ReadKeyedFrom(const QString &key, const QStringList &keywords,
                                           int least) {
     if (key.size() != 26) return std::nullopt;
-    if (!key.contains(u'?') && IsKey(key)) {
-        // A whole key says it all; a keyword of the list is still the one named.
-        const auto whole = ReadKeyed(key, [&keywords](const QString &letters) {
-            for (const QString &w : keywords)
-                if (KeyedAlphabet(w).left(letters.size()) == letters &&
-                    QSet<QChar>(w.begin(), w.end()).size() == letters.size())
-                    return true;
-            return false;
-        });
-        if (whole) return whole;
-    }
     // The letters known, plain and cipher.
     std::vector<std::pair<int, int>> known;
     for (int i = 0; i < 26; ++i)
         if (key[i] >= u'A' && key[i] <= u'Z') known.emplace_back(i, key[i].unicode() - u'A');
-    if (int(known.size()) < least) return std::nullopt;
+    // A whole key made by a keyword the list lacks still says its letters.
+    const auto whole = [&key] { return IsKey(key) ? ReadKeyed(key) : std::nullopt; };
+    if (int(known.size()) < least) return whole();
     // A key the solver found may hold a letter or two it misread: the
     // reading that disagrees with fewest, the likeliest keyword of those.
     const int spare = int(known.size()) >= 16 ? 2 : int(known.size()) >= 12 ? 1 : 0;
@@ -182,7 +179,7 @@ std::optional<KeyedReading> ReadKeyedFrom(const QString &key, const QStringList 
                 }
             }
     }
-    return best;
+    return best ? best : whole();
 }
 
 QString KindName(Keyed kind) {

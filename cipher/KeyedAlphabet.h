@@ -50,7 +50,8 @@ std::optional<KeyedReading> ReadKeyed(const QString &key,
 // The same from a key known only in part, as a solved quote gives it ('?' for
 // a letter whose cipher letter is not known): the first of `keywords` (the
 // likeliest first) that, as some kind and shift, agrees with every letter
-// known. Nothing when fewer than `least` letters are known, or none agrees.
+// known; for a whole key that none makes, its reading as ReadKeyed gives it.
+// Nothing when fewer than `least` letters are known, or none agrees.
 std::optional<KeyedReading> ReadKeyedFrom(const QString &key, const QStringList &keywords,
                                           int least = 12);
 

@@ -2,6 +2,7 @@
 
 #include "DailyQuote.h"
 #include "GameLimits.h"
+#include "KeyedPuzzles.h"
 #include "NoWordBreaks.h"
 #include "QuoteRules.h"
 
@@ -130,6 +131,13 @@ std::optional<KeptGame> ParseGameFile(const QByteArray &bytes, const QDateTime &
     // know is played as the design's.
     if (s.kind == WithoutWordBreaks().id()) {
         if (WithoutWordBreaks().boardOf(s.quote) != s.quote) return std::nullopt;
+    } else if (const PuzzleKind *keyed = KeyedKindNamed(s.kind)) {
+        // A keyed puzzle is its kind only with a key of that kind; else it
+        // is played on as the design's, the same board.
+        const auto reading = cipher::ReadKeyed(s.key);
+        if (keyed->boardOf(s.quote) != s.quote || !reading ||
+            cipher::KindName(reading->kind).toLower() != s.kind)
+            s.kind.clear();
     } else {
         s.kind.clear();
     }

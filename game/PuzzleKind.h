@@ -27,7 +27,8 @@ public:
     virtual QString boardOf(const QString &quote) const = 0;
     // A fresh puzzle of `quote`: its board enciphered with a fresh code key,
     // which the cipher's key table then holds (the print panel shows it).
-    Puzzle make(const QString &quote) const;
+    // A kind of its own key (a keyed alphabet) makes the key its way.
+    virtual Puzzle make(const QString &quote) const;
 };
 
 // The design's kind: the quote as it stands, words and breaks in place.

@@ -4,6 +4,7 @@
 #include "FreshQuotes.h"
 #include "GameStatistics.h"
 #include "HelperTip.h"
+#include "KeyedGames.h"
 #include "LetterTiles.h"
 #include "NightColours.h"
 #include "PairHistory.h"
@@ -40,6 +41,7 @@ void AttachAdditions(LobbySeam &lobby) {
     new PatternWords(lobby, board);
     new PencilMarks(lobby, board);
     new UnbrokenPuzzles(lobby);
+    new KeyedGames(lobby, board);
     new Worksheet(lobby);
     new QuoteMarks(lobby);
     new SavedGame(lobby, board);

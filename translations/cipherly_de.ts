@@ -116,6 +116,45 @@ F1 sagt mehr über jeden.</translation>
     </message>
 </context>
 <context>
+    <name>KeyedGames</name>
+    <message>
+        <source>the plain alphabet was keyed, the cipher alphabet in order</source>
+        <translation>das Klaralphabet war mit einem Schlüsselwort geordnet, das Geheimalphabet der Reihe nach</translation>
+    </message>
+    <message>
+        <source>the cipher alphabet was keyed, the plain alphabet in order</source>
+        <translation>das Geheimalphabet war mit einem Schlüsselwort geordnet, das Klaralphabet der Reihe nach</translation>
+    </message>
+    <message>
+        <source>both alphabets were keyed with the same keyword</source>
+        <translation>beide Alphabete waren mit demselben Schlüsselwort geordnet</translation>
+    </message>
+    <message>
+        <source>Random &amp;Keyed Game</source>
+        <translation>Zufallsspiel mit Schlüsselwor&amp;t</translation>
+    </message>
+    <message>
+        <source> — %1</source>
+        <translation> — %1</translation>
+    </message>
+    <message>
+        <source>Solved! Its key is a keyed alphabet (%1): %2.
+
+Which keyword made it? (Your answer is not counted in your statistics.)</source>
+        <translation>Gelöst! Sein Schlüssel ist ein Alphabet mit Schlüsselwort (%1): %2.
+
+Welches Schlüsselwort war es? (Ihre Antwort zählt nicht in der Statistik.)</translation>
+    </message>
+    <message>
+        <source>Right: the keyword was %1.</source>
+        <translation>Richtig: Das Schlüsselwort war %1.</translation>
+    </message>
+    <message>
+        <source>Not this time: the keyword was %1.</source>
+        <translation>Diesmal nicht: Das Schlüsselwort war %1.</translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>it is not a translation</source>
@@ -296,6 +335,10 @@ Weiter mit F9</translation>
     <message>
         <source>No word breaks</source>
         <translation>Ohne Wortgrenzen</translation>
+    </message>
+    <message>
+        <source>Keyed alphabet (%1)</source>
+        <translation>Alphabet mit Schlüsselwort (%1)</translation>
     </message>
 </context>
 <context>
@@ -1100,34 +1143,6 @@ Das Diagramm rechts zeigt die Minuten Ihrer letzten 50 Spiele, je einen Punkt: g
 Die Spiele stehen in der Datei games.csv in Ihrem Cipherly-Datenordner, jedes in einer Zeile.</translation>
     </message>
     <message>
-        <source>Cipherly knows a great many English and German words and how often each is used, and it can solve a scrambled quote the way a person does: from the shapes of its words. It tells which of the two languages a quote is in, and uses that knowledge to tell you how hard a quote is, to pick games of the difficulty you want, and to teach you, a step at a time. A quote in neither language shows no difficulty.
-
-How hard is this quote? Right-click the quote list (or press the Menu key, Shift+F10 or Ctrl+M) and tick &quot;Show Difficulty&quot;. The line above the list then tells the difficulty of the highlighted quote, from 1 (easiest) to 5 (hardest). It is rated the way a person would solve the quote: a quote with short words that repeat (THE, AND, A) or words with a telling pattern of letters (PEOPLE, THAT) is easy to get into; one with long, unusual words and no short ones is not.
-
-Games of a difficulty. The same menu offers &quot;Random Easy Game&quot;, &quot;Random Medium Game&quot;, &quot;Random Hard Game&quot; and &quot;Random Expert Game&quot;. Each picks a quote of that difficulty, one you have not played first, as a random game does; when none comes up in your list, it says so and names the difficulty of the quote it took instead. An easy game starts with the four commonest letters of the quote already in place, a medium game with two and a hard game with one. An expert game gives you none, and its Hint button gives no letters either: only the teaching hint below.
-
-Explain a Step (F2, or in the solve panel&apos;s menu) tells you the next thing a good solver would work out from the letters you have placed, and why: for example, that a three-letter word which appears three times is most likely THE, or that only one common word fits a word with the letters you have. The word it reads is marked in both puzzle boxes, and each pair it finds is named, such as X=T. It places nothing: you type the letters yourself. Letters you placed wrongly are left out of its reasoning.
-
-Puzzles without word breaks. &quot;Random Game Without Word Breaks&quot; in the quote list&apos;s menu plays a random quote as its letters alone, in groups of five, with no marks and no word breaks: the way puzzlers&apos; clubs set their hardest puzzles. &quot;Scramble Without Word Breaks&quot; prints the highlighted quote that way. Everything else works as in any game. Explain a Step then teaches from the letters: a group of letters that keeps coming back (THE, ING, TH), a doubled letter (LL, SS), and how common each scrambled letter is.
-
-Check My Letters (F3, or in the solve panel&apos;s menu) marks every letter you have placed that is wrong, and names them; if all are right, it says so.
-
-Each explanation and each check counts as one hint in your report and in your statistics. When you have placed every letter but the quote does not read right, Cipherly tells you so, once, and points you to Check My Letters.</source>
-        <translation>Cipherly kennt sehr viele englische und deutsche Wörter und weiß, wie oft jedes gebraucht wird, und es kann ein verschlüsseltes Zitat so lösen, wie ein Mensch es tut: aus der Gestalt seiner Wörter. Es erkennt, in welcher der beiden Sprachen ein Zitat steht, und sagt Ihnen mit diesem Wissen, wie schwer ein Zitat ist, wählt Spiele der Schwierigkeit, die Sie möchten, und bringt Ihnen Schritt für Schritt das Lösen bei. Ein Zitat in keiner der beiden Sprachen zeigt keine Schwierigkeit.
-
-Wie schwer ist dieses Zitat? Klicken Sie mit der rechten Maustaste auf die Zitatliste (oder drücken Sie die Menütaste, Umschalt+F10 oder Strg+M) und haken Sie „Schwierigkeit anzeigen“ an. Die Zeile über der Liste nennt dann die Schwierigkeit des markierten Zitats, von 1 (am leichtesten) bis 5 (am schwersten). Sie wird so bewertet, wie ein Mensch das Zitat lösen würde: Ein Zitat mit kurzen Wörtern, die sich wiederholen (THE, AND, A), oder mit Wörtern von verräterischem Buchstabenmuster (PEOPLE, THAT) ist leicht zu knacken; eines mit langen, ungewöhnlichen Wörtern und ohne kurze ist es nicht.
-
-Spiele nach Schwierigkeit. Dasselbe Menü bietet „Zufälliges leichtes Spiel“, „Zufälliges mittleres Spiel“, „Zufälliges schweres Spiel“ und „Zufälliges Expertenspiel“. Jedes wählt ein Zitat dieser Schwierigkeit, zuerst eines, das Sie noch nicht gespielt haben, wie ein zufälliges Spiel; findet sich in Ihrer Liste keines, sagt es das und nennt die Schwierigkeit des Zitats, das es stattdessen genommen hat. Ein leichtes Spiel beginnt mit den vier häufigsten Buchstaben des Zitats schon an ihrem Platz, ein mittleres mit zweien und ein schweres mit einem. Ein Expertenspiel gibt Ihnen keinen, und auch sein Tipp-Knopf gibt keine Buchstaben: nur den lehrreichen Tipp unten.
-
-„Einen Schritt erklären“ (F2, oder im Menü des Lösungsbereichs) sagt Ihnen, was ein guter Rätsellöser aus Ihren gesetzten Buchstaben als Nächstes herausfinden würde, und warum: zum Beispiel, dass ein Wort aus drei Buchstaben, das dreimal vorkommt, am ehesten THE ist, oder dass nur ein gängiges Wort zu einem Wort mit Ihren Buchstaben passt. Das Wort, um das es geht, wird in beiden Rätselfeldern markiert, und jedes gefundene Paar wird genannt, etwa X=T. Gesetzt wird nichts: Die Buchstaben tippen Sie selbst. Falsch gesetzte Buchstaben bleiben bei der Überlegung außen vor.
-
-Rätsel ohne Wortgrenzen. „Zufallsspiel ohne Wortgrenzen“ im Menü der Zitatliste spielt ein zufälliges Zitat nur aus seinen Buchstaben, in Fünfergruppen, ohne Satzzeichen und ohne Wortgrenzen: so stellen Rätselclubs ihre schwersten Rätsel. „Ohne Wortgrenzen verschlüsseln“ druckt das markierte Zitat so. Alles andere geht wie in jedem Spiel. „Einen Schritt erklären“ lehrt dann aus den Buchstaben: eine Buchstabengruppe, die immer wiederkehrt (THE, ING, TH), ein doppelter Buchstabe (LL, SS) und wie häufig jeder verschlüsselte Buchstabe ist.
-
-„Meine Buchstaben prüfen“ (F3, oder im Menü des Lösungsbereichs) markiert jeden gesetzten Buchstaben, der falsch ist, und nennt ihn; sind alle richtig, sagt es das.
-
-Jede Erklärung und jede Prüfung zählt als ein Tipp in Ihrem Bericht und in Ihrer Statistik. Haben Sie jeden Buchstaben gesetzt, ergibt das Zitat aber noch keinen Sinn, sagt Cipherly es Ihnen einmal und verweist auf „Meine Buchstaben prüfen“.</translation>
-    </message>
-    <message>
         <source>Solver&apos;s Aids help you see the scrambled quote more clearly. They never tell you whether a letter is right, and they never count as hints.
 
 While you solve a quote on screen, right-click the panel above the boxes, or either of the two puzzle boxes (or press the Menu key, Shift+F10 or Ctrl+M), and tick &quot;Solver&apos;s Aids&quot;. Cipherly remembers the switch for your next games.
@@ -1244,6 +1259,38 @@ Sie möchten die Zeit sehen? Haken Sie im Menü des Lösungsbereichs „Uhr anze
 Ein Spiel geht nie verloren: Wird Cipherly mitten in einem Spiel geschlossen oder fällt der Computer aus, bleibt das Spiel erhalten, und beim nächsten Start fragt Cipherly, ob Sie es fortsetzen möchten, mit demselben verschlüsselten Zitat, Ihren Buchstaben und Tipps und der Uhr, die dort weiterläuft, wo sie stand. Antworten Sie mit Nein, zählt es als unbeendetes Spiel.
 
 Wenn Sie das Zitat selbst vollständig lösen, sagt Ihnen Cipherly, wie viele Minuten Sie gebraucht und wie viele Tipps Sie genommen haben. Klicken Sie auf „Fertig, zurück“ (oder drücken Sie Esc), um zur Liste zurückzukehren.</translation>
+    </message>
+    <message>
+        <source>Cipherly knows a great many English and German words and how often each is used, and it can solve a scrambled quote the way a person does: from the shapes of its words. It tells which of the two languages a quote is in, and uses that knowledge to tell you how hard a quote is, to pick games of the difficulty you want, and to teach you, a step at a time. A quote in neither language shows no difficulty.
+
+How hard is this quote? Right-click the quote list (or press the Menu key, Shift+F10 or Ctrl+M) and tick &quot;Show Difficulty&quot;. The line above the list then tells the difficulty of the highlighted quote, from 1 (easiest) to 5 (hardest). It is rated the way a person would solve the quote: a quote with short words that repeat (THE, AND, A) or words with a telling pattern of letters (PEOPLE, THAT) is easy to get into; one with long, unusual words and no short ones is not.
+
+Games of a difficulty. The same menu offers &quot;Random Easy Game&quot;, &quot;Random Medium Game&quot;, &quot;Random Hard Game&quot; and &quot;Random Expert Game&quot;. Each picks a quote of that difficulty, one you have not played first, as a random game does; when none comes up in your list, it says so and names the difficulty of the quote it took instead. An easy game starts with the four commonest letters of the quote already in place, a medium game with two and a hard game with one. An expert game gives you none, and its Hint button gives no letters either: only the teaching hint below.
+
+Explain a Step (F2, or in the solve panel&apos;s menu) tells you the next thing a good solver would work out from the letters you have placed, and why: for example, that a three-letter word which appears three times is most likely THE, or that only one common word fits a word with the letters you have. The word it reads is marked in both puzzle boxes, and each pair it finds is named, such as X=T. It places nothing: you type the letters yourself. Letters you placed wrongly are left out of its reasoning.
+
+Puzzles without word breaks. &quot;Random Game Without Word Breaks&quot; in the quote list&apos;s menu plays a random quote as its letters alone, in groups of five, with no marks and no word breaks: the way puzzlers&apos; clubs set their hardest puzzles. &quot;Scramble Without Word Breaks&quot; prints the highlighted quote that way. Everything else works as in any game. Explain a Step then teaches from the letters: a group of letters that keeps coming back (THE, ING, TH), a doubled letter (LL, SS), and how common each scrambled letter is.
+
+Keyed puzzles. &quot;Random Keyed Game&quot; in the same menu plays a random quote whose key is a keyed alphabet, as cipher clubs set them: the letters of a common keyword without repeats, then the rest of the alphabet, with the plain alphabet keyed (K1), the cipher alphabet (K2) or both (K3), slid so that no letter stands for itself. The title names the kind. Once you have solved the quote, Cipherly asks for the keyword and tells you whether you found it; your answer is never counted in the statistics.
+
+Check My Letters (F3, or in the solve panel&apos;s menu) marks every letter you have placed that is wrong, and names them; if all are right, it says so.
+
+Each explanation and each check counts as one hint in your report and in your statistics. When you have placed every letter but the quote does not read right, Cipherly tells you so, once, and points you to Check My Letters.</source>
+        <translation>Cipherly kennt sehr viele englische und deutsche Wörter und weiß, wie oft jedes gebraucht wird, und es kann ein verschlüsseltes Zitat so lösen, wie ein Mensch es tut: aus der Gestalt seiner Wörter. Es erkennt, in welcher der beiden Sprachen ein Zitat steht, und sagt Ihnen mit diesem Wissen, wie schwer ein Zitat ist, wählt Spiele der Schwierigkeit, die Sie möchten, und bringt Ihnen Schritt für Schritt das Lösen bei. Ein Zitat in keiner der beiden Sprachen zeigt keine Schwierigkeit.
+
+Wie schwer ist dieses Zitat? Klicken Sie mit der rechten Maustaste auf die Zitatliste (oder drücken Sie die Menütaste, Umschalt+F10 oder Strg+M) und haken Sie „Schwierigkeit anzeigen“ an. Die Zeile über der Liste nennt dann die Schwierigkeit des markierten Zitats, von 1 (am leichtesten) bis 5 (am schwersten). Sie wird so bewertet, wie ein Mensch das Zitat lösen würde: Ein Zitat mit kurzen Wörtern, die sich wiederholen (THE, AND, A), oder mit Wörtern von verräterischem Buchstabenmuster (PEOPLE, THAT) ist leicht zu knacken; eines mit langen, ungewöhnlichen Wörtern und ohne kurze ist es nicht.
+
+Spiele nach Schwierigkeit. Dasselbe Menü bietet „Zufälliges leichtes Spiel“, „Zufälliges mittleres Spiel“, „Zufälliges schweres Spiel“ und „Zufälliges Expertenspiel“. Jedes wählt ein Zitat dieser Schwierigkeit, zuerst eines, das Sie noch nicht gespielt haben, wie ein zufälliges Spiel; findet sich in Ihrer Liste keines, sagt es das und nennt die Schwierigkeit des Zitats, das es stattdessen genommen hat. Ein leichtes Spiel beginnt mit den vier häufigsten Buchstaben des Zitats schon an ihrem Platz, ein mittleres mit zweien und ein schweres mit einem. Ein Expertenspiel gibt Ihnen keinen, und auch sein Tipp-Knopf gibt keine Buchstaben: nur den lehrreichen Tipp unten.
+
+„Einen Schritt erklären“ (F2, oder im Menü des Lösungsbereichs) sagt Ihnen, was ein guter Rätsellöser aus Ihren gesetzten Buchstaben als Nächstes herausfinden würde, und warum: zum Beispiel, dass ein Wort aus drei Buchstaben, das dreimal vorkommt, am ehesten THE ist, oder dass nur ein gängiges Wort zu einem Wort mit Ihren Buchstaben passt. Das Wort, um das es geht, wird in beiden Rätselfeldern markiert, und jedes gefundene Paar wird genannt, etwa X=T. Gesetzt wird nichts: Die Buchstaben tippen Sie selbst. Falsch gesetzte Buchstaben bleiben bei der Überlegung außen vor.
+
+Rätsel ohne Wortgrenzen. „Zufallsspiel ohne Wortgrenzen“ im Menü der Zitatliste spielt ein zufälliges Zitat nur aus seinen Buchstaben, in Fünfergruppen, ohne Satzzeichen und ohne Wortgrenzen: so stellen Rätselclubs ihre schwersten Rätsel. „Ohne Wortgrenzen verschlüsseln“ druckt das markierte Zitat so. Alles andere geht wie in jedem Spiel. „Einen Schritt erklären“ lehrt dann aus den Buchstaben: eine Buchstabengruppe, die immer wiederkehrt (THE, ING, TH), ein doppelter Buchstabe (LL, SS) und wie häufig jeder verschlüsselte Buchstabe ist.
+
+Rätsel mit Schlüsselwort. „Zufallsspiel mit Schlüsselwort“ im selben Menü spielt ein zufälliges Zitat, dessen Schlüssel ein Alphabet mit Schlüsselwort ist, wie Chiffrierclubs es stellen: die Buchstaben eines gängigen Wortes ohne Wiederholung, dann der Rest des Alphabets, mit dem Klaralphabet so geordnet (K1), dem Geheimalphabet (K2) oder beiden (K3), so verschoben, dass kein Buchstabe für sich selbst steht. Der Titel nennt die Art. Haben Sie das Zitat gelöst, fragt Cipherly nach dem Schlüsselwort und sagt Ihnen, ob Sie es gefunden haben; Ihre Antwort zählt nie in der Statistik.
+
+„Meine Buchstaben prüfen“ (F3, oder im Menü des Lösungsbereichs) markiert jeden gesetzten Buchstaben, der falsch ist, und nennt ihn; sind alle richtig, sagt es das.
+
+Jede Erklärung und jede Prüfung zählt als ein Tipp in Ihrem Bericht und in Ihrer Statistik. Haben Sie jeden Buchstaben gesetzt, ergibt das Zitat aber noch keinen Sinn, sagt Cipherly es Ihnen einmal und verweist auf „Meine Buchstaben prüfen“.</translation>
     </message>
 </context>
 <context>

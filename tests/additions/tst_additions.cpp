@@ -10,6 +10,9 @@
 #include "GameRow.h"
 #include "GameStatistics.h"
 #include "HelperTip.h"
+#include "KeyedGames.h"
+#include "KeyedPuzzles.h"
+#include "Keywords.h"
 #include "KeptGames.h"
 #include "Language.h"
 #include "LetterStrip.h"
@@ -1150,6 +1153,53 @@ private slots:
         QCOMPARE(stats::ReadGames().size(), 1);
         QCOMPARE(stats::ReadGames()[0].outcome, stats::Outcome::Abandoned);
         QCOMPARE(stats::ReadGames()[0].day, first);
+    }
+
+    void aKeyedGameIsKeptAsOneAndAsksItsKeywordAtTheEnd() {
+        new GameStatistics(*lobby, lobby->standIn);
+        new KeyedGames(*lobby, lobby->standIn);
+        lobby->showList(5);
+        for (const bool right : {true, false}) {
+            lobby->choose(QStringLiteral("Random &Keyed Game"));
+            QVERIFY(lobby->is(LobbySeam::Mode::Solve));
+            const QString kind = lobby->session().kind();
+            const play::PuzzleKind *keyed = play::KeyedKindNamed(kind);
+            QVERIFY2(keyed, qPrintable(kind));
+            QCOMPARE(lobby->titleNote, QStringLiteral(" \u2014 ") + keyed->name());
+            // Its key is a keyed alphabet of that kind, of a common keyword,
+            // and the kept game keeps it so.
+            const auto reading = play::KeywordOf(lobby->session().key());
+            QVERIFY(reading);
+            QCOMPARE(cipher::KindName(reading->kind).toLower(), kind);
+            QVERIFY(solver::Keywords().contains(reading->keyword));
+            for (int i = 0; i < 26; ++i) QVERIFY(lobby->session().key()[i] != QChar(u'A' + i));
+            QCOMPARE(play::ParseGameFile(play::FormatGameFile(lobby->session().kept()))->kind, kind);
+            // Solved: the keyword asked, and told right or not.
+            script->entries = {right ? reading->keyword.toLower() : QStringLiteral("nothing")};
+            for (QChar c : game().SolveQuote())
+                if (c >= u'A' && c <= u'Z' && !game().isOver()) lobby->typePair(cipherOf(c), c);
+            QTRY_COMPARE(script->inputs.size(), 1);
+            QVERIFY(script->inputs[0].prompt.contains(cipher::KindName(reading->kind)));
+            QTRY_COMPARE(script->messages.size(), 1);
+            QCOMPARE(script->messages[0].text,
+                     (right ? QStringLiteral("Right: the keyword was %1.")
+                            : QStringLiteral("Not this time: the keyword was %1."))
+                         .arg(reading->keyword));
+            // Recorded as any solved game: the keyword counts for nothing.
+            QCOMPARE(stats::ReadGames().last().outcome, stats::Outcome::Solved);
+            lobby->finish();
+            QVERIFY(lobby->titleNote.isEmpty());
+            script->inputs.clear();
+            script->messages.clear();
+        }
+        QCOMPARE(stats::ReadGames().size(), 2);
+        // A kept game whose key is no keyed one of its kind is played on as
+        // the design's.
+        play::KeptGame other = AppleADay(QStringLiteral("A\u00B7 A\u00B7\u00B7\u00B7\u00B7 A \u00B7A\u00B7, A\u00B7 \u00B7\u00B7\u00B7\u00B7 \u00B7A\u00B7"));
+        other.kind = QStringLiteral("k2");
+        const auto parsed = play::ParseGameFile(play::FormatGameFile(other));
+        QVERIFY(parsed);
+        QVERIFY(parsed->kind.isEmpty());
     }
 
     void theFirstGameTellsWhereTheHelpersAreOnce() {

@@ -175,6 +175,9 @@ private slots:
         }
         QCOMPARE(keyed, 0);
         QVERIFY(!ReadKeyed(QStringLiteral("ABC")));
+        // A shift of Caesar's is keyed by nothing.
+        QVERIFY(!ReadKeyed(QStringLiteral("BCDEFGHIJKLMNOPQRSTUVWXYZA")));
+        QVERIFY(!ReadKeyed(QStringLiteral("XYZABCDEFGHIJKLMNOPQRSTUVW")));
         // Known in part, as a solved quote gives it: the letters of the
         // quote only, one of them misread.
         const QStringList list = {QStringLiteral("ORANGE"), QStringLiteral("PICTURE"),
