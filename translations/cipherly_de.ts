@@ -138,20 +138,20 @@ F1 sagt mehr über jeden.</translation>
         <translation> — %1</translation>
     </message>
     <message>
-        <source>Solved! Its key is a keyed alphabet (%1): %2.
-
-Which keyword made it? (Your answer is not counted in your statistics.)</source>
-        <translation>Gelöst! Sein Schlüssel ist ein Alphabet mit Schlüsselwort (%1): %2.
-
-Welches Schlüsselwort war es? (Ihre Antwort zählt nicht in der Statistik.)</translation>
-    </message>
-    <message>
         <source>Right: the keyword was %1.</source>
         <translation>Richtig: Das Schlüsselwort war %1.</translation>
     </message>
     <message>
         <source>Not this time: the keyword was %1.</source>
         <translation>Diesmal nicht: Das Schlüsselwort war %1.</translation>
+    </message>
+    <message>
+        <source>Its key is a keyed alphabet (%1): %2.
+
+Which keyword made it? (Your answer is not counted in your statistics.)</source>
+        <translation>Sein Schlüssel ist ein Alphabet mit Schlüsselwort (%1): %2.
+
+Welches Schlüsselwort war es? (Ihre Antwort zählt nicht in der Statistik.)</translation>
     </message>
 </context>
 <context>
@@ -779,6 +779,10 @@ Möchten Sie es fortsetzen?</translation>
     <message>
         <source>Plain alphabet: each letter, how often it comes, and the scrambled letter it is given to</source>
         <translation>Klaralphabet: jeder Buchstabe, wie oft er vorkommt, und der verschlüsselte Buchstabe, dem er gegeben ist</translation>
+    </message>
+    <message>
+        <source>, its key a keyed alphabet (%1)</source>
+        <translation>, sein Schlüssel ein Alphabet mit Schlüsselwort (%1)</translation>
     </message>
 </context>
 <context>

@@ -31,7 +31,8 @@ KeyedGames::KeyedGames(LobbySeam &lobby, BoardSeam &board)
     lobby.addListMenuItem(tr("Random &Keyed Game"), [this] { menuRandomKeyedGame_Click(); });
     GameSession &session = board.session();
     connect(&session, &GameSession::ended, this, [this](SolveGame::Outcome outcome) {
-        if (outcome == SolveGame::Outcome::Solved &&
+        // Solved, or shown with Solve: the key then stands in full.
+        if (outcome != SolveGame::Outcome::Abandoned &&
             play::KeyedKindNamed(this->board.session().kind()))
             // Once the end of the game is on show.
             QTimer::singleShot(0, this, &KeyedGames::askKeyword);
@@ -58,8 +59,8 @@ void KeyedGames::askKeyword() {
     if (!reading) return;
     const std::optional<QString> answer = dialogs::input(
         lobby.window(), AppInfo::Title,
-        tr("Solved! Its key is a keyed alphabet (%1): %2.\n\nWhich keyword made it? (Your "
-           "answer is not counted in your statistics.)")
+        tr("Its key is a keyed alphabet (%1): %2.\n\nWhich keyword made it? (Your answer is "
+           "not counted in your statistics.)")
             .arg(cipher::KindName(reading->kind), HowKeyed(reading->kind)));
     if (!answer) return;
     const bool right = play::SameKeyword(*answer, reading->keyword);

@@ -1,5 +1,6 @@
 #include "ScreenReader.h"
 
+#include "KeyedPuzzles.h"
 #include "Spoken.h"
 #include "modSupport.h"
 
@@ -82,6 +83,8 @@ QString ScreenReader::StartSaid(const GameSession &session) {
                              .arg(QLocale().toString(session.day(), QLocale::LongFormat))
                        : tr("Solving a quote");
     if (!session.hasWordBreaks()) said += tr(", in groups of five letters without word breaks");
+    if (const play::PuzzleKind *keyed = play::KeyedKindNamed(session.kind()))
+        said += tr(", its key a keyed alphabet (%1)").arg(keyed->id().toUpper());
     // The letters on the board at the start: a level's given letters, or a
     // kept game's pairs.
     QString placed;

@@ -163,4 +163,13 @@ keys "$(xdotool getwindowfocus)" Left
 hear ", #[0-9]+: not played yet" "the day before, read"
 keys "$(xdotool getwindowfocus)" Return
 hear "Solving Today's Quote of" "the day's game, named"
+# A keyed puzzle from the list's menu, told as keyed; solved, its keyword asked.
+keys "$lobby" Escape
+hear "^FOUR SCORE AND SEVEN" "the list after the day's game"
+keys "$lobby" Menu
+hear "^Import Quotes" "the list's menu"
+keys "$(xdotool getwindowfocus)" k
+hear "Solving a quote, its key a keyed alphabet \(K[123]\)" "the keyed game, told as keyed"
+keys "$lobby" F8
+hear "Its key is a keyed alphabet \\(K[123]\\)" "the keyword asked"
 echo "1 passed, 0 failed"
