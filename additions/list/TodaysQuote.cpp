@@ -152,8 +152,10 @@ bool TodaysQuote::play(const QDate &day) {
     }
     // A day solved already shows its result, and may be played again for
     // fun, recorded nowhere.
-    const stats::DayResult result = stats::DayOf(stats::ReadGames(), day);
+    const QList<stats::Game> games = stats::ReadGames();
+    const stats::DayResult result = stats::DayOf(games, day);
     if (result.solved) {
+        const QString line = resultLine(day, games);
         bool copy = false;
         dialogs::Message m{
             AppInfo::Title,
@@ -161,7 +163,7 @@ bool TodaysQuote::play(const QDate &day) {
                "again for fun? A game played again is not recorded and leaves your days in a "
                "row as they are.",
                nullptr, result.solved->hints)
-                .arg(DayShown(day), ClockText(result.solved->seconds), resultLine(day)),
+                .arg(DayShown(day), ClockText(result.solved->seconds), line),
             dialogs::Icon::Question,
             dialogs::Buttons::YesNo,
             dialogs::Answer::No,
@@ -169,7 +171,7 @@ bool TodaysQuote::play(const QDate &day) {
             tr("Copy the result to share it"),
             &copy};
         const bool again = dialogs::message(lobby.window(), m) == dialogs::Answer::Yes;
-        if (copy) copyLine(resultLine(day));
+        if (copy) copyLine(line);
         if (!again) return true;
     }
     lobby.playPuzzle(*puzzle, day);
@@ -181,8 +183,7 @@ int TodaysQuote::Number(const QDate &day) {
     return int(play::FirstDailyDate().daysTo(day)) + 1;
 }
 
-QString TodaysQuote::resultLine(const QDate &day) {
-    const QList<stats::Game> games = stats::ReadGames();
+QString TodaysQuote::resultLine(const QDate &day, const QList<stats::Game> &games) {
     const stats::DayResult result = stats::DayOf(games, day);
     if (!result.solved) return {};
     const std::optional<play::Puzzle> puzzle = play::DailyPuzzle(day);
@@ -218,7 +219,7 @@ bool TodaysQuote::copyResult() {
     const play::KeptGame ended = board.session().endedGame();
     // A game of a day shares the day's result: the game that solved it
     // first (a game played again is none).
-    QString line = ended.day.isValid() ? resultLine(ended.day) : QString();
+    QString line = ended.day.isValid() ? resultLine(ended.day, stats::ReadGames()) : QString();
     if (line.isEmpty() && !ended.replay) // a record that could not be written
         line = ShareLine(ended.day, ended.seconds, ended.hints, 0);
     if (line.isEmpty()) return false;

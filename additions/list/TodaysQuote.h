@@ -2,6 +2,7 @@
 
 #include "Addition.h"
 
+#include "GameRecord.h"
 #include "SolveGame.h"
 
 #include <QDate>
@@ -57,8 +58,9 @@ private:
     QDate m_asked;
     bool m_opened = false;
     void gameClosed();
-    // The share line of the day's first solve; empty for a day not solved.
-    QString resultLine(const QDate &day);
+    // The share line of the day's first solve in `games`; empty for a day
+    // not solved.
+    QString resultLine(const QDate &day, const QList<stats::Game> &games);
     void copyLine(const QString &line);
     SolveGame::Outcome m_outcome = SolveGame::Outcome::Abandoned;
     QDate m_endedDay;
