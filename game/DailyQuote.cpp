@@ -3,10 +3,10 @@
 #include "GameLimits.h"
 
 #include "QuoteRules.h"
+#include "WordModel.h"
 #include "modSupport.h"
 
 #include <QFile>
-#include <QLocale>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -51,7 +51,8 @@ int DailyDays() {
 }
 
 DailyLanguage SpokenDailyLanguage() {
-    return QLocale().language() == QLocale::German ? DailyLanguage::German : DailyLanguage::English;
+    return solver::SpokenLanguage() == solver::Language::German ? DailyLanguage::German
+                                                                : DailyLanguage::English;
 }
 
 std::optional<Puzzle> DailyPuzzle(const QDate &day, DailyLanguage language) {

@@ -6,16 +6,10 @@
 #include "modSupport.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 
 namespace play {
 
 namespace {
-
-solver::Language Spoken() {
-    return QLocale().language() == QLocale::German ? solver::Language::German
-                                                   : solver::Language::English;
-}
 
 // The commonest keywords only: a club's keyword is a word everyone knows.
 constexpr int KeywordsDrawn = 2000;
@@ -32,7 +26,7 @@ public:
         return quotes::PuzzleLetters(quote.trimmed());
     }
     Puzzle make(const QString &quote) const override {
-        const QStringList &words = solver::Keywords(Spoken());
+        const QStringList &words = solver::Keywords(solver::SpokenLanguage());
         if (words.isEmpty()) return PuzzleKind::make(quote); // no word data: a random key
         const int n = int(qMin<qsizetype>(words.size(), KeywordsDrawn));
         for (int attempt = 0; attempt < 100; ++attempt) {
@@ -71,7 +65,7 @@ const PuzzleKind *KeyedKindNamed(const QString &id) {
 }
 
 std::optional<cipher::KeyedReading> KeywordOf(const QString &key) {
-    return cipher::ReadKeyedFrom(key, solver::Keywords(Spoken()));
+    return cipher::ReadKeyedFrom(key, solver::Keywords(solver::SpokenLanguage()));
 }
 
 bool SameKeyword(const QString &answer, const QString &keyword) {

@@ -1,12 +1,17 @@
 #include "WordModel.h"
 
 #include <QFile>
+#include <QLocale>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 
 namespace solver {
+
+Language SpokenLanguage() {
+    return QLocale().language() == QLocale::German ? Language::German : Language::English;
+}
 
 namespace {
 

@@ -10,6 +10,10 @@ namespace solver {
 // The languages the solver reads.
 enum class Language { English, German };
 
+// The language the game speaks, of those the solver reads: German where the
+// game's locale is German, English otherwise.
+Language SpokenLanguage();
+
 // The words the solver knows, how common each is and which follow which:
 // built at build time from a word list and a body of text, read once.
 // Words are lower case ASCII letters, with apostrophes inside some.

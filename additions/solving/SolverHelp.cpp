@@ -7,7 +7,6 @@
 #include "Settings.h"
 #include "WordModel.h"
 
-#include <QLocale>
 #include <QThreadPool>
 #include <QTimer>
 
@@ -80,7 +79,7 @@ SolverHelp::SolverHelp(LobbySeam &lobby, BoardSeam &board)
     // Not while the lobby opens: a desktop placing the window then must not
     // wait for a core (jwm put its title bar off the screen).
     connect(&lobby, &LobbySeam::lobbyOpened, this, [this] {
-        QTimer::singleShot(2000, this, [german = QLocale().language() == QLocale::German] {
+        QTimer::singleShot(2000, this, [german = solver::SpokenLanguage() == solver::Language::German] {
             QThreadPool::globalInstance()->start([german] {
                 solver::WordModel::shared(solver::Language::English);
                 solver::LetterModel::shared(solver::Language::English);
